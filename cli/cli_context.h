@@ -1,0 +1,39 @@
+#pragma once
+
+// What every command of the tool shares: the data folder, the host, and the
+// action the parsed command line chose.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/data_files.h"
+#include "cli/terminal_host.h"
+
+namespace CLI {
+class App;
+}
+
+namespace belvane::cli {
+
+// Exit codes: 0 success, 1 a failure (the message went to stderr), 2 bad usage.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitFailure = 1;
+inline constexpr int ExitUsage = 2;
+
+// Thrown by a command whose failure the host has already shown.
+struct FailureShown {};
+
+struct CliContext {
+    std::string dataDir; // --data-dir; empty: the usual rule
+    TerminalHost host;
+    std::function<int()> action; // set by the chosen command's callback
+
+    // The data folder, created when missing. Throws Error when it cannot be.
+    app::DataFiles dataFiles() const;
+};
+
+// Each command group adds its subcommands to the tool.
+void addDrawsCommands(CLI::App& app, CliContext& context);
+
+} // namespace belvane::cli

@@ -1,0 +1,236 @@
+// belvane-cli draws ...: the draws archive from the terminal.
+
+#include <CLI/CLI.hpp>
+#include <fmt/format.h>
+#include <iostream>
+#include <memory>
+
+#include "app/demo_archive.h"
+#include "app/draw_input.h"
+#include "app/draws_archive.h"
+#include "app/draws_csv.h"
+#include "app/draws_list.h"
+#include "cli/cli_context.h"
+#include "cli/table_output.h"
+#include "model/draws.h"
+#include "support/error.h"
+
+namespace belvane::cli {
+namespace {
+
+using model::TDrawsArray;
+
+// The archive of the data folder; a read error has been shown and fails the command.
+TDrawsArray loadArchive(CliContext& ctx, const app::DataFiles& files)
+{
+    TDrawsArray draws;
+    if (!app::LoadDraws(ctx.host, files.draws(), draws))
+        throw FailureShown{};
+    return draws;
+}
+
+void saveArchive(CliContext& ctx, const app::DataFiles& files, const TDrawsArray& draws)
+{
+    if (!app::SaveDraws(ctx.host, files.draws(), draws))
+        throw FailureShown{};
+}
+
+std::optional<model::Date> dateOption(const std::string& text)
+{
+    return text.empty() ? std::optional(model::Today()) : model::TextToDate(text);
+}
+
+struct ListOptions {
+    std::string format = "text";
+    bool sorted = false;
+};
+
+int listDraws(CliContext& ctx, const ListOptions& o)
+{
+    const auto files = ctx.dataFiles();
+    const TDrawsArray draws = loadArchive(ctx, files);
+    Table table;
+    table.captions.assign(app::DrawsListCaptions.begin(), app::DrawsListCaptions.end());
+    for (int row = 0; row < static_cast<int>(draws.size()); ++row) {
+        const model::TDraw& draw = app::DrawAtRow(draws, row);
+        auto& cells = table.rows.emplace_back();
+        for (int c = 0; c < app::DrawsListColumnCount; ++c)
+            cells.push_back(app::DrawsListCell(draw, c, o.sorted));
+    }
+    printTable(std::cout, table, tableFormatFromName(o.format));
+    return ExitOk;
+}
+
+int summarizeDraws(CliContext& ctx)
+{
+    const auto files = ctx.dataFiles();
+    const TDrawsArray draws = loadArchive(ctx, files);
+    std::cout << "Папка данных: " << files.folder().string() << '\n'
+              << app::ArchiveCountText(draws.size()) << '\n'
+              << app::NextDrawNumberText(model::NextDrawNumber(draws, 0)) << '\n';
+    if (!draws.empty())
+        std::cout << "Первый: " << model::DrawToText(draws.front()) << '\n'
+                  << "Последний: " << model::DrawToText(draws.back()) << '\n';
+    return ExitOk;
+}
+
+struct AddOptions {
+    std::string numbers;
+    int number = 0;
+    std::string date;
+};
+
+int addDraw(CliContext& ctx, const AddOptions& o)
+{
+    const auto files = ctx.dataFiles();
+    TDrawsArray draws = loadArchive(ctx, files);
+    const int number = o.number > 0 ? o.number : model::NextDrawNumber(draws, 0);
+    const model::TDraw draw = app::MakeDrawFromInput(number, o.numbers, dateOption(o.date));
+    draws.push_back(draw);
+    saveArchive(ctx, files, draws);
+    std::cout << model::DrawToText(draw) << '\n' << app::ArchiveCountText(draws.size()) << '\n';
+    return ExitOk;
+}
+
+struct EditOptions {
+    int number = 0;
+    std::string numbers;
+    std::string date;
+};
+
+int editDraw(CliContext& ctx, const EditOptions& o)
+{
+    const auto files = ctx.dataFiles();
+    TDrawsArray draws = loadArchive(ctx, files);
+    const int index = model::IndexOfNumber(draws, o.number);
+    if (index < 0)
+        throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
+    model::TDraw& stored = draws[static_cast<size_t>(index)];
+    const auto date = o.date.empty() ? model::TextToDate(stored.dateText()) : model::TextToDate(o.date);
+    stored = app::MakeDrawFromInput(o.number, o.numbers, date);
+    saveArchive(ctx, files, draws);
+    std::cout << model::DrawToText(stored) << '\n';
+    return ExitOk;
+}
+
+int deleteDraws(CliContext& ctx, const std::vector<int>& numbers)
+{
+    const auto files = ctx.dataFiles();
+    TDrawsArray draws = loadArchive(ctx, files);
+    for (int number : numbers)
+        model::DeleteDraw(draws, model::IndexOfNumber(draws, number));
+    saveArchive(ctx, files, draws);
+    std::cout << fmt::format("Удалено тиражей: {}", numbers.size()) << '\n'
+              << app::ArchiveCountText(draws.size()) << '\n';
+    return ExitOk;
+}
+
+int importDraws(CliContext& ctx, const std::string& csv)
+{
+    const auto files = ctx.dataFiles();
+    TDrawsArray draws = loadArchive(ctx, files);
+    const auto result = app::ImportDrawsCsv(ctx.host, csv, files.draws(), draws);
+    if (!result)
+        return ExitFailure;
+    std::cout << fmt::format("Добавлено тиражей: {}", result->appended) << '\n';
+    if (result->present > 0)
+        std::cout << fmt::format("Уже были в архиве: {}", result->present) << '\n';
+    if (result->rejected > 0)
+        std::cout << fmt::format("Пропущено строк (не тиражи): {}", result->rejected) << '\n';
+    std::cout << app::ArchiveCountText(draws.size()) << '\n';
+    return ExitOk;
+}
+
+int exportDraws(CliContext& ctx, const std::string& csv)
+{
+    const auto files = ctx.dataFiles();
+    const TDrawsArray draws = loadArchive(ctx, files);
+    const auto written = app::ExportDrawsCsv(ctx.host, csv, draws);
+    if (!written)
+        return ExitFailure;
+    std::cout << fmt::format("Выгружено тиражей: {}", *written) << '\n';
+    return ExitOk;
+}
+
+struct DemoOptions {
+    int count = app::DefaultDemoDrawCount;
+    uint64_t seed = app::DefaultDemoSeed;
+};
+
+int makeDemo(CliContext& ctx, const DemoOptions& o)
+{
+    const auto files = ctx.dataFiles();
+    if (!loadArchive(ctx, files).empty())
+        throw Error(fmt::format("В папке данных \"{}\" уже есть архив тиражей!\r\r"
+                                "Демонстрационный архив создаётся только в пустой папке.",
+                                files.folder().string()));
+    const TDrawsArray draws = app::MakeDemoDraws(o.count, o.seed);
+    saveArchive(ctx, files, draws);
+    std::cout << fmt::format("Создан демонстрационный архив: {} тиражей.", draws.size()) << '\n'
+              << "Внимание: это синтетические тиражи, а не настоящие результаты лотереи." << '\n';
+    return ExitOk;
+}
+
+// Runs `run` with the parsed options once CLI11 has chosen this subcommand.
+template <typename Options, typename Run>
+void onChosen(CLI::App* command, CliContext& ctx, std::shared_ptr<Options> options, Run run)
+{
+    command->callback([&ctx, options, run] { ctx.action = [&ctx, options, run] { return run(ctx, *options); }; });
+}
+
+} // namespace
+
+void addDrawsCommands(CLI::App& app, CliContext& ctx)
+{
+    CLI::App* draws = app.add_subcommand("draws", "Архив тиражей: просмотр, ввод, импорт и экспорт");
+    draws->require_subcommand(1);
+
+    auto list = std::make_shared<ListOptions>();
+    CLI::App* listCmd = draws->add_subcommand("list", "Список тиражей, последний тираж первым");
+    listCmd->add_option("--format", list->format, "Вид вывода: text (выровненный текст) или tsv")
+        ->check(CLI::IsMember({"text", "tsv"}))
+        ->capture_default_str();
+    listCmd->add_flag("--sorted", list->sorted, "Показывать шесть чисел по возрастанию");
+    onChosen(listCmd, ctx, list, listDraws);
+
+    CLI::App* summaryCmd = draws->add_subcommand("summary", "Краткие сведения об архиве");
+    onChosen(summaryCmd, ctx, std::make_shared<int>(), [](CliContext& c, int) { return summarizeDraws(c); });
+
+    auto add = std::make_shared<AddOptions>();
+    CLI::App* addCmd = draws->add_subcommand("add", "Добавить тираж в конец архива");
+    addCmd->add_option("numbers", add->numbers, "Шесть чисел и дополнительное: \"n1;n2;n3;n4;n5;n6;e\"")->required();
+    addCmd->add_option("--number", add->number, "Номер тиража (по умолчанию следующий)");
+    addCmd->add_option("--date", add->date, "Дата тиража dd/mm/yyyy (по умолчанию сегодня)");
+    onChosen(addCmd, ctx, add, addDraw);
+
+    auto edit = std::make_shared<EditOptions>();
+    CLI::App* editCmd = draws->add_subcommand("edit", "Изменить числа (и дату) тиража");
+    editCmd->add_option("number", edit->number, "Номер тиража")->required();
+    editCmd->add_option("numbers", edit->numbers, "Шесть чисел и дополнительное: \"n1;n2;n3;n4;n5;n6;e\"")
+        ->required();
+    editCmd->add_option("--date", edit->date, "Дата тиража dd/mm/yyyy (по умолчанию прежняя)");
+    onChosen(editCmd, ctx, edit, editDraw);
+
+    auto del = std::make_shared<std::vector<int>>();
+    CLI::App* delCmd = draws->add_subcommand("delete", "Удалить тиражи по номерам");
+    delCmd->add_option("numbers", *del, "Номера тиражей")->required();
+    onChosen(delCmd, ctx, del, deleteDraws);
+
+    auto importFile = std::make_shared<std::string>();
+    CLI::App* importCmd = draws->add_subcommand("import", "Импорт тиражей из CSV-файла");
+    importCmd->add_option("file", *importFile, "CSV-файл тиражей")->required();
+    onChosen(importCmd, ctx, importFile, importDraws);
+
+    auto exportFile = std::make_shared<std::string>();
+    CLI::App* exportCmd = draws->add_subcommand("export", "Экспорт тиражей в CSV-файл");
+    exportCmd->add_option("file", *exportFile, "CSV-файл тиражей")->required();
+    onChosen(exportCmd, ctx, exportFile, exportDraws);
+
+    auto demo = std::make_shared<DemoOptions>();
+    CLI::App* demoCmd = draws->add_subcommand("demo", "Создать демонстрационный архив из синтетических тиражей");
+    demoCmd->add_option("--count", demo->count, "Количество тиражей")->check(CLI::Range(1, 100000))->capture_default_str();
+    demoCmd->add_option("--seed", demo->seed, "Начальное значение генератора")->capture_default_str();
+    onChosen(demoCmd, ctx, demo, makeDemo);
+}
+
+} // namespace belvane::cli

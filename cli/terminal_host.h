@@ -1,0 +1,43 @@
+#pragma once
+
+// The host of the command-line tool: messages go to the terminal, progress
+// to a bar on stderr (only when stderr is a terminal), questions are answered
+// from --yes / --no, or asked at the terminal, or take their preselected answer.
+
+#include "app/host.h"
+
+namespace belvane::cli {
+
+enum class AnswerPolicy { Ask, Yes, No };
+
+class TerminalHost final : public app::Host {
+public:
+    explicit TerminalHost(AnswerPolicy answers = AnswerPolicy::Ask);
+
+    void setStatus(std::string_view text) override;
+    void showMessage(app::MessageKind kind, std::string_view caption, std::string_view text) override;
+    bool askYesNo(std::string_view caption, std::string_view text, bool defaultYes) override;
+    std::optional<int> askNumber(std::string_view caption, std::string_view prompt, int value, int min,
+                                 int max) override;
+
+    void setAnswerPolicy(AnswerPolicy answers) { answers_ = answers; }
+
+    // Message texts break lines with CR; the terminal wants LF.
+    static std::string terminalText(std::string_view text);
+
+protected:
+    void progressOpened(int64_t maximum, bool cancellable) override;
+    void progressMoved(int64_t position, int64_t maximum) override;
+    void progressClosed() override;
+
+private:
+    void clearStatusLine();
+
+    AnswerPolicy answers_;
+    bool interactive_;  // stdin and stderr are terminals
+    bool stderrIsTty_;
+    bool statusShown_ = false;
+    int lastPercent_ = -1;
+};
+
+} // namespace belvane::cli

@@ -1,0 +1,117 @@
+#include "app/draws_csv.h"
+
+#include <fmt/format.h>
+
+#include "app/draws_archive.h"
+#include "app/host.h"
+#include "model/draw.h"
+#include "support/cp1251.h"
+#include "support/delimited_text.h"
+#include "support/error.h"
+#include "support/file_io.h"
+#include "support/text.h"
+
+namespace belvane::app {
+namespace {
+
+using model::TDraw;
+
+constexpr char kDelimiter = ';';
+constexpr char kQuote = '"';
+
+// A CSV file of draws is small; anything this large is not one.
+constexpr uint64_t kMaxCsvSize = 64u << 20;
+
+// Fields that are not numbers read as 0.
+int numberField(const std::string& field)
+{
+    return text::toIntDef(field, 0);
+}
+
+// The draw of a nine- or eight-field line; nullopt for any other line.
+std::optional<TDraw> drawFromFields(const std::vector<std::string>& fields, int nextNumber)
+{
+    size_t f = 0;
+    TDraw draw;
+    if (fields.size() == 9)
+        draw.Number = numberField(fields[f++]);
+    else if (fields.size() == 8)
+        draw.Number = nextNumber;
+    else
+        return std::nullopt;
+
+    draw.setDateText(fields[f++]);
+    std::string numbers;
+    for (; f < fields.size(); ++f)
+        numbers += fields[f] + (f + 1 < fields.size() ? ";" : "");
+    const auto parsed = model::ParseDrawText(numbers);
+    if (!parsed || draw.Number <= 0)
+        return std::nullopt;
+    draw.Balls = parsed->Balls;
+    draw.Extra = parsed->Extra;
+    return draw;
+}
+
+} // namespace
+
+DrawsCsvImport AppendDrawsFromCsv(std::string_view text, model::TDrawsArray& draws)
+{
+    DrawsCsvImport result;
+    for (std::string_view line : text::splitLines(text)) {
+        if (text::trim(line).empty())
+            continue;
+        const int nextNumber = static_cast<int>(draws.size()) + 1;
+        const auto draw = drawFromFields(splitDelimited(line, kDelimiter, kQuote), nextNumber);
+        if (!draw)
+            ++result.rejected;
+        else if (model::IndexOfNumber(draws, draw->Number) >= 0)
+            ++result.present;
+        else {
+            draws.push_back(*draw);
+            ++result.appended;
+        }
+    }
+    return result;
+}
+
+std::string DrawsToCsv(const model::TDrawsArray& draws)
+{
+    std::string out;
+    out.reserve(draws.size() * 40);
+    for (const TDraw& d : draws) {
+        out += fmt::format("{};{};{};{};{};{};{};{};{}\r\n", d.Number, quoteField(d.dateText(), kQuote), d.Balls[0],
+                           d.Balls[1], d.Balls[2], d.Balls[3], d.Balls[4], d.Balls[5], d.Extra);
+    }
+    return out;
+}
+
+std::optional<DrawsCsvImport> ImportDrawsCsv(Host& host, const std::filesystem::path& csvFile,
+                                             const std::filesystem::path& drawsFile, model::TDrawsArray& draws)
+{
+    StatusScope status(host, fmt::format("Импорт тиражей из файла \"{}\"...", csvFile.string()));
+    std::string content;
+    try {
+        content = cp1251::toUtf8(files::readFile(csvFile, kMaxCsvSize));
+    } catch (const Error& e) {
+        host.showError(e.what());
+        return std::nullopt;
+    }
+    const DrawsCsvImport result = AppendDrawsFromCsv(content, draws);
+    if (!SaveDraws(host, drawsFile, draws))
+        return std::nullopt;
+    return result;
+}
+
+std::optional<int> ExportDrawsCsv(Host& host, const std::filesystem::path& csvFile, const model::TDrawsArray& draws)
+{
+    StatusScope status(host, fmt::format("Экспорт тиражей в файл \"{}\"...", csvFile.string()));
+    try {
+        files::writeFileAtomically(csvFile, cp1251::fromUtf8(DrawsToCsv(draws)));
+    } catch (const Error& e) {
+        host.showError(e.what());
+        return std::nullopt;
+    }
+    return static_cast<int>(draws.size());
+}
+
+} // namespace belvane::app

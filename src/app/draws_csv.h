@@ -1,0 +1,47 @@
+#pragma once
+
+// The draws CSV file: one draw per line, fields separated by ";", a field may
+// be enclosed in double quotes. Nine fields (draw number; "date"; six numbers;
+// extra number) are written and read; eight fields (date; six numbers; extra)
+// are read, the draw taking the next number after the archive's count.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/draws.h"
+
+namespace belvane::app {
+
+class Host;
+
+inline constexpr std::string_view DrawsCsvFilter = "Файлы тиражей (*.csv)|*.csv";
+inline constexpr std::string_view DrawsCsvExtension = "csv";
+
+struct DrawsCsvImport {
+    int appended = 0; // new draws added at the end of the archive
+    int present = 0;  // lines of draws the archive already holds
+    int rejected = 0; // lines that are no draw: another field count, number <= 0, bad numbers
+};
+
+// Appends the draws of a CSV text (UTF-8) whose number is positive and not
+// yet in the archive. Lines whose six numbers are not distinct values 1..45,
+// or whose extra number is outside 1..45, are rejected: they are no draw.
+DrawsCsvImport AppendDrawsFromCsv(std::string_view text, model::TDrawsArray& draws);
+
+// Nine-field lines, oldest draw first, CR LF line ends (UTF-8).
+std::string DrawsToCsv(const model::TDrawsArray& draws);
+
+// The import action: reads the file, appends its new draws and saves the
+// archive once at the end. Any failure is shown through the host; nothing is
+// appended when the file cannot be read. Returns what was imported, or
+// nullopt after a failure.
+std::optional<DrawsCsvImport> ImportDrawsCsv(Host& host, const std::filesystem::path& csvFile,
+                                             const std::filesystem::path& drawsFile, model::TDrawsArray& draws);
+
+// The export action: writes every draw (Windows-1251). Returns the number of
+// draws written, or nullopt after a failure (shown through the host).
+std::optional<int> ExportDrawsCsv(Host& host, const std::filesystem::path& csvFile, const model::TDrawsArray& draws);
+
+} // namespace belvane::app

@@ -1,0 +1,42 @@
+#include "app/host.h"
+
+#include <algorithm>
+#include <fmt/format.h>
+
+#include "support/error.h"
+
+namespace belvane::app {
+
+void Host::openProgress(int64_t maximum, bool cancellable)
+{
+    if (progressOpen_)
+        throw Error(std::string(ProgressAlreadyOpenMessage));
+    progressOpen_ = true;
+    progressMax_ = std::max<int64_t>(maximum, 0);
+    progressPos_ = 0;
+    cancel_ = false;
+    progressOpened(progressMax_, cancellable);
+}
+
+void Host::stepProgress(int64_t by)
+{
+    if (!progressOpen_)
+        return;
+    progressPos_ = std::clamp<int64_t>(progressPos_ + by, 0, progressMax_);
+    progressMoved(progressPos_, progressMax_);
+}
+
+void Host::closeProgress()
+{
+    if (!progressOpen_)
+        return;
+    progressOpen_ = false;
+    progressClosed();
+}
+
+std::string CompletedPercentText(double percent)
+{
+    return fmt::format("( завершено {:.0f} % )", percent);
+}
+
+} // namespace belvane::app

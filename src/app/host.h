@@ -1,0 +1,108 @@
+#pragma once
+
+// The only way the core talks to a person: the status line, the progress
+// window, message boxes and questions. The desktop program implements it with
+// widgets, the command-line tool with the terminal, tests with a recorder.
+// The core never waits on a person except through ask...().
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace belvane::app {
+
+inline constexpr std::string_view CaptionError = "Ошибка";
+inline constexpr std::string_view CaptionInformation = "Информация";
+inline constexpr std::string_view CaptionWarning = "Внимание!";
+inline constexpr std::string_view CaptionCaution = "Предупреждение";
+inline constexpr std::string_view CaptionConfirm = "Подтверждение";
+
+inline constexpr std::string_view ProgressWindowText = "Подождите пожалуйста...";
+inline constexpr std::string_view ProgressAlreadyOpenMessage = "Окно индикатора уже создано!";
+
+enum class MessageKind { Error, Information, Warning };
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // The status line; an empty text restores the idle text.
+    virtual void setStatus(std::string_view text) = 0;
+
+    virtual void showMessage(MessageKind kind, std::string_view caption, std::string_view text) = 0;
+    // A yes/no question with one answer preselected.
+    virtual bool askYesNo(std::string_view caption, std::string_view text, bool defaultYes) = 0;
+    // A whole number in min..max, or nullopt when the person declines.
+    virtual std::optional<int> askNumber(std::string_view caption, std::string_view prompt, int value, int min,
+                                         int max)
+        = 0;
+
+    void showError(std::string_view text) { showMessage(MessageKind::Error, CaptionError, text); }
+    void showInformation(std::string_view text) { showMessage(MessageKind::Information, CaptionInformation, text); }
+    void showWarning(std::string_view text, std::string_view caption = CaptionWarning)
+    {
+        showMessage(MessageKind::Warning, caption, text);
+    }
+    bool confirm(std::string_view text, bool defaultYes) { return askYesNo(CaptionConfirm, text, defaultYes); }
+
+    // The progress window. At most one is open at a time: opening a second one
+    // throws Error(ProgressAlreadyOpenMessage). Steps never pass the maximum.
+    void openProgress(int64_t maximum, bool cancellable);
+    void stepProgress(int64_t by = 1);
+    void closeProgress();
+    bool progressOpen() const { return progressOpen_; }
+
+    // "Отмена" of the progress window (or a scenario's stop) asks the running
+    // operation to stop; operations poll cancelled() between steps. Safe to
+    // call from another thread.
+    void requestCancel() { cancel_ = true; }
+    bool cancelled() const { return cancel_; }
+
+protected:
+    virtual void progressOpened(int64_t maximum, bool cancellable) = 0;
+    virtual void progressMoved(int64_t position, int64_t maximum) = 0;
+    virtual void progressClosed() = 0;
+
+private:
+    bool progressOpen_ = false;
+    int64_t progressMax_ = 0;
+    int64_t progressPos_ = 0;
+    std::atomic<bool> cancel_ = false;
+};
+
+// Shows a status text for the length of a scope and restores the idle text after.
+class StatusScope {
+public:
+    StatusScope(Host& host, std::string_view text) : host_(host) { host_.setStatus(text); }
+    StatusScope(const StatusScope&) = delete;
+    StatusScope& operator=(const StatusScope&) = delete;
+    ~StatusScope() { host_.setStatus({}); }
+
+private:
+    Host& host_;
+};
+
+// The progress window for the length of a scope.
+class ProgressScope {
+public:
+    ProgressScope(Host& host, int64_t maximum, bool cancellable) : host_(host)
+    {
+        host_.openProgress(maximum, cancellable);
+    }
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+    ~ProgressScope() { host_.closeProgress(); }
+
+    void step(int64_t by = 1) { host_.stepProgress(by); }
+    bool cancelled() const { return host_.cancelled(); }
+
+private:
+    Host& host_;
+};
+
+// "( завершено 45 % )": the status-line suffix of a long operation.
+std::string CompletedPercentText(double percent);
+
+} // namespace belvane::app

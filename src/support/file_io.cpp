@@ -1,0 +1,151 @@
+#include "support/file_io.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/error.h"
+
+namespace belvane::files {
+namespace fs = std::filesystem;
+
+std::string systemErrorText(const fs::path& path, int errorNumber)
+{
+    return path.filename().string() + ": " + std::strerror(errorNumber);
+}
+
+namespace {
+
+// Closes a descriptor on every exit path.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+    // Closes now and reports the result (a delayed write error shows up here).
+    int close()
+    {
+        int rc = ::close(fd_);
+        fd_ = -1;
+        return rc;
+    }
+
+private:
+    int fd_;
+};
+
+[[noreturn]] void fail(const fs::path& path, int errorNumber)
+{
+    throw Error(systemErrorText(path, errorNumber));
+}
+
+void writeAll(int fd, const fs::path& path, const uint8_t* p, size_t n)
+{
+    while (n > 0) {
+        ssize_t written = ::write(fd, p, n);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(path, errno);
+        }
+        p += written;
+        n -= static_cast<size_t>(written);
+    }
+}
+
+void syncFolder(const fs::path& folder)
+{
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd); // best effort: the rename itself already happened
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+PartialRead readFileKeepingPartial(const fs::path& path, uint64_t maxSize)
+{
+    PartialRead result;
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) {
+        result.error = systemErrorText(path, errno);
+        return result;
+    }
+    if (!S_ISREG(st.st_mode) || static_cast<uint64_t>(st.st_size) > maxSize) {
+        result.error = systemErrorText(path, S_ISREG(st.st_mode) ? EFBIG : EISDIR);
+        return result;
+    }
+
+    result.data.resize(static_cast<size_t>(st.st_size));
+    size_t got = 0;
+    while (got < result.data.size()) {
+        ssize_t n = ::read(fd.get(), result.data.data() + got, result.data.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            result.error = systemErrorText(path, errno);
+            break;
+        }
+        if (n == 0)
+            break; // the file shrank while we read it
+        got += static_cast<size_t>(n);
+    }
+    result.data.resize(got);
+    if (fd.close() != 0 && result.error.empty())
+        result.error = systemErrorText(path, errno);
+    return result;
+}
+
+std::string readFile(const fs::path& path, uint64_t maxSize)
+{
+    PartialRead r = readFileKeepingPartial(path, maxSize);
+    if (!r.error.empty())
+        throw Error(r.error);
+    return std::move(r.data);
+}
+
+void writeFileAtomically(const fs::path& path, std::span<const uint8_t> data)
+{
+    const fs::path folder = path.parent_path();
+    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    FileDescriptor fd(::mkstemp(pattern.data()));
+    if (fd.get() < 0)
+        fail(path, errno);
+    const fs::path temp = pattern;
+
+    try {
+        // Keep the old file's permissions; a new file gets the usual 0644.
+        struct stat st {};
+        mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+        ::fchmod(fd.get(), mode);
+
+        writeAll(fd.get(), path, data.data(), data.size());
+        if (::fsync(fd.get()) != 0)
+            fail(path, errno);
+        if (fd.close() != 0)
+            fail(path, errno);
+        if (::rename(temp.c_str(), path.c_str()) != 0)
+            fail(path, errno);
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
+    }
+    syncFolder(folder);
+}
+
+void writeFileAtomically(const fs::path& path, std::string_view data)
+{
+    writeFileAtomically(path, std::span(reinterpret_cast<const uint8_t*>(data.data()), data.size()));
+}
+
+} // namespace belvane::files

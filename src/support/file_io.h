@@ -1,0 +1,36 @@
+#pragma once
+
+// Whole-file reads with a size limit and atomic whole-file replacement.
+// Failures throw belvane::Error with the file name and the system's reason.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace belvane::files {
+
+// Largest file any reader here accepts; the program's own files are far smaller.
+inline constexpr uint64_t kDefaultMaxFileSize = 256ull << 20;
+
+// Reads the whole file. A file larger than maxSize is refused.
+std::string readFile(const std::filesystem::path& path, uint64_t maxSize = kDefaultMaxFileSize);
+
+// The same, but a failure part-way keeps the bytes read before it.
+struct PartialRead {
+    std::string data;
+    std::string error; // empty when the whole file was read
+};
+PartialRead readFileKeepingPartial(const std::filesystem::path& path, uint64_t maxSize = kDefaultMaxFileSize);
+
+// Replaces the file with `data`: writes a temporary file in the same folder,
+// flushes it to disk and renames it over the old one. A failure leaves the old
+// file as it was and removes the temporary file.
+void writeFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> data);
+void writeFileAtomically(const std::filesystem::path& path, std::string_view data);
+
+// "<file name>: <reason>" for the last system error of an operation on path.
+std::string systemErrorText(const std::filesystem::path& path, int errorNumber);
+
+} // namespace belvane::files

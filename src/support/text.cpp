@@ -1,0 +1,155 @@
+#include "support/text.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <limits>
+
+namespace belvane::text {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string_view trim(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+char toUpperAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string toUpperAscii(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        c = toUpperAscii(c);
+    return out;
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (toUpperAscii(a[i]) != toUpperAscii(b[i]))
+            return false;
+    return true;
+}
+
+bool startsWithIgnoreCase(std::string_view s, std::string_view prefix)
+{
+    return s.size() >= prefix.size() && equalsIgnoreCase(s.substr(0, prefix.size()), prefix);
+}
+
+std::vector<std::string_view> split(std::string_view s, std::string_view delimiters, bool skipEmpty)
+{
+    std::vector<std::string_view> words;
+    size_t start = 0;
+    for (size_t i = 0; i <= s.size(); ++i) {
+        if (i == s.size() || delimiters.find(s[i]) != std::string_view::npos) {
+            if (!skipEmpty || i > start)
+                words.push_back(s.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return words;
+}
+
+std::vector<std::string_view> splitLines(std::string_view s)
+{
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\n' || s[i] == '\r') {
+            lines.push_back(s.substr(start, i - start));
+            if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < s.size())
+        lines.push_back(s.substr(start));
+    return lines;
+}
+
+std::optional<int64_t> parseInt64(std::string_view s)
+{
+    const bool plus = !s.empty() && s.front() == '+';
+    if (plus)
+        s.remove_prefix(1);
+    if (s.empty() || s.front() == '+' || (plus && s.front() == '-'))
+        return std::nullopt;
+    int64_t value = 0;
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec != std::errc{} || end != s.data() + s.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int32_t> parseInt(std::string_view s)
+{
+    auto v = parseInt64(s);
+    if (!v || *v < std::numeric_limits<int32_t>::min() || *v > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(*v);
+}
+
+int32_t toIntDef(std::string_view s, int32_t def)
+{
+    return parseInt(trim(s)).value_or(def);
+}
+
+std::optional<double> parseDouble(std::string_view s)
+{
+    s = trim(s);
+    if (s.empty() || s.size() > 64)
+        return std::nullopt;
+    std::string buf(s);
+    for (char& c : buf) {
+        if (c == ',')
+            c = '.';
+        else if (!(c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E' || (c >= '0' && c <= '9')))
+            return std::nullopt;
+    }
+    // strtod would honour the C locale's decimal point; the program only ever
+    // runs with the "C" numeric locale, where it is ".".
+    char* end = nullptr;
+    double value = std::strtod(buf.c_str(), &end);
+    if (end != buf.c_str() + buf.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to)
+{
+    std::string out;
+    out.reserve(s.size());
+    size_t pos = 0;
+    while (!from.empty()) {
+        size_t hit = s.find(from, pos);
+        if (hit == std::string_view::npos)
+            break;
+        out.append(s.substr(pos, hit - pos)).append(to);
+        pos = hit + from.size();
+    }
+    out.append(s.substr(pos));
+    return out;
+}
+
+size_t utf8Length(std::string_view s)
+{
+    size_t n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
+
+} // namespace belvane::text

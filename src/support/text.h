@@ -1,0 +1,44 @@
+#pragma once
+
+// Small text helpers shared by every layer: trimming, ASCII case folding,
+// splitting and the integer and decimal conversions the program's texts use.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace belvane::text {
+
+bool isBlank(char c);
+std::string_view trim(std::string_view s);
+
+char toUpperAscii(char c);
+std::string toUpperAscii(std::string_view s);
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+bool startsWithIgnoreCase(std::string_view s, std::string_view prefix);
+
+// Splits at any of the delimiter characters. With skipEmpty, runs of delimiters
+// separate two words and leading or trailing delimiters give no empty words.
+std::vector<std::string_view> split(std::string_view s, std::string_view delimiters, bool skipEmpty);
+
+// Splits a text into lines at CR LF, LF or a lone CR.
+std::vector<std::string_view> splitLines(std::string_view s);
+
+// A decimal integer: optional sign, then digits, nothing else, within 32 bits.
+std::optional<int32_t> parseInt(std::string_view s);
+std::optional<int64_t> parseInt64(std::string_view s);
+// parseInt of the trimmed text, or the default.
+int32_t toIntDef(std::string_view s, int32_t def);
+
+// A decimal number with "." or "," as decimal point (the trimmed text).
+std::optional<double> parseDouble(std::string_view s);
+
+// Replaces every occurrence of from by to.
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);
+
+// Number of characters (code points) of a UTF-8 text, for aligning columns.
+size_t utf8Length(std::string_view s);
+
+} // namespace belvane::text

@@ -1,0 +1,61 @@
+#pragma once
+
+// A host for tests: records everything the core shows and answers questions
+// from a queue (then with the preselected answer).
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/host.h"
+
+namespace belvane::testing {
+
+struct ShownMessage {
+    app::MessageKind kind;
+    std::string caption;
+    std::string text;
+};
+
+class RecordingHost final : public app::Host {
+public:
+    void setStatus(std::string_view text) override { statuses.emplace_back(text); }
+    void showMessage(app::MessageKind kind, std::string_view caption, std::string_view text) override
+    {
+        messages.push_back({kind, std::string(caption), std::string(text)});
+    }
+    bool askYesNo(std::string_view caption, std::string_view text, bool defaultYes) override
+    {
+        questions.push_back({app::MessageKind::Information, std::string(caption), std::string(text)});
+        if (yesNoAnswers.empty())
+            return defaultYes;
+        const bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
+    }
+    std::optional<int> askNumber(std::string_view, std::string_view, int value, int, int) override { return value; }
+
+    std::vector<std::string> errors() const
+    {
+        std::vector<std::string> out;
+        for (const auto& m : messages)
+            if (m.kind == app::MessageKind::Error)
+                out.push_back(m.text);
+        return out;
+    }
+
+    std::vector<std::string> statuses;
+    std::vector<ShownMessage> messages;
+    std::vector<ShownMessage> questions;
+    std::deque<bool> yesNoAnswers;
+    std::vector<int64_t> progressPositions;
+    int progressOpens = 0;
+    int progressCloses = 0;
+
+protected:
+    void progressOpened(int64_t, bool) override { ++progressOpens; }
+    void progressMoved(int64_t position, int64_t) override { progressPositions.push_back(position); }
+    void progressClosed() override { ++progressCloses; }
+};
+
+} // namespace belvane::testing

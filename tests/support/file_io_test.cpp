@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "helpers/temp_dir.h"
+#include "support/error.h"
+#include "support/file_io.h"
+
+namespace belvane {
+namespace {
+
+using testing::TempDir;
+
+TEST(FileIo, AtomicWriteReplacesAndKeepsPermissions)
+{
+    TempDir dir;
+    const auto path = dir / "a.txt";
+    files::writeFileAtomically(path, std::string_view("first"));
+    ::chmod(path.c_str(), 0600);
+    files::writeFileAtomically(path, std::string_view("second"));
+    EXPECT_EQ(files::readFile(path), "second");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST(FileIo, FailuresNameTheFile)
+{
+    TempDir dir;
+    try {
+        files::readFile(dir / "missing.csv");
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("missing.csv"), std::string::npos);
+    }
+    // A folder cannot be replaced by a file: the write fails and the folder stays.
+    std::filesystem::create_directory(dir / "target");
+    EXPECT_THROW(files::writeFileAtomically(dir / "target", std::string_view("x")), Error);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "target"));
+    EXPECT_THROW(files::writeFileAtomically(dir / "no/such/folder.txt", std::string_view("x")), Error);
+}
+
+TEST(FileIo, SizeLimitIsEnforced)
+{
+    TempDir dir;
+    testing::writeBytes(dir / "big", std::string(100, 'x'));
+    EXPECT_THROW(files::readFile(dir / "big", 99), Error);
+    EXPECT_EQ(files::readFile(dir / "big", 100).size(), 100u);
+}
+
+} // namespace
+} // namespace belvane
