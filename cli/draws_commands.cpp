@@ -206,8 +206,7 @@ void addDrawsCommands(CLI::App& app, CliContext& ctx)
     auto edit = std::make_shared<EditOptions>();
     CLI::App* editCmd = draws->add_subcommand("edit", "Изменить числа (и дату) тиража");
     editCmd->add_option("number", edit->number, "Номер тиража")->required();
-    editCmd->add_option("numbers", edit->numbers, "Шесть чисел и дополнительное: \"n1;n2;n3;n4;n5;n6;e\"")
-        ->required();
+    editCmd->add_option("numbers", edit->numbers, "Шесть чисел и дополнительное: \"n1;n2;n3;n4;n5;n6;e\"")->required();
     editCmd->add_option("--date", edit->date, "Дата тиража dd/mm/yyyy (по умолчанию прежняя)");
     onChosen(editCmd, ctx, edit, editDraw);
 
@@ -228,7 +227,9 @@ void addDrawsCommands(CLI::App& app, CliContext& ctx)
 
     auto demo = std::make_shared<DemoOptions>();
     CLI::App* demoCmd = draws->add_subcommand("demo", "Создать демонстрационный архив из синтетических тиражей");
-    demoCmd->add_option("--count", demo->count, "Количество тиражей")->check(CLI::Range(1, 100000))->capture_default_str();
+    demoCmd->add_option("--count", demo->count, "Количество тиражей")
+        ->check(CLI::Range(1, 100000))
+        ->capture_default_str();
     demoCmd->add_option("--seed", demo->seed, "Начальное значение генератора")->capture_default_str();
     onChosen(demoCmd, ctx, demo, makeDemo);
 }

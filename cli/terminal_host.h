@@ -34,7 +34,7 @@ private:
     void clearStatusLine();
 
     AnswerPolicy answers_;
-    bool interactive_;  // stdin and stderr are terminals
+    bool interactive_; // stdin and stderr are terminals
     bool stderrIsTty_;
     bool statusShown_ = false;
     int lastPercent_ = -1;

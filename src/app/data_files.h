@@ -15,13 +15,13 @@ public:
 
     const std::filesystem::path& folder() const { return folder_; }
 
-    std::filesystem::path config() const { return named(".ini"); }       // game configuration
-    std::filesystem::path windowState() const { return named(".frm"); }  // window placement and view settings
-    std::filesystem::path filterList() const { return named(".flt"); }   // favourite methods, captions
-    std::filesystem::path draws() const { return named(".ldr"); }        // the draws archive
+    std::filesystem::path config() const { return named(".ini"); }      // game configuration
+    std::filesystem::path windowState() const { return named(".frm"); } // window placement and view settings
+    std::filesystem::path filterList() const { return named(".flt"); }  // favourite methods, captions
+    std::filesystem::path draws() const { return named(".ldr"); }       // the draws archive
     std::filesystem::path stakes() const { return named(".lsk"); }
     std::filesystem::path ratings() const { return named(".lrt"); }
-    std::filesystem::path tables() const { return named(".ltb"); }       // regular stakes
+    std::filesystem::path tables() const { return named(".ltb"); } // regular stakes
     std::filesystem::path scenario() const { return named(".lss"); }
     std::filesystem::path combsBuffer() const { return named(".~buff"); }
     std::filesystem::path prefetchFolder() const { return folder_ / "Prefetchs"; }

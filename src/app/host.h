@@ -36,8 +36,7 @@ public:
     virtual bool askYesNo(std::string_view caption, std::string_view text, bool defaultYes) = 0;
     // A whole number in min..max, or nullopt when the person declines.
     virtual std::optional<int> askNumber(std::string_view caption, std::string_view prompt, int value, int min,
-                                         int max)
-        = 0;
+                                         int max) = 0;
 
     void showError(std::string_view text) { showMessage(MessageKind::Error, CaptionError, text); }
     void showInformation(std::string_view text) { showMessage(MessageKind::Information, CaptionInformation, text); }

@@ -48,8 +48,7 @@ TComb ParseComb(std::string_view text)
     if (words.size() != BallCount)
         throw Error(fmt::format("Некорректная комбинация: \"{}\"!", text));
     TComb comb{};
-    for (size_t i = 0; i < comb.size(); ++i)
-    {
+    for (size_t i = 0; i < comb.size(); ++i) {
         // A value a number byte cannot hold reads as 0, like any other non-number.
         const int n = TextToNumber(text::trim(words[i]));
         comb[i] = static_cast<TNumber>(n >= 0 && n <= 255 ? n : 0);

@@ -45,7 +45,8 @@ std::optional<Date> TextToDate(std::string_view text)
     const auto month = digitsAt(text, 3, 2);
     const auto year = digitsAt(text, 6, 4);
     if (day && month && year && *year >= 1) {
-        const Date date{chr::year(*year), chr::month(static_cast<unsigned>(*month)), chr::day(static_cast<unsigned>(*day))};
+        const Date date{chr::year(*year), chr::month(static_cast<unsigned>(*month)),
+                        chr::day(static_cast<unsigned>(*day))};
         if (date.ok())
             return date;
     }

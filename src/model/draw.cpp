@@ -90,8 +90,8 @@ TDraw DecodeDraw(std::span<const uint8_t, DrawRecordSize> in)
 
 std::string DrawToText(const TDraw& draw)
 {
-    return fmt::format("Тираж № {} от {}, значения: {} e:{}", draw.Number, draw.dateText(),
-                       CombToListText(draw.Balls), draw.Extra);
+    return fmt::format("Тираж № {} от {}, значения: {} e:{}", draw.Number, draw.dateText(), CombToListText(draw.Balls),
+                       draw.Extra);
 }
 
 std::optional<DrawNumbers> ParseDrawText(std::string_view text)

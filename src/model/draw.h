@@ -15,10 +15,10 @@ namespace belvane::model {
 inline constexpr size_t DrawDateCapacity = 10;
 
 struct TDraw {
-    int32_t Number = 0;  // the operator's running draw number, 1 and up
-    TComb Balls{};       // six main numbers in drawn order
-    TNumber Extra = 0;   // the extra number
-    uint8_t DateLen = 0; // length of DateText in use; 0 = date unknown
+    int32_t Number = 0;                            // the operator's running draw number, 1 and up
+    TComb Balls{};                                 // six main numbers in drawn order
+    TNumber Extra = 0;                             // the extra number
+    uint8_t DateLen = 0;                           // length of DateText in use; 0 = date unknown
     std::array<char, DrawDateCapacity> DateText{}; // "dd/mm/yyyy"
 
     std::string_view dateText() const;

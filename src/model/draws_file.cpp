@@ -21,7 +21,8 @@ DrawsFileContent ReadDrawsFile(const fs::path& path)
     const auto* bytes = reinterpret_cast<const uint8_t*>(file.data.data());
     content.draws.reserve(records);
     for (size_t i = 0; i < records; ++i)
-        content.draws.push_back(DecodeDraw(std::span<const uint8_t, DrawRecordSize>(bytes + i * DrawRecordSize, DrawRecordSize)));
+        content.draws.push_back(
+            DecodeDraw(std::span<const uint8_t, DrawRecordSize>(bytes + i * DrawRecordSize, DrawRecordSize)));
     return content;
 }
 

@@ -11,14 +11,14 @@
 
 namespace belvane::model {
 
-inline constexpr int BallCount = 6;   // main numbers per draw and per combination
+inline constexpr int BallCount = 6; // main numbers per draw and per combination
 inline constexpr int MinNumber = 1;
 inline constexpr int MaxNumber = 45;
-inline constexpr int ExtraCount = 1;  // extra numbers per draw, from the same range
+inline constexpr int ExtraCount = 1; // extra numbers per draw, from the same range
 
-inline constexpr int MinSum = SumUp(MinNumber, BallCount);    // 1+2+...+6 = 21
-inline constexpr int MaxSum = SumDown(MaxNumber, BallCount);  // 45+44+...+40 = 255
-inline constexpr int SumStep = (MaxSum - MinSum) / 10;        // 23
+inline constexpr int MinSum = SumUp(MinNumber, BallCount);   // 1+2+...+6 = 21
+inline constexpr int MaxSum = SumDown(MaxNumber, BallCount); // 45+44+...+40 = 255
+inline constexpr int SumStep = (MaxSum - MinSum) / 10;       // 23
 
 // Size of the full set of combinations, C(45, 6) = 8,145,060.
 inline constexpr int64_t FullSetSize = Binomial(MaxNumber, BallCount);

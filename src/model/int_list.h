@@ -11,10 +11,9 @@
 namespace belvane::model {
 
 // The hint such fields show.
-inline constexpr std::string_view IntListHint =
-    "1 - одно значение\r"
-    "1, 2, 3 - список значений через запятую\r"
-    "1-10;2 - нижняя и верхняя граница диапазона; шаг изменения";
+inline constexpr std::string_view IntListHint = "1 - одно значение\r"
+                                                "1, 2, 3 - список значений через запятую\r"
+                                                "1-10;2 - нижняя и верхняя граница диапазона; шаг изменения";
 
 // Longest list a range may expand to; a larger range is refused like any other
 // invalid text instead of exhausting memory.

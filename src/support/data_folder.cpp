@@ -31,7 +31,7 @@ fs::path chooseDataFolder(const DataFolderInputs& in)
     if (in.programFolderWritable && !in.programFolder.empty())
         return in.programFolder;
     fs::path base = in.xdgDataHome ? fs::path(*in.xdgDataHome)
-                  : in.home        ? fs::path(*in.home) / ".local" / "share"
+                    : in.home      ? fs::path(*in.home) / ".local" / "share"
                                    : fs::path(".");
     return base / "belvane-6x45";
 }

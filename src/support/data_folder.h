@@ -14,9 +14,9 @@ namespace belvane {
 
 struct DataFolderInputs {
     std::optional<std::filesystem::path> explicitFolder;
-    std::optional<std::string> belvaneHome;   // $BELVANE_HOME
-    std::optional<std::string> xdgDataHome;   // $XDG_DATA_HOME
-    std::optional<std::string> home;          // $HOME
+    std::optional<std::string> belvaneHome; // $BELVANE_HOME
+    std::optional<std::string> xdgDataHome; // $XDG_DATA_HOME
+    std::optional<std::string> home;        // $HOME
     std::filesystem::path programFolder;
     bool programFolderWritable = false;
 };

@@ -39,7 +39,8 @@ IniDocument IniDocument::parse(std::string_view utf8)
             continue;
         if (line.front() == '[') {
             const size_t close = line.find(']');
-            const std::string_view name = text::trim(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1));
+            const std::string_view name =
+                text::trim(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1));
             current = &doc.sectionForWrite(name);
             continue;
         }
@@ -171,7 +172,8 @@ void IniDocument::writeString(std::string_view section, std::string_view key, st
 {
     // A value is one line: line breaks inside it would split the entry.
     std::string clean(value);
-    std::replace_if(clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     clean = std::string(text::trim(clean));
 
     Section& s = sectionForWrite(section);

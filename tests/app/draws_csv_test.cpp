@@ -31,7 +31,7 @@ TEST(DrawsCsv, NineAndEightFieldLines)
     ASSERT_EQ(draws.size(), 3u);
     EXPECT_EQ(draws[0], makeDraw(1, {10, 23, 29, 33, 37, 40}, 16, "07/12/2002"));
     EXPECT_EQ(draws[1], makeDraw(2, {9, 13, 21, 25, 32, 42}, 2, "14/12/2002")); // count + 1
-    EXPECT_EQ(draws[2].Number, 5); // blanks separate fields too
+    EXPECT_EQ(draws[2].Number, 5);                                              // blanks separate fields too
 }
 
 TEST(DrawsCsv, EightFieldLineTakesNextCountAndIsSkippedWhenThatExists)
@@ -51,14 +51,14 @@ TEST(DrawsCsv, EightFieldLineTakesNextCountAndIsSkippedWhenThatExists)
 TEST(DrawsCsv, LinesThatAreNoDrawAreRejected)
 {
     TDrawsArray draws;
-    const auto r = AppendDrawsFromCsv("Тираж;Дата;1;2;3;4;5;6;E\n"                 // header: number reads as 0
+    const auto r = AppendDrawsFromCsv("Тираж;Дата;1;2;3;4;5;6;E\n" // header: number reads as 0
                                       "Datum;Nummer 1;Nummer 2;Nummer 3;Nummer 4;Nummer 5;Nummer 6;Bonus\n"
-                                      "1;\"x\";1;2;3;4;5;6\n"                         // seven fields
-                                      "2;\"x\";1;2;3;4;5;6;7;8\n"                     // ten fields
-                                      "-3;\"x\";1;2;3;4;5;6;7\n"                      // number not positive
-                                      "4;\"x\";1;2;3;4;5;5;7\n"                       // repeated number
-                                      "5;\"x\";1;2;3;4;5;46;7\n"                      // out of range
-                                      "6;\"x\";1;2;3;4;5;6;0\n"                       // no extra number
+                                      "1;\"x\";1;2;3;4;5;6\n"     // seven fields
+                                      "2;\"x\";1;2;3;4;5;6;7;8\n" // ten fields
+                                      "-3;\"x\";1;2;3;4;5;6;7\n"  // number not positive
+                                      "4;\"x\";1;2;3;4;5;5;7\n"   // repeated number
+                                      "5;\"x\";1;2;3;4;5;46;7\n"  // out of range
+                                      "6;\"x\";1;2;3;4;5;6;0\n"   // no extra number
                                       "7;\"x\";1;2;3;4;5;6;7\n",
                                       draws);
     EXPECT_EQ(r.rejected, 8);
@@ -79,7 +79,8 @@ TEST(DrawsCsv, DuplicatesWithinOneFileAppendOnce)
 
 TEST(DrawsCsv, ExportFormat)
 {
-    const TDrawsArray draws{makeDraw(1, {10, 23, 29, 33, 37, 40}, 16, "07/12/2002"), makeDraw(2, {42, 9, 13, 21, 25, 32}, 2)};
+    const TDrawsArray draws{makeDraw(1, {10, 23, 29, 33, 37, 40}, 16, "07/12/2002"),
+                            makeDraw(2, {42, 9, 13, 21, 25, 32}, 2)};
     EXPECT_EQ(DrawsToCsv(draws), "1;\"07/12/2002\";10;23;29;33;37;40;16\r\n2;\"\";42;9;13;21;25;32;2\r\n");
 }
 

@@ -78,9 +78,9 @@ TEST(IntList, RangesWithStep)
 
 TEST(IntList, InvalidTextsGiveNothing)
 {
-    EXPECT_FALSE(ParseIntList("10-1;2"));  // count below one
-    EXPECT_FALSE(ParseIntList("1-10;0"));  // zero step
-    EXPECT_FALSE(ParseIntList("1-10"));    // no step
+    EXPECT_FALSE(ParseIntList("10-1;2")); // count below one
+    EXPECT_FALSE(ParseIntList("1-10;0")); // zero step
+    EXPECT_FALSE(ParseIntList("1-10"));   // no step
     EXPECT_FALSE(ParseIntList("1,,2"));
     EXPECT_FALSE(ParseIntList("a-b;c"));
     EXPECT_FALSE(ParseIntList("1, x"));

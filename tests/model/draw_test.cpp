@@ -19,9 +19,11 @@ std::array<uint8_t, DrawRecordSize> encoded(const TDraw& d)
 TEST(DrawRecord, LayoutIsLittleEndianFieldByField)
 {
     const auto bytes = encoded(makeDraw(0x01020304, {5, 12, 23, 31, 40, 44}, 17, "07/03/2015"));
+    // clang-format off
     const std::array<uint8_t, DrawRecordSize> expected{
         0x04, 0x03, 0x02, 0x01, 5, 12, 23, 31, 40, 44, 17, 10,
         '0', '7', '/', '0', '3', '/', '2', '0', '1', '5', 0, 0};
+    // clang-format on
     EXPECT_EQ(bytes, expected);
 }
 

@@ -12,7 +12,8 @@ using testing::makeDraw;
 
 TEST(Draws, DistanceQueries)
 {
-    TDrawsArray draws{makeDraw(1, {1, 2, 3, 4, 5, 6}, 7, "07/12/2002"), makeDraw(2, {9, 13, 21, 25, 32, 42}, 2, "14/12/2002")};
+    TDrawsArray draws{makeDraw(1, {1, 2, 3, 4, 5, 6}, 7, "07/12/2002"),
+                      makeDraw(2, {9, 13, 21, 25, 32, 42}, 2, "14/12/2002")};
     EXPECT_EQ(DrawBalls(draws, 0), (TComb{9, 13, 21, 25, 32, 42}));
     EXPECT_EQ(DrawBalls(draws, 1), (TComb{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(DrawBalls(draws, 2), TComb{});

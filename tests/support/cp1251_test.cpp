@@ -25,10 +25,10 @@ TEST(Cp1251, EveryByteMapsAndComesBack)
 
 TEST(Cp1251, WhatCannotBeHeldBecomesQuestionMark)
 {
-    EXPECT_EQ(cp1251::fromUtf8("a\xE2\x9C\x93z"), "a?z");        // ✓
-    EXPECT_EQ(cp1251::fromUtf8("a\xF0\x9F\x98\x80z"), "a?z");    // an emoji
-    EXPECT_EQ(cp1251::fromUtf8("a\xD0z"), "a?z");                // malformed
-    EXPECT_EQ(cp1251::fromUtf8("\xD0"), "?");                    // truncated at the end
+    EXPECT_EQ(cp1251::fromUtf8("a\xE2\x9C\x93z"), "a?z");     // ✓
+    EXPECT_EQ(cp1251::fromUtf8("a\xF0\x9F\x98\x80z"), "a?z"); // an emoji
+    EXPECT_EQ(cp1251::fromUtf8("a\xD0z"), "a?z");             // malformed
+    EXPECT_EQ(cp1251::fromUtf8("\xD0"), "?");                 // truncated at the end
 }
 
 } // namespace

@@ -37,7 +37,8 @@ TEST(IniDocument, TypedReadsFallBackToDefaults)
 
 TEST(IniDocument, FirstDuplicateWinsAndJunkIsIgnored)
 {
-    const auto doc = IniDocument::parse("orphan=1\n; comment\n[A]\nk=first\nK=second\nnot a pair\n=novalue\n[a]\nz=9\n");
+    const auto doc =
+        IniDocument::parse("orphan=1\n; comment\n[A]\nk=first\nK=second\nnot a pair\n=novalue\n[a]\nz=9\n");
     EXPECT_EQ(doc.readString("A", "k"), "first");
     EXPECT_EQ(doc.sectionNames().size(), 1u); // [a] merged into [A]
     EXPECT_EQ(doc.keyNames("A"), (std::vector<std::string>{"k", "z"}));

@@ -12,7 +12,7 @@ using Fields = std::vector<std::string>;
 TEST(DelimitedText, QuotesBlanksAndEmptyFields)
 {
     EXPECT_EQ(splitDelimited("1;\"07/12/2002\";10;23", ';', '"'), (Fields{"1", "07/12/2002", "10", "23"}));
-    EXPECT_EQ(splitDelimited("a b;c", ';', '"'), (Fields{"a", "b", "c"}));  // unquoted blanks separate
+    EXPECT_EQ(splitDelimited("a b;c", ';', '"'), (Fields{"a", "b", "c"})); // unquoted blanks separate
     EXPECT_EQ(splitDelimited("\"a b\";c", ';', '"'), (Fields{"a b", "c"}));
     EXPECT_EQ(splitDelimited("a;;b", ';', '"'), (Fields{"a", "", "b"}));
     EXPECT_EQ(splitDelimited("a ; b", ';', '"'), (Fields{"a", "b"}));
