@@ -9,6 +9,8 @@
 
 #include "app/data_files.h"
 #include "cli/terminal_host.h"
+#include "model/draws.h"
+#include "stats/stat_list.h"
 
 namespace CLI {
 class App;
@@ -33,7 +35,26 @@ struct CliContext {
     app::DataFiles dataFiles() const;
 };
 
+// The archive of the data folder; a read error has been shown and fails the command.
+model::TDrawsArray loadArchive(CliContext& ctx, const app::DataFiles& files);
+
+// The archive and the statistics registry of the data folder, for commands
+// that compute statistics. Not movable: the registry points at the archive.
+struct StatsSession {
+    explicit StatsSession(CliContext& ctx);
+    StatsSession(const StatsSession&) = delete;
+    StatsSession& operator=(const StatsSession&) = delete;
+
+    app::DataFiles files;
+    model::TDrawsArray draws;
+    stats::TStatList list;
+
+    // The registry entry with this ID (ignoring case); throws Error when there is none.
+    int entry(std::string_view id) const;
+};
+
 // Each command group adds its subcommands to the tool.
 void addDrawsCommands(CLI::App& app, CliContext& context);
+void addStatsCommands(CLI::App& app, CliContext& context);
 
 } // namespace belvane::cli

@@ -11,6 +11,7 @@
 #include "app/draws_csv.h"
 #include "app/draws_list.h"
 #include "cli/cli_context.h"
+#include "cli/command_binding.h"
 #include "cli/table_output.h"
 #include "model/draws.h"
 #include "support/error.h"
@@ -19,15 +20,6 @@ namespace belvane::cli {
 namespace {
 
 using model::TDrawsArray;
-
-// The archive of the data folder; a read error has been shown and fails the command.
-TDrawsArray loadArchive(CliContext& ctx, const app::DataFiles& files)
-{
-    TDrawsArray draws;
-    if (!app::LoadDraws(ctx.host, files.draws(), draws))
-        throw FailureShown{};
-    return draws;
-}
 
 void saveArchive(CliContext& ctx, const app::DataFiles& files, const TDrawsArray& draws)
 {
@@ -171,13 +163,6 @@ int makeDemo(CliContext& ctx, const DemoOptions& o)
     return ExitOk;
 }
 
-// Runs `run` with the parsed options once CLI11 has chosen this subcommand.
-template <typename Options, typename Run>
-void onChosen(CLI::App* command, CliContext& ctx, std::shared_ptr<Options> options, Run run)
-{
-    command->callback([&ctx, options, run] { ctx.action = [&ctx, options, run] { return run(ctx, *options); }; });
-}
-
 } // namespace
 
 void addDrawsCommands(CLI::App& app, CliContext& ctx)
@@ -187,9 +172,7 @@ void addDrawsCommands(CLI::App& app, CliContext& ctx)
 
     auto list = std::make_shared<ListOptions>();
     CLI::App* listCmd = draws->add_subcommand("list", "Список тиражей, последний тираж первым");
-    listCmd->add_option("--format", list->format, "Вид вывода: text (выровненный текст) или tsv")
-        ->check(CLI::IsMember({"text", "tsv"}))
-        ->capture_default_str();
+    addFormatOption(listCmd, list->format);
     listCmd->add_flag("--sorted", list->sorted, "Показывать шесть чисел по возрастанию");
     onChosen(listCmd, ctx, list, listDraws);
 

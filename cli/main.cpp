@@ -14,6 +14,7 @@ int main(int argc, char** argv)
     app.add_option("--data-dir", ctx.dataDir, "Папка данных (по умолчанию $BELVANE_HOME или папка программы)");
     app.require_subcommand(1);
     addDrawsCommands(app, ctx);
+    addStatsCommands(app, ctx);
 
     try {
         app.parse(argc, argv);

@@ -29,7 +29,7 @@ void TerminalHost::clearStatusLine()
     }
 }
 
-void TerminalHost::setStatus(std::string_view text)
+void TerminalHost::showStatus(std::string_view text)
 {
     // Scripts read stdout and stderr; the transient status line is for people only.
     if (!stderrIsTty_)

@@ -14,7 +14,6 @@ class TerminalHost final : public app::Host {
 public:
     explicit TerminalHost(AnswerPolicy answers = AnswerPolicy::Ask);
 
-    void setStatus(std::string_view text) override;
     void showMessage(app::MessageKind kind, std::string_view caption, std::string_view text) override;
     bool askYesNo(std::string_view caption, std::string_view text, bool defaultYes) override;
     std::optional<int> askNumber(std::string_view caption, std::string_view prompt, int value, int min,
@@ -26,6 +25,7 @@ public:
     static std::string terminalText(std::string_view text);
 
 protected:
+    void showStatus(std::string_view text) override;
     void progressOpened(int64_t maximum, bool cancellable) override;
     void progressMoved(int64_t position, int64_t maximum) override;
     void progressClosed() override;

@@ -28,8 +28,13 @@ class Host {
 public:
     virtual ~Host() = default;
 
-    // The status line; an empty text restores the idle text.
-    virtual void setStatus(std::string_view text) = 0;
+    // The status line; an empty text is the idle text.
+    void setStatus(std::string_view text)
+    {
+        status_ = text;
+        showStatus(text);
+    }
+    const std::string& status() const { return status_; }
 
     virtual void showMessage(MessageKind kind, std::string_view caption, std::string_view text) = 0;
     // A yes/no question with one answer preselected.
@@ -60,27 +65,30 @@ public:
     bool cancelled() const { return cancel_; }
 
 protected:
+    virtual void showStatus(std::string_view text) = 0;
     virtual void progressOpened(int64_t maximum, bool cancellable) = 0;
     virtual void progressMoved(int64_t position, int64_t maximum) = 0;
     virtual void progressClosed() = 0;
 
 private:
+    std::string status_;
     bool progressOpen_ = false;
     int64_t progressMax_ = 0;
     int64_t progressPos_ = 0;
     std::atomic<bool> cancel_ = false;
 };
 
-// Shows a status text for the length of a scope and restores the idle text after.
+// Shows a status text for the length of a scope and restores the text shown before.
 class StatusScope {
 public:
-    StatusScope(Host& host, std::string_view text) : host_(host) { host_.setStatus(text); }
+    StatusScope(Host& host, std::string_view text) : host_(host), previous_(host.status()) { host_.setStatus(text); }
     StatusScope(const StatusScope&) = delete;
     StatusScope& operator=(const StatusScope&) = delete;
-    ~StatusScope() { host_.setStatus({}); }
+    ~StatusScope() { host_.setStatus(previous_); }
 
 private:
     Host& host_;
+    std::string previous_;
 };
 
 // The progress window for the length of a scope.

@@ -4,6 +4,7 @@
 // other part of the program is built on.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

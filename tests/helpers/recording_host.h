@@ -19,7 +19,6 @@ struct ShownMessage {
 
 class RecordingHost final : public app::Host {
 public:
-    void setStatus(std::string_view text) override { statuses.emplace_back(text); }
     void showMessage(app::MessageKind kind, std::string_view caption, std::string_view text) override
     {
         messages.push_back({kind, std::string(caption), std::string(text)});
@@ -53,6 +52,7 @@ public:
     int progressCloses = 0;
 
 protected:
+    void showStatus(std::string_view text) override { statuses.emplace_back(text); }
     void progressOpened(int64_t, bool) override { ++progressOpens; }
     void progressMoved(int64_t position, int64_t) override { progressPositions.push_back(position); }
     void progressClosed() override { ++progressCloses; }

@@ -1,0 +1,96 @@
+#pragma once
+
+// The draws statistics table: for one method and a window of recent draws,
+// every value the method can take, how often and how recently it came, how
+// that compares with the full set of combinations, and when it should come
+// next. Front ends show the cells as they are; filters take the rows' records.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/prefetch_files.h"
+#include "stats/config_data.h"
+#include "stats/range_stats.h"
+#include "stats/stat_values.h"
+
+namespace belvane::stats {
+class TStatList;
+}
+
+namespace belvane::app {
+
+enum DrawsStatColumn {
+    StatColValue, StatColCount, StatColCountPercent, StatColExpected, StatColDeviation, StatColDeviationPercent,
+    StatColAgo, StatColAgoPercent, StatColWeight, StatColLastDraw, StatColMinGap, StatColPeriod, StatColMaxGap,
+    StatColWaitPrd, StatColWaitStf, StatColWaitKrn, StatColFact, StatColDiffPrd, StatColDiffStf, StatColDiffKrn,
+    DrawsStatColumnCount
+};
+
+inline constexpr std::array<std::string_view, DrawsStatColumnCount> DrawsStatCaptions = {
+    "Значение", "Количество", "Кол-во в %", "Норма", "Отклонение", "Откл-ие в %", "Глубина", "Глубина в %",
+    "Вес", "Посл. тираж", "Период min", "Период", "Период max", "Ожд. ПРД", "Ожд. СТФ", "Ожд. КРН", "Факт",
+    "+/- ПРД", "+/- СТФ", "+/- КРН"};
+
+// The text a cell without a value shows.
+inline constexpr std::string_view NoValue = "-";
+
+struct DrawsStatRow {
+    stats::TStatDraw Value; // the record the row was built from (filters take it)
+    std::array<std::string, DrawsStatColumnCount> Cells;
+    // The cells as numbers, for sorting and for rules that pick rows; nullopt where the cell is "-".
+    std::array<std::optional<double>, DrawsStatColumnCount> Numbers;
+};
+
+struct ChartPoint {
+    int Index = 0;
+    double Value = 0;
+    std::string Label;
+};
+
+struct DrawsStatChart {
+    std::vector<ChartPoint> Actual; // "Фактические данные"
+    std::vector<ChartPoint> Total;  // "Все возможные комбинации" (with a prefetch file and the total line on)
+};
+
+inline constexpr std::string_view ActualSeriesTitle = "Фактические данные";
+inline constexpr std::string_view TotalSeriesTitle = "Все возможные комбинации";
+
+struct DrawsStatRequest {
+    int Entry = -1;     // registry entry of the method
+    int Offset = 0;     // draws offset
+    int Length = 1000;  // draws in the window
+    bool Sorted = false;
+    const PrefetchData* Prefetch = nullptr; // the method's full-set distribution, when in use
+    stats::TWeights Weights;
+    bool ShowTotalLine = true;
+};
+
+struct DrawsStatTable {
+    std::vector<DrawsStatRow> Rows; // in the order the method recorded the values
+    stats::TDrawsWindow Window;
+    stats::TStatTotals Totals;
+    bool PrefetchUsed = false;
+    DrawsStatChart Chart;
+};
+
+// The table for one method over the archive the registry reads. An empty
+// archive gives an empty table.
+DrawsStatTable CalculateDrawsStat(const stats::TStatList& list, const DrawsStatRequest& request);
+
+// The weight of one row ("Вес").
+long double StatWeight(const stats::TStatDraw& value, const stats::TStatTotals& totals, bool prefetchUsed,
+                       const stats::TWeights& weights);
+
+// The key that decides whether a non-forced calculation has anything to do.
+struct DrawsStatKey {
+    int DrawCount = -1;
+    int Offset = -1;
+    int Length = -1;
+    int TypeIndex = -1;
+    friend bool operator==(const DrawsStatKey&, const DrawsStatKey&) = default;
+};
+
+} // namespace belvane::app

@@ -1,0 +1,133 @@
+#include "stats/custom_stat.h"
+
+#include "model/number_sets.h"
+#include "stats/stat_list.h"
+#include "support/text.h"
+
+namespace belvane::stats {
+
+TCustomStat::TCustomStat(const TStatClass& statClass, const TStatList& list, int param)
+    : Param(param), Draws(&list.Draws()), list_(list), class_(statClass)
+{
+}
+
+int32_t TCustomStat::TextToValue(std::string_view text) const
+{
+    return text::toIntDef(text, 0);
+}
+
+int32_t TCustomStat::ParseValue(std::string_view text) const
+{
+    return class_.ValueFromText() ? TextToValue(text) : 0;
+}
+
+void TCustomStat::InitValues(int, TStatDrawArray&)
+{
+    Cur = {};
+}
+
+TDraw TCustomStat::DrawAt(int index, bool sorted) const
+{
+    if (index < 0 || index > HighIndex())
+        return {};
+    const TDraw& d = (*Draws)[static_cast<size_t>(index)];
+    return sorted ? model::SortedDraw(d) : d;
+}
+
+void TCustomStat::LoadDraws(int index, int refIndex, bool sorted)
+{
+    CurDraw = DrawAt(index, sorted);
+    if (class_.GetFlags() & FlagD)
+        RefDraw = DrawAt(refIndex, sorted);
+}
+
+void TCustomStat::NumbersValues(const TComb&, TKeyList&) const
+{
+}
+
+bool TCustomStat::TracksGapAt(size_t) const
+{
+    return true;
+}
+
+void TCustomStat::AddValue(TStatDrawArray& arr, uint64_t key, bool trackGaps)
+{
+    TStatDraw rec = Cur;
+    SetKey(rec, key);
+    AddStatDraw(arr, rec, trackGaps);
+}
+
+void TCustomStat::AddSeed(TStatDrawArray& arr, uint64_t key)
+{
+    TStatDraw rec;
+    SetKey(rec, key);
+    AddStatDraw(arr, rec, false);
+}
+
+void TCustomStat::AddSeeds(TStatDrawArray& arr, int from, int to)
+{
+    for (int v = from; v <= to; ++v)
+        AddSeed(arr, PackKey(static_cast<int16_t>(v)));
+}
+
+void TCustomStat::CombValues(const TComb& comb, TStatDrawArray& arr)
+{
+    Cur = {};
+    Cur.Count = 1;
+    if (!class_.CanPrefetch())
+        return;
+    TKeyList keys;
+    NumbersValues(comb, keys);
+    for (uint64_t key : keys)
+        AddValue(arr, key, false);
+}
+
+void TCustomStat::DrawValues(int index, int lastIdx, TLastValueArray&, TStatWork&, TStatDrawArray& arr, bool sorted)
+{
+    LoadDraws(index, lastIdx, sorted);
+    Cur = {};
+    Cur.LastDraw = CurDraw.Number;
+    Cur.PrevDraw = CurDraw.Number;
+    Cur.Ago = lastIdx - index + 1;
+    Cur.Count = 1;
+
+    TKeyList keys;
+    NumbersValues(CurDraw.Balls, keys);
+    for (size_t i = 0; i < keys.size(); ++i)
+        AddValue(arr, keys[i], TracksGapAt(i));
+}
+
+int TCustomStat::FindNextDraw(const TStatDraw& rec, int fromIdx, bool sorted, int lastIdx)
+{
+    TStatWork work;
+    TStatDrawArray values;
+    TLastValueArray lastValues;
+    for (int index = std::max(fromIdx, 0); index <= HighIndex(); ++index) {
+        values.clear();
+        lastValues.clear();
+        DrawValues(index, lastIdx, lastValues, work, values, sorted);
+        if (const TStatDraw* found = FindKey(values, KeyOf(rec)))
+            return found->LastDraw;
+    }
+    return -1;
+}
+
+std::unique_ptr<TMatcher> TCustomStat::PrepareMatches(const TStatDrawArray& selected, bool, bool, int)
+{
+    // The general test: any value of the combination's numbers equals a selected key.
+    return MakeMatcher([this, set = TValueSet::Of(selected, project::Key)](const TComb& comb) {
+        TKeyList keys;
+        NumbersValues(comb, keys);
+        for (uint64_t key : keys)
+            if (set.contains(static_cast<int64_t>(key)))
+                return true;
+        return false;
+    });
+}
+
+bool TCustomStat::Matches(const TComb& comb, const TStatDrawArray& selected, bool mode, bool sorted, int lastIdx)
+{
+    return PrepareMatches(selected, mode, sorted, lastIdx)->matches(comb);
+}
+
+} // namespace belvane::stats

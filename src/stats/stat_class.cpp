@@ -1,0 +1,75 @@
+#include "stats/stat_class.h"
+
+#include <array>
+#include <fmt/format.h>
+
+#include "support/delphi_format.h"
+
+namespace belvane::stats {
+namespace {
+
+struct GroupInfo {
+    std::string_view tag;
+    std::string_view name;
+};
+
+constexpr std::array<GroupInfo, GroupCount> kGroups = {{
+    {"num", "Числа тиража"},
+    {"sum", "Сумма чисел тиража"},
+    {"dif", "Разности между числами тиража"},
+    {"grp", "Каналы (группы чисел)"},
+    {"mtx", "Матрица тиража"},
+    {"sgm", "Сегменты матрицы тиража"},
+    {"seq", "Последовательности чисел в одном тираже"},
+    {"rep", "Повторяющиеся числа в нескольких тиражах"},
+    {"ser", "Серии (цепочки) значений"},
+    {"per", "Периоды повторения значений"},
+    {"mov", "Переходы (изменения) значений между тиражами"},
+    {"ogn", "Характеристическое число Огнева"},
+    {"shr", "Методы шинковки"},
+}};
+
+// The help page number of the Russian help file.
+constexpr int kHelpLanguage = 1049;
+
+} // namespace
+
+std::string_view GroupTag(int group)
+{
+    return group >= 0 && group < GroupCount ? kGroups[static_cast<size_t>(group)].tag : std::string_view();
+}
+
+std::string_view GroupName(int group)
+{
+    return group >= 0 && group < GroupCount ? kGroups[static_cast<size_t>(group)].name : std::string_view();
+}
+
+std::string TStatClass::IDFor(int param) const
+{
+    return DelphiFormat(id, {int64_t{param}});
+}
+
+std::string TStatClass::CaptionFor(int param) const
+{
+    return captionFor ? captionFor(param) : DelphiFormat(caption, {int64_t{param}});
+}
+
+std::string TStatClass::HelpURL(int param, const std::filesystem::path& helpFile) const
+{
+    std::error_code ec;
+    if (helpFile.empty() || !std::filesystem::exists(helpFile, ec))
+        return {};
+    return "ms-its:" + helpFile.string() +
+           DelphiFormat("::/Filters_%.4d_%s.htm", {int64_t{kHelpLanguage}, DelphiFormat(GetHelpID(), {int64_t{param}})});
+}
+
+std::string FlagsText(uint8_t flags)
+{
+    std::string letters;
+    for (size_t bit = 0; bit < FlagLetters.size(); ++bit)
+        if (flags & (1u << bit))
+            letters += FlagLetters[bit];
+    return letters;
+}
+
+} // namespace belvane::stats
