@@ -52,6 +52,7 @@ int buildFiles(Host& host, const stats::TStatList& list, const DataFiles& files,
     });
     if (counts.empty())
         return 0; // cancelled
+    host.stepProgress(start + span - shown); // the last chunks may have finished on another thread
 
     int written = 0;
     for (size_t i = 0; i < entries.size(); ++i) {

@@ -50,10 +50,16 @@ public:
     std::vector<int64_t> progressPositions;
     int progressOpens = 0;
     int progressCloses = 0;
+    bool cancelAtOpen = false;
 
 protected:
     void showStatus(std::string_view text) override { statuses.emplace_back(text); }
-    void progressOpened(int64_t, bool) override { ++progressOpens; }
+    void progressOpened(int64_t, bool) override
+    {
+        ++progressOpens;
+        if (cancelAtOpen)
+            requestCancel(); // as if "Отмена" were pressed at once
+    }
     void progressMoved(int64_t position, int64_t) override { progressPositions.push_back(position); }
     void progressClosed() override { ++progressCloses; }
 };

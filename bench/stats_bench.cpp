@@ -1,0 +1,111 @@
+// The statistics engine's hot paths: one statistics table per method, the
+// full-set counts behind the prefetch files, and the filter test.
+
+#include <benchmark/benchmark.h>
+
+#include "app/draws_stat_table.h"
+#include "bench_data.h"
+#include "model/full_set.h"
+#include "stats/custom_stat.h"
+#include "stats/full_set_counts.h"
+#include "stats/stat_list.h"
+
+namespace {
+
+using namespace belvane;
+
+struct Registry {
+    model::TDrawsArray draws = bench::BenchDraws();
+    stats::TStatList list{&draws};
+    Registry() { list.BuildMethods(); }
+};
+
+Registry& registry()
+{
+    static Registry r;
+    return r;
+}
+
+const char* const kNumberMethods[] = {"NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV",
+                                      "PRIM", "PRMV", "POS1", "POE1"};
+
+// Target: under 5 ms per table.
+void BM_StatsTable(benchmark::State& state)
+{
+    auto& r = registry();
+    app::DrawsStatRequest request;
+    request.Entry = r.list.FindMethod(kNumberMethods[state.range(0)]);
+    request.Offset = 0;
+    request.Length = 1000;
+    for (auto _ : state) {
+        auto table = app::CalculateDrawsStat(r.list, request);
+        benchmark::DoNotOptimize(table.Rows.data());
+    }
+    state.SetLabel(kNumberMethods[state.range(0)]);
+}
+BENCHMARK(BM_StatsTable)->DenseRange(0, 9)->Unit(benchmark::kMillisecond);
+
+// Target: under 0.5 s per simple prefetch file.
+void BM_FullSetCountsNumberFamily(benchmark::State& state)
+{
+    auto& r = registry();
+    std::vector<int> entries;
+    for (int i = 0; i < r.list.MethodCount(); ++i)
+        if (r.list.CanPrefetch(i))
+            entries.push_back(i);
+    for (auto _ : state) {
+        auto counts = stats::CountFullSetValues(r.list, entries);
+        benchmark::DoNotOptimize(counts.data());
+    }
+    state.counters["files"] = static_cast<double>(entries.size());
+    state.SetLabel(std::to_string(entries.size()) + " files in one pass");
+}
+BENCHMARK(BM_FullSetCountsNumberFamily)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_FullSetCountsOneMethod(benchmark::State& state)
+{
+    auto& r = registry();
+    const std::vector<int> entries{r.list.FindMethod("NUMS")};
+    for (auto _ : state) {
+        auto counts = stats::CountFullSetValues(r.list, entries);
+        benchmark::DoNotOptimize(counts.data());
+    }
+}
+BENCHMARK(BM_FullSetCountsOneMethod)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+stats::TStatDrawArray selection()
+{
+    stats::TStatDrawArray selected(3);
+    selected[0].V1 = 7;
+    selected[1].V1 = 19;
+    selected[2].V1 = 33;
+    return selected;
+}
+
+void BM_MatchesPrepared(benchmark::State& state)
+{
+    auto stat = registry().list.CreateStat(registry().list.FindMethod("NUMS"));
+    const auto matcher = stat->PrepareMatches(selection(), false, false, 0);
+    model::TComb c = model::FirstCombination;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(matcher->matches(c));
+        if (!model::NextCombination(c))
+            c = model::FirstCombination;
+    }
+}
+BENCHMARK(BM_MatchesPrepared);
+
+void BM_MatchesUnprepared(benchmark::State& state)
+{
+    auto stat = registry().list.CreateStat(registry().list.FindMethod("NUMS"));
+    const auto selected = selection();
+    model::TComb c = model::FirstCombination;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(stat->Matches(c, selected, false, false, 0));
+        if (!model::NextCombination(c))
+            c = model::FirstCombination;
+    }
+}
+BENCHMARK(BM_MatchesUnprepared);
+
+} // namespace

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "helpers/cli_runner.h"
+#include "helpers/temp_dir.h"
+#include "support/text.h"
+
+namespace belvane::testing {
+namespace {
+
+class StatsCli : public ::testing::Test {
+protected:
+    CliResult run(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--data-dir", dir.path().string()});
+        return runCli(args);
+    }
+    TempDir dir;
+};
+
+TEST_F(StatsCli, MethodsListTheRegistry)
+{
+    const auto r = run({"methods", "--format", "tsv"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const auto lines = text::splitLines(r.out);
+    ASSERT_GE(lines.size(), 16u);
+    EXPECT_EQ(lines[0], "Поз.\tID\tМетод\tФлаги\tГруппа");
+    EXPECT_EQ(lines[1], "0\tNUMS\t{ num } Числа тиража [ N ]\tN\t0");
+}
+
+TEST_F(StatsCli, StatsTableAndItsErrors)
+{
+    ASSERT_EQ(run({"draws", "demo", "--count", "30"}).exitCode, 0);
+    auto r = run({"stats", "even", "--len", "10", "--format", "tsv"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const auto lines = text::splitLines(r.out);
+    ASSERT_GE(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "Значение\tКоличество\tКол-во в %\tНорма\tОтклонение\tОткл-ие в %\tГлубина\tГлубина в %\t"
+                        "Вес\tПосл. тираж\tПериод min\tПериод\tПериод max\tОжд. ПРД\tОжд. СТФ\tОжд. КРН\tФакт\t"
+                        "+/- ПРД\t+/- СТФ\t+/- КРН");
+    EXPECT_TRUE(lines[1].starts_with("1:5\t"));
+
+    r = run({"stats", "XXXX"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Метод расчета статистики \"XXXX\" не найден!\n");
+    EXPECT_EQ(run({"stats", "POE1", "--prefetch"}).exitCode, 1);
+    EXPECT_EQ(run({"stats", "NUMS", "--len", "0"}).exitCode, 2);
+
+    r = run({"stats", "SMAL", "--prefetch", "--format", "tsv"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(text::splitLines(r.out)[1].find("\t"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir / "Prefetchs" / "Belvane_6x45_SMAL.dfc"));
+}
+
+TEST_F(StatsCli, PrefetchBuildsFiles)
+{
+    auto r = run({"prefetch"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Создано файлов: 14"), std::string::npos);
+    r = run({"prefetch"});
+    EXPECT_NE(r.out.find("Создано файлов: 0"), std::string::npos);
+    r = run({"prefetch", "--groups", "0x1"});
+    EXPECT_NE(r.out.find("Создано файлов: 14"), std::string::npos);
+    EXPECT_EQ(run({"prefetch", "--groups", "zz"}).exitCode, 1);
+}
+
+} // namespace
+} // namespace belvane::testing
