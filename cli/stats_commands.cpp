@@ -54,10 +54,8 @@ int showStats(CliContext& ctx, const StatsOptions& o)
     request.Weights = session.list.Config().Weights;
 
     std::optional<app::PrefetchData> prefetch;
-    if (o.prefetch) {
-        if (!session.list.CanPrefetch(request.Entry))
-            throw Error(fmt::format("Для метода \"{}\" нет сравнения с полным набором комбинаций!",
-                                    session.list.Item(request.Entry).ID()));
+    // A method without a full-set form has no prefetch file: its table shows "-" there.
+    if (o.prefetch && session.list.CanPrefetch(request.Entry)) {
         prefetch = app::OpenPrefetch(ctx.host, session.list, request.Entry, session.files);
         if (!prefetch)
             return ExitFailure;
@@ -86,8 +84,10 @@ uint16_t parseGroupMask(const std::string& text)
         int64_t n = 0;
         bool ok = t.size() > 2;
         for (char c : t.substr(2)) {
-            const int digit = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10
-                            : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
+            const int digit = (c >= '0' && c <= '9')   ? c - '0'
+                              : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                              : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                                                       : -1;
             ok = ok && digit >= 0 && n <= 0xFFFF;
             n = n * 16 + std::max(digit, 0);
         }

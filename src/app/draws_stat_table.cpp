@@ -5,18 +5,13 @@
 
 #include "stats/custom_stat.h"
 #include "stats/stat_list.h"
+#include "support/money.h"
 
 namespace belvane::app {
 namespace {
 
 using stats::TStatDraw;
 using stats::TStatTotals;
-
-// Rounded to the nearest integer, halves to even (the default rounding mode).
-long long roundHalfEven(long double x)
-{
-    return std::llrint(x);
-}
 
 std::string signedText(long long v)
 {
@@ -55,9 +50,8 @@ DrawsStatRow makeRow(stats::TCustomStat& stat, const TStatDraw& v, const TStatTo
     if (prefetchUsed) {
         b.integer(StatColExpected, v.Expected);
         b.integer(StatColDeviation, static_cast<long long>(v.Count) - v.Expected);
-        const long double percent = v.Expected != 0
-                                        ? static_cast<long double>(v.Count - v.Expected) * 100 / v.Expected
-                                        : (v.Count != 0 ? 100 : 0);
+        const long double percent = v.Expected != 0 ? static_cast<long double>(v.Count - v.Expected) * 100 / v.Expected
+                                                    : (v.Count != 0 ? 100 : 0);
         b.fixed(StatColDeviationPercent, percent, 5);
     } else {
         b.none(StatColExpected);
@@ -83,14 +77,16 @@ DrawsStatRow makeRow(stats::TCustomStat& stat, const TStatDraw& v, const TStatTo
         b.integer(StatColMinGap, v.MinGap);
         b.fixed(StatColPeriod, n / count, 4);
         b.integer(StatColMaxGap, v.MaxGap);
-        waitPrd = roundHalfEven(n / count + v.LastDraw);
+        waitPrd = DivRoundHalfEven(windowCount + int64_t{v.Count} * v.LastDraw, v.Count); // N / Count + LastDraw
         b.integer(StatColWaitPrd, *waitPrd);
     } else {
         for (int c : {StatColMinGap, StatColPeriod, StatColMaxGap, StatColWaitPrd})
             b.none(c);
     }
-    const long long waitStf = roundHalfEven((count + 1) * v.LastDraw / count);
-    const long long waitKrn = roundHalfEven((count + 2) * (static_cast<long double>(v.LastDraw) + 1) / (count + 1));
+    // Rounded exactly, halves to even.
+    const long long waitStf = DivRoundHalfEven((int64_t{v.Count} + 1) * v.LastDraw, v.Count);
+    const long long waitKrn =
+        DivRoundHalfEven((int64_t{v.Count} + 2) * (int64_t{v.LastDraw} + 1), int64_t{v.Count} + 1);
     b.integer(StatColWaitStf, waitStf);
     b.integer(StatColWaitKrn, waitKrn);
 
@@ -112,18 +108,33 @@ DrawsStatRow makeRow(stats::TCustomStat& stat, const TStatDraw& v, const TStatTo
     return b.row;
 }
 
-// The factor that turns full-set counts into counts expected in the window.
-std::optional<long double> fullSetScale(const PrefetchData& prefetch, const TStatTotals& totals)
+// The factor that turns full-set counts into counts expected in the window,
+// as an exact fraction: rounding a product that lands on a half must see the half.
+struct Scale {
+    int64_t Numerator = 0;
+    int64_t Denominator = 1;
+
+    int32_t expected(int32_t fullSetCount) const
+    {
+        return static_cast<int32_t>(DivRoundHalfEven(int64_t{fullSetCount} * Numerator, Denominator));
+    }
+    double value(int32_t fullSetCount) const
+    {
+        return static_cast<double>(fullSetCount) * static_cast<double>(Numerator) / static_cast<double>(Denominator);
+    }
+};
+
+std::optional<Scale> fullSetScale(const PrefetchData& prefetch, const TStatTotals& totals)
 {
     if (prefetch.Records.empty() || prefetch.MaxCount <= 0)
         return std::nullopt;
     if (prefetch.MinCount == prefetch.MaxCount) // every value equally frequent over the full set
-        return (static_cast<long double>(totals.MinCount) + totals.MaxCount) / 2 / prefetch.MaxCount;
-    return static_cast<long double>(totals.MaxCount) / prefetch.MaxCount;
+        return Scale{int64_t{totals.MinCount} + totals.MaxCount, 2 * int64_t{prefetch.MaxCount}};
+    return Scale{totals.MaxCount, prefetch.MaxCount};
 }
 
 DrawsStatChart makeChart(stats::TCustomStat& stat, stats::TStatDrawArray values, const PrefetchData* prefetch,
-                         std::optional<long double> scale, bool showTotalLine)
+                         std::optional<Scale> scale, bool showTotalLine)
 {
     DrawsStatChart chart;
     if (values.size() < 2)
@@ -135,7 +146,7 @@ DrawsStatChart makeChart(stats::TCustomStat& stat, stats::TStatDrawArray values,
             const TStatDraw value = stats::ToStatDraw(rec);
             const std::string label = stat.ValueToText(value);
             if (showTotalLine)
-                chart.Total.push_back({index, static_cast<double>(rec.Count * scale.value_or(0)), label});
+                chart.Total.push_back({index, scale ? scale->value(rec.Count) : 0.0, label});
             if (const TStatDraw* own = stats::FindKey(values, stats::KeyOf(value)))
                 chart.Actual.push_back({index, static_cast<double>(own->Count), label});
         }
@@ -181,7 +192,7 @@ DrawsStatTable CalculateDrawsStat(const stats::TStatList& list, const DrawsStatR
     stats::TStatDrawArray values = stats::CalculateRange(*stat, table.Window, request.Sorted);
     table.Totals = stats::StatTotals(values);
 
-    std::optional<long double> scale;
+    std::optional<Scale> scale;
     if (request.Prefetch != nullptr) {
         table.PrefetchUsed = true;
         scale = fullSetScale(*request.Prefetch, table.Totals);
@@ -189,15 +200,15 @@ DrawsStatTable CalculateDrawsStat(const stats::TStatList& list, const DrawsStatR
             for (const stats::TStatCount& rec : request.Prefetch->Records) {
                 for (TStatDraw& v : values)
                     if (v.V1 == rec.V1 && v.V2 == rec.V2 && v.V3 == rec.V3 && v.V4 == rec.V4)
-                        v.Expected = static_cast<int32_t>(roundHalfEven(rec.Count * *scale));
+                        v.Expected = scale->expected(rec.Count);
             }
         }
     }
 
     table.Rows.reserve(values.size());
     for (const TStatDraw& v : values)
-        table.Rows.push_back(makeRow(*stat, v, table.Totals, table.Window.Count(), table.PrefetchUsed, request,
-                                     table.Window.Last));
+        table.Rows.push_back(
+            makeRow(*stat, v, table.Totals, table.Window.Count(), table.PrefetchUsed, request, table.Window.Last));
     table.Chart = makeChart(*stat, values, request.Prefetch, scale, request.ShowTotalLine);
     return table;
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 
 #include "support/delphi_format.h"
 #include "support/money.h"
@@ -41,8 +43,8 @@ TEST(Money, ParseRoundsToFourDecimals)
     EXPECT_EQ(ParseMoney("-3,75"), -37500);
     EXPECT_EQ(ParseMoney("7"), 70000);
     EXPECT_EQ(ParseMoney(".5"), 5000);
-    EXPECT_EQ(ParseMoney("0.00005"), 0);  // half, to even
-    EXPECT_EQ(ParseMoney("0.00015"), 2);  // half, to even
+    EXPECT_EQ(ParseMoney("0.00005"), 0); // half, to even
+    EXPECT_EQ(ParseMoney("0.00015"), 2); // half, to even
     EXPECT_EQ(ParseMoney("0.000151"), 2);
     EXPECT_FALSE(ParseMoney(""));
     EXPECT_FALSE(ParseMoney("1.2.3"));
@@ -92,8 +94,16 @@ TEST(Parallel, EveryIndexOnceAndProgressFromTheCaller)
 TEST(Parallel, StopsAndRethrows)
 {
     std::atomic<int> chunks{0};
-    EXPECT_FALSE(ParallelChunks(1'000'000, 10, [&](size_t, size_t, unsigned) { ++chunks; },
-                                [](size_t, size_t) { return false; }));
+    // The other threads dawdle, so the calling thread's stop after its first
+    // chunk comes long before they could finish.
+    EXPECT_FALSE(ParallelChunks(
+        1'000'000, 10,
+        [&](size_t, size_t, unsigned worker) {
+            ++chunks;
+            if (worker != 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        },
+        [](size_t, size_t) { return false; }));
     EXPECT_LT(chunks.load(), 1000);
     EXPECT_THROW(ParallelChunks(100, 1,
                                 [](size_t begin, size_t, unsigned) {
