@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "stats/differences.h"
 #include "stats/numbers.h"
+#include "stats/sums.h"
 
 namespace belvane::stats {
 namespace {
@@ -26,6 +28,22 @@ constexpr std::array<const TStatClass*, StatClassCount> makeTable()
     t[5] = &TstSmallValuesClass;
     t[6] = &TstPrimeCountClass;
     t[7] = &TstPrimeValuesClass;
+    t[8] = &TstSumValuesClass;
+    t[9] = &TstSumRangesClass;
+    t[10] = &TstSumChangeClass;
+    t[11] = &TstSumChangeSomeClass;
+    t[12] = &TstSumTrendClass;
+    t[13] = &TstSumEvenValuesClass;
+    t[14] = &TstSumPrimeValuesClass;
+    t[15] = &TstSum2To3Class;
+    t[16] = &TstDiffTotalClass;
+    t[17] = &TstDiffMaxClass;
+    t[18] = &TstMinMaxDiffsClass;
+    t[19] = &TstDiffSameClass;
+    t[20] = &TstDiffSameCntClass;
+    t[74] = &TstCombDiffSeq2Class;
+    t[75] = &TstCombDiffSeq3Class;
+    t[76] = &TstCombDiffSeq4Class;
     t[101] = &TstPosValClass;
     t[102] = &TstPosExtClass;
     return t;
