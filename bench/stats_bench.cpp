@@ -26,8 +26,7 @@ Registry& registry()
     return r;
 }
 
-const char* const kNumberMethods[] = {"NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV",
-                                      "PRIM", "PRMV", "POS1", "POE1"};
+const char* const kNumberMethods[] = {"NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM", "PRMV", "POS1", "POE1"};
 
 // Target: under 5 ms per table.
 void BM_StatsTable(benchmark::State& state)

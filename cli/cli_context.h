@@ -56,5 +56,6 @@ struct StatsSession {
 // Each command group adds its subcommands to the tool.
 void addDrawsCommands(CLI::App& app, CliContext& context);
 void addStatsCommands(CLI::App& app, CliContext& context);
+void addCombsCommands(CLI::App& app, CliContext& context);
 
 } // namespace belvane::cli

@@ -15,6 +15,7 @@ int main(int argc, char** argv)
     app.require_subcommand(1);
     addDrawsCommands(app, ctx);
     addStatsCommands(app, ctx);
+    addCombsCommands(app, ctx);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,231 @@
+// belvane-cli combs ... and filter: the combination list from the terminal.
+
+#include <fmt/format.h>
+#include <iostream>
+
+#include "app/comb_list_ops.h"
+#include "app/draws_stat_table.h"
+#include "app/filter_ops.h"
+#include "cli/command_binding.h"
+#include "combs/generate.h"
+#include "combs/list_file.h"
+#include "combs/list_queries.h"
+#include "model/comb_text.h"
+#include "model/number_sets.h"
+#include "stats/custom_stat.h"
+#include "support/error.h"
+
+namespace belvane::cli {
+namespace {
+
+// A list to work on: the full set when no file is named, else the file's combinations.
+void loadOrGenerate(CliContext& ctx, app::CombinationsState& state, const std::string& file)
+{
+    state.List.reserveFullSet();
+    const bool ok = file.empty() ? app::GenerateList(ctx.host, state, {combs::GenerateFull, {}})
+                                 : app::OpenList(ctx.host, state, file) >= 0;
+    if (!ok)
+        throw FailureShown{};
+}
+
+void saveList(CliContext& ctx, const app::CombinationsState& state, const std::string& file)
+{
+    if (!app::SaveList(ctx.host, state, file))
+        throw FailureShown{};
+}
+
+void printCount(const app::CombinationsState& state)
+{
+    std::cout << app::CombsCountText(state.List.count()) << '\n';
+}
+
+struct GenerateOptions {
+    std::optional<int> mode;
+    std::optional<std::string> parameters;
+    std::string out;
+};
+
+int generate(CliContext& ctx, const GenerateOptions& o)
+{
+    StatsSession session(ctx); // the saved generation settings live in the configuration
+    app::GenerateSettings settings{session.list.Config().CombsGenerateMode,
+                                   session.list.Config().CombsGenerateParameters};
+    if (o.mode)
+        settings.Mode = *o.mode;
+    if (o.parameters)
+        settings.Parameters = *o.parameters;
+    app::CombinationsState state;
+    state.List.reserveFullSet();
+    if (!app::GenerateList(ctx.host, state, settings))
+        return ExitFailure;
+    saveList(ctx, state, o.out);
+    printCount(state);
+    return ExitOk;
+}
+
+struct ExcludeOptions {
+    int n = 0;
+    int offset = 0;
+    std::string in;
+    std::string out;
+};
+
+int exclude(CliContext& ctx, const ExcludeOptions& o)
+{
+    const auto files = ctx.dataFiles();
+    const model::TDrawsArray draws = loadArchive(ctx, files);
+    app::CombinationsState state;
+    loadOrGenerate(ctx, state, o.in);
+    app::ExcludeLatestDraws(ctx.host, state, draws, o.n, o.offset);
+    saveList(ctx, state, o.out);
+    printCount(state);
+    return ExitOk;
+}
+
+int info(CliContext& ctx, const std::string& file)
+{
+    app::CombinationsState state;
+    const int skipped = [&] {
+        state.List.reserveFullSet();
+        const int s = app::OpenList(ctx.host, state, file);
+        if (s < 0)
+            throw FailureShown{};
+        return s;
+    }();
+    printCount(state);
+    std::cout << combs::DistinctNumbersMessage(state.List.combs()) << '\n';
+    if (skipped > 0)
+        std::cout << fmt::format("Пропущено строк (не комбинации): {}", skipped) << '\n';
+    return ExitOk;
+}
+
+struct FindOptions {
+    std::string file;
+    std::string comb;
+};
+
+int find(CliContext& ctx, const FindOptions& o)
+{
+    const auto files = ctx.dataFiles();
+    const model::TDrawsArray draws = loadArchive(ctx, files);
+    const model::TComb wanted = model::ParseComb(o.comb);
+    app::CombinationsState state;
+    loadOrGenerate(ctx, state, o.file);
+    const auto combs = state.List.combs();
+    const auto row = std::find_if(combs.begin(), combs.end(),
+                                  [&](const model::TComb& c) { return model::Sorted(c) == model::Sorted(wanted); });
+    if (row == combs.end())
+        throw Error(
+            fmt::format("Комбинация \"{}\" не найдена в списке \"{}\"!", model::CombToListText(wanted), o.file));
+    std::cout << fmt::format("Строка {}: {}", row - combs.begin() + 1, model::CombToDisplayText(*row)) << '\n'
+              << TerminalHost::terminalText(combs::FindInDrawsMessage(draws, *row)) << '\n';
+    return ExitOk;
+}
+
+struct FilterOptions {
+    std::string in;
+    std::string out;
+    std::string method;
+    int length = 1000;
+    int offset = 0;
+    bool sorted = false;
+    bool keep = false;
+    bool remove = false;
+    std::vector<std::string> values;
+};
+
+int filter(CliContext& ctx, const FilterOptions& o)
+{
+    StatsSession session(ctx);
+    app::DrawsStatRequest request;
+    request.Entry = session.entry(o.method);
+    request.Offset = o.offset;
+    request.Length = o.length;
+    request.Sorted = o.sorted;
+    request.Weights = session.list.Config().Weights;
+    const app::DrawsStatTable table = app::CalculateDrawsStat(session.list, request);
+
+    std::vector<const app::DrawsStatRow*> rows;
+    for (const std::string& value : o.values) {
+        const auto it = std::find_if(table.Rows.begin(), table.Rows.end(),
+                                     [&](const app::DrawsStatRow& r) { return r.Cells[app::StatColValue] == value; });
+        if (it == table.Rows.end())
+            throw Error(fmt::format("Значение \"{}\" не найдено в таблице статистики метода {}!", value,
+                                    session.list.Item(request.Entry).ID()));
+        rows.push_back(&*it);
+    }
+
+    app::CombinationsState state;
+    loadOrGenerate(ctx, state, o.in);
+    auto method = session.list.CreateStat(request.Entry);
+    const combs::FilterSelection selection = app::SelectionFromRows(session.list, request.Entry, rows);
+    if (!app::RunFilter(ctx.host, state, *method, selection, o.remove, static_cast<int>(session.draws.size()), o.offset,
+                        o.sorted))
+        return ExitFailure;
+    saveList(ctx, state, o.out);
+    const combs::HistoryRow& row = state.History.rows().back();
+    std::cout << row.Caption << '\t' << row.Values << '\t' << row.Count << '\n';
+    printCount(state);
+    return ExitOk;
+}
+
+} // namespace
+
+void addCombsCommands(CLI::App& app, CliContext& ctx)
+{
+    CLI::App* combsCmd = app.add_subcommand("combs", "Списки комбинаций: создание, исключение тиражей, сведения");
+    combsCmd->require_subcommand(1);
+
+    auto gen = std::make_shared<GenerateOptions>();
+    CLI::App* genCmd = combsCmd->add_subcommand("generate", "Создать новый список комбинаций");
+    genCmd
+        ->add_option("--mode", gen->mode,
+                     "0 полный список, 1 любое из моих чисел, 2 только мои числа, 3 без моих чисел, 4 из файла")
+        ->check(CLI::Range(0, 4));
+    genCmd->add_option("--param", gen->parameters, "Мои числа через запятую или имя файла списка (режим 4)");
+    genCmd->add_option("--out", gen->out, "Файл списка комбинаций (.lcv)")->required();
+    onChosen(genCmd, ctx, gen, generate);
+
+    auto ex = std::make_shared<ExcludeOptions>();
+    CLI::App* exCmd = combsCmd->add_subcommand("exclude", "Исключить из списка комбинации последних тиражей");
+    exCmd->add_option("n", ex->n, "Количество последних тиражей")->required()->check(CLI::Range(1, 1'000'000));
+    exCmd->add_option("--offset", ex->offset, "Смещение назад от последнего тиража")->check(CLI::NonNegativeNumber);
+    exCmd->add_option("--in", ex->in, "Исходный список (по умолчанию полный набор)");
+    exCmd->add_option("--out", ex->out, "Файл результата (.lcv)")->required();
+    onChosen(exCmd, ctx, ex, exclude);
+
+    auto infoFile = std::make_shared<std::string>();
+    CLI::App* infoCmd = combsCmd->add_subcommand("info", "Количество комбинаций и уникальных номеров списка");
+    infoCmd->add_option("file", *infoFile, "Файл списка комбинаций")->required();
+    onChosen(infoCmd, ctx, infoFile, info);
+
+    auto fnd = std::make_shared<FindOptions>();
+    CLI::App* findCmd = combsCmd->add_subcommand("find", "Найти комбинацию списка в архиве тиражей");
+    findCmd->add_option("file", fnd->file, "Файл списка комбинаций")->required();
+    findCmd->add_option("comb", fnd->comb, "Комбинация: \"n1 n2 n3 n4 n5 n6\"")->required();
+    onChosen(findCmd, ctx, fnd, find);
+
+    auto flt = std::make_shared<FilterOptions>();
+    CLI::App* filterCmd =
+        app.add_subcommand("filter", "Оставить или удалить комбинации с выбранными значениями статистики");
+    filterCmd->add_option("--in", flt->in, "Исходный список (по умолчанию полный набор)");
+    filterCmd->add_option("--out", flt->out, "Файл результата (.lcv)")->required();
+    filterCmd->add_option("--method", flt->method, "ID метода (NUMS, POS1, ...)")->required();
+    filterCmd->add_option("--len", flt->length, "Количество тиражей для расчета")
+        ->check(CLI::Range(1, 1'000'000))
+        ->capture_default_str();
+    filterCmd->add_option("--offset", flt->offset, "Смещение назад от последнего тиража")
+        ->check(CLI::NonNegativeNumber);
+    filterCmd->add_flag("--sorted", flt->sorted, "Числа тиражей по возрастанию");
+    auto* keep = filterCmd->add_flag("--keep", flt->keep, "Оставить выделенные");
+    auto* remove = filterCmd->add_flag("--remove", flt->remove, "Удалить выделенные");
+    keep->excludes(remove);
+    filterCmd->add_option("--value", flt->values, "Значение из столбца \"Значение\" (можно несколько)")->required();
+    filterCmd->callback([&ctx, flt] {
+        if (!flt->keep && !flt->remove)
+            throw CLI::RequiredError("--keep or --remove");
+        ctx.action = [&ctx, flt] { return filter(ctx, *flt); };
+    });
+}
+
+} // namespace belvane::cli

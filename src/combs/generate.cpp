@@ -1,0 +1,70 @@
+#include "combs/generate.h"
+
+#include "combs/ordered_pass.h"
+#include "model/full_set.h"
+#include "support/text.h"
+
+namespace belvane::combs {
+namespace {
+
+// Writes the accepted combinations of ranks begin..end to out; returns how many.
+template <class Accept>
+size_t enumerate(size_t begin, size_t end, TComb* out, Accept accept)
+{
+    TComb c = model::CombinationAtRank(static_cast<int64_t>(begin));
+    size_t n = 0;
+    for (size_t rank = begin; rank < end; ++rank) {
+        out[n] = c;
+        n += static_cast<size_t>(accept(c));
+        model::NextCombination(c);
+    }
+    return n;
+}
+
+} // namespace
+
+std::array<bool, 256> ParseMyNumbers(std::string_view parameter)
+{
+    std::array<bool, 256> set{};
+    for (std::string_view piece : text::split(parameter, ",;", false)) {
+        const int n = text::toIntDef(piece, 0);
+        if (n >= 0 && n <= 255)
+            set[static_cast<size_t>(n)] = true;
+    }
+    return set;
+}
+
+bool GenerateCombinations(CombBuffer& out, int mode, const std::array<bool, 256>& mine,
+                          const std::function<bool(size_t, size_t)>& progress)
+{
+    const size_t total = static_cast<size_t>(model::FullSetSize);
+    out.reserve(total);
+    out.clear();
+    auto inMine = [&mine](const TComb& c) {
+        return int{mine[c[0]]} + mine[c[1]] + mine[c[2]] + mine[c[3]] + mine[c[4]] + mine[c[5]];
+    };
+    auto run = [&](auto accept) {
+        return OrderedParallelPass(
+            total, out.data(), [&](size_t begin, size_t end, TComb* dst) { return enumerate(begin, end, dst, accept); },
+            progress);
+    };
+    OrderedPassResult r;
+    switch (mode) {
+    case GenerateAnyOf:
+        r = run([&](const TComb& c) { return inMine(c) > 0; });
+        break;
+    case GenerateOnlyOf:
+        r = run([&](const TComb& c) { return inMine(c) == model::BallCount; });
+        break;
+    case GenerateNoneOf:
+        r = run([&](const TComb& c) { return inMine(c) == 0; });
+        break;
+    default:
+        r = run([](const TComb&) { return true; });
+        break;
+    }
+    out.setSize(r.Complete ? r.Count : 0);
+    return r.Complete;
+}
+
+} // namespace belvane::combs

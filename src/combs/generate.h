@@ -1,0 +1,39 @@
+#pragma once
+
+// Building the combination list from the generation settings.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "combs/comb_list.h"
+
+namespace belvane::combs {
+
+enum GenerateMode {
+    GenerateFull = 0,   // every combination
+    GenerateAnyOf = 1,  // at least one of my numbers
+    GenerateOnlyOf = 2, // only my numbers
+    GenerateNoneOf = 3, // none of my numbers
+    GenerateFromFile = 4,
+};
+
+inline constexpr std::array<std::string_view, 5> GenerateModeTexts = {
+    "Полный список (все возможные для данного лото варианты)", "Мои числа - должно присутствовать любое из указанных",
+    "Мои числа - комбинации только из списка указанных",       "Мои числа - исключить комбинации с любым из указанных",
+    "Загрузить список из заранее подготовленного CSV-файла",
+};
+
+// "My numbers": pieces split at "," and ";", trimmed, read as integers (a
+// piece that is no number counts as 0), kept when 0..255.
+std::array<bool, 256> ParseMyNumbers(std::string_view parameter);
+
+// Fills the buffer with every combination, in lexicographic order, that the
+// mode accepts for the numbers (modes other than 1..3 accept every one); on
+// all cores. progress(done, total) runs on the calling thread; returning false
+// stops. Returns whether it ran to the end. Mode 4 is the list-file loader's.
+bool GenerateCombinations(CombBuffer& out, int mode, const std::array<bool, 256>& myNumbers,
+                          const std::function<bool(size_t, size_t)>& progress = {});
+
+} // namespace belvane::combs

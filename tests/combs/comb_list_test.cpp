@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "combs/comb_list.h"
+#include "combs/generate.h"
+#include "model/full_set.h"
+
+namespace belvane::combs {
+namespace {
+
+using model::TComb;
+
+// Keeps the combinations whose first number is odd.
+size_t keepOddFirst(std::span<const TComb> chunk, TComb* out)
+{
+    size_t n = 0;
+    for (const TComb& c : chunk)
+        if (c[0] % 2 == 1)
+            out[n++] = c;
+    return n;
+}
+
+TEST(CombinationList, UndoIsOneLevel)
+{
+    CombinationList list;
+    list.list().assign(std::vector<TComb>{{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 6, 7}});
+    EXPECT_FALSE(list.canUndo());
+    list.Reduce(keepOddFirst);
+    EXPECT_EQ(list.count(), 1u);
+    ASSERT_TRUE(list.canUndo());
+    EXPECT_EQ(list.undo().size(), 2u);
+    list.RestoreUndo();
+    EXPECT_EQ(list.count(), 2u);
+    EXPECT_FALSE(list.canUndo()); // a second undo has nothing to take back
+    list.SaveUndo();
+    list.DropUndo();
+    EXPECT_FALSE(list.canUndo());
+    EXPECT_EQ(list.count(), 2u);
+}
+
+TEST(CombinationList, ReductionsKeepOrderAcrossChunks)
+{
+    CombinationList list;
+    list.reserveFullSet();
+    ASSERT_TRUE(GenerateCombinations(list.list(), GenerateFull, {}));
+    ASSERT_TRUE(list.Reduce(keepOddFirst));
+    // First numbers 1, 3, ..., 39: sum of C(45 - f, 5).
+    int64_t expected = 0;
+    for (int f = 1; f <= 40; f += 2)
+        expected += model::Binomial(45 - f, 5);
+    ASSERT_EQ(list.count(), static_cast<size_t>(expected));
+    for (size_t i = 1; i < list.count(); ++i)
+        ASSERT_LT(list.combs()[i - 1], list.combs()[i]) << i; // still lexicographic
+    EXPECT_EQ(list.undo().size(), static_cast<size_t>(model::FullSetSize));
+}
+
+TEST(CombinationList, StoppedRebuildKeepsWhatItKept)
+{
+    CombinationList list;
+    list.reserveFullSet();
+    GenerateCombinations(list.list(), GenerateFull, {});
+    list.SaveUndo();
+    int calls = 0;
+    const bool complete = list.RebuildFromUndo(keepOddFirst, [&](size_t, size_t) { return ++calls < 2; });
+    EXPECT_FALSE(complete);
+    EXPECT_GT(list.count(), 0u);
+    EXPECT_LT(list.count(), static_cast<size_t>(model::FullSetSize));
+    for (size_t i = 1; i < list.count(); ++i)
+        ASSERT_LT(list.combs()[i - 1], list.combs()[i]);
+}
+
+TEST(Generate, CountsPerMode)
+{
+    CombBuffer out;
+    auto count = [&](int mode, std::string_view mine) {
+        EXPECT_TRUE(GenerateCombinations(out, mode, ParseMyNumbers(mine)));
+        return static_cast<int64_t>(out.size());
+    };
+    EXPECT_EQ(count(GenerateFull, ""), 8'145'060);
+    EXPECT_EQ(out[0], model::FirstCombination);
+    EXPECT_EQ(out[out.size() - 1], (TComb{40, 41, 42, 43, 44, 45}));
+    EXPECT_EQ(count(GenerateAnyOf, ""), 0);
+    EXPECT_EQ(count(GenerateOnlyOf, ""), 0);
+    EXPECT_EQ(count(GenerateNoneOf, ""), 8'145'060);
+    EXPECT_EQ(count(GenerateAnyOf, "1"), 1'086'008);
+    EXPECT_EQ(count(GenerateOnlyOf, "1, 2;3,4 , 5,6, 7"), 7);
+    EXPECT_EQ(count(GenerateNoneOf, "1,2,3"), model::Binomial(42, 6));
+    EXPECT_EQ(count(GenerateAnyOf, "x, 300, -1"), 0); // "x" is 0, the rest out of 0..255
+    EXPECT_EQ(count(17, "1"), 8'145'060);             // an unknown mode takes everything
+}
+
+TEST(Generate, MyNumbersParsing)
+{
+    const auto set = ParseMyNumbers(" 7 ;12,,abc,255,256");
+    EXPECT_TRUE(set[7]);
+    EXPECT_TRUE(set[12]);
+    EXPECT_TRUE(set[0]); // empty pieces and non-numbers read as 0
+    EXPECT_TRUE(set[255]);
+    EXPECT_FALSE(set[1]);
+}
+
+TEST(Generate, CancelledGenerationLeavesAnEmptyList)
+{
+    CombBuffer out;
+    EXPECT_FALSE(GenerateCombinations(out, GenerateFull, {}, [](size_t, size_t) { return false; }));
+    EXPECT_EQ(out.size(), 0u);
+}
+
+} // namespace
+} // namespace belvane::combs
