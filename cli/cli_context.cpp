@@ -2,8 +2,6 @@
 
 #include <fmt/format.h>
 
-#include "app/draws_archive.h"
-#include "app/registry_setup.h"
 #include "support/data_folder.h"
 #include "support/error.h"
 
@@ -19,25 +17,37 @@ app::DataFiles CliContext::dataFiles() const
     return app::DataFiles(folder);
 }
 
-model::TDrawsArray loadArchive(CliContext& ctx, const app::DataFiles& files)
+WorkspaceSession::WorkspaceSession(CliContext& ctx, app::StartupOptions options)
+    : workspace_(std::make_unique<app::Workspace>(ctx.host, ctx.dataFiles(), options))
 {
-    model::TDrawsArray draws;
-    if (!app::LoadDraws(ctx.host, files.draws(), draws))
+    try {
+        workspace_->Create();
+        workspace_->Initialise();
+    } catch (const app::StartupFailure&) {
         throw FailureShown{};
-    return draws;
+    }
+    if (ctx.offset)
+        workspace_->SetDrawsOffset(*ctx.offset);
 }
 
-StatsSession::StatsSession(CliContext& ctx) : files(ctx.dataFiles()), draws(loadArchive(ctx, files)), list(&draws)
+WorkspaceSession::~WorkspaceSession()
 {
-    app::SetUpRegistry(ctx.host, list, files);
+    workspace_->Close();
 }
 
-int StatsSession::entry(std::string_view id) const
+int WorkspaceSession::entry(std::string_view id) const
 {
-    const int i = list.FindMethod(id);
+    const int i = workspace_->Registry().FindMethod(id);
     if (i < 0)
         throw Error(fmt::format("Метод расчета статистики \"{}\" не найден!", id));
     return i;
+}
+
+int runBatch(CliContext& ctx, const app::StartupOptions& options)
+{
+    WorkspaceSession session(ctx, options);
+    session->RunBatchOptions();
+    return ctx.host.cancelled() ? ExitFailure : ExitOk;
 }
 
 } // namespace belvane::cli

@@ -1,16 +1,16 @@
 #pragma once
 
-// What every command of the tool shares: the data folder, the host, and the
-// action the parsed command line chose.
+// What every command of the tool shares: the global options, the host, the
+// action the parsed command line chose, and the workspace of the data folder.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "app/data_files.h"
+#include "app/workspace.h"
 #include "cli/terminal_host.h"
-#include "model/draws.h"
-#include "stats/stat_list.h"
 
 namespace CLI {
 class App;
@@ -27,7 +27,10 @@ inline constexpr int ExitUsage = 2;
 struct FailureShown {};
 
 struct CliContext {
-    std::string dataDir; // --data-dir; empty: the usual rule
+    std::string dataDir;       // --data-dir; empty: the usual rule
+    std::optional<int> offset; // --offset: the draws offset for the command
+    bool yes = false;          // --yes: answer every question with yes
+    bool no = false;           // --no: answer every question with no
     TerminalHost host;
     std::function<int()> action; // set by the chosen command's callback
 
@@ -35,27 +38,34 @@ struct CliContext {
     app::DataFiles dataFiles() const;
 };
 
-// The archive of the data folder; a read error has been shown and fails the command.
-model::TDrawsArray loadArchive(CliContext& ctx, const app::DataFiles& files);
+// The workspace of the data folder for the length of one command: created,
+// initialised (which takes the data folder's lock), at the --offset, and
+// closed again at the end.
+class WorkspaceSession {
+public:
+    explicit WorkspaceSession(CliContext& ctx, app::StartupOptions options = {});
+    WorkspaceSession(const WorkspaceSession&) = delete;
+    WorkspaceSession& operator=(const WorkspaceSession&) = delete;
+    ~WorkspaceSession();
 
-// The archive and the statistics registry of the data folder, for commands
-// that compute statistics. Not movable: the registry points at the archive.
-struct StatsSession {
-    explicit StatsSession(CliContext& ctx);
-    StatsSession(const StatsSession&) = delete;
-    StatsSession& operator=(const StatsSession&) = delete;
-
-    app::DataFiles files;
-    model::TDrawsArray draws;
-    stats::TStatList list;
+    app::Workspace& operator*() { return *workspace_; }
+    app::Workspace* operator->() { return workspace_.get(); }
 
     // The registry entry with this ID (ignoring case); throws Error when there is none.
     int entry(std::string_view id) const;
+
+private:
+    std::unique_ptr<app::Workspace> workspace_;
 };
 
 // Each command group adds its subcommands to the tool.
 void addDrawsCommands(CLI::App& app, CliContext& context);
 void addStatsCommands(CLI::App& app, CliContext& context);
 void addCombsCommands(CLI::App& app, CliContext& context);
+void addSettingsCommands(CLI::App& app, CliContext& context);
+
+// The batch options (fullrefresh, fullrecreate, loadonly, restart, no-language,
+// in any spelling): runs the program's batch job without a window.
+int runBatch(CliContext& ctx, const app::StartupOptions& options);
 
 } // namespace belvane::cli

@@ -18,14 +18,15 @@
 namespace belvane::cli {
 namespace {
 
-// A list to work on: the full set when no file is named, else the file's combinations.
-void loadOrGenerate(CliContext& ctx, app::CombinationsState& state, const std::string& file)
+// The list to work on: the full set when no file is named, else the file's combinations.
+app::CombinationsState& loadOrGenerate(app::Workspace& ws, const std::string& file)
 {
-    state.List.reserveFullSet();
-    const bool ok = file.empty() ? app::GenerateList(ctx.host, state, {combs::GenerateFull, {}})
-                                 : app::OpenList(ctx.host, state, file) >= 0;
+    app::CombinationsState& state = ws.Combinations();
+    const bool ok = file.empty() ? app::GenerateList(ws.host(), state, {combs::GenerateFull, {}})
+                                 : app::OpenList(ws.host(), state, file) >= 0;
     if (!ok)
         throw FailureShown{};
+    return state;
 }
 
 void saveList(CliContext& ctx, const app::CombinationsState& state, const std::string& file)
@@ -47,15 +48,13 @@ struct GenerateOptions {
 
 int generate(CliContext& ctx, const GenerateOptions& o)
 {
-    StatsSession session(ctx); // the saved generation settings live in the configuration
-    app::GenerateSettings settings{session.list.Config().CombsGenerateMode,
-                                   session.list.Config().CombsGenerateParameters};
+    WorkspaceSession ws(ctx);
+    app::GenerateSettings settings = ws->SavedGenerateSettings();
     if (o.mode)
         settings.Mode = *o.mode;
     if (o.parameters)
         settings.Parameters = *o.parameters;
-    app::CombinationsState state;
-    state.List.reserveFullSet();
+    app::CombinationsState& state = ws->Combinations();
     if (!app::GenerateList(ctx.host, state, settings))
         return ExitFailure;
     saveList(ctx, state, o.out);
@@ -65,18 +64,15 @@ int generate(CliContext& ctx, const GenerateOptions& o)
 
 struct ExcludeOptions {
     int n = 0;
-    int offset = 0;
     std::string in;
     std::string out;
 };
 
 int exclude(CliContext& ctx, const ExcludeOptions& o)
 {
-    const auto files = ctx.dataFiles();
-    const model::TDrawsArray draws = loadArchive(ctx, files);
-    app::CombinationsState state;
-    loadOrGenerate(ctx, state, o.in);
-    app::ExcludeLatestDraws(ctx.host, state, draws, o.n, o.offset);
+    WorkspaceSession ws(ctx);
+    app::CombinationsState& state = loadOrGenerate(*ws, o.in);
+    app::ExcludeLatestDraws(ctx.host, state, ws->Draws(), o.n, ws->DrawsOffset());
     saveList(ctx, state, o.out);
     printCount(state);
     return ExitOk;
@@ -84,14 +80,11 @@ int exclude(CliContext& ctx, const ExcludeOptions& o)
 
 int info(CliContext& ctx, const std::string& file)
 {
-    app::CombinationsState state;
-    const int skipped = [&] {
-        state.List.reserveFullSet();
-        const int s = app::OpenList(ctx.host, state, file);
-        if (s < 0)
-            throw FailureShown{};
-        return s;
-    }();
+    WorkspaceSession ws(ctx);
+    app::CombinationsState& state = ws->Combinations();
+    const int skipped = app::OpenList(ctx.host, state, file);
+    if (skipped < 0)
+        return ExitFailure;
     printCount(state);
     std::cout << combs::DistinctNumbersMessage(state.List.combs()) << '\n';
     if (skipped > 0)
@@ -106,11 +99,10 @@ struct FindOptions {
 
 int find(CliContext& ctx, const FindOptions& o)
 {
-    const auto files = ctx.dataFiles();
-    const model::TDrawsArray draws = loadArchive(ctx, files);
     const model::TComb wanted = model::ParseComb(o.comb);
-    app::CombinationsState state;
-    loadOrGenerate(ctx, state, o.file);
+    WorkspaceSession ws(ctx);
+    const model::TDrawsArray& draws = ws->Draws();
+    const app::CombinationsState& state = loadOrGenerate(*ws, o.file);
     const auto combs = state.List.combs();
     const auto row = std::find_if(combs.begin(), combs.end(),
                                   [&](const model::TComb& c) { return model::Sorted(c) == model::Sorted(wanted); });
@@ -127,7 +119,6 @@ struct FilterOptions {
     std::string out;
     std::string method;
     int length = 1000;
-    int offset = 0;
     bool sorted = false;
     bool keep = false;
     bool remove = false;
@@ -136,14 +127,15 @@ struct FilterOptions {
 
 int filter(CliContext& ctx, const FilterOptions& o)
 {
-    StatsSession session(ctx);
+    WorkspaceSession ws(ctx);
+    const stats::TStatList& list = ws->Registry();
     app::DrawsStatRequest request;
-    request.Entry = session.entry(o.method);
-    request.Offset = o.offset;
+    request.Entry = ws.entry(o.method);
+    request.Offset = ws->DrawsOffset();
     request.Length = o.length;
-    request.Sorted = o.sorted;
-    request.Weights = session.list.Config().Weights;
-    const app::DrawsStatTable table = app::CalculateDrawsStat(session.list, request);
+    request.Sorted = o.sorted || ws->SortedDraws();
+    request.Weights = list.Config().Weights;
+    const app::DrawsStatTable table = app::CalculateDrawsStat(list, request);
 
     std::vector<const app::DrawsStatRow*> rows;
     for (const std::string& value : o.values) {
@@ -151,16 +143,15 @@ int filter(CliContext& ctx, const FilterOptions& o)
                                      [&](const app::DrawsStatRow& r) { return r.Cells[app::StatColValue] == value; });
         if (it == table.Rows.end())
             throw Error(fmt::format("Значение \"{}\" не найдено в таблице статистики метода {}!", value,
-                                    session.list.Item(request.Entry).ID()));
+                                    list.Item(request.Entry).ID()));
         rows.push_back(&*it);
     }
 
-    app::CombinationsState state;
-    loadOrGenerate(ctx, state, o.in);
-    auto method = session.list.CreateStat(request.Entry);
-    const combs::FilterSelection selection = app::SelectionFromRows(session.list, request.Entry, rows);
-    if (!app::RunFilter(ctx.host, state, *method, selection, o.remove, static_cast<int>(session.draws.size()), o.offset,
-                        o.sorted))
+    app::CombinationsState& state = loadOrGenerate(*ws, o.in);
+    auto method = list.CreateStat(request.Entry);
+    const combs::FilterSelection selection = app::SelectionFromRows(list, request.Entry, rows);
+    if (!app::RunFilter(ctx.host, state, *method, selection, o.remove, static_cast<int>(ws->Draws().size()),
+                        ws->DrawsOffset(), request.Sorted))
         return ExitFailure;
     saveList(ctx, state, o.out);
     const combs::HistoryRow& row = state.History.rows().back();
@@ -189,7 +180,6 @@ void addCombsCommands(CLI::App& app, CliContext& ctx)
     auto ex = std::make_shared<ExcludeOptions>();
     CLI::App* exCmd = combsCmd->add_subcommand("exclude", "Исключить из списка комбинации последних тиражей");
     exCmd->add_option("n", ex->n, "Количество последних тиражей")->required()->check(CLI::Range(1, 1'000'000));
-    exCmd->add_option("--offset", ex->offset, "Смещение назад от последнего тиража")->check(CLI::NonNegativeNumber);
     exCmd->add_option("--in", ex->in, "Исходный список (по умолчанию полный набор)");
     exCmd->add_option("--out", ex->out, "Файл результата (.lcv)")->required();
     onChosen(exCmd, ctx, ex, exclude);
@@ -214,8 +204,6 @@ void addCombsCommands(CLI::App& app, CliContext& ctx)
     filterCmd->add_option("--len", flt->length, "Количество тиражей для расчета")
         ->check(CLI::Range(1, 1'000'000))
         ->capture_default_str();
-    filterCmd->add_option("--offset", flt->offset, "Смещение назад от последнего тиража")
-        ->check(CLI::NonNegativeNumber);
     filterCmd->add_flag("--sorted", flt->sorted, "Числа тиражей по возрастанию");
     auto* keep = filterCmd->add_flag("--keep", flt->keep, "Оставить выделенные");
     auto* remove = filterCmd->add_flag("--remove", flt->remove, "Удалить выделенные");

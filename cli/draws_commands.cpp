@@ -1,35 +1,27 @@
 // belvane-cli draws ...: the draws archive from the terminal.
 
-#include <CLI/CLI.hpp>
 #include <fmt/format.h>
 #include <iostream>
-#include <memory>
 
 #include "app/demo_archive.h"
 #include "app/draw_input.h"
-#include "app/draws_archive.h"
-#include "app/draws_csv.h"
 #include "app/draws_list.h"
-#include "cli/cli_context.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"
-#include "model/draws.h"
 #include "support/error.h"
 
 namespace belvane::cli {
 namespace {
 
-using model::TDrawsArray;
-
-void saveArchive(CliContext& ctx, const app::DataFiles& files, const TDrawsArray& draws)
-{
-    if (!app::SaveDraws(ctx.host, files.draws(), draws))
-        throw FailureShown{};
-}
-
 std::optional<model::Date> dateOption(const std::string& text)
 {
     return text.empty() ? std::optional(model::Today()) : model::TextToDate(text);
+}
+
+void requireSaved(bool saved)
+{
+    if (!saved)
+        throw FailureShown{};
 }
 
 struct ListOptions {
@@ -39,15 +31,16 @@ struct ListOptions {
 
 int listDraws(CliContext& ctx, const ListOptions& o)
 {
-    const auto files = ctx.dataFiles();
-    const TDrawsArray draws = loadArchive(ctx, files);
+    WorkspaceSession ws(ctx);
+    const model::TDrawsArray& draws = ws->Draws();
+    const bool sorted = o.sorted || ws->SortedDraws();
     Table table;
     table.captions.assign(app::DrawsListCaptions.begin(), app::DrawsListCaptions.end());
     for (int row = 0; row < static_cast<int>(draws.size()); ++row) {
         const model::TDraw& draw = app::DrawAtRow(draws, row);
         auto& cells = table.rows.emplace_back();
         for (int c = 0; c < app::DrawsListColumnCount; ++c)
-            cells.push_back(app::DrawsListCell(draw, c, o.sorted));
+            cells.push_back(app::DrawsListCell(draw, c, sorted));
     }
     printTable(std::cout, table, tableFormatFromName(o.format));
     return ExitOk;
@@ -55,14 +48,17 @@ int listDraws(CliContext& ctx, const ListOptions& o)
 
 int summarizeDraws(CliContext& ctx)
 {
-    const auto files = ctx.dataFiles();
-    const TDrawsArray draws = loadArchive(ctx, files);
-    std::cout << "Папка данных: " << files.folder().string() << '\n'
-              << app::ArchiveCountText(draws.size()) << '\n'
-              << app::NextDrawNumberText(model::NextDrawNumber(draws, 0)) << '\n';
+    WorkspaceSession ws(ctx);
+    const model::TDrawsArray& draws = ws->Draws();
+    std::cout << "Папка данных: " << ws->files().folder().string() << '\n'
+              << ws->ArchivePanelText() << '\n'
+              << ws->NextDrawPanelText() << '\n';
+    if (!ws->OffsetDrawPanelText().empty())
+        std::cout << "Тираж после смещения: " << ws->OffsetDrawPanelText() << '\n';
     if (!draws.empty())
         std::cout << "Первый: " << model::DrawToText(draws.front()) << '\n'
                   << "Последний: " << model::DrawToText(draws.back()) << '\n';
+    std::cout << ws->CombsPanelText() << '\n';
     return ExitOk;
 }
 
@@ -74,13 +70,11 @@ struct AddOptions {
 
 int addDraw(CliContext& ctx, const AddOptions& o)
 {
-    const auto files = ctx.dataFiles();
-    TDrawsArray draws = loadArchive(ctx, files);
-    const int number = o.number > 0 ? o.number : model::NextDrawNumber(draws, 0);
+    WorkspaceSession ws(ctx);
+    const int number = o.number > 0 ? o.number : ws->NewDraw().Number;
     const model::TDraw draw = app::MakeDrawFromInput(number, o.numbers, dateOption(o.date));
-    draws.push_back(draw);
-    saveArchive(ctx, files, draws);
-    std::cout << model::DrawToText(draw) << '\n' << app::ArchiveCountText(draws.size()) << '\n';
+    requireSaved(ws->AddDraw(draw));
+    std::cout << model::DrawToText(draw) << '\n' << ws->ArchivePanelText() << '\n';
     return ExitOk;
 }
 
@@ -92,36 +86,30 @@ struct EditOptions {
 
 int editDraw(CliContext& ctx, const EditOptions& o)
 {
-    const auto files = ctx.dataFiles();
-    TDrawsArray draws = loadArchive(ctx, files);
-    const int index = model::IndexOfNumber(draws, o.number);
+    WorkspaceSession ws(ctx);
+    const int index = ws->FindDrawIndex(o.number);
     if (index < 0)
         throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
-    model::TDraw& stored = draws[static_cast<size_t>(index)];
+    const model::TDraw& stored = ws->Draws()[static_cast<size_t>(index)];
     const auto date = o.date.empty() ? model::TextToDate(stored.dateText()) : model::TextToDate(o.date);
-    stored = app::MakeDrawFromInput(o.number, o.numbers, date);
-    saveArchive(ctx, files, draws);
-    std::cout << model::DrawToText(stored) << '\n';
+    const model::TDraw draw = app::MakeDrawFromInput(o.number, o.numbers, date);
+    requireSaved(ws->ReplaceDraw(index, draw));
+    std::cout << model::DrawToText(draw) << '\n';
     return ExitOk;
 }
 
 int deleteDraws(CliContext& ctx, const std::vector<int>& numbers)
 {
-    const auto files = ctx.dataFiles();
-    TDrawsArray draws = loadArchive(ctx, files);
-    for (int number : numbers)
-        model::DeleteDraw(draws, model::IndexOfNumber(draws, number));
-    saveArchive(ctx, files, draws);
-    std::cout << fmt::format("Удалено тиражей: {}", numbers.size()) << '\n'
-              << app::ArchiveCountText(draws.size()) << '\n';
+    WorkspaceSession ws(ctx);
+    requireSaved(ws->DeleteDrawNumbers(numbers));
+    std::cout << fmt::format("Удалено тиражей: {}", numbers.size()) << '\n' << ws->ArchivePanelText() << '\n';
     return ExitOk;
 }
 
 int importDraws(CliContext& ctx, const std::string& csv)
 {
-    const auto files = ctx.dataFiles();
-    TDrawsArray draws = loadArchive(ctx, files);
-    const auto result = app::ImportDrawsCsv(ctx.host, csv, files.draws(), draws);
+    WorkspaceSession ws(ctx);
+    const auto result = ws->ImportDraws(csv);
     if (!result)
         return ExitFailure;
     std::cout << fmt::format("Добавлено тиражей: {}", result->appended) << '\n';
@@ -129,15 +117,14 @@ int importDraws(CliContext& ctx, const std::string& csv)
         std::cout << fmt::format("Уже были в архиве: {}", result->present) << '\n';
     if (result->rejected > 0)
         std::cout << fmt::format("Пропущено строк (не тиражи): {}", result->rejected) << '\n';
-    std::cout << app::ArchiveCountText(draws.size()) << '\n';
+    std::cout << ws->ArchivePanelText() << '\n';
     return ExitOk;
 }
 
 int exportDraws(CliContext& ctx, const std::string& csv)
 {
-    const auto files = ctx.dataFiles();
-    const TDrawsArray draws = loadArchive(ctx, files);
-    const auto written = app::ExportDrawsCsv(ctx.host, csv, draws);
+    WorkspaceSession ws(ctx);
+    const auto written = ws->ExportDraws(csv);
     if (!written)
         return ExitFailure;
     std::cout << fmt::format("Выгружено тиражей: {}", *written) << '\n';
@@ -151,14 +138,13 @@ struct DemoOptions {
 
 int makeDemo(CliContext& ctx, const DemoOptions& o)
 {
-    const auto files = ctx.dataFiles();
-    if (!loadArchive(ctx, files).empty())
+    WorkspaceSession ws(ctx);
+    if (!ws->Draws().empty())
         throw Error(fmt::format("В папке данных \"{}\" уже есть архив тиражей!\r\r"
                                 "Демонстрационный архив создаётся только в пустой папке.",
-                                files.folder().string()));
-    const TDrawsArray draws = app::MakeDemoDraws(o.count, o.seed);
-    saveArchive(ctx, files, draws);
-    std::cout << fmt::format("Создан демонстрационный архив: {} тиражей.", draws.size()) << '\n'
+                                ws->files().folder().string()));
+    requireSaved(ws->ReplaceArchive(app::MakeDemoDraws(o.count, o.seed)));
+    std::cout << fmt::format("Создан демонстрационный архив: {} тиражей.", ws->Draws().size()) << '\n'
               << "Внимание: это синтетические тиражи, а не настоящие результаты лотереи." << '\n';
     return ExitOk;
 }

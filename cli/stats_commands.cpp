@@ -21,8 +21,8 @@ struct MethodsOptions {
 
 int listMethods(CliContext& ctx, const MethodsOptions& o)
 {
-    StatsSession session(ctx);
-    const stats::TStatList& list = session.list;
+    WorkspaceSession ws(ctx);
+    const stats::TStatList& list = ws->Registry();
     Table table;
     table.captions = {"Поз.", "ID", "Метод", "Флаги", "Группа"};
     for (int i = 0; i < list.MethodCount(); ++i) {
@@ -37,7 +37,6 @@ int listMethods(CliContext& ctx, const MethodsOptions& o)
 struct StatsOptions {
     std::string id;
     int length = 1000;
-    int offset = 0;
     bool sorted = false;
     bool prefetch = false;
     std::string format = "text";
@@ -45,24 +44,25 @@ struct StatsOptions {
 
 int showStats(CliContext& ctx, const StatsOptions& o)
 {
-    StatsSession session(ctx);
+    WorkspaceSession ws(ctx);
+    const stats::TStatList& list = ws->Registry();
     app::DrawsStatRequest request;
-    request.Entry = session.entry(o.id);
-    request.Offset = o.offset;
+    request.Entry = ws.entry(o.id);
+    request.Offset = ws->DrawsOffset();
     request.Length = o.length;
-    request.Sorted = o.sorted;
-    request.Weights = session.list.Config().Weights;
+    request.Sorted = o.sorted || ws->SortedDraws();
+    request.Weights = list.Config().Weights;
 
     std::optional<app::PrefetchData> prefetch;
     // A method without a full-set form has no prefetch file: its table shows "-" there.
-    if (o.prefetch && session.list.CanPrefetch(request.Entry)) {
-        prefetch = app::OpenPrefetch(ctx.host, session.list, request.Entry, session.files);
+    if (o.prefetch && list.CanPrefetch(request.Entry)) {
+        prefetch = app::OpenPrefetch(ctx.host, list, request.Entry, ws->files());
         if (!prefetch)
             return ExitFailure;
         request.Prefetch = &*prefetch;
     }
 
-    const app::DrawsStatTable stat = app::CalculateDrawsStat(session.list, request);
+    const app::DrawsStatTable stat = app::CalculateDrawsStat(list, request);
     Table table;
     table.captions.assign(app::DrawsStatCaptions.begin(), app::DrawsStatCaptions.end());
     for (const app::DrawsStatRow& row : stat.Rows)
@@ -103,9 +103,9 @@ uint16_t parseGroupMask(const std::string& text)
 
 int buildPrefetch(CliContext& ctx, const PrefetchOptions& o)
 {
-    StatsSession session(ctx);
     const uint16_t mask = o.force ? app::AllPrefetchGroups : (o.groups.empty() ? 0 : parseGroupMask(o.groups));
-    const int written = app::BuildPrefetchFiles(ctx.host, session.list, session.files, true, true, mask);
+    WorkspaceSession ws(ctx);
+    const int written = ws->BuildPrefetchFiles(true, mask);
     if (ctx.host.cancelled())
         return ExitFailure;
     std::cout << fmt::format("Создано файлов: {}", written) << '\n';
@@ -126,9 +126,6 @@ void addStatsCommands(CLI::App& app, CliContext& ctx)
     statsCmd->add_option("id", stat->id, "ID метода (NUMS, POS1, ...), без учета регистра")->required();
     statsCmd->add_option("--len", stat->length, "Количество тиражей для расчета")
         ->check(CLI::Range(1, 1'000'000))
-        ->capture_default_str();
-    statsCmd->add_option("--offset", stat->offset, "Смещение назад от последнего тиража")
-        ->check(CLI::NonNegativeNumber)
         ->capture_default_str();
     statsCmd->add_flag("--sorted", stat->sorted, "Числа тиражей по возрастанию (Упорядочить MIN->MAX)");
     statsCmd->add_flag("--prefetch", stat->prefetch,

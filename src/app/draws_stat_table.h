@@ -23,16 +23,33 @@ class TStatList;
 namespace belvane::app {
 
 enum DrawsStatColumn {
-    StatColValue, StatColCount, StatColCountPercent, StatColExpected, StatColDeviation, StatColDeviationPercent,
-    StatColAgo, StatColAgoPercent, StatColWeight, StatColLastDraw, StatColMinGap, StatColPeriod, StatColMaxGap,
-    StatColWaitPrd, StatColWaitStf, StatColWaitKrn, StatColFact, StatColDiffPrd, StatColDiffStf, StatColDiffKrn,
+    StatColValue,
+    StatColCount,
+    StatColCountPercent,
+    StatColExpected,
+    StatColDeviation,
+    StatColDeviationPercent,
+    StatColAgo,
+    StatColAgoPercent,
+    StatColWeight,
+    StatColLastDraw,
+    StatColMinGap,
+    StatColPeriod,
+    StatColMaxGap,
+    StatColWaitPrd,
+    StatColWaitStf,
+    StatColWaitKrn,
+    StatColFact,
+    StatColDiffPrd,
+    StatColDiffStf,
+    StatColDiffKrn,
     DrawsStatColumnCount
 };
 
 inline constexpr std::array<std::string_view, DrawsStatColumnCount> DrawsStatCaptions = {
-    "Значение", "Количество", "Кол-во в %", "Норма", "Отклонение", "Откл-ие в %", "Глубина", "Глубина в %",
-    "Вес", "Посл. тираж", "Период min", "Период", "Период max", "Ожд. ПРД", "Ожд. СТФ", "Ожд. КРН", "Факт",
-    "+/- ПРД", "+/- СТФ", "+/- КРН"};
+    "Значение",    "Количество", "Кол-во в %",  "Норма",      "Отклонение", "Откл-ие в %", "Глубина",
+    "Глубина в %", "Вес",        "Посл. тираж", "Период min", "Период",     "Период max",  "Ожд. ПРД",
+    "Ожд. СТФ",    "Ожд. КРН",   "Факт",        "+/- ПРД",    "+/- СТФ",    "+/- КРН"};
 
 // The text a cell without a value shows.
 inline constexpr std::string_view NoValue = "-";
@@ -52,16 +69,16 @@ struct ChartPoint {
 
 struct DrawsStatChart {
     std::vector<ChartPoint> Actual; // "Фактические данные"
-    std::vector<ChartPoint> Total;  // "Все возможные комбинации" (with a prefetch file and the total line on)
+    std::vector<ChartPoint> Total; // "Все возможные комбинации" (with a prefetch file and the total line on)
 };
 
 inline constexpr std::string_view ActualSeriesTitle = "Фактические данные";
 inline constexpr std::string_view TotalSeriesTitle = "Все возможные комбинации";
 
 struct DrawsStatRequest {
-    int Entry = -1;     // registry entry of the method
-    int Offset = 0;     // draws offset
-    int Length = 1000;  // draws in the window
+    int Entry = -1;    // registry entry of the method
+    int Offset = 0;    // draws offset
+    int Length = 1000; // draws in the window
     bool Sorted = false;
     const PrefetchData* Prefetch = nullptr; // the method's full-set distribution, when in use
     stats::TWeights Weights;

@@ -51,7 +51,7 @@ int buildFiles(Host& host, const stats::TStatList& list, const DataFiles& files,
         return !host.cancelled();
     });
     if (counts.empty())
-        return 0; // cancelled
+        return 0;                            // cancelled
     host.stepProgress(start + span - shown); // the last chunks may have finished on another thread
 
     int written = 0;
@@ -75,8 +75,8 @@ PrefetchData ReadPrefetchFile(const fs::path& path)
 {
     const std::string bytes = files::readFile(path, (MaxPrefetchRecords + 1) * PrefetchRecordSize);
     if (bytes.size() < PrefetchRecordSize || bytes.size() % PrefetchRecordSize != 0)
-        throw Error(fmt::format("{}: размер файла ({} байт) не соответствует формату", path.filename().string(),
-                                bytes.size()));
+        throw Error(
+            fmt::format("{}: размер файла ({} байт) не соответствует формату", path.filename().string(), bytes.size()));
     ByteReader r(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
     PrefetchData data;
     const size_t records = bytes.size() / PrefetchRecordSize - 1;
@@ -117,8 +117,7 @@ void WritePrefetchFile(const fs::path& path, const std::vector<TStatCount>& reco
     files::writeFileAtomically(path, bytes);
 }
 
-std::optional<PrefetchData> OpenPrefetch(Host& host, const stats::TStatList& list, int entry,
-                                         const DataFiles& files)
+std::optional<PrefetchData> OpenPrefetch(Host& host, const stats::TStatList& list, int entry, const DataFiles& files)
 {
     if (!list.CanPrefetch(entry))
         return std::nullopt;
@@ -147,8 +146,8 @@ int BuildPrefetchFiles(Host& host, const stats::TStatList& list, const DataFiles
     std::vector<int> entries;
     for (int i = 0; i < list.MethodCount(); ++i) {
         const int group = list.Item(i).StatClass->GetGroup();
-        const bool wanted = list.CanPrefetch(i) &&
-                            (!hasContent(files.prefetch(list.Item(i).ID())) || (groupMask >> group) & 1);
+        const bool wanted =
+            list.CanPrefetch(i) && (!hasContent(files.prefetch(list.Item(i).ID())) || (groupMask >> group) & 1);
         if (wanted)
             entries.push_back(i);
         else

@@ -39,8 +39,7 @@ void WritePrefetchFile(const std::filesystem::path& path, const std::vector<stat
 // The prefetch data of a registry entry for the statistics table: read from
 // its file, built first when the file is missing or empty. nullopt when the
 // method has no full-set form, or after a failure (shown through the host).
-std::optional<PrefetchData> OpenPrefetch(Host& host, const stats::TStatList& list, int entry,
-                                         const DataFiles& files);
+std::optional<PrefetchData> OpenPrefetch(Host& host, const stats::TStatList& list, int entry, const DataFiles& files);
 
 // Builds the files of every method with a full-set form whose file is missing,
 // and those of the groups in groupMask (bit g = group g) even when present.

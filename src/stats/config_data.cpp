@@ -40,10 +40,10 @@ bool readFlag(const IniDocument& ini, std::string_view section, std::string_view
 
 void LoadConfig(const IniDocument& ini, TConfigData& c)
 {
-    c.MatrixCols = std::clamp(ini.readInteger(kGlobal, "MatrixCols", model::DefaultMatrixCols), MinMatrixCols,
-                              MaxMatrixCols);
-    c.ChannelSize = std::clamp(ini.readInteger(kGlobal, "ChannelSize", model::DefaultChannelSize), MinChannelSize,
-                               MaxChannelSize);
+    c.MatrixCols =
+        std::clamp(ini.readInteger(kGlobal, "MatrixCols", model::DefaultMatrixCols), MinMatrixCols, MaxMatrixCols);
+    c.ChannelSize =
+        std::clamp(ini.readInteger(kGlobal, "ChannelSize", model::DefaultChannelSize), MinChannelSize, MaxChannelSize);
     c.MatrixSegments = model::ParseMatrixSegments(ini.readString(kGlobal, "MatrixSegments"));
 
     c.Cost = readMoney(ini, kStakes, "Cost");
@@ -52,7 +52,8 @@ void LoadConfig(const IniDocument& ini, TConfigData& c)
     c.Profits.clear();
     for (int i = 0; i < profits; ++i) {
         TProfit p;
-        p.Overlap = static_cast<uint8_t>(std::clamp(ini.readInteger(kStakes, fmt::format("Profit_{}_Overlap", i), 0), 0, 255));
+        p.Overlap =
+            static_cast<uint8_t>(std::clamp(ini.readInteger(kStakes, fmt::format("Profit_{}_Overlap", i), 0), 0, 255));
         p.Profit = readMoney(ini, kStakes, fmt::format("Profit_{}_Profit", i));
         c.Profits.push_back(p);
     }

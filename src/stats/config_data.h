@@ -42,8 +42,8 @@ inline constexpr int MinFormulaDigits = 1;
 inline constexpr int MaxFormulaDigits = 4; // 10^4 - 1 is the largest value a key part holds
 inline constexpr size_t MaxGenerateParametersLength = 255;
 
-inline constexpr std::array<std::string_view, 3> DefaultFormulas = {
-    "(n1+n2+n3)/(n4+n5+n6)", "(n4+n5+n6)/(n1+n2+n3)", "(n1+n3+n5)/(n2+n4+n6)"};
+inline constexpr std::array<std::string_view, 3> DefaultFormulas = {"(n1+n2+n3)/(n4+n5+n6)", "(n4+n5+n6)/(n1+n2+n3)",
+                                                                    "(n1+n3+n5)/(n2+n4+n6)"};
 
 struct TConfigData {
     // Layout (section GLOBAL).

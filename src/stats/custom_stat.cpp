@@ -41,9 +41,7 @@ void TCustomStat::LoadDraws(int index, int refIndex, bool sorted)
         RefDraw = DrawAt(refIndex, sorted);
 }
 
-void TCustomStat::NumbersValues(const TComb&, TKeyList&) const
-{
-}
+void TCustomStat::NumbersValues(const TComb&, TKeyList&) const {}
 
 bool TCustomStat::TracksGapAt(size_t) const
 {

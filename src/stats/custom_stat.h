@@ -73,8 +73,8 @@ public:
     // The values of draw `index` of the window ending at lastIdx, with gap
     // tracking. The base step loads the draw and fills LastDraw, PrevDraw, Ago
     // and Count of Cur; then NumbersValues of the draw's numbers are recorded.
-    virtual void DrawValues(int index, int lastIdx, TLastValueArray& lastValues, TStatWork& work,
-                            TStatDrawArray& arr, bool sorted);
+    virtual void DrawValues(int index, int lastIdx, TLastValueArray& lastValues, TStatWork& work, TStatDrawArray& arr,
+                            bool sorted);
 
     // The number of the first draw from fromIdx on whose values include rec's
     // key; -1 when none has it.

@@ -213,9 +213,8 @@ public:
     int CombValue(const TComb& numbers, int, bool, int) override { return at(numbers); }
     std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
-        return MakeMatcher([t = selectedBytes(selected, project::V1), pos = position()](const TComb& c) {
-            return t[c[pos]] != 0;
-        });
+        return MakeMatcher(
+            [t = selectedBytes(selected, project::V1), pos = position()](const TComb& c) { return t[c[pos]] != 0; });
     }
 
 private:
@@ -236,10 +235,7 @@ public:
         AddValue(arr, PackKey(CurDraw.Extra), true);
     }
     int CombValue(const TComb&, int index, bool sorted, int) override { return DrawAt(index, sorted).Extra; }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray&, bool, bool, int) override
-    {
-        return NeverMatcher();
-    }
+    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray&, bool, bool, int) override { return NeverMatcher(); }
 };
 
 constexpr TParamRange positions(const TConfigData&)
@@ -253,32 +249,44 @@ constexpr TParamRange extraNumbers(const TConfigData&)
 
 } // namespace
 
-constinit const TStatClass TstValuesClass = MakeStatClass<TstValues>({
-    .id = "NUMS", .caption = "Числа тиража", .group = GroupNumbers, .flags = FlagN});
-constinit const TStatClass TstDigitsClass = MakeStatClass<TstDigits>({
-    .id = "DIGS", .caption = "Цифры тиража", .group = GroupNumbers, .flags = FlagN});
-constinit const TStatClass TstEvenCountClass = MakeStatClass<TstCount<kEven>>({
-    .id = "EVEN", .caption = "Количество четных чисел в тираже (Ч:Н)", .group = GroupNumbers, .flags = FlagN});
-constinit const TStatClass TstEvenValuesClass = MakeStatClass<TstEvenValues>({
-    .id = "EVNV", .caption = "Четные и нечетные числа в тираже (Чн..нЧ)", .group = GroupNumbers,
-    .flags = FlagS | FlagN});
-constinit const TStatClass TstSmallCountClass = MakeStatClass<TstCount<kSmall>>({
-    .id = "SMAL", .caption = "Количество чисел из первой половины диапазона (1П:2П)", .group = GroupNumbers,
-    .flags = FlagN});
-constinit const TStatClass TstSmallValuesClass = MakeStatClass<TstSmallValues>({
-    .id = "SMLV", .caption = "Числа из первой половины диапазона (12..12)", .group = GroupNumbers,
-    .flags = FlagS | FlagN});
-constinit const TStatClass TstPrimeCountClass = MakeStatClass<TstCount<kPrime>>({
-    .id = "PRIM", .caption = "Количество простых чисел (П:С)", .group = GroupNumbers, .flags = FlagN});
-constinit const TStatClass TstPrimeValuesClass = MakeStatClass<TstPrimeValues>({
-    .id = "PRMV", .caption = "Простые и составные числа (ПС..СП)", .group = GroupNumbers,
-    .flags = FlagS | FlagN});
-constinit const TStatClass TstPosValClass = MakeStatClass<TstPosVal>({
-    .id = "POS%d", .caption = "Число в %0:d позиции тиража", .helpId = "POSx", .group = GroupNumbers,
-    .flags = FlagS | FlagN, .paramRange = positions});
-constinit const TStatClass TstPosExtClass = MakeStatClass<TstPosExt>({
-    .id = "POE%d", .caption = "Extra (Bonus, Star...) - число (!без фильтра!)", .helpId = "POSx",
-    .group = GroupNumbers, .flags = 0, .paramRange = extraNumbers});
+constinit const TStatClass TstValuesClass =
+    MakeStatClass<TstValues>({.id = "NUMS", .caption = "Числа тиража", .group = GroupNumbers, .flags = FlagN});
+constinit const TStatClass TstDigitsClass =
+    MakeStatClass<TstDigits>({.id = "DIGS", .caption = "Цифры тиража", .group = GroupNumbers, .flags = FlagN});
+constinit const TStatClass TstEvenCountClass = MakeStatClass<TstCount<kEven>>(
+    {.id = "EVEN", .caption = "Количество четных чисел в тираже (Ч:Н)", .group = GroupNumbers, .flags = FlagN});
+constinit const TStatClass TstEvenValuesClass =
+    MakeStatClass<TstEvenValues>({.id = "EVNV",
+                                  .caption = "Четные и нечетные числа в тираже (Чн..нЧ)",
+                                  .group = GroupNumbers,
+                                  .flags = FlagS | FlagN});
+constinit const TStatClass TstSmallCountClass =
+    MakeStatClass<TstCount<kSmall>>({.id = "SMAL",
+                                     .caption = "Количество чисел из первой половины диапазона (1П:2П)",
+                                     .group = GroupNumbers,
+                                     .flags = FlagN});
+constinit const TStatClass TstSmallValuesClass =
+    MakeStatClass<TstSmallValues>({.id = "SMLV",
+                                   .caption = "Числа из первой половины диапазона (12..12)",
+                                   .group = GroupNumbers,
+                                   .flags = FlagS | FlagN});
+constinit const TStatClass TstPrimeCountClass = MakeStatClass<TstCount<kPrime>>(
+    {.id = "PRIM", .caption = "Количество простых чисел (П:С)", .group = GroupNumbers, .flags = FlagN});
+constinit const TStatClass TstPrimeValuesClass = MakeStatClass<TstPrimeValues>(
+    {.id = "PRMV", .caption = "Простые и составные числа (ПС..СП)", .group = GroupNumbers, .flags = FlagS | FlagN});
+constinit const TStatClass TstPosValClass = MakeStatClass<TstPosVal>({.id = "POS%d",
+                                                                      .caption = "Число в %0:d позиции тиража",
+                                                                      .helpId = "POSx",
+                                                                      .group = GroupNumbers,
+                                                                      .flags = FlagS | FlagN,
+                                                                      .paramRange = positions});
+constinit const TStatClass TstPosExtClass =
+    MakeStatClass<TstPosExt>({.id = "POE%d",
+                              .caption = "Extra (Bonus, Star...) - число (!без фильтра!)",
+                              .helpId = "POSx",
+                              .group = GroupNumbers,
+                              .flags = 0,
+                              .paramRange = extraNumbers});
 
 bool IsSmallNumber(int n)
 {

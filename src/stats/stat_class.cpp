@@ -60,7 +60,8 @@ std::string TStatClass::HelpURL(int param, const std::filesystem::path& helpFile
     if (helpFile.empty() || !std::filesystem::exists(helpFile, ec))
         return {};
     return "ms-its:" + helpFile.string() +
-           DelphiFormat("::/Filters_%.4d_%s.htm", {int64_t{kHelpLanguage}, DelphiFormat(GetHelpID(), {int64_t{param}})});
+           DelphiFormat("::/Filters_%.4d_%s.htm",
+                        {int64_t{kHelpLanguage}, DelphiFormat(GetHelpID(), {int64_t{param}})});
 }
 
 std::string FlagsText(uint8_t flags)

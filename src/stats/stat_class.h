@@ -31,12 +31,23 @@ inline constexpr std::string_view FlagLetters = "SNDPG";
 
 // Groups 0..12.
 enum StatGroup : uint8_t {
-    GroupNumbers, GroupSums, GroupDifferences, GroupChannels, GroupMatrix, GroupSegments, GroupSequences,
-    GroupRepeats, GroupSeries, GroupPeriods, GroupChains, GroupOgnev, GroupShredding,
+    GroupNumbers,
+    GroupSums,
+    GroupDifferences,
+    GroupChannels,
+    GroupMatrix,
+    GroupSegments,
+    GroupSequences,
+    GroupRepeats,
+    GroupSeries,
+    GroupPeriods,
+    GroupChains,
+    GroupOgnev,
+    GroupShredding,
     GroupCount
 };
-std::string_view GroupTag(int group);     // "num"; "" outside 0..12
-std::string_view GroupName(int group);    // "Числа тиража"; "" outside 0..12
+std::string_view GroupTag(int group);  // "num"; "" outside 0..12
+std::string_view GroupName(int group); // "Числа тиража"; "" outside 0..12
 
 struct TParamRange {
     int Min = 0;
@@ -48,18 +59,18 @@ struct TStatClass {
     using RangeOf = TParamRange (*)(const TConfigData&);
     using CaptionOf = std::string (*)(int param);
 
-    std::string_view id;         // "NUMS", "POS%d": four capitals or digits, "%d" for the parameter
-    std::string_view caption;    // "%0:d" or "%d" for the parameter
-    std::string_view helpId;     // empty: the same as id
+    std::string_view id;      // "NUMS", "POS%d": four capitals or digits, "%d" for the parameter
+    std::string_view caption; // "%0:d" or "%d" for the parameter
+    std::string_view helpId;  // empty: the same as id
     uint8_t group = 0;
-    uint8_t flags = 0;           // the declared S, N, D, P
-    bool available = true;       // a class answering false is never registered
-    bool inDrawsStat = true;     // may appear in the statistics table's list
-    bool valueFromText = true;   // values can be typed in
-    RangeOf paramRange = nullptr;  // set for methods with a parameter
+    uint8_t flags = 0;              // the declared S, N, D, P
+    bool available = true;          // a class answering false is never registered
+    bool inDrawsStat = true;        // may appear in the statistics table's list
+    bool valueFromText = true;      // values can be typed in
+    RangeOf paramRange = nullptr;   // set for methods with a parameter
     CaptionOf captionFor = nullptr; // set where the caption takes other arguments than the parameter
     Factory create = nullptr;
-    bool graph = false;          // a TCustomGraphStat descendant (set by MakeStatClass)
+    bool graph = false; // a TCustomGraphStat descendant (set by MakeStatClass)
 
     std::string_view GetID() const { return id; }
     std::string_view GetCaption() const { return caption; }

@@ -32,9 +32,7 @@ std::unique_ptr<TCustomStat> TStatMethod::CreateStat(const TStatList& list) cons
     return StatClass->create(*StatClass, list, Param);
 }
 
-TStatList::TStatList(const model::TDrawsArray* draws) : draws_(draws)
-{
-}
+TStatList::TStatList(const model::TDrawsArray* draws) : draws_(draws) {}
 
 const model::TDrawsArray& TStatList::Draws() const
 {
@@ -142,8 +140,8 @@ void TStatList::SetFavorites(std::string_view favorites)
     const auto words = text::split(favorites, ",", false);
     for (TStatMethod& m : items_) {
         const std::string id = m.ID();
-        m.Favorite = std::any_of(words.begin(), words.end(),
-                                 [&](std::string_view w) { return text::equalsIgnoreCase(w, id); });
+        m.Favorite =
+            std::any_of(words.begin(), words.end(), [&](std::string_view w) { return text::equalsIgnoreCase(w, id); });
     }
 }
 

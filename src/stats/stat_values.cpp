@@ -132,7 +132,8 @@ bool HasKeyByte(const TStatDrawArray& arr, int n, uint8_t value)
 
 void SortStatDraws(TStatDrawArray& arr)
 {
-    std::stable_sort(arr.begin(), arr.end(), [](const TStatDraw& a, const TStatDraw& b) { return KeyOf(a) < KeyOf(b); });
+    std::stable_sort(arr.begin(), arr.end(),
+                     [](const TStatDraw& a, const TStatDraw& b) { return KeyOf(a) < KeyOf(b); });
 }
 
 TStatTotals StatTotals(const TStatDrawArray& arr)

@@ -12,13 +12,13 @@ namespace belvane::stats {
 // Per-value statistics over a range of draws (or combinations). A value is
 // identified by its four-part key V1..V4; parts a method does not use are 0.
 struct TStatDraw {
-    int32_t LastDraw = 0;  // number of the most recent draw that had the value
-    int32_t Ago = 0;       // lastIdx - index + 1 of that draw (1 = the latest); 0 = never
-    int32_t PrevDraw = 0;  // number of the occurrence counted last (for gaps)
-    uint16_t MinGap = 0;   // smallest gap between consecutive occurrences; 0 = none yet
-    uint16_t MaxGap = 0;   // largest such gap
-    int32_t Count = 0;     // draws (or combinations) that had the value
-    int32_t Expected = 0;  // expected count from the full set (filled by the statistics table)
+    int32_t LastDraw = 0; // number of the most recent draw that had the value
+    int32_t Ago = 0;      // lastIdx - index + 1 of that draw (1 = the latest); 0 = never
+    int32_t PrevDraw = 0; // number of the occurrence counted last (for gaps)
+    uint16_t MinGap = 0;  // smallest gap between consecutive occurrences; 0 = none yet
+    uint16_t MaxGap = 0;  // largest such gap
+    int32_t Count = 0;    // draws (or combinations) that had the value
+    int32_t Expected = 0; // expected count from the full set (filled by the statistics table)
     int16_t V1 = 0;
     int16_t V2 = 0;
     int16_t V3 = 0;
@@ -57,22 +57,22 @@ uint8_t KeyByte(const TStatDraw& d, int n);
 void AddStatDraw(TStatDrawArray& arr, const TStatDraw& rec, bool trackGaps);
 
 // Key searches over a selection.
-bool HasKey(const TStatDrawArray& arr, uint64_t key);                 // all four parts
-bool HasKeyPart(const TStatDrawArray& arr, int part, int16_t value);  // one part 1..4
-bool HasLowInt(const TStatDrawArray& arr, int32_t value);             // V1..V2 as 32 bits
-bool HasHighInt(const TStatDrawArray& arr, int32_t value);            // V3..V4 as 32 bits
-bool HasInts(const TStatDrawArray& arr, int32_t low, int32_t high);   // both halves
-bool HasKeyByte(const TStatDrawArray& arr, int n, uint8_t value);     // one key byte
+bool HasKey(const TStatDrawArray& arr, uint64_t key);                // all four parts
+bool HasKeyPart(const TStatDrawArray& arr, int part, int16_t value); // one part 1..4
+bool HasLowInt(const TStatDrawArray& arr, int32_t value);            // V1..V2 as 32 bits
+bool HasHighInt(const TStatDrawArray& arr, int32_t value);           // V3..V4 as 32 bits
+bool HasInts(const TStatDrawArray& arr, int32_t low, int32_t high);  // both halves
+bool HasKeyByte(const TStatDrawArray& arr, int n, uint8_t value);    // one key byte
 const TStatDraw* FindKey(const TStatDrawArray& arr, uint64_t key);
 
 // Ascending by V1, V2, V3, V4, each compared as unsigned 16-bit.
 void SortStatDraws(TStatDrawArray& arr);
 
 struct TStatTotals {
-    int64_t Total = 0;    // sum of Count
+    int64_t Total = 0; // sum of Count
     int32_t MinCount = 0;
     int32_t MaxCount = 0;
-    int32_t MaxAgo = 0;   // largest positive Ago
+    int32_t MaxAgo = 0; // largest positive Ago
 };
 TStatTotals StatTotals(const TStatDrawArray& arr);
 

@@ -12,8 +12,8 @@ using testing::StatsFixture;
 // Three draws: 1 comes in the first and the last, 12 only in the second.
 StatsFixture threeDraws()
 {
-    return StatsFixture({makeDraw(1, {1, 2, 3, 4, 5, 6}), makeDraw(2, {7, 8, 9, 10, 11, 12}),
-                         makeDraw(3, {1, 13, 14, 15, 16, 17})});
+    return StatsFixture(
+        {makeDraw(1, {1, 2, 3, 4, 5, 6}), makeDraw(2, {7, 8, 9, 10, 11, 12}), makeDraw(3, {1, 13, 14, 15, 16, 17})});
 }
 
 DrawsStatTable table(StatsFixture& f, std::string_view id, int offset, int length = 1000,
@@ -50,13 +50,13 @@ TEST(DrawsStatTable, FullWindowColumns)
     // 1: twice, last in draw 3 (depth 1), gaps of 2 draws; nothing after draw 3.
     // ПРД 1.5 + 3 = 4.5 and СТФ 3 * 3 / 2 = 4.5 both round to the even 4.
     EXPECT_EQ(cells(rowOf(t, 1)),
-              (std::vector<std::string>{"1", "2", "11.11111", "-", "-", "-", "1", "33.33", "1.00", "3", "2",
-                                        "1.5000", "2", "4", "4", "5", "-", "-", "-", "-"}));
+              (std::vector<std::string>{"1", "2",      "11.11111", "-", "-", "-", "1", "33.33", "1.00", "3",
+                                        "2", "1.5000", "2",        "4", "4", "5", "-", "-",     "-",    "-"}));
     // 12: once, depth 2; fewer than two occurrences leave the period columns empty.
     // КРН 3 * 3 / 2 = 4.5 rounds to 4.
     EXPECT_EQ(cells(rowOf(t, 12)),
-              (std::vector<std::string>{"12", "1", "5.55556", "-", "-", "-", "2", "66.67", "2.00", "2", "-", "-",
-                                        "-", "-", "4", "4", "-", "-", "-", "-"}));
+              (std::vector<std::string>{"12", "1", "5.55556", "-", "-", "-", "2", "66.67", "2.00", "2",
+                                        "-",  "-", "-",       "-", "4", "4", "-", "-",     "-",    "-"}));
     // 18: never came.
     const auto never = cells(rowOf(t, 18));
     EXPECT_EQ(never[1], "0");

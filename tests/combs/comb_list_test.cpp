@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "combs/comb_list.h"
 #include "combs/generate.h"
 #include "model/full_set.h"
@@ -59,8 +62,13 @@ TEST(CombinationList, StoppedRebuildKeepsWhatItKept)
     list.reserveFullSet();
     GenerateCombinations(list.list(), GenerateFull, {});
     list.SaveUndo();
-    int calls = 0;
-    const bool complete = list.RebuildFromUndo(keepOddFirst, [&](size_t, size_t) { return ++calls < 2; });
+    // Slow chunks: the stop after the calling thread's first chunk comes long
+    // before the other threads could get through the rest.
+    auto slowKeep = [](std::span<const TComb> chunk, TComb* out) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        return keepOddFirst(chunk, out);
+    };
+    const bool complete = list.RebuildFromUndo(slowKeep, [](size_t, size_t) { return false; });
     EXPECT_FALSE(complete);
     EXPECT_GT(list.count(), 0u);
     EXPECT_LT(list.count(), static_cast<size_t>(model::FullSetSize));

@@ -67,7 +67,7 @@ TEST(NumberMethods, CountsAsRatios)
     EXPECT_EQ(odd.back().V1, 0);
     EXPECT_EQ(odd.back().Count, 1);
 
-    EXPECT_EQ(findV1(oneDraw({1, 4, 6, 8, 9, 10}).values("PRIM"), 1)->Count, 1); // 1 counts as prime
+    EXPECT_EQ(findV1(oneDraw({1, 4, 6, 8, 9, 10}).values("PRIM"), 1)->Count, 1);    // 1 counts as prime
     EXPECT_EQ(findV1(oneDraw({22, 23, 1, 2, 30, 40}).values("SMAL"), 3)->Count, 1); // 22 small, 23 large
 }
 
@@ -163,8 +163,8 @@ TEST(NumberMethods, EmptyArchiveStillListsValues)
 
 TEST(NumberMethods, FindNextDrawFindsTheNextOccurrence)
 {
-    StatsFixture f({makeDraw(10, {1, 2, 3, 4, 5, 6}), makeDraw(11, {7, 8, 9, 10, 11, 12}),
-                    makeDraw(12, {1, 13, 14, 15, 16, 17})});
+    StatsFixture f(
+        {makeDraw(10, {1, 2, 3, 4, 5, 6}), makeDraw(11, {7, 8, 9, 10, 11, 12}), makeDraw(12, {1, 13, 14, 15, 16, 17})});
     auto nums = f.create("NUMS");
     TStatDraw one;
     one.V1 = 1;

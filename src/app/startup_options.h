@@ -1,0 +1,37 @@
+#pragma once
+
+// The program's command-line options: restart, loadonly, fullrecreate,
+// fullrefresh, no-language; each bare or after "-", "--", "/" or "\", in any case.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace belvane::app {
+
+struct StartupOptions {
+    bool Restart = false;     // wait until no other copy of the program runs
+    bool LoadOnly = false;    // download the draws and terminate
+    bool FullRecreate = false; // rebuild every prefetch file and terminate
+    bool FullRefresh = false;  // build the missing prefetch files and terminate
+    bool NoLanguage = false;   // ignore the interface-language setting
+
+    // Any option that makes the program a batch tool (no window).
+    bool Batch() const { return LoadOnly || FullRecreate || FullRefresh; }
+};
+
+// The option an argument names, if any.
+bool IsStartupOption(std::string_view arg);
+
+// Reads the options among the arguments; other arguments are returned in `rest`.
+StartupOptions ParseStartupOptions(std::span<const std::string> args, std::vector<std::string>* rest = nullptr);
+
+// Waits until no other process runs the executable named `exeName`, polling
+// every 100 ms at most 601 times. Returns false if one still runs.
+bool WaitForOtherInstances(std::string_view exeName);
+
+// The executable name of the running process ("belvane", "belvane-cli").
+std::string CurrentExecutableName();
+
+} // namespace belvane::app

@@ -1,0 +1,192 @@
+#include "app/workspace.h"
+
+#include <fmt/format.h>
+
+#include "app/host.h"
+#include "app/prefetch_files.h"
+#include "app/registry_setup.h"
+#include "support/data_folder.h"
+#include "support/ini_document.h"
+
+namespace belvane::app {
+
+Workspace::Workspace(Host& host, DataFiles files, StartupOptions options)
+    : host_(host), files_(std::move(files)), options_(options), settings_(WindowStateFile(files_.windowState())),
+      registry_(&draws_), buffer_(files_.combsBuffer())
+{
+}
+
+Workspace::~Workspace()
+{
+    if (initialised_ && !closed_) {
+        try {
+            Close();
+        } catch (...) {
+            // Nothing sensible is left to do with a failure while tearing down.
+        }
+    }
+}
+
+void Workspace::Create()
+{
+    if (options_.Restart && !WaitForOtherInstances(CurrentExecutableName()))
+        throw StartupFailure("Другая копия программы не завершила работу.");
+
+    try {
+        settings_.Load();
+        languageId_ = options_.NoLanguage ? 1049 : settings_.Get("Language");
+        if (!settings_.Flag("PrefetchsInit")) {
+            settings_.Set("PrefetchsInit", 1);
+            settings_.Set("PrefetchsEnabled", settings_.Get("PrefetchsEnabled"));
+        }
+    } catch (const Error& e) {
+        host_.showError(fmt::format("Ошибка загрузки параметров программы!\r\r{}", e.what()));
+    }
+    FindHelpFile();
+    LoadConfigurationAndProxy();
+    registry_.AttachDraws(&draws_);
+    registry_.BuildMethods();
+    LoadFilterList(host_, registry_, files_, true);
+    statKey_ = {};
+    RebuildTypeLists(false, false);
+}
+
+void Workspace::LoadConfigurationAndProxy()
+{
+    LoadConfiguration(host_, registry_, files_);
+    try {
+        proxy_ = LoadProxySettings(IniDocument::load(files_.config()));
+    } catch (const Error& e) {
+        host_.showError(fmt::format("Ошибка чтения файла конфигурации!\r\r{}", e.what()));
+    }
+}
+
+void Workspace::FindHelpFile()
+{
+    // The help file of the interface language: in the data folder, its "help"
+    // folder, or "help" beside the folder above it.
+    const std::string name = "Kalvo_" + registry_.LanguageCode + ".chm";
+    for (const auto& candidate : {files_.folder() / name, files_.folder() / "help" / name,
+                                  files_.folder().parent_path() / "help" / name}) {
+        std::error_code ec;
+        if (std::filesystem::exists(candidate, ec)) {
+            registry_.HelpFile = candidate;
+            return;
+        }
+    }
+}
+
+void Workspace::OpenStakesFile()
+{
+    StatusScope status(host_, "Загрузка файла ставок...");
+    try {
+        stakesFile_.Open(files_.stakes());
+    } catch (const Error&) {
+        host_.showError(ExclusiveAccessMessage);
+        throw StartupFailure(std::string(ExclusiveAccessMessage));
+    }
+    try {
+        if (stakesFile_.IsOlderVersion()) {
+            host_.showWarning("Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!");
+            stakesFile_.Truncate();
+        }
+    } catch (const Error& e) {
+        host_.showError(fmt::format("Ошибка чтения файла ставок!\r\r{}", e.what()));
+        throw StartupFailure(e.what());
+    }
+}
+
+void Workspace::Initialise()
+{
+    StatusScope status(host_, "Инициализация...");
+    auto busy = Busy();
+    try {
+        combs_.List.reserveFullSet();
+        hits_ = stakes::MakeHitTable();
+        offset_ = 0;
+        OpenStakesFile();
+        LoadArchive();
+        GenerateList(host_, combs_, SavedGenerateSettings(), true);
+        initialised_ = true;
+    } catch (const StartupFailure&) {
+        throw;
+    } catch (const std::exception& e) {
+        host_.showError(fmt::format("Ошибка инициализации программы!\r\r{}", e.what()));
+        throw StartupFailure(e.what());
+    }
+    RefreshAllViews(true);
+}
+
+bool Workspace::RunBatchOptions()
+{
+    if (options_.LoadOnly) {
+        host_.showWarning("Загрузка архива тиражей с сайта лотереи в этой версии программы недоступна.");
+        if (!options_.FullRecreate && !options_.FullRefresh)
+            return true;
+    }
+    if (options_.FullRecreate) {
+        BuildPrefetchFiles(true, AllPrefetchGroups);
+        return true;
+    }
+    app::BuildPrefetchFiles(host_, registry_, files_, options_.FullRefresh, settings_.Flag("PrefetchsEnabled"), 0);
+    return options_.FullRefresh;
+}
+
+bool Workspace::CanClose()
+{
+    if (ScenarioRunning && !ScenarioStopRequested && StopScenario)
+        StopScenario();
+    return !ScenarioRunning || ScenarioStopRequested;
+}
+
+void Workspace::Close(const WindowClosingState& state)
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    try {
+        const WindowStateFile& file = settings_.file();
+        if (state.Placement)
+            SavePlacement(file, MainWindowSection, *state.Placement, state.PixelsPerInch, state.ScreenWidth,
+                          state.ScreenHeight);
+        settings_.SaveOnClose();
+        for (const auto& [control, widths] : state.ColumnWidths)
+            SaveColumnWidths(file, MainWindowSection, control, widths);
+    } catch (const Error& e) {
+        host_.showError(fmt::format("Ошибка сохранения параметров программы!\r\r{}", e.what()));
+    }
+    buffer_.ResetKey();
+    StatusScope status(host_, "Сохранение файла ставок...");
+    try {
+        stakesFile_.Close();
+    } catch (const Error& e) {
+        host_.showError(fmt::format("Ошибка записи в файл ставок!\r\r{}", e.what()));
+    }
+}
+
+int Workspace::OnRefresh(RefreshListener listener)
+{
+    listeners_[nextListener_] = std::move(listener);
+    return nextListener_++;
+}
+
+void Workspace::RemoveRefreshListener(int id)
+{
+    listeners_.erase(id);
+}
+
+void Workspace::RefreshAllViews(bool force)
+{
+    if (RefreshSuppressed)
+        return;
+    CalculateStatistics(force);
+    for (auto& [id, listener] : listeners_)
+        listener(force);
+}
+
+bool Workspace::SaveConfiguration()
+{
+    return app::SaveConfiguration(host_, registry_, files_);
+}
+
+} // namespace belvane::app

@@ -1,0 +1,329 @@
+#include <gtest/gtest.h>
+
+#include "app/host.h"
+#include "app/workspace.h"
+#include "helpers/draws_builder.h"
+#include "helpers/recording_host.h"
+#include "helpers/temp_dir.h"
+#include "support/ini_document.h"
+
+namespace belvane::app {
+namespace {
+
+using testing::makeDraw;
+using testing::RecordingHost;
+using testing::TempDir;
+
+struct Started {
+    RecordingHost host;
+    std::unique_ptr<Workspace> ws;
+
+    explicit Started(const std::filesystem::path& folder, StartupOptions options = {})
+        : ws(std::make_unique<Workspace>(host, DataFiles(folder), options))
+    {
+        ws->Create();
+        ws->Initialise();
+    }
+};
+
+void writeArchive(const std::filesystem::path& folder, int draws)
+{
+    RecordingHost host;
+    model::TDrawsArray d;
+    for (int n = 1; n <= draws; ++n)
+        d.push_back(makeDraw(n, {static_cast<model::TNumber>(n), 10, 20, 30, 40, 45}, 7, "01/01/2020"));
+    Workspace ws(host, DataFiles(folder));
+    ws.Create();
+    ws.Initialise();
+    ws.ReplaceArchive(d);
+    ws.Close();
+}
+
+TEST(Workspace, StartsOnAnEmptyFolderWithDefaults)
+{
+    TempDir dir;
+    Started s(dir.path());
+    Workspace& ws = *s.ws;
+    EXPECT_EQ(ws.StatLength(), 1000);
+    EXPECT_FALSE(ws.SortedDraws());
+    EXPECT_EQ(ws.Settings().Get("DownloadDrawsOnStart"), 0);
+    EXPECT_TRUE(ws.Settings().Flag("ShowTotalLine"));
+    EXPECT_EQ(ws.DrawsOffset(), 0);
+    EXPECT_TRUE(ws.Draws().empty());
+    EXPECT_EQ(ws.Combinations().List.count(), static_cast<size_t>(model::FullSetSize));
+    EXPECT_FALSE(ws.Combinations().List.canUndo());
+    EXPECT_GT(ws.Registry().MethodCount(), 0);
+    EXPECT_EQ(ws.StatTypeIndex(), 0);
+    EXPECT_TRUE(ws.StatTable().Rows.empty()); // nothing to count in an empty archive
+    EXPECT_EQ(ws.Hits()[6].Count, 1);
+    EXPECT_EQ(ws.Hits()[0].Count, 3'262'623);
+    EXPECT_TRUE(std::filesystem::exists(dir / "Belvane_6x45.lsk"));
+    EXPECT_EQ(ws.ArchivePanelText(), "Архив тиражей: 0");
+    EXPECT_EQ(ws.NextDrawPanelText(), "Следующий тираж: 1");
+    EXPECT_EQ(ws.NewDraw().Number, 1);
+    EXPECT_TRUE(s.host.errors().empty());
+    EXPECT_NE(std::find(s.host.statuses.begin(), s.host.statuses.end(), "Инициализация..."), s.host.statuses.end());
+    // The first start records that the prefetch switch has been written once.
+    const IniDocument frm = IniDocument::load(dir / "Belvane_6x45.frm");
+    EXPECT_TRUE(frm.readBool("TFormMain", "PrefetchsInit", false));
+    EXPECT_TRUE(frm.valueExists("TFormMain", "PrefetchsEnabled"));
+}
+
+TEST(Workspace, SettingsAreWrittenAtTheirMoment)
+{
+    TempDir dir;
+    {
+        Started s(dir.path());
+        s.ws->Settings().Set("SortedDraws", 1); // written when toggled
+        s.ws->SetStatLength(250);               // written on close
+        const IniDocument before = IniDocument::load(dir / "Belvane_6x45.frm");
+        EXPECT_TRUE(before.readBool("TFormMain", "SortedDraws", false));
+        EXPECT_FALSE(before.valueExists("TFormMain", "DrawsStatLen"));
+        EXPECT_THROW(s.ws->Settings().Set("NoSuchKey", 1), Error);
+
+        WindowClosingState closing;
+        closing.Placement = WindowPlacement{0, 3, {1, 2, 3, 4}, {10, 20, 810, 620}};
+        closing.PixelsPerInch = 96;
+        closing.ScreenWidth = 1920;
+        closing.ScreenHeight = 1080;
+        closing.ColumnWidths["lvDraws"] = {60, 30, 30};
+        s.ws->Close(closing);
+    }
+    Started again(dir.path());
+    EXPECT_EQ(again.ws->StatLength(), 250);
+    EXPECT_TRUE(again.ws->SortedDraws());
+    const WindowStateFile frm(dir / "Belvane_6x45.frm");
+    const auto placement = LoadPlacement(frm, MainWindowSection, 96, 1920, 1080);
+    ASSERT_TRUE(placement);
+    EXPECT_EQ(placement->NormPos, (WindowRect{10, 20, 810, 620}));
+    EXPECT_EQ(ShowStateOf(placement->ShowCmd), ShowState::Maximised);
+    EXPECT_EQ(LoadColumnWidths(frm, MainWindowSection, "lvDraws", std::vector<int>{1, 1, 1, 1}),
+              (std::vector<int>{60, 30, 30, 1}));
+}
+
+TEST(Workspace, SecondProgramOnTheSameFolderIsRefused)
+{
+    TempDir dir;
+    Started first(dir.path());
+    RecordingHost host;
+    Workspace second(host, DataFiles(dir.path()));
+    second.Create();
+    EXPECT_THROW(second.Initialise(), StartupFailure);
+    ASSERT_EQ(host.errors().size(), 1u);
+    EXPECT_EQ(host.errors()[0], ExclusiveAccessMessage);
+    // Another folder is fine.
+    TempDir other;
+    Started elsewhere(other.path());
+    EXPECT_TRUE(elsewhere.host.errors().empty());
+}
+
+TEST(Workspace, OlderStakesFileIsEmptiedAfterItsWarning)
+{
+    TempDir dir;
+    testing::writeBytes(dir / "Belvane_6x45.lsk", std::string(313, '\x02'));
+    Started s(dir.path());
+    ASSERT_EQ(s.host.messages.size(), 1u);
+    EXPECT_EQ(s.host.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(s.host.messages[0].text,
+              "Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!");
+    EXPECT_EQ(std::filesystem::file_size(dir / "Belvane_6x45.lsk"), 0u);
+
+    TempDir current;
+    std::string record(312, '\0');
+    record[0] = 2;
+    testing::writeBytes(current / "Belvane_6x45.lsk", record);
+    Started kept(current.path());
+    EXPECT_TRUE(kept.host.messages.empty());
+    EXPECT_EQ(std::filesystem::file_size(current / "Belvane_6x45.lsk"), 312u);
+}
+
+TEST(Workspace, OffsetAndStatusPanels)
+{
+    TempDir dir;
+    writeArchive(dir.path(), 5);
+    Started s(dir.path());
+    Workspace& ws = *s.ws;
+    EXPECT_EQ(ws.ArchivePanelText(), "Архив тиражей: 5");
+    EXPECT_EQ(ws.NextDrawPanelText(), "Следующий тираж: 6");
+    EXPECT_EQ(ws.OffsetDrawPanelText(), "");
+    ws.SetDrawsOffset(1);
+    EXPECT_EQ(ws.NextDrawPanelText(), "Следующий тираж: 5");
+    EXPECT_EQ(ws.OffsetDrawPanelText(), "5;10;20;30;40;45"); // the newest draw, now in the future
+    ws.SetDrawsOffset(4);
+    EXPECT_EQ(ws.NextDrawPanelText(), "Следующий тираж: 2");
+    ws.SetDrawsOffset(9); // beyond the archive
+    EXPECT_EQ(ws.OffsetDrawPanelText(), "");
+    EXPECT_EQ(ws.NextDrawPanelText(), "Следующий тираж: 1");
+    EXPECT_TRUE(ws.StatTable().Rows.size() > 0);
+    EXPECT_EQ(ws.StatTable().Totals.Total, 0); // a window before the first draw
+    ws.SetDrawsOffset(-3);
+    EXPECT_EQ(ws.DrawsOffset(), 0);
+    EXPECT_EQ(ws.DrawDateAfter(0, 1), 20200102);
+    EXPECT_EQ(ws.DrawDateAfter(7, 1), 19780201);
+}
+
+TEST(Workspace, RefreshTellsEveryViewUnlessSuppressed)
+{
+    TempDir dir;
+    writeArchive(dir.path(), 3);
+    Started s(dir.path());
+    std::vector<bool> calls;
+    const int id = s.ws->OnRefresh([&](bool force) { calls.push_back(force); });
+    s.ws->SetDrawsOffset(1);
+    s.ws->RefreshAllViews(true);
+    s.ws->RefreshSuppressed = true;
+    s.ws->RefreshAllViews(true);
+    s.ws->RefreshSuppressed = false;
+    s.ws->RemoveRefreshListener(id);
+    s.ws->RefreshAllViews(true);
+    EXPECT_EQ(calls, (std::vector<bool>{false, true}));
+
+    // A non-forced calculation with nothing changed does no work.
+    s.host.statuses.clear();
+    s.ws->CalculateStatistics(false);
+    EXPECT_TRUE(s.host.statuses.empty());
+    s.ws->CalculateStatistics(true);
+    EXPECT_EQ(s.host.statuses.front(), "Анализ тиражей и расчет статистики...");
+}
+
+TEST(Workspace, BusyGuardNests)
+{
+    TempDir dir;
+    Started s(dir.path());
+    EXPECT_FALSE(s.ws->IsBusy());
+    {
+        auto outer = s.ws->Busy();
+        {
+            auto inner = s.ws->Busy();
+            EXPECT_TRUE(s.ws->IsBusy());
+        }
+        EXPECT_TRUE(s.ws->IsBusy());
+    }
+    EXPECT_FALSE(s.ws->IsBusy());
+}
+
+TEST(Workspace, DrawsAddEditDelete)
+{
+    TempDir dir;
+    Started s(dir.path());
+    Workspace& ws = *s.ws;
+    ASSERT_TRUE(ws.AddDraw(makeDraw(1, {1, 2, 3, 4, 5, 6}, 7, "01/01/2020")));
+    ASSERT_TRUE(ws.AddDraw(makeDraw(2, {7, 8, 9, 10, 11, 12}, 1, "08/01/2020")));
+    EXPECT_EQ(ws.NewDraw().Number, 3);
+    ASSERT_TRUE(ws.ReplaceDraw(0, makeDraw(1, {1, 2, 3, 4, 5, 16}, 7, "01/01/2020")));
+    EXPECT_EQ(ws.Draws()[0].Balls[5], 16);
+
+    // Deleting asks, with "no" preselected under "Предупреждение".
+    const std::vector<int> rows{0};
+    EXPECT_FALSE(ws.DeleteDrawRows(rows));
+    ASSERT_EQ(s.host.questions.size(), 1u);
+    EXPECT_EQ(s.host.questions[0].caption, "Предупреждение");
+    EXPECT_EQ(s.host.questions[0].text, "Удалить выделенную запись?");
+    EXPECT_EQ(ws.Draws().size(), 2u);
+
+    s.host.yesNoAnswers = {true};
+    const std::vector<int> both{0, 1};
+    EXPECT_TRUE(ws.DeleteDrawRows(both));
+    EXPECT_EQ(s.host.questions[1].text, "Удалить все выделенные записи (всего будет удалено 2 записи(ей))?");
+    EXPECT_TRUE(ws.Draws().empty());
+    EXPECT_EQ(std::filesystem::file_size(dir / "Belvane_6x45.ldr"), 0u);
+
+    const std::vector<int> missing{42};
+    EXPECT_THROW(ws.DeleteDrawNumbers(missing), Error);
+}
+
+TEST(Workspace, DetailsAndCard)
+{
+    TempDir dir;
+    writeArchive(dir.path(), 2);
+    Started s(dir.path());
+    const auto details = s.ws->DrawDetails(0);
+    ASSERT_GE(details.size(), 3u);
+    EXPECT_EQ(details[0].Property, "Номер тиража:");
+    EXPECT_EQ(details[0].Value, "2");
+    EXPECT_EQ(details[1].Value, "01/01/2020");
+    const auto pos1 = std::find_if(details.begin(), details.end(),
+                                   [](const DetailsRow& r) { return r.Property == "Число в 1 позиции тиража"; });
+    ASSERT_NE(pos1, details.end());
+    EXPECT_EQ(pos1->Value, "2");
+    EXPECT_TRUE(s.ws->DrawDetails(5).empty());
+    EXPECT_FALSE(s.ws->CombinationDetails({1, 2, 3, 4, 5, 6}).empty());
+
+    const auto card = s.ws->Card({1, 7, 13, 20, 33, 45}, 7);
+    ASSERT_EQ(card.size(), 7u); // ceil(45 / 7)
+    EXPECT_EQ(card[0][0].Number, 1);
+    EXPECT_TRUE(card[0][0].Marked);
+    EXPECT_EQ(card[1][0].Number, 8);
+    EXPECT_EQ(card[6][2].Number, 45);
+    EXPECT_TRUE(card[6][2].Marked);
+    EXPECT_EQ(card[6][3].Number, 0); // past 45
+    EXPECT_EQ(card[1][5].Channel, 3); // 13 with channels of 5
+}
+
+TEST(Workspace, FilterFromTheStatisticsTable)
+{
+    TempDir dir;
+    writeArchive(dir.path(), 3);
+    Started s(dir.path());
+    Workspace& ws = *s.ws;
+    ASSERT_EQ(ws.StatTypeText(ws.StatTypeIndex()), "{ num } Числа тиража [ N ]");
+    const std::vector<int> rows{0, 1, 2}; // the numbers 1, 2, 3
+    ASSERT_TRUE(ws.FilterByStatRows(rows, false));
+    EXPECT_EQ(ws.Combinations().List.count(), 2'899'274u);
+    EXPECT_EQ(ws.Combinations().History.rows().back().Values, "1; 2; 3");
+    EXPECT_EQ(ws.CombsPanelText(), "Комбинаций: 2899274");
+    EXPECT_FALSE(ws.FilterByStatRows({}, true));
+}
+
+TEST(StartupOptions, EverySpelling)
+{
+    for (const char* arg : {"fullrefresh", "-FullRefresh", "--fullrefresh", "/FULLREFRESH", "\\fullRefresh"}) {
+        const std::vector<std::string> args{arg};
+        EXPECT_TRUE(ParseStartupOptions(args).FullRefresh) << arg;
+        EXPECT_TRUE(ParseStartupOptions(args).Batch()) << arg;
+    }
+    const std::vector<std::string> args{"restart", "--data-dir", "x", "-no-language", "/LoadOnly", "fullrecreate"};
+    std::vector<std::string> rest;
+    const StartupOptions o = ParseStartupOptions(args, &rest);
+    EXPECT_TRUE(o.Restart);
+    EXPECT_TRUE(o.NoLanguage);
+    EXPECT_TRUE(o.LoadOnly);
+    EXPECT_TRUE(o.FullRecreate);
+    EXPECT_FALSE(o.FullRefresh);
+    EXPECT_EQ(rest, (std::vector<std::string>{"--data-dir", "x"}));
+    EXPECT_FALSE(IsStartupOption("fullrefreshx"));
+    EXPECT_FALSE(IsStartupOption("---fullrefresh"));
+}
+
+TEST(WindowSettings, PlacementRules)
+{
+    TempDir dir;
+    const WindowStateFile file(dir / "x.frm");
+    SavePlacement(file, "TFormMain", WindowPlacement{0, 1, {}, {1, 2, 3, 4}}, 96, 1920, 1080);
+    SavePlacement(file, "TFormMain", WindowPlacement{0, 2, {}, {5, 6, 7, 8}}, 96, 1280, 1024);
+    // The key of the screen size comes first; the plain key holds the last one saved.
+    EXPECT_EQ(LoadPlacement(file, "TFormMain", 96, 1920, 1080)->NormPos, (WindowRect{1, 2, 3, 4}));
+    EXPECT_EQ(LoadPlacement(file, "TFormMain", 96, 800, 600)->NormPos, (WindowRect{5, 6, 7, 8}));
+    EXPECT_FALSE(LoadPlacement(file, "TFormMain", 120, 1920, 1080)); // another density: no position
+    EXPECT_EQ(ShowStateOf(2), ShowState::Minimised);
+    EXPECT_EQ(ShowStateOf(6), ShowState::Minimised);
+    EXPECT_EQ(ShowStateOf(7), ShowState::Minimised);
+    EXPECT_EQ(ShowStateOf(3), ShowState::Maximised);
+    EXPECT_EQ(ShowStateOf(1), ShowState::Normal);
+    SaveListSort(file, "TFormMain", "lvDrawsStat", {3, 1});
+    EXPECT_EQ(LoadListSort(file, "TFormMain", "lvDrawsStat")->Column, 3);
+    EXPECT_FALSE(LoadListSort(file, "TFormMain", "lvDraws"));
+}
+
+TEST(ProxySettings, ModeFollowsTheServerWhenAbsent)
+{
+    EXPECT_EQ(LoadProxySettings(IniDocument::parse("")).Mode, 0);
+    EXPECT_EQ(LoadProxySettings(IniDocument::parse("[PROXY]\nProxyServer=p.local\n")).Mode, 2);
+    const ProxySettings p = LoadProxySettings(IniDocument::parse("[PROXY]\nProxyServer=p\nProxyMode=1\nProxyPort=3128\n"));
+    EXPECT_EQ(p.Mode, 1);
+    EXPECT_EQ(p.Port, 3128);
+    EXPECT_EQ(LoadProxySettings(IniDocument::parse("")).Port, 80);
+}
+
+} // namespace
+} // namespace belvane::app
