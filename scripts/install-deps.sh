@@ -16,7 +16,7 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # headless runs of the desktop program (screenshots, GUI tests)
-  xvfb xauth
+  xvfb xauth fonts-dejavu-core
 )
 
 missing=()

@@ -63,6 +63,8 @@ public:
     // call from another thread.
     void requestCancel() { cancel_ = true; }
     bool cancelled() const { return cancel_; }
+    // A new operation starts without the last one's request to stop.
+    void clearCancel() { cancel_ = false; }
 
 protected:
     virtual void showStatus(std::string_view text) = 0;

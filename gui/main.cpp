@@ -1,0 +1,99 @@
+// belvane: the desktop program of Belvane 6x45.
+
+#include <QApplication>
+#include <QTimer>
+#include <iostream>
+
+#include "app/startup_options.h"
+#include "cli/terminal_host.h"
+#include "gui/first_run_dialog.h"
+#include "gui/main_window.h"
+#include "gui/screenshots.h"
+#include "support/data_folder.h"
+#include "support/error.h"
+
+namespace {
+
+using namespace belvane;
+
+struct Arguments {
+    std::optional<std::filesystem::path> dataDir;
+    std::optional<std::filesystem::path> screenshots;
+    app::StartupOptions options;
+};
+
+Arguments parseArguments(int argc, char** argv)
+{
+    Arguments a;
+    std::vector<std::string> rest;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    a.options = app::ParseStartupOptions(args, &rest);
+    for (size_t i = 0; i < rest.size(); ++i) {
+        if (rest[i] == "--data-dir" && i + 1 < rest.size())
+            a.dataDir = rest[++i];
+        else if (rest[i] == "--screenshots" && i + 1 < rest.size())
+            a.screenshots = rest[++i];
+    }
+    return a;
+}
+
+app::DataFiles dataFiles(const Arguments& a)
+{
+    const auto folder = chooseDataFolder(currentDataFolderInputs(a.dataDir));
+    ensureFolder(folder);
+    return app::DataFiles(folder);
+}
+
+// The batch options run without any window, so they work from cron and on a
+// machine without a display.
+int runBatch(const Arguments& a)
+{
+    cli::TerminalHost host(cli::AnswerPolicy::Ask);
+    try {
+        app::Workspace ws(host, dataFiles(a), a.options);
+        ws.Create();
+        ws.Initialise();
+        ws.RunBatchOptions();
+        ws.Close();
+        return host.cancelled() ? 1 : 0;
+    } catch (const app::StartupFailure&) {
+        return 1;
+    } catch (const std::exception& e) {
+        host.showError(e.what());
+        return 1;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const Arguments arguments = parseArguments(argc, argv);
+    if (arguments.options.Batch())
+        return runBatch(arguments);
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Belvane 6x45"));
+
+    app::DataFiles files{std::filesystem::path()};
+    try {
+        files = dataFiles(arguments);
+    } catch (const Error& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    gui::MainWindow window(files, arguments.options);
+    window.show();
+    if (!window.initialise())
+        return 1;
+    if (arguments.screenshots)
+        return gui::TakeScreenshots(window, *arguments.screenshots) ? 0 : 1;
+
+    if (window.workspace().Settings().Flag("FirstRun")) {
+        gui::FirstRunDialog dialog(&window, window.workspace().Registry().HelpFile);
+        dialog.exec();
+        if (dialog.dontShowAgain())
+            window.workspace().Settings().Set("FirstRun", 0);
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,122 @@
+#include "gui/qt_host.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+#include <QWidget>
+
+#include "gui/progress_dialog.h"
+#include "gui/qt_text.h"
+
+namespace belvane::gui {
+
+QtHost::QtHost(QWidget* window) : QObject(window), window_(window)
+{
+}
+
+void QtHost::onWindowThread(const std::function<void()>& f, bool wait)
+{
+    if (QThread::currentThread() == thread()) {
+        f();
+        return;
+    }
+    QMetaObject::invokeMethod(this, f, wait ? Qt::BlockingQueuedConnection : Qt::QueuedConnection);
+}
+
+void QtHost::showMessage(app::MessageKind kind, std::string_view caption, std::string_view text)
+{
+    const QString title = qs(caption);
+    const QString body = messageText(text);
+    onWindowThread(
+        [this, kind, title, body] {
+            QMessageBox box(kind == app::MessageKind::Error         ? QMessageBox::Critical
+                            : kind == app::MessageKind::Information ? QMessageBox::Information
+                                                                    : QMessageBox::Warning,
+                            title, body, QMessageBox::Ok, window_);
+            box.setObjectName(QStringLiteral("MessageBox"));
+            box.exec();
+        },
+        true);
+}
+
+bool QtHost::askYesNo(std::string_view caption, std::string_view text, bool defaultYes)
+{
+    const QString title = qs(caption);
+    const QString body = messageText(text);
+    bool answer = defaultYes;
+    onWindowThread(
+        [&] {
+            QMessageBox box(QMessageBox::Question, title, body, QMessageBox::Yes | QMessageBox::No, window_);
+            box.setObjectName(QStringLiteral("QuestionBox"));
+            box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+            box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+            box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
+            answer = box.exec() == QMessageBox::Yes;
+        },
+        true);
+    return answer;
+}
+
+std::optional<int> QtHost::askNumber(std::string_view caption, std::string_view prompt, int value, int min, int max)
+{
+    const QString title = qs(caption);
+    const QString label = messageText(prompt);
+    std::optional<int> answer;
+    onWindowThread(
+        [&] {
+            bool ok = false;
+            const int n = QInputDialog::getInt(window_, title, label, value, min, max, 1, &ok);
+            if (ok)
+                answer = n;
+        },
+        true);
+    return answer;
+}
+
+void QtHost::showStatus(std::string_view text)
+{
+    const QString s = messageText(text);
+    onWindowThread([this, s] { emit statusChanged(s); }, false);
+}
+
+void QtHost::progressOpened(int64_t maximum, bool cancellable)
+{
+    shownPermille_ = -1;
+    onWindowThread(
+        [this, maximum, cancellable] {
+            if (progress_ == nullptr) {
+                progress_ = new ProgressDialog(window_);
+                connect(progress_, &ProgressDialog::cancelRequested, this, [this] { requestCancel(); });
+            }
+            progress_->start(maximum, cancellable);
+        },
+        false);
+}
+
+void QtHost::progressMoved(int64_t position, int64_t maximum)
+{
+    // Only visible changes cross threads.
+    const int permille = maximum > 0 ? static_cast<int>(position * 1000 / maximum) : 0;
+    if (permille == shownPermille_)
+        return;
+    shownPermille_ = permille;
+    onWindowThread(
+        [this, position, maximum] {
+            if (progress_)
+                progress_->moveTo(position, maximum);
+        },
+        false);
+}
+
+void QtHost::progressClosed()
+{
+    onWindowThread(
+        [this] {
+            if (progress_)
+                progress_->hide();
+        },
+        false);
+}
+
+} // namespace belvane::gui

@@ -1,0 +1,48 @@
+#pragma once
+
+// The desktop program's host: the status line, the progress window, message
+// boxes and questions. Operations run on a worker thread; every call is
+// carried over to the window's thread (questions wait for the answer).
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+#include "app/host.h"
+
+class QWidget;
+
+namespace belvane::gui {
+
+class ProgressDialog;
+
+class QtHost : public QObject, public app::Host {
+    Q_OBJECT
+public:
+    explicit QtHost(QWidget* window);
+
+    void showMessage(app::MessageKind kind, std::string_view caption, std::string_view text) override;
+    bool askYesNo(std::string_view caption, std::string_view text, bool defaultYes) override;
+    std::optional<int> askNumber(std::string_view caption, std::string_view prompt, int value, int min,
+                                 int max) override;
+
+signals:
+    void statusChanged(const QString& text);
+
+protected:
+    void showStatus(std::string_view text) override;
+    void progressOpened(int64_t maximum, bool cancellable) override;
+    void progressMoved(int64_t position, int64_t maximum) override;
+    void progressClosed() override;
+
+private:
+    // Runs f on the window's thread: at once when called there, else queued,
+    // waiting for it when `wait`.
+    void onWindowThread(const std::function<void()>& f, bool wait);
+
+    QPointer<QWidget> window_;
+    ProgressDialog* progress_ = nullptr;
+    int shownPermille_ = -1;
+};
+
+} // namespace belvane::gui
