@@ -183,6 +183,16 @@ void MainWindow::buildActions()
     add("StatFilter_Exclude", QStringLiteral("Удалить выделенные"), QKeySequence(Qt::CTRL | Qt::Key_F7),
         [this] { statFilter(true); });
     add("FiltersReset", QStringLiteral("Все доступные статистики"), {}, [this] { filtersReset(); });
+    // Channel colours in the lists: a view setting, written when toggled.
+    for (const auto& [name, key, caption] :
+         {std::tuple{"ViewColorDraws", "ColorDraws", "Каналы цветом в списке тиражей"},
+          std::tuple{"ViewColorCombs", "ColorCombs", "Каналы цветом в списке комбинаций"}}) {
+        add(name, QString::fromUtf8(caption), {}, [this, setting = key] {
+            ws_->Settings().Set(setting, ws_->Settings().Flag(setting) ? 0 : 1);
+            refreshViews();
+            updateActions();
+        }, true);
+    }
     add("ExitProgram", QStringLiteral("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4), [this] { close(); });
 
     // Shortcuts that text fields use too act only on their own list.
@@ -209,6 +219,7 @@ void MainWindow::buildMenus()
     addAll(menuBar()->addMenu(QStringLiteral("Статистика")),
            {"DrawsStatCalc", "StatFilter_Include", "StatFilter_Exclude", nullptr, "DrawsStatePrefetchsEnabled",
             "DrawsStatShowTotalLine", nullptr, "FiltersReset"});
+    addAll(menuBar()->addMenu(QStringLiteral("Вид")), {"ViewColorDraws", "ViewColorCombs"});
 
     const std::pair<const char*, QStyle::StandardPixmap> icons[] = {
         {"DrawsAdd", QStyle::SP_FileDialogNewFolder}, {"DrawsImport", QStyle::SP_ArrowDown},
@@ -595,6 +606,8 @@ void MainWindow::updateActions()
         {"StatFilter_Include", hasCombs && statRow},
         {"StatFilter_Exclude", hasCombs && statRow},
         {"FiltersReset", true},
+        {"ViewColorDraws", true},
+        {"ViewColorCombs", true},
         {"ExitProgram", true},
     };
     for (const auto& [name, on] : enabled)
@@ -603,6 +616,8 @@ void MainWindow::updateActions()
     action("DrawsSorted")->setChecked(ws_->SortedDraws());
     action("DrawsStatePrefetchsEnabled")->setChecked(prefetch);
     action("DrawsStatShowTotalLine")->setChecked(ws_->Settings().Flag("ShowTotalLine"));
+    action("ViewColorDraws")->setChecked(ws_->Settings().Flag("ColorDraws"));
+    action("ViewColorCombs")->setChecked(ws_->Settings().Flag("ColorCombs"));
     edDrawsOffset_->setEnabled(idle);
     cbDrawsStatType_->setEnabled(idle);
     edDrawsStatLen_->setEnabled(idle);
