@@ -193,6 +193,8 @@ void MainWindow::buildActions()
             updateActions();
         }, true);
     }
+    auto* config = add("EditConfig", QStringLiteral("Параметры"), {}, [this] { editConfig(); });
+    config->setToolTip(QStringLiteral("Редактирование параметров системы"));
     add("ExitProgram", QStringLiteral("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4), [this] { close(); });
 
     // Shortcuts that text fields use too act only on their own list.
@@ -220,6 +222,7 @@ void MainWindow::buildMenus()
            {"DrawsStatCalc", "StatFilter_Include", "StatFilter_Exclude", nullptr, "DrawsStatePrefetchsEnabled",
             "DrawsStatShowTotalLine", nullptr, "FiltersReset"});
     addAll(menuBar()->addMenu(QStringLiteral("Вид")), {"ViewColorDraws", "ViewColorCombs"});
+    addAll(menuBar()->addMenu(QStringLiteral("Настройки")), {"EditConfig"});
 
     const std::pair<const char*, QStyle::StandardPixmap> icons[] = {
         {"DrawsAdd", QStyle::SP_FileDialogNewFolder}, {"DrawsImport", QStyle::SP_ArrowDown},
@@ -607,6 +610,7 @@ void MainWindow::updateActions()
         {"StatFilter_Exclude", hasCombs && statRow},
         {"FiltersReset", true},
         {"ViewColorDraws", true},
+        {"EditConfig", true},
         {"ViewColorCombs", true},
         {"ExitProgram", true},
     };

@@ -105,6 +105,7 @@ private:
     void combsFindInDraws();
     void statFilter(bool remove);
     void filtersReset();
+    void editConfig();
     void statTypeChosen(int index);
 
     std::vector<int> selectedDrawRows() const;

@@ -14,6 +14,7 @@
 #include "combs/clipboard_text.h"
 #include "combs/list_file.h"
 #include "combs/list_queries.h"
+#include "gui/config_dialog.h"
 #include "gui/details_dialog.h"
 #include "gui/draw_dialog.h"
 #include "gui/file_filters.h"
@@ -232,6 +233,14 @@ void MainWindow::filtersReset()
             ws_->CalculateStatistics(true);
         },
         [this] { refreshStatTypes(); });
+}
+
+void MainWindow::editConfig()
+{
+    ConfigDialog dialog(this, ws_->Registry().Config());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    run([this, edited = dialog.config()] { ws_->ApplyConfiguration(edited); }, [this] { refreshStatTypes(); });
 }
 
 } // namespace belvane::gui

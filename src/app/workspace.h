@@ -133,6 +133,11 @@ public:
     int LanguageId() const { return languageId_; }
     // "Сохранение файла конфигурации..."; "Ошибка записи в файл конфигурации!".
     bool SaveConfiguration();
+    // The configuration dialog's OK: stores and saves the record, rebuilds the
+    // method lists keeping the choice, rebuilds the prefetch files of the
+    // groups the change affects (when they are on) and refreshes every view.
+    // Returns the mask of the affected groups.
+    uint16_t ApplyConfiguration(const stats::TConfigData& edited);
 
     // ---- the draws archive --------------------------------------------------
     const model::TDrawsArray& Draws() const { return draws_; }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/config_editing.h"
 #include "app/filter_ops.h"
 #include "app/host.h"
 #include "app/prefetch_files.h"
@@ -99,6 +100,28 @@ void Workspace::ToggleTotalLine()
     StatusScope status(host_, "Создание графиков...");
     settings_.Set("ShowTotalLine", settings_.Flag("ShowTotalLine") ? 0 : 1);
     CalculateStatistics(true);
+}
+
+uint16_t Workspace::ApplyConfiguration(const stats::TConfigData& edited)
+{
+    auto busy = Busy();
+    const uint16_t affected = AffectedGroups(registry_.Config(), edited);
+    // The weights' saved copy and the generator and shredding settings are not the dialog's.
+    stats::TConfigData& config = registry_.Config();
+    config.MatrixCols = edited.MatrixCols;
+    config.ChannelSize = edited.ChannelSize;
+    config.MatrixSegments = edited.MatrixSegments;
+    config.Cost = edited.Cost;
+    config.MaxStake = edited.MaxStake;
+    config.Profits = edited.Profits;
+    config.Weights = edited.Weights;
+    registry_.SaveWeights();
+    SaveConfiguration();
+    RebuildTypeLists(true, true);
+    if (affected != 0 && settings_.Flag("PrefetchsEnabled"))
+        app::BuildPrefetchFiles(host_, registry_, files_, false, true, affected);
+    RefreshAllViews(true);
+    return affected;
 }
 
 int Workspace::BuildPrefetchFiles(bool force, uint16_t groupMask)

@@ -7,12 +7,14 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
 
 #include "app/demo_archive.h"
+#include "gui/config_dialog.h"
 #include "gui/draw_dialog.h"
 #include "gui/main_window.h"
 #include "model/draws_file.h"
@@ -177,6 +179,30 @@ private slots:
         w->action("DrawsSorted")->trigger();
         w->waitUntilIdle();
         w->close();
+    }
+
+    void configurationDialogKeepsSegmentsWhenTheGridChanges()
+    {
+        stats::TConfigData config;
+        config.MatrixSegments = model::ParseMatrixSegments("123456789");
+        gui::ConfigDialog dialog(nullptr, config);
+        dialog.columnsBox()->setValue(3);
+        QCOMPARE(dialog.segmentsGrid()->rowCount(), 15);
+        QCOMPARE(dialog.findChild<QLineEdit*>("edMatrixRow")->text(), QStringLiteral("15"));
+        const stats::TConfigData back = dialog.config();
+        QCOMPARE(back.MatrixCols, 3);
+        QCOMPARE(back.MatrixSegments, config.MatrixSegments); // every number keeps its segment
+
+        // A cell left with anything but 1..9 gets the message and becomes 1.
+        bool sawMessage = false;
+        whenModal<QMessageBox>([&sawMessage](QMessageBox* box) {
+            sawMessage = box->text().startsWith(QStringLiteral("Некорректное значение: 0!"));
+            box->accept();
+        });
+        dialog.segmentsGrid()->item(0, 1)->setText(QStringLiteral("0")); // number 2
+        QVERIFY(sawMessage);
+        QCOMPARE(dialog.segmentsGrid()->item(0, 1)->text(), QStringLiteral("1"));
+        QCOMPARE(dialog.config().MatrixSegments[1], 1);
     }
 };
 
