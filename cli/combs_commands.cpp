@@ -129,12 +129,8 @@ int filter(CliContext& ctx, const FilterOptions& o)
 {
     WorkspaceSession ws(ctx);
     const stats::TStatList& list = ws->Registry();
-    app::DrawsStatRequest request;
-    request.Entry = ws.entry(o.method);
-    request.Offset = ws->DrawsOffset();
-    request.Length = o.length;
-    request.Sorted = o.sorted || ws->SortedDraws();
-    request.Weights = list.Config().Weights;
+    app::DrawsStatRequest request = ws->StatRequest(ws.entry(o.method), o.length);
+    request.Sorted = request.Sorted || o.sorted;
     const app::DrawsStatTable table = app::CalculateDrawsStat(list, request);
 
     std::vector<const app::DrawsStatRow*> rows;

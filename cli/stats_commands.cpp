@@ -46,12 +46,8 @@ int showStats(CliContext& ctx, const StatsOptions& o)
 {
     WorkspaceSession ws(ctx);
     const stats::TStatList& list = ws->Registry();
-    app::DrawsStatRequest request;
-    request.Entry = ws.entry(o.id);
-    request.Offset = ws->DrawsOffset();
-    request.Length = o.length;
-    request.Sorted = o.sorted || ws->SortedDraws();
-    request.Weights = list.Config().Weights;
+    app::DrawsStatRequest request = ws->StatRequest(ws.entry(o.id), o.length);
+    request.Sorted = request.Sorted || o.sorted;
 
     std::optional<app::PrefetchData> prefetch;
     // A method without a full-set form has no prefetch file: its table shows "-" there.

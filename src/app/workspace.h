@@ -206,6 +206,10 @@ public:
     // favourites and captions); keeps the previous choice when asked and possible.
     void RebuildTypeLists(bool reload, bool keepChoice);
 
+    // A table request for a registry entry at the workspace's offset, sorted
+    // flag and weights (any length; the table shows StatLength()).
+    DrawsStatRequest StatRequest(int entry, int length) const;
+
     // Calculates the table of the chosen type; unless forced, nothing happens
     // when the archive, the offset, the length and the type are as last time.
     void CalculateStatistics(bool force);

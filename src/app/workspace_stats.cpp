@@ -58,6 +58,18 @@ void Workspace::SetStatLength(int length)
     settings_.Set("DrawsStatLen", std::max(length, 1));
 }
 
+DrawsStatRequest Workspace::StatRequest(int entry, int length) const
+{
+    DrawsStatRequest request;
+    request.Entry = entry;
+    request.Offset = offset_;
+    request.Length = length;
+    request.Sorted = SortedDraws();
+    request.Weights = registry_.Config().Weights;
+    request.ShowTotalLine = settings_.Flag("ShowTotalLine");
+    return request;
+}
+
 void Workspace::CalculateStatistics(bool force)
 {
     const DrawsStatKey key{static_cast<int>(draws_.size()), offset_, StatLength(), statType_};
@@ -70,13 +82,7 @@ void Workspace::CalculateStatistics(bool force)
 
     auto busy = Busy();
     StatusScope status(host_, "Анализ тиражей и расчет статистики...");
-    DrawsStatRequest request;
-    request.Entry = statTypes_[static_cast<size_t>(statType_)];
-    request.Offset = offset_;
-    request.Length = StatLength();
-    request.Sorted = SortedDraws();
-    request.Weights = registry_.Config().Weights;
-    request.ShowTotalLine = settings_.Flag("ShowTotalLine");
+    DrawsStatRequest request = StatRequest(statTypes_[static_cast<size_t>(statType_)], StatLength());
     std::optional<PrefetchData> prefetch;
     if (settings_.Flag("PrefetchsEnabled")) {
         prefetch = OpenPrefetch(host_, registry_, request.Entry, files_);
