@@ -56,7 +56,8 @@ BENCHMARK(BM_GenerateMyNumbers)->Unit(benchmark::kMillisecond);
 // Targets: NUMS 30 ms, any number method 100 ms.
 void BM_FilterFullSet(benchmark::State& state)
 {
-    static const char* const ids[] = {"NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM", "PRMV", "POS3"};
+    static const char* const ids[] = {"NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM", "PRMV", "POS3",
+                                      "SUMS", "DIFO", "KDS4", "COLV", "COLA", "KFM2", "KFM4", "CHNV", "SGMV"};
     auto& s = setup();
     const char* id = ids[state.range(0)];
     const int entry = s.list.FindMethod(id);
@@ -76,7 +77,7 @@ void BM_FilterFullSet(benchmark::State& state)
     }
     state.SetLabel(id);
 }
-BENCHMARK(BM_FilterFullSet)->DenseRange(0, 8)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_FilterFullSet)->DenseRange(0, 17)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // The filter as the program runs it: saving the undo copy is part of it.
 void BM_ReduceFullSetNums(benchmark::State& state)

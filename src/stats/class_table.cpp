@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "stats/channels.h"
 #include "stats/differences.h"
+#include "stats/matrix.h"
 #include "stats/numbers.h"
+#include "stats/segments.h"
 #include "stats/sums.h"
 
 namespace belvane::stats {
@@ -41,11 +44,57 @@ constexpr std::array<const TStatClass*, StatClassCount> makeTable()
     t[18] = &TstMinMaxDiffsClass;
     t[19] = &TstDiffSameClass;
     t[20] = &TstDiffSameCntClass;
+    t[21] = &TstChannelsClass;
+    t[22] = &TstChanValuesClass;
+    t[23] = &TstChanCountClass;
+    t[24] = &TstColumnsClass;
+    t[25] = &TstRowsClass;
+    t[26] = &TstColValuesClass;
+    t[27] = &TstRowValuesClass;
+    t[28] = &TstColCountClass;
+    t[29] = &TstRowCountClass;
+    t[30] = &TstColMaskClass;
+    t[31] = &TstRowMaskClass;
+    t[32] = &TstColAjacentClass;
+    t[33] = &TstRowAjacentClass;
+    t[34] = &TstColAjacentCntClass;
+    t[35] = &TstRowAjacentCntClass;
+    t[36] = &TstSegmentsClass;
+    t[37] = &TstSegmValuesClass;
+    t[38] = &TstSegmCountClass;
     t[74] = &TstCombDiffSeq2Class;
     t[75] = &TstCombDiffSeq3Class;
     t[76] = &TstCombDiffSeq4Class;
+    t[77] = &TstCombChnMix2Class;
+    t[78] = &TstCombChnMix3Class;
+    t[79] = &TstCombChnMix4Class;
+    t[80] = &TstCombChnSeq2Class;
+    t[81] = &TstCombChnSeq3Class;
+    t[82] = &TstCombChnSeq4Class;
+    t[83] = &TstCombColMix2Class;
+    t[84] = &TstCombColMix3Class;
+    t[85] = &TstCombColMix4Class;
+    t[86] = &TstCombColSeq2Class;
+    t[87] = &TstCombColSeq3Class;
+    t[88] = &TstCombColSeq4Class;
+    t[89] = &TstCombRowMix2Class;
+    t[90] = &TstCombRowMix3Class;
+    t[91] = &TstCombRowMix4Class;
+    t[92] = &TstCombRowSeq2Class;
+    t[93] = &TstCombRowSeq3Class;
+    t[94] = &TstCombRowSeq4Class;
+    t[95] = &TstCombSegmMix2Class;
+    t[96] = &TstCombSegmMix3Class;
+    t[97] = &TstCombSegmMix4Class;
+    t[98] = &TstCombSegmSeq2Class;
+    t[99] = &TstCombSegmSeq3Class;
+    t[100] = &TstCombSegmSeq4Class;
     t[101] = &TstPosValClass;
     t[102] = &TstPosExtClass;
+    t[103] = &TstChnValCntClass;
+    t[104] = &TstColValCntClass;
+    t[105] = &TstRowValCntClass;
+    t[106] = &TstSgmValCntClass;
     return t;
 }
 

@@ -94,9 +94,16 @@ TEST(ConfigEditing, ApplyingRebuildsOnlyTheAffectedGroupsFiles)
     const IniDocument ini = IniDocument::load(ws.files().config());
     EXPECT_EQ(ini.readInteger("GLOBAL", "MatrixCols", 0), 3);
     EXPECT_EQ(ini.readString("STAKES", "Cost"), "2");
-    for (int i = 0; i < ws.Registry().MethodCount(); ++i) // every matrix file is there for the new grid
-        if (ws.Registry().CanPrefetch(i) && ws.Registry().Item(i).StatClass->GetGroup() == stats::GroupMatrix)
+    // Every matrix file is there for the new grid (15 rows: ROW10..ROW15 are new).
+    int matrixFiles = 0;
+    for (int i = 0; i < ws.Registry().MethodCount(); ++i) {
+        if (ws.Registry().CanPrefetch(i) && ws.Registry().Item(i).StatClass->GetGroup() == stats::GroupMatrix) {
             EXPECT_TRUE(std::filesystem::exists(ws.files().prefetch(ws.Registry().Item(i).ID())));
+            ++matrixFiles;
+        }
+    }
+    EXPECT_GT(matrixFiles, 0);
+    EXPECT_TRUE(std::filesystem::exists(ws.files().prefetch("ROW15")));
     EXPECT_TRUE(host.errors().empty());
     ws.Close();
 }

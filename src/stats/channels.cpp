@@ -1,0 +1,127 @@
+#include "stats/channels.h"
+
+#include <algorithm>
+
+#include "model/layout.h"
+#include "stats/stat_list.h"
+#include "support/text.h"
+
+namespace belvane::stats {
+namespace {
+
+using TChannelEach = TGroupEachStat<TCustomChannelsStat, &TCustomChannelsStat::ChannelGroups>;
+using TChannelCounts = TGroupCountsStat<TCustomChannelsStat, &TCustomChannelsStat::ChannelGroups>;
+
+// ---- CHAN: the channel of each number ----------------------------------------
+
+class TstChannels final : public TChannelEach {
+public:
+    using TChannelEach::TChannelEach;
+
+    std::string ValueToText(const TStatDraw& value) const override { return ChannelText(value.V1, ChannelSize()); }
+    // The text up to the first blank: 02 [6-10] gives 2.
+    int32_t TextToValue(std::string_view text) const override
+    {
+        return text::toIntDef(text.substr(0, text.find(' ')), 0);
+    }
+};
+
+// ---- CHNV: how many numbers each channel holds -------------------------------
+
+class TstChanValues final : public TChannelCounts {
+public:
+    using TChannelCounts::TChannelCounts;
+
+    // 02 [6-10] x 1
+    std::string ValueToText(const TStatDraw& value) const override
+    {
+        return DelphiFormat("%0:s x %1:d", {ChannelText(value.V1, ChannelSize()), int64_t{value.V2}});
+    }
+};
+
+using TstChanCount = TGroupOccupiedStat<TCustomChannelsGraphStat, &TCustomChannelsGraphStat::ChannelGroups>;
+using TstChnValCnt = TGroupMembersStat<TCustomChannelsGraphStat, &TCustomChannelsGraphStat::ChannelGroups>;
+
+template <TTupleRule Rule, int K>
+using TstCombChn = TGroupTupleStat<TCustomChannelsStat, &TCustomChannelsStat::ChannelTable, Rule, K>;
+
+constexpr TTupleRule Mix = TTupleRule::Mix;
+constexpr TTupleRule Seq = TTupleRule::Seq;
+
+// CHN%d: channel(1)..channel(45); none without a channel size.
+TParamRange channelRange(const TConfigData& config)
+{
+    return config.ChannelSize <= 0 ? TParamRange{1, 0}
+                                   : TParamRange{1, model::ChannelOf(model::MaxNumber, ChannelSizeOf(config))};
+}
+
+template <class T>
+constexpr TStatClass tupleClass(std::string_view id, std::string_view caption)
+{
+    return MakeStatClass<T>(
+        {.id = id, .caption = caption, .group = GroupChannels, .flags = FlagS, .valueFromText = false});
+}
+
+} // namespace
+
+int ChannelSizeOf(const TConfigData& config)
+{
+    return std::clamp(config.ChannelSize, MinChannelSize, MaxChannelSize);
+}
+
+std::string ChannelText(int channel, int size)
+{
+    const int64_t first = int64_t{size} * (channel - 1) + 1;
+    const int64_t last = int64_t{size} * channel;
+    return DelphiFormat("%.2d [%s-%s]", {int64_t{channel}, std::to_string(first), std::to_string(last)});
+}
+
+TChannelLayout::TChannelLayout(const TConfigData& config)
+{
+    const int size = ChannelSizeOf(config);
+    Size = static_cast<uint8_t>(size);
+    Groups = TGrouping::Make([size](int n) { return model::ChannelOf(n, size); });
+    Groups.CountsUpTo = std::min(size, model::BallCount);
+    Groups.OccupiedUpTo = std::min(size, model::BallCount); // bounded by the size, not by the channels
+    Groups.MembersUpTo = size;
+}
+
+TCustomChannelsStat::TCustomChannelsStat(const TStatClass& statClass, const TStatList& list, int param)
+    : TCustomNumbersStat(statClass, list, param), layout_(list.Config())
+{
+}
+
+TCustomChannelsGraphStat::TCustomChannelsGraphStat(const TStatClass& statClass, const TStatList& list, int param)
+    : TCustomGraphStat(statClass, list, param), layout_(list.Config())
+{
+}
+
+constinit const TStatClass TstChannelsClass =
+    MakeStatClass<TstChannels>({.id = "CHAN", .caption = "Каналы", .group = GroupChannels, .flags = FlagN});
+constinit const TStatClass TstChanValuesClass = MakeStatClass<TstChanValues>({.id = "CHNV",
+                                                                              .caption = "Количество чисел в канале",
+                                                                              .group = GroupChannels,
+                                                                              .flags = FlagN,
+                                                                              .valueFromText = false});
+constinit const TStatClass TstChanCountClass = MakeStatClass<TstChanCount>(
+    {.id = "CHNC", .caption = "Количество каналов в тираже", .group = GroupChannels, .flags = FlagN});
+constinit const TStatClass TstCombChnMix2Class =
+    tupleClass<TstCombChn<Mix, 2>>("KCM2", "Сочетания из 2 каналов по всем числам тиража");
+constinit const TStatClass TstCombChnMix3Class =
+    tupleClass<TstCombChn<Mix, 3>>("KCM3", "Сочетания из 3 каналов по всем числам тиража");
+constinit const TStatClass TstCombChnMix4Class =
+    tupleClass<TstCombChn<Mix, 4>>("KCM4", "Сочетания из 4 каналов по всем числам тиража");
+constinit const TStatClass TstCombChnSeq2Class =
+    tupleClass<TstCombChn<Seq, 2>>("KCS2", "Сочетания из 2 каналов по соседним числам");
+constinit const TStatClass TstCombChnSeq3Class =
+    tupleClass<TstCombChn<Seq, 3>>("KCS3", "Сочетания из 3 каналов по соседним числам");
+constinit const TStatClass TstCombChnSeq4Class =
+    tupleClass<TstCombChn<Seq, 4>>("KCS4", "Сочетания из 4 каналов по соседним числам");
+constinit const TStatClass TstChnValCntClass = MakeStatClass<TstChnValCnt>({.id = "CHN%d",
+                                                                            .caption = "Количество чисел в %0:d канале",
+                                                                            .helpId = "CHNx",
+                                                                            .group = GroupChannels,
+                                                                            .flags = FlagN,
+                                                                            .paramRange = channelRange});
+
+} // namespace belvane::stats

@@ -1,0 +1,69 @@
+#pragma once
+
+// The channel methods (group 3): the numbers grouped into bands of
+// ChannelSize consecutive numbers (channel 1 is 1..S, channel 2 is S+1..2S,
+// ...), and a draw described by the channels its numbers fall into — which
+// ones, how many numbers each holds, how many are occupied, tuples of
+// channels by position and the numbers in one channel.
+
+#include <cstdint>
+#include <string>
+
+#include "stats/group_stats.h"
+#include "stats/stat_class.h"
+
+namespace belvane::stats {
+
+extern const TStatClass TstChannelsClass;    // CHAN
+extern const TStatClass TstChanValuesClass;  // CHNV
+extern const TStatClass TstChanCountClass;   // CHNC
+extern const TStatClass TstCombChnMix2Class; // KCM2
+extern const TStatClass TstCombChnMix3Class; // KCM3
+extern const TStatClass TstCombChnMix4Class; // KCM4
+extern const TStatClass TstCombChnSeq2Class; // KCS2
+extern const TStatClass TstCombChnSeq3Class; // KCS3
+extern const TStatClass TstCombChnSeq4Class; // KCS4
+extern const TStatClass TstChnValCntClass;   // CHN%d
+
+// The channel size the methods use: ChannelSize brought into 3..45, as the
+// configuration file is read.
+int ChannelSizeOf(const TConfigData& config);
+
+// "02 [6-10]": the channel and its bounds; the last channel's upper bound is
+// c * S even beyond 45 (S = 4: 12 [45-48]).
+std::string ChannelText(int channel, int size);
+
+// The channels a channel method keeps from its creation on.
+struct TChannelLayout {
+    uint8_t Size = 0; // S
+    TGrouping Groups; // channel(n) = ceil(n / S)
+
+    explicit TChannelLayout(const TConfigData& config);
+};
+
+class TCustomChannelsStat : public TCustomNumbersStat {
+public:
+    TCustomChannelsStat(const TStatClass& statClass, const TStatList& list, int param);
+
+    int ChannelSize() const { return layout_.Size; }
+    const TGrouping& ChannelGroups() const { return layout_.Groups; }
+    const TGroupTable& ChannelTable() const { return layout_.Groups.Of; }
+
+private:
+    TChannelLayout layout_;
+};
+
+// The same, for the members with a graph.
+class TCustomChannelsGraphStat : public TCustomGraphStat {
+public:
+    TCustomChannelsGraphStat(const TStatClass& statClass, const TStatList& list, int param);
+
+    int ChannelSize() const { return layout_.Size; }
+    const TGrouping& ChannelGroups() const { return layout_.Groups; }
+    const TGroupTable& ChannelTable() const { return layout_.Groups.Of; }
+
+private:
+    TChannelLayout layout_;
+};
+
+} // namespace belvane::stats

@@ -1,0 +1,392 @@
+#include "stats/matrix.h"
+
+#include <algorithm>
+#include <bit>
+#include <fmt/format.h>
+
+#include "model/layout.h"
+#include "stats/stat_list.h"
+
+namespace belvane::stats {
+namespace {
+
+using model::TNumber;
+
+// The grid's columns (Rows false) or rows (Rows true) of a matrix method.
+template <bool Rows, class Base>
+const TGrouping& sideOf(const Base& stat)
+{
+    return Rows ? stat.RowGroups() : stat.ColumnGroups();
+}
+// The other side: rows for columns and columns for rows.
+template <bool Rows, class Base>
+const TGrouping& acrossOf(const Base& stat)
+{
+    return Rows ? stat.ColumnGroups() : stat.RowGroups();
+}
+template <bool Rows>
+int widthOf(const TMatrixGrid& grid)
+{
+    return Rows ? grid.Rows : grid.Cols;
+}
+
+// ---- COLM, ROWM: the occupied columns (rows) as a bit mask ---------------------
+
+// Column 1 is the most significant of C bits. The mask is kept in 64 bits:
+// the low 32 in V1..V2 and the high 32 in V3..V4, which stay 0 for grids of up
+// to 32 columns (rows), so a mask of more columns is not cut off.
+template <bool Rows>
+class TMatrixMask final : public TCustomMatrixStat {
+public:
+    TMatrixMask(const TStatClass& c, const TStatList& list, int param) : TCustomMatrixStat(c, list, param)
+    {
+        const TGrouping& side = sideOf<Rows>(*this);
+        const int width = widthOf<Rows>(Grid());
+        for (int n = model::MinNumber; n <= model::MaxNumber; ++n)
+            bit_[static_cast<size_t>(n)] = uint64_t{1} << (width - side.Of[static_cast<size_t>(n)]);
+    }
+
+    // The C (R) characters "1" or "0", column 1 first, and the mask: 10100 (020).
+    std::string ValueToText(const TStatDraw& value) const override
+    {
+        const uint64_t mask = maskOf(value);
+        const int width = widthOf<Rows>(Grid());
+        std::string bits;
+        for (int b = width - 1; b >= 0; --b)
+            bits += (mask >> b) & 1 ? '1' : '0';
+        return fmt::format("{} ({:03})", bits, mask);
+    }
+    // The first C (R) characters, "1" a set bit and anything else a clear one;
+    // missing characters are clear bits. Masks wider than 32 bits keep their
+    // low 32 here.
+    int32_t TextToValue(std::string_view text) const override
+    {
+        uint32_t value = 0;
+        size_t pos = 0;
+        for (int i = 0; i < widthOf<Rows>(Grid()); ++i) {
+            size_t len = 0;
+            if (pos < text.size()) {
+                len = 1;
+                while (pos + len < text.size() && (static_cast<unsigned char>(text[pos + len]) & 0xC0) == 0x80)
+                    ++len;
+            }
+            value = value << 1 | (len == 1 && text[pos] == '1' ? 1u : 0u);
+            pos += len;
+        }
+        return static_cast<int32_t>(value);
+    }
+    void NumbersValues(const TComb& numbers, TKeyList& keys) const override { keys.add(keyOf(occupied(numbers))); }
+    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    {
+        return MakeMatcher(
+            [set = TValueSet::Of(selected, [](const TStatDraw& r) { return std::optional<int64_t>(maskOf(r)); }),
+             bit = bit_](const TComb& c) {
+                return set.contains(
+                    static_cast<int64_t>(bit[c[0]] | bit[c[1]] | bit[c[2]] | bit[c[3]] | bit[c[4]] | bit[c[5]]));
+            });
+    }
+
+private:
+    static uint64_t maskOf(const TStatDraw& v)
+    {
+        return uint64_t{static_cast<uint32_t>(LowInt(v))} | uint64_t{static_cast<uint32_t>(HighInt(v))} << 32;
+    }
+    static uint64_t keyOf(uint64_t mask)
+    {
+        return KeyOfInts(static_cast<int32_t>(static_cast<uint32_t>(mask)), static_cast<int32_t>(mask >> 32));
+    }
+    uint64_t occupied(const TComb& c) const
+    {
+        return bit_[c[0]] | bit_[c[1]] | bit_[c[2]] | bit_[c[3]] | bit_[c[4]] | bit_[c[5]];
+    }
+
+    std::array<uint64_t, 256> bit_{}; // per byte, its column's (row's) bit; none for a byte that is no number
+};
+
+// ---- COLA, ROWA, COLC, ROWC: neighbours in the grid -------------------------------
+
+// Two numbers are neighbours in a column when their rows differ by exactly 1
+// (vertical), in a row when their columns do (horizontal). Per byte, its place
+// as one code, group * 64 + position across (the row of a number for the
+// column members, its column for the row members): neighbours are the codes
+// 1 apart. A byte that is no number gets a code nothing is 1 away from.
+using TPlaceCodes = std::array<uint16_t, 256>;
+constexpr uint16_t kNowhere = 0xFFFF;
+
+template <bool Rows, class Base>
+TPlaceCodes placeCodes(const Base& stat)
+{
+    TPlaceCodes codes;
+    codes.fill(kNowhere);
+    const TGroupTable& same = sideOf<Rows>(stat).Of;
+    const TGroupTable& across = acrossOf<Rows>(stat).Of;
+    for (int n = model::MinNumber; n <= model::MaxNumber; ++n)
+        codes[static_cast<size_t>(n)] =
+            static_cast<uint16_t>(same[static_cast<size_t>(n)] * 64 + across[static_cast<size_t>(n)]);
+    return codes;
+}
+
+// The group of a place code; 63, which no grid uses, for kNowhere.
+constexpr unsigned groupOfPlace(unsigned code)
+{
+    return (code >> 6) & 63;
+}
+
+// The groups with at least one neighbour pair.
+inline uint64_t neighbourGroups(const TComb& c, const TPlaceCodes& codes)
+{
+    std::array<int, model::BallCount> x{};
+    for (size_t i = 0; i < c.size(); ++i)
+        x[i] = codes[c[i]];
+    uint64_t groups = 0;
+    for (size_t i = 0; i + 1 < c.size(); ++i)
+        for (size_t j = i + 1; j < c.size(); ++j) {
+            const bool pair = (static_cast<unsigned>(x[i] - x[j] + 1) & ~2u) == 0; // 1 apart
+            groups |= uint64_t{pair} << groupOfPlace(static_cast<unsigned>(x[i]));
+        }
+    return groups;
+}
+
+struct TNeighbours {
+    std::array<uint8_t, 64> pairs{}; // per group, its neighbour pairs
+};
+
+inline TNeighbours neighboursOf(const TComb& c, const TPlaceCodes& codes)
+{
+    std::array<int, model::BallCount> x{};
+    for (size_t i = 0; i < c.size(); ++i)
+        x[i] = codes[c[i]];
+    TNeighbours nb;
+    for (size_t i = 0; i + 1 < c.size(); ++i)
+        for (size_t j = i + 1; j < c.size(); ++j) {
+            const bool pair = (static_cast<unsigned>(x[i] - x[j] + 1) & ~2u) == 0; // 1 apart
+            const unsigned g = groupOfPlace(static_cast<unsigned>(x[i]));
+            nb.pairs[g] = static_cast<uint8_t>(nb.pairs[g] + pair);
+        }
+    return nb;
+}
+
+// Each column (row) with neighbour pairs: (column, pairs + 1), ascending.
+template <bool Rows>
+class TMatrixAdjacent final : public TCustomMatrixStat {
+public:
+    TMatrixAdjacent(const TStatClass& c, const TStatList& list, int param)
+        : TCustomMatrixStat(c, list, param), codes_(placeCodes<Rows>(*this))
+    {
+    }
+
+    std::string ValueToText(const TStatDraw& value) const override { return GroupCountText(value); }
+    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    {
+        const TGrouping& side = sideOf<Rows>(*this);
+        const TNeighbours nb = neighboursOf(numbers, codes_);
+        for (int i = 0; i < side.ListedCount; ++i) {
+            const uint8_t g = side.Listed[static_cast<size_t>(i)];
+            if (nb.pairs[g] > 0)
+                keys.add(PackKey(g, static_cast<int16_t>(nb.pairs[g] + 1)));
+        }
+    }
+    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    {
+        // Per column (row), a bit for each selected pairs + 1 (2..16: six numbers make 15 pairs).
+        const TGrouping& side = sideOf<Rows>(*this);
+        std::array<bool, 256> listed{};
+        for (int i = 0; i < side.ListedCount; ++i)
+            listed[side.Listed[static_cast<size_t>(i)]] = true;
+        std::array<uint32_t, 64> wanted{};
+        for (const TStatDraw& rec : selected)
+            if (rec.V1 >= 0 && rec.V1 < 64 && listed[static_cast<size_t>(rec.V1)] && rec.V2 >= 2 && rec.V2 <= 16 &&
+                rec.V3 == 0 && rec.V4 == 0)
+                wanted[static_cast<size_t>(rec.V1)] |= uint32_t{1} << rec.V2;
+        return MakeMatcher([wanted, codes = codes_](const TComb& c) {
+            const TNeighbours nb = neighboursOf(c, codes);
+            uint32_t hit = 0;
+            for (TNumber n : c) {
+                const unsigned g = groupOfPlace(codes[n]);
+                hit |= wanted[g] >> (nb.pairs[g] + 1); // a group without pairs has no bit 1
+            }
+            return (hit & 1) != 0;
+        });
+    }
+
+private:
+    TPlaceCodes codes_;
+};
+
+// How many columns (rows) have neighbour pairs.
+template <bool Rows>
+class TMatrixAdjacentCount final : public TCustomMatrixGraphStat {
+public:
+    TMatrixAdjacentCount(const TStatClass& c, const TStatList& list, int param)
+        : TCustomMatrixGraphStat(c, list, param), codes_(placeCodes<Rows>(*this))
+    {
+    }
+
+    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    {
+        keys.add(PackKey(static_cast<int16_t>(count(numbers))));
+    }
+    int CombValue(const TComb& numbers, int, bool, int) override { return count(numbers); }
+    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    {
+        return MakeMatcher([t = SelectedCounts(selected), codes = codes_](const TComb& c) {
+            return t[static_cast<size_t>(std::popcount(neighbourGroups(c, codes)))] != 0;
+        });
+    }
+
+private:
+    int count(const TComb& c) const { return std::popcount(neighbourGroups(c, codes_)); }
+
+    TPlaceCodes codes_;
+};
+
+// ---- the members over one side of the grid ------------------------------------------
+
+using TstColumns = TGroupEachStat<TCustomMatrixStat, &TCustomMatrixStat::ColumnGroups>;
+using TstRows = TGroupEachStat<TCustomMatrixStat, &TCustomMatrixStat::RowGroups>;
+using TstColValues = TGroupCountsStat<TCustomMatrixStat, &TCustomMatrixStat::ColumnGroups>;
+using TstRowValues = TGroupCountsStat<TCustomMatrixStat, &TCustomMatrixStat::RowGroups>;
+using TstColCount = TGroupOccupiedStat<TCustomMatrixGraphStat, &TCustomMatrixGraphStat::ColumnGroups>;
+using TstRowCount = TGroupOccupiedStat<TCustomMatrixGraphStat, &TCustomMatrixGraphStat::RowGroups>;
+using TstColMask = TMatrixMask<false>;
+using TstRowMask = TMatrixMask<true>;
+using TstColAjacent = TMatrixAdjacent<false>;
+using TstRowAjacent = TMatrixAdjacent<true>;
+using TstColAjacentCnt = TMatrixAdjacentCount<false>;
+using TstRowAjacentCnt = TMatrixAdjacentCount<true>;
+using TstColValCnt = TGroupMembersStat<TCustomMatrixGraphStat, &TCustomMatrixGraphStat::ColumnGroups>;
+using TstRowValCnt = TGroupMembersStat<TCustomMatrixGraphStat, &TCustomMatrixGraphStat::RowGroups>;
+
+template <TTupleRule Rule, int K>
+using TstCombCol = TGroupTupleStat<TCustomMatrixStat, &TCustomMatrixStat::ColumnTable, Rule, K>;
+template <TTupleRule Rule, int K>
+using TstCombRow = TGroupTupleStat<TCustomMatrixStat, &TCustomMatrixStat::RowTable, Rule, K>;
+
+constexpr TTupleRule Mix = TTupleRule::Mix;
+constexpr TTupleRule Seq = TTupleRule::Seq;
+
+// COL%d and ROW%d: none without a grid.
+TParamRange columnRange(const TConfigData& config)
+{
+    return config.MatrixCols <= 0 ? TParamRange{1, 0} : TParamRange{1, MatrixColsOf(config)};
+}
+TParamRange rowRange(const TConfigData& config)
+{
+    return config.MatrixCols <= 0 ? TParamRange{1, 0}
+                                  : TParamRange{1, model::CeilDiv(model::MaxNumber, MatrixColsOf(config))};
+}
+
+template <class T>
+constexpr TStatClass tupleClass(std::string_view id, std::string_view caption)
+{
+    return MakeStatClass<T>(
+        {.id = id, .caption = caption, .group = GroupMatrix, .flags = FlagS, .valueFromText = false});
+}
+
+} // namespace
+
+int MatrixColsOf(const TConfigData& config)
+{
+    return std::clamp(config.MatrixCols, MinMatrixCols, MaxMatrixCols);
+}
+
+TMatrixGrid::TMatrixGrid(const TConfigData& config)
+{
+    const int cols = MatrixColsOf(config);
+    const int rows = model::CeilDiv(model::MaxNumber, cols);
+    Cols = static_cast<uint8_t>(cols);
+    Rows = static_cast<uint8_t>(rows);
+    Columns = TGrouping::Make([cols](int n) { return model::MatrixColumn(n, cols); });
+    Columns.CountsUpTo = std::min(rows, model::BallCount);
+    Columns.OccupiedUpTo = std::min(cols, model::BallCount);
+    Columns.MembersUpTo = rows;
+    RowsOf = TGrouping::Make([cols](int n) { return model::MatrixRow(n, cols); });
+    RowsOf.CountsUpTo = std::min(cols, model::BallCount);
+    RowsOf.OccupiedUpTo = std::min(rows, model::BallCount);
+    RowsOf.MembersUpTo = cols;
+}
+
+TCustomMatrixStat::TCustomMatrixStat(const TStatClass& statClass, const TStatList& list, int param)
+    : TCustomNumbersStat(statClass, list, param), grid_(list.Config())
+{
+}
+
+TCustomMatrixGraphStat::TCustomMatrixGraphStat(const TStatClass& statClass, const TStatList& list, int param)
+    : TCustomGraphStat(statClass, list, param), grid_(list.Config())
+{
+}
+
+constinit const TStatClass TstColumnsClass = MakeStatClass<TstColumns>(
+    {.id = "COLS", .caption = "Столбцы матрицы (не пустые)", .group = GroupMatrix, .flags = FlagN});
+constinit const TStatClass TstRowsClass = MakeStatClass<TstRows>(
+    {.id = "ROWS", .caption = "Строки матрицы (не пустые)", .group = GroupMatrix, .flags = FlagN});
+constinit const TStatClass TstColValuesClass =
+    MakeStatClass<TstColValues>({.id = "COLV",
+                                 .caption = "Количество чисел в столбце матрицы",
+                                 .group = GroupMatrix,
+                                 .flags = FlagN,
+                                 .valueFromText = false});
+constinit const TStatClass TstRowValuesClass =
+    MakeStatClass<TstRowValues>({.id = "ROWV",
+                                 .caption = "Количество чисел в строке матрицы",
+                                 .group = GroupMatrix,
+                                 .flags = FlagN,
+                                 .valueFromText = false});
+constinit const TStatClass TstColCountClass = MakeStatClass<TstColCount>(
+    {.id = "COLN", .caption = "Количество не пустых столбцов в матрице", .group = GroupMatrix, .flags = FlagN});
+constinit const TStatClass TstRowCountClass = MakeStatClass<TstRowCount>(
+    {.id = "ROWN", .caption = "Количество не пустых строк в матрице", .group = GroupMatrix, .flags = FlagN});
+constinit const TStatClass TstColMaskClass = MakeStatClass<TstColMask>(
+    {.id = "COLM", .caption = "Сочетания столбцов матрицы", .group = GroupMatrix, .flags = FlagN});
+constinit const TStatClass TstRowMaskClass = MakeStatClass<TstRowMask>(
+    {.id = "ROWM", .caption = "Сочетания строк матрицы", .group = GroupMatrix, .flags = FlagN});
+constinit const TStatClass TstColAjacentClass = MakeStatClass<TstColAjacent>(
+    {.id = "COLA", .caption = "Столбцы матрицы со смежными числами", .group = GroupMatrix, .flags = FlagN});
+constinit const TStatClass TstRowAjacentClass = MakeStatClass<TstRowAjacent>(
+    {.id = "ROWA", .caption = "Строки матрицы со смежными числами", .group = GroupMatrix, .flags = FlagN});
+constinit const TStatClass TstColAjacentCntClass = MakeStatClass<TstColAjacentCnt>(
+    {.id = "COLC", .caption = "Количество столбцов матрицы со смежными числами", .group = GroupMatrix, .flags = FlagN});
+constinit const TStatClass TstRowAjacentCntClass = MakeStatClass<TstRowAjacentCnt>(
+    {.id = "ROWC", .caption = "Количество строк матрицы со смежными числами", .group = GroupMatrix, .flags = FlagN});
+
+constinit const TStatClass TstCombColMix2Class =
+    tupleClass<TstCombCol<Mix, 2>>("KFM2", "Сочетания из 2 столбцов по всем числам тиража");
+constinit const TStatClass TstCombColMix3Class =
+    tupleClass<TstCombCol<Mix, 3>>("KFM3", "Сочетания из 3 столбцов по всем числам тиража");
+constinit const TStatClass TstCombColMix4Class =
+    tupleClass<TstCombCol<Mix, 4>>("KFM4", "Сочетания из 4 столбцов по всем числам тиража");
+constinit const TStatClass TstCombColSeq2Class =
+    tupleClass<TstCombCol<Seq, 2>>("KFS2", "Сочетания из 2 столбцов по соседним числам");
+constinit const TStatClass TstCombColSeq3Class =
+    tupleClass<TstCombCol<Seq, 3>>("KFS3", "Сочетания из 3 столбцов по соседним числам");
+constinit const TStatClass TstCombColSeq4Class =
+    tupleClass<TstCombCol<Seq, 4>>("KFS4", "Сочетания из 4 столбцов по соседним числам");
+constinit const TStatClass TstCombRowMix2Class =
+    tupleClass<TstCombRow<Mix, 2>>("KRM2", "Сочетания из 2 строк по всем числам тиража");
+constinit const TStatClass TstCombRowMix3Class =
+    tupleClass<TstCombRow<Mix, 3>>("KRM3", "Сочетания из 3 строк по всем числам тиража");
+constinit const TStatClass TstCombRowMix4Class =
+    tupleClass<TstCombRow<Mix, 4>>("KRM4", "Сочетания из 4 строк по всем числам тиража");
+constinit const TStatClass TstCombRowSeq2Class =
+    tupleClass<TstCombRow<Seq, 2>>("KRS2", "Сочетания из 2 строк по соседним числам");
+constinit const TStatClass TstCombRowSeq3Class =
+    tupleClass<TstCombRow<Seq, 3>>("KRS3", "Сочетания из 3 строк по соседним числам");
+constinit const TStatClass TstCombRowSeq4Class =
+    tupleClass<TstCombRow<Seq, 4>>("KRS4", "Сочетания из 4 строк по соседним числам");
+
+constinit const TStatClass TstColValCntClass =
+    MakeStatClass<TstColValCnt>({.id = "COL%d",
+                                 .caption = "Количество чисел в %0:d столбце матрицы",
+                                 .helpId = "COLx",
+                                 .group = GroupMatrix,
+                                 .flags = FlagN,
+                                 .paramRange = columnRange});
+constinit const TStatClass TstRowValCntClass =
+    MakeStatClass<TstRowValCnt>({.id = "ROW%d",
+                                 .caption = "Количество чисел в %0:d строке матрицы",
+                                 .helpId = "ROWx",
+                                 .group = GroupMatrix,
+                                 .flags = FlagN,
+                                 .paramRange = rowRange});
+
+} // namespace belvane::stats

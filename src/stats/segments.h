@@ -1,0 +1,59 @@
+#pragma once
+
+// The segment methods (group 5): the user gives every number a segment digit
+// 0..9 (MatrixSegments), and a draw is described by the segments of its
+// numbers — which ones, how many numbers each holds, how many are occupied,
+// tuples of segments by position and the numbers in one segment.
+
+#include "model/layout.h"
+#include "stats/group_stats.h"
+#include "stats/stat_class.h"
+
+namespace belvane::stats {
+
+extern const TStatClass TstSegmentsClass;     // SGMS
+extern const TStatClass TstSegmValuesClass;   // SGMV
+extern const TStatClass TstSegmCountClass;    // SGMC
+extern const TStatClass TstCombSegmMix2Class; // KGM2
+extern const TStatClass TstCombSegmMix3Class; // KGM3
+extern const TStatClass TstCombSegmMix4Class; // KGM4
+extern const TStatClass TstCombSegmSeq2Class; // KGS2
+extern const TStatClass TstCombSegmSeq3Class; // KGS3
+extern const TStatClass TstCombSegmSeq4Class; // KGS4
+extern const TStatClass TstSgmValCntClass;    // SGM%d
+
+inline constexpr int MaxSegment = 9;
+
+// The segment table the methods use. The settings file gives digits 0..9
+// (segment 0 included); an entry above 9, which only code can set, counts as
+// segment 1, as a character that is no digit does in the file.
+model::TSegments SegmentsOf(const TConfigData& config);
+
+class TCustomSegmentsStat : public TCustomNumbersStat {
+public:
+    TCustomSegmentsStat(const TStatClass& statClass, const TStatList& list, int param);
+
+    const model::TSegments& Segments() const { return segments_; }
+    const TGrouping& SegmentGroups() const { return groups_; }
+    const TGroupTable& SegmentTable() const { return groups_.Of; }
+
+private:
+    model::TSegments segments_;
+    TGrouping groups_;
+};
+
+// The same, for the members with a graph.
+class TCustomSegmentsGraphStat : public TCustomGraphStat {
+public:
+    TCustomSegmentsGraphStat(const TStatClass& statClass, const TStatList& list, int param);
+
+    const model::TSegments& Segments() const { return segments_; }
+    const TGrouping& SegmentGroups() const { return groups_; }
+    const TGroupTable& SegmentTable() const { return groups_.Of; }
+
+private:
+    model::TSegments segments_;
+    TGrouping groups_;
+};
+
+} // namespace belvane::stats
