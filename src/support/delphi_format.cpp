@@ -6,27 +6,27 @@
 namespace belvane {
 namespace {
 
-struct Spec {
+struct Directive {
     bool left = false;
     int width = -1;
     int precision = -1;
     char type = 0;
 };
 
-std::string pad(std::string text, const Spec& spec)
+std::string pad(std::string text, const Directive& item)
 {
-    if (spec.width > 0 && static_cast<int>(text.size()) < spec.width) {
-        const std::string fill(static_cast<size_t>(spec.width) - text.size(), ' ');
-        text = spec.left ? text + fill : fill + text;
+    if (item.width > 0 && static_cast<int>(text.size()) < item.width) {
+        const std::string fill(static_cast<size_t>(item.width) - text.size(), ' ');
+        text = item.left ? text + fill : fill + text;
     }
     return text;
 }
 
-std::string formatOne(const Spec& spec, const FormatArg* arg)
+std::string formatOne(const Directive& item, const FormatArg* arg)
 {
     if (arg == nullptr)
         return "#?";
-    switch (spec.type) {
+    switch (item.type) {
     case 'd':
     case 'x': {
         const int64_t* v = std::get_if<int64_t>(arg);
@@ -34,10 +34,10 @@ std::string formatOne(const Spec& spec, const FormatArg* arg)
             return "#?";
         const bool negative = *v < 0;
         const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(*v) : static_cast<uint64_t>(*v);
-        std::string digits = spec.type == 'x' ? fmt::format("{:X}", magnitude) : std::to_string(magnitude);
-        if (spec.precision > static_cast<int>(digits.size()))
-            digits.insert(0, static_cast<size_t>(spec.precision) - digits.size(), '0');
-        return pad((negative ? "-" : "") + digits, spec);
+        std::string digits = item.type == 'x' ? fmt::format("{:X}", magnitude) : std::to_string(magnitude);
+        if (item.precision > static_cast<int>(digits.size()))
+            digits.insert(0, static_cast<size_t>(item.precision) - digits.size(), '0');
+        return pad((negative ? "-" : "") + digits, item);
     }
     case 'f': {
         double value = 0;
@@ -47,13 +47,13 @@ std::string formatOne(const Spec& spec, const FormatArg* arg)
             value = static_cast<double>(*i);
         else
             return "#?";
-        return pad(fmt::format("{:.{}f}", value, spec.precision < 0 ? 2 : spec.precision), spec);
+        return pad(fmt::format("{:.{}f}", value, item.precision < 0 ? 2 : item.precision), item);
     }
     case 's': {
         const std::string* s = std::get_if<std::string>(arg);
         if (s == nullptr)
             return "#?";
-        return pad(spec.precision >= 0 ? s->substr(0, static_cast<size_t>(spec.precision)) : *s, spec);
+        return pad(item.precision >= 0 ? s->substr(0, static_cast<size_t>(item.precision)) : *s, item);
     }
     default:
         return "#?";
@@ -86,7 +86,7 @@ std::string DelphiFormat(std::string_view pattern, std::initializer_list<FormatA
             continue;
         }
         // [index ":"] ["-"] [width] ["." precision] type
-        Spec spec;
+        Directive item;
         size_t j = i;
         const int index = readNumber(pattern, j);
         if (j > i && j < pattern.size() && pattern[j] == ':') {
@@ -94,21 +94,21 @@ std::string DelphiFormat(std::string_view pattern, std::initializer_list<FormatA
             i = j + 1;
         }
         if (i < pattern.size() && pattern[i] == '-') {
-            spec.left = true;
+            item.left = true;
             ++i;
         }
         if (i < pattern.size() && pattern[i] >= '0' && pattern[i] <= '9')
-            spec.width = readNumber(pattern, i);
+            item.width = readNumber(pattern, i);
         if (i < pattern.size() && pattern[i] == '.') {
             ++i;
-            spec.precision = readNumber(pattern, i);
+            item.precision = readNumber(pattern, i);
         }
         if (i >= pattern.size()) {
             out.append(pattern.substr(start)); // a dangling "%" stays as written
             break;
         }
-        spec.type = static_cast<char>(pattern[i] | 0x20); // letter case does not matter
-        out += formatOne(spec, next < list.size() ? &list[next] : nullptr);
+        item.type = static_cast<char>(pattern[i] | 0x20); // letter case does not matter
+        out += formatOne(item, next < list.size() ? &list[next] : nullptr);
         ++next;
     }
     return out;
