@@ -14,17 +14,6 @@ namespace {
 using ByteTable = std::array<uint8_t, 256>;
 using SameCounts = std::array<uint8_t, DiffCount>;
 
-// The selected values as a table over one byte (values outside 0..255 never match).
-template <class Projection>
-ByteTable selectedBytes(const TStatDrawArray& selected, Projection project)
-{
-    ByteTable t{};
-    for (const TStatDraw& rec : selected)
-        if (const std::optional<int64_t> v = project(rec); v && *v >= 0 && *v <= 255)
-            t[static_cast<size_t>(*v)] = 1;
-    return t;
-}
-
 // For each difference, how many of the five share its value (itself included).
 SameCounts sameCounts(const TDiffs& d)
 {
@@ -80,7 +69,7 @@ public:
     }
     std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
-        return MakeMatcher([t = selectedBytes(selected, project::V1)](const TComb& c) {
+        return MakeMatcher([t = SelectedBytes(selected, project::V1)](const TComb& c) {
             const TDiffs d = AdjacentDiffs(c);
             return (t[d[0]] | t[d[1]] | t[d[2]] | t[d[3]] | t[d[4]]) != 0;
         });
@@ -111,7 +100,7 @@ public:
     int CombValue(const TComb& numbers, int, bool, int) override { return Value(numbers); }
     std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
-        return MakeMatcher([t = selectedBytes(selected, project::V1)](const TComb& c) {
+        return MakeMatcher([t = SelectedBytes(selected, project::V1)](const TComb& c) {
             return t[static_cast<size_t>(Value(c))] != 0;
         });
     }

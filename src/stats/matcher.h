@@ -4,6 +4,7 @@
 // (into a bit set, a lookup table or a small sorted array) and then answers
 // for each combination of the list with one cheap call.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -60,6 +61,19 @@ std::unique_ptr<TMatcher> MakeMatcher(Test test)
 
 // A matcher that never matches (a statistic that cannot filter).
 std::unique_ptr<TMatcher> NeverMatcher();
+
+// Selected values that fit in one byte, as a table over all 256 byte values
+// (1 for a selected value); a value outside 0..255 can never match.
+using TByteTable = std::array<uint8_t, 256>;
+template <class Projection>
+TByteTable SelectedBytes(const TStatDrawArray& selected, Projection project)
+{
+    TByteTable t{};
+    for (const TStatDraw& rec : selected)
+        if (const std::optional<int64_t> v = project(rec); v && *v >= 0 && *v <= 255)
+            t[static_cast<size_t>(*v)] = 1;
+    return t;
+}
 
 // Selected values as a set of integers: a bit set over 0..65535 for the usual
 // small values, a sorted array for the rest.

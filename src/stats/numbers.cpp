@@ -48,17 +48,6 @@ int maskIn(const TComb& c, const ByteTable& t)
     return t[c[0]] << 5 | t[c[1]] << 4 | t[c[2]] << 3 | t[c[3]] << 2 | t[c[4]] << 1 | t[c[5]];
 }
 
-// The selected values as a table over one byte (values outside 0..255 can never match).
-template <class Projection>
-ByteTable selectedBytes(const TStatDrawArray& selected, Projection project)
-{
-    ByteTable t{};
-    for (const TStatDraw& rec : selected)
-        if (const auto v = project(rec); v && *v >= 0 && *v <= 255)
-            t[static_cast<size_t>(*v)] = 1;
-    return t;
-}
-
 // ---- NUMS: each of the six numbers -------------------------------------
 
 class TstValues final : public TCustomValuesStat {
@@ -77,7 +66,7 @@ public:
     }
     std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
-        return MakeMatcher([t = selectedBytes(selected, project::V1Alone)](const TComb& c) {
+        return MakeMatcher([t = SelectedBytes(selected, project::V1Alone)](const TComb& c) {
             return (t[c[0]] | t[c[1]] | t[c[2]] | t[c[3]] | t[c[4]] | t[c[5]]) != 0;
         });
     }
@@ -140,7 +129,7 @@ public:
     int CombValue(const TComb& numbers, int, bool, int) override { return countIn(numbers, Property); }
     std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
-        return MakeMatcher([t = selectedBytes(selected, project::V1)](const TComb& c) {
+        return MakeMatcher([t = SelectedBytes(selected, project::V1)](const TComb& c) {
             return t[static_cast<size_t>(countIn(c, Property))] != 0;
         });
     }
@@ -174,7 +163,7 @@ public:
     }
     std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
-        return MakeMatcher([t = selectedBytes(selected, project::LowInt)](const TComb& c) {
+        return MakeMatcher([t = SelectedBytes(selected, project::LowInt)](const TComb& c) {
             return t[static_cast<size_t>(maskIn(c, Property))] != 0;
         });
     }
@@ -214,7 +203,7 @@ public:
     std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         return MakeMatcher(
-            [t = selectedBytes(selected, project::V1), pos = position()](const TComb& c) { return t[c[pos]] != 0; });
+            [t = SelectedBytes(selected, project::V1), pos = position()](const TComb& c) { return t[c[pos]] != 0; });
     }
 
 private:
