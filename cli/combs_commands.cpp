@@ -88,7 +88,7 @@ int info(CliContext& ctx, const std::string& file)
     printCount(state);
     std::cout << combs::DistinctNumbersMessage(state.List.combs()) << '\n';
     if (skipped > 0)
-        std::cout << fmt::format("Пропущено строк (не комбинации): {}", skipped) << '\n';
+        std::cout << app::SkippedLinesText(skipped) << '\n';
     return ExitOk;
 }
 

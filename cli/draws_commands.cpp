@@ -112,11 +112,7 @@ int importDraws(CliContext& ctx, const std::string& csv)
     const auto result = ws->ImportDraws(csv);
     if (!result)
         return ExitFailure;
-    std::cout << fmt::format("Добавлено тиражей: {}", result->appended) << '\n';
-    if (result->present > 0)
-        std::cout << fmt::format("Уже были в архиве: {}", result->present) << '\n';
-    if (result->rejected > 0)
-        std::cout << fmt::format("Пропущено строк (не тиражи): {}", result->rejected) << '\n';
+    std::cout << TerminalHost::terminalText(app::ImportSummaryText(*result)) << '\n';
     std::cout << ws->ArchivePanelText() << '\n';
     return ExitOk;
 }

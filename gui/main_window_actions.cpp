@@ -120,8 +120,7 @@ void MainWindow::drawsImport()
         return;
     run([this, path = ss(file)] {
         if (const auto r = ws_->ImportDraws(path); r && r->rejected > 0)
-            ws_->host().showWarning(fmt::format("Добавлено тиражей: {}\r\rПропущено строк (не тиражи): {}",
-                                                r->appended, r->rejected));
+            ws_->host().showWarning(app::ImportSummaryText(*r));
     });
 }
 
@@ -155,7 +154,7 @@ void MainWindow::combsOpen()
     run([this, path = ss(file)] {
         const int skipped = app::OpenList(ws_->host(), ws_->Combinations(), path);
         if (skipped > 0)
-            ws_->host().showWarning(fmt::format("Пропущено строк (не комбинации): {}", skipped));
+            ws_->host().showWarning(app::SkippedLinesText(skipped));
     });
 }
 
@@ -223,16 +222,7 @@ void MainWindow::statFilter(bool remove)
 
 void MainWindow::filtersReset()
 {
-    if (!ws_->host().confirm("Вы действительно хотите сбросить список избранных фильтров?", false))
-        return;
-    run(
-        [this] {
-            app::StatusScope status(ws_->host(), "Подождите пожалуйста...");
-            ws_->Registry().SelectAll();
-            ws_->RebuildTypeLists(true, false);
-            ws_->CalculateStatistics(true);
-        },
-        [this] { refreshStatTypes(); });
+    run([this] { ws_->ResetFavorites(); }, [this] { refreshStatTypes(); });
 }
 
 void MainWindow::editConfig()

@@ -71,6 +71,11 @@ bool GenerateList(Host& host, CombinationsState& state, const GenerateSettings& 
     return ok;
 }
 
+std::string SkippedLinesText(int skipped)
+{
+    return fmt::format("Пропущено строк (не комбинации): {}", skipped);
+}
+
 int OpenList(Host& host, CombinationsState& state, const std::filesystem::path& file)
 {
     state.List.SaveUndo();

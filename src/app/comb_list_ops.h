@@ -35,6 +35,9 @@ std::string CombsCountText(size_t count);
 // emptied afterwards. A failure shows "Ошибка генерации файла комбинаций!".
 bool GenerateList(Host& host, CombinationsState& state, const GenerateSettings& settings, bool showProgress = true);
 
+// "Пропущено строк (не комбинации): %d": what opening a list file passed over.
+std::string SkippedLinesText(int skipped);
+
 // Opens a list file: the list becomes its combinations; history and undo are
 // cleared (an opened list cannot be undone). A failure shows the read error and
 // brings the previous list back. Returns the number of skipped lines, or -1.

@@ -54,6 +54,16 @@ std::optional<TDraw> drawFromFields(const std::vector<std::string>& fields, int 
 
 } // namespace
 
+std::string ImportSummaryText(const DrawsCsvImport& result)
+{
+    std::string text = fmt::format("Добавлено тиражей: {}", result.appended);
+    if (result.present > 0)
+        text += fmt::format("\rУже были в архиве: {}", result.present);
+    if (result.rejected > 0)
+        text += fmt::format("\rПропущено строк (не тиражи): {}", result.rejected);
+    return text;
+}
+
 DrawsCsvImport AppendDrawsFromCsv(std::string_view text, model::TDrawsArray& draws)
 {
     DrawsCsvImport result;

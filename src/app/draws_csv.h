@@ -25,6 +25,10 @@ struct DrawsCsvImport {
     int rejected = 0; // lines that are no draw: another field count, number <= 0, bad numbers
 };
 
+// What an import did, one line per count that is not zero ("Добавлено тиражей:
+// %d" always), lines separated by CR.
+std::string ImportSummaryText(const DrawsCsvImport& result);
+
 // Appends the draws of a CSV text (UTF-8) whose number is positive and not
 // yet in the archive. Lines whose six numbers are not distinct values 1..45,
 // or whose extra number is outside 1..45, are rejected: they are no draw.

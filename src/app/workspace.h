@@ -202,6 +202,10 @@ public:
     void SetStatTypeIndex(int typeIndex);
     // Entries with graphs, for the graph type list.
     const std::vector<int>& GraphTypes() const { return graphTypes_; }
+    // "Все доступные статистики": asks first ("no" preselected); on yes every
+    // method is listed again, the filter-list file saved and the type lists
+    // rebuilt with the first item chosen. Returns whether it was done.
+    bool ResetFavorites();
     // Refills the type lists (reload: the registry is rebuilt first, keeping
     // favourites and captions); keeps the previous choice when asked and possible.
     void RebuildTypeLists(bool reload, bool keepChoice);

@@ -53,6 +53,21 @@ void Workspace::RebuildTypeLists(bool reload, bool keepChoice)
     statType_ = (wanted >= 0 && wanted < static_cast<int>(statTypes_.size())) ? wanted : -1;
 }
 
+bool Workspace::ResetFavorites()
+{
+    if (!host_.confirm("Вы действительно хотите сбросить список избранных фильтров?", false))
+        return false;
+    auto busy = Busy();
+    {
+        StatusScope status(host_, "Подождите пожалуйста...");
+        registry_.SelectAll();
+        SaveFilterList(host_, registry_, files_, true, false);
+        RebuildTypeLists(false, false);
+    }
+    RefreshAllViews(true);
+    return true;
+}
+
 void Workspace::SetStatLength(int length)
 {
     settings_.Set("DrawsStatLen", std::max(length, 1));

@@ -77,6 +77,12 @@ TEST(DrawsCsv, DuplicatesWithinOneFileAppendOnce)
     EXPECT_EQ(draws[0].dateText(), "a");
 }
 
+TEST(DrawsCsv, ImportSummary)
+{
+    EXPECT_EQ(ImportSummaryText({3, 0, 0}), "Добавлено тиражей: 3");
+    EXPECT_EQ(ImportSummaryText({0, 5, 2}), "Добавлено тиражей: 0\rУже были в архиве: 5\rПропущено строк (не тиражи): 2");
+}
+
 TEST(DrawsCsv, ExportFormat)
 {
     const TDrawsArray draws{makeDraw(1, {10, 23, 29, 33, 37, 40}, 16, "07/12/2002"),

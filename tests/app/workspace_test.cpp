@@ -275,6 +275,28 @@ TEST(Workspace, FilterFromTheStatisticsTable)
     EXPECT_FALSE(ws.FilterByStatRows({}, true));
 }
 
+TEST(Workspace, ResetFavoritesAsksAndListsEverythingAgain)
+{
+    TempDir dir;
+    Started s(dir.path());
+    Workspace& ws = *s.ws;
+    ws.Registry().SetFavorites("EVEN");
+    ws.RebuildTypeLists(false, false);
+    ASSERT_EQ(ws.StatTypes().size(), 1u);
+
+    EXPECT_FALSE(ws.ResetFavorites()); // "no" is preselected
+    EXPECT_EQ(s.host.questions.back().caption, "Подтверждение");
+    EXPECT_EQ(s.host.questions.back().text, "Вы действительно хотите сбросить список избранных фильтров?");
+    EXPECT_EQ(ws.StatTypes().size(), 1u);
+
+    s.host.yesNoAnswers = {true};
+    EXPECT_TRUE(ws.ResetFavorites());
+    EXPECT_EQ(ws.StatTypes().size(), static_cast<size_t>(ws.Registry().MethodCount()));
+    EXPECT_EQ(ws.StatTypeIndex(), 0);
+    EXPECT_TRUE(ws.Registry().AllFavorites);
+    EXPECT_TRUE(std::filesystem::exists(dir / "Belvane_6x45.flt"));
+}
+
 TEST(StartupOptions, EverySpelling)
 {
     for (const char* arg : {"fullrefresh", "-FullRefresh", "--fullrefresh", "/FULLREFRESH", "\\fullRefresh"}) {
