@@ -63,11 +63,4 @@ bool SaveFilterList(Host& host, const stats::TStatList& list, const DataFiles& f
     }
 }
 
-void SetUpRegistry(Host& host, stats::TStatList& list, const DataFiles& files)
-{
-    LoadConfiguration(host, list, files);
-    list.BuildMethods();
-    LoadFilterList(host, list, files, true);
-}
-
 } // namespace belvane::app

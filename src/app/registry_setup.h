@@ -23,7 +23,4 @@ bool LoadFilterList(Host& host, stats::TStatList& list, const DataFiles& files, 
 bool SaveFilterList(Host& host, const stats::TStatList& list, const DataFiles& files, bool withOptions,
                     bool allCaptions);
 
-// Configuration, then the method list, then the filter-list file.
-void SetUpRegistry(Host& host, stats::TStatList& list, const DataFiles& files);
-
 } // namespace belvane::app
