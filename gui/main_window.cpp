@@ -80,8 +80,8 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
     buildStatusBar(); // the status line shows start-up's texts
     connect(host_, &QtHost::statusChanged, this, &MainWindow::setStatus);
     connect(&watcher_, &QFutureWatcher<void>::finished, this, &MainWindow::operationFinished);
-    // Views refresh once the operation that changed the workspace is over.
-    ws_->OnRefresh([this](bool) { refreshPending_ = true; });
+    // The views refresh once the operation that changed the workspace is over
+    // (operationFinished), not from the worker thread that refreshes the workspace.
 
     try {
         ws_->Create();
@@ -526,7 +526,6 @@ void MainWindow::setFrozen(bool frozen)
 
 void MainWindow::refreshViews()
 {
-    refreshPending_ = false;
     drawsModel_->refresh();
     combsModel_->refresh();
     historyModel_->refresh();

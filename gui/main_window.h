@@ -140,7 +140,6 @@ private:
     QFutureWatcher<void> watcher_;
     std::function<void()> after_;
     bool running_ = false;
-    bool refreshPending_ = false;
     bool updatingControls_ = false;
 };
 
