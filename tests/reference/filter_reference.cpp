@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "reference/reference_table.h"
+
 namespace belvane::filterref {
 namespace {
 
@@ -470,27 +472,22 @@ std::vector<FilterOutcome> filterFullSet(const std::string& id, const std::vecto
         if (cases[c].keepList || cases[c].removeList)
             checked.push_back(c);
 
-    int a[6];
     int keys[16];
-    for (a[0] = 1; a[0] <= 40; ++a[0])
-        for (a[1] = a[0] + 1; a[1] <= 41; ++a[1])
-            for (a[2] = a[1] + 1; a[2] <= 42; ++a[2])
-                for (a[3] = a[2] + 1; a[3] <= 43; ++a[3])
-                    for (a[4] = a[3] + 1; a[4] <= 44; ++a[4])
-                        for (a[5] = a[4] + 1; a[5] <= 45; ++a[5]) {
-                            const int n = m.keys(a, m.param, keys);
-                            uint32_t bits = 0;
-                            for (int i = 0; i < n; ++i)
-                                bits |= casesOf(keys[i]);
-                            for (uint32_t rest = bits; rest != 0; rest &= rest - 1)
-                                ++outcomes[static_cast<size_t>(__builtin_ctz(rest))].matching;
-                            for (size_t c : checked) {
-                                if ((bits >> c) & 1)
-                                    keepChecks[c].expect(a);
-                                else
-                                    removeChecks[c].expect(a);
-                            }
-                        }
+    reference::forEachCombination([&](const std::array<int, 6>& comb) {
+        const int* a = comb.data();
+        const int n = m.keys(a, m.param, keys);
+        uint32_t bits = 0;
+        for (int i = 0; i < n; ++i)
+            bits |= casesOf(keys[i]);
+        for (uint32_t rest = bits; rest != 0; rest &= rest - 1)
+            ++outcomes[static_cast<size_t>(__builtin_ctz(rest))].matching;
+        for (size_t c : checked) {
+            if ((bits >> c) & 1)
+                keepChecks[c].expect(a);
+            else
+                removeChecks[c].expect(a);
+        }
+    });
     for (size_t c : checked) {
         keepChecks[c].finish();
         removeChecks[c].finish();

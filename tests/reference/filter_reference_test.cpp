@@ -7,22 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
-#include "helpers/cli_runner.h"
-#include "helpers/temp_dir.h"
 #include "reference/filter_reference.h"
-#include "reference/sum_diff_reference.h"
+#include "reference/reference_support.h"
 
 namespace belvane::testing {
 namespace {
 
 using filterref::FilterCase;
 using filterref::kFullSetSize;
-
-constexpr const char* kArchiveCsv = "draws-6x45-real.csv";
 
 // ---- the reference on its own -------------------------------------------------------
 
@@ -136,33 +130,6 @@ bool comparesLists(const std::string& id)
     return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
 
-std::string readList(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    std::string bytes(static_cast<size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
-    in.seekg(0);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
-}
-
-std::vector<std::vector<std::string>> parseTsv(const std::string& text)
-{
-    std::vector<std::vector<std::string>> rows;
-    std::stringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty())
-            continue;
-        std::vector<std::string> cells;
-        std::stringstream fields(line);
-        for (std::string cell; std::getline(fields, cell, '\t');)
-            cells.push_back(cell);
-        rows.push_back(std::move(cells));
-    }
-    return rows;
-}
-
 // The rows picked from a table of n rows for window w: the first, a middle and the
 // last row, or some of them, so that each window selects differently.
 std::vector<size_t> pickedRows(size_t w, size_t n)
@@ -191,23 +158,8 @@ std::string joined(const std::vector<std::string>& texts, const std::string& sep
     return s;
 }
 
-class FilterReference : public ::testing::TestWithParam<std::string> {
+class FilterReference : public ArchiveTest<::testing::TestWithParam<std::string>> {
 protected:
-    void SetUp() override
-    {
-        BELVANE_REQUIRE_SHARED_DATA(csv, kArchiveCsv);
-        const auto imported = cli({"draws", "import", csv.string()});
-        ASSERT_EQ(imported.exitCode, 0) << imported.err;
-        draws = sumdiff::readDrawsCsv(csv);
-        ASSERT_EQ(draws.size(), 1177u);
-    }
-
-    CliResult cli(std::vector<std::string> args) const
-    {
-        args.insert(args.begin(), {"--data-dir", dir.path().string()});
-        return runCli(args);
-    }
-
     // The sum of the latest draw of a window: the one a combination would follow.
     int referenceSum(int offset) const
     {
@@ -217,9 +169,6 @@ protected:
             s += n;
         return s;
     }
-
-    TempDir dir;
-    std::vector<sumdiff::Draw> draws;
 };
 
 struct FilterRun {
@@ -310,8 +259,8 @@ TEST_P(FilterReference, KeepAndRemoveMatchTheBruteForceCount)
     }
 
     if (comparesLists(id)) {
-        const std::string keepList = readList(runs[0].keepFile);
-        const std::string removeList = readList(runs[0].removeFile);
+        const std::string keepList = readBytes(runs[0].keepFile);
+        const std::string removeList = readBytes(runs[0].removeFile);
         FilterCase first = cases[0];
         first.keepList = &keepList;
         first.removeList = &removeList;

@@ -1,11 +1,9 @@
 #include "reference/layout_stats_reference.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <map>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 
 namespace belvane::layoutref {
@@ -171,111 +169,7 @@ std::string channelText(int c, const Layout& l)
            "]";
 }
 
-// ---- the statistics table ----------------------------------------------------------
-
-struct Record {
-    Key key{};
-    int lastDraw = 0;
-    int ago = 0;
-    int prevDraw = 0;
-    int minGap = 0;
-    int maxGap = 0;
-    int64_t count = 0;
-    int64_t expected = 0;
-};
-
-void accumulate(std::vector<Record>& records, const Record& rec, bool trackGap)
-{
-    for (Record& e : records) {
-        if (e.key != rec.key)
-            continue;
-        e.count += rec.count;
-        if (e.ago == 0 || (rec.ago > 0 && e.ago >= rec.ago)) {
-            e.lastDraw = rec.lastDraw;
-            e.ago = rec.ago;
-        }
-        if (trackGap && rec.lastDraw > 0 && e.prevDraw > 0) {
-            const int gap = std::abs(e.prevDraw - rec.lastDraw) & 0xFFFF;
-            if (gap < e.minGap || e.minGap == 0)
-                e.minGap = gap;
-            if (gap > e.maxGap || e.maxGap == 0)
-                e.maxGap = gap;
-        }
-        e.prevDraw = rec.lastDraw;
-        return;
-    }
-    records.push_back(rec);
-}
-
-int64_t roundHalfEven(int64_t num, int64_t den)
-{
-    int64_t q = num / den;
-    int64_t r = num % den;
-    if (r < 0) {
-        --q;
-        r += den;
-    }
-    if (2 * r > den || (2 * r == den && q % 2 != 0))
-        ++q;
-    return q;
-}
-
-std::string fixed(long double v, int digits)
-{
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", digits, static_cast<double>(v));
-    return buf;
-}
-
-std::string signedText(int64_t v)
-{
-    return v > 0 ? "+" + std::to_string(v) : std::to_string(v);
-}
-
-Six ballsOf(const Draw& d, bool sorted)
-{
-    Six b = d.balls;
-    if (sorted)
-        std::sort(b.begin(), b.end());
-    return b;
-}
-
 } // namespace
-
-bool UnsignedKeyLess::operator()(const Key& a, const Key& b) const
-{
-    for (size_t i = 0; i < 4; ++i)
-        if (a[i] != b[i])
-            return static_cast<uint16_t>(a[i]) < static_cast<uint16_t>(b[i]);
-    return false;
-}
-
-std::vector<Draw> readDrawsCsv(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot open " + path.string());
-    std::vector<Draw> draws;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty())
-            continue;
-        std::vector<std::string> fields;
-        std::stringstream ss(line);
-        for (std::string f; std::getline(ss, f, ';');)
-            fields.push_back(f);
-        if (fields.size() != 9)
-            throw std::runtime_error("bad CSV line " + line);
-        Draw d;
-        d.number = std::stoi(fields[0]);
-        for (size_t i = 0; i < 6; ++i)
-            d.balls[i] = std::stoi(fields[2 + i]);
-        draws.push_back(d);
-    }
-    return draws;
-}
 
 std::vector<std::string> methodIds(const Layout& l)
 {
@@ -506,145 +400,29 @@ std::string valueText(const std::string& id, const Layout& l, const Key& key)
 
 Distribution fullSetDistribution(const std::string& id, const Layout& l)
 {
-    Distribution dist;
-    Six c{};
-    for (c[0] = 1; c[0] <= 40; ++c[0])
-        for (c[1] = c[0] + 1; c[1] <= 41; ++c[1])
-            for (c[2] = c[1] + 1; c[2] <= 42; ++c[2])
-                for (c[3] = c[2] + 1; c[3] <= 43; ++c[3])
-                    for (c[4] = c[3] + 1; c[4] <= 44; ++c[4])
-                        for (c[5] = c[4] + 1; c[5] <= 45; ++c[5])
-                            for (const Key& k : numbersValues(id, l, c))
-                                ++dist[k];
-    return dist;
+    return reference::countOverFullSet([&](const Six& c) { return numbersValues(id, l, c); });
 }
 
 std::vector<TableRow> statisticsTable(const std::string& id, const Layout& l, const std::vector<Draw>& draws,
                                       const TableRequest& request)
 {
-    const int n = static_cast<int>(draws.size());
-    const int last = n - 1 - request.offset;
-    const int first = std::max(0, last - request.len + 1);
-    const int windowSize = last >= first ? last - first + 1 : 0;
-
-    // The values of every draw of the archive, each worked out once.
-    std::vector<std::vector<Key>> keysOf(static_cast<size_t>(n));
-    std::vector<bool> known(static_cast<size_t>(n), false);
-    auto drawKeys = [&](int index) -> const std::vector<Key>& {
-        const auto i = static_cast<size_t>(index);
-        if (!known[i]) {
-            keysOf[i] = numbersValues(id, l, ballsOf(draws[i], request.sorted));
-            known[i] = true;
-        }
-        return keysOf[i];
+    reference::TableInput input;
+    input.seeds = seeds(id, l);
+    // Every value of a draw measures a gap.
+    input.valuesOf = [&](int index) {
+        std::vector<reference::DrawValue> out;
+        for (const Key& key :
+             numbersValues(id, l, reference::ballsOf(draws[static_cast<size_t>(index)], request.sorted)))
+            out.push_back({key});
+        return out;
     };
-
-    std::vector<Record> records;
-    for (const Key& k : seeds(id, l))
-        accumulate(records, Record{.key = k}, false);
-    for (int index = first; index <= last; ++index) {
-        const Draw& d = draws[static_cast<size_t>(index)];
-        for (const Key& key : drawKeys(index)) {
-            Record rec;
-            rec.key = key;
-            rec.lastDraw = d.number;
-            rec.prevDraw = d.number;
-            rec.ago = last - index + 1;
-            rec.count = 1;
-            accumulate(records, rec, true); // every value of a draw measures a gap
-        }
+    input.text = [&](const Key& key) { return valueText(id, l, key); };
+    Distribution fullSet;
+    if (request.fullSet && hasFullSet(id)) {
+        fullSet = fullSetDistribution(id, l);
+        input.fullSet = &fullSet;
     }
-
-    int64_t total = 0;
-    int64_t minCount = records.empty() ? 0 : records.front().count;
-    int64_t maxCount = minCount;
-    int largestAgo = 0;
-    for (const Record& r : records) {
-        total += r.count;
-        minCount = std::min(minCount, r.count);
-        maxCount = std::max(maxCount, r.count);
-        largestAgo = std::max(largestAgo, r.ago);
-    }
-
-    const bool withFullSet = request.fullSet && hasFullSet(id);
-    if (withFullSet) {
-        const Distribution dist = fullSetDistribution(id, l);
-        int64_t fileMin = dist.begin()->second;
-        int64_t fileMax = fileMin;
-        for (const auto& [key, count] : dist) {
-            fileMin = std::min(fileMin, count);
-            fileMax = std::max(fileMax, count);
-        }
-        for (const auto& [key, count] : dist)
-            for (Record& r : records)
-                if (r.key == key)
-                    r.expected = fileMin == fileMax ? roundHalfEven(count * (minCount + maxCount), 2 * fileMax)
-                                                    : roundHalfEven(count * maxCount, fileMax);
-    }
-
-    // The weight coefficients a fresh configuration holds: count 0, deviation -1, level 1.
-    const long double kCount = 0, kDeviation = -1, kLevel = 1;
-
-    auto nextOccurrence = [&](const Key& key, int afterNumber) {
-        int start = -1;
-        for (int i = 0; i < n; ++i)
-            if (draws[static_cast<size_t>(i)].number == afterNumber)
-                start = i;
-        if (start < 0)
-            return -1;
-        for (int i = start + 1; i < n; ++i)
-            for (const Key& k : drawKeys(i))
-                if (k == key)
-                    return draws[static_cast<size_t>(i)].number;
-        return -1;
-    };
-
-    std::vector<TableRow> rows;
-    for (const Record& r : records) {
-        TableRow row;
-        row.fill("-");
-        row[0] = valueText(id, l, r.key);
-        row[1] = std::to_string(r.count);
-        if (total != 0)
-            row[2] = fixed(static_cast<long double>(r.count) * 100 / total, 5);
-        if (withFullSet) {
-            row[3] = std::to_string(r.expected);
-            row[4] = std::to_string(r.count - r.expected);
-            row[5] = r.expected != 0 ? fixed(static_cast<long double>(r.count - r.expected) * 100 / r.expected, 5)
-                                     : fixed(r.count != 0 ? 100 : 0, 5);
-        }
-        if (r.ago == 0) {
-            rows.push_back(row);
-            continue;
-        }
-        row[6] = std::to_string(r.ago);
-        row[7] = fixed(static_cast<long double>(r.ago) * 100 / largestAgo, 2);
-        const long double deviation = withFullSet ? static_cast<long double>(r.count - r.expected) : 0;
-        row[8] = fixed(kCount * r.count + kDeviation * deviation + kLevel * r.ago, 2);
-        row[9] = std::to_string(r.lastDraw);
-        int64_t duePrd = 0;
-        if (r.count >= 2) {
-            row[10] = std::to_string(r.minGap);
-            row[11] = fixed(static_cast<long double>(windowSize) / r.count, 4);
-            row[12] = std::to_string(r.maxGap);
-            duePrd = roundHalfEven(windowSize + int64_t{r.lastDraw} * r.count, r.count);
-            row[13] = std::to_string(duePrd);
-        }
-        const int64_t dueStf = roundHalfEven((r.count + 1) * r.lastDraw, r.count);
-        const int64_t dueKrn = roundHalfEven((r.count + 2) * (int64_t{r.lastDraw} + 1), r.count + 1);
-        row[14] = std::to_string(dueStf);
-        row[15] = std::to_string(dueKrn);
-        const int fact = nextOccurrence(r.key, r.lastDraw);
-        if (fact >= 0) {
-            row[16] = std::to_string(fact);
-            if (r.count >= 2)
-                row[17] = signedText(duePrd - fact);
-            row[18] = signedText(dueStf - fact);
-            row[19] = signedText(dueKrn - fact);
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return reference::buildTable(draws, input, request);
 }
 
 } // namespace belvane::layoutref

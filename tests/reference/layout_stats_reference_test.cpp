@@ -5,11 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
 
-#include "helpers/cli_runner.h"
-#include "helpers/temp_dir.h"
 #include "reference/layout_stats_reference.h"
+#include "reference/reference_support.h"
 
 namespace belvane::testing {
 namespace {
@@ -17,31 +16,6 @@ namespace {
 using layoutref::Key;
 using layoutref::Layout;
 using layoutref::TableRequest;
-
-constexpr const char* kArchiveCsv = "draws-6x45-real.csv";
-
-std::vector<std::vector<std::string>> parseTsv(const std::string& text)
-{
-    std::vector<std::vector<std::string>> rows;
-    std::stringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty())
-            continue;
-        std::vector<std::string> cells;
-        size_t start = 0;
-        for (;;) {
-            const size_t tab = line.find('\t', start);
-            cells.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-            if (tab == std::string::npos)
-                break;
-            start = tab + 1;
-        }
-        rows.push_back(std::move(cells));
-    }
-    return rows;
-}
 
 std::vector<std::string> texts(const std::string& id, const Layout& layout, const std::array<int, 6>& numbers)
 {
@@ -91,19 +65,8 @@ TEST(LayoutStatsReferenceSelf, WorkedExamples)
 
 // One data folder with the real archive imported through the command line tool
 // and the layout written into its settings file.
-class LayoutStatsReference : public ::testing::Test {
+class LayoutStatsReference : public ArchiveTest<> {
 protected:
-    void SetUp() override
-    {
-        const auto csv = sharedDataFile(kArchiveCsv);
-        if (csv.empty())
-            GTEST_SKIP() << "shared data file " << kArchiveCsv << " is absent";
-        const auto imported = cli({"draws", "import", csv.string()});
-        ASSERT_EQ(imported.exitCode, 0) << imported.err;
-        draws = layoutref::readDrawsCsv(csv);
-        ASSERT_EQ(draws.size(), 1177u);
-    }
-
     void useLayout(const Layout& l)
     {
         layout = l;
@@ -112,12 +75,6 @@ protected:
         if (!l.segments.empty())
             ini += "MatrixSegments=" + l.segments + "\r\n";
         writeBytes(dir / "Belvane_6x45.ini", ini);
-    }
-
-    CliResult cli(std::vector<std::string> args) const
-    {
-        args.insert(args.begin(), {"--data-dir", dir.path().string()});
-        return runCli(args);
     }
 
     // The registered IDs of the tool, in order.
@@ -144,36 +101,9 @@ protected:
             args.push_back("--sorted");
         if (r.fullSet)
             args.push_back("--prefetch");
-        std::ostringstream what;
-        what << id << " --len " << r.len << " --offset " << r.offset << (r.sorted ? " --sorted" : "")
-             << (r.fullSet ? " --prefetch" : "") << " (C " << layout.cols << ", S " << layout.channelSize
-             << ", segments \"" << layout.segments << "\")";
-        const auto result = cli(args);
-        if (result.exitCode != 0) {
-            ADD_FAILURE() << what.str() << ": exit " << result.exitCode << ": " << result.err;
-            return 1;
-        }
-        const auto got = parseTsv(result.out);
-        const auto expected = layoutref::statisticsTable(id, layout, draws, r);
-        if (got.size() != expected.size() + 1) {
-            ADD_FAILURE() << what.str() << ": " << got.size() << " lines, expected " << expected.size() + 1;
-            return 1;
-        }
-        int differences = 0;
-        for (size_t row = 0; row < expected.size(); ++row) {
-            const auto& cells = got[row + 1];
-            if (cells.size() != expected[row].size()) {
-                ADD_FAILURE() << what.str() << ": row " << row + 1 << " has " << cells.size() << " cells";
-                ++differences;
-                continue;
-            }
-            for (size_t col = 0; col < cells.size(); ++col)
-                if (cells[col] != expected[row][col] && ++differences <= 20)
-                    ADD_FAILURE() << what.str() << ": row " << row + 1 << " (" << expected[row][0] << "), column "
-                                  << col << " (" << got[0][col] << "): expected \"" << expected[row][col]
-                                  << "\", got \"" << cells[col] << "\"";
-        }
-        return differences;
+        const std::string what = describe(id, r) + " (C " + std::to_string(layout.cols) + ", S " +
+                                 std::to_string(layout.channelSize) + ", segments \"" + layout.segments + "\")";
+        return compareTables(what, cli(args), layoutref::statisticsTable(id, layout, draws, r));
     }
 
     // Every method of the layout whose ID passes `pick`, over the given windows.
@@ -195,8 +125,6 @@ protected:
         EXPECT_EQ(differences, 0);
     }
 
-    TempDir dir;
-    std::vector<layoutref::Draw> draws;
     Layout layout;
 };
 

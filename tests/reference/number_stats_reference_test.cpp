@@ -6,51 +6,15 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
-#include <sstream>
 
-#include "helpers/cli_runner.h"
-#include "helpers/temp_dir.h"
 #include "reference/number_stats_reference.h"
+#include "reference/reference_support.h"
 
 namespace belvane::testing {
 namespace {
 
+using reference::Key;
 using reference::TableRequest;
-using reference::TableRow;
-
-constexpr const char* kArchiveCsv = "draws-6x45-real.csv";
-
-std::vector<std::vector<std::string>> parseTsv(const std::string& text)
-{
-    std::vector<std::vector<std::string>> rows;
-    std::stringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty())
-            continue;
-        std::vector<std::string> cells;
-        std::size_t start = 0;
-        for (;;) {
-            const std::size_t tab = line.find('\t', start);
-            cells.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-            if (tab == std::string::npos)
-                break;
-            start = tab + 1;
-        }
-        rows.push_back(std::move(cells));
-    }
-    return rows;
-}
-
-std::string describe(const std::string& id, const TableRequest& r)
-{
-    std::ostringstream s;
-    s << id << " --len " << r.len << " --offset " << r.offset << (r.sorted ? " --sorted" : "")
-      << (r.fullSet ? " --prefetch" : "");
-    return s.str();
-}
 
 std::int64_t binomial(int n, int k)
 {
@@ -62,119 +26,16 @@ std::int64_t binomial(int n, int k)
     return b;
 }
 
-// The prefetch file: 12-byte records (four int16 keys, int32 count) and a 12-byte trailer.
-struct PrefetchFile {
-    std::vector<std::pair<std::array<int, 4>, std::int64_t>> records;
-    std::array<std::int64_t, 3> trailer{};
-};
-
-std::int64_t readLe(const std::string& bytes, std::size_t at, int size)
-{
-    std::uint32_t v = 0;
-    for (int i = size - 1; i >= 0; --i)
-        v = (v << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-    if (size == 2)
-        return static_cast<std::int16_t>(v);
-    return static_cast<std::int32_t>(v);
-}
-
-PrefetchFile readPrefetch(const std::filesystem::path& path)
-{
-    const std::string bytes = readBytes(path);
-    PrefetchFile f;
-    if (bytes.size() < 12 || bytes.size() % 12 != 0) {
-        ADD_FAILURE() << path << " has " << bytes.size() << " bytes";
-        return f;
-    }
-    const std::size_t n = bytes.size() / 12 - 1;
-    for (std::size_t i = 0; i < n; ++i) {
-        std::array<int, 4> key{};
-        for (std::size_t k = 0; k < 4; ++k)
-            key[k] = static_cast<int>(readLe(bytes, i * 12 + k * 2, 2));
-        f.records.emplace_back(key, readLe(bytes, i * 12 + 8, 4));
-    }
-    for (std::size_t k = 0; k < 3; ++k)
-        f.trailer[k] = readLe(bytes, n * 12 + k * 4, 4);
-    return f;
-}
-
 // One data folder with the real archive imported through the command line tool.
-class NumberStatsReference : public ::testing::Test {
+class NumberStatsReference : public ArchiveTest<> {
 protected:
-    void SetUp() override
-    {
-        const auto csv = sharedDataFile(kArchiveCsv);
-        if (csv.empty())
-            GTEST_SKIP() << "shared data file " << kArchiveCsv << " is absent";
-        const auto imported = cli({"draws", "import", csv.string()});
-        ASSERT_EQ(imported.exitCode, 0) << imported.err;
-        draws = reference::readDrawsCsv(csv);
-        ASSERT_EQ(draws.size(), 1177u);
-    }
-
-    CliResult cli(std::vector<std::string> args) const
-    {
-        args.insert(args.begin(), {"--data-dir", dir.path().string()});
-        return runCli(args);
-    }
-
-    // Runs one table through the tool and compares every cell with the reference.
-    // Returns the number of differing cells (each reported, up to a limit).
+    // Runs one table through the tool and compares every cell, and the captions, with the
+    // reference. Returns the number of differing cells (each reported, up to a limit).
     int compareTable(const std::string& id, const TableRequest& request)
     {
-        std::vector<std::string> args{
-            "stats",    id,   "--len", std::to_string(request.len), "--offset", std::to_string(request.offset),
-            "--format", "tsv"};
-        if (request.sorted)
-            args.push_back("--sorted");
-        if (request.fullSet)
-            args.push_back("--prefetch");
-        const auto result = cli(args);
-        const std::string what = describe(id, request);
-        if (result.exitCode != 0) {
-            ADD_FAILURE() << what << ": exit " << result.exitCode << ": " << result.err;
-            return 1;
-        }
-        const auto got = parseTsv(result.out);
-        const auto expected = reference::statisticsTable(reference::numberMethod(id), draws, request);
-        const auto& captions = reference::tableCaptions();
-
-        if (got.empty()) {
-            ADD_FAILURE() << what << ": no output";
-            return 1;
-        }
-        EXPECT_EQ(got.front(), std::vector<std::string>(captions.begin(), captions.end())) << what;
-        if (got.size() - 1 != expected.size()) {
-            ADD_FAILURE() << what << ": " << got.size() - 1 << " rows, expected " << expected.size();
-            return 1;
-        }
-        int differences = 0;
-        for (std::size_t row = 0; row < expected.size(); ++row) {
-            const auto& cells = got[row + 1];
-            if (cells.size() != captions.size()) {
-                ADD_FAILURE() << what << ": row " << row + 1 << " has " << cells.size() << " cells";
-                ++differences;
-                continue;
-            }
-            for (std::size_t col = 0; col < captions.size(); ++col) {
-                if (cells[col] == expected[row][col])
-                    continue;
-                if (++differences <= 25)
-                    ADD_FAILURE() << what << ": row " << row + 1 << " (value " << expected[row][0] << "), column "
-                                  << col << " \"" << captions[col] << "\": expected \"" << expected[row][col]
-                                  << "\", got \"" << cells[col] << "\"";
-            }
-        }
-        return differences;
+        return compareTables(describe(id, request), cli(statsArgs(id, request)),
+                             reference::statisticsTable(reference::numberMethod(id), draws, request), true);
     }
-
-    std::filesystem::path prefetchPath(const std::string& id) const
-    {
-        return dir / ("Prefetchs/Belvane_6x45_" + id + ".dfc");
-    }
-
-    TempDir dir;
-    std::vector<reference::Draw> draws;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -280,10 +141,10 @@ TEST_P(NumberStatsFullSet, EveryCellMatchesWithFullSetAndFileHoldsTheDistributio
     // value in V1, the other parts 0), then the smallest and largest count and a zero.
     const auto file = readPrefetch(prefetchPath(id));
     const auto& dist = reference::fullSetDistribution(reference::numberMethod(id));
-    std::vector<std::pair<std::array<int, 4>, std::int64_t>> want;
+    std::vector<std::pair<Key, std::int64_t>> want;
     std::int64_t lo = dist.begin()->second, hi = lo, sum = 0;
     for (const auto& [key, n] : dist) {
-        want.push_back({{key, 0, 0, 0}, n});
+        want.push_back({Key{static_cast<std::int16_t>(key), 0, 0, 0}, n});
         lo = std::min(lo, n);
         hi = std::max(hi, n);
         sum += n;

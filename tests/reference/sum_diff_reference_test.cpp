@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
 
-#include "helpers/cli_runner.h"
-#include "helpers/temp_dir.h"
+#include "reference/reference_support.h"
 #include "reference/sum_diff_reference.h"
 
 namespace belvane::testing {
@@ -15,31 +14,6 @@ namespace {
 
 using sumdiff::Key;
 using sumdiff::TableRequest;
-
-constexpr const char* kArchiveCsv = "draws-6x45-real.csv";
-
-std::vector<std::vector<std::string>> parseTsv(const std::string& text)
-{
-    std::vector<std::vector<std::string>> rows;
-    std::stringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty())
-            continue;
-        std::vector<std::string> cells;
-        size_t start = 0;
-        for (;;) {
-            const size_t tab = line.find('\t', start);
-            cells.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-            if (tab == std::string::npos)
-                break;
-            start = tab + 1;
-        }
-        rows.push_back(std::move(cells));
-    }
-    return rows;
-}
 
 // The reference on the worked examples of the two families.
 TEST(SumDiffReferenceSelf, WorkedExamples)
@@ -77,67 +51,13 @@ TEST(SumDiffReferenceSelf, WorkedExamples)
 }
 
 // One data folder with the real archive imported through the command line tool.
-class SumDiffReference : public ::testing::Test {
+class SumDiffReference : public ArchiveTest<> {
 protected:
-    void SetUp() override
-    {
-        const auto csv = sharedDataFile(kArchiveCsv);
-        if (csv.empty())
-            GTEST_SKIP() << "shared data file " << kArchiveCsv << " is absent";
-        const auto imported = cli({"draws", "import", csv.string()});
-        ASSERT_EQ(imported.exitCode, 0) << imported.err;
-        draws = sumdiff::readDrawsCsv(csv);
-        ASSERT_EQ(draws.size(), 1177u);
-    }
-
-    CliResult cli(std::vector<std::string> args) const
-    {
-        args.insert(args.begin(), {"--data-dir", dir.path().string()});
-        return runCli(args);
-    }
-
     // Runs one table through the tool and compares every cell; the number of differing cells.
     int compareTable(const std::string& id, const TableRequest& r)
     {
-        std::vector<std::string> args{
-            "stats", id, "--len", std::to_string(r.len), "--offset", std::to_string(r.offset), "--format", "tsv"};
-        if (r.sorted)
-            args.push_back("--sorted");
-        if (r.fullSet)
-            args.push_back("--prefetch");
-        std::ostringstream what;
-        what << id << " --len " << r.len << " --offset " << r.offset << (r.sorted ? " --sorted" : "")
-             << (r.fullSet ? " --prefetch" : "");
-        const auto result = cli(args);
-        if (result.exitCode != 0) {
-            ADD_FAILURE() << what.str() << ": exit " << result.exitCode << ": " << result.err;
-            return 1;
-        }
-        const auto got = parseTsv(result.out);
-        const auto expected = sumdiff::statisticsTable(id, draws, r);
-        if (got.size() != expected.size() + 1) {
-            ADD_FAILURE() << what.str() << ": " << got.size() << " lines, expected " << expected.size() + 1;
-            return 1;
-        }
-        int differences = 0;
-        for (size_t row = 0; row < expected.size(); ++row) {
-            const auto& cells = got[row + 1];
-            if (cells.size() != expected[row].size()) {
-                ADD_FAILURE() << what.str() << ": row " << row + 1 << " has " << cells.size() << " cells";
-                ++differences;
-                continue;
-            }
-            for (size_t col = 0; col < cells.size(); ++col)
-                if (cells[col] != expected[row][col] && ++differences <= 20)
-                    ADD_FAILURE() << what.str() << ": row " << row + 1 << " (" << expected[row][0] << "), column "
-                                  << col << " (" << got[0][col] << "): expected \"" << expected[row][col]
-                                  << "\", got \"" << cells[col] << "\"";
-        }
-        return differences;
+        return compareTables(describe(id, r), cli(statsArgs(id, r)), sumdiff::statisticsTable(id, draws, r));
     }
-
-    TempDir dir;
-    std::vector<sumdiff::Draw> draws;
 };
 
 class SumDiffTable : public SumDiffReference, public ::testing::WithParamInterface<std::string> {};
@@ -179,32 +99,18 @@ TEST_P(SumDiffFullSet, EveryCellMatchesAndTheFileHoldsTheDistribution)
     differences += compareTable(id, {.len = 50, .offset = 100, .sorted = true, .fullSet = true});
     EXPECT_EQ(differences, 0);
 
-    const std::string bytes = readBytes(dir / ("Prefetchs/Belvane_6x45_" + id + ".dfc"));
-    ASSERT_EQ(bytes.size() % 12, 0u);
-    auto readInt = [&](size_t at, int size) {
-        uint32_t v = 0;
-        for (int i = size - 1; i >= 0; --i)
-            v = v << 8 | static_cast<unsigned char>(bytes[at + static_cast<size_t>(i)]);
-        return size == 2 ? static_cast<int64_t>(static_cast<int16_t>(v))
-                         : static_cast<int64_t>(static_cast<int32_t>(v));
-    };
-    std::vector<std::pair<Key, int64_t>> file;
-    for (size_t at = 0; at + 12 < bytes.size(); at += 12)
-        file.emplace_back(Key{static_cast<int16_t>(readInt(at, 2)), static_cast<int16_t>(readInt(at + 2, 2)),
-                              static_cast<int16_t>(readInt(at + 4, 2)), static_cast<int16_t>(readInt(at + 6, 2))},
-                          readInt(at + 8, 4));
+    const PrefetchFile file = readPrefetch(prefetchPath(id));
     const auto& dist = sumdiff::fullSetDistribution(id);
     const std::vector<std::pair<Key, int64_t>> want(dist.begin(), dist.end());
-    EXPECT_EQ(file, want);
+    EXPECT_EQ(file.records, want);
     int64_t lo = want.front().second, hi = lo;
     for (const auto& [key, count] : want) {
         lo = std::min(lo, count);
         hi = std::max(hi, count);
     }
-    const size_t trailer = bytes.size() - 12;
-    EXPECT_EQ(readInt(trailer, 4), lo);
-    EXPECT_EQ(readInt(trailer + 4, 4), hi);
-    EXPECT_EQ(readInt(trailer + 8, 4), 0);
+    EXPECT_EQ(file.trailer[0], lo);
+    EXPECT_EQ(file.trailer[1], hi);
+    EXPECT_EQ(file.trailer[2], 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Reference, SumDiffFullSet, ::testing::ValuesIn(fullSetIds()),
