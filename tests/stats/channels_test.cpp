@@ -8,10 +8,12 @@ namespace belvane::stats {
 namespace {
 
 using model::TComb;
+using testing::allTexts;
+using testing::graphValue;
 using testing::makeDraw;
+using testing::occurred;
 using testing::StatsFixture;
-
-using Texts = std::vector<std::pair<std::string, int>>;
+using testing::Texts;
 
 StatsFixture withSize(int size, model::TDrawsArray draws = {})
 {
@@ -24,30 +26,6 @@ StatsFixture withSize(int size, model::TDrawsArray draws = {})
 StatsFixture oneDraw(TComb balls, int size = 5)
 {
     return withSize(size, {makeDraw(1, balls)});
-}
-
-Texts occurred(const StatsFixture& f, std::string_view id, bool sorted = false)
-{
-    auto stat = f.create(id);
-    Texts out;
-    for (const auto& v : f.values(id, sorted))
-        if (v.Count > 0)
-            out.emplace_back(stat->ValueToText(v), v.Count);
-    return out;
-}
-
-std::vector<std::string> allTexts(const StatsFixture& f, std::string_view id)
-{
-    auto stat = f.create(id);
-    std::vector<std::string> out;
-    for (const auto& v : f.values(id))
-        out.push_back(stat->ValueToText(v));
-    return out;
-}
-
-int graphValue(const StatsFixture& f, std::string_view id, const TComb& c)
-{
-    return dynamic_cast<TCustomGraphStat&>(*f.create(id)).CombValue(c, 0, false, 0);
 }
 
 std::vector<std::string> channelIds(const StatsFixture& f)

@@ -12,32 +12,18 @@ namespace belvane::stats {
 namespace {
 
 using model::TComb;
+using testing::allTexts;
 using testing::findV1;
+using testing::graphValue;
 using testing::makeDraw;
+using testing::occurred;
 using testing::StatsFixture;
+using testing::Texts;
 
 StatsFixture oneDraw(TComb balls)
 {
     return StatsFixture({makeDraw(1, balls)});
 }
-
-// The texts and counts of the values that occurred, in record order.
-std::vector<std::pair<std::string, int>> occurred(const StatsFixture& f, std::string_view id, bool sorted = false)
-{
-    auto stat = f.create(id);
-    std::vector<std::pair<std::string, int>> out;
-    for (const auto& v : f.values(id, sorted))
-        if (v.Count > 0)
-            out.emplace_back(stat->ValueToText(v), v.Count);
-    return out;
-}
-
-int graphValue(const StatsFixture& f, std::string_view id, const TComb& c)
-{
-    return dynamic_cast<TCustomGraphStat&>(*f.create(id)).CombValue(c, 0, false, 0);
-}
-
-using Texts = std::vector<std::pair<std::string, int>>;
 
 TEST(DifferenceMethods, SpacedDraw)
 {

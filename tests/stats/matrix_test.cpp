@@ -11,11 +11,13 @@ namespace belvane::stats {
 namespace {
 
 using model::TComb;
+using testing::allTexts;
 using testing::findV1;
+using testing::graphValue;
 using testing::makeDraw;
+using testing::occurred;
 using testing::StatsFixture;
-
-using Texts = std::vector<std::pair<std::string, int>>;
+using testing::Texts;
 
 // A registry with the grid set to `cols` columns over the given draws.
 StatsFixture withGrid(int cols, model::TDrawsArray draws = {})
@@ -31,35 +33,10 @@ StatsFixture oneDraw(TComb balls, int cols = 5)
     return withGrid(cols, {makeDraw(1, balls)});
 }
 
-// The texts and counts of the values that occurred, in record order.
-Texts occurred(const StatsFixture& f, std::string_view id, bool sorted = false)
-{
-    auto stat = f.create(id);
-    Texts out;
-    for (const auto& v : f.values(id, sorted))
-        if (v.Count > 0)
-            out.emplace_back(stat->ValueToText(v), v.Count);
-    return out;
-}
-
-std::vector<std::string> allTexts(const StatsFixture& f, std::string_view id)
-{
-    auto stat = f.create(id);
-    std::vector<std::string> out;
-    for (const auto& v : f.values(id))
-        out.push_back(stat->ValueToText(v));
-    return out;
-}
-
 // C(n, k), 0 when k > n.
 int64_t choose(int n, int k)
 {
     return k < 0 || k > n ? 0 : model::Binomial(n, k);
-}
-
-int graphValue(const StatsFixture& f, std::string_view id, const TComb& c)
-{
-    return dynamic_cast<TCustomGraphStat&>(*f.create(id)).CombValue(c, 0, false, 0);
 }
 
 // The IDs of the matrix entries, in registration order.

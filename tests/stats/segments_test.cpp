@@ -8,10 +8,12 @@ namespace belvane::stats {
 namespace {
 
 using model::TComb;
+using testing::allTexts;
+using testing::graphValue;
 using testing::makeDraw;
+using testing::occurred;
 using testing::StatsFixture;
-
-using Texts = std::vector<std::pair<std::string, int>>;
+using testing::Texts;
 
 StatsFixture withSegments(std::string_view text, model::TDrawsArray draws = {})
 {
@@ -19,25 +21,6 @@ StatsFixture withSegments(std::string_view text, model::TDrawsArray draws = {})
     f.list.Config().MatrixSegments = model::ParseMatrixSegments(text);
     f.list.BuildMethods();
     return f;
-}
-
-Texts occurred(const StatsFixture& f, std::string_view id, bool sorted = false)
-{
-    auto stat = f.create(id);
-    Texts out;
-    for (const auto& v : f.values(id, sorted))
-        if (v.Count > 0)
-            out.emplace_back(stat->ValueToText(v), v.Count);
-    return out;
-}
-
-std::vector<std::string> allTexts(const StatsFixture& f, std::string_view id)
-{
-    auto stat = f.create(id);
-    std::vector<std::string> out;
-    for (const auto& v : f.values(id))
-        out.push_back(stat->ValueToText(v));
-    return out;
 }
 
 std::vector<std::string> segmentIds(const StatsFixture& f)
