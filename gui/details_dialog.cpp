@@ -14,8 +14,7 @@
 
 namespace belvane::gui {
 
-DetailsDialog::DetailsDialog(QWidget* parent, const std::vector<app::DetailsRow>& rows, CardSource card,
-                             int columns)
+DetailsDialog::DetailsDialog(QWidget* parent, const std::vector<app::DetailsRow>& rows, CardSource card, int columns)
     : QDialog(parent), source_(std::move(card))
 {
     setObjectName(QStringLiteral("FormDetails"));

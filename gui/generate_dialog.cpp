@@ -43,8 +43,8 @@ GenerateDialog::GenerateDialog(QWidget* parent, const app::GenerateSettings& set
     row->addWidget(browse_);
     layout->addLayout(row);
 
-    saveDefault_ = new QCheckBox(
-        QStringLiteral("Сохранить эти параметры для генерации комбинаций \"по умолчанию\""), this);
+    saveDefault_ =
+        new QCheckBox(QStringLiteral("Сохранить эти параметры для генерации комбинаций \"по умолчанию\""), this);
     layout->addWidget(saveDefault_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -54,8 +54,8 @@ GenerateDialog::GenerateDialog(QWidget* parent, const app::GenerateSettings& set
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(mode_, &QComboBox::currentIndexChanged, this, [this] { updateControls(); });
     connect(browse_, &QToolButton::clicked, this, [this] {
-        const QString file = QFileDialog::getOpenFileName(this, QString(), parameter_->text(),
-                                                          FileFilter(combs::ListFileFilter));
+        const QString file =
+            QFileDialog::getOpenFileName(this, QString(), parameter_->text(), FileFilter(combs::ListFileFilter));
         if (!file.isEmpty())
             parameter_->setText(file);
     });

@@ -145,8 +145,9 @@ void MainWindow::buildActions()
     add("DrawsAdd", QStringLiteral("Добавить"), {}, [this] { drawsAdd(); });
     add("DrawsEdit", QStringLiteral("Изменить"), {}, [this] { drawsEdit(); });
     add("DrawsDel", QStringLiteral("Удалить"), {}, [this] { drawsDel(); });
-    add("DrawsSorted", QStringLiteral("Упорядочить MIN->MAX"), {}, [this, &ws] { run([&ws] { ws.ToggleSortedDraws(); }); },
-        true);
+    add(
+        "DrawsSorted", QStringLiteral("Упорядочить MIN->MAX"), {},
+        [this, &ws] { run([&ws] { ws.ToggleSortedDraws(); }); }, true);
     add("DrawsImport", QStringLiteral("Импорт из CSV-файла"), {}, [this] { drawsImport(); });
     add("DrawsExport", QStringLiteral("Экспорт в CSV-файл"), {}, [this] { drawsExport(); });
 
@@ -162,7 +163,8 @@ void MainWindow::buildActions()
     add("CombsDelSelected", QStringLiteral("Удалить выделенные"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
         [this] { combsDelSelected(); });
     add("CombsCopy", QStringLiteral("Копировать в буфер"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { combsCopy(); });
-    add("CombsPaste", QStringLiteral("Вставить из буфера"), QKeySequence(Qt::CTRL | Qt::Key_V), [this] { combsPaste(); });
+    add("CombsPaste", QStringLiteral("Вставить из буфера"), QKeySequence(Qt::CTRL | Qt::Key_V),
+        [this] { combsPaste(); });
     add("CombsSelectAll", QStringLiteral("Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A),
         [this] { lvCombs_->selectAll(); });
     add("CombsInfo", QStringLiteral("Сведения о комбинации"), {}, [this] { combsInfo(); });
@@ -174,9 +176,11 @@ void MainWindow::buildActions()
     auto* calc = add("DrawsStatCalc", QStringLiteral("Обновить"), QKeySequence(Qt::Key_F5),
                      [this, &ws] { run([&ws] { ws.CalculateStatistics(true); }); });
     calc->setToolTip(QStringLiteral("Пересчитать статистику по выбранным параметрам"));
-    add("DrawsStatePrefetchsEnabled", QStringLiteral("Использовать сравнение с полным набором комбинаций"), {},
+    add(
+        "DrawsStatePrefetchsEnabled", QStringLiteral("Использовать сравнение с полным набором комбинаций"), {},
         [this, &ws] { run([&ws] { ws.TogglePrefetchs(); }); }, true);
-    add("DrawsStatShowTotalLine", QStringLiteral("График идеального распределения"), {},
+    add(
+        "DrawsStatShowTotalLine", QStringLiteral("График идеального распределения"), {},
         [this, &ws] { run([&ws] { ws.ToggleTotalLine(); }); }, true);
     add("StatFilter_Include", QStringLiteral("Оставить выделенные"), QKeySequence(Qt::Key_F7),
         [this] { statFilter(false); });
@@ -187,11 +191,14 @@ void MainWindow::buildActions()
     for (const auto& [name, key, caption] :
          {std::tuple{"ViewColorDraws", "ColorDraws", "Каналы цветом в списке тиражей"},
           std::tuple{"ViewColorCombs", "ColorCombs", "Каналы цветом в списке комбинаций"}}) {
-        add(name, QString::fromUtf8(caption), {}, [this, setting = key] {
-            ws_->Settings().Set(setting, ws_->Settings().Flag(setting) ? 0 : 1);
-            refreshViews();
-            updateActions();
-        }, true);
+        add(
+            name, QString::fromUtf8(caption), {},
+            [this, setting = key] {
+                ws_->Settings().Set(setting, ws_->Settings().Flag(setting) ? 0 : 1);
+                refreshViews();
+                updateActions();
+            },
+            true);
     }
     auto* config = add("EditConfig", QStringLiteral("Параметры"), {}, [this] { editConfig(); });
     config->setToolTip(QStringLiteral("Редактирование параметров системы"));
@@ -226,9 +233,9 @@ void MainWindow::buildMenus()
 
     const std::pair<const char*, QStyle::StandardPixmap> icons[] = {
         {"DrawsAdd", QStyle::SP_FileDialogNewFolder}, {"DrawsImport", QStyle::SP_ArrowDown},
-        {"CombsGen", QStyle::SP_BrowserReload},      {"CombsOpen", QStyle::SP_DialogOpenButton},
-        {"CombsSave", QStyle::SP_DialogSaveButton},  {"CombsUndo", QStyle::SP_ArrowBack},
-        {"DrawsStatCalc", QStyle::SP_MediaPlay},     {"DrawsDel", QStyle::SP_TrashIcon},
+        {"CombsGen", QStyle::SP_BrowserReload},       {"CombsOpen", QStyle::SP_DialogOpenButton},
+        {"CombsSave", QStyle::SP_DialogSaveButton},   {"CombsUndo", QStyle::SP_ArrowBack},
+        {"DrawsStatCalc", QStyle::SP_MediaPlay},      {"DrawsDel", QStyle::SP_TrashIcon},
         {"ExitProgram", QStyle::SP_DialogCloseButton}};
     for (const auto& [name, pixmap] : icons)
         action(QString::fromLatin1(name))->setIcon(style()->standardIcon(pixmap));
@@ -239,8 +246,9 @@ void MainWindow::buildMenus()
     bar->setObjectName(QStringLiteral("tbMain"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    for (const char* name : std::initializer_list<const char*>{"DrawsAdd", "DrawsImport", nullptr, "CombsGen", "CombsOpen", "CombsSave", "CombsUndo",
-                             nullptr, "DrawsStatCalc", "StatFilter_Include", "StatFilter_Exclude"}) {
+    for (const char* name : std::initializer_list<const char*>{
+             "DrawsAdd", "DrawsImport", nullptr, "CombsGen", "CombsOpen", "CombsSave", "CombsUndo", nullptr,
+             "DrawsStatCalc", "StatFilter_Include", "StatFilter_Exclude"}) {
         if (name == nullptr)
             bar->addSeparator();
         else
@@ -397,8 +405,8 @@ void MainWindow::restoreWindowState()
     const QSize screenSize = screen ? screen->size() : QSize(1280, 1024);
     const int dpi = screen ? static_cast<int>(screen->logicalDotsPerInch()) : 96;
     resize(1280, 800);
-    if (const auto placement = app::LoadPlacement(file, app::MainWindowSection, dpi, screenSize.width(),
-                                                  screenSize.height())) {
+    if (const auto placement =
+            app::LoadPlacement(file, app::MainWindowSection, dpi, screenSize.width(), screenSize.height())) {
         const app::WindowRect& r = placement->NormPos;
         if (r.Right > r.Left && r.Bottom > r.Top)
             setGeometry(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
@@ -458,8 +466,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
     s.Set("DrawsStatLen", edDrawsStatLen_->value());
     const QHeaderView* header = lvDrawsStat_->horizontalHeader();
     try {
-        app::SaveListSort(ws_->Settings().file(), app::MainWindowSection, "lvDrawsStat",
-                          {header->sortIndicatorSection(), header->sortIndicatorOrder() == Qt::DescendingOrder ? 1 : 0});
+        app::SaveListSort(
+            ws_->Settings().file(), app::MainWindowSection, "lvDrawsStat",
+            {header->sortIndicatorSection(), header->sortIndicatorOrder() == Qt::DescendingOrder ? 1 : 0});
     } catch (const std::exception&) {
         // The sort is a convenience; the other settings are written below with their own message.
     }
@@ -520,7 +529,8 @@ void MainWindow::operationFinished()
 
 void MainWindow::setFrozen(bool frozen)
 {
-    for (WorkspaceModel* m : std::initializer_list<WorkspaceModel*>{drawsModel_, combsModel_, historyModel_, statModel_})
+    for (WorkspaceModel* m :
+         std::initializer_list<WorkspaceModel*>{drawsModel_, combsModel_, historyModel_, statModel_})
         m->setFrozen(frozen);
 }
 

@@ -78,9 +78,9 @@ void MainWindow::drawsInfo()
         return;
     const model::TDraw& draw = app::DrawAtRow(ws_->Draws(), rows.front());
     const model::TComb numbers = draw.Balls;
-    DetailsDialog dialog(this, ws_->DrawDetails(rows.front()),
-                         [this, numbers](int columns) { return ws_->Card(numbers, columns); },
-                         ws_->Registry().Config().MatrixCols);
+    DetailsDialog dialog(
+        this, ws_->DrawDetails(rows.front()), [this, numbers](int columns) { return ws_->Card(numbers, columns); },
+        ws_->Registry().Config().MatrixCols);
     dialog.exec();
 }
 
@@ -114,8 +114,8 @@ void MainWindow::drawsDel()
 
 void MainWindow::drawsImport()
 {
-    const QString file = QFileDialog::getOpenFileName(this, action("DrawsImport")->text(), QString(),
-                                                      FileFilter(app::DrawsCsvFilter));
+    const QString file =
+        QFileDialog::getOpenFileName(this, action("DrawsImport")->text(), QString(), FileFilter(app::DrawsCsvFilter));
     if (file.isEmpty())
         return;
     run([this, path = ss(file)] {
@@ -126,8 +126,8 @@ void MainWindow::drawsImport()
 
 void MainWindow::drawsExport()
 {
-    QString file = QFileDialog::getSaveFileName(this, action("DrawsExport")->text(), QString(),
-                                                FileFilter(app::DrawsCsvFilter));
+    QString file =
+        QFileDialog::getSaveFileName(this, action("DrawsExport")->text(), QString(), FileFilter(app::DrawsCsvFilter));
     if (file.isEmpty())
         return;
     if (!file.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
@@ -147,8 +147,8 @@ void MainWindow::combsGen()
 
 void MainWindow::combsOpen()
 {
-    const QString file = QFileDialog::getOpenFileName(this, action("CombsOpen")->text(), QString(),
-                                                      FileFilter(combs::ListFileFilter));
+    const QString file =
+        QFileDialog::getOpenFileName(this, action("CombsOpen")->text(), QString(), FileFilter(combs::ListFileFilter));
     if (file.isEmpty())
         return;
     run([this, path = ss(file)] {
@@ -160,8 +160,8 @@ void MainWindow::combsOpen()
 
 void MainWindow::combsSave()
 {
-    QString file = QFileDialog::getSaveFileName(this, action("CombsSave")->text(), QString(),
-                                                FileFilter(combs::ListFileFilter));
+    QString file =
+        QFileDialog::getSaveFileName(this, action("CombsSave")->text(), QString(), FileFilter(combs::ListFileFilter));
     if (file.isEmpty())
         return;
     if (!file.endsWith(QStringLiteral(".lcv"), Qt::CaseInsensitive))
@@ -198,9 +198,9 @@ void MainWindow::combsInfo()
     if (rows.empty())
         return;
     const model::TComb numbers = ws_->Combinations().List.combs()[rows.front()];
-    DetailsDialog dialog(this, ws_->CombinationDetails(numbers),
-                         [this, numbers](int columns) { return ws_->Card(numbers, columns); },
-                         ws_->Registry().Config().MatrixCols);
+    DetailsDialog dialog(
+        this, ws_->CombinationDetails(numbers), [this, numbers](int columns) { return ws_->Card(numbers, columns); },
+        ws_->Registry().Config().MatrixCols);
     dialog.exec();
 }
 

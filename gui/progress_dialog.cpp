@@ -10,7 +10,8 @@
 
 namespace belvane::gui {
 
-ProgressDialog::ProgressDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+ProgressDialog::ProgressDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("ProgressDialog"));
     setWindowTitle(qs(app::ProgressWindowText));

@@ -11,9 +11,7 @@
 
 namespace belvane::gui {
 
-QtHost::QtHost(QWidget* window) : QObject(window), window_(window)
-{
-}
+QtHost::QtHost(QWidget* window) : QObject(window), window_(window) {}
 
 void QtHost::onWindowThread(const std::function<void()>& f, bool wait)
 {

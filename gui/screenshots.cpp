@@ -76,8 +76,9 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
     }
     if (!ws.Draws().empty()) {
         const model::TComb numbers = ws.Draws().back().Balls;
-        DetailsDialog dialog(&window, ws.DrawDetails(0), [&ws, numbers](int c) { return ws.Card(numbers, c); },
-                             ws.Registry().Config().MatrixCols);
+        DetailsDialog dialog(
+            &window, ws.DrawDetails(0), [&ws, numbers](int c) { return ws.Card(numbers, c); },
+            ws.Registry().Config().MatrixCols);
         dialog.show();
         ok &= save(dialog, folder, "06-details-dialog");
 

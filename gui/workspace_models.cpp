@@ -90,7 +90,8 @@ QVariant DrawsModel::data(const QModelIndex& index, int role) const
         if (index.row() == ws_.DrawsOffset())
             return qcolor(views::OffsetRow);
         if (ws_.Settings().Flag("ColorDraws") && column >= app::ColBall1 && column <= app::ColBall6)
-            return numberColor(ws_, model::ViewBalls(draw, ws_.SortedDraws())[static_cast<size_t>(column - app::ColBall1)]);
+            return numberColor(ws_,
+                               model::ViewBalls(draw, ws_.SortedDraws())[static_cast<size_t>(column - app::ColBall1)]);
         return {};
     default:
         return {};
@@ -183,7 +184,9 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const
         }
     }
     if (role == Qt::DecorationRole && index.column() == 0)
-        return row.Icon == combs::HistoryIcon::Keep ? keep_ : row.Icon == combs::HistoryIcon::Remove ? remove_ : rollback_;
+        return row.Icon == combs::HistoryIcon::Keep     ? keep_
+               : row.Icon == combs::HistoryIcon::Remove ? remove_
+                                                        : rollback_;
     if (role == Qt::TextAlignmentRole && index.column() == 2)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::ToolTipRole && index.column() == 1)
@@ -225,7 +228,8 @@ QVariant StatTableModel::data(const QModelIndex& index, int role) const
             return index.row(); // values sort in the method's own order
         return row.Numbers[column] ? QVariant(*row.Numbers[column]) : QVariant(-1e300);
     case Qt::TextAlignmentRole:
-        return column == app::StatColValue ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+        return column == app::StatColValue ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                           : int(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return {};
     }

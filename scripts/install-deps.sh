@@ -12,7 +12,7 @@ packages=(
   # command-line front end
   libcli11-dev
   # desktop program
-  qt6-base-dev qt6-charts-dev libgl-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # headless runs of the desktop program (screenshots, GUI tests)

@@ -14,7 +14,8 @@ std::array<std::string, ProfitRowCount> ProfitRows(const stats::TConfigData& con
 {
     std::array<std::string, ProfitRowCount> rows;
     for (int k = 0; k < ProfitRowCount; ++k) {
-        const Money prize = static_cast<size_t>(k) < config.Profits.size() ? config.Profits[static_cast<size_t>(k)].Profit : 0;
+        const Money prize =
+            static_cast<size_t>(k) < config.Profits.size() ? config.Profits[static_cast<size_t>(k)].Profit : 0;
         rows[static_cast<size_t>(k)] = fmt::format("{}={}", k, FormatMoney(prize, 2));
     }
     return rows;
@@ -26,7 +27,8 @@ std::vector<stats::TProfit> ParseProfitRows(const std::vector<std::string>& rows
     for (const std::string& row : rows) {
         const size_t eq = row.find('=');
         const std::string_view key = std::string_view(row).substr(0, eq);
-        const std::string_view value = eq == std::string::npos ? std::string_view() : std::string_view(row).substr(eq + 1);
+        const std::string_view value =
+            eq == std::string::npos ? std::string_view() : std::string_view(row).substr(eq + 1);
         stats::TProfit p;
         const int matches = text::toIntDef(key, 0);
         p.Overlap = static_cast<uint8_t>(matches >= 0 && matches <= 255 ? matches : 0);

@@ -14,8 +14,8 @@ ProxySettings LoadProxySettings(const IniDocument& ini)
     p.Port = ini.readInteger(kProxy, "ProxyPort", 80);
     p.Username = ini.readString(kProxy, "ProxyUsername");
     p.Password = ini.readString(kProxy, "ProxyPassword");
-    p.Mode = ini.valueExists(kProxy, "ProxyMode") ? ini.readInteger(kProxy, "ProxyMode", 0)
-                                                  : (p.Server.empty() ? 0 : 2);
+    p.Mode =
+        ini.valueExists(kProxy, "ProxyMode") ? ini.readInteger(kProxy, "ProxyMode", 0) : (p.Server.empty() ? 0 : 2);
     p.Saved = true;
     return p;
 }

@@ -11,8 +11,8 @@
 namespace belvane::app {
 
 struct StartupOptions {
-    bool Restart = false;     // wait until no other copy of the program runs
-    bool LoadOnly = false;    // download the draws and terminate
+    bool Restart = false;      // wait until no other copy of the program runs
+    bool LoadOnly = false;     // download the draws and terminate
     bool FullRecreate = false; // rebuild every prefetch file and terminate
     bool FullRefresh = false;  // build the missing prefetch files and terminate
     bool NoLanguage = false;   // ignore the interface-language setting

@@ -193,8 +193,8 @@ ShowState ShowStateOf(int showCmd)
     return ShowState::Normal;
 }
 
-void SavePlacement(const WindowStateFile& file, std::string_view section, const WindowPlacement& p,
-                   int pixelsPerInch, int screenWidth, int screenHeight)
+void SavePlacement(const WindowStateFile& file, std::string_view section, const WindowPlacement& p, int pixelsPerInch,
+                   int screenWidth, int screenHeight)
 {
     IniDocument doc = IniDocument::load(file.path());
     doc.writeInteger(section, "Flags", p.Flags);
@@ -207,8 +207,8 @@ void SavePlacement(const WindowStateFile& file, std::string_view section, const 
     doc.save(file.path());
 }
 
-std::optional<WindowPlacement> LoadPlacement(const WindowStateFile& file, std::string_view section,
-                                             int pixelsPerInch, int screenWidth, int screenHeight)
+std::optional<WindowPlacement> LoadPlacement(const WindowStateFile& file, std::string_view section, int pixelsPerInch,
+                                             int screenWidth, int screenHeight)
 {
     const IniDocument doc = IniDocument::load(file.path());
     if (doc.readInteger(section, "PixelsPerInch", 0) != pixelsPerInch)
@@ -251,7 +251,8 @@ void SaveColumnWidths(const WindowStateFile& file, std::string_view section, std
 
 std::optional<ListSort> LoadListSort(const WindowStateFile& file, std::string_view section, std::string_view control)
 {
-    const auto parts = text::split(file.ReadString(section, fmt::format("{}.SortType", control), ""), ",", false);
+    const std::string stored = file.ReadString(section, fmt::format("{}.SortType", control), "");
+    const auto parts = text::split(stored, ",", false);
     if (parts.size() != 2)
         return std::nullopt;
     const auto column = text::parseInt(text::trim(parts[0]));

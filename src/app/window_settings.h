@@ -101,8 +101,8 @@ ShowState ShowStateOf(int showCmd); // 2, 6, 7 minimised; 3 maximised
 void SavePlacement(const WindowStateFile& file, std::string_view section, const WindowPlacement& placement,
                    int pixelsPerInch, int screenWidth, int screenHeight);
 // The saved placement, or nullopt when there is none or it was saved at another density.
-std::optional<WindowPlacement> LoadPlacement(const WindowStateFile& file, std::string_view section,
-                                             int pixelsPerInch, int screenWidth, int screenHeight);
+std::optional<WindowPlacement> LoadPlacement(const WindowStateFile& file, std::string_view section, int pixelsPerInch,
+                                             int screenWidth, int screenHeight);
 
 // Column widths of a list ("<control>.Column<n>") and its sort ("<control>.SortType": column, direction).
 std::vector<int> LoadColumnWidths(const WindowStateFile& file, std::string_view section, std::string_view control,

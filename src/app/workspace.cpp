@@ -66,8 +66,8 @@ void Workspace::FindHelpFile()
     // The help file of the interface language: in the data folder, its "help"
     // folder, or "help" beside the folder above it.
     const std::string name = "Kalvo_" + registry_.LanguageCode + ".chm";
-    for (const auto& candidate : {files_.folder() / name, files_.folder() / "help" / name,
-                                  files_.folder().parent_path() / "help" / name}) {
+    for (const auto& candidate :
+         {files_.folder() / name, files_.folder() / "help" / name, files_.folder().parent_path() / "help" / name}) {
         std::error_code ec;
         if (std::filesystem::exists(candidate, ec)) {
             registry_.HelpFile = candidate;

@@ -59,9 +59,9 @@ struct DetailsRow {
 };
 
 struct CardCell {
-    int Number = 0;     // 0: a cell past 45
+    int Number = 0;      // 0: a cell past 45
     bool Marked = false; // one of the six numbers
-    int Channel = 0;    // for its colour
+    int Channel = 0;     // for its colour
 };
 
 class Workspace {

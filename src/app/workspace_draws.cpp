@@ -103,8 +103,9 @@ bool Workspace::DeleteDrawRows(std::span<const int> rows)
     if (rows.empty())
         return false;
     const std::string question =
-        rows.size() == 1 ? std::string("Удалить выделенную запись?")
-                         : fmt::format("Удалить все выделенные записи (всего будет удалено {} записи(ей))?", rows.size());
+        rows.size() == 1
+            ? std::string("Удалить выделенную запись?")
+            : fmt::format("Удалить все выделенные записи (всего будет удалено {} записи(ей))?", rows.size());
     if (!host_.askYesNo(CaptionCaution, question, false))
         return false;
 

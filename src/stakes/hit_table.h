@@ -12,7 +12,7 @@
 namespace belvane::stakes {
 
 struct HitTableEntry {
-    int64_t Count = 0;    // C(6, k) * C(39, 6 - k)
+    int64_t Count = 0;     // C(6, k) * C(39, 6 - k)
     long double Share = 0; // Count / C(45, 6)
 };
 

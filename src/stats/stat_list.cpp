@@ -176,8 +176,10 @@ void TStatList::LoadFilterList(const std::filesystem::path& path, bool withOptio
         ShowMethodFlags = ini.readBool(kFilters, "ShowMethodFlags", ShowMethodFlags);
     }
     const std::string strings = "STRINGS_" + LanguageCode;
-    for (TStatMethod& m : items_)
-        m.UserCaption = std::string(text::trim(ini.readString(strings, m.ID())));
+    for (TStatMethod& m : items_) {
+        const std::string caption = ini.readString(strings, m.ID());
+        m.UserCaption = std::string(text::trim(caption));
+    }
 }
 
 void TStatList::SaveFilterList(const std::filesystem::path& path, bool withOptions, bool allCaptions) const

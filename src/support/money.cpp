@@ -49,7 +49,8 @@ std::optional<Money> ParseMoney(std::string_view text)
     int64_t value = units * MoneyScale + kept;
     if (fraction.size() > 4) {
         const std::string_view rest = fraction.substr(4);
-        const bool aboveHalf = rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
+        const bool aboveHalf =
+            rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
         const bool exactlyHalf = rest[0] == '5' && rest.find_first_not_of('0', 1) == std::string_view::npos;
         if (aboveHalf || (exactlyHalf && value % 2 != 0))
             ++value;

@@ -13,6 +13,12 @@ namespace belvane::text {
 
 bool isBlank(char c);
 std::string_view trim(std::string_view s);
+// The result would point into a string that is gone at the end of the statement.
+std::string_view trim(std::string&& s) = delete;
+inline std::string_view trim(const char* s)
+{
+    return trim(std::string_view(s));
+}
 
 char toUpperAscii(char c);
 std::string toUpperAscii(std::string_view s);
@@ -22,9 +28,20 @@ bool startsWithIgnoreCase(std::string_view s, std::string_view prefix);
 // Splits at any of the delimiter characters. With skipEmpty, runs of delimiters
 // separate two words and leading or trailing delimiters give no empty words.
 std::vector<std::string_view> split(std::string_view s, std::string_view delimiters, bool skipEmpty);
+// The pieces would point into a string that is gone at the end of the statement.
+std::vector<std::string_view> split(std::string&& s, std::string_view delimiters, bool skipEmpty) = delete;
+inline std::vector<std::string_view> split(const char* s, std::string_view delimiters, bool skipEmpty)
+{
+    return split(std::string_view(s), delimiters, skipEmpty);
+}
 
 // Splits a text into lines at CR LF, LF or a lone CR.
 std::vector<std::string_view> splitLines(std::string_view s);
+std::vector<std::string_view> splitLines(std::string&& s) = delete;
+inline std::vector<std::string_view> splitLines(const char* s)
+{
+    return splitLines(std::string_view(s));
+}
 
 // A decimal integer: optional sign, then digits, nothing else, within 32 bits.
 std::optional<int32_t> parseInt(std::string_view s);

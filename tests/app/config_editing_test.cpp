@@ -66,47 +66,5 @@ TEST(ConfigEditing, AffectedGroups)
               (1u << stats::GroupMatrix) | (1u << stats::GroupChannels) | (1u << stats::GroupSegments));
 }
 
-ino_t inodeOf(const std::filesystem::path& p)
-{
-    struct stat st {};
-    return ::stat(p.c_str(), &st) == 0 ? st.st_ino : 0;
-}
-
-TEST(ConfigEditing, ApplyingRebuildsOnlyTheAffectedGroupsFiles)
-{
-    testing::TempDir dir;
-    testing::RecordingHost host;
-    Workspace ws(host, DataFiles(dir.path()));
-    ws.Create();
-    ws.Initialise();
-    ws.Settings().Set("PrefetchsEnabled", 1);
-    ws.BuildPrefetchFiles(true, 0);
-    const auto nums = ws.files().prefetch("NUMS");
-    const ino_t before = inodeOf(nums);
-    ASSERT_NE(before, 0u);
-
-    stats::TConfigData edited = ws.Registry().Config();
-    edited.MatrixCols = 3;
-    edited.Cost = 20000;
-    EXPECT_EQ(ws.ApplyConfiguration(edited), 1u << stats::GroupMatrix);
-    EXPECT_EQ(inodeOf(nums), before); // the number methods do not depend on the grid
-    EXPECT_EQ(ws.Registry().Config().MatrixCols, 3);
-    const IniDocument ini = IniDocument::load(ws.files().config());
-    EXPECT_EQ(ini.readInteger("GLOBAL", "MatrixCols", 0), 3);
-    EXPECT_EQ(ini.readString("STAKES", "Cost"), "2");
-    // Every matrix file is there for the new grid (15 rows: ROW10..ROW15 are new).
-    int matrixFiles = 0;
-    for (int i = 0; i < ws.Registry().MethodCount(); ++i) {
-        if (ws.Registry().CanPrefetch(i) && ws.Registry().Item(i).StatClass->GetGroup() == stats::GroupMatrix) {
-            EXPECT_TRUE(std::filesystem::exists(ws.files().prefetch(ws.Registry().Item(i).ID())));
-            ++matrixFiles;
-        }
-    }
-    EXPECT_GT(matrixFiles, 0);
-    EXPECT_TRUE(std::filesystem::exists(ws.files().prefetch("ROW15")));
-    EXPECT_TRUE(host.errors().empty());
-    ws.Close();
-}
-
 } // namespace
 } // namespace belvane::app

@@ -80,7 +80,8 @@ TEST(DrawsCsv, DuplicatesWithinOneFileAppendOnce)
 TEST(DrawsCsv, ImportSummary)
 {
     EXPECT_EQ(ImportSummaryText({3, 0, 0}), "Добавлено тиражей: 3");
-    EXPECT_EQ(ImportSummaryText({0, 5, 2}), "Добавлено тиражей: 0\rУже были в архиве: 5\rПропущено строк (не тиражи): 2");
+    EXPECT_EQ(ImportSummaryText({0, 5, 2}),
+              "Добавлено тиражей: 0\rУже были в архиве: 5\rПропущено строк (не тиражи): 2");
 }
 
 TEST(DrawsCsv, ExportFormat)

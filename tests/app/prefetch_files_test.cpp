@@ -75,37 +75,6 @@ TEST(PrefetchFile, BrokenFileIsReportedAndTheTableGoesOn)
         host.errors()[0].starts_with("Ошибка открытия файла данных для полного набора вариантов!\r\rИмя файла: "));
 }
 
-TEST(PrefetchFiles, MissingOnesAndMaskedGroups)
-{
-    TempDir dir;
-    const DataFiles files(dir.path());
-    StatsFixture f;
-    RecordingHost host;
-    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, false, false, 0), 0); // switched off
-    EXPECT_FALSE(std::filesystem::exists(files.prefetchFolder()));
-
-    // Every method with a full-set form, per group.
-    std::array<int, stats::GroupCount> perGroup{};
-    int withFullSet = 0;
-    for (int i = 0; i < f.list.MethodCount(); ++i) {
-        if (f.list.CanPrefetch(i)) {
-            ++withFullSet;
-            ++perGroup[f.list.Item(i).StatClass->GetGroup()];
-        }
-    }
-    EXPECT_EQ(perGroup[stats::GroupNumbers], 14); // every number method but the extra number
-
-    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, true, false, 0), withFullSet);
-    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, false, true, 0), 0); // nothing missing
-    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, false, true, 1 << stats::GroupNumbers), 14);
-    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, false, true, 1 << stats::GroupShredding),
-              perGroup[stats::GroupShredding]);
-    EXPECT_EQ(host.status(), "");
-    EXPECT_FALSE(host.progressOpen());
-    ASSERT_FALSE(host.progressPositions.empty());
-    EXPECT_EQ(host.progressPositions.back(), f.list.MethodCount());
-}
-
 TEST(PrefetchFiles, CancelledRunWritesNothing)
 {
     TempDir dir;

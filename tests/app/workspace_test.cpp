@@ -256,7 +256,7 @@ TEST(Workspace, DetailsAndCard)
     EXPECT_EQ(card[1][0].Number, 8);
     EXPECT_EQ(card[6][2].Number, 45);
     EXPECT_TRUE(card[6][2].Marked);
-    EXPECT_EQ(card[6][3].Number, 0); // past 45
+    EXPECT_EQ(card[6][3].Number, 0);  // past 45
     EXPECT_EQ(card[1][5].Channel, 3); // 13 with channels of 5
 }
 
@@ -341,7 +341,8 @@ TEST(ProxySettings, ModeFollowsTheServerWhenAbsent)
 {
     EXPECT_EQ(LoadProxySettings(IniDocument::parse("")).Mode, 0);
     EXPECT_EQ(LoadProxySettings(IniDocument::parse("[PROXY]\nProxyServer=p.local\n")).Mode, 2);
-    const ProxySettings p = LoadProxySettings(IniDocument::parse("[PROXY]\nProxyServer=p\nProxyMode=1\nProxyPort=3128\n"));
+    const ProxySettings p =
+        LoadProxySettings(IniDocument::parse("[PROXY]\nProxyServer=p\nProxyMode=1\nProxyPort=3128\n"));
     EXPECT_EQ(p.Mode, 1);
     EXPECT_EQ(p.Port, 3128);
     EXPECT_EQ(LoadProxySettings(IniDocument::parse("")).Port, 80);

@@ -53,19 +53,5 @@ TEST_F(StatsCli, StatsTableAndItsErrors)
     EXPECT_TRUE(std::filesystem::exists(dir / "Prefetchs" / "Belvane_6x45_SMAL.dfc"));
 }
 
-TEST_F(StatsCli, PrefetchBuildsFiles)
-{
-    auto r = run({"prefetch"});
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    const size_t files = std::distance(std::filesystem::directory_iterator(dir / "Prefetchs"), {});
-    EXPECT_GE(files, 14u);
-    EXPECT_NE(r.out.find("Создано файлов: " + std::to_string(files)), std::string::npos);
-    r = run({"prefetch"});
-    EXPECT_NE(r.out.find("Создано файлов: 0"), std::string::npos);
-    r = run({"prefetch", "--groups", "0x1"}); // the number methods
-    EXPECT_NE(r.out.find("Создано файлов: 14"), std::string::npos);
-    EXPECT_EQ(run({"prefetch", "--groups", "zz"}).exitCode, 1);
-}
-
 } // namespace
 } // namespace belvane::testing

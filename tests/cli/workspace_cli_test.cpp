@@ -45,16 +45,6 @@ TEST_F(WorkspaceCli, SettingsSurviveARestart)
     EXPECT_EQ(run({"settings", "list", "--format", "tsv"}).exitCode, 0);
 }
 
-TEST_F(WorkspaceCli, BatchOptionsBuildPrefetchFilesWithoutADisplay)
-{
-    for (const char* spelling : {"fullrefresh", "--FULLREFRESH", "/fullrefresh", "\\fullrefresh", "-fullrecreate"}) {
-        const auto r = run({spelling});
-        ASSERT_EQ(r.exitCode, 0) << spelling << r.err;
-        EXPECT_TRUE(std::filesystem::exists(dir / "Prefetchs" / "Belvane_6x45_NUMS.dfc")) << spelling;
-        std::filesystem::remove_all(dir / "Prefetchs");
-    }
-}
-
 TEST_F(WorkspaceCli, OffsetAppliesToTheCommand)
 {
     ASSERT_EQ(run({"draws", "demo", "--count", "10"}).exitCode, 0);

@@ -145,8 +145,7 @@ private slots:
         const int count = static_cast<int>(w->workspace().Draws().size());
         QCOMPARE(w->statusPanelText(1), QStringLiteral("Следующий тираж: %1").arg(count - 1));
         QVERIFY(!w->statusPanelText(2).isEmpty());
-        QCOMPARE(w->drawsView()->model()->index(2, 0).data(Qt::BackgroundRole).value<QColor>(),
-                 QColor(255, 170, 170));
+        QCOMPARE(w->drawsView()->model()->index(2, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 170, 170));
         QCOMPARE(w->offsetBox()->maximum(), count - 1);
         w->offsetBox()->setValue(0);
         w->waitUntilIdle();
