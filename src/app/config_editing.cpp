@@ -21,15 +21,15 @@ std::array<std::string, ProfitRowCount> ProfitRows(const stats::TConfigData& con
     return rows;
 }
 
-std::vector<stats::TProfit> ParseProfitRows(const std::vector<std::string>& rows)
+std::vector<stats::Prize> ParseProfitRows(const std::vector<std::string>& rows)
 {
-    std::vector<stats::TProfit> profits;
+    std::vector<stats::Prize> profits;
     for (const std::string& row : rows) {
         const size_t eq = row.find('=');
         const std::string_view key = std::string_view(row).substr(0, eq);
         const std::string_view value =
             eq == std::string::npos ? std::string_view() : std::string_view(row).substr(eq + 1);
-        stats::TProfit p;
+        stats::Prize p;
         const int matches = text::toIntDef(key, 0);
         p.Overlap = static_cast<uint8_t>(matches >= 0 && matches <= 255 ? matches : 0);
         p.Profit = ParseMoney(value).value_or(0);

@@ -21,7 +21,7 @@ std::array<std::string, ProfitRowCount> ProfitRows(const stats::TConfigData& con
 
 // One row per text "matches=prize": matches 0 when not a number, prize x 10000
 // rounded (0 when not a number).
-std::vector<stats::TProfit> ParseProfitRows(const std::vector<std::string>& rows);
+std::vector<stats::Prize> ParseProfitRows(const std::vector<std::string>& rows);
 
 // A segment cell: empty is 1; anything but a number 1..9 is refused with the
 // message the dialog shows (and the cell becomes "1").

@@ -40,14 +40,14 @@ model::TDrawsArray MakeDemoDraws(int count, uint64_t seed)
         for (int b = 0; b < model::BallCount;) {
             const int n = drawNumber(engine);
             if (!model::InComb(balls, n))
-                balls[static_cast<size_t>(b++)] = static_cast<model::TNumber>(n);
+                balls[static_cast<size_t>(b++)] = static_cast<model::Ball>(n);
         }
         int extra;
         do
             extra = drawNumber(engine);
         while (model::InComb(balls, extra));
         draw.Balls = balls;
-        draw.Extra = static_cast<model::TNumber>(extra);
+        draw.Extra = static_cast<model::Ball>(extra);
         draw.setDate(model::AddDays(first, 7 * i));
         draws.push_back(draw);
     }

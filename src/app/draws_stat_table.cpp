@@ -10,8 +10,8 @@
 namespace belvane::app {
 namespace {
 
+using stats::StatTotals;
 using stats::TStatDraw;
-using stats::TStatTotals;
 
 std::string signedText(long long v)
 {
@@ -34,7 +34,7 @@ struct RowBuilder {
     void none(int column) { set(column, std::string(NoValue), std::nullopt); }
 };
 
-DrawsStatRow makeRow(stats::TCustomStat& stat, const TStatDraw& v, const TStatTotals& totals, int windowCount,
+DrawsStatRow makeRow(stats::TCustomStat& stat, const TStatDraw& v, const StatTotals& totals, int windowCount,
                      bool prefetchUsed, const DrawsStatRequest& request, int last)
 {
     using namespace std::string_literals;
@@ -124,7 +124,7 @@ struct Scale {
     }
 };
 
-std::optional<Scale> fullSetScale(const PrefetchData& prefetch, const TStatTotals& totals)
+std::optional<Scale> fullSetScale(const PrefetchData& prefetch, const StatTotals& totals)
 {
     if (prefetch.Records.empty() || prefetch.MaxCount <= 0)
         return std::nullopt;
@@ -161,7 +161,8 @@ DrawsStatChart makeChart(stats::TCustomStat& stat, stats::TStatDrawArray values,
 
 } // namespace
 
-long double StatWeight(const TStatDraw& v, const TStatTotals& totals, bool prefetchUsed, const stats::TWeights& w)
+long double StatWeight(const TStatDraw& v, const StatTotals& totals, bool prefetchUsed,
+                       const stats::WeightCoefficients& w)
 {
     const long double d = prefetchUsed ? static_cast<long double>(v.Count) - v.Expected : 0;
     long double c = v.Count;

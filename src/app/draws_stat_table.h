@@ -81,14 +81,14 @@ struct DrawsStatRequest {
     int Length = 1000; // draws in the window
     bool Sorted = false;
     const PrefetchData* Prefetch = nullptr; // the method's full-set distribution, when in use
-    stats::TWeights Weights;
+    stats::WeightCoefficients Weights;
     bool ShowTotalLine = true;
 };
 
 struct DrawsStatTable {
     std::vector<DrawsStatRow> Rows; // in the order the method recorded the values
-    stats::TDrawsWindow Window;
-    stats::TStatTotals Totals;
+    stats::DrawRange Window;
+    stats::StatTotals Totals;
     bool PrefetchUsed = false;
     DrawsStatChart Chart;
 };
@@ -98,8 +98,8 @@ struct DrawsStatTable {
 DrawsStatTable CalculateDrawsStat(const stats::TStatList& list, const DrawsStatRequest& request);
 
 // The weight of one row ("Вес").
-long double StatWeight(const stats::TStatDraw& value, const stats::TStatTotals& totals, bool prefetchUsed,
-                       const stats::TWeights& weights);
+long double StatWeight(const stats::TStatDraw& value, const stats::StatTotals& totals, bool prefetchUsed,
+                       const stats::WeightCoefficients& weights);
 
 // The key that decides whether a non-forced calculation has anything to do.
 struct DrawsStatKey {

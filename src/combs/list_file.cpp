@@ -22,7 +22,7 @@ std::optional<TComb> parseLine(std::string_view line)
         if (field == model::BallCount)
             return std::nullopt; // a seventh field
         const int n = text::toIntDef(line.substr(start, i - start), 0);
-        c[field++] = static_cast<model::TNumber>(n >= 0 && n <= 255 ? n : 0);
+        c[field++] = static_cast<model::Ball>(n >= 0 && n <= 255 ? n : 0);
         start = i + 1;
     }
     if (field != model::BallCount)
@@ -35,7 +35,7 @@ std::optional<TComb> parseLine(std::string_view line)
 bool IsValidCombination(const TComb& c)
 {
     uint64_t seen = 0;
-    for (model::TNumber n : c) {
+    for (model::Ball n : c) {
         if (!model::isValidNumber(n) || (seen >> n & 1))
             return false;
         seen |= uint64_t{1} << n;

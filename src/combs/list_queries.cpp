@@ -17,7 +17,7 @@ std::vector<const model::TDraw*> FindInDraws(const model::TDrawsArray& draws, co
     std::vector<const model::TDraw*> found;
     for (auto it = draws.rbegin(); it != draws.rend() && found.size() < MaxFoundDraws; ++it) {
         bool all = true;
-        for (model::TNumber n : comb)
+        for (model::Ball n : comb)
             all = all && model::InDraw(*it, n);
         if (all)
             found.push_back(&*it);

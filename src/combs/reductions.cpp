@@ -12,7 +12,7 @@ namespace {
 uint64_t numberBits(const TComb& c)
 {
     uint64_t bits = 0;
-    for (model::TNumber n : c)
+    for (model::Ball n : c)
         bits |= n < 64 ? uint64_t{1} << n : 0;
     return bits;
 }

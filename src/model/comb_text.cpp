@@ -51,7 +51,7 @@ TComb ParseComb(std::string_view text)
     for (size_t i = 0; i < comb.size(); ++i) {
         // A value a number byte cannot hold reads as 0, like any other non-number.
         const int n = TextToNumber(text::trim(words[i]));
-        comb[i] = static_cast<TNumber>(n >= 0 && n <= 255 ? n : 0);
+        comb[i] = static_cast<Ball>(n >= 0 && n <= 255 ? n : 0);
     }
     return comb;
 }

@@ -107,9 +107,9 @@ std::optional<DrawNumbers> ParseDrawText(std::string_view text)
         if (i < BallCount) {
             if (InComb(numbers.Balls, n))
                 return std::nullopt;
-            numbers.Balls[i] = static_cast<TNumber>(n);
+            numbers.Balls[i] = static_cast<Ball>(n);
         } else {
-            numbers.Extra = static_cast<TNumber>(n);
+            numbers.Extra = static_cast<Ball>(n);
         }
     }
     return numbers;

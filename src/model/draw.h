@@ -17,7 +17,7 @@ inline constexpr size_t DrawDateCapacity = 10;
 struct TDraw {
     int32_t Number = 0;                            // the operator's running draw number, 1 and up
     TComb Balls{};                                 // six main numbers in drawn order
-    TNumber Extra = 0;                             // the extra number
+    Ball Extra = 0;                                // the extra number
     uint8_t DateLen = 0;                           // length of DateText in use; 0 = date unknown
     std::array<char, DrawDateCapacity> DateText{}; // "dd/mm/yyyy"
 
@@ -53,7 +53,7 @@ std::string DrawToText(const TDraw& draw);
 // The numbers of a typed-in draw: six main numbers and the extra number.
 struct DrawNumbers {
     TComb Balls{};
-    TNumber Extra = 0;
+    Ball Extra = 0;
 };
 
 // Seven words separated by "," or ";": six distinct main numbers 1..45, then

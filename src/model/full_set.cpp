@@ -12,7 +12,7 @@ TComb CombinationAtRank(int64_t rank)
             // Combinations that start with n at this position.
             const int64_t block = Binomial(MaxNumber - n, left);
             if (rank < block || n == MaxNumber - left) {
-                c[static_cast<size_t>(pos)] = static_cast<TNumber>(n);
+                c[static_cast<size_t>(pos)] = static_cast<Ball>(n);
                 next = n + 1;
                 break;
             }

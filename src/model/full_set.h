@@ -19,7 +19,7 @@ inline bool NextCombination(TComb& c)
         --i;
     if (i < 0)
         return false;
-    TNumber v = ++c[static_cast<size_t>(i)];
+    Ball v = ++c[static_cast<size_t>(i)];
     for (int j = i + 1; j < BallCount; ++j)
         c[static_cast<size_t>(j)] = ++v;
     return true;

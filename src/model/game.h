@@ -25,11 +25,11 @@ inline constexpr int SumStep = (MaxSum - MinSum) / 10;       // 23
 inline constexpr int64_t FullSetSize = Binomial(MaxNumber, BallCount);
 
 // A number is one byte 1..45; 0 means "no number".
-using TNumber = uint8_t;
+using Ball = uint8_t;
 
 // Six numbers in the order given. Only methods that depend on the order of the
 // numbers care about it; range and duplicates are checked where it matters.
-using TComb = std::array<TNumber, BallCount>;
+using TComb = std::array<Ball, BallCount>;
 static_assert(sizeof(TComb) == 6, "a combination is six bytes without padding");
 
 using TByteArray = std::vector<uint8_t>;

@@ -4,16 +4,16 @@
 
 namespace belvane::model {
 
-TSegments ParseMatrixSegments(std::string_view text)
+SegmentMap ParseMatrixSegments(std::string_view text)
 {
-    TSegments segments = DefaultSegments;
+    SegmentMap segments = DefaultSegments;
     for (size_t i = 0; i < segments.size() && i < text.size(); ++i)
         if (text[i] >= '0' && text[i] <= '9')
             segments[i] = static_cast<uint8_t>(text[i] - '0');
     return segments;
 }
 
-std::string MatrixSegmentsText(const TSegments& segments)
+std::string MatrixSegmentsText(const SegmentMap& segments)
 {
     std::string text;
     for (uint8_t s : segments)
@@ -23,19 +23,18 @@ std::string MatrixSegmentsText(const TSegments& segments)
 
 bool TouchesChannel(const TComb& balls, int k, int channelSize)
 {
-    return std::any_of(balls.begin(), balls.end(), [&](TNumber n) { return ChannelOf(n, channelSize) == k; });
+    return std::any_of(balls.begin(), balls.end(), [&](Ball n) { return ChannelOf(n, channelSize) == k; });
 }
 
-bool TouchesSegment(const TComb& balls, int s, const TSegments& segments)
+bool TouchesSegment(const TComb& balls, int s, const SegmentMap& segments)
 {
-    return std::any_of(balls.begin(), balls.end(), [&](TNumber n) { return SegmentOf(n, segments) == s; });
+    return std::any_of(balls.begin(), balls.end(), [&](Ball n) { return SegmentOf(n, segments) == s; });
 }
 
 TComb CyclicShift(const TComb& comb, int d)
 {
     TComb out{};
-    std::transform(comb.begin(), comb.end(), out.begin(),
-                   [d](TNumber n) { return static_cast<TNumber>(CyclicShift(n, d)); });
+    std::transform(comb.begin(), comb.end(), out.begin(), [d](Ball n) { return static_cast<Ball>(CyclicShift(n, d)); });
     return out;
 }
 

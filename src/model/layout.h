@@ -38,27 +38,27 @@ constexpr int ChannelOf(int n, int channelSize)
 }
 
 // Segment index of each number 1..45 (element n-1 for number n).
-using TSegments = std::array<uint8_t, MaxNumber>;
+using SegmentMap = std::array<uint8_t, MaxNumber>;
 
-inline constexpr TSegments DefaultSegments = [] {
-    TSegments s{};
+inline constexpr SegmentMap DefaultSegments = [] {
+    SegmentMap s{};
     s.fill(1);
     return s;
 }();
 
 // The MatrixSegments text: character i is the segment of number i as one
 // digit; a missing character or one that is not a digit gives 1.
-TSegments ParseMatrixSegments(std::string_view text);
-std::string MatrixSegmentsText(const TSegments& segments);
+SegmentMap ParseMatrixSegments(std::string_view text);
+std::string MatrixSegmentsText(const SegmentMap& segments);
 
-inline int SegmentOf(int n, const TSegments& segments)
+inline int SegmentOf(int n, const SegmentMap& segments)
 {
     return isValidNumber(n) ? segments[static_cast<size_t>(n - 1)] : 0;
 }
 
 // Whether any of the six numbers lies in channel k / has segment s.
 bool TouchesChannel(const TComb& balls, int k, int channelSize);
-bool TouchesSegment(const TComb& balls, int s, const TSegments& segments);
+bool TouchesSegment(const TComb& balls, int s, const SegmentMap& segments);
 
 // n moved by d (-44..44) around the circle 1..45.
 constexpr int CyclicShift(int n, int d)

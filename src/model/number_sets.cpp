@@ -5,7 +5,7 @@
 
 namespace belvane::model {
 
-void NumberSet::add(TNumber n)
+void NumberSet::add(Ball n)
 {
     if (Count < static_cast<int32_t>(Numbers.size()))
         Numbers[static_cast<size_t>(Count++)] = n;
@@ -37,7 +37,7 @@ bool AddUniqueByte(TByteArray& bytes, int n)
 int CommonCount(const TComb& a, const TComb& b)
 {
     int count = 0;
-    for (TNumber n : a)
+    for (Ball n : a)
         count += static_cast<int>(std::count(b.begin(), b.end(), n));
     return count;
 }
@@ -45,7 +45,7 @@ int CommonCount(const TComb& a, const TComb& b)
 NumberSet Intersect(const TComb& balls, std::span<const uint8_t> set)
 {
     NumberSet result;
-    for (TNumber n : balls)
+    for (Ball n : balls)
         if (InBytes(set, n))
             result.add(n);
     SortNumberSet(result);
@@ -57,7 +57,7 @@ bool SameNumbers(const NumberSet& a, const NumberSet& b)
     if (a.Count != b.Count)
         return false;
     const auto bv = b.view();
-    return std::all_of(a.view().begin(), a.view().end(), [&](TNumber n) { return InBytes(bv, n); });
+    return std::all_of(a.view().begin(), a.view().end(), [&](Ball n) { return InBytes(bv, n); });
 }
 
 TByteArray DistinctNumbers(std::span<const TComb> combs, size_t n)
@@ -65,7 +65,7 @@ TByteArray DistinctNumbers(std::span<const TComb> combs, size_t n)
     TByteArray found;
     std::array<bool, 256> seen{};
     for (size_t i = 0; i < n && i < combs.size() && found.size() < MaxNumber; ++i) {
-        for (TNumber x : combs[i]) {
+        for (Ball x : combs[i]) {
             if (!seen[x]) {
                 seen[x] = true;
                 found.push_back(x);

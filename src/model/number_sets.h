@@ -12,10 +12,10 @@ namespace belvane::model {
 // The result of intersecting a draw with a set of numbers: at most eight numbers.
 struct NumberSet {
     int32_t Count = 0;
-    std::array<TNumber, 8> Numbers{};
+    std::array<Ball, 8> Numbers{};
 
-    std::span<const TNumber> view() const { return {Numbers.data(), static_cast<size_t>(Count)}; }
-    void add(TNumber n);
+    std::span<const Ball> view() const { return {Numbers.data(), static_cast<size_t>(Count)}; }
+    void add(Ball n);
 };
 
 bool InComb(const TComb& comb, int n);

@@ -9,14 +9,14 @@
 namespace belvane::stats {
 namespace {
 
-using TChannelEach = TGroupEachStat<TCustomChannelsStat, &TCustomChannelsStat::ChannelGroups>;
-using TChannelCounts = TGroupCountsStat<TCustomChannelsStat, &TCustomChannelsStat::ChannelGroups>;
+using ChannelEach = GroupEachStat<TCustomChannelsStat, &TCustomChannelsStat::ChannelGroups>;
+using ChannelCounts = GroupCountsStat<TCustomChannelsStat, &TCustomChannelsStat::ChannelGroups>;
 
 // ---- CHAN: the channel of each number ----------------------------------------
 
-class TstChannels final : public TChannelEach {
+class TstChannels final : public ChannelEach {
 public:
-    using TChannelEach::TChannelEach;
+    using ChannelEach::ChannelEach;
 
     std::string ValueToText(const TStatDraw& value) const override { return ChannelText(value.V1, ChannelSize()); }
     // The text up to the first blank: 02 [6-10] gives 2.
@@ -28,9 +28,9 @@ public:
 
 // ---- CHNV: how many numbers each channel holds -------------------------------
 
-class TstChanValues final : public TChannelCounts {
+class TstChanValues final : public ChannelCounts {
 public:
-    using TChannelCounts::TChannelCounts;
+    using ChannelCounts::ChannelCounts;
 
     // 02 [6-10] x 1
     std::string ValueToText(const TStatDraw& value) const override
@@ -39,24 +39,24 @@ public:
     }
 };
 
-using TstChanCount = TGroupOccupiedStat<TCustomChannelsGraphStat, &TCustomChannelsGraphStat::ChannelGroups>;
-using TstChnValCnt = TGroupMembersStat<TCustomChannelsGraphStat, &TCustomChannelsGraphStat::ChannelGroups>;
+using TstChanCount = GroupOccupiedStat<TCustomChannelsGraphStat, &TCustomChannelsGraphStat::ChannelGroups>;
+using TstChnValCnt = GroupMembersStat<TCustomChannelsGraphStat, &TCustomChannelsGraphStat::ChannelGroups>;
 
-template <TTupleRule Rule, int K>
-using TstCombChn = TGroupTupleStat<TCustomChannelsStat, &TCustomChannelsStat::ChannelTable, Rule, K>;
+template <TupleRule Rule, int K>
+using TstCombChn = GroupTupleStat<TCustomChannelsStat, &TCustomChannelsStat::ChannelTable, Rule, K>;
 
-constexpr TTupleRule Mix = TTupleRule::Mix;
-constexpr TTupleRule Seq = TTupleRule::Seq;
+constexpr TupleRule Mix = TupleRule::Mix;
+constexpr TupleRule Seq = TupleRule::Seq;
 
 // CHN%d: channel(1)..channel(45); none without a channel size.
-TParamRange channelRange(const TConfigData& config)
+ParamRange channelRange(const TConfigData& config)
 {
-    return config.ChannelSize <= 0 ? TParamRange{1, 0}
-                                   : TParamRange{1, model::ChannelOf(model::MaxNumber, ChannelSizeOf(config))};
+    return config.ChannelSize <= 0 ? ParamRange{1, 0}
+                                   : ParamRange{1, model::ChannelOf(model::MaxNumber, ChannelSizeOf(config))};
 }
 
 template <class T>
-constexpr TStatClass tupleClass(std::string_view id, std::string_view caption)
+constexpr MethodClass tupleClass(std::string_view id, std::string_view caption)
 {
     return MakeStatClass<T>(
         {.id = id, .caption = caption, .group = GroupChannels, .flags = FlagS, .valueFromText = false});
@@ -76,52 +76,53 @@ std::string ChannelText(int channel, int size)
     return DelphiFormat("%.2d [%s-%s]", {int64_t{channel}, std::to_string(first), std::to_string(last)});
 }
 
-TChannelLayout::TChannelLayout(const TConfigData& config)
+ChannelLayout::ChannelLayout(const TConfigData& config)
 {
     const int size = ChannelSizeOf(config);
     Size = static_cast<uint8_t>(size);
-    Groups = TGrouping::Make([size](int n) { return model::ChannelOf(n, size); });
+    Groups = Grouping::Make([size](int n) { return model::ChannelOf(n, size); });
     Groups.CountsUpTo = std::min(size, model::BallCount);
     Groups.OccupiedUpTo = std::min(size, model::BallCount); // bounded by the size, not by the channels
     Groups.MembersUpTo = size;
 }
 
-TCustomChannelsStat::TCustomChannelsStat(const TStatClass& statClass, const TStatList& list, int param)
+TCustomChannelsStat::TCustomChannelsStat(const MethodClass& statClass, const TStatList& list, int param)
     : TCustomNumbersStat(statClass, list, param), layout_(list.Config())
 {
 }
 
-TCustomChannelsGraphStat::TCustomChannelsGraphStat(const TStatClass& statClass, const TStatList& list, int param)
+TCustomChannelsGraphStat::TCustomChannelsGraphStat(const MethodClass& statClass, const TStatList& list, int param)
     : TCustomGraphStat(statClass, list, param), layout_(list.Config())
 {
 }
 
-constinit const TStatClass TstChannelsClass =
+constinit const MethodClass TstChannelsClass =
     MakeStatClass<TstChannels>({.id = "CHAN", .caption = "Каналы", .group = GroupChannels, .flags = FlagN});
-constinit const TStatClass TstChanValuesClass = MakeStatClass<TstChanValues>({.id = "CHNV",
-                                                                              .caption = "Количество чисел в канале",
-                                                                              .group = GroupChannels,
-                                                                              .flags = FlagN,
-                                                                              .valueFromText = false});
-constinit const TStatClass TstChanCountClass = MakeStatClass<TstChanCount>(
+constinit const MethodClass TstChanValuesClass = MakeStatClass<TstChanValues>({.id = "CHNV",
+                                                                               .caption = "Количество чисел в канале",
+                                                                               .group = GroupChannels,
+                                                                               .flags = FlagN,
+                                                                               .valueFromText = false});
+constinit const MethodClass TstChanCountClass = MakeStatClass<TstChanCount>(
     {.id = "CHNC", .caption = "Количество каналов в тираже", .group = GroupChannels, .flags = FlagN});
-constinit const TStatClass TstCombChnMix2Class =
+constinit const MethodClass TstCombChnMix2Class =
     tupleClass<TstCombChn<Mix, 2>>("KCM2", "Сочетания из 2 каналов по всем числам тиража");
-constinit const TStatClass TstCombChnMix3Class =
+constinit const MethodClass TstCombChnMix3Class =
     tupleClass<TstCombChn<Mix, 3>>("KCM3", "Сочетания из 3 каналов по всем числам тиража");
-constinit const TStatClass TstCombChnMix4Class =
+constinit const MethodClass TstCombChnMix4Class =
     tupleClass<TstCombChn<Mix, 4>>("KCM4", "Сочетания из 4 каналов по всем числам тиража");
-constinit const TStatClass TstCombChnSeq2Class =
+constinit const MethodClass TstCombChnSeq2Class =
     tupleClass<TstCombChn<Seq, 2>>("KCS2", "Сочетания из 2 каналов по соседним числам");
-constinit const TStatClass TstCombChnSeq3Class =
+constinit const MethodClass TstCombChnSeq3Class =
     tupleClass<TstCombChn<Seq, 3>>("KCS3", "Сочетания из 3 каналов по соседним числам");
-constinit const TStatClass TstCombChnSeq4Class =
+constinit const MethodClass TstCombChnSeq4Class =
     tupleClass<TstCombChn<Seq, 4>>("KCS4", "Сочетания из 4 каналов по соседним числам");
-constinit const TStatClass TstChnValCntClass = MakeStatClass<TstChnValCnt>({.id = "CHN%d",
-                                                                            .caption = "Количество чисел в %0:d канале",
-                                                                            .helpId = "CHNx",
-                                                                            .group = GroupChannels,
-                                                                            .flags = FlagN,
-                                                                            .paramRange = channelRange});
+constinit const MethodClass TstChnValCntClass =
+    MakeStatClass<TstChnValCnt>({.id = "CHN%d",
+                                 .caption = "Количество чисел в %0:d канале",
+                                 .helpId = "CHNx",
+                                 .group = GroupChannels,
+                                 .flags = FlagN,
+                                 .paramRange = channelRange});
 
 } // namespace belvane::stats

@@ -14,16 +14,16 @@
 
 namespace belvane::stats {
 
-extern const TStatClass TstChannelsClass;    // CHAN
-extern const TStatClass TstChanValuesClass;  // CHNV
-extern const TStatClass TstChanCountClass;   // CHNC
-extern const TStatClass TstCombChnMix2Class; // KCM2
-extern const TStatClass TstCombChnMix3Class; // KCM3
-extern const TStatClass TstCombChnMix4Class; // KCM4
-extern const TStatClass TstCombChnSeq2Class; // KCS2
-extern const TStatClass TstCombChnSeq3Class; // KCS3
-extern const TStatClass TstCombChnSeq4Class; // KCS4
-extern const TStatClass TstChnValCntClass;   // CHN%d
+extern const MethodClass TstChannelsClass;    // CHAN
+extern const MethodClass TstChanValuesClass;  // CHNV
+extern const MethodClass TstChanCountClass;   // CHNC
+extern const MethodClass TstCombChnMix2Class; // KCM2
+extern const MethodClass TstCombChnMix3Class; // KCM3
+extern const MethodClass TstCombChnMix4Class; // KCM4
+extern const MethodClass TstCombChnSeq2Class; // KCS2
+extern const MethodClass TstCombChnSeq3Class; // KCS3
+extern const MethodClass TstCombChnSeq4Class; // KCS4
+extern const MethodClass TstChnValCntClass;   // CHN%d
 
 // The channel size the methods use: ChannelSize brought into 3..45, as the
 // configuration file is read.
@@ -34,36 +34,36 @@ int ChannelSizeOf(const TConfigData& config);
 std::string ChannelText(int channel, int size);
 
 // The channels a channel method keeps from its creation on.
-struct TChannelLayout {
+struct ChannelLayout {
     uint8_t Size = 0; // S
-    TGrouping Groups; // channel(n) = ceil(n / S)
+    Grouping Groups;  // channel(n) = ceil(n / S)
 
-    explicit TChannelLayout(const TConfigData& config);
+    explicit ChannelLayout(const TConfigData& config);
 };
 
 class TCustomChannelsStat : public TCustomNumbersStat {
 public:
-    TCustomChannelsStat(const TStatClass& statClass, const TStatList& list, int param);
+    TCustomChannelsStat(const MethodClass& statClass, const TStatList& list, int param);
 
     int ChannelSize() const { return layout_.Size; }
-    const TGrouping& ChannelGroups() const { return layout_.Groups; }
-    const TGroupTable& ChannelTable() const { return layout_.Groups.Of; }
+    const Grouping& ChannelGroups() const { return layout_.Groups; }
+    const GroupTable& ChannelTable() const { return layout_.Groups.Of; }
 
 private:
-    TChannelLayout layout_;
+    ChannelLayout layout_;
 };
 
 // The same, for the members with a graph.
 class TCustomChannelsGraphStat : public TCustomGraphStat {
 public:
-    TCustomChannelsGraphStat(const TStatClass& statClass, const TStatList& list, int param);
+    TCustomChannelsGraphStat(const MethodClass& statClass, const TStatList& list, int param);
 
     int ChannelSize() const { return layout_.Size; }
-    const TGrouping& ChannelGroups() const { return layout_.Groups; }
-    const TGroupTable& ChannelTable() const { return layout_.Groups.Of; }
+    const Grouping& ChannelGroups() const { return layout_.Groups; }
+    const GroupTable& ChannelTable() const { return layout_.Groups.Of; }
 
 private:
-    TChannelLayout layout_;
+    ChannelLayout layout_;
 };
 
 } // namespace belvane::stats

@@ -20,9 +20,9 @@ namespace {
 //   103 channel counts     104-105 column/row counts                     106 segment counts
 //   107-112 series         113-115 periods        116-138 chains         139-141 Ognev numbers
 //   142 shredding
-constexpr std::array<const TStatClass*, StatClassCount> makeTable()
+constexpr std::array<const MethodClass*, StatClassCount> makeTable()
 {
-    std::array<const TStatClass*, StatClassCount> t{};
+    std::array<const MethodClass*, StatClassCount> t{};
     t[0] = &TstValuesClass;
     t[1] = &TstDigitsClass;
     t[2] = &TstEvenCountClass;
@@ -98,16 +98,16 @@ constexpr std::array<const TStatClass*, StatClassCount> makeTable()
     return t;
 }
 
-constinit const std::array<const TStatClass*, StatClassCount> kTable = makeTable();
+constinit const std::array<const MethodClass*, StatClassCount> kTable = makeTable();
 
 } // namespace
 
-std::span<const TStatClass* const, StatClassCount> StatClassTable()
+std::span<const MethodClass* const, StatClassCount> StatClassTable()
 {
     return kTable;
 }
 
-int StatClassPosition(const TStatClass* statClass)
+int StatClassPosition(const MethodClass* statClass)
 {
     const auto it = std::find(kTable.begin(), kTable.end(), statClass);
     return (statClass != nullptr && it != kTable.end()) ? static_cast<int>(it - kTable.begin()) : -1;

@@ -13,9 +13,9 @@ namespace belvane::stats {
 
 inline constexpr size_t StatClassCount = 143;
 
-std::span<const TStatClass* const, StatClassCount> StatClassTable();
+std::span<const MethodClass* const, StatClassCount> StatClassTable();
 
 // The position of a class in the table; -1 when it is not there.
-int StatClassPosition(const TStatClass* statClass);
+int StatClassPosition(const MethodClass* statClass);
 
 } // namespace belvane::stats

@@ -51,7 +51,7 @@ void LoadConfig(const IniDocument& ini, TConfigData& c)
     const int profits = std::clamp(ini.readInteger(kStakes, "Profits", 0), 0, 256);
     c.Profits.clear();
     for (int i = 0; i < profits; ++i) {
-        TProfit p;
+        Prize p;
         p.Overlap =
             static_cast<uint8_t>(std::clamp(ini.readInteger(kStakes, fmt::format("Profit_{}_Overlap", i), 0), 0, 255));
         p.Profit = readMoney(ini, kStakes, fmt::format("Profit_{}_Profit", i));
@@ -121,7 +121,7 @@ Money SystemStakeCost(const TConfigData& c, int k, int m)
 {
     Money cost = -model::Binomial(k, model::BallCount) * c.Cost;
     if (m >= 0) {
-        auto it = std::find_if(c.Profits.begin(), c.Profits.end(), [&](const TProfit& p) { return p.Overlap == m; });
+        auto it = std::find_if(c.Profits.begin(), c.Profits.end(), [&](const Prize& p) { return p.Overlap == m; });
         if (it != c.Profits.end())
             cost += it->Profit;
     }

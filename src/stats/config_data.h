@@ -18,20 +18,20 @@ class IniDocument;
 
 namespace belvane::stats {
 
-struct TProfit {
+struct Prize {
     uint8_t Overlap = 0; // matched numbers
     Money Profit = 0;    // prize for that match
 };
 
 // The coefficients of the statistics table's "Вес" column.
-struct TWeights {
+struct WeightCoefficients {
     long double Count = 0;
     long double Deviation = -1;
     long double Level = 1;
     bool UsePercents = false;
     bool UseAbsValues = false;
 
-    friend bool operator==(const TWeights&, const TWeights&) = default;
+    friend bool operator==(const WeightCoefficients&, const WeightCoefficients&) = default;
 };
 
 inline constexpr int MinMatrixCols = 1;
@@ -49,14 +49,14 @@ struct TConfigData {
     // Layout (section GLOBAL).
     int MatrixCols = model::DefaultMatrixCols;
     int ChannelSize = model::DefaultChannelSize;
-    model::TSegments MatrixSegments = model::DefaultSegments;
+    model::SegmentMap MatrixSegments = model::DefaultSegments;
     // Stakes (section STAKES).
     Money Cost = 0;
     int MaxStake = 6;
-    std::vector<TProfit> Profits;
+    std::vector<Prize> Profits;
     // Weights (section CDL) and the copy SaveWeights keeps.
-    TWeights Weights;
-    TWeights SavedWeights;
+    WeightCoefficients Weights;
+    WeightCoefficients SavedWeights;
     // Combination generator (section GLOBAL).
     int CombsGenerateMode = 0;
     std::string CombsGenerateParameters;

@@ -6,7 +6,7 @@
 
 namespace belvane::stats {
 
-TCustomStat::TCustomStat(const TStatClass& statClass, const TStatList& list, int param)
+TCustomStat::TCustomStat(const MethodClass& statClass, const TStatList& list, int param)
     : Param(param), Draws(&list.Draws()), list_(list), class_(statClass)
 {
 }
@@ -41,7 +41,7 @@ void TCustomStat::LoadDraws(int index, int refIndex, bool sorted)
         RefDraw = DrawAt(refIndex, sorted);
 }
 
-void TCustomStat::NumbersValues(const TComb&, TKeyList&) const {}
+void TCustomStat::NumbersValues(const TComb&, KeyList&) const {}
 
 bool TCustomStat::TracksGapAt(size_t) const
 {
@@ -74,13 +74,13 @@ void TCustomStat::CombValues(const TComb& comb, TStatDrawArray& arr)
     Cur.Count = 1;
     if (!class_.CanPrefetch())
         return;
-    TKeyList keys;
+    KeyList keys;
     NumbersValues(comb, keys);
     for (uint64_t key : keys)
         AddValue(arr, key, false);
 }
 
-void TCustomStat::DrawValues(int index, int lastIdx, TLastValueArray&, TStatWork&, TStatDrawArray& arr, bool sorted)
+void TCustomStat::DrawValues(int index, int lastIdx, TLastValueArray&, GapWork&, TStatDrawArray& arr, bool sorted)
 {
     LoadDraws(index, lastIdx, sorted);
     Cur = {};
@@ -89,7 +89,7 @@ void TCustomStat::DrawValues(int index, int lastIdx, TLastValueArray&, TStatWork
     Cur.Ago = lastIdx - index + 1;
     Cur.Count = 1;
 
-    TKeyList keys;
+    KeyList keys;
     NumbersValues(CurDraw.Balls, keys);
     for (size_t i = 0; i < keys.size(); ++i)
         AddValue(arr, keys[i], TracksGapAt(i));
@@ -97,7 +97,7 @@ void TCustomStat::DrawValues(int index, int lastIdx, TLastValueArray&, TStatWork
 
 int TCustomStat::FindNextDraw(const TStatDraw& rec, int fromIdx, bool sorted, int lastIdx)
 {
-    TStatWork work;
+    GapWork work;
     TStatDrawArray values;
     TLastValueArray lastValues;
     for (int index = std::max(fromIdx, 0); index <= HighIndex(); ++index) {
@@ -110,11 +110,11 @@ int TCustomStat::FindNextDraw(const TStatDraw& rec, int fromIdx, bool sorted, in
     return -1;
 }
 
-std::unique_ptr<TMatcher> TCustomStat::PrepareMatches(const TStatDrawArray& selected, bool, bool, int)
+std::unique_ptr<Matcher> TCustomStat::PrepareMatches(const TStatDrawArray& selected, bool, bool, int)
 {
     // The general test: any value of the combination's numbers equals a selected key.
-    return MakeMatcher([this, set = TValueSet::Of(selected, project::Key)](const TComb& comb) {
-        TKeyList keys;
+    return MakeMatcher([this, set = ValueSet::Of(selected, project::Key)](const TComb& comb) {
+        KeyList keys;
         NumbersValues(comb, keys);
         for (uint64_t key : keys)
             if (set.contains(static_cast<int64_t>(key)))

@@ -23,7 +23,7 @@ using model::TDrawsArray;
 
 // The values one draw or combination yields, as packed keys (PackKey), in the
 // order they are recorded. Sixty-four is more than any method produces.
-class TKeyList {
+class KeyList {
 public:
     void add(uint64_t key)
     {
@@ -43,12 +43,12 @@ private:
 
 class TCustomStat {
 public:
-    TCustomStat(const TStatClass& statClass, const TStatList& list, int param);
+    TCustomStat(const MethodClass& statClass, const TStatList& list, int param);
     TCustomStat(const TCustomStat&) = delete;
     TCustomStat& operator=(const TCustomStat&) = delete;
     virtual ~TCustomStat() = default;
 
-    const TStatClass& Class() const { return class_; }
+    const MethodClass& Class() const { return class_; }
     std::string Caption() const { return class_.CaptionFor(Param); }
 
     // Value texts.
@@ -73,7 +73,7 @@ public:
     // The values of draw `index` of the window ending at lastIdx, with gap
     // tracking. The base step loads the draw and fills LastDraw, PrevDraw, Ago
     // and Count of Cur; then NumbersValues of the draw's numbers are recorded.
-    virtual void DrawValues(int index, int lastIdx, TLastValueArray& lastValues, TStatWork& work, TStatDrawArray& arr,
+    virtual void DrawValues(int index, int lastIdx, TLastValueArray& lastValues, GapWork& work, TStatDrawArray& arr,
                             bool sorted);
 
     // The number of the first draw from fromIdx on whose values include rec's
@@ -82,15 +82,15 @@ public:
 
     // The filter test. PrepareMatches analyses the selection once; Matches is
     // the one-off form (prepare, then test one combination).
-    virtual std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool mode, bool sorted,
-                                                     int lastIdx);
+    virtual std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool mode, bool sorted,
+                                                    int lastIdx);
     bool Matches(const TComb& comb, const TStatDrawArray& selected, bool mode, bool sorted, int lastIdx);
 
     // The values of six numbers alone, for methods whose values need nothing
     // else (in the order they are recorded; a value may repeat). Every method
     // with flag N gives here what a bare combination yields: the full-set
     // counts are taken from it.
-    virtual void NumbersValues(const TComb& numbers, TKeyList& keys) const;
+    virtual void NumbersValues(const TComb& numbers, KeyList& keys) const;
 
     int Param;
     const TDrawsArray* Draws;
@@ -116,7 +116,7 @@ protected:
     const TStatList& list_;
 
 private:
-    const TStatClass& class_;
+    const MethodClass& class_;
 };
 
 } // namespace belvane::stats

@@ -15,7 +15,7 @@ using ByteTable = std::array<uint8_t, 256>;
 using SameCounts = std::array<uint8_t, DiffCount>;
 
 // For each difference, how many of the five share its value (itself included).
-SameCounts sameCounts(const TDiffs& d)
+SameCounts sameCounts(const Diffs& d)
 {
     SameCounts n{};
     for (size_t i = 0; i < d.size(); ++i)
@@ -25,7 +25,7 @@ SameCounts sameCounts(const TDiffs& d)
 }
 
 // Whether no difference before position i has its value.
-bool firstOfItsValue(const TDiffs& d, size_t i)
+bool firstOfItsValue(const Diffs& d, size_t i)
 {
     for (size_t j = 0; j < i; ++j)
         if (d[j] == d[i])
@@ -35,7 +35,7 @@ bool firstOfItsValue(const TDiffs& d, size_t i)
 
 int maxDiff(const TComb& numbers)
 {
-    const TDiffs d = AdjacentDiffs(numbers);
+    const Diffs d = AdjacentDiffs(numbers);
     return *std::max_element(d.begin(), d.end());
 }
 
@@ -62,15 +62,15 @@ public:
         TCustomStat::InitValues(lastIdx, arr);
         AddSeeds(arr, 1, model::MaxNumber - model::MinNumber);
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         for (uint8_t d : AdjacentDiffs(numbers))
             keys.add(PackKey(d));
     }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         return MakeMatcher([t = SelectedBytes(selected, project::V1)](const TComb& c) {
-            const TDiffs d = AdjacentDiffs(c);
+            const Diffs d = AdjacentDiffs(c);
             return (t[d[0]] | t[d[1]] | t[d[2]] | t[d[3]] | t[d[4]]) != 0;
         });
     }
@@ -93,12 +93,12 @@ public:
         TCustomStat::InitValues(lastIdx, arr);
         AddSeeds(arr, 1, LastSeed);
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(PackKey(static_cast<int16_t>(Value(numbers))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return Value(numbers); }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         return MakeMatcher([t = SelectedBytes(selected, project::V1)](const TComb& c) {
             return t[static_cast<size_t>(Value(c))] != 0;
@@ -124,15 +124,15 @@ public:
         return DelphiFormat("%0:d x %1:d", {int64_t{value.V1}, int64_t{value.V2}});
     }
     // The tally of the differences, in order of first appearance.
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
-        const TDiffs d = AdjacentDiffs(numbers);
+        const Diffs d = AdjacentDiffs(numbers);
         const SameCounts n = sameCounts(d);
         for (size_t i = 0; i < d.size(); ++i)
             if (firstOfItsValue(d, i))
                 keys.add(PackKey(d[i], n[i]));
     }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         // Per difference, a bit for each selected count 1..5.
         ByteTable counts{};
@@ -140,7 +140,7 @@ public:
             if (rec.V1 >= 0 && rec.V1 <= 255 && rec.V2 >= 1 && rec.V2 <= DiffCount && rec.V3 == 0 && rec.V4 == 0)
                 counts[static_cast<size_t>(rec.V1)] |= static_cast<uint8_t>(1u << rec.V2);
         return MakeMatcher([counts](const TComb& c) {
-            const TDiffs d = AdjacentDiffs(c);
+            const Diffs d = AdjacentDiffs(c);
             const SameCounts n = sameCounts(d);
             unsigned hit = 0;
             for (size_t i = 0; i < d.size(); ++i)
@@ -169,15 +169,15 @@ public:
             text += ":" + std::to_string(parts[i]);
         return text;
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
-        const TDiffs d = AdjacentDiffs(numbers);
+        const Diffs d = AdjacentDiffs(numbers);
         for (int w = 0; w < WindowCount; ++w) {
             const TStatDraw key = windowKey(d, w);
             keys.add(KeyOf(key));
         }
     }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         // The first two differences of a window pick a bit of a 64K-bit set; for
         // longer windows a hit there is confirmed in the sorted window codes.
@@ -191,7 +191,7 @@ public:
         std::sort(codes.begin(), codes.end());
         codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
         return MakeMatcher([pairs = std::move(pairs), codes = std::move(codes)](const TComb& c) {
-            const TDiffs d = AdjacentDiffs(c);
+            const Diffs d = AdjacentDiffs(c);
             for (int w = 0; w < WindowCount; ++w) {
                 uint32_t code = 0;
                 for (int i = K - 1; i >= 0; --i)
@@ -211,7 +211,7 @@ protected:
     bool TracksGapAt(size_t position) const override { return position == 0; }
 
 private:
-    static TStatDraw windowKey(const TDiffs& d, int w)
+    static TStatDraw windowKey(const Diffs& d, int w)
     {
         TStatDraw key;
         int16_t* parts[4] = {&key.V1, &key.V2, &key.V3, &key.V4};
@@ -245,53 +245,53 @@ using TstCombDiffSeq4 = TstCombDiffSeq<4>;
 
 } // namespace
 
-TDiffs AdjacentDiffs(const model::TComb& n)
+Diffs AdjacentDiffs(const model::TComb& n)
 {
-    TDiffs d{};
+    Diffs d{};
     for (size_t i = 0; i < d.size(); ++i)
         d[i] = static_cast<uint8_t>(n[i + 1] > n[i] ? n[i + 1] - n[i] : n[i] - n[i + 1]);
     return d;
 }
 
-constinit const TStatClass TstDiffTotalClass =
+constinit const MethodClass TstDiffTotalClass =
     MakeStatClass<TstDiffTotal>({.id = "DIFA",
                                  .caption = "Все разности между соседними позициями",
                                  .group = GroupDifferences,
                                  .flags = FlagS | FlagN});
-constinit const TStatClass TstDiffMaxClass =
+constinit const MethodClass TstDiffMaxClass =
     MakeStatClass<TstDiffMax>({.id = "DIFM",
                                .caption = "Максимальная разность между соседними позициями",
                                .group = GroupDifferences,
                                .flags = FlagS | FlagN});
-constinit const TStatClass TstMinMaxDiffsClass =
+constinit const MethodClass TstMinMaxDiffsClass =
     MakeStatClass<TstMinMaxDiffs>({.id = "DIFD",
                                    .caption = "Разность между минимальным и максимальным числом",
                                    .group = GroupDifferences,
                                    .flags = FlagN});
-constinit const TStatClass TstDiffSameClass =
+constinit const MethodClass TstDiffSameClass =
     MakeStatClass<TstDiffSame>({.id = "DIFO",
                                 .caption = "Одинаковые разности между соседними позициями",
                                 .group = GroupDifferences,
                                 .flags = FlagS | FlagN,
                                 .valueFromText = false});
-constinit const TStatClass TstDiffSameCntClass =
+constinit const MethodClass TstDiffSameCntClass =
     MakeStatClass<TstDiffSameCnt>({.id = "DIFK",
                                    .caption = "Количество одинаковых разностей между соседними позициями",
                                    .group = GroupDifferences,
                                    .flags = FlagS | FlagN});
-constinit const TStatClass TstCombDiffSeq2Class =
+constinit const MethodClass TstCombDiffSeq2Class =
     MakeStatClass<TstCombDiffSeq2>({.id = "KDS2",
                                     .caption = "Сочетания из 2 разностей между числами",
                                     .group = GroupDifferences,
                                     .flags = FlagS,
                                     .valueFromText = false});
-constinit const TStatClass TstCombDiffSeq3Class =
+constinit const MethodClass TstCombDiffSeq3Class =
     MakeStatClass<TstCombDiffSeq3>({.id = "KDS3",
                                     .caption = "Сочетания из 3 разностей между числами",
                                     .group = GroupDifferences,
                                     .flags = FlagS,
                                     .valueFromText = false});
-constinit const TStatClass TstCombDiffSeq4Class =
+constinit const MethodClass TstCombDiffSeq4Class =
     MakeStatClass<TstCombDiffSeq4>({.id = "KDS4",
                                     .caption = "Сочетания из 4 разностей между числами",
                                     .group = GroupDifferences,

@@ -14,19 +14,19 @@
 
 namespace belvane::stats {
 
-extern const TStatClass TstDiffTotalClass;    // DIFA
-extern const TStatClass TstDiffMaxClass;      // DIFM
-extern const TStatClass TstMinMaxDiffsClass;  // DIFD
-extern const TStatClass TstDiffSameClass;     // DIFO
-extern const TStatClass TstDiffSameCntClass;  // DIFK
-extern const TStatClass TstCombDiffSeq2Class; // KDS2
-extern const TStatClass TstCombDiffSeq3Class; // KDS3
-extern const TStatClass TstCombDiffSeq4Class; // KDS4
+extern const MethodClass TstDiffTotalClass;    // DIFA
+extern const MethodClass TstDiffMaxClass;      // DIFM
+extern const MethodClass TstMinMaxDiffsClass;  // DIFD
+extern const MethodClass TstDiffSameClass;     // DIFO
+extern const MethodClass TstDiffSameCntClass;  // DIFK
+extern const MethodClass TstCombDiffSeq2Class; // KDS2
+extern const MethodClass TstCombDiffSeq3Class; // KDS3
+extern const MethodClass TstCombDiffSeq4Class; // KDS4
 
 inline constexpr int DiffCount = model::BallCount - 1;
-using TDiffs = std::array<uint8_t, DiffCount>;
+using Diffs = std::array<uint8_t, DiffCount>;
 
 // d1..d5: |n2 - n1|, |n3 - n2|, ..., |n6 - n5|, each as an unsigned byte.
-TDiffs AdjacentDiffs(const model::TComb& numbers);
+Diffs AdjacentDiffs(const model::TComb& numbers);
 
 } // namespace belvane::stats

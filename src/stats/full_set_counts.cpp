@@ -23,7 +23,7 @@ std::vector<std::vector<TStatCount>> CountFullSetValues(const TStatList& list, s
     const unsigned workers = WorkerCount();
     // One instance and one counter per method and worker: instances keep scratch state.
     std::vector<std::vector<std::unique_ptr<TCustomStat>>> stats(workers);
-    std::vector<std::vector<TKeyCounter>> counters(workers, std::vector<TKeyCounter>(entries.size()));
+    std::vector<std::vector<KeyCounter>> counters(workers, std::vector<KeyCounter>(entries.size()));
     for (auto& perWorker : stats)
         for (int entry : entries)
             perWorker.push_back(list.CreateStat(entry));
@@ -38,10 +38,10 @@ std::vector<std::vector<TStatCount>> CountFullSetValues(const TStatList& list, s
                 slot = c;
                 model::NextCombination(c);
             }
-            TKeyList keys;
+            KeyList keys;
             for (size_t m = 0; m < entries.size(); ++m) {
                 const TCustomStat& stat = *stats[worker][m];
-                TKeyCounter& counter = counters[worker][m];
+                KeyCounter& counter = counters[worker][m];
                 for (const TComb& comb : combs) {
                     keys.clear();
                     stat.NumbersValues(comb, keys);
@@ -56,7 +56,7 @@ std::vector<std::vector<TStatCount>> CountFullSetValues(const TStatList& list, s
 
     std::vector<std::vector<TStatCount>> result(entries.size());
     for (size_t m = 0; m < entries.size(); ++m) {
-        TKeyCounter& total = counters[0][m];
+        KeyCounter& total = counters[0][m];
         for (unsigned w = 1; w < workers; ++w)
             total.merge(counters[w][m]);
         for (const auto& [key, count] : total.sorted()) {

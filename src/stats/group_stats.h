@@ -19,8 +19,8 @@
 namespace belvane::stats {
 
 // One grouping of the numbers 1..45 and what its members list in advance.
-struct TGrouping {
-    TGroupTable Of{}; // byte -> group, NoGroup for a byte that is no number
+struct Grouping {
+    GroupTable Of{}; // byte -> group, NoGroup for a byte that is no number
     // The groups in order of their first number: every column 1..C, every
     // segment in the order the table first uses it.
     std::array<uint8_t, model::MaxNumber> Listed{};
@@ -31,9 +31,9 @@ struct TGrouping {
 
     // groupOf must give 0..63 for every number.
     template <class GroupOf>
-    static TGrouping Make(GroupOf groupOf)
+    static Grouping Make(GroupOf groupOf)
     {
-        TGrouping g;
+        Grouping g;
         g.Of = MakeGroupTable(groupOf);
         std::array<bool, 256> seen{};
         for (int n = model::MinNumber; n <= model::MaxNumber; ++n) {
@@ -54,7 +54,7 @@ constexpr uint64_t GroupBit(uint8_t group)
 }
 
 // The groups the six numbers occupy.
-inline uint64_t OccupiedGroups(const TComb& c, const TGroupTable& of)
+inline uint64_t OccupiedGroups(const TComb& c, const GroupTable& of)
 {
     return GroupBit(of[c[0]]) | GroupBit(of[c[1]]) | GroupBit(of[c[2]]) | GroupBit(of[c[3]]) | GroupBit(of[c[4]]) |
            GroupBit(of[c[5]]);
@@ -62,14 +62,14 @@ inline uint64_t OccupiedGroups(const TComb& c, const TGroupTable& of)
 
 // How many of six numbers each group 0..63 holds, as three bit planes: the
 // count of group g is bit g of Ones + 2 Twos + 4 Fours.
-struct TGroupTally {
+struct GroupTally {
     uint64_t Ones = 0;
     uint64_t Twos = 0;
     uint64_t Fours = 0;
 
-    TGroupTally(const TComb& c, const TGroupTable& of)
+    GroupTally(const TComb& c, const GroupTable& of)
     {
-        for (model::TNumber n : c) {
+        for (model::Ball n : c) {
             const uint64_t bit = GroupBit(of[n]);
             const uint64_t carry = Ones & bit;
             Ones ^= bit;
@@ -99,12 +99,12 @@ inline std::string GroupCountText(const TStatDraw& value)
 
 // Members name their base's grouping through a member function.
 template <class Base>
-using TGroupingOf = const TGrouping& (Base::*)() const;
+using GroupingOf = const Grouping& (Base::*)() const;
 
 // ---- the group of each number: six values per draw ------------------------
 
-template <class Base, TGroupingOf<Base> Groups>
-class TGroupEachStat : public Base {
+template <class Base, GroupingOf<Base> Groups>
+class GroupEachStat : public Base {
 public:
     using Base::Base;
 
@@ -112,21 +112,21 @@ public:
     void InitValues(int lastIdx, TStatDrawArray& arr) override
     {
         TCustomStat::InitValues(lastIdx, arr);
-        const TGrouping& g = (this->*Groups)();
+        const Grouping& g = (this->*Groups)();
         for (int i = 0; i < g.ListedCount; ++i)
             this->AddSeed(arr, PackKey(g.Listed[static_cast<size_t>(i)]));
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
-        const TGroupTable& of = (this->*Groups)().Of;
-        for (model::TNumber n : numbers)
+        const GroupTable& of = (this->*Groups)().Of;
+        for (model::Ball n : numbers)
             if (of[n] != NoGroup)
                 keys.add(PackKey(of[n]));
     }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         // Per byte: whether its group is selected.
-        const TGroupTable& of = (this->*Groups)().Of;
+        const GroupTable& of = (this->*Groups)().Of;
         std::array<bool, 256> wantedGroup{};
         for (const TStatDraw& rec : selected)
             if (rec.V1 >= 0 && rec.V1 < NoGroup)
@@ -141,8 +141,8 @@ public:
 
 // ---- how many numbers each group holds: one value per group -----------------
 
-template <class Base, TGroupingOf<Base> Groups>
-class TGroupCountsStat : public Base {
+template <class Base, GroupingOf<Base> Groups>
+class GroupCountsStat : public Base {
 public:
     using Base::Base;
 
@@ -150,26 +150,26 @@ public:
     void InitValues(int lastIdx, TStatDrawArray& arr) override
     {
         TCustomStat::InitValues(lastIdx, arr);
-        const TGrouping& g = (this->*Groups)();
+        const Grouping& g = (this->*Groups)();
         for (int i = 0; i < g.ListedCount; ++i)
             for (int k = 0; k <= g.CountsUpTo; ++k)
                 this->AddSeed(arr, PackKey(g.Listed[static_cast<size_t>(i)], static_cast<int16_t>(k)));
     }
     // Every group in listing order with its count, 0 included.
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
-        const TGrouping& g = (this->*Groups)();
+        const Grouping& g = (this->*Groups)();
         std::array<uint8_t, 256> counts{};
-        for (model::TNumber n : numbers)
+        for (model::Ball n : numbers)
             ++counts[g.Of[n]];
         for (int i = 0; i < g.ListedCount; ++i) {
             const uint8_t group = g.Listed[static_cast<size_t>(i)];
             keys.add(PackKey(group, counts[group]));
         }
     }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
-        const TGrouping& grouping = (this->*Groups)();
+        const Grouping& grouping = (this->*Groups)();
         std::array<bool, 256> listed{};
         for (int i = 0; i < grouping.ListedCount; ++i)
             listed[grouping.Listed[static_cast<size_t>(i)]] = true;
@@ -180,7 +180,7 @@ public:
                 rec.V2 <= model::BallCount && rec.V3 == 0 && rec.V4 == 0)
                 wanted[static_cast<size_t>(rec.V2)] |= GroupBit(static_cast<uint8_t>(rec.V1));
         return MakeMatcher([wanted, of = grouping.Of](const TComb& c) {
-            const TGroupTally tally(c, of);
+            const GroupTally tally(c, of);
             uint64_t hit = 0;
             for (int k = 0; k <= model::BallCount; ++k)
                 hit |= tally.Exactly(k) & wanted[static_cast<size_t>(k)];
@@ -191,8 +191,8 @@ public:
 
 // ---- how many groups the six numbers occupy ------------------------------------
 
-template <class GraphBase, TGroupingOf<GraphBase> Groups>
-class TGroupOccupiedStat final : public GraphBase {
+template <class GraphBase, GroupingOf<GraphBase> Groups>
+class GroupOccupiedStat final : public GraphBase {
 public:
     using GraphBase::GraphBase;
 
@@ -201,12 +201,12 @@ public:
         TCustomStat::InitValues(lastIdx, arr);
         this->AddSeeds(arr, 1, (this->*Groups)().OccupiedUpTo);
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(PackKey(static_cast<int16_t>(occupied(numbers))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return occupied(numbers); }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         return MakeMatcher([t = SelectedCounts(selected), of = (this->*Groups)().Of](const TComb& c) {
             return t[static_cast<size_t>(std::popcount(OccupiedGroups(c, of)))] != 0;
@@ -219,12 +219,12 @@ private:
 
 // ---- how many numbers lie in the group named by the parameter -------------------
 
-template <class GraphBase, TGroupingOf<GraphBase> Groups>
-class TGroupMembersStat final : public GraphBase {
+template <class GraphBase, GroupingOf<GraphBase> Groups>
+class GroupMembersStat final : public GraphBase {
 public:
-    TGroupMembersStat(const TStatClass& c, const TStatList& list, int param) : GraphBase(c, list, param)
+    GroupMembersStat(const MethodClass& c, const TStatList& list, int param) : GraphBase(c, list, param)
     {
-        const TGroupTable& of = (this->*Groups)().Of;
+        const GroupTable& of = (this->*Groups)().Of;
         for (size_t b = 0; b < in_.size(); ++b)
             in_[b] = of[b] != NoGroup && of[b] == param ? 1 : 0;
     }
@@ -234,12 +234,12 @@ public:
         TCustomStat::InitValues(lastIdx, arr);
         this->AddSeeds(arr, 1, (this->*Groups)().MembersUpTo);
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(PackKey(static_cast<int16_t>(members(numbers))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return members(numbers); }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         return MakeMatcher([t = SelectedCounts(selected), in = in_](const TComb& c) {
             return t[static_cast<size_t>(in[c[0]] + in[c[1]] + in[c[2]] + in[c[3]] + in[c[4]] + in[c[5]])] != 0;

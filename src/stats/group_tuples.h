@@ -24,33 +24,33 @@
 namespace belvane::stats {
 
 // The group of every byte value; real groups are 0..254.
-using TGroupTable = std::array<uint8_t, 256>;
+using GroupTable = std::array<uint8_t, 256>;
 inline constexpr uint8_t NoGroup = 255;
 
 // The table of groupOf(n) for the numbers 1..45, NoGroup for every other byte.
 // groupOf must give 0..254.
 template <class GroupOf>
-TGroupTable MakeGroupTable(GroupOf groupOf)
+GroupTable MakeGroupTable(GroupOf groupOf)
 {
-    TGroupTable t;
+    GroupTable t;
     t.fill(NoGroup);
     for (int n = model::MinNumber; n <= model::MaxNumber; ++n)
         t[static_cast<size_t>(n)] = static_cast<uint8_t>(groupOf(n));
     return t;
 }
 
-enum class TTupleRule {
+enum class TupleRule {
     Mix, // every k-subset of the six positions, in lexicographic order
     Seq, // every run of k neighbouring positions, from the first
 };
 
-template <TTupleRule Rule, int K>
-class TGroupTuples {
+template <TupleRule Rule, int K>
+class GroupTuples {
 public:
     static_assert(K >= 2 && K <= 4, "a tuple key holds two to four groups");
 
     static constexpr int Count =
-        Rule == TTupleRule::Mix ? static_cast<int>(model::Binomial(model::BallCount, K)) : model::BallCount - K + 1;
+        Rule == TupleRule::Mix ? static_cast<int>(model::Binomial(model::BallCount, K)) : model::BallCount - K + 1;
     using Positions = std::array<std::array<uint8_t, K>, Count>;
 
     // The positions of each tuple, in the order the tuples are formed.
@@ -62,7 +62,7 @@ public:
         for (int t = 0; t < Count; ++t) {
             for (int j = 0; j < K; ++j)
                 p[static_cast<size_t>(t)][static_cast<size_t>(j)] = static_cast<uint8_t>(at[static_cast<size_t>(j)]);
-            if (Rule == TTupleRule::Seq) {
+            if (Rule == TupleRule::Seq) {
                 for (int& a : at)
                     ++a;
                 continue;
@@ -81,7 +81,7 @@ public:
     }();
 
     // The tuples of six numbers, in order; a repeated tuple comes each time.
-    static void Values(const TComb& numbers, const TGroupTable& groups, TKeyList& keys)
+    static void Values(const TComb& numbers, const GroupTable& groups, KeyList& keys)
     {
         std::array<uint8_t, model::BallCount> g{};
         for (size_t i = 0; i < g.size(); ++i)
@@ -110,7 +110,7 @@ public:
 
     // True as soon as one tuple of the combination equals a selected key in
     // all four parts.
-    static std::unique_ptr<TMatcher> Matcher(const TStatDrawArray& selected, const TGroupTable& groups)
+    static std::unique_ptr<Matcher> MakeMatcherFor(const TStatDrawArray& selected, const GroupTable& groups)
     {
         // Each slot of a tuple numbers the groups selected there 1..n (0: not
         // selected there, or no group); a tuple is then one mixed-radix code
@@ -151,7 +151,7 @@ public:
             size *= radix[static_cast<size_t>(j)];
         }
 
-        TCodeSet set;
+        CodeSet set;
         set.bits.assign((size + 63) / 64, 0);
         for (const auto& tuple : wanted) {
             uint32_t code = 0;
@@ -181,7 +181,7 @@ public:
     }
 
 private:
-    struct TCodeSet {
+    struct CodeSet {
         std::array<std::array<uint32_t, 256>, K> slot{};
         std::vector<uint64_t> bits;
     };
@@ -190,20 +190,20 @@ private:
 // A tuple member over a family base: Groups names the base's grouping table.
 // Tuples have no values listed in advance, none for a bare combination (the
 // class carries no N flag), and cannot be typed in.
-template <class Base, const TGroupTable& (Base::*Groups)() const, TTupleRule Rule, int K>
-class TGroupTupleStat final : public Base {
+template <class Base, const GroupTable& (Base::*Groups)() const, TupleRule Rule, int K>
+class GroupTupleStat final : public Base {
 public:
-    using Tuples = TGroupTuples<Rule, K>;
+    using Tuples = GroupTuples<Rule, K>;
     using Base::Base;
 
     std::string ValueToText(const TStatDraw& value) const override { return Tuples::Text(value); }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         Tuples::Values(numbers, (this->*Groups)(), keys);
     }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
-        return Tuples::Matcher(selected, (this->*Groups)());
+        return Tuples::MakeMatcherFor(selected, (this->*Groups)());
     }
 };
 

@@ -5,7 +5,7 @@
 
 namespace belvane::stats {
 
-void TKeyCounter::rehash(size_t capacity)
+void KeyCounter::rehash(size_t capacity)
 {
     std::vector<uint64_t> oldKeys = std::move(keys_);
     std::vector<int64_t> oldCounts = std::move(counts_);
@@ -21,14 +21,14 @@ void TKeyCounter::rehash(size_t capacity)
             add(oldKeys[i], oldCounts[i]);
 }
 
-void TKeyCounter::merge(const TKeyCounter& other)
+void KeyCounter::merge(const KeyCounter& other)
 {
     for (size_t i = 0; i < other.keys_.size(); ++i)
         if (other.used_[i])
             add(other.keys_[i], other.counts_[i]);
 }
 
-std::vector<std::pair<uint64_t, int64_t>> TKeyCounter::sorted() const
+std::vector<std::pair<uint64_t, int64_t>> KeyCounter::sorted() const
 {
     std::vector<std::pair<uint64_t, int64_t>> out;
     out.reserve(size_);

@@ -10,9 +10,9 @@
 
 namespace belvane::stats {
 
-class TKeyCounter {
+class KeyCounter {
 public:
-    TKeyCounter() { rehash(64); }
+    KeyCounter() { rehash(64); }
 
     void add(uint64_t key, int64_t n = 1)
     {
@@ -31,7 +31,7 @@ public:
             rehash(keys_.size() * 2);
     }
 
-    void merge(const TKeyCounter& other);
+    void merge(const KeyCounter& other);
 
     // (key, count) pairs in ascending key order.
     std::vector<std::pair<uint64_t, int64_t>> sorted() const;

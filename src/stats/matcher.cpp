@@ -9,12 +9,12 @@ constexpr int64_t kBitSetLimit = 1 << 16;
 
 } // namespace
 
-std::unique_ptr<TMatcher> NeverMatcher()
+std::unique_ptr<Matcher> NeverMatcher()
 {
     return MakeMatcher([](const TComb&) { return false; });
 }
 
-void TValueSet::insert(int64_t v)
+void ValueSet::insert(int64_t v)
 {
     if (v >= 0 && v < kBitSetLimit) {
         const size_t word = static_cast<size_t>(v) >> 6;
@@ -26,7 +26,7 @@ void TValueSet::insert(int64_t v)
     }
 }
 
-void TValueSet::finish()
+void ValueSet::finish()
 {
     std::sort(others_.begin(), others_.end());
     others_.erase(std::unique(others_.begin(), others_.end()), others_.end());
@@ -35,7 +35,7 @@ void TValueSet::finish()
         count_ += static_cast<size_t>(__builtin_popcountll(w));
 }
 
-bool TValueSet::containsOther(int64_t v) const
+bool ValueSet::containsOther(int64_t v) const
 {
     return std::binary_search(others_.begin(), others_.end(), v);
 }

@@ -18,9 +18,9 @@ namespace belvane::stats {
 
 using model::TComb;
 
-class TMatcher {
+class Matcher {
 public:
-    virtual ~TMatcher() = default;
+    virtual ~Matcher() = default;
 
     virtual bool matches(const TComb& comb) const = 0;
 
@@ -32,9 +32,9 @@ public:
 // A matcher around a test object (any callable taking a combination); the
 // filter loop inlines the test.
 template <class Test>
-class TTestMatcher final : public TMatcher {
+class TestMatcher final : public Matcher {
 public:
-    explicit TTestMatcher(Test test) : test_(std::move(test)) {}
+    explicit TestMatcher(Test test) : test_(std::move(test)) {}
 
     bool matches(const TComb& comb) const override { return test_(comb); }
 
@@ -54,21 +54,21 @@ private:
 };
 
 template <class Test>
-std::unique_ptr<TMatcher> MakeMatcher(Test test)
+std::unique_ptr<Matcher> MakeMatcher(Test test)
 {
-    return std::make_unique<TTestMatcher<Test>>(std::move(test));
+    return std::make_unique<TestMatcher<Test>>(std::move(test));
 }
 
 // A matcher that never matches (a statistic that cannot filter).
-std::unique_ptr<TMatcher> NeverMatcher();
+std::unique_ptr<Matcher> NeverMatcher();
 
 // Selected values that fit in one byte, as a table over all 256 byte values
 // (1 for a selected value); a value outside 0..255 can never match.
-using TByteTable = std::array<uint8_t, 256>;
+using ByteTable = std::array<uint8_t, 256>;
 template <class Projection>
-TByteTable SelectedBytes(const TStatDrawArray& selected, Projection project)
+ByteTable SelectedBytes(const TStatDrawArray& selected, Projection project)
 {
-    TByteTable t{};
+    ByteTable t{};
     for (const TStatDraw& rec : selected)
         if (const std::optional<int64_t> v = project(rec); v && *v >= 0 && *v <= 255)
             t[static_cast<size_t>(*v)] = 1;
@@ -77,17 +77,17 @@ TByteTable SelectedBytes(const TStatDrawArray& selected, Projection project)
 
 // Selected values as a set of integers: a bit set over 0..65535 for the usual
 // small values, a sorted array for the rest.
-class TValueSet {
+class ValueSet {
 public:
-    TValueSet() = default;
+    ValueSet() = default;
 
     // `project` maps a selected record to the integer it is compared by, or to
     // nullopt when the record can never match (for example a key part the
     // statistic never sets is not 0).
     template <class Projection>
-    static TValueSet Of(const TStatDrawArray& selected, Projection project)
+    static ValueSet Of(const TStatDrawArray& selected, Projection project)
     {
-        TValueSet set;
+        ValueSet set;
         for (const TStatDraw& rec : selected)
             if (const std::optional<int64_t> v = project(rec))
                 set.insert(*v);

@@ -10,22 +10,22 @@
 namespace belvane::stats {
 namespace {
 
-using model::TNumber;
+using model::Ball;
 
 // The grid's columns (Rows false) or rows (Rows true) of a matrix method.
 template <bool Rows, class Base>
-const TGrouping& sideOf(const Base& stat)
+const Grouping& sideOf(const Base& stat)
 {
     return Rows ? stat.RowGroups() : stat.ColumnGroups();
 }
 // The other side: rows for columns and columns for rows.
 template <bool Rows, class Base>
-const TGrouping& acrossOf(const Base& stat)
+const Grouping& acrossOf(const Base& stat)
 {
     return Rows ? stat.ColumnGroups() : stat.RowGroups();
 }
 template <bool Rows>
-int widthOf(const TMatrixGrid& grid)
+int widthOf(const MatrixGrid& grid)
 {
     return Rows ? grid.Rows : grid.Cols;
 }
@@ -36,11 +36,11 @@ int widthOf(const TMatrixGrid& grid)
 // the low 32 in V1..V2 and the high 32 in V3..V4, which stay 0 for grids of up
 // to 32 columns (rows), so a mask of more columns is not cut off.
 template <bool Rows>
-class TMatrixMask final : public TCustomMatrixStat {
+class MatrixMask final : public TCustomMatrixStat {
 public:
-    TMatrixMask(const TStatClass& c, const TStatList& list, int param) : TCustomMatrixStat(c, list, param)
+    MatrixMask(const MethodClass& c, const TStatList& list, int param) : TCustomMatrixStat(c, list, param)
     {
-        const TGrouping& side = sideOf<Rows>(*this);
+        const Grouping& side = sideOf<Rows>(*this);
         const int width = widthOf<Rows>(Grid());
         for (int n = model::MinNumber; n <= model::MaxNumber; ++n)
             bit_[static_cast<size_t>(n)] = uint64_t{1} << (width - side.Of[static_cast<size_t>(n)]);
@@ -75,11 +75,11 @@ public:
         }
         return static_cast<int32_t>(value);
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override { keys.add(keyOf(occupied(numbers))); }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override { keys.add(keyOf(occupied(numbers))); }
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         return MakeMatcher(
-            [set = TValueSet::Of(selected, [](const TStatDraw& r) { return std::optional<int64_t>(maskOf(r)); }),
+            [set = ValueSet::Of(selected, [](const TStatDraw& r) { return std::optional<int64_t>(maskOf(r)); }),
              bit = bit_](const TComb& c) {
                 return set.contains(
                     static_cast<int64_t>(bit[c[0]] | bit[c[1]] | bit[c[2]] | bit[c[3]] | bit[c[4]] | bit[c[5]]));
@@ -110,16 +110,16 @@ private:
 // as one code, group * 64 + position across (the row of a number for the
 // column members, its column for the row members): neighbours are the codes
 // 1 apart. A byte that is no number gets a code nothing is 1 away from.
-using TPlaceCodes = std::array<uint16_t, 256>;
+using PlaceCodes = std::array<uint16_t, 256>;
 constexpr uint16_t kNowhere = 0xFFFF;
 
 template <bool Rows, class Base>
-TPlaceCodes placeCodes(const Base& stat)
+PlaceCodes placeCodes(const Base& stat)
 {
-    TPlaceCodes codes;
+    PlaceCodes codes;
     codes.fill(kNowhere);
-    const TGroupTable& same = sideOf<Rows>(stat).Of;
-    const TGroupTable& across = acrossOf<Rows>(stat).Of;
+    const GroupTable& same = sideOf<Rows>(stat).Of;
+    const GroupTable& across = acrossOf<Rows>(stat).Of;
     for (int n = model::MinNumber; n <= model::MaxNumber; ++n)
         codes[static_cast<size_t>(n)] =
             static_cast<uint16_t>(same[static_cast<size_t>(n)] * 64 + across[static_cast<size_t>(n)]);
@@ -133,7 +133,7 @@ constexpr unsigned groupOfPlace(unsigned code)
 }
 
 // The groups with at least one neighbour pair.
-inline uint64_t neighbourGroups(const TComb& c, const TPlaceCodes& codes)
+inline uint64_t neighbourGroups(const TComb& c, const PlaceCodes& codes)
 {
     std::array<int, model::BallCount> x{};
     for (size_t i = 0; i < c.size(); ++i)
@@ -147,16 +147,16 @@ inline uint64_t neighbourGroups(const TComb& c, const TPlaceCodes& codes)
     return groups;
 }
 
-struct TNeighbours {
+struct Neighbours {
     std::array<uint8_t, 64> pairs{}; // per group, its neighbour pairs
 };
 
-inline TNeighbours neighboursOf(const TComb& c, const TPlaceCodes& codes)
+inline Neighbours neighboursOf(const TComb& c, const PlaceCodes& codes)
 {
     std::array<int, model::BallCount> x{};
     for (size_t i = 0; i < c.size(); ++i)
         x[i] = codes[c[i]];
-    TNeighbours nb;
+    Neighbours nb;
     for (size_t i = 0; i + 1 < c.size(); ++i)
         for (size_t j = i + 1; j < c.size(); ++j) {
             const bool pair = (static_cast<unsigned>(x[i] - x[j] + 1) & ~2u) == 0; // 1 apart
@@ -168,28 +168,28 @@ inline TNeighbours neighboursOf(const TComb& c, const TPlaceCodes& codes)
 
 // Each column (row) with neighbour pairs: (column, pairs + 1), ascending.
 template <bool Rows>
-class TMatrixAdjacent final : public TCustomMatrixStat {
+class MatrixAdjacent final : public TCustomMatrixStat {
 public:
-    TMatrixAdjacent(const TStatClass& c, const TStatList& list, int param)
+    MatrixAdjacent(const MethodClass& c, const TStatList& list, int param)
         : TCustomMatrixStat(c, list, param), codes_(placeCodes<Rows>(*this))
     {
     }
 
     std::string ValueToText(const TStatDraw& value) const override { return GroupCountText(value); }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
-        const TGrouping& side = sideOf<Rows>(*this);
-        const TNeighbours nb = neighboursOf(numbers, codes_);
+        const Grouping& side = sideOf<Rows>(*this);
+        const Neighbours nb = neighboursOf(numbers, codes_);
         for (int i = 0; i < side.ListedCount; ++i) {
             const uint8_t g = side.Listed[static_cast<size_t>(i)];
             if (nb.pairs[g] > 0)
                 keys.add(PackKey(g, static_cast<int16_t>(nb.pairs[g] + 1)));
         }
     }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         // Per column (row), a bit for each selected pairs + 1 (2..16: six numbers make 15 pairs).
-        const TGrouping& side = sideOf<Rows>(*this);
+        const Grouping& side = sideOf<Rows>(*this);
         std::array<bool, 256> listed{};
         for (int i = 0; i < side.ListedCount; ++i)
             listed[side.Listed[static_cast<size_t>(i)]] = true;
@@ -199,9 +199,9 @@ public:
                 rec.V3 == 0 && rec.V4 == 0)
                 wanted[static_cast<size_t>(rec.V1)] |= uint32_t{1} << rec.V2;
         return MakeMatcher([wanted, codes = codes_](const TComb& c) {
-            const TNeighbours nb = neighboursOf(c, codes);
+            const Neighbours nb = neighboursOf(c, codes);
             uint32_t hit = 0;
-            for (TNumber n : c) {
+            for (Ball n : c) {
                 const unsigned g = groupOfPlace(codes[n]);
                 hit |= wanted[g] >> (nb.pairs[g] + 1); // a group without pairs has no bit 1
             }
@@ -210,24 +210,24 @@ public:
     }
 
 private:
-    TPlaceCodes codes_;
+    PlaceCodes codes_;
 };
 
 // How many columns (rows) have neighbour pairs.
 template <bool Rows>
-class TMatrixAdjacentCount final : public TCustomMatrixGraphStat {
+class MatrixAdjacentCount final : public TCustomMatrixGraphStat {
 public:
-    TMatrixAdjacentCount(const TStatClass& c, const TStatList& list, int param)
+    MatrixAdjacentCount(const MethodClass& c, const TStatList& list, int param)
         : TCustomMatrixGraphStat(c, list, param), codes_(placeCodes<Rows>(*this))
     {
     }
 
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(PackKey(static_cast<int16_t>(count(numbers))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return count(numbers); }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         return MakeMatcher([t = SelectedCounts(selected), codes = codes_](const TComb& c) {
             return t[static_cast<size_t>(std::popcount(neighbourGroups(c, codes)))] != 0;
@@ -237,47 +237,47 @@ public:
 private:
     int count(const TComb& c) const { return std::popcount(neighbourGroups(c, codes_)); }
 
-    TPlaceCodes codes_;
+    PlaceCodes codes_;
 };
 
 // ---- the members over one side of the grid ------------------------------------------
 
-using TstColumns = TGroupEachStat<TCustomMatrixStat, &TCustomMatrixStat::ColumnGroups>;
-using TstRows = TGroupEachStat<TCustomMatrixStat, &TCustomMatrixStat::RowGroups>;
-using TstColValues = TGroupCountsStat<TCustomMatrixStat, &TCustomMatrixStat::ColumnGroups>;
-using TstRowValues = TGroupCountsStat<TCustomMatrixStat, &TCustomMatrixStat::RowGroups>;
-using TstColCount = TGroupOccupiedStat<TCustomMatrixGraphStat, &TCustomMatrixGraphStat::ColumnGroups>;
-using TstRowCount = TGroupOccupiedStat<TCustomMatrixGraphStat, &TCustomMatrixGraphStat::RowGroups>;
-using TstColMask = TMatrixMask<false>;
-using TstRowMask = TMatrixMask<true>;
-using TstColAjacent = TMatrixAdjacent<false>;
-using TstRowAjacent = TMatrixAdjacent<true>;
-using TstColAjacentCnt = TMatrixAdjacentCount<false>;
-using TstRowAjacentCnt = TMatrixAdjacentCount<true>;
-using TstColValCnt = TGroupMembersStat<TCustomMatrixGraphStat, &TCustomMatrixGraphStat::ColumnGroups>;
-using TstRowValCnt = TGroupMembersStat<TCustomMatrixGraphStat, &TCustomMatrixGraphStat::RowGroups>;
+using TstColumns = GroupEachStat<TCustomMatrixStat, &TCustomMatrixStat::ColumnGroups>;
+using TstRows = GroupEachStat<TCustomMatrixStat, &TCustomMatrixStat::RowGroups>;
+using TstColValues = GroupCountsStat<TCustomMatrixStat, &TCustomMatrixStat::ColumnGroups>;
+using TstRowValues = GroupCountsStat<TCustomMatrixStat, &TCustomMatrixStat::RowGroups>;
+using TstColCount = GroupOccupiedStat<TCustomMatrixGraphStat, &TCustomMatrixGraphStat::ColumnGroups>;
+using TstRowCount = GroupOccupiedStat<TCustomMatrixGraphStat, &TCustomMatrixGraphStat::RowGroups>;
+using TstColMask = MatrixMask<false>;
+using TstRowMask = MatrixMask<true>;
+using TstColAjacent = MatrixAdjacent<false>;
+using TstRowAjacent = MatrixAdjacent<true>;
+using TstColAjacentCnt = MatrixAdjacentCount<false>;
+using TstRowAjacentCnt = MatrixAdjacentCount<true>;
+using TstColValCnt = GroupMembersStat<TCustomMatrixGraphStat, &TCustomMatrixGraphStat::ColumnGroups>;
+using TstRowValCnt = GroupMembersStat<TCustomMatrixGraphStat, &TCustomMatrixGraphStat::RowGroups>;
 
-template <TTupleRule Rule, int K>
-using TstCombCol = TGroupTupleStat<TCustomMatrixStat, &TCustomMatrixStat::ColumnTable, Rule, K>;
-template <TTupleRule Rule, int K>
-using TstCombRow = TGroupTupleStat<TCustomMatrixStat, &TCustomMatrixStat::RowTable, Rule, K>;
+template <TupleRule Rule, int K>
+using TstCombCol = GroupTupleStat<TCustomMatrixStat, &TCustomMatrixStat::ColumnTable, Rule, K>;
+template <TupleRule Rule, int K>
+using TstCombRow = GroupTupleStat<TCustomMatrixStat, &TCustomMatrixStat::RowTable, Rule, K>;
 
-constexpr TTupleRule Mix = TTupleRule::Mix;
-constexpr TTupleRule Seq = TTupleRule::Seq;
+constexpr TupleRule Mix = TupleRule::Mix;
+constexpr TupleRule Seq = TupleRule::Seq;
 
 // COL%d and ROW%d: none without a grid.
-TParamRange columnRange(const TConfigData& config)
+ParamRange columnRange(const TConfigData& config)
 {
-    return config.MatrixCols <= 0 ? TParamRange{1, 0} : TParamRange{1, MatrixColsOf(config)};
+    return config.MatrixCols <= 0 ? ParamRange{1, 0} : ParamRange{1, MatrixColsOf(config)};
 }
-TParamRange rowRange(const TConfigData& config)
+ParamRange rowRange(const TConfigData& config)
 {
-    return config.MatrixCols <= 0 ? TParamRange{1, 0}
-                                  : TParamRange{1, model::CeilDiv(model::MaxNumber, MatrixColsOf(config))};
+    return config.MatrixCols <= 0 ? ParamRange{1, 0}
+                                  : ParamRange{1, model::CeilDiv(model::MaxNumber, MatrixColsOf(config))};
 }
 
 template <class T>
-constexpr TStatClass tupleClass(std::string_view id, std::string_view caption)
+constexpr MethodClass tupleClass(std::string_view id, std::string_view caption)
 {
     return MakeStatClass<T>(
         {.id = id, .caption = caption, .group = GroupMatrix, .flags = FlagS, .valueFromText = false});
@@ -290,98 +290,98 @@ int MatrixColsOf(const TConfigData& config)
     return std::clamp(config.MatrixCols, MinMatrixCols, MaxMatrixCols);
 }
 
-TMatrixGrid::TMatrixGrid(const TConfigData& config)
+MatrixGrid::MatrixGrid(const TConfigData& config)
 {
     const int cols = MatrixColsOf(config);
     const int rows = model::CeilDiv(model::MaxNumber, cols);
     Cols = static_cast<uint8_t>(cols);
     Rows = static_cast<uint8_t>(rows);
-    Columns = TGrouping::Make([cols](int n) { return model::MatrixColumn(n, cols); });
+    Columns = Grouping::Make([cols](int n) { return model::MatrixColumn(n, cols); });
     Columns.CountsUpTo = std::min(rows, model::BallCount);
     Columns.OccupiedUpTo = std::min(cols, model::BallCount);
     Columns.MembersUpTo = rows;
-    RowsOf = TGrouping::Make([cols](int n) { return model::MatrixRow(n, cols); });
+    RowsOf = Grouping::Make([cols](int n) { return model::MatrixRow(n, cols); });
     RowsOf.CountsUpTo = std::min(cols, model::BallCount);
     RowsOf.OccupiedUpTo = std::min(rows, model::BallCount);
     RowsOf.MembersUpTo = cols;
 }
 
-TCustomMatrixStat::TCustomMatrixStat(const TStatClass& statClass, const TStatList& list, int param)
+TCustomMatrixStat::TCustomMatrixStat(const MethodClass& statClass, const TStatList& list, int param)
     : TCustomNumbersStat(statClass, list, param), grid_(list.Config())
 {
 }
 
-TCustomMatrixGraphStat::TCustomMatrixGraphStat(const TStatClass& statClass, const TStatList& list, int param)
+TCustomMatrixGraphStat::TCustomMatrixGraphStat(const MethodClass& statClass, const TStatList& list, int param)
     : TCustomGraphStat(statClass, list, param), grid_(list.Config())
 {
 }
 
-constinit const TStatClass TstColumnsClass = MakeStatClass<TstColumns>(
+constinit const MethodClass TstColumnsClass = MakeStatClass<TstColumns>(
     {.id = "COLS", .caption = "Столбцы матрицы (не пустые)", .group = GroupMatrix, .flags = FlagN});
-constinit const TStatClass TstRowsClass = MakeStatClass<TstRows>(
+constinit const MethodClass TstRowsClass = MakeStatClass<TstRows>(
     {.id = "ROWS", .caption = "Строки матрицы (не пустые)", .group = GroupMatrix, .flags = FlagN});
-constinit const TStatClass TstColValuesClass =
+constinit const MethodClass TstColValuesClass =
     MakeStatClass<TstColValues>({.id = "COLV",
                                  .caption = "Количество чисел в столбце матрицы",
                                  .group = GroupMatrix,
                                  .flags = FlagN,
                                  .valueFromText = false});
-constinit const TStatClass TstRowValuesClass =
+constinit const MethodClass TstRowValuesClass =
     MakeStatClass<TstRowValues>({.id = "ROWV",
                                  .caption = "Количество чисел в строке матрицы",
                                  .group = GroupMatrix,
                                  .flags = FlagN,
                                  .valueFromText = false});
-constinit const TStatClass TstColCountClass = MakeStatClass<TstColCount>(
+constinit const MethodClass TstColCountClass = MakeStatClass<TstColCount>(
     {.id = "COLN", .caption = "Количество не пустых столбцов в матрице", .group = GroupMatrix, .flags = FlagN});
-constinit const TStatClass TstRowCountClass = MakeStatClass<TstRowCount>(
+constinit const MethodClass TstRowCountClass = MakeStatClass<TstRowCount>(
     {.id = "ROWN", .caption = "Количество не пустых строк в матрице", .group = GroupMatrix, .flags = FlagN});
-constinit const TStatClass TstColMaskClass = MakeStatClass<TstColMask>(
+constinit const MethodClass TstColMaskClass = MakeStatClass<TstColMask>(
     {.id = "COLM", .caption = "Сочетания столбцов матрицы", .group = GroupMatrix, .flags = FlagN});
-constinit const TStatClass TstRowMaskClass = MakeStatClass<TstRowMask>(
+constinit const MethodClass TstRowMaskClass = MakeStatClass<TstRowMask>(
     {.id = "ROWM", .caption = "Сочетания строк матрицы", .group = GroupMatrix, .flags = FlagN});
-constinit const TStatClass TstColAjacentClass = MakeStatClass<TstColAjacent>(
+constinit const MethodClass TstColAjacentClass = MakeStatClass<TstColAjacent>(
     {.id = "COLA", .caption = "Столбцы матрицы со смежными числами", .group = GroupMatrix, .flags = FlagN});
-constinit const TStatClass TstRowAjacentClass = MakeStatClass<TstRowAjacent>(
+constinit const MethodClass TstRowAjacentClass = MakeStatClass<TstRowAjacent>(
     {.id = "ROWA", .caption = "Строки матрицы со смежными числами", .group = GroupMatrix, .flags = FlagN});
-constinit const TStatClass TstColAjacentCntClass = MakeStatClass<TstColAjacentCnt>(
+constinit const MethodClass TstColAjacentCntClass = MakeStatClass<TstColAjacentCnt>(
     {.id = "COLC", .caption = "Количество столбцов матрицы со смежными числами", .group = GroupMatrix, .flags = FlagN});
-constinit const TStatClass TstRowAjacentCntClass = MakeStatClass<TstRowAjacentCnt>(
+constinit const MethodClass TstRowAjacentCntClass = MakeStatClass<TstRowAjacentCnt>(
     {.id = "ROWC", .caption = "Количество строк матрицы со смежными числами", .group = GroupMatrix, .flags = FlagN});
 
-constinit const TStatClass TstCombColMix2Class =
+constinit const MethodClass TstCombColMix2Class =
     tupleClass<TstCombCol<Mix, 2>>("KFM2", "Сочетания из 2 столбцов по всем числам тиража");
-constinit const TStatClass TstCombColMix3Class =
+constinit const MethodClass TstCombColMix3Class =
     tupleClass<TstCombCol<Mix, 3>>("KFM3", "Сочетания из 3 столбцов по всем числам тиража");
-constinit const TStatClass TstCombColMix4Class =
+constinit const MethodClass TstCombColMix4Class =
     tupleClass<TstCombCol<Mix, 4>>("KFM4", "Сочетания из 4 столбцов по всем числам тиража");
-constinit const TStatClass TstCombColSeq2Class =
+constinit const MethodClass TstCombColSeq2Class =
     tupleClass<TstCombCol<Seq, 2>>("KFS2", "Сочетания из 2 столбцов по соседним числам");
-constinit const TStatClass TstCombColSeq3Class =
+constinit const MethodClass TstCombColSeq3Class =
     tupleClass<TstCombCol<Seq, 3>>("KFS3", "Сочетания из 3 столбцов по соседним числам");
-constinit const TStatClass TstCombColSeq4Class =
+constinit const MethodClass TstCombColSeq4Class =
     tupleClass<TstCombCol<Seq, 4>>("KFS4", "Сочетания из 4 столбцов по соседним числам");
-constinit const TStatClass TstCombRowMix2Class =
+constinit const MethodClass TstCombRowMix2Class =
     tupleClass<TstCombRow<Mix, 2>>("KRM2", "Сочетания из 2 строк по всем числам тиража");
-constinit const TStatClass TstCombRowMix3Class =
+constinit const MethodClass TstCombRowMix3Class =
     tupleClass<TstCombRow<Mix, 3>>("KRM3", "Сочетания из 3 строк по всем числам тиража");
-constinit const TStatClass TstCombRowMix4Class =
+constinit const MethodClass TstCombRowMix4Class =
     tupleClass<TstCombRow<Mix, 4>>("KRM4", "Сочетания из 4 строк по всем числам тиража");
-constinit const TStatClass TstCombRowSeq2Class =
+constinit const MethodClass TstCombRowSeq2Class =
     tupleClass<TstCombRow<Seq, 2>>("KRS2", "Сочетания из 2 строк по соседним числам");
-constinit const TStatClass TstCombRowSeq3Class =
+constinit const MethodClass TstCombRowSeq3Class =
     tupleClass<TstCombRow<Seq, 3>>("KRS3", "Сочетания из 3 строк по соседним числам");
-constinit const TStatClass TstCombRowSeq4Class =
+constinit const MethodClass TstCombRowSeq4Class =
     tupleClass<TstCombRow<Seq, 4>>("KRS4", "Сочетания из 4 строк по соседним числам");
 
-constinit const TStatClass TstColValCntClass =
+constinit const MethodClass TstColValCntClass =
     MakeStatClass<TstColValCnt>({.id = "COL%d",
                                  .caption = "Количество чисел в %0:d столбце матрицы",
                                  .helpId = "COLx",
                                  .group = GroupMatrix,
                                  .flags = FlagN,
                                  .paramRange = columnRange});
-constinit const TStatClass TstRowValCntClass =
+constinit const MethodClass TstRowValCntClass =
     MakeStatClass<TstRowValCnt>({.id = "ROW%d",
                                  .caption = "Количество чисел в %0:d строке матрицы",
                                  .helpId = "ROWx",

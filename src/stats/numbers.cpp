@@ -9,7 +9,7 @@
 namespace belvane::stats {
 namespace {
 
-using model::TNumber;
+using model::Ball;
 
 // Per-byte property tables: a combination read from a file may hold any byte.
 using ByteTable = std::array<uint8_t, 256>;
@@ -59,12 +59,12 @@ public:
         TCustomStat::InitValues(lastIdx, arr);
         AddSeeds(arr, model::MinNumber, model::MaxNumber);
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
-        for (TNumber n : numbers)
+        for (Ball n : numbers)
             keys.add(PackKey(n));
     }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         return MakeMatcher([t = SelectedBytes(selected, project::V1Alone)](const TComb& c) {
             return (t[c[0]] | t[c[1]] | t[c[2]] | t[c[3]] | t[c[4]] | t[c[5]]) != 0;
@@ -90,13 +90,13 @@ class TstDigits final : public TCustomNumbersStat {
 public:
     using TCustomNumbersStat::TCustomNumbersStat;
 
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
-        for (TNumber n : numbers)
+        for (Ball n : numbers)
             for (char digit : std::to_string(n))
                 keys.add(PackKey(static_cast<int16_t>(digit - '0')));
     }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         uint16_t wanted = 0;
         for (const TStatDraw& rec : selected)
@@ -122,12 +122,12 @@ public:
         TCustomStat::InitValues(lastIdx, arr);
         AddSeeds(arr, 1, model::BallCount); // the count 0 gets its row only when it occurs
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(PackKey(static_cast<int16_t>(countIn(numbers, Property))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return countIn(numbers, Property); }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         return MakeMatcher([t = SelectedBytes(selected, project::V1)](const TComb& c) {
             return t[static_cast<size_t>(countIn(c, Property))] != 0;
@@ -145,7 +145,7 @@ struct MaskLetters {
 template <const ByteTable& Property, bool SeedAllMasks>
 class TstMask : public TCustomMaskStat {
 public:
-    TstMask(const TStatClass& c, const TStatList& list, int param, MaskLetters letters)
+    TstMask(const MethodClass& c, const TStatList& list, int param, MaskLetters letters)
         : TCustomMaskStat(c, list, param), letters_(letters)
     {
     }
@@ -157,11 +157,11 @@ public:
         else
             TCustomStat::InitValues(lastIdx, arr);
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(KeyOfInts(maskIn(numbers, Property)));
     }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         return MakeMatcher([t = SelectedBytes(selected, project::LowInt)](const TComb& c) {
             return t[static_cast<size_t>(maskIn(c, Property))] != 0;
@@ -176,15 +176,15 @@ private:
 
 class TstEvenValues final : public TstMask<kOdd, true> {
 public:
-    TstEvenValues(const TStatClass& c, const TStatList& l, int p) : TstMask(c, l, p, {"Ч", "н"}) {}
+    TstEvenValues(const MethodClass& c, const TStatList& l, int p) : TstMask(c, l, p, {"Ч", "н"}) {}
 };
 class TstSmallValues final : public TstMask<kLarge, false> {
 public:
-    TstSmallValues(const TStatClass& c, const TStatList& l, int p) : TstMask(c, l, p, {"1", "2"}) {}
+    TstSmallValues(const MethodClass& c, const TStatList& l, int p) : TstMask(c, l, p, {"1", "2"}) {}
 };
 class TstPrimeValues final : public TstMask<kPrime, true> {
 public:
-    TstPrimeValues(const TStatClass& c, const TStatList& l, int p) : TstMask(c, l, p, {"С", "П"}) {}
+    TstPrimeValues(const MethodClass& c, const TStatList& l, int p) : TstMask(c, l, p, {"С", "П"}) {}
 };
 
 // ---- POS%d: the number at position Param ----------------------------------
@@ -198,9 +198,9 @@ public:
         TCustomStat::InitValues(lastIdx, arr);
         AddSeeds(arr, model::MinNumber, model::MaxNumber);
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override { keys.add(PackKey(at(numbers))); }
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override { keys.add(PackKey(at(numbers))); }
     int CombValue(const TComb& numbers, int, bool, int) override { return at(numbers); }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         return MakeMatcher(
             [t = SelectedBytes(selected, project::V1), pos = position()](const TComb& c) { return t[c[pos]] != 0; });
@@ -208,7 +208,7 @@ public:
 
 private:
     size_t position() const { return static_cast<size_t>(std::clamp(Param, 1, model::BallCount) - 1); }
-    TNumber at(const TComb& numbers) const { return numbers[position()]; }
+    Ball at(const TComb& numbers) const { return numbers[position()]; }
 };
 
 // ---- POE%d: the extra number; shown, never filtered ------------------------
@@ -217,59 +217,59 @@ class TstPosExt final : public TCustomGraphStat {
 public:
     using TCustomGraphStat::TCustomGraphStat;
 
-    void DrawValues(int index, int lastIdx, TLastValueArray& lastValues, TStatWork& work, TStatDrawArray& arr,
+    void DrawValues(int index, int lastIdx, TLastValueArray& lastValues, GapWork& work, TStatDrawArray& arr,
                     bool sorted) override
     {
         TCustomStat::DrawValues(index, lastIdx, lastValues, work, arr, sorted);
         AddValue(arr, PackKey(CurDraw.Extra), true);
     }
     int CombValue(const TComb&, int index, bool sorted, int) override { return DrawAt(index, sorted).Extra; }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray&, bool, bool, int) override { return NeverMatcher(); }
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray&, bool, bool, int) override { return NeverMatcher(); }
 };
 
-constexpr TParamRange positions(const TConfigData&)
+constexpr ParamRange positions(const TConfigData&)
 {
     return {1, model::BallCount};
 }
-constexpr TParamRange extraNumbers(const TConfigData&)
+constexpr ParamRange extraNumbers(const TConfigData&)
 {
     return {1, model::ExtraCount};
 }
 
 } // namespace
 
-constinit const TStatClass TstValuesClass =
+constinit const MethodClass TstValuesClass =
     MakeStatClass<TstValues>({.id = "NUMS", .caption = "Числа тиража", .group = GroupNumbers, .flags = FlagN});
-constinit const TStatClass TstDigitsClass =
+constinit const MethodClass TstDigitsClass =
     MakeStatClass<TstDigits>({.id = "DIGS", .caption = "Цифры тиража", .group = GroupNumbers, .flags = FlagN});
-constinit const TStatClass TstEvenCountClass = MakeStatClass<TstCount<kEven>>(
+constinit const MethodClass TstEvenCountClass = MakeStatClass<TstCount<kEven>>(
     {.id = "EVEN", .caption = "Количество четных чисел в тираже (Ч:Н)", .group = GroupNumbers, .flags = FlagN});
-constinit const TStatClass TstEvenValuesClass =
+constinit const MethodClass TstEvenValuesClass =
     MakeStatClass<TstEvenValues>({.id = "EVNV",
                                   .caption = "Четные и нечетные числа в тираже (Чн..нЧ)",
                                   .group = GroupNumbers,
                                   .flags = FlagS | FlagN});
-constinit const TStatClass TstSmallCountClass =
+constinit const MethodClass TstSmallCountClass =
     MakeStatClass<TstCount<kSmall>>({.id = "SMAL",
                                      .caption = "Количество чисел из первой половины диапазона (1П:2П)",
                                      .group = GroupNumbers,
                                      .flags = FlagN});
-constinit const TStatClass TstSmallValuesClass =
+constinit const MethodClass TstSmallValuesClass =
     MakeStatClass<TstSmallValues>({.id = "SMLV",
                                    .caption = "Числа из первой половины диапазона (12..12)",
                                    .group = GroupNumbers,
                                    .flags = FlagS | FlagN});
-constinit const TStatClass TstPrimeCountClass = MakeStatClass<TstCount<kPrime>>(
+constinit const MethodClass TstPrimeCountClass = MakeStatClass<TstCount<kPrime>>(
     {.id = "PRIM", .caption = "Количество простых чисел (П:С)", .group = GroupNumbers, .flags = FlagN});
-constinit const TStatClass TstPrimeValuesClass = MakeStatClass<TstPrimeValues>(
+constinit const MethodClass TstPrimeValuesClass = MakeStatClass<TstPrimeValues>(
     {.id = "PRMV", .caption = "Простые и составные числа (ПС..СП)", .group = GroupNumbers, .flags = FlagS | FlagN});
-constinit const TStatClass TstPosValClass = MakeStatClass<TstPosVal>({.id = "POS%d",
-                                                                      .caption = "Число в %0:d позиции тиража",
-                                                                      .helpId = "POSx",
-                                                                      .group = GroupNumbers,
-                                                                      .flags = FlagS | FlagN,
-                                                                      .paramRange = positions});
-constinit const TStatClass TstPosExtClass =
+constinit const MethodClass TstPosValClass = MakeStatClass<TstPosVal>({.id = "POS%d",
+                                                                       .caption = "Число в %0:d позиции тиража",
+                                                                       .helpId = "POSx",
+                                                                       .group = GroupNumbers,
+                                                                       .flags = FlagS | FlagN,
+                                                                       .paramRange = positions});
+constinit const MethodClass TstPosExtClass =
     MakeStatClass<TstPosExt>({.id = "POE%d",
                               .caption = "Extra (Bonus, Star...) - число (!без фильтра!)",
                               .helpId = "POSx",

@@ -9,16 +9,16 @@
 
 namespace belvane::stats {
 
-extern const TStatClass TstValuesClass;      // NUMS
-extern const TStatClass TstDigitsClass;      // DIGS
-extern const TStatClass TstEvenCountClass;   // EVEN
-extern const TStatClass TstEvenValuesClass;  // EVNV
-extern const TStatClass TstSmallCountClass;  // SMAL
-extern const TStatClass TstSmallValuesClass; // SMLV
-extern const TStatClass TstPrimeCountClass;  // PRIM
-extern const TStatClass TstPrimeValuesClass; // PRMV
-extern const TStatClass TstPosValClass;      // POS%d
-extern const TStatClass TstPosExtClass;      // POE%d
+extern const MethodClass TstValuesClass;      // NUMS
+extern const MethodClass TstDigitsClass;      // DIGS
+extern const MethodClass TstEvenCountClass;   // EVEN
+extern const MethodClass TstEvenValuesClass;  // EVNV
+extern const MethodClass TstSmallCountClass;  // SMAL
+extern const MethodClass TstSmallValuesClass; // SMLV
+extern const MethodClass TstPrimeCountClass;  // PRIM
+extern const MethodClass TstPrimeValuesClass; // PRMV
+extern const MethodClass TstPosValClass;      // POS%d
+extern const MethodClass TstPosExtClass;      // POE%d
 
 // The family's number sets: small numbers 1..22, and the prime set, in which
 // 1 counts as prime: {1, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43}.

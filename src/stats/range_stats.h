@@ -11,15 +11,15 @@ class TCustomStat;
 
 // The draws window ending lastIdx draws into the archive: lastIdx = (draws - 1)
 // - offset, first = max(0, lastIdx - length + 1).
-struct TDrawsWindow {
+struct DrawRange {
     int First = 0;
     int Last = -1;
     int Count() const { return Last >= First ? Last - First + 1 : 0; }
 };
-TDrawsWindow DrawsWindow(int drawCount, int offset, int length);
+DrawRange DrawsWindow(int drawCount, int offset, int length);
 
 // InitValues(lastIdx), then DrawValues for every draw of the window with one
 // zero-filled work area and one last-value array.
-TStatDrawArray CalculateRange(TCustomStat& stat, const TDrawsWindow& window, bool sorted);
+TStatDrawArray CalculateRange(TCustomStat& stat, const DrawRange& window, bool sorted);
 
 } // namespace belvane::stats

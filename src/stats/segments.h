@@ -11,49 +11,49 @@
 
 namespace belvane::stats {
 
-extern const TStatClass TstSegmentsClass;     // SGMS
-extern const TStatClass TstSegmValuesClass;   // SGMV
-extern const TStatClass TstSegmCountClass;    // SGMC
-extern const TStatClass TstCombSegmMix2Class; // KGM2
-extern const TStatClass TstCombSegmMix3Class; // KGM3
-extern const TStatClass TstCombSegmMix4Class; // KGM4
-extern const TStatClass TstCombSegmSeq2Class; // KGS2
-extern const TStatClass TstCombSegmSeq3Class; // KGS3
-extern const TStatClass TstCombSegmSeq4Class; // KGS4
-extern const TStatClass TstSgmValCntClass;    // SGM%d
+extern const MethodClass TstSegmentsClass;     // SGMS
+extern const MethodClass TstSegmValuesClass;   // SGMV
+extern const MethodClass TstSegmCountClass;    // SGMC
+extern const MethodClass TstCombSegmMix2Class; // KGM2
+extern const MethodClass TstCombSegmMix3Class; // KGM3
+extern const MethodClass TstCombSegmMix4Class; // KGM4
+extern const MethodClass TstCombSegmSeq2Class; // KGS2
+extern const MethodClass TstCombSegmSeq3Class; // KGS3
+extern const MethodClass TstCombSegmSeq4Class; // KGS4
+extern const MethodClass TstSgmValCntClass;    // SGM%d
 
 inline constexpr int MaxSegment = 9;
 
 // The segment table the methods use. The settings file gives digits 0..9
 // (segment 0 included); an entry above 9, which only code can set, counts as
 // segment 1, as a character that is no digit does in the file.
-model::TSegments SegmentsOf(const TConfigData& config);
+model::SegmentMap SegmentsOf(const TConfigData& config);
 
 class TCustomSegmentsStat : public TCustomNumbersStat {
 public:
-    TCustomSegmentsStat(const TStatClass& statClass, const TStatList& list, int param);
+    TCustomSegmentsStat(const MethodClass& statClass, const TStatList& list, int param);
 
-    const model::TSegments& Segments() const { return segments_; }
-    const TGrouping& SegmentGroups() const { return groups_; }
-    const TGroupTable& SegmentTable() const { return groups_.Of; }
+    const model::SegmentMap& Segments() const { return segments_; }
+    const Grouping& SegmentGroups() const { return groups_; }
+    const GroupTable& SegmentTable() const { return groups_.Of; }
 
 private:
-    model::TSegments segments_;
-    TGrouping groups_;
+    model::SegmentMap segments_;
+    Grouping groups_;
 };
 
 // The same, for the members with a graph.
 class TCustomSegmentsGraphStat : public TCustomGraphStat {
 public:
-    TCustomSegmentsGraphStat(const TStatClass& statClass, const TStatList& list, int param);
+    TCustomSegmentsGraphStat(const MethodClass& statClass, const TStatList& list, int param);
 
-    const model::TSegments& Segments() const { return segments_; }
-    const TGrouping& SegmentGroups() const { return groups_; }
-    const TGroupTable& SegmentTable() const { return groups_.Of; }
+    const model::SegmentMap& Segments() const { return segments_; }
+    const Grouping& SegmentGroups() const { return groups_; }
+    const GroupTable& SegmentTable() const { return groups_.Of; }
 
 private:
-    model::TSegments segments_;
-    TGrouping groups_;
+    model::SegmentMap segments_;
+    Grouping groups_;
 };
 
 } // namespace belvane::stats

@@ -62,7 +62,7 @@ protected:
     static int32_t MaskOf(const TComb& numbers, Property has)
     {
         int32_t mask = 0;
-        for (model::TNumber n : numbers)
+        for (model::Ball n : numbers)
             mask = mask << 1 | (has(n) ? 1 : 0);
         return mask;
     }

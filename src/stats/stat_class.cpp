@@ -44,17 +44,17 @@ std::string_view GroupName(int group)
     return group >= 0 && group < GroupCount ? kGroups[static_cast<size_t>(group)].name : std::string_view();
 }
 
-std::string TStatClass::IDFor(int param) const
+std::string MethodClass::IDFor(int param) const
 {
     return DelphiFormat(id, {int64_t{param}});
 }
 
-std::string TStatClass::CaptionFor(int param) const
+std::string MethodClass::CaptionFor(int param) const
 {
     return captionFor ? captionFor(param) : DelphiFormat(caption, {int64_t{param}});
 }
 
-std::string TStatClass::HelpURL(int param, const std::filesystem::path& helpFile) const
+std::string MethodClass::HelpURL(int param, const std::filesystem::path& helpFile) const
 {
     std::error_code ec;
     if (helpFile.empty() || !std::filesystem::exists(helpFile, ec))

@@ -49,14 +49,14 @@ enum StatGroup : uint8_t {
 std::string_view GroupTag(int group);  // "num"; "" outside 0..12
 std::string_view GroupName(int group); // "Числа тиража"; "" outside 0..12
 
-struct TParamRange {
+struct ParamRange {
     int Min = 0;
     int Max = 0;
 };
 
-struct TStatClass {
-    using Factory = std::unique_ptr<TCustomStat> (*)(const TStatClass&, const TStatList&, int param);
-    using RangeOf = TParamRange (*)(const TConfigData&);
+struct MethodClass {
+    using Factory = std::unique_ptr<TCustomStat> (*)(const MethodClass&, const TStatList&, int param);
+    using RangeOf = ParamRange (*)(const TConfigData&);
     using CaptionOf = std::string (*)(int param);
 
     std::string_view id;      // "NUMS", "POS%d": four capitals or digits, "%d" for the parameter
@@ -88,21 +88,18 @@ struct TStatClass {
     bool CanPrefetch() const { return (flags & FlagN) != 0; }
     bool ValueFromText() const { return valueFromText; }
     bool HasParam() const { return paramRange != nullptr; }
-    TParamRange GetParamRange(const TConfigData& config) const
-    {
-        return paramRange ? paramRange(config) : TParamRange{};
-    }
+    ParamRange GetParamRange(const TConfigData& config) const { return paramRange ? paramRange(config) : ParamRange{}; }
 };
 
 template <class T>
-std::unique_ptr<TCustomStat> CreateStatOf(const TStatClass& c, const TStatList& list, int param)
+std::unique_ptr<TCustomStat> CreateStatOf(const MethodClass& c, const TStatList& list, int param)
 {
     return std::make_unique<T>(c, list, param);
 }
 
 // Completes a descriptor for class T: its factory and whether it has a graph.
 template <class T>
-constexpr TStatClass MakeStatClass(TStatClass info)
+constexpr MethodClass MakeStatClass(MethodClass info)
 {
     info.create = &CreateStatOf<T>;
     info.graph = std::is_base_of_v<TCustomGraphStat, T>;

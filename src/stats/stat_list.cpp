@@ -46,7 +46,7 @@ void TStatList::BuildMethods()
     ShowGroupName = true;
     ShowMethodFlags = true;
     AllFavorites = true;
-    for (const TStatClass* c : StatClassTable()) {
+    for (const MethodClass* c : StatClassTable()) {
         if (c == nullptr || !c->Available())
             continue;
         auto add = [&](int param) {
@@ -58,7 +58,7 @@ void TStatList::BuildMethods()
             items_.push_back(std::move(m));
         };
         if (c->HasParam()) {
-            const TParamRange range = c->GetParamRange(config_);
+            const ParamRange range = c->GetParamRange(config_);
             for (int p = range.Min; p <= range.Max; ++p)
                 add(p);
         } else {
@@ -89,7 +89,7 @@ int TStatList::FindMethod(std::string_view id) const
 
 bool TStatList::InDrawsStat(int i) const
 {
-    const TStatClass* c = Item(i).StatClass;
+    const MethodClass* c = Item(i).StatClass;
     return c->Available() && c->InDrawsStat();
 }
 
@@ -203,7 +203,7 @@ void TStatList::SaveFilterList(const std::filesystem::path& path, bool withOptio
     ini.save(path);
 }
 
-void TStatList::ApplyWeights(bool override, const TWeights& weights)
+void TStatList::ApplyWeights(bool override, const WeightCoefficients& weights)
 {
     if (override)
         config_.Weights = weights;

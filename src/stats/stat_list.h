@@ -21,7 +21,7 @@ class TCustomStat;
 class TStatList;
 
 struct TStatMethod {
-    const TStatClass* StatClass = nullptr;
+    const MethodClass* StatClass = nullptr;
     int Param = 0;
     bool Favorite = true;
     std::string UserCaption; // empty: the class caption
@@ -84,7 +84,7 @@ public:
     // step's own coefficients when it overrides them.
     void SaveWeights() { config_.SavedWeights = config_.Weights; }
     void RestoreWeights() { config_.Weights = config_.SavedWeights; }
-    void ApplyWeights(bool override, const TWeights& weights);
+    void ApplyWeights(bool override, const WeightCoefficients& weights);
 
     TConfigData& Config() { return config_; }
     const TConfigData& Config() const { return config_; }

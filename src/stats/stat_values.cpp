@@ -136,9 +136,9 @@ void SortStatDraws(TStatDrawArray& arr)
                      [](const TStatDraw& a, const TStatDraw& b) { return KeyOf(a) < KeyOf(b); });
 }
 
-TStatTotals StatTotals(const TStatDrawArray& arr)
+StatTotals StatTotals(const TStatDrawArray& arr)
 {
-    TStatTotals t;
+    StatTotals t;
     for (size_t i = 0; i < arr.size(); ++i) {
         const TStatDraw& e = arr[i];
         t.Total += e.Count;

@@ -68,13 +68,13 @@ const TStatDraw* FindKey(const TStatDrawArray& arr, uint64_t key);
 // Ascending by V1, V2, V3, V4, each compared as unsigned 16-bit.
 void SortStatDraws(TStatDrawArray& arr);
 
-struct TStatTotals {
+struct StatTotals {
     int64_t Total = 0; // sum of Count
     int32_t MinCount = 0;
     int32_t MaxCount = 0;
     int32_t MaxAgo = 0; // largest positive Ago
 };
-TStatTotals StatTotals(const TStatDrawArray& arr);
+StatTotals StatTotals(const TStatDrawArray& arr);
 
 // The 12-byte record of the full-set value files: the key and a count.
 struct TStatCount {
@@ -115,7 +115,7 @@ void SortStatSimple(TStatSimpleArray& arr);
 // The scratch area one run of a statistic shares between all its DrawValues
 // calls: zero-filled once per run. The serial methods keep their series here,
 // one entry per value 1..45.
-struct TStatWork {
+struct GapWork {
     struct Series {
         int32_t Length = 0;
         int32_t DrawNumber = 0;

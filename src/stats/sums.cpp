@@ -12,7 +12,7 @@
 namespace belvane::stats {
 namespace {
 
-using model::TNumber;
+using model::Ball;
 
 // Six bytes add up to at most 6 * 255 (a combination read from a file may hold
 // any byte): a table over sums has a slot for each of 0..1530.
@@ -86,9 +86,9 @@ public:
             for (int s = model::MinSum; s <= model::MaxSum; ++s)
                 AddSeed(arr, KeyOfInts(s));
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override { keys.add(KeyOfInts(Value(numbers))); }
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override { keys.add(KeyOfInts(Value(numbers))); }
     int CombValue(const TComb& numbers, int, bool, int) override { return Value(numbers); }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         return MakeMatcher([t = selectedSums(selected, project::LowIntAlone)](const TComb& c) {
             return t[static_cast<size_t>(Value(c))] != 0;
@@ -103,7 +103,7 @@ using TstSumPrimeValues = TstSumOf<primeSum, false>;
 // ---- SUM%d: the sum inside or outside a fixed range --------------------------
 
 struct RangeInfo {
-    TSumRange range;
+    SumRange range;
     int shareNum; // the share of the sums' spread the range covers, for the caption
     int shareDen;
 };
@@ -116,7 +116,7 @@ const RangeInfo& rangeInfo(int param)
 
 class TstSumRanges final : public TCustomGraphStat {
 public:
-    TstSumRanges(const TStatClass& c, const TStatList& list, int param)
+    TstSumRanges(const MethodClass& c, const TStatList& list, int param)
         : TCustomGraphStat(c, list, param), range_(SumRangeOf(param))
     {
     }
@@ -132,9 +132,9 @@ public:
         TCustomStat::InitValues(lastIdx, arr);
         AddSeeds(arr, 0, 1);
     }
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override { keys.add(PackKey(inside(numbers))); }
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override { keys.add(PackKey(inside(numbers))); }
     int CombValue(const TComb& numbers, int, bool, int) override { return inside(numbers); }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         // The in-range row selected keeps the range whatever else is selected;
         // without it the selection stands for the sums outside.
@@ -154,7 +154,7 @@ private:
         return s >= range_.Low && s <= range_.High ? 1 : 0;
     }
 
-    TSumRange range_;
+    SumRange range_;
 };
 
 std::string sumRangeCaption(int param)
@@ -170,11 +170,11 @@ std::string sumRangeCaption(int param)
 // first draw) and counts only when that predecessor resembles the reference
 // draw; a candidate combination is judged by its move from the reference draw.
 template <class Base>
-class TSumMoveStat : public Base {
+class SumMoveStat : public Base {
 public:
     using Base::Base;
 
-    void DrawValues(int index, int lastIdx, TLastValueArray& lastValues, TStatWork& work, TStatDrawArray& arr,
+    void DrawValues(int index, int lastIdx, TLastValueArray& lastValues, GapWork& work, TStatDrawArray& arr,
                     bool sorted) override
     {
         Base::DrawValues(index, lastIdx, lastValues, work, arr, sorted);
@@ -198,9 +198,9 @@ protected:
     }
 };
 
-class TstSumChange final : public TSumMoveStat<TCustomGraphStat> {
+class TstSumChange final : public SumMoveStat<TCustomGraphStat> {
 public:
-    using TSumMoveStat::TSumMoveStat;
+    using SumMoveStat::SumMoveStat;
 
     // "+05 : 120 + 5 = 125": the change, the earlier sum, the change, the next sum.
     std::string ValueToText(const TStatDraw& value) const override
@@ -212,7 +212,7 @@ public:
         return DelphiFormat("+%0:.2d : %1:d + %0:d = %2:d", {b - a, a, b});
     }
     int CombValue(const TComb& numbers, int index, bool, int) override { return SumOf(numbers) - SumBefore(index); }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         // The combination stands for the next draw: its sum against the next sums.
         return MakeMatcher([t = selectedSums(selected, project::HighInt)](const TComb& c) {
@@ -227,16 +227,16 @@ protected:
     }
 };
 
-class TstSumChangeSome final : public TSumMoveStat<TCustomStat> {
+class TstSumChangeSome final : public SumMoveStat<TCustomStat> {
 public:
-    using TSumMoveStat::TSumMoveStat;
+    using SumMoveStat::SumMoveStat;
 
     std::string ValueToText(const TStatDraw& value) const override
     {
         const int64_t v = LowInt(value);
         return v < 0 ? DelphiFormat("- %0:.2d", {-v}) : DelphiFormat("+%0:.2d", {v});
     }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool sorted, int lastIdx) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool sorted, int lastIdx) override
     {
         const int ref = ReferenceSum(lastIdx, sorted);
         SumTable t{};
@@ -255,9 +255,9 @@ protected:
     }
 };
 
-class TstSumTrend final : public TSumMoveStat<TCustomGraphStat> {
+class TstSumTrend final : public SumMoveStat<TCustomGraphStat> {
 public:
-    using TSumMoveStat::TSumMoveStat;
+    using SumMoveStat::SumMoveStat;
 
     std::string ValueToText(const TStatDraw& value) const override
     {
@@ -274,7 +274,7 @@ public:
     {
         return trendOf(SumOf(numbers), SumBefore(index));
     }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool sorted, int lastIdx) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool sorted, int lastIdx) override
     {
         const int ref = ReferenceSum(lastIdx, sorted);
         std::array<bool, 3> wanted{}; // trends -1, 0, 1
@@ -303,12 +303,12 @@ class TstSum2To3 final : public TCustomGraphStat {
 public:
     using TCustomGraphStat::TCustomGraphStat;
 
-    void NumbersValues(const TComb& numbers, TKeyList& keys) const override
+    void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(PackKey(static_cast<int16_t>(SumTriples(numbers))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return SumTriples(numbers); }
-    std::unique_ptr<TMatcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
     {
         std::array<uint8_t, kMaxTriples + 1> t{};
         for (const TStatDraw& rec : selected)
@@ -318,7 +318,7 @@ public:
     }
 };
 
-constexpr TParamRange sumRanges(const TConfigData&)
+constexpr ParamRange sumRanges(const TConfigData&)
 {
     return {1, static_cast<int>(kRanges.size())};
 }
@@ -330,7 +330,7 @@ int SumOf(const model::TComb& c)
     return c[0] + c[1] + c[2] + c[3] + c[4] + c[5];
 }
 
-TSumRange SumRangeOf(int param)
+SumRange SumRangeOf(int param)
 {
     return rangeInfo(param).range;
 }
@@ -347,9 +347,9 @@ int SumTriples(const model::TComb& c)
     return count;
 }
 
-constinit const TStatClass TstSumValuesClass = MakeStatClass<TstSumValues>(
+constinit const MethodClass TstSumValuesClass = MakeStatClass<TstSumValues>(
     {.id = "SUMS", .caption = "Сумма тиража: все значения", .group = GroupSums, .flags = FlagN});
-constinit const TStatClass TstSumRangesClass =
+constinit const MethodClass TstSumRangesClass =
     MakeStatClass<TstSumRanges>({.id = "SUM%d",
                                  .caption = "Сумма тиража: диапазон %d (%d/%d)",
                                  .helpId = "SUMx",
@@ -358,29 +358,29 @@ constinit const TStatClass TstSumRangesClass =
                                  .valueFromText = false,
                                  .paramRange = sumRanges,
                                  .captionFor = sumRangeCaption});
-constinit const TStatClass TstSumChangeClass =
+constinit const MethodClass TstSumChangeClass =
     MakeStatClass<TstSumChange>({.id = "SUMC",
                                  .caption = "Сумма тиража: изменения (точно)",
                                  .group = GroupSums,
                                  .flags = FlagD,
                                  .valueFromText = false});
-constinit const TStatClass TstSumChangeSomeClass =
+constinit const MethodClass TstSumChangeSomeClass =
     MakeStatClass<TstSumChangeSome>({.id = "SUMV",
                                      .caption = "Сумма тиража: изменения (диапазон)",
                                      .group = GroupSums,
                                      .flags = FlagD,
                                      .valueFromText = false});
-constinit const TStatClass TstSumTrendClass =
+constinit const MethodClass TstSumTrendClass =
     MakeStatClass<TstSumTrend>({.id = "SUMT",
                                 .caption = "Сумма тиража: направление изменения",
                                 .group = GroupSums,
                                 .flags = FlagD,
                                 .valueFromText = false});
-constinit const TStatClass TstSumEvenValuesClass = MakeStatClass<TstSumEvenValues>(
+constinit const MethodClass TstSumEvenValuesClass = MakeStatClass<TstSumEvenValues>(
     {.id = "SUME", .caption = "Сумма тиража: только четные", .group = GroupSums, .flags = FlagN});
-constinit const TStatClass TstSumPrimeValuesClass = MakeStatClass<TstSumPrimeValues>(
+constinit const MethodClass TstSumPrimeValuesClass = MakeStatClass<TstSumPrimeValues>(
     {.id = "SUMP", .caption = "Сумма тиража: только простые", .group = GroupSums, .flags = FlagN});
-constinit const TStatClass TstSum2To3Class = MakeStatClass<TstSum2To3>(
+constinit const MethodClass TstSum2To3Class = MakeStatClass<TstSum2To3>(
     {.id = "S2T3", .caption = "Сумма двух чисел тиража равна третьему числу", .group = GroupSums, .flags = FlagN});
 
 } // namespace belvane::stats

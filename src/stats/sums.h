@@ -10,24 +10,24 @@
 
 namespace belvane::stats {
 
-extern const TStatClass TstSumValuesClass;      // SUMS
-extern const TStatClass TstSumRangesClass;      // SUM%d
-extern const TStatClass TstSumChangeClass;      // SUMC
-extern const TStatClass TstSumChangeSomeClass;  // SUMV
-extern const TStatClass TstSumTrendClass;       // SUMT
-extern const TStatClass TstSumEvenValuesClass;  // SUME
-extern const TStatClass TstSumPrimeValuesClass; // SUMP
-extern const TStatClass TstSum2To3Class;        // S2T3
+extern const MethodClass TstSumValuesClass;      // SUMS
+extern const MethodClass TstSumRangesClass;      // SUM%d
+extern const MethodClass TstSumChangeClass;      // SUMC
+extern const MethodClass TstSumChangeSomeClass;  // SUMV
+extern const MethodClass TstSumTrendClass;       // SUMT
+extern const MethodClass TstSumEvenValuesClass;  // SUME
+extern const MethodClass TstSumPrimeValuesClass; // SUMP
+extern const MethodClass TstSum2To3Class;        // S2T3
 
 // The sum of six numbers, each byte taken as it stands (0..1530).
 int SumOf(const model::TComb& numbers);
 
 // The inclusive sum range of SUM1..SUM3 (the parameter is clamped to 1..3).
-struct TSumRange {
+struct SumRange {
     int Low = 0;
     int High = 0;
 };
-TSumRange SumRangeOf(int param);
+SumRange SumRangeOf(int param);
 
 // The number of (i, {j, k}) with j < k, both other than i, and n_j + n_k = n_i.
 int SumTriples(const model::TComb& numbers);

@@ -164,10 +164,10 @@ TEST(DrawsStatTable, WeightOptions)
     v.Count = 4;
     v.Expected = 5;
     v.Ago = 3;
-    stats::TStatTotals totals;
+    stats::StatTotals totals;
     totals.Total = 20;
     totals.MaxAgo = 6;
-    stats::TWeights w{2, 3, 1, false, false};
+    stats::WeightCoefficients w{2, 3, 1, false, false};
     EXPECT_DOUBLE_EQ(static_cast<double>(StatWeight(v, totals, true, w)), 2 * 4 + 3 * -1 + 3);
     EXPECT_DOUBLE_EQ(static_cast<double>(StatWeight(v, totals, false, w)), 2 * 4 + 3);
     w.UsePercents = true;

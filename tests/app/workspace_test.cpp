@@ -31,7 +31,7 @@ void writeArchive(const std::filesystem::path& folder, int draws)
     RecordingHost host;
     model::TDrawsArray d;
     for (int n = 1; n <= draws; ++n)
-        d.push_back(makeDraw(n, {static_cast<model::TNumber>(n), 10, 20, 30, 40, 45}, 7, "01/01/2020"));
+        d.push_back(makeDraw(n, {static_cast<model::Ball>(n), 10, 20, 30, 40, 45}, 7, "01/01/2020"));
     Workspace ws(host, DataFiles(folder));
     ws.Create();
     ws.Initialise();

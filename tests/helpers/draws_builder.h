@@ -13,7 +13,7 @@ inline model::TDraw makeDraw(int number, model::TComb balls, int extra = 1, std:
     model::TDraw d;
     d.Number = number;
     d.Balls = balls;
-    d.Extra = static_cast<model::TNumber>(extra);
+    d.Extra = static_cast<model::Ball>(extra);
     d.setDateText(date);
     return d;
 }

@@ -16,11 +16,11 @@ inline model::TComb randomComb(std::mt19937& rng, int kind)
     model::TComb c{};
     for (auto& n : c) {
         if (kind == 0)
-            n = static_cast<model::TNumber>(1 + rng() % 45);
+            n = static_cast<model::Ball>(1 + rng() % 45);
         else if (kind == 1)
-            n = static_cast<model::TNumber>(1 + rng() % 12);
+            n = static_cast<model::Ball>(1 + rng() % 12);
         else
-            n = static_cast<model::TNumber>(rng() % 256);
+            n = static_cast<model::Ball>(rng() % 256);
     }
     return c;
 }
@@ -33,7 +33,7 @@ inline void expectMatchesAgree(const StatsFixture& f, std::string_view id, unsig
     auto stat = f.create(id);
     std::mt19937 rng(seed);
     auto valuesOf = [&](const model::TComb& c) {
-        stats::TKeyList keys;
+        stats::KeyList keys;
         stat->NumbersValues(c, keys);
         return keys;
     };

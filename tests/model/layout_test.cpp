@@ -33,7 +33,7 @@ TEST(Layout, Channels)
 TEST(Layout, SegmentsText)
 {
     EXPECT_EQ(ParseMatrixSegments(""), DefaultSegments);
-    const TSegments s = ParseMatrixSegments("2x0");
+    const SegmentMap s = ParseMatrixSegments("2x0");
     EXPECT_EQ(s[0], 2);
     EXPECT_EQ(s[1], 1); // not a digit
     EXPECT_EQ(s[2], 0); // "0" is a digit

@@ -52,9 +52,8 @@ TEST(NumberSets, DistinctNumbersStopsAtAllFortyFive)
 {
     TCombsArray combs;
     for (int start = 1; start <= 40; start += 6)
-        combs.push_back({static_cast<TNumber>(start), static_cast<TNumber>(start + 1), static_cast<TNumber>(start + 2),
-                         static_cast<TNumber>(start + 3), static_cast<TNumber>(start + 4),
-                         static_cast<TNumber>(start + 5)});
+        combs.push_back({static_cast<Ball>(start), static_cast<Ball>(start + 1), static_cast<Ball>(start + 2),
+                         static_cast<Ball>(start + 3), static_cast<Ball>(start + 4), static_cast<Ball>(start + 5)});
     combs.push_back({43, 44, 45, 1, 2, 3});
     EXPECT_EQ(DistinctNumbers(combs, combs.size()).size(), 45u);
 }

@@ -19,7 +19,7 @@ TEST(ConfigData, DefaultsFromAnEmptyFile)
     EXPECT_EQ(c.Cost, 0);
     EXPECT_EQ(c.MaxStake, 6);
     EXPECT_TRUE(c.Profits.empty());
-    EXPECT_EQ(c.Weights, TWeights{});
+    EXPECT_EQ(c.Weights, WeightCoefficients{});
     EXPECT_EQ(c.Weights.Deviation, -1);
     EXPECT_EQ(c.CombsGenerateMode, 0);
     EXPECT_EQ(c.Formulas[0], "(n1+n2+n3)/(n4+n5+n6)");

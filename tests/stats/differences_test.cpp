@@ -28,7 +28,7 @@ StatsFixture oneDraw(TComb balls)
 TEST(DifferenceMethods, SpacedDraw)
 {
     const auto f = oneDraw({5, 12, 23, 31, 40, 44}); // d = 7, 11, 8, 9, 4
-    EXPECT_EQ(AdjacentDiffs({5, 12, 23, 31, 40, 44}), (TDiffs{7, 11, 8, 9, 4}));
+    EXPECT_EQ(AdjacentDiffs({5, 12, 23, 31, 40, 44}), (Diffs{7, 11, 8, 9, 4}));
     const auto difa = f.values("DIFA");
     ASSERT_EQ(difa.size(), 44u); // 1..44 listed in advance
     for (const auto& v : difa)
@@ -179,7 +179,7 @@ TEST(DifferenceMethods, BareCombinationsAndTexts)
     EXPECT_EQ(f.create("KDS3")->ValueToText(pair), "3:2:0");
 
     // Hostile bytes: differences up to 255, no key outside its byte.
-    EXPECT_EQ(AdjacentDiffs({0, 255, 255, 0, 45, 1}), (TDiffs{255, 0, 255, 45, 44}));
+    EXPECT_EQ(AdjacentDiffs({0, 255, 255, 0, 45, 1}), (Diffs{255, 0, 255, 45, 44}));
     arr.clear();
     f.create("DIFO")->CombValues({0, 255, 255, 0, 45, 1}, arr);
     ASSERT_EQ(arr.size(), 4u);
@@ -227,13 +227,13 @@ TEST(DifferenceMethods, PreparedMatchesAgreeWithValues)
     auto randomComb = [&](bool hostile) {
         TComb c{};
         for (auto& n : c)
-            n = static_cast<model::TNumber>(hostile ? rng() % 256 : 1 + rng() % 45);
+            n = static_cast<model::Ball>(hostile ? rng() % 256 : 1 + rng() % 45);
         return c;
     };
     for (const char* id : {"DIFA", "DIFM", "DIFD", "DIFO", "DIFK", "KDS2", "KDS3", "KDS4"}) {
         auto stat = f.create(id);
         auto valuesOf = [&](const TComb& c) {
-            TKeyList keys;
+            KeyList keys;
             stat->NumbersValues(c, keys);
             return keys;
         };
@@ -252,7 +252,7 @@ TEST(DifferenceMethods, PreparedMatchesAgreeWithValues)
                 TComb c = randomComb(t % 4 == 0);
                 if (t % 4 == 1)
                     for (auto& n : c)
-                        n = static_cast<model::TNumber>(1 + rng() % 8);
+                        n = static_cast<model::Ball>(1 + rng() % 8);
                 bool expected = false;
                 for (uint64_t key : valuesOf(c))
                     expected = expected || HasKey(selected, key);

@@ -188,7 +188,7 @@ TEST(NumberMethods, PreparedMatchesAgreeWithValues)
             for (int k = 0; k < 3; ++k) {
                 TComb c{};
                 for (auto& n : c)
-                    n = static_cast<model::TNumber>(1 + rng() % 45);
+                    n = static_cast<model::Ball>(1 + rng() % 45);
                 stat->CombValues(c, selected);
             }
             stat->LoadDraws(-1, 0, false);
@@ -196,7 +196,7 @@ TEST(NumberMethods, PreparedMatchesAgreeWithValues)
             for (int t = 0; t < 50; ++t) {
                 TComb c{};
                 for (auto& n : c)
-                    n = static_cast<model::TNumber>(1 + rng() % 45);
+                    n = static_cast<model::Ball>(1 + rng() % 45);
                 TStatDrawArray own;
                 stat->CombValues(c, own);
                 bool expected = false;

@@ -123,7 +123,7 @@ TEST(SegmentMethods, PreparedMatchesAgreeWithValues)
     TStatDraw zero;
     EXPECT_FALSE(f.create("SGMS")->Matches({0, 46, 100, 200, 255, 11}, {zero}, false, false, 0));
     EXPECT_TRUE(f.create("SGMS")->Matches({0, 46, 100, 200, 255, 10}, {zero}, false, false, 0));
-    TKeyList keys;
+    KeyList keys;
     f.create("SGMC")->NumbersValues({0, 46, 100, 200, 255, 11}, keys);
     ASSERT_EQ(keys.size(), 1u);
     EXPECT_EQ(keys[0], PackKey(1));

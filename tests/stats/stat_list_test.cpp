@@ -166,7 +166,7 @@ TEST(StatList, WeightsSaveRestoreApply)
     StatsFixture f;
     f.list.Config().Weights.Count = 2;
     f.list.SaveWeights();
-    TWeights step;
+    WeightCoefficients step;
     step.Level = 7;
     f.list.ApplyWeights(true, step);
     EXPECT_EQ(f.list.Config().Weights.Level, 7);

@@ -26,7 +26,7 @@ TComb withSum(int sum)
     for (int i = model::BallCount - 1; i >= 0 && rest > 0; --i) {
         const int room = model::MaxNumber - (model::BallCount - 1 - i) - c[static_cast<size_t>(i)];
         const int step = std::min(rest, room);
-        c[static_cast<size_t>(i)] = static_cast<model::TNumber>(c[static_cast<size_t>(i)] + step);
+        c[static_cast<size_t>(i)] = static_cast<model::Ball>(c[static_cast<size_t>(i)] + step);
         rest -= step;
     }
     return c;
@@ -342,7 +342,7 @@ TEST(SumMethods, PreparedMatchesAgreeWithValues)
     auto randomComb = [&](bool hostile) {
         TComb c{};
         for (auto& n : c)
-            n = static_cast<model::TNumber>(hostile ? rng() % 256 : 1 + rng() % 45);
+            n = static_cast<model::Ball>(hostile ? rng() % 256 : 1 + rng() % 45);
         return c;
     };
     model::TDrawsArray draws;
