@@ -88,7 +88,7 @@ struct DrawsStatRequest {
 struct DrawsStatTable {
     std::vector<DrawsStatRow> Rows; // in the order the method recorded the values
     stats::DrawRange Window;
-    stats::StatTotals Totals;
+    stats::ValueTotals Totals;
     bool PrefetchUsed = false;
     DrawsStatChart Chart;
 };

@@ -136,7 +136,7 @@ void SortStatDraws(TStatDrawArray& arr)
                      [](const TStatDraw& a, const TStatDraw& b) { return KeyOf(a) < KeyOf(b); });
 }
 
-StatTotals StatTotals(const TStatDrawArray& arr)
+ValueTotals StatTotals(const TStatDrawArray& arr)
 {
     StatTotals t;
     for (size_t i = 0; i < arr.size(); ++i) {

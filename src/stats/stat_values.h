@@ -68,13 +68,13 @@ const TStatDraw* FindKey(const TStatDrawArray& arr, uint64_t key);
 // Ascending by V1, V2, V3, V4, each compared as unsigned 16-bit.
 void SortStatDraws(TStatDrawArray& arr);
 
-struct StatTotals {
+struct ValueTotals {
     int64_t Total = 0; // sum of Count
     int32_t MinCount = 0;
     int32_t MaxCount = 0;
     int32_t MaxAgo = 0; // largest positive Ago
 };
-StatTotals StatTotals(const TStatDrawArray& arr);
+ValueTotals StatTotals(const TStatDrawArray& arr);
 
 // The 12-byte record of the full-set value files: the key and a count.
 struct TStatCount {

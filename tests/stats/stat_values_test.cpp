@@ -126,7 +126,7 @@ TEST(StatTotals, SumsAndExtremes)
     arr[1].Ago = 9;
     arr[2].Count = 7;
     arr[2].Ago = 2;
-    const StatTotals t = StatTotals(arr);
+    const ValueTotals t = StatTotals(arr);
     EXPECT_EQ(t.Total, 11);
     EXPECT_EQ(t.MinCount, 0);
     EXPECT_EQ(t.MaxCount, 7);
