@@ -138,7 +138,7 @@ void SortStatDraws(TStatDrawArray& arr)
 
 ValueTotals StatTotals(const TStatDrawArray& arr)
 {
-    StatTotals t;
+    ValueTotals t;
     for (size_t i = 0; i < arr.size(); ++i) {
         const TStatDraw& e = arr[i];
         t.Total += e.Count;
