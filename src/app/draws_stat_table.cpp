@@ -34,7 +34,7 @@ struct RowBuilder {
     void none(int column) { set(column, std::string(NoValue), std::nullopt); }
 };
 
-DrawsStatRow makeRow(stats::TCustomStat& stat, const TStatDraw& v, const StatTotals& totals, int windowCount,
+DrawsStatRow makeRow(stats::TCustomStat& stat, const TStatDraw& v, const ValueTotals& totals, int windowCount,
                      bool prefetchUsed, const DrawsStatRequest& request, int last)
 {
     using namespace std::string_literals;
@@ -124,7 +124,7 @@ struct Scale {
     }
 };
 
-std::optional<Scale> fullSetScale(const PrefetchData& prefetch, const StatTotals& totals)
+std::optional<Scale> fullSetScale(const PrefetchData& prefetch, const ValueTotals& totals)
 {
     if (prefetch.Records.empty() || prefetch.MaxCount <= 0)
         return std::nullopt;
@@ -161,7 +161,7 @@ DrawsStatChart makeChart(stats::TCustomStat& stat, stats::TStatDrawArray values,
 
 } // namespace
 
-long double StatWeight(const TStatDraw& v, const StatTotals& totals, bool prefetchUsed,
+long double StatWeight(const TStatDraw& v, const ValueTotals& totals, bool prefetchUsed,
                        const stats::WeightCoefficients& w)
 {
     const long double d = prefetchUsed ? static_cast<long double>(v.Count) - v.Expected : 0;

@@ -98,7 +98,7 @@ struct DrawsStatTable {
 DrawsStatTable CalculateDrawsStat(const stats::TStatList& list, const DrawsStatRequest& request);
 
 // The weight of one row ("Вес").
-long double StatWeight(const stats::TStatDraw& value, const stats::StatTotals& totals, bool prefetchUsed,
+long double StatWeight(const stats::TStatDraw& value, const stats::ValueTotals& totals, bool prefetchUsed,
                        const stats::WeightCoefficients& weights);
 
 // The key that decides whether a non-forced calculation has anything to do.
