@@ -10,7 +10,7 @@
 namespace belvane::app {
 namespace {
 
-using stats::StatTotals;
+using stats::ValueTotals;
 using stats::TStatDraw;
 
 std::string signedText(long long v)
