@@ -164,7 +164,7 @@ TEST(DrawsStatTable, WeightOptions)
     v.Count = 4;
     v.Expected = 5;
     v.Ago = 3;
-    stats::StatTotals totals;
+    stats::ValueTotals totals;
     totals.Total = 20;
     totals.MaxAgo = 6;
     stats::WeightCoefficients w{2, 3, 1, false, false};
