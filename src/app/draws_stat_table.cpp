@@ -10,8 +10,8 @@
 namespace belvane::app {
 namespace {
 
-using stats::ValueTotals;
 using stats::TStatDraw;
+using stats::ValueTotals;
 
 std::string signedText(long long v)
 {

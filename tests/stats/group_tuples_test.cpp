@@ -96,7 +96,7 @@ TEST(GroupTuples, BytesOfNoGroupFormNoTuple)
     TStatDraw wanted;
     wanted.V1 = 3;
     wanted.V2 = 4;
-    const auto m = GroupTuples<TupleRule::Seq, 2>::Matcher({wanted}, kColumns5);
+    const auto m = GroupTuples<TupleRule::Seq, 2>::MakeMatcherFor({wanted}, kColumns5);
     EXPECT_TRUE(m->matches({1, 0, 3, 4, 200, 6}));
     EXPECT_FALSE(m->matches({1, 0, 3, 255, 4, 6}));
 }
@@ -114,26 +114,26 @@ TEST(GroupTuples, SelectionsNoTupleCanHave)
     none.V2 = NoGroup;
     TStatDraw beyond = pair;
     beyond.V2 = 6; // a grid of five columns has no column 6
-    const auto only = GroupTuples<TupleRule::Mix, 2>::Matcher({wide, negative, none, beyond}, kColumns5);
+    const auto only = GroupTuples<TupleRule::Mix, 2>::MakeMatcherFor({wide, negative, none, beyond}, kColumns5);
     EXPECT_FALSE(only->matches({1, 6, 11, 16, 21, 26}));
     EXPECT_FALSE(only->matches({255, 255, 255, 255, 255, 255}));
-    const auto with = GroupTuples<TupleRule::Mix, 2>::Matcher({wide, pair}, kColumns5);
+    const auto with = GroupTuples<TupleRule::Mix, 2>::MakeMatcherFor({wide, pair}, kColumns5);
     EXPECT_TRUE(with->matches({1, 2, 3, 4, 5, 6}));
     EXPECT_FALSE(with->matches({1, 2, 3, 4, 5, 7}));
-    EXPECT_FALSE((GroupTuples<TupleRule::Mix, 2>::Matcher({}, kColumns5)->matches({1, 6, 11, 16, 21, 26})));
+    EXPECT_FALSE((GroupTuples<TupleRule::Mix, 2>::MakeMatcherFor({}, kColumns5)->matches({1, 6, 11, 16, 21, 26})));
 
     // A hand-made table of more groups than numbers would make the code space too large.
     GroupTable everyByte{};
     for (size_t b = 0; b < everyByte.size(); ++b)
         everyByte[b] = static_cast<uint8_t>(std::min<size_t>(b, NoGroup - 1));
-    EXPECT_THROW((GroupTuples<TupleRule::Mix, 4>::Matcher({pair}, everyByte)), std::invalid_argument);
+    EXPECT_THROW((GroupTuples<TupleRule::Mix, 4>::MakeMatcherFor({pair}, everyByte)), std::invalid_argument);
 
     // Tuples sharing their first parts are told apart by the last.
     TStatDraw triple;
     triple.V1 = 1;
     triple.V2 = 2;
     triple.V3 = 4;
-    const auto m = GroupTuples<TupleRule::Seq, 3>::Matcher({triple}, kColumns5);
+    const auto m = GroupTuples<TupleRule::Seq, 3>::MakeMatcherFor({triple}, kColumns5);
     EXPECT_FALSE(m->matches({1, 2, 3, 10, 20, 30}));
     EXPECT_TRUE(m->matches({10, 1, 2, 4, 20, 30}));
 }
@@ -158,7 +158,7 @@ void expectAgreement(const GroupTable& groups, unsigned seed, int picks)
                     selected.push_back(rec);
             }
         }
-        const auto m = Tuples::Matcher(selected, groups);
+        const auto m = Tuples::MakeMatcherFor(selected, groups);
         for (int t = 0; t < 200; ++t) {
             const TComb c = testing::randomComb(rng, t % 3);
             KeyList keys;
