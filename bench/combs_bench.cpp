@@ -16,7 +16,8 @@ using namespace belvane;
 
 struct Setup {
     model::TDrawsArray draws = bench::BenchDraws();
-    stats::TStatList list{&draws};
+    stats::TConfigData config;
+    stats::TStatList list{{&draws, &config}};
     combs::CombinationList combs;
     combs::OperationHistory history;
     Setup()
@@ -68,8 +69,7 @@ void BM_FilterFullSet(benchmark::State& state)
     selection.Values.assign(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(std::min<size_t>(3, all.size())));
     const int last = static_cast<int>(s.draws.size()) - 1;
     for (auto _ : state) {
-        s.combs.SaveUndo();
-        combs::ApplyFilter(s.combs, s.history, *method, selection, false, last, false);
+        combs::ApplyFilter(s.combs, s.history, *method, selection, false, {last, false});
         state.PauseTiming();
         s.combs.RestoreUndo();
         s.history.RemoveLast();
@@ -79,7 +79,7 @@ void BM_FilterFullSet(benchmark::State& state)
 }
 BENCHMARK(BM_FilterFullSet)->DenseRange(0, 17)->Unit(benchmark::kMillisecond)->Iterations(20);
 
-// The filter as the program runs it: saving the undo copy is part of it.
+// The filter as the program runs it: the old list becomes the undo copy.
 void BM_ReduceFullSetNums(benchmark::State& state)
 {
     auto& s = setup();
@@ -88,11 +88,12 @@ void BM_ReduceFullSetNums(benchmark::State& state)
     selected[0].V1 = 1;
     selected[1].V1 = 2;
     selected[2].V1 = 3;
-    const auto matcher = method->PrepareMatches(selected, state.range(0) != 0, false, 0);
+    const auto matcher = method->PrepareMatches(selected, {0, false});
     const bool keep = state.range(0) == 0;
     for (auto _ : state) {
-        s.combs.Reduce(
-            [&](std::span<const model::TComb> chunk, model::TComb* out) { return matcher->filter(chunk, out, keep); });
+        s.combs.Reduce([&](size_t, std::span<const model::TComb> chunk, model::TComb* out) {
+            return matcher->filter(chunk, out, keep);
+        });
         state.PauseTiming();
         s.combs.RestoreUndo();
         state.ResumeTiming();

@@ -16,7 +16,8 @@ using namespace belvane;
 
 struct Registry {
     model::TDrawsArray draws = bench::BenchDraws();
-    stats::TStatList list{&draws};
+    stats::TConfigData config;
+    stats::TStatList list{{&draws, &config}};
     Registry() { list.BuildMethods(); }
 };
 
@@ -84,7 +85,7 @@ stats::TStatDrawArray selection()
 void BM_MatchesPrepared(benchmark::State& state)
 {
     auto stat = registry().list.CreateStat(registry().list.FindMethod("NUMS"));
-    const auto matcher = stat->PrepareMatches(selection(), false, false, 0);
+    const auto matcher = stat->PrepareMatches(selection(), {0, false});
     model::TComb c = model::FirstCombination;
     for (auto _ : state) {
         benchmark::DoNotOptimize(matcher->matches(c));

@@ -18,7 +18,8 @@ app::DataFiles CliContext::dataFiles() const
 }
 
 WorkspaceSession::WorkspaceSession(CliContext& ctx, app::StartupOptions options)
-    : workspace_(std::make_unique<app::Workspace>(ctx.host, ctx.dataFiles(), options))
+    : workspace_(std::make_unique<app::Workspace>(ctx.host, ctx.dataFiles(), options,
+                                                  app::WorkspaceMode{.Interactive = false}))
 {
     try {
         workspace_->Create();
@@ -27,7 +28,7 @@ WorkspaceSession::WorkspaceSession(CliContext& ctx, app::StartupOptions options)
         throw FailureShown{};
     }
     if (ctx.offset)
-        workspace_->SetDrawsOffset(*ctx.offset);
+        workspace_->Archive().SetOffset(*ctx.offset);
 }
 
 WorkspaceSession::~WorkspaceSession()

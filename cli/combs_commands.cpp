@@ -3,41 +3,39 @@
 #include <fmt/format.h>
 #include <iostream>
 
-#include "app/comb_list_ops.h"
-#include "app/draws_stat_table.h"
-#include "app/filter_ops.h"
+#include "app/filter_request.h"
+#include "app/workspace.h"
 #include "cli/command_binding.h"
 #include "combs/generate.h"
 #include "combs/list_file.h"
 #include "combs/list_queries.h"
 #include "model/comb_text.h"
 #include "model/number_sets.h"
-#include "stats/custom_stat.h"
 #include "support/error.h"
 
 namespace belvane::cli {
 namespace {
 
 // The list to work on: the full set when no file is named, else the file's combinations.
-app::CombinationsState& loadOrGenerate(app::Workspace& ws, const std::string& file)
+app::CombinationService& loadOrGenerate(app::Workspace& ws, const std::string& file)
 {
-    app::CombinationsState& state = ws.Combinations();
-    const bool ok = file.empty() ? app::GenerateList(ws.host(), state, {combs::GenerateFull, {}})
-                                 : app::OpenList(ws.host(), state, file) >= 0;
+    app::CombinationService& combinations = ws.Combinations();
+    const bool ok =
+        file.empty() ? combinations.Generate({combs::GenerateFull, {}}) : combinations.Open(file).has_value();
     if (!ok)
         throw FailureShown{};
-    return state;
+    return combinations;
 }
 
-void saveList(CliContext& ctx, const app::CombinationsState& state, const std::string& file)
+void saveList(const app::CombinationService& combinations, const std::string& file)
 {
-    if (!app::SaveList(ctx.host, state, file))
+    if (!combinations.Save(file))
         throw FailureShown{};
 }
 
-void printCount(const app::CombinationsState& state)
+void printCount(const app::CombinationService& combinations)
 {
-    std::cout << app::CombsCountText(state.List.count()) << '\n';
+    std::cout << combinations.PanelText() << '\n';
 }
 
 struct GenerateOptions {
@@ -49,16 +47,16 @@ struct GenerateOptions {
 int generate(CliContext& ctx, const GenerateOptions& o)
 {
     WorkspaceSession ws(ctx);
-    app::GenerateSettings settings = ws->SavedGenerateSettings();
+    app::GenerateSettings settings = ws->Configuration().SavedGenerateSettings();
     if (o.mode)
         settings.Mode = *o.mode;
     if (o.parameters)
         settings.Parameters = *o.parameters;
-    app::CombinationsState& state = ws->Combinations();
-    if (!app::GenerateList(ctx.host, state, settings))
+    app::CombinationService& combinations = ws->Combinations();
+    if (!combinations.Generate(settings))
         return ExitFailure;
-    saveList(ctx, state, o.out);
-    printCount(state);
+    saveList(combinations, o.out);
+    printCount(combinations);
     return ExitOk;
 }
 
@@ -71,24 +69,24 @@ struct ExcludeOptions {
 int exclude(CliContext& ctx, const ExcludeOptions& o)
 {
     WorkspaceSession ws(ctx);
-    app::CombinationsState& state = loadOrGenerate(*ws, o.in);
-    app::ExcludeLatestDraws(ctx.host, state, ws->Draws(), o.n, ws->DrawsOffset());
-    saveList(ctx, state, o.out);
-    printCount(state);
+    app::CombinationService& combinations = loadOrGenerate(*ws, o.in);
+    combinations.ExcludeLatestDraws(o.n);
+    saveList(combinations, o.out);
+    printCount(combinations);
     return ExitOk;
 }
 
 int info(CliContext& ctx, const std::string& file)
 {
     WorkspaceSession ws(ctx);
-    app::CombinationsState& state = ws->Combinations();
-    const int skipped = app::OpenList(ctx.host, state, file);
-    if (skipped < 0)
+    app::CombinationService& combinations = ws->Combinations();
+    const std::optional<int> skipped = combinations.Open(file);
+    if (!skipped)
         return ExitFailure;
-    printCount(state);
-    std::cout << combs::DistinctNumbersMessage(state.List.combs()) << '\n';
-    if (skipped > 0)
-        std::cout << app::SkippedLinesText(skipped) << '\n';
+    printCount(combinations);
+    std::cout << combinations.DistinctNumbersMessage() << '\n';
+    if (*skipped > 0)
+        std::cout << app::SkippedLinesText(*skipped) << '\n';
     return ExitOk;
 }
 
@@ -101,16 +99,16 @@ int find(CliContext& ctx, const FindOptions& o)
 {
     const model::TComb wanted = model::ParseComb(o.comb);
     WorkspaceSession ws(ctx);
-    const model::TDrawsArray& draws = ws->Draws();
-    const app::CombinationsState& state = loadOrGenerate(*ws, o.file);
-    const auto combs = state.List.combs();
+    const app::CombinationService& combinations = loadOrGenerate(*ws, o.file);
+    const auto combs = combinations.Combs();
     const auto row = std::find_if(combs.begin(), combs.end(),
                                   [&](const model::TComb& c) { return model::Sorted(c) == model::Sorted(wanted); });
     if (row == combs.end())
         throw Error(
             fmt::format("Комбинация \"{}\" не найдена в списке \"{}\"!", model::CombToListText(wanted), o.file));
-    std::cout << fmt::format("Строка {}: {}", row - combs.begin() + 1, model::CombToDisplayText(*row)) << '\n'
-              << TerminalHost::terminalText(combs::FindInDrawsMessage(draws, *row)) << '\n';
+    const auto index = static_cast<size_t>(row - combs.begin());
+    std::cout << fmt::format("Строка {}: {}", index + 1, model::CombToDisplayText(*row)) << '\n'
+              << TerminalHost::terminalText(combinations.FindInDrawsMessage(index)) << '\n';
     return ExitOk;
 }
 
@@ -128,31 +126,21 @@ struct FilterOptions {
 int filter(CliContext& ctx, const FilterOptions& o)
 {
     WorkspaceSession ws(ctx);
-    const stats::TStatList& list = ws->Registry();
-    app::DrawsStatRequest request = ws->StatRequest(ws.entry(o.method), o.length);
-    request.Sorted = request.Sorted || o.sorted;
-    const app::DrawsStatTable table = app::CalculateDrawsStat(list, request);
+    app::FilterRequest request;
+    request.Entry = ws.entry(o.method);
+    request.Offset = ws->Archive().Offset();
+    request.Length = o.length;
+    request.Sorted = ws->Archive().Sorted() || o.sorted;
+    request.Remove = o.remove;
+    request.ValueTexts = o.values;
 
-    std::vector<const app::DrawsStatRow*> rows;
-    for (const std::string& value : o.values) {
-        const auto it = std::find_if(table.Rows.begin(), table.Rows.end(),
-                                     [&](const app::DrawsStatRow& r) { return r.Cells[app::StatColValue] == value; });
-        if (it == table.Rows.end())
-            throw Error(fmt::format("Значение \"{}\" не найдено в таблице статистики метода {}!", value,
-                                    list.Item(request.Entry).ID()));
-        rows.push_back(&*it);
-    }
-
-    app::CombinationsState& state = loadOrGenerate(*ws, o.in);
-    auto method = list.CreateStat(request.Entry);
-    const combs::FilterSelection selection = app::SelectionFromRows(list, request.Entry, rows);
-    if (!app::RunFilter(ctx.host, state, *method, selection, o.remove, static_cast<int>(ws->Draws().size()),
-                        ws->DrawsOffset(), request.Sorted))
+    app::CombinationService& combinations = loadOrGenerate(*ws, o.in);
+    if (!combinations.Filter(request))
         return ExitFailure;
-    saveList(ctx, state, o.out);
-    const combs::HistoryRow& row = state.History.rows().back();
+    saveList(combinations, o.out);
+    const combs::HistoryRow& row = combinations.History().rows().back();
     std::cout << row.Caption << '\t' << row.Values << '\t' << row.Count << '\n';
-    printCount(state);
+    printCount(combinations);
     return ExitOk;
 }
 

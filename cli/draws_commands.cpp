@@ -32,8 +32,8 @@ struct ListOptions {
 int listDraws(CliContext& ctx, const ListOptions& o)
 {
     WorkspaceSession ws(ctx);
-    const model::TDrawsArray& draws = ws->Draws();
-    const bool sorted = o.sorted || ws->SortedDraws();
+    const model::TDrawsArray& draws = ws->Archive().Draws();
+    const bool sorted = o.sorted || ws->Archive().Sorted();
     Table table;
     table.captions.assign(app::DrawsListCaptions.begin(), app::DrawsListCaptions.end());
     for (int row = 0; row < static_cast<int>(draws.size()); ++row) {
@@ -49,32 +49,32 @@ int listDraws(CliContext& ctx, const ListOptions& o)
 int summarizeDraws(CliContext& ctx)
 {
     WorkspaceSession ws(ctx);
-    const model::TDrawsArray& draws = ws->Draws();
-    std::cout << "Папка данных: " << ws->files().folder().string() << '\n'
-              << ws->ArchivePanelText() << '\n'
-              << ws->NextDrawPanelText() << '\n';
-    if (!ws->OffsetDrawPanelText().empty())
-        std::cout << "Тираж после смещения: " << ws->OffsetDrawPanelText() << '\n';
+    const model::TDrawsArray& draws = ws->Archive().Draws();
+    std::cout << "Папка данных: " << ws->Files().folder().string() << '\n'
+              << ws->Archive().ArchivePanelText() << '\n'
+              << ws->Archive().NextDrawPanelText() << '\n';
+    if (!ws->Archive().OffsetDrawPanelText().empty())
+        std::cout << "Тираж после смещения: " << ws->Archive().OffsetDrawPanelText() << '\n';
     if (!draws.empty())
         std::cout << "Первый: " << model::DrawToText(draws.front()) << '\n'
                   << "Последний: " << model::DrawToText(draws.back()) << '\n';
-    std::cout << ws->CombsPanelText() << '\n';
+    std::cout << ws->Combinations().PanelText() << '\n';
     return ExitOk;
 }
 
 struct AddOptions {
     std::string numbers;
-    int number = 0;
+    std::optional<int> number;
     std::string date;
 };
 
 int addDraw(CliContext& ctx, const AddOptions& o)
 {
     WorkspaceSession ws(ctx);
-    const int number = o.number > 0 ? o.number : ws->NewDraw().Number;
+    const int number = o.number ? *o.number : ws->Archive().NewDraw().Number;
     const model::TDraw draw = app::MakeDrawFromInput(number, o.numbers, dateOption(o.date));
-    requireSaved(ws->AddDraw(draw));
-    std::cout << model::DrawToText(draw) << '\n' << ws->ArchivePanelText() << '\n';
+    requireSaved(ws->Archive().AddDraw(draw));
+    std::cout << model::DrawToText(draw) << '\n' << ws->Archive().ArchivePanelText() << '\n';
     return ExitOk;
 }
 
@@ -87,13 +87,13 @@ struct EditOptions {
 int editDraw(CliContext& ctx, const EditOptions& o)
 {
     WorkspaceSession ws(ctx);
-    const int index = ws->FindDrawIndex(o.number);
+    const int index = ws->Archive().FindDrawIndex(o.number);
     if (index < 0)
-        throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
-    const model::TDraw& stored = ws->Draws()[static_cast<size_t>(index)];
+        throw Error(fmt::format("Тираж {} не найден в архиве!", o.number));
+    const model::TDraw& stored = ws->Archive().Draws()[static_cast<size_t>(index)];
     const auto date = o.date.empty() ? model::TextToDate(stored.dateText()) : model::TextToDate(o.date);
     const model::TDraw draw = app::MakeDrawFromInput(o.number, o.numbers, date);
-    requireSaved(ws->ReplaceDraw(index, draw));
+    requireSaved(ws->Archive().ReplaceDraw(index, draw));
     std::cout << model::DrawToText(draw) << '\n';
     return ExitOk;
 }
@@ -101,26 +101,26 @@ int editDraw(CliContext& ctx, const EditOptions& o)
 int deleteDraws(CliContext& ctx, const std::vector<int>& numbers)
 {
     WorkspaceSession ws(ctx);
-    requireSaved(ws->DeleteDrawNumbers(numbers));
-    std::cout << fmt::format("Удалено тиражей: {}", numbers.size()) << '\n' << ws->ArchivePanelText() << '\n';
+    requireSaved(ws->Archive().DeleteDrawNumbers(numbers));
+    std::cout << fmt::format("Удалено тиражей: {}", numbers.size()) << '\n' << ws->Archive().ArchivePanelText() << '\n';
     return ExitOk;
 }
 
 int importDraws(CliContext& ctx, const std::string& csv)
 {
     WorkspaceSession ws(ctx);
-    const auto result = ws->ImportDraws(csv);
+    const auto result = ws->Archive().Import(csv);
     if (!result)
         return ExitFailure;
     std::cout << TerminalHost::terminalText(app::ImportSummaryText(*result)) << '\n';
-    std::cout << ws->ArchivePanelText() << '\n';
+    std::cout << ws->Archive().ArchivePanelText() << '\n';
     return ExitOk;
 }
 
 int exportDraws(CliContext& ctx, const std::string& csv)
 {
     WorkspaceSession ws(ctx);
-    const auto written = ws->ExportDraws(csv);
+    const auto written = ws->Archive().Export(csv);
     if (!written)
         return ExitFailure;
     std::cout << fmt::format("Выгружено тиражей: {}", *written) << '\n';
@@ -135,12 +135,12 @@ struct DemoOptions {
 int makeDemo(CliContext& ctx, const DemoOptions& o)
 {
     WorkspaceSession ws(ctx);
-    if (!ws->Draws().empty())
+    if (!ws->Archive().Draws().empty())
         throw Error(fmt::format("В папке данных \"{}\" уже есть архив тиражей!\r\r"
                                 "Демонстрационный архив создаётся только в пустой папке.",
-                                ws->files().folder().string()));
-    requireSaved(ws->ReplaceArchive(app::MakeDemoDraws(o.count, o.seed)));
-    std::cout << fmt::format("Создан демонстрационный архив: {} тиражей.", ws->Draws().size()) << '\n'
+                                ws->Files().folder().string()));
+    requireSaved(ws->Archive().ReplaceArchive(app::MakeDemoDraws(o.count, o.seed)));
+    std::cout << fmt::format("Создан демонстрационный архив: {} тиражей.", ws->Archive().Draws().size()) << '\n'
               << "Внимание: это синтетические тиражи, а не настоящие результаты лотереи." << '\n';
     return ExitOk;
 }

@@ -46,13 +46,13 @@ int showStats(CliContext& ctx, const StatsOptions& o)
 {
     WorkspaceSession ws(ctx);
     const stats::TStatList& list = ws->Registry();
-    app::DrawsStatRequest request = ws->StatRequest(ws.entry(o.id), o.length);
+    app::DrawsStatRequest request = ws->Statistics().Request(ws.entry(o.id), o.length);
     request.Sorted = request.Sorted || o.sorted;
 
     std::optional<app::PrefetchData> prefetch;
     // A method without a full-set form has no prefetch file: its table shows "-" there.
     if (o.prefetch && list.CanPrefetch(request.Entry)) {
-        prefetch = app::OpenPrefetch(ctx.host, list, request.Entry, ws->files());
+        prefetch = app::OpenPrefetch(ctx.host, list, request.Entry, ws->Files());
         if (!prefetch)
             return ExitFailure;
         request.Prefetch = &*prefetch;
@@ -101,7 +101,7 @@ int buildPrefetch(CliContext& ctx, const PrefetchOptions& o)
 {
     const uint16_t mask = o.force ? app::AllPrefetchGroups : (o.groups.empty() ? 0 : parseGroupMask(o.groups));
     WorkspaceSession ws(ctx);
-    const int written = ws->BuildPrefetchFiles(true, mask);
+    const int written = ws->Statistics().BuildPrefetchFiles(true, mask);
     if (ctx.host.cancelled())
         return ExitFailure;
     std::cout << fmt::format("Создано файлов: {}", written) << '\n';

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "app/comb_list_ops.h"
+#include "app/configuration_service.h"
 
 class QCheckBox;
 class QComboBox;

@@ -147,7 +147,7 @@ void MainWindow::buildActions()
     add("DrawsDel", QStringLiteral("Удалить"), {}, [this] { drawsDel(); });
     add(
         "DrawsSorted", QStringLiteral("Упорядочить MIN->MAX"), {},
-        [this, &ws] { run([&ws] { ws.ToggleSortedDraws(); }); }, true);
+        [this, &ws] { run([&ws] { ws.Archive().ToggleSorted(); }); }, true);
     add("DrawsImport", QStringLiteral("Импорт из CSV-файла"), {}, [this] { drawsImport(); });
     add("DrawsExport", QStringLiteral("Экспорт в CSV-файл"), {}, [this] { drawsExport(); });
 
@@ -155,10 +155,10 @@ void MainWindow::buildActions()
     add("CombsOpen", QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { combsOpen(); });
     add("CombsSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { combsSave(); });
     add("CombsUndo", QStringLiteral("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-        [this, &ws] { run([&ws] { app::UndoLast(ws.host(), ws.Combinations()); }); });
+        [this, &ws] { run([&ws] { ws.Combinations().Undo(); }); });
     add("CombsDelExists", QStringLiteral("Исключить тиражи"), QKeySequence(Qt::CTRL | Qt::Key_E), [this, &ws] {
         const int n = edCombsExclude_->value();
-        run([&ws, n] { app::ExcludeLatestDraws(ws.host(), ws.Combinations(), ws.Draws(), n, ws.DrawsOffset()); });
+        run([&ws, n] { ws.Combinations().ExcludeLatestDraws(n); });
     });
     add("CombsDelSelected", QStringLiteral("Удалить выделенные"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
         [this] { combsDelSelected(); });
@@ -169,19 +169,19 @@ void MainWindow::buildActions()
         [this] { lvCombs_->selectAll(); });
     add("CombsInfo", QStringLiteral("Сведения о комбинации"), {}, [this] { combsInfo(); });
     add("CombsCheckNums", QStringLiteral("Количество уникальных номеров"), {},
-        [&ws] { ws.host().showInformation(combs::DistinctNumbersMessage(ws.Combinations().List.combs())); });
+        [&ws] { ws.Host().showInformation(ws.Combinations().DistinctNumbersMessage()); });
     add("CombsFindInDraws", QStringLiteral("Проверить по архиву тиражей"), QKeySequence(Qt::CTRL | Qt::Key_F),
         [this] { combsFindInDraws(); });
 
     auto* calc = add("DrawsStatCalc", QStringLiteral("Обновить"), QKeySequence(Qt::Key_F5),
-                     [this, &ws] { run([&ws] { ws.CalculateStatistics(true); }); });
+                     [this, &ws] { run([&ws] { ws.Statistics().Calculate(true); }); });
     calc->setToolTip(QStringLiteral("Пересчитать статистику по выбранным параметрам"));
     add(
         "DrawsStatePrefetchsEnabled", QStringLiteral("Использовать сравнение с полным набором комбинаций"), {},
-        [this, &ws] { run([&ws] { ws.TogglePrefetchs(); }); }, true);
+        [this, &ws] { run([&ws] { ws.Statistics().TogglePrefetchs(); }); }, true);
     add(
         "DrawsStatShowTotalLine", QStringLiteral("График идеального распределения"), {},
-        [this, &ws] { run([&ws] { ws.ToggleTotalLine(); }); }, true);
+        [this, &ws] { run([&ws] { ws.Statistics().ToggleTotalLine(); }); }, true);
     add("StatFilter_Include", QStringLiteral("Оставить выделенные"), QKeySequence(Qt::Key_F7),
         [this] { statFilter(false); });
     add("StatFilter_Exclude", QStringLiteral("Удалить выделенные"), QKeySequence(Qt::CTRL | Qt::Key_F7),
@@ -279,7 +279,7 @@ QWidget* MainWindow::buildDrawsPage()
 
     connect(edDrawsOffset_, &QSpinBox::valueChanged, this, [this](int value) {
         if (!updatingControls_)
-            run([this, value] { ws_->SetDrawsOffset(value); });
+            run([this, value] { ws_->Archive().SetOffset(value); });
     });
     connect(lvDraws_, &QTableView::doubleClicked, this, [this] { drawsInfo(); });
     connect(lvDraws_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateActions(); });
@@ -341,7 +341,7 @@ QWidget* MainWindow::buildStatPage()
     edDrawsStatLen_->setObjectName(QStringLiteral("edDrawsStatLen"));
     edDrawsStatLen_->setToolTip(QStringLiteral("Количество тиражей, использующихся для расчета статистики"));
     edDrawsStatLen_->setRange(1, 1'000'000);
-    edDrawsStatLen_->setValue(ws_->StatLength());
+    edDrawsStatLen_->setValue(ws_->Statistics().Length());
     row->addWidget(edDrawsStatLen_);
     auto* calc = new QToolButton(page);
     calc->setDefaultAction(action("DrawsStatCalc"));
@@ -365,10 +365,10 @@ QWidget* MainWindow::buildStatPage()
     });
     connect(edDrawsStatLen_, &QSpinBox::editingFinished, this, [this] {
         const int length = edDrawsStatLen_->value();
-        if (length != ws_->StatLength() && action("DrawsStatCalc")->isEnabled())
+        if (length != ws_->Statistics().Length() && action("DrawsStatCalc")->isEnabled())
             run([this, length] {
-                ws_->SetStatLength(length);
-                ws_->CalculateStatistics(false);
+                ws_->Statistics().SetLength(length);
+                ws_->Statistics().Calculate(false);
             });
     });
     connect(lvDrawsStat_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateActions(); });
@@ -505,13 +505,13 @@ void MainWindow::run(std::function<void()> operation, std::function<void()> afte
     setFrozen(true);
     updateActions();
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    ws_->host().clearCancel(); // a new operation starts without the last one's request to stop
+    ws_->Host().clearCancel(); // a new operation starts without the last one's request to stop
     watcher_.setFuture(QtConcurrent::run([this, op = std::move(operation)] {
         try {
             auto busy = ws_->Busy();
             op();
         } catch (const std::exception& e) {
-            ws_->host().showError(e.what());
+            ws_->Host().showError(e.what());
         }
     }));
 }
@@ -540,21 +540,21 @@ void MainWindow::refreshViews()
     combsModel_->refresh();
     historyModel_->refresh();
     statModel_->refresh();
-    crtDrawsStat_->display(ws_->StatTable().Chart);
+    crtDrawsStat_->display(ws_->Statistics().Table().Chart);
 
     updatingControls_ = true;
-    const int count = static_cast<int>(ws_->Draws().size());
+    const int count = static_cast<int>(ws_->Archive().Draws().size());
     edDrawsOffset_->setRange(0, std::max(count - 1, 0));
-    edDrawsOffset_->setValue(ws_->DrawsOffset());
-    edDrawsStatLen_->setValue(ws_->StatLength());
-    if (cbDrawsStatType_->currentIndex() != ws_->StatTypeIndex())
-        cbDrawsStatType_->setCurrentIndex(ws_->StatTypeIndex());
+    edDrawsOffset_->setValue(ws_->Archive().Offset());
+    edDrawsStatLen_->setValue(ws_->Statistics().Length());
+    if (cbDrawsStatType_->currentIndex() != ws_->Statistics().StatTypeIndex())
+        cbDrawsStatType_->setCurrentIndex(ws_->Statistics().StatTypeIndex());
     updatingControls_ = false;
 
-    panels_[0]->setText(qs(ws_->ArchivePanelText()));
-    panels_[1]->setText(qs(ws_->NextDrawPanelText()));
-    panels_[2]->setText(qs(ws_->OffsetDrawPanelText()));
-    panels_[3]->setText(qs(ws_->CombsPanelText()));
+    panels_[0]->setText(qs(ws_->Archive().ArchivePanelText()));
+    panels_[1]->setText(qs(ws_->Archive().NextDrawPanelText()));
+    panels_[2]->setText(qs(ws_->Archive().OffsetDrawPanelText()));
+    panels_[3]->setText(qs(ws_->Combinations().PanelText()));
     panels_[4]->setText(QStringLiteral("Ставок: %1").arg(ws_->Stakes().IsOpen() ? ws_->Stakes().RecordCount() : 0));
     const bool prefetch = ws_->Settings().Flag("PrefetchsEnabled");
     for (int c = app::StatColExpected; c <= app::StatColDeviationPercent; ++c)
@@ -565,68 +565,35 @@ void MainWindow::refreshStatTypes()
 {
     updatingControls_ = true;
     cbDrawsStatType_->clear();
-    for (int i = 0; i < static_cast<int>(ws_->StatTypes().size()); ++i)
-        cbDrawsStatType_->addItem(qs(ws_->StatTypeText(i)));
-    cbDrawsStatType_->setCurrentIndex(ws_->StatTypeIndex());
+    for (int i = 0; i < static_cast<int>(ws_->Statistics().StatTypes().size()); ++i)
+        cbDrawsStatType_->addItem(qs(ws_->Statistics().StatTypeText(i)));
+    cbDrawsStatType_->setCurrentIndex(ws_->Statistics().StatTypeIndex());
     updatingControls_ = false;
 }
 
 void MainWindow::statTypeChosen(int index)
 {
-    if (!action("DrawsStatCalc")->isEnabled() && !ws_->Draws().empty())
+    if (!action("DrawsStatCalc")->isEnabled() && !ws_->Archive().Draws().empty())
         return;
     run([this, index] {
-        ws_->SetStatTypeIndex(index);
-        ws_->CalculateStatistics(false);
+        ws_->Statistics().SetStatTypeIndex(index);
+        ws_->Statistics().Calculate(false);
     });
 }
 
 void MainWindow::updateActions()
 {
-    const bool idle = !running_;
-    const bool hasDraws = !ws_->Draws().empty();
-    const bool hasCombs = ws_->Combinations().List.count() > 0;
-    const bool drawRow = lvDraws_->selectionModel()->hasSelection();
-    const bool combRow = lvCombs_->selectionModel()->hasSelection();
-    const bool statRow = lvDrawsStat_->selectionModel()->hasSelection();
-    const bool prefetch = ws_->Settings().Flag("PrefetchsEnabled");
+    app::ViewSelection selection;
+    selection.DrawRows = static_cast<size_t>(lvDraws_->selectionModel()->selectedRows().size());
+    selection.CombRows = lvCombs_->selectionModel()->hasSelection() ? 1 : 0;
+    selection.StatRows = static_cast<size_t>(lvDrawsStat_->selectionModel()->selectedRows().size());
     const QClipboard* clipboard = QApplication::clipboard();
-
-    const std::map<QString, bool> enabled = {
-        {"DrawsInfo", drawRow},
-        {"DrawsAdd", true},
-        {"DrawsEdit", drawRow},
-        {"DrawsDel", drawRow},
-        {"DrawsSorted", true},
-        {"DrawsImport", true},
-        {"DrawsExport", hasDraws},
-        {"CombsGen", true},
-        {"CombsOpen", true},
-        {"CombsSave", hasCombs},
-        {"CombsUndo", ws_->Combinations().List.canUndo()},
-        {"CombsDelExists", hasCombs && hasDraws && edCombsExclude_->value() > 0},
-        {"CombsDelSelected", hasCombs && combRow},
-        {"CombsCopy", hasCombs},
-        {"CombsPaste", clipboard && !clipboard->text().isEmpty()},
-        {"CombsSelectAll", hasCombs},
-        {"CombsInfo", combRow},
-        {"CombsCheckNums", true},
-        {"CombsFindInDraws", combRow},
-        {"DrawsStatCalc", hasDraws && ws_->StatTypeIndex() >= 0},
-        {"DrawsStatePrefetchsEnabled", true},
-        {"DrawsStatShowTotalLine", prefetch},
-        {"StatFilter_Include", hasCombs && statRow},
-        {"StatFilter_Exclude", hasCombs && statRow},
-        {"FiltersReset", true},
-        {"ViewColorDraws", true},
-        {"EditConfig", true},
-        {"ViewColorCombs", true},
-        {"ExitProgram", true},
-    };
-    for (const auto& [name, on] : enabled)
-        if (QAction* a = action(name))
-            a->setEnabled(idle && on);
-    action("DrawsSorted")->setChecked(ws_->SortedDraws());
+    selection.ClipboardHasText = clipboard && !clipboard->text().isEmpty();
+    for (const auto& [name, a] : actions_)
+        a->setEnabled(!running_ && ws_->ActionEnabled(ss(name), selection));
+    const bool idle = !running_;
+    const bool prefetch = ws_->Statistics().PrefetchsEnabled();
+    action("DrawsSorted")->setChecked(ws_->Archive().Sorted());
     action("DrawsStatePrefetchsEnabled")->setChecked(prefetch);
     action("DrawsStatShowTotalLine")->setChecked(ws_->Settings().Flag("ShowTotalLine"));
     action("ViewColorDraws")->setChecked(ws_->Settings().Flag("ColorDraws"));

@@ -76,21 +76,22 @@ void MainWindow::drawsInfo()
     const auto rows = selectedDrawRows();
     if (rows.empty())
         return;
-    const model::TDraw& draw = app::DrawAtRow(ws_->Draws(), rows.front());
+    const model::TDraw& draw = app::DrawAtRow(ws_->Archive().Draws(), rows.front());
     const model::TComb numbers = draw.Balls;
     DetailsDialog dialog(
-        this, ws_->DrawDetails(rows.front()), [this, numbers](int columns) { return ws_->Card(numbers, columns); },
-        ws_->Registry().Config().MatrixCols);
+        this, ws_->Archive().DrawDetails(rows.front()),
+        [this, numbers](int columns) { return ws_->Archive().Card(numbers, columns); },
+        ws_->Configuration().Data().MatrixCols);
     dialog.exec();
 }
 
 void MainWindow::drawsAdd()
 {
-    DrawDialog dialog(this, ws_->NewDraw());
+    DrawDialog dialog(this, ws_->Archive().NewDraw());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const model::TDraw draw = dialog.draw();
-    run([this, draw] { ws_->AddDraw(draw); });
+    run([this, draw] { ws_->Archive().AddDraw(draw); });
 }
 
 void MainWindow::drawsEdit()
@@ -98,18 +99,18 @@ void MainWindow::drawsEdit()
     const auto rows = selectedDrawRows();
     if (rows.empty())
         return;
-    const int index = model::IndexAtDistance(ws_->Draws(), rows.front());
-    DrawDialog dialog(this, ws_->Draws()[static_cast<size_t>(index)]);
+    const int index = model::IndexAtDistance(ws_->Archive().Draws(), rows.front());
+    DrawDialog dialog(this, ws_->Archive().Draws()[static_cast<size_t>(index)]);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const model::TDraw draw = dialog.draw();
-    run([this, index, draw] { ws_->ReplaceDraw(index, draw); });
+    run([this, index, draw] { ws_->Archive().ReplaceDraw(index, draw); });
 }
 
 void MainWindow::drawsDel()
 {
     const auto rows = selectedDrawRows();
-    run([this, rows] { ws_->DeleteDrawRows(rows); }, [this] { lvDraws_->clearSelection(); });
+    run([this, rows] { ws_->Archive().DeleteDrawRows(rows); }, [this] { lvDraws_->clearSelection(); });
 }
 
 void MainWindow::drawsImport()
@@ -119,8 +120,8 @@ void MainWindow::drawsImport()
     if (file.isEmpty())
         return;
     run([this, path = ss(file)] {
-        if (const auto r = ws_->ImportDraws(path); r && r->rejected > 0)
-            ws_->host().showWarning(app::ImportSummaryText(*r));
+        if (const auto r = ws_->Archive().Import(path); r && r->rejected > 0)
+            ws_->Host().showWarning(app::ImportSummaryText(*r));
     });
 }
 
@@ -132,16 +133,16 @@ void MainWindow::drawsExport()
         return;
     if (!file.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
         file += QStringLiteral(".csv");
-    run([this, path = ss(file)] { ws_->ExportDraws(path); });
+    run([this, path = ss(file)] { ws_->Archive().Export(path); });
 }
 
 void MainWindow::combsGen()
 {
-    GenerateDialog dialog(this, ws_->SavedGenerateSettings());
+    GenerateDialog dialog(this, ws_->Configuration().SavedGenerateSettings());
     if (dialog.exec() != QDialog::Accepted)
         return;
     run([this, settings = dialog.settings(), save = dialog.saveAsDefault()] {
-        ws_->NewCombinationList(settings, save);
+        ws_->Combinations().NewList(settings, save);
     });
 }
 
@@ -152,9 +153,9 @@ void MainWindow::combsOpen()
     if (file.isEmpty())
         return;
     run([this, path = ss(file)] {
-        const int skipped = app::OpenList(ws_->host(), ws_->Combinations(), path);
-        if (skipped > 0)
-            ws_->host().showWarning(app::SkippedLinesText(skipped));
+        const std::optional<int> skipped = ws_->Combinations().Open(path);
+        if (skipped && *skipped > 0)
+            ws_->Host().showWarning(app::SkippedLinesText(*skipped));
     });
 }
 
@@ -166,7 +167,7 @@ void MainWindow::combsSave()
         return;
     if (!file.endsWith(QStringLiteral(".lcv"), Qt::CaseInsensitive))
         file += QStringLiteral(".lcv");
-    run([this, path = ss(file)] { app::SaveList(ws_->host(), ws_->Combinations(), path); });
+    run([this, path = ss(file)] { ws_->Combinations().Save(path); });
 }
 
 void MainWindow::combsDelSelected()
@@ -174,8 +175,7 @@ void MainWindow::combsDelSelected()
     const auto rows = selectedCombRows();
     if (rows.empty())
         return;
-    run([this, rows] { app::DeleteRows(ws_->host(), ws_->Combinations(), rows); },
-        [this] { lvCombs_->clearSelection(); });
+    run([this, rows] { ws_->Combinations().DeleteRows(rows); }, [this] { lvCombs_->clearSelection(); });
 }
 
 void MainWindow::combsCopy()
@@ -183,13 +183,13 @@ void MainWindow::combsCopy()
     auto rows = selectedCombRows();
     if (rows.empty())
         return;
-    QApplication::clipboard()->setText(qs(combs::CopyText(ws_->Combinations().List.combs(), rows)));
+    QApplication::clipboard()->setText(qs(ws_->Combinations().CopyText(rows)));
 }
 
 void MainWindow::combsPaste()
 {
     const std::string text = ss(QApplication::clipboard()->text());
-    run([this, text] { app::PasteList(ws_->host(), ws_->Combinations(), text); });
+    run([this, text] { ws_->Combinations().Paste(text); });
 }
 
 void MainWindow::combsInfo()
@@ -197,10 +197,11 @@ void MainWindow::combsInfo()
     const auto rows = selectedCombRows();
     if (rows.empty())
         return;
-    const model::TComb numbers = ws_->Combinations().List.combs()[rows.front()];
+    const model::TComb numbers = ws_->Combinations().Combs()[rows.front()];
     DetailsDialog dialog(
-        this, ws_->CombinationDetails(numbers), [this, numbers](int columns) { return ws_->Card(numbers, columns); },
-        ws_->Registry().Config().MatrixCols);
+        this, ws_->Archive().CombinationDetails(numbers),
+        [this, numbers](int columns) { return ws_->Archive().Card(numbers, columns); },
+        ws_->Configuration().Data().MatrixCols);
     dialog.exec();
 }
 
@@ -209,28 +210,26 @@ void MainWindow::combsFindInDraws()
     const auto rows = selectedCombRows();
     if (rows.empty())
         return;
-    const model::TComb numbers = ws_->Combinations().List.combs()[rows.front()];
-    app::StatusScope status(ws_->host(), "Поиск по архиву тиражей...");
-    ws_->host().showInformation(combs::FindInDrawsMessage(ws_->Draws(), numbers));
+    ws_->Host().showInformation(ws_->Combinations().FindInDrawsMessage(rows.front()));
 }
 
 void MainWindow::statFilter(bool remove)
 {
     const auto rows = selectedStatRows();
-    run([this, rows, remove] { ws_->FilterByStatRows(rows, remove); });
+    run([this, rows, remove] { ws_->Statistics().FilterByRows(rows, remove); });
 }
 
 void MainWindow::filtersReset()
 {
-    run([this] { ws_->ResetFavorites(); }, [this] { refreshStatTypes(); });
+    run([this] { ws_->Statistics().ResetFavorites(); }, [this] { refreshStatTypes(); });
 }
 
 void MainWindow::editConfig()
 {
-    ConfigDialog dialog(this, ws_->Registry().Config());
+    ConfigDialog dialog(this, ws_->Configuration().Data());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    run([this, edited = dialog.config()] { ws_->ApplyConfiguration(edited); }, [this] { refreshStatTypes(); });
+    run([this, edited = dialog.config()] { ws_->Configuration().Apply(edited); }, [this] { refreshStatTypes(); });
 }
 
 } // namespace belvane::gui

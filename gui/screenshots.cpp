@@ -65,7 +65,7 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
 
     app::Workspace& ws = window.workspace();
     {
-        DrawDialog dialog(&window, ws.NewDraw());
+        DrawDialog dialog(&window, ws.Archive().NewDraw());
         dialog.show();
         ok &= save(dialog, folder, "04-draw-dialog");
     }
@@ -74,16 +74,17 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         dialog.show();
         ok &= save(dialog, folder, "05-generate-dialog");
     }
-    if (!ws.Draws().empty()) {
-        const model::TComb numbers = ws.Draws().back().Balls;
+    if (!ws.Archive().Draws().empty()) {
+        const model::TComb numbers = ws.Archive().Draws().back().Balls;
         DetailsDialog dialog(
-            &window, ws.DrawDetails(0), [&ws, numbers](int c) { return ws.Card(numbers, c); },
-            ws.Registry().Config().MatrixCols);
+            &window, ws.Archive().DrawDetails(0), [&ws, numbers](int c) { return ws.Archive().Card(numbers, c); },
+            ws.Configuration().Data().MatrixCols);
         dialog.show();
         ok &= save(dialog, folder, "06-details-dialog");
 
         QMessageBox box(QMessageBox::Information, QStringLiteral("Информация"),
-                        messageText(combs::FindInDrawsMessage(ws.Draws(), numbers)), QMessageBox::Ok, &window);
+                        messageText(combs::FindInDrawsMessage(ws.Archive().Draws(), numbers)), QMessageBox::Ok,
+                        &window);
         box.show();
         ok &= save(box, folder, "07-find-in-draws");
     }

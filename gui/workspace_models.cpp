@@ -16,7 +16,7 @@ constexpr int kCombColumns = 8; // position, six numbers, sum
 
 QColor numberColor(const app::Workspace& ws, int number)
 {
-    return qcolor(views::ChannelColor(model::ChannelOf(number, ws.Registry().Config().ChannelSize)));
+    return qcolor(views::ChannelColor(model::ChannelOf(number, ws.Configuration().Data().ChannelSize)));
 }
 
 QIcon drawnIcon(const QColor& color, const std::function<void(QPainter&)>& draw)
@@ -67,7 +67,7 @@ void WorkspaceModel::refresh()
 
 int DrawsModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(ws_.Draws().size());
+    return parent.isValid() ? 0 : static_cast<int>(ws_.Archive().Draws().size());
 }
 
 int DrawsModel::columnCount(const QModelIndex& parent) const
@@ -77,21 +77,21 @@ int DrawsModel::columnCount(const QModelIndex& parent) const
 
 QVariant DrawsModel::data(const QModelIndex& index, int role) const
 {
-    if (frozen_ || !index.isValid() || index.row() >= static_cast<int>(ws_.Draws().size()))
+    if (frozen_ || !index.isValid() || index.row() >= static_cast<int>(ws_.Archive().Draws().size()))
         return {};
-    const model::TDraw& draw = app::DrawAtRow(ws_.Draws(), index.row());
+    const model::TDraw& draw = app::DrawAtRow(ws_.Archive().Draws(), index.row());
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
-        return qs(app::DrawsListCell(draw, column, ws_.SortedDraws()));
+        return qs(app::DrawsListCell(draw, column, ws_.Archive().Sorted()));
     case Qt::TextAlignmentRole:
         return column == app::ColDate ? int(Qt::AlignCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::BackgroundRole:
-        if (index.row() == ws_.DrawsOffset())
+        if (index.row() == ws_.Archive().Offset())
             return qcolor(views::OffsetRow);
         if (ws_.Settings().Flag("ColorDraws") && column >= app::ColBall1 && column <= app::ColBall6)
-            return numberColor(ws_,
-                               model::ViewBalls(draw, ws_.SortedDraws())[static_cast<size_t>(column - app::ColBall1)]);
+            return numberColor(
+                ws_, model::ViewBalls(draw, ws_.Archive().Sorted())[static_cast<size_t>(column - app::ColBall1)]);
         return {};
     default:
         return {};
@@ -109,7 +109,7 @@ QVariant DrawsModel::headerData(int section, Qt::Orientation orientation, int ro
 
 int CombsModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(ws_.Combinations().List.count());
+    return parent.isValid() ? 0 : static_cast<int>(ws_.Combinations().Count());
 }
 
 int CombsModel::columnCount(const QModelIndex& parent) const
@@ -119,7 +119,7 @@ int CombsModel::columnCount(const QModelIndex& parent) const
 
 QVariant CombsModel::data(const QModelIndex& index, int role) const
 {
-    const auto combs = ws_.Combinations().List.combs();
+    const auto combs = ws_.Combinations().Combs();
     if (frozen_ || !index.isValid() || static_cast<size_t>(index.row()) >= combs.size())
         return {};
     const model::TComb& c = combs[static_cast<size_t>(index.row())];
@@ -159,7 +159,7 @@ HistoryModel::HistoryModel(app::Workspace& ws, QObject* parent)
 
 int HistoryModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(ws_.Combinations().History.rows().size());
+    return parent.isValid() ? 0 : static_cast<int>(ws_.Combinations().History().rows().size());
 }
 
 int HistoryModel::columnCount(const QModelIndex& parent) const
@@ -169,7 +169,7 @@ int HistoryModel::columnCount(const QModelIndex& parent) const
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const
 {
-    const auto& rows = ws_.Combinations().History.rows();
+    const auto& rows = ws_.Combinations().History().rows();
     if (frozen_ || !index.isValid() || static_cast<size_t>(index.row()) >= rows.size())
         return {};
     const combs::HistoryRow& row = rows[static_cast<size_t>(index.row())];
@@ -205,7 +205,7 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
 
 int StatTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(ws_.StatTable().Rows.size());
+    return parent.isValid() ? 0 : static_cast<int>(ws_.Statistics().Table().Rows.size());
 }
 
 int StatTableModel::columnCount(const QModelIndex& parent) const
@@ -215,7 +215,7 @@ int StatTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant StatTableModel::data(const QModelIndex& index, int role) const
 {
-    const auto& rows = ws_.StatTable().Rows;
+    const auto& rows = ws_.Statistics().Table().Rows;
     if (frozen_ || !index.isValid() || static_cast<size_t>(index.row()) >= rows.size())
         return {};
     const app::DrawsStatRow& row = rows[static_cast<size_t>(index.row())];

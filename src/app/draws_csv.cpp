@@ -2,7 +2,6 @@
 
 #include <fmt/format.h>
 
-#include "app/draws_archive.h"
 #include "app/host.h"
 #include "model/draw.h"
 #include "support/cp1251.h"
@@ -96,9 +95,8 @@ std::string DrawsToCsv(const model::TDrawsArray& draws)
 }
 
 std::optional<DrawsCsvImport> ImportDrawsCsv(Host& host, const std::filesystem::path& csvFile,
-                                             const std::filesystem::path& drawsFile, model::TDrawsArray& draws)
+                                             model::TDrawsArray& draws)
 {
-    StatusScope status(host, fmt::format("Импорт тиражей из файла \"{}\"...", csvFile.string()));
     std::string content;
     try {
         content = cp1251::toUtf8(files::readFile(csvFile, kMaxCsvSize));
@@ -106,10 +104,7 @@ std::optional<DrawsCsvImport> ImportDrawsCsv(Host& host, const std::filesystem::
         host.showError(e.what());
         return std::nullopt;
     }
-    const DrawsCsvImport result = AppendDrawsFromCsv(content, draws);
-    if (!SaveDraws(host, drawsFile, draws))
-        return std::nullopt;
-    return result;
+    return AppendDrawsFromCsv(content, draws);
 }
 
 std::optional<int> ExportDrawsCsv(Host& host, const std::filesystem::path& csvFile, const model::TDrawsArray& draws)

@@ -37,12 +37,10 @@ DrawsCsvImport AppendDrawsFromCsv(std::string_view text, model::TDrawsArray& dra
 // Nine-field lines, oldest draw first, CR LF line ends (UTF-8).
 std::string DrawsToCsv(const model::TDrawsArray& draws);
 
-// The import action: reads the file, appends its new draws and saves the
-// archive once at the end. Any failure is shown through the host; nothing is
-// appended when the file cannot be read. Returns what was imported, or
-// nullopt after a failure.
+// Reads the file and appends its new draws to `draws` (the caller saves).
+// A file that cannot be read is shown through the host and appends nothing.
 std::optional<DrawsCsvImport> ImportDrawsCsv(Host& host, const std::filesystem::path& csvFile,
-                                             const std::filesystem::path& drawsFile, model::TDrawsArray& draws);
+                                             model::TDrawsArray& draws);
 
 // The export action: writes every draw (Windows-1251). Returns the number of
 // draws written, or nullopt after a failure (shown through the host).

@@ -6,6 +6,7 @@
 // next. Front ends show the cells as they are; filters take the rows' records.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -101,12 +102,16 @@ DrawsStatTable CalculateDrawsStat(const stats::TStatList& list, const DrawsStatR
 long double StatWeight(const stats::TStatDraw& value, const stats::ValueTotals& totals, bool prefetchUsed,
                        const stats::WeightCoefficients& weights);
 
-// The key that decides whether a non-forced calculation has anything to do.
+// The key that decides whether a non-forced calculation has anything to do:
+// every input of the table, the archive and the configuration by revision.
 struct DrawsStatKey {
+    uint64_t ArchiveRevision = 0;
+    uint64_t ConfigRevision = 0;
     int DrawCount = -1;
     int Offset = -1;
     int Length = -1;
-    int TypeIndex = -1;
+    int Entry = -1;
+    bool Sorted = false;
     friend bool operator==(const DrawsStatKey&, const DrawsStatKey&) = default;
 };
 

@@ -4,15 +4,15 @@
 
 #include "app/host.h"
 #include "app/prefetch_files.h"
-#include "app/registry_setup.h"
-#include "support/data_folder.h"
-#include "support/ini_document.h"
+#include "app/setting_keys.h"
 
 namespace belvane::app {
 
-Workspace::Workspace(Host& host, DataFiles files, StartupOptions options)
-    : host_(host), files_(std::move(files)), options_(options), settings_(WindowStateFile(files_.windowState())),
-      registry_(&draws_), buffer_(files_.combsBuffer())
+Workspace::Workspace(app::Host& host, DataFiles files, StartupOptions options, WorkspaceMode mode)
+    : host_(host), files_(std::move(files)), options_(options), mode_(mode),
+      settings_(WindowStateFile(files_.windowState())), configuration_(*this), archive_(*this),
+      registry_({&archive_.Draws(), &configuration_.Data()}), statistics_(*this),
+      combinations_(*this, files_.combsBuffer(), mode.Interactive)
 {
 }
 
@@ -34,31 +34,20 @@ void Workspace::Create()
 
     try {
         settings_.Load();
-        languageId_ = options_.NoLanguage ? 1049 : settings_.Get("Language");
-        if (!settings_.Flag("PrefetchsInit")) {
-            settings_.Set("PrefetchsInit", 1);
-            settings_.Set("PrefetchsEnabled", settings_.Get("PrefetchsEnabled"));
+        languageId_ = options_.NoLanguage ? 1049 : settings_.Get(key::Language);
+        if (!settings_.Flag(key::PrefetchsInit)) {
+            settings_.Set(key::PrefetchsInit, 1);
+            settings_.Set(key::PrefetchsEnabled, settings_.Get(key::PrefetchsEnabled));
         }
     } catch (const Error& e) {
         host_.showError(fmt::format("Ошибка загрузки параметров программы!\r\r{}", e.what()));
     }
     FindHelpFile();
-    LoadConfigurationAndProxy();
-    registry_.AttachDraws(&draws_);
+    configuration_.Load();
     registry_.BuildMethods();
-    LoadFilterList(host_, registry_, files_, true);
-    statKey_ = {};
-    RebuildTypeLists(false, false);
-}
-
-void Workspace::LoadConfigurationAndProxy()
-{
-    LoadConfiguration(host_, registry_, files_);
-    try {
-        proxy_ = LoadProxySettings(IniDocument::load(files_.config()));
-    } catch (const Error& e) {
-        host_.showError(fmt::format("Ошибка чтения файла конфигурации!\r\r{}", e.what()));
-    }
+    statistics_.LoadFilterList(true);
+    statistics_.Invalidate();
+    statistics_.RebuildTypeLists(false, false);
 }
 
 void Workspace::FindHelpFile()
@@ -101,12 +90,11 @@ void Workspace::Initialise()
     StatusScope status(host_, "Инициализация...");
     auto busy = Busy();
     try {
-        combs_.List.reserveFullSet();
         hits_ = stakes::MakeHitTable();
-        offset_ = 0;
         OpenStakesFile();
-        LoadArchive();
-        GenerateList(host_, combs_, SavedGenerateSettings(), true);
+        archive_.Load();
+        if (mode_.Interactive)
+            combinations_.Generate(configuration_.SavedGenerateSettings());
         initialised_ = true;
     } catch (const StartupFailure&) {
         throw;
@@ -125,10 +113,10 @@ bool Workspace::RunBatchOptions()
             return true;
     }
     if (options_.FullRecreate) {
-        BuildPrefetchFiles(true, AllPrefetchGroups);
+        statistics_.BuildPrefetchFiles(true, AllPrefetchGroups);
         return true;
     }
-    app::BuildPrefetchFiles(host_, registry_, files_, options_.FullRefresh, settings_.Flag("PrefetchsEnabled"), 0);
+    app::BuildPrefetchFiles(host_, registry_, files_, options_.FullRefresh, statistics_.PrefetchsEnabled(), 0);
     return options_.FullRefresh;
 }
 
@@ -155,13 +143,25 @@ void Workspace::Close(const WindowClosingState& state)
     } catch (const Error& e) {
         host_.showError(fmt::format("Ошибка сохранения параметров программы!\r\r{}", e.what()));
     }
-    buffer_.ResetKey();
+    combinations_.Buffer().ResetKey();
     StatusScope status(host_, "Сохранение файла ставок...");
     try {
         stakesFile_.Close();
     } catch (const Error& e) {
         host_.showError(fmt::format("Ошибка записи в файл ставок!\r\r{}", e.what()));
     }
+}
+
+bool Workspace::ActionEnabled(std::string_view action, const ViewSelection& selection) const
+{
+    if (IsBusy())
+        return false;
+    for (const std::optional<bool> answer :
+         {archive_.ActionEnabled(action, selection), combinations_.ActionEnabled(action, selection),
+          statistics_.ActionEnabled(action, selection)})
+        if (answer)
+            return *answer;
+    return true;
 }
 
 int Workspace::OnRefresh(RefreshListener listener)
@@ -179,14 +179,9 @@ void Workspace::RefreshAllViews(bool force)
 {
     if (RefreshSuppressed)
         return;
-    CalculateStatistics(force);
+    statistics_.Calculate(force);
     for (auto& [id, listener] : listeners_)
         listener(force);
-}
-
-bool Workspace::SaveConfiguration()
-{
-    return app::SaveConfiguration(host_, registry_, files_);
 }
 
 } // namespace belvane::app

@@ -49,16 +49,20 @@ void CombBuffer::swap(CombBuffer& other) noexcept
 void CombinationList::reserveFullSet()
 {
     list_.reserve(static_cast<size_t>(model::FullSetSize));
-    undo_.reserve(static_cast<size_t>(model::FullSetSize));
+    if (keepUndo_)
+        undo_.reserve(static_cast<size_t>(model::FullSetSize));
 }
 
 void CombinationList::SaveUndo()
 {
-    undo_.assign(list_.view());
+    if (keepUndo_)
+        undo_.assign(list_.view());
 }
 
 void CombinationList::RestoreUndo()
 {
+    if (!keepUndo_)
+        return;
     // The undo copy becomes the list; the old list's storage becomes the empty undo copy.
     list_.swap(undo_);
     undo_.clear();
@@ -66,21 +70,20 @@ void CombinationList::RestoreUndo()
 
 bool CombinationList::Reduce(const ChunkFilter& keep, const std::function<bool(size_t, size_t)>& progress)
 {
-    // Saving the undo copy and rebuilding the list from it is, in effect, the
-    // old list moving into the undo copy: swap instead of copying.
-    undo_.swap(list_);
-    list_.reserve(undo_.capacity());
-    return RebuildFromUndo(keep, progress);
-}
-
-bool CombinationList::RebuildFromUndo(const ChunkFilter& keep, const std::function<bool(size_t, size_t)>& progress)
-{
-    list_.reserve(undo_.size());
-    const TComb* in = undo_.data();
+    const TComb* in = list_.data();
+    if (keepUndo_) {
+        // Saving the undo copy and rebuilding the list from it is, in effect,
+        // the old list moving into the undo copy: swap instead of copying.
+        undo_.swap(list_);
+        list_.reserve(undo_.capacity());
+        in = undo_.data();
+    }
+    const size_t n = keepUndo_ ? undo_.size() : list_.size();
+    // In place, each chunk writes at most what it reads, at its own start.
     const OrderedPassResult r = OrderedParallelPass(
-        undo_.size(), list_.data(),
+        n, list_.data(),
         [&](size_t begin, size_t end, TComb* out) {
-            return keep(std::span<const TComb>(in + begin, end - begin), out);
+            return keep(begin, std::span<const TComb>(in + begin, end - begin), out);
         },
         progress);
     list_.setSize(r.Count);

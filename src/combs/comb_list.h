@@ -47,7 +47,13 @@ private:
 
 class CombinationList {
 public:
-    // Reserves both buffers for all 8,145,060 combinations.
+    // keepUndo: a reduction keeps the old list as the undo copy (the desktop
+    // program); without it the list is filtered in place and nothing can be
+    // taken back (a one-shot command needs no second 49 MB buffer).
+    explicit CombinationList(bool keepUndo = true) : keepUndo_(keepUndo) {}
+
+    // Reserves the list (and the undo copy when kept) for all 8,145,060
+    // combinations. Pages are touched only when written.
     void reserveFullSet();
 
     const CombBuffer& list() const { return list_; }
@@ -57,28 +63,29 @@ public:
 
     // One level of undo: SaveUndo copies the list into the undo copy,
     // RestoreUndo brings it back and empties the copy, DropUndo empties it.
+    // Without an undo copy they do nothing.
+    bool keepsUndo() const { return keepUndo_; }
     void SaveUndo();
     void RestoreUndo();
     void DropUndo() { undo_.clear(); }
     bool canUndo() const { return !undo_.empty(); }
     const CombBuffer& undo() const { return undo_; }
 
-    // A reduction: saves the undo copy and rebuilds the list from it, keeping,
-    // in their order, the combinations keep() accepts. keep() sees each chunk
-    // of the undo copy (begin, end) and writes the kept ones to `out`,
-    // returning how many; chunks run on every core. progress(done, total)
-    // runs on the calling thread; returning false stops the rebuild, leaving
-    // the combinations kept so far. Returns whether it ran to the end.
-    using ChunkFilter = std::function<size_t(std::span<const TComb> chunk, TComb* out)>;
+    // A reduction: keeps, in their order, the combinations keep() accepts.
+    // keep(first, chunk, out) sees the chunk of the list that starts at index
+    // `first` and writes the kept ones to `out`, returning how many; chunks
+    // run on every core. With an undo copy the old list becomes the undo copy
+    // (its storage swapped, not copied); without one the list is rebuilt in
+    // place. progress(done, total) runs on the calling thread; returning false
+    // stops the rebuild, leaving the combinations kept so far. Returns
+    // whether it ran to the end.
+    using ChunkFilter = std::function<size_t(size_t first, std::span<const TComb> chunk, TComb* out)>;
     bool Reduce(const ChunkFilter& keep, const std::function<bool(size_t, size_t)>& progress = {});
-
-    // Rebuilds the list from the undo copy as Reduce does, without saving the
-    // undo copy first (the caller saved it).
-    bool RebuildFromUndo(const ChunkFilter& keep, const std::function<bool(size_t, size_t)>& progress = {});
 
 private:
     CombBuffer list_;
     CombBuffer undo_;
+    bool keepUndo_;
 };
 
 } // namespace belvane::combs

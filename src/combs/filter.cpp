@@ -14,16 +14,17 @@ int FilterLastIndex(int drawCount, int offset)
 }
 
 bool ApplyFilter(CombinationList& list, OperationHistory& history, stats::TCustomStat& method,
-                 const FilterSelection& selection, bool remove, int lastIdx, bool sorted,
+                 const FilterSelection& selection, bool remove, const stats::MatchContext& at,
                  const std::function<bool(size_t, size_t)>& progress)
 {
-    method.LoadDraws(-1, lastIdx, sorted);
-    const auto matcher = method.PrepareMatches(selection.Values, remove, sorted, lastIdx);
+    const auto matcher = method.PrepareMatches(selection.Values, at);
     const bool keepMatching = !remove;
-    const bool complete = list.RebuildFromUndo(
-        [&](std::span<const TComb> chunk, TComb* out) { return matcher->filter(chunk, out, keepMatching); }, progress);
-    history.Add(remove ? HistoryIcon::Remove : HistoryIcon::Keep, selection.Caption, selection.ValuesText,
-                list.count());
+    const bool complete = list.Reduce(
+        [&](size_t, std::span<const TComb> chunk, TComb* out) { return matcher->filter(chunk, out, keepMatching); },
+        progress);
+    if (complete)
+        history.Add(remove ? HistoryIcon::Remove : HistoryIcon::Keep, selection.Caption, selection.ValuesText,
+                    list.count());
     return complete;
 }
 

@@ -11,6 +11,7 @@
 
 #include "combs/comb_list.h"
 #include "combs/history.h"
+#include "stats/matcher.h"
 #include "stats/stat_values.h"
 
 namespace belvane::stats {
@@ -34,13 +35,12 @@ struct FilterSelection {
 // offset reaches past the first draw.
 int FilterLastIndex(int drawCount, int offset);
 
-// Rebuilds the list from its undo copy (which the caller has saved), keeping
-// the combinations that have a selected value (remove = false) or those that
-// have none (remove = true); appends the history row. The method is prepared
-// with LoadDraws(-1, lastIdx, sorted) first. Returns whether it ran to the end
-// (progress may stop it; the list then holds what was kept so far).
+// Reduces the list to the combinations that have a selected value (remove =
+// false) or to those that have none (remove = true), and appends the history
+// row. Returns whether it ran to the end (progress may stop it; the list then
+// holds what was kept so far, and no row is added).
 bool ApplyFilter(CombinationList& list, OperationHistory& history, stats::TCustomStat& method,
-                 const FilterSelection& selection, bool remove, int lastIdx, bool sorted,
+                 const FilterSelection& selection, bool remove, const stats::MatchContext& at,
                  const std::function<bool(size_t, size_t)>& progress = {});
 
 // Values from the card or layout view: plain numbers for "NUMS". Cells in

@@ -74,7 +74,7 @@ bool RemoveDrawnCombinations(CombinationList& list, std::span<const model::TDraw
 {
     const DrawnSets drawn(window);
     return list.Reduce(
-        [&drawn](std::span<const TComb> chunk, TComb* out) {
+        [&drawn](size_t, std::span<const TComb> chunk, TComb* out) {
             size_t n = 0;
             for (const TComb& c : chunk) {
                 out[n] = c;
@@ -93,9 +93,7 @@ size_t RemoveRows(CombinationList& list, std::span<const size_t> rows)
             removed[r] = 1;
     const size_t before = list.count();
     const uint8_t* flags = removed.data();
-    // The undo copy takes the list's storage; chunks find their rows by position.
-    list.Reduce([&](std::span<const TComb> chunk, TComb* out) {
-        const size_t first = static_cast<size_t>(chunk.data() - list.undo().data());
+    list.Reduce([&](size_t first, std::span<const TComb> chunk, TComb* out) {
         size_t n = 0;
         for (size_t i = 0; i < chunk.size(); ++i) {
             out[n] = chunk[i];

@@ -13,12 +13,12 @@ namespace belvane::combs {
 // The draws of the window of the latest n draws at the offset.
 std::span<const model::TDraw> LatestDraws(const model::TDrawsArray& draws, int n, int offset);
 
-// Rebuilds the list (after saving the undo copy) keeping each combination
+// Reduces the list keeping each combination
 // that shares fewer than six numbers with every draw of `window`.
 bool RemoveDrawnCombinations(CombinationList& list, std::span<const model::TDraw> window,
                              const std::function<bool(size_t, size_t)>& progress = {});
 
-// Rebuilds the list (after saving the undo copy) without the rows given
+// Reduces the list to all but the rows given
 // (indexes into the list; any order, repeats and out-of-range ones ignored).
 // Returns how many rows were removed.
 size_t RemoveRows(CombinationList& list, std::span<const size_t> rows);

@@ -1,9 +1,9 @@
+#include "stats/config_data.h"
 #include "stats/channels.h"
 
 #include <algorithm>
 
 #include "model/layout.h"
-#include "stats/stat_list.h"
 #include "support/text.h"
 
 namespace belvane::stats {
@@ -86,13 +86,14 @@ ChannelLayout::ChannelLayout(const TConfigData& config)
     Groups.MembersUpTo = size;
 }
 
-TCustomChannelsStat::TCustomChannelsStat(const MethodClass& statClass, const TStatList& list, int param)
-    : TCustomNumbersStat(statClass, list, param), layout_(list.Config())
+TCustomChannelsStat::TCustomChannelsStat(const MethodClass& statClass, const MethodContext& context, int param)
+    : TCustomNumbersStat(statClass, context, param), layout_(*context.Config)
 {
 }
 
-TCustomChannelsGraphStat::TCustomChannelsGraphStat(const MethodClass& statClass, const TStatList& list, int param)
-    : TCustomGraphStat(statClass, list, param), layout_(list.Config())
+TCustomChannelsGraphStat::TCustomChannelsGraphStat(const MethodClass& statClass, const MethodContext& context,
+                                                   int param)
+    : TCustomGraphStat(statClass, context, param), layout_(*context.Config)
 {
 }
 

@@ -43,7 +43,7 @@ struct ChannelLayout {
 
 class TCustomChannelsStat : public TCustomNumbersStat {
 public:
-    TCustomChannelsStat(const MethodClass& statClass, const TStatList& list, int param);
+    TCustomChannelsStat(const MethodClass& statClass, const MethodContext& context, int param);
 
     int ChannelSize() const { return layout_.Size; }
     const Grouping& ChannelGroups() const { return layout_.Groups; }
@@ -56,7 +56,7 @@ private:
 // The same, for the members with a graph.
 class TCustomChannelsGraphStat : public TCustomGraphStat {
 public:
-    TCustomChannelsGraphStat(const MethodClass& statClass, const TStatList& list, int param);
+    TCustomChannelsGraphStat(const MethodClass& statClass, const MethodContext& context, int param);
 
     int ChannelSize() const { return layout_.Size; }
     const Grouping& ChannelGroups() const { return layout_.Groups; }

@@ -66,6 +66,18 @@ struct TConfigData {
     std::array<int, 3> FormulaDigits = {2, 2, 2};
 
     int MatrixRows() const { return model::CeilDiv(model::MaxNumber, MatrixCols); }
+
+    // Weight coefficients: keep a copy, take it back, or take a scenario
+    // step's own coefficients when it overrides them.
+    void SaveWeights() { SavedWeights = Weights; }
+    void RestoreWeights() { Weights = SavedWeights; }
+    void ApplyWeights(bool override, const WeightCoefficients& weights)
+    {
+        if (override)
+            Weights = weights;
+        else
+            RestoreWeights();
+    }
     int ChannelCount() const { return model::CeilDiv(model::MaxNumber, ChannelSize); }
 };
 

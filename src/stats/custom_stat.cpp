@@ -1,13 +1,17 @@
 #include "stats/custom_stat.h"
 
 #include "model/number_sets.h"
-#include "stats/stat_list.h"
 #include "support/text.h"
 
 namespace belvane::stats {
+namespace {
 
-TCustomStat::TCustomStat(const MethodClass& statClass, const TStatList& list, int param)
-    : Param(param), Draws(&list.Draws()), list_(list), class_(statClass)
+const TDrawsArray kNoDraws;
+
+} // namespace
+
+TCustomStat::TCustomStat(const MethodClass& statClass, const MethodContext& context, int param)
+    : Param(param), Draws(context.Draws ? context.Draws : &kNoDraws), context_(context), class_(statClass)
 {
 }
 
@@ -110,7 +114,7 @@ int TCustomStat::FindNextDraw(const TStatDraw& rec, int fromIdx, bool sorted, in
     return -1;
 }
 
-std::unique_ptr<Matcher> TCustomStat::PrepareMatches(const TStatDrawArray& selected, bool, bool, int)
+std::unique_ptr<Matcher> TCustomStat::PrepareMatches(const TStatDrawArray& selected, const MatchContext&)
 {
     // The general test: any value of the combination's numbers equals a selected key.
     return MakeMatcher([this, set = ValueSet::Of(selected, project::Key)](const TComb& comb) {
@@ -125,7 +129,7 @@ std::unique_ptr<Matcher> TCustomStat::PrepareMatches(const TStatDrawArray& selec
 
 bool TCustomStat::Matches(const TComb& comb, const TStatDrawArray& selected, bool mode, bool sorted, int lastIdx)
 {
-    return PrepareMatches(selected, mode, sorted, lastIdx)->matches(comb);
+    return PrepareMatches(selected, {lastIdx, sorted})->matches(comb);
 }
 
 } // namespace belvane::stats

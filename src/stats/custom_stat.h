@@ -12,6 +12,7 @@
 
 #include "model/draws.h"
 #include "stats/matcher.h"
+#include "stats/method_context.h"
 #include "stats/stat_class.h"
 #include "stats/stat_values.h"
 
@@ -43,7 +44,7 @@ private:
 
 class TCustomStat {
 public:
-    TCustomStat(const MethodClass& statClass, const TStatList& list, int param);
+    TCustomStat(const MethodClass& statClass, const MethodContext& context, int param);
     TCustomStat(const TCustomStat&) = delete;
     TCustomStat& operator=(const TCustomStat&) = delete;
     virtual ~TCustomStat() = default;
@@ -80,10 +81,11 @@ public:
     // key; -1 when none has it.
     int FindNextDraw(const TStatDraw& rec, int fromIdx, bool sorted, int lastIdx);
 
-    // The filter test. PrepareMatches analyses the selection once; Matches is
-    // the one-off form (prepare, then test one combination).
-    virtual std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool mode, bool sorted,
-                                                    int lastIdx);
+    // The filter test. PrepareMatches analyses the selection once, reading
+    // the reference draws it needs itself; the matcher it returns is
+    // immutable and may run on every core. Matches is the one-off form
+    // (mode, kept for its callers, changes nothing).
+    virtual std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext& at);
     bool Matches(const TComb& comb, const TStatDrawArray& selected, bool mode, bool sorted, int lastIdx);
 
     // The values of six numbers alone, for methods whose values need nothing
@@ -113,7 +115,9 @@ protected:
     // draw's values (all of them, unless a family records repeats in one draw).
     virtual bool TracksGapAt(size_t position) const;
 
-    const TStatList& list_;
+    const TConfigData& Config() const { return *context_.Config; }
+
+    const MethodContext context_;
 
 private:
     const MethodClass& class_;

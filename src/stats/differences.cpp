@@ -1,3 +1,4 @@
+#include "stats/config_data.h"
 #include "stats/differences.h"
 
 #include <algorithm>
@@ -5,7 +6,6 @@
 #include <vector>
 
 #include "stats/stat_bases.h"
-#include "stats/stat_list.h"
 #include "support/delphi_format.h"
 
 namespace belvane::stats {
@@ -67,7 +67,7 @@ public:
         for (uint8_t d : AdjacentDiffs(numbers))
             keys.add(PackKey(d));
     }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher([t = SelectedBytes(selected, project::V1)](const TComb& c) {
             const Diffs d = AdjacentDiffs(c);
@@ -98,7 +98,7 @@ public:
         keys.add(PackKey(static_cast<int16_t>(Value(numbers))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return Value(numbers); }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher([t = SelectedBytes(selected, project::V1)](const TComb& c) {
             return t[static_cast<size_t>(Value(c))] != 0;
@@ -132,7 +132,7 @@ public:
             if (firstOfItsValue(d, i))
                 keys.add(PackKey(d[i], n[i]));
     }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         // Per difference, a bit for each selected count 1..5.
         ByteTable counts{};
@@ -177,7 +177,7 @@ public:
             keys.add(KeyOf(key));
         }
     }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         // The first two differences of a window pick a bit of a 64K-bit set; for
         // longer windows a hit there is confirmed in the sorted window codes.

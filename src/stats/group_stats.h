@@ -123,7 +123,7 @@ public:
             if (of[n] != NoGroup)
                 keys.add(PackKey(of[n]));
     }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         // Per byte: whether its group is selected.
         const GroupTable& of = (this->*Groups)().Of;
@@ -167,7 +167,7 @@ public:
             keys.add(PackKey(group, counts[group]));
         }
     }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         const Grouping& grouping = (this->*Groups)();
         std::array<bool, 256> listed{};
@@ -206,7 +206,7 @@ public:
         keys.add(PackKey(static_cast<int16_t>(occupied(numbers))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return occupied(numbers); }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher([t = SelectedCounts(selected), of = (this->*Groups)().Of](const TComb& c) {
             return t[static_cast<size_t>(std::popcount(OccupiedGroups(c, of)))] != 0;
@@ -222,7 +222,7 @@ private:
 template <class GraphBase, GroupingOf<GraphBase> Groups>
 class GroupMembersStat final : public GraphBase {
 public:
-    GroupMembersStat(const MethodClass& c, const TStatList& list, int param) : GraphBase(c, list, param)
+    GroupMembersStat(const MethodClass& c, const MethodContext& context, int param) : GraphBase(c, context, param)
     {
         const GroupTable& of = (this->*Groups)().Of;
         for (size_t b = 0; b < in_.size(); ++b)
@@ -239,7 +239,7 @@ public:
         keys.add(PackKey(static_cast<int16_t>(members(numbers))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return members(numbers); }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher([t = SelectedCounts(selected), in = in_](const TComb& c) {
             return t[static_cast<size_t>(in[c[0]] + in[c[1]] + in[c[2]] + in[c[3]] + in[c[4]] + in[c[5]])] != 0;

@@ -201,7 +201,7 @@ public:
     {
         Tuples::Values(numbers, (this->*Groups)(), keys);
     }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return Tuples::MakeMatcherFor(selected, (this->*Groups)());
     }

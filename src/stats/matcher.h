@@ -18,6 +18,13 @@ namespace belvane::stats {
 
 using model::TComb;
 
+// Where a filter stands: the last draw it may see (the reference draw of the
+// methods that compare with one) and whether draws are read sorted.
+struct MatchContext {
+    int LastIndex = 0;
+    bool Sorted = false;
+};
+
 class Matcher {
 public:
     virtual ~Matcher() = default;

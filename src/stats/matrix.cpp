@@ -1,3 +1,4 @@
+#include "stats/config_data.h"
 #include "stats/matrix.h"
 
 #include <algorithm>
@@ -5,7 +6,6 @@
 #include <fmt/format.h>
 
 #include "model/layout.h"
-#include "stats/stat_list.h"
 
 namespace belvane::stats {
 namespace {
@@ -38,7 +38,7 @@ int widthOf(const MatrixGrid& grid)
 template <bool Rows>
 class MatrixMask final : public TCustomMatrixStat {
 public:
-    MatrixMask(const MethodClass& c, const TStatList& list, int param) : TCustomMatrixStat(c, list, param)
+    MatrixMask(const MethodClass& c, const MethodContext& context, int param) : TCustomMatrixStat(c, context, param)
     {
         const Grouping& side = sideOf<Rows>(*this);
         const int width = widthOf<Rows>(Grid());
@@ -76,7 +76,7 @@ public:
         return static_cast<int32_t>(value);
     }
     void NumbersValues(const TComb& numbers, KeyList& keys) const override { keys.add(keyOf(occupied(numbers))); }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher(
             [set = ValueSet::Of(selected, [](const TStatDraw& r) { return std::optional<int64_t>(maskOf(r)); }),
@@ -170,8 +170,8 @@ inline Neighbours neighboursOf(const TComb& c, const PlaceCodes& codes)
 template <bool Rows>
 class MatrixAdjacent final : public TCustomMatrixStat {
 public:
-    MatrixAdjacent(const MethodClass& c, const TStatList& list, int param)
-        : TCustomMatrixStat(c, list, param), codes_(placeCodes<Rows>(*this))
+    MatrixAdjacent(const MethodClass& c, const MethodContext& context, int param)
+        : TCustomMatrixStat(c, context, param), codes_(placeCodes<Rows>(*this))
     {
     }
 
@@ -186,7 +186,7 @@ public:
                 keys.add(PackKey(g, static_cast<int16_t>(nb.pairs[g] + 1)));
         }
     }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         // Per column (row), a bit for each selected pairs + 1 (2..16: six numbers make 15 pairs).
         const Grouping& side = sideOf<Rows>(*this);
@@ -217,8 +217,8 @@ private:
 template <bool Rows>
 class MatrixAdjacentCount final : public TCustomMatrixGraphStat {
 public:
-    MatrixAdjacentCount(const MethodClass& c, const TStatList& list, int param)
-        : TCustomMatrixGraphStat(c, list, param), codes_(placeCodes<Rows>(*this))
+    MatrixAdjacentCount(const MethodClass& c, const MethodContext& context, int param)
+        : TCustomMatrixGraphStat(c, context, param), codes_(placeCodes<Rows>(*this))
     {
     }
 
@@ -227,7 +227,7 @@ public:
         keys.add(PackKey(static_cast<int16_t>(count(numbers))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return count(numbers); }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher([t = SelectedCounts(selected), codes = codes_](const TComb& c) {
             return t[static_cast<size_t>(std::popcount(neighbourGroups(c, codes)))] != 0;
@@ -306,13 +306,13 @@ MatrixGrid::MatrixGrid(const TConfigData& config)
     RowsOf.MembersUpTo = cols;
 }
 
-TCustomMatrixStat::TCustomMatrixStat(const MethodClass& statClass, const TStatList& list, int param)
-    : TCustomNumbersStat(statClass, list, param), grid_(list.Config())
+TCustomMatrixStat::TCustomMatrixStat(const MethodClass& statClass, const MethodContext& context, int param)
+    : TCustomNumbersStat(statClass, context, param), grid_(*context.Config)
 {
 }
 
-TCustomMatrixGraphStat::TCustomMatrixGraphStat(const MethodClass& statClass, const TStatList& list, int param)
-    : TCustomGraphStat(statClass, list, param), grid_(list.Config())
+TCustomMatrixGraphStat::TCustomMatrixGraphStat(const MethodClass& statClass, const MethodContext& context, int param)
+    : TCustomGraphStat(statClass, context, param), grid_(*context.Config)
 {
 }
 

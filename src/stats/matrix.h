@@ -56,7 +56,7 @@ struct MatrixGrid {
 
 class TCustomMatrixStat : public TCustomNumbersStat {
 public:
-    TCustomMatrixStat(const MethodClass& statClass, const TStatList& list, int param);
+    TCustomMatrixStat(const MethodClass& statClass, const MethodContext& context, int param);
 
     const MatrixGrid& Grid() const { return grid_; }
     const Grouping& ColumnGroups() const { return grid_.Columns; }
@@ -71,7 +71,7 @@ private:
 // The same, for the members with a graph.
 class TCustomMatrixGraphStat : public TCustomGraphStat {
 public:
-    TCustomMatrixGraphStat(const MethodClass& statClass, const TStatList& list, int param);
+    TCustomMatrixGraphStat(const MethodClass& statClass, const MethodContext& context, int param);
 
     const MatrixGrid& Grid() const { return grid_; }
     const Grouping& ColumnGroups() const { return grid_.Columns; }

@@ -1,10 +1,10 @@
+#include "stats/config_data.h"
 #include "stats/numbers.h"
 
 #include <algorithm>
 #include <array>
 
 #include "stats/stat_bases.h"
-#include "stats/stat_list.h"
 
 namespace belvane::stats {
 namespace {
@@ -64,7 +64,7 @@ public:
         for (Ball n : numbers)
             keys.add(PackKey(n));
     }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher([t = SelectedBytes(selected, project::V1Alone)](const TComb& c) {
             return (t[c[0]] | t[c[1]] | t[c[2]] | t[c[3]] | t[c[4]] | t[c[5]]) != 0;
@@ -96,7 +96,7 @@ public:
             for (char digit : std::to_string(n))
                 keys.add(PackKey(static_cast<int16_t>(digit - '0')));
     }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         uint16_t wanted = 0;
         for (const TStatDraw& rec : selected)
@@ -127,7 +127,7 @@ public:
         keys.add(PackKey(static_cast<int16_t>(countIn(numbers, Property))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return countIn(numbers, Property); }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher([t = SelectedBytes(selected, project::V1)](const TComb& c) {
             return t[static_cast<size_t>(countIn(c, Property))] != 0;
@@ -145,8 +145,8 @@ struct MaskLetters {
 template <const ByteTable& Property, bool SeedAllMasks>
 class TstMask : public TCustomMaskStat {
 public:
-    TstMask(const MethodClass& c, const TStatList& list, int param, MaskLetters letters)
-        : TCustomMaskStat(c, list, param), letters_(letters)
+    TstMask(const MethodClass& c, const MethodContext& context, int param, MaskLetters letters)
+        : TCustomMaskStat(c, context, param), letters_(letters)
     {
     }
 
@@ -161,7 +161,7 @@ public:
     {
         keys.add(KeyOfInts(maskIn(numbers, Property)));
     }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher([t = SelectedBytes(selected, project::LowInt)](const TComb& c) {
             return t[static_cast<size_t>(maskIn(c, Property))] != 0;
@@ -176,15 +176,15 @@ private:
 
 class TstEvenValues final : public TstMask<kOdd, true> {
 public:
-    TstEvenValues(const MethodClass& c, const TStatList& l, int p) : TstMask(c, l, p, {"Ч", "н"}) {}
+    TstEvenValues(const MethodClass& c, const MethodContext& l, int p) : TstMask(c, l, p, {"Ч", "н"}) {}
 };
 class TstSmallValues final : public TstMask<kLarge, false> {
 public:
-    TstSmallValues(const MethodClass& c, const TStatList& l, int p) : TstMask(c, l, p, {"1", "2"}) {}
+    TstSmallValues(const MethodClass& c, const MethodContext& l, int p) : TstMask(c, l, p, {"1", "2"}) {}
 };
 class TstPrimeValues final : public TstMask<kPrime, true> {
 public:
-    TstPrimeValues(const MethodClass& c, const TStatList& l, int p) : TstMask(c, l, p, {"С", "П"}) {}
+    TstPrimeValues(const MethodClass& c, const MethodContext& l, int p) : TstMask(c, l, p, {"С", "П"}) {}
 };
 
 // ---- POS%d: the number at position Param ----------------------------------
@@ -200,7 +200,7 @@ public:
     }
     void NumbersValues(const TComb& numbers, KeyList& keys) const override { keys.add(PackKey(at(numbers))); }
     int CombValue(const TComb& numbers, int, bool, int) override { return at(numbers); }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher(
             [t = SelectedBytes(selected, project::V1), pos = position()](const TComb& c) { return t[c[pos]] != 0; });
@@ -224,7 +224,10 @@ public:
         AddValue(arr, PackKey(CurDraw.Extra), true);
     }
     int CombValue(const TComb&, int index, bool sorted, int) override { return DrawAt(index, sorted).Extra; }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray&, bool, bool, int) override { return NeverMatcher(); }
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray&, const MatchContext&) override
+    {
+        return NeverMatcher();
+    }
 };
 
 constexpr ParamRange positions(const TConfigData&)

@@ -1,8 +1,7 @@
+#include "stats/config_data.h"
 #include "stats/segments.h"
 
 #include <algorithm>
-
-#include "stats/stat_list.h"
 
 namespace belvane::stats {
 namespace {
@@ -55,14 +54,15 @@ model::SegmentMap SegmentsOf(const TConfigData& config)
     return segments;
 }
 
-TCustomSegmentsStat::TCustomSegmentsStat(const MethodClass& statClass, const TStatList& list, int param)
-    : TCustomNumbersStat(statClass, list, param), segments_(SegmentsOf(list.Config())),
+TCustomSegmentsStat::TCustomSegmentsStat(const MethodClass& statClass, const MethodContext& context, int param)
+    : TCustomNumbersStat(statClass, context, param), segments_(SegmentsOf(*context.Config)),
       groups_(segmentGrouping(segments_))
 {
 }
 
-TCustomSegmentsGraphStat::TCustomSegmentsGraphStat(const MethodClass& statClass, const TStatList& list, int param)
-    : TCustomGraphStat(statClass, list, param), segments_(SegmentsOf(list.Config())),
+TCustomSegmentsGraphStat::TCustomSegmentsGraphStat(const MethodClass& statClass, const MethodContext& context,
+                                                   int param)
+    : TCustomGraphStat(statClass, context, param), segments_(SegmentsOf(*context.Config)),
       groups_(segmentGrouping(segments_))
 {
 }

@@ -31,7 +31,7 @@ model::SegmentMap SegmentsOf(const TConfigData& config);
 
 class TCustomSegmentsStat : public TCustomNumbersStat {
 public:
-    TCustomSegmentsStat(const MethodClass& statClass, const TStatList& list, int param);
+    TCustomSegmentsStat(const MethodClass& statClass, const MethodContext& context, int param);
 
     const model::SegmentMap& Segments() const { return segments_; }
     const Grouping& SegmentGroups() const { return groups_; }
@@ -45,7 +45,7 @@ private:
 // The same, for the members with a graph.
 class TCustomSegmentsGraphStat : public TCustomGraphStat {
 public:
-    TCustomSegmentsGraphStat(const MethodClass& statClass, const TStatList& list, int param);
+    TCustomSegmentsGraphStat(const MethodClass& statClass, const MethodContext& context, int param);
 
     const model::SegmentMap& Segments() const { return segments_; }
     const Grouping& SegmentGroups() const { return groups_; }

@@ -16,7 +16,7 @@ namespace belvane::stats {
 
 class TCustomStat;
 class TCustomGraphStat;
-class TStatList;
+struct MethodContext;
 struct TConfigData;
 
 // Flag bits and their letters.
@@ -55,7 +55,7 @@ struct ParamRange {
 };
 
 struct MethodClass {
-    using Factory = std::unique_ptr<TCustomStat> (*)(const MethodClass&, const TStatList&, int param);
+    using Factory = std::unique_ptr<TCustomStat> (*)(const MethodClass&, const MethodContext&, int param);
     using RangeOf = ParamRange (*)(const TConfigData&);
     using CaptionOf = std::string (*)(int param);
 
@@ -92,9 +92,9 @@ struct MethodClass {
 };
 
 template <class T>
-std::unique_ptr<TCustomStat> CreateStatOf(const MethodClass& c, const TStatList& list, int param)
+std::unique_ptr<TCustomStat> CreateStatOf(const MethodClass& c, const MethodContext& context, int param)
 {
-    return std::make_unique<T>(c, list, param);
+    return std::make_unique<T>(c, context, param);
 }
 
 // Completes a descriptor for class T: its factory and whether it has a graph.

@@ -27,16 +27,16 @@ std::string TStatMethod::DisplayCaption() const
     return caption;
 }
 
-std::unique_ptr<TCustomStat> TStatMethod::CreateStat(const TStatList& list) const
+std::unique_ptr<TCustomStat> TStatMethod::CreateStat(const MethodContext& context) const
 {
-    return StatClass->create(*StatClass, list, Param);
+    return StatClass->create(*StatClass, context, Param);
 }
 
-TStatList::TStatList(const model::TDrawsArray* draws) : draws_(draws) {}
+TStatList::TStatList(MethodContext context) : context_(context) {}
 
 const model::TDrawsArray& TStatList::Draws() const
 {
-    return draws_ ? *draws_ : kNoDraws;
+    return context_.Draws ? *context_.Draws : kNoDraws;
 }
 
 void TStatList::BuildMethods()
@@ -54,11 +54,11 @@ void TStatList::BuildMethods()
             m.StatClass = c;
             m.Param = param;
             if (c->GetGroup() == GroupShredding && param >= 1 && param <= 3)
-                m.Formula = config_.Formulas[static_cast<size_t>(param - 1)];
+                m.Formula = Config().Formulas[static_cast<size_t>(param - 1)];
             items_.push_back(std::move(m));
         };
         if (c->HasParam()) {
-            const ParamRange range = c->GetParamRange(config_);
+            const ParamRange range = c->GetParamRange(Config());
             for (int p = range.Min; p <= range.Max; ++p)
                 add(p);
         } else {
@@ -69,7 +69,7 @@ void TStatList::BuildMethods()
 
 std::unique_ptr<TCustomStat> TStatList::CreateStat(int i) const
 {
-    return Item(i).CreateStat(*this);
+    return Item(i).CreateStat(context_);
 }
 
 std::unique_ptr<TCustomStat> TStatList::CreateStatFromList(int chosenEntry, std::string_view controlName) const
@@ -201,14 +201,6 @@ void TStatList::SaveFilterList(const std::filesystem::path& path, bool withOptio
             ini.writeString(strings, m.ID(), m.UserCaption);
     }
     ini.save(path);
-}
-
-void TStatList::ApplyWeights(bool override, const WeightCoefficients& weights)
-{
-    if (override)
-        config_.Weights = weights;
-    else
-        RestoreWeights();
 }
 
 } // namespace belvane::stats

@@ -2,8 +2,8 @@
 
 // The registry of statistic methods: one entry per registered class and
 // parameter value, in the fixed order of the class table, with the user's
-// favourites and caption overrides, and the game configuration every method
-// reads when it is created.
+// favourites and caption overrides. Methods are created from the registry's
+// context: the archive and the game configuration, which the owner keeps.
 
 #include <filesystem>
 #include <memory>
@@ -13,6 +13,7 @@
 
 #include "model/draws.h"
 #include "stats/config_data.h"
+#include "stats/method_context.h"
 #include "stats/stat_class.h"
 
 namespace belvane::stats {
@@ -32,16 +33,18 @@ struct TStatMethod {
     // UserCaption or the default caption; a shredding method's caption then takes its formula.
     std::string DisplayCaption() const;
     bool ValueFromText() const { return StatClass->ValueFromText(); }
-    std::unique_ptr<TCustomStat> CreateStat(const TStatList& list) const;
+    std::unique_ptr<TCustomStat> CreateStat(const MethodContext& context) const;
 };
 
 class TStatList {
 public:
-    // The archive every statistic instance reads; it must outlive the registry.
-    explicit TStatList(const model::TDrawsArray* draws = nullptr);
+    // The archive and the configuration every statistic instance reads; both
+    // must outlive the registry and every method it creates.
+    explicit TStatList(MethodContext context);
 
-    void AttachDraws(const model::TDrawsArray* draws) { draws_ = draws; }
+    const MethodContext& Context() const { return context_; }
     const model::TDrawsArray& Draws() const;
+    const TConfigData& Config() const { return *context_.Config; }
 
     // Rebuilds the entries from the class table and the current configuration.
     void BuildMethods();
@@ -80,15 +83,6 @@ public:
     void LoadFilterList(const std::filesystem::path& path, bool withOptions);
     void SaveFilterList(const std::filesystem::path& path, bool withOptions, bool allCaptions) const;
 
-    // Weight coefficients: keep a copy, take it back, or take a scenario
-    // step's own coefficients when it overrides them.
-    void SaveWeights() { config_.SavedWeights = config_.Weights; }
-    void RestoreWeights() { config_.Weights = config_.SavedWeights; }
-    void ApplyWeights(bool override, const WeightCoefficients& weights);
-
-    TConfigData& Config() { return config_; }
-    const TConfigData& Config() const { return config_; }
-
     bool Ordered = false;
     bool ShowGroupName = true;
     bool ShowMethodFlags = true;
@@ -97,9 +91,8 @@ public:
     std::filesystem::path HelpFile;
 
 private:
-    const model::TDrawsArray* draws_;
+    MethodContext context_;
     std::vector<TStatMethod> items_;
-    TConfigData config_;
 };
 
 } // namespace belvane::stats

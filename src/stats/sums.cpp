@@ -1,3 +1,4 @@
+#include "stats/config_data.h"
 #include "stats/sums.h"
 
 #include <algorithm>
@@ -6,7 +7,6 @@
 
 #include "stats/numbers.h"
 #include "stats/stat_bases.h"
-#include "stats/stat_list.h"
 #include "support/delphi_format.h"
 
 namespace belvane::stats {
@@ -88,7 +88,7 @@ public:
     }
     void NumbersValues(const TComb& numbers, KeyList& keys) const override { keys.add(KeyOfInts(Value(numbers))); }
     int CombValue(const TComb& numbers, int, bool, int) override { return Value(numbers); }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher([t = selectedSums(selected, project::LowIntAlone)](const TComb& c) {
             return t[static_cast<size_t>(Value(c))] != 0;
@@ -116,8 +116,8 @@ const RangeInfo& rangeInfo(int param)
 
 class TstSumRanges final : public TCustomGraphStat {
 public:
-    TstSumRanges(const MethodClass& c, const TStatList& list, int param)
-        : TCustomGraphStat(c, list, param), range_(SumRangeOf(param))
+    TstSumRanges(const MethodClass& c, const MethodContext& context, int param)
+        : TCustomGraphStat(c, context, param), range_(SumRangeOf(param))
     {
     }
 
@@ -134,7 +134,7 @@ public:
     }
     void NumbersValues(const TComb& numbers, KeyList& keys) const override { keys.add(PackKey(inside(numbers))); }
     int CombValue(const TComb& numbers, int, bool, int) override { return inside(numbers); }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         // The in-range row selected keeps the range whatever else is selected;
         // without it the selection stands for the sums outside.
@@ -212,7 +212,7 @@ public:
         return DelphiFormat("+%0:.2d : %1:d + %0:d = %2:d", {b - a, a, b});
     }
     int CombValue(const TComb& numbers, int index, bool, int) override { return SumOf(numbers) - SumBefore(index); }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         // The combination stands for the next draw: its sum against the next sums.
         return MakeMatcher([t = selectedSums(selected, project::HighInt)](const TComb& c) {
@@ -236,9 +236,9 @@ public:
         const int64_t v = LowInt(value);
         return v < 0 ? DelphiFormat("- %0:.2d", {-v}) : DelphiFormat("+%0:.2d", {v});
     }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool sorted, int lastIdx) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext& at) override
     {
-        const int ref = ReferenceSum(lastIdx, sorted);
+        const int ref = ReferenceSum(at.LastIndex, at.Sorted);
         SumTable t{};
         for (const TStatDraw& rec : selected)
             if (const int64_t s = int64_t{ref} + LowInt(rec); isSumSlot(s))
@@ -274,9 +274,9 @@ public:
     {
         return trendOf(SumOf(numbers), SumBefore(index));
     }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool sorted, int lastIdx) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext& at) override
     {
-        const int ref = ReferenceSum(lastIdx, sorted);
+        const int ref = ReferenceSum(at.LastIndex, at.Sorted);
         std::array<bool, 3> wanted{}; // trends -1, 0, 1
         for (const TStatDraw& rec : selected)
             if (const int32_t v = LowInt(rec); v >= -1 && v <= 1)
@@ -308,7 +308,7 @@ public:
         keys.add(PackKey(static_cast<int16_t>(SumTriples(numbers))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return SumTriples(numbers); }
-    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, bool, bool, int) override
+    std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         std::array<uint8_t, kMaxTriples + 1> t{};
         for (const TStatDraw& rec : selected)

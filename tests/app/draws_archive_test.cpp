@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "app/demo_archive.h"
-#include "app/draws_archive.h"
 #include "app/draws_list.h"
 #include "app/host.h"
 #include "helpers/draws_builder.h"
 #include "helpers/recording_host.h"
 #include "helpers/temp_dir.h"
+#include "helpers/workspace_fixture.h"
 #include "support/error.h"
 
 namespace belvane::app {
@@ -14,47 +14,93 @@ namespace {
 
 using model::TDrawsArray;
 using testing::RecordingHost;
+using testing::StartedWorkspace;
 using testing::TempDir;
 
 TEST(DrawsArchive, MissingFileIsSilent)
 {
     TempDir dir;
-    RecordingHost host;
-    TDrawsArray draws;
-    EXPECT_TRUE(LoadDraws(host, dir / "Belvane_6x45.ldr", draws));
-    EXPECT_TRUE(draws.empty());
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_TRUE(host.statuses.empty());
+    StartedWorkspace s(dir.path(), {}, {.Interactive = false});
+    EXPECT_TRUE(s->Archive().Draws().empty());
+    EXPECT_FALSE(s->Archive().LoadFailed());
+    EXPECT_TRUE(s.host.messages.empty());
 }
 
 TEST(DrawsArchive, LoadAndSaveShowTheirTexts)
 {
     TempDir dir;
-    RecordingHost host;
     const TDrawsArray draws = MakeDemoDraws(3, 1);
-    ASSERT_TRUE(SaveDraws(host, dir / "Belvane_6x45.ldr", draws));
-    TDrawsArray loaded;
-    ASSERT_TRUE(LoadDraws(host, dir / "Belvane_6x45.ldr", loaded));
-    EXPECT_EQ(loaded, draws);
-    EXPECT_EQ(host.statuses,
-              (std::vector<std::string>{"Сохранение файла тиражей...", "", "Загрузка файла тиражей...", ""}));
+    {
+        StartedWorkspace s(dir.path(), {}, {.Interactive = false});
+        s.host.statuses.clear();
+        ASSERT_TRUE(s->Archive().ReplaceArchive(draws));
+        EXPECT_EQ(s.host.statuses.front(), "Сохранение файла тиражей...");
+    }
+    StartedWorkspace s(dir.path(), {}, {.Interactive = false});
+    EXPECT_EQ(s->Archive().Draws(), draws);
+    EXPECT_NE(std::find(s.host.statuses.begin(), s.host.statuses.end(), "Загрузка файла тиражей..."),
+              s.host.statuses.end());
 }
 
-TEST(DrawsArchive, FailuresShowTheExactMessages)
+TEST(DrawsArchive, AFailedLoadIsNeverSavedOver)
 {
     TempDir dir;
-    RecordingHost host;
-    const auto path = dir / "Belvane_6x45.ldr";
-    std::filesystem::create_directory(path);
-    TDrawsArray draws = testing::drawsNumbered({1, 2});
-    EXPECT_FALSE(LoadDraws(host, path, draws));
-    EXPECT_FALSE(SaveDraws(host, path, draws));
-    const auto errors = host.errors();
-    ASSERT_EQ(errors.size(), 2u);
-    EXPECT_TRUE(errors[0].starts_with("Ошибка чтения файла тиражей!\r\rBelvane_6x45.ldr: ")) << errors[0];
-    EXPECT_TRUE(errors[1].starts_with("Ошибка записи в файл тиражей!\r\rBelvane_6x45.ldr: ")) << errors[1];
-    EXPECT_EQ(host.messages[0].caption, "Ошибка");
-    EXPECT_EQ(host.statuses.back(), "");
+    std::filesystem::create_directory(dir / "Belvane_6x45.ldr"); // unreadable as a file
+    StartedWorkspace s(dir.path(), {}, {.Interactive = false});
+    ASSERT_TRUE(s->Archive().LoadFailed());
+    ASSERT_EQ(s.host.errors().size(), 1u);
+    EXPECT_TRUE(s.host.errors()[0].starts_with("Ошибка чтения файла тиражей!\r\rBelvane_6x45.ldr: "))
+        << s.host.errors()[0];
+    EXPECT_EQ(s.host.messages[0].caption, "Ошибка");
+
+    // Every operation that would write the archive fails with the load's message.
+    EXPECT_FALSE(s->Archive().AddDraw(testing::makeDraw(1, {1, 2, 3, 4, 5, 6})));
+    EXPECT_FALSE(s->Archive().ReplaceArchive(MakeDemoDraws(2, 1)));
+    testing::writeBytes(dir / "in.csv", "1;\"07/12/2002\";10;23;29;33;37;40;16\r\n");
+    EXPECT_FALSE(s->Archive().Import(dir / "in.csv"));
+    EXPECT_FALSE(s->Archive().Save());
+    for (const std::string& e : s.host.errors())
+        EXPECT_TRUE(e.starts_with("Ошибка чтения файла тиражей!")) << e;
+    EXPECT_TRUE(s->Archive().Draws().empty());
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "Belvane_6x45.ldr"));
+
+    // Once a load succeeds the archive can be saved again.
+    std::filesystem::remove(dir / "Belvane_6x45.ldr");
+    EXPECT_TRUE(s->Archive().Load());
+    EXPECT_TRUE(s->Archive().AddDraw(testing::makeDraw(1, {1, 2, 3, 4, 5, 6})));
+}
+
+TEST(DrawsArchive, NumbersMustBeNewAndPositive)
+{
+    TempDir dir;
+    StartedWorkspace s(dir.path(), {}, {.Interactive = false});
+    ASSERT_TRUE(s->Archive().AddDraw(testing::makeDraw(5, {1, 2, 3, 4, 5, 6})));
+    EXPECT_FALSE(s->Archive().AddDraw(testing::makeDraw(5, {7, 8, 9, 10, 11, 12})));
+    EXPECT_EQ(s.host.errors().back(), "Тираж 5 уже есть в архиве!");
+    EXPECT_FALSE(s->Archive().AddDraw(testing::makeDraw(0, {7, 8, 9, 10, 11, 12})));
+    EXPECT_EQ(s.host.errors().back(), "Некорректный номер тиража: 0!");
+    EXPECT_FALSE(s->Archive().AddDraw(testing::makeDraw(-3, {7, 8, 9, 10, 11, 12})));
+    EXPECT_EQ(s->Archive().Draws().size(), 1u);
+    const std::vector<int> missing{42};
+    try {
+        s->Archive().DeleteDrawNumbers(missing);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Тираж 42 не найден в архиве!");
+    }
+}
+
+TEST(DrawsArchive, DeletingDrawsKeepsTheOffsetInsideTheArchive)
+{
+    TempDir dir;
+    StartedWorkspace s(dir.path(), {}, {.Interactive = false});
+    ASSERT_TRUE(s->Archive().ReplaceArchive(MakeDemoDraws(10, 1)));
+    s->Archive().SetOffset(8);
+    const std::vector<int> numbers{10, 9, 8, 7, 6};
+    ASSERT_TRUE(s->Archive().DeleteDrawNumbers(numbers));
+    EXPECT_EQ(s->Archive().Offset(), 4);
+    EXPECT_EQ(s->Archive().NextDrawPanelText(), "Следующий тираж: 2");
+    EXPECT_EQ(s->Statistics().Table().Totals.Total, 6); // the one draw left in the window
 }
 
 TEST(DrawsList, CellsNewestFirst)

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/draws_archive.h"
 #include "app/draws_csv.h"
 #include "helpers/draws_builder.h"
 #include "helpers/recording_host.h"
 #include "helpers/temp_dir.h"
+#include "helpers/workspace_fixture.h"
 #include "model/draws_file.h"
 
 namespace belvane::app {
@@ -14,6 +14,7 @@ using model::TDrawsArray;
 using testing::makeDraw;
 using testing::readBytes;
 using testing::RecordingHost;
+using testing::StartedWorkspace;
 using testing::TempDir;
 using testing::writeBytes;
 
@@ -106,19 +107,19 @@ TEST(DrawsCsv, ImportingTheOwnExportAppendsNothing)
 TEST(DrawsCsvActions, ImportSavesOnceAndExportWritesWindows1251File)
 {
     TempDir dir;
-    RecordingHost host;
     writeBytes(dir / "in.csv", "1;\"07/12/2002\";10;23;29;33;37;40;16\r\n");
-    TDrawsArray draws;
-    const auto r = ImportDrawsCsv(host, dir / "in.csv", dir / "Belvane_6x45.ldr", draws);
+    StartedWorkspace s(dir.path(), {}, {.Interactive = false});
+    s.host.statuses.clear();
+    const auto r = s->Archive().Import(dir / "in.csv");
     ASSERT_TRUE(r);
     EXPECT_EQ(r->appended, 1);
-    EXPECT_EQ(model::ReadDrawsFile(dir / "Belvane_6x45.ldr").draws, draws);
-    EXPECT_TRUE(host.errors().empty());
-    ASSERT_GE(host.statuses.size(), 2u);
-    EXPECT_EQ(host.statuses.front(), "Импорт тиражей из файла \"" + (dir / "in.csv").string() + "\"...");
-    EXPECT_EQ(host.statuses.back(), ""); // the idle text is back
+    EXPECT_EQ(model::ReadDrawsFile(dir / "Belvane_6x45.ldr").draws, s->Archive().Draws());
+    EXPECT_TRUE(s.host.errors().empty());
+    ASSERT_GE(s.host.statuses.size(), 2u);
+    EXPECT_EQ(s.host.statuses.front(), "Импорт тиражей из файла \"" + (dir / "in.csv").string() + "\"...");
+    EXPECT_EQ(s.host.statuses.back(), ""); // the idle text is back
 
-    ASSERT_EQ(ExportDrawsCsv(host, dir / "out.csv", draws), 1);
+    ASSERT_EQ(s->Archive().Export(dir / "out.csv"), 1);
     EXPECT_EQ(readBytes(dir / "out.csv"), readBytes(dir / "in.csv"));
 }
 
@@ -127,11 +128,10 @@ TEST(DrawsCsvActions, UnreadableFileAppendsNothing)
     TempDir dir;
     RecordingHost host;
     TDrawsArray draws = testing::drawsNumbered({1});
-    EXPECT_FALSE(ImportDrawsCsv(host, dir / "missing.csv", dir / "Belvane_6x45.ldr", draws));
+    EXPECT_FALSE(ImportDrawsCsv(host, dir / "missing.csv", draws));
     EXPECT_EQ(draws.size(), 1u);
     ASSERT_EQ(host.errors().size(), 1u);
     EXPECT_NE(host.errors()[0].find("missing.csv"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir / "Belvane_6x45.ldr"));
 
     EXPECT_FALSE(ExportDrawsCsv(host, dir / "no/such/out.csv", draws));
     EXPECT_EQ(host.errors().size(), 2u);
@@ -143,30 +143,28 @@ TEST(DrawsCsvRealData, ImportExportRoundTrip)
 {
     BELVANE_REQUIRE_SHARED_DATA(csv, "draws-6x45-real.csv");
     TempDir dir;
-    RecordingHost host;
-    const auto drawsFile = dir / "Belvane_6x45.ldr";
-    TDrawsArray draws;
-    const auto first = ImportDrawsCsv(host, csv, drawsFile, draws);
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->appended, 1177);
-    EXPECT_EQ(first->rejected, 0);
-    EXPECT_EQ(draws.front().Number, 1);
-    EXPECT_EQ(draws.back().Number, 1177);
-    EXPECT_EQ(draws.back().dateText(), "21/06/2025");
-
-    TDrawsArray loaded;
-    ASSERT_TRUE(LoadDraws(host, drawsFile, loaded));
-    EXPECT_EQ(loaded, draws);
-
-    ASSERT_EQ(ExportDrawsCsv(host, dir / "out.csv", loaded), 1177);
+    {
+        StartedWorkspace s(dir.path(), {}, {.Interactive = false});
+        const auto first = s->Archive().Import(csv);
+        ASSERT_TRUE(first);
+        EXPECT_EQ(first->appended, 1177);
+        EXPECT_EQ(first->rejected, 0);
+        const TDrawsArray& draws = s->Archive().Draws();
+        EXPECT_EQ(draws.front().Number, 1);
+        EXPECT_EQ(draws.back().Number, 1177);
+        EXPECT_EQ(draws.back().dateText(), "21/06/2025");
+    }
+    StartedWorkspace s(dir.path(), {}, {.Interactive = false});
+    ASSERT_EQ(s->Archive().Draws().size(), 1177u);
+    ASSERT_EQ(s->Archive().Export(dir / "out.csv"), 1177);
     EXPECT_EQ(readBytes(dir / "out.csv"), readBytes(csv));
 
-    const auto second = ImportDrawsCsv(host, dir / "out.csv", drawsFile, loaded);
+    const auto second = s->Archive().Import(dir / "out.csv");
     ASSERT_TRUE(second);
     EXPECT_EQ(second->appended, 0);
     EXPECT_EQ(second->present, 1177);
-    EXPECT_EQ(loaded.size(), 1177u);
-    EXPECT_TRUE(host.errors().empty());
+    EXPECT_EQ(s->Archive().Draws().size(), 1177u);
+    EXPECT_TRUE(s.host.errors().empty());
 }
 
 } // namespace

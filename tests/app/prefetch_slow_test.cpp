@@ -67,30 +67,30 @@ TEST(ConfigEditing, ApplyingRebuildsOnlyTheAffectedGroupsFiles)
     ws.Create();
     ws.Initialise();
     ws.Settings().Set("PrefetchsEnabled", 1);
-    ws.BuildPrefetchFiles(true, 0);
-    const auto nums = ws.files().prefetch("NUMS");
+    ws.Statistics().BuildPrefetchFiles(true, 0);
+    const auto nums = ws.Files().prefetch("NUMS");
     const ino_t before = inodeOf(nums);
     ASSERT_NE(before, 0u);
 
-    stats::TConfigData edited = ws.Registry().Config();
+    stats::TConfigData edited = ws.Configuration().Data();
     edited.MatrixCols = 3;
     edited.Cost = 20000;
-    EXPECT_EQ(ws.ApplyConfiguration(edited), 1u << stats::GroupMatrix);
+    EXPECT_EQ(ws.Configuration().Apply(edited), 1u << stats::GroupMatrix);
     EXPECT_EQ(inodeOf(nums), before); // the number methods do not depend on the grid
-    EXPECT_EQ(ws.Registry().Config().MatrixCols, 3);
-    const IniDocument ini = IniDocument::load(ws.files().config());
+    EXPECT_EQ(ws.Configuration().Data().MatrixCols, 3);
+    const IniDocument ini = IniDocument::load(ws.Files().config());
     EXPECT_EQ(ini.readInteger("GLOBAL", "MatrixCols", 0), 3);
     EXPECT_EQ(ini.readString("STAKES", "Cost"), "2");
     // Every matrix file is there for the new grid (15 rows: ROW10..ROW15 are new).
     int matrixFiles = 0;
     for (int i = 0; i < ws.Registry().MethodCount(); ++i) {
         if (ws.Registry().CanPrefetch(i) && ws.Registry().Item(i).StatClass->GetGroup() == stats::GroupMatrix) {
-            EXPECT_TRUE(std::filesystem::exists(ws.files().prefetch(ws.Registry().Item(i).ID())));
+            EXPECT_TRUE(std::filesystem::exists(ws.Files().prefetch(ws.Registry().Item(i).ID())));
             ++matrixFiles;
         }
     }
     EXPECT_GT(matrixFiles, 0);
-    EXPECT_TRUE(std::filesystem::exists(ws.files().prefetch("ROW15")));
+    EXPECT_TRUE(std::filesystem::exists(ws.Files().prefetch("ROW15")));
     EXPECT_TRUE(host.errors().empty());
     ws.Close();
 }

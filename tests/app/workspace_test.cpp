@@ -5,6 +5,7 @@
 #include "helpers/draws_builder.h"
 #include "helpers/recording_host.h"
 #include "helpers/temp_dir.h"
+#include "helpers/workspace_fixture.h"
 #include "support/ini_document.h"
 
 namespace belvane::app {
@@ -14,29 +15,14 @@ using testing::makeDraw;
 using testing::RecordingHost;
 using testing::TempDir;
 
-struct Started {
-    RecordingHost host;
-    std::unique_ptr<Workspace> ws;
-
-    explicit Started(const std::filesystem::path& folder, StartupOptions options = {})
-        : ws(std::make_unique<Workspace>(host, DataFiles(folder), options))
-    {
-        ws->Create();
-        ws->Initialise();
-    }
-};
+using Started = testing::StartedWorkspace;
 
 void writeArchive(const std::filesystem::path& folder, int draws)
 {
-    RecordingHost host;
     model::TDrawsArray d;
     for (int n = 1; n <= draws; ++n)
         d.push_back(makeDraw(n, {static_cast<model::Ball>(n), 10, 20, 30, 40, 45}, 7, "01/01/2020"));
-    Workspace ws(host, DataFiles(folder));
-    ws.Create();
-    ws.Initialise();
-    ws.ReplaceArchive(d);
-    ws.Close();
+    testing::writeArchiveFile(folder, d);
 }
 
 TEST(Workspace, StartsOnAnEmptyFolderWithDefaults)
@@ -44,23 +30,23 @@ TEST(Workspace, StartsOnAnEmptyFolderWithDefaults)
     TempDir dir;
     Started s(dir.path());
     Workspace& ws = *s.ws;
-    EXPECT_EQ(ws.StatLength(), 1000);
-    EXPECT_FALSE(ws.SortedDraws());
+    EXPECT_EQ(ws.Statistics().Length(), 1000);
+    EXPECT_FALSE(ws.Archive().Sorted());
     EXPECT_EQ(ws.Settings().Get("DownloadDrawsOnStart"), 0);
     EXPECT_TRUE(ws.Settings().Flag("ShowTotalLine"));
-    EXPECT_EQ(ws.DrawsOffset(), 0);
-    EXPECT_TRUE(ws.Draws().empty());
-    EXPECT_EQ(ws.Combinations().List.count(), static_cast<size_t>(model::FullSetSize));
-    EXPECT_FALSE(ws.Combinations().List.canUndo());
+    EXPECT_EQ(ws.Archive().Offset(), 0);
+    EXPECT_TRUE(ws.Archive().Draws().empty());
+    EXPECT_EQ(ws.Combinations().Count(), static_cast<size_t>(model::FullSetSize));
+    EXPECT_FALSE(ws.Combinations().CanUndo());
     EXPECT_GT(ws.Registry().MethodCount(), 0);
-    EXPECT_EQ(ws.StatTypeIndex(), 0);
-    EXPECT_TRUE(ws.StatTable().Rows.empty()); // nothing to count in an empty archive
+    EXPECT_EQ(ws.Statistics().StatTypeIndex(), 0);
+    EXPECT_TRUE(ws.Statistics().Table().Rows.empty()); // nothing to count in an empty archive
     EXPECT_EQ(ws.Hits()[6].Count, 1);
     EXPECT_EQ(ws.Hits()[0].Count, 3'262'623);
     EXPECT_TRUE(std::filesystem::exists(dir / "Belvane_6x45.lsk"));
-    EXPECT_EQ(ws.ArchivePanelText(), "Архив тиражей: 0");
-    EXPECT_EQ(ws.NextDrawPanelText(), "Следующий тираж: 1");
-    EXPECT_EQ(ws.NewDraw().Number, 1);
+    EXPECT_EQ(ws.Archive().ArchivePanelText(), "Архив тиражей: 0");
+    EXPECT_EQ(ws.Archive().NextDrawPanelText(), "Следующий тираж: 1");
+    EXPECT_EQ(ws.Archive().NewDraw().Number, 1);
     EXPECT_TRUE(s.host.errors().empty());
     EXPECT_NE(std::find(s.host.statuses.begin(), s.host.statuses.end(), "Инициализация..."), s.host.statuses.end());
     // The first start records that the prefetch switch has been written once.
@@ -75,7 +61,7 @@ TEST(Workspace, SettingsAreWrittenAtTheirMoment)
     {
         Started s(dir.path());
         s.ws->Settings().Set("SortedDraws", 1); // written when toggled
-        s.ws->SetStatLength(250);               // written on close
+        s.ws->Statistics().SetLength(250);      // written on close
         const IniDocument before = IniDocument::load(dir / "Belvane_6x45.frm");
         EXPECT_TRUE(before.readBool("TFormMain", "SortedDraws", false));
         EXPECT_FALSE(before.valueExists("TFormMain", "DrawsStatLen"));
@@ -90,8 +76,8 @@ TEST(Workspace, SettingsAreWrittenAtTheirMoment)
         s.ws->Close(closing);
     }
     Started again(dir.path());
-    EXPECT_EQ(again.ws->StatLength(), 250);
-    EXPECT_TRUE(again.ws->SortedDraws());
+    EXPECT_EQ(again.ws->Statistics().Length(), 250);
+    EXPECT_TRUE(again.ws->Archive().Sorted());
     const WindowStateFile frm(dir / "Belvane_6x45.frm");
     const auto placement = LoadPlacement(frm, MainWindowSection, 96, 1920, 1080);
     ASSERT_TRUE(placement);
@@ -143,23 +129,24 @@ TEST(Workspace, OffsetAndStatusPanels)
     writeArchive(dir.path(), 5);
     Started s(dir.path());
     Workspace& ws = *s.ws;
-    EXPECT_EQ(ws.ArchivePanelText(), "Архив тиражей: 5");
-    EXPECT_EQ(ws.NextDrawPanelText(), "Следующий тираж: 6");
-    EXPECT_EQ(ws.OffsetDrawPanelText(), "");
-    ws.SetDrawsOffset(1);
-    EXPECT_EQ(ws.NextDrawPanelText(), "Следующий тираж: 5");
-    EXPECT_EQ(ws.OffsetDrawPanelText(), "5;10;20;30;40;45"); // the newest draw, now in the future
-    ws.SetDrawsOffset(4);
-    EXPECT_EQ(ws.NextDrawPanelText(), "Следующий тираж: 2");
-    ws.SetDrawsOffset(9); // beyond the archive
-    EXPECT_EQ(ws.OffsetDrawPanelText(), "");
-    EXPECT_EQ(ws.NextDrawPanelText(), "Следующий тираж: 1");
-    EXPECT_TRUE(ws.StatTable().Rows.size() > 0);
-    EXPECT_EQ(ws.StatTable().Totals.Total, 0); // a window before the first draw
-    ws.SetDrawsOffset(-3);
-    EXPECT_EQ(ws.DrawsOffset(), 0);
-    EXPECT_EQ(ws.DrawDateAfter(0, 1), 20200102);
-    EXPECT_EQ(ws.DrawDateAfter(7, 1), 19780201);
+    EXPECT_EQ(ws.Archive().ArchivePanelText(), "Архив тиражей: 5");
+    EXPECT_EQ(ws.Archive().NextDrawPanelText(), "Следующий тираж: 6");
+    EXPECT_EQ(ws.Archive().OffsetDrawPanelText(), "");
+    ws.Archive().SetOffset(1);
+    EXPECT_EQ(ws.Archive().NextDrawPanelText(), "Следующий тираж: 5");
+    EXPECT_EQ(ws.Archive().OffsetDrawPanelText(), "5;10;20;30;40;45"); // the newest draw, now in the future
+    ws.Archive().SetOffset(4);
+    EXPECT_EQ(ws.Archive().NextDrawPanelText(), "Следующий тираж: 2");
+    ws.Archive().SetOffset(9); // beyond the archive: the oldest draw is the last one seen
+    EXPECT_EQ(ws.Archive().Offset(), 4);
+    EXPECT_EQ(ws.Archive().OffsetDrawPanelText(), "2;10;20;30;40;45");
+    EXPECT_EQ(ws.Archive().NextDrawPanelText(), "Следующий тираж: 2");
+    EXPECT_TRUE(ws.Statistics().Table().Rows.size() > 0);
+    EXPECT_EQ(ws.Statistics().Table().Totals.Total, 6); // one draw in the window
+    ws.Archive().SetOffset(-3);
+    EXPECT_EQ(ws.Archive().Offset(), 0);
+    EXPECT_EQ(ws.Archive().DrawDateAfter(0, 1), 20200102);
+    EXPECT_EQ(ws.Archive().DrawDateAfter(7, 1), 19780201);
 }
 
 TEST(Workspace, RefreshTellsEveryViewUnlessSuppressed)
@@ -169,7 +156,7 @@ TEST(Workspace, RefreshTellsEveryViewUnlessSuppressed)
     Started s(dir.path());
     std::vector<bool> calls;
     const int id = s.ws->OnRefresh([&](bool force) { calls.push_back(force); });
-    s.ws->SetDrawsOffset(1);
+    s.ws->Archive().SetOffset(1);
     s.ws->RefreshAllViews(true);
     s.ws->RefreshSuppressed = true;
     s.ws->RefreshAllViews(true);
@@ -180,9 +167,9 @@ TEST(Workspace, RefreshTellsEveryViewUnlessSuppressed)
 
     // A non-forced calculation with nothing changed does no work.
     s.host.statuses.clear();
-    s.ws->CalculateStatistics(false);
+    s.ws->Statistics().Calculate(false);
     EXPECT_TRUE(s.host.statuses.empty());
-    s.ws->CalculateStatistics(true);
+    s.ws->Statistics().Calculate(true);
     EXPECT_EQ(s.host.statuses.front(), "Анализ тиражей и расчет статистики...");
 }
 
@@ -207,29 +194,29 @@ TEST(Workspace, DrawsAddEditDelete)
     TempDir dir;
     Started s(dir.path());
     Workspace& ws = *s.ws;
-    ASSERT_TRUE(ws.AddDraw(makeDraw(1, {1, 2, 3, 4, 5, 6}, 7, "01/01/2020")));
-    ASSERT_TRUE(ws.AddDraw(makeDraw(2, {7, 8, 9, 10, 11, 12}, 1, "08/01/2020")));
-    EXPECT_EQ(ws.NewDraw().Number, 3);
-    ASSERT_TRUE(ws.ReplaceDraw(0, makeDraw(1, {1, 2, 3, 4, 5, 16}, 7, "01/01/2020")));
-    EXPECT_EQ(ws.Draws()[0].Balls[5], 16);
+    ASSERT_TRUE(ws.Archive().AddDraw(makeDraw(1, {1, 2, 3, 4, 5, 6}, 7, "01/01/2020")));
+    ASSERT_TRUE(ws.Archive().AddDraw(makeDraw(2, {7, 8, 9, 10, 11, 12}, 1, "08/01/2020")));
+    EXPECT_EQ(ws.Archive().NewDraw().Number, 3);
+    ASSERT_TRUE(ws.Archive().ReplaceDraw(0, makeDraw(1, {1, 2, 3, 4, 5, 16}, 7, "01/01/2020")));
+    EXPECT_EQ(ws.Archive().Draws()[0].Balls[5], 16);
 
     // Deleting asks, with "no" preselected under "Предупреждение".
     const std::vector<int> rows{0};
-    EXPECT_FALSE(ws.DeleteDrawRows(rows));
+    EXPECT_FALSE(ws.Archive().DeleteDrawRows(rows));
     ASSERT_EQ(s.host.questions.size(), 1u);
     EXPECT_EQ(s.host.questions[0].caption, "Предупреждение");
     EXPECT_EQ(s.host.questions[0].text, "Удалить выделенную запись?");
-    EXPECT_EQ(ws.Draws().size(), 2u);
+    EXPECT_EQ(ws.Archive().Draws().size(), 2u);
 
     s.host.yesNoAnswers = {true};
     const std::vector<int> both{0, 1};
-    EXPECT_TRUE(ws.DeleteDrawRows(both));
+    EXPECT_TRUE(ws.Archive().DeleteDrawRows(both));
     EXPECT_EQ(s.host.questions[1].text, "Удалить все выделенные записи (всего будет удалено 2 записи(ей))?");
-    EXPECT_TRUE(ws.Draws().empty());
+    EXPECT_TRUE(ws.Archive().Draws().empty());
     EXPECT_EQ(std::filesystem::file_size(dir / "Belvane_6x45.ldr"), 0u);
 
     const std::vector<int> missing{42};
-    EXPECT_THROW(ws.DeleteDrawNumbers(missing), Error);
+    EXPECT_THROW(ws.Archive().DeleteDrawNumbers(missing), Error);
 }
 
 TEST(Workspace, DetailsAndCard)
@@ -237,7 +224,7 @@ TEST(Workspace, DetailsAndCard)
     TempDir dir;
     writeArchive(dir.path(), 2);
     Started s(dir.path());
-    const auto details = s.ws->DrawDetails(0);
+    const auto details = s.ws->Archive().DrawDetails(0);
     ASSERT_GE(details.size(), 3u);
     EXPECT_EQ(details[0].Property, "Номер тиража:");
     EXPECT_EQ(details[0].Value, "2");
@@ -246,10 +233,10 @@ TEST(Workspace, DetailsAndCard)
                                    [](const DetailsRow& r) { return r.Property == "Число в 1 позиции тиража"; });
     ASSERT_NE(pos1, details.end());
     EXPECT_EQ(pos1->Value, "2");
-    EXPECT_TRUE(s.ws->DrawDetails(5).empty());
-    EXPECT_FALSE(s.ws->CombinationDetails({1, 2, 3, 4, 5, 6}).empty());
+    EXPECT_TRUE(s.ws->Archive().DrawDetails(5).empty());
+    EXPECT_FALSE(s.ws->Archive().CombinationDetails({1, 2, 3, 4, 5, 6}).empty());
 
-    const auto card = s.ws->Card({1, 7, 13, 20, 33, 45}, 7);
+    const auto card = s.ws->Archive().Card({1, 7, 13, 20, 33, 45}, 7);
     ASSERT_EQ(card.size(), 7u); // ceil(45 / 7)
     EXPECT_EQ(card[0][0].Number, 1);
     EXPECT_TRUE(card[0][0].Marked);
@@ -266,13 +253,13 @@ TEST(Workspace, FilterFromTheStatisticsTable)
     writeArchive(dir.path(), 3);
     Started s(dir.path());
     Workspace& ws = *s.ws;
-    ASSERT_EQ(ws.StatTypeText(ws.StatTypeIndex()), "{ num } Числа тиража [ N ]");
+    ASSERT_EQ(ws.Statistics().StatTypeText(ws.Statistics().StatTypeIndex()), "{ num } Числа тиража [ N ]");
     const std::vector<int> rows{0, 1, 2}; // the numbers 1, 2, 3
-    ASSERT_TRUE(ws.FilterByStatRows(rows, false));
-    EXPECT_EQ(ws.Combinations().List.count(), 2'899'274u);
-    EXPECT_EQ(ws.Combinations().History.rows().back().Values, "1; 2; 3");
-    EXPECT_EQ(ws.CombsPanelText(), "Комбинаций: 2899274");
-    EXPECT_FALSE(ws.FilterByStatRows({}, true));
+    ASSERT_TRUE(ws.Statistics().FilterByRows(rows, false));
+    EXPECT_EQ(ws.Combinations().Count(), 2'899'274u);
+    EXPECT_EQ(ws.Combinations().History().rows().back().Values, "1; 2; 3");
+    EXPECT_EQ(ws.Combinations().PanelText(), "Комбинаций: 2899274");
+    EXPECT_FALSE(ws.Statistics().FilterByRows({}, true));
 }
 
 TEST(Workspace, ResetFavoritesAsksAndListsEverythingAgain)
@@ -281,18 +268,18 @@ TEST(Workspace, ResetFavoritesAsksAndListsEverythingAgain)
     Started s(dir.path());
     Workspace& ws = *s.ws;
     ws.Registry().SetFavorites("EVEN");
-    ws.RebuildTypeLists(false, false);
-    ASSERT_EQ(ws.StatTypes().size(), 1u);
+    ws.Statistics().RebuildTypeLists(false, false);
+    ASSERT_EQ(ws.Statistics().StatTypes().size(), 1u);
 
-    EXPECT_FALSE(ws.ResetFavorites()); // "no" is preselected
+    EXPECT_FALSE(ws.Statistics().ResetFavorites()); // "no" is preselected
     EXPECT_EQ(s.host.questions.back().caption, "Подтверждение");
     EXPECT_EQ(s.host.questions.back().text, "Вы действительно хотите сбросить список избранных фильтров?");
-    EXPECT_EQ(ws.StatTypes().size(), 1u);
+    EXPECT_EQ(ws.Statistics().StatTypes().size(), 1u);
 
     s.host.yesNoAnswers = {true};
-    EXPECT_TRUE(ws.ResetFavorites());
-    EXPECT_EQ(ws.StatTypes().size(), static_cast<size_t>(ws.Registry().MethodCount()));
-    EXPECT_EQ(ws.StatTypeIndex(), 0);
+    EXPECT_TRUE(ws.Statistics().ResetFavorites());
+    EXPECT_EQ(ws.Statistics().StatTypes().size(), static_cast<size_t>(ws.Registry().MethodCount()));
+    EXPECT_EQ(ws.Statistics().StatTypeIndex(), 0);
     EXPECT_TRUE(ws.Registry().AllFavorites);
     EXPECT_TRUE(std::filesystem::exists(dir / "Belvane_6x45.flt"));
 }

@@ -13,7 +13,7 @@ namespace {
 using model::TComb;
 
 // Keeps the combinations whose first number is odd.
-size_t keepOddFirst(std::span<const TComb> chunk, TComb* out)
+size_t keepOddFirst(size_t, std::span<const TComb> chunk, TComb* out)
 {
     size_t n = 0;
     for (const TComb& c : chunk)
@@ -56,24 +56,49 @@ TEST(CombinationList, ReductionsKeepOrderAcrossChunks)
     EXPECT_EQ(list.undo().size(), static_cast<size_t>(model::FullSetSize));
 }
 
-TEST(CombinationList, StoppedRebuildKeepsWhatItKept)
+TEST(CombinationList, StoppedReductionKeepsWhatItKept)
 {
     CombinationList list;
     list.reserveFullSet();
     GenerateCombinations(list.list(), GenerateFull, {});
-    list.SaveUndo();
     // Slow chunks: the stop after the calling thread's first chunk comes long
     // before the other threads could get through the rest.
-    auto slowKeep = [](std::span<const TComb> chunk, TComb* out) {
+    auto slowKeep = [](size_t first, std::span<const TComb> chunk, TComb* out) {
         std::this_thread::sleep_for(std::chrono::milliseconds(3));
-        return keepOddFirst(chunk, out);
+        return keepOddFirst(first, chunk, out);
     };
-    const bool complete = list.RebuildFromUndo(slowKeep, [](size_t, size_t) { return false; });
+    const bool complete = list.Reduce(slowKeep, [](size_t, size_t) { return false; });
     EXPECT_FALSE(complete);
     EXPECT_GT(list.count(), 0u);
     EXPECT_LT(list.count(), static_cast<size_t>(model::FullSetSize));
     for (size_t i = 1; i < list.count(); ++i)
         ASSERT_LT(list.combs()[i - 1], list.combs()[i]);
+    list.RestoreUndo();
+    EXPECT_EQ(list.count(), static_cast<size_t>(model::FullSetSize));
+}
+
+TEST(CombinationList, WithoutUndoReductionsWorkInPlace)
+{
+    CombinationList list(false);
+    list.reserveFullSet();
+    ASSERT_TRUE(GenerateCombinations(list.list(), GenerateFull, {}));
+    const TComb* storage = list.list().data();
+    // Chunks see where they start: keep every third combination of the list.
+    ASSERT_TRUE(list.Reduce([](size_t first, std::span<const TComb> chunk, TComb* out) {
+        size_t n = 0;
+        for (size_t i = 0; i < chunk.size(); ++i)
+            if ((first + i) % 3 == 0)
+                out[n++] = chunk[i];
+        return n;
+    }));
+    EXPECT_EQ(list.list().data(), storage); // no second buffer
+    EXPECT_EQ(list.count(), static_cast<size_t>((model::FullSetSize + 2) / 3));
+    EXPECT_EQ(list.combs()[1], (TComb{1, 2, 3, 4, 5, 9}));
+    for (size_t i = 1; i < list.count(); ++i)
+        ASSERT_LT(list.combs()[i - 1], list.combs()[i]) << i;
+    EXPECT_FALSE(list.canUndo());
+    list.SaveUndo(); // nothing to keep it in
+    EXPECT_FALSE(list.canUndo());
 }
 
 TEST(Generate, CountsPerMode)

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "app/comb_list_ops.h"
-#include "app/filter_ops.h"
+#include "app/filter_request.h"
 #include "combs/filter.h"
 #include "combs/generate.h"
 #include "combs/reductions.h"
+#include "helpers/draws_builder.h"
 #include "helpers/recording_host.h"
-#include "helpers/stats_fixture.h"
 #include "helpers/temp_dir.h"
+#include "helpers/workspace_fixture.h"
 #include "support/error.h"
 
 namespace belvane::combs {
@@ -15,81 +15,91 @@ namespace {
 
 using model::TComb;
 using testing::makeDraw;
-using testing::RecordingHost;
-using testing::StatsFixture;
+using testing::StartedWorkspace;
+using testing::TempDir;
 
-app::CombinationsState fullSet()
-{
-    app::CombinationsState s;
-    s.List.reserveFullSet();
-    GenerateCombinations(s.List.list(), GenerateFull, {});
-    return s;
-}
+// A workspace over an archive; its list is the full set.
+struct Fixture {
+    TempDir dir;
+    std::unique_ptr<StartedWorkspace> s;
 
-FilterSelection numbers(std::initializer_list<int> values, std::string text = "")
-{
-    FilterSelection s;
-    for (int v : values) {
-        stats::TStatDraw d;
-        d.V1 = static_cast<int16_t>(v);
-        s.Values.push_back(d);
+    explicit Fixture(const model::TDrawsArray& draws = {})
+    {
+        testing::writeArchiveFile(dir.path(), draws);
+        s = std::make_unique<StartedWorkspace>(dir.path());
     }
-    s.Caption = "{ num } Числа тиража [ N ]";
-    s.ValuesText = std::move(text);
-    return s;
-}
+    app::Workspace& ws() { return **s; }
+    testing::RecordingHost& host() { return s->host; }
+    app::CombinationService& combs() { return ws().Combinations(); }
+
+    // Keep or remove the combinations having these values of a method.
+    app::FilterRequest request(std::string_view id, std::vector<std::string> values, bool remove)
+    {
+        app::FilterRequest r;
+        r.Entry = ws().Registry().FindMethod(id);
+        r.Remove = remove;
+        r.ValueTexts = std::move(values);
+        return r;
+    }
+};
 
 TEST(Filter, KeepThenRemoveTheSameValuesEmptiesTheList)
 {
-    StatsFixture f({makeDraw(1, {1, 2, 3, 4, 5, 6})});
-    auto nums = f.create("NUMS");
-    app::CombinationsState s = fullSet();
-    RecordingHost host;
-    ASSERT_TRUE(app::RunFilter(host, s, *nums, numbers({1, 2, 3}, "1; 2; 3"), false, 1, 0, false));
-    EXPECT_EQ(s.List.count(), 2'899'274u);
-    ASSERT_TRUE(app::RunFilter(host, s, *nums, numbers({1, 2, 3}), true, 1, 0, false));
-    EXPECT_EQ(s.List.count(), 0u);
-    ASSERT_EQ(s.History.rows().size(), 2u);
-    EXPECT_EQ(s.History.rows()[0].Count, 2'899'274u);
-    EXPECT_EQ(s.History.rows()[0].Icon, HistoryIcon::Keep);
-    EXPECT_EQ(s.History.rows()[0].Values, "1; 2; 3");
-    EXPECT_EQ(s.History.rows()[1].Count, 0u);
-    EXPECT_EQ(s.History.rows()[1].Icon, HistoryIcon::Remove);
-    EXPECT_EQ(host.statuses.front(), "Фильтрация комбинаций...");
+    Fixture f({makeDraw(1, {1, 2, 3, 4, 5, 6})});
+    f.host().statuses.clear();
+    ASSERT_TRUE(f.combs().Filter(f.request("NUMS", {"1", "2", "3"}, false)));
+    EXPECT_EQ(f.combs().Count(), 2'899'274u);
+    ASSERT_TRUE(f.combs().Filter(f.request("NUMS", {"1", "2", "3"}, true)));
+    EXPECT_EQ(f.combs().Count(), 0u);
+    const auto& rows = f.combs().History().rows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].Count, 2'899'274u);
+    EXPECT_EQ(rows[0].Icon, HistoryIcon::Keep);
+    EXPECT_EQ(rows[0].Caption, "{ num } Числа тиража [ N ]");
+    EXPECT_EQ(rows[0].Values, "1; 2; 3");
+    EXPECT_EQ(rows[1].Count, 0u);
+    EXPECT_EQ(rows[1].Icon, HistoryIcon::Remove);
+    EXPECT_EQ(f.host().statuses.front(), "Фильтрация комбинаций...");
 
     // Undo takes back the last filter and its history row; a second undo has nothing.
-    app::UndoLast(host, s);
-    EXPECT_EQ(s.List.count(), 2'899'274u);
-    EXPECT_EQ(s.History.rows().size(), 1u);
-    EXPECT_FALSE(s.List.canUndo());
+    f.combs().Undo();
+    EXPECT_EQ(f.combs().Count(), 2'899'274u);
+    EXPECT_EQ(f.combs().History().rows().size(), 1u);
+    EXPECT_FALSE(f.combs().CanUndo());
 }
 
-TEST(Filter, EmptyTableSelectionDoesNothing)
+TEST(Filter, SelectionFormsAgree)
 {
-    StatsFixture f;
-    auto nums = f.create("NUMS");
-    app::CombinationsState s;
-    s.List.list().assign(std::vector<TComb>{{1, 2, 3, 4, 5, 6}});
-    RecordingHost host;
-    EXPECT_FALSE(app::RunFilter(host, s, *nums, FilterSelection{}, false, 0, 0, false));
-    EXPECT_EQ(s.List.count(), 1u);
-    EXPECT_FALSE(s.List.canUndo());
-    EXPECT_TRUE(s.History.rows().empty());
+    // Rows of the table, their value texts and the value records select the same.
+    Fixture f({makeDraw(1, {1, 2, 3, 4, 5, 6}), makeDraw(2, {7, 8, 9, 10, 11, 12})});
+    app::FilterRequest byRows = f.request("NUMS", {}, false);
+    byRows.Rows = {4, 9}; // 5 and 10
+    const FilterSelection rows = app::ResolveFilterSelection(f.ws().Registry(), byRows);
+    const FilterSelection texts = app::ResolveFilterSelection(f.ws().Registry(), f.request("NUMS", {"5", "10"}, false));
+    EXPECT_EQ(rows.ValuesText, "5; 10");
+    EXPECT_EQ(texts.ValuesText, rows.ValuesText);
+    ASSERT_EQ(texts.Values.size(), 2u);
+    EXPECT_EQ(texts.Values[1].V1, 10);
+
+    try {
+        app::ResolveFilterSelection(f.ws().Registry(), f.request("NUMS", {"46"}, false));
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Значение \"46\" не найдено в таблице статистики метода NUMS!");
+    }
+    EXPECT_FALSE(f.combs().Filter(f.request("NUMS", {"46"}, false)));
+    EXPECT_EQ(f.host().errors().back(), "Значение \"46\" не найдено в таблице статистики метода NUMS!");
+    EXPECT_EQ(f.combs().Count(), static_cast<size_t>(model::FullSetSize));
 }
 
-TEST(Filter, CardSelectionOfEmptyCellsChangesNothing)
+TEST(Filter, EmptySelectionDoesNothing)
 {
-    StatsFixture f;
-    app::CombinationsState s;
-    s.List.list().assign(std::vector<TComb>{{1, 2, 3, 4, 5, 6}});
-    RecordingHost host;
-    const std::vector<std::string> cells{"", " "};
-    EXPECT_FALSE(app::RunNumbersFilter(
-        host, s, f.list, [&] { return NumbersFromCells(cells, false, "Карта"); }, false, 0, 0, false));
-    EXPECT_EQ(host.errors(), std::vector<std::string>{"В выделенном диапазоне нет значений для фильтра!"});
-    EXPECT_EQ(s.List.count(), 1u);
-    EXPECT_TRUE(s.History.rows().empty());
-    EXPECT_TRUE(s.List.canUndo()); // the undo copy was taken before the values were read
+    Fixture f;
+    ASSERT_TRUE(f.combs().Paste("1 2 3 4 5 6"));
+    EXPECT_FALSE(f.combs().Filter(f.request("NUMS", {}, false)));
+    EXPECT_EQ(f.combs().Count(), 1u);
+    EXPECT_FALSE(f.combs().CanUndo());
+    EXPECT_TRUE(f.combs().History().rows().empty());
 }
 
 TEST(Filter, ValuesFromCardLayoutAndWeek)
@@ -124,26 +134,38 @@ TEST(Filter, LastIndexAndReferenceDraw)
 TEST(Filter, SmallArchiveByPosition)
 {
     // POS1 keeps combinations whose first number is a selected one.
-    StatsFixture f({makeDraw(1, {5, 12, 23, 31, 40, 44})});
-    auto pos1 = f.create("POS1");
-    app::CombinationsState s = fullSet();
-    RecordingHost host;
-    ASSERT_TRUE(app::RunFilter(host, s, *pos1, numbers({40}), false, 1, 0, false));
-    EXPECT_EQ(s.List.count(), static_cast<size_t>(model::Binomial(5, 5))); // 40 41 42 43 44 45
-    ASSERT_TRUE(app::RunFilter(host, s, *pos1, numbers({40}), true, 1, 0, false));
-    EXPECT_EQ(s.List.count(), 0u);
+    Fixture f({makeDraw(1, {5, 12, 23, 31, 40, 44})});
+    ASSERT_TRUE(f.combs().Filter(f.request("POS1", {"40"}, false)));
+    EXPECT_EQ(f.combs().Count(), static_cast<size_t>(model::Binomial(5, 5))); // 40 41 42 43 44 45
+    ASSERT_TRUE(f.combs().Filter(f.request("POS1", {"40"}, true)));
+    EXPECT_EQ(f.combs().Count(), 0u);
 }
 
 TEST(Filter, CancelledFilterChangesNothing)
 {
-    StatsFixture f;
-    auto nums = f.create("NUMS");
-    app::CombinationsState s = fullSet();
-    RecordingHost host;
-    host.requestCancel();
-    EXPECT_FALSE(app::RunFilter(host, s, *nums, numbers({1}), false, 0, 0, false));
-    EXPECT_EQ(s.List.count(), static_cast<size_t>(model::FullSetSize));
-    EXPECT_TRUE(s.History.rows().empty());
+    Fixture f({makeDraw(1, {1, 2, 3, 4, 5, 6})});
+    f.host().requestCancel();
+    EXPECT_FALSE(f.combs().Filter(f.request("NUMS", {"1"}, false)));
+    EXPECT_EQ(f.combs().Count(), static_cast<size_t>(model::FullSetSize));
+    EXPECT_TRUE(f.combs().History().rows().empty());
+    EXPECT_FALSE(f.combs().CanUndo());
+}
+
+TEST(Filter, AOneShotSessionFiltersInPlace)
+{
+    TempDir dir;
+    testing::writeArchiveFile(dir.path(), {makeDraw(1, {1, 2, 3, 4, 5, 6})});
+    StartedWorkspace s(dir.path(), {}, {.Interactive = false});
+    app::CombinationService& combs = s->Combinations();
+    EXPECT_EQ(combs.Count(), 0u); // no list until a command asks for one
+    ASSERT_TRUE(combs.Generate({GenerateFull, {}}));
+    app::FilterRequest r;
+    r.Entry = s->Registry().FindMethod("NUMS");
+    r.ValueTexts = {"1", "2", "3"};
+    ASSERT_TRUE(combs.Filter(r));
+    EXPECT_EQ(combs.Count(), 2'899'274u);
+    EXPECT_FALSE(combs.CanUndo());
+    EXPECT_EQ(combs.List().undo().capacity(), 0u);
 }
 
 TEST(FilterStep, ChecksInOrder)
@@ -184,53 +206,49 @@ TEST(Reductions, LatestDrawsAndSelectedRows)
     EXPECT_TRUE(LatestDraws(draws, 0, 0).empty());
     EXPECT_TRUE(LatestDraws(draws, 5, 3).empty());
 
-    app::CombinationsState s;
-    s.List.list().assign(
-        std::vector<TComb>{{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 8}, {9, 10, 11, 12, 13, 14}});
-    RecordingHost host;
-    app::ExcludeLatestDraws(host, s, draws, 2, 0); // draws 2 and 3, in any order of numbers
-    ASSERT_EQ(s.List.count(), 2u);
-    EXPECT_EQ(s.List.combs()[0], (TComb{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(s.History.rows().back().Caption, "Последние тиражи");
-    EXPECT_EQ(s.History.rows().back().Values, "2");
+    Fixture f(draws);
+    ASSERT_TRUE(f.combs().Paste("1 2 3 4 5 6\n2 3 4 5 6 7\n1 2 3 4 5 8\n9 10 11 12 13 14"));
+    f.combs().ExcludeLatestDraws(2); // draws 2 and 3, in any order of numbers
+    ASSERT_EQ(f.combs().Count(), 2u);
+    EXPECT_EQ(f.combs().Combs()[0], (TComb{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(f.combs().History().rows().back().Caption, "Последние тиражи");
+    EXPECT_EQ(f.combs().History().rows().back().Values, "2");
 
     const std::vector<size_t> rows{0, 0, 99};
-    app::DeleteRows(host, s, rows);
-    ASSERT_EQ(s.List.count(), 1u);
-    EXPECT_EQ(s.List.combs()[0], (TComb{9, 10, 11, 12, 13, 14}));
-    EXPECT_EQ(s.History.rows().back().Caption, "Выделенные комбинации");
-    EXPECT_EQ(s.History.rows().back().Values, "1");
+    f.combs().DeleteRows(rows);
+    ASSERT_EQ(f.combs().Count(), 1u);
+    EXPECT_EQ(f.combs().Combs()[0], (TComb{9, 10, 11, 12, 13, 14}));
+    EXPECT_EQ(f.combs().History().rows().back().Caption, "Выделенные комбинации");
+    EXPECT_EQ(f.combs().History().rows().back().Values, "1");
 }
 
 TEST(CombListActions, PasteOpenAndGenerate)
 {
-    testing::TempDir dir;
-    RecordingHost host;
-    app::CombinationsState s;
-    s.List.list().assign(std::vector<TComb>{{1, 2, 3, 4, 5, 6}});
-    s.History.Add(HistoryIcon::Keep, "x", "", 1);
+    Fixture f;
+    app::CombinationService& c = f.combs();
+    ASSERT_TRUE(c.Paste("1 2 3 4 5 6"));
 
-    EXPECT_FALSE(app::PasteList(host, s, "7 8 9 10 11 12\n1 2 3"));
-    EXPECT_EQ(s.List.count(), 1u); // the previous list stays
-    EXPECT_EQ(host.errors().back(), "Некорректная комбинация: \"1 2 3\"!");
-    EXPECT_TRUE(app::PasteList(host, s, "7 8 9 10 11 12\n13,14,15,16,17,18"));
-    EXPECT_EQ(s.List.count(), 2u);
-    EXPECT_TRUE(s.History.rows().empty());
-    EXPECT_FALSE(s.List.canUndo());
+    EXPECT_FALSE(c.Paste("7 8 9 10 11 12\n1 2 3"));
+    EXPECT_EQ(c.Count(), 1u); // the previous list stays
+    EXPECT_EQ(f.host().errors().back(), "Некорректная комбинация: \"1 2 3\"!");
+    EXPECT_TRUE(c.Paste("7 8 9 10 11 12\n13,14,15,16,17,18"));
+    EXPECT_EQ(c.Count(), 2u);
+    EXPECT_TRUE(c.History().rows().empty());
+    EXPECT_FALSE(c.CanUndo());
 
-    EXPECT_EQ(app::OpenList(host, s, dir / "missing.lcv"), -1);
-    EXPECT_EQ(s.List.count(), 2u); // a failed open brings the list back
-    testing::writeBytes(dir / "l.lcv", "1;2;3;4;5;6\r\n1;2;3\r\n");
-    EXPECT_EQ(app::OpenList(host, s, dir / "l.lcv"), 1);
-    EXPECT_EQ(s.List.count(), 1u);
-    EXPECT_FALSE(s.List.canUndo());
+    EXPECT_FALSE(c.Open(f.dir / "missing.lcv"));
+    EXPECT_EQ(c.Count(), 2u); // a failed open brings the list back
+    testing::writeBytes(f.dir / "l.lcv", "1;2;3;4;5;6\r\n1;2;3\r\n");
+    EXPECT_EQ(c.Open(f.dir / "l.lcv"), 1);
+    EXPECT_EQ(c.Count(), 1u);
+    EXPECT_FALSE(c.CanUndo());
 
-    EXPECT_TRUE(app::GenerateList(host, s, {GenerateFromFile, (dir / "l.lcv").string()}));
-    EXPECT_EQ(s.List.count(), 1u);
-    EXPECT_FALSE(app::GenerateList(host, s, {GenerateFromFile, (dir / "none.lcv").string()}));
-    EXPECT_TRUE(host.errors().back().starts_with("Ошибка генерации файла комбинаций!\r\rОшибка чтения файла \""));
-    EXPECT_TRUE(app::GenerateList(host, s, {GenerateOnlyOf, "1,2,3,4,5,6,7"}));
-    EXPECT_EQ(s.List.count(), 7u);
+    EXPECT_TRUE(c.Generate({GenerateFromFile, (f.dir / "l.lcv").string()}));
+    EXPECT_EQ(c.Count(), 1u);
+    EXPECT_FALSE(c.Generate({GenerateFromFile, (f.dir / "none.lcv").string()}));
+    EXPECT_TRUE(f.host().errors().back().starts_with("Ошибка генерации файла комбинаций!\r\rОшибка чтения файла \""));
+    EXPECT_TRUE(c.Generate({GenerateOnlyOf, "1,2,3,4,5,6,7"}));
+    EXPECT_EQ(c.Count(), 7u);
     EXPECT_EQ(app::CombsCountText(7), "Комбинаций: 7");
 }
 

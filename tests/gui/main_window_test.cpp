@@ -95,7 +95,7 @@ private slots:
         w->action("DrawsAdd")->trigger();
         w->waitUntilIdle();
         QVERIFY(sawMessage);
-        QCOMPARE(w->workspace().Draws().size(), size_t{40});
+        QCOMPARE(w->workspace().Archive().Draws().size(), size_t{40});
 
         whenModal<gui::DrawDialog>([](gui::DrawDialog* d) {
             QCOMPARE(d->numberEdit()->value(), 41);
@@ -104,8 +104,8 @@ private slots:
         });
         w->action("DrawsAdd")->trigger();
         w->waitUntilIdle();
-        QCOMPARE(w->workspace().Draws().size(), size_t{41});
-        QCOMPARE(w->workspace().Draws().back().Balls, (model::TComb{3, 7, 15, 16, 19, 43}));
+        QCOMPARE(w->workspace().Archive().Draws().size(), size_t{41});
+        QCOMPARE(w->workspace().Archive().Draws().back().Balls, (model::TComb{3, 7, 15, 16, 19, 43}));
         QCOMPARE(w->statusPanelText(0), QStringLiteral("Архив тиражей: 41"));
         QCOMPARE(model::ReadDrawsFile(files().draws()).draws.size(), size_t{41});
         w->close();
@@ -121,7 +121,7 @@ private slots:
         QVERIFY(w->action("StatFilter_Include")->isEnabled());
         w->action("StatFilter_Include")->trigger();
         w->waitUntilIdle();
-        QCOMPARE(w->workspace().Combinations().List.count(), size_t{2'899'274});
+        QCOMPARE(w->workspace().Combinations().Count(), size_t{2'899'274});
         QCOMPARE(w->statusPanelText(3), QStringLiteral("Комбинаций: 2899274"));
         QCOMPARE(w->filtersView()->model()->rowCount(), 1);
         QCOMPARE(w->filtersView()->model()->index(0, 1).data().toString(), QStringLiteral("1; 2; 3"));
@@ -129,7 +129,7 @@ private slots:
         QVERIFY(w->action("CombsUndo")->isEnabled());
         w->action("CombsUndo")->trigger();
         w->waitUntilIdle();
-        QCOMPARE(w->workspace().Combinations().List.count(), size_t{8'145'060});
+        QCOMPARE(w->workspace().Combinations().Count(), size_t{8'145'060});
         QCOMPARE(w->filtersView()->model()->rowCount(), 0);
         QVERIFY(!w->action("CombsUndo")->isEnabled());
         w->close();
@@ -141,8 +141,8 @@ private slots:
         QVERIFY(w);
         w->offsetBox()->setValue(2);
         w->waitUntilIdle();
-        QCOMPARE(w->workspace().DrawsOffset(), 2);
-        const int count = static_cast<int>(w->workspace().Draws().size());
+        QCOMPARE(w->workspace().Archive().Offset(), 2);
+        const int count = static_cast<int>(w->workspace().Archive().Draws().size());
         QCOMPARE(w->statusPanelText(1), QStringLiteral("Следующий тираж: %1").arg(count - 1));
         QVERIFY(!w->statusPanelText(2).isEmpty());
         QCOMPARE(w->drawsView()->model()->index(2, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 170, 170));
@@ -161,7 +161,8 @@ private slots:
             w->statLengthBox()->setValue(321);
             emit w->statLengthBox()->editingFinished(); // Enter in the field
             w->waitUntilIdle();
-            QCOMPARE(w->workspace().StatTable().Window.Count(), static_cast<int>(w->workspace().Draws().size()));
+            QCOMPARE(w->workspace().Statistics().Table().Window.Count(),
+                     static_cast<int>(w->workspace().Archive().Draws().size()));
             w->drawsView()->setColumnWidth(0, 77);
             w->statView()->sortByColumn(1, Qt::DescendingOrder);
             w->action("DrawsSorted")->trigger();

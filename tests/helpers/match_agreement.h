@@ -58,7 +58,7 @@ inline void expectMatchesAgree(const StatsFixture& f, std::string_view id, unsig
             selected.push_back(odd);
         }
         stat->LoadDraws(-1, 0, false);
-        const auto matcher = stat->PrepareMatches(selected, round % 2 == 0, false, 0);
+        const auto matcher = stat->PrepareMatches(selected, {0, false});
         for (int t = 0; t < 60; ++t) {
             const model::TComb c = randomComb(rng, t % 3);
             bool expected = false;

@@ -13,10 +13,12 @@
 
 namespace belvane::testing {
 
-// A registry over an archive the test owns.
+// A registry over an archive and a configuration the test owns (rebuild the
+// methods after changing the configuration).
 struct StatsFixture {
     model::TDrawsArray draws;
-    stats::TStatList list{&draws};
+    stats::TConfigData config;
+    stats::TStatList list{{&draws, &config}};
 
     StatsFixture() { list.BuildMethods(); }
     explicit StatsFixture(model::TDrawsArray d) : draws(std::move(d)) { list.BuildMethods(); }

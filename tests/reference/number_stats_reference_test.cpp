@@ -104,7 +104,7 @@ class NumberStatsTable : public NumberStatsReference, public ::testing::WithPara
 
 // Windows: the usual 1000 draws, a short one back in time, one draw, the newest draw alone,
 // a window reaching before the first draw, and offsets at and beyond the archive's size
-// (no draws at all: seeded values only).
+// (which stop at the oldest draw).
 TEST_P(NumberStatsTable, EveryCellMatchesWithoutFullSet)
 {
     const std::vector<std::pair<int, int>> windows{{1000, 0},  {100, 5},  {7, 200},  {1, 1176}, {1, 0},

@@ -112,8 +112,10 @@ const TableRow& tableCaptions()
 
 Window windowOf(int drawCount, const TableRequest& request)
 {
+    // The offset stops at the oldest draw: it is the last one the statistics can stand at.
+    const int offset = std::min(request.offset, std::max(drawCount - 1, 0));
     Window w;
-    w.last = drawCount - 1 - request.offset;
+    w.last = drawCount - 1 - offset;
     w.first = std::max(0, w.last - request.len + 1);
     w.size = w.last >= w.first ? w.last - w.first + 1 : 0;
     return w;

@@ -18,7 +18,7 @@ using testing::Texts;
 StatsFixture withSize(int size, model::TDrawsArray draws = {})
 {
     StatsFixture f(std::move(draws));
-    f.list.Config().ChannelSize = size;
+    f.config.ChannelSize = size;
     f.list.BuildMethods();
     return f;
 }

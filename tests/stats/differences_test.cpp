@@ -103,7 +103,7 @@ TEST(DifferenceMethods, DrawnOrderOrAscending)
     // The filter takes the combination in its own order.
     TStatDraw d39;
     d39.V1 = 39;
-    const auto m = f.create("DIFA")->PrepareMatches({d39}, false, false, 0);
+    const auto m = f.create("DIFA")->PrepareMatches({d39}, {0, false});
     EXPECT_TRUE(m->matches({44, 5, 40, 12, 31, 23}));
     EXPECT_FALSE(m->matches({5, 12, 23, 31, 40, 44}));
 }
@@ -246,7 +246,7 @@ TEST(DifferenceMethods, PreparedMatchesAgreeWithValues)
                     if (rng() % 2 == 0)
                         selected.push_back(rec);
                 }
-            const auto m = stat->PrepareMatches(selected, false, round % 2 == 0, 0);
+            const auto m = stat->PrepareMatches(selected, {0, round % 2 == 0});
             for (int t = 0; t < 100; ++t) {
                 // Small spreads make repeated differences and windows likely.
                 TComb c = randomComb(t % 4 == 0);

@@ -23,7 +23,7 @@ using testing::Texts;
 StatsFixture withGrid(int cols, model::TDrawsArray draws = {})
 {
     StatsFixture f(std::move(draws));
-    f.list.Config().MatrixCols = cols;
+    f.config.MatrixCols = cols;
     f.list.BuildMethods();
     return f;
 }
@@ -142,7 +142,7 @@ TEST(MatrixMethods, NumbersPerColumnWithZeroCounts)
     TStatDraw empty3;
     empty3.V1 = 3;
     auto colvStat = f.create("COLV");
-    const auto m = colvStat->PrepareMatches({empty3}, false, false, 0);
+    const auto m = colvStat->PrepareMatches({empty3}, {0, false});
     EXPECT_TRUE(m->matches({1, 2, 4, 5, 6, 7}));
     EXPECT_FALSE(m->matches({1, 2, 3, 4, 5, 6}));
     TStatDraw twoIn1 = empty3;

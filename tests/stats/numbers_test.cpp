@@ -130,7 +130,7 @@ TEST(NumberMethods, PositionAndExtra)
 
     // The extra-number method cannot filter: keeping empties, removing keeps all.
     poe->LoadDraws(-1, 0, false);
-    const auto matcher = poe->PrepareMatches(extra, false, false, 0);
+    const auto matcher = poe->PrepareMatches(extra, {0, false});
     const std::vector<TComb> combs{{1, 2, 3, 4, 5, 17}, {17, 18, 19, 20, 21, 22}};
     std::vector<TComb> out(2);
     EXPECT_EQ(matcher->filter(combs, out.data(), true), 0u);
@@ -192,7 +192,7 @@ TEST(NumberMethods, PreparedMatchesAgreeWithValues)
                 stat->CombValues(c, selected);
             }
             stat->LoadDraws(-1, 0, false);
-            const auto matcher = stat->PrepareMatches(selected, false, false, 0);
+            const auto matcher = stat->PrepareMatches(selected, {0, false});
             for (int t = 0; t < 50; ++t) {
                 TComb c{};
                 for (auto& n : c)
@@ -216,7 +216,7 @@ TEST(NumberMethods, FilterKeepsOrderInPlace)
     TStatDrawArray selected(1);
     selected[0].V1 = 7;
     std::vector<TComb> list{{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {7, 8, 9, 10, 11, 12}, {8, 9, 10, 11, 12, 13}};
-    const auto matcher = nums->PrepareMatches(selected, false, false, 0);
+    const auto matcher = nums->PrepareMatches(selected, {0, false});
     const size_t kept = matcher->filter(list, list.data(), true);
     ASSERT_EQ(kept, 2u);
     EXPECT_EQ(list[0], (TComb{1, 2, 3, 4, 5, 7}));

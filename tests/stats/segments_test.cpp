@@ -18,7 +18,7 @@ using testing::Texts;
 StatsFixture withSegments(std::string_view text, model::TDrawsArray draws = {})
 {
     StatsFixture f(std::move(draws));
-    f.list.Config().MatrixSegments = model::ParseMatrixSegments(text);
+    f.config.MatrixSegments = model::ParseMatrixSegments(text);
     f.list.BuildMethods();
     return f;
 }
@@ -98,14 +98,14 @@ TEST(SegmentMethods, SegmentZeroAndEntriesAboveNine)
     EXPECT_EQ(occurred(f, "SGMC"), (Texts{{"4", 1}}));
 
     StatsFixture g({makeDraw(1, {1, 2, 3, 4, 5, 6})});
-    g.list.Config().MatrixSegments[0] = 200;
-    g.list.Config().MatrixSegments[1] = 7;
+    g.config.MatrixSegments[0] = 200;
+    g.config.MatrixSegments[1] = 7;
     g.list.BuildMethods();
     const auto gIds = segmentIds(g);
     EXPECT_EQ(gIds.back(), "SGM7");
     EXPECT_EQ(gIds[9], "SGM1");
     EXPECT_EQ(occurred(g, "SGMS"), (Texts{{"1", 5}, {"7", 1}}));
-    EXPECT_EQ(SegmentsOf(g.list.Config())[0], 1);
+    EXPECT_EQ(SegmentsOf(g.config)[0], 1);
 }
 
 TEST(SegmentMethods, PreparedMatchesAgreeWithValues)

@@ -164,15 +164,15 @@ TEST(StatList, HelpAddressOnlyWithAHelpFile)
 TEST(StatList, WeightsSaveRestoreApply)
 {
     StatsFixture f;
-    f.list.Config().Weights.Count = 2;
-    f.list.SaveWeights();
+    f.config.Weights.Count = 2;
+    f.config.SaveWeights();
     WeightCoefficients step;
     step.Level = 7;
-    f.list.ApplyWeights(true, step);
-    EXPECT_EQ(f.list.Config().Weights.Level, 7);
-    f.list.ApplyWeights(false, step);
-    EXPECT_EQ(f.list.Config().Weights.Count, 2);
-    EXPECT_EQ(f.list.Config().Weights.Level, 1);
+    f.config.ApplyWeights(true, step);
+    EXPECT_EQ(f.config.Weights.Level, 7);
+    f.config.ApplyWeights(false, step);
+    EXPECT_EQ(f.config.Weights.Count, 2);
+    EXPECT_EQ(f.config.Weights.Level, 1);
 }
 
 } // namespace

@@ -89,7 +89,7 @@ TEST(SumMethods, AllSumsListedAndTyped)
 
     // The selected sum in V1..V2 with nothing in V3..V4; a sum of hostile bytes never reaches past the table.
     TStatDrawArray selected{valueOf(130), valueOf(131, 1)};
-    const auto m = sums->PrepareMatches(selected, false, false, 0);
+    const auto m = sums->PrepareMatches(selected, {0, false});
     EXPECT_TRUE(m->matches(withSum(130)));
     EXPECT_FALSE(m->matches(withSum(131)));
     EXPECT_FALSE(m->matches({255, 255, 255, 255, 255, 255}));
@@ -141,7 +141,7 @@ TEST(SumMethods, RangeFilterKeepsTheInsideWhenItsRowIsSelected)
     const TComb low = withSum(93), below = withSum(92), high = withSum(183), above = withSum(184);
     for (const auto& [selected, inside] : std::vector<std::pair<TStatDrawArray, bool>>{
              {{in}, true}, {{out}, false}, {{out, in}, true}, {{in, out}, true}}) {
-        const auto m = stat->PrepareMatches(selected, false, false, 0);
+        const auto m = stat->PrepareMatches(selected, {0, false});
         EXPECT_EQ(m->matches(low), inside);
         EXPECT_EQ(m->matches(high), inside);
         EXPECT_EQ(m->matches(below), !inside);
@@ -210,10 +210,10 @@ TEST(SumMethods, ExactChangeAfterAPredecessorLikeTheReference)
 
     // The combination stands for the next draw: only its sum against the next-sum part counts.
     const TStatDrawArray selected{*down};
-    const auto m = sumc->PrepareMatches(selected, false, false, 7);
+    const auto m = sumc->PrepareMatches(selected, {7, false});
     EXPECT_TRUE(m->matches(withSum(125)));
     EXPECT_FALSE(m->matches(withSum(130)));
-    EXPECT_TRUE(sumc->PrepareMatches({valueOf(99, 125)}, false, false, 7)->matches(withSum(125)));
+    EXPECT_TRUE(sumc->PrepareMatches({valueOf(99, 125)}, {7, false})->matches(withSum(125)));
 
     // A window ending earlier takes its own last draw as the reference.
     const auto upTo6 = valuesUpTo(f, "SUMC", 6); // reference sum 150: no predecessor of 150 before it
@@ -255,10 +255,10 @@ TEST(SumMethods, TrendAfterAPredecessorLikeTheReference)
         EXPECT_EQ(v.Count, 0);
 
     // The move from the reference draw at lastIdx (sum 130 at 7, 150 at 6).
-    const auto same = sumt->PrepareMatches({values[0]}, false, false, 7);
+    const auto same = sumt->PrepareMatches({values[0]}, {7, false});
     EXPECT_TRUE(same->matches(withSum(130)));
     EXPECT_FALSE(same->matches(withSum(131)));
-    const auto rising = sumt->PrepareMatches({values[1]}, false, false, 6);
+    const auto rising = sumt->PrepareMatches({values[1]}, {6, false});
     EXPECT_TRUE(rising->matches(withSum(151)));
     EXPECT_FALSE(rising->matches(withSum(150)));
     EXPECT_FALSE(rising->matches(withSum(140)));
@@ -292,17 +292,17 @@ TEST(SumMethods, ChangeWithinAWindowOfTheReference)
     EXPECT_FALSE(sumv->Class().HasGraph());
 
     // A combination moves from the reference draw at lastIdx.
-    const auto m = sumv->PrepareMatches({*fall, valueOf(13)}, false, false, 7);
+    const auto m = sumv->PrepareMatches({*fall, valueOf(13)}, {7, false});
     EXPECT_TRUE(m->matches(withSum(77)));
     EXPECT_TRUE(m->matches(withSum(143)));
     EXPECT_FALSE(m->matches(withSum(130)));
-    const auto earlier = sumv->PrepareMatches({*fall, valueOf(13)}, false, false, 6); // reference sum 106
+    const auto earlier = sumv->PrepareMatches({*fall, valueOf(13)}, {6, false}); // reference sum 106
     EXPECT_TRUE(earlier->matches(withSum(53)));
     EXPECT_TRUE(earlier->matches(withSum(119)));
     EXPECT_FALSE(earlier->matches({255, 255, 255, 255, 255, 255}));
     // A change far beyond any sum cannot overflow the table.
-    EXPECT_FALSE(sumv->PrepareMatches({valueOf(-2'000'000'000), valueOf(2'000'000'000)}, false, false, 7)
-                     ->matches(withSum(130)));
+    EXPECT_FALSE(
+        sumv->PrepareMatches({valueOf(-2'000'000'000), valueOf(2'000'000'000)}, {7, false})->matches(withSum(130)));
 }
 
 TEST(SumMethods, FirstDrawFollowsAnAllZeroDraw)
@@ -358,7 +358,7 @@ TEST(SumMethods, PreparedMatchesAgreeWithValues)
                 stat->CombValues(randomComb(false), selected);
             const bool rangeRow = std::string_view(id).starts_with("SUM") && std::string_view(id).size() == 4 &&
                                   std::isdigit(static_cast<unsigned char>(id[3]));
-            const auto m = stat->PrepareMatches(selected, round % 2 == 0, false, 59);
+            const auto m = stat->PrepareMatches(selected, {59, false});
             for (int t = 0; t < 60; ++t) {
                 const TComb c = randomComb(t % 3 == 0);
                 TStatDrawArray own;
@@ -384,7 +384,7 @@ TEST(SumMethods, PreparedMatchesAgreeWithValues)
                 for (const auto& v : all)
                     if (rng() % 3 == 0)
                         selected.push_back(v);
-                const auto m = stat->PrepareMatches(selected, false, true, lastIdx);
+                const auto m = stat->PrepareMatches(selected, {lastIdx, true});
                 for (int t = 0; t < 60; ++t) {
                     const TComb c = t % 4 == 0 ? randomComb(true) : withSum(ref - 30 + static_cast<int>(rng() % 61));
                     const int s = SumOf(c);
@@ -451,7 +451,7 @@ TEST(SumMethods, FilteringTheFullSetByTheInsideOfRangeOne)
     StatsFixture f;
     TStatDraw inside;
     inside.V1 = 1;
-    const auto m = f.create("SUM1")->PrepareMatches({inside}, false, false, 0);
+    const auto m = f.create("SUM1")->PrepareMatches({inside}, {0, false});
     std::vector<TComb> kept(all.size());
     EXPECT_EQ(m->filter(all, kept.data(), true), 7'076'136u);
     EXPECT_EQ(m->filter(all, kept.data(), false), 8'145'060u - 7'076'136u);

@@ -1,0 +1,119 @@
+#pragma once
+
+// The draws archive of the running program: the draws, the draws offset, the
+// sorted view, adding, editing and deleting draws, import and export, the
+// status panels and the details window. Every change saves the whole file and
+// refreshes every view; a file that failed to load is never saved over.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/draws_csv.h"
+#include "app/view_selection.h"
+#include "model/draws.h"
+
+namespace belvane::app {
+
+class Workspace;
+
+// One row of the details window: "Свойство", "Значение".
+struct DetailsRow {
+    std::string Property;
+    std::string Value;
+};
+
+struct CardCell {
+    int Number = 0;      // 0: a cell past 45
+    bool Marked = false; // one of the six numbers
+    int Channel = 0;     // for its colour
+};
+
+class ArchiveService {
+public:
+    explicit ArchiveService(Workspace& workspace) : ws_(workspace) {}
+
+    const model::TDrawsArray& Draws() const { return draws_; }
+    // Raised by every change of the draws.
+    uint64_t Revision() const { return revision_; }
+
+    // ---- loading and saving ---------------------------------------------------
+    // Reads the draws file (a missing file is an empty archive). After a
+    // failure ("Ошибка чтения файла тиражей!") the archive keeps what was read
+    // but cannot be saved until a load succeeds.
+    bool Load();
+    // "Ошибка записи в файл тиражей!"; refused with the load's message after a failed load.
+    bool Save();
+    bool LoadFailed() const { return !loadError_.empty(); }
+
+    // ---- the offset and the sorted view ----------------------------------------
+    int Offset() const { return offset_; }
+    // Brought into 0..count-1; refreshes every view when it changes.
+    void SetOffset(int offset);
+    bool Sorted() const;
+    void ToggleSorted();
+
+    // Status panels 0, 1 and 2.
+    std::string ArchivePanelText() const;
+    std::string NextDrawPanelText() const;
+    std::string OffsetDrawPanelText() const;
+    // The number of the draw at the offset row, plus 1 (1 for an empty archive).
+    int NextDrawNumber() const;
+
+    int FindDrawIndex(int number) const { return model::IndexOfNumber(draws_, number); }
+    // The date of the draw at the list row plus days, as yyyymmdd (19780201 when there is none).
+    int DrawDateAfter(int row, int days) const { return model::DrawDateShift(draws_, row, days); }
+
+    // ---- editing -----------------------------------------------------------------
+    // The record the draw dialog opens with for a new draw: the next number
+    // after the newest draw, today's date.
+    model::TDraw NewDraw() const;
+    // Append (a number the archive holds, or one past the largest draw count,
+    // is refused with a message) / replace in place / delete, then save and
+    // refresh every view. Return whether the archive was changed and saved.
+    bool AddDraw(const model::TDraw& draw);
+    bool ReplaceDraw(int index, const model::TDraw& draw);
+    // The question the delete action asks ("no" preselected) for this many rows.
+    static std::string DeleteQuestion(size_t rows);
+    // Asks DeleteQuestion, then deletes the draws shown at these list rows (0 = newest).
+    bool DeleteDrawRows(std::span<const int> rows);
+    // Deletes the draws with these numbers without asking (the caller asked);
+    // a number not in the archive throws Error and deletes nothing.
+    bool DeleteDrawNumbers(std::span<const int> numbers);
+    // Removes the element at an array index; outside the archive throws
+    // Error("Запись со индексом %d в файле данных не найдена!").
+    void DeleteDrawAt(int index);
+    // Replaces the whole archive, saves it and refreshes every view.
+    bool ReplaceArchive(model::TDrawsArray draws);
+
+    std::optional<DrawsCsvImport> Import(const std::filesystem::path& csv);
+    std::optional<int> Export(const std::filesystem::path& csv);
+
+    // ---- the details window ------------------------------------------------------
+    // Properties of a draw (list row) or of six numbers.
+    std::vector<DetailsRow> DrawDetails(int row) const;
+    std::vector<DetailsRow> CombinationDetails(const model::TComb& numbers) const;
+    // The card of six numbers laid out in `columns` columns (1..45).
+    std::vector<std::vector<CardCell>> Card(const model::TComb& numbers, int columns) const;
+
+    // Whether an action of the draws page may run now (busy aside); nullopt
+    // for an action that is not the archive's.
+    std::optional<bool> ActionEnabled(std::string_view action, const ViewSelection& selection) const;
+
+private:
+    // After a change of the draws: the revision, the offset's bounds, the save, the refresh.
+    bool Commit(model::TDrawsArray draws);
+    void ClampOffset();
+
+    Workspace& ws_;
+    model::TDrawsArray draws_;
+    int offset_ = 0;
+    uint64_t revision_ = 0;
+    std::string loadError_; // why the last load failed; empty after a good one
+};
+
+} // namespace belvane::app

@@ -1,0 +1,88 @@
+#pragma once
+
+// The combination list of the running program: the list with its undo copy,
+// the operation history and the combination buffer, and everything the user
+// does to them — generate, open, save, paste, remove, filter, undo.
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/configuration_service.h"
+#include "app/view_selection.h"
+#include "combs/comb_buffer.h"
+#include "combs/comb_list.h"
+#include "combs/history.h"
+
+namespace belvane::app {
+
+class Workspace;
+struct FilterRequest;
+
+// "Комбинаций: %d" (status panel 3).
+std::string CombsCountText(size_t count);
+// "Пропущено строк (не комбинации): %d": what opening a list file passed over.
+std::string SkippedLinesText(int skipped);
+
+class CombinationService {
+public:
+    // keepUndo: the desktop program takes reductions back; a one-shot command
+    // cannot, and filters its list in place.
+    CombinationService(Workspace& workspace, const std::filesystem::path& bufferFile, bool keepUndo);
+
+    const combs::CombinationList& List() const { return list_; }
+    std::span<const model::TComb> Combs() const { return list_.combs(); }
+    size_t Count() const { return list_.count(); }
+    const combs::OperationHistory& History() const { return history_; }
+    combs::CombinationBuffer& Buffer() { return buffer_; }
+    bool CanUndo() const { return list_.canUndo(); }
+    std::string PanelText() const { return CombsCountText(Count()); }
+
+    // ---- new lists -----------------------------------------------------------------
+    // Rebuilds the list from the settings ("Генерация возможных комбинаций...",
+    // "Ошибка генерации файла комбинаций!"). A user's new list clears the
+    // history and the undo copy; a scenario step keeps them.
+    bool Generate(const GenerateSettings& settings, bool userAction = true);
+    // The new-list action: optionally stores the settings as the default, then generates.
+    bool NewList(const GenerateSettings& settings, bool saveAsDefault);
+    // Opens a list file: the list becomes its combinations; history and undo
+    // are cleared. A failure shows the read error and keeps the previous list.
+    // Returns the number of skipped lines, or nullopt.
+    std::optional<int> Open(const std::filesystem::path& file);
+    bool Save(const std::filesystem::path& file) const;
+    // Replaces the list with the pasted combinations; the parser's message and
+    // the previous list on a bad line. History cleared, undo emptied either way.
+    bool Paste(std::string_view text);
+    // The clipboard text of these rows.
+    std::string CopyText(std::span<const size_t> rows) const;
+
+    // ---- reductions (each one step of the history, undone by Undo) ------------------
+    // Removes the combinations equal to one of the latest n draws at the offset.
+    bool ExcludeLatestDraws(int n);
+    // Removes the rows; history row "Выделенные комбинации" with their number.
+    void DeleteRows(std::span<const size_t> rows);
+    // Keeps or removes the combinations having one of the selected values
+    // ("Фильтрация комбинаций..."). An empty selection does nothing at all; a
+    // cancelled run brings the previous list back and records nothing.
+    bool Filter(const FilterRequest& request);
+    // Takes back the last reduction and its history row.
+    void Undo();
+
+    // ---- queries --------------------------------------------------------------------------
+    std::string DistinctNumbersMessage() const;
+    // Where the combination of a row came in the archive.
+    std::string FindInDrawsMessage(size_t row) const;
+
+    std::optional<bool> ActionEnabled(std::string_view action, const ViewSelection& selection) const;
+
+private:
+    Workspace& ws_;
+    combs::CombinationList list_;
+    combs::OperationHistory history_;
+    combs::CombinationBuffer buffer_;
+};
+
+} // namespace belvane::app

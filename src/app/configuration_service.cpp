@@ -1,0 +1,88 @@
+#include "app/configuration_service.h"
+
+#include <fmt/format.h>
+
+#include "app/config_editing.h"
+#include "app/host.h"
+#include "app/workspace.h"
+#include "support/error.h"
+#include "support/ini_document.h"
+
+namespace belvane::app {
+
+bool ConfigurationService::Load()
+{
+    StatusScope status(ws_.Host(), "Загрузка файла конфигурации...");
+    ++revision_;
+    try {
+        const IniDocument ini = IniDocument::load(ws_.Files().config());
+        stats::LoadConfig(ini, data_);
+        stats::LoadGenerateSettings(ini, data_);
+        stats::LoadShredding(ini, data_);
+        data_.SaveWeights();
+        proxy_ = LoadProxySettings(ini);
+        return true;
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка чтения файла конфигурации!\r\r{}", e.what()));
+        return false;
+    }
+}
+
+bool ConfigurationService::Save()
+{
+    StatusScope status(ws_.Host(), "Сохранение файла конфигурации...");
+    try {
+        IniDocument ini = IniDocument::load(ws_.Files().config());
+        stats::SaveConfig(ini, data_);
+        ini.save(ws_.Files().config());
+        return true;
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
+        return false;
+    }
+}
+
+uint16_t ConfigurationService::Apply(const stats::TConfigData& edited)
+{
+    auto busy = ws_.Busy();
+    const uint16_t affected = AffectedGroups(data_, edited);
+    // The weights' saved copy and the generator and shredding settings are not the dialog's.
+    data_.MatrixCols = edited.MatrixCols;
+    data_.ChannelSize = edited.ChannelSize;
+    data_.MatrixSegments = edited.MatrixSegments;
+    data_.Cost = edited.Cost;
+    data_.MaxStake = edited.MaxStake;
+    data_.Profits = edited.Profits;
+    data_.Weights = edited.Weights;
+    data_.SaveWeights();
+    ++revision_;
+    Save();
+    StatisticsService& statistics = ws_.Statistics();
+    statistics.RebuildTypeLists(true, true);
+    if (affected != 0 && statistics.PrefetchsEnabled())
+        statistics.BuildPrefetchFiles(false, affected);
+    ws_.RefreshAllViews(true);
+    return affected;
+}
+
+GenerateSettings ConfigurationService::SavedGenerateSettings() const
+{
+    return {data_.CombsGenerateMode, data_.CombsGenerateParameters};
+}
+
+bool ConfigurationService::SaveGenerateSettings(const GenerateSettings& settings)
+{
+    data_.CombsGenerateMode = settings.Mode;
+    data_.CombsGenerateParameters = settings.Parameters.substr(0, stats::MaxGenerateParametersLength);
+    try {
+        IniDocument ini = IniDocument::load(ws_.Files().config());
+        stats::SaveGenerateSettings(ini, data_);
+        ini.save(ws_.Files().config());
+        return true;
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
+        return false;
+    }
+}
+
+} // namespace belvane::app

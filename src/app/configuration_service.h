@@ -1,0 +1,60 @@
+#pragma once
+
+// The game configuration of the running program ("Belvane_6x45.ini"): the
+// layouts, the money side of stakes, the weights, the generator settings,
+// the shredding formulas and the proxy. The statistics registry reads it;
+// every change raises its revision, so views computed from it know they are stale.
+
+#include <cstdint>
+#include <string>
+
+#include "app/proxy_settings.h"
+#include "stats/config_data.h"
+
+namespace belvane::app {
+
+class Workspace;
+
+struct GenerateSettings {
+    int Mode = 0;
+    std::string Parameters; // my numbers, or the list file of mode 4
+};
+
+class ConfigurationService {
+public:
+    explicit ConfigurationService(Workspace& workspace) : ws_(workspace) {}
+
+    const stats::TConfigData& Data() const { return data_; }
+    // For changes that bypass the dialog (a scenario's weights): the caller
+    // raises the revision with Touch() when values change.
+    stats::TConfigData& MutableData() { return data_; }
+    void Touch() { ++revision_; }
+    uint64_t Revision() const { return revision_; }
+
+    ProxySettings& Proxy() { return proxy_; }
+
+    // Reads every group and the proxy ("Загрузка файла конфигурации...";
+    // "Ошибка чтения файла конфигурации!" once on failure: what was read stays).
+    bool Load();
+    // Writes the layout, stakes and weights groups ("Сохранение файла
+    // конфигурации..."; "Ошибка записи в файл конфигурации!" on failure).
+    bool Save();
+
+    // The configuration dialog's OK: stores and saves the record, rebuilds the
+    // method lists keeping the choice, rebuilds the prefetch files of the
+    // groups the change affects (when they are on) and refreshes every view.
+    // Returns the mask of the affected groups.
+    uint16_t Apply(const stats::TConfigData& edited);
+
+    GenerateSettings SavedGenerateSettings() const;
+    // Stores the generator settings as the default and writes them.
+    bool SaveGenerateSettings(const GenerateSettings& settings);
+
+private:
+    Workspace& ws_;
+    stats::TConfigData data_;
+    ProxySettings proxy_;
+    uint64_t revision_ = 0;
+};
+
+} // namespace belvane::app

@@ -1,0 +1,231 @@
+#include "app/statistics_service.h"
+
+#include <algorithm>
+#include <fmt/format.h>
+
+#include "app/filter_request.h"
+#include "app/host.h"
+#include "app/prefetch_files.h"
+#include "app/setting_keys.h"
+#include "app/workspace.h"
+#include "model/draws_file.h"
+#include "support/error.h"
+
+namespace belvane::app {
+
+// ---- the method lists -------------------------------------------------------------
+
+std::string StatisticsService::StatTypeText(int typeIndex) const
+{
+    if (typeIndex < 0 || typeIndex >= static_cast<int>(statTypes_.size()))
+        return {};
+    return ws_.Registry().MethodText(statTypes_[static_cast<size_t>(typeIndex)], true);
+}
+
+int StatisticsService::ChosenEntry() const
+{
+    return statType_ >= 0 ? statTypes_[static_cast<size_t>(statType_)] : -1;
+}
+
+void StatisticsService::SetStatTypeIndex(int typeIndex)
+{
+    statType_ = (typeIndex >= 0 && typeIndex < static_cast<int>(statTypes_.size())) ? typeIndex : -1;
+}
+
+void StatisticsService::RebuildTypeLists(bool reload, bool keepChoice)
+{
+    stats::TStatList& registry = ws_.Registry();
+    const int previous = statType_;
+    if (reload) {
+        // Favourites, options and captions survive the rebuild through the filter-list file.
+        SaveFilterList(true, false);
+        registry.BuildMethods();
+        registry.SelectAll();
+        LoadFilterList(true);
+    }
+    statTypes_.clear();
+    graphTypes_.clear();
+    for (int i = 0; i < registry.MethodCount(); ++i) {
+        if (!registry.InDrawsStat(i) || !registry.IsListed(i))
+            continue;
+        statTypes_.push_back(i);
+        if (registry.HasGraph(i))
+            graphTypes_.push_back(i);
+    }
+    if (registry.Ordered) {
+        auto byText = [&](int a, int b) { return registry.MethodText(a, true) < registry.MethodText(b, true); };
+        std::stable_sort(statTypes_.begin(), statTypes_.end(), byText);
+        std::stable_sort(graphTypes_.begin(), graphTypes_.end(), byText);
+    }
+    const int wanted = keepChoice ? previous : 0;
+    statType_ = (wanted >= 0 && wanted < static_cast<int>(statTypes_.size())) ? wanted : -1;
+}
+
+bool StatisticsService::ResetFavorites()
+{
+    if (!ws_.Host().confirm("Вы действительно хотите сбросить список избранных фильтров?", false))
+        return false;
+    auto busy = ws_.Busy();
+    {
+        StatusScope status(ws_.Host(), "Подождите пожалуйста...");
+        ws_.Registry().SelectAll();
+        SaveFilterList(true, false);
+        RebuildTypeLists(false, false);
+    }
+    ws_.RefreshAllViews(true);
+    return true;
+}
+
+bool StatisticsService::LoadFilterList(bool withOptions)
+{
+    try {
+        ws_.Registry().LoadFilterList(ws_.Files().filterList(), withOptions);
+        return true;
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка загрузки списка фильтров!\r\r{}", e.what()));
+        return false;
+    }
+}
+
+bool StatisticsService::SaveFilterList(bool withOptions, bool allCaptions)
+{
+    try {
+        ws_.Registry().SaveFilterList(ws_.Files().filterList(), withOptions, allCaptions);
+        return true;
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка сохранения списка фильтров!\r\r{}", e.what()));
+        return false;
+    }
+}
+
+// ---- the table ----------------------------------------------------------------------
+
+int StatisticsService::Length() const
+{
+    return ws_.Settings().Get(key::DrawsStatLen);
+}
+
+void StatisticsService::SetLength(int length)
+{
+    ws_.Settings().Set(key::DrawsStatLen, std::clamp(length, 1, static_cast<int>(model::MaxDrawsInFile)));
+}
+
+DrawsStatRequest StatisticsService::Request(int entry, int length) const
+{
+    DrawsStatRequest request;
+    request.Entry = entry;
+    request.Offset = ws_.Archive().Offset();
+    request.Length = length;
+    request.Sorted = ws_.Archive().Sorted();
+    request.Weights = ws_.Configuration().Data().Weights;
+    request.ShowTotalLine = ws_.Settings().Flag(key::ShowTotalLine);
+    return request;
+}
+
+void StatisticsService::Calculate(bool force)
+{
+    const ArchiveService& archive = ws_.Archive();
+    const DrawsStatKey key{archive.Revision(),
+                           ws_.Configuration().Revision(),
+                           static_cast<int>(archive.Draws().size()),
+                           archive.Offset(),
+                           Length(),
+                           ChosenEntry(),
+                           archive.Sorted()};
+    if (!force && key == key_)
+        return;
+    key_ = key;
+    table_ = {};
+    if (statType_ < 0 || archive.Draws().empty())
+        return;
+
+    auto busy = ws_.Busy();
+    StatusScope status(ws_.Host(), "Анализ тиражей и расчет статистики...");
+    DrawsStatRequest request = Request(ChosenEntry(), Length());
+    std::optional<PrefetchData> prefetch;
+    if (PrefetchsEnabled()) {
+        prefetch = OpenPrefetch(ws_.Host(), ws_.Registry(), request.Entry, ws_.Files());
+        if (prefetch)
+            request.Prefetch = &*prefetch;
+    }
+    table_ = CalculateDrawsStat(ws_.Registry(), request);
+}
+
+bool StatisticsService::PrefetchsEnabled() const
+{
+    return ws_.Settings().Flag(key::PrefetchsEnabled);
+}
+
+void StatisticsService::TogglePrefetchs()
+{
+    const bool on = !PrefetchsEnabled();
+    ws_.Settings().Set(key::PrefetchsEnabled, on ? 1 : 0);
+    if (on)
+        BuildPrefetchFiles(false, 0);
+    Calculate(true);
+}
+
+void StatisticsService::ToggleTotalLine()
+{
+    StatusScope status(ws_.Host(), "Создание графиков...");
+    ws_.Settings().Set(key::ShowTotalLine, ws_.Settings().Flag(key::ShowTotalLine) ? 0 : 1);
+    Calculate(true);
+}
+
+int StatisticsService::BuildPrefetchFiles(bool force, uint16_t groupMask)
+{
+    auto busy = ws_.Busy();
+    return app::BuildPrefetchFiles(ws_.Host(), ws_.Registry(), ws_.Files(), force, PrefetchsEnabled(), groupMask);
+}
+
+// ---- filtering -----------------------------------------------------------------------
+
+bool StatisticsService::FilterByRows(std::span<const int> rows, bool remove)
+{
+    if (statType_ < 0 || rows.empty())
+        return false;
+    FilterRequest request;
+    request.Entry = ChosenEntry();
+    request.Offset = ws_.Archive().Offset();
+    request.Length = Length();
+    request.Sorted = ws_.Archive().Sorted();
+    request.Remove = remove;
+    request.Rows.assign(rows.begin(), rows.end());
+    request.Table = &table_;
+    return ws_.Combinations().Filter(request);
+}
+
+std::vector<int> StatisticsService::RowsOfKeys(std::span<const uint64_t> keys) const
+{
+    std::vector<int> rows;
+    for (size_t r = 0; r < table_.Rows.size(); ++r)
+        if (std::find(keys.begin(), keys.end(), stats::KeyOf(table_.Rows[r].Value)) != keys.end())
+            rows.push_back(static_cast<int>(r));
+    return rows;
+}
+
+std::vector<uint64_t> StatisticsService::KeysOfRows(std::span<const int> rows) const
+{
+    std::vector<uint64_t> keys;
+    for (int r : rows)
+        if (r >= 0 && r < static_cast<int>(table_.Rows.size()))
+            keys.push_back(stats::KeyOf(table_.Rows[static_cast<size_t>(r)].Value));
+    return keys;
+}
+
+std::optional<bool> StatisticsService::ActionEnabled(std::string_view action, const ViewSelection& selection) const
+{
+    const bool hasDraws = !ws_.Archive().Draws().empty();
+    const bool hasCombs = ws_.Combinations().Count() > 0;
+    if (action == "DrawsStatCalc")
+        return hasDraws && statType_ >= 0;
+    if (action == "DrawsStatePrefetchsEnabled" || action == "FiltersReset")
+        return true;
+    if (action == "DrawsStatShowTotalLine")
+        return PrefetchsEnabled();
+    if (action == "StatFilter_Include" || action == "StatFilter_Exclude")
+        return hasCombs && selection.StatRows > 0;
+    return std::nullopt;
+}
+
+} // namespace belvane::app

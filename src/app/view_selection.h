@@ -1,0 +1,18 @@
+#pragma once
+
+// What the front end knows and the core does not: how many rows of each list
+// are selected and whether the clipboard holds text. The services decide from
+// it which of their actions are enabled.
+
+#include <cstddef>
+
+namespace belvane::app {
+
+struct ViewSelection {
+    size_t DrawRows = 0;  // lvDraws
+    size_t CombRows = 0;  // lvCombs
+    size_t StatRows = 0;  // lvDrawsStat
+    bool ClipboardHasText = false;
+};
+
+} // namespace belvane::app
