@@ -1,0 +1,70 @@
+#include "stats/shredding_value.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace belvane::stats {
+
+namespace {
+
+constexpr int kMaxDigits = 9;
+constexpr int64_t kPowersOfTen[kMaxDigits + 1] = {1,         10,         100,         1000,         10000,
+                                                  100000,    1000000,    10000000,    100000000,    1000000000};
+
+// Far below one unit of the last digit kept, far above the error of an 80-bit
+// quotient of numbers of the sizes formulas over lottery numbers produce.
+constexpr long double kTolerance = 1e-9L;
+
+// Below 2^52 a value's whole part fits a double exactly.
+constexpr long double kSmall = 4503599627370496.0L;
+
+// The largest whole number not above x, for 0 <= x < 2^52. Truncating an
+// 80-bit value directly switches the x87 control word twice, which costs more
+// than the whole formula; through double the conversion is cheap, and the one
+// case where rounding to double crosses a whole number upwards is corrected.
+int64_t floorSmall(long double x)
+{
+    int64_t w = static_cast<int64_t>(static_cast<double>(x));
+    if (static_cast<long double>(w) > x)
+        --w;
+    return w;
+}
+
+} // namespace
+
+int ShreddingDigits(long double x, int digits)
+{
+    if (!std::isfinite(x))
+        return 0;
+    digits = std::clamp(digits, 0, kMaxDigits);
+    const long double a = std::fabs(x);
+    const long double fraction = a < kSmall ? a - static_cast<long double>(floorSmall(a)) : a - std::trunc(a);
+    const int64_t scale = kPowersOfTen[digits];
+    const int64_t scaled = floorSmall(fraction * static_cast<long double>(scale) + kTolerance);
+    return scaled >= scale ? 0 : static_cast<int>(scaled);
+}
+
+FormulaValues ShreddingVariables(const TComb& n, const TComb& p, const TComb& t)
+{
+    FormulaValues v{};
+    for (size_t i = 0; i < n.size(); ++i) {
+        v[i] = n[i];
+        v[6 + i] = p[i];
+        v[12 + i] = t[i];
+    }
+    return v;
+}
+
+ShreddingFormula::ShreddingFormula(std::string_view text, int digits)
+    : formula_(text), digits_(std::clamp(digits, MinShreddingDigits, MaxShreddingDigits))
+{
+}
+
+int ShreddingFormula::value(const TComb& n, const TComb& p, const TComb& t) const
+{
+    const FormulaResult r = formula_.Evaluate(ShreddingVariables(n, p, t));
+    return r.ok() ? ShreddingDigits(r.value, digits_) : 0;
+}
+
+} // namespace belvane::stats
