@@ -9,8 +9,8 @@ namespace belvane::stats {
 namespace {
 
 constexpr int kMaxDigits = 9;
-constexpr int64_t kPowersOfTen[kMaxDigits + 1] = {1,         10,         100,         1000,         10000,
-                                                  100000,    1000000,    10000000,    100000000,    1000000000};
+constexpr int64_t kPowersOfTen[kMaxDigits + 1] = {1,      10,      100,      1000,      10000,
+                                                  100000, 1000000, 10000000, 100000000, 1000000000};
 
 // Far below one unit of the last digit kept, far above the error of an 80-bit
 // quotient of numbers of the sizes formulas over lottery numbers produce.

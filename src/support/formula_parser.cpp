@@ -30,8 +30,7 @@ bool isSign(char c)
 // Prepared text holds no blank or control character but the end marker.
 bool endsOperand(char c)
 {
-    return static_cast<unsigned char>(c) < '!' || c == ')' || c == '*' || c == '+' || c == '-' || c == '/' ||
-           c == '^';
+    return static_cast<unsigned char>(c) < '!' || c == ')' || c == '*' || c == '+' || c == '-' || c == '/' || c == '^';
 }
 
 // What may follow the constants E and PI.
@@ -305,7 +304,6 @@ private:
             return false;
         pos_ = p + 2;
         EmitOperand(negative ? Operand::NegatedVariable : Operand::Variable, static_cast<uint8_t>(index));
-        program_.usesVariables = true;
         return true;
     }
 
@@ -332,7 +330,6 @@ const FormulaProgram& FormulaCompiler::Compile(std::string_view text, bool allow
 {
     program_.steps.clear();
     program_.stackDepth = 0;
-    program_.usesVariables = false;
 
     prepared_.clear();
     long balance = 0;

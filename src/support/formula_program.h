@@ -23,7 +23,7 @@ public:
 
 enum class FormulaFault : uint8_t {
     None,
-    FloatingPoint,  // overflow, a result that is not a number, an argument out of a function's domain
+    FloatingPoint, // overflow, a result that is not a number, an argument out of a function's domain
     LogOfNonPositive,
     RootOfNegative,
     DivisionByZero,
@@ -42,18 +42,21 @@ using FormulaValues = std::array<uint32_t, FormulaVariableCount>;
 // The built-in functions, in table order (the first name that fits wins).
 inline constexpr int FormulaFunctionCount = 18;
 inline constexpr std::array<std::string_view, FormulaFunctionCount> FormulaFunctionNames = {
-    "ARCTAN", "COS", "SIN",   "TAN",   "ABS",    "EXP",    "LN",   "LOG", "SQRT",
-    "SQR",    "INT", "FRAC",  "TRUNC", "ROUND",  "ARCSIN", "ARCCOS", "SIGN", "NOT"};
+    "ARCTAN", "COS", "SIN",  "TAN",   "ABS",   "EXP",    "LN",     "LOG",  "SQRT",
+    "SQR",    "INT", "FRAC", "TRUNC", "ROUND", "ARCSIN", "ARCCOS", "SIGN", "NOT"};
 
 // One step of the program. The machine keeps the newest value in an
 // accumulator and the older ones on a stack; an operation whose right operand
 // is a number or a variable takes it from the step itself.
 struct FormulaStep {
     enum class Op : uint8_t {
-        Load,     // the operand becomes the only value
-        Push,     // the operand becomes the newest value
-        Add,      // newest = older op operand, the operand being the newest value
-        Subtract, // when it comes from the stack
+        Load, // the operand becomes the only value
+        Push, // the newest value goes on the stack, the operand becomes the newest
+        // newest = left op right: with an operand from the stack, left is popped
+        // and right is the newest value; otherwise left is the newest value and
+        // right the operand
+        Add,
+        Subtract,
         Multiply,
         Divide,
         Power,
@@ -75,8 +78,7 @@ struct FormulaStep {
 
 struct FormulaProgram {
     std::vector<FormulaStep> steps;
-    int stackDepth = 0;        // the most values the program keeps at once
-    bool usesVariables = false;
+    int stackDepth = 0; // the most values the program keeps at once
 };
 
 struct FormulaResult {

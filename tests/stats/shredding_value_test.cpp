@@ -26,8 +26,7 @@ TEST(ShreddingValue, TheDrawsBeforeAreVariables)
 {
     const ShreddingFormula f("p1/t1+n1", 3);
     EXPECT_EQ(f.value({7, 8, 9, 10, 11, 12}, {1, 2, 3, 4, 5, 6}, {3, 4, 5, 6, 7, 8}), 333);
-    EXPECT_EQ(ShreddingFormula("n6/p6/t6", 2).value({7, 8, 9, 10, 11, 12}, {1, 2, 3, 4, 5, 8}, {3, 4, 5, 6, 7, 5}),
-              30);
+    EXPECT_EQ(ShreddingFormula("n6/p6/t6", 2).value({7, 8, 9, 10, 11, 12}, {1, 2, 3, 4, 5, 8}, {3, 4, 5, 6, 7, 5}), 30);
     // a combination valued on its own has zeros for the draws before
     EXPECT_EQ(f.value({7, 8, 9, 10, 11, 12}), 0);
     EXPECT_EQ(ShreddingFormula("n1/3+p1", 2).value({1, 2, 3, 4, 5, 6}), 33);
@@ -36,8 +35,8 @@ TEST(ShreddingValue, TheDrawsBeforeAreVariables)
 TEST(ShreddingValue, AnyFailureGivesZero)
 {
     const TComb comb{1, 2, 3, 4, 5, 6};
-    for (const char* text : {"", "n1/", "(n1+n2", "n1/(n2-n2)", "SQRT(n1-n2)", "LN(n1-1)", "n9", "n6^99999",
-                             "EXP(n6*10000)", "n1)+(n2"})
+    for (const char* text :
+         {"", "n1/", "(n1+n2", "n1/(n2-n2)", "SQRT(n1-n2)", "LN(n1-1)", "n9", "n6^99999", "EXP(n6*10000)", "n1)+(n2"})
         EXPECT_EQ(ShreddingFormula(text, 2).value(comb), 0) << text;
 }
 

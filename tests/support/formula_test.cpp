@@ -147,7 +147,7 @@ TEST(FormulaEvaluator, Faults)
         {"2*", Fault::Syntax},
         {"*2", Fault::Syntax},
         {"2**3", Fault::Syntax},
-        {"n1+1", Fault::Syntax}, // a text without variables
+        {"n1+1", Fault::Syntax},   // a text without variables
         {"1E5000", Fault::Syntax}, // too large to be a number
         {"(1)(2)", Fault::Syntax},
         {"(1)2", Fault::Syntax},
@@ -282,11 +282,11 @@ TEST(FormulaSubstitution, ReplacesEveryVariableInEitherCase)
 
 TEST(Formula, VariablesStandingAloneCompileOnce)
 {
-    for (const char* text : {"(n1+n2+n3)/(n4+n5+n6)", "N1*p2-T3", "2^-n1", "-n1^2", "SIN(n1)", "(-t6)",
-                             "n1", "+n1", "2*+p3", "1.-n2", "1+2", "n1 + n2", "(1+2", "n7"})
+    for (const char* text : {"(n1+n2+n3)/(n4+n5+n6)", "N1*p2-T3", "2^-n1", "-n1^2", "SIN(n1)", "(-t6)", "n1", "+n1",
+                             "2*+p3", "1.-n2", "1+2", "n1 + n2", "(1+2", "n7"})
         EXPECT_TRUE(Formula(text).IsCompiledWithVariables()) << text;
-    for (const char* text : {"2n1", "n1 0", "n1n2", "nn1", "1E-n1", "1E+n1", "n1.5", ".n1", "$n1", "PIn1",
-                             "n1E2", "SIN n1", "n1(2)", "SIN(n1,2)"})
+    for (const char* text : {"2n1", "n1 0", "n1n2", "nn1", "1E-n1", "1E+n1", "n1.5", ".n1", "$n1", "PIn1", "n1E2",
+                             "SIN n1", "n1(2)", "SIN(n1,2)"})
         EXPECT_FALSE(Formula(text).IsCompiledWithVariables()) << text;
 }
 
@@ -323,10 +323,32 @@ TEST(Formula, EvaluatesWithTheValuesAndThrowsTheMessage)
 TEST(Formula, BothWaysOfEvaluatingAgree)
 {
     const char* const texts[] = {
-        "(n1+n2+n3)/(n4+n5+n6)", "(n4+n5+n6)/(n1+n2+n3)", "(n1+n3+n5)/(n2+n4+n6)", "n1/n2^p1", "-n1^2+t6",
-        "2^-n2/3", "SQRT(n1*n2)/LN(n3)", "n1/(n2-p2)", "(n1-n2)/3", "ARCSIN(n1/45)*p1-t1", "n1/0+)",
-        "n1/(n2))*(n3", "2n1/n3", "n1 0/n2", "n1n2/n3", "nn1/7", "1E-n1*n2", "n1.5/n2", "$n1/3", "LOG(-n1+p1)",
-        "NOT(n1)/n2", "FRAC(t1/p1)", "n1^n2^n3", "-n6", "2*-p3/(+t4)", "((n1)))(",
+        "(n1+n2+n3)/(n4+n5+n6)",
+        "(n4+n5+n6)/(n1+n2+n3)",
+        "(n1+n3+n5)/(n2+n4+n6)",
+        "n1/n2^p1",
+        "-n1^2+t6",
+        "2^-n2/3",
+        "SQRT(n1*n2)/LN(n3)",
+        "n1/(n2-p2)",
+        "(n1-n2)/3",
+        "ARCSIN(n1/45)*p1-t1",
+        "n1/0+)",
+        "n1/(n2))*(n3",
+        "2n1/n3",
+        "n1 0/n2",
+        "n1n2/n3",
+        "nn1/7",
+        "1E-n1*n2",
+        "n1.5/n2",
+        "$n1/3",
+        "LOG(-n1+p1)",
+        "NOT(n1)/n2",
+        "FRAC(t1/p1)",
+        "n1^n2^n3",
+        "-n6",
+        "2*-p3/(+t4)",
+        "((n1)))(",
     };
     std::mt19937 random(20);
     std::uniform_int_distribution<uint32_t> number(0, 45);
@@ -350,8 +372,8 @@ TEST(Formula, BothWaysOfEvaluatingAgree)
 // way the grammar allows.
 TEST(Formula, BothWaysAgreeOnRandomTexts)
 {
-    const char* const pieces[] = {"n1", "n2", "p1", "t6", "N3", "n", "1", "0", "5", ".", "E", "PI", "+", "-",
-                                  "*", "/", "^", "(", ")", " ", "SIN(", "$", ",", "2", "E-", "LN("};
+    const char* const pieces[] = {"n1", "n2", "p1", "t6", "N3", "n", "1", "0",    "5", ".", "E", "PI", "+",
+                                  "-",  "*",  "/",  "^",  "(",  ")", " ", "SIN(", "$", ",", "2", "E-", "LN("};
     std::mt19937 random(2015);
     std::uniform_int_distribution<size_t> piece(0, std::size(pieces) - 1);
     std::uniform_int_distribution<size_t> length(1, 12);
