@@ -16,21 +16,6 @@ constexpr int64_t kPowersOfTen[kMaxDigits + 1] = {1,      10,      100,      100
 // quotient of numbers of the sizes formulas over lottery numbers produce.
 constexpr long double kTolerance = 1e-9L;
 
-// Below 2^52 a value's whole part fits a double exactly.
-constexpr long double kSmall = 4503599627370496.0L;
-
-// The largest whole number not above x, for 0 <= x < 2^52. Truncating an
-// 80-bit value directly switches the x87 control word twice, which costs more
-// than the whole formula; through double the conversion is cheap, and the one
-// case where rounding to double crosses a whole number upwards is corrected.
-int64_t floorSmall(long double x)
-{
-    int64_t w = static_cast<int64_t>(static_cast<double>(x));
-    if (static_cast<long double>(w) > x)
-        --w;
-    return w;
-}
-
 } // namespace
 
 int ShreddingDigits(long double x, int digits)
@@ -39,9 +24,8 @@ int ShreddingDigits(long double x, int digits)
         return 0;
     digits = std::clamp(digits, 0, kMaxDigits);
     const long double a = std::fabs(x);
-    const long double fraction = a < kSmall ? a - static_cast<long double>(floorSmall(a)) : a - std::trunc(a);
     const int64_t scale = kPowersOfTen[digits];
-    const int64_t scaled = floorSmall(fraction * static_cast<long double>(scale) + kTolerance);
+    const auto scaled = static_cast<int64_t>((a - std::trunc(a)) * static_cast<long double>(scale) + kTolerance);
     return scaled >= scale ? 0 : static_cast<int>(scaled);
 }
 
