@@ -84,7 +84,8 @@ int64_t DrawsStatSource::rowCount() const
 
 void DrawsStatSource::cellText(int64_t row, int column, std::string& out) const
 {
-    const size_t index = order_.empty() ? static_cast<size_t>(row) : static_cast<size_t>(order_[static_cast<size_t>(row)]);
+    const size_t index =
+        order_.empty() ? static_cast<size_t>(row) : static_cast<size_t>(order_[static_cast<size_t>(row)]);
     out += table_.Rows.at(index).Cells.at(static_cast<size_t>(column));
 }
 

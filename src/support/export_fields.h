@@ -14,9 +14,9 @@
 namespace belvane::xlsx {
 
 struct ExportField {
-    int Id = 0;                // the source column's index
-    std::string Caption;       // the header text on the sheet
-    bool Checked = true;       // exported at all
+    int Id = 0;          // the source column's index
+    std::string Caption; // the header text on the sheet
+    bool Checked = true; // exported at all
     Alignment Align = Alignment::Left;
     double Width = 8;          // sheet column width, in characters
     std::string PhysicalField; // the source column's caption: recognises the column when stored items come back

@@ -132,8 +132,8 @@ void StoreParameters(IniDocument& doc, std::string_view section, const ExportPar
         doc.writeString(section, fmt::format("{}{}", ItemKeyPrefix, i), FieldItemText(params.Fields[i]));
 }
 
-LoadReport LoadExportParameters(const std::filesystem::path& file, std::string_view section,
-                                ExportParameters& params, StoreKind from)
+LoadReport LoadExportParameters(const std::filesystem::path& file, std::string_view section, ExportParameters& params,
+                                StoreKind from)
 {
     IniDocument doc;
     try {
@@ -154,8 +154,8 @@ LoadReport LoadExportParameters(const std::filesystem::path& file, std::string_v
     return report;
 }
 
-void SaveExportParameters(const std::filesystem::path& file, std::string_view section,
-                          const ExportParameters& params, StoreKind to)
+void SaveExportParameters(const std::filesystem::path& file, std::string_view section, const ExportParameters& params,
+                          StoreKind to)
 {
     try {
         IniDocument doc = IniDocument::load(file);

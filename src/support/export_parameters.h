@@ -62,8 +62,7 @@ inline constexpr std::string_view KeyPageOrientation = "PageOrientation";
 inline constexpr std::string_view KeyBaseFontSize = "BaseFontSize";
 inline constexpr std::string_view ItemKeyPrefix = "Item_";
 
-inline constexpr std::string_view ParameterFileFilter =
-    "Файлы параметров экспорта (*.exp)|*.exp|Все файлы (*.*)|*.*";
+inline constexpr std::string_view ParameterFileFilter = "Файлы параметров экспорта (*.exp)|*.exp|Все файлы (*.*)|*.*";
 inline constexpr std::string_view ParameterFileExtension = "exp";
 
 // Where stored parameters come from: the configuration file keeps the
@@ -80,8 +79,7 @@ struct LoadReport {
 // words whose id names a field with the same physical field (ignoring case)
 // moves that field to position %d and gives it the stored caption, checked
 // state, alignment and width; every other item line is deleted from the section.
-LoadReport ApplyStoredParameters(IniDocument& doc, std::string_view section, ExportParameters& params,
-                                 StoreKind from);
+LoadReport ApplyStoredParameters(IniDocument& doc, std::string_view section, ExportParameters& params, StoreKind from);
 
 // Replaces the section with the dialog's values (RestoreParameters only in
 // the configuration file).
@@ -91,10 +89,10 @@ void StoreParameters(IniDocument& doc, std::string_view section, const ExportPar
 // section and writes the file back when stale items were deleted; a failure
 // is one of the report's messages and leaves the values as they were. Saving
 // throws Error with the message to show.
-LoadReport LoadExportParameters(const std::filesystem::path& file, std::string_view section,
-                                ExportParameters& params, StoreKind from);
-void SaveExportParameters(const std::filesystem::path& file, std::string_view section,
-                          const ExportParameters& params, StoreKind to);
+LoadReport LoadExportParameters(const std::filesystem::path& file, std::string_view section, ExportParameters& params,
+                                StoreKind from);
+void SaveExportParameters(const std::filesystem::path& file, std::string_view section, const ExportParameters& params,
+                          StoreKind to);
 
 // Dialog checks: the exact message, or nullopt when the value is fine.
 inline constexpr int MinBaseFontSize = 1;

@@ -10,8 +10,8 @@ namespace belvane::xlsx {
 
 namespace {
 
-constexpr int PreTitleRows = 2;     // the pre-title and an empty row below it
-constexpr int HeaderGap = 2;        // the header row is two rows below the last title line
+constexpr int PreTitleRows = 2; // the pre-title and an empty row below it
+constexpr int HeaderGap = 2;    // the header row is two rows below the last title line
 constexpr int PreTitleSizeStep = -2;
 constexpr int TitleSizeStep = 4;
 constexpr std::string_view FallbackSheetName = "Лист1";
@@ -111,8 +111,8 @@ std::optional<std::string> ValidateExport(const ExportParameters& params, int64_
         columns += field.Checked ? 1 : 0;
     }
     if (columns > MaxSheetColumns)
-        return fmt::format("Число экспортируемых столбцов ({}) больше, чем вмещает лист Microsoft Excel ({})!",
-                           columns, MaxSheetColumns);
+        return fmt::format("Число экспортируемых столбцов ({}) больше, чем вмещает лист Microsoft Excel ({})!", columns,
+                           MaxSheetColumns);
     const int64_t sheetRows = LayOutSheet(params, {}).FirstDataRow + std::max<int64_t>(rowCount, 0);
     if (sheetRows > MaxSheetRows)
         return fmt::format("Число строк отчета ({}) больше, чем вмещает лист Microsoft Excel ({})!\r"

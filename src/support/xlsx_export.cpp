@@ -54,10 +54,13 @@ private:
 // An open workbook: freed without writing anything unless it was closed.
 class Workbook {
 public:
-    Workbook(const fs::path& file, bool zip64)
+    // The rows wait in a file of the target's folder, not in a temporary
+    // folder that may live in memory.
+    Workbook(const fs::path& file, bool zip64) : rowFolder_(file.has_parent_path() ? file.parent_path().string() : ".")
     {
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;
+        options.tmpdir = rowFolder_.data();
         options.use_zip64 = zip64 ? LXW_TRUE : LXW_FALSE;
         book_ = workbook_new_opt(file.c_str(), &options);
     }
@@ -91,6 +94,7 @@ public:
     }
 
 private:
+    std::string rowFolder_;
     lxw_workbook* book_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
 };
@@ -199,8 +203,7 @@ size_t SequenceLength(const std::string& s, size_t i)
     if (c >= 0xF0 && c <= 0xF4) {
         if (left < 4 || !IsContinuation(at(1)) || !IsContinuation(at(2)) || !IsContinuation(at(3)))
             return 0;
-        const unsigned cp =
-            ((c & 0x07u) << 18) | ((at(1) & 0x3Fu) << 12) | ((at(2) & 0x3Fu) << 6) | (at(3) & 0x3Fu);
+        const unsigned cp = ((c & 0x07u) << 18) | ((at(1) & 0x3Fu) << 12) | ((at(2) & 0x3Fu) << 6) | (at(3) & 0x3Fu);
         return cp >= 0x10000 && cp <= 0x10FFFF ? 4 : 0;
     }
     return 0;
@@ -349,8 +352,8 @@ WriteOutcome WriteXlsx(const fs::path& target, const ExportParameters& params, c
                 if (cell.empty())
                     continue;
                 MakeCellText(cell);
-                Check(worksheet_write_string(sheet, sheetRow, static_cast<lxw_col_t>(c), cell.c_str(),
-                                             columns[c].Cells));
+                Check(
+                    worksheet_write_string(sheet, sheetRow, static_cast<lxw_col_t>(c), cell.c_str(), columns[c].Cells));
             }
             ticker.tick();
         }

@@ -19,8 +19,7 @@ using testing::RecordingHost;
 using testing::StatsFixture;
 using testing::TempDir;
 
-xlsx::ExportParameters ParametersFor(const xlsx::TableSource& source, std::string_view control,
-                                     std::string_view title)
+xlsx::ExportParameters ParametersFor(const xlsx::TableSource& source, std::string_view control, std::string_view title)
 {
     return xlsx::InitialParameters(MainWindowExportCall(control, title), source);
 }
@@ -102,8 +101,7 @@ TEST(XlsxExportAction, RefusalsAreShownAndCancelWritesNothing)
     RecordingHost host;
     p.SheetName = "a/b";
     EXPECT_EQ(ExportToXlsx(host, source, p, xlsx::AllRows(10), dir / "c.xlsx"), ExportResult::Failed);
-    EXPECT_EQ(host.errors(),
-              std::vector<std::string>{"Наименование листа не может содержать символы [ ] : * ? / \\!"});
+    EXPECT_EQ(host.errors(), std::vector<std::string>{"Наименование листа не может содержать символы [ ] : * ? / \\!"});
     EXPECT_EQ(host.progressOpens, 0);
 
     p.SheetName = "Комбинации";

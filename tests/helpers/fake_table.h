@@ -20,7 +20,10 @@ public:
     }
 
     xlsx::SourceKind kind() const override { return kind_; }
-    int64_t rowCount() const override { return rowsOverride_ >= 0 ? rowsOverride_ : static_cast<int64_t>(rows_.size()); }
+    int64_t rowCount() const override
+    {
+        return rowsOverride_ >= 0 ? rowsOverride_ : static_cast<int64_t>(rows_.size());
+    }
     void cellText(int64_t row, int column, std::string& out) const override
     {
         if (row == failAtRow_)

@@ -35,8 +35,7 @@ struct Styles {
 
     WorkbookCell of(int index) const
     {
-        return index >= 0 && static_cast<size_t>(index) < Xfs.size() ? Xfs[static_cast<size_t>(index)]
-                                                                     : WorkbookCell{};
+        return index >= 0 && static_cast<size_t>(index) < Xfs.size() ? Xfs[static_cast<size_t>(index)] : WorkbookCell{};
     }
 };
 

@@ -22,11 +22,11 @@ struct WorkbookCell {
 struct WorkbookSheet {
     std::vector<std::string> SheetNames;
     std::map<std::pair<int, int>, WorkbookCell> Cells; // (row, column), both from 0
-    int RowElements = 0;                                // rows the sheet holds
-    std::map<int, double> ColumnWidths;                 // column from 0
-    std::map<int, WorkbookCell> ColumnStyles;           // the style of each column (no text)
-    std::string Orientation;                            // "portrait", "landscape" or empty
-    bool InlineStrings = false;                         // texts stored in the cells, not in a shared table
+    int RowElements = 0;                               // rows the sheet holds
+    std::map<int, double> ColumnWidths;                // column from 0
+    std::map<int, WorkbookCell> ColumnStyles;          // the style of each column (no text)
+    std::string Orientation;                           // "portrait", "landscape" or empty
+    bool InlineStrings = false;                        // texts stored in the cells, not in a shared table
 
     std::string text(int row, int column) const;
     int lastRow() const; // -1 for an empty sheet

@@ -19,8 +19,8 @@ const std::string Section = ExportSectionName("TFormMain", "lvDrawsStat");
 
 FakeTable StatLikeTable()
 {
-    return FakeTable({{"Значение", Alignment::Left, 130}, {"Количество", Alignment::Right, 80}, {"Вес", Alignment::Center, 70}},
-                     {});
+    return FakeTable(
+        {{"Значение", Alignment::Left, 130}, {"Количество", Alignment::Right, 80}, {"Вес", Alignment::Center, 70}}, {});
 }
 
 std::vector<std::string> Captions(const ExportParameters& p)
@@ -225,7 +225,7 @@ TEST(ExportParameters, StaleItemsAreDroppedAndTheOthersKeepTheirPlace)
                                         "Item_2=0;Значение;Знач.;-1;0;9.00\r\n"
                                         "Item_0=2;Вес;Вес, %;0;1;7.00\r\n"
                                         "Item_1=1;Количество (старое);Кол;-1;1;5.00\r\n" // the column was renamed
-                                        "Item_3=9;Нет такого;X;-1;0;5.00\r\n"           // the column is gone
+                                        "Item_3=9;Нет такого;X;-1;0;5.00\r\n"            // the column is gone
                                         "Item_x=1;Количество;X;-1;0;5.00\r\n"
                                         "Title=Сохраненный\r\n"));
     const FakeTable list = StatLikeTable();
@@ -262,6 +262,8 @@ TEST(ExportParameters, FailuresAreReportedAndLeaveTheValues)
     EXPECT_EQ(p.Fields[1].Caption, "Количество");
     EXPECT_EQ(p.BaseFontSize, DefaultBaseFontSize); // out of range: ignored
     EXPECT_EQ(p.Orientation, PageOrientation::NotSet);
+    EXPECT_TRUE(report.SectionChanged); // the unreadable line is gone, so it fails only once
+    EXPECT_EQ(cp1251::toUtf8(readBytes(config)).find("Item_0"), std::string::npos);
 
     // A file that cannot be read: one message, nothing changed.
     ExportParameters before = InitialParameters({}, list);

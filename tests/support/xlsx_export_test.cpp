@@ -39,11 +39,12 @@ public:
 
 FakeTable ThreeColumns()
 {
-    return FakeTable({{"Значение", Alignment::Left, 80}, {"Количество", Alignment::Right, 160}, {"Дата", Alignment::Center, 40}},
-                     {{"1", "12", "01/02/2024"},
-                      {"2 & <3>", "", "02/02/2024"},
-                      {"Сумма 21-255", "7", "03/02/2024"},
-                      {"4", "5", "04/02/2024"}});
+    return FakeTable(
+        {{"Значение", Alignment::Left, 80}, {"Количество", Alignment::Right, 160}, {"Дата", Alignment::Center, 40}},
+        {{"1", "12", "01/02/2024"},
+         {"2 & <3>", "", "02/02/2024"},
+         {"Сумма 21-255", "7", "03/02/2024"},
+         {"4", "5", "04/02/2024"}});
 }
 
 ExportParameters Parameters(const TableSource& source)
@@ -280,7 +281,9 @@ TEST(XlsxExport, CellTextsASheetCanHold)
     std::string s = "Тираж 12";
     MakeCellText(s);
     EXPECT_EQ(s, "Тираж 12");
-    s = std::string("a\x01" "b\tc\nd\x7f", 8);
+    s = std::string("a\x01"
+                    "b\tc\nd\x7f",
+                    8);
     MakeCellText(s);
     EXPECT_EQ(s, "a?b\tc\nd\x7f");
     s = "ok\xC3(\xED\xA0\x80\xEF\xBF\xBE end"; // a broken sequence, a surrogate, U+FFFE
