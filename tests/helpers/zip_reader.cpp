@@ -70,6 +70,7 @@ std::map<std::string, std::string> ReadZip(const std::filesystem::path& path)
         if (Read(data, at, 4) != DirectoryEntrySignature)
             Damaged("bad central directory entry");
         const uint32_t method = Read(data, at + 10, 2);
+        const uint32_t crc = Read(data, at + 16, 4);
         const uint32_t packedSize = Read(data, at + 20, 4);
         const uint32_t size = Read(data, at + 24, 4);
         const uint32_t nameLength = Read(data, at + 28, 2);
@@ -93,6 +94,9 @@ std::map<std::string, std::string> ReadZip(const std::filesystem::path& path)
             files[name] = Inflate(packed, size);
         else
             Damaged("unsupported method for " + name);
+        const std::string& contents = files[name];
+        if (crc32(0, reinterpret_cast<const Bytef*>(contents.data()), static_cast<uInt>(contents.size())) != crc)
+            Damaged("bad checksum of " + name);
     }
     return files;
 }

@@ -2,7 +2,8 @@
 
 // Reads a zip archive whole, entry name -> contents: enough to look inside
 // the workbooks the spreadsheet export writes. Stored and deflated entries
-// are supported; anything else, or a damaged archive, throws std::runtime_error.
+// are supported and their checksums verified; anything else, or a damaged
+// archive, throws std::runtime_error.
 
 #include <filesystem>
 #include <map>
