@@ -8,7 +8,7 @@ packages=(
   # toolchain
   g++ cmake ninja-build ccache pkg-config
   # core library
-  libfmt-dev libcurl4-openssl-dev libxlsxwriter-dev libpugixml-dev
+  libfmt-dev libcurl4-openssl-dev libxlsxwriter-dev zlib1g-dev libpugixml-dev
   # command-line front end
   libcli11-dev
   # desktop program

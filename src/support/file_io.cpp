@@ -114,20 +114,36 @@ std::string readFile(const fs::path& path, uint64_t maxSize)
     return std::move(r.data);
 }
 
+namespace {
+
+// A new file ".<name>.XXXXXX" beside path, open for writing.
+int openTempBeside(const fs::path& path, fs::path& temp)
+{
+    std::string pattern = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        fail(path, errno);
+    temp = pattern;
+    return fd;
+}
+
+// Keep the old file's permissions; a new file gets the usual 0644.
+void givePermissionsOf(const fs::path& path, int fd)
+{
+    struct stat st {};
+    mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+    ::fchmod(fd, mode);
+}
+
+} // namespace
+
 void writeFileAtomically(const fs::path& path, std::span<const uint8_t> data)
 {
-    const fs::path folder = path.parent_path();
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    FileDescriptor fd(::mkstemp(pattern.data()));
-    if (fd.get() < 0)
-        fail(path, errno);
-    const fs::path temp = pattern;
+    fs::path temp;
+    FileDescriptor fd(openTempBeside(path, temp));
 
     try {
-        // Keep the old file's permissions; a new file gets the usual 0644.
-        struct stat st {};
-        mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-        ::fchmod(fd.get(), mode);
+        givePermissionsOf(path, fd.get());
 
         writeAll(fd.get(), path, data.data(), data.size());
         if (::fsync(fd.get()) != 0)
@@ -140,12 +156,44 @@ void writeFileAtomically(const fs::path& path, std::span<const uint8_t> data)
         ::unlink(temp.c_str());
         throw;
     }
-    syncFolder(folder);
+    syncFolder(path.parent_path());
 }
 
 void writeFileAtomically(const fs::path& path, std::string_view data)
 {
     writeFileAtomically(path, std::span(reinterpret_cast<const uint8_t*>(data.data()), data.size()));
+}
+
+fs::path createTempFileBeside(const fs::path& path)
+{
+    fs::path temp;
+    FileDescriptor fd(openTempBeside(path, temp));
+    if (fd.close() != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        fail(path, error);
+    }
+    return temp;
+}
+
+void replaceFileWith(const fs::path& path, const fs::path& temp)
+{
+    try {
+        FileDescriptor fd(::open(temp.c_str(), O_RDONLY | O_CLOEXEC));
+        if (fd.get() < 0)
+            fail(path, errno);
+        givePermissionsOf(path, fd.get());
+        if (::fsync(fd.get()) != 0)
+            fail(path, errno);
+        if (fd.close() != 0)
+            fail(path, errno);
+        if (::rename(temp.c_str(), path.c_str()) != 0)
+            fail(path, errno);
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
+    }
+    syncFolder(path.parent_path());
 }
 
 } // namespace belvane::files

@@ -30,6 +30,14 @@ PartialRead readFileKeepingPartial(const std::filesystem::path& path, uint64_t m
 void writeFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> data);
 void writeFileAtomically(const std::filesystem::path& path, std::string_view data);
 
+// The same replacement for files that a library writes by name: a new empty
+// file with a unique name in path's folder for the writer, and then, once it
+// is complete, flushing it to disk and renaming it over path (which keeps its
+// permissions). A failure of the replacement removes the temporary file and
+// leaves path as it was.
+std::filesystem::path createTempFileBeside(const std::filesystem::path& path);
+void replaceFileWith(const std::filesystem::path& path, const std::filesystem::path& temp);
+
 // "<file name>: <reason>" for the last system error of an operation on path.
 std::string systemErrorText(const std::filesystem::path& path, int errorNumber);
 

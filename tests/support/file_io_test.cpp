@@ -40,6 +40,31 @@ TEST(FileIo, FailuresNameTheFile)
     EXPECT_THROW(files::writeFileAtomically(dir / "no/such/folder.txt", std::string_view("x")), Error);
 }
 
+TEST(FileIo, TempFileBesideReplacesTheTargetOrNothing)
+{
+    TempDir dir;
+    const auto target = dir / "book.xlsx";
+    testing::writeBytes(target, "old");
+    std::filesystem::permissions(target, std::filesystem::perms(0640));
+
+    const auto temp = files::createTempFileBeside(target);
+    EXPECT_EQ(temp.parent_path(), dir.path());
+    testing::writeBytes(temp, "new");
+    files::replaceFileWith(target, temp);
+    EXPECT_EQ(testing::readBytes(target), "new");
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
+    EXPECT_FALSE(std::filesystem::exists(temp));
+
+    // A folder cannot be replaced: it stays, and so does nothing of the temporary file.
+    std::filesystem::create_directory(dir / "folder");
+    testing::writeBytes(dir / "folder" / "inside", "x");
+    const auto second = files::createTempFileBeside(dir / "folder");
+    EXPECT_THROW(files::replaceFileWith(dir / "folder", second), Error);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder"));
+    EXPECT_FALSE(std::filesystem::exists(second));
+    EXPECT_THROW(files::createTempFileBeside(dir / "no" / "such.xlsx"), Error);
+}
+
 TEST(FileIo, SizeLimitIsEnforced)
 {
     TempDir dir;

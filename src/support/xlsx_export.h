@@ -1,0 +1,62 @@
+#pragma once
+
+// Writes an export as a workbook file (.xlsx) of one sheet: the title lines,
+// the header row and the chosen rows of a table source, column by column as
+// the export fields say. Rows stream from the source into the file (the
+// sheet is never held in memory), into a temporary file beside the target
+// that replaces the target only when it is complete: a failed or cancelled
+// export leaves an existing target as it was and no temporary file behind.
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+#include "support/export_parameters.h"
+#include "support/table_source.h"
+
+namespace belvane::xlsx {
+
+inline constexpr std::string_view XlsxFileFilter = "Книги Microsoft Excel (*.xlsx)|*.xlsx|Все файлы (*.*)|*.*";
+inline constexpr std::string_view XlsxExtension = "xlsx";
+
+// The stages an export goes through, as the status line names them.
+inline constexpr std::string_view StageConnect = "Вызов Microsoft Excel...";
+inline constexpr std::string_view StageWorkbook = "Создание рабочей книги...";
+inline constexpr std::string_view StageSheet = "Создание листа...";
+inline constexpr std::string_view StageFormat = "Форматирование листа...";
+inline constexpr std::string_view StagePrepare = "Подготовка данных для экспорта...";
+inline constexpr std::string_view StageTransfer = "Передача данных в Microsoft Excel...";
+
+inline constexpr std::string_view WorkbookError = "Ошибка создания книги Microsoft Excel!";
+inline constexpr std::string_view SheetError = "Ошибка создания листа Microsoft Excel!";
+inline constexpr std::string_view ExportDataError = "Ошибка экспорта данных в Microsoft Excel!\r{}";
+
+// How the writer reports its progress and learns that it should stop.
+class ExportProgress {
+public:
+    virtual ~ExportProgress() = default;
+    virtual void stage(std::string_view text) = 0;
+    virtual void start(int64_t total) = 0; // steps: two per checked field, one per row, five more
+    virtual void advance(int64_t steps) = 0;
+    virtual bool cancelled() const = 0;
+};
+
+// Total steps an export of `rowCount` rows announces.
+int64_t ExportSteps(const ExportParameters& params, int64_t rowCount);
+
+enum class WriteOutcome { Written, Cancelled };
+
+// Writes the workbook. `rows` are the source rows to export (see
+// NormalizeRows); `createdAt` fills the creation line. Parameters that
+// ValidateExport refuses are refused here too, before any file is touched.
+// Failures throw Error with the message to show.
+WriteOutcome WriteXlsx(const std::filesystem::path& target, const ExportParameters& params, const TableSource& source,
+                       const std::vector<RowRange>& rows, std::string_view createdAt, ExportProgress& progress);
+
+// A cell text as a sheet may hold it: control characters other than tab and
+// line feed, and bytes that are not UTF-8, become "?"; a text longer than a
+// cell allows is cut at that length.
+void MakeCellText(std::string& text);
+
+} // namespace belvane::xlsx
