@@ -129,8 +129,7 @@ std::string FilterItemText(const stats::TStatList& list, const TFilterItem& item
     out += '#';
     const std::string id = methodId(list, item.Method);
     out += id.empty() ? item.MethodText : id + ':' + item.DrawsText;
-    appendTail(out, item.Condition, item.ConditionText, item.StopMode, item.StopValue, item.CoefOverride,
-               item.Weights);
+    appendTail(out, item.Condition, item.ConditionText, item.StopMode, item.StopValue, item.CoefOverride, item.Weights);
     return out;
 }
 
@@ -140,8 +139,7 @@ std::string FilterPartText(const stats::TStatList& list, const TFilterPart& part
         return {};
     std::string out = flagLetters(part.BottomUp, part.MultiSelect, part.Keep);
     out += '#' + methodId(list, part.Method) + ':' + std::to_string(part.DrawCount);
-    appendTail(out, part.Condition, part.ConditionText, part.StopMode, part.StopValue, part.CoefOverride,
-               part.Weights);
+    appendTail(out, part.Condition, part.ConditionText, part.StopMode, part.StopValue, part.CoefOverride, part.Weights);
     return out;
 }
 

@@ -52,9 +52,9 @@ private:
     struct Dimension {
         TFilterPart Base; // everything the item's parts share
         model::TIntArray DrawCounts;
-        model::TIntArray Values;   // one-value conditions: one variant each
-        std::string JoinedValues;  // list conditions: the condition value of every part
-        int Size = 0;              // draw counts x values, or draw counts
+        model::TIntArray Values;  // one-value conditions: one variant each
+        std::string JoinedValues; // list conditions: the condition value of every part
+        int Size = 0;             // draw counts x values, or draw counts
     };
     void fill(TFilterRec& rec, size_t slot) const;
 

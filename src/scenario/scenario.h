@@ -77,6 +77,8 @@ std::vector<std::string> ReadScenarioFile(const std::filesystem::path& path);
 void WriteScenarioFile(const std::filesystem::path& path, std::span<const std::string> lines);
 std::string ScenarioFileText(std::span<const std::string> lines);
 
+inline constexpr std::string_view DeletingLinesStatus = "Удаление строк...";
+
 // Status texts while a file is read or written (the full file name).
 std::string LoadingFileStatus(const std::filesystem::path& path);
 std::string SavingFileStatus(const std::filesystem::path& path);

@@ -58,8 +58,7 @@ bool IsListCondition(int condition)
 
 bool IsOneValueCondition(int condition)
 {
-    return condition > ConditionNone && condition < static_cast<int>(Conditions.size()) &&
-           !IsListCondition(condition);
+    return condition > ConditionNone && condition < static_cast<int>(Conditions.size()) && !IsListCondition(condition);
 }
 
 } // namespace belvane::scenario

@@ -55,7 +55,7 @@ inline constexpr std::array<ScriptCode, 9> ResultModes = {{
 }};
 
 // Selection conditions: which rows of the statistics table a filter step selects.
-inline constexpr int ConditionNone = 0;   // LNO: every row
+inline constexpr int ConditionNone = 0;    // LNO: every row
 inline constexpr int ConditionValues = 31; // LVA: the rows whose value key is listed
 
 inline constexpr std::array<ScriptCode, 32> Conditions = {{

@@ -15,17 +15,18 @@ namespace belvane::scenario {
 inline constexpr std::string_view ElementDialogCaption = "Элемент сценария";
 inline constexpr std::string_view NewLineCaption = "Создание новой строки";
 inline constexpr std::string_view EditLineCaption = "Редактирование строки";
-inline constexpr std::string_view ClearStakesCaption = "Удалить все ставки перед выполнением (накопление только рейтинга)";
+inline constexpr std::string_view ClearStakesCaption =
+    "Удалить все ставки перед выполнением (накопление только рейтинга)";
 inline constexpr std::string_view NewOnlyCaption =
     "Только новые ставки (пропускать те ставки, которые уже есть в списке)";
 
 struct ScriptElementFields {
-    std::string Comment;      // edComments
-    int StartMode = 0;        // cbStartCombsType
-    int32_t DrawCount = 0;    // edDrawsExclude
-    int ResultMode = 0;       // cbResultCombsMode
-    bool ClearStakes = false; // cbClearStakes
-    bool NewOnly = false;     // cbNewOnly
+    std::string Comment;                              // edComments
+    int StartMode = 0;                                // cbStartCombsType
+    int32_t DrawCount = 0;                            // edDrawsExclude
+    int ResultMode = 0;                               // cbResultCombsMode
+    bool ClearStakes = false;                         // cbClearStakes
+    bool NewOnly = false;                             // cbNewOnly
     std::array<std::string, FilterSlotCount> Filters; // edFilter1..7, raw texts
 
     friend bool operator==(const ScriptElementFields&, const ScriptElementFields&) = default;

@@ -48,8 +48,7 @@ std::vector<TFilterItem> ParseLineFilters(const stats::TStatList& list, const Sc
 // in canonical form; a separator shows empty cells.
 inline constexpr int ScriptColumnCount = 2 + FilterSlotCount;
 inline constexpr std::array<std::string_view, ScriptColumnCount> ScriptColumnCaptions = {
-    "Комментарии", "Опции",    "Фильтр 1", "Фильтр 2", "Фильтр 3",
-    "Фильтр 4",    "Фильтр 5", "Фильтр 6", "Фильтр 7"};
+    "Комментарии", "Опции", "Фильтр 1", "Фильтр 2", "Фильтр 3", "Фильтр 4", "Фильтр 5", "Фильтр 6", "Фильтр 7"};
 std::array<std::string, ScriptColumnCount> ScriptRowTexts(const stats::TStatList& list, std::string_view line);
 
 // The line with its options and filters rewritten in canonical form.

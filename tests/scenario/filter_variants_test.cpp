@@ -43,8 +43,8 @@ std::string failure(const StatsFixture& f, std::initializer_list<std::string_vie
 TEST(FilterVariants, DoneLineGivesSixInOrder)
 {
     StatsFixture f;
-    const auto line = SplitScriptLine(
-        "EXCL:5#SKIP#CLR#NEX|TMF1#NUMS:10,20#LMV:1-3;1#SF:1| |BSD6#SUMS:100#LNO:#SZ:1| | | | |");
+    const auto line =
+        SplitScriptLine("EXCL:5#SKIP#CLR#NEX|TMF1#NUMS:10,20#LMV:1-3;1#SF:1| |BSD6#SUMS:100#LNO:#SZ:1| | | | |");
     FilterVariants variants(f.list, ParseLineFilters(f.list, line));
     EXPECT_EQ(variants.Count(), 6);
     const std::vector<std::string> expected = {
@@ -70,8 +70,8 @@ TEST(FilterVariants, DoneLineGivesSixInOrder)
 TEST(FilterVariants, FirstFilterSlowestDrawCountsSlowerThanValues)
 {
     StatsFixture f;
-    FilterVariants variants(f.list, items(f, {"TSD1#NUMS:1,2#CMV:5,6,7#SF:1", "TSD1#SUMS:3#LNO:#SF:1",
-                                              "TSD1#NUMS:4-6;1#LDV:1-3;1#SF:1"}));
+    FilterVariants variants(
+        f.list, items(f, {"TSD1#NUMS:1,2#CMV:5,6,7#SF:1", "TSD1#SUMS:3#LNO:#SF:1", "TSD1#NUMS:4-6;1#LDV:1-3;1#SF:1"}));
     EXPECT_EQ(variants.Count(), 2 * 3 * 1 * 3);
 
     std::vector<std::tuple<int, std::string, int, int>> expected;
@@ -124,8 +124,8 @@ TEST(FilterVariants, NoFiltersNoVariants)
 TEST(FilterVariants, CountBeyondThirtyTwoBitsIsRefused)
 {
     StatsFixture f;
-    const std::string tooMany = failure(f, {"TSD1#NUMS:1-2000;1#LNO:#SF:1", "TSD1#NUMS:1-2000;1#LNO:#SF:1",
-                                            "TSD1#NUMS:1-2000;1#LNO:#SF:1"});
+    const std::string tooMany =
+        failure(f, {"TSD1#NUMS:1-2000;1#LNO:#SF:1", "TSD1#NUMS:1-2000;1#LNO:#SF:1", "TSD1#NUMS:1-2000;1#LNO:#SF:1"});
     EXPECT_EQ(tooMany.rfind(TooManyVariantsMessage, 0), 0u) << tooMany;
     EXPECT_NE(tooMany.find("\r\r"), std::string::npos);
     // One filter on its own: 50000 draw counts times 50000 values.

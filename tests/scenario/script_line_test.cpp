@@ -26,11 +26,11 @@ TEST(ScriptOptions, ParseFallbacksAndCase)
         int start, count, result;
         bool clear, newOnly;
     } cases[] = {
-        {"EXCL", 1, 0, 0, false, false},            // no colon: count 0
-        {"excl:7", 1, 7, 0, false, false},          // lower case
+        {"EXCL", 1, 0, 0, false, false},   // no colon: count 0
+        {"excl:7", 1, 7, 0, false, false}, // lower case
         {" cUrR:3 # sysC #nex# clr ", 2, 3, 5, true, true},
-        {"FULL:x#ALL", 0, 0, 3, false, false},      // count not a number
-        {"XYZ:4#BOGUS#CLR", 0, 4, 0, true, false},  // unknown codes fall back to the first entry
+        {"FULL:x#ALL", 0, 0, 3, false, false},        // count not a number
+        {"XYZ:4#BOGUS#CLR", 0, 4, 0, true, false},    // unknown codes fall back to the first entry
         {"EXCLUDE:2#SKIPPED", 1, 2, 0, false, false}, // start by prefix, result only when equal
         {"", 0, 0, 0, false, false},
         {"FULL:1##NONE###OTHER#NEX", 0, 1, 8, false, true}, // runs of "#" are one delimiter
@@ -76,8 +76,8 @@ TEST(FilterItem, EveryCodeInMixedCaseReadsAndWritesCanonically)
             EXPECT_EQ(item.Condition, c);
             EXPECT_EQ(item.StopMode, s);
             const std::string canonical = FilterItemText(f.list, item);
-            EXPECT_EQ(canonical,
-                      "TSD2#NUMS:100#" + std::string(Conditions[c].Code) + ":7#" + std::string(StopModes[s].Code) + ":3");
+            EXPECT_EQ(canonical, "TSD2#NUMS:100#" + std::string(Conditions[c].Code) + ":7#" +
+                                     std::string(StopModes[s].Code) + ":3");
             TFilterItem again = ParseFilterItem(f.list, canonical);
             again.MethodText = item.MethodText; // the word as read is all that differs
             EXPECT_EQ(again, item);
@@ -224,8 +224,9 @@ TEST(ScriptLine, DoneLineRoundTripsAndShowsItsColumns)
     EXPECT_EQ(idOf(f, items[1]), "SUMS");
 
     // Mixed case reads back as the canonical line.
-    EXPECT_EQ(CanonicalScriptLine(f.list, "excl:5#skip#clr#nex|TMF1#nums:10,20#lmv:1-3;1#sf:1| |BSD6#sums:100#lno:#sz:1| "
-                                          "| | | |"),
+    EXPECT_EQ(CanonicalScriptLine(f.list,
+                                  "excl:5#skip#clr#nex|TMF1#nums:10,20#lmv:1-3;1#sf:1| |BSD6#sums:100#lno:#sz:1| "
+                                  "| | | |"),
               kDoneLine);
     EXPECT_EQ(ScriptLinesStatus(12), "Строк: 12");
 }
