@@ -15,7 +15,8 @@ using namespace belvane;
 void BM_NextVariant(benchmark::State& state)
 {
     model::TDrawsArray draws;
-    stats::TStatList list{&draws};
+    stats::TConfigData config;
+    stats::TStatList list{{&draws, &config}};
     list.BuildMethods();
     const auto fields = scenario::SplitScriptLine("FULL:0#RAND|TMF1#NUMS:10-1000;10#LMV:1-100;1#SF:1|"
                                                   "BSD6#SUMS:50,100#LDV:1-5;1#SZ:1|TSD1#CHAN:100#LNO:#SF:1| | | | |");

@@ -89,8 +89,7 @@ bool ArchiveService::Commit(model::TDrawsArray draws)
         return false;
     }
     if (draws.size() > model::MaxDrawsInFile) {
-        ws_.Host().showError(
-            fmt::format("Архив тиражей не может содержать более {} тиражей!", model::MaxDrawsInFile));
+        ws_.Host().showError(fmt::format("Архив тиражей не может содержать более {} тиражей!", model::MaxDrawsInFile));
         return false;
     }
     draws_ = std::move(draws);

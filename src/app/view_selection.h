@@ -9,9 +9,9 @@
 namespace belvane::app {
 
 struct ViewSelection {
-    size_t DrawRows = 0;  // lvDraws
-    size_t CombRows = 0;  // lvCombs
-    size_t StatRows = 0;  // lvDrawsStat
+    size_t DrawRows = 0; // lvDraws
+    size_t CombRows = 0; // lvCombs
+    size_t StatRows = 0; // lvDrawsStat
     bool ClipboardHasText = false;
 };
 

@@ -45,7 +45,7 @@ std::string methodId(const stats::TStatList& list, int method)
 
 // "#" condition, "#" stop rule and, with an override, "#" the five coefficients.
 void appendTail(std::string& out, uint8_t condition, std::string_view conditionText, uint8_t stopMode,
-                int32_t stopValue, bool coefOverride, const stats::TWeights& w)
+                int32_t stopValue, bool coefOverride, const stats::WeightCoefficients& w)
 {
     out += '#';
     out += CodeTableText(Conditions, condition, CodeForm::Code);
@@ -156,7 +156,7 @@ std::string FilterRecText(const stats::TStatList& list, const TFilterRec& rec)
     return out;
 }
 
-TFilterItem NewFilterItem(int method, std::string drawsText, const stats::TWeights& globalWeights)
+TFilterItem NewFilterItem(int method, std::string drawsText, const stats::WeightCoefficients& globalWeights)
 {
     TFilterItem item;
     item.Active = true;

@@ -25,7 +25,7 @@ inline constexpr int FilterSlotCount = 7;
 inline constexpr int DefaultSortColumn = 1;
 
 // The coefficient block a step carries when it does not override the global one.
-inline constexpr stats::TWeights NoWeights{0, 0, 0, false, false};
+inline constexpr stats::WeightCoefficients NoWeights{0, 0, 0, false, false};
 
 struct TFilterItem {
     bool Active = false;
@@ -41,7 +41,7 @@ struct TFilterItem {
     uint8_t Condition = 0;     // Conditions
     std::string ConditionText; // the condition's value(s) as typed
     bool CoefOverride = false;
-    stats::TWeights Weights = NoWeights;
+    stats::WeightCoefficients Weights = NoWeights;
     uint8_t StopMode = 0; // StopModes
     int32_t StopValue = 0;
 
@@ -62,7 +62,7 @@ struct TFilterPart {
     std::string ConditionValue;
     std::string ConditionText; // what the part prints: the single value, or the text as typed
     bool CoefOverride = false;
-    stats::TWeights Weights = NoWeights;
+    stats::WeightCoefficients Weights = NoWeights;
     uint8_t StopMode = 0;
     int32_t StopValue = 0;
 
@@ -92,7 +92,7 @@ std::string FilterRecText(const stats::TStatList& list, const TFilterRec& rec);
 // The filter dialog's start for a new step: the main window's method and draw
 // count, sorted by "Количество", top-down, one row at a time, deleting, every
 // row, stop rule "SF" with value 1, the global coefficients shown.
-TFilterItem NewFilterItem(int method, std::string drawsText, const stats::TWeights& globalWeights);
+TFilterItem NewFilterItem(int method, std::string drawsText, const stats::WeightCoefficients& globalWeights);
 
 // The filter dialog's checks applied to an item.
 combs::FilterStepInput FilterStepInputOf(const stats::TStatList& list, const TFilterItem& item);

@@ -158,8 +158,8 @@ TEST(FilterItem, CoefficientOverride)
 TEST(FilterItem, MethodWordMatchesExactlyBeforeByPrefix)
 {
     StatsFixture f;
-    f.list.Config().ChannelSize = 4; // channels 1..12
-    f.list.Config().MatrixCols = 10; // columns 1..10
+    f.config.ChannelSize = 4; // channels 1..12
+    f.config.MatrixCols = 10; // columns 1..10
     f.list.BuildMethods();
     ASSERT_GE(f.list.FindMethod("CHN12"), 0);
     ASSERT_GE(f.list.FindMethod("COL10"), 0);
@@ -292,7 +292,7 @@ TEST(ScriptElement, NewFilterStepPassesTheDialogChecks)
 {
     StatsFixture f;
     const int nums = f.list.FindMethod("NUMS");
-    TFilterItem item = NewFilterItem(nums, "100", f.list.Config().Weights);
+    TFilterItem item = NewFilterItem(nums, "100", f.config.Weights);
     EXPECT_EQ(FilterItemText(f.list, item), "TSD1#NUMS:100#LNO:#SF:1");
     EXPECT_FALSE(combs::ValidateFilterStep(FilterStepInputOf(f.list, item)));
     item.MultiSelect = true;
