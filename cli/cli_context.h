@@ -63,6 +63,7 @@ void addDrawsCommands(CLI::App& app, CliContext& context);
 void addStatsCommands(CLI::App& app, CliContext& context);
 void addCombsCommands(CLI::App& app, CliContext& context);
 void addSettingsCommands(CLI::App& app, CliContext& context);
+void addScenarioCommands(CLI::App& app, CliContext& context);
 
 // The batch options (fullrefresh, fullrecreate, loadonly, restart, no-language,
 // in any spelling): runs the program's batch job without a window.

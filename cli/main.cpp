@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     addStatsCommands(app, ctx);
     addCombsCommands(app, ctx);
     addSettingsCommands(app, ctx);
+    addScenarioCommands(app, ctx);
     if (!batch)
         app.require_subcommand(1);
 

@@ -192,17 +192,11 @@ bool ArchiveService::ReplaceDraw(int index, const model::TDraw& draw)
     return Commit(std::move(draws));
 }
 
-std::string ArchiveService::DeleteQuestion(size_t rows)
-{
-    return rows == 1 ? std::string("Удалить выделенную запись?")
-                     : fmt::format("Удалить все выделенные записи (всего будет удалено {} записи(ей))?", rows);
-}
-
 bool ArchiveService::DeleteDrawRows(std::span<const int> rows)
 {
     if (rows.empty())
         return false;
-    if (!ws_.Host().askYesNo(CaptionCaution, DeleteQuestion(rows.size()), false))
+    if (!ws_.Host().askYesNo(CaptionCaution, DeleteRowsQuestion(rows.size()), false))
         return false;
     // Rows name draws by the number in their first column.
     std::vector<int> numbers;

@@ -77,9 +77,7 @@ public:
     // refresh every view. Return whether the archive was changed and saved.
     bool AddDraw(const model::TDraw& draw);
     bool ReplaceDraw(int index, const model::TDraw& draw);
-    // The question the delete action asks ("no" preselected) for this many rows.
-    static std::string DeleteQuestion(size_t rows);
-    // Asks DeleteQuestion, then deletes the draws shown at these list rows (0 = newest).
+    // Asks DeleteRowsQuestion, then deletes the draws shown at these list rows (0 = newest).
     bool DeleteDrawRows(std::span<const int> rows);
     // Deletes the draws with these numbers without asking (the caller asked);
     // a number not in the archive throws Error and deletes nothing.

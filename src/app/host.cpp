@@ -39,4 +39,10 @@ std::string CompletedPercentText(double percent)
     return fmt::format("( завершено {:.0f} % )", percent);
 }
 
+std::string DeleteRowsQuestion(size_t rows)
+{
+    return rows == 1 ? std::string("Удалить выделенную запись?")
+                     : fmt::format("Удалить все выделенные записи (всего будет удалено {} записи(ей))?", rows);
+}
+
 } // namespace belvane::app

@@ -114,4 +114,9 @@ private:
 // "( завершено 45 % )": the status-line suffix of a long operation.
 std::string CompletedPercentText(double percent);
 
+// The question every list asks before deleting rows ("no" preselected,
+// caption CaptionCaution): "Удалить выделенную запись?" for one row, else
+// "Удалить все выделенные записи (всего будет удалено %d записи(ей))?".
+std::string DeleteRowsQuestion(size_t rows);
+
 } // namespace belvane::app

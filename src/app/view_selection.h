@@ -9,9 +9,11 @@
 namespace belvane::app {
 
 struct ViewSelection {
-    size_t DrawRows = 0; // lvDraws
-    size_t CombRows = 0; // lvCombs
-    size_t StatRows = 0; // lvDrawsStat
+    size_t DrawRows = 0;    // lvDraws
+    size_t CombRows = 0;    // lvCombs
+    size_t StatRows = 0;    // lvDrawsStat
+    size_t ScriptRows = 0;  // lvScript
+    int ScriptCurrent = -1; // the current (first selected) line of lvScript
     bool ClipboardHasText = false;
 };
 

@@ -12,7 +12,7 @@ Workspace::Workspace(app::Host& host, DataFiles files, StartupOptions options, W
     : host_(host), files_(std::move(files)), options_(options), mode_(mode),
       settings_(WindowStateFile(files_.windowState())), configuration_(*this), archive_(*this),
       registry_({&archive_.Draws(), &configuration_.Data()}), statistics_(*this),
-      combinations_(*this, files_.combsBuffer(), mode.Interactive)
+      combinations_(*this, files_.combsBuffer(), mode.Interactive), scenario_(*this)
 {
 }
 
@@ -103,6 +103,7 @@ void Workspace::Initialise()
         throw StartupFailure(e.what());
     }
     RefreshAllViews(true);
+    scenario_.LoadWorkingCopy();
 }
 
 bool Workspace::RunBatchOptions()
@@ -158,7 +159,7 @@ bool Workspace::ActionEnabled(std::string_view action, const ViewSelection& sele
         return false;
     for (const std::optional<bool> answer :
          {archive_.ActionEnabled(action, selection), combinations_.ActionEnabled(action, selection),
-          statistics_.ActionEnabled(action, selection)})
+          statistics_.ActionEnabled(action, selection), scenario_.ActionEnabled(action, selection)})
         if (answer)
             return *answer;
     return true;

@@ -20,6 +20,7 @@
 #include "app/combination_service.h"
 #include "app/configuration_service.h"
 #include "app/data_files.h"
+#include "app/scenario_service.h"
 #include "app/startup_options.h"
 #include "app/statistics_service.h"
 #include "app/view_selection.h"
@@ -103,6 +104,8 @@ public:
     const StatisticsService& Statistics() const { return statistics_; }
     CombinationService& Combinations() { return combinations_; }
     const CombinationService& Combinations() const { return combinations_; }
+    ScenarioService& Scenario() { return scenario_; }
+    const ScenarioService& Scenario() const { return scenario_; }
     // The statistic methods, reading the archive and the configuration.
     stats::TStatList& Registry() { return registry_; }
     const stats::TStatList& Registry() const { return registry_; }
@@ -166,6 +169,7 @@ private:
     stats::TStatList registry_;
     StatisticsService statistics_;
     CombinationService combinations_;
+    ScenarioService scenario_;
     stakes::StakesFile stakesFile_;
     stakes::HitTable hits_{};
 

@@ -1,0 +1,67 @@
+#pragma once
+
+// The scenario of the running program: its lines, the working copy
+// "Belvane_6x45.lss" rewritten after every change, the user's scenario files,
+// and the editing actions of the scenario page.
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/view_selection.h"
+#include "scenario/scenario.h"
+#include "scenario/script_line.h"
+
+namespace belvane::app {
+
+class Workspace;
+
+class ScenarioService {
+public:
+    explicit ScenarioService(Workspace& workspace) : ws_(workspace) {}
+
+    const scenario::Scenario& Lines() const { return scenario_; }
+    int Count() const { return scenario_.Count(); }
+    // "Строк: %d".
+    std::string PanelText() const;
+    // The nine cells of the scenario page for line `index`.
+    std::array<std::string, scenario::ScriptColumnCount> RowTexts(int index) const;
+
+    // The working copy, at start-up (a missing file is an empty scenario).
+    void LoadWorkingCopy();
+
+    // Files the user chooses. Failures are shown ("Ошибка чтения файла \"%s\"!"...)
+    // and leave the scenario as it was. Return whether it worked.
+    bool Open(const std::filesystem::path& file);
+    bool Append(const std::filesystem::path& file);
+    bool Save(const std::filesystem::path& file);
+
+    // Editing; each change saves the working copy. Indexes outside the
+    // scenario throw Error("Запись со индексом %d в файле данных не найдена!").
+    void Add(std::string_view line);
+    void AddSeparator();
+    void Replace(int index, std::string_view line);
+    // "Удаление строк..."; the front end asks DeleteRowsQuestion first.
+    bool Delete(std::span<const int> indexes);
+    bool Clear();
+    // Return the line's new index.
+    int MoveUp(int index);
+    int MoveDown(int index);
+
+    // A current command line: the line exists and is no separator.
+    bool IsCommandLine(int index) const;
+
+    std::optional<bool> ActionEnabled(std::string_view action, const ViewSelection& selection) const;
+
+private:
+    // The working copy after a change; a failure is shown and the scenario stays in memory.
+    void Changed();
+
+    Workspace& ws_;
+    scenario::Scenario scenario_;
+};
+
+} // namespace belvane::app
