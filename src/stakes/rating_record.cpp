@@ -17,9 +17,8 @@ constexpr uint64_t kMaxRatingsFileSize = 1ull << 30;
 
 bool RatingRecord::IsValid() const
 {
-    return Count >= 0 && MatchesSum >= 0 && std::all_of(MatchCounts.begin(), MatchCounts.end(), [](int32_t c) {
-               return c >= 0;
-           });
+    return Count >= 0 && MatchesSum >= 0 &&
+           std::all_of(MatchCounts.begin(), MatchCounts.end(), [](int32_t c) { return c >= 0; });
 }
 
 void EncodeRating(const RatingRecord& r, std::span<uint8_t, RatingRecordSize> out)
@@ -66,8 +65,8 @@ void WriteRatingsFile(const std::filesystem::path& path, const TRatingsArray& re
 {
     std::vector<uint8_t> data(records.size() * RatingRecordSize);
     for (size_t i = 0; i < records.size(); ++i)
-        EncodeRating(records[i], std::span<uint8_t, RatingRecordSize>(data.data() + i * RatingRecordSize,
-                                                                      RatingRecordSize));
+        EncodeRating(records[i],
+                     std::span<uint8_t, RatingRecordSize>(data.data() + i * RatingRecordSize, RatingRecordSize));
     files::writeFileAtomically(path, data);
 }
 

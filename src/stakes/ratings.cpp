@@ -13,17 +13,17 @@ namespace {
 void addSaturating(int32_t& to, int32_t by)
 {
     int32_t sum = 0;
-    to = __builtin_add_overflow(to, by, &sum) ? (by > 0 ? std::numeric_limits<int32_t>::max()
-                                                        : std::numeric_limits<int32_t>::min())
-                                              : sum;
+    to = __builtin_add_overflow(to, by, &sum)
+             ? (by > 0 ? std::numeric_limits<int32_t>::max() : std::numeric_limits<int32_t>::min())
+             : sum;
 }
 
 void addSaturating(int64_t& to, int64_t by)
 {
     int64_t sum = 0;
-    to = __builtin_add_overflow(to, by, &sum) ? (by > 0 ? std::numeric_limits<int64_t>::max()
-                                                        : std::numeric_limits<int64_t>::min())
-                                              : sum;
+    to = __builtin_add_overflow(to, by, &sum)
+             ? (by > 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min())
+             : sum;
 }
 
 void foldInto(std::string& out, std::string_view cp1251Key)

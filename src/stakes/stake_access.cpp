@@ -16,6 +16,16 @@ Error addFailure(const Error& e)
     return Error(fmt::format("Ошибка добавления записи в файл ставок!\r\r{}", e.what()));
 }
 
+const std::array<uint8_t, StakeRecordSize>& encodedSeparator()
+{
+    static const std::array<uint8_t, StakeRecordSize> separator = [] {
+        std::array<uint8_t, StakeRecordSize> s{};
+        EncodeStake(MakeSeparator(), s);
+        return s;
+    }();
+    return separator;
+}
+
 } // namespace
 
 std::optional<std::string> ValidateStakeDraws(int64_t drawNumber, int64_t drawsCount)
@@ -87,39 +97,46 @@ StakeAppender::~StakeAppender()
     }
 }
 
-void StakeAppender::push(const StakeRecord& record)
+void StakeAppender::push(std::span<const uint8_t, StakeRecordSize> record, int32_t drawNumber)
 {
     if (pending_ == blockRecords_)
         Flush();
-    EncodeStake(record, std::span<uint8_t, StakeRecordSize>(buffer_.data() + pending_ * StakeRecordSize,
-                                                            StakeRecordSize));
+    uint8_t* out = buffer_.data() + pending_ * StakeRecordSize;
+    std::copy(record.begin(), record.end(), out);
+    fields::writeI32(out + StakeDrawNumberOffset, drawNumber);
     ++pending_;
-    endsWithStake_ = record.DrawNumber > 0;
+    endsWithStake_ = drawNumber > 0;
 }
 
 void StakeAppender::Add(const StakeRecord& stake, int drawsCount)
 {
-    if (stake.Checked)
+    std::array<uint8_t, StakeRecordSize> encoded{};
+    EncodeStake(stake, encoded);
+    AddEncoded(encoded, drawsCount);
+}
+
+void StakeAppender::AddEncoded(std::span<const uint8_t, StakeRecordSize> stake, int drawsCount)
+{
+    if (fields::checked(stake.data()))
         throw Error(std::string(CheckedStakeAddMessage));
-    if (auto message = ValidateStakeDraws(stake.DrawNumber, drawsCount))
+    const int32_t drawNumber = fields::drawNumber(stake.data());
+    if (auto message = ValidateStakeDraws(drawNumber, drawsCount))
         throw Error(*message);
     if (drawsCount == 1) {
-        push(stake);
+        push(stake, drawNumber);
         return;
     }
-    StakeRecord copy = stake;
     for (int i = 0; i < drawsCount; ++i) {
         if (endsWithStake_)
-            push(MakeSeparator());
-        copy.DrawNumber = stake.DrawNumber + i; // fits: checked above
-        push(copy);
+            push(encodedSeparator(), SeparatorDrawNumber);
+        push(stake, drawNumber + i); // fits: checked above
     }
 }
 
 void StakeAppender::AddSeparator()
 {
     if (endsWithStake_)
-        push(MakeSeparator());
+        push(encodedSeparator(), SeparatorDrawNumber);
 }
 
 void StakeAppender::Flush()

@@ -49,6 +49,9 @@ public:
     // the file already ends with one. Refuses a checked stake and draw numbers
     // past 32 bits before anything is written.
     void Add(const StakeRecord& stake, int drawsCount = 1);
+    // The same for a stake already encoded (many stakes that differ only in
+    // their numbers are encoded once and patched).
+    void AddEncoded(std::span<const uint8_t, StakeRecordSize> stake, int drawsCount = 1);
     // A separator, unless the file is empty or does not end with a stake.
     void AddSeparator();
     void Flush();
@@ -56,7 +59,7 @@ public:
     size_t Written() const { return written_; }
 
 private:
-    void push(const StakeRecord& record);
+    void push(std::span<const uint8_t, StakeRecordSize> record, int32_t drawNumber);
 
     StakesFile& file_;
     std::vector<uint8_t> buffer_;

@@ -88,8 +88,7 @@ int fill(uint8_t* r, const model::TDraw& draw, int count, const ProfitTable& pro
 
 // Writes the filled-in records of a block back, one write per run of
 // neighbours.
-void writeFilled(StakesFile& file, size_t first, const std::vector<uint8_t>& block,
-                 const std::vector<uint32_t>& filled)
+void writeFilled(StakesFile& file, size_t first, const std::vector<uint8_t>& block, const std::vector<uint32_t>& filled)
 {
     for (size_t i = 0; i < filled.size();) {
         size_t j = i + 1;

@@ -16,7 +16,7 @@
 namespace belvane::stakes {
 
 struct CheckOptions {
-    bool LogEnabled = false;          // "StakesLogEnabled"
+    bool LogEnabled = false;         // "StakesLogEnabled"
     std::filesystem::path LogFolder; // where the stake logs lie
 };
 

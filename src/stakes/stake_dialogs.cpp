@@ -41,9 +41,9 @@ int64_t StakeTextSum(std::string_view text)
 StakeRecord PrepareManualStake(const model::TDrawsArray& draws, int offset, int32_t listSize,
                                const std::optional<model::TComb>& prefill, const stats::TConfigData& config)
 {
-    StakeRecord r = MakeStake(StakeKind::Manual, NextStakeDrawNumber(draws, offset), prefill.value_or(model::TComb{}),
-                              listSize, std::string(ManualStakeComment),
-                              stats::SystemStakeCost(config, model::BallCount, UncheckedMatches));
+    StakeRecord r =
+        MakeStake(StakeKind::Manual, NextStakeDrawNumber(draws, offset), prefill.value_or(model::TComb{}), listSize,
+                  std::string(ManualStakeComment), stats::SystemStakeCost(config, model::BallCount, UncheckedMatches));
     return r;
 }
 
@@ -55,8 +55,7 @@ std::optional<DialogRefusal> ValidateStakeDialog(int64_t drawNumber, std::string
     return ValidateMultiStakeDialog(drawNumber, comment, drawsCount);
 }
 
-std::optional<DialogRefusal> ValidateMultiStakeDialog(int64_t drawNumber, std::string_view comment,
-                                                      int64_t drawsCount)
+std::optional<DialogRefusal> ValidateMultiStakeDialog(int64_t drawNumber, std::string_view comment, int64_t drawsCount)
 {
     if (text::trim(comment).empty())
         return DialogRefusal{std::string(EmptyCommentMessage), StakeDialogField::Comment};

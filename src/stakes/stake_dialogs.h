@@ -45,8 +45,7 @@ struct DialogRefusal {
 std::optional<DialogRefusal> ValidateStakeDialog(int64_t drawNumber, std::string_view numbersText,
                                                  std::string_view comment, int64_t drawsCount);
 // OK of "Добавление мультиставки".
-std::optional<DialogRefusal> ValidateMultiStakeDialog(int64_t drawNumber, std::string_view comment,
-                                                      int64_t drawsCount);
+std::optional<DialogRefusal> ValidateMultiStakeDialog(int64_t drawNumber, std::string_view comment, int64_t drawsCount);
 
 // ---- "Удаление по условию" ---------------------------------------------------
 inline constexpr std::string_view StakeFilterDialogCaption = "Удаление по условию";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fmt/format.h>
+#include <optional>
 #include <vector>
 
 #include "stakes/pass_progress.h"
@@ -56,29 +57,37 @@ AddStakesResult AddStakes(app::Host& host, StakesFile& file, std::span<const mod
 {
     app::StatusScope status(host, AddStakesStatus);
     AddStakesResult result;
+    std::optional<StakeAppender> appender;
     try {
         if (auto refusal = ValidateMultiStakeDialog(request.DrawNumber, request.Comment, request.DrawsCount))
             throw Error(refusal->Message);
         PassProgress progress(host, {});
-        StakeAppender appender(file);
-        StakeRecord stake = MakeStake(request.Kind, request.DrawNumber, model::TComb{}, request.ListSize,
-                                      request.Comment, stats::SystemStakeCost(config, model::BallCount,
-                                                                              UncheckedMatches));
+        appender.emplace(file);
+        // Every stake is the same record but for its numbers.
+        std::array<uint8_t, StakeRecordSize> stake{};
+        EncodeStake(MakeStake(request.Kind, request.DrawNumber, model::TComb{}, request.ListSize, request.Comment,
+                              stats::SystemStakeCost(config, model::BallCount, UncheckedMatches)),
+                    stake);
         for (size_t i = 0; i < combs.size(); ++i) {
             if (i % kProgressEvery == 0 && !progress(i, combs.size())) {
                 result.Cancelled = true;
                 break;
             }
-            std::copy(combs[i].begin(), combs[i].end(), stake.Numbers.begin());
-            std::sort(stake.Numbers.begin(), stake.Numbers.begin() + model::BallCount);
-            appender.Add(stake, request.DrawsCount);
+            model::TComb sorted = combs[i];
+            std::sort(sorted.begin(), sorted.end());
+            std::copy(sorted.begin(), sorted.end(), stake.begin() + StakeNumbersOffset);
+            appender->AddEncoded(stake, request.DrawsCount);
             ++result.Stakes;
         }
-        appender.Flush();
-        result.Records = appender.Written();
+        appender->Flush();
         result.Completed = !result.Cancelled;
     } catch (const Error& e) {
         host.showError(e.what());
+    }
+    if (appender) {
+        result.Records = appender->Written();
+        if (!result.Completed) // a failed block was rolled back: count what reached the file
+            result.Stakes = std::min(result.Stakes, result.Records);
     }
     return result;
 }

@@ -40,8 +40,8 @@ struct MultiStakeRequest {
     StakeKind Kind = StakeKind::Manual;
 };
 struct AddStakesResult {
-    size_t Stakes = 0;  // combinations staked (each for every draw asked)
-    size_t Records = 0; // records written, separators included
+    size_t Stakes = 0;      // combinations staked (after a failure: at most the records written)
+    size_t Records = 0;     // records written, separators included
     bool Completed = false; // every combination staked: check the stakes and scroll
     bool Cancelled = false;
 };

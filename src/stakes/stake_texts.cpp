@@ -8,9 +8,8 @@ namespace belvane::stakes {
 namespace {
 
 constexpr std::array<std::string_view, 5> kKindTexts = {"", "Вручную", "Регуляр", "Сценарий", "Система"};
-constexpr std::array<views::Rgb, 5> kKindColors = {
-    views::Rgb{}, views::Rgb{234, 255, 234}, views::Rgb{255, 234, 234}, views::Rgb{234, 255, 255},
-    views::Rgb{252, 253, 217}};
+constexpr std::array<views::Rgb, 5> kKindColors = {views::Rgb{}, views::Rgb{234, 255, 234}, views::Rgb{255, 234, 234},
+                                                   views::Rgb{234, 255, 255}, views::Rgb{252, 253, 217}};
 
 } // namespace
 

@@ -14,8 +14,8 @@ namespace belvane::stakes {
 
 inline constexpr int StakeColumnCount = 9;
 inline constexpr std::array<std::string_view, StakeColumnCount> StakeColumnCaptions = {
-    "№ тиража", "Вид ставки", "Моя ставка", "Выборка", "Результаты тиража", "Совпадений", "Совпадения", "Профит",
-    "Комментарий"};
+    "№ тиража",   "Вид ставки", "Моя ставка", "Выборка",    "Результаты тиража",
+    "Совпадений", "Совпадения", "Профит",     "Комментарий"};
 inline constexpr std::array<int, StakeColumnCount> StakeColumnWidths = {60, 60, 120, 60, 120, 60, 60, 60, 1000};
 // Columns whose numbers are drawn one by one, the matched ones bold blue.
 inline constexpr int StakeNumbersColumn = 2;

@@ -177,8 +177,7 @@ StakeRecord StakesFile::Read(size_t index, ReadOrigin origin)
             throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
         const size_t position = origin == ReadOrigin::Start ? index : count - 1 - index;
         std::array<uint8_t, StakeRecordSize> buffer{};
-        if (readAllAt(fd_, path_, buffer.data(), buffer.size(), uint64_t{position} * StakeRecordSize) !=
-            buffer.size())
+        if (readAllAt(fd_, path_, buffer.data(), buffer.size(), uint64_t{position} * StakeRecordSize) != buffer.size())
             throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
         cache_ = DecodeStake(buffer);
         cacheIndex_ = index;
@@ -244,8 +243,9 @@ void StakesFile::AppendBlock(std::span<const uint8_t> records)
     }
 }
 
-std::optional<size_t> StakesFile::Rewrite(
-    const std::function<bool(size_t, std::span<const uint8_t, StakeRecordSize>)>& keep, const RecordProgress& progress)
+std::optional<size_t>
+StakesFile::Rewrite(const std::function<bool(size_t, std::span<const uint8_t, StakeRecordSize>)>& keep,
+                    const RecordProgress& progress)
 {
     std::filesystem::path temp = path_;
     temp.replace_extension(kTempExtension);
@@ -282,10 +282,10 @@ std::optional<size_t> StakesFile::Rewrite(
         kept.reserve(block.size());
         uint64_t written = 0;
         for (size_t first = 0; first < total;) {
-            const size_t got = readAllAt(in, path_, block.data(),
-                                         std::min(kCopyBlockRecords, total - first) * StakeRecordSize,
-                                         uint64_t{first} * StakeRecordSize) /
-                               StakeRecordSize;
+            const size_t got =
+                readAllAt(in, path_, block.data(), std::min(kCopyBlockRecords, total - first) * StakeRecordSize,
+                          uint64_t{first} * StakeRecordSize) /
+                StakeRecordSize;
             if (got == 0)
                 break;
             kept.clear();

@@ -59,7 +59,10 @@ inline std::string hexBytes(std::string_view hex)
     int nibbles = 0;
     unsigned value = 0;
     for (char c : hex) {
-        int v = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        int v = c >= '0' && c <= '9'   ? c - '0'
+                : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                       : -1;
         if (v < 0)
             continue;
         value = value << 4 | static_cast<unsigned>(v);

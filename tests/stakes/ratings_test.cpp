@@ -106,11 +106,10 @@ TEST(Ratings, CsvHasThirteenCaptionsAndEmptyFieldsWithoutStakes)
     RatingRecord none;
     none.Key = "none";
     none.Profit = 50000;
-    EXPECT_EQ(RatingsCsvText({a, none}),
-              "\"Комментарий\";\"Ставок\";\"Угадано\";\"Среднее\";\"Профит\";\"Ср. профит\";"
-              "\"0\";\"1\";\"2\";\"3\";\"4\";\"5\";\"6\"\r\n"
-              "\"a \"\"b\"\"\";10;6;0.600;-1.23;-0.12;8;0;0;2;0;0;0\r\n"
-              "\"none\";0;0;;5.00;;0;0;0;0;0;0;0\r\n");
+    EXPECT_EQ(RatingsCsvText({a, none}), "\"Комментарий\";\"Ставок\";\"Угадано\";\"Среднее\";\"Профит\";\"Ср. профит\";"
+                                         "\"0\";\"1\";\"2\";\"3\";\"4\";\"5\";\"6\"\r\n"
+                                         "\"a \"\"b\"\"\";10;6;0.600;-1.23;-0.12;8;0;0;2;0;0;0\r\n"
+                                         "\"none\";0;0;;5.00;;0;0;0;0;0;0;0\r\n");
 
     StakesFolder f;
     f.ratings.Assign({a});
@@ -159,8 +158,8 @@ Int128 expectedKey(const RatingRecord& r, int column)
 TEST(Ratings, SortIsAStableStrictWeakOrderingForEveryColumn)
 {
     std::mt19937 rng(20240613);
-    const std::vector<std::string> words = {"Ставка", "ставка", "СТАВКА", "ёж", "еж", "жук", "abc", "Abc", "1 + 2",
-                                            "z",      "а",      "Б"};
+    const std::vector<std::string> words = {"Ставка", "ставка", "СТАВКА", "ёж", "еж", "жук",
+                                            "abc",    "Abc",    "1 + 2",  "z",  "а",  "Б"};
     TRatingsArray original;
     for (int i = 0; i < 1000; ++i) {
         RatingRecord r;

@@ -2,12 +2,16 @@
 
 #include <regex>
 
+#include "app/draws_csv.h"
 #include "helpers/draws_builder.h"
 #include "helpers/stakes_fixture.h"
 #include "stakes/rating_record.h"
 #include "stakes/stake_access.h"
 #include "stakes/stake_check.h"
+#include "stakes/stake_dialogs.h"
 #include "stakes/stake_log.h"
+#include "stakes/stake_ops.h"
+#include "stakes/stake_texts.h"
 #include "support/cp1251.h"
 
 namespace belvane::stakes {
@@ -124,20 +128,20 @@ TEST(StakeCheck, ShowsProgressAndKeepsWhatWasDoneWhenCancelled)
     f.host.cancelAtPosition = 30;
     const CheckResult result = CheckStakes(f.host, f.file, draws, f.config, f.ratings);
     EXPECT_TRUE(result.Cancelled);
-    EXPECT_EQ(result.Checked, 300u); // ten stakes a part, stopped after the 30th
+    EXPECT_EQ(result.Checked, 300u);       // ten stakes a part, stopped after the 30th
     EXPECT_TRUE(f.file.Read(300).Checked); // record 0 is the separator
     EXPECT_FALSE(f.file.Read(301).Checked);
     EXPECT_EQ(f.ratings.records().at(0).Count, 300);
     EXPECT_EQ(ReadRatingsFile(f.ratings.file()).at(0).Count, 300);
-    EXPECT_NE(std::find(f.host.statuses.begin(), f.host.statuses.end(),
-                        "Проверка результатов ставок ( завершено 1 % )..."),
-              f.host.statuses.end());
+    EXPECT_NE(
+        std::find(f.host.statuses.begin(), f.host.statuses.end(), "Проверка результатов ставок ( завершено 1 % )..."),
+        f.host.statuses.end());
 
     f.host.cancelAtPosition = -1;
     EXPECT_EQ(CheckStakes(f.host, f.file, draws, f.config, f.ratings).Checked, 700u);
-    EXPECT_NE(std::find(f.host.statuses.begin(), f.host.statuses.end(),
-                        "Проверка результатов ставок ( завершено 100 % )..."),
-              f.host.statuses.end());
+    EXPECT_NE(
+        std::find(f.host.statuses.begin(), f.host.statuses.end(), "Проверка результатов ставок ( завершено 100 % )..."),
+        f.host.statuses.end());
     EXPECT_EQ(f.host.progressOpens, f.host.progressCloses);
 }
 
@@ -181,6 +185,33 @@ TEST(StakeLog, NamesAndDeletion)
     EXPECT_FALSE(IsStakeLogName("Belvane_6x45.log"));
     EXPECT_FALSE(IsStakeLogName("Belvane_6x45-3.lsk"));
     EXPECT_FALSE(IsStakeLogName("Other-3.log"));
+}
+
+} // namespace
+} // namespace belvane::stakes
+
+namespace belvane::stakes {
+namespace {
+
+// The newest real draw, staked from one draw back, checked at once.
+TEST(StakeCheckRealData, AStakeOnTheNewestDraw)
+{
+    BELVANE_REQUIRE_SHARED_DATA(csv, "draws-6x45-real.csv");
+    model::TDrawsArray draws;
+    app::AppendDrawsFromCsv(cp1251::toUtf8(testing::readBytes(csv)), draws);
+    ASSERT_EQ(draws.back().Number, 1177);
+
+    StakesFolder f;
+    StakeRecord stake = PrepareManualStake(draws, 1, 1000, ParseStakeNumbers("22;21;20;15;7;3"), f.config);
+    stake.Comment = "t1";
+    ASSERT_TRUE(AddStake(f.host, f.file, stake, 1));
+    EXPECT_EQ(CheckStakes(f.host, f.file, draws, f.config, f.ratings).Checked, 1u);
+    const StakeRecord r = f.file.Read(0);
+    EXPECT_EQ(r.DrawNumber, 1177);
+    EXPECT_EQ(r.Matches, 3);
+    EXPECT_EQ(StakeCellText(r, 6), "3 7 15");
+    EXPECT_EQ(StakeCellText(r, 7), "8.00");
+    EXPECT_EQ(std::filesystem::file_size(f.dir / testing::StakesFileName), 312u);
 }
 
 } // namespace

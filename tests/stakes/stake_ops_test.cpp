@@ -91,7 +91,7 @@ TEST(StakeOps, ClearingAsksThenRebuildsTheRatings)
     EXPECT_TRUE(f.file.Empty());
     EXPECT_EQ(f.host.questions.back().caption, "Подтверждение");
     EXPECT_EQ(f.host.questions.back().text, "Пересчитать рейтинг только по текущим ставкам?\r\rНакопленные ранее "
-                                             "данные по удаленным ставкам будут потеряны.");
+                                            "данные по удаленным ставкам будут потеряны.");
     EXPECT_TRUE(f.ratings.empty());
     EXPECT_EQ(std::filesystem::file_size(f.ratings.file()), 0u);
 }

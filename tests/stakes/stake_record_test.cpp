@@ -19,8 +19,8 @@ std::string encoded(const StakeRecord& r)
 
 StakeRecord decoded(const std::string& bytes)
 {
-    return DecodeStake(std::span<const uint8_t, StakeRecordSize>(reinterpret_cast<const uint8_t*>(bytes.data()),
-                                                                 StakeRecordSize));
+    return DecodeStake(
+        std::span<const uint8_t, StakeRecordSize>(reinterpret_cast<const uint8_t*>(bytes.data()), StakeRecordSize));
 }
 
 StakeRecord checkedScenarioStake()
@@ -118,8 +118,8 @@ TEST(RatingRecord, GoldenBytes)
 TEST(StakeTexts, CellsOfAStakeAndASeparator)
 {
     const StakeRecord r = checkedScenarioStake();
-    const std::vector<std::string> cells = {"1177", "Сценарий", "3;7;15;20;21;22", "8145060", "3;15;7;42;1;2",
-                                            "3",    "3 7 15",   "8.00",            "Тест"};
+    const std::vector<std::string> cells = {
+        "1177", "Сценарий", "3;7;15;20;21;22", "8145060", "3;15;7;42;1;2", "3", "3 7 15", "8.00", "Тест"};
     for (int c = 0; c < StakeColumnCount; ++c)
         EXPECT_EQ(StakeCellText(r, c), cells[static_cast<size_t>(c)]) << c;
     StakeRecord unchecked = MakeStake(StakeKind::System, 5, {1, 2, 3, 4, 5, 6}, 7, "x", -20000);

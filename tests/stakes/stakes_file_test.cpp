@@ -43,7 +43,8 @@ TEST(StakesFile, ReadsFromEitherEndThroughTheCache)
         f.file.Read(4);
         FAIL();
     } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "Ошибка чтения записи из файла ставок!\r\rЗапись со индексом 4 в файле данных не найдена!");
+        EXPECT_STREQ(e.what(),
+                     "Ошибка чтения записи из файла ставок!\r\rЗапись со индексом 4 в файле данных не найдена!");
     }
     EXPECT_THROW(f.file.Overwrite(4, changed), Error);
     f.file.Close();
