@@ -2,9 +2,11 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <fmt/format.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #include "support/error.h"
 #include "support/file_io.h"
@@ -12,7 +14,65 @@
 namespace belvane::stakes {
 namespace {
 
-constexpr std::string_view kNotOpen = "Файл ставок не открыт!";
+// The new file a deletion writes, named after the stakes file.
+constexpr std::string_view kTempExtension = ".~tmp";
+constexpr size_t kCopyBlockRecords = 4096;
+constexpr int kOpenAttempts = 8;
+
+[[noreturn]] void failWith(const std::filesystem::path& path, int error)
+{
+    throw Error(files::systemErrorText(path, error));
+}
+
+void writeAllAt(int fd, const std::filesystem::path& path, const uint8_t* p, size_t n, uint64_t offset)
+{
+    while (n > 0) {
+        const ssize_t written = ::pwrite(fd, p, n, static_cast<off_t>(offset));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            failWith(path, errno);
+        }
+        if (written == 0)
+            failWith(path, ENOSPC);
+        p += written;
+        n -= static_cast<size_t>(written);
+        offset += static_cast<uint64_t>(written);
+    }
+}
+
+size_t readAllAt(int fd, const std::filesystem::path& path, uint8_t* p, size_t n, uint64_t offset)
+{
+    size_t got = 0;
+    while (got < n) {
+        const ssize_t r = ::pread(fd, p + got, n - got, static_cast<off_t>(offset + got));
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            failWith(path, errno);
+        }
+        if (r == 0)
+            break;
+        got += static_cast<size_t>(r);
+    }
+    return got;
+}
+
+bool sameFile(int fd, const std::filesystem::path& path)
+{
+    struct stat a {};
+    struct stat b {};
+    return ::fstat(fd, &a) == 0 && ::stat(path.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+void syncFolder(const std::filesystem::path& folder)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd); // best effort: the rename itself already happened
+        ::close(fd);
+    }
+}
 
 } // namespace
 
@@ -26,35 +86,57 @@ void StakesFile::Open(const std::filesystem::path& path)
 {
     if (fd_ >= 0)
         Close();
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        throw Error(files::systemErrorText(path, errno));
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
+    dropCache();
+    // A deletion renames a new file over the old one while holding the lock on
+    // both. A program that opened the old file just before the rename could get
+    // its lock once the old file is closed; it would then hold an orphan. So
+    // the lock counts only when the name still leads to the locked file.
+    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0)
+            failWith(path, errno);
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            failWith(path, error);
+        }
+        if (sameFile(fd, path)) {
+            fd_ = fd;
+            path_ = path;
+            return;
+        }
         ::close(fd);
-        throw Error(files::systemErrorText(path, error));
     }
-    fd_ = fd;
-    path_ = path;
+    failWith(path, EWOULDBLOCK);
 }
 
 void StakesFile::Close()
 {
     if (fd_ < 0)
         return;
+    dropCache();
     const int fd = fd_;
     fd_ = -1;
-    if (::fsync(fd) != 0 || ::close(fd) != 0)
-        throw Error(files::systemErrorText(path_, errno));
+    const bool synced = ::fsync(fd) == 0;
+    const int error = errno;
+    if (::close(fd) != 0)
+        failWith(path_, errno);
+    if (!synced)
+        failWith(path_, error);
+}
+
+int StakesFile::fd() const
+{
+    if (fd_ < 0)
+        throw Error(std::string(StakesNotOpenMessage));
+    return fd_;
 }
 
 uint64_t StakesFile::Size() const
 {
-    if (fd_ < 0)
-        throw Error(std::string(kNotOpen));
     struct stat st {};
-    if (::fstat(fd_, &st) != 0)
-        throw Error(files::systemErrorText(path_, errno));
+    if (::fstat(fd(), &st) != 0)
+        failWith(path_, errno);
     return static_cast<uint64_t>(st.st_size);
 }
 
@@ -67,16 +149,180 @@ bool StakesFile::IsOlderVersion() const
         return true;
     uint8_t version = 0;
     if (::pread(fd_, &version, 1, 0) != 1)
-        throw Error(files::systemErrorText(path_, errno));
+        failWith(path_, errno);
     return version != StakeRecordVersion;
 }
 
 void StakesFile::Truncate()
 {
-    if (fd_ < 0)
-        throw Error(std::string(kNotOpen));
-    if (::ftruncate(fd_, 0) != 0)
-        throw Error(files::systemErrorText(path_, errno));
+    dropCache();
+    if (::ftruncate(fd(), 0) != 0)
+        failWith(path_, errno);
+    Sync();
+}
+
+void StakesFile::Sync()
+{
+    if (::fsync(fd()) != 0)
+        failWith(path_, errno);
+}
+
+StakeRecord StakesFile::Read(size_t index, ReadOrigin origin)
+{
+    try {
+        if (cacheValid_ && cacheIndex_ == index && cacheOrigin_ == origin && fd_ >= 0)
+            return cache_;
+        const size_t count = RecordCount();
+        if (index >= count)
+            throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
+        const size_t position = origin == ReadOrigin::Start ? index : count - 1 - index;
+        std::array<uint8_t, StakeRecordSize> buffer{};
+        if (readAllAt(fd_, path_, buffer.data(), buffer.size(), uint64_t{position} * StakeRecordSize) != buffer.size())
+            throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
+        cache_ = DecodeStake(buffer);
+        cacheIndex_ = index;
+        cacheOrigin_ = origin;
+        cacheValid_ = true;
+        return cache_;
+    } catch (const Error& e) {
+        throw Error(fmt::format("Ошибка чтения записи из файла ставок!\r\r{}", e.what()));
+    }
+}
+
+void StakesFile::Append(const StakeRecord& record)
+{
+    try {
+        std::array<uint8_t, StakeRecordSize> buffer{};
+        EncodeStake(record, buffer);
+        AppendBlock(buffer);
+    } catch (const Error& e) {
+        throw Error(fmt::format("Ошибка добавления записи в файл ставок!\r\r{}", e.what()));
+    }
+}
+
+void StakesFile::Overwrite(size_t index, const StakeRecord& record)
+{
+    try {
+        std::array<uint8_t, StakeRecordSize> buffer{};
+        EncodeStake(record, buffer);
+        if (index >= RecordCount())
+            throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
+        WriteBlock(index, buffer);
+    } catch (const Error& e) {
+        throw Error(fmt::format("Ошибка записи в файл ставок!\r\r{}", e.what()));
+    }
+}
+
+size_t StakesFile::ReadBlock(size_t first, std::span<uint8_t> out)
+{
+    const size_t wanted = out.size() / StakeRecordSize;
+    const size_t got = readAllAt(fd(), path_, out.data(), wanted * StakeRecordSize, uint64_t{first} * StakeRecordSize);
+    return got / StakeRecordSize;
+}
+
+void StakesFile::WriteBlock(size_t first, std::span<const uint8_t> records)
+{
+    const int f = fd();
+    dropCache();
+    writeAllAt(f, path_, records.data(), records.size(), uint64_t{first} * StakeRecordSize);
+}
+
+void StakesFile::AppendBlock(std::span<const uint8_t> records)
+{
+    const int f = fd();
+    dropCache();
+    // Whole records only: the end of the file is put back on a record boundary.
+    const uint64_t size = Size() / StakeRecordSize * StakeRecordSize;
+    try {
+        writeAllAt(f, path_, records.data(), records.size(), size);
+    } catch (const Error&) {
+        // Disk full part-way: leave no torn record behind, or the next start
+        // would take the file for an older version and empty it.
+        (void)::ftruncate(f, static_cast<off_t>(size));
+        throw;
+    }
+}
+
+std::optional<size_t>
+StakesFile::Rewrite(const std::function<bool(size_t, std::span<const uint8_t, StakeRecordSize>)>& keep,
+                    const RecordProgress& progress)
+{
+    std::filesystem::path temp = path_;
+    temp.replace_extension(kTempExtension);
+    auto renameFailure = [&](int error) {
+        return Error(fmt::format("Ошибка переименования / удаления временного файла ставок {}!\r\r{}",
+                                 temp.filename().string(), files::systemErrorText(temp, error)));
+    };
+    int out = -1;
+    auto dropTemp = [&] {
+        if (out >= 0)
+            ::close(out);
+        out = -1;
+        ::unlink(temp.c_str());
+    };
+
+    size_t dropped = 0;
+    try {
+        const int in = fd();
+        const size_t total = RecordCount();
+        struct stat st {};
+        const mode_t mode = ::fstat(in, &st) == 0 ? (st.st_mode & 07777) : 0644;
+        out = ::open(temp.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+        if (out < 0)
+            failWith(temp, errno);
+        // The lock is taken on the new file before it gets the name: from the
+        // rename on, a second program opening the name meets this lock, and
+        // until then it meets the lock on the old file, which is closed only
+        // after the rename. There is no moment without a locked file there.
+        if (::flock(out, LOCK_EX | LOCK_NB) != 0)
+            failWith(temp, errno);
+
+        std::vector<uint8_t> block(kCopyBlockRecords * StakeRecordSize);
+        std::vector<uint8_t> kept;
+        kept.reserve(block.size());
+        uint64_t written = 0;
+        for (size_t first = 0; first < total;) {
+            const size_t got =
+                readAllAt(in, path_, block.data(), std::min(kCopyBlockRecords, total - first) * StakeRecordSize,
+                          uint64_t{first} * StakeRecordSize) /
+                StakeRecordSize;
+            if (got == 0)
+                break;
+            kept.clear();
+            for (size_t i = 0; i < got; ++i) {
+                const std::span<const uint8_t, StakeRecordSize> record(block.data() + i * StakeRecordSize,
+                                                                       StakeRecordSize);
+                if (keep(first + i, record))
+                    kept.insert(kept.end(), record.begin(), record.end());
+                else
+                    ++dropped;
+            }
+            writeAllAt(out, temp, kept.data(), kept.size(), written);
+            written += kept.size();
+            first += got;
+            if (progress && !progress(first, total)) {
+                dropTemp();
+                return std::nullopt;
+            }
+        }
+        if (::fsync(out) != 0)
+            failWith(temp, errno);
+    } catch (const Error& e) {
+        dropTemp();
+        throw Error(fmt::format("Ошибка удаления записи из файла ставок!\r\r{}", e.what()));
+    }
+
+    if (::rename(temp.c_str(), path_.c_str()) != 0) {
+        const int error = errno;
+        dropTemp();
+        throw renameFailure(error);
+    }
+    syncFolder(path_.parent_path());
+    dropCache();
+    const int old = fd_;
+    fd_ = out;
+    ::close(old);
+    return dropped;
 }
 
 } // namespace belvane::stakes

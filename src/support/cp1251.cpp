@@ -103,4 +103,50 @@ std::string fromUtf8(std::string_view utf8)
     return out;
 }
 
+namespace {
+
+// Small letter of every byte: the table is built from the code points, so the
+// letters of the high half (Ё/ё, Ђ/ђ, Ў/ў ...) fold with the same rule as А..Я.
+constexpr std::array<unsigned char, 256> makeFoldTable()
+{
+    std::array<unsigned char, 256> t{};
+    for (int b = 0; b < 256; ++b)
+        t[static_cast<size_t>(b)] = static_cast<unsigned char>(b);
+    for (int b = 'A'; b <= 'Z'; ++b)
+        t[static_cast<size_t>(b)] = static_cast<unsigned char>(b + 32);
+    for (int b = 0xC0; b <= 0xDF; ++b)
+        t[static_cast<size_t>(b)] = static_cast<unsigned char>(b + 32);
+    // Capitals U+0400..U+040F have their small letters at U+0450..U+045F.
+    for (int hi = 0x80; hi < 0xC0; ++hi) {
+        const char16_t cp = kHighHalf[static_cast<size_t>(hi - 0x80)];
+        if (cp >= 0x0400 && cp <= 0x040F) {
+            for (int lo = 0x80; lo < 0xC0; ++lo)
+                if (kHighHalf[static_cast<size_t>(lo - 0x80)] == cp + 0x50)
+                    t[static_cast<size_t>(hi)] = static_cast<unsigned char>(lo);
+        } else if (cp == 0x0490) { // Ґ
+            for (int lo = 0x80; lo < 0xC0; ++lo)
+                if (kHighHalf[static_cast<size_t>(lo - 0x80)] == 0x0491)
+                    t[static_cast<size_t>(hi)] = static_cast<unsigned char>(lo);
+        }
+    }
+    return t;
+}
+
+constexpr std::array<unsigned char, 256> kFold = makeFoldTable();
+
+} // namespace
+
+unsigned char foldCase(unsigned char c)
+{
+    return kFold[c];
+}
+
+std::string foldCase(std::string_view cp1251)
+{
+    std::string out(cp1251);
+    for (char& c : out)
+        c = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
+    return out;
+}
+
 } // namespace belvane::cp1251

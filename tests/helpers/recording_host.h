@@ -51,6 +51,7 @@ public:
     int progressOpens = 0;
     int progressCloses = 0;
     bool cancelAtOpen = false;
+    int64_t cancelAtPosition = -1; // as if "Отмена" were pressed once the gauge gets there
 
 protected:
     void showStatus(std::string_view text) override { statuses.emplace_back(text); }
@@ -60,7 +61,12 @@ protected:
         if (cancelAtOpen)
             requestCancel(); // as if "Отмена" were pressed at once
     }
-    void progressMoved(int64_t position, int64_t) override { progressPositions.push_back(position); }
+    void progressMoved(int64_t position, int64_t) override
+    {
+        progressPositions.push_back(position);
+        if (cancelAtPosition >= 0 && position >= cancelAtPosition)
+            requestCancel();
+    }
     void progressClosed() override { ++progressCloses; }
 };
 

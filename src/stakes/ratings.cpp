@@ -1,0 +1,98 @@
+#include "stakes/ratings.h"
+
+#include <limits>
+
+#include "stakes/ratings_sort.h"
+#include "support/cp1251.h"
+
+namespace belvane::stakes {
+namespace {
+
+// Counts stop at their largest value instead of wrapping (a loaded file may
+// already hold anything).
+void addSaturating(int32_t& to, int32_t by)
+{
+    int32_t sum = 0;
+    to = __builtin_add_overflow(to, by, &sum)
+             ? (by > 0 ? std::numeric_limits<int32_t>::max() : std::numeric_limits<int32_t>::min())
+             : sum;
+}
+
+void addSaturating(int64_t& to, int64_t by)
+{
+    int64_t sum = 0;
+    to = __builtin_add_overflow(to, by, &sum)
+             ? (by > 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min())
+             : sum;
+}
+
+void foldInto(std::string& out, std::string_view cp1251Key)
+{
+    const size_t length = std::min(cp1251Key.size(), RatingKeyCapacity); // as the file keeps it
+    out.resize(length);
+    for (size_t i = 0; i < length; ++i)
+        out[i] = static_cast<char>(cp1251::foldCase(static_cast<unsigned char>(cp1251Key[i])));
+}
+
+} // namespace
+
+void Ratings::Add(std::string_view commentUtf8, int matches, Money profit)
+{
+    AddCp1251(cp1251::fromUtf8(commentUtf8), matches, profit);
+}
+
+void Ratings::AddCp1251(std::string_view comment, int matches, Money profit)
+{
+    if (matches < 0 || matches >= MatchSlots)
+        return;
+    foldInto(folded_, comment);
+    auto it = index_.find(folded_);
+    if (it == index_.end()) {
+        RatingRecord r;
+        r.Key = cp1251::toUtf8(comment.substr(0, RatingKeyCapacity));
+        index_.emplace(folded_, records_.size());
+        records_.push_back(std::move(r));
+        it = index_.find(folded_);
+    }
+    RatingRecord& r = records_[it->second];
+    addSaturating(r.Count, 1);
+    addSaturating(r.MatchesSum, matches);
+    addSaturating(r.MatchCounts[static_cast<size_t>(matches)], 1);
+    addSaturating(r.Profit, profit);
+}
+
+void Ratings::Assign(TRatingsArray records)
+{
+    records_ = std::move(records);
+    reindex();
+}
+
+void Ratings::swapRecords(Ratings& other) noexcept
+{
+    records_.swap(other.records_);
+    index_.swap(other.index_);
+}
+
+void Ratings::SetSortOrder(int column, bool descending)
+{
+    sortColumn_ = column;
+    descending_ = descending;
+}
+
+void Ratings::Sort()
+{
+    SortRatingsArray(records_, sortColumn_, descending_);
+    reindex();
+}
+
+void Ratings::reindex()
+{
+    index_.clear();
+    index_.reserve(records_.size());
+    for (size_t i = 0; i < records_.size(); ++i) {
+        foldInto(folded_, cp1251::fromUtf8(records_[i].Key));
+        index_.emplace(folded_, i); // the first row of a key wins
+    }
+}
+
+} // namespace belvane::stakes

@@ -1,0 +1,135 @@
+#include "stakes/ratings_ops.h"
+
+#include <fmt/format.h>
+#include <vector>
+
+#include "stakes/pass_progress.h"
+#include "stakes/stake_fields.h"
+#include "stakes/ratings_texts.h"
+#include "support/cp1251.h"
+#include "support/error.h"
+#include "support/file_io.h"
+
+namespace belvane::stakes {
+namespace {
+
+constexpr size_t kBlockRecords = 4096;
+
+// Keeps the bytes of a ratings file that could not be read before the first
+// save replaces it.
+void keepBadFile(Ratings& ratings)
+{
+    if (!ratings.loadFailed())
+        return;
+    std::error_code ec;
+    if (std::filesystem::exists(ratings.file(), ec)) {
+        const std::filesystem::path bad = BadRatingsPath(ratings.file());
+        std::filesystem::copy_file(ratings.file(), bad, std::filesystem::copy_options::overwrite_existing, ec);
+        if (ec)
+            throw Error(fmt::format("{}: {}", bad.filename().string(), ec.message()));
+    }
+    ratings.setLoadFailed(false);
+}
+
+} // namespace
+
+std::filesystem::path BadRatingsPath(const std::filesystem::path& ratingsFile)
+{
+    std::filesystem::path bad = ratingsFile;
+    bad += BadRatingsExtension;
+    return bad;
+}
+
+bool LoadRatings(app::Host& host, Ratings& ratings)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(ratings.file(), ec))
+        return true;
+    {
+        app::StatusScope status(host, "Загрузка файла рейтинга...");
+        try {
+            ratings.Assign(ReadRatingsFile(ratings.file()));
+        } catch (const Error& e) {
+            ratings.Clear();
+            ratings.setLoadFailed(true);
+            host.showError(fmt::format("Ошибка чтения файла рейтинга!\r\r{}", e.what()));
+            return false;
+        }
+    }
+    return SortRatings(host, ratings);
+}
+
+bool SaveRatings(app::Host& host, Ratings& ratings)
+{
+    app::StatusScope status(host, "Сохранение файла рейтинга...");
+    try {
+        keepBadFile(ratings);
+        WriteRatingsFile(ratings.file(), ratings.records());
+        return true;
+    } catch (const Error& e) {
+        host.showError(fmt::format("Ошибка записи в файл рейтинга!\r\r{}", e.what()));
+        return false;
+    }
+}
+
+bool SortRatings(app::Host& host, Ratings& ratings, int column, bool descending)
+{
+    ratings.SetSortOrder(column, descending);
+    return SortRatings(host, ratings);
+}
+
+bool SortRatings(app::Host& host, Ratings& ratings)
+{
+    {
+        app::StatusScope status(host, "Сортировка рейтинга...");
+        ratings.Sort();
+    }
+    return SaveRatings(host, ratings);
+}
+
+bool RefreshRatings(app::Host& host, Ratings& ratings, StakesFile& stakes)
+{
+    if (!ratings.empty() && !host.askYesNo(app::CaptionConfirm, RatingsRefreshQuestion, false))
+        return false;
+    {
+        app::StatusScope status(host, "Обновление рейтинга...");
+        try {
+            Ratings fresh;
+            PassProgress progress(host, {});
+            const size_t total = stakes.RecordCount();
+            std::vector<uint8_t> block(kBlockRecords * StakeRecordSize);
+            for (size_t first = 0; first < total;) {
+                const size_t got = stakes.ReadBlock(first, block);
+                if (got == 0)
+                    break;
+                for (size_t i = 0; i < got; ++i) {
+                    const uint8_t* r = block.data() + i * StakeRecordSize;
+                    if (fields::drawNumber(r) >= 0 && fields::checked(r)) // matches outside 0..6 add nothing
+                        fresh.AddCp1251(fields::comment(r), fields::matches(r), fields::profit(r));
+                }
+                first += got;
+                if (!progress(first, total))
+                    return false; // the old ratings stay
+            }
+            ratings.swapRecords(fresh);
+        } catch (const Error& e) {
+            host.showError(fmt::format("Ошибка обновления рейтинга!\r\r{}", e.what()));
+            return false;
+        }
+    }
+    return SortRatings(host, ratings);
+}
+
+bool ExportRatingsCsv(app::Host& host, const Ratings& ratings, const std::filesystem::path& path)
+{
+    app::StatusScope status(host, "Экспорт в CSV-файл...");
+    try {
+        files::writeFileAtomically(path, cp1251::fromUtf8(RatingsCsvText(ratings.records())));
+        return true;
+    } catch (const Error& e) {
+        host.showError(fmt::format("Ошибка записи в файл \"{}\"!\r\r{}", path.string(), e.what()));
+        return false;
+    }
+}
+
+} // namespace belvane::stakes

@@ -1,0 +1,146 @@
+#include "stakes/stake_ops.h"
+
+#include <algorithm>
+#include <fmt/format.h>
+#include <optional>
+#include <vector>
+
+#include "stakes/pass_progress.h"
+#include "stakes/ratings_ops.h"
+#include "stakes/stake_access.h"
+#include "stakes/stake_fields.h"
+#include "stakes/stake_log.h"
+#include "support/error.h"
+
+namespace belvane::stakes {
+namespace {
+
+constexpr size_t kProgressEvery = 4096;
+
+bool rewrite(app::Host& host, StakesFile& file,
+             const std::function<bool(size_t, std::span<const uint8_t, StakeRecordSize>)>& keep)
+{
+    app::StatusScope status(host, DeleteStakesStatus);
+    try {
+        PassProgress progress(host, {});
+        const auto dropped = file.Rewrite(keep, std::ref(progress));
+        return dropped.has_value() && *dropped > 0;
+    } catch (const Error& e) {
+        host.showError(e.what());
+        return false;
+    }
+}
+
+} // namespace
+
+std::string DeleteStakesQuestion(size_t count)
+{
+    if (count == 1)
+        return "Удалить выделенную запись?";
+    return fmt::format("Удалить все выделенные записи (всего будет удалено {} записи(ей))?", count);
+}
+
+bool AddStake(app::Host& host, StakesFile& file, const StakeRecord& stake, int drawsCount)
+{
+    app::StatusScope status(host, AddStakeStatus);
+    try {
+        stakes::AddStake(file, stake, drawsCount);
+        return true;
+    } catch (const Error& e) {
+        host.showError(e.what());
+        return false;
+    }
+}
+
+AddStakesResult AddStakes(app::Host& host, StakesFile& file, std::span<const model::TComb> combs,
+                          const MultiStakeRequest& request, const stats::TConfigData& config)
+{
+    app::StatusScope status(host, AddStakesStatus);
+    AddStakesResult result;
+    std::optional<StakeAppender> appender;
+    try {
+        if (auto refusal = ValidateMultiStakeDialog(request.DrawNumber, request.Comment, request.DrawsCount))
+            throw Error(refusal->Message);
+        PassProgress progress(host, {});
+        appender.emplace(file);
+        // Every stake is the same record but for its numbers.
+        std::array<uint8_t, StakeRecordSize> stake{};
+        EncodeStake(MakeStake(request.Kind, request.DrawNumber, model::TComb{}, request.ListSize, request.Comment,
+                              stats::SystemStakeCost(config, model::BallCount, UncheckedMatches)),
+                    stake);
+        for (size_t i = 0; i < combs.size(); ++i) {
+            if (i % kProgressEvery == 0 && !progress(i, combs.size())) {
+                result.Cancelled = true;
+                break;
+            }
+            model::TComb sorted = combs[i];
+            std::sort(sorted.begin(), sorted.end());
+            std::copy(sorted.begin(), sorted.end(), stake.begin() + StakeNumbersOffset);
+            appender->AddEncoded(stake, request.DrawsCount);
+            ++result.Stakes;
+        }
+        appender->Flush();
+        result.Completed = !result.Cancelled;
+    } catch (const Error& e) {
+        host.showError(e.what());
+    }
+    if (appender) {
+        result.Records = appender->Written();
+        if (!result.Completed) // a failed block was rolled back: count what reached the file
+            result.Stakes = std::min(result.Stakes, result.Records);
+    }
+    return result;
+}
+
+bool DeleteStakes(app::Host& host, StakesFile& file, std::span<const size_t> indices)
+{
+    if (indices.empty() || !host.askYesNo(app::CaptionCaution, DeleteStakesQuestion(indices.size()), false))
+        return false;
+    std::vector<size_t> sorted(indices.begin(), indices.end());
+    std::sort(sorted.begin(), sorted.end());
+    return rewrite(host, file, [&](size_t index, std::span<const uint8_t, StakeRecordSize>) {
+        return !std::binary_search(sorted.begin(), sorted.end(), index);
+    });
+}
+
+bool DeleteStakesByMatches(app::Host& host, StakesFile& file, const StakeFilterChoice& choice)
+{
+    return rewrite(host, file, [&](size_t, std::span<const uint8_t, StakeRecordSize> r) {
+        return r[1] == static_cast<uint8_t>(StakeKind::Separator) ||
+               !MatchesMeet(choice.Condition, fields::matches(r.data()), choice.Value);
+    });
+}
+
+bool ClearStakes(app::Host& host, StakesFile& file, Ratings& ratings)
+{
+    try {
+        const size_t count = file.RecordCount();
+        if (count == 0 || !host.askYesNo(app::CaptionCaution, DeleteStakesQuestion(count), false))
+            return false;
+        app::StatusScope status(host, DeleteStakesStatus);
+        file.Truncate();
+    } catch (const Error& e) {
+        host.showError(fmt::format("Ошибка удаления записи из файла ставок!\r\r{}", e.what()));
+        return false;
+    }
+    RefreshRatings(host, ratings, file);
+    return true;
+}
+
+void DeleteStakeLogs(app::Host& host, const std::filesystem::path& folder)
+{
+    if (FindStakeLogs(folder).empty()) {
+        host.showInformation(NoStakeLogsMessage);
+        return;
+    }
+    LogDeletion deletion;
+    {
+        app::StatusScope status(host, FindStakeLogsStatus);
+        deletion = DeleteStakeLogFiles(folder);
+    }
+    if (!deletion.Failures.empty())
+        host.showError(deletion.Failures.front());
+    host.showInformation(fmt::format("Удалено файлов журналов: {} из {}.", deletion.Deleted, deletion.Found));
+}
+
+} // namespace belvane::stakes

@@ -1,0 +1,66 @@
+#include "stakes/stake_texts.h"
+
+#include <fmt/format.h>
+
+#include "model/comb_text.h"
+
+namespace belvane::stakes {
+namespace {
+
+constexpr std::array<std::string_view, 5> kKindTexts = {"", "Вручную", "Регуляр", "Сценарий", "Система"};
+constexpr std::array<views::Rgb, 5> kKindColors = {views::Rgb{}, views::Rgb{234, 255, 234}, views::Rgb{255, 234, 234},
+                                                   views::Rgb{234, 255, 255}, views::Rgb{252, 253, 217}};
+
+} // namespace
+
+std::string_view StakeKindText(uint8_t kind)
+{
+    return kind < kKindTexts.size() ? kKindTexts[kind] : std::string_view();
+}
+
+std::optional<views::Rgb> StakeRowColor(uint8_t kind)
+{
+    if (kind == static_cast<uint8_t>(StakeKind::Separator) || kind >= kKindColors.size())
+        return std::nullopt;
+    return kKindColors[kind];
+}
+
+std::string StakeCellText(const StakeRecord& r, int column)
+{
+    if (r.isSeparator())
+        return {};
+    switch (column) {
+    case 0:
+        return fmt::format("{}", r.DrawNumber);
+    case 1:
+        return std::string(StakeKindText(r.Kind));
+    case 2:
+        return model::JoinNumbers(r.numbers(), ";");
+    case 3:
+        return fmt::format("{}", r.ListSize);
+    case 4:
+        return r.Checked ? model::JoinNumbers(r.Drawn, ";") : std::string();
+    case 5:
+        return r.Checked ? fmt::format("{}", r.Matches) : std::string();
+    case 6:
+        return r.Checked ? model::JoinNumbers(r.matchedNumbers(), " ") : std::string();
+    case 7:
+        return FormatMoney(r.Profit);
+    case 8:
+        return r.Comment;
+    default:
+        return {};
+    }
+}
+
+size_t StakeGridRowCount(size_t records)
+{
+    return records == 0 ? 2 : records + 1;
+}
+
+std::string StakesCountText(size_t records)
+{
+    return fmt::format("Ставок: {}", records);
+}
+
+} // namespace belvane::stakes

@@ -1,0 +1,39 @@
+#pragma once
+
+// What the stakes page shows of a record: captions, cell texts, row colours.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "stakes/stake_record.h"
+#include "views/colors.h"
+
+namespace belvane::stakes {
+
+inline constexpr int StakeColumnCount = 9;
+inline constexpr std::array<std::string_view, StakeColumnCount> StakeColumnCaptions = {
+    "№ тиража",   "Вид ставки", "Моя ставка", "Выборка",    "Результаты тиража",
+    "Совпадений", "Совпадения", "Профит",     "Комментарий"};
+inline constexpr std::array<int, StakeColumnCount> StakeColumnWidths = {60, 60, 120, 60, 120, 60, 60, 60, 1000};
+// Columns whose numbers are drawn one by one, the matched ones bold blue.
+inline constexpr int StakeNumbersColumn = 2;
+inline constexpr int StakeDrawnColumn = 4;
+
+// "Вручную", "Регуляр", "Сценарий", "Система"; empty for any other kind.
+std::string_view StakeKindText(uint8_t kind);
+// The background of a row that is not selected; nullopt for the window colour (separators).
+std::optional<views::Rgb> StakeRowColor(uint8_t kind);
+
+// The cell of a data row; separators show nothing, unchecked stakes nothing
+// in the drawn numbers, matches and matched numbers.
+std::string StakeCellText(const StakeRecord& record, int column);
+
+// Rows of the grid: a header row and a row per record; two for an empty file.
+size_t StakeGridRowCount(size_t records);
+
+// "Ставок: %d", the status panel (separators included).
+std::string StakesCountText(size_t records);
+
+} // namespace belvane::stakes
