@@ -51,7 +51,7 @@ std::vector<model::TComb> randomCombs(size_t count)
         uint64_t seen = 0;
         for (auto& n : c) {
             do
-                n = static_cast<model::TNumber>(1 + rng() % 45);
+                n = static_cast<model::Ball>(1 + rng() % 45);
             while ((seen >> n & 1) != 0);
             seen |= uint64_t{1} << n;
         }

@@ -68,7 +68,8 @@ int add(CliContext& ctx, const std::string& line)
     WorkspaceSession ws(ctx);
     app::ScenarioService& s = ws->Scenario();
     s.Add(line);
-    std::cout << scenario::CanonicalScriptLine(ws->Registry(), s.Lines().Lines().back()) << '\n' << s.PanelText() << '\n';
+    std::cout << scenario::CanonicalScriptLine(ws->Registry(), s.Lines().Lines().back()) << '\n'
+              << s.PanelText() << '\n';
     return ExitOk;
 }
 
@@ -142,7 +143,8 @@ void addScenarioCommands(CLI::App& app, CliContext& ctx)
         auto file = std::make_shared<std::string>();
         CLI::App* fileCmd = cmd->add_subcommand(name, help);
         fileCmd->add_option("file", *file, "Файл сценария (.lsc)")->required();
-        onChosen(fileCmd, ctx, file, [a = action](CliContext& c, const std::string& f) { return fileCommand(c, f, a); });
+        onChosen(fileCmd, ctx, file,
+                 [a = action](CliContext& c, const std::string& f) { return fileCommand(c, f, a); });
     }
 
     auto line = std::make_shared<std::string>();

@@ -46,7 +46,7 @@ int32_t NextStakeDrawNumber(const model::TDrawsArray& draws, int offset)
     return next < 1 ? 1 : next;
 }
 
-bool FindStake(StakesFile& file, int32_t drawNumber, std::span<const model::TNumber> numbers)
+bool FindStake(StakesFile& file, int32_t drawNumber, std::span<const model::Ball> numbers)
 {
     try {
         if (numbers.size() > StakeNumbersCapacity)

@@ -30,7 +30,7 @@ int32_t NextStakeDrawNumber(const model::TDrawsArray& draws, int offset);
 
 // Whether a stake for that draw with the same set of numbers is in the file.
 // Throws Error("Ошибка поиска записи в файле ставок!\r\r...").
-bool FindStake(StakesFile& file, int32_t drawNumber, std::span<const model::TNumber> numbers);
+bool FindStake(StakesFile& file, int32_t drawNumber, std::span<const model::Ball> numbers);
 
 // Appends stakes and separators through a buffer of whole records. Records
 // reach the file in blocks; a block that cannot be written is rolled back

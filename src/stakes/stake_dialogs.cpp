@@ -24,7 +24,7 @@ std::optional<model::TComb> ParseStakeNumbers(std::string_view text)
         if (!n || !model::isValidNumber(*n) || (seen >> *n & 1) != 0)
             return std::nullopt;
         seen |= uint64_t{1} << *n;
-        comb[i] = static_cast<model::TNumber>(*n);
+        comb[i] = static_cast<model::Ball>(*n);
     }
     std::sort(comb.begin(), comb.end());
     return comb;

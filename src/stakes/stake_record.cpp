@@ -11,7 +11,7 @@ size_t StakeRecord::NumberCount() const
     return static_cast<size_t>(std::clamp<int32_t>(Count, 0, static_cast<int32_t>(StakeNumbersCapacity)));
 }
 
-std::span<const model::TNumber> StakeRecord::matchedNumbers() const
+std::span<const model::Ball> StakeRecord::matchedNumbers() const
 {
     if (Matches < 0 || Matches > static_cast<int32_t>(StakeNumbersCapacity))
         return {};

@@ -42,7 +42,7 @@ enum class StakeKind : uint8_t { Separator = 0, Manual = 1, Regular = 2, Scenari
 inline constexpr int32_t SeparatorDrawNumber = -1;
 inline constexpr int32_t UncheckedMatches = -1;
 
-using StakeNumbers = std::array<model::TNumber, StakeNumbersCapacity>;
+using StakeNumbers = std::array<model::Ball, StakeNumbersCapacity>;
 
 struct StakeRecord {
     uint8_t Version = StakeRecordVersion;
@@ -61,9 +61,9 @@ struct StakeRecord {
     bool isSeparator() const { return Kind == static_cast<uint8_t>(StakeKind::Separator); }
     // Count of numbers clamped to 0..8: how many entries of Numbers are in use.
     size_t NumberCount() const;
-    std::span<const model::TNumber> numbers() const { return {Numbers.data(), NumberCount()}; }
+    std::span<const model::Ball> numbers() const { return {Numbers.data(), NumberCount()}; }
     // The matched numbers in use: Matches of them when 0..8, else none.
-    std::span<const model::TNumber> matchedNumbers() const;
+    std::span<const model::Ball> matchedNumbers() const;
     // Matches of a checked stake that may index a 0..6 table; -1 otherwise.
     int ValidMatches() const;
 

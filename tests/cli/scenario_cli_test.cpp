@@ -7,7 +7,8 @@
 namespace belvane::testing {
 namespace {
 
-constexpr std::string_view kLine = "EXCL:5#SKIP#CLR#NEX|TMF1#NUMS:10,20#LMV:1-3;1#SF:1| |BSD6#SUMS:100#LNO:#SZ:1| | | | |";
+constexpr std::string_view kLine =
+    "EXCL:5#SKIP#CLR#NEX|TMF1#NUMS:10,20#LMV:1-3;1#SF:1| |BSD6#SUMS:100#LNO:#SZ:1| | | | |";
 
 class ScenarioCli : public ::testing::Test {
 protected:

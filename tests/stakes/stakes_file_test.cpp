@@ -110,10 +110,10 @@ TEST(StakesFile, FindsAStakeByDrawAndSetOfNumbers)
 {
     StakesFolder f;
     AddStake(f.file, stakeFor(7, {22, 21, 20, 15, 7, 3}));
-    const std::array<model::TNumber, 6> other{15, 3, 22, 7, 21, 20};
+    const std::array<model::Ball, 6> other{15, 3, 22, 7, 21, 20};
     EXPECT_TRUE(FindStake(f.file, 7, other));
     EXPECT_FALSE(FindStake(f.file, 8, other));
-    const std::array<model::TNumber, 6> different{15, 3, 22, 7, 21, 19};
+    const std::array<model::Ball, 6> different{15, 3, 22, 7, 21, 19};
     EXPECT_FALSE(FindStake(f.file, 7, different));
     EXPECT_FALSE(FindStake(f.file, 7, std::span(other).first(5)));
 }
