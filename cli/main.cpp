@@ -46,6 +46,7 @@ int main(int argc, char** argv)
     addCombsCommands(app, ctx);
     addSettingsCommands(app, ctx);
     addScenarioCommands(app, ctx);
+    addStakesCommands(app, ctx);
     if (!batch)
         app.require_subcommand(1);
 

@@ -555,7 +555,7 @@ void MainWindow::refreshViews()
     panels_[1]->setText(qs(ws_->Archive().NextDrawPanelText()));
     panels_[2]->setText(qs(ws_->Archive().OffsetDrawPanelText()));
     panels_[3]->setText(qs(ws_->Combinations().PanelText()));
-    panels_[4]->setText(QStringLiteral("Ставок: %1").arg(ws_->Stakes().IsOpen() ? ws_->Stakes().RecordCount() : 0));
+    panels_[4]->setText(qs(ws_->Stakes().PanelText()));
     const bool prefetch = ws_->Settings().Flag("PrefetchsEnabled");
     for (int c = app::StatColExpected; c <= app::StatColDeviationPercent; ++c)
         lvDrawsStat_->setColumnHidden(c, !prefetch);

@@ -97,6 +97,8 @@ bool ArchiveService::Commit(model::TDrawsArray draws)
     ClampOffset();
     const bool saved = Save();
     ws_.RefreshAllViews(false);
+    if (saved)
+        ws_.Stakes().Check(); // stakes for the new draws can be scored now
     return saved;
 }
 

@@ -12,6 +12,8 @@ struct ViewSelection {
     size_t DrawRows = 0;    // lvDraws
     size_t CombRows = 0;    // lvCombs
     size_t StatRows = 0;    // lvDrawsStat
+    size_t StakeRows = 0;   // sgStakes (data rows)
+    size_t RatingRows = 0;  // lvRatings
     size_t ScriptRows = 0;  // lvScript
     int ScriptCurrent = -1; // the current (first selected) line of lvScript
     bool ClipboardHasText = false;

@@ -12,7 +12,7 @@ Workspace::Workspace(app::Host& host, DataFiles files, StartupOptions options, W
     : host_(host), files_(std::move(files)), options_(options), mode_(mode),
       settings_(WindowStateFile(files_.windowState())), configuration_(*this), archive_(*this),
       registry_({&archive_.Draws(), &configuration_.Data()}), statistics_(*this),
-      combinations_(*this, files_.combsBuffer(), mode.Interactive), scenario_(*this)
+      combinations_(*this, files_.combsBuffer(), mode.Interactive), scenario_(*this), stakes_(*this), ratings_(*this)
 {
 }
 
@@ -65,33 +65,13 @@ void Workspace::FindHelpFile()
     }
 }
 
-void Workspace::OpenStakesFile()
-{
-    StatusScope status(host_, "Загрузка файла ставок...");
-    try {
-        stakesFile_.Open(files_.stakes());
-    } catch (const Error&) {
-        host_.showError(ExclusiveAccessMessage);
-        throw StartupFailure(std::string(ExclusiveAccessMessage));
-    }
-    try {
-        if (stakesFile_.IsOlderVersion()) {
-            host_.showWarning("Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!");
-            stakesFile_.Truncate();
-        }
-    } catch (const Error& e) {
-        host_.showError(fmt::format("Ошибка чтения файла ставок!\r\r{}", e.what()));
-        throw StartupFailure(e.what());
-    }
-}
-
 void Workspace::Initialise()
 {
     StatusScope status(host_, "Инициализация...");
     auto busy = Busy();
     try {
         hits_ = stakes::MakeHitTable();
-        OpenStakesFile();
+        stakes_.Open();
         archive_.Load();
         if (mode_.Interactive)
             combinations_.Generate(configuration_.SavedGenerateSettings());
@@ -103,6 +83,7 @@ void Workspace::Initialise()
         throw StartupFailure(e.what());
     }
     RefreshAllViews(true);
+    ratings_.Load();
     scenario_.LoadWorkingCopy();
 }
 
@@ -145,12 +126,7 @@ void Workspace::Close(const WindowClosingState& state)
         host_.showError(fmt::format("Ошибка сохранения параметров программы!\r\r{}", e.what()));
     }
     combinations_.Buffer().ResetKey();
-    StatusScope status(host_, "Сохранение файла ставок...");
-    try {
-        stakesFile_.Close();
-    } catch (const Error& e) {
-        host_.showError(fmt::format("Ошибка записи в файл ставок!\r\r{}", e.what()));
-    }
+    stakes_.Close();
 }
 
 bool Workspace::ActionEnabled(std::string_view action, const ViewSelection& selection) const
@@ -159,10 +135,22 @@ bool Workspace::ActionEnabled(std::string_view action, const ViewSelection& sele
         return false;
     for (const std::optional<bool> answer :
          {archive_.ActionEnabled(action, selection), combinations_.ActionEnabled(action, selection),
-          statistics_.ActionEnabled(action, selection), scenario_.ActionEnabled(action, selection)})
+          statistics_.ActionEnabled(action, selection), scenario_.ActionEnabled(action, selection),
+          stakes_.ActionEnabled(action, selection), ratings_.ActionEnabled(action, selection)})
         if (answer)
             return *answer;
     return true;
+}
+
+bool Workspace::SetSetting(std::string_view key, int value)
+{
+    try {
+        settings_.Set(key, value);
+        return true;
+    } catch (const Error& e) {
+        host_.showError(fmt::format("Ошибка сохранения параметров программы!\r\r{}", e.what()));
+        return false;
+    }
 }
 
 int Workspace::OnRefresh(RefreshListener listener)

@@ -20,13 +20,14 @@
 #include "app/combination_service.h"
 #include "app/configuration_service.h"
 #include "app/data_files.h"
+#include "app/ratings_service.h"
 #include "app/scenario_service.h"
+#include "app/stakes_service.h"
 #include "app/startup_options.h"
 #include "app/statistics_service.h"
 #include "app/view_selection.h"
 #include "app/window_settings.h"
 #include "stakes/hit_table.h"
-#include "stakes/stakes_file.h"
 #include "stats/stat_list.h"
 #include "support/error.h"
 
@@ -106,13 +107,20 @@ public:
     const CombinationService& Combinations() const { return combinations_; }
     ScenarioService& Scenario() { return scenario_; }
     const ScenarioService& Scenario() const { return scenario_; }
+    StakesService& Stakes() { return stakes_; }
+    const StakesService& Stakes() const { return stakes_; }
+    RatingsService& Ratings() { return ratings_; }
+    const RatingsService& Ratings() const { return ratings_; }
     // The statistic methods, reading the archive and the configuration.
     stats::TStatList& Registry() { return registry_; }
     const stats::TStatList& Registry() const { return registry_; }
 
-    stakes::StakesFile& Stakes() { return stakesFile_; }
-    const stakes::StakesFile& Stakes() const { return stakesFile_; }
     const stakes::HitTable& Hits() const { return hits_; }
+
+    // Stores a setting; a failure to write the window-state file is shown
+    // ("Ошибка сохранения параметров программы!") and the value still holds
+    // for this run. Returns whether it was written.
+    bool SetSetting(std::string_view key, int value);
 
     // Whether the named action may run now: never while an operation runs,
     // else as the service that owns the action decides (actions no service
@@ -153,7 +161,6 @@ public:
     std::function<void()> StopScenario; // the scenario runner's stop action
 
 private:
-    void OpenStakesFile();
     void FindHelpFile();
 
     app::Host& host_;
@@ -170,7 +177,8 @@ private:
     StatisticsService statistics_;
     CombinationService combinations_;
     ScenarioService scenario_;
-    stakes::StakesFile stakesFile_;
+    StakesService stakes_;
+    RatingsService ratings_;
     stakes::HitTable hits_{};
 
     int busy_ = 0;

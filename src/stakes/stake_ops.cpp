@@ -33,13 +33,6 @@ bool rewrite(app::Host& host, StakesFile& file,
 
 } // namespace
 
-std::string DeleteStakesQuestion(size_t count)
-{
-    if (count == 1)
-        return "Удалить выделенную запись?";
-    return fmt::format("Удалить все выделенные записи (всего будет удалено {} записи(ей))?", count);
-}
-
 bool AddStake(app::Host& host, StakesFile& file, const StakeRecord& stake, int drawsCount)
 {
     app::StatusScope status(host, AddStakeStatus);
@@ -94,7 +87,7 @@ AddStakesResult AddStakes(app::Host& host, StakesFile& file, std::span<const mod
 
 bool DeleteStakes(app::Host& host, StakesFile& file, std::span<const size_t> indices)
 {
-    if (indices.empty() || !host.askYesNo(app::CaptionCaution, DeleteStakesQuestion(indices.size()), false))
+    if (indices.empty())
         return false;
     std::vector<size_t> sorted(indices.begin(), indices.end());
     std::sort(sorted.begin(), sorted.end());
@@ -115,7 +108,7 @@ bool ClearStakes(app::Host& host, StakesFile& file, Ratings& ratings)
 {
     try {
         const size_t count = file.RecordCount();
-        if (count == 0 || !host.askYesNo(app::CaptionCaution, DeleteStakesQuestion(count), false))
+        if (count == 0 || !host.askYesNo(app::CaptionCaution, app::DeleteRowsQuestion(count), false))
             return false;
         app::StatusScope status(host, DeleteStakesStatus);
         file.Truncate();

@@ -24,9 +24,6 @@ inline constexpr std::string_view DeleteStakesStatus = "Удаление ста�
 inline constexpr std::string_view NoStakeLogsMessage = "Файлы журналов не найдены!";
 inline constexpr std::string_view FindStakeLogsStatus = "Поиск файлов журналов...";
 
-// "Удалить выделенную запись?" for one, the count form for more.
-std::string DeleteStakesQuestion(size_t count);
-
 // The stake dialog's OK: the stake for `drawsCount` draws (status "Создание
 // ставки..."). Then check the stakes and scroll to the end.
 bool AddStake(app::Host& host, StakesFile& file, const StakeRecord& stake, int drawsCount);
@@ -50,8 +47,8 @@ struct AddStakesResult {
 AddStakesResult AddStakes(app::Host& host, StakesFile& file, std::span<const model::TComb> combs,
                           const MultiStakeRequest& request, const stats::TConfigData& config);
 
-// "Удалить ставку": the records at the given indices (0-based), after the
-// question ("Предупреждение", "no" preselected). Then check the stakes.
+// "Удалить ставку": the records at the given indices (0-based); the front end
+// asks app::DeleteRowsQuestion first. Then check the stakes.
 bool DeleteStakes(app::Host& host, StakesFile& file, std::span<const size_t> indices);
 // "Удаление по условию": every stake (not separators) whose matches meet the
 // condition; unchecked stakes have matches -1. Returns whether the file changed.

@@ -1,0 +1,68 @@
+#include "app/ratings_service.h"
+
+#include "app/host.h"
+#include "app/setting_keys.h"
+#include "app/workspace.h"
+#include "stakes/ratings_ops.h"
+
+namespace belvane::app {
+
+RatingsService::RatingsService(Workspace& workspace) : ws_(workspace), ratings_(workspace.Files().ratings()) {}
+
+std::string RatingsService::PanelText() const
+{
+    return stakes::RatingsCountText(ratings_.size());
+}
+
+std::array<std::string, stakes::RatingsColumnCount> RatingsService::RowTexts(size_t row) const
+{
+    return stakes::RatingRowTexts(ratings_.records().at(row), Mode(), ws_.Hits());
+}
+
+void RatingsService::Load()
+{
+    stakes::LoadRatings(ws_.Host(), ratings_);
+}
+
+bool RatingsService::Sort(int column, bool descending)
+{
+    auto busy = ws_.Busy();
+    return stakes::SortRatings(ws_.Host(), ratings_, column, descending);
+}
+
+bool RatingsService::Refresh()
+{
+    auto busy = ws_.Busy();
+    return stakes::RefreshRatings(ws_.Host(), ratings_, ws_.Stakes().File());
+}
+
+bool RatingsService::ExportCsv(const std::filesystem::path& file)
+{
+    auto busy = ws_.Busy();
+    return stakes::ExportRatingsCsv(ws_.Host(), ratings_, file);
+}
+
+stakes::EfficiencyMode RatingsService::Mode() const
+{
+    return stakes::EfficiencyModeFromSetting(ws_.Settings().Get(key::RatingsEffMode));
+}
+
+void RatingsService::SetMode(stakes::EfficiencyMode mode)
+{
+    ws_.SetSetting(key::RatingsEffMode, static_cast<int>(mode));
+}
+
+std::optional<bool> RatingsService::ActionEnabled(std::string_view action, const ViewSelection& selection) const
+{
+    if (action == "RatingsRefresh")
+        return ws_.Stakes().File().IsOpen();
+    if (action == "RatingsExport" || action == "RatingsXlsExport")
+        return !ratings_.empty();
+    if (action == "RatingsToScript" || action == "RatingsGraphOverlap")
+        return selection.RatingRows > 0;
+    if (action == "RatingsEffMode0" || action == "RatingsEffMode1" || action == "RatingsEffMode2")
+        return true;
+    return std::nullopt;
+}
+
+} // namespace belvane::app

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "helpers/cli_runner.h"
+#include "helpers/temp_dir.h"
+#include "support/cp1251.h"
+#include "support/text.h"
+
+namespace belvane::testing {
+namespace {
+
+// A cost of 2 and prizes 3 -> 10, 4 -> 100, 5 -> 5000, 6 -> 1000000.
+constexpr std::string_view kConfig = "[STAKES]\r\nCost=2\r\nProfits=4\r\n"
+                                     "Profit_0_Overlap=3\r\nProfit_0_Profit=10\r\n"
+                                     "Profit_1_Overlap=4\r\nProfit_1_Profit=100\r\n"
+                                     "Profit_2_Overlap=5\r\nProfit_2_Profit=5000\r\n"
+                                     "Profit_3_Overlap=6\r\nProfit_3_Profit=1000000\r\n";
+
+class StakesCli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeBytes(dir / "Belvane_6x45.ini", kConfig);
+        writeBytes(dir / "draws.csv", "1;\"07/12/2002\";10;23;29;33;37;40;16\r\n"
+                                      "2;\"14/12/2002\";3;7;15;16;19;43;21\r\n");
+        ASSERT_EQ(run({"draws", "import", (dir / "draws.csv").string()}).exitCode, 0);
+    }
+    CliResult run(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--data-dir", dir.path().string()});
+        return runCli(args);
+    }
+    TempDir dir;
+};
+
+TEST_F(StakesCli, AStakeOnAKnownDrawIsCheckedAtOnce)
+{
+    auto r = run({"--offset", "1", "stakes", "add", "22;21;20;15;7;3", "--comment", "t1"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Ставка на тираж 2: 3;7;15;20;21;22\nСовпадений: 3 (3 7 15). Профит: 8.00\nСтавок: 1\n");
+    const std::string bytes = readBytes(dir / "Belvane_6x45.lsk");
+    ASSERT_EQ(bytes.size(), 312u);
+    EXPECT_EQ(bytes[0], 2);
+    EXPECT_EQ(bytes[36], 3); // matches
+
+    r = run({"ratings", "list", "--format", "tsv", "--mode", "2"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const auto rows = text::splitLines(r.out);
+    ASSERT_EQ(rows.size(), 2u);
+    const auto cells = text::split(rows[1], "\t", false);
+    EXPECT_EQ(cells[0], "t1");
+    EXPECT_EQ(cells[4], "8.00");
+    EXPECT_EQ(cells[9], "1");
+
+    ASSERT_EQ(run({"ratings", "export", (dir / "r.csv").string()}).exitCode, 0);
+    EXPECT_EQ(cp1251::toUtf8(readBytes(dir / "r.csv")),
+              "\"Комментарий\";\"Ставок\";\"Угадано\";\"Среднее\";\"Профит\";\"Ср. профит\";\"0\";\"1\";\"2\";\"3\";"
+              "\"4\";\"5\";\"6\"\r\n\"t1\";1;3;3.000;8.00;8.00;0;0;0;1;0;0;0\r\n");
+}
+
+TEST_F(StakesCli, AStakeForAFutureDrawWaitsForItsDraw)
+{
+    auto r = run({"stakes", "add", "3;7;15;16;19;44", "--draws", "2"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Ставка на тираж 3: 3;7;15;16;19;44\nСтавок: 3\n"); // stake, separator, stake
+    r = run({"stakes", "list", "--format", "tsv"});
+    auto rows = text::splitLines(r.out);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(text::split(rows[1], "\t", false)[6], ""); // unchecked: no matches yet
+    EXPECT_EQ(text::split(rows[1], "\t", false)[8], "-2.00");
+
+    // The draw arrives: adding it checks the stakes.
+    ASSERT_EQ(run({"draws", "add", "3;7;15;16;19;44;1"}).exitCode, 0);
+    r = run({"stakes", "list", "--format", "tsv"});
+    rows = text::splitLines(r.out);
+    const auto cells = text::split(rows[1], "\t", false);
+    EXPECT_EQ(cells[6], "6");
+    EXPECT_EQ(cells[8], "999998.00");
+    EXPECT_EQ(text::split(rows[3], "\t", false)[6], ""); // draw 4 is still to come
+
+    EXPECT_EQ(run({"stakes", "delete", "--matches", ">=", "7"}).exitCode, 1);
+    r = run({"stakes", "delete", "--matches", ">=", "3"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Удалено записей: 1\nСтавок: 2\n"); // the separator and the unchecked stake stay
+    r = run({"stakes", "delete", "1"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Удалено записей: 1\nСтавок: 1\n");
+    EXPECT_EQ(run({"stakes", "delete", "9"}).exitCode, 1);
+    r = run({"--yes", "stakes", "clear"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Удалено записей: 1\nСтавок: 0\n");
+}
+
+TEST_F(StakesCli, StakesFromAListFile)
+{
+    writeBytes(dir / "l.lcv", "1;2;3;4;5;6\r\n3;7;15;16;19;43\r\n10;11;12;13;14;15\r\n");
+    auto r = run({"--offset", "1", "stakes", "add-list", "--in", (dir / "l.lcv").string(), "--rows", "2,3",
+                  "--comment", "список"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Сделано ставок: 2\nСтавок: 2\n");
+    r = run({"stakes", "list", "--format", "tsv"});
+    const auto rows = text::splitLines(r.out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(text::split(rows[1], "\t", false)[6], "6");
+    EXPECT_EQ(text::split(rows[1], "\t", false)[4], "3"); // the list's size
+    EXPECT_EQ(run({"stakes", "add-list", "--in", (dir / "l.lcv").string(), "--rows", "4"}).exitCode, 1);
+    EXPECT_EQ(run({"stakes", "add", "1;2;3;4;5;5"}).exitCode, 1);
+}
+
+} // namespace
+} // namespace belvane::testing
