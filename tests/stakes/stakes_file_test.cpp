@@ -124,10 +124,8 @@ TEST(StakesFile, ADeletionKeepsTheFolderLocked)
     for (int d = 1; d <= 5; ++d)
         AddStake(f.file, stakeFor(d, {1, 2, 3, 4, 5, 6}));
     const std::array<size_t, 2> rows{1, 3};
-    f.host.yesNoAnswers = {true};
     ASSERT_TRUE(DeleteStakes(f.host, f.file, rows));
-    EXPECT_EQ(f.host.questions.at(0).caption, "Предупреждение");
-    EXPECT_EQ(f.host.questions.at(0).text, "Удалить все выделенные записи (всего будет удалено 2 записи(ей))?");
+    EXPECT_TRUE(f.host.questions.empty()); // the front end asked
     EXPECT_EQ(drawNumbers(f.records()), (std::vector<int32_t>{1, 3, 5}));
     EXPECT_FALSE(std::filesystem::exists(f.dir / "Belvane_6x45.~tmp"));
 
@@ -139,17 +137,6 @@ TEST(StakesFile, ADeletionKeepsTheFolderLocked)
     f.file.Close();
     second.Open(f.dir / testing::StakesFileName);
     EXPECT_EQ(second.RecordCount(), 4u);
-}
-
-TEST(StakesFile, DeletingNothingAsksFirstAndChangesNothingOnNo)
-{
-    StakesFolder f;
-    AddStake(f.file, stakeFor(1, {1, 2, 3, 4, 5, 6}));
-    const std::array<size_t, 1> rows{0};
-    f.host.yesNoAnswers = {false};
-    EXPECT_FALSE(DeleteStakes(f.host, f.file, rows));
-    EXPECT_EQ(f.host.questions.at(0).text, "Удалить выделенную запись?");
-    EXPECT_EQ(f.file.RecordCount(), 1u);
 }
 
 // A disk that fills up part-way through a record: the file is cut back, so
