@@ -1,5 +1,7 @@
 #include "gui/deferred_input.h"
 
+#include <QApplication>
+
 namespace belvane::gui {
 namespace {
 
@@ -30,7 +32,8 @@ void DeferredInput::flush()
 
 void DeferredInput::fire()
 {
-    if (busy_()) {
+    // Not behind a dialog either: the dialog's own operation comes first.
+    if (busy_() || QApplication::activeModalWidget() != nullptr) {
         timer_.start(kRetryMs);
         return;
     }

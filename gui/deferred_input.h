@@ -2,7 +2,7 @@
 
 // An input control whose change starts an operation: the change applies after
 // a short pause in typing or browsing (or at once on Enter), and waits while
-// an operation runs. Every key reaches the control, which keeps its focus and
+// an operation runs or a dialog is open. Every key reaches the control, which keeps its focus and
 // stays enabled.
 
 #include <QObject>

@@ -48,6 +48,7 @@ StatPage::StatPage(PageHost& host)
     row->addWidget(edDrawsStatLen_);
     auto* calc = new QToolButton(this);
     calc->setObjectName(QStringLiteral("btnDrawsStatCalc"));
+    calc->setFocusPolicy(Qt::NoFocus); // it is disabled while an operation runs: it never holds the focus
     row->addWidget(calc);
     layout->addLayout(row);
 

@@ -72,6 +72,19 @@ private slots:
         QCOMPARE(countStartingWith(boxes.texts, loadError), 1);
     }
 
+    void anUnreadableConfigurationIsReportedOnce()
+    {
+        DataFolder folder;
+        std::filesystem::create_directory(folder.files().config());
+        BoxAnswerer boxes;
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        QCOMPARE(countStartingWith(boxes.texts, QStringLiteral("Ошибка чтения файла конфигурации!")), 1);
+        QCOMPARE(boxes.texts.size(), 1);
+        QCOMPARE(w->statusPanelText(3), QStringLiteral("Комбинаций: 8145060")); // the defaults stand in
+        w->close();
+    }
+
     void restartThatTimesOutEndsTheProgram()
     {
         // Another process of this program's name: a copy of sleep.
