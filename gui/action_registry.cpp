@@ -6,20 +6,20 @@
 
 namespace belvane::gui {
 
-QAction* ActionRegistry::add(ActionSpec spec)
+QAction* ActionRegistry::add(ActionDefinition definition)
 {
-    auto* action = new QAction(spec.Caption, owner_);
-    action->setObjectName(QString::fromLatin1(spec.Name));
-    if (!spec.Shortcut.isEmpty())
-        action->setShortcut(spec.Shortcut);
-    action->setStatusTip(spec.StatusTip.isEmpty() ? spec.Caption : spec.StatusTip);
-    if (!spec.StatusTip.isEmpty())
-        action->setToolTip(spec.StatusTip);
-    if (spec.Checked) {
+    auto* action = new QAction(definition.Caption, owner_);
+    action->setObjectName(QString::fromLatin1(definition.Name));
+    if (!definition.Shortcut.isEmpty())
+        action->setShortcut(definition.Shortcut);
+    action->setStatusTip(definition.StatusTip.isEmpty() ? definition.Caption : definition.StatusTip);
+    if (!definition.StatusTip.isEmpty())
+        action->setToolTip(definition.StatusTip);
+    if (definition.Checked) {
         action->setCheckable(true);
-        checked_[action] = std::move(spec.Checked);
+        checked_[action] = std::move(definition.Checked);
     }
-    QObject::connect(action, &QAction::triggered, owner_, [handler = std::move(spec.Handler)] {
+    QObject::connect(action, &QAction::triggered, owner_, [handler = std::move(definition.Handler)] {
         if (handler)
             handler();
     });

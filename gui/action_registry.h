@@ -18,7 +18,7 @@ struct ViewSelection;
 
 namespace belvane::gui {
 
-struct ActionSpec {
+struct ActionDefinition {
     const char* Name = "";
     QString Caption;
     QKeySequence Shortcut = {};
@@ -33,7 +33,7 @@ class ActionRegistry {
 public:
     explicit ActionRegistry(QObject* owner) : owner_(owner) {}
 
-    QAction* add(ActionSpec spec);
+    QAction* add(ActionDefinition definition);
     // The action of that name; nullptr when none is registered.
     QAction* find(const QString& name) const;
     QAction* operator[](const char* name) const { return find(QString::fromLatin1(name)); }
