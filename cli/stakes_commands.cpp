@@ -29,8 +29,7 @@ int listStakes(CliContext& ctx, const ListOptions& o)
     app::StakesService& stakes = ws->Stakes();
     Table table;
     table.captions.emplace_back("№");
-    table.captions.insert(table.captions.end(), stakes::StakeColumnCaptions.begin(),
-                          stakes::StakeColumnCaptions.end());
+    table.captions.insert(table.captions.end(), stakes::StakeColumnCaptions.begin(), stakes::StakeColumnCaptions.end());
     for (size_t i = 0; i < stakes.Count(); ++i) {
         const stakes::StakeRecord record = stakes.Record(i);
         auto& row = table.rows.emplace_back();
@@ -59,7 +58,8 @@ int addStake(app::Workspace& ws, const model::TComb& prefill, const StakeOptions
     const int64_t draw = o.draw ? *o.draw : stake.DrawNumber;
     const std::string numbers = model::CombToListText(prefill);
     const std::string comment = o.comment ? *o.comment : stake.Comment;
-    if (const auto refusal = stakes::ValidateStakeDialog(draw, o.numbers.empty() ? numbers : o.numbers, comment, o.draws))
+    if (const auto refusal =
+            stakes::ValidateStakeDialog(draw, o.numbers.empty() ? numbers : o.numbers, comment, o.draws))
         throw Error(refusal->Message);
     stake.DrawNumber = static_cast<int32_t>(draw);
     stake.Comment = comment;
@@ -70,8 +70,8 @@ int addStake(app::Workspace& ws, const model::TComb& prefill, const StakeOptions
     // The stake just made, as checking left it.
     const stakes::StakeRecord last = service.Record(count - 1);
     if (last.Checked)
-        std::cout << fmt::format("Совпадений: {} ({}). Профит: {}", last.Matches,
-                                 stakes::StakeCellText(last, 6), stakes::StakeCellText(last, 7))
+        std::cout << fmt::format("Совпадений: {} ({}). Профит: {}", last.Matches, stakes::StakeCellText(last, 6),
+                                 stakes::StakeCellText(last, 7))
                   << '\n';
     printStakesCount(ws);
     return ExitOk;
@@ -98,8 +98,8 @@ int addList(CliContext& ctx, const ListStakeOptions& o)
 {
     WorkspaceSession ws(ctx);
     app::CombinationService& combs = ws->Combinations();
-    const bool loaded = o.in.empty() ? combs.Generate(ws->Configuration().SavedGenerateSettings())
-                                     : combs.Open(o.in).has_value();
+    const bool loaded =
+        o.in.empty() ? combs.Generate(ws->Configuration().SavedGenerateSettings()) : combs.Open(o.in).has_value();
     if (!loaded)
         return ExitFailure;
     std::vector<size_t> rows;
@@ -136,8 +136,8 @@ int random(CliContext& ctx, const RandomOptions& o)
 {
     WorkspaceSession ws(ctx);
     app::CombinationService& combs = ws->Combinations();
-    const bool loaded = o.in.empty() ? combs.Generate(ws->Configuration().SavedGenerateSettings())
-                                     : combs.Open(o.in).has_value();
+    const bool loaded =
+        o.in.empty() ? combs.Generate(ws->Configuration().SavedGenerateSettings()) : combs.Open(o.in).has_value();
     if (!loaded)
         return ExitFailure;
     const auto comb = ws->Stakes().RandomCombination();
@@ -159,22 +159,24 @@ int check(CliContext& ctx)
 }
 
 struct DeleteOptions {
-    std::vector<int> rows; // 1-based
+    std::vector<int> rows;            // 1-based
     std::vector<std::string> matches; // OP V
 };
 
 stakes::StakeFilterChoice matchChoice(const std::vector<std::string>& words)
 {
     static const std::pair<std::string_view, stakes::MatchCondition> ops[] = {
-        {"=", stakes::MatchCondition::Equal},   {">", stakes::MatchCondition::Greater},
-        {">=", stakes::MatchCondition::NotLess}, {"<", stakes::MatchCondition::Less},
+        {"=", stakes::MatchCondition::Equal},
+        {">", stakes::MatchCondition::Greater},
+        {">=", stakes::MatchCondition::NotLess},
+        {"<", stakes::MatchCondition::Less},
         {"<=", stakes::MatchCondition::NotGreater}};
     stakes::StakeFilterChoice choice;
     const auto op = std::find_if(std::begin(ops), std::end(ops), [&](const auto& p) { return p.first == words[0]; });
     const auto value = text::parseInt(words[1]);
     if (op == std::end(ops) || !value || *value < 0 || *value > stakes::MaxConditionValue)
-        throw Error(fmt::format("Некорректное условие: \"{} {}\" (нужно: = > >= < <= и число 0..6)!", words[0],
-                                words[1]));
+        throw Error(
+            fmt::format("Некорректное условие: \"{} {}\" (нужно: = > >= < <= и число 0..6)!", words[0], words[1]));
     choice.Condition = op->second;
     choice.Value = *value;
     return choice;
@@ -287,7 +289,9 @@ void addStakesCommands(CLI::App& app, CliContext& ctx)
     CLI::App* addCmd = cmd->add_subcommand("add", "Сделать ставку");
     addCmd->add_option("numbers", stake->numbers, "Шесть чисел: \"n1;n2;n3;n4;n5;n6\"")->required();
     drawOptions(addCmd, stake->draw, stake->comment);
-    addCmd->add_option("--draws", stake->draws, "Количество тиражей")->check(CLI::Range(1, 65535))->capture_default_str();
+    addCmd->add_option("--draws", stake->draws, "Количество тиражей")
+        ->check(CLI::Range(1, 65535))
+        ->capture_default_str();
     onChosen(addCmd, ctx, stake, add);
 
     auto listStake = std::make_shared<ListStakeOptions>();

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -22,6 +24,30 @@
 
 namespace belvane::gui {
 namespace {
+
+// Cells whose editor accepts only the characters a pattern allows.
+class PatternDelegate final : public QStyledItemDelegate {
+public:
+    PatternDelegate(const QString& pattern, QObject* parent)
+        : QStyledItemDelegate(parent), pattern_(QRegularExpression(pattern))
+    {
+    }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setValidator(new QRegularExpressionValidator(pattern_, line));
+        return editor;
+    }
+
+private:
+    QRegularExpression pattern_;
+};
+
+// Prizes: digits and one decimal separator; segments: digits.
+const QString kPrizePattern = QStringLiteral("[0-9]*([.,][0-9]*)?");
+const QString kSegmentPattern = QStringLiteral("[0-9]*");
 
 QDoubleSpinBox* coefficientBox(QWidget* parent, const char* name, long double value)
 {
@@ -71,6 +97,7 @@ ConfigDialog::ConfigDialog(QWidget* parent, const stats::TConfigData& config) : 
     sgSegments_->setObjectName(QStringLiteral("sgSegments"));
     sgSegments_->horizontalHeader()->hide();
     sgSegments_->verticalHeader()->hide();
+    sgSegments_->setItemDelegate(new PatternDelegate(kSegmentPattern, sgSegments_));
     left->addWidget(sgSegments_, 1);
     layout->addLayout(left, 1);
 
@@ -96,6 +123,7 @@ ConfigDialog::ConfigDialog(QWidget* parent, const stats::TConfigData& config) : 
     edProfits_->setHorizontalHeaderLabels({QStringLiteral("Совпадений"), QStringLiteral("Сумма выигрыша")});
     edProfits_->verticalHeader()->hide();
     edProfits_->horizontalHeader()->setStretchLastSection(true);
+    edProfits_->setItemDelegateForColumn(1, new PatternDelegate(kPrizePattern, edProfits_));
     const auto rows = app::ProfitRows(config);
     for (int r = 0; r < app::ProfitRowCount; ++r) {
         const std::string& row = rows[static_cast<size_t>(r)];

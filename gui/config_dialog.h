@@ -27,6 +27,7 @@ public:
 
     QSpinBox* columnsBox() const { return edMatrixCol_; }
     QTableWidget* segmentsGrid() const { return sgSegments_; }
+    QTableWidget* profitsGrid() const { return edProfits_; }
 
 private:
     void layOutSegments(const std::vector<int>& segments);

@@ -4,10 +4,12 @@
 #include <QTimer>
 #include <iostream>
 
+#include "app/setting_keys.h"
 #include "app/startup_options.h"
 #include "cli/terminal_host.h"
 #include "gui/first_run_dialog.h"
 #include "gui/main_window.h"
+#include "gui/qt_translations.h"
 #include "gui/screenshots.h"
 #include "support/data_folder.h"
 #include "support/error.h"
@@ -74,6 +76,7 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Belvane 6x45"));
+    gui::InstallQtTranslations(application);
 
     app::DataFiles files{std::filesystem::path()};
     try {
@@ -83,17 +86,19 @@ int main(int argc, char** argv)
         return 1;
     }
     gui::MainWindow window(files, arguments.options);
+    if (window.startupFailed())
+        return 1;
     window.show();
     if (!window.initialise())
         return 1;
     if (arguments.screenshots)
         return gui::TakeScreenshots(window, *arguments.screenshots) ? 0 : 1;
 
-    if (window.workspace().Settings().Flag("FirstRun")) {
+    if (window.workspace().Settings().Flag(app::key::FirstRun)) {
         gui::FirstRunDialog dialog(&window, window.workspace().Registry().HelpFile);
         dialog.exec();
         if (dialog.dontShowAgain())
-            window.workspace().Settings().Set("FirstRun", 0);
+            window.workspace().SetSetting(app::key::FirstRun, 0);
     }
     return QApplication::exec();
 }

@@ -1,146 +1,107 @@
 #pragma once
 
-// The main window: the draws and combinations pages on the left, the
-// statistics page on the right, the status bar's seven panels, and the named
-// actions in menus, context menus and the toolbar. It presents the workspace
-// and collects input; every long operation runs on a worker thread.
+// The main window (TFormMain): the page controls (draws and combinations on
+// the left, statistics on the right), the menus and toolbar the pages fill
+// with their actions, the status bar's seven panels, and the worker thread
+// every long operation runs on. After each operation every page shows the
+// workspace again.
 
 #include <QFutureWatcher>
 #include <QMainWindow>
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "app/workspace.h"
+#include "gui/page.h"
 
-class QComboBox;
 class QLabel;
-class QSortFilterProxyModel;
-class QSpinBox;
 class QSplitter;
 class QTabWidget;
-class QTableView;
+class QToolBar;
 
 namespace belvane::gui {
 
-class CombsModel;
-class DrawsModel;
-class HistoryModel;
+class ActionRegistry;
+class CombsPage;
+class DrawsPage;
 class QtHost;
-class StatChart;
-class StatTableModel;
+class StatPage;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public PageHost {
     Q_OBJECT
 public:
     MainWindow(app::DataFiles files, app::StartupOptions options);
     ~MainWindow() override;
 
-    // The heavy start-up: lists, stakes file, archive, first refresh. Runs on
-    // the worker thread; false when the program cannot go on (the reason was shown).
+    // Start-up cannot go on (another copy of the program did not end in
+    // time): the program ends without opening the window.
+    bool startupFailed() const { return startupFailed_; }
+    // The heavy start-up on the worker thread: stakes file, archive, lists,
+    // first refresh, then the missing prefetch files. False when the program
+    // cannot go on (the reason was shown).
     bool initialise();
 
-    app::Workspace& workspace() { return *ws_; }
+    // ---- what the pages use ------------------------------------------------------
+    app::Workspace& workspace() override { return *ws_; }
+    ActionRegistry& actions() override { return *actions_; }
+    void addToMenu(const QString& title, std::initializer_list<const char*> names) override;
+    void addToToolBar(std::initializer_list<const char*> names) override;
+    void run(std::function<void()> operation, std::function<void()> after = {}) override;
+    bool isRunning() const override { return running_; }
+    void updateActions() override;
+
     QtHost& host() { return *host_; }
     QAction* action(const QString& name) const;
-    bool isRunning() const { return running_; }
     // Processes events until no operation runs (for scripted use).
     void waitUntilIdle();
 
-    // The views, by their names, for tests and screenshots.
-    QTableView* drawsView() const { return lvDraws_; }
-    QTableView* combsView() const { return lvCombs_; }
-    QTableView* filtersView() const { return lvFilters_; }
-    QTableView* statView() const { return lvDrawsStat_; }
-    QComboBox* statTypeBox() const { return cbDrawsStatType_; }
-    QSpinBox* statLengthBox() const { return edDrawsStatLen_; }
-    QSpinBox* offsetBox() const { return edDrawsOffset_; }
-    QSpinBox* excludeBox() const { return edCombsExclude_; }
+    DrawsPage* drawsPage() const { return drawsPage_; }
+    CombsPage* combsPage() const { return combsPage_; }
+    StatPage* statPage() const { return statPage_; }
     QTabWidget* leftPages() const { return pcLeft_; }
     QTabWidget* rightPages() const { return pcRight_; }
     QString statusPanelText(int panel) const;
 
-    // Rows of the statistics table as the model holds them, for the selection.
-    std::vector<int> selectedStatRows() const;
-    void selectStatRows(const std::vector<int>& modelRows);
-
-    // Runs an operation on the worker thread; `after` runs on the window's
-    // thread once it is done and the views are refreshed.
-    void run(std::function<void()> operation, std::function<void()> after = {});
+    // The status line's panel.
+    static constexpr int StatusPanel = 6;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
-    void buildActions();
-    void buildMenus();
-    QWidget* buildDrawsPage();
-    QWidget* buildCombsPage();
-    QWidget* buildStatPage();
+    void addPage(Page* page);
+    void registerActions();
     void buildStatusBar();
     void restoreWindowState();
-    app::WindowClosingState closingState() const;
+    void editConfig();
 
     void operationFinished();
-    void setFrozen(bool frozen);
     void refreshViews();
-    void refreshStatTypes();
-    void updateActions();
     void setStatus(const QString& text);
-
-    // Action handlers.
-    void drawsInfo();
-    void drawsAdd();
-    void drawsEdit();
-    void drawsDel();
-    void drawsImport();
-    void drawsExport();
-    void combsGen();
-    void combsOpen();
-    void combsSave();
-    void combsDelSelected();
-    void combsCopy();
-    void combsPaste();
-    void combsInfo();
-    void combsFindInDraws();
-    void statFilter(bool remove);
-    void filtersReset();
-    void editConfig();
-    void statTypeChosen(int index);
-
-    std::vector<int> selectedDrawRows() const;
-    std::vector<size_t> selectedCombRows() const;
 
     std::unique_ptr<app::Workspace> ws_;
     QtHost* host_ = nullptr;
-    std::map<QString, QAction*> actions_;
+    std::unique_ptr<ActionRegistry> actions_;
+    std::map<QString, QMenu*> menus_;
+    QToolBar* toolBar_ = nullptr;
 
+    QSplitter* mainSplitter_ = nullptr;
     QTabWidget* pcLeft_ = nullptr;
     QTabWidget* pcRight_ = nullptr;
-    QSplitter* mainSplitter_ = nullptr;
-    QSplitter* combsSplitter_ = nullptr;
-    QSplitter* statSplitter_ = nullptr;
-    QTableView* lvDraws_ = nullptr;
-    QTableView* lvCombs_ = nullptr;
-    QTableView* lvFilters_ = nullptr;
-    QTableView* lvDrawsStat_ = nullptr;
-    QSpinBox* edDrawsOffset_ = nullptr;
-    QSpinBox* edCombsExclude_ = nullptr;
-    QComboBox* cbDrawsStatType_ = nullptr;
-    QSpinBox* edDrawsStatLen_ = nullptr;
-    StatChart* crtDrawsStat_ = nullptr;
+    std::vector<Page*> pages_;
+    DrawsPage* drawsPage_ = nullptr;
+    CombsPage* combsPage_ = nullptr;
+    StatPage* statPage_ = nullptr;
     std::vector<QLabel*> panels_;
-
-    DrawsModel* drawsModel_ = nullptr;
-    CombsModel* combsModel_ = nullptr;
-    HistoryModel* historyModel_ = nullptr;
-    StatTableModel* statModel_ = nullptr;
-    QSortFilterProxyModel* statSort_ = nullptr;
+    QString statusText_; // what the status line shows when no hint covers it
 
     QFutureWatcher<void> watcher_;
     std::function<void()> after_;
     bool running_ = false;
-    bool updatingControls_ = false;
+    bool startupFailed_ = false;
 };
 
 } // namespace belvane::gui

@@ -16,6 +16,8 @@
 #include "gui/generate_dialog.h"
 #include "gui/main_window.h"
 #include "gui/progress_dialog.h"
+#include "gui/stat_page.h"
+#include "gui/draws_page.h"
 #include "gui/qt_text.h"
 
 namespace belvane::gui {
@@ -47,21 +49,30 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
     bool ok = true;
 
     // The statistics of the plain numbers with a few rows selected.
-    window.statTypeBox()->setCurrentIndex(0);
-    window.waitUntilIdle();
-    window.selectStatRows({0, 6, 12});
+    StatPage& stat = *window.statPage();
+    stat.selectStatRows({0, 6, 12});
     window.leftPages()->setCurrentIndex(0);
-    window.drawsView()->selectRow(0);
+    window.drawsPage()->drawsView()->selectRow(0);
     ok &= save(window, folder, "01-main-draws-and-statistics");
 
     window.leftPages()->setCurrentIndex(1);
     ok &= save(window, folder, "02-main-combinations");
     window.action(QStringLiteral("StatFilter_Include"))->trigger();
     window.waitUntilIdle();
-    window.selectStatRows({1});
+    stat.selectStatRows({1});
     window.action(QStringLiteral("StatFilter_Exclude"))->trigger();
     window.waitUntilIdle();
     ok &= save(window, folder, "03-main-after-filters");
+
+    const app::Workspace& workspace = window.workspace();
+    // A method of many values: the chart writes the value texts that fit.
+    if (const int sums = stat.statTypeBox()->findText(QStringLiteral("Сумма тиража: все значения"), Qt::MatchContains);
+        sums >= 0) {
+        stat.statTypeBox()->setCurrentIndex(sums);
+        for (int i = 0; i < 100 && (window.isRunning() || workspace.Statistics().StatTypeIndex() != sums); ++i)
+            settle(); // the choice applies after a pause
+        ok &= save(window, folder, "10-main-statistics-of-sums");
+    }
 
     app::Workspace& ws = window.workspace();
     {

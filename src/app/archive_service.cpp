@@ -125,7 +125,7 @@ bool ArchiveService::Sorted() const
 
 void ArchiveService::ToggleSorted()
 {
-    ws_.Settings().Set(key::SortedDraws, Sorted() ? 0 : 1);
+    ws_.SetSetting(key::SortedDraws, Sorted() ? 0 : 1);
     ws_.RefreshAllViews(true);
 }
 

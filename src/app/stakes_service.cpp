@@ -84,8 +84,8 @@ bool StakesService::AddStake(const stakes::StakeRecord& stake, int drawsCount)
     return added;
 }
 
-stakes::AddStakesResult StakesService::AddStakes(std::span<const size_t> rows,
-                                                 const stakes::MultiStakeRequest& request, bool allRows)
+stakes::AddStakesResult StakesService::AddStakes(std::span<const size_t> rows, const stakes::MultiStakeRequest& request,
+                                                 bool allRows)
 {
     auto busy = ws_.Busy();
     const auto combs = ws_.Combinations().Combs();
@@ -198,8 +198,7 @@ std::optional<bool> StakesService::ActionEnabled(std::string_view action, const 
     if (action == "StakeFilter" || action == "StakeClear" || action == "StakesCheckManual" ||
         action == "StakesXlsExport")
         return any;
-    if (action == "LogStakes" || action == "LogStakesDelete" || action == "StakesScroll" ||
-        action == "StakesCheckLine")
+    if (action == "LogStakes" || action == "LogStakesDelete" || action == "StakesScroll" || action == "StakesCheckLine")
         return true;
     return std::nullopt;
 }

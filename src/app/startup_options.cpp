@@ -84,9 +84,9 @@ StartupOptions ParseStartupOptions(std::span<const std::string> args, std::vecto
     return options;
 }
 
-bool WaitForOtherInstances(std::string_view exeName)
+bool WaitForOtherInstances(std::string_view exeName, int polls)
 {
-    for (int poll = 0; poll < 601; ++poll) {
+    for (int poll = 0; poll < polls; ++poll) {
         if (!otherInstanceRuns(exeName))
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));

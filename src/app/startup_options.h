@@ -16,6 +16,8 @@ struct StartupOptions {
     bool FullRecreate = false; // rebuild every prefetch file and terminate
     bool FullRefresh = false;  // build the missing prefetch files and terminate
     bool NoLanguage = false;   // ignore the interface-language setting
+    // How many times (every 100 ms) restart looks for the other copy before giving up.
+    int RestartPolls = 601;
 
     // Any option that makes the program a batch tool (no window).
     bool Batch() const { return LoadOnly || FullRecreate || FullRefresh; }
@@ -28,8 +30,8 @@ bool IsStartupOption(std::string_view arg);
 StartupOptions ParseStartupOptions(std::span<const std::string> args, std::vector<std::string>* rest = nullptr);
 
 // Waits until no other process runs the executable named `exeName`, polling
-// every 100 ms at most 601 times. Returns false if one still runs.
-bool WaitForOtherInstances(std::string_view exeName);
+// every 100 ms at most `polls` times. Returns false if one still runs.
+bool WaitForOtherInstances(std::string_view exeName, int polls = 601);
 
 // The executable name of the running process ("belvane", "belvane-cli").
 std::string CurrentExecutableName();

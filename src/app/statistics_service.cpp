@@ -107,7 +107,7 @@ int StatisticsService::Length() const
 
 void StatisticsService::SetLength(int length)
 {
-    ws_.Settings().Set(key::DrawsStatLen, std::clamp(length, 1, static_cast<int>(model::MaxDrawsInFile)));
+    ws_.SetSetting(key::DrawsStatLen, std::clamp(length, 1, static_cast<int>(model::MaxDrawsInFile)));
 }
 
 DrawsStatRequest StatisticsService::Request(int entry, int length) const
@@ -159,7 +159,7 @@ bool StatisticsService::PrefetchsEnabled() const
 void StatisticsService::TogglePrefetchs()
 {
     const bool on = !PrefetchsEnabled();
-    ws_.Settings().Set(key::PrefetchsEnabled, on ? 1 : 0);
+    ws_.SetSetting(key::PrefetchsEnabled, on ? 1 : 0);
     if (on)
         BuildPrefetchFiles(false, 0);
     Calculate(true);
@@ -168,7 +168,7 @@ void StatisticsService::TogglePrefetchs()
 void StatisticsService::ToggleTotalLine()
 {
     StatusScope status(ws_.Host(), "Создание графиков...");
-    ws_.Settings().Set(key::ShowTotalLine, ws_.Settings().Flag(key::ShowTotalLine) ? 0 : 1);
+    ws_.SetSetting(key::ShowTotalLine, ws_.Settings().Flag(key::ShowTotalLine) ? 0 : 1);
     Calculate(true);
 }
 

@@ -140,13 +140,15 @@ const SettingKey* FindMainWindowKey(std::string_view name)
 
 void MainWindowSettings::Load()
 {
-    const IniDocument doc = IniDocument::load(file_.path());
+    loadFailed_ = true;
     values_.clear();
+    const IniDocument doc = IniDocument::load(file_.path());
     for (const SettingKey& k : MainWindowKeys()) {
         values_[std::string(k.Name)] = k.Kind == SettingKind::Boolean
                                            ? (doc.readBool(MainWindowSection, k.Name, k.Default != 0) ? 1 : 0)
                                            : doc.readInteger(MainWindowSection, k.Name, k.Default);
     }
+    loadFailed_ = false;
 }
 
 void MainWindowSettings::SaveOnClose() const

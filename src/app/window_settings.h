@@ -64,8 +64,11 @@ class MainWindowSettings {
 public:
     explicit MainWindowSettings(WindowStateFile file) : file_(std::move(file)) {}
 
-    // Reads every key (missing ones take their defaults).
+    // Reads every key (missing ones take their defaults). After a failure
+    // every key keeps its default and LoadFailed() tells the front end, which
+    // then reads nothing more of the file (the failure has been reported once).
     void Load();
+    bool LoadFailed() const { return loadFailed_; }
     // Writes the keys written on close.
     void SaveOnClose() const;
 
@@ -80,6 +83,7 @@ public:
 private:
     WindowStateFile file_;
     std::map<std::string, int, std::less<>> values_;
+    bool loadFailed_ = false;
 };
 
 // The window placement: show state and the normal and min/max positions

@@ -8,6 +8,16 @@
 
 namespace belvane::app {
 
+std::string SettingsLoadErrorText(std::string_view reason)
+{
+    return fmt::format("Ошибка загрузки параметров программы!\r\r{}", reason);
+}
+
+std::string SettingsSaveErrorText(std::string_view reason)
+{
+    return fmt::format("Ошибка сохранения параметров программы!\r\r{}", reason);
+}
+
 Workspace::Workspace(app::Host& host, DataFiles files, StartupOptions options, WorkspaceMode mode)
     : host_(host), files_(std::move(files)), options_(options), mode_(mode),
       settings_(WindowStateFile(files_.windowState())), configuration_(*this), archive_(*this),
@@ -29,7 +39,7 @@ Workspace::~Workspace()
 
 void Workspace::Create()
 {
-    if (options_.Restart && !WaitForOtherInstances(CurrentExecutableName()))
+    if (options_.Restart && !WaitForOtherInstances(CurrentExecutableName(), options_.RestartPolls))
         throw StartupFailure("Другая копия программы не завершила работу.");
 
     try {
@@ -40,7 +50,7 @@ void Workspace::Create()
             settings_.Set(key::PrefetchsEnabled, settings_.Get(key::PrefetchsEnabled));
         }
     } catch (const Error& e) {
-        host_.showError(fmt::format("Ошибка загрузки параметров программы!\r\r{}", e.what()));
+        host_.showError(SettingsLoadErrorText(e.what()));
     }
     FindHelpFile();
     configuration_.Load();
@@ -122,11 +132,30 @@ void Workspace::Close(const WindowClosingState& state)
         settings_.SaveOnClose();
         for (const auto& [control, widths] : state.ColumnWidths)
             SaveColumnWidths(file, MainWindowSection, control, widths);
+        for (const auto& [control, sort] : state.ListSorts)
+            SaveListSort(file, MainWindowSection, control, sort);
     } catch (const Error& e) {
-        host_.showError(fmt::format("Ошибка сохранения параметров программы!\r\r{}", e.what()));
+        host_.showError(SettingsSaveErrorText(e.what()));
     }
     combinations_.Buffer().ResetKey();
     stakes_.Close();
+}
+
+bool Workspace::SetSetting(std::string_view key, int value)
+{
+    try {
+        settings_.Set(key, value);
+        return true;
+    } catch (const Error& e) {
+        host_.showError(SettingsSaveErrorText(e.what()));
+        return false;
+    }
+}
+
+std::array<std::string, StatusPanelCount> Workspace::StatusPanelTexts() const
+{
+    return {archive_.ArchivePanelText(), archive_.NextDrawPanelText(), archive_.OffsetDrawPanelText(),
+            combinations_.PanelText(),   stakes_.PanelText(),          ratings_.PanelText()};
 }
 
 bool Workspace::ActionEnabled(std::string_view action, const ViewSelection& selection) const
@@ -140,17 +169,6 @@ bool Workspace::ActionEnabled(std::string_view action, const ViewSelection& sele
         if (answer)
             return *answer;
     return true;
-}
-
-bool Workspace::SetSetting(std::string_view key, int value)
-{
-    try {
-        settings_.Set(key, value);
-        return true;
-    } catch (const Error& e) {
-        host_.showError(fmt::format("Ошибка сохранения параметров программы!\r\r{}", e.what()));
-        return false;
-    }
 }
 
 int Workspace::OnRefresh(RefreshListener listener)

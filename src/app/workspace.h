@@ -7,6 +7,7 @@
 // The desktop program, the command-line tool and the tests all drive a
 // Workspace; the core talks to the person only through the Host.
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -42,6 +43,11 @@ inline constexpr std::string_view ExclusiveAccessMessage =
     "расположена. Например: в Windows 7 и выше по умолчанию запрещена запись в c:\\Program Files.\r\rПрограмма "
     "будет закрыта!";
 
+// "Ошибка загрузки параметров программы!" / "Ошибка сохранения параметров
+// программы!" with the reason: the window-state file could not be read or written.
+std::string SettingsLoadErrorText(std::string_view reason);
+std::string SettingsSaveErrorText(std::string_view reason);
+
 // Start-up cannot go on; the reason has been shown.
 class StartupFailure : public Error {
 public:
@@ -63,7 +69,12 @@ struct WindowClosingState {
     int ScreenWidth = 0;
     int ScreenHeight = 0;
     std::map<std::string, std::vector<int>> ColumnWidths; // by control name
+    std::map<std::string, ListSort> ListSorts;            // by control name (sortable lists)
 };
+
+// The status bar's panels before the status line: 0 archive, 1 next draw,
+// 2 the draw above the offset row, 3 combinations, 4 stakes, 5 rating.
+inline constexpr size_t StatusPanelCount = 6;
 
 class Workspace {
 public:
@@ -95,6 +106,10 @@ public:
     MainWindowSettings& Settings() { return settings_; }
     const MainWindowSettings& Settings() const { return settings_; }
     int LanguageId() const { return languageId_; }
+    // Stores a setting of the window-state file. A failed write shows
+    // "Ошибка сохранения параметров программы!" and the program goes on with
+    // the value in memory; returns whether it was stored and written.
+    bool SetSetting(std::string_view key, int value);
 
     // ---- the services --------------------------------------------------------
     ConfigurationService& Configuration() { return configuration_; }
@@ -117,15 +132,13 @@ public:
 
     const stakes::HitTable& Hits() const { return hits_; }
 
-    // Stores a setting; a failure to write the window-state file is shown
-    // ("Ошибка сохранения параметров программы!") and the value still holds
-    // for this run. Returns whether it was written.
-    bool SetSetting(std::string_view key, int value);
-
     // Whether the named action may run now: never while an operation runs,
     // else as the service that owns the action decides (actions no service
     // names, like "ExitProgram", are always enabled).
     bool ActionEnabled(std::string_view action, const ViewSelection& selection) const;
+
+    // The texts of the status panels 0..5, as the services word them.
+    std::array<std::string, StatusPanelCount> StatusPanelTexts() const;
 
     // ---- busy state: one long operation at a time ------------------------
     class BusyGuard {

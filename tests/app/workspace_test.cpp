@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
 #include "app/host.h"
 #include "app/workspace.h"
 #include "helpers/draws_builder.h"
@@ -87,6 +94,55 @@ TEST(Workspace, SettingsAreWrittenAtTheirMoment)
               (std::vector<int>{60, 30, 30, 1}));
 }
 
+TEST(Workspace, AWindowStateFileThatCannotBeReadOrWrittenIsReportedAndTheProgramGoesOn)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir / "Belvane_6x45.frm"); // neither readable nor writable as a file
+    Started s(dir.path());
+    Workspace& ws = *s.ws;
+    ASSERT_EQ(s.host.errors().size(), 1u);
+    EXPECT_TRUE(s.host.errors()[0].starts_with("Ошибка загрузки параметров программы!\r\r"));
+    EXPECT_TRUE(ws.Settings().LoadFailed());
+    EXPECT_EQ(ws.Statistics().Length(), 1000); // defaults stand in
+    EXPECT_TRUE(ws.Settings().Flag("ColorDraws"));
+
+    // A view option: the message, and the new value holds for this run.
+    EXPECT_FALSE(ws.SetSetting("ColorDraws", 0));
+    ASSERT_EQ(s.host.errors().size(), 2u);
+    EXPECT_TRUE(s.host.errors()[1].starts_with("Ошибка сохранения параметров программы!\r\r"));
+    EXPECT_FALSE(ws.Settings().Flag("ColorDraws"));
+    // The services' toggles go through the same net.
+    ws.Archive().ToggleSorted();
+    EXPECT_TRUE(ws.Archive().Sorted());
+    EXPECT_EQ(s.host.errors().size(), 3u);
+    // A key written on close stores without touching the file.
+    EXPECT_TRUE(ws.SetSetting("DrawsStatLen", 77));
+    EXPECT_EQ(s.host.errors().size(), 3u);
+
+    ws.Close();
+    ASSERT_EQ(s.host.errors().size(), 4u);
+    EXPECT_TRUE(s.host.errors()[3].starts_with("Ошибка сохранения параметров программы!\r\r"));
+}
+
+TEST(Workspace, SettingsReachTheFileThroughSetSetting)
+{
+    TempDir dir;
+    Started s(dir.path());
+    EXPECT_TRUE(s.ws->SetSetting("ColorCombs", 0));
+    EXPECT_FALSE(s.ws->Settings().LoadFailed());
+    EXPECT_FALSE(IniDocument::load(dir / "Belvane_6x45.frm").readBool("TFormMain", "ColorCombs", true));
+    EXPECT_FALSE(s.ws->SetSetting("NoSuchKey", 1)); // refused, shown, nothing thrown
+    EXPECT_EQ(s.host.errors().size(), 1u);
+
+    WindowClosingState closing;
+    closing.ListSorts["lvDrawsStat"] = ListSort{3, 1};
+    s.ws->Close(closing);
+    const auto sort = LoadListSort(WindowStateFile(dir / "Belvane_6x45.frm"), MainWindowSection, "lvDrawsStat");
+    ASSERT_TRUE(sort);
+    EXPECT_EQ(sort->Column, 3);
+    EXPECT_EQ(sort->Direction, 1);
+}
+
 TEST(Workspace, SecondProgramOnTheSameFolderIsRefused)
 {
     TempDir dir;
@@ -147,6 +203,15 @@ TEST(Workspace, OffsetAndStatusPanels)
     EXPECT_EQ(ws.Archive().Offset(), 0);
     EXPECT_EQ(ws.Archive().DrawDateAfter(0, 1), 20200102);
     EXPECT_EQ(ws.Archive().DrawDateAfter(7, 1), 19780201);
+
+    ws.Archive().SetOffset(1);
+    const auto panels = ws.StatusPanelTexts();
+    EXPECT_EQ(panels[0], "Архив тиражей: 5");
+    EXPECT_EQ(panels[1], "Следующий тираж: 5");
+    EXPECT_EQ(panels[2], "5;10;20;30;40;45");
+    EXPECT_EQ(panels[3], "Комбинаций: 8145060");
+    EXPECT_EQ(panels[4], "Ставок: 0");
+    EXPECT_EQ(panels[5], "Рейтинг: 0");
 }
 
 TEST(Workspace, RefreshTellsEveryViewUnlessSuppressed)
@@ -302,6 +367,33 @@ TEST(StartupOptions, EverySpelling)
     EXPECT_EQ(rest, (std::vector<std::string>{"--data-dir", "x"}));
     EXPECT_FALSE(IsStartupOption("fullrefreshx"));
     EXPECT_FALSE(IsStartupOption("---fullrefresh"));
+}
+
+TEST(StartupOptions, RestartGivesUpWhileAnotherCopyRuns)
+{
+    // Another process of this test's own executable name: a copy of sleep.
+    TempDir dir;
+    const std::filesystem::path copy = dir / CurrentExecutableName();
+    std::filesystem::copy_file("/bin/sleep", copy);
+    std::filesystem::permissions(copy, std::filesystem::perms::owner_all);
+    const std::string path = copy.string();
+    char arg0[] = "sleep";
+    char arg1[] = "30";
+    char* argv[] = {arg0, arg1, nullptr};
+    pid_t child = 0;
+    ASSERT_EQ(posix_spawn(&child, path.c_str(), nullptr, nullptr, argv, environ), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // until exec has named it
+
+    StartupOptions options;
+    options.Restart = true;
+    options.RestartPolls = 3;
+    RecordingHost host;
+    Workspace ws(host, DataFiles(dir.path()), options);
+    EXPECT_THROW(ws.Create(), StartupFailure);
+    EXPECT_FALSE(WaitForOtherInstances(CurrentExecutableName(), 1));
+
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
 }
 
 TEST(WindowSettings, PlacementRules)

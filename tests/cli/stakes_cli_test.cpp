@@ -93,8 +93,8 @@ TEST_F(StakesCli, AStakeForAFutureDrawWaitsForItsDraw)
 TEST_F(StakesCli, StakesFromAListFile)
 {
     writeBytes(dir / "l.lcv", "1;2;3;4;5;6\r\n3;7;15;16;19;43\r\n10;11;12;13;14;15\r\n");
-    auto r = run({"--offset", "1", "stakes", "add-list", "--in", (dir / "l.lcv").string(), "--rows", "2,3",
-                  "--comment", "список"});
+    auto r = run({"--offset", "1", "stakes", "add-list", "--in", (dir / "l.lcv").string(), "--rows", "2,3", "--comment",
+                  "список"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "Сделано ставок: 2\nСтавок: 2\n");
     r = run({"stakes", "list", "--format", "tsv"});

@@ -1,85 +1,65 @@
 // The desktop program driven as a person would: dialogs, selections, actions.
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QStatusTipEvent>
 #include <QTableView>
-#include <QTimer>
-#include <QtTest>
-#include <functional>
 
-#include "app/demo_archive.h"
-#include "gui/config_dialog.h"
+#include "gui/action_registry.h"
+#include "gui/combs_page.h"
 #include "gui/draw_dialog.h"
-#include "gui/main_window.h"
-#include "model/draws_file.h"
+#include "gui/draws_page.h"
+#include "gui/stat_page.h"
+#include "gui_test_support.h"
 
 using namespace belvane;
+using namespace belvane::guitest;
 
 namespace {
-
-// Runs `act` on the modal widget of type T as soon as it is open.
-template <class T>
-void whenModal(std::function<void(T*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(w);
-        }
-    });
-    timer->start();
-}
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-
-    app::DataFiles files() const { return app::DataFiles(dir_.path().toStdString()); }
-
-    std::unique_ptr<gui::MainWindow> start()
-    {
-        auto window = std::make_unique<gui::MainWindow>(files(), app::StartupOptions{});
-        window->show();
-        if (!window->initialise())
-            return nullptr;
-        return window;
-    }
+    DataFolder folder_;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(dir_.isValid());
-        model::WriteDrawsFile(files().draws(), app::MakeDemoDraws(40, 11));
-    }
-
     void startsOnAPreparedFolder()
     {
-        auto w = start();
+        auto w = startWindow(folder_);
         QVERIFY(w);
+        QVERIFY(QRegularExpression(QStringLiteral("^Belvane 6x45 версия \\d+\\.\\d+\\.\\d+$"))
+                    .match(w->windowTitle())
+                    .hasMatch());
         QCOMPARE(w->statusPanelText(0), QStringLiteral("Архив тиражей: 40"));
         QCOMPARE(w->statusPanelText(1), QStringLiteral("Следующий тираж: 41"));
         QCOMPARE(w->statusPanelText(3), QStringLiteral("Комбинаций: 8145060"));
-        QCOMPARE(w->drawsView()->model()->rowCount(), 40);
-        QCOMPARE(w->statView()->model()->rowCount(), 45); // the plain numbers are chosen at first
+        QCOMPARE(w->statusPanelText(4), QStringLiteral("Ставок: 0"));
+        QCOMPARE(w->drawsPage()->drawsView()->model()->rowCount(), 40);
+        QCOMPARE(w->statPage()->statView()->model()->rowCount(), 45); // the plain numbers are chosen at first
         QVERIFY(!w->action("CombsUndo")->isEnabled());
         QVERIFY(!w->action("DrawsEdit")->isEnabled()); // no row selected yet
+        // The pages keep the names the window-state file and the scenarios use.
+        QCOMPARE(w->objectName(), QStringLiteral("TFormMain"));
+        for (const char* name :
+             {"tsDraws", "tsCombs", "tsDrawsStat", "lvDraws", "lvCombs", "lvFilters", "lvDrawsStat", "edDrawsOffset",
+              "edCombsExclude", "cbDrawsStatType", "edDrawsStatLen", "crtDrawsStat"})
+            QVERIFY2(w->findChild<QWidget*>(QString::fromLatin1(name)) != nullptr, name);
+        QCOMPARE(w->action("CombsGen")->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(w->action("StatFilter_Exclude")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F7));
+        QCOMPARE(w->action("DrawsStatCalc")->text(), QStringLiteral("Обновить"));
         w->close();
     }
 
     void addsADrawThroughTheDialogAndRefusesABadOne()
     {
-        auto w = start();
+        DataFolder folder;
+        auto w = startWindow(folder);
         QVERIFY(w);
         // A refused text: the message, and the dialog stays open until cancelled.
         bool sawMessage = false;
@@ -107,106 +87,132 @@ private slots:
         QCOMPARE(w->workspace().Archive().Draws().size(), size_t{41});
         QCOMPARE(w->workspace().Archive().Draws().back().Balls, (model::TComb{3, 7, 15, 16, 19, 43}));
         QCOMPARE(w->statusPanelText(0), QStringLiteral("Архив тиражей: 41"));
-        QCOMPARE(model::ReadDrawsFile(files().draws()).draws.size(), size_t{41});
+        QCOMPARE(model::ReadDrawsFile(folder.files().draws()).draws.size(), size_t{41});
         w->close();
     }
 
     void keepsSelectedValuesAndUndoes()
     {
-        auto w = start();
+        auto w = startWindow(folder_);
         QVERIFY(w);
-        w->statTypeBox()->setCurrentIndex(0);
-        w->waitUntilIdle();
-        w->selectStatRows({0, 1, 2}); // the numbers 1, 2, 3
+        w->statPage()->selectStatRows({0, 1, 2}); // the numbers 1, 2, 3
         QVERIFY(w->action("StatFilter_Include")->isEnabled());
         w->action("StatFilter_Include")->trigger();
         w->waitUntilIdle();
         QCOMPARE(w->workspace().Combinations().Count(), size_t{2'899'274});
         QCOMPARE(w->statusPanelText(3), QStringLiteral("Комбинаций: 2899274"));
-        QCOMPARE(w->filtersView()->model()->rowCount(), 1);
-        QCOMPARE(w->filtersView()->model()->index(0, 1).data().toString(), QStringLiteral("1; 2; 3"));
+        QTableView* filters = w->combsPage()->filtersView();
+        QCOMPARE(filters->model()->rowCount(), 1);
+        QCOMPARE(filters->model()->index(0, 1).data().toString(), QStringLiteral("1; 2; 3"));
 
         QVERIFY(w->action("CombsUndo")->isEnabled());
         w->action("CombsUndo")->trigger();
         w->waitUntilIdle();
         QCOMPARE(w->workspace().Combinations().Count(), size_t{8'145'060});
-        QCOMPARE(w->filtersView()->model()->rowCount(), 0);
+        QCOMPARE(filters->model()->rowCount(), 0);
         QVERIFY(!w->action("CombsUndo")->isEnabled());
         w->close();
     }
 
     void changesTheOffset()
     {
-        auto w = start();
+        auto w = startWindow(folder_);
         QVERIFY(w);
-        w->offsetBox()->setValue(2);
+        QSpinBox* offset = w->drawsPage()->offsetBox();
+        offset->setValue(2);
+        emit offset->editingFinished(); // Enter
         w->waitUntilIdle();
         QCOMPARE(w->workspace().Archive().Offset(), 2);
         const int count = static_cast<int>(w->workspace().Archive().Draws().size());
         QCOMPARE(w->statusPanelText(1), QStringLiteral("Следующий тираж: %1").arg(count - 1));
         QVERIFY(!w->statusPanelText(2).isEmpty());
-        QCOMPARE(w->drawsView()->model()->index(2, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 170, 170));
-        QCOMPARE(w->offsetBox()->maximum(), count - 1);
-        w->offsetBox()->setValue(0);
+        QTableView* draws = w->drawsPage()->drawsView();
+        QCOMPARE(draws->model()->index(2, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 170, 170));
+        QCOMPARE(offset->maximum(), count - 1);
+        offset->setValue(0);
+        emit offset->editingFinished();
         w->waitUntilIdle();
+        QCOMPARE(w->workspace().Archive().Offset(), 0);
         w->close();
     }
 
     void restoresTheWindowStateAfterARestart()
     {
+        DataFolder folder;
         {
-            auto w = start();
+            auto w = startWindow(folder);
             QVERIFY(w);
             w->setGeometry(60, 70, 1100, 700);
-            w->statLengthBox()->setValue(321);
-            emit w->statLengthBox()->editingFinished(); // Enter in the field
+            QSpinBox* length = w->statPage()->statLengthBox();
+            length->setValue(321);
+            emit length->editingFinished(); // Enter in the field
             w->waitUntilIdle();
             QCOMPARE(w->workspace().Statistics().Table().Window.Count(),
                      static_cast<int>(w->workspace().Archive().Draws().size()));
-            w->drawsView()->setColumnWidth(0, 77);
-            w->statView()->sortByColumn(1, Qt::DescendingOrder);
+            w->drawsPage()->drawsView()->setColumnWidth(0, 77);
+            w->statPage()->statView()->sortByColumn(1, Qt::DescendingOrder);
             w->action("DrawsSorted")->trigger();
             w->waitUntilIdle();
             w->close();
         }
-        auto w = start();
+        auto w = startWindow(folder);
         QVERIFY(w);
-        QCOMPARE(w->statLengthBox()->value(), 321);
-        QCOMPARE(w->drawsView()->columnWidth(0), 77);
-        QCOMPARE(w->statView()->horizontalHeader()->sortIndicatorSection(), 1);
+        QCOMPARE(w->statPage()->statLengthBox()->value(), 321);
+        QCOMPARE(w->drawsPage()->drawsView()->columnWidth(0), 77);
+        QCOMPARE(w->statPage()->statView()->horizontalHeader()->sortIndicatorSection(), 1);
+        QCOMPARE(w->statPage()->statView()->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
         QVERIFY(w->action("DrawsSorted")->isChecked());
         QCOMPARE(w->size(), QSize(1100, 700));
-        w->action("DrawsSorted")->trigger();
-        w->waitUntilIdle();
         w->close();
     }
 
-    void configurationDialogKeepsSegmentsWhenTheGridChanges()
+    // The hint of an action goes to the status line, but not while an operation
+    // runs, when the line shows what the operation does.
+    void statusTipsReachTheStatusLineOnlyWhileIdle()
     {
-        stats::TConfigData config;
-        config.MatrixSegments = model::ParseMatrixSegments("123456789");
-        gui::ConfigDialog dialog(nullptr, config);
-        dialog.columnsBox()->setValue(3);
-        QCOMPARE(dialog.segmentsGrid()->rowCount(), 15);
-        QCOMPARE(dialog.findChild<QLineEdit*>("edMatrixRow")->text(), QStringLiteral("15"));
-        const stats::TConfigData back = dialog.config();
-        QCOMPARE(back.MatrixCols, 3);
-        QCOMPARE(back.MatrixSegments, config.MatrixSegments); // every number keeps its segment
+        auto w = startWindow(folder_);
+        QVERIFY(w);
+        for (QAction* a : w->actions().all())
+            QVERIFY2(!a->statusTip().isEmpty(), qPrintable(a->objectName()));
+        QCOMPARE(w->action("EditConfig")->statusTip(), QStringLiteral("Редактирование параметров системы"));
+        QCOMPARE(w->action("DrawsStatCalc")->statusTip(),
+                 QStringLiteral("Пересчитать статистику по выбранным параметрам"));
 
-        // A cell left with anything but 1..9 gets the message and becomes 1.
-        bool sawMessage = false;
-        whenModal<QMessageBox>([&sawMessage](QMessageBox* box) {
-            sawMessage = box->text().startsWith(QStringLiteral("Некорректное значение: 0!"));
-            box->accept();
+        const QString idle = w->statusPanelText(gui::MainWindow::StatusPanel);
+        QVERIFY(w->action("CombsGen")->showStatusText(w.get()));
+        QCOMPARE(w->statusPanelText(gui::MainWindow::StatusPanel), w->action("CombsGen")->statusTip());
+        QStatusTipEvent gone{QString()};
+        QApplication::sendEvent(w.get(), &gone);
+        QCOMPARE(w->statusPanelText(gui::MainWindow::StatusPanel), idle);
+
+        // While the worker waits on a question, hints leave the status line alone.
+        QString during;
+        bool wasRunning = false;
+        whenModal<QMessageBox>([&](QMessageBox* box) {
+            wasRunning = w->isRunning();
+            during = w->statusPanelText(gui::MainWindow::StatusPanel);
+            w->action("CombsGen")->showStatusText(w.get());
+            during = w->statusPanelText(gui::MainWindow::StatusPanel) == during ? during : QStringLiteral("changed");
+            box->button(QMessageBox::No)->click();
         });
-        dialog.segmentsGrid()->item(0, 1)->setText(QStringLiteral("0")); // number 2
-        QVERIFY(sawMessage);
-        QCOMPARE(dialog.segmentsGrid()->item(0, 1)->text(), QStringLiteral("1"));
-        QCOMPARE(dialog.config().MatrixSegments[1], 1);
+        w->action("FiltersReset")->trigger();
+        w->waitUntilIdle();
+        QVERIFY(wasRunning);
+        QVERIFY(during != QStringLiteral("changed"));
+        w->close();
+    }
+
+    void qtDialogsSpeakRussian()
+    {
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Cancel | QMessageBox::Open);
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Отмена"));
+        QCOMPARE(box.button(QMessageBox::Open)->text(), QStringLiteral("Открыть"));
     }
 };
 
+BELVANE_GUI_TEST(MainWindowTest);
+
 } // namespace
 
-QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

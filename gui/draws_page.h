@@ -1,0 +1,48 @@
+#pragma once
+
+// "Архив тиражей" (tsDraws): the draws offset and the draws list, with
+// adding, editing, deleting, importing and exporting draws.
+
+#include "gui/page.h"
+
+class QSpinBox;
+class QTableView;
+
+namespace belvane::gui {
+
+class DeferredInput;
+class DrawsModel;
+
+class DrawsPage final : public Page {
+    Q_OBJECT
+public:
+    explicit DrawsPage(PageHost& host);
+
+    void fillSelection(app::ViewSelection& selection) const override;
+    void restoreState(const app::WindowStateFile& file) override;
+    void saveState(app::WindowClosingState& state) override;
+    void refresh() override;
+
+    QTableView* drawsView() const { return lvDraws_; }
+    QSpinBox* offsetBox() const { return edDrawsOffset_; }
+
+private:
+    void registerActions();
+    // The numbers of the draws at the selected rows, top to bottom.
+    std::vector<int> selectedNumbers() const;
+
+    void drawsInfo();
+    void drawsAdd();
+    void drawsEdit();
+    void drawsDel();
+    void drawsImport();
+    void drawsExport();
+
+    QSpinBox* edDrawsOffset_;
+    QTableView* lvDraws_;
+    DrawsModel* model_;
+    DeferredInput* offsetInput_;
+    bool updating_ = false;
+};
+
+} // namespace belvane::gui

@@ -1,0 +1,63 @@
+#include "gui/stat_table_model.h"
+
+#include "app/workspace.h"
+#include "gui/qt_text.h"
+
+namespace belvane::gui {
+
+void StatTableModel::reload(const app::Workspace& ws)
+{
+    beginResetModel();
+    rows_ = ws.Statistics().Table().Rows;
+    entry_ = ws.Statistics().ChosenEntry();
+    endResetModel();
+}
+
+std::vector<uint64_t> StatTableModel::keysOfRows(const std::vector<int>& rows) const
+{
+    std::vector<uint64_t> keys;
+    for (int r : rows)
+        if (r >= 0 && static_cast<size_t>(r) < rows_.size())
+            keys.push_back(stats::KeyOf(rows_[static_cast<size_t>(r)].Value));
+    return keys;
+}
+
+int StatTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int StatTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : app::DrawsStatColumnCount;
+}
+
+QVariant StatTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || static_cast<size_t>(index.row()) >= rows_.size())
+        return {};
+    const app::DrawsStatRow& row = rows_[static_cast<size_t>(index.row())];
+    const auto column = static_cast<size_t>(index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+        return qs(row.Cells[column]);
+    case Qt::UserRole: // the sort key
+        if (column == app::StatColValue)
+            return index.row(); // values sort in the method's own order
+        return row.Numbers[column] ? QVariant(*row.Numbers[column]) : QVariant(-1e300);
+    case Qt::TextAlignmentRole:
+        return column == app::StatColValue ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                           : int(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant StatTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < app::DrawsStatColumnCount)
+        return qs(app::DrawsStatCaptions[static_cast<size_t>(section)]);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+} // namespace belvane::gui
