@@ -114,33 +114,60 @@ std::string readFile(const fs::path& path, uint64_t maxSize)
     return std::move(r.data);
 }
 
+AtomicFileWriter::AtomicFileWriter(fs::path path) : path_(std::move(path))
+{
+    std::string pattern = (path_.parent_path() / ("." + path_.filename().string() + ".XXXXXX")).string();
+    fd_ = ::mkstemp(pattern.data());
+    if (fd_ < 0)
+        fail(path_, errno);
+    temp_ = pattern;
+    // Keep the old file's permissions; a new file gets the usual 0644.
+    struct stat st {};
+    const mode_t mode = ::stat(path_.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+    ::fchmod(fd_, mode);
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!temp_.empty())
+        ::unlink(temp_.c_str());
+}
+
+void AtomicFileWriter::write(std::span<const uint8_t> data)
+{
+    if (fd_ < 0)
+        throw Error(systemErrorText(path_, EBADF));
+    writeAll(fd_, path_, data.data(), data.size());
+}
+
+void AtomicFileWriter::write(std::string_view data)
+{
+    write(std::span(reinterpret_cast<const uint8_t*>(data.data()), data.size()));
+}
+
+void AtomicFileWriter::commit()
+{
+    if (fd_ < 0)
+        throw Error(systemErrorText(path_, EBADF));
+    if (::fsync(fd_) != 0)
+        fail(path_, errno);
+    const int rc = ::close(fd_);
+    fd_ = -1;
+    if (rc != 0)
+        fail(path_, errno);
+    if (::rename(temp_.c_str(), path_.c_str()) != 0)
+        fail(path_, errno);
+    temp_.clear();
+    syncFolder(path_.parent_path());
+}
+
 void writeFileAtomically(const fs::path& path, std::span<const uint8_t> data)
 {
-    const fs::path folder = path.parent_path();
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    FileDescriptor fd(::mkstemp(pattern.data()));
-    if (fd.get() < 0)
-        fail(path, errno);
-    const fs::path temp = pattern;
-
-    try {
-        // Keep the old file's permissions; a new file gets the usual 0644.
-        struct stat st {};
-        mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-        ::fchmod(fd.get(), mode);
-
-        writeAll(fd.get(), path, data.data(), data.size());
-        if (::fsync(fd.get()) != 0)
-            fail(path, errno);
-        if (fd.close() != 0)
-            fail(path, errno);
-        if (::rename(temp.c_str(), path.c_str()) != 0)
-            fail(path, errno);
-    } catch (...) {
-        ::unlink(temp.c_str());
-        throw;
-    }
-    syncFolder(folder);
+    AtomicFileWriter writer(path);
+    writer.write(data);
+    writer.commit();
 }
 
 void writeFileAtomically(const fs::path& path, std::string_view data)
