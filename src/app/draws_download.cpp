@@ -171,6 +171,7 @@ DrawsDownloadResult DownloadDraws(Host& host, DrawsSource& source, const DrawsDo
                                   const model::TDrawsArray& archive, ProxySettings& proxy,
                                   const DrawsDownloadHooks& hooks)
 {
+    host.clearCancel();
     DrawsDownloadResult result;
     {
         StatusScope status(host, DownloadWaitText);
