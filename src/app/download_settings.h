@@ -16,8 +16,8 @@ class IniDocument;
 namespace belvane::app {
 
 inline constexpr std::string_view DownloadSection = "DOWNLOAD";
-inline constexpr std::string_view SiteUrlKey = "SiteUrl";                 // section DOWNLOAD
-inline constexpr std::string_view ProxyListUrlKey = "ProxyListUrl";       // section PROXY
+inline constexpr std::string_view SiteUrlKey = "SiteUrl";           // section DOWNLOAD
+inline constexpr std::string_view ProxyListUrlKey = "ProxyListUrl"; // section PROXY
 inline constexpr std::string_view DefaultSiteUrl = "https://www.lotto.nl";
 
 struct DownloadSettings {

@@ -20,8 +20,8 @@ size_t findIgnoreCase(std::string_view text, std::string_view what, size_t from 
 {
     if (what.empty() || from > text.size())
         return from <= text.size() ? from : std::string_view::npos;
-    const auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), what.begin(),
-                                what.end(), [](char a, char b) { return text::toUpperAscii(a) == text::toUpperAscii(b); });
+    const auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), what.begin(), what.end(),
+                                [](char a, char b) { return text::toUpperAscii(a) == text::toUpperAscii(b); });
     return it == text.end() ? std::string_view::npos : static_cast<size_t>(it - text.begin());
 }
 

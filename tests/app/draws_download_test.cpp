@@ -163,7 +163,7 @@ TEST(OperatorResults, CsvLinesThatAreNoDrawAreCounted)
                             "31/02/2024;1;2;3;4;5;6;7\r\n"         // no such day
                             "yesterday;1;2;3;4;5;6;7\r\n"
                             "\r\n"
-                            "20/01/2024;1;2;3;4;5;6;6\r\n" // the extra may repeat a main number
+                            "20/01/2024;1;2;3;4;5;6;6\r\n"      // the extra may repeat a main number
                             "20/01/2024;7;8;9;10;11;12;13\r\n"; // a second draw on the same day
     const OperatorCsvDraws found = ParseOperatorCsv(csv, 10, 20240101);
     ASSERT_EQ(found.Draws.size(), 2u);
@@ -179,8 +179,8 @@ TEST(OperatorResults, CsvLinesThatAreNoDrawAreCounted)
     } catch (const Error& e) {
         EXPECT_EQ(std::string(e.what()), CsvHeaderMissingMessage);
     }
-    EXPECT_TRUE(ParseOperatorCsv("Datum;Nummer 1;Nummer 2;Nummer 3;Nummer 4;Nummer 5;Nummer 6;Bonus", 0, 0)
-                    .Draws.empty());
+    EXPECT_TRUE(
+        ParseOperatorCsv("Datum;Nummer 1;Nummer 2;Nummer 3;Nummer 4;Nummer 5;Nummer 6;Bonus", 0, 0).Draws.empty());
 }
 
 TEST(ProxyCandidatesList, HostAndPortLines)
@@ -491,8 +491,7 @@ TEST_F(DrawsDownloadLoop, AutomaticProxyDropsFailedCandidatesAndRemembersTheOneT
     EXPECT_EQ(result.Outcome, DownloadOutcome::Downloaded);
     EXPECT_EQ(result.Attempts, 2);
     EXPECT_TRUE(host.questions.empty()); // a candidate was left: tried at once
-    EXPECT_EQ(source.proxiesUsed(),
-              (std::vector<std::string>{"-", "10.0.0.1:8080", "10.0.0.2:3128", "10.0.0.2:3128"}));
+    EXPECT_EQ(source.proxiesUsed(), (std::vector<std::string>{"-", "10.0.0.1:8080", "10.0.0.2:3128", "10.0.0.2:3128"}));
     EXPECT_EQ(source.calls[0].url, source.proxyListUrl);
     EXPECT_EQ(host.waitTexts[1], "Загрузка архива тиражей...\r\rПоиск proxy-серверов");
     EXPECT_EQ(host.waitTexts.back(), "Загрузка архива тиражей...\r\rПопытка 2, proxy 10.0.0.2 : 3128");

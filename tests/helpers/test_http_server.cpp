@@ -57,8 +57,8 @@ TestHttpServer::TestHttpServer(Tls tls) : tls_(tls == Tls::On)
 {
     if (tls_) {
         certificate_ = MakeTestCertificate(folder_.path());
-        server_ = std::make_unique<httplib::SSLServer>(certificate_->CertificateFile.c_str(),
-                                                       certificate_->KeyFile.c_str());
+        server_ =
+            std::make_unique<httplib::SSLServer>(certificate_->CertificateFile.c_str(), certificate_->KeyFile.c_str());
     } else {
         server_ = std::make_unique<httplib::Server>();
     }
@@ -112,10 +112,8 @@ void TestHttpServer::route(const std::string& path, Handler handler)
 
 void TestHttpServer::serve(const std::string& path, std::string body, std::string contentType)
 {
-    route(path, [body = std::move(body), contentType = std::move(contentType)](const httplib::Request&,
-                                                                               httplib::Response& res) {
-        res.set_content(body, contentType.c_str());
-    });
+    route(path, [body = std::move(body), contentType = std::move(contentType)](
+                    const httplib::Request&, httplib::Response& res) { res.set_content(body, contentType.c_str()); });
 }
 
 void TestHttpServer::serveStatus(const std::string& path, int status, std::string body)

@@ -14,9 +14,9 @@ namespace belvane::http {
 namespace {
 
 using testing::ContentCoding;
+using ::testing::HasSubstr;
 using testing::ScopedEnv;
 using testing::TestHttpServer;
-using ::testing::HasSubstr;
 
 std::string errorOf(const std::function<void()>& call)
 {
