@@ -9,12 +9,16 @@ packages=(
   g++ cmake ninja-build ccache pkg-config
   # core library
   libfmt-dev libcurl4-openssl-dev libxlsxwriter-dev zlib1g-dev libpugixml-dev
+  # verified TLS: the system's CA store, OpenSSL for adding a CA of one's own
+  ca-certificates libssl-dev
   # command-line front end
   libcli11-dev
   # desktop program
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the network tests' local HTTP and TLS servers, compressed answers
+  libcpp-httplib-dev zlib1g-dev
   # headless runs of the desktop program (screenshots, GUI tests)
   xvfb xauth fonts-dejavu-core
 )

@@ -66,6 +66,12 @@ public:
     // A new operation starts without the last one's request to stop.
     void clearCancel() { cancel_ = false; }
 
+    // The wait window: one text, no gauge (the download). A second call
+    // replaces the text. Without a window of its own a host shows the text on
+    // the status line.
+    virtual void showWait(std::string_view text) { setStatus(text); }
+    virtual void closeWait() {}
+
 protected:
     virtual void showStatus(std::string_view text) = 0;
     virtual void progressOpened(int64_t maximum, bool cancellable) = 0;
@@ -106,6 +112,20 @@ public:
 
     void step(int64_t by = 1) { host_.stepProgress(by); }
     bool cancelled() const { return host_.cancelled(); }
+
+private:
+    Host& host_;
+};
+
+// The wait window for the length of a scope.
+class WaitScope {
+public:
+    WaitScope(Host& host, std::string_view text) : host_(host) { host_.showWait(text); }
+    WaitScope(const WaitScope&) = delete;
+    WaitScope& operator=(const WaitScope&) = delete;
+    ~WaitScope() { host_.closeWait(); }
+
+    void show(std::string_view text) { host_.showWait(text); }
 
 private:
     Host& host_;

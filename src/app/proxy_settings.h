@@ -3,12 +3,20 @@
 // The proxy settings of the download (section PROXY of the configuration file).
 
 #include <string>
+#include <string_view>
 
 namespace belvane {
 class IniDocument;
 }
 
 namespace belvane::app {
+
+inline constexpr std::string_view ProxySection = "PROXY";
+inline constexpr std::string_view ProxyServerKey = "ProxyServer";
+inline constexpr std::string_view ProxyPortKey = "ProxyPort";
+inline constexpr std::string_view ProxyUsernameKey = "ProxyUsername";
+inline constexpr std::string_view ProxyPasswordKey = "ProxyPassword";
+inline constexpr std::string_view ProxyModeKey = "ProxyMode";
 
 enum class ProxyMode { None = 0, Automatic = 1, Manual = 2 };
 

@@ -137,26 +137,53 @@ void givePermissionsOf(const fs::path& path, int fd)
 
 } // namespace
 
+AtomicFileWriter::AtomicFileWriter(fs::path path) : path_(std::move(path))
+{
+    fd_ = openTempBeside(path_, temp_);
+    givePermissionsOf(path_, fd_);
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!temp_.empty())
+        ::unlink(temp_.c_str());
+}
+
+void AtomicFileWriter::write(std::span<const uint8_t> data)
+{
+    if (fd_ < 0)
+        throw Error(systemErrorText(path_, EBADF));
+    writeAll(fd_, path_, data.data(), data.size());
+}
+
+void AtomicFileWriter::write(std::string_view data)
+{
+    write(std::span(reinterpret_cast<const uint8_t*>(data.data()), data.size()));
+}
+
+void AtomicFileWriter::commit()
+{
+    if (fd_ < 0)
+        throw Error(systemErrorText(path_, EBADF));
+    if (::fsync(fd_) != 0)
+        fail(path_, errno);
+    const int rc = ::close(fd_);
+    fd_ = -1;
+    if (rc != 0)
+        fail(path_, errno);
+    if (::rename(temp_.c_str(), path_.c_str()) != 0)
+        fail(path_, errno);
+    temp_.clear();
+    syncFolder(path_.parent_path());
+}
+
 void writeFileAtomically(const fs::path& path, std::span<const uint8_t> data)
 {
-    fs::path temp;
-    FileDescriptor fd(openTempBeside(path, temp));
-
-    try {
-        givePermissionsOf(path, fd.get());
-
-        writeAll(fd.get(), path, data.data(), data.size());
-        if (::fsync(fd.get()) != 0)
-            fail(path, errno);
-        if (fd.close() != 0)
-            fail(path, errno);
-        if (::rename(temp.c_str(), path.c_str()) != 0)
-            fail(path, errno);
-    } catch (...) {
-        ::unlink(temp.c_str());
-        throw;
-    }
-    syncFolder(path.parent_path());
+    AtomicFileWriter writer(path);
+    writer.write(data);
+    writer.commit();
 }
 
 void writeFileAtomically(const fs::path& path, std::string_view data)

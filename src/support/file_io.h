@@ -38,6 +38,27 @@ void writeFileAtomically(const std::filesystem::path& path, std::string_view dat
 std::filesystem::path createTempFileBeside(const std::filesystem::path& path);
 void replaceFileWith(const std::filesystem::path& path, const std::filesystem::path& temp);
 
+// The same for data that arrives piece by piece: write() appends to a
+// temporary file beside the target, commit() flushes it and renames it over
+// the target. Without a commit (a failure, an exception) the temporary file is
+// removed and the target stays as it was.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::filesystem::path path);
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+    ~AtomicFileWriter();
+
+    void write(std::span<const uint8_t> data);
+    void write(std::string_view data);
+    void commit();
+
+private:
+    std::filesystem::path path_;
+    std::filesystem::path temp_;
+    int fd_ = -1;
+};
+
 // "<file name>: <reason>" for the last system error of an operation on path.
 std::string systemErrorText(const std::filesystem::path& path, int errorNumber);
 

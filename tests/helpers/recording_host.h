@@ -33,6 +33,8 @@ public:
         return answer;
     }
     std::optional<int> askNumber(std::string_view, std::string_view, int value, int, int) override { return value; }
+    void showWait(std::string_view text) override { waitTexts.emplace_back(text); }
+    void closeWait() override { ++waitCloses; }
 
     std::vector<std::string> errors() const
     {
@@ -47,6 +49,8 @@ public:
     std::vector<ShownMessage> messages;
     std::vector<ShownMessage> questions;
     std::deque<bool> yesNoAnswers;
+    std::vector<std::string> waitTexts;
+    int waitCloses = 0;
     std::vector<int64_t> progressPositions;
     int progressOpens = 0;
     int progressCloses = 0;

@@ -24,6 +24,28 @@ TEST(FileIo, AtomicWriteReplacesAndKeepsPermissions)
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
+TEST(FileIo, PiecewiseWriterReplacesOnlyOnCommit)
+{
+    TempDir dir;
+    const auto path = dir / "update.zip";
+    files::writeFileAtomically(path, std::string_view("old content"));
+    {
+        files::AtomicFileWriter writer(path);
+        writer.write(std::string_view("new"));
+        // Abandoned without a commit, as when a download fails half-way.
+    }
+    EXPECT_EQ(files::readFile(path), "old content");
+    {
+        files::AtomicFileWriter writer(path);
+        writer.write(std::string_view("new "));
+        writer.write(std::string_view("content"));
+        writer.commit();
+        EXPECT_THROW(writer.write(std::string_view("more")), Error);
+    }
+    EXPECT_EQ(files::readFile(path), "new content");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
 TEST(FileIo, FailuresNameTheFile)
 {
     TempDir dir;
