@@ -92,6 +92,8 @@ void Workspace::Initialise()
     try {
         hits_ = stakes::MakeHitTable();
         OpenStakesFile();
+        // The folder is ours alone now: what a killed save left behind can go.
+        files_.RemoveStaleTempFiles();
         archive_.Load();
         if (mode_.Interactive)
             combinations_.Generate(configuration_.SavedGenerateSettings());
@@ -127,11 +129,12 @@ bool Workspace::CanClose()
     return !ScenarioRunning || ScenarioStopRequested;
 }
 
-void Workspace::Close(const WindowClosingState& state)
+bool Workspace::Close(const WindowClosingState& state)
 {
     if (closed_)
-        return;
+        return true;
     closed_ = true;
+    bool written = true;
     try {
         const WindowStateFile& file = settings_.file();
         if (state.Placement)
@@ -142,6 +145,7 @@ void Workspace::Close(const WindowClosingState& state)
             SaveColumnWidths(file, MainWindowSection, control, widths);
     } catch (const Error& e) {
         host_.showError(fmt::format("Ошибка сохранения параметров программы!\r\r{}", e.what()));
+        written = false;
     }
     combinations_.Buffer().ResetKey();
     StatusScope status(host_, "Сохранение файла ставок...");
@@ -149,7 +153,9 @@ void Workspace::Close(const WindowClosingState& state)
         stakesFile_.Close();
     } catch (const Error& e) {
         host_.showError(fmt::format("Ошибка записи в файл ставок!\r\r{}", e.what()));
+        written = false;
     }
+    return written;
 }
 
 bool Workspace::ActionEnabled(std::string_view action, const ViewSelection& selection) const
