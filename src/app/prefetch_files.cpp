@@ -37,12 +37,12 @@ bool hasContent(const fs::path& path)
 
 // Counts the entries' values over the full set and writes their files, with
 // the progress window moving from `start` by `span` steps over the count.
-// Returns the number of files written; stops quietly when cancelled.
-int buildFiles(Host& host, const stats::TStatList& list, const DataFiles& files, const std::vector<int>& entries,
-               int64_t start, int64_t span)
+// Stops quietly when cancelled.
+PrefetchBuildResult buildFiles(Host& host, const stats::TStatList& list, const DataFiles& files,
+                               const std::vector<int>& entries, int64_t start, int64_t span)
 {
     if (entries.empty())
-        return 0;
+        return {};
     int64_t shown = start;
     const auto counts = stats::CountFullSetValues(list, entries, [&](size_t done, size_t total) {
         const int64_t position = start + span * static_cast<int64_t>(done) / static_cast<int64_t>(total);
@@ -51,22 +51,23 @@ int buildFiles(Host& host, const stats::TStatList& list, const DataFiles& files,
         return !host.cancelled();
     });
     if (counts.empty())
-        return 0;                            // cancelled
+        return {};                           // cancelled
     host.stepProgress(start + span - shown); // the last chunks may have finished on another thread
 
-    int written = 0;
+    PrefetchBuildResult result;
     for (size_t i = 0; i < entries.size(); ++i) {
         const fs::path path = files.prefetch(list.Item(entries[i]).ID());
         StatusScope status(host, fmt::format("Создание файла предварительной выборки {}...", path.filename().string()));
         try {
             ensureFolder(path.parent_path());
             WritePrefetchFile(path, counts[i]);
-            ++written;
+            ++result.Written;
         } catch (const Error& e) {
             host.showError(buildFailure(path, e.what()));
+            ++result.Failed;
         }
     }
-    return written;
+    return result;
 }
 
 } // namespace
@@ -124,7 +125,7 @@ std::optional<PrefetchData> OpenPrefetch(Host& host, const stats::TStatList& lis
     const fs::path path = files.prefetch(list.Item(entry).ID());
     if (!hasContent(path)) {
         ProgressScope progress(host, 100, true);
-        if (buildFiles(host, list, files, {entry}, 0, 100) == 0)
+        if (buildFiles(host, list, files, {entry}, 0, 100).Written == 0)
             return std::nullopt;
     }
     try {
@@ -135,11 +136,11 @@ std::optional<PrefetchData> OpenPrefetch(Host& host, const stats::TStatList& lis
     }
 }
 
-int BuildPrefetchFiles(Host& host, const stats::TStatList& list, const DataFiles& files, bool force, bool enabled,
-                       uint16_t groupMask)
+PrefetchBuildResult BuildPrefetchFiles(Host& host, const stats::TStatList& list, const DataFiles& files, bool force,
+                                       bool enabled, uint16_t groupMask)
 {
     if (!force && !enabled)
-        return 0;
+        return {};
     StatusScope status(host, "Создание файлов для полного набора комбинаций...");
     ProgressScope progress(host, list.MethodCount(), true);
 

@@ -41,12 +41,18 @@ void WritePrefetchFile(const std::filesystem::path& path, const std::vector<stat
 // method has no full-set form, or after a failure (shown through the host).
 std::optional<PrefetchData> OpenPrefetch(Host& host, const stats::TStatList& list, int entry, const DataFiles& files);
 
+// How many files a build wrote, and how many it failed to write (each failure shown).
+struct PrefetchBuildResult {
+    int Written = 0;
+    int Failed = 0;
+};
+
 // Builds the files of every method with a full-set form whose file is missing,
 // and those of the groups in groupMask (bit g = group g) even when present.
 // Runs only when forced or when prefetch files are enabled. Shows progress and
-// stops when cancelled. Returns the number of files written.
-int BuildPrefetchFiles(Host& host, const stats::TStatList& list, const DataFiles& files, bool force, bool enabled,
-                       uint16_t groupMask);
+// stops when cancelled.
+PrefetchBuildResult BuildPrefetchFiles(Host& host, const stats::TStatList& list, const DataFiles& files, bool force,
+                                       bool enabled, uint16_t groupMask);
 
 // The group masks of the batch runs.
 inline constexpr uint16_t AllPrefetchGroups = 0x1FFF;

@@ -5,6 +5,7 @@
 #include <array>
 #include <fmt/format.h>
 
+#include "model/draws_file.h"
 #include "support/error.h"
 #include "support/ini_document.h"
 #include "support/text.h"
@@ -15,20 +16,23 @@ namespace {
 using K = SettingKind;
 using W = SettingWrite;
 
+// Counts of draws: a window over the archive can never be longer than the archive may be.
+constexpr int kMaxDraws = static_cast<int>(model::MaxDrawsInFile);
+
 constexpr std::array<SettingKey, 44> kMainWindowKeys = {{
     {key::LeftPanelWidth, K::Integer, DesignSize, W::OnClose},
-    {key::DrawsExclude, K::Integer, 0, W::OnClose},
-    {key::DrawsStatLen, K::Integer, 1000, W::OnClose},
+    {key::DrawsExclude, K::Integer, 0, W::OnClose, 0, kMaxDraws},
+    {key::DrawsStatLen, K::Integer, 1000, W::OnClose, 1, kMaxDraws},
     {key::DrawsStatHeight, K::Integer, DesignSize, W::OnClose},
-    {key::DrawsGraphLen, K::Integer, 100, W::OnClose},
+    {key::DrawsGraphLen, K::Integer, 100, W::OnClose, 1, kMaxDraws},
     {key::FiltersHeight, K::Integer, DesignSize, W::OnClose},
-    {key::LayoutLen, K::Integer, 100, W::OnClose},
-    {key::LayoutCompareLen1, K::Integer, 50, W::OnClose},
-    {key::LayoutCompareLen2, K::Integer, 100, W::OnClose},
-    {key::LayoutCompareLen3, K::Integer, 200, W::OnClose},
-    {key::LayoutCompareLen4, K::Integer, 300, W::OnClose},
-    {key::LayoutCompareLen5, K::Integer, 400, W::OnClose},
-    {key::WeekLen, K::Integer, 1000, W::OnClose},
+    {key::LayoutLen, K::Integer, 100, W::OnClose, 1, kMaxDraws},
+    {key::LayoutCompareLen1, K::Integer, 50, W::OnClose, 1, kMaxDraws},
+    {key::LayoutCompareLen2, K::Integer, 100, W::OnClose, 1, kMaxDraws},
+    {key::LayoutCompareLen3, K::Integer, 200, W::OnClose, 1, kMaxDraws},
+    {key::LayoutCompareLen4, K::Integer, 300, W::OnClose, 1, kMaxDraws},
+    {key::LayoutCompareLen5, K::Integer, 400, W::OnClose, 1, kMaxDraws},
+    {key::WeekLen, K::Integer, 1000, W::OnClose, 1, kMaxDraws},
     {key::WeekHeight, K::Integer, DesignSize, W::OnClose},
     {key::WeekChartMode, K::Integer, 0, W::WhenChanged},
     {key::WeekChartType, K::Boolean, 0, W::WhenChanged},
@@ -144,9 +148,11 @@ void MainWindowSettings::Load()
     values_.clear();
     const IniDocument doc = IniDocument::load(file_.path());
     for (const SettingKey& k : MainWindowKeys()) {
-        values_[std::string(k.Name)] = k.Kind == SettingKind::Boolean
-                                           ? (doc.readBool(MainWindowSection, k.Name, k.Default != 0) ? 1 : 0)
-                                           : doc.readInteger(MainWindowSection, k.Name, k.Default);
+        int value = k.Kind == SettingKind::Boolean ? (doc.readBool(MainWindowSection, k.Name, k.Default != 0) ? 1 : 0)
+                                                   : doc.readInteger(MainWindowSection, k.Name, k.Default);
+        if (value < k.Min || value > k.Max)
+            value = k.Default; // a damaged or hand-edited file
+        values_[std::string(k.Name)] = value;
     }
     loadFailed_ = false;
 }
@@ -179,6 +185,8 @@ void MainWindowSettings::Set(std::string_view name, int value)
         throw Error(fmt::format("Неизвестный параметр \"{}\"!", name));
     if (k->Kind == SettingKind::Boolean)
         value = value != 0 ? 1 : 0;
+    if (value < k->Min || value > k->Max)
+        throw Error(fmt::format("Значение параметра {} должно быть от {} до {}!", k->Name, k->Min, k->Max));
     values_[std::string(k->Name)] = value;
     if (k->Write != SettingWrite::OnClose) {
         if (k->Kind == SettingKind::Boolean)

@@ -2,9 +2,16 @@
 
 // Whole-file reads with a size limit and atomic whole-file replacement.
 // Failures throw belvane::Error with the file name and the system's reason.
+//
+// Only regular files are read or replaced: a FIFO, a device or a folder where
+// a file is expected is refused at once instead of blocking or being
+// destroyed. A save follows symbolic links and replaces the file they lead to,
+// keeps that file's permissions, gives a new file the permissions the umask
+// allows, and refuses a file that is marked read-only.
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,17 +31,17 @@ struct PartialRead {
 };
 PartialRead readFileKeepingPartial(const std::filesystem::path& path, uint64_t maxSize = kDefaultMaxFileSize);
 
-// Replaces the file with `data`: writes a temporary file in the same folder,
-// flushes it to disk and renames it over the old one. A failure leaves the old
-// file as it was and removes the temporary file.
+// Replaces the file with `data`: writes a temporary file beside the file the
+// path leads to, flushes it to disk and renames it over that file. A failure
+// leaves the old file as it was and removes the temporary file.
 void writeFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> data);
 void writeFileAtomically(const std::filesystem::path& path, std::string_view data);
 
 // The same replacement for files that a library writes by name: a new empty
-// file with a unique name in path's folder for the writer, and then, once it
-// is complete, flushing it to disk and renaming it over path (which keeps its
-// permissions). A failure of the replacement removes the temporary file and
-// leaves path as it was.
+// file with a unique name beside the file path leads to, for the writer, and
+// then, once it is complete, flushing it to disk and renaming it over that
+// file. A failure of the replacement removes the temporary file and leaves
+// path as it was.
 std::filesystem::path createTempFileBeside(const std::filesystem::path& path);
 void replaceFileWith(const std::filesystem::path& path, const std::filesystem::path& temp);
 
@@ -55,9 +62,30 @@ public:
 
 private:
     std::filesystem::path path_;
+    std::filesystem::path target_; // path with its links followed
     std::filesystem::path temp_;
     int fd_ = -1;
 };
+
+// Temporary files of saves are named ".<file name>.belvane-tmp-XXXXXX".
+bool isTempFileName(std::string_view name);
+// Removes the temporary files that saves killed before their rename left in
+// the folder (not in its subfolders). Returns how many were removed.
+int removeStaleTempFiles(const std::filesystem::path& folder);
+
+// The file a save of path replaces: symbolic links followed to the end (the
+// last one may lead to a file that does not exist yet). Throws Error for a
+// loop of links.
+std::filesystem::path resolveLinks(const std::filesystem::path& path);
+
+// Device and inode: two paths name the same file when these are equal.
+struct FileIdentity {
+    uint64_t Device = 0;
+    uint64_t Inode = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+// The identity of the file path leads to (links followed); nullopt when there is none.
+std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path);
 
 // "<file name>: <reason>" for the last system error of an operation on path.
 std::string systemErrorText(const std::filesystem::path& path, int errorNumber);

@@ -82,7 +82,7 @@ TEST(PrefetchFiles, CancelledRunWritesNothing)
     StatsFixture f;
     RecordingHost host;
     host.cancelAtOpen = true;
-    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, true, true, AllPrefetchGroups), 0);
+    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, true, true, AllPrefetchGroups).Written, 0);
     EXPECT_FALSE(std::filesystem::exists(files.prefetch("NUMS")));
 }
 
