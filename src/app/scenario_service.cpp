@@ -50,6 +50,10 @@ bool ScenarioService::ReadFile(const std::filesystem::path& file, const std::fun
 
 bool ScenarioService::Save(const std::filesystem::path& file)
 {
+    if (const std::string refusal = ws_.Files().OwnFileRefusal(file); !refusal.empty()) {
+        ws_.Host().showError(refusal);
+        return false;
+    }
     StatusScope status(ws_.Host(), scenario::SavingFileStatus(file));
     try {
         scenario_.Save(file);

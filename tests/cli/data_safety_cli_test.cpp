@@ -101,6 +101,10 @@ TEST_F(DataSafetyCli, OutputsNeverReplaceTheProgramsOwnFiles)
                              "\" - файл данных программы, запись в него невозможна!\n\nВыберите другое имя файла.\n");
         r = run({"combs", "generate", "--mode", "2", "--param", "1,2,3,4,5,6,7", "--out", target.string()});
         EXPECT_EQ(r.exitCode, 1) << target;
+        r = run({"scenario", "save", target.string()});
+        EXPECT_EQ(r.exitCode, 1) << target;
+        r = run({"ratings", "export", target.string()});
+        EXPECT_EQ(r.exitCode, 1) << target;
     }
     EXPECT_EQ(readBytes(archivePath()), archive);
     EXPECT_TRUE(fs::is_symlink(dir / "draws.csv"));
