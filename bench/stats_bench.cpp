@@ -62,6 +62,32 @@ void BM_FullSetCountsNumberFamily(benchmark::State& state)
 }
 BENCHMARK(BM_FullSetCountsNumberFamily)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// One method at a time, to see which families the pass spends its time on.
+void BM_FullSetCountsByMethod(benchmark::State& state)
+{
+    auto& r = registry();
+    std::vector<int> entries;
+    for (int i = 0; i < r.list.MethodCount(); ++i)
+        if (r.list.CanPrefetch(i))
+            entries.push_back(i);
+    const auto n = static_cast<size_t>(state.range(0));
+    if (n >= entries.size()) {
+        state.SkipWithError("no such method");
+        return;
+    }
+    const std::vector<int> one{entries[n]};
+    for (auto _ : state) {
+        auto counts = stats::CountFullSetValues(r.list, one);
+        benchmark::DoNotOptimize(counts.data());
+    }
+    state.SetLabel(r.list.Item(entries[n]).ID());
+}
+BENCHMARK(BM_FullSetCountsByMethod)
+    ->DenseRange(0, 67)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->MeasureProcessCPUTime();
+
 void BM_FullSetCountsOneMethod(benchmark::State& state)
 {
     auto& r = registry();
