@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -194,6 +195,95 @@ void replaceFileWith(const fs::path& path, const fs::path& temp)
         throw;
     }
     syncFolder(path.parent_path());
+}
+
+// Started writes of this many bytes go to the disk while the caller prepares
+// the next ones, so that the flush at the end has less left to wait for.
+constexpr uint64_t kEarlyFlushBytes = 8ull << 20;
+
+AtomicFileWriter::AtomicFileWriter(fs::path path, DiskFlush flush) : path_(std::move(path)), flush_(flush)
+{
+    fd_ = openTempBeside(path_, temp_);
+    givePermissionsOf(path_, fd_);
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!temp_.empty())
+        ::unlink(temp_.c_str());
+}
+
+void AtomicFileWriter::write(std::span<const uint8_t> data)
+{
+    if (fd_ < 0)
+        fail(path_, EBADF);
+    writeAll(fd_, path_, data.data(), data.size());
+    written_ += data.size();
+    if (flush_ == DiskFlush::Wait && written_ - flushStarted_ >= kEarlyFlushBytes) {
+        // Best effort: the fsync in commit() reports any failure.
+        ::sync_file_range(fd_, static_cast<off_t>(flushStarted_), static_cast<off_t>(written_ - flushStarted_),
+                          SYNC_FILE_RANGE_WRITE);
+        flushStarted_ = written_;
+    }
+}
+
+void AtomicFileWriter::write(std::string_view data)
+{
+    write(std::span(reinterpret_cast<const uint8_t*>(data.data()), data.size()));
+}
+
+void AtomicFileWriter::commit()
+{
+    if (fd_ < 0)
+        fail(path_, EBADF);
+    if (flush_ == DiskFlush::Wait && ::fsync(fd_) != 0)
+        fail(path_, errno);
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0)
+        fail(path_, errno);
+    if (::rename(temp_.c_str(), path_.c_str()) != 0)
+        fail(path_, errno);
+    temp_.clear();
+    if (flush_ == DiskFlush::Wait)
+        syncFolder(path_.parent_path());
+}
+
+FileChunkReader::FileChunkReader(const fs::path& path, uint64_t maxSize) : path_(path)
+{
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0)
+        fail(path, errno);
+    struct stat st {};
+    int error = 0;
+    if (::fstat(fd_, &st) != 0)
+        error = errno;
+    else if (!S_ISREG(st.st_mode) || static_cast<uint64_t>(st.st_size) > maxSize)
+        error = S_ISREG(st.st_mode) ? EFBIG : EISDIR;
+    if (error != 0) {
+        ::close(fd_); // a constructor that throws gets no destructor
+        fd_ = -1;
+        fail(path, error);
+    }
+    size_ = static_cast<uint64_t>(st.st_size);
+}
+
+FileChunkReader::~FileChunkReader()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+size_t FileChunkReader::read(char* buffer, size_t n)
+{
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer, n);
+        if (got >= 0)
+            return static_cast<size_t>(got);
+        if (errno != EINTR)
+            fail(path_, errno);
+    }
 }
 
 } // namespace belvane::files
