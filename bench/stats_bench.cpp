@@ -46,6 +46,14 @@ void BM_StatsTable(benchmark::State& state)
 BENCHMARK(BM_StatsTable)->DenseRange(0, 9)->Unit(benchmark::kMillisecond);
 
 // Target: under 0.5 s per simple prefetch file.
+// Every file in one pass (what `prefetch --force` counts), user CPU of three
+// passes on this 2-core machine under the other sessions' load: before (one
+// virtual call and one hash-table add per combination and method, the full
+// set stepped through memory) 24.7-42.7 s; after (ChunkNumbersValues into a
+// KeyBuffer, array counters, FillCombinations) 14.6-19.3 s. The whole
+// `belvane-cli prefetch --force` on the real archive, interleaved runs:
+// 22.2 s / 11.6 s before, 10.1 s / 5.1 s after (wall; user 11.4 / 10.4 s
+// before, 6.6 / 6.4 s after), the 68 files byte for byte the same.
 void BM_FullSetCountsNumberFamily(benchmark::State& state)
 {
     auto& r = registry();
