@@ -4,6 +4,8 @@
 
 #include "app/data_files.h"
 #include "app/host.h"
+#include "model/game.h"
+#include "stats/custom_stat.h"
 #include "stats/full_set_counts.h"
 #include "stats/stat_list.h"
 #include "support/byte_codec.h"
@@ -75,13 +77,16 @@ PrefetchBuildResult buildFiles(Host& host, const stats::TStatList& list, const D
 PrefetchData ReadPrefetchFile(const fs::path& path)
 {
     const std::string bytes = files::readFile(path, (MaxPrefetchRecords + 1) * PrefetchRecordSize);
+    const std::string name = path.filename().string();
     if (bytes.size() < PrefetchRecordSize || bytes.size() % PrefetchRecordSize != 0)
-        throw Error(
-            fmt::format("{}: размер файла ({} байт) не соответствует формату", path.filename().string(), bytes.size()));
+        throw Error(fmt::format("{}: размер файла ({} байт) не соответствует формату", name, bytes.size()));
     ByteReader r(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
     PrefetchData data;
     const size_t records = bytes.size() / PrefetchRecordSize - 1;
     data.Records.reserve(records);
+    int64_t total = 0;
+    int32_t minCount = 0;
+    int32_t maxCount = 0;
     for (size_t i = 0; i < records; ++i) {
         TStatCount c;
         c.V1 = r.i16();
@@ -89,10 +94,22 @@ PrefetchData ReadPrefetchFile(const fs::path& path)
         c.V3 = r.i16();
         c.V4 = r.i16();
         c.Count = r.i32();
+        const bool ascending =
+            i == 0 || stats::PackKey(data.Records.back().V1, data.Records.back().V2, data.Records.back().V3,
+                                     data.Records.back().V4) < stats::PackKey(c.V1, c.V2, c.V3, c.V4);
+        if (!ascending || c.Count <= 0)
+            throw Error(fmt::format("{}: запись {} повреждена", name, i + 1));
+        total += c.Count;
+        minCount = i == 0 ? c.Count : std::min(minCount, c.Count);
+        maxCount = i == 0 ? c.Count : std::max(maxCount, c.Count);
         data.Records.push_back(c);
     }
     data.MinCount = r.i32();
     data.MaxCount = r.i32();
+    const int32_t spare = r.i32();
+    if (data.MinCount != minCount || data.MaxCount != maxCount || spare != 0 ||
+        total > static_cast<int64_t>(stats::KeyList::MaxKeys) * model::FullSetSize)
+        throw Error(fmt::format("{}: итоговая запись повреждена", name));
     return data;
 }
 
@@ -115,7 +132,19 @@ void WritePrefetchFile(const fs::path& path, const std::vector<TStatCount>& reco
     w.i32(minCount);
     w.i32(maxCount);
     w.i32(0);
-    files::writeFileAtomically(path, bytes);
+    files::AtomicFileWriter file(path, files::DiskFlush::Skip);
+    file.write(bytes);
+    file.commit();
+}
+
+bool IsPrefetchFileIntact(const fs::path& path)
+{
+    try {
+        ReadPrefetchFile(path);
+        return true;
+    } catch (const Error&) {
+        return false;
+    }
 }
 
 std::optional<PrefetchData> OpenPrefetch(Host& host, const stats::TStatList& list, int entry, const DataFiles& files)
@@ -147,8 +176,8 @@ PrefetchBuildResult BuildPrefetchFiles(Host& host, const stats::TStatList& list,
     std::vector<int> entries;
     for (int i = 0; i < list.MethodCount(); ++i) {
         const int group = list.Item(i).StatClass->GetGroup();
-        const bool wanted =
-            list.CanPrefetch(i) && (!hasContent(files.prefetch(list.Item(i).ID())) || (groupMask >> group) & 1);
+        const bool wanted = list.CanPrefetch(i) &&
+                            ((groupMask >> group) & 1 || !IsPrefetchFileIntact(files.prefetch(list.Item(i).ID())));
         if (wanted)
             entries.push_back(i);
         else

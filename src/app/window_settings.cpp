@@ -107,7 +107,7 @@ void WindowStateFile::WriteString(std::string_view section, std::string_view key
 {
     IniDocument doc = IniDocument::load(path_);
     doc.writeString(section, key, value);
-    doc.save(path_);
+    doc.saveIfChanged(path_);
 }
 
 void WindowStateFile::WriteInteger(std::string_view section, std::string_view key, int value) const
@@ -126,7 +126,7 @@ void WindowStateFile::WriteIntegers(std::string_view section,
     IniDocument doc = IniDocument::load(path_);
     for (const auto& [key, value] : values)
         doc.writeInteger(section, key, value);
-    doc.save(path_);
+    doc.saveIfChanged(path_);
 }
 
 std::span<const SettingKey> MainWindowKeys()
@@ -216,7 +216,7 @@ void SavePlacement(const WindowStateFile& file, std::string_view section, const 
     doc.writeString(section, "NormPos", rectText(p.NormPos));
     doc.writeString(section, fmt::format("MinMaxPos_{}x{}", screenWidth, screenHeight), rectText(p.MinMaxPos));
     doc.writeString(section, fmt::format("NormPos_{}x{}", screenWidth, screenHeight), rectText(p.NormPos));
-    doc.save(file.path());
+    doc.saveIfChanged(file.path());
 }
 
 std::optional<WindowPlacement> LoadPlacement(const WindowStateFile& file, std::string_view section, int pixelsPerInch,

@@ -2,7 +2,8 @@
 
 // The window-state file ("Belvane_6x45.frm"): one section per window class,
 // the main window's in "TFormMain". Every read or write opens the whole
-// document, changes one value and writes it back at once.
+// document, changes one value and writes it back at once; a write that
+// changes nothing in the file leaves it alone (no rewrite, no disk flush).
 
 #include <filesystem>
 #include <limits>
@@ -74,14 +75,14 @@ public:
     // file (the failure has been reported once).
     void Load();
     bool LoadFailed() const { return loadFailed_; }
-    // Writes the keys written on close.
+    // Writes the keys written on close (nothing when the file has them all as they are).
     void SaveOnClose() const;
 
     int Get(std::string_view name) const;
     bool Flag(std::string_view name) const { return Get(name) != 0; }
-    // Stores the value; a key written when changed goes to the file at once.
-    // Throws Error for a name that is no key, a value outside the key's
-    // range, or when the file cannot be written.
+    // Stores the value; a key written when changed goes to the file at once
+    // (an unchanged value writes nothing). Throws Error for a name that is no
+    // key, a value outside the key's range, or when the file cannot be written.
     void Set(std::string_view name, int value);
 
     const WindowStateFile& file() const { return file_; }

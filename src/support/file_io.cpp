@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <fmt/format.h>
 #include <random>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -230,52 +231,6 @@ std::string readFile(const fs::path& path, uint64_t maxSize)
     return std::move(r.data);
 }
 
-AtomicFileWriter::AtomicFileWriter(fs::path path) : path_(std::move(path))
-{
-    const ReplaceTarget target = prepareTarget(path_);
-    target_ = target.path;
-    fd_ = openTempBeside(path_, target_, temp_);
-    keepOwnerAndMode(target, fd_);
-}
-
-AtomicFileWriter::~AtomicFileWriter()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-    if (!temp_.empty())
-        ::unlink(temp_.c_str());
-}
-
-void AtomicFileWriter::write(std::span<const uint8_t> data)
-{
-    if (fd_ < 0)
-        throw Error(systemErrorText(path_, EBADF));
-    writeAll(fd_, path_, data.data(), data.size());
-}
-
-void AtomicFileWriter::write(std::string_view data)
-{
-    write(std::span(reinterpret_cast<const uint8_t*>(data.data()), data.size()));
-}
-
-void AtomicFileWriter::commit()
-{
-    if (fd_ < 0)
-        throw Error(systemErrorText(path_, EBADF));
-    if (const int fault = takeFault(FaultKind::Write, path_.filename().string()); fault != 0)
-        fail(path_, fault);
-    if (::fsync(fd_) != 0)
-        fail(path_, errno);
-    const int rc = ::close(fd_);
-    fd_ = -1;
-    if (rc != 0)
-        fail(path_, errno);
-    if (::rename(temp_.c_str(), target_.c_str()) != 0)
-        fail(path_, errno);
-    temp_.clear();
-    syncFolder(target_.parent_path());
-}
-
 void writeFileAtomically(const fs::path& path, std::span<const uint8_t> data)
 {
     const ReplaceTarget target = prepareTarget(path);
@@ -370,6 +325,102 @@ int removeStaleTempFiles(const fs::path& folder)
             ++removed;
     }
     return removed;
+}
+
+// Started writes of this many bytes go to the disk while the caller prepares
+// the next ones, so that the flush at the end has less left to wait for.
+constexpr uint64_t kEarlyFlushBytes = 8ull << 20;
+
+AtomicFileWriter::AtomicFileWriter(fs::path path, DiskFlush flush) : path_(std::move(path)), flush_(flush)
+{
+    const ReplaceTarget target = prepareTarget(path_);
+    target_ = target.path;
+    fd_ = openTempBeside(path_, target_, temp_);
+    keepOwnerAndMode(target, fd_);
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!temp_.empty())
+        ::unlink(temp_.c_str());
+}
+
+void AtomicFileWriter::write(std::span<const uint8_t> data)
+{
+    if (fd_ < 0)
+        fail(path_, EBADF);
+    writeAll(fd_, path_, data.data(), data.size());
+    written_ += data.size();
+    if (flush_ == DiskFlush::Wait && written_ - flushStarted_ >= kEarlyFlushBytes) {
+        // Best effort: the fsync in commit() reports any failure.
+        ::sync_file_range(fd_, static_cast<off_t>(flushStarted_), static_cast<off_t>(written_ - flushStarted_),
+                          SYNC_FILE_RANGE_WRITE);
+        flushStarted_ = written_;
+    }
+}
+
+void AtomicFileWriter::write(std::string_view data)
+{
+    write(std::span(reinterpret_cast<const uint8_t*>(data.data()), data.size()));
+}
+
+void AtomicFileWriter::commit()
+{
+    if (fd_ < 0)
+        fail(path_, EBADF);
+    if (const int fault = takeFault(FaultKind::Write, path_.filename().string()); fault != 0)
+        fail(path_, fault);
+    if (flush_ == DiskFlush::Wait && ::fsync(fd_) != 0)
+        fail(path_, errno);
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0)
+        fail(path_, errno);
+    if (::rename(temp_.c_str(), target_.c_str()) != 0)
+        fail(path_, errno);
+    temp_.clear();
+    if (flush_ == DiskFlush::Wait)
+        syncFolder(target_.parent_path());
+}
+
+FileChunkReader::FileChunkReader(const fs::path& path, uint64_t maxSize) : path_(path)
+{
+    // Non-blocking open, as in readFile: a FIFO without a writer cannot hold it.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd_ < 0)
+        fail(path, errno);
+    struct stat st {};
+    int error = 0;
+    if (::fstat(fd_, &st) != 0)
+        error = errno;
+    else if (!S_ISREG(st.st_mode) || static_cast<uint64_t>(st.st_size) > maxSize)
+        error = S_ISREG(st.st_mode) ? EFBIG : S_ISDIR(st.st_mode) ? EISDIR : -1;
+    if (error != 0) {
+        ::close(fd_); // a constructor that throws gets no destructor
+        fd_ = -1;
+        if (error < 0)
+            throw Error(notRegularText(path));
+        fail(path, error);
+    }
+    size_ = static_cast<uint64_t>(st.st_size);
+}
+
+FileChunkReader::~FileChunkReader()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+size_t FileChunkReader::read(char* buffer, size_t n)
+{
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer, n);
+        if (got >= 0)
+            return static_cast<size_t>(got);
+        if (errno != EINTR)
+            fail(path_, errno);
+    }
 }
 
 } // namespace belvane::files

@@ -45,28 +45,6 @@ void writeFileAtomically(const std::filesystem::path& path, std::string_view dat
 std::filesystem::path createTempFileBeside(const std::filesystem::path& path);
 void replaceFileWith(const std::filesystem::path& path, const std::filesystem::path& temp);
 
-// The same for data that arrives piece by piece: write() appends to a
-// temporary file beside the target, commit() flushes it and renames it over
-// the target. Without a commit (a failure, an exception) the temporary file is
-// removed and the target stays as it was.
-class AtomicFileWriter {
-public:
-    explicit AtomicFileWriter(std::filesystem::path path);
-    AtomicFileWriter(const AtomicFileWriter&) = delete;
-    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
-    ~AtomicFileWriter();
-
-    void write(std::span<const uint8_t> data);
-    void write(std::string_view data);
-    void commit();
-
-private:
-    std::filesystem::path path_;
-    std::filesystem::path target_; // path with its links followed
-    std::filesystem::path temp_;
-    int fd_ = -1;
-};
-
 // Temporary files of saves are named ".<file name>.belvane-tmp-XXXXXX".
 bool isTempFileName(std::string_view name);
 // Removes the temporary files that saves killed before their rename left in
@@ -89,5 +67,53 @@ std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path);
 
 // "<file name>: <reason>" for the last system error of an operation on path.
 std::string systemErrorText(const std::filesystem::path& path, int errorNumber);
+
+// Whether replacing a file waits until the new contents are on the disk.
+// Files the program rebuilds whenever they are missing or damaged need not.
+enum class DiskFlush { Wait, Skip };
+
+// The replacement of writeFileAtomically for contents written in pieces: the
+// pieces go to a temporary file beside path, and commit() puts it in place of
+// the old file. Until then the old file stays as it was; a writer destroyed
+// without commit() removes its temporary file. Failures throw Error.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::filesystem::path path, DiskFlush flush = DiskFlush::Wait);
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+    ~AtomicFileWriter();
+
+    void write(std::string_view data);
+    void write(std::span<const uint8_t> data);
+    void commit();
+
+private:
+    std::filesystem::path path_;
+    std::filesystem::path target_; // path with its links followed
+    std::filesystem::path temp_;
+    int fd_ = -1;
+    DiskFlush flush_;
+    uint64_t written_ = 0;
+    uint64_t flushStarted_ = 0; // bytes handed to the disk early
+};
+
+// Reads a file in pieces, for files too large to hold whole. Opening refuses
+// what readFile refuses, with the same texts; failures throw Error.
+class FileChunkReader {
+public:
+    FileChunkReader(const std::filesystem::path& path, uint64_t maxSize);
+    FileChunkReader(const FileChunkReader&) = delete;
+    FileChunkReader& operator=(const FileChunkReader&) = delete;
+    ~FileChunkReader();
+
+    uint64_t size() const { return size_; } // when opened
+    // Reads up to n bytes into buffer; 0 at the end of the file.
+    size_t read(char* buffer, size_t n);
+
+private:
+    std::filesystem::path path_;
+    int fd_ = -1;
+    uint64_t size_ = 0;
+};
 
 } // namespace belvane::files
