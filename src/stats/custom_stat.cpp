@@ -127,7 +127,7 @@ std::unique_ptr<Matcher> TCustomStat::PrepareMatches(const TStatDrawArray& selec
     });
 }
 
-bool TCustomStat::Matches(const TComb& comb, const TStatDrawArray& selected, bool mode, bool sorted, int lastIdx)
+bool TCustomStat::Matches(const TComb& comb, const TStatDrawArray& selected, bool /*mode*/, bool sorted, int lastIdx)
 {
     return PrepareMatches(selected, {lastIdx, sorted})->matches(comb);
 }
