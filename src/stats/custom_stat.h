@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -23,13 +24,15 @@ using model::TDraw;
 using model::TDrawsArray;
 
 // The values one draw or combination yields, as packed keys (PackKey), in the
-// order they are recorded. Sixty-four is more than any method produces.
+// order they are recorded. Sixty-four is more than any method produces: one
+// more is a fault of the method, reported, never dropped.
 class KeyList {
 public:
     void add(uint64_t key)
     {
-        if (count_ < keys_.size())
-            keys_[count_++] = key;
+        if (count_ == keys_.size()) [[unlikely]]
+            throw std::length_error("a method gave more values than a value list holds");
+        keys_[count_++] = key;
     }
     void clear() { count_ = 0; }
     size_t size() const { return count_; }
