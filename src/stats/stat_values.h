@@ -39,6 +39,7 @@ constexpr uint64_t KeyOf(const TStatDraw& d)
 {
     return PackKey(d.V1, d.V2, d.V3, d.V4);
 }
+
 // The value records of one calculation, in the order they were first
 // recorded. Beyond a few dozen values the array keeps beside its elements
 // where each key sits, so that recording a value is not a walk over every

@@ -270,5 +270,36 @@ TEST(MethodContract, PreparedMatchersAgreeWithTheMethodsValues)
     EXPECT_GT(checked, 100);
 }
 
+// A row of the statistics table, selected alone, keeps the combination equal to
+// the draw after the window exactly when that draw has the row's value.
+TEST(MethodContract, TableRowsAgreeWithTheNextDraw)
+{
+    const auto all = configurations();
+    int rows = 0;
+    for (size_t k = 0; k < 2; ++k) {
+        const StatsFixture& f = *all[k];
+        for (int i = 0; i < f.list.MethodCount(); ++i) {
+            const TStatMethod& m = f.list.Item(i);
+            if (!fromNumbersAlone(*m.StatClass))
+                continue;
+            auto stat = f.list.CreateStat(i);
+            for (int last : {5, 23, 46}) {
+                const TComb next = model::SortedDraw(f.draws[static_cast<size_t>(last + 1)]).Balls;
+                const auto nextKeys = testing::numbersValuesOf(*stat, next);
+                for (const TStatDraw& row : CalculateRange(*stat, {std::max(0, last - 12), last}, true)) {
+                    const TStatDrawArray selected{row};
+                    bool expected = false;
+                    for (uint64_t key : nextKeys)
+                        expected = expected || HasKey(plainValues(*m.StatClass, selected), key);
+                    EXPECT_EQ(stat->PrepareMatches(selected, {last, true})->matches(next), expected)
+                        << m.ID() << " at " << last << ": " << stat->ValueToText(row);
+                    ++rows;
+                }
+            }
+        }
+    }
+    EXPECT_GT(rows, 1000);
+}
+
 } // namespace
 } // namespace belvane::stats

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+#include <random>
+
 #include "helpers/stats_fixture.h"
 #include "stats/class_table.h"
 #include "stats/ognev.h"
@@ -126,6 +130,36 @@ TEST(OgnevMethods, WindowEdges)
     selected[0].V2 = 1;
     selected[0].V4 = 2;
     EXPECT_TRUE(stat->Matches({1, 2, 3, 4, 5, 27}, selected, false, true, 1));
+}
+
+// Over a long archive: at every window end, a row selected alone keeps the
+// combination equal to the next draw exactly when the row was counted (the
+// next draw has its number).
+TEST(OgnevMethods, CountedCandidatesAreThoseTheNextDrawKeeps)
+{
+    std::mt19937 rng(41);
+    model::TDrawsArray draws;
+    for (int i = 0; i < 400; ++i) {
+        std::vector<model::Ball> pool(45);
+        std::iota(pool.begin(), pool.end(), model::Ball{1});
+        std::shuffle(pool.begin(), pool.end(), rng);
+        TComb c{};
+        std::copy_n(pool.begin(), 6, c.begin());
+        draws.push_back(makeDraw(i + 1, c));
+    }
+    const StatsFixture f(draws);
+    auto stat = f.create("HCO3");
+    int counted = 0;
+    for (int last = 0; last + 1 < static_cast<int>(draws.size()); ++last) {
+        const TComb next = model::SortedDraw(draws[static_cast<size_t>(last + 1)]).Balls;
+        const auto values = CalculateRange(*stat, DrawsWindow(static_cast<int>(draws.size()), 399 - last, 5), last % 2);
+        ASSERT_FALSE(values.empty()) << last;
+        for (const TStatDraw& v : values) {
+            EXPECT_EQ(stat->PrepareMatches({v}, {last, true})->matches(next), v.Count == 1) << last;
+            counted += v.Count;
+        }
+    }
+    EXPECT_GT(counted, 50);
 }
 
 } // namespace
