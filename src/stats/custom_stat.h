@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,8 +27,9 @@ using model::TDraw;
 using model::TDrawsArray;
 
 // The values one draw or combination yields, as packed keys (PackKey), in the
-// order they are recorded. Sixty-four is more than any method produces. A list
-// holds its keys itself, or writes them straight into a KeyBuffer.
+// order they are recorded. Sixty-four is more than any method produces: one
+// more is a fault of the method, reported, never dropped. A list holds its
+// keys itself, or writes them straight into a KeyBuffer.
 class KeyList {
 public:
     static constexpr size_t MaxKeys = 64;
@@ -50,8 +52,9 @@ public:
 
     void add(uint64_t key)
     {
-        if (count_ < MaxKeys)
-            keys_[count_++] = key;
+        if (count_ == MaxKeys) [[unlikely]]
+            throw std::length_error("a method gave more values than a value list holds");
+        keys_[count_++] = key;
     }
     void clear() { count_ = 0; }
     size_t size() const { return count_; }

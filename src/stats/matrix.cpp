@@ -318,16 +318,6 @@ MatrixGrid::MatrixGrid(const TConfigData& config)
     RowsOf.MembersUpTo = cols;
 }
 
-TCustomMatrixStat::TCustomMatrixStat(const MethodClass& statClass, const MethodContext& context, int param)
-    : TCustomNumbersStat(statClass, context, param), grid_(*context.Config)
-{
-}
-
-TCustomMatrixGraphStat::TCustomMatrixGraphStat(const MethodClass& statClass, const MethodContext& context, int param)
-    : TCustomGraphStat(statClass, context, param), grid_(*context.Config)
-{
-}
-
 constinit const MethodClass TstColumnsClass = MakeStatClass<TstColumns>(
     {.id = "COLS", .caption = "Столбцы матрицы (не пустые)", .group = GroupMatrix, .flags = FlagN});
 constinit const MethodClass TstRowsClass = MakeStatClass<TstRows>(
