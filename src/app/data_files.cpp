@@ -19,7 +19,8 @@ std::filesystem::path DataFiles::prefetch(std::string_view methodId) const
 
 std::vector<std::filesystem::path> DataFiles::namedFiles() const
 {
-    return {config(), windowState(), filterList(), draws(), stakes(), ratings(), tables(), scenario(), combsBuffer()};
+    return {config(),     windowState(), filterList(), draws(),    stakes(),
+            stakesCopy(), ratings(),     tables(),     scenario(), combsBuffer()};
 }
 
 bool DataFiles::IsOwnFile(const std::filesystem::path& path) const

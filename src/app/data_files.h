@@ -22,6 +22,8 @@ public:
     std::filesystem::path filterList() const { return named(".flt"); }  // favourite methods, captions
     std::filesystem::path draws() const { return named(".ldr"); }       // the draws archive
     std::filesystem::path stakes() const { return named(".lsk"); }
+    // The copy of a stakes file of an older version, kept before it is emptied.
+    std::filesystem::path stakesCopy() const { return named(".lsk.old"); }
     std::filesystem::path ratings() const { return named(".lrt"); }
     std::filesystem::path tables() const { return named(".ltb"); } // regular stakes
     std::filesystem::path scenario() const { return named(".lss"); }

@@ -216,6 +216,18 @@ TEST_F(DataSafety, AFifoInsteadOfADataFileDoesNotBlockTheStart)
     EXPECT_TRUE(fs::is_fifo(archivePath()));
 }
 
+TEST_F(DataSafety, AFifoInsteadOfTheStakesFileStopsTheStartWithItsReason)
+{
+    ASSERT_EQ(::mkfifo((dir / "Belvane_6x45.lsk").c_str(), 0644), 0);
+    testing::RecordingHost host;
+    Workspace ws(host, DataFiles(dir.path()), {}, kCommandLine);
+    ws.Create();
+    EXPECT_THROW(ws.Initialise(), StartupFailure);
+    ASSERT_EQ(host.errors().size(), 1u);
+    EXPECT_EQ(host.errors()[0], "Ошибка чтения файла ставок!\r\rBelvane_6x45.lsk: это не обычный файл");
+    EXPECT_TRUE(fs::is_fifo(dir / "Belvane_6x45.lsk"));
+}
+
 TEST_F(DataSafety, DrawsAreRefusedWithClearMessages)
 {
     StartedWorkspace s(dir.path(), {}, kCommandLine);
