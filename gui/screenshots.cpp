@@ -15,7 +15,12 @@
 #include "gui/first_run_dialog.h"
 #include "gui/generate_dialog.h"
 #include "gui/main_window.h"
+#include "gui/multi_stake_dialog.h"
 #include "gui/progress_dialog.h"
+#include "gui/ratings_page.h"
+#include "gui/stake_dialog.h"
+#include "gui/stake_filter_dialog.h"
+#include "gui/stakes_page.h"
 #include "gui/stat_page.h"
 #include "gui/draws_page.h"
 #include "gui/qt_text.h"
@@ -74,7 +79,36 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         ok &= save(window, folder, "10-main-statistics-of-sums");
     }
 
+    // The stakes and the ratings the data folder holds.
+    if (auto* stakes = window.findChild<StakesPage*>()) {
+        window.rightPages()->setCurrentWidget(stakes);
+        stakes->stakesView()->selectRow(0);
+        ok &= save(window, folder, "11-main-stakes");
+    }
+    if (auto* ratings = window.findChild<RatingsPage*>()) {
+        window.rightPages()->setCurrentWidget(ratings);
+        ok &= save(window, folder, "12-main-ratings");
+    }
+    window.rightPages()->setCurrentIndex(0);
+
     app::Workspace& ws = window.workspace();
+    {
+        const auto combs = ws.Combinations().Combs();
+        TFormStake dialog(&window, ws.Stakes().PrepareManualStake(
+                                       combs.empty() ? std::nullopt : std::optional<model::TComb>(combs.front())));
+        dialog.show();
+        ok &= save(dialog, folder, "13-stake-dialog");
+    }
+    {
+        TFormMulti dialog(&window, ws.Stakes().NextDrawNumber());
+        dialog.show();
+        ok &= save(dialog, folder, "14-multi-stake-dialog");
+    }
+    {
+        TFormStakeFilter dialog(&window, ws.Stakes().LastFilterChoice());
+        dialog.show();
+        ok &= save(dialog, folder, "15-stake-filter-dialog");
+    }
     {
         DrawDialog dialog(&window, ws.Archive().NewDraw());
         dialog.show();
