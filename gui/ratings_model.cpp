@@ -62,7 +62,8 @@ QVariant RatingsModel::data(const QModelIndex& index, int role) const
 
 QVariant RatingsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < stakes::RatingsColumnCount)
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < stakes::RatingsColumnCount)
         return qs(stakes::RatingsColumnCaptions[static_cast<size_t>(section)]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

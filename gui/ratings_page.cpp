@@ -2,10 +2,12 @@
 
 #include <QActionGroup>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "app/workspace.h"
@@ -22,6 +24,23 @@ namespace {
 const QString kMenu = QStringLiteral("Ставки");
 constexpr std::array<const char*, 3> kModeActions = {"RatingsEffMode0", "RatingsEffMode1", "RatingsEffMode2"};
 
+constexpr int kProfitColumn = 4;
+constexpr int kAverageProfitColumn = 5;
+
+// Widens the columns whose long values the initial widths would cut off: the
+// profits of many stakes, and a six in the relative efficiency of one stake.
+void widenForLongestTexts(QTableView* view)
+{
+    const QFontMetrics metrics(view->font());
+    const int padding = 2 * metrics.horizontalAdvance(QLatin1Char(' '));
+    const int profit = metrics.horizontalAdvance(QStringLiteral("-100000000.00")) + padding;
+    const int efficiency = metrics.horizontalAdvance(QStringLiteral("814506000.000%")) + padding;
+    for (int column : {kProfitColumn, kAverageProfitColumn})
+        view->setColumnWidth(column, std::max(view->columnWidth(column), profit));
+    for (int column = stakes::FirstEfficiencyColumn; column < stakes::RatingsColumnCount; ++column)
+        view->setColumnWidth(column, std::max(view->columnWidth(column), efficiency));
+}
+
 } // namespace
 
 RatingsPage::RatingsPage(PageHost& host)
@@ -36,6 +55,7 @@ RatingsPage::RatingsPage(PageHost& host)
     header->setSortIndicatorShown(true);
     SetDefaultColumnWidths(lvRatings_,
                            {320, 60, 60, 60, 80, 80, 50, 50, 50, 50, 50, 50, 50, 80, 80, 80, 80, 80, 80, 80});
+    widenForLongestTexts(lvRatings_);
     layout->addWidget(lvRatings_);
 
     connect(header, &QHeaderView::sectionClicked, this, &RatingsPage::sortBy);

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QThread>
@@ -88,8 +91,20 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
     if (auto* ratings = window.findChild<RatingsPage*>()) {
         window.rightPages()->setCurrentWidget(ratings);
         ok &= save(window, folder, "12-main-ratings");
+        QScrollBar* across = ratings->ratingsView()->horizontalScrollBar();
+        across->setValue(across->maximum()); // the efficiency columns
+        ok &= save(window, folder, "12-main-ratings-efficiency");
+        across->setValue(0);
     }
     window.rightPages()->setCurrentIndex(0);
+    // The menu of the stakes, every caption and key readable.
+    for (QAction* item : window.menuBar()->actions()) {
+        if (item->menu() == nullptr || item->text() != QStringLiteral("Ставки"))
+            continue;
+        item->menu()->popup(window.mapToGlobal(QPoint(300, 30)));
+        ok &= save(*item->menu(), folder, "16-stakes-menu");
+        item->menu()->hide();
+    }
 
     app::Workspace& ws = window.workspace();
     {

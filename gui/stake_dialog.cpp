@@ -51,9 +51,7 @@ TFormStake::TFormStake(QWidget* parent, const stakes::StakeRecord& prepared) : Q
     connect(buttons, &QDialogButtonBox::accepted, this, &TFormStake::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TFormStake::reject);
 
-    auto showSum = [this] {
-        edStakeSum_->setText(QString::number(stakes::StakeTextSum(ss(edStakeData_->text()))));
-    };
+    auto showSum = [this] { edStakeSum_->setText(QString::number(stakes::StakeTextSum(ss(edStakeData_->text())))); };
     connect(edStakeData_, &QLineEdit::textChanged, this, showSum);
     showSum();
     edStakeData_->setFocus();

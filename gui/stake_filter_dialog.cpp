@@ -16,6 +16,7 @@ TFormStakeFilter::TFormStakeFilter(QWidget* parent, const stakes::StakeFilterCho
 {
     setObjectName(QStringLiteral("TFormStakeFilter"));
     setWindowTitle(qs(stakes::StakeFilterDialogCaption));
+    setMinimumWidth(300); // the caption stays whole in a title bar
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(qs(stakes::StakeFilterDialogLabel), this));
     auto* row = new QHBoxLayout;

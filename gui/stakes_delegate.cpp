@@ -67,8 +67,7 @@ void StakesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         painter->setFont(opt.font);
         painter->setPen(color);
         const int alignment = index.data(Qt::TextAlignmentRole).toInt();
-        painter->drawText(rect, alignment,
-                          QFontMetrics(opt.font).elidedText(text, Qt::ElideRight, rect.width()));
+        painter->drawText(rect, alignment, QFontMetrics(opt.font).elidedText(text, Qt::ElideRight, rect.width()));
     } else {
         QFont bold = opt.font;
         bold.setBold(true);

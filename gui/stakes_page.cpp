@@ -1,10 +1,13 @@
 #include "gui/stakes_page.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "app/host.h"
@@ -32,6 +35,27 @@ size_t selectedRowCount(const QTableView* view)
     return rows;
 }
 
+// Widens the columns whose longest usual text the initial widths cut off in
+// this font: six numbers drawn one by one (bold when matched), six matched
+// numbers, a profit of a million.
+void widenForLongestTexts(QTableView* view)
+{
+    QFont boldFont = view->font();
+    boldFont.setBold(true);
+    const QFontMetrics normal(view->font());
+    const QFontMetrics bold(boldFont);
+    const int padding = 2 * StakesDelegate::TextMargin + normal.horizontalAdvance(QLatin1Char(' '));
+    const int numbers = 6 * bold.horizontalAdvance(QStringLiteral("45")) + 5 * StakesDelegate::NumberGap;
+    const std::pair<int, int> widest[] = {
+        {stakes::StakeNumbersColumn, numbers},
+        {stakes::StakeDrawnColumn, numbers},
+        {stakes::StakeMatchedColumn, normal.horizontalAdvance(QStringLiteral("45 45 45 45 45 45"))},
+        {stakes::LastResultColumn, normal.horizontalAdvance(QStringLiteral("-1000000.00"))},
+    };
+    for (const auto& [column, width] : widest)
+        view->setColumnWidth(column, std::max(view->columnWidth(column), width + padding));
+}
+
 } // namespace
 
 StakesPage::StakesPage(PageHost& host, CombsPage& combs)
@@ -42,7 +66,9 @@ StakesPage::StakesPage(PageHost& host, CombsPage& combs)
     sgStakes_ = MakeTable(this, QStringLiteral("sgStakes"), model_, true);
     sgStakes_->setItemDelegate(new StakesDelegate(sgStakes_));
     sgStakes_->horizontalHeader()->setStretchLastSection(false);
-    SetDefaultColumnWidths(sgStakes_, std::vector<int>(stakes::StakeColumnWidths.begin(), stakes::StakeColumnWidths.end()));
+    SetDefaultColumnWidths(sgStakes_,
+                           std::vector<int>(stakes::StakeColumnWidths.begin(), stakes::StakeColumnWidths.end()));
+    widenForLongestTexts(sgStakes_);
     layout->addWidget(sgStakes_);
 
     connect(sgStakes_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -63,28 +89,26 @@ void StakesPage::registerActions()
                      const std::vector<int> rows = SelectedRows(combs_.combsView());
                      stakeAdd(rows.empty() ? std::nullopt : combAt(rows.front()));
                  }});
-    actions.add({"StakeAddRandom", QStringLiteral("Сделать случайную ставку"), QKeySequence(Qt::CTRL | Qt::Key_F4),
-                 {}, [this] {
-                     if (const auto comb = ws_.Stakes().RandomCombination())
-                         stakeAdd(comb);
+    actions.add(
+        {"StakeAddRandom", QStringLiteral("Сделать случайную ставку"), QKeySequence(Qt::CTRL | Qt::Key_F4), {}, [this] {
+             if (const auto comb = ws_.Stakes().RandomCombination())
+                 stakeAdd(comb);
+         }});
+    actions.add({"StakeAddSelected", QStringLiteral("Сделать ставки для выделенных комбинаций"), {}, {}, [this] {
+                     stakeAddFromList(true);
                  }});
-    actions.add({"StakeAddSelected",
-                 QStringLiteral("Сделать ставки для выделенных комбинаций"),
-                 {},
-                 {},
-                 [this] { stakeAddFromList(true); }});
-    actions.add({"StakeAddAll",
-                 QStringLiteral("Сделать ставки для всех комбинаций"),
-                 {},
-                 {},
-                 [this] { stakeAddFromList(false); }});
+    actions.add({"StakeAddAll", QStringLiteral("Сделать ставки для всех комбинаций"), {}, {}, [this] {
+                     stakeAddFromList(false);
+                 }});
     actions.add({"StakeDel", QStringLiteral("Удалить ставку"), QKeySequence(Qt::CTRL | Qt::Key_Delete), {}, [this] {
                      stakeDel();
                  }});
     actions.add({"StakeFilter", QStringLiteral("Удалить по условию"), {}, {}, [this] { stakeFilter(); }});
-    actions.add({"StakeClear", QStringLiteral("Удалить все ставки"), {}, {}, run([this] { ws_.Stakes().Clear(); })});
-    actions.add({"StakesCheckManual", QStringLiteral("Проверить ставки"), QKeySequence(Qt::CTRL | Qt::Key_F5), {},
-                 run([this] { ws_.Stakes().Check(); })});
+    actions.add({"StakeClear", QStringLiteral("Удалить все ставки"), {}, {}, [this] { stakeClear(); }});
+    actions.add(
+        {"StakesCheckManual", QStringLiteral("Проверить ставки"), QKeySequence(Qt::CTRL | Qt::Key_F5), {}, run([this] {
+             ws_.Stakes().Check();
+         })});
     actions.add({"LogStakes",
                  QStringLiteral("Журналы ставок"),
                  {},
@@ -94,11 +118,9 @@ void StakesPage::registerActions()
                      host_.updateActions();
                  },
                  [this] { return ws_.Stakes().LogEnabled(); }});
-    actions.add({"LogStakesDelete",
-                 QStringLiteral("Удалить журналы ставок"),
-                 {},
-                 {},
-                 run([this] { ws_.Stakes().DeleteLogs(); })});
+    actions.add({"LogStakesDelete", QStringLiteral("Удалить журналы ставок"), {}, {}, run([this] {
+                     ws_.Stakes().DeleteLogs();
+                 })});
     actions.add({"StakesScroll",
                  QStringLiteral("Прокручивать список при добавлении"),
                  {},
@@ -215,16 +237,14 @@ void StakesPage::stakeAddFromList(bool selectedOnly)
     stakes::MultiStakeRequest request = dialog.request();
     request.ListSize = static_cast<int32_t>(ws_.Combinations().Count());
     auto completed = std::make_shared<bool>(false);
-    host_.run(
-        [this, rows = std::move(rows), request, allRows, completed] {
-            *completed = ws_.Stakes().AddStakes(rows, request, allRows).Completed;
-        },
-        [this, selectedOnly, completed] {
-            if (selectedOnly)
-                combs_.combsView()->clearSelection();
-            if (*completed && ws_.Stakes().ScrollEnabled())
-                scrollToEnd();
-        });
+    host_.run([this, rows = std::move(rows), request, allRows,
+               completed] { *completed = ws_.Stakes().AddStakes(rows, request, allRows).Completed; },
+              [this, selectedOnly, completed] {
+                  if (selectedOnly)
+                      combs_.combsView()->clearSelection();
+                  if (*completed && ws_.Stakes().ScrollEnabled())
+                      scrollToEnd();
+              });
 }
 
 void StakesPage::stakeDel()
@@ -236,6 +256,14 @@ void StakesPage::stakeDel()
     std::vector<size_t> indices(rows.begin(), rows.end());
     host_.run([this, indices = std::move(indices)] { ws_.Stakes().DeleteRecords(indices); },
               [this] { sgStakes_->clearSelection(); });
+}
+
+void StakesPage::stakeClear()
+{
+    const size_t count = ws_.Stakes().Count();
+    if (count == 0 || !ws_.Host().askYesNo(app::CaptionCaution, app::DeleteRowsQuestion(count), false))
+        return;
+    host_.run([this] { ws_.Stakes().Clear(); }, [this] { sgStakes_->clearSelection(); });
 }
 
 void StakesPage::stakeFilter()

@@ -42,6 +42,7 @@ private:
     void stakeAddFromList(bool selectedOnly);
     void stakeDel();
     void stakeFilter();
+    void stakeClear();
     void scrollToEnd();
 
     CombsPage& combs_;

@@ -115,7 +115,9 @@ void StatPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
     // F5 belongs to "Обновить рейтинг".
-    actions.add({"DrawsStatCalc", QStringLiteral("Обновить"), {},
+    actions.add({"DrawsStatCalc",
+                 QStringLiteral("Обновить"),
+                 {},
                  QStringLiteral("Пересчитать статистику по выбранным параметрам"),
                  [this] { host_.run([this] { ws_.Statistics().Calculate(true); }); }});
     actions.add({"DrawsStatePrefetchsEnabled",

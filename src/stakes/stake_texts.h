@@ -20,6 +20,8 @@ inline constexpr std::array<int, StakeColumnCount> StakeColumnWidths = {60, 60, 
 // Columns whose numbers are drawn one by one, the matched ones bold blue.
 inline constexpr int StakeNumbersColumn = 2;
 inline constexpr int StakeDrawnColumn = 4;
+// The matched numbers, joined with blanks.
+inline constexpr int StakeMatchedColumn = 6;
 
 // "Вручную", "Регуляр", "Сценарий", "Система"; empty for any other kind.
 std::string_view StakeKindText(uint8_t kind);

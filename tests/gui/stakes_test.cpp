@@ -37,9 +37,8 @@ private slots:
     // The dialog keeps its fields and its focus on a refusal, with the core's message.
     void theStakeDialogRefusesWhatTheRulesRefuse()
     {
-        stakes::StakeRecord prepared =
-            stakes::MakeStake(stakes::StakeKind::Manual, 41, {3, 7, 15, 16, 19, 43}, 100,
-                              std::string(stakes::ManualStakeComment), -2 * MoneyScale);
+        stakes::StakeRecord prepared = stakes::MakeStake(stakes::StakeKind::Manual, 41, {3, 7, 15, 16, 19, 43}, 100,
+                                                         std::string(stakes::ManualStakeComment), -2 * MoneyScale);
         gui::TFormStake d(nullptr, prepared);
         QCOMPARE(d.numbersEdit()->text(), QStringLiteral("3;7;15;16;19;43"));
         QCOMPARE(d.sumEdit()->text(), QStringLiteral("103"));
@@ -82,8 +81,7 @@ private slots:
         QCOMPARE(stake.DrawNumber, 2147483647);
         QCOMPARE(stake.Comment, std::string("моя"));
         QCOMPARE(stake.Count, 6);
-        QCOMPARE(QString::fromStdString(model::JoinNumbers(stake.numbers(), ";")),
-                 QStringLiteral("1;2;3;4;5;45"));
+        QCOMPARE(QString::fromStdString(model::JoinNumbers(stake.numbers(), ";")), QStringLiteral("1;2;3;4;5;45"));
         QCOMPARE(stake.ListSize, 100);
         QCOMPARE(stake.Profit, -2 * MoneyScale);
 
@@ -350,6 +348,50 @@ private slots:
         w->close();
     }
 
+    // "Удалить все ставки" asks with the count before anything runs; the
+    // ratings then ask their own question and are rebuilt from nothing.
+    void clearingAsksWithTheCountFirst()
+    {
+        DataFolder folder;
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        const model::TDraw newest = w->workspace().Archive().Draws().back();
+        addStake(*w, newest.Number, newest.Balls, "a", 2); // stake, separator, stake
+        app::StakesService& stakes = w->workspace().Stakes();
+        QCOMPARE(stakes.Count(), size_t{3});
+
+        QStringList questions;
+        bool running = true;
+        {
+            BoxAnswerer boxes([&](const QString& text) {
+                questions << text;
+                running = w->isRunning();
+                return false;
+            });
+            w->action("StakeClear")->trigger();
+            w->waitUntilIdle();
+        }
+        QCOMPARE(questions,
+                 QStringList{QStringLiteral("Удалить все выделенные записи (всего будет удалено 3 записи(ей))?")});
+        QVERIFY(!running);
+        QCOMPARE(stakes.Count(), size_t{3});
+
+        {
+            BoxAnswerer boxes([](const QString&) { return true; });
+            w->action("StakeClear")->trigger();
+            w->waitUntilIdle();
+            QCOMPARE(boxes.texts.size(), 2);
+            QVERIFY(boxes.texts[1].startsWith(QStringLiteral("Пересчитать рейтинг")));
+        }
+        QCOMPARE(stakes.Count(), size_t{0});
+        QCOMPARE(stakesPage(*w)->stakesView()->model()->rowCount(), 0);
+        QCOMPARE(w->statusPanelText(4), QStringLiteral("Ставок: 0"));
+        QCOMPARE(ratingsPage(*w)->ratingsView()->model()->rowCount(), 0);
+        QCOMPARE(w->statusPanelText(5), QStringLiteral("Рейтинг: 0"));
+        QVERIFY(!w->action("StakeClear")->isEnabled());
+        w->close();
+    }
+
     // Keys the stakes and ratings take win over the program's own, and no two
     // window-wide actions share a key (Qt would run neither).
     void everyWindowShortcutIsUnique()
@@ -369,8 +411,8 @@ private slots:
                 continue;
             const QString key = action->shortcut().toString();
             const auto [it, added] = windowKeys.emplace(key, action->objectName());
-            QVERIFY2(added, qPrintable(key + QStringLiteral(": ") + it->second + QStringLiteral(", ") +
-                                       action->objectName()));
+            QVERIFY2(added,
+                     qPrintable(key + QStringLiteral(": ") + it->second + QStringLiteral(", ") + action->objectName()));
         }
         w->close();
     }

@@ -39,8 +39,7 @@ inline bool activate(gui::MainWindow& w)
 }
 
 // A manual stake for `draw`, checked at once when the draw is in the archive.
-inline void addStake(gui::MainWindow& w, int draw, model::TComb numbers, const std::string& comment,
-                     int drawsCount = 1)
+inline void addStake(gui::MainWindow& w, int draw, model::TComb numbers, const std::string& comment, int drawsCount = 1)
 {
     app::Workspace& ws = w.workspace();
     std::sort(numbers.begin(), numbers.end());
