@@ -94,6 +94,9 @@ MainWindow::~MainWindow()
 {
     if (running_)
         watcher_.waitForFinished();
+    // A window destroyed without closing still closes the workspace, whose
+    // statuses need the panels: close it while they are there.
+    ws_.reset();
 }
 
 void MainWindow::addPage(Page* page)

@@ -392,6 +392,23 @@ private slots:
         w->close();
     }
 
+    // A window that goes without being closed still closes the workspace: the
+    // stakes file is let go, and the next window opens it with its stakes.
+    void aWindowDestroyedUnclosedLetsTheStakesFileGo()
+    {
+        DataFolder folder;
+        {
+            auto w = startWindow(folder);
+            QVERIFY(w);
+            addStake(*w, 41, {1, 2, 3, 4, 5, 6}, "t");
+        }
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        QCOMPARE(w->workspace().Stakes().Count(), size_t{1});
+        QCOMPARE(w->statusPanelText(4), QStringLiteral("Ставок: 1"));
+        w->close();
+    }
+
     // Keys the stakes and ratings take win over the program's own, and no two
     // window-wide actions share a key (Qt would run neither).
     void everyWindowShortcutIsUnique()
