@@ -213,7 +213,7 @@ int clear(CliContext& ctx)
 {
     WorkspaceSession ws(ctx);
     const size_t before = ws->Stakes().Count();
-    ws->Stakes().Clear();
+    ws->Stakes().Clear(); // the command line is the confirmation
     std::cout << fmt::format("Удалено записей: {}", before - ws->Stakes().Count()) << '\n';
     printStakesCount(*ws);
     return ExitOk;

@@ -72,10 +72,6 @@ CombsPage::CombsPage(PageHost& host) : Page(host, QStringLiteral("tsCombs"), QSt
         if (QAction* a = host_.actions()["CombsDelExists"]; a->isEnabled() && edCombsExclude_->hasFocus())
             a->trigger();
     });
-    connect(lvCombs_, &QTableView::doubleClicked, this, [this] {
-        if (QAction* info = host_.actions()["CombsInfo"]; info->isEnabled())
-            info->trigger();
-    });
     connect(lvCombs_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { host_.updateActions(); });
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { host_.updateActions(); });

@@ -22,6 +22,8 @@
 #include "gui/draws_page.h"
 #include "gui/qt_host.h"
 #include "gui/qt_text.h"
+#include "gui/ratings_page.h"
+#include "gui/stakes_page.h"
 #include "gui/stat_page.h"
 
 #ifndef BELVANE_VERSION
@@ -35,7 +37,7 @@ constexpr int kPanelCount = 7;
 static_assert(kPanelCount == static_cast<int>(app::StatusPanelCount) + 1, "the status line follows the panels");
 
 // The menus in the order the menu bar shows them; a page may add others.
-const char* const kMenus[] = {"Файл", "Тиражи", "Комбинации", "Статистика", "Вид", "Настройки"};
+const char* const kMenus[] = {"Файл", "Тиражи", "Комбинации", "Статистика", "Ставки", "Вид", "Настройки"};
 
 } // namespace
 
@@ -79,6 +81,8 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
     addPage(drawsPage_ = new DrawsPage(*this));
     addPage(combsPage_ = new CombsPage(*this));
     addPage(statPage_ = new StatPage(*this));
+    addPage(new StakesPage(*this, *combsPage_));
+    addPage(new RatingsPage(*this));
     registerActions();
 
     restoreWindowState();
@@ -90,6 +94,9 @@ MainWindow::~MainWindow()
 {
     if (running_)
         watcher_.waitForFinished();
+    // A window destroyed without closing still closes the workspace, whose
+    // statuses need the panels: close it while they are there.
+    ws_.reset();
 }
 
 void MainWindow::addPage(Page* page)

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QThread>
@@ -15,7 +18,12 @@
 #include "gui/first_run_dialog.h"
 #include "gui/generate_dialog.h"
 #include "gui/main_window.h"
+#include "gui/multi_stake_dialog.h"
 #include "gui/progress_dialog.h"
+#include "gui/ratings_page.h"
+#include "gui/stake_dialog.h"
+#include "gui/stake_filter_dialog.h"
+#include "gui/stakes_page.h"
 #include "gui/stat_page.h"
 #include "gui/draws_page.h"
 #include "gui/qt_text.h"
@@ -74,7 +82,48 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         ok &= save(window, folder, "10-main-statistics-of-sums");
     }
 
+    // The stakes and the ratings the data folder holds.
+    if (auto* stakes = window.findChild<StakesPage*>()) {
+        window.rightPages()->setCurrentWidget(stakes);
+        stakes->stakesView()->selectRow(0);
+        ok &= save(window, folder, "11-main-stakes");
+    }
+    if (auto* ratings = window.findChild<RatingsPage*>()) {
+        window.rightPages()->setCurrentWidget(ratings);
+        ok &= save(window, folder, "12-main-ratings");
+        QScrollBar* across = ratings->ratingsView()->horizontalScrollBar();
+        across->setValue(across->maximum()); // the efficiency columns
+        ok &= save(window, folder, "12-main-ratings-efficiency");
+        across->setValue(0);
+    }
+    window.rightPages()->setCurrentIndex(0);
+    // The menu of the stakes, every caption and key readable.
+    for (QAction* item : window.menuBar()->actions()) {
+        if (item->menu() == nullptr || item->text() != QStringLiteral("Ставки"))
+            continue;
+        item->menu()->popup(window.mapToGlobal(QPoint(300, 30)));
+        ok &= save(*item->menu(), folder, "16-stakes-menu");
+        item->menu()->hide();
+    }
+
     app::Workspace& ws = window.workspace();
+    {
+        const auto combs = ws.Combinations().Combs();
+        TFormStake dialog(&window, ws.Stakes().PrepareManualStake(
+                                       combs.empty() ? std::nullopt : std::optional<model::TComb>(combs.front())));
+        dialog.show();
+        ok &= save(dialog, folder, "13-stake-dialog");
+    }
+    {
+        TFormMulti dialog(&window, ws.Stakes().NextDrawNumber());
+        dialog.show();
+        ok &= save(dialog, folder, "14-multi-stake-dialog");
+    }
+    {
+        TFormStakeFilter dialog(&window, ws.Stakes().LastFilterChoice());
+        dialog.show();
+        ok &= save(dialog, folder, "15-stake-filter-dialog");
+    }
     {
         DrawDialog dialog(&window, ws.Archive().NewDraw());
         dialog.show();

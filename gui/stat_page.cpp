@@ -114,7 +114,10 @@ StatPage::StatPage(PageHost& host)
 void StatPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"DrawsStatCalc", QStringLiteral("Обновить"), QKeySequence(Qt::Key_F5),
+    // F5 belongs to "Обновить рейтинг".
+    actions.add({"DrawsStatCalc",
+                 QStringLiteral("Обновить"),
+                 {},
                  QStringLiteral("Пересчитать статистику по выбранным параметрам"),
                  [this] { host_.run([this] { ws_.Statistics().Calculate(true); }); }});
     actions.add({"DrawsStatePrefetchsEnabled",

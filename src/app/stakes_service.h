@@ -63,7 +63,8 @@ public:
     // "Удаление по условию"; the choice is remembered for the rest of the run.
     bool DeleteByMatches(const stakes::StakeFilterChoice& choice);
     const stakes::StakeFilterChoice& LastFilterChoice() const { return lastChoice_; }
-    // "Удалить все ставки": asks with the count, then rebuilds the ratings.
+    // "Удалить все ставки" (the front end asks DeleteRowsQuestion with Count()
+    // first), then rebuilds the ratings.
     bool Clear();
     void DeleteLogs();
 

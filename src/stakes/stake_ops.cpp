@@ -107,8 +107,7 @@ bool DeleteStakesByMatches(app::Host& host, StakesFile& file, const StakeFilterC
 bool ClearStakes(app::Host& host, StakesFile& file, Ratings& ratings)
 {
     try {
-        const size_t count = file.RecordCount();
-        if (count == 0 || !host.askYesNo(app::CaptionCaution, app::DeleteRowsQuestion(count), false))
+        if (file.RecordCount() == 0)
             return false;
         app::StatusScope status(host, DeleteStakesStatus);
         file.Truncate();

@@ -53,8 +53,9 @@ bool DeleteStakes(app::Host& host, StakesFile& file, std::span<const size_t> ind
 // "Удаление по условию": every stake (not separators) whose matches meet the
 // condition; unchecked stakes have matches -1. Returns whether the file changed.
 bool DeleteStakesByMatches(app::Host& host, StakesFile& file, const StakeFilterChoice& choice);
-// "Удалить все ставки": asks with the count, empties the file, then rebuilds
-// the ratings (which asks its own question).
+// "Удалить все ставки": the front end asks app::DeleteRowsQuestion with the
+// count first. Empties the file, then rebuilds the ratings (which asks its
+// own question).
 bool ClearStakes(app::Host& host, StakesFile& file, Ratings& ratings);
 
 // "Удалить журналы ставок" in `folder`.

@@ -25,6 +25,13 @@ std::optional<views::Rgb> StakeRowColor(uint8_t kind)
     return kKindColors[kind];
 }
 
+std::optional<views::Rgb> StakeResultColor(const StakeRecord& record)
+{
+    if (record.isSeparator() || !record.Checked)
+        return std::nullopt;
+    return record.Profit > 0 ? views::Rgb{0, 128, 0} : views::Rgb{255, 0, 0};
+}
+
 std::string StakeCellText(const StakeRecord& r, int column)
 {
     if (r.isSeparator())

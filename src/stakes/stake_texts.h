@@ -20,11 +20,22 @@ inline constexpr std::array<int, StakeColumnCount> StakeColumnWidths = {60, 60, 
 // Columns whose numbers are drawn one by one, the matched ones bold blue.
 inline constexpr int StakeNumbersColumn = 2;
 inline constexpr int StakeDrawnColumn = 4;
+// The matched numbers, joined with blanks.
+inline constexpr int StakeMatchedColumn = 6;
 
 // "Вручную", "Регуляр", "Сценарий", "Система"; empty for any other kind.
 std::string_view StakeKindText(uint8_t kind);
 // The background of a row that is not selected; nullopt for the window colour (separators).
 std::optional<views::Rgb> StakeRowColor(uint8_t kind);
+
+// Numbers of the stake that were drawn (bold, in this colour).
+inline constexpr views::Rgb MatchedNumberColor{0, 0, 255};
+// The matches, matched numbers and profit of a checked stake: green when it
+// made a profit, red otherwise; nullopt (the text colour) when unchecked.
+std::optional<views::Rgb> StakeResultColor(const StakeRecord& record);
+// Columns drawn in the result colour.
+inline constexpr int FirstResultColumn = 5;
+inline constexpr int LastResultColumn = 7;
 
 // The cell of a data row; separators show nothing, unchecked stakes nothing
 // in the drawn numbers, matches and matched numbers.

@@ -1,0 +1,59 @@
+#include "gui/multi_stake_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "gui/qt_text.h"
+#include "gui/stake_dialog_fields.h"
+#include "stakes/stake_dialogs.h"
+
+namespace belvane::gui {
+
+TFormMulti::TFormMulti(QWidget* parent, int drawNumber) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TFormMulti"));
+    setWindowTitle(qs(stakes::MultiStakeDialogCaption));
+    setMinimumWidth(420);
+    auto* form = new QFormLayout(this);
+    edDrawNumber_ = MakeDrawNumberEdit(this, drawNumber);
+    form->addRow(QStringLiteral("Номер тиража:"), edDrawNumber_);
+    edDrawsCount_ = MakeDrawsCountEdit(this);
+    form->addRow(QStringLiteral("Кол-во тиражей:"), edDrawsCount_);
+    edComment_ = MakeCommentEdit(this, std::string(stakes::ManualStakeComment));
+    form->addRow(QStringLiteral("Комментарий к ставке:"), edComment_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TFormMulti::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &TFormMulti::reject);
+    edComment_->setFocus();
+    edComment_->selectAll();
+}
+
+stakes::MultiStakeRequest TFormMulti::request() const
+{
+    stakes::MultiStakeRequest r;
+    r.DrawNumber = edDrawNumber_->value();
+    r.DrawsCount = edDrawsCount_->value();
+    r.Comment = ss(edComment_->text());
+    return r;
+}
+
+void TFormMulti::accept()
+{
+    if (const auto refusal =
+            stakes::ValidateMultiStakeDialog(edDrawNumber_->value(), ss(edComment_->text()), edDrawsCount_->value())) {
+        ShowRefusal(this, *refusal,
+                    {{stakes::StakeDialogField::DrawNumber, edDrawNumber_},
+                     {stakes::StakeDialogField::Comment, edComment_},
+                     {stakes::StakeDialogField::DrawsCount, edDrawsCount_}});
+        return;
+    }
+    QDialog::accept();
+}
+
+} // namespace belvane::gui

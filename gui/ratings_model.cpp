@@ -1,0 +1,71 @@
+#include "gui/ratings_model.h"
+
+#include <unordered_set>
+
+#include "app/workspace.h"
+#include "gui/qt_text.h"
+
+namespace belvane::gui {
+
+void RatingsModel::reload(const app::Workspace& ws)
+{
+    beginResetModel();
+    records_ = ws.Ratings().Ratings().records();
+    mode_ = ws.Ratings().Mode();
+    hits_ = ws.Hits();
+    endResetModel();
+}
+
+std::vector<std::string> RatingsModel::keysOfRows(const std::vector<int>& rows) const
+{
+    std::vector<std::string> keys;
+    for (int r : rows)
+        if (r >= 0 && static_cast<size_t>(r) < records_.size())
+            keys.push_back(records_[static_cast<size_t>(r)].Key);
+    return keys;
+}
+
+std::vector<int> RatingsModel::rowsOfKeys(const std::vector<std::string>& keys) const
+{
+    std::vector<int> rows;
+    if (keys.empty())
+        return rows;
+    const std::unordered_set<std::string> wanted(keys.begin(), keys.end());
+    for (size_t i = 0; i < records_.size(); ++i)
+        if (wanted.contains(records_[i].Key))
+            rows.push_back(static_cast<int>(i));
+    return rows;
+}
+
+int RatingsModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(records_.size());
+}
+
+int RatingsModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : stakes::RatingsColumnCount;
+}
+
+QVariant RatingsModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || static_cast<size_t>(index.row()) >= records_.size())
+        return {};
+    if (role == Qt::DisplayRole)
+        return qs(stakes::RatingCellText(records_[static_cast<size_t>(index.row())], index.column(), mode_, hits_));
+    if (role == Qt::TextAlignmentRole)
+        return index.column() == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::ToolTipRole && index.column() == 0)
+        return qs(records_[static_cast<size_t>(index.row())].Key);
+    return {};
+}
+
+QVariant RatingsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < stakes::RatingsColumnCount)
+        return qs(stakes::RatingsColumnCaptions[static_cast<size_t>(section)]);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+} // namespace belvane::gui

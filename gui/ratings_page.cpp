@@ -1,0 +1,157 @@
+#include "gui/ratings_page.h"
+
+#include <QActionGroup>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+
+#include "app/workspace.h"
+#include "gui/action_registry.h"
+#include "gui/file_filters.h"
+#include "gui/qt_text.h"
+#include "gui/ratings_model.h"
+#include "gui/table_views.h"
+#include "stakes/ratings_ops.h"
+
+namespace belvane::gui {
+namespace {
+
+const QString kMenu = QStringLiteral("Ставки");
+constexpr std::array<const char*, 3> kModeActions = {"RatingsEffMode0", "RatingsEffMode1", "RatingsEffMode2"};
+
+constexpr int kProfitColumn = 4;
+constexpr int kAverageProfitColumn = 5;
+
+// Widens the columns whose long values the initial widths would cut off: the
+// profits of many stakes, and a six in the relative efficiency of one stake.
+void widenForLongestTexts(QTableView* view)
+{
+    const QFontMetrics metrics(view->font());
+    const int padding = 2 * metrics.horizontalAdvance(QLatin1Char(' '));
+    const int profit = metrics.horizontalAdvance(QStringLiteral("-100000000.00")) + padding;
+    const int efficiency = metrics.horizontalAdvance(QStringLiteral("814506000.000%")) + padding;
+    for (int column : {kProfitColumn, kAverageProfitColumn})
+        view->setColumnWidth(column, std::max(view->columnWidth(column), profit));
+    for (int column = stakes::FirstEfficiencyColumn; column < stakes::RatingsColumnCount; ++column)
+        view->setColumnWidth(column, std::max(view->columnWidth(column), efficiency));
+}
+
+} // namespace
+
+RatingsPage::RatingsPage(PageHost& host)
+    : Page(host, QStringLiteral("tsRatings"), QStringLiteral("Рейтинг"), Side::Right)
+{
+    auto* layout = new QVBoxLayout(this);
+    model_ = new RatingsModel(this);
+    lvRatings_ = MakeTable(this, QStringLiteral("lvRatings"), model_, true);
+    QHeaderView* header = lvRatings_->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    SetDefaultColumnWidths(lvRatings_,
+                           {320, 60, 60, 60, 80, 80, 50, 50, 50, 50, 50, 50, 50, 80, 80, 80, 80, 80, 80, 80});
+    widenForLongestTexts(lvRatings_);
+    layout->addWidget(lvRatings_);
+
+    connect(header, &QHeaderView::sectionClicked, this, &RatingsPage::sortBy);
+    connect(lvRatings_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { host_.updateActions(); });
+    registerActions();
+}
+
+void RatingsPage::registerActions()
+{
+    ActionRegistry& actions = host_.actions();
+    actions.add({"RatingsRefresh", QStringLiteral("Обновить рейтинг"), QKeySequence(Qt::Key_F5), {}, [this] {
+                     host_.run([this] { ws_.Ratings().Refresh(); });
+                 }});
+    actions.add({"RatingsExport", QStringLiteral("Экспорт рейтинга в CSV-файл"), {}, {}, [this] { ratingsExport(); }});
+    auto* modes = new QActionGroup(this);
+    for (size_t m = 0; m < kModeActions.size(); ++m) {
+        const auto mode = static_cast<stakes::EfficiencyMode>(m);
+        QAction* action = actions.add({kModeActions[m],
+                                       qs(stakes::EfficiencyModeCaptions[m]),
+                                       {},
+                                       {},
+                                       [this, mode] {
+                                           ws_.Ratings().SetMode(mode);
+                                           refresh();
+                                           host_.updateActions();
+                                       },
+                                       [this, mode] { return ws_.Ratings().Mode() == mode; }});
+        modes->addAction(action);
+    }
+
+    host_.addToMenu(kMenu, {nullptr, "RatingsRefresh", "RatingsExport", nullptr, kModeActions[0], kModeActions[1],
+                            kModeActions[2]});
+    lvRatings_->addActions({actions["RatingsRefresh"], actions["RatingsExport"]});
+}
+
+void RatingsPage::fillSelection(app::ViewSelection& selection) const
+{
+    size_t rows = 0;
+    for (const QItemSelectionRange& range : lvRatings_->selectionModel()->selection())
+        rows += static_cast<size_t>(range.height());
+    selection.RatingRows = rows;
+}
+
+void RatingsPage::restoreState(const app::WindowStateFile& file)
+{
+    RestoreColumnWidths(lvRatings_, file, "lvRatings");
+    // The order the ratings are sorted in when they are loaded.
+    if (const auto sort = app::LoadListSort(file, app::MainWindowSection, "lvRatings"))
+        ws_.Ratings().Ratings().SetSortOrder(sort->Column, sort->Direction != 0);
+}
+
+void RatingsPage::saveState(app::WindowClosingState& state)
+{
+    state.ColumnWidths["lvRatings"] = ColumnWidths(lvRatings_);
+    const stakes::Ratings& ratings = ws_.Ratings().Ratings();
+    state.ListSorts["lvRatings"] = {ratings.sortColumn(), ratings.descending() ? 1 : 0};
+}
+
+void RatingsPage::refresh()
+{
+    // The selection follows its rows' keys through a sort.
+    const std::vector<std::string> keys = model_->keysOfRows(SelectedRows(lvRatings_));
+    model_->reload(ws_);
+    SelectRows(lvRatings_, model_->rowsOfKeys(keys));
+    showSortOrder();
+}
+
+void RatingsPage::showSortOrder()
+{
+    const stakes::Ratings& ratings = ws_.Ratings().Ratings();
+    lvRatings_->horizontalHeader()->setSortIndicator(ratings.sortColumn(),
+                                                     ratings.descending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void RatingsPage::sortBy(int column)
+{
+    if (host_.isRunning() || ws_.IsBusy()) {
+        showSortOrder(); // the click changed nothing
+        return;
+    }
+    const stakes::Ratings& ratings = ws_.Ratings().Ratings();
+    const bool descending = column == ratings.sortColumn() && !ratings.descending();
+    host_.run([this, column, descending] { ws_.Ratings().Sort(column, descending); });
+}
+
+void RatingsPage::ratingsExport()
+{
+    QString file = QFileDialog::getSaveFileName(this, host_.actions()["RatingsExport"]->text(), QString(),
+                                                FileFilter(stakes::RatingsCsvFilter));
+    if (file.isEmpty())
+        return;
+    const QString suffix = QLatin1Char('.') + qs(stakes::RatingsCsvExtension);
+    if (!file.endsWith(suffix, Qt::CaseInsensitive))
+        file += suffix;
+    host_.run([this, path = ss(file)] { ws_.Ratings().ExportCsv(path); });
+}
+
+} // namespace belvane::gui

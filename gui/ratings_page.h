@@ -1,0 +1,39 @@
+#pragma once
+
+// "Рейтинг" (tsRatings): the ratings list, sorted by the column clicked, and
+// the "Ставки" menu's ratings actions — rebuilding from the stakes, the CSV
+// export and the three ways of showing the efficiency columns.
+
+#include "gui/page.h"
+
+class QTableView;
+
+namespace belvane::gui {
+
+class RatingsModel;
+
+class RatingsPage final : public Page {
+    Q_OBJECT
+public:
+    explicit RatingsPage(PageHost& host);
+
+    void fillSelection(app::ViewSelection& selection) const override;
+    void restoreState(const app::WindowStateFile& file) override;
+    void saveState(app::WindowClosingState& state) override;
+    void refresh() override;
+
+    QTableView* ratingsView() const { return lvRatings_; }
+
+private:
+    void registerActions();
+    // A click on a column's header: sorts by it, the other way round when it
+    // is the sort column already.
+    void sortBy(int column);
+    void showSortOrder();
+    void ratingsExport();
+
+    QTableView* lvRatings_;
+    RatingsModel* model_;
+};
+
+} // namespace belvane::gui
