@@ -48,7 +48,7 @@ int runBatch(CliContext& ctx, const app::StartupOptions& options)
 {
     WorkspaceSession session(ctx, options);
     session->RunBatchOptions();
-    return ctx.host.cancelled() ? ExitFailure : ExitOk;
+    return ctx.host.cancelled() || session->BatchFailed() ? ExitFailure : ExitOk;
 }
 
 } // namespace belvane::cli

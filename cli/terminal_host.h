@@ -20,6 +20,9 @@ public:
                                  int max) override;
 
     void setAnswerPolicy(AnswerPolicy answers) { answers_ = answers; }
+    AnswerPolicy answerPolicy() const { return answers_; }
+    // A person can answer at the terminal (stdin and stderr are terminals).
+    bool interactive() const { return interactive_; }
 
     // Message texts break lines with CR; the terminal wants LF.
     static std::string terminalText(std::string_view text);

@@ -7,6 +7,7 @@
 #include "app/setting_keys.h"
 #include "app/startup_options.h"
 #include "cli/terminal_host.h"
+#include "gui/draws_page.h"
 #include "gui/first_run_dialog.h"
 #include "gui/main_window.h"
 #include "gui/qt_translations.h"
@@ -57,7 +58,7 @@ int runBatch(const Arguments& a)
         ws.Initialise();
         ws.RunBatchOptions();
         ws.Close();
-        return host.cancelled() ? 1 : 0;
+        return host.cancelled() || ws.BatchFailed() ? 1 : 0;
     } catch (const app::StartupFailure&) {
         return 1;
     } catch (const std::exception& e) {
@@ -94,6 +95,8 @@ int main(int argc, char** argv)
     if (arguments.screenshots)
         return gui::TakeScreenshots(window, *arguments.screenshots) ? 0 : 1;
 
+    window.drawsPage()->downloadAtStartup();
+    window.waitUntilIdle();
     if (window.workspace().Settings().Flag(app::key::FirstRun)) {
         gui::FirstRunDialog dialog(&window, window.workspace().Registry().HelpFile);
         dialog.exec();

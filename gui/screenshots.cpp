@@ -7,8 +7,10 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QThread>
+#include <fmt/format.h>
 #include <iostream>
 
+#include "app/draws_download.h"
 #include "combs/list_queries.h"
 #include "gui/details_dialog.h"
 #include "gui/draw_dialog.h"
@@ -16,6 +18,8 @@
 #include "gui/generate_dialog.h"
 #include "gui/main_window.h"
 #include "gui/progress_dialog.h"
+#include "gui/proxy_dialog.h"
+#include "gui/wait_dialog.h"
 #include "gui/stat_page.h"
 #include "gui/draws_page.h"
 #include "gui/qt_text.h"
@@ -109,6 +113,18 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         FirstRunDialog dialog(&window, ws.Registry().HelpFile);
         dialog.show();
         ok &= save(dialog, folder, "09-first-run-dialog");
+    }
+    {
+        ProxyDialog dialog(&window, app::ProxySettings{2, "proxy.example.org", 3128, "user", "secret"});
+        dialog.show();
+        ok &= save(dialog, folder, "11-proxy-dialog");
+    }
+    {
+        WaitDialog dialog(&window);
+        dialog.showText(
+            messageText(fmt::format(fmt::runtime(app::DownloadWaitDetailText),
+                                    fmt::format(fmt::runtime(app::ProxyAttemptText), 2, "10.0.0.2", 3128))));
+        ok &= save(dialog, folder, "12-wait-window");
     }
     return ok;
 }
