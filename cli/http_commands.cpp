@@ -33,10 +33,13 @@ http::RequestOptions requestOptions(const HttpCommandOptions& o)
     return options;
 }
 
-int get(CliContext&, const HttpCommandOptions& o)
+int get(CliContext& ctx, const HttpCommandOptions& o)
 {
     const http::RequestOptions options = requestOptions(o);
     if (!o.out.empty()) {
+        // A diagnostic must not replace the archive or another file of the program.
+        if (const std::string refusal = ctx.dataFiles().OwnFileRefusal(o.out); !refusal.empty())
+            throw Error(refusal);
         http::HttpGetToFile(o.url, o.out, options);
         return ExitOk;
     }

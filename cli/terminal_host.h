@@ -23,6 +23,8 @@ public:
     AnswerPolicy answerPolicy() const { return answers_; }
     // A person can answer at the terminal (stdin and stderr are terminals).
     bool interactive() const { return interactive_; }
+    // How many error messages were shown: any makes the command a failure.
+    int errorsShown() const { return errorsShown_; }
 
     // Message texts break lines with CR; the terminal wants LF.
     static std::string terminalText(std::string_view text);
@@ -41,6 +43,7 @@ private:
     bool stderrIsTty_;
     bool statusShown_ = false;
     int lastPercent_ = -1;
+    int errorsShown_ = 0;
 };
 
 } // namespace belvane::cli

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -125,6 +127,20 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
             messageText(fmt::format(fmt::runtime(app::DownloadWaitDetailText),
                                     fmt::format(fmt::runtime(app::ProxyAttemptText), 2, "10.0.0.2", 3128))));
         ok &= save(dialog, folder, "12-wait-window");
+    }
+    // "Настройки" with the start-up download submenu open.
+    if (auto* startup = window.findChild<QMenu*>(QStringLiteral("menuAutoDownload"))) {
+        const QPoint at = window.mapToGlobal(QPoint(40, 40));
+        startup->popup(at);
+        ok &= save(*startup, folder, "13-autodownload-menu");
+        startup->hide();
+        for (QAction* item : window.menuBar()->actions()) {
+            if (item->text() != QStringLiteral("Настройки") || item->menu() == nullptr)
+                continue;
+            item->menu()->popup(at);
+            ok &= save(*item->menu(), folder, "14-settings-menu");
+            item->menu()->hide();
+        }
     }
     return ok;
 }
