@@ -119,7 +119,7 @@ void DrawsPage::registerDownloadActions()
     ActionRegistry& actions = host_.actions();
     actions.add({"DrawsDownload", QStringLiteral("Загрузка"), QKeySequence(Qt::Key_F3),
                  QStringLiteral("Загрузка архива тиражей с сайта лотереи"), [this] { drawsDownload(); }});
-    actions["DrawsDownload"]->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    actions["DrawsDownload"]->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
     actions.add({"EditProxy", QStringLiteral("Параметры proxy-сервера"), {}, {}, [this] { editProxy(); }});
 
     // "Автозагрузка при запуске программы": three radio items, one per DownloadDrawsOnStart.
@@ -145,7 +145,7 @@ void DrawsPage::registerDownloadActions()
     }
     QAction* submenu = actions.add({"AutoDownload", startup->title(), {}, {}, {}});
     submenu->setMenu(startup);
-    host_.addToMenu(QStringLiteral("Настройки"), {"EditProxy", "AutoDownload"});
+    host_.addToMenu(QStringLiteral("Настройки"), {"EditProxy", "AutoDownload", nullptr});
     host_.addToToolBar({"DrawsDownload"});
 }
 

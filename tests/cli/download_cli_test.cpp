@@ -155,6 +155,11 @@ TEST_F(DownloadCli, HttpDiagnostics)
     r = runCli({"http", "get", site.url("/hello"), "--out", (dir / "h.txt").string()});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(readBytes(dir / "h.txt"), "hello, world");
+    // Never over a file of the data folder.
+    const std::string archiveBytes = readBytes(drawsFile());
+    r = run({"http", "get", site.url("/hello"), "--out", drawsFile().string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(readBytes(drawsFile()), archiveBytes);
     r = runCli({"http", "post", site.url("/form"), "a=1 2", "b=&"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "a=1%202&b=%26");
