@@ -54,7 +54,7 @@ int runBatch(CliContext& ctx)
 {
     WorkspaceSession session(ctx);
     session->RunBatchOptions();
-    return ctx.host.cancelled() ? ExitFailure : ExitOk;
+    return ctx.host.cancelled() || session->BatchFailed() ? ExitFailure : ExitOk;
 }
 
 } // namespace belvane::cli

@@ -45,6 +45,8 @@ int main(int argc, char** argv)
     addSettingsCommands(app, ctx);
     addScenarioCommands(app, ctx);
     addStakesCommands(app, ctx);
+    addDownloadCommands(app, ctx);
+    addHttpCommands(app, ctx);
     if (!batchJob)
         app.require_subcommand(1);
 

@@ -20,6 +20,9 @@ public:
                                  int max) override;
 
     void setAnswerPolicy(AnswerPolicy answers) { answers_ = answers; }
+    AnswerPolicy answerPolicy() const { return answers_; }
+    // A person can answer at the terminal (stdin and stderr are terminals).
+    bool interactive() const { return interactive_; }
     // How many error messages were shown: any makes the command a failure.
     int errorsShown() const { return errorsShown_; }
 

@@ -4,7 +4,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QActionGroup>
 #include <QLabel>
+#include <QMenu>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTableView>
@@ -20,6 +22,7 @@
 #include "gui/draw_dialog.h"
 #include "gui/draws_model.h"
 #include "gui/file_filters.h"
+#include "gui/proxy_dialog.h"
 #include "gui/qt_text.h"
 #include "gui/table_views.h"
 
@@ -102,12 +105,48 @@ void DrawsPage::registerActions()
     actions["DrawsImport"]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     actions["DrawsDel"]->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
 
+    registerDownloadActions();
     host_.addToMenu(QStringLiteral("Файл"), {"DrawsImport", "DrawsExport"});
-    host_.addToMenu(QStringLiteral("Тиражи"),
-                    {"DrawsInfo", "DrawsAdd", "DrawsEdit", "DrawsDel", nullptr, "DrawsSorted"});
+    host_.addToMenu(QStringLiteral("Тиражи"), {"DrawsDownload", nullptr, "DrawsInfo", "DrawsAdd", "DrawsEdit",
+                                               "DrawsDel", nullptr, "DrawsSorted"});
     host_.addToMenu(QStringLiteral("Вид"), {"ViewColorDraws"});
     host_.addToToolBar({"DrawsAdd", "DrawsImport"});
     lvDraws_->addActions({actions["DrawsInfo"], actions["DrawsAdd"], actions["DrawsEdit"], actions["DrawsDel"]});
+}
+
+void DrawsPage::registerDownloadActions()
+{
+    ActionRegistry& actions = host_.actions();
+    actions.add({"DrawsDownload", QStringLiteral("Загрузка"), QKeySequence(Qt::Key_F3),
+                 QStringLiteral("Загрузка архива тиражей с сайта лотереи"), [this] { drawsDownload(); }});
+    actions["DrawsDownload"]->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
+    actions.add({"EditProxy", QStringLiteral("Параметры proxy-сервера"), {}, {}, [this] { editProxy(); }});
+
+    // "Автозагрузка при запуске программы": three radio items, one per DownloadDrawsOnStart.
+    auto* startup = new QMenu(QStringLiteral("Автозагрузка при запуске программы"), this);
+    startup->setObjectName(QStringLiteral("menuAutoDownload"));
+    auto* group = new QActionGroup(this);
+    group->setExclusive(true);
+    const char* const names[] = {"AutoDownload0", "AutoDownload1", "AutoDownload2"};
+    const QString captions[] = {QStringLiteral("По запросу (по умолчанию)"), QStringLiteral("Автоматически"),
+                                QStringLiteral("Отключено")};
+    for (int choice = 0; choice < 3; ++choice) {
+        QAction* item = actions.add({names[choice],
+                                     captions[choice],
+                                     {},
+                                     {},
+                                     [this, choice] {
+                                         ws_.Download().SetStartupChoice(choice);
+                                         host_.updateActions();
+                                     },
+                                     [this, choice] { return ws_.Download().StartupChoice() == choice; }});
+        group->addAction(item);
+        startup->addAction(item);
+    }
+    QAction* submenu = actions.add({"AutoDownload", startup->title(), {}, {}, {}});
+    submenu->setMenu(startup);
+    host_.addToMenu(QStringLiteral("Настройки"), {"EditProxy", "AutoDownload", nullptr});
+    host_.addToToolBar({"DrawsDownload"});
 }
 
 void DrawsPage::fillSelection(app::ViewSelection& selection) const
@@ -222,6 +261,25 @@ void DrawsPage::drawsImport()
         if (const auto r = ws_.Archive().Import(path); r && r->rejected > 0)
             ws_.Host().showWarning(app::ImportSummaryText(*r));
     });
+}
+
+void DrawsPage::drawsDownload()
+{
+    host_.run([this] { ws_.Download().DrawsDownload(); });
+}
+
+void DrawsPage::downloadAtStartup()
+{
+    if (ws_.Download().StartupDownloadWanted())
+        drawsDownload();
+}
+
+void DrawsPage::editProxy()
+{
+    ProxyDialog dialog(this, ws_.Configuration().Proxy());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    host_.run([this, edited = dialog.settings()] { ws_.Configuration().ApplyProxy(edited); });
 }
 
 void DrawsPage::drawsExport()

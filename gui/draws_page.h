@@ -1,7 +1,8 @@
 #pragma once
 
 // "Архив тиражей" (tsDraws): the draws offset and the draws list, with
-// adding, editing, deleting, importing and exporting draws.
+// adding, editing, deleting, importing, exporting and downloading draws, the
+// proxy of the download and the start-up download choice.
 
 #include "gui/page.h"
 
@@ -23,6 +24,10 @@ public:
     void saveState(app::WindowClosingState& state) override;
     void refresh() override;
 
+    // At start-up, by "Автозагрузка при запуске программы": asks "Обновить
+    // список тиражей?..." (or not) and starts the download.
+    void downloadAtStartup();
+
     QTableView* drawsView() const { return lvDraws_; }
     QSpinBox* offsetBox() const { return edDrawsOffset_; }
 
@@ -37,6 +42,9 @@ private:
     void drawsDel();
     void drawsImport();
     void drawsExport();
+    void drawsDownload();
+    void editProxy();
+    void registerDownloadActions();
 
     QSpinBox* edDrawsOffset_;
     QTableView* lvDraws_;

@@ -7,6 +7,7 @@
 #include "app/setting_keys.h"
 #include "app/startup_options.h"
 #include "cli/terminal_host.h"
+#include "gui/draws_page.h"
 #include "gui/first_run_dialog.h"
 #include "gui/main_window.h"
 #include "gui/qt_translations.h"
@@ -58,7 +59,7 @@ int runBatch(const Arguments& a)
         ws.RunBatchOptions();
         const bool closed = ws.Close();
         // Any error shown fails the job: cron must see it.
-        return !closed || host.cancelled() || host.errorsShown() > 0 ? 1 : 0;
+        return !closed || host.cancelled() || host.errorsShown() > 0 || ws.BatchFailed() ? 1 : 0;
     } catch (const app::StartupFailure&) {
         return 1;
     } catch (const std::exception& e) {
@@ -95,6 +96,8 @@ int main(int argc, char** argv)
     if (arguments.screenshots)
         return gui::TakeScreenshots(window, *arguments.screenshots) ? 0 : 1;
 
+    window.drawsPage()->downloadAtStartup();
+    window.waitUntilIdle();
     if (window.workspace().Settings().Flag(app::key::FirstRun)) {
         gui::FirstRunDialog dialog(&window, window.workspace().Registry().HelpFile);
         dialog.exec();

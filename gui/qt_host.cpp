@@ -8,6 +8,7 @@
 
 #include "gui/progress_dialog.h"
 #include "gui/qt_text.h"
+#include "gui/wait_dialog.h"
 
 namespace belvane::gui {
 
@@ -70,6 +71,30 @@ std::optional<int> QtHost::askNumber(std::string_view caption, std::string_view 
         },
         true);
     return answer;
+}
+
+void QtHost::showWait(std::string_view text)
+{
+    const QString s = messageText(text);
+    onWindowThread(
+        [this, s] {
+            if (wait_ == nullptr) {
+                wait_ = new WaitDialog(window_);
+                connect(wait_, &WaitDialog::cancelRequested, this, [this] { requestCancel(); });
+            }
+            wait_->showText(s);
+        },
+        false);
+}
+
+void QtHost::closeWait()
+{
+    onWindowThread(
+        [this] {
+            if (wait_)
+                wait_->hide();
+        },
+        false);
 }
 
 void QtHost::showStatus(std::string_view text)

@@ -15,6 +15,7 @@ class QWidget;
 namespace belvane::gui {
 
 class ProgressDialog;
+class WaitDialog;
 
 class QtHost : public QObject, public app::Host {
     Q_OBJECT
@@ -25,6 +26,10 @@ public:
     bool askYesNo(std::string_view caption, std::string_view text, bool defaultYes) override;
     std::optional<int> askNumber(std::string_view caption, std::string_view prompt, int value, int min,
                                  int max) override;
+    // The wait window (one text, no gauge); its "Отмена" asks the operation to stop.
+    void showWait(std::string_view text) override;
+    void closeWait() override;
+    WaitDialog* waitDialog() const { return wait_; }
 
 signals:
     void statusChanged(const QString& text);
@@ -42,6 +47,7 @@ private:
 
     QPointer<QWidget> window_;
     ProgressDialog* progress_ = nullptr;
+    WaitDialog* wait_ = nullptr;
     int shownPermille_ = -1;
 };
 

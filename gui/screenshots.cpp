@@ -10,8 +10,10 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QThread>
+#include <fmt/format.h>
 #include <iostream>
 
+#include "app/draws_download.h"
 #include "combs/list_queries.h"
 #include "gui/details_dialog.h"
 #include "gui/draw_dialog.h"
@@ -24,6 +26,8 @@
 #include "gui/stake_dialog.h"
 #include "gui/stake_filter_dialog.h"
 #include "gui/stakes_page.h"
+#include "gui/proxy_dialog.h"
+#include "gui/wait_dialog.h"
 #include "gui/stat_page.h"
 #include "gui/draws_page.h"
 #include "gui/qt_text.h"
@@ -158,6 +162,32 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         FirstRunDialog dialog(&window, ws.Registry().HelpFile);
         dialog.show();
         ok &= save(dialog, folder, "09-first-run-dialog");
+    }
+    {
+        ProxyDialog dialog(&window, app::ProxySettings{2, "proxy.example.org", 3128, "user", "secret"});
+        dialog.show();
+        ok &= save(dialog, folder, "11-proxy-dialog");
+    }
+    {
+        WaitDialog dialog(&window);
+        dialog.showText(
+            messageText(fmt::format(fmt::runtime(app::DownloadWaitDetailText),
+                                    fmt::format(fmt::runtime(app::ProxyAttemptText), 2, "10.0.0.2", 3128))));
+        ok &= save(dialog, folder, "12-wait-window");
+    }
+    // "Настройки" with the start-up download submenu open.
+    if (auto* startup = window.findChild<QMenu*>(QStringLiteral("menuAutoDownload"))) {
+        const QPoint at = window.mapToGlobal(QPoint(40, 40));
+        startup->popup(at);
+        ok &= save(*startup, folder, "13-autodownload-menu");
+        startup->hide();
+        for (QAction* item : window.menuBar()->actions()) {
+            if (item->text() != QStringLiteral("Настройки") || item->menu() == nullptr)
+                continue;
+            item->menu()->popup(at);
+            ok &= save(*item->menu(), folder, "14-settings-menu");
+            item->menu()->hide();
+        }
     }
     return ok;
 }

@@ -82,7 +82,7 @@ bool ArchiveService::Save()
     }
 }
 
-bool ArchiveService::Commit(model::TDrawsArray draws)
+bool ArchiveService::Commit(model::TDrawsArray draws, bool checkStakes)
 {
     if (LoadFailed()) {
         ws_.Host().showError(loadErrorText(loadError_));
@@ -97,7 +97,7 @@ bool ArchiveService::Commit(model::TDrawsArray draws)
     ClampOffset();
     const bool saved = Save();
     ws_.RefreshAllViews(false);
-    if (saved)
+    if (saved && checkStakes)
         ws_.Stakes().Check(); // stakes for the new draws can be scored now
     return saved;
 }
@@ -252,6 +252,14 @@ bool ArchiveService::ReplaceArchive(model::TDrawsArray draws)
 {
     auto busy = ws_.Busy();
     return Commit(std::move(draws));
+}
+
+bool ArchiveService::AppendDownloaded(const model::TDrawsArray& newDraws)
+{
+    auto busy = ws_.Busy();
+    model::TDrawsArray draws = draws_;
+    draws.insert(draws.end(), newDraws.begin(), newDraws.end());
+    return Commit(std::move(draws), false);
 }
 
 std::optional<DrawsCsvImport> ArchiveService::Import(const std::filesystem::path& csv)

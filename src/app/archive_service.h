@@ -91,6 +91,11 @@ public:
     // Replaces the whole archive, saves it and refreshes every view.
     bool ReplaceArchive(model::TDrawsArray draws);
 
+    // A download's new draws (numbered after the newest one, oldest first):
+    // appended, saved, every view refreshed. The stakes are left to the
+    // download, which checks them once whatever it found.
+    bool AppendDownloaded(const model::TDrawsArray& newDraws);
+
     std::optional<DrawsCsvImport> Import(const std::filesystem::path& csv);
     // Refused with a message when csv is one of the data folder's own files.
     std::optional<int> Export(const std::filesystem::path& csv);
@@ -107,8 +112,9 @@ public:
     std::optional<bool> ActionEnabled(std::string_view action, const ViewSelection& selection) const;
 
 private:
-    // After a change of the draws: the revision, the offset's bounds, the save, the refresh.
-    bool Commit(model::TDrawsArray draws);
+    // After a change of the draws: the revision, the offset's bounds, the
+    // save, the refresh and, after a good save, the stakes check.
+    bool Commit(model::TDrawsArray draws, bool checkStakes = true);
     void ClampOffset();
     // Shows why the draw cannot be stored at index (-1: appended), if it cannot.
     bool RefuseBadDraw(const model::TDraw& draw, int index);

@@ -1,6 +1,7 @@
 #include "app/configuration_service.h"
 
 #include <fmt/format.h>
+#include <optional>
 
 #include "app/config_editing.h"
 #include "app/host.h"
@@ -21,6 +22,7 @@ bool ConfigurationService::Load()
         stats::LoadShredding(ini, data_);
         data_.SaveWeights();
         proxy_ = LoadProxySettings(ini);
+        download_ = LoadDownloadSettings(ini);
         return true;
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("Ошибка чтения файла конфигурации!\r\r{}", e.what()));
@@ -63,6 +65,32 @@ uint16_t ConfigurationService::Apply(const stats::TConfigData& edited)
         statistics.BuildPrefetchFiles(false, affected);
     ws_.RefreshAllViews(true);
     return affected;
+}
+
+bool ConfigurationService::SaveProxy(bool showStatus)
+{
+    std::optional<StatusScope> status;
+    if (showStatus)
+        status.emplace(ws_.Host(), "Сохранение файла конфигурации...");
+    try {
+        IniDocument ini = IniDocument::load(ws_.Files().config());
+        ProxySettings written = proxy_;
+        SaveProxySettings(ini, written);
+        ini.saveIfChanged(ws_.Files().config());
+        proxy_.Saved = true;
+        return true;
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
+        return false;
+    }
+}
+
+bool ConfigurationService::ApplyProxy(const ProxySettings& edited)
+{
+    auto busy = ws_.Busy();
+    proxy_ = edited;
+    proxy_.Saved = false;
+    return SaveProxy(true);
 }
 
 GenerateSettings ConfigurationService::SavedGenerateSettings() const

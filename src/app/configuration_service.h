@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/download_settings.h"
 #include "app/proxy_settings.h"
 #include "stats/config_data.h"
 
@@ -31,7 +32,16 @@ public:
     void Touch() { ++revision_; }
     uint64_t Revision() const { return revision_; }
 
+    // Where the draws download goes ([DOWNLOAD] SiteUrl, [PROXY] ProxyListUrl).
+    const DownloadSettings& Download() const { return download_; }
     ProxySettings& Proxy() { return proxy_; }
+    const ProxySettings& Proxy() const { return proxy_; }
+    // Writes section PROXY (with the status text "Сохранение файла
+    // конфигурации..." when asked; "Ошибка записи в файл конфигурации!" on
+    // failure, the settings then stay marked unsaved).
+    bool SaveProxy(bool showStatus);
+    // The proxy dialog's OK (see EditedProxy): stores the settings and writes them.
+    bool ApplyProxy(const ProxySettings& edited);
 
     // Reads every group and the proxy ("Загрузка файла конфигурации...";
     // "Ошибка чтения файла конфигурации!" once on failure: what was read stays).
@@ -53,6 +63,7 @@ public:
 private:
     Workspace& ws_;
     stats::TConfigData data_;
+    DownloadSettings download_;
     ProxySettings proxy_;
     uint64_t revision_ = 0;
 };

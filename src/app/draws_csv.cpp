@@ -1,6 +1,7 @@
 #include "app/draws_csv.h"
 
 #include <fmt/format.h>
+#include <iterator>
 
 #include "app/host.h"
 #include "model/draw.h"
@@ -62,6 +63,16 @@ std::optional<TDraw> drawFromFields(const std::vector<std::string>& fields, int 
     return draw;
 }
 
+// Inserts the draw after the last one with a lower number, so that an archive
+// in ascending number order stays so; a newer draw lands at the end at once.
+void insertByNumber(model::TDrawsArray& draws, const TDraw& draw)
+{
+    auto at = draws.end();
+    while (at != draws.begin() && std::prev(at)->Number > draw.Number)
+        --at;
+    draws.insert(at, draw);
+}
+
 } // namespace
 
 std::string ImportSummaryText(const DrawsCsvImport& result)
@@ -89,7 +100,7 @@ DrawsCsvImport AppendDrawsFromCsv(std::string_view text, model::TDrawsArray& dra
         else if (model::IndexOfNumber(draws, draw->Number) >= 0)
             ++result.present;
         else {
-            draws.push_back(*draw);
+            insertByNumber(draws, *draw);
             ++result.appended;
         }
     }

@@ -89,6 +89,7 @@ DrawsDownloadResult Download::run(const model::TDrawsArray& archive, const Draws
         result.Outcome = DownloadOutcome::Refused;
         result.Failure = fmt::format(fmt::runtime(SiteUrlInvalidMessage), site);
         host_.showError(result.Failure);
+        result.FailureShown = true;
         return result;
     }
     // Without the newest draw's date every draw of the history would look new.
@@ -96,6 +97,7 @@ DrawsDownloadResult Download::run(const model::TDrawsArray& archive, const Draws
         result.Outcome = DownloadOutcome::Refused;
         result.Failure = fmt::format(fmt::runtime(NewestDrawUndatedMessage), archive.back().Number);
         host_.showError(result.Failure);
+        result.FailureShown = true;
         return result;
     }
     const int lastNumber = archive.empty() ? 0 : archive.back().Number;
@@ -135,6 +137,7 @@ DrawsDownloadResult Download::run(const model::TDrawsArray& archive, const Draws
         }
         if (request_.MaxAttempts > 0 && attempt_ >= request_.MaxAttempts) {
             host_.showError(fmt::format(fmt::runtime(DownloadFailedMessage), result.Failure));
+            result.FailureShown = true;
             return result;
         }
         if (another)

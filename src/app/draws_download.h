@@ -94,6 +94,9 @@ struct DrawsDownloadResult {
     int Attempts = 0;
     bool Saved = false;  // AppendAndSave ran and succeeded
     std::string Failure; // the last failure's text, when not Downloaded
+    // The failure went out as an error box; false when only the retry
+    // question carried it (a front end that answered it alone may show it).
+    bool FailureShown = false;
 };
 
 // "Добавлено тиражей: %d", with the rejected lines when there are any.

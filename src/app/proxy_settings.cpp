@@ -8,13 +8,39 @@ ProxySettings LoadProxySettings(const IniDocument& ini)
 {
     ProxySettings p;
     p.Server = ini.readString(ProxySection, ProxyServerKey);
-    p.Port = ini.readInteger(ProxySection, ProxyPortKey, 80);
+    p.Port = ini.readInteger(ProxySection, ProxyPortKey, DefaultProxyPort);
     p.Username = ini.readString(ProxySection, ProxyUsernameKey);
     p.Password = ini.readString(ProxySection, ProxyPasswordKey);
     p.Mode = ini.valueExists(ProxySection, ProxyModeKey) ? ini.readInteger(ProxySection, ProxyModeKey, 0)
                                                          : (p.Server.empty() ? 0 : 2);
     p.Saved = true;
     return p;
+}
+
+ProxySettings EditedProxy(int mode, std::string server, int port, std::string username, std::string password)
+{
+    ProxySettings p;
+    p.Mode = mode;
+    p.Saved = false;
+    if (mode == static_cast<int>(ProxyMode::Automatic))
+        return p; // server and credentials empty, the default port
+    p.Server = std::move(server);
+    p.Port = port >= 1 && port <= 65535 ? port : DefaultProxyPort;
+    p.Username = std::move(username);
+    p.Password = std::move(password);
+    return p;
+}
+
+std::string_view ProxyModeName(int mode)
+{
+    switch (static_cast<ProxyMode>(mode)) {
+    case ProxyMode::Automatic:
+        return ProxyAutomaticCaption;
+    case ProxyMode::Manual:
+        return ProxyManualCaption;
+    default:
+        return ProxyNoneCaption;
+    }
 }
 
 void SaveProxySettings(IniDocument& ini, ProxySettings& p)

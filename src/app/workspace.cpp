@@ -22,7 +22,8 @@ Workspace::Workspace(app::Host& host, DataFiles files, StartupOptions options, W
     : host_(host), files_(std::move(files)), options_(options), mode_(mode),
       settings_(WindowStateFile(files_.windowState())), configuration_(*this), archive_(*this),
       registry_({&archive_.Draws(), &configuration_.Data()}), statistics_(*this),
-      combinations_(*this, files_.combsBuffer(), mode.Interactive), scenario_(*this), stakes_(*this), ratings_(*this)
+      combinations_(*this, files_.combsBuffer(), mode.Interactive), scenario_(*this), stakes_(*this), ratings_(*this),
+      download_(*this)
 {
 }
 
@@ -102,7 +103,8 @@ void Workspace::Initialise()
 bool Workspace::RunBatchOptions()
 {
     if (options_.LoadOnly) {
-        host_.showWarning("Загрузка архива тиражей с сайта лотереи в этой версии программы недоступна.");
+        // Nobody may be there to answer the retry question: the attempts are capped.
+        batchFailed_ = !DownloadService::Succeeded(download_.DrawsDownload({.MaxAttempts = BatchDownloadAttempts}));
         if (!options_.FullRecreate && !options_.FullRefresh)
             return true;
     }
@@ -169,7 +171,8 @@ bool Workspace::ActionEnabled(std::string_view action, const ViewSelection& sele
     for (const std::optional<bool> answer :
          {archive_.ActionEnabled(action, selection), combinations_.ActionEnabled(action, selection),
           statistics_.ActionEnabled(action, selection), scenario_.ActionEnabled(action, selection),
-          stakes_.ActionEnabled(action, selection), ratings_.ActionEnabled(action, selection)})
+          stakes_.ActionEnabled(action, selection), ratings_.ActionEnabled(action, selection),
+          download_.ActionEnabled(action, selection)})
         if (answer)
             return *answer;
     return true;

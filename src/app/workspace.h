@@ -21,6 +21,7 @@
 #include "app/combination_service.h"
 #include "app/configuration_service.h"
 #include "app/data_files.h"
+#include "app/download_service.h"
 #include "app/ratings_service.h"
 #include "app/scenario_service.h"
 #include "app/stakes_service.h"
@@ -95,6 +96,8 @@ public:
     // The batch options after initialisation (loadonly, fullrecreate,
     // fullrefresh): returns true when the program should end now.
     bool RunBatchOptions();
+    // The loadonly download of RunBatchOptions failed (the program ends with an error).
+    bool BatchFailed() const { return batchFailed_; }
     // Whether the window may close now: a running scenario is asked to stop first.
     bool CanClose();
     // Writes the on-close settings and what the front end hands over, closes
@@ -126,6 +129,7 @@ public:
     const ScenarioService& Scenario() const { return scenario_; }
     StakesService& Stakes() { return stakes_; }
     const StakesService& Stakes() const { return stakes_; }
+    DownloadService& Download() { return download_; }
     RatingsService& Ratings() { return ratings_; }
     const RatingsService& Ratings() const { return ratings_; }
     // The statistic methods, reading the archive and the configuration.
@@ -194,6 +198,7 @@ private:
     ScenarioService scenario_;
     StakesService stakes_;
     RatingsService ratings_;
+    DownloadService download_;
     stakes::HitTable hits_{};
 
     int busy_ = 0;
@@ -201,6 +206,7 @@ private:
     int nextListener_ = 1;
     bool initialised_ = false;
     bool closed_ = false;
+    bool batchFailed_ = false;
 };
 
 } // namespace belvane::app

@@ -78,6 +78,28 @@ TEST(DrawsCsv, DuplicatesWithinOneFileAppendOnce)
     EXPECT_EQ(draws[0].dateText(), "01/01/2001");
 }
 
+TEST(DrawsCsv, AnOlderDrawGoesToItsPlaceByNumber)
+{
+    TDrawsArray draws = testing::drawsNumbered({1, 2, 5, 9});
+    const auto r = AppendDrawsFromCsv("3;\"01/01/2020\";1;2;3;4;5;6;7\n"
+                                      "12;\"02/01/2020\";1;2;3;4;5;6;7\n"
+                                      "4;\"03/01/2020\";1;2;3;4;5;6;7\n"
+                                      "\"04/01/2020\";1;2;3;4;5;6;7\n" // eight fields: count + 1 = 8, before 9
+                                      "10;\"05/01/2020\";1;2;3;4;5;6;7\n",
+                                      draws);
+    EXPECT_EQ(r.appended, 5);
+    std::vector<int> numbers;
+    for (const auto& d : draws)
+        numbers.push_back(d.Number);
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 8, 9, 10, 12}));
+    EXPECT_EQ(draws[5].dateText(), "04/01/2020");
+
+    // A file of the newest draw first builds the same ascending archive.
+    TDrawsArray reversed;
+    AppendDrawsFromCsv("3;\"\";1;2;3;4;5;6;7\n2;\"\";1;2;3;4;5;6;7\n1;\"\";1;2;3;4;5;6;7\n", reversed);
+    EXPECT_EQ(reversed, testing::drawsNumbered({1, 2, 3}));
+}
+
 TEST(DrawsCsv, ImportSummary)
 {
     EXPECT_EQ(ImportSummaryText({3, 0, 0}), "Добавлено тиражей: 3");

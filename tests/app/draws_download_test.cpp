@@ -7,6 +7,7 @@
 #include "app/operator_results.h"
 #include "app/proxy_candidates.h"
 #include "helpers/draws_builder.h"
+#include "helpers/operator_site.h"
 #include "helpers/recording_host.h"
 #include "helpers/scoped_env.h"
 #include "helpers/test_http_server.h"
@@ -19,30 +20,12 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-constexpr std::string_view kToken = "CfDJ8+Ab/cd==\"x";
-
-const std::string kPage = R"(<html><head><title>Uitslagen</title></head><body>
-<form action="/DrawResults/DownloadBrandResultsCsv" method="post">
-  <input name="__RequestVerificationToken" type="hidden" value="CfDJ8+Ab/cd==&quot;x" />
-  <select name="GameId"><option value="Lotto6">Lotto</option></select>
-</form>
-<form action="/other"><input name="__RequestVerificationToken" type="hidden" value="wrong" /></form>
-</body></html>)";
-
-// The operator's answer: newest draw first.
-const std::string kCsv = "Datum;Nummer 1;Nummer 2;Nummer 3;Nummer 4;Nummer 5;Nummer 6;Bonus\r\n"
-                         "27/01/2024;1;2;3;4;5;45;7\r\n"
-                         "20/01/2024;10;20;30;40;41;42;10\r\n"
-                         "13/01/2024;6;5;4;3;2;1;45\r\n"
-                         "06/01/2024;7;8;9;10;11;12;13\r\n"
-                         "30/12/2023;9;8;7;6;5;4;3\r\n";
+const std::string& kPage = testing::OperatorPage;
+const std::string& kCsv = testing::OperatorCsv;
 
 model::TDrawsArray archiveUpTo(int number, std::string_view date)
 {
-    model::TDrawsArray draws = testing::drawsNumbered({number - 1, number});
-    draws[0].setDateText("30/12/2023");
-    draws[1].setDateText(date);
-    return draws;
+    return testing::ArchiveUpTo(number, date);
 }
 
 model::Date day(int y, unsigned m, unsigned d)
@@ -399,6 +382,7 @@ TEST_F(DrawsDownloadLoop, AFailedAttemptAsksWhetherToTryAgain)
     EXPECT_TRUE(appended.empty());
     EXPECT_EQ(stakeChecks, 1);
     EXPECT_TRUE(host.errors().empty()); // the question carried the failure
+    EXPECT_FALSE(result.FailureShown);
 }
 
 TEST_F(DrawsDownloadLoop, AMissingTokenOrHeaderFailsTheAttemptByName)
@@ -440,6 +424,7 @@ TEST_F(DrawsDownloadLoop, AttemptsAreCappedWhenSet)
     EXPECT_EQ(result.Attempts, 3);
     EXPECT_EQ(host.questions.size(), 2u);
     EXPECT_THAT(host.errors(), ElementsAre("Ошибка загрузки архива тиражей с сайта: \"Operation timed out\""));
+    EXPECT_TRUE(result.FailureShown);
     EXPECT_EQ(stakeChecks, 1);
 }
 
@@ -557,14 +542,7 @@ class DrawsDownloadOverHttp : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        site.serve(std::string(ResultsPagePath), kPage, "text/html; charset=utf-8");
-        site.route(std::string(CsvDownloadPath), [](const httplib::Request& req, httplib::Response& res) {
-            if (req.get_param_value("__RequestVerificationToken") != "CfDJ8+Ab/cd==&quot;x") {
-                res.status = 400;
-                return;
-            }
-            res.set_content(kCsv, "text/csv");
-        });
+        testing::ServeOperatorSite(site);
         hooks.AppendAndSave = [this](const model::TDrawsArray& draws) {
             archive.insert(archive.end(), draws.begin(), draws.end());
             return true;

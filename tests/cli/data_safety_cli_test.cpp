@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "helpers/cli_runner.h"
+#include "helpers/operator_site.h"
 #include "helpers/temp_dir.h"
 #include "model/draws_file.h"
 #include "support/file_io.h"
@@ -170,9 +171,13 @@ TEST_F(DataSafetyCli, BatchWordsAfterTheCommandAreArguments)
     r = run({"--no-language", "draws", "summary"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(run({"loadonly", "draws", "list"}).exitCode, 2);
+    // The download of loadonly goes to a site on this machine.
+    TestHttpServer site;
+    ServeOperatorSite(site);
+    writeBytes(dir / "Belvane_6x45.ini", "[DOWNLOAD]\r\nSiteUrl=" + site.url() + "\r\n");
     r = run({"/LoadOnly"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(r.err.find("недоступна"), std::string::npos);
+    EXPECT_EQ(site.requestsTo(app::ResultsPagePath).size(), 1u);
 }
 
 TEST_F(DataSafetyCli, DrawNumbersAreRefusedWithClearMessages)
