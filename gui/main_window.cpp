@@ -22,6 +22,7 @@
 #include "gui/draws_page.h"
 #include "gui/qt_host.h"
 #include "gui/qt_text.h"
+#include "gui/script_page.h"
 #include "gui/stat_page.h"
 
 #ifndef BELVANE_VERSION
@@ -35,7 +36,7 @@ constexpr int kPanelCount = 7;
 static_assert(kPanelCount == static_cast<int>(app::StatusPanelCount) + 1, "the status line follows the panels");
 
 // The menus in the order the menu bar shows them; a page may add others.
-const char* const kMenus[] = {"Файл", "Тиражи", "Комбинации", "Статистика", "Вид", "Настройки"};
+const char* const kMenus[] = {"Файл", "Тиражи", "Комбинации", "Статистика", "Сценарий", "Вид", "Настройки"};
 
 } // namespace
 
@@ -79,6 +80,7 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
     addPage(drawsPage_ = new DrawsPage(*this));
     addPage(combsPage_ = new CombsPage(*this));
     addPage(statPage_ = new StatPage(*this));
+    addPage(new ScriptPage(*this));
     registerActions();
 
     restoreWindowState();
