@@ -34,7 +34,7 @@ bool ConfigurationService::Save()
     try {
         IniDocument ini = IniDocument::load(ws_.Files().config());
         stats::SaveConfig(ini, data_);
-        ini.save(ws_.Files().config());
+        ini.saveIfChanged(ws_.Files().config());
         return true;
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
@@ -77,7 +77,7 @@ bool ConfigurationService::SaveGenerateSettings(const GenerateSettings& settings
     try {
         IniDocument ini = IniDocument::load(ws_.Files().config());
         stats::SaveGenerateSettings(ini, data_);
-        ini.save(ws_.Files().config());
+        ini.saveIfChanged(ws_.Files().config());
         return true;
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));

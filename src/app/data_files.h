@@ -3,7 +3,9 @@
 // The names of the program's files inside its data folder.
 
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace belvane::app {
 
@@ -20,6 +22,8 @@ public:
     std::filesystem::path filterList() const { return named(".flt"); }  // favourite methods, captions
     std::filesystem::path draws() const { return named(".ldr"); }       // the draws archive
     std::filesystem::path stakes() const { return named(".lsk"); }
+    // The copy of a stakes file of an older version, kept before it is emptied.
+    std::filesystem::path stakesCopy() const { return named(".lsk.old"); }
     std::filesystem::path ratings() const { return named(".lrt"); }
     std::filesystem::path tables() const { return named(".ltb"); } // regular stakes
     std::filesystem::path scenario() const { return named(".lss"); }
@@ -27,7 +31,21 @@ public:
     std::filesystem::path prefetchFolder() const { return folder_ / "Prefetchs"; }
     std::filesystem::path prefetch(std::string_view methodId) const;
 
+    // Whether path names one of the program's own files here (the files
+    // above and every file of the prefetch folder), however it is spelled:
+    // through a link, another name of the folder or a hard link. A path that
+    // does not exist yet is one when it would create such a file.
+    bool IsOwnFile(const std::filesystem::path& path) const;
+    // "Файл "%s" - файл данных программы..." for IsOwnFile's paths; empty for the others.
+    std::string OwnFileRefusal(const std::filesystem::path& path) const;
+
+    // Removes the temporary files of saves that were killed before their
+    // rename, here and in the prefetch folder. Returns how many were removed.
+    int RemoveStaleTempFiles() const;
+
 private:
+    std::vector<std::filesystem::path> namedFiles() const;
+
     std::filesystem::path named(std::string_view extension) const;
 
     std::filesystem::path folder_;

@@ -1,7 +1,9 @@
 #include "app/draws_stat_table.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <fmt/format.h>
+#include <limits>
 
 #include "stats/custom_stat.h"
 #include "stats/stat_list.h"
@@ -18,27 +20,38 @@ std::string signedText(long long v)
     return v > 0 ? "+" + std::to_string(v) : std::to_string(v);
 }
 
+// Cells are written in place from a small buffer: a table may have tens of
+// thousands of rows of twenty cells.
 struct RowBuilder {
-    DrawsStatRow row;
+    DrawsStatRow& row;
 
-    void set(int column, std::string text, std::optional<double> number)
+    void set(int column, std::string_view text, std::optional<double> number)
     {
-        row.Cells[static_cast<size_t>(column)] = std::move(text);
+        row.Cells[static_cast<size_t>(column)].assign(text);
         row.Numbers[static_cast<size_t>(column)] = number;
     }
-    void integer(int column, long long v) { set(column, std::to_string(v), static_cast<double>(v)); }
+    void integer(int column, long long v)
+    {
+        char buf[24];
+        const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+        set(column, std::string_view(buf, static_cast<size_t>(end - buf)), static_cast<double>(v));
+    }
+    // "%.Nf" of the value in double precision.
     void fixed(int column, long double v, int decimals)
     {
-        set(column, fmt::format("{:.{}f}", static_cast<double>(v), decimals), static_cast<double>(v));
+        const auto d = static_cast<double>(v);
+        char buf[400]; // the widest double printed in full
+        const auto end = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::fixed, decimals).ptr;
+        set(column, std::string_view(buf, static_cast<size_t>(end - buf)), d);
     }
-    void none(int column) { set(column, std::string(NoValue), std::nullopt); }
+    void none(int column) { set(column, NoValue, std::nullopt); }
 };
 
-DrawsStatRow makeRow(stats::TCustomStat& stat, const TStatDraw& v, const ValueTotals& totals, int windowCount,
-                     bool prefetchUsed, const DrawsStatRequest& request, int last)
+// Fills a row in place: a table may have tens of thousands of rows of twenty cells.
+void fillRow(DrawsStatRow& row, stats::TCustomStat& stat, const TStatDraw& v, const ValueTotals& totals,
+             int windowCount, bool prefetchUsed, const DrawsStatRequest& request, int fact)
 {
-    using namespace std::string_literals;
-    RowBuilder b;
+    RowBuilder b{row};
     b.row.Value = v;
     b.set(StatColValue, stat.ValueToText(v), std::nullopt);
     b.integer(StatColCount, v.Count);
@@ -62,7 +75,7 @@ DrawsStatRow makeRow(stats::TCustomStat& stat, const TStatDraw& v, const ValueTo
     if (v.Ago == 0) {
         for (int c = StatColAgo; c < DrawsStatColumnCount; ++c)
             b.none(c);
-        return b.row;
+        return;
     }
 
     b.integer(StatColAgo, v.Ago);
@@ -71,7 +84,7 @@ DrawsStatRow makeRow(stats::TCustomStat& stat, const TStatDraw& v, const ValueTo
     b.integer(StatColLastDraw, v.LastDraw);
 
     const long double n = windowCount;
-    const long double count = v.Count; // above 0: the value occurred
+    const long double count = v.Count;
     std::optional<long long> waitPrd;
     if (v.Count >= 2) {
         b.integer(StatColMinGap, v.MinGap);
@@ -83,29 +96,84 @@ DrawsStatRow makeRow(stats::TCustomStat& stat, const TStatDraw& v, const ValueTo
         for (int c : {StatColMinGap, StatColPeriod, StatColMaxGap, StatColWaitPrd})
             b.none(c);
     }
-    // Rounded exactly, halves to even.
-    const long long waitStf = DivRoundHalfEven((int64_t{v.Count} + 1) * v.LastDraw, v.Count);
+    // Rounded exactly, halves to even. A value can be shown at a draw without
+    // being counted (the candidates of HCO3 the next draw missed): with Count 0
+    // there is nothing to divide by.
+    std::optional<long long> waitStf;
+    if (v.Count != 0) {
+        waitStf = DivRoundHalfEven((int64_t{v.Count} + 1) * v.LastDraw, v.Count);
+        b.integer(StatColWaitStf, *waitStf);
+    } else {
+        b.none(StatColWaitStf);
+    }
     const long long waitKrn =
         DivRoundHalfEven((int64_t{v.Count} + 2) * (int64_t{v.LastDraw} + 1), int64_t{v.Count} + 1);
-    b.integer(StatColWaitStf, waitStf);
     b.integer(StatColWaitKrn, waitKrn);
 
-    // When did the value come again after its last occurrence in the window?
-    const int lastIndex = model::IndexOfNumber(*stat.Draws, v.LastDraw);
-    const int fact = lastIndex >= 0 ? stat.FindNextDraw(v, lastIndex + 1, request.Sorted, last) : -1;
     if (fact < 0) {
         for (int c : {StatColFact, StatColDiffPrd, StatColDiffStf, StatColDiffKrn})
             b.none(c);
-        return b.row;
+        return;
     }
     b.integer(StatColFact, fact);
-    if (waitPrd)
-        b.set(StatColDiffPrd, signedText(*waitPrd - fact), static_cast<double>(*waitPrd - fact));
-    else
-        b.none(StatColDiffPrd);
-    b.set(StatColDiffStf, signedText(waitStf - fact), static_cast<double>(waitStf - fact));
+    for (const auto& [column, wait] : {std::pair{StatColDiffPrd, waitPrd}, std::pair{StatColDiffStf, waitStf}}) {
+        if (wait)
+            b.set(column, signedText(*wait - fact), static_cast<double>(*wait - fact));
+        else
+            b.none(column);
+    }
     b.set(StatColDiffKrn, signedText(waitKrn - fact), static_cast<double>(waitKrn - fact));
-    return b.row;
+}
+
+// "Факт" of every row that occurred: the number of the first draw after the
+// value's last occurrence in the window (to the end of the archive) whose
+// values include it; -1 when none does.
+std::vector<int> nextOccurrences(stats::TCustomStat& stat, const stats::TStatDrawArray& values, bool sorted, int last)
+{
+    std::vector<int> fact(values.size(), -1);
+    std::vector<int> from(values.size(), -1); // the index each row looks from
+    for (size_t r = 0; r < values.size(); ++r)
+        if (values[r].Ago != 0)
+            if (const int lastIndex = model::IndexOfNumber(*stat.Draws, values[r].LastDraw); lastIndex >= 0)
+                from[r] = lastIndex + 1;
+
+    // A method that reads the reference draw or earlier draws may give a draw
+    // other values depending on where the search starts: each row searches alone.
+    if ((stat.Class().GetFlags() & (stats::FlagD | stats::FlagP)) != 0) {
+        for (size_t r = 0; r < values.size(); ++r)
+            if (from[r] >= 0)
+                fact[r] = stat.FindNextDraw(values[r], from[r], sorted, last);
+        return fact;
+    }
+
+    // Otherwise a draw's values are its own: one walk over the later draws
+    // answers every row (a method with many values per draw has thousands).
+    stats::KeyPositions rowOf;
+    int start = std::numeric_limits<int>::max();
+    size_t pending = 0;
+    for (size_t r = 0; r < values.size(); ++r)
+        if (from[r] >= 0) {
+            rowOf.insert(stats::KeyOf(values[r]), static_cast<uint32_t>(r));
+            start = std::min(start, from[r]);
+            ++pending;
+        }
+    stats::TStatDrawArray found;
+    stats::TLastValueArray lastValues;
+    stats::GapWork work;
+    const int high = static_cast<int>(stat.Draws->size()) - 1;
+    for (int index = start; index <= high && pending > 0; ++index) {
+        found.clear();
+        lastValues.clear();
+        stat.DrawValues(index, last, lastValues, work, found, sorted);
+        for (const TStatDraw& v : found) {
+            const uint32_t r = rowOf.find(stats::KeyOf(v));
+            if (r != stats::KeyPositions::None && fact[r] < 0 && from[r] <= index) {
+                fact[r] = v.LastDraw;
+                --pending;
+            }
+        }
+    }
+    return fact;
 }
 
 // The factor that turns full-set counts into counts expected in the window,
@@ -133,7 +201,9 @@ std::optional<Scale> fullSetScale(const PrefetchData& prefetch, const ValueTotal
     return Scale{totals.MaxCount, prefetch.MaxCount};
 }
 
-DrawsStatChart makeChart(stats::TCustomStat& stat, stats::TStatDrawArray values, const PrefetchData* prefetch,
+// The chart's points; labels are the rows' value texts where the window has the value.
+DrawsStatChart makeChart(stats::TCustomStat& stat, const stats::TStatDrawArray& values,
+                         const std::vector<DrawsStatRow>& rows, const PrefetchData* prefetch,
                          std::optional<Scale> scale, bool showTotalLine)
 {
     DrawsStatChart chart;
@@ -144,18 +214,35 @@ DrawsStatChart makeChart(stats::TCustomStat& stat, stats::TStatDrawArray values,
         for (const stats::TStatCount& rec : prefetch->Records) {
             ++index;
             const TStatDraw value = stats::ToStatDraw(rec);
-            const std::string label = stat.ValueToText(value);
+            const TStatDraw* own = stats::FindKey(values, stats::KeyOf(value));
+            const std::string label = own != nullptr
+                                          ? rows[static_cast<size_t>(own - values.data())].Cells[StatColValue]
+                                          : stat.ValueToText(value);
             if (showTotalLine)
                 chart.Total.push_back({index, scale ? scale->value(rec.Count) : 0.0, label});
-            if (const TStatDraw* own = stats::FindKey(values, stats::KeyOf(value)))
+            if (own != nullptr)
                 chart.Actual.push_back({index, static_cast<double>(own->Count), label});
         }
         return chart;
     }
-    stats::SortStatDraws(values);
+    // Without a full-set file: the counts in key order. The points are taken
+    // from the rows in their order and then arranged, which keeps the walk
+    // over the (large) rows sequential.
+    std::vector<ChartPoint> points;
+    points.reserve(values.size());
+    std::vector<std::pair<uint64_t, size_t>> order;
+    order.reserve(values.size());
+    for (size_t i = 0; i < values.size(); ++i) {
+        points.push_back({0, static_cast<double>(values[i].Count), rows[i].Cells[StatColValue]});
+        order.emplace_back(stats::KeyOf(values[i]), i);
+    }
+    std::sort(order.begin(), order.end()); // keys are unique
+    chart.Actual.reserve(points.size());
     int index = 0;
-    for (const TStatDraw& v : values)
-        chart.Actual.push_back({++index, static_cast<double>(v.Count), stat.ValueToText(v)});
+    for (const auto& [key, i] : order) {
+        chart.Actual.push_back(std::move(points[i]));
+        chart.Actual.back().Index = ++index;
+    }
     return chart;
 }
 
@@ -197,20 +284,18 @@ DrawsStatTable CalculateDrawsStat(const stats::TStatList& list, const DrawsStatR
     if (request.Prefetch != nullptr) {
         table.PrefetchUsed = true;
         scale = fullSetScale(*request.Prefetch, table.Totals);
-        if (scale) {
-            for (const stats::TStatCount& rec : request.Prefetch->Records) {
-                for (TStatDraw& v : values)
-                    if (v.V1 == rec.V1 && v.V2 == rec.V2 && v.V3 == rec.V3 && v.V4 == rec.V4)
-                        v.Expected = scale->expected(rec.Count);
-            }
-        }
+        if (scale)
+            for (const stats::TStatCount& rec : request.Prefetch->Records)
+                if (TStatDraw* v = stats::FindKey(values, stats::KeyOf(stats::ToStatDraw(rec))))
+                    v->Expected = scale->expected(rec.Count);
     }
 
+    const std::vector<int> facts = nextOccurrences(*stat, values, request.Sorted, table.Window.Last);
     table.Rows.reserve(values.size());
-    for (const TStatDraw& v : values)
-        table.Rows.push_back(
-            makeRow(*stat, v, table.Totals, table.Window.Count(), table.PrefetchUsed, request, table.Window.Last));
-    table.Chart = makeChart(*stat, values, request.Prefetch, scale, request.ShowTotalLine);
+    for (size_t r = 0; r < values.size(); ++r)
+        fillRow(table.Rows.emplace_back(), *stat, values[r], table.Totals, table.Window.Count(), table.PrefetchUsed,
+                request, facts[r]);
+    table.Chart = makeChart(*stat, values, table.Rows, request.Prefetch, scale, request.ShowTotalLine);
     return table;
 }
 

@@ -29,28 +29,41 @@ void StakesService::Open()
     StatusScope status(host, "Загрузка файла ставок...");
     try {
         file_.Open(ws_.Files().stakes());
-    } catch (const Error&) {
+    } catch (const stakes::StakesFileLocked&) {
         host.showError(ExclusiveAccessMessage);
         throw StartupFailure(std::string(ExclusiveAccessMessage));
-    }
-    try {
-        if (file_.IsOlderVersion()) {
-            host.showWarning("Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!");
-            file_.Truncate();
-        }
     } catch (const Error& e) {
         host.showError(fmt::format("Ошибка чтения файла ставок!\r\r{}", e.what()));
         throw StartupFailure(e.what());
     }
+    try {
+        if (!file_.IsOlderVersion())
+            return;
+        host.showWarning("Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!");
+    } catch (const Error& e) {
+        host.showError(fmt::format("Ошибка чтения файла ставок!\r\r{}", e.what()));
+        throw StartupFailure(e.what());
+    }
+    // The old stakes stay readable beside the emptied file; without that copy
+    // nothing is emptied.
+    try {
+        file_.CopyTo(ws_.Files().stakesCopy());
+        file_.Truncate();
+    } catch (const Error& e) {
+        host.showError(fmt::format("Ошибка записи в файл ставок!\r\r{}", e.what()));
+        throw StartupFailure(e.what());
+    }
 }
 
-void StakesService::Close()
+bool StakesService::Close()
 {
     StatusScope status(ws_.Host(), "Сохранение файла ставок...");
     try {
         file_.Close();
+        return true;
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("Ошибка записи в файл ставок!\r\r{}", e.what()));
+        return false;
     }
 }
 

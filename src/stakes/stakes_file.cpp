@@ -92,13 +92,23 @@ void StakesFile::Open(const std::filesystem::path& path)
     // its lock once the old file is closed; it would then hold an orphan. So
     // the lock counts only when the name still leads to the locked file.
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
-        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        // Non-blocking, so that a FIFO put there cannot hold the open.
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
         if (fd < 0)
             failWith(path, errno);
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            const int error = errno;
+            ::close(fd);
+            if (error != 0 && S_ISREG(st.st_mode))
+                failWith(path, error);
+            throw Error(fmt::format("{}: это не обычный файл", path.filename().string()));
+        }
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
             ::close(fd);
-            failWith(path, error);
+            throw StakesFileLocked(files::systemErrorText(path, error));
         }
         if (sameFile(fd, path)) {
             fd_ = fd;
@@ -107,7 +117,7 @@ void StakesFile::Open(const std::filesystem::path& path)
         }
         ::close(fd);
     }
-    failWith(path, EWOULDBLOCK);
+    throw StakesFileLocked(files::systemErrorText(path, EWOULDBLOCK));
 }
 
 void StakesFile::Close()
@@ -159,6 +169,20 @@ void StakesFile::Truncate()
     if (::ftruncate(fd(), 0) != 0)
         failWith(path_, errno);
     Sync();
+}
+
+void StakesFile::CopyTo(const std::filesystem::path& copy) const
+{
+    files::AtomicFileWriter writer(copy);
+    std::vector<uint8_t> block(kCopyBlockRecords * StakeRecordSize);
+    for (uint64_t offset = 0;;) {
+        const size_t got = readAllAt(fd(), path_, block.data(), block.size(), offset);
+        if (got == 0)
+            break;
+        writer.write(std::span<const uint8_t>(block.data(), got));
+        offset += got;
+    }
+    writer.commit();
 }
 
 void StakesFile::Sync()

@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "stakes/stake_record.h"
+#include "support/error.h"
 
 namespace belvane::stakes {
 
@@ -27,6 +28,12 @@ enum class ReadOrigin { Start, End };
 // Progress of a long pass over the file: records done, records in all;
 // returns false to stop.
 using RecordProgress = std::function<bool(size_t done, size_t total)>;
+
+// Another program holds the stakes file.
+class StakesFileLocked : public Error {
+public:
+    using Error::Error;
+};
 
 class StakesFile {
 public:
@@ -52,6 +59,8 @@ public:
     // or its first record does not start with the version byte.
     bool IsOlderVersion() const;
     // Empties the file.
+    // Copies the whole file, as it is, to `copy` (replaced whole or left as it was).
+    void CopyTo(const std::filesystem::path& copy) const;
     void Truncate();
     // Makes every write so far durable.
     void Sync();

@@ -86,17 +86,6 @@ ChannelLayout::ChannelLayout(const TConfigData& config)
     Groups.MembersUpTo = size;
 }
 
-TCustomChannelsStat::TCustomChannelsStat(const MethodClass& statClass, const MethodContext& context, int param)
-    : TCustomNumbersStat(statClass, context, param), layout_(*context.Config)
-{
-}
-
-TCustomChannelsGraphStat::TCustomChannelsGraphStat(const MethodClass& statClass, const MethodContext& context,
-                                                   int param)
-    : TCustomGraphStat(statClass, context, param), layout_(*context.Config)
-{
-}
-
 constinit const MethodClass TstChannelsClass =
     MakeStatClass<TstChannels>({.id = "CHAN", .caption = "Каналы", .group = GroupChannels, .flags = FlagN});
 constinit const MethodClass TstChanValuesClass = MakeStatClass<TstChanValues>({.id = "CHNV",

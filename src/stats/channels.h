@@ -41,9 +41,15 @@ struct ChannelLayout {
     explicit ChannelLayout(const TConfigData& config);
 };
 
-class TCustomChannelsStat : public TCustomNumbersStat {
+// The family base over either root: the channel size is read from the
+// configuration when the method is created.
+template <class Base>
+class ChannelLayoutBase : public Base {
 public:
-    TCustomChannelsStat(const MethodClass& statClass, const MethodContext& context, int param);
+    ChannelLayoutBase(const MethodClass& statClass, const MethodContext& context, int param)
+        : Base(statClass, context, param), layout_(*context.Config)
+    {
+    }
 
     int ChannelSize() const { return layout_.Size; }
     const Grouping& ChannelGroups() const { return layout_.Groups; }
@@ -53,17 +59,8 @@ private:
     ChannelLayout layout_;
 };
 
+using TCustomChannelsStat = ChannelLayoutBase<TCustomNumbersStat>;
 // The same, for the members with a graph.
-class TCustomChannelsGraphStat : public TCustomGraphStat {
-public:
-    TCustomChannelsGraphStat(const MethodClass& statClass, const MethodContext& context, int param);
-
-    int ChannelSize() const { return layout_.Size; }
-    const Grouping& ChannelGroups() const { return layout_.Groups; }
-    const GroupTable& ChannelTable() const { return layout_.Groups.Of; }
-
-private:
-    ChannelLayout layout_;
-};
+using TCustomChannelsGraphStat = ChannelLayoutBase<TCustomGraphStat>;
 
 } // namespace belvane::stats

@@ -3,10 +3,13 @@
 #include <algorithm>
 
 #include "stats/channels.h"
+#include "stats/comb_values.h"
 #include "stats/differences.h"
 #include "stats/matrix.h"
 #include "stats/numbers.h"
+#include "stats/ognev.h"
 #include "stats/segments.h"
+#include "stats/sequences.h"
 #include "stats/sums.h"
 
 namespace belvane::stats {
@@ -62,6 +65,18 @@ constexpr std::array<const MethodClass*, StatClassCount> makeTable()
     t[36] = &TstSegmentsClass;
     t[37] = &TstSegmValuesClass;
     t[38] = &TstSegmCountClass;
+    t[39] = &TstSequenceLenClass;
+    t[40] = &TstSequenceCntClass;
+    t[41] = &TstSequenceLenMaxClass;
+    t[62] = &TstCombValMix2Class;
+    t[63] = &TstCombValMix3Class;
+    t[64] = &TstCombValMix4Class;
+    t[65] = &TstCombValSeq2Class;
+    t[66] = &TstCombValSeq3Class;
+    t[67] = &TstCombValSeq4Class;
+    t[68] = &TstCombValPos2Class;
+    t[69] = &TstCombValPos3Class;
+    t[70] = &TstCombValPos4Class;
     t[74] = &TstCombDiffSeq2Class;
     t[75] = &TstCombDiffSeq3Class;
     t[76] = &TstCombDiffSeq4Class;
@@ -95,6 +110,9 @@ constexpr std::array<const MethodClass*, StatClassCount> makeTable()
     t[104] = &TstColValCntClass;
     t[105] = &TstRowValCntClass;
     t[106] = &TstSgmValCntClass;
+    t[139] = &TstOgnev1Class;
+    t[140] = &TstOgnev2Class;
+    t[141] = &TstOgnev3Class;
     return t;
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -102,10 +103,14 @@ public:
     static std::string Text(const TStatDraw& value)
     {
         const int16_t parts[4] = {value.V1, value.V2, value.V3, value.V4};
-        std::string text = std::to_string(parts[0]);
-        for (int j = 1; j < K; ++j)
-            text += ":" + std::to_string(parts[j]);
-        return text;
+        char buf[4 * 7]; // "-32768:" four times
+        char* end = buf;
+        for (int j = 0; j < K; ++j) {
+            if (j > 0)
+                *end++ = ':';
+            end = std::to_chars(end, buf + sizeof buf, parts[j]).ptr;
+        }
+        return std::string(buf, end);
     }
 
     // True as soon as one tuple of the combination equals a selected key in

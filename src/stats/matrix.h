@@ -54,9 +54,15 @@ struct MatrixGrid {
     explicit MatrixGrid(const TConfigData& config);
 };
 
-class TCustomMatrixStat : public TCustomNumbersStat {
+// The family base over either root: the grid is read from the configuration
+// when the method is created.
+template <class Base>
+class MatrixLayoutBase : public Base {
 public:
-    TCustomMatrixStat(const MethodClass& statClass, const MethodContext& context, int param);
+    MatrixLayoutBase(const MethodClass& statClass, const MethodContext& context, int param)
+        : Base(statClass, context, param), grid_(*context.Config)
+    {
+    }
 
     const MatrixGrid& Grid() const { return grid_; }
     const Grouping& ColumnGroups() const { return grid_.Columns; }
@@ -68,19 +74,8 @@ private:
     MatrixGrid grid_;
 };
 
+using TCustomMatrixStat = MatrixLayoutBase<TCustomNumbersStat>;
 // The same, for the members with a graph.
-class TCustomMatrixGraphStat : public TCustomGraphStat {
-public:
-    TCustomMatrixGraphStat(const MethodClass& statClass, const MethodContext& context, int param);
-
-    const MatrixGrid& Grid() const { return grid_; }
-    const Grouping& ColumnGroups() const { return grid_.Columns; }
-    const Grouping& RowGroups() const { return grid_.RowsOf; }
-    const GroupTable& ColumnTable() const { return grid_.Columns.Of; }
-    const GroupTable& RowTable() const { return grid_.RowsOf.Of; }
-
-private:
-    MatrixGrid grid_;
-};
+using TCustomMatrixGraphStat = MatrixLayoutBase<TCustomGraphStat>;
 
 } // namespace belvane::stats

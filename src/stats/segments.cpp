@@ -6,13 +6,6 @@
 namespace belvane::stats {
 namespace {
 
-// The segments in the order the table first uses them; nothing is listed in
-// advance by the count members.
-Grouping segmentGrouping(const model::SegmentMap& segments)
-{
-    return Grouping::Make([&](int n) { return segments[static_cast<size_t>(n - 1)]; });
-}
-
 using TstSegments = GroupEachStat<TCustomSegmentsStat, &TCustomSegmentsStat::SegmentGroups>;
 using TstSegmValues = GroupCountsStat<TCustomSegmentsStat, &TCustomSegmentsStat::SegmentGroups>;
 using TstSegmCount = GroupOccupiedStat<TCustomSegmentsGraphStat, &TCustomSegmentsGraphStat::SegmentGroups>;
@@ -45,6 +38,12 @@ constexpr MethodClass tupleClass(std::string_view id, std::string_view caption)
 
 } // namespace
 
+Grouping SegmentGrouping(const model::SegmentMap& segments)
+{
+    // Nothing is listed in advance by the count members.
+    return Grouping::Make([&](int n) { return segments[static_cast<size_t>(n - 1)]; });
+}
+
 model::SegmentMap SegmentsOf(const TConfigData& config)
 {
     model::SegmentMap segments = config.MatrixSegments;
@@ -52,19 +51,6 @@ model::SegmentMap SegmentsOf(const TConfigData& config)
         if (s > MaxSegment)
             s = 1;
     return segments;
-}
-
-TCustomSegmentsStat::TCustomSegmentsStat(const MethodClass& statClass, const MethodContext& context, int param)
-    : TCustomNumbersStat(statClass, context, param), segments_(SegmentsOf(*context.Config)),
-      groups_(segmentGrouping(segments_))
-{
-}
-
-TCustomSegmentsGraphStat::TCustomSegmentsGraphStat(const MethodClass& statClass, const MethodContext& context,
-                                                   int param)
-    : TCustomGraphStat(statClass, context, param), segments_(SegmentsOf(*context.Config)),
-      groups_(segmentGrouping(segments_))
-{
 }
 
 constinit const MethodClass TstSegmentsClass =

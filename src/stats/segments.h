@@ -29,9 +29,18 @@ inline constexpr int MaxSegment = 9;
 // segment 1, as a character that is no digit does in the file.
 model::SegmentMap SegmentsOf(const TConfigData& config);
 
-class TCustomSegmentsStat : public TCustomNumbersStat {
+// The segments in the order the table first uses them.
+Grouping SegmentGrouping(const model::SegmentMap& segments);
+
+// The family base over either root: the segment table is read from the
+// configuration when the method is created.
+template <class Base>
+class SegmentLayoutBase : public Base {
 public:
-    TCustomSegmentsStat(const MethodClass& statClass, const MethodContext& context, int param);
+    SegmentLayoutBase(const MethodClass& statClass, const MethodContext& context, int param)
+        : Base(statClass, context, param), segments_(SegmentsOf(*context.Config)), groups_(SegmentGrouping(segments_))
+    {
+    }
 
     const model::SegmentMap& Segments() const { return segments_; }
     const Grouping& SegmentGroups() const { return groups_; }
@@ -42,18 +51,8 @@ private:
     Grouping groups_;
 };
 
+using TCustomSegmentsStat = SegmentLayoutBase<TCustomNumbersStat>;
 // The same, for the members with a graph.
-class TCustomSegmentsGraphStat : public TCustomGraphStat {
-public:
-    TCustomSegmentsGraphStat(const MethodClass& statClass, const MethodContext& context, int param);
-
-    const model::SegmentMap& Segments() const { return segments_; }
-    const Grouping& SegmentGroups() const { return groups_; }
-    const GroupTable& SegmentTable() const { return groups_.Of; }
-
-private:
-    model::SegmentMap segments_;
-    Grouping groups_;
-};
+using TCustomSegmentsGraphStat = SegmentLayoutBase<TCustomGraphStat>;
 
 } // namespace belvane::stats

@@ -66,14 +66,66 @@ uint8_t KeyByte(const TStatDraw& d, int n)
     return static_cast<uint8_t>((n % 2 == 1) ? part : part >> 8);
 }
 
+namespace {
+
+// Arrays this short are searched element by element: cheaper than hashing,
+// and the many small arrays of one-draw look-ups never allocate positions.
+constexpr size_t kPositionsFrom = 32;
+
+template <class Array>
+auto* findLinear(Array& arr, uint64_t key)
+{
+    auto it = std::find_if(arr.begin(), arr.end(), [&](const TStatDraw& e) { return KeyOf(e) == key; });
+    return it == arr.end() ? nullptr : &*it;
+}
+
+} // namespace
+
+void TStatDrawArray::catchUp()
+{
+    if (indexed_ > size())
+        forget();
+    for (; indexed_ < size(); ++indexed_)
+        positions_.insert(KeyOf((*this)[indexed_]), static_cast<uint32_t>(indexed_));
+}
+
+TStatDraw* FindKey(TStatDrawArray& arr, uint64_t key)
+{
+    if (arr.size() < kPositionsFrom)
+        return findLinear(arr, key);
+    arr.catchUp();
+    uint32_t at = arr.positions_.find(key);
+    if (at == KeyPositions::None)
+        return nullptr;
+    if (KeyOf(arr[at]) != key) {
+        // The elements moved since their positions were stored.
+        arr.forget();
+        arr.catchUp();
+        at = arr.positions_.find(key);
+    }
+    return at == KeyPositions::None ? nullptr : &arr[at];
+}
+
+const TStatDraw* FindKey(const TStatDrawArray& arr, uint64_t key)
+{
+    // Positions are read only when they cover every element: a const array
+    // may be searched from several threads at once and is never changed here.
+    if (arr.size() < kPositionsFrom || arr.indexed_ != arr.size())
+        return findLinear(arr, key);
+    const uint32_t at = arr.positions_.find(key);
+    if (at == KeyPositions::None)
+        return nullptr;
+    return KeyOf(arr[at]) == key ? &arr[at] : findLinear(arr, key);
+}
+
 void AddStatDraw(TStatDrawArray& arr, const TStatDraw& rec, bool trackGaps)
 {
-    auto it = std::find_if(arr.begin(), arr.end(), [&](const TStatDraw& e) { return SameKey(e, rec); });
-    if (it == arr.end()) {
+    TStatDraw* found = FindKey(arr, KeyOf(rec));
+    if (found == nullptr) {
         arr.push_back(rec);
         return;
     }
-    TStatDraw& e = *it;
+    TStatDraw& e = *found;
     e.Count += rec.Count;
     if (e.Ago == 0 || (rec.Ago > 0 && e.Ago >= rec.Ago)) {
         e.LastDraw = rec.LastDraw;
@@ -88,12 +140,6 @@ void AddStatDraw(TStatDrawArray& arr, const TStatDraw& rec, bool trackGaps)
             e.MaxGap = gap;
     }
     e.PrevDraw = rec.LastDraw;
-}
-
-const TStatDraw* FindKey(const TStatDrawArray& arr, uint64_t key)
-{
-    auto it = std::find_if(arr.begin(), arr.end(), [&](const TStatDraw& e) { return KeyOf(e) == key; });
-    return it == arr.end() ? nullptr : &*it;
 }
 
 bool HasKey(const TStatDrawArray& arr, uint64_t key)
@@ -134,6 +180,7 @@ void SortStatDraws(TStatDrawArray& arr)
 {
     std::stable_sort(arr.begin(), arr.end(),
                      [](const TStatDraw& a, const TStatDraw& b) { return KeyOf(a) < KeyOf(b); });
+    arr.forget();
 }
 
 ValueTotals StatTotals(const TStatDrawArray& arr)

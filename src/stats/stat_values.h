@@ -5,7 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
+
+#include "stats/key_positions.h"
 
 namespace belvane::stats {
 
@@ -25,8 +28,6 @@ struct TStatDraw {
     int16_t V4 = 0;
 };
 
-using TStatDrawArray = std::vector<TStatDraw>;
-
 // The key as one 64-bit integer, V1 in the most significant 16 bits, each part
 // taken as unsigned: ascending keys are the order of SortStatDraws.
 constexpr uint64_t PackKey(int16_t v1, int16_t v2 = 0, int16_t v3 = 0, int16_t v4 = 0)
@@ -38,6 +39,78 @@ constexpr uint64_t KeyOf(const TStatDraw& d)
 {
     return PackKey(d.V1, d.V2, d.V3, d.V4);
 }
+
+// The value records of one calculation, in the order they were first
+// recorded. Beyond a few dozen values the array keeps beside its elements
+// where each key sits, so that recording a value is not a walk over every
+// value seen so far (a draw may bring tens of values that are new). Changes
+// that drop or move elements forget those positions; a reordering (sorting)
+// is noticed on the next look-up. Keys of elements are not to be changed in
+// place while values are still being recorded into the array.
+class TStatDrawArray : public std::vector<TStatDraw> {
+    using Base = std::vector<TStatDraw>;
+
+public:
+    using Base::Base;
+
+    void clear() noexcept
+    {
+        Base::clear();
+        forget();
+    }
+    iterator erase(const_iterator pos)
+    {
+        forget();
+        return Base::erase(pos);
+    }
+    iterator erase(const_iterator first, const_iterator last)
+    {
+        forget();
+        return Base::erase(first, last);
+    }
+    template <class... Args>
+    iterator insert(Args&&... args)
+    {
+        forget();
+        return Base::insert(std::forward<Args>(args)...);
+    }
+    template <class... Args>
+    void assign(Args&&... args)
+    {
+        forget();
+        Base::assign(std::forward<Args>(args)...);
+    }
+    void resize(size_type n)
+    {
+        forget();
+        Base::resize(n);
+    }
+    void pop_back()
+    {
+        forget();
+        Base::pop_back();
+    }
+
+private:
+    friend TStatDraw* FindKey(TStatDrawArray& arr, uint64_t key);
+    friend // The first element with the key; nullptr when none has it.
+        const TStatDraw*
+        FindKey(const TStatDrawArray& arr, uint64_t key);
+    TStatDraw* FindKey(TStatDrawArray& arr, uint64_t key);
+    friend void SortStatDraws(TStatDrawArray& arr);
+
+    void forget() noexcept
+    {
+        positions_.clear();
+        indexed_ = 0;
+    }
+    // Brings the positions up to the elements appended since the last look-up.
+    void catchUp();
+
+    KeyPositions positions_;
+    size_t indexed_ = 0; // elements [0, indexed_) have their positions stored
+};
+
 void SetKey(TStatDraw& d, uint64_t key);
 bool SameKey(const TStatDraw& a, const TStatDraw& b);
 
@@ -63,7 +136,9 @@ bool HasLowInt(const TStatDrawArray& arr, int32_t value);            // V1..V2 a
 bool HasHighInt(const TStatDrawArray& arr, int32_t value);           // V3..V4 as 32 bits
 bool HasInts(const TStatDrawArray& arr, int32_t low, int32_t high);  // both halves
 bool HasKeyByte(const TStatDrawArray& arr, int n, uint8_t value);    // one key byte
+// The first element with the key; nullptr when none has it.
 const TStatDraw* FindKey(const TStatDrawArray& arr, uint64_t key);
+TStatDraw* FindKey(TStatDrawArray& arr, uint64_t key);
 
 // Ascending by V1, V2, V3, V4, each compared as unsigned 16-bit.
 void SortStatDraws(TStatDrawArray& arr);

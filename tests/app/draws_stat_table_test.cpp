@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "app/draws_stat_table.h"
 #include "helpers/stats_fixture.h"
 
@@ -156,6 +158,61 @@ TEST(DrawsStatTable, ChartWithoutPrefetchIsSortedByKey)
     EXPECT_EQ(t.Chart.Actual.back().Label, "6:0");
     EXPECT_DOUBLE_EQ(t.Chart.Actual[1].Value, 1); // 2 evens: the last draw
     EXPECT_DOUBLE_EQ(t.Chart.Actual[2].Value, 2); // 3 evens: the first two
+}
+
+// HCO3 shows the candidates of the newest draw with Count 0 where the next
+// draw missed them: nothing to divide by, so "Ожд. СТФ" and its difference
+// show "-" there.
+TEST(DrawsStatTable, ValuesShownWithoutCount)
+{
+    StatsFixture f({makeDraw(1, {1, 9, 17, 25, 33, 41}), makeDraw(2, {7, 15, 18, 29, 38, 45}),
+                    makeDraw(3, {3, 12, 27, 40, 41, 42})});
+    const auto t = table(f, "HCO3", 1);
+    ASSERT_EQ(t.Rows.size(), 9u);
+    EXPECT_EQ(t.Totals.Total, 3);
+    EXPECT_EQ(cells(rowOf(t, 24)),
+              (std::vector<std::string>{"24", "0", "0.00000", "-", "-", "-", "1", "100.00", "1.00", "2",
+                                        "-",  "-", "-",       "-", "-", "6", "-", "-",      "-",    "-"}));
+    EXPECT_EQ(cells(rowOf(t, 27))[14], "4"); // 2 * 2 / 1
+    // With every candidate missed, the count percentages have no total either.
+    StatsFixture missed({makeDraw(1, {7, 15, 18, 29, 38, 45}), makeDraw(2, {1, 2, 4, 5, 7, 8})});
+    const auto none = table(missed, "HCO3", 1);
+    ASSERT_FALSE(none.Rows.empty());
+    for (const auto& row : none.Rows) {
+        EXPECT_EQ(row.Cells[StatColCountPercent], "-");
+        EXPECT_EQ(row.Cells[StatColWaitStf], "-");
+        EXPECT_FALSE(row.Numbers[StatColWaitStf].has_value());
+    }
+}
+
+// "Факт" of a method whose draws' values are their own comes from one walk over
+// the later draws; it agrees with searching for each row alone.
+TEST(DrawsStatTable, FactOfEveryRowAgreesWithItsOwnSearch)
+{
+    std::mt19937 rng(9);
+    model::TDrawsArray draws;
+    for (int i = 0; i < 80; ++i) {
+        model::TComb c{};
+        for (auto& n : c)
+            n = static_cast<model::Ball>(1 + rng() % 12); // few numbers: values repeat often
+        draws.push_back(makeDraw(500 + 2 * i, c));
+    }
+    StatsFixture f(draws);
+    for (const char* id : {"KNM2", "KNS3", "SEQL", "COLV", "HCO2"})
+        for (int offset : {0, 10, 40}) {
+            auto stat = f.create(id);
+            const auto t = table(f, id, offset, 25);
+            int facts = 0;
+            for (const auto& row : t.Rows) {
+                int expected = -1;
+                if (row.Value.Ago != 0)
+                    expected = stat->FindNextDraw(row.Value, model::IndexOfNumber(f.draws, row.Value.LastDraw) + 1,
+                                                  false, t.Window.Last);
+                EXPECT_EQ(row.Cells[StatColFact], expected < 0 ? "-" : std::to_string(expected)) << id << " " << offset;
+                facts += expected >= 0 ? 1 : 0;
+            }
+            EXPECT_EQ(facts > 0, offset > 0) << id << " " << offset;
+        }
 }
 
 TEST(DrawsStatTable, WeightOptions)

@@ -159,16 +159,34 @@ TEST(Workspace, SecondProgramOnTheSameFolderIsRefused)
     EXPECT_TRUE(elsewhere.host.errors().empty());
 }
 
-TEST(Workspace, OlderStakesFileIsEmptiedAfterItsWarning)
+TEST(Workspace, OlderStakesFileIsEmptiedAfterItsWarningAndACopy)
 {
     TempDir dir;
-    testing::writeBytes(dir / "Belvane_6x45.lsk", std::string(313, '\x02'));
-    Started s(dir.path());
-    ASSERT_EQ(s.host.messages.size(), 1u);
-    EXPECT_EQ(s.host.messages[0].kind, MessageKind::Warning);
-    EXPECT_EQ(s.host.messages[0].text,
-              "Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!");
-    EXPECT_EQ(std::filesystem::file_size(dir / "Belvane_6x45.lsk"), 0u);
+    const std::string older(313, '\x02');
+    testing::writeBytes(dir / "Belvane_6x45.lsk", older);
+    {
+        Started s(dir.path());
+        ASSERT_EQ(s.host.messages.size(), 1u);
+        EXPECT_EQ(s.host.messages[0].kind, MessageKind::Warning);
+        EXPECT_EQ(s.host.messages[0].text,
+                  "Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!");
+        EXPECT_EQ(std::filesystem::file_size(dir / "Belvane_6x45.lsk"), 0u);
+        EXPECT_EQ(testing::readBytes(dir / "Belvane_6x45.lsk.old"), older);
+    }
+
+    // Without the copy nothing is emptied: the start fails with the reason.
+    TempDir noCopy;
+    testing::writeBytes(noCopy / "Belvane_6x45.lsk", older);
+    std::filesystem::create_directory(noCopy / "Belvane_6x45.lsk.old");
+    {
+        RecordingHost host;
+        Workspace ws(host, DataFiles(noCopy.path()));
+        ws.Create();
+        EXPECT_THROW(ws.Initialise(), StartupFailure);
+        ASSERT_EQ(host.errors().size(), 1u);
+        EXPECT_TRUE(host.errors()[0].starts_with("Ошибка записи в файл ставок!")) << host.errors()[0];
+    }
+    EXPECT_EQ(testing::readBytes(noCopy / "Belvane_6x45.lsk"), older);
 
     TempDir current;
     std::string record(312, '\0');

@@ -151,7 +151,7 @@ std::vector<TableRow> buildTable(const std::vector<Draw>& draws, const TableInpu
             rec.lastDraw = d.number;
             rec.prevDraw = d.number;
             rec.ago = last - index + 1;
-            rec.count = 1;
+            rec.count = v.count;
             accumulate(records, rec, v.trackGap);
         }
     }
@@ -252,9 +252,13 @@ std::vector<TableRow> buildTable(const std::vector<Draw>& draws, const TableInpu
                 row[13] = std::to_string(dueAverage);
                 haveDue = true;
             }
-            const int64_t dueStf = roundHalfEven((r.count + 1) * r.lastDraw, r.count);
+            // A value shown at its draw without being counted has no "СТФ" due: its
+            // formula would divide by the count.
+            const bool haveStf = r.count != 0;
+            const int64_t dueStf = haveStf ? roundHalfEven((r.count + 1) * r.lastDraw, r.count) : 0;
             const int64_t dueKrn = roundHalfEven((r.count + 2) * (int64_t{r.lastDraw} + 1), r.count + 1);
-            row[14] = std::to_string(dueStf);
+            if (haveStf)
+                row[14] = std::to_string(dueStf);
             row[15] = std::to_string(dueKrn);
 
             const int fact = nextOccurrence(r.key, r.lastDraw);
@@ -262,7 +266,8 @@ std::vector<TableRow> buildTable(const std::vector<Draw>& draws, const TableInpu
                 row[16] = std::to_string(fact);
                 if (haveDue)
                     row[17] = signedDiff(dueAverage - fact);
-                row[18] = signedDiff(dueStf - fact);
+                if (haveStf)
+                    row[18] = signedDiff(dueStf - fact);
                 row[19] = signedDiff(dueKrn - fact);
             }
         }

@@ -94,10 +94,12 @@ struct Window {
 };
 Window windowOf(int drawCount, const TableRequest& request);
 
-// One value a draw yields, and whether it measures a gap.
+// One value a draw yields, whether it measures a gap, and what it adds to the value's
+// count (a value may be shown at a draw without being counted there).
 struct DrawValue {
     Key key{};
     bool trackGap = true;
+    int count = 1;
 };
 
 // What a method family tells the table about one method.

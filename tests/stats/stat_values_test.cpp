@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
+#include "stats/custom_stat.h"
 #include "stats/stat_values.h"
 
 namespace belvane::stats {
@@ -132,6 +136,90 @@ TEST(StatTotals, SumsAndExtremes)
     EXPECT_EQ(t.MaxCount, 7);
     EXPECT_EQ(t.MaxAgo, 9);
     EXPECT_EQ(StatTotals({}).Total, 0);
+}
+
+// Thousands of distinct values: the array finds each value's element through
+// the positions it keeps and gives exactly what a walk over the elements does,
+// in the order the values were first recorded, also after its elements were
+// sorted, cleared or erased in between.
+TEST(AddStatDraw, ManyValuesAgreeWithAWalkOverTheElements)
+{
+    auto addByWalk = [](std::vector<TStatDraw>& arr, const TStatDraw& rec) {
+        for (TStatDraw& e : arr)
+            if (KeyOf(e) == KeyOf(rec)) {
+                e.Count += rec.Count;
+                if (e.Ago == 0 || (rec.Ago > 0 && e.Ago >= rec.Ago)) {
+                    e.LastDraw = rec.LastDraw;
+                    e.Ago = rec.Ago;
+                }
+                e.PrevDraw = rec.LastDraw;
+                return;
+            }
+        arr.push_back(rec);
+    };
+    auto same = [](const TStatDrawArray& a, const std::vector<TStatDraw>& b) {
+        ASSERT_EQ(a.size(), b.size());
+        for (size_t i = 0; i < a.size(); ++i) {
+            ASSERT_EQ(KeyOf(a[i]), KeyOf(b[i])) << i;
+            ASSERT_EQ(a[i].Count, b[i].Count) << i;
+            ASSERT_EQ(a[i].LastDraw, b[i].LastDraw) << i;
+        }
+    };
+    std::mt19937 rng(3);
+    TStatDrawArray arr;
+    std::vector<TStatDraw> walked;
+    auto addRandom = [&](int n, int spread) {
+        for (int i = 0; i < n; ++i) {
+            TStatDraw rec = occurrence(static_cast<int16_t>(rng() % spread), 1000 + i, n - i);
+            rec.V2 = static_cast<int16_t>(rng() % 3);
+            rec.V4 = static_cast<int16_t>(rng() % 2 ? -1 : 7);
+            AddStatDraw(arr, rec, false);
+            addByWalk(walked, rec);
+        }
+    };
+    addRandom(20'000, 3000);
+    same(arr, walked);
+    EXPECT_GT(arr.size(), 5000u);
+
+    SortStatDraws(arr);
+    std::stable_sort(walked.begin(), walked.end(), [](auto& a, auto& b) { return KeyOf(a) < KeyOf(b); });
+    addRandom(2000, 4000);
+    same(arr, walked);
+
+    // Sorted behind the array's back: the next look-up notices.
+    std::reverse(arr.begin(), arr.end());
+    std::reverse(walked.begin(), walked.end());
+    addRandom(500, 4000);
+    same(arr, walked);
+    for (const TStatDraw& e : walked)
+        ASSERT_EQ(FindKey(static_cast<const TStatDrawArray&>(arr), KeyOf(e))->Count, e.Count);
+
+    arr.erase(arr.begin(), arr.begin() + 100);
+    walked.erase(walked.begin(), walked.begin() + 100);
+    addRandom(500, 4000);
+    same(arr, walked);
+
+    arr.clear();
+    walked.clear();
+    addRandom(300, 100);
+    same(arr, walked);
+    EXPECT_EQ(FindKey(static_cast<const TStatDrawArray&>(arr), PackKey(5000)), nullptr);
+
+    // Copies keep their own positions.
+    const TStatDrawArray copy = arr;
+    addRandom(300, 200);
+    same(arr, walked);
+    EXPECT_EQ(FindKey(copy, KeyOf(copy.back())), &copy.back());
+}
+
+TEST(KeyList, MoreValuesThanItHoldsIsAnError)
+{
+    KeyList keys;
+    for (uint64_t k = 0; k < 64; ++k)
+        keys.add(k);
+    EXPECT_EQ(keys.size(), 64u);
+    EXPECT_THROW(keys.add(64), std::length_error);
+    EXPECT_EQ(keys.size(), 64u);
 }
 
 TEST(LastValues, StepGivesIntervals)
