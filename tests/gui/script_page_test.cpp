@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -21,6 +22,7 @@
 #include "gui/table_views.h"
 #include "gui_test_support.h"
 #include "scenario/scenario.h"
+#include "support/file_faults.h"
 
 using namespace belvane;
 using namespace belvane::guitest;
@@ -306,9 +308,9 @@ private slots:
                               QStringLiteral("Введен некорректный диапазон значений!"),
                               QStringLiteral("В режиме мультивыделения остановка сценария по количеству комбинаций "
                                              "или чисел не может быть выполнена!\nВыберите другой способ останова.")}));
-        QCOMPARE(focused, (QStringList{QStringLiteral("edComments"), QStringLiteral("edFilter4"),
-                                       QStringLiteral("edDrawsLen"), QStringLiteral("edLevelValue"),
-                                       QStringLiteral("cbStopMode")}));
+        QCOMPARE(focused,
+                 (QStringList{QStringLiteral("edComments"), QStringLiteral("edFilter4"), QStringLiteral("edDrawsLen"),
+                              QStringLiteral("edLevelValue"), QStringLiteral("cbStopMode")}));
         QCOMPARE(unknownBack, QStringLiteral("TSD1#XYZ:100#LNO:#SF:1"));
         QVERIFY(lines(w).empty()); // cancelled
         w->close();
@@ -336,7 +338,8 @@ private slots:
         QCOMPARE(title, QStringLiteral("Создание новой строки"));
         QCOMPARE(filter1, QStringLiteral("TMF1#NUMS:10,20#LMV:1-3;1#SF:1"));
         QCOMPARE(lines(w).size(), size_t{3});
-        QCOMPARE(lines(w)[2], "EXCL:5#SKIP#CLR#NEX|TMF1#NUMS:10,20#LMV:1-3;1#SF:1| |BSD6#SUMS:100#LNO:#SZ:1| | | | |Копия");
+        QCOMPARE(lines(w)[2],
+                 "EXCL:5#SKIP#CLR#NEX|TMF1#NUMS:10,20#LMV:1-3;1#SF:1| |BSD6#SUMS:100#LNO:#SZ:1| | | | |Копия");
         QCOMPARE(gui::SelectedRows(view), std::vector<int>{2});
 
         // Edit with Ctrl+Enter: the line is replaced where it stands.
@@ -502,6 +505,72 @@ private slots:
         QVERIFY(bytes.endsWith(secondLine));
         QCOMPARE(bytes.count("\r\n"), 7);
 
+        w->close();
+    }
+
+    void fileFailuresLeaveTheScenarioAsItWas()
+    {
+        DataFolder folder;
+        writeLines(folder.files().scenario(), {kSecond});
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        QTemporaryDir dir;
+        const QString one = dir.filePath(QStringLiteral("one.lsc"));
+        writeLines(one.toStdString(), {kDone, kDone});
+        const QString saved = dir.filePath(QStringLiteral("saved.lsc"));
+        const QString workingCopy = QString::fromStdString(folder.files().scenario().string());
+        const QString readFailed = QStringLiteral("Ошибка чтения файла \"%1\"!").arg(one);
+        const QString writeFailed = QStringLiteral("Ошибка записи в файл \"%1\"!").arg(saved);
+
+        BoxAnswerer boxes([](const QString&) { return true; }); // also "replace the file?"
+        // A file that breaks half-way is neither opened nor appended.
+        files::injectFault({files::FaultKind::Read, "one.lsc", 2});
+        chooseFile(one);
+        w->action("ScriptOpen")->trigger();
+        w->waitUntilIdle();
+        chooseFile(one);
+        w->action("ScriptLoad")->trigger();
+        w->waitUntilIdle();
+        files::clearFaults();
+        QCOMPARE(boxes.texts.size(), 2);
+        QVERIFY2(boxes.texts[0].startsWith(readFailed), qPrintable(boxes.texts[0]));
+        QVERIFY2(boxes.texts[1].startsWith(readFailed), qPrintable(boxes.texts[1]));
+        QCOMPARE(lines(w), std::vector<std::string>{kSecond});
+        QCOMPARE(page(w)->scriptPanelText(0), QStringLiteral("Строк: 1"));
+
+        // A failed save leaves no file behind; the program's own files are refused.
+        boxes.texts.clear();
+        files::injectFault({files::FaultKind::Write, "saved.lsc", 1});
+        chooseFile(saved);
+        w->action("ScriptSave")->trigger();
+        w->waitUntilIdle();
+        files::clearFaults();
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY2(boxes.texts[0].startsWith(writeFailed), qPrintable(boxes.texts[0]));
+        QVERIFY(!QFile::exists(saved));
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() == 1); // one.lsc, no temporary
+
+        boxes.texts.clear();
+        w->action("ScriptEmpty")->trigger(); // the working copy now differs from the file
+        w->waitUntilIdle();
+        chooseFile(workingCopy);
+        w->action("ScriptSave")->trigger();
+        w->waitUntilIdle();
+        QVERIFY2(boxes.texts.last().contains(QStringLiteral("файл данных программы")),
+                 qPrintable(boxes.texts.join('\n')));
+        QCOMPARE(scenario::ReadScenarioFile(folder.files().scenario()), (std::vector<std::string>{kSecond, ""}));
+
+        // The working copy failing to save keeps the change in memory and says so.
+        boxes.texts.clear();
+        files::injectFault({files::FaultKind::Write, "Belvane_6x45.lss", 1});
+        w->action("ScriptEmpty")->trigger();
+        w->waitUntilIdle();
+        files::clearFaults();
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY2(boxes.texts[0].startsWith(QStringLiteral("Ошибка записи в файл \"%1\"!").arg(workingCopy)),
+                 qPrintable(boxes.texts[0]));
+        QCOMPARE(lines(w), (std::vector<std::string>{kSecond, "", ""}));
+        QCOMPARE(page(w)->scriptPanelText(0), QStringLiteral("Строк: 3"));
         w->close();
     }
 };
