@@ -81,9 +81,7 @@ FilterDialog::FilterDialog(QWidget* parent, const FilterDialogSetup& setup, cons
 
     // A step whose method the registry lacks keeps its draw counts as typed.
     const std::string draws =
-        unknownMethod_.isEmpty()
-            ? item.DrawsText
-            : ss(qs(item.MethodText).section(QLatin1Char(':'), 1, 1).trimmed());
+        unknownMethod_.isEmpty() ? item.DrawsText : ss(qs(item.MethodText).section(QLatin1Char(':'), 1, 1).trimmed());
     edDrawsLen_ = valueEdit(this, "edDrawsLen", draws);
     form->addRow(QStringLiteral("Количество тиражей:"), edDrawsLen_);
 
@@ -91,9 +89,8 @@ FilterDialog::FilterDialog(QWidget* parent, const FilterDialogSetup& setup, cons
     for (std::string_view caption : app::DrawsStatCaptions)
         cbDrawsSortOrder_->addItem(qs(caption));
     // A column the table does not have shows nothing and is kept as it was.
-    cbDrawsSortOrder_->setCurrentIndex(item.SortColumn >= 0 && item.SortColumn < cbDrawsSortOrder_->count()
-                                           ? item.SortColumn
-                                           : -1);
+    cbDrawsSortOrder_->setCurrentIndex(
+        item.SortColumn >= 0 && item.SortColumn < cbDrawsSortOrder_->count() ? item.SortColumn : -1);
     form->addRow(QStringLiteral("Сортировать по столбцу:"), cbDrawsSortOrder_);
 
     cbDirection_ = comboBox(this, "cbDirection");
@@ -101,8 +98,8 @@ FilterDialog::FilterDialog(QWidget* parent, const FilterDialogSetup& setup, cons
     cbDirection_->setCurrentIndex(item.BottomUp ? 1 : 0);
     form->addRow(QStringLiteral("Направление:"), cbDirection_);
 
-    cbMultiSelect_ = new QCheckBox(
-        QStringLiteral("Использовать режим одновременного выделения нескольких значений в списке"), this);
+    cbMultiSelect_ =
+        new QCheckBox(QStringLiteral("Использовать режим одновременного выделения нескольких значений в списке"), this);
     cbMultiSelect_->setObjectName(QStringLiteral("cbMultiSelect"));
     cbMultiSelect_->setChecked(item.MultiSelect);
     form->addRow(cbMultiSelect_);
@@ -198,8 +195,8 @@ void FilterDialog::updateWeightControls()
     const bool allowed = scenario::IsWeightCondition(cbLevelMode_->currentIndex());
     cbCDLOverride_->setEnabled(allowed);
     const bool own = allowed && cbCDLOverride_->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{edCoefCount_, edCoefDeviation_, edCoefLevel_, cbCoefPercents_,
-                                                      cbCoefAbs_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{edCoefCount_, edCoefDeviation_, edCoefLevel_, cbCoefPercents_, cbCoefAbs_})
         w->setEnabled(own);
 }
 

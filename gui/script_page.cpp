@@ -65,8 +65,11 @@ void ScriptPage::registerActions()
                  QStringLiteral("Загрузить сценарий из файла"), [this] { scriptOpen(); }});
     actions.add({"ScriptSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_I),
                  QStringLiteral("Сохранить сценарий в файл"), [this] { scriptSave(); }});
-    actions.add({"ScriptLoad", QStringLiteral("Добавить сценарий"), {},
-                 QStringLiteral("Добавить к сценарию строки из файла"), [this] { scriptLoad(); }});
+    actions.add({"ScriptLoad",
+                 QStringLiteral("Добавить сценарий"),
+                 {},
+                 QStringLiteral("Добавить к сценарию строки из файла"),
+                 [this] { scriptLoad(); }});
     actions.add({"ScriptAdd", QStringLiteral("Добавить фильтры"), QKeySequence(Qt::CTRL | Qt::Key_Insert),
                  QStringLiteral("Добавить в сценарий новую строку"), [this] { scriptAdd(); }});
     actions.add({"ScriptEmpty", QStringLiteral("Добавить разделитель"),
@@ -78,8 +81,9 @@ void ScriptPage::registerActions()
                  QStringLiteral("Изменить выделенную строку сценария"), [this] { scriptEdit(); }});
     actions.add({"ScriptDel", QStringLiteral("Удалить"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
                  QStringLiteral("Удалить выделенные строки сценария"), [this] { scriptDel(); }});
-    actions.add({"ScriptClr", QStringLiteral("Удалить все"), {}, QStringLiteral("Удалить все строки сценария"),
-                 [this] { scriptClr(); }});
+    actions.add({"ScriptClr", QStringLiteral("Удалить все"), {}, QStringLiteral("Удалить все строки сценария"), [this] {
+                     scriptClr();
+                 }});
     actions.add({"ScriptUp", QStringLiteral("Переместить вверх"), QKeySequence(Qt::CTRL | Qt::Key_Up),
                  QStringLiteral("Переместить выделенную строку вверх"), [this] { scriptMove(true); }});
     actions.add({"ScriptDown", QStringLiteral("Переместить вниз"), QKeySequence(Qt::CTRL | Qt::Key_Down),
@@ -155,8 +159,8 @@ void ScriptPage::selectLine(int row)
         return;
     }
     const QModelIndex index = model_->index(row, 0);
-    lvScript_->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    lvScript_->selectionModel()->setCurrentIndex(index,
+                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     lvScript_->scrollTo(index);
 }
 
@@ -278,12 +282,11 @@ void ScriptPage::scriptMove(bool up)
 {
     const int index = currentLine();
     const auto moved = std::make_shared<int>(-1);
-    host_.run(
-        [this, index, up, moved] { *moved = up ? ws_.Scenario().MoveUp(index) : ws_.Scenario().MoveDown(index); },
-        [this, moved] {
-            if (*moved >= 0)
-                selectLine(*moved); // the selection moves with the line
-        });
+    host_.run([this, index, up, moved] { *moved = up ? ws_.Scenario().MoveUp(index) : ws_.Scenario().MoveDown(index); },
+              [this, moved] {
+                  if (*moved >= 0)
+                      selectLine(*moved); // the selection moves with the line
+              });
 }
 
 } // namespace belvane::gui
