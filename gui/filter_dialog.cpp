@@ -136,6 +136,7 @@ FilterDialog::FilterDialog(QWidget* parent, const FilterDialogSetup& setup, cons
     gbCDL_ = new QGroupBox(QStringLiteral(" Коэффициенты для расчета значений \"Вес\" "), this);
     gbCDL_->setObjectName(QStringLiteral("gbCDL"));
     auto* cdl = new QFormLayout(gbCDL_);
+    cdl->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint); // numbers need no full-width boxes
     cbCDLOverride_ = new QCheckBox(QStringLiteral("Использовать собственные коэффициенты фильтра"), gbCDL_);
     cbCDLOverride_->setObjectName(QStringLiteral("cbCDLOverride"));
     cbCDLOverride_->setChecked(item.CoefOverride);

@@ -1,5 +1,6 @@
 #include "gui/script_page.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -33,7 +34,8 @@ ScriptPage::ScriptPage(PageHost& host) : Page(host, QStringLiteral("tsScript"), 
     model_ = new ScriptModel(this);
     lvScript_ = MakeTable(this, QStringLiteral("lvScript"), model_, true);
     lvScript_->horizontalHeader()->setStretchLastSection(false);
-    SetDefaultColumnWidths(lvScript_, {160, 260, 220, 220, 220, 220, 220, 220, 220});
+    // The options column fits the longest summary, a filter column a typical step.
+    SetDefaultColumnWidths(lvScript_, {160, 480, 250, 250, 250, 250, 250, 250, 250});
     layout->addWidget(lvScript_, 1);
 
     sbScript_ = new QStatusBar(this);
@@ -103,8 +105,17 @@ void ScriptPage::registerActions()
     host_.addToMenu(QStringLiteral("Сценарий"),
                     {"ScriptOpen", "ScriptLoad", "ScriptSave", nullptr, "ScriptAdd", "ScriptEmpty", "ScriptClone",
                      "ScriptEdit", nullptr, "ScriptUp", "ScriptDown", nullptr, "ScriptDel", "ScriptClr"});
-    lvScript_->addActions({actions["ScriptAdd"], actions["ScriptEmpty"], actions["ScriptClone"], actions["ScriptEdit"],
-                           actions["ScriptUp"], actions["ScriptDown"], actions["ScriptDel"], actions["ScriptClr"]});
+    // The list's own menu: editing first, then moving, deleting and the files.
+    for (const char* name : {"ScriptAdd", "ScriptEmpty", "ScriptClone", "ScriptEdit", "", "ScriptUp", "ScriptDown", "",
+                             "ScriptDel", "ScriptClr", "", "ScriptOpen", "ScriptLoad", "ScriptSave"}) {
+        if (*name != '\0') {
+            lvScript_->addAction(actions[name]);
+            continue;
+        }
+        auto* separator = new QAction(lvScript_);
+        separator->setSeparator(true);
+        lvScript_->addAction(separator);
+    }
 }
 
 void ScriptPage::fillSelection(app::ViewSelection& selection) const
