@@ -24,6 +24,7 @@
 #include "gui/qt_text.h"
 #include "gui/ratings_page.h"
 #include "gui/stakes_page.h"
+#include "gui/script_page.h"
 #include "gui/stat_page.h"
 
 #ifndef BELVANE_VERSION
@@ -37,7 +38,8 @@ constexpr int kPanelCount = 7;
 static_assert(kPanelCount == static_cast<int>(app::StatusPanelCount) + 1, "the status line follows the panels");
 
 // The menus in the order the menu bar shows them; a page may add others.
-const char* const kMenus[] = {"Файл", "Тиражи", "Комбинации", "Статистика", "Ставки", "Вид", "Настройки"};
+const char* const kMenus[] = {"Файл", "Тиражи", "Комбинации", "Статистика", "Ставки", "Сценарий", "Вид",
+                               "Настройки"};
 
 } // namespace
 
@@ -83,6 +85,7 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
     addPage(statPage_ = new StatPage(*this));
     addPage(new StakesPage(*this, *combsPage_));
     addPage(new RatingsPage(*this));
+    addPage(new ScriptPage(*this));
     registerActions();
 
     restoreWindowState();

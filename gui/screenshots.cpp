@@ -28,9 +28,12 @@
 #include "gui/stakes_page.h"
 #include "gui/proxy_dialog.h"
 #include "gui/wait_dialog.h"
+#include "gui/script_dialog.h"
+#include "gui/script_page.h"
 #include "gui/stat_page.h"
 #include "gui/draws_page.h"
 #include "gui/qt_text.h"
+#include "scenario/script_element.h"
 
 namespace belvane::gui {
 namespace {
@@ -49,6 +52,38 @@ bool save(QWidget& widget, const std::filesystem::path& folder, const char* name
     const QString path = qs((folder / (std::string(name) + ".png")).string());
     const bool ok = widget.grab().save(path);
     std::cout << (ok ? "saved " : "FAILED ") << path.toStdString() << '\n';
+    return ok;
+}
+
+// The scenario page with a few lines, the element dialog on the first line and
+// the filter dialog on a step with its own coefficients.
+bool TakeScenarioScreenshots(MainWindow& window, ScriptPage& page, const std::filesystem::path& folder)
+{
+    app::ScenarioService& scenario = window.workspace().Scenario();
+    if (scenario.Count() == 0) {
+        scenario.Add("EXCL:5#SKIP#CLR#NEX|TMF1#NUMS:10,20#LMV:1-3;1#SF:1| |BSD6#SUMS:100#LNO:#SZ:1| | | | |Пример");
+        scenario.AddSeparator();
+        scenario.Add("FULL:0#RAND|TSD1#NUMS:100#LNO:#SF:1| | | | | | |Все числа");
+        scenario.Add("CURR:0#ALL#NEX|BMF8#NUMS:50#WMV:5#ST:3#0.5:-1:1:0:0| | | | | | |");
+    }
+    page.refresh();
+    window.rightPages()->setCurrentWidget(&page);
+    page.scriptView()->selectRow(0);
+    bool ok = save(window, folder, "11-main-scenario");
+
+    const FilterDialogSetup setup = page.filterSetup();
+    {
+        ScriptDialog dialog(&window, qs(scenario::EditLineCaption), 0, scenario.Lines().Line(0), setup);
+        dialog.show();
+        ok &= save(dialog, folder, "12-script-dialog");
+    }
+    {
+        const scenario::TFilterItem item =
+            scenario::ParseFilterItem(window.workspace().Registry(), "BMF8#NUMS:10,20#WMV:5#SF:1#0.5:-1:1:0:0");
+        FilterDialog dialog(&window, setup, item);
+        dialog.show();
+        ok &= save(dialog, folder, "13-filter-dialog");
+    }
     return ok;
 }
 
@@ -189,6 +224,8 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
             item->menu()->hide();
         }
     }
+    if (auto* script = window.findChild<ScriptPage*>())
+        ok &= TakeScenarioScreenshots(window, *script, folder);
     return ok;
 }
 

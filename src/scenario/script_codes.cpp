@@ -61,4 +61,9 @@ bool IsOneValueCondition(int condition)
     return condition > ConditionNone && condition < static_cast<int>(Conditions.size()) && !IsListCondition(condition);
 }
 
+bool IsWeightCondition(int condition)
+{
+    return condition >= ConditionWeightFirst && condition <= ConditionWeightLast;
+}
+
 } // namespace belvane::scenario

@@ -55,8 +55,10 @@ inline constexpr std::array<ScriptCode, 9> ResultModes = {{
 }};
 
 // Selection conditions: which rows of the statistics table a filter step selects.
-inline constexpr int ConditionNone = 0;    // LNO: every row
-inline constexpr int ConditionValues = 31; // LVA: the rows whose value key is listed
+inline constexpr int ConditionNone = 0;         // LNO: every row
+inline constexpr int ConditionValues = 31;      // LVA: the rows whose value key is listed
+inline constexpr int ConditionWeightFirst = 19; // WMV, WLV, WDV: the "Вес" column
+inline constexpr int ConditionWeightLast = 21;
 
 inline constexpr std::array<ScriptCode, 32> Conditions = {{
     {"LNO", "Весь список (без условий)", ""},
@@ -116,5 +118,7 @@ int FindCodeExact(std::span<const ScriptCode> table, std::string_view word);
 bool IsListCondition(int condition);
 // Conditions that take exactly one value: each value of the step is a variant of its own.
 bool IsOneValueCondition(int condition);
+// Conditions on the "Вес" column: only these let a step carry its own weight coefficients.
+bool IsWeightCondition(int condition);
 
 } // namespace belvane::scenario

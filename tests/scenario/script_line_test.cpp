@@ -300,5 +300,15 @@ TEST(ScriptElement, NewFilterStepPassesTheDialogChecks)
     EXPECT_TRUE(combs::ValidateFilterStep(FilterStepInputOf(f.list, item)));
 }
 
+// The filter dialog offers a step's own coefficients for the "Вес" conditions only.
+TEST(ScriptCodes, WeightConditionsAreTheWeightColumnOnes)
+{
+    for (int c = -1; c <= static_cast<int>(Conditions.size()); ++c) {
+        const bool weight =
+            c >= 0 && c < static_cast<int>(Conditions.size()) && Conditions[static_cast<size_t>(c)].Code[0] == 'W';
+        EXPECT_EQ(IsWeightCondition(c), weight) << c;
+    }
+}
+
 } // namespace
 } // namespace belvane::scenario

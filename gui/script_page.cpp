@@ -1,0 +1,303 @@
+#include "gui/script_page.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "app/host.h"
+#include "app/setting_keys.h"
+#include "app/view_selection.h"
+#include "app/window_settings.h"
+#include "app/workspace.h"
+#include "gui/action_registry.h"
+#include "gui/file_filters.h"
+#include "gui/filter_dialog.h"
+#include "gui/qt_text.h"
+#include "gui/script_dialog.h"
+#include "gui/script_model.h"
+#include "gui/table_views.h"
+#include "scenario/scenario.h"
+
+namespace belvane::gui {
+
+ScriptPage::ScriptPage(PageHost& host) : Page(host, QStringLiteral("tsScript"), QStringLiteral("Сценарий"), Side::Right)
+{
+    auto* layout = new QVBoxLayout(this);
+    model_ = new ScriptModel(this);
+    lvScript_ = MakeTable(this, QStringLiteral("lvScript"), model_, true);
+    lvScript_->horizontalHeader()->setStretchLastSection(false);
+    // The options column fits the longest summary, a filter column a typical step.
+    SetDefaultColumnWidths(lvScript_, {160, 480, 250, 250, 250, 250, 250, 250, 250});
+    layout->addWidget(lvScript_, 1);
+
+    sbScript_ = new QStatusBar(this);
+    sbScript_->setObjectName(QStringLiteral("sbScript"));
+    sbScript_->setSizeGripEnabled(false);
+    for (int i = 0; i < ScriptPanelCount; ++i) {
+        auto* label = new QLabel(sbScript_);
+        label->setObjectName(QStringLiteral("ScriptPanel%1").arg(i));
+        label->setContentsMargins(6, 0, 6, 0);
+        label->setMinimumWidth(i + 1 < ScriptPanelCount ? 90 : 0);
+        sbScript_->addWidget(label, i + 1 < ScriptPanelCount ? 0 : 1);
+        panels_.push_back(label);
+    }
+    layout->addWidget(sbScript_);
+
+    connect(lvScript_, &QTableView::doubleClicked, this, [this] {
+        if (QAction* edit = host_.actions()["ScriptEdit"]; edit->isEnabled())
+            edit->trigger();
+    });
+    connect(lvScript_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { host_.updateActions(); });
+    registerActions();
+}
+
+void ScriptPage::registerActions()
+{
+    ActionRegistry& actions = host_.actions();
+    actions.add({"ScriptOpen", QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_J),
+                 QStringLiteral("Загрузить сценарий из файла"), [this] { scriptOpen(); }});
+    actions.add({"ScriptSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_I),
+                 QStringLiteral("Сохранить сценарий в файл"), [this] { scriptSave(); }});
+    actions.add({"ScriptLoad",
+                 QStringLiteral("Добавить сценарий"),
+                 {},
+                 QStringLiteral("Добавить к сценарию строки из файла"),
+                 [this] { scriptLoad(); }});
+    actions.add({"ScriptAdd", QStringLiteral("Добавить фильтры"), QKeySequence(Qt::CTRL | Qt::Key_Insert),
+                 QStringLiteral("Добавить в сценарий новую строку"), [this] { scriptAdd(); }});
+    actions.add({"ScriptEmpty", QStringLiteral("Добавить разделитель"),
+                 QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Insert),
+                 QStringLiteral("Добавить в сценарий пустую строку-разделитель"), [this] { scriptEmpty(); }});
+    actions.add({"ScriptClone", QStringLiteral("Клонировать"), QKeySequence(Qt::CTRL | Qt::Key_K),
+                 QStringLiteral("Добавить в сценарий копию выделенной строки"), [this] { scriptClone(); }});
+    actions.add({"ScriptEdit", QStringLiteral("Изменить"), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                 QStringLiteral("Изменить выделенную строку сценария"), [this] { scriptEdit(); }});
+    actions.add({"ScriptDel", QStringLiteral("Удалить"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
+                 QStringLiteral("Удалить выделенные строки сценария"), [this] { scriptDel(); }});
+    actions.add({"ScriptClr", QStringLiteral("Удалить все"), {}, QStringLiteral("Удалить все строки сценария"), [this] {
+                     scriptClr();
+                 }});
+    actions.add({"ScriptUp", QStringLiteral("Переместить вверх"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+                 QStringLiteral("Переместить выделенную строку вверх"), [this] { scriptMove(true); }});
+    actions.add({"ScriptDown", QStringLiteral("Переместить вниз"), QKeySequence(Qt::CTRL | Qt::Key_Down),
+                 QStringLiteral("Переместить выделенную строку вниз"), [this] { scriptMove(false); }});
+    // The keypad's Enter edits as well.
+    actions["ScriptEdit"]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    // Keys that other lists and text fields use act only on the scenario's list.
+    for (const char* name : {"ScriptEdit", "ScriptDel", "ScriptUp", "ScriptDown"})
+        actions[name]->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+
+    actions["ScriptOpen"]->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    actions["ScriptSave"]->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    actions["ScriptUp"]->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    actions["ScriptDown"]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+
+    host_.addToMenu(QStringLiteral("Сценарий"),
+                    {"ScriptOpen", "ScriptLoad", "ScriptSave", nullptr, "ScriptAdd", "ScriptEmpty", "ScriptClone",
+                     "ScriptEdit", nullptr, "ScriptUp", "ScriptDown", nullptr, "ScriptDel", "ScriptClr"});
+    // The list's own menu: editing first, then moving, deleting and the files.
+    for (const char* name : {"ScriptAdd", "ScriptEmpty", "ScriptClone", "ScriptEdit", "", "ScriptUp", "ScriptDown", "",
+                             "ScriptDel", "ScriptClr", "", "ScriptOpen", "ScriptLoad", "ScriptSave"}) {
+        if (*name != '\0') {
+            lvScript_->addAction(actions[name]);
+            continue;
+        }
+        auto* separator = new QAction(lvScript_);
+        separator->setSeparator(true);
+        lvScript_->addAction(separator);
+    }
+}
+
+void ScriptPage::fillSelection(app::ViewSelection& selection) const
+{
+    const std::vector<int> rows = SelectedRows(lvScript_);
+    selection.ScriptRows = rows.size();
+    selection.ScriptCurrent = rows.empty() ? -1 : rows.front();
+}
+
+int ScriptPage::currentLine() const
+{
+    const std::vector<int> rows = SelectedRows(lvScript_);
+    return rows.empty() ? -1 : rows.front();
+}
+
+QString ScriptPage::scriptPanelText(int panel) const
+{
+    return panel >= 0 && panel < ScriptPanelCount ? panels_[static_cast<size_t>(panel)]->text() : QString();
+}
+
+void ScriptPage::restoreState(const app::WindowStateFile& file)
+{
+    RestoreColumnWidths(lvScript_, file, "lvScript");
+}
+
+void ScriptPage::saveState(app::WindowClosingState& state)
+{
+    state.ColumnWidths["lvScript"] = ColumnWidths(lvScript_);
+}
+
+void ScriptPage::refresh()
+{
+    // The rows keep their selection unless the lines changed under them.
+    const std::vector<int> selected = SelectedRows(lvScript_);
+    const int current = lvScript_->currentIndex().row();
+    if (model_->reload(ws_)) {
+        std::vector<int> kept;
+        for (int r : selected)
+            if (r < model_->rowCount())
+                kept.push_back(r);
+        SelectRows(lvScript_, kept);
+        if (current >= 0 && current < model_->rowCount())
+            lvScript_->selectionModel()->setCurrentIndex(model_->index(current, 0), QItemSelectionModel::NoUpdate);
+    }
+    panels_[0]->setText(qs(ws_.Scenario().PanelText()));
+}
+
+void ScriptPage::selectLine(int row)
+{
+    if (row < 0 || row >= model_->rowCount()) {
+        lvScript_->clearSelection();
+        return;
+    }
+    const QModelIndex index = model_->index(row, 0);
+    lvScript_->selectionModel()->setCurrentIndex(index,
+                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    lvScript_->scrollTo(index);
+}
+
+FilterDialogSetup ScriptPage::filterSetup() const
+{
+    FilterDialogSetup setup;
+    setup.Registry = &ws_.Registry();
+    const app::StatisticsService& stats = ws_.Statistics();
+    setup.Entries = stats.StatTypes();
+    for (int i = 0; i < static_cast<int>(setup.Entries.size()); ++i)
+        setup.Texts << qs(stats.StatTypeText(i));
+    setup.GlobalWeights = ws_.Configuration().Data().Weights;
+    setup.NewStep = scenario::NewFilterItem(stats.ChosenEntry(), std::to_string(stats.Length()), setup.GlobalWeights);
+    return setup;
+}
+
+bool ScriptPage::editLine(const QString& caption, const std::string& line, std::string& result)
+{
+    // The draw count starts at the combination page's count of latest draws.
+    ScriptDialog dialog(this, caption, ws_.Settings().Get(app::key::DrawsExclude), line, filterSetup());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    result = dialog.line();
+    return true;
+}
+
+QString ScriptPage::chooseFile(bool save, const char* action)
+{
+    const QString title = host_.actions()[action]->text();
+    const QString filter = FileFilter(scenario::ScenarioFileFilter);
+    if (!save)
+        return QFileDialog::getOpenFileName(this, title, QString(), filter);
+    QString file = QFileDialog::getSaveFileName(this, title, QString(), filter);
+    if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty())
+        file += QLatin1Char('.') + qs(scenario::ScenarioFileExtension);
+    return file;
+}
+
+// ---- the actions ---------------------------------------------------------------
+
+void ScriptPage::scriptOpen()
+{
+    const QString file = chooseFile(false, "ScriptOpen");
+    if (file.isEmpty())
+        return;
+    host_.run([this, path = ss(file)] { ws_.Scenario().Open(path); }, [this] { lvScript_->clearSelection(); });
+}
+
+void ScriptPage::scriptLoad()
+{
+    const QString file = chooseFile(false, "ScriptLoad");
+    if (file.isEmpty())
+        return;
+    host_.run([this, path = ss(file)] { ws_.Scenario().Append(path); });
+}
+
+void ScriptPage::scriptSave()
+{
+    const QString file = chooseFile(true, "ScriptSave");
+    if (file.isEmpty())
+        return;
+    host_.run([this, path = ss(file)] { ws_.Scenario().Save(path); });
+}
+
+void ScriptPage::scriptAdd()
+{
+    std::string line;
+    if (!editLine(qs(scenario::NewLineCaption), {}, line))
+        return;
+    host_.run([this, line] { ws_.Scenario().Add(line); }, [this] { selectLine(model_->rowCount() - 1); });
+}
+
+void ScriptPage::scriptEmpty()
+{
+    host_.run([this] { ws_.Scenario().AddSeparator(); }, [this] { selectLine(model_->rowCount() - 1); });
+}
+
+void ScriptPage::scriptClone()
+{
+    const int index = currentLine();
+    if (!ws_.Scenario().IsCommandLine(index))
+        return;
+    std::string line;
+    if (!editLine(qs(scenario::NewLineCaption), ws_.Scenario().Lines().Line(index), line))
+        return;
+    host_.run([this, line] { ws_.Scenario().Add(line); }, [this] { selectLine(model_->rowCount() - 1); });
+}
+
+void ScriptPage::scriptEdit()
+{
+    const int index = currentLine();
+    if (!ws_.Scenario().IsCommandLine(index))
+        return;
+    std::string line;
+    if (!editLine(qs(scenario::EditLineCaption), ws_.Scenario().Lines().Line(index), line))
+        return;
+    host_.run([this, index, line] { ws_.Scenario().Replace(index, line); });
+}
+
+void ScriptPage::scriptDel()
+{
+    // The question is asked while the list shows the lines it names.
+    const std::vector<int> rows = SelectedRows(lvScript_);
+    if (rows.empty() || !ws_.Host().askYesNo(app::CaptionCaution, app::DeleteRowsQuestion(rows.size()), false))
+        return;
+    host_.run([this, rows] { ws_.Scenario().Delete(rows); }, [this] { lvScript_->clearSelection(); });
+}
+
+void ScriptPage::scriptClr()
+{
+    const int count = ws_.Scenario().Count();
+    if (count == 0 ||
+        !ws_.Host().askYesNo(app::CaptionCaution, app::DeleteRowsQuestion(static_cast<size_t>(count)), false))
+        return;
+    host_.run([this] { ws_.Scenario().Clear(); }, [this] { lvScript_->clearSelection(); });
+}
+
+void ScriptPage::scriptMove(bool up)
+{
+    const int index = currentLine();
+    const auto moved = std::make_shared<int>(-1);
+    host_.run([this, index, up, moved] { *moved = up ? ws_.Scenario().MoveUp(index) : ws_.Scenario().MoveDown(index); },
+              [this, moved] {
+                  if (*moved >= 0)
+                      selectLine(*moved); // the selection moves with the line
+              });
+}
+
+} // namespace belvane::gui

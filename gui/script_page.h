@@ -1,0 +1,68 @@
+#pragma once
+
+// "Сценарий" (tsScript): the scenario's lines (lvScript) and its status bar
+// (sbScript), with opening, appending and saving scenario files, adding,
+// cloning, editing, moving and deleting lines.
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "gui/page.h"
+
+class QLabel;
+class QStatusBar;
+class QTableView;
+
+namespace belvane::gui {
+
+struct FilterDialogSetup;
+class ScriptModel;
+
+class ScriptPage final : public Page {
+    Q_OBJECT
+public:
+    explicit ScriptPage(PageHost& host);
+
+    void fillSelection(app::ViewSelection& selection) const override;
+    void restoreState(const app::WindowStateFile& file) override;
+    void saveState(app::WindowClosingState& state) override;
+    void refresh() override;
+
+    QTableView* scriptView() const { return lvScript_; }
+    QString scriptPanelText(int panel) const;
+    // The current line: the first selected one; -1 when none is.
+    int currentLine() const;
+
+    // What the filter dialog offers, from the window as it is now.
+    FilterDialogSetup filterSetup() const;
+
+    // Panels of sbScript: lines, cycle, line, stakes, activity.
+    static constexpr int ScriptPanelCount = 5;
+
+private:
+    void registerActions();
+    // Selects only this line, makes it current and shows it.
+    void selectLine(int row);
+    // Runs the element dialog on a line; false on cancel, else `result` is the line OK built.
+    bool editLine(const QString& caption, const std::string& line, std::string& result);
+    QString chooseFile(bool save, const char* action);
+
+    void scriptOpen();
+    void scriptLoad();
+    void scriptSave();
+    void scriptAdd();
+    void scriptEmpty();
+    void scriptClone();
+    void scriptEdit();
+    void scriptDel();
+    void scriptClr();
+    void scriptMove(bool up);
+
+    QTableView* lvScript_;
+    ScriptModel* model_;
+    QStatusBar* sbScript_;
+    std::vector<QLabel*> panels_;
+};
+
+} // namespace belvane::gui
