@@ -65,6 +65,8 @@ void addCombsCommands(CLI::App& app, CliContext& context);
 void addSettingsCommands(CLI::App& app, CliContext& context);
 void addScenarioCommands(CLI::App& app, CliContext& context);
 void addStakesCommands(CLI::App& app, CliContext& context);
+void addFormulaCommands(CLI::App& app, CliContext& context);
+void addShreddingCommands(CLI::App& app, CliContext& context);
 
 // The batch options (fullrefresh, fullrecreate, loadonly, restart, no-language,
 // in any spelling): runs the program's batch job without a window.

@@ -47,6 +47,8 @@ int main(int argc, char** argv)
     addSettingsCommands(app, ctx);
     addScenarioCommands(app, ctx);
     addStakesCommands(app, ctx);
+    addFormulaCommands(app, ctx);
+    addShreddingCommands(app, ctx);
     if (!batch)
         app.require_subcommand(1);
 

@@ -22,6 +22,7 @@
 #include "gui/draws_page.h"
 #include "gui/qt_host.h"
 #include "gui/qt_text.h"
+#include "gui/shredding_dialog.h"
 #include "gui/stat_page.h"
 
 #ifndef BELVANE_VERSION
@@ -104,11 +105,13 @@ void MainWindow::registerActions()
         {"EditConfig", QStringLiteral("Параметры"), {}, QStringLiteral("Редактирование параметров системы"), [this] {
              editConfig();
          }});
+    actions_->add({"EditShredding", QStringLiteral("Формулы шинковки"), {},
+                   QStringLiteral("Редактирование формул для методов шинковки"), [this] { editShredding(); }});
     actions_->add({"ExitProgram", QStringLiteral("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4),
                    QStringLiteral("Завершить работу программы"), [this] { close(); }});
     (*actions_)["ExitProgram"]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     addToMenu(QStringLiteral("Файл"), {nullptr, "ExitProgram"});
-    addToMenu(QStringLiteral("Настройки"), {"EditConfig"});
+    addToMenu(QStringLiteral("Настройки"), {"EditConfig", "EditShredding"});
 }
 
 QAction* MainWindow::action(const QString& name) const
@@ -307,6 +310,14 @@ void MainWindow::editConfig()
     if (dialog.exec() != QDialog::Accepted)
         return;
     run([this, edited = dialog.config()] { ws_->Configuration().Apply(edited); });
+}
+
+void MainWindow::editShredding()
+{
+    ShreddingDialog dialog(this, ws_->Configuration().Shredding());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    run([this, edited = dialog.settings()] { ws_->Configuration().ApplyShredding(edited); });
 }
 
 } // namespace belvane::gui

@@ -19,6 +19,7 @@
 #include "gui/stat_page.h"
 #include "gui/draws_page.h"
 #include "gui/qt_text.h"
+#include "gui/shredding_dialog.h"
 
 namespace belvane::gui {
 namespace {
@@ -109,6 +110,11 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         FirstRunDialog dialog(&window, ws.Registry().HelpFile);
         dialog.show();
         ok &= save(dialog, folder, "09-first-run-dialog");
+    }
+    {
+        ShreddingDialog dialog(&window, ws.Configuration().Shredding());
+        dialog.show();
+        ok &= save(dialog, folder, "11-shredding-dialog");
     }
     return ok;
 }

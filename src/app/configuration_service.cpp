@@ -2,10 +2,14 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+
 #include "app/config_editing.h"
 #include "app/host.h"
+#include "app/prefetch_files.h"
 #include "app/workspace.h"
 #include "support/error.h"
+#include "stats/shredding.h"
 #include "support/ini_document.h"
 
 namespace belvane::app {
@@ -63,6 +67,46 @@ uint16_t ConfigurationService::Apply(const stats::TConfigData& edited)
         statistics.BuildPrefetchFiles(false, affected);
     ws_.RefreshAllViews(true);
     return affected;
+}
+
+ShreddingSettings ConfigurationService::Shredding() const
+{
+    return {data_.Formulas, data_.FormulaDigits};
+}
+
+unsigned ConfigurationService::ApplyShredding(const ShreddingSettings& edited)
+{
+    auto busy = ws_.Busy();
+    unsigned changed = 0;
+    for (size_t i = 0; i < data_.Formulas.size(); ++i) {
+        const int digits = std::clamp(edited.Digits[i], stats::MinFormulaDigits, stats::MaxFormulaDigits);
+        if (edited.Formulas[i] != data_.Formulas[i] || digits != data_.FormulaDigits[i])
+            changed |= 1u << i;
+        data_.Formulas[i] = edited.Formulas[i];
+        data_.FormulaDigits[i] = digits;
+    }
+    ++revision_; // the statistics table's key: its values follow the formulas
+    {
+        StatusScope status(ws_.Host(), "Сохранение файла конфигурации...");
+        try {
+            IniDocument ini = IniDocument::load(ws_.Files().config());
+            stats::SaveShredding(ini, data_);
+            ini.save(ws_.Files().config());
+        } catch (const Error& e) {
+            ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
+        }
+    }
+    StatisticsService& statistics = ws_.Statistics();
+    statistics.RebuildTypeLists(true, true);
+    // A changed slot's file goes first: a rebuild stopped half-way, or one
+    // left for later while prefetch files are off, must not leave old counts.
+    for (int slot = 1; slot <= stats::ShreddingSlotCount; ++slot)
+        if (changed >> (slot - 1) & 1)
+            DeletePrefetchFile(ws_.Host(), ws_.Files(), stats::TstShreddingStatClass.IDFor(slot));
+    if (statistics.PrefetchsEnabled())
+        statistics.BuildPrefetchFiles(false, uint16_t{1} << stats::GroupShredding);
+    ws_.RefreshAllViews(true);
+    return changed;
 }
 
 GenerateSettings ConfigurationService::SavedGenerateSettings() const

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "stats/stat_values.h"
@@ -47,6 +48,10 @@ std::optional<PrefetchData> OpenPrefetch(Host& host, const stats::TStatList& lis
 // stops when cancelled. Returns the number of files written.
 int BuildPrefetchFiles(Host& host, const stats::TStatList& list, const DataFiles& files, bool force, bool enabled,
                        uint16_t groupMask);
+
+// Deletes the file of a method whose values changed, so that it is counted
+// again when next needed. A failure is shown; returns whether no file is left.
+bool DeletePrefetchFile(Host& host, const DataFiles& files, std::string_view methodId);
 
 // The group masks of the batch runs.
 inline constexpr uint16_t AllPrefetchGroups = 0x1FFF;

@@ -7,6 +7,7 @@
 #include "stats/matrix.h"
 #include "stats/numbers.h"
 #include "stats/segments.h"
+#include "stats/shredding.h"
 #include "stats/sums.h"
 
 namespace belvane::stats {
@@ -95,6 +96,7 @@ constexpr std::array<const MethodClass*, StatClassCount> makeTable()
     t[104] = &TstColValCntClass;
     t[105] = &TstRowValCntClass;
     t[106] = &TstSgmValCntClass;
+    t[142] = &TstShreddingStatClass;
     return t;
 }
 
