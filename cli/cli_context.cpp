@@ -17,8 +17,8 @@ app::DataFiles CliContext::dataFiles() const
     return app::DataFiles(folder);
 }
 
-WorkspaceSession::WorkspaceSession(CliContext& ctx, app::StartupOptions options)
-    : workspace_(std::make_unique<app::Workspace>(ctx.host, ctx.dataFiles(), options,
+WorkspaceSession::WorkspaceSession(CliContext& ctx)
+    : workspace_(std::make_unique<app::Workspace>(ctx.host, ctx.dataFiles(), ctx.startup,
                                                   app::WorkspaceMode{.Interactive = false}))
 {
     try {
@@ -33,7 +33,13 @@ WorkspaceSession::WorkspaceSession(CliContext& ctx, app::StartupOptions options)
 
 WorkspaceSession::~WorkspaceSession()
 {
-    workspace_->Close();
+    workspace_->Close(); // a failure was shown, and the tool's exit code follows it
+}
+
+void WorkspaceSession::close()
+{
+    if (!workspace_->Close())
+        throw FailureShown{};
 }
 
 int WorkspaceSession::entry(std::string_view id) const
@@ -44,9 +50,9 @@ int WorkspaceSession::entry(std::string_view id) const
     return i;
 }
 
-int runBatch(CliContext& ctx, const app::StartupOptions& options)
+int runBatch(CliContext& ctx)
 {
-    WorkspaceSession session(ctx, options);
+    WorkspaceSession session(ctx);
     session->RunBatchOptions();
     return ctx.host.cancelled() ? ExitFailure : ExitOk;
 }

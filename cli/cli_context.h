@@ -9,8 +9,10 @@
 #include <string>
 
 #include "app/data_files.h"
+#include "app/startup_options.h"
 #include "app/workspace.h"
 #include "cli/terminal_host.h"
+#include "model/draws_file.h"
 
 namespace CLI {
 class App;
@@ -26,11 +28,15 @@ inline constexpr int ExitUsage = 2;
 // Thrown by a command whose failure the host has already shown.
 struct FailureShown {};
 
+// --offset cannot go further back than the archive can hold draws.
+inline constexpr int MaxOffset = static_cast<int>(model::MaxDrawsInFile);
+
 struct CliContext {
-    std::string dataDir;       // --data-dir; empty: the usual rule
-    std::optional<int> offset; // --offset: the draws offset for the command
-    bool yes = false;          // --yes: answer every question with yes
-    bool no = false;           // --no: answer every question with no
+    std::string dataDir;         // --data-dir; empty: the usual rule
+    std::optional<int> offset;   // --offset: the draws offset for the command
+    app::StartupOptions startup; // the batch words before the command
+    bool yes = false;            // --yes: answer every question with yes
+    bool no = false;             // --no: answer every question with no
     TerminalHost host;
     std::function<int()> action; // set by the chosen command's callback
 
@@ -38,12 +44,12 @@ struct CliContext {
     app::DataFiles dataFiles() const;
 };
 
-// The workspace of the data folder for the length of one command: created,
-// initialised (which takes the data folder's lock), at the --offset, and
-// closed again at the end.
+// The workspace of the data folder for the length of one command: created
+// with the startup options, initialised (which takes the data folder's lock),
+// at the --offset, and closed again at the end.
 class WorkspaceSession {
 public:
-    explicit WorkspaceSession(CliContext& ctx, app::StartupOptions options = {});
+    explicit WorkspaceSession(CliContext& ctx);
     WorkspaceSession(const WorkspaceSession&) = delete;
     WorkspaceSession& operator=(const WorkspaceSession&) = delete;
     ~WorkspaceSession();
@@ -53,6 +59,11 @@ public:
 
     // The registry entry with this ID (ignoring case); throws Error when there is none.
     int entry(std::string_view id) const;
+
+    // Closes the workspace now, writing what is written on close; throws
+    // FailureShown when a write failed. A command whose result lives in those
+    // writes closes before it reports success.
+    void close();
 
 private:
     std::unique_ptr<app::Workspace> workspace_;
@@ -68,8 +79,9 @@ void addStakesCommands(CLI::App& app, CliContext& context);
 void addFormulaCommands(CLI::App& app, CliContext& context);
 void addShreddingCommands(CLI::App& app, CliContext& context);
 
-// The batch options (fullrefresh, fullrecreate, loadonly, restart, no-language,
-// in any spelling): runs the program's batch job without a window.
-int runBatch(CliContext& ctx, const app::StartupOptions& options);
+// The batch options in ctx.startup (fullrefresh, fullrecreate, loadonly,
+// restart, no-language, in any spelling): runs the program's batch job
+// without a window.
+int runBatch(CliContext& ctx);
 
 } // namespace belvane::cli

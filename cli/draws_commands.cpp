@@ -72,6 +72,8 @@ int addDraw(CliContext& ctx, const AddOptions& o)
 {
     WorkspaceSession ws(ctx);
     const int number = o.number ? *o.number : ws->Archive().NewDraw().Number;
+    if (number <= 0 && !o.number)
+        throw Error(app::ArchiveService::NoNextDrawNumberText());
     const model::TDraw draw = app::MakeDrawFromInput(number, o.numbers, dateOption(o.date));
     requireSaved(ws->Archive().AddDraw(draw));
     std::cout << model::DrawToText(draw) << '\n' << ws->Archive().ArchivePanelText() << '\n';

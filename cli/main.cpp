@@ -3,44 +3,42 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "app/startup_options.h"
+#include "cli/batch_arguments.h"
 #include "cli/cli_context.h"
-
-namespace {
-
-using namespace belvane;
-
-// The program's batch options (fullrefresh, /fullrecreate, --loadonly ...) may
-// stand alone or beside the global options; they run the batch job.
-std::optional<app::StartupOptions> batchOptions(int argc, char** argv, std::vector<std::string>& rest)
-{
-    std::vector<std::string> args(argv + 1, argv + argc);
-    const app::StartupOptions options = app::ParseStartupOptions(args, &rest);
-    if (rest.size() == args.size())
-        return std::nullopt;
-    return options;
-}
-
-} // namespace
+#include "support/file_faults.h"
 
 int main(int argc, char** argv)
 {
     using namespace belvane::cli;
 
+    // The tests of this tool make its file operations fail through this seam.
+    if (!belvane::files::injectFaultsFromEnvironment()) {
+        std::cerr << "BELVANE_FILE_FAULTS: некорректное значение\n";
+        return ExitUsage;
+    }
+
     CLI::App app{"Belvane 6x45 — анализатор лотереи 6 из 45 (командная строка)", "belvane-cli"};
     app.fallthrough(); // global options may also follow the command
     CliContext ctx;
-    app.add_option("--data-dir", ctx.dataDir, "Папка данных (по умолчанию $BELVANE_HOME или папка программы)");
-    app.add_option("--offset", ctx.offset, "Смещение назад от последнего тиража для команды")
-        ->check(CLI::NonNegativeNumber);
+    app.add_option(std::string(DataDirOption), ctx.dataDir,
+                   "Папка данных (по умолчанию $BELVANE_HOME или папка программы)");
+    app.add_option(std::string(OffsetOption), ctx.offset, "Смещение назад от последнего тиража для команды")
+        ->check(CLI::Range(0, MaxOffset));
     auto* yes = app.add_flag("--yes", ctx.yes, "Отвечать \"да\" на все вопросы");
     auto* no = app.add_flag("--no", ctx.no, "Отвечать \"нет\" на все вопросы");
     yes->excludes(no);
     app.footer("Пакетные режимы: belvane-cli [--data-dir DIR] fullrefresh | fullrecreate | loadonly "
-               "(также -, --, / или \\ перед словом, в любом регистре)");
+               "(также -, --, / или \\ перед словом, в любом регистре; только перед командой)");
 
-    std::vector<std::string> rest;
-    const auto batch = batchOptions(argc, argv, rest);
+    // Batch words count only before the command; a batch job takes no command.
+    const BatchArguments batch = SplitBatchArguments(std::vector<std::string>(argv + 1, argv + argc));
+    const bool batchJob = batch.Found && (batch.Options.Batch() || !batch.CommandFollows);
+    if (batchJob && batch.CommandFollows) {
+        std::cerr << "Пакетный режим (fullrefresh, fullrecreate, loadonly) запускается без команды.\n";
+        return ExitUsage;
+    }
+    ctx.startup = batch.Options;
+
     addDrawsCommands(app, ctx);
     addStatsCommands(app, ctx);
     addCombsCommands(app, ctx);
@@ -49,29 +47,32 @@ int main(int argc, char** argv)
     addStakesCommands(app, ctx);
     addFormulaCommands(app, ctx);
     addShreddingCommands(app, ctx);
-    if (!batch)
+    if (!batchJob)
         app.require_subcommand(1);
 
     try {
-        if (batch) {
-            std::vector<std::string> reversed(rest.rbegin(), rest.rend());
-            app.parse(reversed); // the global options beside the batch words
-        } else {
-            app.parse(argc, argv);
-        }
+        std::vector<std::string> reversed(batch.Rest.rbegin(), batch.Rest.rend());
+        app.parse(reversed);
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? ExitOk : ExitUsage;
     }
     ctx.host.setAnswerPolicy(ctx.yes ? AnswerPolicy::Yes : ctx.no ? AnswerPolicy::No : AnswerPolicy::Ask);
 
+    int code = ExitFailure;
     try {
-        if (batch)
-            return runBatch(ctx, *batch);
-        return ctx.action ? ctx.action() : ExitUsage;
+        if (batchJob)
+            code = runBatch(ctx);
+        else
+            code = ctx.action ? ctx.action() : ExitUsage;
     } catch (const FailureShown&) {
-        return ExitFailure;
+        code = ExitFailure;
     } catch (const std::exception& e) {
         ctx.host.showError(e.what());
-        return ExitFailure;
+        code = ExitFailure;
     }
+    // Whatever failed on the way (a write on close, one file of many) was
+    // shown as an error: the command has not done all it was asked to.
+    if (code == ExitOk && ctx.host.errorsShown() > 0)
+        code = ExitFailure;
+    return code;
 }

@@ -54,8 +54,9 @@ int setSetting(CliContext& ctx, const SetOptions& o)
         throw Error(fmt::format("Некорректное значение параметра {}: \"{}\"!", key.Name, o.value));
     WorkspaceSession ws(ctx);
     ws->Settings().Set(key.Name, *value);
+    ws.close(); // keys written on close are written now; the value is shown once it is stored
     std::cout << key.Name << " = " << valueText(key, *value) << '\n';
-    return ExitOk; // keys written on close are written when the session closes
+    return ExitOk;
 }
 
 int listSettings(CliContext& ctx, const std::string& format)

@@ -42,8 +42,10 @@ int setFormula(CliContext& ctx, const SetOptions& o)
     const size_t i = static_cast<size_t>(o.slot - 1);
     settings.Formulas[i] = o.formula;
     settings.Digits[i] = o.digits.value_or(settings.Digits[i]);
-    ws->Configuration().ApplyShredding(settings);
+    if (!ws->Configuration().ApplyShredding(settings).Ok)
+        throw FailureShown{}; // the formula is in use, but a write failed
     const app::ShreddingSettings stored = ws->Configuration().Shredding();
+    ws.close();
     std::cout << fmt::format("{}: {} (знаков: {})", stats::TstShreddingStatClass.IDFor(o.slot), stored.Formulas[i],
                              stored.Digits[i])
               << '\n';

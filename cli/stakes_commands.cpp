@@ -19,6 +19,17 @@ void printStakesCount(app::Workspace& ws)
     std::cout << ws.Stakes().PanelText() << '\n';
 }
 
+// The list the stakes are made from: the file, or the saved generation settings.
+app::CombinationService& loadList(app::Workspace& ws, const std::string& file)
+{
+    app::CombinationService& combs = ws.Combinations();
+    const bool loaded =
+        file.empty() ? combs.Generate(ws.Configuration().SavedGenerateSettings()) : combs.Open(file).has_value();
+    if (!loaded)
+        throw FailureShown{};
+    return combs;
+}
+
 struct ListOptions {
     std::string format = "text";
 };
@@ -97,11 +108,7 @@ struct ListStakeOptions {
 int addList(CliContext& ctx, const ListStakeOptions& o)
 {
     WorkspaceSession ws(ctx);
-    app::CombinationService& combs = ws->Combinations();
-    const bool loaded =
-        o.in.empty() ? combs.Generate(ws->Configuration().SavedGenerateSettings()) : combs.Open(o.in).has_value();
-    if (!loaded)
-        return ExitFailure;
+    app::CombinationService& combs = loadList(*ws, o.in);
     std::vector<size_t> rows;
     if (!o.rows.empty()) {
         const auto numbers = model::ParseIntList(o.rows);
@@ -135,11 +142,7 @@ struct RandomOptions {
 int random(CliContext& ctx, const RandomOptions& o)
 {
     WorkspaceSession ws(ctx);
-    app::CombinationService& combs = ws->Combinations();
-    const bool loaded =
-        o.in.empty() ? combs.Generate(ws->Configuration().SavedGenerateSettings()) : combs.Open(o.in).has_value();
-    if (!loaded)
-        return ExitFailure;
+    loadList(*ws, o.in);
     const auto comb = ws->Stakes().RandomCombination();
     if (!comb)
         throw Error("Список комбинаций пуст!");

@@ -77,6 +77,7 @@ uint16_t parseGroupMask(const std::string& text)
     const std::string_view t = text::trim(text);
     std::optional<int64_t> v;
     if (text::startsWithIgnoreCase(t, "0x")) {
+        // Digit by digit, giving up as soon as the value leaves the mask's range.
         int64_t n = 0;
         bool ok = t.size() > 2;
         for (char c : t.substr(2)) {
@@ -85,7 +86,9 @@ uint16_t parseGroupMask(const std::string& text)
                               : (c >= 'A' && c <= 'F') ? c - 'A' + 10
                                                        : -1;
             ok = ok && digit >= 0 && n <= 0xFFFF;
-            n = n * 16 + std::max(digit, 0);
+            if (!ok)
+                break;
+            n = n * 16 + digit;
         }
         if (ok)
             v = n;
@@ -101,10 +104,14 @@ int buildPrefetch(CliContext& ctx, const PrefetchOptions& o)
 {
     const uint16_t mask = o.force ? app::AllPrefetchGroups : (o.groups.empty() ? 0 : parseGroupMask(o.groups));
     WorkspaceSession ws(ctx);
-    const int written = ws->Statistics().BuildPrefetchFiles(true, mask);
+    const app::PrefetchBuildResult built = ws->Statistics().BuildPrefetchFiles(true, mask);
     if (ctx.host.cancelled())
         return ExitFailure;
-    std::cout << fmt::format("Создано файлов: {}", written) << '\n';
+    std::cout << fmt::format("Создано файлов: {}", built.Written) << '\n';
+    if (built.Failed > 0) {
+        std::cerr << fmt::format("Не удалось создать файлов: {}", built.Failed) << '\n';
+        return ExitFailure;
+    }
     return ExitOk;
 }
 

@@ -49,6 +49,8 @@ void TerminalHost::showMessage(app::MessageKind kind, std::string_view caption, 
         return;
     }
     (void)caption; // the caption names the box; on a terminal the text speaks for itself
+    if (kind == app::MessageKind::Error)
+        ++errorsShown_;
     std::cerr << terminalText(text) << '\n' << std::flush;
 }
 

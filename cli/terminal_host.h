@@ -20,6 +20,8 @@ public:
                                  int max) override;
 
     void setAnswerPolicy(AnswerPolicy answers) { answers_ = answers; }
+    // How many error messages were shown: any makes the command a failure.
+    int errorsShown() const { return errorsShown_; }
 
     // Message texts break lines with CR; the terminal wants LF.
     static std::string terminalText(std::string_view text);
@@ -38,6 +40,7 @@ private:
     bool stderrIsTty_;
     bool statusShown_ = false;
     int lastPercent_ = -1;
+    int errorsShown_ = 0;
 };
 
 } // namespace belvane::cli

@@ -56,8 +56,9 @@ int runBatch(const Arguments& a)
         ws.Create();
         ws.Initialise();
         ws.RunBatchOptions();
-        ws.Close();
-        return host.cancelled() ? 1 : 0;
+        const bool closed = ws.Close();
+        // Any error shown fails the job: cron must see it.
+        return !closed || host.cancelled() || host.errorsShown() > 0 ? 1 : 0;
     } catch (const app::StartupFailure&) {
         return 1;
     } catch (const std::exception& e) {

@@ -141,8 +141,10 @@ int ArchiveService::NextDrawNumber() const
 
 std::string ArchiveService::NextDrawPanelText() const
 {
-    const int next = NextDrawNumber();
-    return NextDrawNumberText(next < 0 ? 1 : next);
+    if (draws_.empty())
+        return NextDrawNumberText(1);
+    // Counted wide: the draw after the largest number a record holds is shown, not wrapped.
+    return NextDrawNumberText(static_cast<int64_t>(DrawAtRow(draws_, offset_).Number) + 1);
 }
 
 std::string ArchiveService::OffsetDrawPanelText() const
@@ -158,22 +160,37 @@ std::string ArchiveService::OffsetDrawPanelText() const
 model::TDraw ArchiveService::NewDraw() const
 {
     model::TDraw d;
-    d.Number = model::NextDrawNumber(draws_, 0);
+    d.Number = std::max(model::NextDrawNumber(draws_, 0), 0);
     d.setDate(model::Today());
     return d;
+}
+
+std::string ArchiveService::NoNextDrawNumberText()
+{
+    return fmt::format("Номер последнего тиража - наибольший возможный ({}): номер нового тиража укажите явно!",
+                       model::MaxDrawNumber);
+}
+
+bool ArchiveService::RefuseBadDraw(const model::TDraw& draw, int index)
+{
+    std::string message;
+    if (draw.Number <= 0)
+        message = fmt::format("Некорректный номер тиража: {}!", draw.Number);
+    else if (const int other = FindDrawIndex(draw.Number); other >= 0 && other != index)
+        message = fmt::format("Тираж {} уже есть в архиве!", draw.Number);
+    else if (!draw.dateText().empty() && !model::ParseDrawDate(draw.dateText()))
+        message = fmt::format("Некорректная дата тиража: \"{}\"!", draw.dateText());
+    if (message.empty())
+        return false;
+    ws_.Host().showError(message);
+    return true;
 }
 
 bool ArchiveService::AddDraw(const model::TDraw& draw)
 {
     auto busy = ws_.Busy();
-    if (draw.Number <= 0) {
-        ws_.Host().showError(fmt::format("Некорректный номер тиража: {}!", draw.Number));
+    if (RefuseBadDraw(draw, -1))
         return false;
-    }
-    if (FindDrawIndex(draw.Number) >= 0) {
-        ws_.Host().showError(fmt::format("Тираж {} уже есть в архиве!", draw.Number));
-        return false;
-    }
     model::TDrawsArray draws = draws_;
     draws.push_back(draw);
     return Commit(std::move(draws));
@@ -184,11 +201,8 @@ bool ArchiveService::ReplaceDraw(int index, const model::TDraw& draw)
     auto busy = ws_.Busy();
     if (index < 0 || index >= static_cast<int>(draws_.size()))
         throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
-    if (const int other = FindDrawIndex(draw.Number); draw.Number <= 0 || (other >= 0 && other != index)) {
-        ws_.Host().showError(draw.Number <= 0 ? fmt::format("Некорректный номер тиража: {}!", draw.Number)
-                                              : fmt::format("Тираж {} уже есть в архиве!", draw.Number));
+    if (RefuseBadDraw(draw, index))
         return false;
-    }
     model::TDrawsArray draws = draws_;
     draws[static_cast<size_t>(index)] = draw;
     return Commit(std::move(draws));
@@ -254,6 +268,10 @@ std::optional<DrawsCsvImport> ArchiveService::Import(const std::filesystem::path
 std::optional<int> ArchiveService::Export(const std::filesystem::path& csv)
 {
     auto busy = ws_.Busy();
+    if (const std::string refusal = ws_.Files().OwnFileRefusal(csv); !refusal.empty()) {
+        ws_.Host().showError(refusal);
+        return std::nullopt;
+    }
     return ExportDrawsCsv(ws_.Host(), csv, draws_);
 }
 

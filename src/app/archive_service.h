@@ -57,7 +57,7 @@ public:
     bool Sorted() const;
     void ToggleSorted();
 
-    // Status panels 0, 1 and 2.
+    // Status panels 0, 1 and 2 (the next number counted without overflow).
     std::string ArchivePanelText() const;
     std::string NextDrawPanelText() const;
     std::string OffsetDrawPanelText() const;
@@ -70,11 +70,14 @@ public:
 
     // ---- editing -----------------------------------------------------------------
     // The record the draw dialog opens with for a new draw: the next number
-    // after the newest draw, today's date.
+    // after the newest draw (0 when the newest has the largest number a
+    // record holds: NoNextDrawNumberText says so), today's date.
     model::TDraw NewDraw() const;
-    // Append (a number the archive holds, or one past the largest draw count,
-    // is refused with a message) / replace in place / delete, then save and
-    // refresh every view. Return whether the archive was changed and saved.
+    static std::string NoNextDrawNumberText();
+    // Append / replace in place / delete, then save and refresh every view.
+    // Refused with a message: a number <= 0, a number another draw of the
+    // archive has, a date that is not "dd/mm/yyyy", an archive already at
+    // MaxDrawsInFile draws. Return whether the archive was changed and saved.
     bool AddDraw(const model::TDraw& draw);
     bool ReplaceDraw(int index, const model::TDraw& draw);
     // Asks DeleteRowsQuestion, then deletes the draws shown at these list rows (0 = newest).
@@ -89,6 +92,7 @@ public:
     bool ReplaceArchive(model::TDrawsArray draws);
 
     std::optional<DrawsCsvImport> Import(const std::filesystem::path& csv);
+    // Refused with a message when csv is one of the data folder's own files.
     std::optional<int> Export(const std::filesystem::path& csv);
 
     // ---- the details window ------------------------------------------------------
@@ -106,6 +110,8 @@ private:
     // After a change of the draws: the revision, the offset's bounds, the save, the refresh.
     bool Commit(model::TDrawsArray draws);
     void ClampOffset();
+    // Shows why the draw cannot be stored at index (-1: appended), if it cannot.
+    bool RefuseBadDraw(const model::TDraw& draw, int index);
 
     Workspace& ws_;
     model::TDrawsArray draws_;

@@ -121,6 +121,10 @@ std::optional<int> CombinationService::Open(const std::filesystem::path& file)
 
 bool CombinationService::Save(const std::filesystem::path& file) const
 {
+    if (const std::string refusal = ws_.Files().OwnFileRefusal(file); !refusal.empty()) {
+        ws_.Host().showError(refusal);
+        return false;
+    }
     StatusScope status(ws_.Host(), fmt::format("Сохранение файла \"{}\"...", file.string()));
     try {
         combs::SaveListFile(file, list_.combs());

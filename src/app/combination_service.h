@@ -52,6 +52,7 @@ public:
     // are cleared. A failure shows the read error and keeps the previous list.
     // Returns the number of skipped lines, or nullopt.
     std::optional<int> Open(const std::filesystem::path& file);
+    // Writes the list file; one of the data folder's own files is refused with a message.
     bool Save(const std::filesystem::path& file) const;
     // Replaces the list with the pasted combinations; the parser's message and
     // the previous list on a bad line. History cleared, undo emptied either way.

@@ -8,8 +8,8 @@
 #include "app/host.h"
 #include "app/prefetch_files.h"
 #include "app/workspace.h"
-#include "support/error.h"
 #include "stats/shredding.h"
+#include "support/error.h"
 #include "support/ini_document.h"
 
 namespace belvane::app {
@@ -38,7 +38,7 @@ bool ConfigurationService::Save()
     try {
         IniDocument ini = IniDocument::load(ws_.Files().config());
         stats::SaveConfig(ini, data_);
-        ini.save(ws_.Files().config());
+        ini.saveIfChanged(ws_.Files().config());
         return true;
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
@@ -74,14 +74,14 @@ ShreddingSettings ConfigurationService::Shredding() const
     return {data_.Formulas, data_.FormulaDigits};
 }
 
-unsigned ConfigurationService::ApplyShredding(const ShreddingSettings& edited)
+ShreddingApplyResult ConfigurationService::ApplyShredding(const ShreddingSettings& edited)
 {
     auto busy = ws_.Busy();
-    unsigned changed = 0;
+    ShreddingApplyResult result;
     for (size_t i = 0; i < data_.Formulas.size(); ++i) {
         const int digits = std::clamp(edited.Digits[i], stats::MinFormulaDigits, stats::MaxFormulaDigits);
         if (edited.Formulas[i] != data_.Formulas[i] || digits != data_.FormulaDigits[i])
-            changed |= 1u << i;
+            result.ChangedSlots |= 1u << i;
         data_.Formulas[i] = edited.Formulas[i];
         data_.FormulaDigits[i] = digits;
     }
@@ -91,9 +91,10 @@ unsigned ConfigurationService::ApplyShredding(const ShreddingSettings& edited)
         try {
             IniDocument ini = IniDocument::load(ws_.Files().config());
             stats::SaveShredding(ini, data_);
-            ini.save(ws_.Files().config());
+            ini.saveIfChanged(ws_.Files().config());
         } catch (const Error& e) {
             ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
+            result.Ok = false;
         }
     }
     StatisticsService& statistics = ws_.Statistics();
@@ -101,12 +102,12 @@ unsigned ConfigurationService::ApplyShredding(const ShreddingSettings& edited)
     // A changed slot's file goes first: a rebuild stopped half-way, or one
     // left for later while prefetch files are off, must not leave old counts.
     for (int slot = 1; slot <= stats::ShreddingSlotCount; ++slot)
-        if (changed >> (slot - 1) & 1)
-            DeletePrefetchFile(ws_.Host(), ws_.Files(), stats::TstShreddingStatClass.IDFor(slot));
+        if (result.ChangedSlots >> (slot - 1) & 1)
+            result.Ok &= DeletePrefetchFile(ws_.Host(), ws_.Files(), stats::TstShreddingStatClass.IDFor(slot));
     if (statistics.PrefetchsEnabled())
-        statistics.BuildPrefetchFiles(false, uint16_t{1} << stats::GroupShredding);
+        result.Ok &= statistics.BuildPrefetchFiles(false, uint16_t{1} << stats::GroupShredding).Failed == 0;
     ws_.RefreshAllViews(true);
-    return changed;
+    return result;
 }
 
 GenerateSettings ConfigurationService::SavedGenerateSettings() const
@@ -121,7 +122,7 @@ bool ConfigurationService::SaveGenerateSettings(const GenerateSettings& settings
     try {
         IniDocument ini = IniDocument::load(ws_.Files().config());
         stats::SaveGenerateSettings(ini, data_);
-        ini.save(ws_.Files().config());
+        ini.saveIfChanged(ws_.Files().config());
         return true;
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));

@@ -24,6 +24,11 @@ struct ShreddingSettings {
     friend bool operator==(const ShreddingSettings&, const ShreddingSettings&) = default;
 };
 
+struct ShreddingApplyResult {
+    unsigned ChangedSlots = 0; // bit k-1 for slot k
+    bool Ok = true;            // false when a write or a delete failed (each shown)
+};
+
 struct GenerateSettings {
     int Mode = 0;
     std::string Parameters; // my numbers, or the list file of mode 4
@@ -60,8 +65,8 @@ public:
     // brought into 1..4), saves them, rebuilds the method lists keeping the
     // choice, deletes the prefetch files of the slots that changed and, when
     // prefetch files are on, builds the group's files again, then
-    // recalculates every view. Returns the changed slots (bit k-1 for slot k).
-    unsigned ApplyShredding(const ShreddingSettings& edited);
+    // recalculates every view. The formulas apply even when a write fails.
+    ShreddingApplyResult ApplyShredding(const ShreddingSettings& edited);
 
     GenerateSettings SavedGenerateSettings() const;
     // Stores the generator settings as the default and writes them.

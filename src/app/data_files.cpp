@@ -1,6 +1,9 @@
 #include "app/data_files.h"
 
+#include <fmt/format.h>
 #include <string>
+
+#include "support/file_io.h"
 
 namespace belvane::app {
 
@@ -12,6 +15,58 @@ std::filesystem::path DataFiles::named(std::string_view extension) const
 std::filesystem::path DataFiles::prefetch(std::string_view methodId) const
 {
     return prefetchFolder() / (std::string(ProgramBaseName) + "_" + std::string(methodId) + ".dfc");
+}
+
+std::vector<std::filesystem::path> DataFiles::namedFiles() const
+{
+    return {config(), windowState(), filterList(), draws(), stakes(), ratings(), tables(), scenario(), combsBuffer()};
+}
+
+bool DataFiles::IsOwnFile(const std::filesystem::path& path) const
+{
+    namespace fs = std::filesystem;
+    fs::path target = path;
+    try {
+        target = files::resolveLinks(path);
+    } catch (const std::exception&) {
+        return false; // a loop of links: the write itself fails
+    }
+    if (const auto id = files::fileIdentity(target)) {
+        for (const fs::path& own : namedFiles())
+            if (files::fileIdentity(own) == id)
+                return true;
+        std::error_code ec;
+        for (fs::directory_iterator it(prefetchFolder(), ec), end; !ec && it != end; it.increment(ec))
+            if (files::fileIdentity(it->path()) == id)
+                return true;
+        return false;
+    }
+    // A new file: ours when its folder is the data folder and its name one of
+    // ours, or when its folder is the prefetch folder.
+    const auto folder = files::fileIdentity(target.parent_path().empty() ? fs::path(".") : target.parent_path());
+    if (!folder)
+        return false;
+    if (folder == files::fileIdentity(prefetchFolder()))
+        return true;
+    if (folder != files::fileIdentity(folder_))
+        return false;
+    for (const fs::path& own : namedFiles())
+        if (own.filename() == target.filename())
+            return true;
+    return false;
+}
+
+std::string DataFiles::OwnFileRefusal(const std::filesystem::path& path) const
+{
+    if (!IsOwnFile(path))
+        return {};
+    return fmt::format("Файл \"{}\" - файл данных программы, запись в него невозможна!\r\rВыберите другое имя файла.",
+                       path.string());
+}
+
+int DataFiles::RemoveStaleTempFiles() const
+{
+    return files::removeStaleTempFiles(folder_) + files::removeStaleTempFiles(prefetchFolder());
 }
 
 } // namespace belvane::app

@@ -3,7 +3,9 @@
 // The names of the program's files inside its data folder.
 
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace belvane::app {
 
@@ -27,7 +29,21 @@ public:
     std::filesystem::path prefetchFolder() const { return folder_ / "Prefetchs"; }
     std::filesystem::path prefetch(std::string_view methodId) const;
 
+    // Whether path names one of the program's own files here (the files
+    // above and every file of the prefetch folder), however it is spelled:
+    // through a link, another name of the folder or a hard link. A path that
+    // does not exist yet is one when it would create such a file.
+    bool IsOwnFile(const std::filesystem::path& path) const;
+    // "Файл "%s" - файл данных программы..." for IsOwnFile's paths; empty for the others.
+    std::string OwnFileRefusal(const std::filesystem::path& path) const;
+
+    // Removes the temporary files of saves that were killed before their
+    // rename, here and in the prefetch folder. Returns how many were removed.
+    int RemoveStaleTempFiles() const;
+
 private:
+    std::vector<std::filesystem::path> namedFiles() const;
+
     std::filesystem::path named(std::string_view extension) const;
 
     std::filesystem::path folder_;

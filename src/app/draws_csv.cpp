@@ -21,6 +21,9 @@ constexpr char kQuote = '"';
 // A CSV file of draws is small; anything this large is not one.
 constexpr uint64_t kMaxCsvSize = 64u << 20;
 
+// Editors that save "UTF-8 with BOM" start the file with it; such a file is UTF-8 throughout.
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 // Fields that are not numbers read as 0.
 int numberField(const std::string& field)
 {
@@ -39,7 +42,15 @@ std::optional<TDraw> drawFromFields(const std::vector<std::string>& fields, int 
     else
         return std::nullopt;
 
-    draw.setDateText(fields[f++]);
+    // A date is stored as the program writes it, or not at all: a text that is
+    // no "dd/mm/yyyy" day makes the line no draw.
+    const std::string_view dateText = text::trim(fields[f++]);
+    if (!dateText.empty()) {
+        const auto date = model::ParseDrawDate(dateText);
+        if (!date)
+            return std::nullopt;
+        draw.setDate(date);
+    }
     std::string numbers;
     for (; f < fields.size(); ++f)
         numbers += fields[f] + (f + 1 < fields.size() ? ";" : "");
@@ -65,6 +76,8 @@ std::string ImportSummaryText(const DrawsCsvImport& result)
 
 DrawsCsvImport AppendDrawsFromCsv(std::string_view text, model::TDrawsArray& draws)
 {
+    if (text.starts_with(kUtf8Bom))
+        text.remove_prefix(kUtf8Bom.size());
     DrawsCsvImport result;
     for (std::string_view line : text::splitLines(text)) {
         if (text::trim(line).empty())
@@ -99,7 +112,11 @@ std::optional<DrawsCsvImport> ImportDrawsCsv(Host& host, const std::filesystem::
 {
     std::string content;
     try {
-        content = cp1251::toUtf8(files::readFile(csvFile, kMaxCsvSize));
+        content = files::readFile(csvFile, kMaxCsvSize);
+        if (content.starts_with(kUtf8Bom))
+            content.erase(0, kUtf8Bom.size());
+        else
+            content = cp1251::toUtf8(content);
     } catch (const Error& e) {
         host.showError(e.what());
         return std::nullopt;

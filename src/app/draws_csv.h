@@ -29,16 +29,19 @@ struct DrawsCsvImport {
 // %d" always), lines separated by CR.
 std::string ImportSummaryText(const DrawsCsvImport& result);
 
-// Appends the draws of a CSV text (UTF-8) whose number is positive and not
-// yet in the archive. Lines whose six numbers are not distinct values 1..45,
-// or whose extra number is outside 1..45, are rejected: they are no draw.
+// Appends the draws of a CSV text (UTF-8; a byte-order mark at its start is
+// skipped) whose number is positive and not yet in the archive. Lines whose
+// six numbers are not distinct values 1..45, whose extra number is outside
+// 1..45, or whose date is neither empty nor a real day written "dd/mm/yyyy",
+// are rejected: they are no draw.
 DrawsCsvImport AppendDrawsFromCsv(std::string_view text, model::TDrawsArray& draws);
 
 // Nine-field lines, oldest draw first, CR LF line ends (UTF-8).
 std::string DrawsToCsv(const model::TDrawsArray& draws);
 
-// Reads the file and appends its new draws to `draws` (the caller saves).
-// A file that cannot be read is shown through the host and appends nothing.
+// Reads the file (Windows-1251, or UTF-8 when it starts with a byte-order
+// mark) and appends its new draws to `draws` (the caller saves). A file that
+// cannot be read is shown through the host and appends nothing.
 std::optional<DrawsCsvImport> ImportDrawsCsv(Host& host, const std::filesystem::path& csvFile,
                                              model::TDrawsArray& draws);
 

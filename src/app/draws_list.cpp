@@ -32,7 +32,7 @@ std::string ArchiveCountText(size_t count)
     return fmt::format("Архив тиражей: {}", count);
 }
 
-std::string NextDrawNumberText(int nextNumber)
+std::string NextDrawNumberText(int64_t nextNumber)
 {
     return fmt::format("Следующий тираж: {}", nextNumber);
 }

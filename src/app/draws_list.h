@@ -3,6 +3,7 @@
 // What the draws list shows: newest draw first, one row per draw.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,7 +23,7 @@ const model::TDraw& DrawAtRow(const model::TDrawsArray& draws, int row);
 std::string DrawsListCell(const model::TDraw& draw, int column, bool sorted);
 
 // Status-bar texts.
-std::string ArchiveCountText(size_t count);     // "Архив тиражей: %d"
-std::string NextDrawNumberText(int nextNumber); // "Следующий тираж: %d"
+std::string ArchiveCountText(size_t count);         // "Архив тиражей: %d"
+std::string NextDrawNumberText(int64_t nextNumber); // "Следующий тираж: %d"
 
 } // namespace belvane::app

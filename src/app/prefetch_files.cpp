@@ -4,6 +4,8 @@
 
 #include "app/data_files.h"
 #include "app/host.h"
+#include "model/game.h"
+#include "stats/custom_stat.h"
 #include "stats/full_set_counts.h"
 #include "stats/stat_list.h"
 #include "support/byte_codec.h"
@@ -37,12 +39,12 @@ bool hasContent(const fs::path& path)
 
 // Counts the entries' values over the full set and writes their files, with
 // the progress window moving from `start` by `span` steps over the count.
-// Returns the number of files written; stops quietly when cancelled.
-int buildFiles(Host& host, const stats::TStatList& list, const DataFiles& files, const std::vector<int>& entries,
-               int64_t start, int64_t span)
+// Stops quietly when cancelled.
+PrefetchBuildResult buildFiles(Host& host, const stats::TStatList& list, const DataFiles& files,
+                               const std::vector<int>& entries, int64_t start, int64_t span)
 {
     if (entries.empty())
-        return 0;
+        return {};
     int64_t shown = start;
     const auto counts = stats::CountFullSetValues(list, entries, [&](size_t done, size_t total) {
         const int64_t position = start + span * static_cast<int64_t>(done) / static_cast<int64_t>(total);
@@ -51,22 +53,23 @@ int buildFiles(Host& host, const stats::TStatList& list, const DataFiles& files,
         return !host.cancelled();
     });
     if (counts.empty())
-        return 0;                            // cancelled
+        return {};                           // cancelled
     host.stepProgress(start + span - shown); // the last chunks may have finished on another thread
 
-    int written = 0;
+    PrefetchBuildResult result;
     for (size_t i = 0; i < entries.size(); ++i) {
         const fs::path path = files.prefetch(list.Item(entries[i]).ID());
         StatusScope status(host, fmt::format("Создание файла предварительной выборки {}...", path.filename().string()));
         try {
             ensureFolder(path.parent_path());
             WritePrefetchFile(path, counts[i]);
-            ++written;
+            ++result.Written;
         } catch (const Error& e) {
             host.showError(buildFailure(path, e.what()));
+            ++result.Failed;
         }
     }
-    return written;
+    return result;
 }
 
 } // namespace
@@ -74,13 +77,16 @@ int buildFiles(Host& host, const stats::TStatList& list, const DataFiles& files,
 PrefetchData ReadPrefetchFile(const fs::path& path)
 {
     const std::string bytes = files::readFile(path, (MaxPrefetchRecords + 1) * PrefetchRecordSize);
+    const std::string name = path.filename().string();
     if (bytes.size() < PrefetchRecordSize || bytes.size() % PrefetchRecordSize != 0)
-        throw Error(
-            fmt::format("{}: размер файла ({} байт) не соответствует формату", path.filename().string(), bytes.size()));
+        throw Error(fmt::format("{}: размер файла ({} байт) не соответствует формату", name, bytes.size()));
     ByteReader r(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
     PrefetchData data;
     const size_t records = bytes.size() / PrefetchRecordSize - 1;
     data.Records.reserve(records);
+    int64_t total = 0;
+    int32_t minCount = 0;
+    int32_t maxCount = 0;
     for (size_t i = 0; i < records; ++i) {
         TStatCount c;
         c.V1 = r.i16();
@@ -88,10 +94,22 @@ PrefetchData ReadPrefetchFile(const fs::path& path)
         c.V3 = r.i16();
         c.V4 = r.i16();
         c.Count = r.i32();
+        const bool ascending =
+            i == 0 || stats::PackKey(data.Records.back().V1, data.Records.back().V2, data.Records.back().V3,
+                                     data.Records.back().V4) < stats::PackKey(c.V1, c.V2, c.V3, c.V4);
+        if (!ascending || c.Count <= 0)
+            throw Error(fmt::format("{}: запись {} повреждена", name, i + 1));
+        total += c.Count;
+        minCount = i == 0 ? c.Count : std::min(minCount, c.Count);
+        maxCount = i == 0 ? c.Count : std::max(maxCount, c.Count);
         data.Records.push_back(c);
     }
     data.MinCount = r.i32();
     data.MaxCount = r.i32();
+    const int32_t spare = r.i32();
+    if (data.MinCount != minCount || data.MaxCount != maxCount || spare != 0 ||
+        total > static_cast<int64_t>(stats::KeyList::MaxKeys) * model::FullSetSize)
+        throw Error(fmt::format("{}: итоговая запись повреждена", name));
     return data;
 }
 
@@ -114,7 +132,19 @@ void WritePrefetchFile(const fs::path& path, const std::vector<TStatCount>& reco
     w.i32(minCount);
     w.i32(maxCount);
     w.i32(0);
-    files::writeFileAtomically(path, bytes);
+    files::AtomicFileWriter file(path, files::DiskFlush::Skip);
+    file.write(bytes);
+    file.commit();
+}
+
+bool IsPrefetchFileIntact(const fs::path& path)
+{
+    try {
+        ReadPrefetchFile(path);
+        return true;
+    } catch (const Error&) {
+        return false;
+    }
 }
 
 std::optional<PrefetchData> OpenPrefetch(Host& host, const stats::TStatList& list, int entry, const DataFiles& files)
@@ -124,7 +154,7 @@ std::optional<PrefetchData> OpenPrefetch(Host& host, const stats::TStatList& lis
     const fs::path path = files.prefetch(list.Item(entry).ID());
     if (!hasContent(path)) {
         ProgressScope progress(host, 100, true);
-        if (buildFiles(host, list, files, {entry}, 0, 100) == 0)
+        if (buildFiles(host, list, files, {entry}, 0, 100).Written == 0)
             return std::nullopt;
     }
     try {
@@ -135,19 +165,19 @@ std::optional<PrefetchData> OpenPrefetch(Host& host, const stats::TStatList& lis
     }
 }
 
-int BuildPrefetchFiles(Host& host, const stats::TStatList& list, const DataFiles& files, bool force, bool enabled,
-                       uint16_t groupMask)
+PrefetchBuildResult BuildPrefetchFiles(Host& host, const stats::TStatList& list, const DataFiles& files, bool force,
+                                       bool enabled, uint16_t groupMask)
 {
     if (!force && !enabled)
-        return 0;
+        return {};
     StatusScope status(host, "Создание файлов для полного набора комбинаций...");
     ProgressScope progress(host, list.MethodCount(), true);
 
     std::vector<int> entries;
     for (int i = 0; i < list.MethodCount(); ++i) {
         const int group = list.Item(i).StatClass->GetGroup();
-        const bool wanted =
-            list.CanPrefetch(i) && (!hasContent(files.prefetch(list.Item(i).ID())) || (groupMask >> group) & 1);
+        const bool wanted = list.CanPrefetch(i) &&
+                            ((groupMask >> group) & 1 || !IsPrefetchFileIntact(files.prefetch(list.Item(i).ID())));
         if (wanted)
             entries.push_back(i);
         else

@@ -39,6 +39,10 @@ bool RatingsService::Refresh()
 bool RatingsService::ExportCsv(const std::filesystem::path& file)
 {
     auto busy = ws_.Busy();
+    if (const std::string refusal = ws_.Files().OwnFileRefusal(file); !refusal.empty()) {
+        ws_.Host().showError(refusal);
+        return false;
+    }
     return stakes::ExportRatingsCsv(ws_.Host(), ratings_, file);
 }
 

@@ -27,22 +27,19 @@ void ScenarioService::LoadWorkingCopy()
 
 bool ScenarioService::Open(const std::filesystem::path& file)
 {
-    StatusScope status(ws_.Host(), scenario::LoadingFileStatus(file));
-    try {
-        scenario_.Open(file);
-    } catch (const Error& e) {
-        ws_.Host().showError(e.what());
-        return false;
-    }
-    Changed();
-    return true;
+    return ReadFile(file, [&] { scenario_.Open(file); });
 }
 
 bool ScenarioService::Append(const std::filesystem::path& file)
 {
+    return ReadFile(file, [&] { scenario_.Append(file); });
+}
+
+bool ScenarioService::ReadFile(const std::filesystem::path& file, const std::function<void()>& read)
+{
     StatusScope status(ws_.Host(), scenario::LoadingFileStatus(file));
     try {
-        scenario_.Append(file);
+        read();
     } catch (const Error& e) {
         ws_.Host().showError(e.what());
         return false;
@@ -53,6 +50,10 @@ bool ScenarioService::Append(const std::filesystem::path& file)
 
 bool ScenarioService::Save(const std::filesystem::path& file)
 {
+    if (const std::string refusal = ws_.Files().OwnFileRefusal(file); !refusal.empty()) {
+        ws_.Host().showError(refusal);
+        return false;
+    }
     StatusScope status(ws_.Host(), scenario::SavingFileStatus(file));
     try {
         scenario_.Save(file);

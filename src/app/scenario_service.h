@@ -6,6 +6,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -57,6 +58,8 @@ public:
     std::optional<bool> ActionEnabled(std::string_view action, const ViewSelection& selection) const;
 
 private:
+    // Opening and appending: the status text, the message on failure, the working copy after.
+    bool ReadFile(const std::filesystem::path& file, const std::function<void()>& read);
     // The working copy after a change; a failure is shown and the scenario stays in memory.
     void Changed();
 

@@ -44,13 +44,15 @@ void StakesService::Open()
     }
 }
 
-void StakesService::Close()
+bool StakesService::Close()
 {
     StatusScope status(ws_.Host(), "Сохранение файла ставок...");
     try {
         file_.Close();
+        return true;
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("Ошибка записи в файл ставок!\r\r{}", e.what()));
+        return false;
     }
 }
 

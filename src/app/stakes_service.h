@@ -38,7 +38,7 @@ public:
     // access message when the folder is held by another program.
     void Open();
     // At shutdown ("Сохранение файла ставок...").
-    void Close();
+    bool Close();
 
     // The draw new stakes are for: the draw after the newest one at the offset.
     int32_t NextDrawNumber() const;

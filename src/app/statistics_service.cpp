@@ -172,7 +172,7 @@ void StatisticsService::ToggleTotalLine()
     Calculate(true);
 }
 
-int StatisticsService::BuildPrefetchFiles(bool force, uint16_t groupMask)
+PrefetchBuildResult StatisticsService::BuildPrefetchFiles(bool force, uint16_t groupMask)
 {
     auto busy = ws_.Busy();
     return app::BuildPrefetchFiles(ws_.Host(), ws_.Registry(), ws_.Files(), force, PrefetchsEnabled(), groupMask);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/draws_stat_table.h"
+#include "app/prefetch_files.h"
 #include "app/view_selection.h"
 
 namespace belvane::app {
@@ -63,8 +64,8 @@ public:
     void TogglePrefetchs();
     void ToggleTotalLine();
     // Builds the missing prefetch files (all with force; those of the groups
-    // in the mask even when present). Returns the number written.
-    int BuildPrefetchFiles(bool force, uint16_t groupMask);
+    // in the mask even when present). Returns how many were written and how many failed.
+    PrefetchBuildResult BuildPrefetchFiles(bool force, uint16_t groupMask);
 
     // ---- filtering ---------------------------------------------------------------------
     // Keeps or removes the combinations having one of the values of these table rows.

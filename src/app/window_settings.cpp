@@ -5,6 +5,7 @@
 #include <array>
 #include <fmt/format.h>
 
+#include "model/draws_file.h"
 #include "support/error.h"
 #include "support/ini_document.h"
 #include "support/text.h"
@@ -15,20 +16,23 @@ namespace {
 using K = SettingKind;
 using W = SettingWrite;
 
+// Counts of draws: a window over the archive can never be longer than the archive may be.
+constexpr int kMaxDraws = static_cast<int>(model::MaxDrawsInFile);
+
 constexpr std::array<SettingKey, 44> kMainWindowKeys = {{
     {key::LeftPanelWidth, K::Integer, DesignSize, W::OnClose},
-    {key::DrawsExclude, K::Integer, 0, W::OnClose},
-    {key::DrawsStatLen, K::Integer, 1000, W::OnClose},
+    {key::DrawsExclude, K::Integer, 0, W::OnClose, 0, kMaxDraws},
+    {key::DrawsStatLen, K::Integer, 1000, W::OnClose, 1, kMaxDraws},
     {key::DrawsStatHeight, K::Integer, DesignSize, W::OnClose},
-    {key::DrawsGraphLen, K::Integer, 100, W::OnClose},
+    {key::DrawsGraphLen, K::Integer, 100, W::OnClose, 1, kMaxDraws},
     {key::FiltersHeight, K::Integer, DesignSize, W::OnClose},
-    {key::LayoutLen, K::Integer, 100, W::OnClose},
-    {key::LayoutCompareLen1, K::Integer, 50, W::OnClose},
-    {key::LayoutCompareLen2, K::Integer, 100, W::OnClose},
-    {key::LayoutCompareLen3, K::Integer, 200, W::OnClose},
-    {key::LayoutCompareLen4, K::Integer, 300, W::OnClose},
-    {key::LayoutCompareLen5, K::Integer, 400, W::OnClose},
-    {key::WeekLen, K::Integer, 1000, W::OnClose},
+    {key::LayoutLen, K::Integer, 100, W::OnClose, 1, kMaxDraws},
+    {key::LayoutCompareLen1, K::Integer, 50, W::OnClose, 1, kMaxDraws},
+    {key::LayoutCompareLen2, K::Integer, 100, W::OnClose, 1, kMaxDraws},
+    {key::LayoutCompareLen3, K::Integer, 200, W::OnClose, 1, kMaxDraws},
+    {key::LayoutCompareLen4, K::Integer, 300, W::OnClose, 1, kMaxDraws},
+    {key::LayoutCompareLen5, K::Integer, 400, W::OnClose, 1, kMaxDraws},
+    {key::WeekLen, K::Integer, 1000, W::OnClose, 1, kMaxDraws},
     {key::WeekHeight, K::Integer, DesignSize, W::OnClose},
     {key::WeekChartMode, K::Integer, 0, W::WhenChanged},
     {key::WeekChartType, K::Boolean, 0, W::WhenChanged},
@@ -103,7 +107,7 @@ void WindowStateFile::WriteString(std::string_view section, std::string_view key
 {
     IniDocument doc = IniDocument::load(path_);
     doc.writeString(section, key, value);
-    doc.save(path_);
+    doc.saveIfChanged(path_);
 }
 
 void WindowStateFile::WriteInteger(std::string_view section, std::string_view key, int value) const
@@ -122,7 +126,7 @@ void WindowStateFile::WriteIntegers(std::string_view section,
     IniDocument doc = IniDocument::load(path_);
     for (const auto& [key, value] : values)
         doc.writeInteger(section, key, value);
-    doc.save(path_);
+    doc.saveIfChanged(path_);
 }
 
 std::span<const SettingKey> MainWindowKeys()
@@ -144,9 +148,11 @@ void MainWindowSettings::Load()
     values_.clear();
     const IniDocument doc = IniDocument::load(file_.path());
     for (const SettingKey& k : MainWindowKeys()) {
-        values_[std::string(k.Name)] = k.Kind == SettingKind::Boolean
-                                           ? (doc.readBool(MainWindowSection, k.Name, k.Default != 0) ? 1 : 0)
-                                           : doc.readInteger(MainWindowSection, k.Name, k.Default);
+        int value = k.Kind == SettingKind::Boolean ? (doc.readBool(MainWindowSection, k.Name, k.Default != 0) ? 1 : 0)
+                                                   : doc.readInteger(MainWindowSection, k.Name, k.Default);
+        if (value < k.Min || value > k.Max)
+            value = k.Default; // a damaged or hand-edited file
+        values_[std::string(k.Name)] = value;
     }
     loadFailed_ = false;
 }
@@ -179,6 +185,8 @@ void MainWindowSettings::Set(std::string_view name, int value)
         throw Error(fmt::format("Неизвестный параметр \"{}\"!", name));
     if (k->Kind == SettingKind::Boolean)
         value = value != 0 ? 1 : 0;
+    if (value < k->Min || value > k->Max)
+        throw Error(fmt::format("Значение параметра {} должно быть от {} до {}!", k->Name, k->Min, k->Max));
     values_[std::string(k->Name)] = value;
     if (k->Write != SettingWrite::OnClose) {
         if (k->Kind == SettingKind::Boolean)
@@ -208,7 +216,7 @@ void SavePlacement(const WindowStateFile& file, std::string_view section, const 
     doc.writeString(section, "NormPos", rectText(p.NormPos));
     doc.writeString(section, fmt::format("MinMaxPos_{}x{}", screenWidth, screenHeight), rectText(p.MinMaxPos));
     doc.writeString(section, fmt::format("NormPos_{}x{}", screenWidth, screenHeight), rectText(p.NormPos));
-    doc.save(file.path());
+    doc.saveIfChanged(file.path());
 }
 
 std::optional<WindowPlacement> LoadPlacement(const WindowStateFile& file, std::string_view section, int pixelsPerInch,

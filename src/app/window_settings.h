@@ -2,9 +2,11 @@
 
 // The window-state file ("Belvane_6x45.frm"): one section per window class,
 // the main window's in "TFormMain". Every read or write opens the whole
-// document, changes one value and writes it back at once.
+// document, changes one value and writes it back at once; a write that
+// changes nothing in the file leaves it alone (no rewrite, no disk flush).
 
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <optional>
 #include <span>
@@ -49,6 +51,9 @@ struct SettingKey {
     SettingKind Kind;
     int Default; // booleans: 0 or 1; DesignSize: the front end's own size
     SettingWrite Write;
+    // The values the key may take; a stored value outside them reads as the default.
+    int Min = std::numeric_limits<int>::min();
+    int Max = std::numeric_limits<int>::max();
 };
 
 // A default that the front end supplies (a width or height of its layout).
@@ -64,18 +69,20 @@ class MainWindowSettings {
 public:
     explicit MainWindowSettings(WindowStateFile file) : file_(std::move(file)) {}
 
-    // Reads every key (missing ones take their defaults). After a failure
-    // every key keeps its default and LoadFailed() tells the front end, which
-    // then reads nothing more of the file (the failure has been reported once).
+    // Reads every key (missing ones and values outside a key's range take
+    // their defaults). After a failure every key keeps its default and
+    // LoadFailed() tells the front end, which then reads nothing more of the
+    // file (the failure has been reported once).
     void Load();
     bool LoadFailed() const { return loadFailed_; }
-    // Writes the keys written on close.
+    // Writes the keys written on close (nothing when the file has them all as they are).
     void SaveOnClose() const;
 
     int Get(std::string_view name) const;
     bool Flag(std::string_view name) const { return Get(name) != 0; }
-    // Stores the value; a key written when changed goes to the file at once.
-    // Throws Error for a name that is no key, or when the file cannot be written.
+    // Stores the value; a key written when changed goes to the file at once
+    // (an unchanged value writes nothing). Throws Error for a name that is no
+    // key, a value outside the key's range, or when the file cannot be written.
     void Set(std::string_view name, int value);
 
     const WindowStateFile& file() const { return file_; }

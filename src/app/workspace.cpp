@@ -82,6 +82,8 @@ void Workspace::Initialise()
     try {
         hits_ = stakes::MakeHitTable();
         stakes_.Open();
+        // The folder is ours alone now: what a killed save left behind can go.
+        files_.RemoveStaleTempFiles();
         archive_.Load();
         if (mode_.Interactive)
             combinations_.Generate(configuration_.SavedGenerateSettings());
@@ -119,11 +121,12 @@ bool Workspace::CanClose()
     return !ScenarioRunning || ScenarioStopRequested;
 }
 
-void Workspace::Close(const WindowClosingState& state)
+bool Workspace::Close(const WindowClosingState& state)
 {
     if (closed_)
-        return;
+        return true;
     closed_ = true;
+    bool written = true;
     try {
         const WindowStateFile& file = settings_.file();
         if (state.Placement)
@@ -136,9 +139,10 @@ void Workspace::Close(const WindowClosingState& state)
             SaveListSort(file, MainWindowSection, control, sort);
     } catch (const Error& e) {
         host_.showError(SettingsSaveErrorText(e.what()));
+        written = false;
     }
     combinations_.Buffer().ResetKey();
-    stakes_.Close();
+    return stakes_.Close() && written;
 }
 
 bool Workspace::SetSetting(std::string_view key, int value)

@@ -88,16 +88,18 @@ public:
     // Failures are shown and creation goes on.
     void Create();
     // Stage two, heavy: the stakes file (a folder another program holds
-    // throws StartupFailure after the exclusive-access message), the archive,
-    // the combination list, the first refresh.
+    // throws StartupFailure after the exclusive-access message), the removal
+    // of temporary files that killed saves left, the archive, the combination
+    // list, the first refresh.
     void Initialise();
     // The batch options after initialisation (loadonly, fullrecreate,
     // fullrefresh): returns true when the program should end now.
     bool RunBatchOptions();
     // Whether the window may close now: a running scenario is asked to stop first.
     bool CanClose();
-    // Writes the on-close settings and what the front end hands over, closes the files.
-    void Close(const WindowClosingState& state = {});
+    // Writes the on-close settings and what the front end hands over, closes
+    // the files. Returns false when a write failed (its message was shown).
+    bool Close(const WindowClosingState& state = {});
 
     app::Host& Host() const { return host_; }
     const DataFiles& Files() const { return files_; }

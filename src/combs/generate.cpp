@@ -11,12 +11,13 @@ namespace {
 template <class Accept>
 size_t enumerate(size_t begin, size_t end, TComb* out, Accept accept)
 {
-    TComb c = model::CombinationAtRank(static_cast<int64_t>(begin));
+    const size_t count = end - begin;
+    model::FillCombinations(static_cast<int64_t>(begin), std::span(out, count));
     size_t n = 0;
-    for (size_t rank = begin; rank < end; ++rank) {
+    for (size_t i = 0; i < count; ++i) {
+        const TComb c = out[i];
         out[n] = c;
         n += static_cast<size_t>(accept(c));
-        model::NextCombination(c);
     }
     return n;
 }
@@ -60,7 +61,13 @@ bool GenerateCombinations(CombBuffer& out, int mode, const std::array<bool, 256>
         r = run([&](const TComb& c) { return inMine(c) == 0; });
         break;
     default:
-        r = run([](const TComb&) { return true; });
+        r = OrderedParallelPass(
+            total, out.data(),
+            [](size_t begin, size_t end, TComb* dst) {
+                model::FillCombinations(static_cast<int64_t>(begin), std::span(dst, end - begin));
+                return end - begin;
+            },
+            progress);
         break;
     }
     out.setSize(r.Complete ? r.Count : 0);

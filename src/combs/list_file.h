@@ -23,14 +23,20 @@ struct ListFileLoad {
     size_t Skipped = 0; // lines that hold no combination of six distinct numbers 1..45
 };
 
-// Fills `out` with the file's combinations as written (not sorted). Empty lines
-// are passed over; lines that do not split (at "," or ";") into exactly six
+// Fills `out` with the file's combinations as written (not sorted). Lines end
+// at CR LF, LF or CR; a UTF-8 byte-order mark at the start is passed over, and
+// so are empty lines; lines that do not split (at "," or ";") into exactly six
 // fields, or whose numbers are not six distinct values 1..45, are skipped and
-// counted. Throws Error("Ошибка чтения файла \"<file>\"!\r\r<reason>").
+// counted. The file is read a piece at a time, so a list of millions of lines
+// costs no more memory than its combinations. Throws
+// Error("Ошибка чтения файла \"<file>\"!\r\r<reason>") (and leaves `out` empty
+// when the file failed part-way).
 ListFileLoad LoadListFile(const std::filesystem::path& path, CombBuffer& out,
                           const std::function<bool(size_t, size_t)>& progress = {});
 
-// Throws Error("Ошибка записи в файл \"<file>\"!\r\r<reason>"); the old file stays intact.
+// Formats the lines into a reused buffer of about 1 MB that is written out
+// whenever full. Throws Error("Ошибка записи в файл \"<file>\"!\r\r<reason>");
+// the old file stays intact.
 void SaveListFile(const std::filesystem::path& path, std::span<const TComb> combs);
 
 // The list-file form of the combinations (also the clipboard's form).

@@ -53,6 +53,19 @@ std::optional<Date> TextToDate(std::string_view text)
     throw Error(fmt::format("Некорректная дата: \"{}\"!", text));
 }
 
+std::optional<Date> ParseDrawDate(std::string_view text)
+{
+    if (text.size() != 10 || text[2] != '/' || text[5] != '/')
+        return std::nullopt;
+    const auto day = digitsAt(text, 0, 2);
+    const auto month = digitsAt(text, 3, 2);
+    const auto year = digitsAt(text, 6, 4);
+    if (!day || !month || !year || *year < 1)
+        return std::nullopt;
+    const Date date{chr::year(*year), chr::month(static_cast<unsigned>(*month)), chr::day(static_cast<unsigned>(*day))};
+    return date.ok() ? std::optional(date) : std::nullopt;
+}
+
 int DateToInt(const Date& date)
 {
     return static_cast<int>(date.year()) * 10000 + static_cast<int>(static_cast<unsigned>(date.month())) * 100 +

@@ -22,6 +22,12 @@ std::string DateToText(const std::optional<Date>& date);
 // text that does not fit the template, or names no real day, throws Error.
 std::optional<Date> TextToDate(std::string_view text);
 
+// The strict form a stored draw date takes: exactly "dd/mm/yyyy" in ASCII
+// digits, naming a real day. nullopt for anything else (a text the
+// positional parse above would let through with other separators, extra
+// characters or letters outside ASCII included).
+std::optional<Date> ParseDrawDate(std::string_view text);
+
 // year*10000 + month*100 + day, and back (nullopt for a value that is no date).
 int DateToInt(const Date& date);
 std::optional<Date> IntToDate(int value);

@@ -2,6 +2,7 @@
 
 // The draw record: one draw of the archive, in memory and in the draws file.
 
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -13,6 +14,8 @@
 namespace belvane::model {
 
 inline constexpr size_t DrawDateCapacity = 10;
+// The largest draw number the record holds; there is no draw after it.
+inline constexpr int32_t MaxDrawNumber = std::numeric_limits<int32_t>::max();
 
 struct TDraw {
     int32_t Number = 0;                            // the operator's running draw number, 1 and up

@@ -27,7 +27,7 @@ int NextDrawNumber(const TDrawsArray& draws, int a)
     if (draws.empty())
         return 1;
     const TDraw* d = drawAt(draws, a);
-    return d ? d->Number + 1 : -1;
+    return d && d->Number < MaxDrawNumber ? d->Number + 1 : -1;
 }
 
 int DrawDateShift(const TDrawsArray& draws, int a, int days)

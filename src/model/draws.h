@@ -24,7 +24,8 @@ inline int IndexAtDistance(const TDrawsArray& draws, int a)
 TComb DrawBalls(const TDrawsArray& draws, int a);
 
 // The number of the draw at distance a, plus 1; 1 for an empty archive; -1 when
-// a is out of range.
+// a is out of range, or when that draw has the largest number a draw record
+// holds (MaxDrawNumber) and so no next one exists.
 int NextDrawNumber(const TDrawsArray& draws, int a);
 
 // The date of the draw at distance a moved by `days`, as yyyymmdd;

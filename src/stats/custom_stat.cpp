@@ -47,6 +47,17 @@ void TCustomStat::LoadDraws(int index, int refIndex, bool sorted)
 
 void TCustomStat::NumbersValues(const TComb&, KeyList&) const {}
 
+void TCustomStat::ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& out) const
+{
+    for (const TComb& comb : combs) {
+        if (!out.hasRoom())
+            return;
+        KeyList keys = out.next();
+        NumbersValues(comb, keys);
+        out.keep(keys);
+    }
+}
+
 bool TCustomStat::TracksGapAt(size_t) const
 {
     return true;
@@ -127,7 +138,8 @@ std::unique_ptr<Matcher> TCustomStat::PrepareMatches(const TStatDrawArray& selec
     });
 }
 
-bool TCustomStat::Matches(const TComb& comb, const TStatDrawArray& selected, bool mode, bool sorted, int lastIdx)
+bool TCustomStat::Matches(const TComb& comb, const TStatDrawArray& selected, [[maybe_unused]] bool mode, bool sorted,
+                          int lastIdx)
 {
     return PrepareMatches(selected, {lastIdx, sorted})->matches(comb);
 }

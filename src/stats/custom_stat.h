@@ -5,10 +5,13 @@
 // holds the current and the reference draw and the value record being filled,
 // and reads the archive through the registry.
 
+#include <algorithm>
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/draws.h"
 #include "stats/matcher.h"
@@ -23,22 +26,74 @@ using model::TDraw;
 using model::TDrawsArray;
 
 // The values one draw or combination yields, as packed keys (PackKey), in the
-// order they are recorded. Sixty-four is more than any method produces.
+// order they are recorded. Sixty-four is more than any method produces. A list
+// holds its keys itself, or writes them straight into a KeyBuffer.
 class KeyList {
 public:
+    static constexpr size_t MaxKeys = 64;
+
+    KeyList() { keys_ = own_.data(); }
+    // A copy holds its keys itself.
+    KeyList(const KeyList& other) : count_(other.count_)
+    {
+        keys_ = own_.data();
+        std::copy_n(other.keys_, count_, keys_);
+    }
+    KeyList& operator=(const KeyList& other)
+    {
+        if (this != &other) {
+            count_ = other.count_;
+            std::copy_n(other.keys_, count_, keys_);
+        }
+        return *this;
+    }
+
     void add(uint64_t key)
     {
-        if (count_ < keys_.size())
+        if (count_ < MaxKeys)
             keys_[count_++] = key;
     }
     void clear() { count_ = 0; }
     size_t size() const { return count_; }
     uint64_t operator[](size_t i) const { return keys_[i]; }
-    const uint64_t* begin() const { return keys_.data(); }
-    const uint64_t* end() const { return keys_.data() + count_; }
+    const uint64_t* begin() const { return keys_; }
+    const uint64_t* end() const { return keys_ + count_; }
 
 private:
-    std::array<uint64_t, 64> keys_{};
+    friend class KeyBuffer;
+    // Writing into storage with room for MaxKeys keys.
+    explicit KeyList(uint64_t* storage) : keys_(storage) {}
+
+    std::array<uint64_t, MaxKeys> own_; // written before read: no need to clear it
+    uint64_t* keys_ = nullptr;
+    size_t count_ = 0;
+};
+
+// The keys of a run of combinations, each combination's after the one
+// before: the full-set counts take a method's values a chunk at a time. The
+// buffer is reused; keys beyond its capacity are dropped.
+class KeyBuffer {
+public:
+    // Room for the keys of this many combinations (as many as a KeyList holds each).
+    explicit KeyBuffer(size_t combinations) : keys_(combinations * KeyList::MaxKeys) {}
+
+    void add(uint64_t key)
+    {
+        if (count_ < keys_.size())
+            keys_[count_++] = key;
+    }
+    // The next combination's keys, written in place: a list over the free
+    // end of the buffer, then `keep` of that list. No list when full.
+    bool hasRoom() const { return keys_.size() - count_ >= KeyList::MaxKeys; }
+    KeyList next() { return KeyList(keys_.data() + count_); }
+    void keep(const KeyList& next) { count_ += next.size(); }
+
+    void clear() { count_ = 0; }
+    size_t size() const { return count_; }
+    std::span<const uint64_t> keys() const { return {keys_.data(), count_}; }
+
+private:
+    std::vector<uint64_t> keys_;
     size_t count_ = 0;
 };
 
@@ -93,6 +148,12 @@ public:
     // with flag N gives here what a bare combination yields: the full-set
     // counts are taken from it.
     virtual void NumbersValues(const TComb& numbers, KeyList& keys) const;
+    // NumbersValues of every combination of a chunk, appended to `keys` in
+    // order (combinations of six distinct numbers 1..45 only). The base asks
+    // NumbersValues for each; a family whose values are quick to compute
+    // overrides it with NumbersValuesOfEach, which spares the call per
+    // combination.
+    virtual void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const;
 
     int Param;
     const TDrawsArray* Draws;
@@ -122,5 +183,21 @@ protected:
 private:
     const MethodClass& class_;
 };
+
+// ChunkNumbersValues of a method whose values Declaring::NumbersValues gives:
+// called directly, the compiler inlines it into the loop. A class derived
+// from Declaring that computes other values overrides ChunkNumbersValues too
+// (the registry-wide contract test compares both forms for every method).
+template <class Declaring>
+void NumbersValuesOfEach(const Declaring& method, std::span<const TComb> combs, KeyBuffer& out)
+{
+    for (const TComb& comb : combs) {
+        if (!out.hasRoom())
+            return;
+        KeyList keys = out.next();
+        method.Declaring::NumbersValues(comb, keys);
+        out.keep(keys);
+    }
+}
 
 } // namespace belvane::stats

@@ -67,6 +67,10 @@ public:
         for (uint8_t d : AdjacentDiffs(numbers))
             keys.add(PackKey(d));
     }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<TstDiffTotal>(*this, combs, keys);
+    }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher([t = SelectedBytes(selected, project::V1)](const TComb& c) {
@@ -96,6 +100,10 @@ public:
     void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(PackKey(static_cast<int16_t>(Value(numbers))));
+    }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<TstDiffValue>(*this, combs, keys);
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return Value(numbers); }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
@@ -131,6 +139,10 @@ public:
         for (size_t i = 0; i < d.size(); ++i)
             if (firstOfItsValue(d, i))
                 keys.add(PackKey(d[i], n[i]));
+    }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<TstDiffSame>(*this, combs, keys);
     }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
@@ -244,14 +256,6 @@ using TstCombDiffSeq3 = TstCombDiffSeq<3>;
 using TstCombDiffSeq4 = TstCombDiffSeq<4>;
 
 } // namespace
-
-Diffs AdjacentDiffs(const model::TComb& n)
-{
-    Diffs d{};
-    for (size_t i = 0; i < d.size(); ++i)
-        d[i] = static_cast<uint8_t>(n[i + 1] > n[i] ? n[i + 1] - n[i] : n[i] - n[i + 1]);
-    return d;
-}
 
 constinit const MethodClass TstDiffTotalClass =
     MakeStatClass<TstDiffTotal>({.id = "DIFA",

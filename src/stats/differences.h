@@ -27,6 +27,12 @@ inline constexpr int DiffCount = model::BallCount - 1;
 using Diffs = std::array<uint8_t, DiffCount>;
 
 // d1..d5: |n2 - n1|, |n3 - n2|, ..., |n6 - n5|, each as an unsigned byte.
-Diffs AdjacentDiffs(const model::TComb& numbers);
+inline Diffs AdjacentDiffs(const model::TComb& n)
+{
+    Diffs d{};
+    for (size_t i = 0; i < d.size(); ++i)
+        d[i] = static_cast<uint8_t>(n[i + 1] > n[i] ? n[i + 1] - n[i] : n[i] - n[i + 1]);
+    return d;
+}
 
 } // namespace belvane::stats

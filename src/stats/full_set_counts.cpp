@@ -11,9 +11,10 @@
 namespace belvane::stats {
 namespace {
 
-// Combinations per chunk: small enough for steady progress, large enough that
-// a chunk's combinations stay in cache while every method walks them.
-constexpr size_t kChunk = 1 << 15;
+// Combinations per chunk: small enough that a chunk's combinations and each
+// method's keys of them stay in the core's cache while every method walks
+// them, large enough that a method is called rarely.
+constexpr size_t kChunk = 1 << 10;
 
 } // namespace
 
@@ -21,33 +22,31 @@ std::vector<std::vector<TStatCount>> CountFullSetValues(const TStatList& list, s
                                                         const std::function<bool(size_t, size_t)>& progress)
 {
     const unsigned workers = WorkerCount();
-    // One instance and one counter per method and worker: instances keep scratch state.
-    std::vector<std::vector<std::unique_ptr<TCustomStat>>> stats(workers);
-    std::vector<std::vector<KeyCounter>> counters(workers, std::vector<KeyCounter>(entries.size()));
-    for (auto& perWorker : stats)
+    // Per worker: one instance per method (instances keep scratch state), one
+    // counter per method, the chunk's combinations and their keys.
+    struct Worker {
+        std::vector<std::unique_ptr<TCustomStat>> stats;
+        std::vector<KeyCounter> counters;
+        std::vector<TComb> combs = std::vector<TComb>(kChunk);
+        KeyBuffer keys{kChunk};
+    };
+    std::vector<Worker> perWorker(workers);
+    for (Worker& w : perWorker) {
+        w.counters.resize(entries.size());
         for (int entry : entries)
-            perWorker.push_back(list.CreateStat(entry));
-    std::vector<std::vector<TComb>> buffers(workers, std::vector<TComb>(kChunk));
+            w.stats.push_back(list.CreateStat(entry));
+    }
 
     const bool complete = ParallelChunks(
         static_cast<size_t>(model::FullSetSize), kChunk,
         [&](size_t begin, size_t end, unsigned worker) {
-            const std::span<TComb> combs(buffers[worker].data(), end - begin);
-            TComb c = model::CombinationAtRank(static_cast<int64_t>(begin));
-            for (TComb& slot : combs) {
-                slot = c;
-                model::NextCombination(c);
-            }
-            KeyList keys;
+            Worker& w = perWorker[worker];
+            const std::span<TComb> combs(w.combs.data(), end - begin);
+            model::FillCombinations(static_cast<int64_t>(begin), combs);
             for (size_t m = 0; m < entries.size(); ++m) {
-                const TCustomStat& stat = *stats[worker][m];
-                KeyCounter& counter = counters[worker][m];
-                for (const TComb& comb : combs) {
-                    keys.clear();
-                    stat.NumbersValues(comb, keys);
-                    for (uint64_t key : keys)
-                        counter.add(key);
-                }
+                w.keys.clear();
+                w.stats[m]->ChunkNumbersValues(combs, w.keys);
+                w.counters[m].addAll(w.keys.keys());
             }
         },
         progress);
@@ -56,9 +55,9 @@ std::vector<std::vector<TStatCount>> CountFullSetValues(const TStatList& list, s
 
     std::vector<std::vector<TStatCount>> result(entries.size());
     for (size_t m = 0; m < entries.size(); ++m) {
-        KeyCounter& total = counters[0][m];
+        KeyCounter& total = perWorker[0].counters[m];
         for (unsigned w = 1; w < workers; ++w)
-            total.merge(counters[w][m]);
+            total.merge(perWorker[w].counters[m]);
         for (const auto& [key, count] : total.sorted()) {
             TStatDraw d;
             SetKey(d, key);

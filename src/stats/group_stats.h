@@ -77,6 +77,11 @@ struct GroupTally {
             Twos ^= carry;
         }
     }
+    // How many numbers group g (0..63) holds.
+    int Count(uint8_t g) const
+    {
+        return static_cast<int>((Ones >> g & 1) | (Twos >> g & 1) << 1 | (Fours >> g & 1) << 2);
+    }
     // The groups holding exactly k numbers (k = 0..7).
     uint64_t Exactly(int k) const { return (k & 1 ? Ones : ~Ones) & (k & 2 ? Twos : ~Twos) & (k & 4 ? Fours : ~Fours); }
 };
@@ -123,6 +128,10 @@ public:
             if (of[n] != NoGroup)
                 keys.add(PackKey(of[n]));
     }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<GroupEachStat>(*this, combs, keys);
+    }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         // Per byte: whether its group is selected.
@@ -159,13 +168,15 @@ public:
     void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         const Grouping& g = (this->*Groups)();
-        std::array<uint8_t, 256> counts{};
-        for (model::Ball n : numbers)
-            ++counts[g.Of[n]];
+        const GroupTally tally(numbers, g.Of);
         for (int i = 0; i < g.ListedCount; ++i) {
             const uint8_t group = g.Listed[static_cast<size_t>(i)];
-            keys.add(PackKey(group, counts[group]));
+            keys.add(PackKey(group, static_cast<int16_t>(tally.Count(group))));
         }
+    }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<GroupCountsStat>(*this, combs, keys);
     }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
@@ -205,6 +216,10 @@ public:
     {
         keys.add(PackKey(static_cast<int16_t>(occupied(numbers))));
     }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<GroupOccupiedStat>(*this, combs, keys);
+    }
     int CombValue(const TComb& numbers, int, bool, int) override { return occupied(numbers); }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
@@ -237,6 +252,10 @@ public:
     void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(PackKey(static_cast<int16_t>(members(numbers))));
+    }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<GroupMembersStat>(*this, combs, keys);
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return members(numbers); }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override

@@ -7,36 +7,46 @@ namespace belvane::stats {
 
 void KeyCounter::rehash(size_t capacity)
 {
-    std::vector<uint64_t> oldKeys = std::move(keys_);
-    std::vector<int64_t> oldCounts = std::move(counts_);
-    std::vector<uint8_t> oldUsed = std::move(used_);
-    keys_.assign(capacity, 0);
-    counts_.assign(capacity, 0);
-    used_.assign(capacity, 0);
+    std::vector<Slot> old = std::move(table_);
+    table_.assign(capacity, Slot{});
     mask_ = capacity - 1;
     shift_ = 64 - std::countr_zero(capacity);
-    size_ = 0;
-    for (size_t i = 0; i < oldKeys.size(); ++i)
-        if (oldUsed[i])
-            add(oldKeys[i], oldCounts[i]);
+    used_ = 0;
+    for (const Slot& s : old)
+        if (s.count != 0)
+            addToTable(s.key, s.count);
 }
 
 void KeyCounter::merge(const KeyCounter& other)
 {
-    for (size_t i = 0; i < other.keys_.size(); ++i)
-        if (other.used_[i])
-            add(other.keys_[i], other.counts_[i]);
+    for (size_t i = 0; i < kDenseSize; ++i)
+        if (const int64_t n = other.denseCount(i))
+            add(denseKey(i), n);
+    for (const Slot& s : other.table_)
+        if (s.count != 0)
+            addToTable(s.key, s.count);
 }
 
 std::vector<std::pair<uint64_t, int64_t>> KeyCounter::sorted() const
 {
     std::vector<std::pair<uint64_t, int64_t>> out;
-    out.reserve(size_);
-    for (size_t i = 0; i < keys_.size(); ++i)
-        if (used_[i])
-            out.emplace_back(keys_[i], counts_[i]);
+    out.reserve(size());
+    for (size_t i = 0; i < kDenseSize; ++i)
+        if (const int64_t n = denseCount(i))
+            out.emplace_back(denseKey(i), n);
+    for (const Slot& s : table_)
+        if (s.count != 0)
+            out.emplace_back(s.key, s.count);
     std::sort(out.begin(), out.end());
     return out;
+}
+
+size_t KeyCounter::size() const
+{
+    size_t n = used_;
+    for (size_t i = 0; i < kDenseSize; ++i)
+        n += denseCount(i) != 0 ? 1 : 0;
+    return n;
 }
 
 } // namespace belvane::stats

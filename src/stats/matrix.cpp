@@ -76,6 +76,10 @@ public:
         return static_cast<int32_t>(value);
     }
     void NumbersValues(const TComb& numbers, KeyList& keys) const override { keys.add(keyOf(occupied(numbers))); }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<MatrixMask>(*this, combs, keys);
+    }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher(
@@ -186,6 +190,10 @@ public:
                 keys.add(PackKey(g, static_cast<int16_t>(nb.pairs[g] + 1)));
         }
     }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<MatrixAdjacent>(*this, combs, keys);
+    }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         // Per column (row), a bit for each selected pairs + 1 (2..16: six numbers make 15 pairs).
@@ -225,6 +233,10 @@ public:
     void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(PackKey(static_cast<int16_t>(count(numbers))));
+    }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<MatrixAdjacentCount>(*this, combs, keys);
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return count(numbers); }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override

@@ -64,6 +64,10 @@ public:
         for (Ball n : numbers)
             keys.add(PackKey(n));
     }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<TstValues>(*this, combs, keys);
+    }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher([t = SelectedBytes(selected, project::V1Alone)](const TComb& c) {
@@ -86,15 +90,39 @@ constexpr std::array<uint16_t, 256> kDigitBits = [] {
     return t;
 }();
 
+// The decimal digits of each byte as written, most significant first.
+struct NumberDigits {
+    std::array<int16_t, 3> digit{};
+    size_t count = 0;
+};
+constexpr std::array<NumberDigits, 256> kDigits = [] {
+    std::array<NumberDigits, 256> t{};
+    for (int n = 0; n < 256; ++n) {
+        NumberDigits& d = t[static_cast<size_t>(n)];
+        if (n >= 100)
+            d.digit[d.count++] = static_cast<int16_t>(n / 100);
+        if (n >= 10)
+            d.digit[d.count++] = static_cast<int16_t>(n / 10 % 10);
+        d.digit[d.count++] = static_cast<int16_t>(n % 10);
+    }
+    return t;
+}();
+
 class TstDigits final : public TCustomNumbersStat {
 public:
     using TCustomNumbersStat::TCustomNumbersStat;
 
     void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
-        for (Ball n : numbers)
-            for (char digit : std::to_string(n))
-                keys.add(PackKey(static_cast<int16_t>(digit - '0')));
+        for (Ball n : numbers) {
+            const NumberDigits& digits = kDigits[n];
+            for (size_t i = 0; i < digits.count; ++i)
+                keys.add(PackKey(digits.digit[i]));
+        }
+    }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<TstDigits>(*this, combs, keys);
     }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
@@ -125,6 +153,10 @@ public:
     void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(PackKey(static_cast<int16_t>(countIn(numbers, Property))));
+    }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<TstCount>(*this, combs, keys);
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return countIn(numbers, Property); }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
@@ -160,6 +192,10 @@ public:
     void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(KeyOfInts(maskIn(numbers, Property)));
+    }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<TstMask>(*this, combs, keys);
     }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
@@ -199,6 +235,10 @@ public:
         AddSeeds(arr, model::MinNumber, model::MaxNumber);
     }
     void NumbersValues(const TComb& numbers, KeyList& keys) const override { keys.add(PackKey(at(numbers))); }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<TstPosVal>(*this, combs, keys);
+    }
     int CombValue(const TComb& numbers, int, bool, int) override { return at(numbers); }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {

@@ -8,9 +8,14 @@ namespace belvane::stats {
 
 DrawRange DrawsWindow(int drawCount, int offset, int length)
 {
+    // Counted wide: an offset or a length from a command line or a damaged
+    // settings file may be anything an int holds. A window before the first
+    // draw is empty (Last -1).
+    const int64_t last = std::max<int64_t>(int64_t{drawCount} - 1 - offset, -1);
+    const int64_t first = std::max<int64_t>(0, last - length + 1);
     DrawRange w;
-    w.Last = drawCount - 1 - offset;
-    w.First = std::max(0, w.Last - length + 1);
+    w.Last = static_cast<int>(last);
+    w.First = static_cast<int>(std::min<int64_t>(first, last + 1));
     return w;
 }
 

@@ -200,7 +200,7 @@ void TStatList::SaveFilterList(const std::filesystem::path& path, bool withOptio
         else if (!m.UserCaption.empty())
             ini.writeString(strings, m.ID(), m.UserCaption);
     }
-    ini.save(path);
+    ini.saveIfChanged(path);
 }
 
 } // namespace belvane::stats

@@ -87,6 +87,10 @@ public:
                 AddSeed(arr, KeyOfInts(s));
     }
     void NumbersValues(const TComb& numbers, KeyList& keys) const override { keys.add(KeyOfInts(Value(numbers))); }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<TstSumOf>(*this, combs, keys);
+    }
     int CombValue(const TComb& numbers, int, bool, int) override { return Value(numbers); }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
@@ -133,6 +137,10 @@ public:
         AddSeeds(arr, 0, 1);
     }
     void NumbersValues(const TComb& numbers, KeyList& keys) const override { keys.add(PackKey(inside(numbers))); }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        NumbersValuesOfEach<TstSumRanges>(*this, combs, keys);
+    }
     int CombValue(const TComb& numbers, int, bool, int) override { return inside(numbers); }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
@@ -299,6 +307,23 @@ protected:
 // Six numbers give at most 6 * 10 such triples.
 constexpr int kMaxTriples = model::BallCount * 10;
 
+// SumTriples of six distinct numbers 1..45: a pair's sum is larger than both,
+// so it can only be one of the other four, and a set of the numbers answers
+// at once whether it is.
+int sumTriplesOfDistinct(const TComb& c)
+{
+    uint64_t has = 0;
+    for (Ball n : c)
+        has |= uint64_t{1} << n;
+    int count = 0;
+    for (size_t j = 0; j + 1 < c.size(); ++j)
+        for (size_t k = j + 1; k < c.size(); ++k) {
+            const unsigned s = c[j] + c[k];
+            count += static_cast<int>(has >> (s & 63) & (s < 64 ? 1 : 0));
+        }
+    return count;
+}
+
 class TstSum2To3 final : public TCustomGraphStat {
 public:
     using TCustomGraphStat::TCustomGraphStat;
@@ -306,6 +331,11 @@ public:
     void NumbersValues(const TComb& numbers, KeyList& keys) const override
     {
         keys.add(PackKey(static_cast<int16_t>(SumTriples(numbers))));
+    }
+    void ChunkNumbersValues(std::span<const TComb> combs, KeyBuffer& keys) const override
+    {
+        for (const TComb& c : combs)
+            keys.add(PackKey(static_cast<int16_t>(sumTriplesOfDistinct(c))));
     }
     int CombValue(const TComb& numbers, int, bool, int) override { return SumTriples(numbers); }
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override

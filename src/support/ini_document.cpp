@@ -77,6 +77,17 @@ void IniDocument::save(const fs::path& path) const
     files::writeFileAtomically(path, cp1251::fromUtf8(toText()));
 }
 
+bool IniDocument::saveIfChanged(const fs::path& path) const
+{
+    const std::string bytes = cp1251::fromUtf8(toText());
+    // A larger, missing or unreadable file is not this text.
+    const files::PartialRead current = files::readFileKeepingPartial(path, bytes.size());
+    if (current.error.empty() && current.data == bytes)
+        return false;
+    files::writeFileAtomically(path, bytes);
+    return true;
+}
+
 size_t IniDocument::sectionIndex(std::string_view name) const
 {
     size_t i = 0;

@@ -22,6 +22,10 @@ public:
     static IniDocument parse(std::string_view utf8);
 
     void save(const std::filesystem::path& path) const;
+    // The same, unless the file already holds exactly this text: settings
+    // written again with the values they have cost no write and no disk
+    // flush. Returns whether the file was written.
+    bool saveIfChanged(const std::filesystem::path& path) const;
     std::string toText() const; // UTF-8, CR LF line ends
 
     bool sectionExists(std::string_view section) const;

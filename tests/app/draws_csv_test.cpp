@@ -54,28 +54,28 @@ TEST(DrawsCsv, LinesThatAreNoDrawAreRejected)
     TDrawsArray draws;
     const auto r = AppendDrawsFromCsv("Тираж;Дата;1;2;3;4;5;6;E\n" // header: number reads as 0
                                       "Datum;Nummer 1;Nummer 2;Nummer 3;Nummer 4;Nummer 5;Nummer 6;Bonus\n"
-                                      "1;\"x\";1;2;3;4;5;6\n"     // seven fields
-                                      "2;\"x\";1;2;3;4;5;6;7;8\n" // ten fields
-                                      "-3;\"x\";1;2;3;4;5;6;7\n"  // number not positive
-                                      "4;\"x\";1;2;3;4;5;5;7\n"   // repeated number
-                                      "5;\"x\";1;2;3;4;5;46;7\n"  // out of range
-                                      "6;\"x\";1;2;3;4;5;6;0\n"   // no extra number
-                                      "7;\"x\";1;2;3;4;5;6;7\n",
+                                      "1;\"01/02/2003\";1;2;3;4;5;6\n"     // seven fields
+                                      "2;\"01/02/2003\";1;2;3;4;5;6;7;8\n" // ten fields
+                                      "-3;\"01/02/2003\";1;2;3;4;5;6;7\n"  // number not positive
+                                      "4;\"01/02/2003\";1;2;3;4;5;5;7\n"   // repeated number
+                                      "5;\"01/02/2003\";1;2;3;4;5;46;7\n"  // out of range
+                                      "6;\"01/02/2003\";1;2;3;4;5;6;0\n"   // no extra number
+                                      "7;\"01/02/2003\";1;2;3;4;5;6;7\n",
                                       draws);
     EXPECT_EQ(r.rejected, 8);
     EXPECT_EQ(r.appended, 1);
     ASSERT_EQ(draws.size(), 1u);
     EXPECT_EQ(draws[0].Number, 7);
-    EXPECT_EQ(draws[0].dateText(), "x");
+    EXPECT_EQ(draws[0].dateText(), "01/02/2003");
 }
 
 TEST(DrawsCsv, DuplicatesWithinOneFileAppendOnce)
 {
     TDrawsArray draws;
-    const auto r = AppendDrawsFromCsv("3;\"a\";1;2;3;4;5;6;7\n3;\"b\";1;2;3;4;5;6;7\n", draws);
+    const auto r = AppendDrawsFromCsv("3;\"01/01/2001\";1;2;3;4;5;6;7\n3;\"02/01/2001\";1;2;3;4;5;6;7\n", draws);
     EXPECT_EQ(r.appended, 1);
     EXPECT_EQ(r.present, 1);
-    EXPECT_EQ(draws[0].dateText(), "a");
+    EXPECT_EQ(draws[0].dateText(), "01/01/2001");
 }
 
 TEST(DrawsCsv, ImportSummary)

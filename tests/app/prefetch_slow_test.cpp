@@ -28,7 +28,7 @@ TEST(PrefetchFiles, MissingOnesAndMaskedGroups)
     const DataFiles files(dir.path());
     StatsFixture f;
     RecordingHost host;
-    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, false, false, 0), 0); // switched off
+    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, false, false, 0).Written, 0); // switched off
     EXPECT_FALSE(std::filesystem::exists(files.prefetchFolder()));
 
     // Every method with a full-set form, per group.
@@ -42,10 +42,10 @@ TEST(PrefetchFiles, MissingOnesAndMaskedGroups)
     }
     EXPECT_EQ(perGroup[stats::GroupNumbers], 14); // every number method but the extra number
 
-    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, true, false, 0), withFullSet);
-    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, false, true, 0), 0); // nothing missing
-    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, false, true, 1 << stats::GroupNumbers), 14);
-    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, false, true, 1 << stats::GroupShredding),
+    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, true, false, 0).Written, withFullSet);
+    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, false, true, 0).Written, 0); // nothing missing
+    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, false, true, 1 << stats::GroupNumbers).Written, 14);
+    EXPECT_EQ(BuildPrefetchFiles(host, f.list, files, false, true, 1 << stats::GroupShredding).Written,
               perGroup[stats::GroupShredding]);
     EXPECT_EQ(host.status(), "");
     EXPECT_FALSE(host.progressOpen());

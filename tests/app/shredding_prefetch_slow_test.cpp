@@ -22,17 +22,20 @@ TEST(ShreddingSettings, OkRebuildsTheGroupsFilesWhenPrefetchFilesAreOn)
     ws->Settings().Set(key::PrefetchsEnabled, 1);
     // Every other method's file is present, so only the shredding group is counted.
     const stats::TStatList& registry = ws->Registry();
-    const std::string placeholder(2 * PrefetchRecordSize, '\0');
     std::filesystem::create_directories(ws->Files().prefetchFolder());
+    const std::vector<stats::TStatCount> placeholder = {{1, 0, 0, 0, 5}};
     for (int i = 0; i < registry.MethodCount(); ++i)
         if (registry.CanPrefetch(i) && registry.Item(i).StatClass->GetGroup() != stats::GroupShredding)
-            testing::writeBytes(ws->Files().prefetch(registry.Item(i).ID()), placeholder);
-    testing::writeBytes(ws->Files().prefetch("SHR2"), placeholder);
+            WritePrefetchFile(ws->Files().prefetch(registry.Item(i).ID()), placeholder);
+    WritePrefetchFile(ws->Files().prefetch("SHR2"), placeholder);
+    const std::string numsBefore = testing::readBytes(ws->Files().prefetch("NUMS"));
 
     ShreddingSettings edited = ws->Configuration().Shredding();
     edited.Formulas[0] = "n1/4";
     edited.Digits[0] = 3;
-    EXPECT_EQ(ws->Configuration().ApplyShredding(edited), 0b001u);
+    const ShreddingApplyResult applied = ws->Configuration().ApplyShredding(edited);
+    EXPECT_EQ(applied.ChangedSlots, 0b001u);
+    EXPECT_TRUE(applied.Ok);
     EXPECT_TRUE(ws.host.errors().empty());
 
     // n1/4 over the full set: the values 0, 250, 500 and 750, each as often as
@@ -48,7 +51,7 @@ TEST(ShreddingSettings, OkRebuildsTheGroupsFilesWhenPrefetchFilesAreOn)
     // The untouched slots are counted again too, as the whole group is.
     EXPECT_GT(ReadPrefetchFile(ws->Files().prefetch("SHR2")).Records.size(), 1u);
     EXPECT_TRUE(std::filesystem::exists(ws->Files().prefetch("SHR3")));
-    EXPECT_EQ(testing::readBytes(ws->Files().prefetch("NUMS")), placeholder);
+    EXPECT_EQ(testing::readBytes(ws->Files().prefetch("NUMS")), numsBefore);
 }
 
 } // namespace

@@ -47,7 +47,7 @@ TEST(ShreddingSettings, OkStoresSavesAndRecalculates)
     ShreddingSettings edited = before;
     edited.Formulas[1] = "n1*2";
     edited.Digits[2] = 9; // beyond what a key holds: 4
-    EXPECT_EQ(ws->Configuration().ApplyShredding(edited), 0b110u);
+    EXPECT_EQ(ws->Configuration().ApplyShredding(edited).ChangedSlots, 0b110u);
 
     const stats::TConfigData& data = ws->Configuration().Data();
     EXPECT_EQ(data.Formulas[1], "n1*2");
@@ -74,7 +74,7 @@ TEST(ShreddingSettings, OkStoresSavesAndRecalculates)
     EXPECT_TRUE(ws.host.errors().empty());
 
     // The same settings again change no slot.
-    EXPECT_EQ(ws->Configuration().ApplyShredding(ws->Configuration().Shredding()), 0u);
+    EXPECT_EQ(ws->Configuration().ApplyShredding(ws->Configuration().Shredding()).ChangedSlots, 0u);
     EXPECT_TRUE(std::filesystem::exists(ws->Files().prefetch("SHR1")));
 
     // A new session reads what was saved.
@@ -93,7 +93,9 @@ TEST(ShreddingSettings, AFailedSaveIsReportedAndTheFormulasApply)
     std::filesystem::create_directories(ws->Files().config());
     ShreddingSettings edited = ws->Configuration().Shredding();
     edited.Formulas[0] = "n1/n2";
-    EXPECT_EQ(ws->Configuration().ApplyShredding(edited), 0b001u);
+    const ShreddingApplyResult applied = ws->Configuration().ApplyShredding(edited);
+    EXPECT_EQ(applied.ChangedSlots, 0b001u);
+    EXPECT_FALSE(applied.Ok);
     ASSERT_EQ(ws.host.errors().size(), 1u);
     EXPECT_TRUE(ws.host.errors()[0].starts_with("Ошибка записи в файл конфигурации!\r\r"));
     EXPECT_EQ(ws->Registry().Item(ws->Registry().FindMethod("SHR1")).DisplayCaption(), "Метод шинковки 1: n1/n2");

@@ -31,6 +31,20 @@ TEST_F(PrefetchCli, PrefetchBuildsFiles)
     EXPECT_NE(r.out.find("Создано файлов: 14"), std::string::npos);
     EXPECT_EQ(run({"prefetch", "--groups", "zz"}).exitCode, 1);
 }
+// Every file failing to be written is a failed command, not "Создано файлов: 0" and success.
+TEST_F(PrefetchCli, ForcedBuildFailsWhenTheFilesCannotBeWritten)
+{
+    const auto r =
+        runCli({"--data-dir", dir.path().string(), "prefetch", "--force"}, {.env = {"BELVANE_FILE_FAULTS=write:*:-1"}});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.out.find("Создано файлов: 0"), std::string::npos);
+    EXPECT_NE(r.err.find("Ошибка создания файла данных для полного набора вариантов!"), std::string::npos);
+    EXPECT_NE(r.err.find("Не удалось создать файлов: "), std::string::npos);
+    if (std::filesystem::exists(dir / "Prefetchs"))
+        for (const auto& entry : std::filesystem::directory_iterator(dir / "Prefetchs"))
+            ADD_FAILURE() << "left behind: " << entry.path();
+}
+
 TEST_F(PrefetchCli, BatchOptionBuildsPrefetchFilesWithoutADisplay)
 {
     // Every spelling of the options is covered where they are parsed; one build here.

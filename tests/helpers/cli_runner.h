@@ -7,13 +7,20 @@
 namespace belvane::testing {
 
 struct CliResult {
-    int exitCode = -1;
+    int exitCode = -1; // -1: killed (see timedOut)
+    bool timedOut = false;
     std::string out;
     std::string err;
 };
 
+struct CliRunOptions {
+    std::vector<std::string> env;        // "NAME=value" added to the test's environment
+    std::filesystem::path workingFolder; // empty: the test's own
+    int timeoutSeconds = 300;            // then the tool is killed
+};
+
 // Runs the built belvane-cli with the arguments (no shell involved in quoting),
 // capturing what it prints.
-CliResult runCli(const std::vector<std::string>& args);
+CliResult runCli(const std::vector<std::string>& args, const CliRunOptions& options = {});
 
 } // namespace belvane::testing

@@ -33,6 +33,16 @@ TEST(Dates, TextsOffTheTemplateFail)
     EXPECT_EQ(TextToDate("29/02/2016"), (Date{year(2016), February, day(29)}));
 }
 
+// The form a stored draw date must have: nothing but "dd/mm/yyyy" of a real day.
+TEST(Dates, DrawDatesAreStrict)
+{
+    EXPECT_EQ(ParseDrawDate("07/03/2015"), (Date{year(2015), March, day(7)}));
+    EXPECT_EQ(ParseDrawDate("29/02/2016"), (Date{year(2016), February, day(29)}));
+    for (const char* text : {"", "07.03.2015", "07/03/2015 ", " 07/03/2015", "07/03/2015x", "29/02/2015", "00/01/2015",
+                             "07/13/2015", "07/03/0000", "٠٧/٠٣/٢٠١٥", "07/03/201\xD0", "0७/03/2015", "7/3/2015"})
+        EXPECT_EQ(ParseDrawDate(text), std::nullopt) << text;
+}
+
 TEST(Dates, IntegerForm)
 {
     const Date d{year(2024), January, day(31)};

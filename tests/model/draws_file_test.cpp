@@ -8,6 +8,8 @@
 #include "helpers/temp_dir.h"
 #include "model/draws_file.h"
 #include "support/error.h"
+#include "support/file_faults.h"
+#include "support/file_io.h"
 
 namespace belvane::model {
 namespace {
@@ -91,6 +93,45 @@ TEST(DrawsFile, FailedSaveLeavesTheOldFileIntact)
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
         ++files;
     EXPECT_EQ(files, 1u);
+}
+
+// One limit in both directions: what is written can be read back, and what
+// would not be read back is not written.
+TEST(DrawsFile, TheSameLimitForReadingAndWriting)
+{
+    TempDir dir;
+    const auto path = dir / "draws.ldr";
+    TDrawsArray full(MaxDrawsInFile, makeDraw(1, {1, 2, 3, 4, 5, 6}, 7, "07/12/2002"));
+    for (size_t i = 0; i < full.size(); ++i)
+        full[i].Number = static_cast<int32_t>(i + 1);
+    WriteDrawsFile(path, full);
+    const auto read = ReadDrawsFile(path);
+    EXPECT_TRUE(read.error.empty()) << read.error;
+    EXPECT_EQ(read.draws.size(), MaxDrawsInFile);
+
+    const std::string before = readBytes(path);
+    full.push_back(makeDraw(static_cast<int32_t>(MaxDrawsInFile + 1), {1, 2, 3, 4, 5, 6}, 7));
+    EXPECT_THROW(WriteDrawsFile(path, full), Error);
+    EXPECT_EQ(readBytes(path), before);
+
+    // A file one record over the limit (written past the program) is refused as a whole.
+    writeBytes(path, before + std::string(DrawRecordSize, '\0'));
+    const auto over = ReadDrawsFile(path);
+    EXPECT_TRUE(over.draws.empty());
+    EXPECT_NE(over.error.find("не может быть больше 1000000 тиражей"), std::string::npos) << over.error;
+}
+
+TEST(DrawsFile, AFailedReadKeepsTheWholeRecordsBeforeIt)
+{
+    TempDir dir;
+    const auto path = dir / "draws.ldr";
+    const TDrawsArray draws = app::MakeDemoDraws(10, 3);
+    WriteDrawsFile(path, draws);
+    files::injectFault({files::FaultKind::Read, "draws.ldr", 1});
+    const auto content = ReadDrawsFile(path);
+    files::clearFaults();
+    EXPECT_EQ(content.error, files::systemErrorText(path, EIO));
+    EXPECT_EQ(content.draws, TDrawsArray(draws.begin(), draws.begin() + 5)); // 120 of 240 bytes arrived
 }
 
 } // namespace

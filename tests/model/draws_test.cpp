@@ -35,6 +35,15 @@ TEST(Draws, EmptyArchive)
     EXPECT_EQ(IndexOfNumber(draws, 1), -1);
 }
 
+// There is no draw after the largest number a record holds (it would wrap to a negative one).
+TEST(Draws, NoNextNumberAfterTheLargest)
+{
+    const TDrawsArray draws{makeDraw(MaxDrawNumber - 1, {1, 2, 3, 4, 5, 6}),
+                            makeDraw(MaxDrawNumber, {1, 2, 3, 4, 5, 6})};
+    EXPECT_EQ(NextDrawNumber(draws, 1), MaxDrawNumber);
+    EXPECT_EQ(NextDrawNumber(draws, 0), -1);
+}
+
 TEST(Draws, UnknownDateShiftsFromTheEarliestDate)
 {
     const TDrawsArray draws{makeDraw(1, {1, 2, 3, 4, 5, 6}, 7, "")};

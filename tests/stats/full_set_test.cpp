@@ -30,6 +30,26 @@ TEST(FullSet, RankAndSuccessorAgree)
     EXPECT_EQ(last, (TComb{40, 41, 42, 43, 44, 45}));
 }
 
+TEST(FullSet, FillingFromAnyRankFollowsTheOrder)
+{
+    // Starting inside a run of the last number, at a run's end, at the start
+    // of a new first number, and right up to the last combination.
+    for (const int64_t start : {int64_t{0}, int64_t{37}, int64_t{39}, int64_t{1'086'007}, model::FullSetSize - 300}) {
+        std::vector<TComb> out(300);
+        model::FillCombinations(start, out);
+        TComb c = model::CombinationAtRank(start);
+        for (size_t i = 0; i < out.size(); ++i) {
+            ASSERT_EQ(out[i], c) << start << " + " << i;
+            model::NextCombination(c);
+        }
+    }
+    std::vector<TComb> whole(static_cast<size_t>(model::FullSetSize));
+    model::FillCombinations(0, whole);
+    EXPECT_EQ(whole.back(), (TComb{40, 41, 42, 43, 44, 45}));
+    EXPECT_EQ(whole[1'086'008], (TComb{2, 3, 4, 5, 6, 7}));
+    model::FillCombinations(5, std::span<TComb>()); // nothing asked, nothing written
+}
+
 TEST(FullSet, CountsMatchCombinatorics)
 {
     testing::StatsFixture f;
