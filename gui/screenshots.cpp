@@ -74,6 +74,14 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
             settle(); // the choice applies after a pause
         ok &= save(window, folder, "10-main-statistics-of-sums");
     }
+    // A shredding method: its caption carries the formula.
+    if (const int shredding = stat.statTypeBox()->findText(QStringLiteral("Метод шинковки 1:"), Qt::MatchContains);
+        shredding >= 0) {
+        stat.statTypeBox()->setCurrentIndex(shredding);
+        for (int i = 0; i < 100 && (window.isRunning() || workspace.Statistics().StatTypeIndex() != shredding); ++i)
+            settle();
+        ok &= save(window, folder, "12-main-statistics-of-shredding");
+    }
 
     app::Workspace& ws = window.workspace();
     {
