@@ -87,8 +87,7 @@ void addFormulaCommands(CLI::App& app, CliContext& ctx)
     auto shredOptions = std::make_shared<ShredOptions>();
     CLI::App* shredCmd = formula->add_subcommand(
         "shred", "Значение шинковки: первые знаки дробной части формулы над числами (0 при любой ошибке)");
-    shredCmd->add_option("formula", shredOptions->formula, "Формула с переменными n1..n6, p1..p6, t1..t6")
-        ->required();
+    shredCmd->add_option("formula", shredOptions->formula, "Формула с переменными n1..n6, p1..p6, t1..t6")->required();
     shredCmd->add_option("--numbers", shredOptions->numbers, "Шесть чисел n1..n6 в порядке выпадения")->required();
     shredCmd->add_option("--prev", shredOptions->prev, "Числа предыдущего тиража p1..p6 (по умолчанию нули)");
     shredCmd->add_option("--prev2", shredOptions->prev2, "Числа тиража перед предыдущим t1..t6 (по умолчанию нули)");

@@ -105,8 +105,11 @@ void MainWindow::registerActions()
         {"EditConfig", QStringLiteral("Параметры"), {}, QStringLiteral("Редактирование параметров системы"), [this] {
              editConfig();
          }});
-    actions_->add({"EditShredding", QStringLiteral("Формулы шинковки"), {},
-                   QStringLiteral("Редактирование формул для методов шинковки"), [this] { editShredding(); }});
+    actions_->add({"EditShredding",
+                   QStringLiteral("Формулы шинковки"),
+                   {},
+                   QStringLiteral("Редактирование формул для методов шинковки"),
+                   [this] { editShredding(); }});
     actions_->add({"ExitProgram", QStringLiteral("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4),
                    QStringLiteral("Завершить работу программы"), [this] { close(); }});
     (*actions_)["ExitProgram"]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));

@@ -57,8 +57,9 @@ public:
     {
         const TComb p = DrawAt(at.LastIndex, at.Sorted).Balls;
         const TComb t = DrawAt(at.LastIndex - 1, at.Sorted).Balls;
-        return MakeMatcher([formula = formula_, p, t, set = ValueSet::Of(selected, project::V1Alone)](
-                               const TComb& c) { return set.contains(formula.value(c, p, t)); });
+        return MakeMatcher([formula = formula_, p, t, set = ValueSet::Of(selected, project::V1Alone)](const TComb& c) {
+            return set.contains(formula.value(c, p, t));
+        });
     }
 
 private:
@@ -78,11 +79,12 @@ constexpr ParamRange slots(const TConfigData&)
 
 } // namespace
 
-constinit const MethodClass TstShreddingStatClass = MakeStatClass<TstShreddingStat>({.id = "SHR%d",
-                                                                                     .caption = "Метод шинковки %0:d: %%s",
-                                                                                     .helpId = "SHRx",
-                                                                                     .group = GroupShredding,
-                                                                                     .flags = FlagS | FlagN,
-                                                                                     .paramRange = slots});
+constinit const MethodClass TstShreddingStatClass =
+    MakeStatClass<TstShreddingStat>({.id = "SHR%d",
+                                     .caption = "Метод шинковки %0:d: %%s",
+                                     .helpId = "SHRx",
+                                     .group = GroupShredding,
+                                     .flags = FlagS | FlagN,
+                                     .paramRange = slots});
 
 } // namespace belvane::stats

@@ -81,8 +81,7 @@ TEST(ShreddingSettings, OkStoresSavesAndRecalculates)
     ws->Close();
     StartedWorkspace again(dir.path());
     EXPECT_EQ(again->Configuration().Shredding(), ws->Configuration().Shredding());
-    EXPECT_EQ(again->Registry().Item(again->Registry().FindMethod("SHR2")).DisplayCaption(),
-              "Метод шинковки 2: n1*2");
+    EXPECT_EQ(again->Registry().Item(again->Registry().FindMethod("SHR2")).DisplayCaption(), "Метод шинковки 2: n1*2");
 }
 
 TEST(ShreddingSettings, AFailedSaveIsReportedAndTheFormulasApply)

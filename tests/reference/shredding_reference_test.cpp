@@ -50,14 +50,30 @@ int sum(const Six& s, std::initializer_list<int> at)
     return total;
 }
 
-const Quotient kDefault1{"(n1+n2+n3)/(n4+n5+n6)", 2, [](const Six& n, const Six&, const Six&) { return sum(n, {1, 2, 3}); },
-                         [](const Six& n, const Six&, const Six&) { return sum(n, {4, 5, 6}); }};
-const Quotient kDefault2{"(n4+n5+n6)/(n1+n2+n3)", 2, [](const Six& n, const Six&, const Six&) { return sum(n, {4, 5, 6}); },
-                         [](const Six& n, const Six&, const Six&) { return sum(n, {1, 2, 3}); }};
-const Quotient kDefault3{"(n1+n3+n5)/(n2+n4+n6)", 2, [](const Six& n, const Six&, const Six&) { return sum(n, {1, 3, 5}); },
-                         [](const Six& n, const Six&, const Six&) { return sum(n, {2, 4, 6}); }};
+const Quotient kDefault1{"(n1+n2+n3)/(n4+n5+n6)", 2,
+                         [](const Six& n, const Six&, const Six&) {
+                             return sum(n, {1, 2, 3});
+                         },
+                         [](const Six& n, const Six&, const Six&) {
+                             return sum(n, {4, 5, 6});
+                         }};
+const Quotient kDefault2{"(n4+n5+n6)/(n1+n2+n3)", 2,
+                         [](const Six& n, const Six&, const Six&) {
+                             return sum(n, {4, 5, 6});
+                         },
+                         [](const Six& n, const Six&, const Six&) {
+                             return sum(n, {1, 2, 3});
+                         }};
+const Quotient kDefault3{"(n1+n3+n5)/(n2+n4+n6)", 2,
+                         [](const Six& n, const Six&, const Six&) {
+                             return sum(n, {1, 3, 5});
+                         },
+                         [](const Six& n, const Six&, const Six&) {
+                             return sum(n, {2, 4, 6});
+                         }};
 // With the draw before and the one before that, three digits.
-const Quotient kBefore{"(N1+p1+t2)/(n6+7)", 3, [](const Six& n, const Six& p, const Six& t) { return n[0] + p[0] + t[1]; },
+const Quotient kBefore{"(N1+p1+t2)/(n6+7)", 3,
+                       [](const Six& n, const Six& p, const Six& t) { return n[0] + p[0] + t[1]; },
                        [](const Six& n, const Six&, const Six&) { return n[5] + 7; }};
 // Zero for a combination alone (p1 = t1 = 0) and wherever two draws in a row start alike.
 const Quotient kDifference{"(n2-n1)/(p1-t1)", 2, [](const Six& n, const Six&, const Six&) { return n[1] - n[0]; },
@@ -81,7 +97,8 @@ protected:
             });
         reference::TableInput input;
         input.valuesOf = [&](int index) {
-            const int v = q.value(numbersAt(index, r.sorted), numbersAt(index - 1, r.sorted), numbersAt(index - 2, r.sorted));
+            const int v =
+                q.value(numbersAt(index, r.sorted), numbersAt(index - 1, r.sorted), numbersAt(index - 2, r.sorted));
             return std::vector<reference::DrawValue>{{Key{static_cast<int16_t>(v), 0, 0, 0}, true}};
         };
         input.text = [](const Key& k) { return std::to_string(k[0]); };
@@ -94,13 +111,15 @@ protected:
         return compareTables(describe(id, r) + " with " + q.text, cli(statsArgs(id, r)), expectedTable(q, r));
     }
 
-    const std::vector<std::pair<int, int>> windows{{1000, 0}, {100, 5}, {7, 200}, {1, 1176}, {2, 1175}, {1, 0}, {2000, 0}};
+    const std::vector<std::pair<int, int>> windows{{1000, 0}, {100, 5}, {7, 200}, {1, 1176},
+                                                   {2, 1175}, {1, 0},   {2000, 0}};
 };
 
 TEST_F(ShreddingReference, TheDefaultFormulas)
 {
     int differences = 0;
-    const std::pair<const char*, const Quotient*> methods[] = {{"SHR1", &kDefault1}, {"SHR2", &kDefault2}, {"SHR3", &kDefault3}};
+    const std::pair<const char*, const Quotient*> methods[] = {
+        {"SHR1", &kDefault1}, {"SHR2", &kDefault2}, {"SHR3", &kDefault3}};
     for (const auto& [id, q] : methods)
         for (const auto& [len, offset] : windows)
             for (bool sorted : {false, true})

@@ -45,15 +45,15 @@ TEST(ShreddingMethods, ThreeSlotsAtTheirPlaceInTheRegistry)
         const TStatMethod& m = f.list.Item(first + k - 1);
         EXPECT_EQ(m.ID(), "SHR" + std::to_string(k));
         EXPECT_EQ(m.Param, k);
-        EXPECT_EQ(m.DisplayCaption(), "Метод шинковки " + std::to_string(k) + ": " + std::string(DefaultFormulas[k - 1]));
+        EXPECT_EQ(m.DisplayCaption(),
+                  "Метод шинковки " + std::to_string(k) + ": " + std::string(DefaultFormulas[k - 1]));
         EXPECT_EQ(FlagsText(m.StatClass->Flags()), "SNG");
         EXPECT_EQ(m.StatClass->GetGroup(), GroupShredding);
         EXPECT_EQ(m.StatClass->GetHelpID(), "SHRx");
         EXPECT_TRUE(f.list.CanPrefetch(first + k - 1));
         EXPECT_TRUE(f.list.InDrawsStat(first + k - 1));
     }
-    EXPECT_EQ(f.list.MethodText(first, true),
-              "{ shr } Метод шинковки 1: (n1+n2+n3)/(n4+n5+n6) [ SNG ]");
+    EXPECT_EQ(f.list.MethodText(first, true), "{ shr } Метод шинковки 1: (n1+n2+n3)/(n4+n5+n6) [ SNG ]");
     // nothing is listed in advance; values are typed in as decimals
     EXPECT_TRUE(f.values("SHR1").empty());
     EXPECT_EQ(f.create("SHR1")->ParseValue("33"), 33);
@@ -64,8 +64,8 @@ TEST(ShreddingMethods, ThreeSlotsAtTheirPlaceInTheRegistry)
 // before them; the first draws have zeros for the draws they lack.
 TEST(ShreddingMethods, DrawValuesUseTheDrawsBefore)
 {
-    StatsFixture f({makeDraw(1, {1, 2, 3, 4, 5, 6}), makeDraw(2, {10, 20, 30, 5, 6, 7}),
-                    makeDraw(3, {30, 20, 10, 7, 6, 5})});
+    StatsFixture f(
+        {makeDraw(1, {1, 2, 3, 4, 5, 6}), makeDraw(2, {10, 20, 30, 5, 6, 7}), makeDraw(3, {30, 20, 10, 7, 6, 5})});
     EXPECT_EQ(drawValues(f, "SHR1"), (std::vector<int>{40, 33, 33}));
     EXPECT_EQ(drawValues(f, "SHR1", true), (std::vector<int>{40, 30, 30})); // 5 6 7 / 10 20 30
 
