@@ -80,6 +80,8 @@ void addStakesCommands(CLI::App& app, CliContext& context);
 void addDownloadCommands(CLI::App& app, CliContext& context);
 // `http get|post`: the HTTP helper as a diagnostic.
 void addHttpCommands(CLI::App& app, CliContext& context);
+void addFormulaCommands(CLI::App& app, CliContext& context);
+void addShreddingCommands(CLI::App& app, CliContext& context);
 
 // The batch options in ctx.startup (fullrefresh, fullrecreate, loadonly,
 // restart, no-language, in any spelling): runs the program's batch job

@@ -47,6 +47,8 @@ int main(int argc, char** argv)
     addStakesCommands(app, ctx);
     addDownloadCommands(app, ctx);
     addHttpCommands(app, ctx);
+    addFormulaCommands(app, ctx);
+    addShreddingCommands(app, ctx);
     if (!batchJob)
         app.require_subcommand(1);
 

@@ -25,6 +25,7 @@
 #include "gui/ratings_page.h"
 #include "gui/stakes_page.h"
 #include "gui/script_page.h"
+#include "gui/shredding_dialog.h"
 #include "gui/stat_page.h"
 
 #ifndef BELVANE_VERSION
@@ -114,11 +115,16 @@ void MainWindow::registerActions()
         {"EditConfig", QStringLiteral("Параметры"), {}, QStringLiteral("Редактирование параметров системы"), [this] {
              editConfig();
          }});
+    actions_->add({"EditShredding",
+                   QStringLiteral("Формулы шинковки"),
+                   {},
+                   QStringLiteral("Редактирование формул для методов шинковки"),
+                   [this] { editShredding(); }});
     actions_->add({"ExitProgram", QStringLiteral("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4),
                    QStringLiteral("Завершить работу программы"), [this] { close(); }});
     (*actions_)["ExitProgram"]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     addToMenu(QStringLiteral("Файл"), {nullptr, "ExitProgram"});
-    addToMenu(QStringLiteral("Настройки"), {"EditConfig"});
+    addToMenu(QStringLiteral("Настройки"), {"EditConfig", "EditShredding"});
 }
 
 QAction* MainWindow::action(const QString& name) const
@@ -317,6 +323,14 @@ void MainWindow::editConfig()
     if (dialog.exec() != QDialog::Accepted)
         return;
     run([this, edited = dialog.config()] { ws_->Configuration().Apply(edited); });
+}
+
+void MainWindow::editShredding()
+{
+    ShreddingDialog dialog(this, ws_->Configuration().Shredding());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    run([this, edited = dialog.settings()] { ws_->Configuration().ApplyShredding(edited); });
 }
 
 } // namespace belvane::gui

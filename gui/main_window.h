@@ -77,6 +77,7 @@ private:
     void buildStatusBar();
     void restoreWindowState();
     void editConfig();
+    void editShredding();
 
     void operationFinished();
     void refreshViews();

@@ -34,6 +34,7 @@
 #include "gui/draws_page.h"
 #include "gui/qt_text.h"
 #include "scenario/script_element.h"
+#include "gui/shredding_dialog.h"
 
 namespace belvane::gui {
 namespace {
@@ -119,6 +120,14 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         for (int i = 0; i < 100 && (window.isRunning() || workspace.Statistics().StatTypeIndex() != sums); ++i)
             settle(); // the choice applies after a pause
         ok &= save(window, folder, "10-main-statistics-of-sums");
+    }
+    // A shredding method: its caption carries the formula.
+    if (const int shredding = stat.statTypeBox()->findText(QStringLiteral("Метод шинковки 1:"), Qt::MatchContains);
+        shredding >= 0) {
+        stat.statTypeBox()->setCurrentIndex(shredding);
+        for (int i = 0; i < 100 && (window.isRunning() || workspace.Statistics().StatTypeIndex() != shredding); ++i)
+            settle();
+        ok &= save(window, folder, "12-main-statistics-of-shredding");
     }
 
     // The stakes and the ratings the data folder holds.
@@ -226,6 +235,10 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
     }
     if (auto* script = window.findChild<ScriptPage*>())
         ok &= TakeScenarioScreenshots(window, *script, folder);
+        ShreddingDialog dialog(&window, ws.Configuration().Shredding());
+        dialog.show();
+        ok &= save(dialog, folder, "11-shredding-dialog");
+    }
     return ok;
 }
 

@@ -3,9 +3,13 @@
 #include <fmt/format.h>
 #include <optional>
 
+#include <algorithm>
+
 #include "app/config_editing.h"
 #include "app/host.h"
+#include "app/prefetch_files.h"
 #include "app/workspace.h"
+#include "stats/shredding.h"
 #include "support/error.h"
 #include "support/ini_document.h"
 
@@ -91,6 +95,47 @@ bool ConfigurationService::ApplyProxy(const ProxySettings& edited)
     proxy_ = edited;
     proxy_.Saved = false;
     return SaveProxy(true);
+}
+
+ShreddingSettings ConfigurationService::Shredding() const
+{
+    return {data_.Formulas, data_.FormulaDigits};
+}
+
+ShreddingApplyResult ConfigurationService::ApplyShredding(const ShreddingSettings& edited)
+{
+    auto busy = ws_.Busy();
+    ShreddingApplyResult result;
+    for (size_t i = 0; i < data_.Formulas.size(); ++i) {
+        const int digits = std::clamp(edited.Digits[i], stats::MinFormulaDigits, stats::MaxFormulaDigits);
+        if (edited.Formulas[i] != data_.Formulas[i] || digits != data_.FormulaDigits[i])
+            result.ChangedSlots |= 1u << i;
+        data_.Formulas[i] = edited.Formulas[i];
+        data_.FormulaDigits[i] = digits;
+    }
+    ++revision_; // the statistics table's key: its values follow the formulas
+    {
+        StatusScope status(ws_.Host(), "Сохранение файла конфигурации...");
+        try {
+            IniDocument ini = IniDocument::load(ws_.Files().config());
+            stats::SaveShredding(ini, data_);
+            ini.saveIfChanged(ws_.Files().config());
+        } catch (const Error& e) {
+            ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
+            result.Ok = false;
+        }
+    }
+    StatisticsService& statistics = ws_.Statistics();
+    statistics.RebuildTypeLists(true, true);
+    // A changed slot's file goes first: a rebuild stopped half-way, or one
+    // left for later while prefetch files are off, must not leave old counts.
+    for (int slot = 1; slot <= stats::ShreddingSlotCount; ++slot)
+        if (result.ChangedSlots >> (slot - 1) & 1)
+            result.Ok &= DeletePrefetchFile(ws_.Host(), ws_.Files(), stats::TstShreddingStatClass.IDFor(slot));
+    if (statistics.PrefetchsEnabled())
+        result.Ok &= statistics.BuildPrefetchFiles(false, uint16_t{1} << stats::GroupShredding).Failed == 0;
+    ws_.RefreshAllViews(true);
+    return result;
 }
 
 GenerateSettings ConfigurationService::SavedGenerateSettings() const

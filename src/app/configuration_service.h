@@ -5,6 +5,7 @@
 // the shredding formulas and the proxy. The statistics registry reads it;
 // every change raises its revision, so views computed from it know they are stale.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -15,6 +16,19 @@
 namespace belvane::app {
 
 class Workspace;
+
+// The three shredding formulas and their digit counts, slot 1 first.
+struct ShreddingSettings {
+    std::array<std::string, 3> Formulas;
+    std::array<int, 3> Digits{};
+
+    friend bool operator==(const ShreddingSettings&, const ShreddingSettings&) = default;
+};
+
+struct ShreddingApplyResult {
+    unsigned ChangedSlots = 0; // bit k-1 for slot k
+    bool Ok = true;            // false when a write or a delete failed (each shown)
+};
 
 struct GenerateSettings {
     int Mode = 0;
@@ -55,6 +69,14 @@ public:
     // groups the change affects (when they are on) and refreshes every view.
     // Returns the mask of the affected groups.
     uint16_t Apply(const stats::TConfigData& edited);
+
+    ShreddingSettings Shredding() const;
+    // The shredding formulas dialog's OK: stores the formulas (digit counts
+    // brought into 1..4), saves them, rebuilds the method lists keeping the
+    // choice, deletes the prefetch files of the slots that changed and, when
+    // prefetch files are on, builds the group's files again, then
+    // recalculates every view. The formulas apply even when a write fails.
+    ShreddingApplyResult ApplyShredding(const ShreddingSettings& edited);
 
     GenerateSettings SavedGenerateSettings() const;
     // Stores the generator settings as the default and writes them.

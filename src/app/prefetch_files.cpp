@@ -187,4 +187,16 @@ PrefetchBuildResult BuildPrefetchFiles(Host& host, const stats::TStatList& list,
     return buildFiles(host, list, files, entries, skipped, static_cast<int64_t>(entries.size()));
 }
 
+bool DeletePrefetchFile(Host& host, const DataFiles& files, std::string_view methodId)
+{
+    const fs::path path = files.prefetch(methodId);
+    std::error_code ec;
+    fs::remove(path, ec);
+    if (!ec)
+        return true;
+    host.showError(fmt::format("Ошибка удаления файла данных для полного набора вариантов!\r\rИмя файла: {}\r\r{}",
+                               path.string(), ec.message()));
+    return false;
+}
+
 } // namespace belvane::app

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "stats/stat_values.h"
@@ -65,6 +66,10 @@ struct PrefetchBuildResult {
 // stops when cancelled.
 PrefetchBuildResult BuildPrefetchFiles(Host& host, const stats::TStatList& list, const DataFiles& files, bool force,
                                        bool enabled, uint16_t groupMask);
+
+// Deletes the file of a method whose values changed, so that it is counted
+// again when next needed. A failure is shown; returns whether no file is left.
+bool DeletePrefetchFile(Host& host, const DataFiles& files, std::string_view methodId);
 
 // The group masks of the batch runs.
 inline constexpr uint16_t AllPrefetchGroups = 0x1FFF;

@@ -10,6 +10,7 @@
 #include "stats/ognev.h"
 #include "stats/segments.h"
 #include "stats/sequences.h"
+#include "stats/shredding.h"
 #include "stats/sums.h"
 
 namespace belvane::stats {
@@ -113,6 +114,7 @@ constexpr std::array<const MethodClass*, StatClassCount> makeTable()
     t[139] = &TstOgnev1Class;
     t[140] = &TstOgnev2Class;
     t[141] = &TstOgnev3Class;
+    t[142] = &TstShreddingStatClass;
     return t;
 }
 

@@ -40,6 +40,14 @@ FormulaValues ShreddingVariables(const TComb& n, const TComb& p, const TComb& t)
     return v;
 }
 
+std::optional<std::string> ShreddingFormulaProblem(std::string_view text)
+{
+    const FormulaFault fault = Formula(text).GrammarFault();
+    if (fault == FormulaFault::None)
+        return std::nullopt;
+    return std::string(FormulaFaultText(fault));
+}
+
 ShreddingFormula::ShreddingFormula(std::string_view text, int digits)
     : formula_(text), digits_(std::clamp(digits, MinShreddingDigits, MaxShreddingDigits))
 {

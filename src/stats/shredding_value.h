@@ -4,6 +4,8 @@
 // two draws before), reduced to the first decimal digits of the fractional
 // part of its value. (n1+n2+n3)/(n4+n5+n6) for 1 2 3 4 5 6 is 0.4, value 40.
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/game.h"
@@ -28,6 +30,13 @@ int ShreddingDigits(long double x, int digits);
 // numbers of the draw before and of the draw two before (zeros for a draw
 // that does not exist).
 FormulaValues ShreddingVariables(const TComb& n, const TComb& p, const TComb& t);
+
+// What the shredding formulas dialog says of a formula text before taking it:
+// the evaluator's message when the text does not read as a formula whatever
+// the numbers ("Синтаксическая ошибка", "Не хватает скобочки"), else nothing.
+// A formula that fails only for some numbers (1/(n1-n2)) is accepted: it
+// gives 0 there.
+std::optional<std::string> ShreddingFormulaProblem(std::string_view text);
 
 // One shredding formula with its digit count, compiled once.
 class ShreddingFormula {

@@ -78,6 +78,15 @@ bool marksStandAlone(std::string_view p)
     return true;
 }
 
+// The fault a program ends in when its text does not fit the grammar.
+FormulaFault grammarFaultOf(const FormulaProgram& program)
+{
+    for (const FormulaStep& step : program.steps)
+        if (step.op == FormulaStep::Op::Fail)
+            return step.fault;
+    return FormulaFault::None;
+}
+
 } // namespace
 
 std::string_view FormulaFaultText(FormulaFault fault)
@@ -153,6 +162,19 @@ long double Formula::EvaluateOrThrow(const FormulaValues& values) const
     if (!r.ok())
         throw ERxParserError(std::string(FormulaFaultText(r.fault)));
     return r.value;
+}
+
+FormulaFault Formula::GrammarFault() const
+{
+    if (!substitutes_)
+        return grammarFaultOf(program_);
+    // Glued variables read as their digits: typical numbers of a draw and of
+    // the two before it, one and two digits long.
+    FormulaValues sample{};
+    for (size_t i = 0; i < sample.size(); ++i)
+        sample[i] = static_cast<uint32_t>(5 + 2 * i);
+    FormulaCompiler compiler;
+    return grammarFaultOf(compiler.Compile(SubstituteFormulaVariables(text_, sample), false));
 }
 
 long double TRxMathParser::Evaluate(std::string_view text)

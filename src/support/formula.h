@@ -45,6 +45,11 @@ public:
     // The same, throwing ERxParserError with the fault's message.
     long double EvaluateOrThrow(const FormulaValues& values) const;
 
+    // The fault of the text itself, whatever values the variables take: a
+    // syntax error, a missing bracket or brackets nested too deep; None when
+    // it reads as a formula (it may still fail for some values, as 1/(n1-n2)).
+    FormulaFault GrammarFault() const;
+
 private:
     std::string text_;
     FormulaProgram program_;

@@ -40,6 +40,20 @@ TEST(ShreddingValue, AnyFailureGivesZero)
         EXPECT_EQ(ShreddingFormula(text, 2).value(comb), 0) << text;
 }
 
+// The dialog refuses a text that never reads, with the evaluator's message,
+// and takes one that fails only for some numbers.
+TEST(ShreddingValue, FormulaProblems)
+{
+    EXPECT_EQ(ShreddingFormulaProblem("(n1+n2"), "Не хватает скобочки");
+    EXPECT_EQ(ShreddingFormulaProblem("n1)+(n2"), "Синтаксическая ошибка");
+    EXPECT_EQ(ShreddingFormulaProblem("2PI*n1"), "Синтаксическая ошибка");
+    EXPECT_EQ(ShreddingFormulaProblem("SIN(1,2)"), "Синтаксическая ошибка");
+    EXPECT_EQ(ShreddingFormulaProblem(""), "Синтаксическая ошибка");
+    EXPECT_EQ(ShreddingFormulaProblem("(n1+n2+n3)/(n4+n5+n6)"), std::nullopt);
+    EXPECT_EQ(ShreddingFormulaProblem("n1/(n2-n2)"), std::nullopt);
+    EXPECT_EQ(ShreddingFormulaProblem("sqrt(p1-t1)*N2"), std::nullopt);
+}
+
 TEST(ShreddingValue, DigitsOfTheFractionalPart)
 {
     EXPECT_EQ(ShreddingDigits(0.4L, 2), 40);

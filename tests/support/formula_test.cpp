@@ -318,6 +318,27 @@ TEST(Formula, EvaluatesWithTheValuesAndThrowsTheMessage)
     EXPECT_EQ(Formula("n1/(n2))*(n3").Evaluate(valuesOf({1, 2, 3})).fault, Fault::Syntax);
 }
 
+// What the text itself gets wrong, before any value: a fault that only some
+// values meet is not one, even when evaluating meets it first.
+TEST(Formula, GrammarFaultWhateverTheValues)
+{
+    const std::pair<const char*, Fault> cases[] = {
+        {"(n1+n2+n3)/(n4+n5+n6)", Fault::None},
+        {"1/(n1-n1)", Fault::None},
+        {"LN(n1-n1)+SQRT(-t1)", Fault::None},
+        {"2n1+n1 0", Fault::None}, // glued variables read as their digits
+        {"1/(n1-n1)+*", Fault::Syntax},
+        {"", Fault::Syntax},
+        {"n7", Fault::Syntax},
+        {"n1PI", Fault::Syntax},
+        {"SIN(n1,2)", Fault::Syntax},
+        {"(n1+n2", Fault::MissingBracket},
+        {"SIN((n1),2)", Fault::MissingBracket},
+    };
+    for (const auto& [text, fault] : cases)
+        EXPECT_EQ(Formula(text).GrammarFault(), fault) << text;
+}
+
 // The compiled formula gives exactly what substituting the values and reading
 // the text gives, for formulas of either kind.
 TEST(Formula, BothWaysOfEvaluatingAgree)
