@@ -52,6 +52,12 @@ TEST(PeriodMethods, PeriodsInDrawNumbers)
     const auto values = f.values("PRDV");
     EXPECT_EQ(values[0].LastDraw, 104);
     EXPECT_EQ(values[0].Ago, 2);
+    // Numbers of a damaged file: periods that no key part holds, or that go
+    // back in time, are passed over.
+    const StatsFixture damaged({makeDraw(-2'000'000'000, {7, 1, 2, 3, 4, 5}),
+                                makeDraw(2'000'000'000, {7, 8, 9, 10, 11, 12}),
+                                makeDraw(40'000, {7, 8, 20, 21, 22, 23}), makeDraw(40'003, {7, 30, 31, 32, 33, 34})});
+    EXPECT_EQ(occurred(damaged, "PRDV"), (Texts{{"7 x 3", 1}}));
     // A window that starts at 104 has not seen 7 before it.
     auto stat = f.create("PRDV");
     const auto later = CalculateRange(*stat, {1, 2}, false);
