@@ -8,8 +8,11 @@
 #include "stats/matrix.h"
 #include "stats/numbers.h"
 #include "stats/ognev.h"
+#include "stats/periods.h"
+#include "stats/repeats.h"
 #include "stats/segments.h"
 #include "stats/sequences.h"
+#include "stats/serial.h"
 #include "stats/shredding.h"
 #include "stats/sums.h"
 
@@ -69,6 +72,26 @@ constexpr std::array<const MethodClass*, StatClassCount> makeTable()
     t[39] = &TstSequenceLenClass;
     t[40] = &TstSequenceCntClass;
     t[41] = &TstSequenceLenMaxClass;
+    t[42] = &TstRepValues2Class;
+    t[43] = &TstRepValues3Class;
+    t[44] = &TstRepValues2B3Class;
+    t[45] = &TstRepValues2over1Class;
+    t[46] = &TstRepValues2over2Class;
+    t[47] = &TstRepValues2over3Class;
+    t[48] = &TstRepValues2P1Class;
+    t[49] = &TstRepValues2N1Class;
+    t[50] = &TstRepValues2P2Class;
+    t[51] = &TstRepValues2N2Class;
+    t[52] = &TstRepCount2Class;
+    t[53] = &TstRepCount3Class;
+    t[54] = &TstRepCount2B3Class;
+    t[55] = &TstRepCount2over1Class;
+    t[56] = &TstRepCount2over2Class;
+    t[57] = &TstRepCount2over3Class;
+    t[58] = &TstRepCount2P1Class;
+    t[59] = &TstRepCount2N1Class;
+    t[60] = &TstRepCount2P2Class;
+    t[61] = &TstRepCount2N2Class;
     t[62] = &TstCombValMix2Class;
     t[63] = &TstCombValMix3Class;
     t[64] = &TstCombValMix4Class;
@@ -111,6 +134,15 @@ constexpr std::array<const MethodClass*, StatClassCount> makeTable()
     t[104] = &TstColValCntClass;
     t[105] = &TstRowValCntClass;
     t[106] = &TstSgmValCntClass;
+    t[107] = &TstNumGroupsClass;
+    t[108] = &TstNumPausesClass;
+    t[109] = &TstChnGroupsClass;
+    t[110] = &TstChnPausesClass;
+    t[111] = &TstSgmGroupsClass;
+    t[112] = &TstSgmPausesClass;
+    t[113] = &TstNumPeriodsClass;
+    t[114] = &TstChnPeriodsClass;
+    t[115] = &TstSgmPeriodsClass;
     t[139] = &TstOgnev1Class;
     t[140] = &TstOgnev2Class;
     t[141] = &TstOgnev3Class;

@@ -136,8 +136,9 @@ public:
                             bool sorted);
 
     // The number of the first draw from fromIdx on whose values include rec's
-    // key; -1 when none has it.
-    int FindNextDraw(const TStatDraw& rec, int fromIdx, bool sorted, int lastIdx);
+    // key; -1 when none has it. Each draw is asked alone, with one work area
+    // for the whole walk.
+    virtual int FindNextDraw(const TStatDraw& rec, int fromIdx, bool sorted, int lastIdx);
 
     // The filter test. PrepareMatches analyses the selection once, reading
     // the reference draws it needs itself; the matcher it returns is

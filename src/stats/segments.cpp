@@ -17,18 +17,6 @@ using TstCombSegm = GroupTupleStat<TCustomSegmentsStat, &TCustomSegmentsStat::Se
 constexpr TupleRule Mix = TupleRule::Mix;
 constexpr TupleRule Seq = TupleRule::Seq;
 
-// SGM%d: from the smallest to the largest segment of the table, the empty
-// ones between included.
-ParamRange segmentRange(const TConfigData& config)
-{
-    ParamRange range{MaxSegment, 1};
-    for (uint8_t s : SegmentsOf(config)) {
-        range.Min = std::min(range.Min, int{s});
-        range.Max = std::max(range.Max, int{s});
-    }
-    return range;
-}
-
 template <class T>
 constexpr MethodClass tupleClass(std::string_view id, std::string_view caption)
 {
@@ -42,6 +30,17 @@ Grouping SegmentGrouping(const model::SegmentMap& segments)
 {
     // Nothing is listed in advance by the count members.
     return Grouping::Make([&](int n) { return segments[static_cast<size_t>(n - 1)]; });
+}
+
+ParamRange SegmentRange(const TConfigData& config)
+{
+    // The scan starts from 9 and 1: a table of segment 0 alone still reaches up to 1.
+    ParamRange range{MaxSegment, 1};
+    for (uint8_t s : SegmentsOf(config)) {
+        range.Min = std::min(range.Min, int{s});
+        range.Max = std::max(range.Max, int{s});
+    }
+    return range;
 }
 
 model::SegmentMap SegmentsOf(const TConfigData& config)
@@ -81,6 +80,6 @@ constinit const MethodClass TstSgmValCntClass =
                                  .helpId = "SGMx",
                                  .group = GroupSegments,
                                  .flags = FlagN,
-                                 .paramRange = segmentRange});
+                                 .paramRange = SegmentRange});
 
 } // namespace belvane::stats

@@ -29,6 +29,11 @@ inline constexpr int MaxSegment = 9;
 // segment 1, as a character that is no digit does in the file.
 model::SegmentMap SegmentsOf(const TConfigData& config);
 
+// From the smallest to the largest segment the table uses, the empty ones
+// between included: the parameters of SGM%d and the values the segment series
+// follow.
+ParamRange SegmentRange(const TConfigData& config);
+
 // The segments in the order the table first uses them.
 Grouping SegmentGrouping(const model::SegmentMap& segments);
 

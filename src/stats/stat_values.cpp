@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace belvane::stats {
 
@@ -214,9 +215,11 @@ int32_t StepLastValue(TLastValueArray& arr, uint64_t key, int32_t drawNumber)
     SetKey(k, key);
     for (TLastValue& e : arr) {
         if (e.V1 == k.V1 && e.V2 == k.V2 && e.V3 == k.V3 && e.V4 == k.V4) {
-            const int32_t interval = drawNumber - e.DrawNumber;
+            // Draw numbers come from a file: their difference may not fit.
+            const int64_t interval = int64_t{drawNumber} - e.DrawNumber;
             e.DrawNumber = drawNumber;
-            return interval;
+            return static_cast<int32_t>(std::clamp<int64_t>(interval, std::numeric_limits<int32_t>::min(),
+                                                            std::numeric_limits<int32_t>::max()));
         }
     }
     arr.push_back({drawNumber, k.V1, k.V2, k.V3, k.V4});

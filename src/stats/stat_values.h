@@ -189,14 +189,16 @@ void SortStatSimple(TStatSimpleArray& arr);
 
 // The scratch area one run of a statistic shares between all its DrawValues
 // calls: zero-filled once per run. The serial methods keep their series here,
-// one entry per value 1..45.
+// indexed by the value followed: numbers 1..45, channels from 1, segments
+// from 0 (segment 0 is a segment like any other).
 struct GapWork {
     struct Series {
-        int32_t Length = 0;
-        int32_t DrawNumber = 0;
-        int32_t Age = 0;
+        int32_t Length = 0;     // draws in the series so far
+        int32_t DrawNumber = 0; // number of the series' last draw
+        int32_t Age = 0;        // lastIdx - index + 1 of that draw
     };
-    std::array<Series, 45> Entries{};
+    static constexpr int MaxValue = 45;
+    std::array<Series, MaxValue + 1> Entries{};
 };
 
 } // namespace belvane::stats

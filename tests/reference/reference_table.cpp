@@ -148,9 +148,9 @@ std::vector<TableRow> buildTable(const std::vector<Draw>& draws, const TableInpu
         for (const DrawValue& v : valuesOf(index)) {
             ValueRecord rec;
             rec.key = v.key;
-            rec.lastDraw = d.number;
-            rec.prevDraw = d.number;
-            rec.ago = last - index + 1;
+            rec.lastDraw = v.lastDraw.value_or(d.number);
+            rec.prevDraw = rec.lastDraw;
+            rec.ago = v.ago.value_or(last - index + 1);
             rec.count = v.count;
             accumulate(records, rec, v.trackGap);
         }
@@ -194,6 +194,8 @@ std::vector<TableRow> buildTable(const std::vector<Draw>& draws, const TableInpu
     // The draw number of the first draw after the given one (to the end of the archive)
     // that has the value, or -1.
     auto nextOccurrence = [&](const Key& key, int afterNumber) {
+        if (input.nextOccurrence)
+            return input.nextOccurrence(key, afterNumber);
         int start = -1;
         for (int i = 0; i < drawCount; ++i)
             if (draws[static_cast<size_t>(i)].number == afterNumber)

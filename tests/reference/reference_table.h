@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,11 +96,15 @@ struct Window {
 Window windowOf(int drawCount, const TableRequest& request);
 
 // One value a draw yields, whether it measures a gap, and what it adds to the value's
-// count (a value may be shown at a draw without being counted there).
+// count (a value may be shown at a draw without being counted there). A value that
+// stands for an earlier draw (a series recorded when it ends) names that draw's number
+// and age; otherwise they are those of the draw that yields it.
 struct DrawValue {
     Key key{};
     bool trackGap = true;
     int count = 1;
+    std::optional<int> lastDraw;
+    std::optional<int> ago;
 };
 
 // What a method family tells the table about one method.
@@ -111,6 +116,9 @@ struct TableInput {
     std::function<std::string(const Key&)> text;
     // The full-set distribution when the comparison is asked for and the method has one.
     const Distribution* fullSet = nullptr;
+    // "Факт" of a value last seen at the draw numbered afterNumber, when it is not the
+    // number of the first later draw whose values include it; -1 for none.
+    std::function<int(const Key& key, int afterNumber)> nextOccurrence;
 };
 
 // The statistics table rows, one per value record in record order, every cell as shown.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <random>
 
 #include "stats/custom_stat.h"
@@ -230,6 +231,10 @@ TEST(LastValues, StepGivesIntervals)
     EXPECT_EQ(StepLastValue(arr, PackKey(7), 105), 1);
     EXPECT_EQ(StepLastValue(arr, PackKey(8), 105), -1);
     EXPECT_EQ(arr.size(), 2u);
+    // Numbers from a damaged file: an interval beyond 32 bits is held at the limit.
+    EXPECT_EQ(StepLastValue(arr, PackKey(8), 2'100'000'000), 2'099'999'895);
+    EXPECT_EQ(StepLastValue(arr, PackKey(8), -2'100'000'000), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(StepLastValue(arr, PackKey(8), 2'100'000'000), std::numeric_limits<int32_t>::max());
 }
 
 TEST(SimpleArrays, AddLookUpAndSort)
