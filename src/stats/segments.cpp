@@ -17,18 +17,6 @@ using TstCombSegm = GroupTupleStat<TCustomSegmentsStat, &TCustomSegmentsStat::Se
 constexpr TupleRule Mix = TupleRule::Mix;
 constexpr TupleRule Seq = TupleRule::Seq;
 
-// SGM%d: from the smallest to the largest segment of the table, the empty
-// ones between included.
-ParamRange segmentRange(const TConfigData& config)
-{
-    ParamRange range{MaxSegment, 1};
-    for (uint8_t s : SegmentsOf(config)) {
-        range.Min = std::min(range.Min, int{s});
-        range.Max = std::max(range.Max, int{s});
-    }
-    return range;
-}
-
 template <class T>
 constexpr MethodClass tupleClass(std::string_view id, std::string_view caption)
 {
@@ -37,6 +25,16 @@ constexpr MethodClass tupleClass(std::string_view id, std::string_view caption)
 }
 
 } // namespace
+
+ParamRange SegmentParamRange(const TConfigData& config)
+{
+    ParamRange range{MaxSegment, 1};
+    for (uint8_t s : SegmentsOf(config)) {
+        range.Min = std::min(range.Min, int{s});
+        range.Max = std::max(range.Max, int{s});
+    }
+    return range;
+}
 
 Grouping SegmentGrouping(const model::SegmentMap& segments)
 {
@@ -81,6 +79,6 @@ constinit const MethodClass TstSgmValCntClass =
                                  .helpId = "SGMx",
                                  .group = GroupSegments,
                                  .flags = FlagN,
-                                 .paramRange = segmentRange});
+                                 .paramRange = SegmentParamRange});
 
 } // namespace belvane::stats

@@ -29,6 +29,10 @@ inline constexpr int MaxSegment = 9;
 // segment 1, as a character that is no digit does in the file.
 model::SegmentMap SegmentsOf(const TConfigData& config);
 
+// The segments a method with a segment parameter registers: from the smallest
+// to the largest segment of the table, the empty ones between included.
+ParamRange SegmentParamRange(const TConfigData& config);
+
 // The segments in the order the table first uses them.
 Grouping SegmentGrouping(const model::SegmentMap& segments);
 
