@@ -332,23 +332,14 @@ protected:
     {
         const GroupTable& a = Aspect();
         const uint64_t reference = numberBits(DrawAt(at.LastIndex, at.Sorted).Balls);
-        ByteTable successors{};
-        uint64_t emptyChannels = 0;
-        std::array<uint64_t, model::BallCount + 1> channelsWithCount{};
-        for (const TStatDraw& s : selected) {
-            if (!model::isValidNumber(s.V1) || (reference >> s.V1 & 1) == 0)
-                continue;
-            const uint64_t channel = GroupBit(a[static_cast<size_t>(s.V1)]);
-            if (Mode == InsideMode::Count) {
-                if (s.V2 >= 0 && s.V2 <= model::BallCount)
-                    channelsWithCount[static_cast<size_t>(s.V2)] |= channel;
-            } else if (s.V2 == 0) {
-                emptyChannels |= channel;
-            } else if (s.V2 > 0 && s.V2 < 256) {
-                successors[static_cast<size_t>(s.V2)] = 1;
-            }
-        }
+        const auto ofNewest = [reference](const TStatDraw& s) {
+            return model::isValidNumber(s.V1) && (reference >> s.V1 & 1) != 0;
+        };
         if constexpr (Mode == InsideMode::Count) {
+            std::array<uint64_t, model::BallCount + 1> channelsWithCount{};
+            for (const TStatDraw& s : selected)
+                if (ofNewest(s) && s.V2 >= 0 && s.V2 <= model::BallCount)
+                    channelsWithCount[static_cast<size_t>(s.V2)] |= GroupBit(a[static_cast<size_t>(s.V1)]);
             return MakeMatcher([channelsWithCount, a](const TComb& c) {
                 const GroupTally tally(c, a);
                 uint64_t hit = 0;
@@ -357,6 +348,16 @@ protected:
                 return hit != 0;
             });
         } else {
+            ByteTable successors{};
+            uint64_t emptyChannels = 0;
+            for (const TStatDraw& s : selected) {
+                if (!ofNewest(s))
+                    continue;
+                if (s.V2 == 0)
+                    emptyChannels |= GroupBit(a[static_cast<size_t>(s.V1)]);
+                else if (s.V2 > 0 && s.V2 < 256)
+                    successors[static_cast<size_t>(s.V2)] = 1;
+            }
             return MakeMatcher([successors, emptyChannels, a](const TComb& c) {
                 return (successors[c[0]] | successors[c[1]] | successors[c[2]] | successors[c[3]] | successors[c[4]] |
                         successors[c[5]]) != 0 ||
