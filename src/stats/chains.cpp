@@ -336,16 +336,31 @@ protected:
             return model::isValidNumber(s.V1) && (reference >> s.V1 & 1) != 0;
         };
         if constexpr (Mode == InsideMode::Count) {
-            std::array<uint64_t, model::BallCount + 1> channelsWithCount{};
-            for (const TStatDraw& s : selected)
-                if (ofNewest(s) && s.V2 >= 0 && s.V2 <= model::BallCount)
-                    channelsWithCount[static_cast<size_t>(s.V2)] |= GroupBit(a[static_cast<size_t>(s.V1)]);
-            return MakeMatcher([channelsWithCount, a](const TComb& c) {
-                const GroupTally tally(c, a);
-                uint64_t hit = 0;
-                for (int k = 0; k <= model::BallCount; ++k)
-                    hit |= tally.Exactly(k) & channelsWithCount[static_cast<size_t>(k)];
-                return hit != 0;
+            // Each channel of the newest draw gets a four-bit slot of a
+            // counter; a combination's counts in all of them come from one sum.
+            std::array<uint8_t, 64> slotOf{};
+            slotOf.fill(kNoSlot);
+            std::array<uint8_t, kSlots> wantedCounts{}; // per slot, bit k: the count k is selected
+            int slots = 0;
+            for (const TStatDraw& s : selected) {
+                if (!ofNewest(s) || s.V2 < 0 || s.V2 > model::BallCount)
+                    continue;
+                const uint8_t channel = a[static_cast<size_t>(s.V1)];
+                if (slotOf[channel] == kNoSlot)
+                    slotOf[channel] = static_cast<uint8_t>(slots++);
+                wantedCounts[slotOf[channel]] |= static_cast<uint8_t>(1u << s.V2);
+            }
+            std::array<uint32_t, 256> counter{};
+            for (size_t b = 0; b < counter.size(); ++b)
+                if (a[b] < slotOf.size() && slotOf[a[b]] != kNoSlot)
+                    counter[b] = uint32_t{1} << (4 * slotOf[a[b]]);
+            return MakeMatcher([counter, wantedCounts](const TComb& c) {
+                const uint32_t sum =
+                    counter[c[0]] + counter[c[1]] + counter[c[2]] + counter[c[3]] + counter[c[4]] + counter[c[5]];
+                uint32_t hit = 0;
+                for (size_t slot = 0; slot < kSlots; ++slot)
+                    hit |= uint32_t{wantedCounts[slot]} >> (sum >> (4 * slot) & 15);
+                return (hit & 1) != 0;
             });
         } else {
             ByteTable successors{};
@@ -367,6 +382,10 @@ protected:
     }
 
 private:
+    // The newest draw has at most six channels.
+    static constexpr size_t kSlots = model::BallCount;
+    static constexpr uint8_t kNoSlot = 255;
+
     // The numbers 1..45 of six bytes as bits; other bytes set none.
     static uint64_t numberBits(const TComb& c)
     {
