@@ -338,6 +338,14 @@ TEST(ChainMethods, InsideFiltersReadTheNewestDraw)
     EXPECT_FALSE(matcherFor(f, "SDC2", {value(12, 2)}, 1)->matches(with14));
     EXPECT_TRUE(matcherFor(f, "SDC2", {value(12, 0)}, 1)->matches(none));
     EXPECT_TRUE(matcherFor(f, "SDC2", {value(13, 1)}, 2)->matches(with14));
+    // Bytes that are no numbers (a list file may hold any) lie in no channel.
+    const TComb noNumbers = {0, 46, 255, 200, 100, 50};
+    EXPECT_FALSE(matcherFor(f, "SDG2", {value(12, 14)}, 1)->matches(noNumbers));
+    EXPECT_TRUE(matcherFor(f, "SDZ2", {value(12, 0)}, 1)->matches(noNumbers));
+    EXPECT_TRUE(matcherFor(f, "SDC2", {value(12, 0)}, 1)->matches(noNumbers));
+    EXPECT_TRUE(matcherFor(f, "SC2C3", {value(0, 0)}, 1)->matches(noNumbers));
+    EXPECT_FALSE(matcherFor(f, "SDV2", {value(12, 0)}, 1)->matches(noNumbers));
+    EXPECT_FALSE(matcherFor(f, "SDV2", {value(12, 255)}, 1)->matches(noNumbers));
 }
 
 // Without its reference draws a chain has no values and its filter matches nothing.
