@@ -48,13 +48,6 @@ using TstCombChn = GroupTupleStat<TCustomChannelsStat, &TCustomChannelsStat::Cha
 constexpr TupleRule Mix = TupleRule::Mix;
 constexpr TupleRule Seq = TupleRule::Seq;
 
-// CHN%d: channel(1)..channel(45); none without a channel size.
-ParamRange channelRange(const TConfigData& config)
-{
-    return config.ChannelSize <= 0 ? ParamRange{1, 0}
-                                   : ParamRange{1, model::ChannelOf(model::MaxNumber, ChannelSizeOf(config))};
-}
-
 template <class T>
 constexpr MethodClass tupleClass(std::string_view id, std::string_view caption)
 {
@@ -67,6 +60,12 @@ constexpr MethodClass tupleClass(std::string_view id, std::string_view caption)
 int ChannelSizeOf(const TConfigData& config)
 {
     return std::clamp(config.ChannelSize, MinChannelSize, MaxChannelSize);
+}
+
+ParamRange ChannelParamRange(const TConfigData& config)
+{
+    return config.ChannelSize <= 0 ? ParamRange{1, 0}
+                                   : ParamRange{1, model::ChannelOf(model::MaxNumber, ChannelSizeOf(config))};
 }
 
 std::string ChannelText(int channel, int size)
@@ -113,6 +112,6 @@ constinit const MethodClass TstChnValCntClass =
                                  .helpId = "CHNx",
                                  .group = GroupChannels,
                                  .flags = FlagN,
-                                 .paramRange = channelRange});
+                                 .paramRange = ChannelParamRange});
 
 } // namespace belvane::stats

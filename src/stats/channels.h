@@ -29,6 +29,10 @@ extern const MethodClass TstChnValCntClass;   // CHN%d
 // configuration file is read.
 int ChannelSizeOf(const TConfigData& config);
 
+// The channels a method with a channel parameter registers: channel(1) ..
+// channel(45); none without a channel size.
+ParamRange ChannelParamRange(const TConfigData& config);
+
 // "02 [6-10]": the channel and its bounds; the last channel's upper bound is
 // c * S even beyond 45 (S = 4: 12 [45-48]).
 std::string ChannelText(int channel, int size);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "stats/chains.h"
 #include "stats/channels.h"
 #include "stats/comb_values.h"
 #include "stats/differences.h"
@@ -143,6 +144,29 @@ constexpr std::array<const MethodClass*, StatClassCount> makeTable()
     t[113] = &TstNumPeriodsClass;
     t[114] = &TstChnPeriodsClass;
     t[115] = &TstSgmPeriodsClass;
+    t[116] = &TstChain2DrawsAllClass;
+    t[117] = &TstChain2DrawsPosClass;
+    t[118] = &TstChain2PosClass;
+    t[119] = &TstChain3DrawsPosClass;
+    t[120] = &TstChain3PosClass;
+    t[121] = &TstChain2ChannelsAllClass;
+    t[122] = &TstChain2ChannelsPosClass;
+    t[123] = &TstChain2ChannelClass;
+    t[124] = &TstChain3ChannelsPosClass;
+    t[125] = &TstChain3ChannelClass;
+    t[126] = &TstChain2CnlCntClass;
+    t[127] = &TstChain3CnlCntClass;
+    t[128] = &TstChainChannels2InsideAllClass;
+    t[129] = &TstChainChannels2InsideSucClass;
+    t[130] = &TstChainChannels2InsideBadClass;
+    t[131] = &TstChainChannels2InsideCntClass;
+    t[132] = &TstChain2SegmentsAllClass;
+    t[133] = &TstChain2SegmentsPosClass;
+    t[134] = &TstChain2SegmentClass;
+    t[135] = &TstChain3SegmentsPosClass;
+    t[136] = &TstChain3SegmentClass;
+    t[137] = &TstChain2SgmCntClass;
+    t[138] = &TstChain3SgmCntClass;
     t[139] = &TstOgnev1Class;
     t[140] = &TstOgnev2Class;
     t[141] = &TstOgnev3Class;
