@@ -39,8 +39,7 @@ constexpr int kPanelCount = 7;
 static_assert(kPanelCount == static_cast<int>(app::StatusPanelCount) + 1, "the status line follows the panels");
 
 // The menus in the order the menu bar shows them; a page may add others.
-const char* const kMenus[] = {"Файл", "Тиражи", "Комбинации", "Статистика", "Ставки", "Сценарий", "Вид",
-                               "Настройки"};
+const char* const kMenus[] = {"Файл", "Тиражи", "Комбинации", "Статистика", "Ставки", "Сценарий", "Вид", "Настройки"};
 
 } // namespace
 

@@ -70,20 +70,20 @@ bool TakeScenarioScreenshots(MainWindow& window, ScriptPage& page, const std::fi
     page.refresh();
     window.rightPages()->setCurrentWidget(&page);
     page.scriptView()->selectRow(0);
-    bool ok = save(window, folder, "11-main-scenario");
+    bool ok = save(window, folder, "23-main-scenario");
 
     const FilterDialogSetup setup = page.filterSetup();
     {
         ScriptDialog dialog(&window, qs(scenario::EditLineCaption), 0, scenario.Lines().Line(0), setup);
         dialog.show();
-        ok &= save(dialog, folder, "12-script-dialog");
+        ok &= save(dialog, folder, "24-script-dialog");
     }
     {
         const scenario::TFilterItem item =
             scenario::ParseFilterItem(window.workspace().Registry(), "BMF8#NUMS:10,20#WMV:5#SF:1#0.5:-1:1:0:0");
         FilterDialog dialog(&window, setup, item);
         dialog.show();
-        ok &= save(dialog, folder, "13-filter-dialog");
+        ok &= save(dialog, folder, "25-filter-dialog");
     }
     return ok;
 }
@@ -127,7 +127,7 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         stat.statTypeBox()->setCurrentIndex(shredding);
         for (int i = 0; i < 100 && (window.isRunning() || workspace.Statistics().StatTypeIndex() != shredding); ++i)
             settle();
-        ok &= save(window, folder, "12-main-statistics-of-shredding");
+        ok &= save(window, folder, "18-main-statistics-of-shredding");
     }
 
     // The stakes and the ratings the data folder holds.
@@ -210,35 +210,36 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
     {
         ProxyDialog dialog(&window, app::ProxySettings{2, "proxy.example.org", 3128, "user", "secret"});
         dialog.show();
-        ok &= save(dialog, folder, "11-proxy-dialog");
+        ok &= save(dialog, folder, "19-proxy-dialog");
     }
     {
         WaitDialog dialog(&window);
         dialog.showText(
             messageText(fmt::format(fmt::runtime(app::DownloadWaitDetailText),
                                     fmt::format(fmt::runtime(app::ProxyAttemptText), 2, "10.0.0.2", 3128))));
-        ok &= save(dialog, folder, "12-wait-window");
+        ok &= save(dialog, folder, "20-wait-window");
     }
     // "Настройки" with the start-up download submenu open.
     if (auto* startup = window.findChild<QMenu*>(QStringLiteral("menuAutoDownload"))) {
         const QPoint at = window.mapToGlobal(QPoint(40, 40));
         startup->popup(at);
-        ok &= save(*startup, folder, "13-autodownload-menu");
+        ok &= save(*startup, folder, "21-autodownload-menu");
         startup->hide();
         for (QAction* item : window.menuBar()->actions()) {
             if (item->text() != QStringLiteral("Настройки") || item->menu() == nullptr)
                 continue;
             item->menu()->popup(at);
-            ok &= save(*item->menu(), folder, "14-settings-menu");
+            ok &= save(*item->menu(), folder, "22-settings-menu");
             item->menu()->hide();
         }
     }
-    if (auto* script = window.findChild<ScriptPage*>())
-        ok &= TakeScenarioScreenshots(window, *script, folder);
+    {
         ShreddingDialog dialog(&window, ws.Configuration().Shredding());
         dialog.show();
-        ok &= save(dialog, folder, "11-shredding-dialog");
+        ok &= save(dialog, folder, "17-shredding-dialog");
     }
+    if (auto* script = window.findChild<ScriptPage*>())
+        ok &= TakeScenarioScreenshots(window, *script, folder);
     return ok;
 }
 

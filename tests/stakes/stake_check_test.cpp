@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "app/draws_csv.h"
 #include "helpers/draws_builder.h"
 #include "helpers/stakes_fixture.h"
