@@ -76,6 +76,7 @@ void addCombsCommands(CLI::App& app, CliContext& context);
 void addSettingsCommands(CLI::App& app, CliContext& context);
 void addScenarioCommands(CLI::App& app, CliContext& context);
 void addStakesCommands(CLI::App& app, CliContext& context);
+void addSystemsCommands(CLI::App& app, CliContext& context);
 
 // The batch options in ctx.startup (fullrefresh, fullrecreate, loadonly,
 // restart, no-language, in any spelling): runs the program's batch job

@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     addSettingsCommands(app, ctx);
     addScenarioCommands(app, ctx);
     addStakesCommands(app, ctx);
+    addSystemsCommands(app, ctx);
     if (!batchJob)
         app.require_subcommand(1);
 

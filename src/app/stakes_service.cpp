@@ -118,7 +118,7 @@ stakes::AddStakesResult StakesService::AddStakes(std::span<const size_t> rows, c
     return result;
 }
 
-stakes::CheckResult StakesService::Check()
+stakes::CheckResult StakesService::Check(size_t from, bool deferred)
 {
     if (!file_.IsOpen() || file_.Empty())
         return {};
@@ -126,8 +126,16 @@ stakes::CheckResult StakesService::Check()
     stakes::CheckOptions options;
     options.LogEnabled = LogEnabled();
     options.LogFolder = ws_.Files().folder();
+    options.From = from;
+    options.Deferred = deferred;
     return stakes::CheckStakes(ws_.Host(), file_, ws_.Archive().Draws(), ws_.Configuration().Data(),
                                ws_.Ratings().Ratings(), options);
+}
+
+void StakesService::FinishChecks()
+{
+    if (file_.IsOpen())
+        stakes::FinishChecks(ws_.Host(), file_, ws_.Ratings().Ratings());
 }
 
 bool StakesService::DeleteRecords(std::span<const size_t> indices)
