@@ -97,11 +97,13 @@ void StakesFile::Open(const std::filesystem::path& path)
         if (fd < 0)
             failWith(path, errno);
         struct stat st {};
-        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (::fstat(fd, &st) != 0) {
             const int error = errno;
             ::close(fd);
-            if (error != 0 && S_ISREG(st.st_mode))
-                failWith(path, error);
+            failWith(path, error);
+        }
+        if (!S_ISREG(st.st_mode)) {
+            ::close(fd);
             throw Error(fmt::format("{}: это не обычный файл", path.filename().string()));
         }
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
