@@ -221,6 +221,9 @@ void ScenarioService::DeleteLogs()
 
 std::optional<bool> ScenarioService::ActionEnabled(std::string_view action, const ViewSelection& selection) const
 {
+    // Asked from the window's thread while a run goes: only the run's flags are read.
+    if (action == "ScriptStop")
+        return Running() && !StopRequested();
     const bool any = !scenario_.Empty();
     const int current = selection.ScriptCurrent;
     const size_t draws = ws_.Archive().Draws().size();
@@ -228,8 +231,6 @@ std::optional<bool> ScenarioService::ActionEnabled(std::string_view action, cons
         return any && draws > 0 && !Running();
     if (action == "ScriptTest")
         return any && draws > 1 && !Running();
-    if (action == "ScriptStop")
-        return Running() && !StopRequested();
     if (action == "LogToggle" || action == "LogsDelete")
         return !Running();
     if (action == "ScriptOpen" || action == "ScriptLoad" || action == "ScriptAdd")

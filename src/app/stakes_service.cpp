@@ -8,6 +8,7 @@
 #include "stakes/stake_access.h"
 #include "stakes/stake_texts.h"
 #include "support/error.h"
+#include "support/random_index.h"
 
 namespace belvane::app {
 
@@ -84,8 +85,7 @@ std::optional<model::TComb> StakesService::RandomCombination()
     const auto combs = ws_.Combinations().Combs();
     if (combs.empty())
         return std::nullopt;
-    std::uniform_int_distribution<size_t> pick(0, combs.size() - 1);
-    return combs[pick(random_)];
+    return combs[UniformIndex(random_, combs.size())];
 }
 
 bool StakesService::AddStake(const stakes::StakeRecord& stake, int drawsCount)

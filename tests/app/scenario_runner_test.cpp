@@ -371,6 +371,14 @@ TEST_F(RunnerTest, FailuresEndTheRunWithTheirMessage)
     EXPECT_TRUE(r.Failed);
     EXPECT_EQ(host().errors().back(), "Некорректное описание фильтра: TSD1#NUMS:5-1;1#LNO:#SF:1!");
 
+    // A start list that cannot be built fails the line: nothing is filtered or staked.
+    ws().Configuration().SaveGenerateSettings({4, (dir / "missing.lcv").string()});
+    r = run({line("FULL:0#ALL")});
+    EXPECT_TRUE(r.Failed);
+    EXPECT_EQ(r.Stakes, 0);
+    EXPECT_TRUE(host().errors().back().starts_with("Ошибка генерации файла комбинаций!\r\r")) << host().errors().back();
+    ws().Configuration().SaveGenerateSettings({2, "1,2,3,4,5,6,7"});
+
     // A method the statistics page does not list is not found either.
     ws().Registry().AllFavorites = false;
     for (int i = 0; i < ws().Registry().MethodCount(); ++i)
