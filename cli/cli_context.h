@@ -82,6 +82,7 @@ void addDownloadCommands(CLI::App& app, CliContext& context);
 void addHttpCommands(CLI::App& app, CliContext& context);
 void addFormulaCommands(CLI::App& app, CliContext& context);
 void addShreddingCommands(CLI::App& app, CliContext& context);
+void addSystemsCommands(CLI::App& app, CliContext& context);
 
 // The batch options in ctx.startup (fullrefresh, fullrecreate, loadonly,
 // restart, no-language, in any spelling): runs the program's batch job

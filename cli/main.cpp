@@ -49,6 +49,7 @@ int main(int argc, char** argv)
     addHttpCommands(app, ctx);
     addFormulaCommands(app, ctx);
     addShreddingCommands(app, ctx);
+    addSystemsCommands(app, ctx);
     if (!batchJob)
         app.require_subcommand(1);
 

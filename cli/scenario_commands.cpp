@@ -4,9 +4,13 @@
 #include <iostream>
 
 #include "cli/command_binding.h"
+#include "cli/scenario_interrupt.h"
 #include "cli/table_output.h"
 #include "scenario/filter_variants.h"
 #include "scenario/script_line.h"
+#include "stakes/ratings_texts.h"
+#include "stakes/stake_texts.h"
+#include "support/cp1251.h"
 #include "support/error.h"
 
 namespace belvane::cli {
@@ -123,6 +127,90 @@ int variants(CliContext& ctx, const VariantsOptions& o)
     return ExitOk;
 }
 
+struct RunOptions {
+    std::string file;
+    std::optional<int> offsets; // "Тест": the number of offsets
+    std::optional<uint64_t> seed;
+    bool log = false;
+    bool stakes = false;
+    std::string format = "text";
+};
+
+// The ratings row of each comment the run staked under, in the order the run
+// made them; a comment whose stakes are not checked yet shows an empty row.
+void printRatingRows(app::Workspace& ws, const std::vector<std::string>& comments, TableFormat format)
+{
+    const stakes::TRatingsArray& records = ws.Ratings().Ratings().records();
+    Table table;
+    table.captions.assign(stakes::RatingsColumnCaptions.begin(), stakes::RatingsColumnCaptions.end());
+    for (const std::string& comment : comments) {
+        const std::string key = cp1251::foldCase(cp1251::fromUtf8(comment));
+        stakes::RatingRecord record;
+        record.Key = comment;
+        for (const stakes::RatingRecord& r : records)
+            if (cp1251::foldCase(cp1251::fromUtf8(r.Key)) == key) {
+                record = r;
+                break;
+            }
+        const auto cells = stakes::RatingRowTexts(record, ws.Ratings().Mode(), ws.Hits());
+        table.rows.emplace_back(cells.begin(), cells.end());
+    }
+    printTable(std::cout, table, format);
+}
+
+// The stakes the run wrote, as "stakes list" shows them (separators left out).
+void printRunStakes(app::Workspace& ws, size_t first, TableFormat format)
+{
+    app::StakesService& stakes = ws.Stakes();
+    Table table;
+    table.captions.emplace_back("№");
+    table.captions.insert(table.captions.end(), stakes::StakeColumnCaptions.begin(), stakes::StakeColumnCaptions.end());
+    for (size_t i = first; i < stakes.Count(); ++i) {
+        const stakes::StakeRecord record = stakes.Record(i);
+        if (record.isSeparator())
+            continue;
+        auto& row = table.rows.emplace_back();
+        row.push_back(std::to_string(i + 1));
+        for (int c = 0; c < stakes::StakeColumnCount; ++c)
+            row.push_back(stakes::StakeCellText(record, c));
+    }
+    printTable(std::cout, table, format);
+}
+
+int runScenario(CliContext& ctx, const RunOptions& o)
+{
+    WorkspaceSession ws(ctx);
+    app::ScenarioService& scenario = ws->Scenario();
+    const std::vector<std::string> lines = linesOf(*ws, o.file);
+    app::ScenarioRunSettings settings = scenario.RunSettings();
+    settings.Log = settings.Log || o.log;
+    settings.Seed = o.seed;
+
+    app::ScenarioRunResult result;
+    {
+        ScenarioInterrupt interrupt(scenario);
+        result = o.offsets ? scenario.Test(lines, *o.offsets, settings) : scenario.Run(lines, settings);
+    }
+    const TableFormat format = tableFormatFromName(o.format);
+    printRatingRows(*ws, result.Comments, format);
+    if (o.stakes)
+        printRunStakes(*ws, result.FirstRecord, format);
+    if (format == TableFormat::Text) {
+        std::cout << fmt::format("Ставок: {}", result.Stakes) << '\n' << ws->Combinations().PanelText() << '\n';
+        if (!result.LogFile.empty())
+            std::cout << fmt::format("Журнал: {}", result.LogFile.string()) << '\n';
+    }
+    ws.close();
+    return result.Failed ? ExitFailure : ExitOk;
+}
+
+int deleteLogs(CliContext& ctx)
+{
+    WorkspaceSession ws(ctx);
+    ws->Scenario().DeleteLogs();
+    return ExitOk;
+}
+
 } // namespace
 
 void addScenarioCommands(CLI::App& app, CliContext& ctx)
@@ -165,6 +253,27 @@ void addScenarioCommands(CLI::App& app, CliContext& ctx)
     variantsCmd->add_option("file", variantOptions->file, "Файл сценария (без него - рабочая копия)");
     variantsCmd->add_option("--line", variantOptions->line, "Номер строки (с 1)")->check(CLI::PositiveNumber);
     onChosen(variantsCmd, ctx, variantOptions, variants);
+
+    for (const bool test : {false, true}) {
+        auto run = std::make_shared<RunOptions>();
+        CLI::App* runCmd = test ? cmd->add_subcommand("test", "Тест сценария на прошлых смещениях (\"Тест\")")
+                                : cmd->add_subcommand("run", "Прогноз по сценарию на текущем смещении (\"Прогноз\")");
+        runCmd->add_option("file", run->file, "Файл сценария (без него - рабочая копия)");
+        if (test)
+            runCmd->add_option("--offsets", run->offsets, "Количество тестов: смещения K, K-1, ..., 1")
+                ->required()
+                ->check(CLI::PositiveNumber);
+        runCmd->add_option("--seed", run->seed, "Начальное значение для RAND (воспроизводимый выбор)");
+        runCmd->add_flag("--log", run->log, "Записать журнал выполнения сценария");
+        runCmd->add_flag("--stakes", run->stakes, "Показать сделанные ставки");
+        addFormatOption(runCmd, run->format);
+        onChosen(runCmd, ctx, run, runScenario);
+    }
+
+    CLI::App* logsCmd = cmd->add_subcommand("logs", "Журналы выполнения сценариев");
+    logsCmd->require_subcommand(1);
+    CLI::App* logsDeleteCmd = logsCmd->add_subcommand("delete", "Удалить журналы выполнения сценариев");
+    onChosen(logsDeleteCmd, ctx, std::make_shared<int>(), [](CliContext& c, int) { return deleteLogs(c); });
 }
 
 } // namespace belvane::cli

@@ -41,6 +41,17 @@ void TerminalHost::showStatus(std::string_view text)
     }
 }
 
+void TerminalHost::showScriptPanels(const app::ScriptPanels& panels)
+{
+    if (!stderrIsTty_)
+        return;
+    clearStatusLine();
+    std::cerr << fmt::format("Цикл: {} | Строка: {} | Ставок: {} | {}", panels.Cycle, panels.Line, panels.Stakes,
+                             terminalText(panels.Activity))
+              << std::flush;
+    statusShown_ = true;
+}
+
 void TerminalHost::showMessage(app::MessageKind kind, std::string_view caption, std::string_view text)
 {
     clearStatusLine();

@@ -18,6 +18,8 @@ public:
     bool askYesNo(std::string_view caption, std::string_view text, bool defaultYes) override;
     std::optional<int> askNumber(std::string_view caption, std::string_view prompt, int value, int min,
                                  int max) override;
+    // A running scenario's panels on the status line.
+    void showScriptPanels(const app::ScriptPanels& panels) override;
 
     void setAnswerPolicy(AnswerPolicy answers) { answers_ = answers; }
     AnswerPolicy answerPolicy() const { return answers_; }

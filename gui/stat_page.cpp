@@ -54,9 +54,8 @@ StatPage::StatPage(PageHost& host)
 
     splitter_ = new QSplitter(Qt::Vertical, this);
     model_ = new StatTableModel(this);
-    sorted_ = new QSortFilterProxyModel(this);
+    sorted_ = new StatSortModel(this);
     sorted_->setSourceModel(model_);
-    sorted_->setSortRole(Qt::UserRole);
     lvDrawsStat_ = MakeTable(splitter_, QStringLiteral("lvDrawsStat"), sorted_, true);
     lvDrawsStat_->setSortingEnabled(true);
     lvDrawsStat_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);

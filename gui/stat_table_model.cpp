@@ -41,16 +41,23 @@ QVariant StatTableModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return qs(row.Cells[column]);
-    case Qt::UserRole: // the sort key
-        if (column == app::StatColValue)
-            return index.row(); // values sort in the method's own order
-        return row.Numbers[column] ? QVariant(*row.Numbers[column]) : QVariant(-1e300);
     case Qt::TextAlignmentRole:
         return column == app::StatColValue ? int(Qt::AlignLeft | Qt::AlignVCenter)
                                            : int(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return {};
     }
+}
+
+bool StatTableModel::rowLess(int a, int b, int column) const
+{
+    return app::StatRowLess(rows_[static_cast<size_t>(a)], a, rows_[static_cast<size_t>(b)], b, column);
+}
+
+bool StatSortModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    const auto* model = static_cast<const StatTableModel*>(sourceModel());
+    return model->rowLess(left.row(), right.row(), left.column());
 }
 
 QVariant StatTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -1,10 +1,11 @@
 #pragma once
 
-// The statistics table (lvDrawsStat): 20 columns; sorting by a column uses
-// the cell's number (Qt::UserRole), so "-" cells sort before every number.
-// The model keeps its own copy of the rows, taken after each operation.
+// The statistics table (lvDrawsStat): 20 columns, sorted by the one rule
+// the scenario runner sorts by too (app::StatRowLess: stable, "-" below every
+// number). The model keeps its own copy of the rows, taken after each operation.
 
 #include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
 #include <cstdint>
 #include <vector>
 
@@ -27,6 +28,9 @@ public:
     // The value keys of these rows (as the model numbers them).
     std::vector<uint64_t> keysOfRows(const std::vector<int>& rows) const;
 
+    // Whether row a comes before row b sorted ascending by the column.
+    bool rowLess(int a, int b, int column) const;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -35,6 +39,16 @@ public:
 private:
     std::vector<app::DrawsStatRow> rows_;
     int entry_ = -1;
+};
+
+// The table's order on the page.
+class StatSortModel final : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 };
 
 } // namespace belvane::gui

@@ -59,30 +59,40 @@ CombinationService::CombinationService(Workspace& workspace, const std::filesyst
 
 // ---- new lists ---------------------------------------------------------------------
 
+bool BuildList(Host& host, const GenerateSettings& settings, combs::CombBuffer& out)
+{
+    try {
+        if (settings.Mode == combs::GenerateFromFile) {
+            combs::LoadListFile(settings.Parameters, out);
+            return true;
+        }
+        out.reserve(static_cast<size_t>(model::FullSetSize));
+        ProgressScope progress(host, 100, true);
+        int64_t shown = 0;
+        return combs::GenerateCombinations(out, settings.Mode, combs::ParseMyNumbers(settings.Parameters),
+                                           [&](size_t done, size_t total) {
+                                               const auto position = static_cast<int64_t>(done * 100 / total);
+                                               host.stepProgress(position - shown);
+                                               shown = position;
+                                               return !host.cancelled();
+                                           });
+    } catch (const Error& e) {
+        out.clear();
+        throw Error(fmt::format("Ошибка генерации файла комбинаций!\r\r{}", e.what()));
+    }
+}
+
 bool CombinationService::Generate(const GenerateSettings& settings, bool userAction)
 {
     Host& host = ws_.Host();
     StatusScope status(host, "Генерация возможных комбинаций...");
     bool ok = true;
     try {
-        combs::CombBuffer& list = list_.list();
-        if (settings.Mode == combs::GenerateFromFile) {
-            combs::LoadListFile(settings.Parameters, list);
-        } else {
+        if (settings.Mode != combs::GenerateFromFile)
             list_.reserveFullSet();
-            ProgressScope progress(host, 100, true);
-            int64_t shown = 0;
-            ok = combs::GenerateCombinations(list, settings.Mode, combs::ParseMyNumbers(settings.Parameters),
-                                             [&](size_t done, size_t total) {
-                                                 const auto position = static_cast<int64_t>(done * 100 / total);
-                                                 host.stepProgress(position - shown);
-                                                 shown = position;
-                                                 return !host.cancelled();
-                                             });
-        }
+        ok = BuildList(host, settings, list_.list());
     } catch (const Error& e) {
-        list_.list().clear();
-        host.showError(fmt::format("Ошибка генерации файла комбинаций!\r\r{}", e.what()));
+        host.showError(e.what());
         ok = false;
     }
     if (userAction) {

@@ -19,6 +19,7 @@
 
 namespace belvane::app {
 
+class Host;
 class Workspace;
 struct FilterRequest;
 
@@ -26,6 +27,11 @@ struct FilterRequest;
 std::string CombsCountText(size_t count);
 // "Пропущено строк (не комбинации): %d": what opening a list file passed over.
 std::string SkippedLinesText(int skipped);
+
+// Builds a list from the generation settings into `out`, with the progress
+// window (cancellable). Returns false when cancelled; throws
+// Error("Ошибка генерации файла комбинаций!\r\r<reason>") when it fails.
+bool BuildList(Host& host, const GenerateSettings& settings, combs::CombBuffer& out);
 
 class CombinationService {
 public:
@@ -71,6 +77,10 @@ public:
     bool Filter(const FilterRequest& request);
     // Takes back the last reduction and its history row.
     void Undo();
+
+    // ---- for operations that rebuild the list themselves (the scenario runner) ---------
+    combs::CombinationList& MutableList() { return list_; }
+    combs::OperationHistory& MutableHistory() { return history_; }
 
     // ---- queries --------------------------------------------------------------------------
     std::string DistinctNumbersMessage() const;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "support/file_io.h"
+#include "systems/system_file.h"
 
 namespace belvane::app {
 
@@ -15,6 +16,11 @@ std::filesystem::path DataFiles::named(std::string_view extension) const
 std::filesystem::path DataFiles::prefetch(std::string_view methodId) const
 {
     return prefetchFolder() / (std::string(ProgramBaseName) + "_" + std::string(methodId) + ".dfc");
+}
+
+std::filesystem::path DataFiles::systemsFolder() const
+{
+    return folder_ / systems::SystemsFolderName;
 }
 
 std::vector<std::filesystem::path> DataFiles::namedFiles() const
@@ -67,7 +73,8 @@ std::string DataFiles::OwnFileRefusal(const std::filesystem::path& path) const
 
 int DataFiles::RemoveStaleTempFiles() const
 {
-    return files::removeStaleTempFiles(folder_) + files::removeStaleTempFiles(prefetchFolder());
+    return files::removeStaleTempFiles(folder_) + files::removeStaleTempFiles(prefetchFolder()) +
+           files::removeStaleTempFiles(systemsFolder());
 }
 
 } // namespace belvane::app

@@ -30,6 +30,7 @@ public:
     std::filesystem::path combsBuffer() const { return named(".~buff"); }
     std::filesystem::path prefetchFolder() const { return folder_ / "Prefetchs"; }
     std::filesystem::path prefetch(std::string_view methodId) const;
+    std::filesystem::path systemsFolder() const; // "Systems": the systems played from this computer
 
     // Whether path names one of the program's own files here (the files
     // above and every file of the prefetch folder), however it is spelled:

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 #include "stats/custom_stat.h"
 #include "stats/stat_list.h"
@@ -268,6 +269,33 @@ long double StatWeight(const TStatDraw& v, const ValueTotals& totals, bool prefe
     return w.Count * c + w.Deviation * dev + w.Level * a;
 }
 
+bool StatRowLess(const DrawsStatRow& a, int ia, const DrawsStatRow& b, int ib, int column)
+{
+    if (column == StatColValue)
+        return ia < ib;
+    const auto& x = a.Numbers[static_cast<size_t>(column)];
+    const auto& y = b.Numbers[static_cast<size_t>(column)];
+    if (!x || !y)
+        return !x && y.has_value();
+    return *x < *y;
+}
+
+std::vector<int> StatRowOrder(std::span<const DrawsStatRow> rows, int column, bool descending)
+{
+    std::vector<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (column < 0 || column >= DrawsStatColumnCount)
+        return order;
+    auto less = [&](int a, int b) {
+        return StatRowLess(rows[static_cast<size_t>(a)], a, rows[static_cast<size_t>(b)], b, column);
+    };
+    if (descending)
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return less(b, a); });
+    else
+        std::stable_sort(order.begin(), order.end(), less);
+    return order;
+}
+
 DrawsStatTable CalculateDrawsStat(const stats::TStatList& list, const DrawsStatRequest& request)
 {
     DrawsStatTable table;
@@ -290,7 +318,8 @@ DrawsStatTable CalculateDrawsStat(const stats::TStatList& list, const DrawsStatR
                     v->Expected = scale->expected(rec.Count);
     }
 
-    const std::vector<int> facts = nextOccurrences(*stat, values, request.Sorted, table.Window.Last);
+    const std::vector<int> facts = request.FindFacts ? nextOccurrences(*stat, values, request.Sorted, table.Window.Last)
+                                                     : std::vector<int>(values.size(), -1);
     table.Rows.reserve(values.size());
     for (size_t r = 0; r < values.size(); ++r)
         fillRow(table.Rows.emplace_back(), *stat, values[r], table.Totals, table.Window.Count(), table.PrefetchUsed,

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,6 +85,9 @@ struct DrawsStatRequest {
     const PrefetchData* Prefetch = nullptr; // the method's full-set distribution, when in use
     stats::WeightCoefficients Weights;
     bool ShowTotalLine = true;
+    // "Факт" looks at the draws after the offset. A scenario run must judge
+    // only by what was known at its offset: there every "Факт" cell is "-".
+    bool FindFacts = true;
 };
 
 struct DrawsStatTable {
@@ -101,6 +105,16 @@ DrawsStatTable CalculateDrawsStat(const stats::TStatList& list, const DrawsStatR
 // The weight of one row ("Вес").
 long double StatWeight(const stats::TStatDraw& value, const stats::ValueTotals& totals, bool prefetchUsed,
                        const stats::WeightCoefficients& weights);
+
+// Whether row a (at index ia of the table) comes before row b in the
+// table sorted ascending by `column`: numbers by value, a cell without a
+// value ("-") below every number, the value column in the method's own order.
+// The desktop table and the scenario runner sort with this one rule.
+bool StatRowLess(const DrawsStatRow& a, int ia, const DrawsStatRow& b, int ib, int column);
+
+// The row indexes of the table sorted by `column` (stable: equal rows keep
+// their order). A column outside the table leaves the rows in record order.
+std::vector<int> StatRowOrder(std::span<const DrawsStatRow> rows, int column, bool descending);
 
 // The key that decides whether a non-forced calculation has anything to do:
 // every input of the table, the archive and the configuration by revision.

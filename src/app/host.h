@@ -24,6 +24,15 @@ inline constexpr std::string_view ProgressAlreadyOpenMessage = "Окно инд�
 
 enum class MessageKind { Error, Information, Warning };
 
+// The scenario page's status panels while a scenario runs: "Цикл: %d",
+// "Строка: %d" (1-based; the line the page selects), "Ставок: %d", the activity.
+struct ScriptPanels {
+    int Cycle = 0;
+    int Line = 0;
+    int Stakes = 0;
+    std::string Activity;
+};
+
 class Host {
 public:
     virtual ~Host() = default;
@@ -71,6 +80,9 @@ public:
     // the status line.
     virtual void showWait(std::string_view text) { setStatus(text); }
     virtual void closeWait() {}
+
+    // A running scenario's panels; a host without them ignores them.
+    virtual void showScriptPanels(const ScriptPanels&) {}
 
 protected:
     virtual void showStatus(std::string_view text) = 0;

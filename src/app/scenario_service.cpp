@@ -1,7 +1,13 @@
 #include "app/scenario_service.h"
 
+#include <fmt/format.h>
+#include <system_error>
+
 #include "app/host.h"
+#include "app/setting_keys.h"
 #include "app/workspace.h"
+#include "scenario/run_log.h"
+#include "scenario/run_texts.h"
 #include "support/error.h"
 
 namespace belvane::app {
@@ -131,10 +137,102 @@ void ScenarioService::Changed()
     }
 }
 
+ScenarioRunSettings ScenarioService::RunSettings() const
+{
+    ScenarioRunSettings settings;
+    settings.Log = LogEnabled();
+    settings.CheckOnLine = ws_.Stakes().CheckOnLine();
+    return settings;
+}
+
+ScenarioRunResult ScenarioService::Run(std::span<const std::string> lines, const ScenarioRunSettings& settings)
+{
+    return runner_.Run(lines, settings);
+}
+
+std::optional<int> ScenarioService::AskTestCount()
+{
+    const auto range = scenario::TestCountRangeFor(static_cast<int>(ws_.Archive().Draws().size()));
+    if (!range)
+        return std::nullopt;
+    return ws_.Host().askNumber(scenario::TestCountCaption, scenario::TestCountPrompt, range->Default, range->Min,
+                                range->Max);
+}
+
+ScenarioRunResult ScenarioService::Test(std::span<const std::string> lines, int count,
+                                        const ScenarioRunSettings& settings)
+{
+    const int draws = static_cast<int>(ws_.Archive().Draws().size());
+    const auto range = scenario::TestCountRangeFor(draws);
+    if (!range || count < range->Min || count > range->Max) {
+        ws_.Host().showError(range ? fmt::format("Количество тестов должно быть от {} до {}!", range->Min, range->Max)
+                                   : std::string("Для теста в архиве должно быть не менее двух тиражей!"));
+        ScenarioRunResult refused;
+        refused.Failed = true;
+        return refused;
+    }
+    return runner_.Test(lines, count, settings);
+}
+
+bool ScenarioService::Stop()
+{
+    if (!runner_.Running() || runner_.StopRequested())
+        return false;
+    if (!ws_.Host().askYesNo(CaptionConfirm, scenario::StopQuestion, true))
+        return false;
+    runner_.RequestStop();
+    return true;
+}
+
+bool ScenarioService::LogEnabled() const
+{
+    return ws_.Settings().Flag(key::ScriptLogEnabled);
+}
+
+void ScenarioService::ToggleLog()
+{
+    ws_.SetSetting(key::ScriptLogEnabled, LogEnabled() ? 0 : 1);
+}
+
+void ScenarioService::DeleteLogs()
+{
+    Host& host = ws_.Host();
+    const auto logs = scenario::FindScriptLogs(ws_.Files().folder());
+    if (logs.empty()) {
+        host.showInformation(scenario::NoScriptLogsMessage);
+        return;
+    }
+    size_t deleted = 0;
+    std::string failure;
+    {
+        StatusScope status(host, scenario::FindScriptLogsStatus);
+        for (const auto& log : logs) {
+            std::error_code ec;
+            if (std::filesystem::remove(log, ec))
+                ++deleted;
+            else if (failure.empty())
+                failure = fmt::format("Ошибка удаления файла \"{}\"!\r\r{}", log.string(), ec.message());
+        }
+    }
+    if (!failure.empty())
+        host.showError(failure);
+    host.showInformation(fmt::format("Удалено файлов журналов: {} из {}.", deleted, logs.size()));
+}
+
 std::optional<bool> ScenarioService::ActionEnabled(std::string_view action, const ViewSelection& selection) const
 {
+    // Asked from the window's thread while a run goes: only the run's flags are read.
+    if (action == "ScriptStop")
+        return Running() && !StopRequested();
     const bool any = !scenario_.Empty();
     const int current = selection.ScriptCurrent;
+    const size_t draws = ws_.Archive().Draws().size();
+    if (action == "ScriptRun")
+        return any && draws > 0 && !Running();
+    if (action == "ScriptTest")
+        return any && draws > 1 && !Running();
+    if (action == "LogToggle" || action == "LogsDelete")
+        return !Running();
     if (action == "ScriptOpen" || action == "ScriptLoad" || action == "ScriptAdd")
         return true;
     if (action == "ScriptSave" || action == "ScriptEmpty" || action == "ScriptClr")

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/scenario_runner.h"
 #include "app/view_selection.h"
 #include "scenario/scenario.h"
 #include "scenario/script_line.h"
@@ -22,7 +23,7 @@ class Workspace;
 
 class ScenarioService {
 public:
-    explicit ScenarioService(Workspace& workspace) : ws_(workspace) {}
+    explicit ScenarioService(Workspace& workspace) : ws_(workspace), runner_(workspace) {}
 
     const scenario::Scenario& Lines() const { return scenario_; }
     int Count() const { return scenario_.Count(); }
@@ -55,6 +56,29 @@ public:
     // A current command line: the line exists and is no separator.
     bool IsCommandLine(int index) const;
 
+    // ---- running ----------------------------------------------------------------------
+    // A run's switches as the settings hold them ("ScriptLogEnabled", "StakesCheckOnLine").
+    ScenarioRunSettings RunSettings() const;
+    // "Прогноз" over these lines (the scenario's own, or a file's).
+    ScenarioRunResult Run(std::span<const std::string> lines, const ScenarioRunSettings& settings);
+    // "Тест": asks for the number of tests ("Количество тестов"); nothing when
+    // the person declines or the archive holds fewer than two draws.
+    std::optional<int> AskTestCount();
+    // A count outside 1 .. draws - 1 is refused with a message (the result is a failure).
+    ScenarioRunResult Test(std::span<const std::string> lines, int count, const ScenarioRunSettings& settings);
+    bool Running() const { return runner_.Running(); }
+    // "Стоп": asks "Остановить выполнение сценария?"; on yes the run stops at
+    // its next step. Returns whether a stop was requested.
+    bool Stop();
+    // The same without the question (Ctrl+C at the terminal; safe from a signal handler).
+    void RequestStop() { runner_.RequestStop(); }
+    bool StopRequested() const { return runner_.StopRequested(); }
+
+    // The run logs: "Журнал выполнения сценария" and "Удалить журналы выполнения сценариев".
+    bool LogEnabled() const;
+    void ToggleLog();
+    void DeleteLogs();
+
     std::optional<bool> ActionEnabled(std::string_view action, const ViewSelection& selection) const;
 
 private:
@@ -65,6 +89,7 @@ private:
 
     Workspace& ws_;
     scenario::Scenario scenario_;
+    ScenarioRunner runner_;
 };
 
 } // namespace belvane::app

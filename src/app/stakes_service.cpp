@@ -8,6 +8,7 @@
 #include "stakes/stake_access.h"
 #include "stakes/stake_texts.h"
 #include "support/error.h"
+#include "support/random_index.h"
 
 namespace belvane::app {
 
@@ -84,8 +85,7 @@ std::optional<model::TComb> StakesService::RandomCombination()
     const auto combs = ws_.Combinations().Combs();
     if (combs.empty())
         return std::nullopt;
-    std::uniform_int_distribution<size_t> pick(0, combs.size() - 1);
-    return combs[pick(random_)];
+    return combs[UniformIndex(random_, combs.size())];
 }
 
 bool StakesService::AddStake(const stakes::StakeRecord& stake, int drawsCount)
@@ -118,7 +118,7 @@ stakes::AddStakesResult StakesService::AddStakes(std::span<const size_t> rows, c
     return result;
 }
 
-stakes::CheckResult StakesService::Check()
+stakes::CheckResult StakesService::Check(size_t from, bool deferred)
 {
     if (!file_.IsOpen() || file_.Empty())
         return {};
@@ -126,8 +126,16 @@ stakes::CheckResult StakesService::Check()
     stakes::CheckOptions options;
     options.LogEnabled = LogEnabled();
     options.LogFolder = ws_.Files().folder();
+    options.From = from;
+    options.Deferred = deferred;
     return stakes::CheckStakes(ws_.Host(), file_, ws_.Archive().Draws(), ws_.Configuration().Data(),
                                ws_.Ratings().Ratings(), options);
+}
+
+void StakesService::FinishChecks()
+{
+    if (file_.IsOpen())
+        stakes::FinishChecks(ws_.Host(), file_, ws_.Ratings().Ratings());
 }
 
 bool StakesService::DeleteRecords(std::span<const size_t> indices)

@@ -55,8 +55,10 @@ public:
                                       bool allRows);
 
     // Checks every stake whose draw is in the archive (after stakes or draws
-    // were added, and on "Проверить ставки").
-    stakes::CheckResult Check();
+    // were added, and on "Проверить ставки"), from record `from` on.
+    // `deferred`: one of many checks in a row, finished with FinishChecks.
+    stakes::CheckResult Check(size_t from = 0, bool deferred = false);
+    void FinishChecks();
 
     // Deleting; the front end asks DeleteRowsQuestion for the rows first.
     bool DeleteRecords(std::span<const size_t> indices);

@@ -23,7 +23,7 @@ Workspace::Workspace(app::Host& host, DataFiles files, StartupOptions options, W
       settings_(WindowStateFile(files_.windowState())), configuration_(*this), archive_(*this),
       registry_({&archive_.Draws(), &configuration_.Data()}), statistics_(*this),
       combinations_(*this, files_.combsBuffer(), mode.Interactive), scenario_(*this), stakes_(*this), ratings_(*this),
-      download_(*this)
+      download_(*this), systems_(*this)
 {
 }
 
@@ -118,9 +118,10 @@ bool Workspace::RunBatchOptions()
 
 bool Workspace::CanClose()
 {
-    if (ScenarioRunning && !ScenarioStopRequested && StopScenario)
-        StopScenario();
-    return !ScenarioRunning || ScenarioStopRequested;
+    if (!scenario_.Running())
+        return true;
+    scenario_.Stop();
+    return false;
 }
 
 bool Workspace::Close(const WindowClosingState& state)
@@ -166,13 +167,15 @@ std::array<std::string, StatusPanelCount> Workspace::StatusPanelTexts() const
 
 bool Workspace::ActionEnabled(std::string_view action, const ViewSelection& selection) const
 {
+    if (action == "ScriptStop")
+        return *scenario_.ActionEnabled(action, selection);
     if (IsBusy())
         return false;
     for (const std::optional<bool> answer :
          {archive_.ActionEnabled(action, selection), combinations_.ActionEnabled(action, selection),
           statistics_.ActionEnabled(action, selection), scenario_.ActionEnabled(action, selection),
           stakes_.ActionEnabled(action, selection), ratings_.ActionEnabled(action, selection),
-          download_.ActionEnabled(action, selection)})
+          download_.ActionEnabled(action, selection), systems_.ActionEnabled(action, selection)})
         if (answer)
             return *answer;
     return true;

@@ -27,6 +27,7 @@
 #include "app/stakes_service.h"
 #include "app/startup_options.h"
 #include "app/statistics_service.h"
+#include "app/systems_service.h"
 #include "app/view_selection.h"
 #include "app/window_settings.h"
 #include "stakes/hit_table.h"
@@ -98,7 +99,8 @@ public:
     bool RunBatchOptions();
     // The loadonly download of RunBatchOptions failed (the program ends with an error).
     bool BatchFailed() const { return batchFailed_; }
-    // Whether the window may close now: a running scenario is asked to stop first.
+    // Whether the window may close now: a running scenario is asked to stop
+    // first ("Стоп" with its question); the window closes once it has ended.
     bool CanClose();
     // Writes the on-close settings and what the front end hands over, closes
     // the files. Returns false when a write failed (its message was shown).
@@ -132,14 +134,17 @@ public:
     DownloadService& Download() { return download_; }
     RatingsService& Ratings() { return ratings_; }
     const RatingsService& Ratings() const { return ratings_; }
+    SystemsService& Systems() { return systems_; }
+    const SystemsService& Systems() const { return systems_; }
     // The statistic methods, reading the archive and the configuration.
     stats::TStatList& Registry() { return registry_; }
     const stats::TStatList& Registry() const { return registry_; }
 
     const stakes::HitTable& Hits() const { return hits_; }
 
-    // Whether the named action may run now: never while an operation runs,
-    // else as the service that owns the action decides (actions no service
+    // Whether the named action may run now: never while an operation runs
+    // (but for "ScriptStop", the one action of a running scenario), else as
+    // the service that owns the action decides (actions no service
     // names, like "ExitProgram", are always enabled).
     bool ActionEnabled(std::string_view action, const ViewSelection& selection) const;
 
@@ -175,9 +180,6 @@ public:
     void RefreshAllViews(bool force);
 
     bool RefreshSuppressed = false;
-    bool ScenarioRunning = false;
-    bool ScenarioStopRequested = false;
-    std::function<void()> StopScenario; // the scenario runner's stop action
 
 private:
     void FindHelpFile();
@@ -199,6 +201,7 @@ private:
     StakesService stakes_;
     RatingsService ratings_;
     DownloadService download_;
+    SystemsService systems_;
     stakes::HitTable hits_{};
 
     int busy_ = 0;

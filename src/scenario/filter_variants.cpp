@@ -5,6 +5,7 @@
 #include "model/int_list.h"
 #include "scenario/script_codes.h"
 #include "support/delphi_format.h"
+#include "stats/stat_list.h"
 #include "support/error.h"
 
 namespace belvane::scenario {
@@ -41,6 +42,11 @@ FilterVariants::FilterVariants(const stats::TStatList& list, std::span<const TFi
             d.Values = expand(item.ConditionText);
         if (d.DrawCounts.empty() || (item.Condition != ConditionNone && d.Values.empty()))
             throw Error(DelphiFormat(BadFilterMessage, {FilterItemText(list, item)}));
+        // Listed values are compared with the key a method reads from a value
+        // text; a method without such keys would select every row or none.
+        if (item.Condition == ConditionValues && item.Method >= 0 && item.Method < list.MethodCount() &&
+            !list.ValueFromText(item.Method))
+            throw Error(std::string(NoValueListMessage));
 
         // Both factors stay below 2^31 before they are multiplied, so nothing overflows.
         const int64_t size = static_cast<int64_t>(d.DrawCounts.size()) * (oneValue ? d.Values.size() : 1);

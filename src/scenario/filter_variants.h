@@ -29,12 +29,16 @@ inline constexpr std::string_view TooManyVariantsMessage =
     "Пожалуйста, уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, а затем повторите "
     "попытку.";
 
+inline constexpr std::string_view NoValueListMessage =
+    "Для данного вида статистики не доступен режим выделения по списку значений!";
+
 class FilterVariants {
 public:
     // The active items of a line, in slot order. Throws Error(BadFilterMessage)
     // for an item whose draw counts, or whose values under a condition other
     // than "LNO", expand to nothing; Error(TooManyVariantsMessage + reason)
-    // when the count does not fit 32 bits. No items: no variants.
+    // when the count does not fit 32 bits; Error(NoValueListMessage) for
+    // "LVA" on a method whose values have no integer form. No items: no variants.
     FilterVariants(const stats::TStatList& list, std::span<const TFilterItem> items);
 
     int Count() const { return count_; }

@@ -136,7 +136,7 @@ CheckResult CheckStakes(app::Host& host, StakesFile& file, const model::TDrawsAr
         size_t part = 1;
         size_t nextMark = std::numeric_limits<size_t>::max();
 
-        for (size_t first = 0; first < total && !result.Cancelled;) {
+        for (size_t first = options.From; first < total && !result.Cancelled;) {
             const size_t got = file.ReadBlock(
                 first, std::span<uint8_t>(block.data(), std::min(kBlockRecords, total - first) * StakeRecordSize));
             if (got == 0)
@@ -182,7 +182,7 @@ CheckResult CheckStakes(app::Host& host, StakesFile& file, const model::TDrawsAr
         }
         if (!result.Cancelled && start < total)
             progress(total - start, total - start);
-        if (result.Checked > 0)
+        if (result.Checked > 0 && !options.Deferred)
             file.Sync();
     } catch (const Error& e) {
         result.Failed = true;
@@ -192,9 +192,19 @@ CheckResult CheckStakes(app::Host& host, StakesFile& file, const model::TDrawsAr
         log->Flush();
         showLogFailure();
     }
-    if (result.Checked > 0)
+    if (result.Checked > 0 && !options.Deferred)
         SortRatings(host, ratings);
     return result;
+}
+
+void FinishChecks(app::Host& host, StakesFile& file, Ratings& ratings)
+{
+    try {
+        file.Sync();
+    } catch (const Error& e) {
+        host.showError(fmt::format("Ошибка проверки ставок!\r\r{}", e.what()));
+    }
+    SortRatings(host, ratings);
 }
 
 } // namespace belvane::stakes

@@ -18,6 +18,13 @@ namespace belvane::stakes {
 struct CheckOptions {
     bool LogEnabled = false;         // "StakesLogEnabled"
     std::filesystem::path LogFolder; // where the stake logs lie
+    // The first record to look at: a caller that knows every earlier record
+    // is checked or cannot be checked yet (a scenario run, whose archive does
+    // not change) skips them.
+    size_t From = 0;
+    // Many checks in a row (a scenario run): neither flush the file nor sort
+    // and save the ratings after each; FinishChecks does both once at the end.
+    bool Deferred = false;
 };
 
 struct CheckResult {
@@ -35,5 +42,8 @@ struct CheckResult {
 // "Ошибка проверки ставок!\r\r%s", a stake log failure once per check.
 CheckResult CheckStakes(app::Host& host, StakesFile& file, const model::TDrawsArray& draws,
                         const stats::TConfigData& config, Ratings& ratings, const CheckOptions& options = {});
+
+// After deferred checks that filled stakes in: the file synced, the ratings sorted and saved.
+void FinishChecks(app::Host& host, StakesFile& file, Ratings& ratings);
 
 } // namespace belvane::stakes

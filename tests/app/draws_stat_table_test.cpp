@@ -233,5 +233,34 @@ TEST(DrawsStatTable, WeightOptions)
     EXPECT_DOUBLE_EQ(static_cast<double>(StatWeight(v, totals, true, w)), 2 * 20 + 3 * 20 + 50);
 }
 
+TEST(DrawsStatTable, RunnerTablesNeverLookPastTheOffset)
+{
+    auto f = threeDraws();
+    DrawsStatRequest r;
+    r.Entry = f.list.FindMethod("NUMS");
+    r.Offset = 1;
+    r.FindFacts = false;
+    const auto t = CalculateDrawsStat(f.list, r);
+    for (int c : {StatColFact, StatColDiffPrd, StatColDiffStf, StatColDiffKrn})
+        EXPECT_EQ(rowOf(t, 1).Cells[static_cast<size_t>(c)], "-") << c; // 1 came again in draw 3
+    EXPECT_EQ(rowOf(t, 1).Cells[StatColWaitKrn], "3");
+}
+
+TEST(StatRowOrder, StableWithCellsWithoutValueBelowEveryNumber)
+{
+    // Column "Количество" holds 5, -, 9, 5.
+    std::vector<DrawsStatRow> rows(4);
+    const std::optional<double> counts[] = {5, std::nullopt, 9, 5};
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i].Numbers[StatColCount] = counts[i];
+    EXPECT_EQ(StatRowOrder(rows, StatColCount, true), (std::vector<int>{2, 0, 3, 1}));
+    EXPECT_EQ(StatRowOrder(rows, StatColCount, false), (std::vector<int>{1, 0, 3, 2}));
+    // The value column sorts in the method's own order; a column the table lacks leaves it.
+    EXPECT_EQ(StatRowOrder(rows, StatColValue, true), (std::vector<int>{3, 2, 1, 0}));
+    EXPECT_EQ(StatRowOrder(rows, DrawsStatColumnCount, true), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(StatRowOrder(rows, -1, false), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_TRUE(StatRowOrder({}, StatColCount, true).empty());
+}
+
 } // namespace
 } // namespace belvane::app

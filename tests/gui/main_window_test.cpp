@@ -114,6 +114,25 @@ private slots:
         w->close();
     }
 
+    void sortsTheTableAsTheScenarioRunnerDoes()
+    {
+        auto w = startWindow(folder_);
+        QVERIFY(w);
+        QTableView* view = w->statPage()->statView();
+        const app::DrawsStatTable& table = w->workspace().Statistics().Table();
+        for (const auto& [column, order] : {std::pair{int(app::StatColMinGap), Qt::DescendingOrder},
+                                            std::pair{int(app::StatColMinGap), Qt::AscendingOrder},
+                                            std::pair{int(app::StatColValue), Qt::DescendingOrder}}) {
+            view->sortByColumn(column, order);
+            const std::vector<int> rows = app::StatRowOrder(table.Rows, column, order == Qt::DescendingOrder);
+            QCOMPARE(view->model()->rowCount(), int(rows.size()));
+            for (int r = 0; r < int(rows.size()); ++r)
+                QCOMPARE(view->model()->index(r, 0).data().toString(),
+                         QString::fromStdString(table.Rows[size_t(rows[size_t(r)])].Cells[0]));
+        }
+        w->close();
+    }
+
     void changesTheOffset()
     {
         auto w = startWindow(folder_);

@@ -53,7 +53,12 @@ CliResult runCli(const std::vector<std::string>& args, const CliRunOptions& opti
     CliResult result;
     int status = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(options.timeoutSeconds);
+    bool interrupted = false;
     while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (!interrupted && options.interruptWhen && options.interruptWhen()) {
+            interrupted = true;
+            kill(pid, SIGINT);
+        }
         if (std::chrono::steady_clock::now() > deadline) {
             kill(pid, SIGKILL); // a tool that blocks fails its test instead of hanging the run
             waitpid(pid, &status, 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct CliRunOptions {
     std::vector<std::string> env;        // "NAME=value" added to the test's environment
     std::filesystem::path workingFolder; // empty: the test's own
     int timeoutSeconds = 300;            // then the tool is killed
+    // Polled while the tool runs: once it answers true the tool gets one
+    // SIGINT, as if Ctrl+C were pressed.
+    std::function<bool()> interruptWhen;
 };
 
 // Runs the built belvane-cli with the arguments (no shell involved in quoting),

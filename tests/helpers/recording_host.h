@@ -4,6 +4,7 @@
 // from a queue (then with the preselected answer).
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,21 @@ public:
         yesNoAnswers.pop_front();
         return answer;
     }
-    std::optional<int> askNumber(std::string_view, std::string_view, int value, int, int) override { return value; }
+    std::optional<int> askNumber(std::string_view caption, std::string_view prompt, int value, int min,
+                                 int max) override
+    {
+        numberQuestions.push_back({std::string(caption), std::string(prompt), value, min, max});
+        if (declineNumbers)
+            return std::nullopt;
+        return numberAnswer ? numberAnswer : std::optional<int>(value);
+    }
     void showWait(std::string_view text) override { waitTexts.emplace_back(text); }
+    void showScriptPanels(const app::ScriptPanels& p) override
+    {
+        panels.push_back(p);
+        if (onPanels)
+            onPanels(p);
+    }
     void closeWait() override { ++waitCloses; }
 
     std::vector<std::string> errors() const
@@ -49,7 +63,16 @@ public:
     std::vector<ShownMessage> messages;
     std::vector<ShownMessage> questions;
     std::deque<bool> yesNoAnswers;
+    struct NumberQuestion {
+        std::string caption, prompt;
+        int value, min, max;
+    };
+    std::vector<NumberQuestion> numberQuestions;
+    std::optional<int> numberAnswer; // nothing: the value offered
+    bool declineNumbers = false;
     std::vector<std::string> waitTexts;
+    std::vector<app::ScriptPanels> panels;
+    std::function<void(const app::ScriptPanels&)> onPanels;
     int waitCloses = 0;
     std::vector<int64_t> progressPositions;
     int progressOpens = 0;

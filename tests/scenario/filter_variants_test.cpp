@@ -136,5 +136,20 @@ TEST(FilterVariants, CountBeyondThirtyTwoBitsIsRefused)
     EXPECT_EQ(big.Count(), 46340 * 46340);
 }
 
+TEST(FilterVariants, ValueListOnAMethodWithoutValueTextsFailsAtExpansion)
+{
+    StatsFixture f;
+    int entry = 0;
+    while (entry < f.list.MethodCount() && f.list.ValueFromText(entry))
+        ++entry;
+    ASSERT_LT(entry, f.list.MethodCount());
+    const std::string id = f.list.Item(entry).ID();
+    const std::string lva = "TSD1#" + id + ":10#LVA:1,2#SF:1";
+    EXPECT_EQ(failure(f, {"TSD1#NUMS:10#LVA:1,2#SF:1", lva}),
+              "Для данного вида статистики не доступен режим выделения по списку значений!");
+    // The same method with any other condition expands.
+    EXPECT_EQ(failure(f, {"TSD1#" + id + ":10#LDV:1,2#SF:1"}), "no failure");
+}
+
 } // namespace
 } // namespace belvane::scenario

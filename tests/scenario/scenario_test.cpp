@@ -4,7 +4,6 @@
 
 #include "helpers/temp_dir.h"
 #include "scenario/scenario.h"
-#include "scenario/step_row_order.h"
 #include "support/error.h"
 
 namespace belvane::scenario {
@@ -169,20 +168,6 @@ TEST(ScenarioFile, WorkingCopyAndFailedWrite)
     EXPECT_EQ(text.rfind("Ошибка записи в файл \"" + nowhere.string() + "\"!\r\r", 0), 0u) << text;
     EXPECT_EQ(LoadingFileStatus(copy), "Загрузка файла \"" + copy.string() + "\"...");
     EXPECT_EQ(SavingFileStatus(copy), "Сохранение файла \"" + copy.string() + "\"...");
-}
-
-TEST(StepRowOrder, SortsDescendingOrLeavesRecordOrder)
-{
-    // Column 1 holds 5, -, 9, 5; column 2 holds nothing.
-    const std::vector<std::optional<double>> col1{5, std::nullopt, 9, 5};
-    auto number = [&](int row, int column) -> std::optional<double> {
-        return column == 1 ? col1[static_cast<size_t>(row)] : std::nullopt;
-    };
-    EXPECT_EQ(StepRowOrder(4, 1, 20, number), (std::vector<int>{2, 0, 3, 1})); // stable; no number last
-    EXPECT_EQ(StepRowOrder(4, 2, 20, number), (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_EQ(StepRowOrder(4, 20, 20, number), (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_EQ(StepRowOrder(4, -1, 20, number), (std::vector<int>{0, 1, 2, 3}));
-    EXPECT_TRUE(StepRowOrder(0, 1, 20, number).empty());
 }
 
 } // namespace

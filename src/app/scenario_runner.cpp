@@ -1,0 +1,593 @@
+#include "app/scenario_runner.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <unordered_set>
+
+#include "app/host.h"
+#include "app/runner_lists.h"
+#include "app/runner_stakes.h"
+#include "app/runner_tables.h"
+#include "app/workspace.h"
+#include "combs/comb_set.h"
+#include "combs/filter.h"
+#include "model/comb_text.h"
+#include "scenario/filter_variants.h"
+#include "scenario/row_condition.h"
+#include "scenario/run_log.h"
+#include "scenario/run_texts.h"
+#include "scenario/script_codes.h"
+#include "scenario/script_line.h"
+#include "stakes/stake_access.h"
+#include "stats/custom_stat.h"
+#include "support/error.h"
+#include "support/random_index.h"
+#include "support/text.h"
+#include "systems/system_play.h"
+
+namespace belvane::app {
+namespace {
+
+using namespace scenario;
+
+// The many-stake modes refresh their panels at most this often.
+constexpr auto kPanelInterval = std::chrono::milliseconds(101);
+
+TStatValues statValues(const DrawsStatRow& row)
+{
+    TStatValues v;
+    v.Caption = row.Cells[StatColValue];
+    v.Count = row.Cells[StatColCount];
+    v.CountPercent = row.Cells[StatColCountPercent];
+    v.Deviation = row.Cells[StatColDeviation];
+    v.DeviationPercent = row.Cells[StatColDeviationPercent];
+    v.Depth = row.Cells[StatColAgo];
+    v.DepthPercent = row.Cells[StatColAgoPercent];
+    v.Weight = row.Cells[StatColWeight];
+    v.PeriodMin = row.Cells[StatColMinGap];
+    v.Period = row.Cells[StatColPeriod];
+    v.PeriodMax = row.Cells[StatColMaxGap];
+    return v;
+}
+
+RowTexts rowTexts(const DrawsStatRow& row)
+{
+    return {row.Cells[StatColValue],
+            row.Cells[StatColCount],
+            row.Cells[StatColCountPercent],
+            row.Cells[StatColDeviation],
+            row.Cells[StatColDeviationPercent],
+            row.Cells[StatColAgo],
+            row.Cells[StatColAgoPercent],
+            row.Cells[StatColWeight]};
+}
+
+// One run: the state it keeps from its start to its end.
+class OneRun {
+public:
+    OneRun(Workspace& ws, std::atomic<bool>& stopRequested, std::mt19937_64& random,
+           const ScenarioRunSettings& settings)
+        : ws_(ws), registry_(ws.Registry()), stopRequested_(stopRequested), random_(random), settings_(settings),
+          lists_(ws), tables_(ws), stakes_(ws)
+    {
+    }
+
+    ScenarioRunResult Execute(std::span<const std::string> lines, std::optional<int> testCount);
+
+private:
+    // ---- the steps ------------------------------------------------------------------
+    void runAllLines(std::span<const std::string> lines);
+    void runLine(int index, const std::string& line);
+    // Returns false when a stop ended it.
+    bool buildStart(const TScriptOptions& options);
+    // Applies the variant's filters from slot `from` on; the lists after the
+    // first `keep` slots are kept for the next variant.
+    void applyFilters(const TFilterRec& rec, int from, int keep, const std::vector<TFilterItem>& items);
+    void applyPart(const TFilterPart& part, const TFilterItem& item);
+    // Keeps or deletes the combinations having the rows' values; false when
+    // that would have left none (the list is then as it was).
+    bool applyRows(const TFilterPart& part, stats::TCustomStat& method, std::span<const DrawsStatRow* const> rows);
+    void makeStakes(const TScriptOptions& options, int lineNumber, std::string_view text, std::string_view lineComment,
+                    int variant);
+    void stakeCombinations(const TScriptOptions& options, std::string_view comment);
+    void checkStakes() { stakes_.Check(); }
+
+    // ---- the stop flag, the log, the panels -------------------------------------------
+    // The stop check: true once the run is to stop. The person's "Стоп" is
+    // written to the log here, by the run itself.
+    bool stopped()
+    {
+        if (settings_.Poll)
+            settings_.Poll();
+        if (!stop_ && stopRequested_) {
+            stop_ = true;
+            log(StoppedBanner);
+        }
+        return stop_;
+    }
+    bool logging() const { return log_.Active(); }
+    void log(std::string_view text)
+    {
+        if (!log_.Active())
+            return;
+        if (auto failure = log_.Write(text))
+            ws_.Host().showError(*failure);
+    }
+    void showPanels() { ws_.Host().showScriptPanels(panels_); }
+    void activity(std::string text)
+    {
+        panels_.Activity = std::move(text);
+        showPanels();
+    }
+    void logOffset(int offset)
+    {
+        log(OffsetRule);
+        if (logging())
+            log(OffsetBanner(offset));
+        log(OffsetRule);
+    }
+
+    Workspace& ws_;
+    const stats::TStatList& registry_;
+    std::atomic<bool>& stopRequested_;
+    std::mt19937_64& random_;
+    ScenarioRunSettings settings_;
+    RunnerLists lists_;
+    RunnerTables tables_;
+    RunnerStakes stakes_;
+    ScriptLog log_;
+    ScriptPanels panels_;
+    ScenarioRunResult result_;
+    std::unordered_set<std::string> comments_;
+    bool stop_ = false;
+};
+
+ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optional<int> testCount)
+{
+    Host& host = ws_.Host();
+    StatusScope status(host, RunningStatus);
+    // The views are shown again when the run is over, not at every offset.
+    const bool suppressed = std::exchange(ws_.RefreshSuppressed, true);
+    if (settings_.Log) {
+        log_.Start(ScriptLogPath(ws_.Files().folder(), std::time(nullptr)));
+        result_.LogFile = log_.path();
+        log(StartBanner);
+    }
+    panels_ = {};
+    panels_.Cycle = testCount ? 0 : 1;
+    activity(std::string(RunningStatus));
+
+    ArchiveService& archive = ws_.Archive();
+    if (!testCount) {
+        logOffset(archive.Offset());
+        runAllLines(lines);
+    } else {
+        const int start = archive.Offset();
+        for (int cycle = 1; cycle <= *testCount; ++cycle) {
+            const int offset = *testCount - cycle + 1; // the oldest test first
+            panels_.Cycle = cycle;
+            activity(std::string(RunningStatus));
+            if (stopped())
+                break;
+            archive.SetOffset(offset);
+            if (stopped())
+                break;
+            logOffset(archive.Offset());
+            if (stopped())
+                break;
+            runAllLines(lines);
+            if (stop_)
+                break;
+        }
+        if (!stop_)
+            archive.SetOffset(start);
+    }
+
+    if (!stop_ || testCount)
+        activity(std::string(FinishedActivity));
+    stakes_.FinishChecks();
+    panels_.Cycle = 0;
+    showPanels();
+    log(FinishBanner);
+    log_.Finish();
+    ws_.RefreshSuppressed = suppressed;
+    ws_.RefreshAllViews(false);
+    result_.Stopped = stop_;
+    result_.FirstRecord = stakes_.FirstRecord();
+    return result_;
+}
+
+void OneRun::runAllLines(std::span<const std::string> lines)
+{
+    // Every pass begins a new block of stakes.
+    stakes_.StartPass();
+    lists_.StartPass();
+    tables_.ForgetTables();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (stopped())
+            break;
+        if (IsSeparatorLine(lines[i]))
+            continue;
+        panels_.Line = static_cast<int>(i) + 1;
+        showPanels();
+        log(LineRule());
+        if (logging())
+            log(RunningLineLog(static_cast<int>(i) + 1, lines[i]));
+        log(LineRule());
+        try {
+            runLine(static_cast<int>(i), lines[i]);
+        } catch (const std::exception& e) {
+            // A failure inside a line ends the run; the finishing steps still run.
+            stakes_.Abandon();
+            stop_ = true;
+            result_.Failed = true;
+            ws_.Host().showError(e.what());
+        }
+        lists_.Materialize();
+        lists_.List().DropUndo();
+    }
+    if (!settings_.CheckOnLine)
+        checkStakes();
+}
+
+void OneRun::runLine(int index, const std::string& line)
+{
+    lists_.List().DropUndo();
+    lists_.StartLine();
+    const ScriptLineFields fields = SplitScriptLine(line);
+    const TScriptOptions options = ParseScriptOptions(fields.Options);
+    if (stopped())
+        return;
+    const std::vector<TFilterItem> items = ParseLineFilters(registry_, fields);
+    if (stopped())
+        return;
+    log(ExpandingActivity);
+    activity(std::string(ExpandingActivity));
+    FilterVariants variants(registry_, items);
+    if (logging())
+        log(VariantsMadeLog(variants.Count()));
+    if (stopped())
+        return;
+
+    const int lineNumber = index + 1;
+    const std::string printed = PrintScriptOptions(options);
+    if (variants.Count() == 0) {
+        log(NoFiltersLog);
+        log("");
+        activity(printed);
+        if (!buildStart(options))
+            return;
+        if (logging())
+            log(CombsCountLog(lists_.Count()));
+        if (stopped())
+            return;
+        makeStakes(options, lineNumber, printed, fields.Comment, 0);
+        if (settings_.CheckOnLine)
+            checkStakes();
+        return;
+    }
+
+    // The next variant is read ahead: the lists its first filters share with
+    // this one are all that is worth keeping.
+    TFilterRec rec;
+    TFilterRec next;
+    bool more = variants.Next(rec);
+    for (int v = 1; more; ++v, std::swap(rec, next)) {
+        more = variants.Next(next);
+        int shared = 0;
+        while (more && shared < FilterSlotCount &&
+               rec[static_cast<size_t>(shared)] == next[static_cast<size_t>(shared)])
+            ++shared;
+        if (stopped())
+            return;
+        const std::string text = FilterRecText(registry_, rec);
+        if (logging()) {
+            log("");
+            log(LineRule());
+            log(ApplyingVariantLog(v, text));
+            log(LineRule());
+        }
+        activity(VariantActivity(v, variants.Count(), text));
+        // The filters a previous variant shared with this one ran already: a
+        // log shows every step, so with a log everything runs again.
+        const int from = lists_.Resume(options, rec, !logging());
+        if (from == 0) {
+            log(BuildingStartListLog);
+            if (!buildStart(options))
+                return;
+        } else if (options.ClearStakes) {
+            stakes_.Clear();
+        }
+        if (logging())
+            log(CombsCountLog(lists_.Count()));
+        if (stopped())
+            return;
+        applyFilters(rec, from, shared, items);
+        if (stopped())
+            return;
+        makeStakes(options, lineNumber, printed + " + " + text, fields.Comment, v);
+        if (stopped())
+            return;
+        log(LineRule());
+        if (settings_.CheckOnLine)
+            checkStakes();
+    }
+}
+
+bool OneRun::buildStart(const TScriptOptions& options)
+{
+    if (!lists_.BuildStart(options)) {
+        stopRequested_ = true; // "Отмена" of the generation stops the run as "Стоп" does
+        stopped();
+        return false;
+    }
+    if (stopped())
+        return false;
+    if (options.ClearStakes)
+        stakes_.Clear();
+    return true;
+}
+
+void OneRun::applyFilters(const TFilterRec& rec, int from, int keep, const std::vector<TFilterItem>& items)
+{
+    for (size_t slot = static_cast<size_t>(from); slot < rec.size(); ++slot) {
+        if (!rec[slot].Active)
+            continue;
+        // A list of one combination (or none) is what the line stakes.
+        if (lists_.Count() <= 1)
+            return;
+        applyPart(rec[slot], items[slot]);
+        if (stop_)
+            return;
+        if (static_cast<int>(slot) < keep)
+            lists_.Remember(static_cast<int>(slot), rec);
+    }
+}
+
+void OneRun::applyPart(const TFilterPart& part, const TFilterItem& item)
+{
+    const int entry = part.Method;
+    const std::vector<int>& types = ws_.Statistics().StatTypes();
+    if (entry < 0 || std::find(types.begin(), types.end(), entry) == types.end()) {
+        if (entry < 0) {
+            const auto words = text::split(item.MethodText, ":", true);
+            throw Error(MethodMissingMessage(words.empty() ? std::string_view{} : text::trim(words[0]), ""));
+        }
+        throw Error(MethodMissingMessage(registry_.Item(entry).ID(), registry_.Item(entry).DisplayCaption()));
+    }
+    if (logging())
+        log(AnalysingLog(registry_.MethodText(entry, true), part.DrawCount));
+    const stats::WeightCoefficients weights = part.CoefOverride ? part.Weights : ws_.Configuration().Data().Weights;
+    const std::shared_ptr<const DrawsStatTable> table = tables_.Table(entry, part.DrawCount, weights);
+    if (stopped())
+        return;
+
+    const std::vector<int> sorted = StatRowOrder(table->Rows, part.SortColumn, true);
+    if (logging())
+        for (int r : sorted)
+            log(RowLog(rowTexts(table->Rows[static_cast<size_t>(r)])));
+    if (sorted.empty())
+        return; // an empty table selects nothing
+
+    const RowCondition condition(part.Condition, part.ConditionValue);
+    const std::unique_ptr<stats::TCustomStat> method = registry_.CreateStat(entry);
+    std::vector<const DrawsStatRow*> selection;
+    int step = 0;
+    for (size_t k = 0; k < sorted.size(); ++k) {
+        if (stopped())
+            return; // the part is abandoned at once
+        const DrawsStatRow& row = table->Rows[static_cast<size_t>(sorted[part.BottomUp ? sorted.size() - 1 - k : k])];
+        TStatValues values = statValues(row);
+        if (part.Condition == ConditionValues)
+            values.Key = method->ParseValue(values.Caption);
+        if (StopsBeforeRow(part.StopMode, part.StopValue, part.BottomUp, part.MultiSelect, values, step,
+                           lists_.Count()))
+            break;
+        const bool holds = condition.Holds(values);
+        if (part.MultiSelect) {
+            if (holds) {
+                selection.push_back(&row);
+                if (logging())
+                    log(StepLog(step + 1, rowTexts(row)));
+            }
+            ++step;
+            continue;
+        }
+        if (!holds)
+            continue;
+        if (logging())
+            log(StepLog(step + 1, rowTexts(row)));
+        const DrawsStatRow* one = &row;
+        if (!applyRows(part, *method, std::span<const DrawsStatRow* const>(&one, 1)) && part.StopMode == StopEmptyList)
+            break;
+        ++step;
+    }
+    if (part.MultiSelect && !stopped())
+        applyRows(part, *method, selection);
+}
+
+bool OneRun::applyRows(const TFilterPart& part, stats::TCustomStat& method, std::span<const DrawsStatRow* const> rows)
+{
+    log(part.Keep ? KeepSelectedLog : DeleteSelectedLog);
+    // Nothing selected filters nothing.
+    if (rows.empty()) {
+        if (logging())
+            log(CombsCountLog(lists_.Count()));
+        return lists_.Count() > 0;
+    }
+    stats::TStatDrawArray values;
+    std::vector<std::string> texts;
+    values.reserve(rows.size());
+    for (const DrawsStatRow* row : rows) {
+        values.push_back(row->Value);
+        texts.push_back(row->Cells[StatColValue]);
+    }
+    const ArchiveService& archive = ws_.Archive();
+    const stats::MatchContext at{combs::FilterLastIndex(static_cast<int>(archive.Draws().size()), archive.Offset()),
+                                 archive.Sorted()};
+    const auto matcher = method.PrepareMatches(values, at);
+    const size_t left = lists_.Filter(*matcher, part.Keep);
+    lists_.History().Add(part.Keep ? combs::HistoryIcon::Keep : combs::HistoryIcon::Remove,
+                         registry_.MethodText(part.Method, true), combs::JoinValueTexts(texts), left);
+    if (logging())
+        log(CombsCountLog(left));
+    if (left > 0)
+        return true;
+    log(RollbackLog);
+    lists_.History().AddRollback(lists_.Count());
+    return false;
+}
+
+void OneRun::makeStakes(const TScriptOptions& options, int lineNumber, std::string_view text,
+                        std::string_view lineComment, int variant)
+{
+    if (logging())
+        log(StakeModeLog(CodeTableText(ResultModes, options.ResultMode, CodeForm::Dialog)));
+    const size_t count = lists_.Count();
+    if (count == 0 || options.ResultMode == ResultNone)
+        return;
+    const std::string comment = ScenarioStakeComment(lineNumber, variant, lineComment, text);
+    if (count > 1 && options.ResultMode == ResultStop) {
+        stop_ = true;
+        log(StoppedByLineLog);
+        ws_.Host().showWarning(TooManyLeftMessage(count, comment));
+        return;
+    }
+    if (count > 1 && options.ResultMode == ResultSkip) {
+        log(SkippedStakeLog);
+        return;
+    }
+    if (stopped())
+        return;
+
+    const int made = result_.Stakes;
+    try {
+        stakeCombinations(options, comment);
+        result_.Stakes = made + static_cast<int>(stakes_.Finish());
+    } catch (const Error& e) {
+        // The first stake that cannot be written ends the result, with one message.
+        result_.Stakes = made + static_cast<int>(stakes_.Written());
+        stakes_.Abandon();
+        ws_.Host().showError(e.what());
+    }
+    panels_.Stakes = result_.Stakes;
+    showPanels();
+    if (result_.Stakes > made && comments_.insert(comment).second)
+        result_.Comments.push_back(comment);
+}
+
+void OneRun::stakeCombinations(const TScriptOptions& options, std::string_view comment)
+{
+    const ArchiveService& archive = ws_.Archive();
+    const int32_t drawNumber = stakes::NextStakeDrawNumber(archive.Draws(), archive.Offset());
+    const std::span<const model::TComb> combs = lists_.Combs();
+    stakes_.Begin(drawNumber, static_cast<int32_t>(combs.size()), std::string(comment), options.NewOnly);
+
+    auto lastPanels = std::chrono::steady_clock::time_point{}; // the first stake is shown
+    const bool many = combs.size() > 1 && (options.ResultMode == ResultAll || options.ResultMode == ResultSystemAll ||
+                                           options.ResultMode == ResultSystemCombs);
+    auto stake = [&](const model::TComb& comb) {
+        const bool added = stakes_.Add(comb);
+        if (logging()) {
+            model::TComb sorted = comb;
+            std::sort(sorted.begin(), sorted.end());
+            log(added ? StakeAddedLog(drawNumber, model::CombToListText(sorted))
+                      : StakeExistsLog(drawNumber, model::CombToListText(sorted)));
+        }
+        if (!added)
+            return;
+        panels_.Stakes = ++result_.Stakes;
+        const auto now = std::chrono::steady_clock::now();
+        if (!many || now - lastPanels >= kPanelInterval) {
+            lastPanels = now;
+            showPanels();
+        }
+    };
+
+    if (combs.size() == 1) {
+        stake(combs[0]);
+        return;
+    }
+    switch (options.ResultMode) {
+    case ResultRandom:
+        stake(combs[UniformIndex(random_, combs.size())]);
+        break;
+    case ResultFirst:
+        stake(combs.front());
+        break;
+    case ResultLast:
+        stake(combs.back());
+        break;
+    case ResultAll:
+        for (const model::TComb& comb : combs) {
+            if (stopped())
+                break;
+            stake(comb);
+        }
+        break;
+    case ResultSystemAll:
+    case ResultSystemCombs: {
+        const bool whole = options.ResultMode == ResultSystemAll;
+        const systems::ListSystem system = systems::LoadSystemForList(ws_.Files().systemsFolder(), combs);
+        const int n = static_cast<int>(system.Numbers.size());
+        if (!system.Found()) {
+            if (logging())
+                log(SystemFailedLog(n, system.Failure));
+            break;
+        }
+        if (logging())
+            log(SystemLoadedLog(whole, n, system.Title()));
+        std::optional<combs::CombinationSet> inList;
+        if (!whole)
+            inList.emplace(combs);
+        for (const model::TComb& comb : system.Combs) {
+            if (stopped())
+                break;
+            if (inList && !inList->contains(comb))
+                continue;
+            stake(comb);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+ScenarioRunner::ScenarioRunner(Workspace& ws) : ws_(ws), random_(std::random_device{}()) {}
+
+ScenarioRunResult ScenarioRunner::Run(std::span<const std::string> lines, const ScenarioRunSettings& settings)
+{
+    return Execute(lines, std::nullopt, settings);
+}
+
+ScenarioRunResult ScenarioRunner::Test(std::span<const std::string> lines, int count,
+                                       const ScenarioRunSettings& settings)
+{
+    return Execute(lines, count, settings);
+}
+
+ScenarioRunResult ScenarioRunner::Execute(std::span<const std::string> lines, std::optional<int> testCount,
+                                          const ScenarioRunSettings& settings)
+{
+    auto busy = ws_.Busy();
+    if (settings.Seed)
+        random_.seed(*settings.Seed);
+    stopRequested_ = false;
+    running_ = true;
+    struct Idle {
+        ScenarioRunner& r;
+        ~Idle()
+        {
+            r.running_ = false;
+            r.stopRequested_ = false;
+        }
+    } idle{*this};
+    OneRun run(ws_, stopRequested_, random_, settings);
+    return run.Execute(lines, testCount);
+}
+
+} // namespace belvane::app

@@ -1,0 +1,80 @@
+#pragma once
+
+// What a scenario run shows and writes to its log.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace belvane::scenario {
+
+inline constexpr std::string_view RunningStatus = "Выполнение сценария...";
+inline constexpr std::string_view FinishedActivity = "Сценарий завершен!";
+inline constexpr std::string_view StopQuestion = "Остановить выполнение сценария?";
+
+// The test-count dialog ("Тест"): 1 .. draws - 1 tests, 10 unless the archive is shorter.
+inline constexpr std::string_view TestCountCaption = "Количество тестов";
+inline constexpr std::string_view TestCountPrompt = "Укажите количество тестов:";
+inline constexpr int DefaultTestCount = 10;
+struct TestCountRange {
+    int Min = 1;
+    int Max = 1;
+    int Default = 1;
+};
+// Nothing when the archive has fewer than two draws: a test needs a draw to stake and one before it.
+std::optional<TestCountRange> TestCountRangeFor(int drawCount);
+
+inline constexpr std::string_view StartBanner =
+    "### ЗАПУСК СЦЕНАРИЯ ##########################################################################";
+inline constexpr std::string_view FinishBanner =
+    "### ЗАВЕРШЕНИЕ СЦЕНАРИЯ ######################################################################";
+inline constexpr std::string_view StoppedBanner =
+    "### ВЫПОЛНЕНИЕ СЦЕНАРИЯ ПРЕРВАНО #############################################################";
+inline constexpr std::string_view OffsetRule =
+    "==============================================================================================";
+// "=== Выполнение сценария для смещения %.6d ===...".
+std::string OffsetBanner(int offset);
+// 94 "-".
+std::string_view LineRule();
+
+inline constexpr std::string_view ExpandingActivity = "Создание всех вариантов фильтров...";
+inline constexpr std::string_view NoFiltersLog = "{ERROR} Фильтры не применялись!";
+inline constexpr std::string_view BuildingStartListLog = "Создание начального списка комбинаций...";
+inline constexpr std::string_view KeepSelectedLog = "Оставляем выделенные значения...";
+inline constexpr std::string_view DeleteSelectedLog = "Удаляем выделенные значения...";
+inline constexpr std::string_view RollbackLog = "{UNDO} Откат изменений...";
+inline constexpr std::string_view StoppedByLineLog = "{!} Сценарий остановлен!";
+inline constexpr std::string_view SkippedStakeLog = "{-} Ставка игнорирована!";
+
+std::string RunningLineLog(int lineNumber, std::string_view line); // "Выполнение строки %.3d: \"%s\""
+std::string VariantsMadeLog(int count); // "Создано %d вариантов фильтров."
+std::string ApplyingVariantLog(int variant, std::string_view text); // "Применение набора фильтров %.3d: \"%s\""
+std::string VariantActivity(int variant, int count, std::string_view text); // "Фильтр %d из %d: %s"
+std::string CombsCountLog(size_t count); // "Количество комбинаций в списке: %d"
+std::string AnalysingLog(std::string_view statType, int drawCount);
+std::string StakeModeLog(std::string_view modeText); // "{*} Добавление ставки, режим: \"%s\""
+std::string StakeAddedLog(int drawNumber, std::string_view numbers);
+std::string StakeExistsLog(int drawNumber, std::string_view numbers);
+std::string SystemFailedLog(int count, std::string_view reason);
+std::string SystemLoadedLog(bool wholeSystem, int count, std::string_view title);
+std::string TooManyLeftMessage(size_t count, std::string_view comment);
+std::string MethodMissingMessage(std::string_view id, std::string_view caption);
+
+// "< [value] кол-во: c (c% %), отклонение: d (d% %), глубина: a (a% %), вес: w >".
+struct RowTexts {
+    std::string_view Value, Count, CountPercent, Deviation, DeviationPercent, Depth, DepthPercent, Weight;
+};
+std::string RowLog(const RowTexts& row);
+std::string StepLog(int step, const RowTexts& row); // "Шаг %.3d. Выделение строки: <...>"
+
+// The comment of a scenario stake: "%.2d.%.3d:" with the line and variant
+// numbers, a blank, the line's comment and a blank when there is one, "@",
+// a blank and the text; cut to the 255 characters a stake record holds.
+std::string ScenarioStakeComment(int lineNumber, int variant, std::string_view lineComment, std::string_view text);
+
+// "Цикл: %d", "Строка: %d", "Ставок: %d".
+std::string CyclePanelText(int cycle);
+std::string LinePanelText(int line);
+std::string StakesPanelText(int stakes);
+
+} // namespace belvane::scenario

@@ -1,0 +1,87 @@
+#pragma once
+
+// Systems kept on this computer: covering designs of six-number lines over n
+// positions, one file per number count in the folder "Systems", named
+// "6-NN-B_IIII.dat" (n, the guaranteed block, the service's id). A line holds
+// six positions 1..n separated by any run of the separator characters.
+// Files are hostile input: every line is checked before a system is used.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace belvane::systems {
+
+inline constexpr std::string_view SystemsFolderName = "Systems";
+inline constexpr int SystemCombLength = 6;
+inline constexpr int MinSystemNumbers = 7;
+inline constexpr int MaxSystemNumbers = 45;
+inline constexpr int MaxSystemBlock = 5;
+inline constexpr int MaxSystemId = 2147483647;
+// A system file larger than this is no system (C(45,6) lines of 18 bytes fit easily).
+inline constexpr uint64_t MaxSystemFileSize = 160ull << 20;
+
+// The characters that separate the numbers of a line (besides blanks).
+inline constexpr std::string_view SystemLineSeparators = " \t*+,-./:;=\\_|~";
+
+struct SystemName {
+    int Numbers = 0; // n
+    int Block = 0;   // the guaranteed overlap ("olap")
+    int Id = 0;
+
+    friend bool operator==(const SystemName&, const SystemName&) = default;
+};
+
+// "6-12-3_0042.dat".
+std::string SystemFileName(const SystemName& name);
+// The parts of a name that fits "6-NN-B_IIII.dat"; nullopt for any other name.
+std::optional<SystemName> ParseSystemFileName(std::string_view fileName);
+
+using SystemLine = std::array<int, SystemCombLength>;
+
+// Six integers separated by runs of the separator characters; nullopt otherwise.
+std::optional<SystemLine> ParseSystemLine(std::string_view line);
+// Six two-digit numbers separated by blanks: "01 02 03 04 05 06".
+std::string SystemLineText(const SystemLine& line);
+// What the system dialog keeps of a text: every valid line normalised, the others dropped.
+std::string NormalizeSystemText(std::string_view text);
+
+// The lines of a system text for n positions, checked: every line that is
+// not blank holds six different positions 1..n. Throws Error naming the file
+// and the first bad line.
+std::vector<SystemLine> ParseSystemText(std::string_view text, int numbers, const std::filesystem::path& file);
+
+// The file of a system for n numbers in `folder`: the first name in name
+// order that fits "6-NN-*_*.dat"; nullopt when there is none.
+std::optional<std::filesystem::path> FindSystemFile(const std::filesystem::path& folder, int numbers);
+// Reads and checks a system file (n from its name). Throws Error.
+std::vector<SystemLine> ReadSystemFile(const std::filesystem::path& path);
+
+// The systems of the folder, in name order.
+struct LocalSystem {
+    std::filesystem::path Path;
+    SystemName Name;
+    int Lines = 0;       // combinations, when the file is valid
+    std::string Problem; // why it cannot be used; empty when valid
+};
+std::vector<LocalSystem> LocalSystems(const std::filesystem::path& folder);
+
+// Installs a file of position lines (any separators) as the system of its
+// number count (the largest position): the lines normalised into
+// folder/"6-NN-B_IIII.dat", written whole or not at all; then every other
+// system of that count is removed. Without an id the next free one is taken.
+// Throws Error with the reason (a bad line names its file and line).
+struct InstalledSystem {
+    std::filesystem::path Path;
+    SystemName Name;
+    int Lines = 0;
+    int Removed = 0; // older systems of the same count
+};
+InstalledSystem InstallSystem(const std::filesystem::path& folder, const std::filesystem::path& source, int block,
+                              std::optional<int> id);
+
+} // namespace belvane::systems
