@@ -128,7 +128,7 @@ int TCustomStat::FindNextDraw(const TStatDraw& rec, int fromIdx, bool sorted, in
 std::unique_ptr<Matcher> TCustomStat::PrepareMatches(const TStatDrawArray& selected, const MatchContext&)
 {
     // The general test: any value of the combination's numbers equals a selected key.
-    return MakeMatcher([this, set = ValueSet::Of(selected, project::Key)](const TComb& comb) {
+    return MakeMatcher([this, set = ValueSet::of(selected, project::Key)](const TComb& comb) {
         KeyList keys;
         NumbersValues(comb, keys);
         for (uint64_t key : keys)

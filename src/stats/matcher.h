@@ -92,7 +92,7 @@ public:
     // nullopt when the record can never match (for example a key part the
     // statistic never sets is not 0).
     template <class Projection>
-    static ValueSet Of(const TStatDrawArray& selected, Projection project)
+    static ValueSet of(const TStatDrawArray& selected, Projection project)
     {
         ValueSet set;
         for (const TStatDraw& rec : selected)

@@ -28,7 +28,7 @@ public:
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher(
-            [set = ValueSet::Of(selected, project::V1Alone)](const TComb& c) { return set.contains(numberOf(c)); });
+            [set = ValueSet::of(selected, project::V1Alone)](const TComb& c) { return set.contains(numberOf(c)); });
     }
 
 private:

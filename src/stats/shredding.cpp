@@ -57,7 +57,7 @@ public:
     {
         const TComb p = DrawAt(at.LastIndex, at.Sorted).Balls;
         const TComb t = DrawAt(at.LastIndex - 1, at.Sorted).Balls;
-        return MakeMatcher([formula = formula_, p, t, set = ValueSet::Of(selected, project::V1Alone)](const TComb& c) {
+        return MakeMatcher([formula = formula_, p, t, set = ValueSet::of(selected, project::V1Alone)](const TComb& c) {
             return set.contains(formula.value(c, p, t));
         });
     }
