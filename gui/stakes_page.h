@@ -2,12 +2,17 @@
 
 // "Ставки" (tsStakes): the stakes grid over the stakes file, and the "Ставки"
 // menu's stake actions — stakes by hand, at random or for the combination
-// list, deleting, checking, the stake logs and their switches.
+// list, deleting, checking, the stake logs and their switches — with the
+// "Системы" menu's system stakes.
 
 #include <optional>
 
 #include "gui/page.h"
 #include "model/game.h"
+
+namespace belvane::systems {
+struct ListSystem;
+}
 
 class QTableView;
 
@@ -44,6 +49,10 @@ private:
     void stakeFilter();
     void stakeClear();
     void scrollToEnd();
+    // "Cистемная игра по списку системы" (whole) or "... по списку комбинаций":
+    // the system for the list's numbers, then the multi-stake dialog, then the stakes.
+    void systemStake(bool wholeSystem);
+    void stakeSystem(const systems::ListSystem& system, bool wholeSystem);
 
     CombsPage& combs_;
     QTableView* sgStakes_;
