@@ -142,7 +142,6 @@ void ScriptPage::registerActions()
                      "ScriptEdit", nullptr, "ScriptUp", "ScriptDown", nullptr, "ScriptDel", "ScriptClr"});
     host_.addToMenu(QStringLiteral("Сценарий"),
                     {nullptr, "ScriptRun", "ScriptTest", "ScriptStop", nullptr, "LogToggle", "LogsDelete"});
-    host_.addToToolBar({nullptr, "ScriptRun", "ScriptTest", "ScriptStop"});
     // The list's own menu: editing first, then moving, deleting and the files.
     for (const char* name : {"ScriptAdd", "ScriptEmpty", "ScriptClone", "ScriptEdit", "", "ScriptUp", "ScriptDown", "",
                              "ScriptDel", "ScriptClr", "", "ScriptOpen", "ScriptLoad", "ScriptSave"}) {

@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QLineEdit>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -301,7 +300,7 @@ void StakesPage::stakeSystem(const systems::ListSystem& system, bool wholeSystem
     const stakes::MultiStakeRequest start = ws_.Systems().StakeRequest(system, wholeSystem);
     TFormMulti dialog(this, start.DrawNumber);
     dialog.drawsCountEdit()->setValue(start.DrawsCount);
-    dialog.commentEdit()->setText(qs(start.Comment));
+    dialog.setComment(qs(start.Comment));
     if (dialog.exec() != QDialog::Accepted)
         return;
     auto completed = std::make_shared<bool>(false);
