@@ -27,6 +27,7 @@
 #include "gui/qt_text.h"
 #include "gui/script_dialog.h"
 #include "gui/script_model.h"
+#include "gui/stakes_page.h"
 #include "gui/table_views.h"
 #include "scenario/run_texts.h"
 #include "scenario/scenario.h"
@@ -211,7 +212,8 @@ void ScriptPage::showRunPanels(int cycle, int line, int stakes, const QString& a
         selectLine(line - 1);
     }
     // The run has begun (or ended): "Стоп" follows it.
-    host_.updateActions();
+    if (host_.isRunning())
+        host_.updateActions();
 }
 
 void ScriptPage::selectLine(int row)
@@ -370,20 +372,21 @@ void ScriptPage::scriptRun(bool test)
     if (test && !(count = scenario.AskTestCount()))
         return;
     // The run works on a copy of the lines, with the switches as they are now.
-    auto log = std::make_shared<std::filesystem::path>();
+    auto result = std::make_shared<app::ScenarioRunResult>();
     shownLine_ = 0;
     setRunViewsEnabled(false);
     host_.run(
-        [this, lines = scenario.Lines().Lines(), settings = scenario.RunSettings(), count, log] {
-            const app::ScenarioRunResult result =
-                count ? ws_.Scenario().Test(lines, *count, settings) : ws_.Scenario().Run(lines, settings);
-            *log = result.LogFile;
+        [this, lines = scenario.Lines().Lines(), settings = scenario.RunSettings(), count, result] {
+            *result = count ? ws_.Scenario().Test(lines, *count, settings) : ws_.Scenario().Run(lines, settings);
         },
-        [this, log] {
+        [this, result] {
             setRunViewsEnabled(true);
+            // The stakes grid ends with the run's stakes.
+            if (auto* stakes = window()->findChild<StakesPage*>(); stakes != nullptr && result->Stakes > 0)
+                stakes->scrollToEnd();
             std::error_code ec;
-            if (!log->empty() && std::filesystem::exists(*log, ec))
-                QDesktopServices::openUrl(QUrl::fromLocalFile(qs(log->string())));
+            if (!result->LogFile.empty() && std::filesystem::exists(result->LogFile, ec))
+                QDesktopServices::openUrl(QUrl::fromLocalFile(qs(result->LogFile.string())));
         });
 }
 

@@ -34,6 +34,8 @@ public:
     void refresh() override;
 
     QTableView* stakesView() const { return sgStakes_; }
+    // Shows the last record (after stakes were added).
+    void scrollToEnd();
 
     // Rows kept on screen while an operation runs, either side of the visible ones.
     static constexpr int FrozenMargin = 500;
@@ -48,7 +50,6 @@ private:
     void stakeDel();
     void stakeFilter();
     void stakeClear();
-    void scrollToEnd();
     // "Cистемная игра по списку системы" (whole) or "... по списку комбинаций":
     // the system for the list's numbers, then the multi-stake dialog, then the stakes.
     void systemStake(bool wholeSystem);

@@ -209,8 +209,10 @@ private slots:
         w->action("ScriptTest")->trigger();
         // "Стоп" comes on once the run has begun; the window goes on working.
         QTRY_VERIFY_WITH_TIMEOUT(enabled(w, "ScriptStop"), 20000);
-        QTRY_VERIFY_WITH_TIMEOUT(page(w)->scriptPanelText(2) == QStringLiteral("Строка: 1"), 20000);
-        QCOMPARE(gui::SelectedRows(page(w)->scriptView()), std::vector<int>{0});
+        // The line being run is selected.
+        QTRY_VERIFY_WITH_TIMEOUT(page(w)->scriptPanelText(2) != QStringLiteral("Строка: 0"), 20000);
+        const int running = page(w)->scriptPanelText(2).section(QLatin1Char(' '), 1).toInt();
+        QCOMPARE(gui::SelectedRows(page(w)->scriptView()), std::vector<int>{running - 1});
         for (const char* name : {"ScriptRun", "ScriptTest", "LogToggle", "LogsDelete", "ScriptAdd", "ScriptOpen",
                                  "StakeAdd", "SystemStakeAll", "ExitProgram"})
             QVERIFY2(!enabled(w, name), name);
@@ -250,9 +252,13 @@ private slots:
     void closingDuringARunStopsItFirst()
     {
         DataFolder folder;
-        auto w = startWith(folder, {kLongLine});
+        auto w = startWith(folder, {kLongLine, kLongLine});
         QVERIFY(w);
-        w->action("ScriptRun")->trigger();
+        whenModal<QInputDialog>([](QInputDialog* d) {
+            d->setIntValue(30);
+            d->accept();
+        });
+        w->action("ScriptTest")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(enabled(w, "ScriptStop"), 20000);
         {
             BoxAnswerer no([](const QString&) { return false; });
