@@ -1,5 +1,7 @@
 #include "gui/action_registry.h"
 
+#include <algorithm>
+
 #include "app/view_selection.h"
 #include "app/workspace.h"
 #include "gui/qt_text.h"
@@ -19,6 +21,8 @@ QAction* ActionRegistry::add(ActionDefinition definition)
         action->setCheckable(true);
         checked_[action] = std::move(definition.Checked);
     }
+    if (definition.WhileRunning)
+        whileRunning_.push_back(action);
     QObject::connect(action, &QAction::triggered, owner_, [handler = std::move(definition.Handler)] {
         if (handler)
             handler();
@@ -37,8 +41,11 @@ QAction* ActionRegistry::find(const QString& name) const
 
 void ActionRegistry::update(const app::Workspace& ws, const app::ViewSelection& selection, bool running)
 {
-    for (QAction* action : ordered_)
-        action->setEnabled(!running && ws.ActionEnabled(ss(action->objectName()), selection));
+    for (QAction* action : ordered_) {
+        const bool asked =
+            !running || std::find(whileRunning_.begin(), whileRunning_.end(), action) != whileRunning_.end();
+        action->setEnabled(asked && ws.ActionEnabled(ss(action->objectName()), selection));
+    }
     if (running)
         return; // the worker may be changing what the check marks show
     for (const auto& [action, checked] : checked_)

@@ -27,6 +27,9 @@ struct ActionDefinition {
     std::function<void()> Handler;
     // A check item: whether it is checked now (read only while no operation runs).
     std::function<bool()> Checked = {};
+    // Usable while an operation runs (a running scenario's "Стоп"); its enable
+    // rule must then read only what is safe to read from the window's thread.
+    bool WhileRunning = false;
 };
 
 class ActionRegistry {
@@ -41,7 +44,7 @@ public:
 
     // Enables each action as the workspace decides for this selection, and
     // sets the check marks. While an operation runs every action is disabled
-    // and the workspace is not read.
+    // but those usable while running, and the workspace is asked only about them.
     void update(const app::Workspace& ws, const app::ViewSelection& selection, bool running);
 
 private:
@@ -49,6 +52,7 @@ private:
     std::map<QString, QAction*> byName_;
     std::vector<QAction*> ordered_;
     std::map<QAction*, std::function<bool()>> checked_;
+    std::vector<QAction*> whileRunning_;
 };
 
 } // namespace belvane::gui

@@ -11,6 +11,7 @@
 #include <QStatusTipEvent>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QtConcurrent>
 #include <iostream>
@@ -39,7 +40,8 @@ constexpr int kPanelCount = 7;
 static_assert(kPanelCount == static_cast<int>(app::StatusPanelCount) + 1, "the status line follows the panels");
 
 // The menus in the order the menu bar shows them; a page may add others.
-const char* const kMenus[] = {"Файл", "Тиражи", "Комбинации", "Статистика", "Ставки", "Сценарий", "Вид", "Настройки"};
+const char* const kMenus[] = {"Файл",     "Тиражи",  "Комбинации", "Статистика", "Ставки",
+                              "Сценарий", "Системы", "Вид",        "Настройки"};
 
 } // namespace
 
@@ -85,7 +87,9 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
     addPage(statPage_ = new StatPage(*this));
     addPage(new StakesPage(*this, *combsPage_));
     addPage(new RatingsPage(*this));
-    addPage(new ScriptPage(*this));
+    auto* script = new ScriptPage(*this);
+    addPage(script);
+    connect(host_, &QtHost::scriptPanelsChanged, script, &ScriptPage::showRunPanels);
     registerActions();
 
     restoreWindowState();
@@ -224,7 +228,21 @@ void MainWindow::restoreWindowState()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (running_ || !ws_->CanClose()) {
+    if (running_) {
+        // A running scenario is stopped first (the person is asked); the
+        // window closes when the run is over.
+        app::ScenarioService& scenario = ws_->Scenario();
+        if (scenario.Running() && (scenario.StopRequested() || scenario.Stop())) {
+            if (running_)
+                closeAfterRun_ = true;
+            else // the run ended while the question was open
+                QTimer::singleShot(0, this, [this] { close(); });
+        }
+        updateActions();
+        event->ignore();
+        return;
+    }
+    if (!ws_->CanClose()) {
         event->ignore();
         return;
     }
@@ -297,6 +315,8 @@ void MainWindow::operationFinished()
     if (auto after = std::exchange(after_, nullptr))
         after();
     updateActions();
+    if (std::exchange(closeAfterRun_, false))
+        QTimer::singleShot(0, this, [this] { close(); });
 }
 
 void MainWindow::refreshViews()

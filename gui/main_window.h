@@ -102,6 +102,7 @@ private:
     QFutureWatcher<void> watcher_;
     std::function<void()> after_;
     bool running_ = false;
+    bool closeAfterRun_ = false; // closing waits for a scenario that was asked to stop
     bool startupFailed_ = false;
 };
 

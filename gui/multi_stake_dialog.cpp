@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "gui/qt_text.h"
 #include "gui/stake_dialog_fields.h"
@@ -32,6 +33,15 @@ TFormMulti::TFormMulti(QWidget* parent, int drawNumber) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &TFormMulti::reject);
     edComment_->setFocus();
     edComment_->selectAll();
+}
+
+void TFormMulti::setComment(const QString& comment)
+{
+    edComment_->setText(comment);
+    edComment_->selectAll();
+    // The layout widens the dialog; a screen's width is the limit.
+    const int needed = edComment_->fontMetrics().horizontalAdvance(comment + QStringLiteral("    "));
+    edComment_->setMinimumWidth(std::min(needed, 900));
 }
 
 stakes::MultiStakeRequest TFormMulti::request() const

@@ -23,6 +23,8 @@ public:
     QSpinBox* drawNumberEdit() const { return edDrawNumber_; }
     QSpinBox* drawsCountEdit() const { return edDrawsCount_; }
     QLineEdit* commentEdit() const { return edComment_; }
+    // A comment of the caller's (a system game's); the dialog widens to show it whole.
+    void setComment(const QString& comment);
 
     void accept() override;
 

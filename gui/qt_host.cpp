@@ -5,12 +5,25 @@
 #include <QPushButton>
 #include <QThread>
 #include <QWidget>
+#include <algorithm>
 
 #include "gui/progress_dialog.h"
 #include "gui/qt_text.h"
 #include "gui/wait_dialog.h"
 
 namespace belvane::gui {
+
+void SetUpNumberDialog(QInputDialog& dialog, const QString& title, const QString& label, int value, int min, int max)
+{
+    dialog.setObjectName(QStringLiteral("NumberDialog"));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(min, max);
+    dialog.setIntStep(1);
+    dialog.setIntValue(std::clamp(value, min, max));
+    dialog.setCancelButtonText(QStringLiteral("Отмена"));
+}
 
 QtHost::QtHost(QWidget* window) : QObject(window), window_(window) {}
 
@@ -64,10 +77,10 @@ std::optional<int> QtHost::askNumber(std::string_view caption, std::string_view 
     std::optional<int> answer;
     onWindowThread(
         [&] {
-            bool ok = false;
-            const int n = QInputDialog::getInt(window_, title, label, value, min, max, 1, &ok);
-            if (ok)
-                answer = n;
+            QInputDialog dialog(window_);
+            SetUpNumberDialog(dialog, title, label, value, min, max);
+            if (dialog.exec() == QDialog::Accepted)
+                answer = dialog.intValue();
         },
         true);
     return answer;
@@ -93,6 +106,28 @@ void QtHost::closeWait()
         [this] {
             if (wait_)
                 wait_->hide();
+        },
+        false);
+}
+
+void QtHost::showScriptPanels(const app::ScriptPanels& panels)
+{
+    {
+        const std::lock_guard lock(panelsMutex_);
+        panels_ = panels;
+    }
+    // One update on its way shows the newest panels when it arrives.
+    if (panelsPending_.exchange(true))
+        return;
+    onWindowThread(
+        [this] {
+            panelsPending_ = false;
+            app::ScriptPanels shown;
+            {
+                const std::lock_guard lock(panelsMutex_);
+                shown = panels_;
+            }
+            emit scriptPanelsChanged(shown.Cycle, shown.Line, shown.Stakes, messageText(shown.Activity));
         },
         false);
 }

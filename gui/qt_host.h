@@ -6,16 +6,22 @@
 
 #include <QObject>
 #include <QPointer>
+#include <atomic>
 #include <functional>
+#include <mutex>
 
 #include "app/host.h"
 
+class QInputDialog;
 class QWidget;
 
 namespace belvane::gui {
 
 class ProgressDialog;
 class WaitDialog;
+
+// The whole-number question ("Количество тестов"): a spin box from min to max.
+void SetUpNumberDialog(QInputDialog& dialog, const QString& title, const QString& label, int value, int min, int max);
 
 class QtHost : public QObject, public app::Host {
     Q_OBJECT
@@ -30,9 +36,13 @@ public:
     void showWait(std::string_view text) override;
     void closeWait() override;
     WaitDialog* waitDialog() const { return wait_; }
+    // A running scenario's panels reach the window as scriptPanelsChanged;
+    // updates that come faster than the window takes them are merged.
+    void showScriptPanels(const app::ScriptPanels& panels) override;
 
 signals:
     void statusChanged(const QString& text);
+    void scriptPanelsChanged(int cycle, int line, int stakes, const QString& activity);
 
 protected:
     void showStatus(std::string_view text) override;
@@ -49,6 +59,9 @@ private:
     ProgressDialog* progress_ = nullptr;
     WaitDialog* wait_ = nullptr;
     int shownPermille_ = -1;
+    std::mutex panelsMutex_;
+    app::ScriptPanels panels_;
+    std::atomic<bool> panelsPending_ = false;
 };
 
 } // namespace belvane::gui

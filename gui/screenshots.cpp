@@ -3,17 +3,21 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QThread>
+#include <QTimer>
 #include <fmt/format.h>
 #include <iostream>
 
 #include "app/draws_download.h"
+#include "app/systems_service.h"
 #include "combs/list_queries.h"
 #include "gui/details_dialog.h"
 #include "gui/draw_dialog.h"
@@ -32,7 +36,9 @@
 #include "gui/script_page.h"
 #include "gui/stat_page.h"
 #include "gui/draws_page.h"
+#include "gui/qt_host.h"
 #include "gui/qt_text.h"
+#include "scenario/run_texts.h"
 #include "scenario/script_element.h"
 #include "gui/shredding_dialog.h"
 
@@ -85,6 +91,75 @@ bool TakeScenarioScreenshots(MainWindow& window, ScriptPage& page, const std::fi
         dialog.show();
         ok &= save(dialog, folder, "25-filter-dialog");
     }
+    return ok;
+}
+
+void popupMenu(MainWindow& window, const QString& title, const std::filesystem::path& folder, const char* name,
+               bool& ok)
+{
+    for (QAction* item : window.menuBar()->actions()) {
+        if (item->menu() == nullptr || item->text() != title)
+            continue;
+        item->menu()->popup(window.mapToGlobal(QPoint(500, 30)));
+        ok &= save(*item->menu(), folder, name);
+        item->menu()->hide();
+    }
+}
+
+// A scenario test while it runs (the panels, the line being run, "Стоп" the
+// one action left), after it was stopped, and its dialogs and menus.
+bool TakeScenarioRunScreenshots(MainWindow& window, ScriptPage& page, const std::filesystem::path& folder)
+{
+    app::Workspace& ws = window.workspace();
+    app::ScenarioService& scenario = ws.Scenario();
+    bool ok = true;
+    popupMenu(window, QStringLiteral("Сценарий"), folder, "30-scenario-menu", ok);
+    const int draws = static_cast<int>(ws.Archive().Draws().size());
+    if (const auto range = scenario::TestCountRangeFor(draws)) {
+        QInputDialog dialog(&window);
+        SetUpNumberDialog(dialog, qs(scenario::TestCountCaption), qs(scenario::TestCountPrompt), range->Default,
+                          range->Min, range->Max);
+        dialog.show();
+        ok &= save(dialog, folder, "31-test-count-dialog");
+    }
+    {
+        QMessageBox box(QMessageBox::Question, qs(app::CaptionConfirm), qs(scenario::StopQuestion),
+                        QMessageBox::Yes | QMessageBox::No, &window);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+        box.show();
+        ok &= save(box, folder, "32-stop-question");
+    }
+    if (draws < 2 || scenario.Count() == 0)
+        return ok;
+
+    // Two lines of their own tested over three draws, as "Тест" does it.
+    scenario.Clear();
+    for (const std::string& line :
+         {std::string("FULL:0#FIRST|TSD1#NUMS:10,20,30#LNO:#ST:20| | | | | | |Первая"), std::string(),
+          std::string("FULL:0#RAND|TSD1#NUMS:10-100;10#LMV:1-3;1#SF:1| | | | | | |Вторая")})
+        line.empty() ? scenario.AddSeparator() : scenario.Add(line);
+    page.refresh();
+    window.rightPages()->setCurrentWidget(&page);
+    window.updateActions();
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&answer] {
+        if (auto* count = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            answer.stop();
+            count->setIntValue(3);
+            count->accept();
+        }
+    });
+    answer.start();
+    window.action(QStringLiteral("ScriptTest"))->trigger();
+    const QString second = qs(scenario::LinePanelText(3));
+    for (int i = 0; i < 300 && window.isRunning() && page.scriptPanelText(2) != second; ++i)
+        settle();
+    ok &= save(window, folder, "33-main-scenario-test-running");
+    scenario.RequestStop();
+    window.waitUntilIdle();
+    ok &= save(window, folder, "34-main-scenario-test-stopped");
     return ok;
 }
 
@@ -238,8 +313,16 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         dialog.show();
         ok &= save(dialog, folder, "17-shredding-dialog");
     }
-    if (auto* script = window.findChild<ScriptPage*>())
+    {
+        TFormMulti dialog(&window, ws.Stakes().NextDrawNumber());
+        dialog.setComment(qs(app::SystemStakeComment(false, 12, "6-12-3_0042")));
+        dialog.show();
+        ok &= save(dialog, folder, "35-system-stake-dialog");
+    }
+    if (auto* script = window.findChild<ScriptPage*>()) {
         ok &= TakeScenarioScreenshots(window, *script, folder);
+        ok &= TakeScenarioRunScreenshots(window, *script, folder);
+    }
     return ok;
 }
 

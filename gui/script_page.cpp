@@ -1,6 +1,7 @@
 #include "gui/script_page.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -9,8 +10,11 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
+#include <QUrl>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "app/host.h"
 #include "app/setting_keys.h"
@@ -23,7 +27,9 @@
 #include "gui/qt_text.h"
 #include "gui/script_dialog.h"
 #include "gui/script_model.h"
+#include "gui/stakes_page.h"
 #include "gui/table_views.h"
+#include "scenario/run_texts.h"
 #include "scenario/scenario.h"
 
 namespace belvane::gui {
@@ -50,6 +56,7 @@ ScriptPage::ScriptPage(PageHost& host) : Page(host, QStringLiteral("tsScript"), 
         panels_.push_back(label);
     }
     layout->addWidget(sbScript_);
+    showRunPanels(0, 0, 0, {});
 
     connect(lvScript_, &QTableView::doubleClicked, this, [this] {
         if (QAction* edit = host_.actions()["ScriptEdit"]; edit->isEnabled())
@@ -86,6 +93,32 @@ void ScriptPage::registerActions()
     actions.add({"ScriptClr", QStringLiteral("Удалить все"), {}, QStringLiteral("Удалить все строки сценария"), [this] {
                      scriptClr();
                  }});
+    actions.add({"ScriptRun", QStringLiteral("Прогноз"), QKeySequence(Qt::Key_F10),
+                 QStringLiteral("Выполнить сценарий для следующего тиража"), [this] { scriptRun(false); }});
+    actions.add({"ScriptTest", QStringLiteral("Тест"), QKeySequence(Qt::CTRL | Qt::Key_F10),
+                 QStringLiteral("Проверить сценарий на прошедших тиражах"), [this] { scriptRun(true); }});
+    actions.add({"ScriptStop",
+                 QStringLiteral("Стоп"),
+                 QKeySequence(Qt::CTRL | Qt::Key_X),
+                 QStringLiteral("Остановить выполнение сценария"),
+                 [this] {
+                     ws_.Scenario().Stop();
+                     host_.updateActions();
+                 },
+                 {},
+                 true});
+    actions.add({"LogToggle",
+                 QStringLiteral("Журнал выполнения сценария"),
+                 {},
+                 QStringLiteral("Записывать ход выполнения сценария в журнал"),
+                 [this] {
+                     ws_.Scenario().ToggleLog();
+                     host_.updateActions();
+                 },
+                 [this] { return ws_.Scenario().LogEnabled(); }});
+    actions.add({"LogsDelete", QStringLiteral("Удалить журналы выполнения сценариев"), {}, {}, [this] {
+                     host_.run([this] { ws_.Scenario().DeleteLogs(); });
+                 }});
     actions.add({"ScriptUp", QStringLiteral("Переместить вверх"), QKeySequence(Qt::CTRL | Qt::Key_Up),
                  QStringLiteral("Переместить выделенную строку вверх"), [this] { scriptMove(true); }});
     actions.add({"ScriptDown", QStringLiteral("Переместить вниз"), QKeySequence(Qt::CTRL | Qt::Key_Down),
@@ -101,10 +134,15 @@ void ScriptPage::registerActions()
     actions["ScriptSave"]->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     actions["ScriptUp"]->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     actions["ScriptDown"]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    actions["ScriptRun"]->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    actions["ScriptTest"]->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
+    actions["ScriptStop"]->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
 
     host_.addToMenu(QStringLiteral("Сценарий"),
                     {"ScriptOpen", "ScriptLoad", "ScriptSave", nullptr, "ScriptAdd", "ScriptEmpty", "ScriptClone",
                      "ScriptEdit", nullptr, "ScriptUp", "ScriptDown", nullptr, "ScriptDel", "ScriptClr"});
+    host_.addToMenu(QStringLiteral("Сценарий"),
+                    {nullptr, "ScriptRun", "ScriptTest", "ScriptStop", nullptr, "LogToggle", "LogsDelete"});
     // The list's own menu: editing first, then moving, deleting and the files.
     for (const char* name : {"ScriptAdd", "ScriptEmpty", "ScriptClone", "ScriptEdit", "", "ScriptUp", "ScriptDown", "",
                              "ScriptDel", "ScriptClr", "", "ScriptOpen", "ScriptLoad", "ScriptSave"}) {
@@ -161,6 +199,21 @@ void ScriptPage::refresh()
             lvScript_->selectionModel()->setCurrentIndex(model_->index(current, 0), QItemSelectionModel::NoUpdate);
     }
     panels_[0]->setText(qs(ws_.Scenario().PanelText()));
+}
+
+void ScriptPage::showRunPanels(int cycle, int line, int stakes, const QString& activity)
+{
+    panels_[1]->setText(qs(scenario::CyclePanelText(cycle)));
+    panels_[2]->setText(qs(scenario::LinePanelText(line)));
+    panels_[3]->setText(qs(scenario::StakesPanelText(stakes)));
+    panels_[4]->setText(activity);
+    if (line > 0 && line != shownLine_) {
+        shownLine_ = line;
+        selectLine(line - 1);
+    }
+    // The run has begun (or ended): "Стоп" follows it.
+    if (host_.isRunning())
+        host_.updateActions();
 }
 
 void ScriptPage::selectLine(int row)
@@ -298,6 +351,43 @@ void ScriptPage::scriptMove(bool up)
                   if (*moved >= 0)
                       selectLine(*moved); // the selection moves with the line
               });
+}
+
+void ScriptPage::setRunViewsEnabled(bool enabled)
+{
+    // The run chooses the statistics, the offset, the list and the line; a
+    // person's change there would be lost or would show what is not so.
+    for (const char* name : {"tsDraws", "tsCombs", "tsDrawsStat"})
+        if (auto* view = window()->findChild<QWidget*>(QString::fromLatin1(name)))
+            view->setEnabled(enabled);
+    lvScript_->setEnabled(enabled);
+}
+
+void ScriptPage::scriptRun(bool test)
+{
+    if (host_.isRunning())
+        return;
+    app::ScenarioService& scenario = ws_.Scenario();
+    std::optional<int> count;
+    if (test && !(count = scenario.AskTestCount()))
+        return;
+    // The run works on a copy of the lines, with the switches as they are now.
+    auto result = std::make_shared<app::ScenarioRunResult>();
+    shownLine_ = 0;
+    setRunViewsEnabled(false);
+    host_.run(
+        [this, lines = scenario.Lines().Lines(), settings = scenario.RunSettings(), count, result] {
+            *result = count ? ws_.Scenario().Test(lines, *count, settings) : ws_.Scenario().Run(lines, settings);
+        },
+        [this, result] {
+            setRunViewsEnabled(true);
+            // The stakes grid ends with the run's stakes.
+            if (auto* stakes = window()->findChild<StakesPage*>(); stakes != nullptr && result->Stakes > 0)
+                stakes->scrollToEnd();
+            std::error_code ec;
+            if (!result->LogFile.empty() && std::filesystem::exists(result->LogFile, ec))
+                QDesktopServices::openUrl(QUrl::fromLocalFile(qs(result->LogFile.string())));
+        });
 }
 
 } // namespace belvane::gui

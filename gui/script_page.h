@@ -2,7 +2,8 @@
 
 // "Сценарий" (tsScript): the scenario's lines (lvScript) and its status bar
 // (sbScript), with opening, appending and saving scenario files, adding,
-// cloning, editing, moving and deleting lines.
+// cloning, editing, moving and deleting lines, and running the scenario
+// ("Прогноз", "Тест", "Стоп") with its run logs.
 
 #include <QString>
 #include <string>
@@ -34,6 +35,10 @@ public:
     // The current line: the first selected one; -1 when none is.
     int currentLine() const;
 
+    // A running scenario's panels (cycle, 1-based line, stakes made, activity);
+    // the line being run is selected.
+    void showRunPanels(int cycle, int line, int stakes, const QString& activity);
+
     // What the filter dialog offers, from the window as it is now.
     FilterDialogSetup filterSetup() const;
 
@@ -58,11 +63,16 @@ private:
     void scriptDel();
     void scriptClr();
     void scriptMove(bool up);
+    // The pages a run drives (draws, combinations, statistics) and the lines.
+    void setRunViewsEnabled(bool enabled);
+    // "Прогноз", or "Тест" after asking the number of tests.
+    void scriptRun(bool test);
 
     QTableView* lvScript_;
     ScriptModel* model_;
     QStatusBar* sbScript_;
     std::vector<QLabel*> panels_;
+    int shownLine_ = 0; // the line a run selected last (1-based; 0: none)
 };
 
 } // namespace belvane::gui

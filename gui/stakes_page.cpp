@@ -3,10 +3,12 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -15,12 +17,14 @@
 #include "gui/action_registry.h"
 #include "gui/combs_page.h"
 #include "gui/multi_stake_dialog.h"
+#include "gui/qt_text.h"
 #include "gui/stake_dialog.h"
 #include "gui/stake_filter_dialog.h"
 #include "gui/stakes_delegate.h"
 #include "gui/stakes_model.h"
 #include "gui/table_views.h"
 #include "stakes/stake_texts.h"
+#include "systems/system_play.h"
 
 namespace belvane::gui {
 namespace {
@@ -139,12 +143,19 @@ void StakesPage::registerActions()
                      host_.updateActions();
                  },
                  [this] { return ws_.Stakes().CheckOnLine(); }});
+    // The captions begin with a Latin "C", as the program has always shown them.
+    actions.add(
+        {"SystemStakeAll", QStringLiteral("Cистемная игра по списку системы"), {}, {}, [this] { systemStake(true); }});
+    actions.add({"SystemStakeFilter", QStringLiteral("Cистемная игра по списку комбинаций"), {}, {}, [this] {
+                     systemStake(false);
+                 }});
     // The combination list deletes its own rows with the same keys.
     actions["StakeDel"]->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 
     host_.addToMenu(kMenu, {"StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", nullptr, "StakeDel",
                             "StakeFilter", "StakeClear", nullptr, "StakesCheckManual", nullptr, "LogStakes",
                             "LogStakesDelete", nullptr, "StakesScroll", "StakesCheckLine"});
+    host_.addToMenu(QStringLiteral("Системы"), {"SystemStakeAll", "SystemStakeFilter"});
     sgStakes_->addActions(
         {actions["StakeDel"], actions["StakeFilter"], actions["StakeClear"], actions["StakesCheckManual"]});
 }
@@ -272,6 +283,33 @@ void StakesPage::stakeFilter()
     if (dialog.exec() != QDialog::Accepted)
         return;
     host_.run([this, choice = dialog.choice()] { ws_.Stakes().DeleteByMatches(choice); });
+}
+
+void StakesPage::systemStake(bool wholeSystem)
+{
+    auto system = std::make_shared<std::optional<systems::ListSystem>>();
+    host_.run([this, system] { *system = ws_.Systems().LoadForList(); },
+              [this, system, wholeSystem] {
+                  if (*system)
+                      stakeSystem(**system, wholeSystem);
+              });
+}
+
+void StakesPage::stakeSystem(const systems::ListSystem& system, bool wholeSystem)
+{
+    const stakes::MultiStakeRequest start = ws_.Systems().StakeRequest(system, wholeSystem);
+    TFormMulti dialog(this, start.DrawNumber);
+    dialog.drawsCountEdit()->setValue(start.DrawsCount);
+    dialog.setComment(qs(start.Comment));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    auto completed = std::make_shared<bool>(false);
+    host_.run([this, system, wholeSystem, request = dialog.request(),
+               completed] { *completed = ws_.Systems().Stake(system, wholeSystem, request).Completed; },
+              [this, completed] {
+                  if (*completed)
+                      scrollToEnd();
+              });
 }
 
 } // namespace belvane::gui

@@ -2,12 +2,17 @@
 
 // "Ставки" (tsStakes): the stakes grid over the stakes file, and the "Ставки"
 // menu's stake actions — stakes by hand, at random or for the combination
-// list, deleting, checking, the stake logs and their switches.
+// list, deleting, checking, the stake logs and their switches — with the
+// "Системы" menu's system stakes.
 
 #include <optional>
 
 #include "gui/page.h"
 #include "model/game.h"
+
+namespace belvane::systems {
+struct ListSystem;
+}
 
 class QTableView;
 
@@ -29,6 +34,8 @@ public:
     void refresh() override;
 
     QTableView* stakesView() const { return sgStakes_; }
+    // Shows the last record (after stakes were added).
+    void scrollToEnd();
 
     // Rows kept on screen while an operation runs, either side of the visible ones.
     static constexpr int FrozenMargin = 500;
@@ -43,7 +50,10 @@ private:
     void stakeDel();
     void stakeFilter();
     void stakeClear();
-    void scrollToEnd();
+    // "Cистемная игра по списку системы" (whole) or "... по списку комбинаций":
+    // the system for the list's numbers, then the multi-stake dialog, then the stakes.
+    void systemStake(bool wholeSystem);
+    void stakeSystem(const systems::ListSystem& system, bool wholeSystem);
 
     CombsPage& combs_;
     QTableView* sgStakes_;
