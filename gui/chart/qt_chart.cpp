@@ -100,12 +100,11 @@ QChart* MakeQChart(const views::Chart& data, bool marks)
         auto* categories = new QBarCategoryAxis;
         for (const views::ChartPoint& p : data.Series.front().Points)
             categories->append(qs(p.Label));
-        // Forty-five numbers fit the width only in a small font, standing upright.
+        // Forty-five numbers fit the width only in a small font.
         if (categories->count() > 20) {
             QFont small = categories->labelsFont();
-            small.setPointSizeF(small.pointSizeF() * 0.75);
+            small.setPointSizeF(small.pointSizeF() * 0.6);
             categories->setLabelsFont(small);
-            categories->setLabelsAngle(-90);
         }
         x = categories;
     } else {
