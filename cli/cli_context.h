@@ -83,6 +83,8 @@ void addHttpCommands(CLI::App& app, CliContext& context);
 void addFormulaCommands(CLI::App& app, CliContext& context);
 void addShreddingCommands(CLI::App& app, CliContext& context);
 void addSystemsCommands(CLI::App& app, CliContext& context);
+// `views`, `analysis` and `ratings graph` (after addStakesCommands).
+void addViewsCommands(CLI::App& app, CliContext& context);
 
 // The batch options in ctx.startup (fullrefresh, fullrecreate, loadonly,
 // restart, no-language, in any spelling): runs the program's batch job

@@ -18,9 +18,12 @@
 
 #include "app/setting_keys.h"
 #include "gui/action_registry.h"
+#include "gui/card_page.h"
 #include "gui/combs_page.h"
 #include "gui/config_dialog.h"
 #include "gui/draws_page.h"
+#include "gui/graphs_page.h"
+#include "gui/layout_page.h"
 #include "gui/qt_host.h"
 #include "gui/qt_text.h"
 #include "gui/ratings_page.h"
@@ -28,6 +31,7 @@
 #include "gui/script_page.h"
 #include "gui/shredding_dialog.h"
 #include "gui/stat_page.h"
+#include "gui/week_page.h"
 
 #ifndef BELVANE_VERSION
 #define BELVANE_VERSION "0"
@@ -90,6 +94,10 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
     auto* script = new ScriptPage(*this);
     addPage(script);
     connect(host_, &QtHost::scriptPanelsChanged, script, &ScriptPage::showRunPanels);
+    addPage(new GraphsPage(*this));
+    addPage(new CardPage(*this));
+    addPage(new LayoutPage(*this));
+    addPage(new WeekPage(*this));
     registerActions();
 
     restoreWindowState();

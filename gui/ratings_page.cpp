@@ -9,10 +9,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <memory>
 
 #include "app/workspace.h"
 #include "gui/action_registry.h"
 #include "gui/file_filters.h"
+#include "gui/graph_window.h"
 #include "gui/qt_text.h"
 #include "gui/ratings_model.h"
 #include "gui/table_views.h"
@@ -87,9 +89,30 @@ void RatingsPage::registerActions()
         modes->addAction(action);
     }
 
+    actions.add({"RatingsGraphOverlap", QStringLiteral("Количество совпадений"), {}, {}, [this] { graphOverlap(); }});
+    actions.add(
+        {"StakesGraphDraws", QStringLiteral("Суммарный профит по тиражам"), QKeySequence(Qt::Key_F6), {}, [this] {
+             stakesGraph("StakesGraphDraws");
+         }});
+    actions.add({"StakesGraphOverlap",
+                 QStringLiteral("График совпадений ставок"),
+                 QKeySequence(Qt::CTRL | Qt::Key_F6),
+                 {},
+                 [this] { stakesGraph("StakesGraphOverlap"); }});
+    actions.add({"StakesGraphProfits", QStringLiteral("График профита ставок"), {}, {}, [this] {
+                     stakesGraph("StakesGraphProfits");
+                 }});
+
     host_.addToMenu(kMenu, {nullptr, "RatingsRefresh", "RatingsExport", nullptr, kModeActions[0], kModeActions[1],
-                            kModeActions[2]});
-    lvRatings_->addActions({actions["RatingsRefresh"], actions["RatingsExport"]});
+                            kModeActions[2], nullptr, "RatingsGraphOverlap", "StakesGraphDraws", "StakesGraphOverlap",
+                            "StakesGraphProfits"});
+    lvRatings_->addActions({actions["RatingsRefresh"], actions["RatingsExport"], actions["RatingsGraphOverlap"],
+                            actions["StakesGraphOverlap"], actions["StakesGraphProfits"]});
+    // Double-clicking a row shows its matches distribution.
+    connect(lvRatings_, &QTableView::doubleClicked, this, [this] {
+        if (QAction* graph = host_.actions()["RatingsGraphOverlap"]; graph->isEnabled())
+            graph->trigger();
+    });
 }
 
 void RatingsPage::fillSelection(app::ViewSelection& selection) const
@@ -140,6 +163,39 @@ void RatingsPage::sortBy(int column)
     const stakes::Ratings& ratings = ws_.Ratings().Ratings();
     const bool descending = column == ratings.sortColumn() && !ratings.descending();
     host_.run([this, column, descending] { ws_.Ratings().Sort(column, descending); });
+}
+
+std::vector<size_t> RatingsPage::selectedRatingRows() const
+{
+    std::vector<size_t> rows;
+    for (int r : SelectedRows(lvRatings_))
+        rows.push_back(static_cast<size_t>(r));
+    return rows;
+}
+
+void RatingsPage::graphOverlap()
+{
+    if (const auto chart = ws_.Analysis().MatchDistributionGraph(selectedRatingRows()))
+        ShowGraph(this, *chart, host_.actions()["RatingsGraphOverlap"]->text());
+}
+
+void RatingsPage::stakesGraph(const char* action)
+{
+    const std::string name = action;
+    auto chart = std::make_shared<std::optional<views::Chart>>();
+    host_.run(
+        [this, name, rows = selectedRatingRows(), chart] {
+            app::AnalysisService& analysis = ws_.Analysis();
+            if (name == "StakesGraphDraws")
+                *chart = analysis.StakesProfitGraph();
+            else
+                *chart = analysis.SelectedStakesGraph(rows, name == "StakesGraphOverlap" ? views::StakeMeasure::Matches
+                                                                                         : views::StakeMeasure::Profit);
+        },
+        [this, action, chart] {
+            if (*chart)
+                ShowGraph(this, **chart, host_.actions()[action]->text());
+        });
 }
 
 void RatingsPage::ratingsExport()

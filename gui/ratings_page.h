@@ -4,6 +4,8 @@
 // the "Ставки" menu's ratings actions — rebuilding from the stakes, the CSV
 // export and the three ways of showing the efficiency columns.
 
+#include <vector>
+
 #include "gui/page.h"
 
 class QTableView;
@@ -31,6 +33,11 @@ private:
     void sortBy(int column);
     void showSortOrder();
     void ratingsExport();
+    std::vector<size_t> selectedRatingRows() const;
+    // "Количество совпадений" of the selected rows.
+    void graphOverlap();
+    // The stakes graphs: read on the worker thread, shown in a graph window.
+    void stakesGraph(const char* action);
 
     QTableView* lvRatings_;
     RatingsModel* model_;

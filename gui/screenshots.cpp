@@ -9,10 +9,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <fmt/format.h>
 #include <iostream>
 
@@ -41,6 +43,12 @@
 #include "scenario/run_texts.h"
 #include "scenario/script_element.h"
 #include "gui/shredding_dialog.h"
+#include "gui/card_page.h"
+#include "gui/graph_window.h"
+#include "gui/graphs_page.h"
+#include "gui/layout_page.h"
+#include "gui/repeats_dialog.h"
+#include "gui/week_page.h"
 
 namespace belvane::gui {
 namespace {
@@ -160,6 +168,57 @@ bool TakeScenarioRunScreenshots(MainWindow& window, ScriptPage& page, const std:
     scenario.RequestStop();
     window.waitUntilIdle();
     ok &= save(window, folder, "34-main-scenario-test-stopped");
+// The four analysis tabs, the graph window with the sums distribution, the
+// repeats window and the matches distribution of the ratings.
+bool TakeAnalysisScreenshots(MainWindow& window, const std::filesystem::path& folder)
+{
+    bool ok = true;
+    app::Workspace& ws = window.workspace();
+    auto tab = [&](QWidget* page, const char* name) {
+        if (page == nullptr)
+            return;
+        window.rightPages()->setCurrentWidget(page);
+        ok &= save(window, folder, name);
+    };
+    auto* graphs = window.findChild<GraphsPage*>();
+    if (graphs != nullptr) {
+        const int sums = graphs->typeBox()->findText(QStringLiteral("Сумма тиража: все значения"), Qt::MatchContains);
+        if (sums >= 0)
+            graphs->typeBox()->setCurrentIndex(sums);
+    }
+    tab(graphs, "40-main-graphs");
+    tab(window.findChild<CardPage*>(), "41-main-card");
+    tab(window.findChild<LayoutPage*>(), "42-main-layout");
+    if (auto* week = window.findChild<WeekPage*>()) {
+        window.rightPages()->setCurrentWidget(week);
+        week->weekView()->setCurrentIndex(week->weekView()->model()->index(5, 1));
+        ok &= save(window, folder, "43-main-week");
+    }
+    {
+        GraphWindow graph(&window, views::SumDistributionChart(ws.Analysis().Sums()),
+                          QStringLiteral("Распределение сумм тиражей и всех возможных комбинаций"));
+        graph.show();
+        ok &= save(graph, folder, "44-graph-window-sums");
+    }
+    {
+        RepeatsDialog repeats(&window, ws);
+        repeats.lengthBox()->setValue(30);
+        repeats.calculate();
+        repeats.show();
+        ok &= save(repeats, folder, "45-repeats-window");
+    }
+    const size_t ratings = ws.Ratings().Count();
+    if (ratings > 0) {
+        std::vector<size_t> rows;
+        for (size_t i = 0; i < std::min<size_t>(ratings, 3); ++i)
+            rows.push_back(i);
+        if (const auto chart = ws.Analysis().MatchDistributionGraph(rows)) {
+            GraphWindow graph(&window, *chart, QStringLiteral("Количество совпадений"));
+            graph.show();
+            ok &= save(graph, folder, "46-ratings-matches-graph");
+        }
+    }
+    window.rightPages()->setCurrentIndex(0);
     return ok;
 }
 
@@ -323,6 +382,7 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         ok &= TakeScenarioScreenshots(window, *script, folder);
         ok &= TakeScenarioRunScreenshots(window, *script, folder);
     }
+    ok &= TakeAnalysisScreenshots(window, folder);
     return ok;
 }
 

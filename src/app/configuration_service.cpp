@@ -52,6 +52,9 @@ uint16_t ConfigurationService::Apply(const stats::TConfigData& edited)
 {
     auto busy = ws_.Busy();
     const uint16_t affected = AffectedGroups(data_, edited);
+    // The methods of a changed group may differ after the rebuild (another
+    // channel count): the files of both sets are out of date.
+    const std::vector<std::string> before = PrefetchIdsOfGroups(ws_.Registry(), affected);
     // The weights' saved copy and the generator and shredding settings are not the dialog's.
     data_.MatrixCols = edited.MatrixCols;
     data_.ChannelSize = edited.ChannelSize;
@@ -65,8 +68,19 @@ uint16_t ConfigurationService::Apply(const stats::TConfigData& edited)
     Save();
     StatisticsService& statistics = ws_.Statistics();
     statistics.RebuildTypeLists(true, true);
-    if (affected != 0 && statistics.PrefetchsEnabled())
-        statistics.BuildPrefetchFiles(false, affected);
+    if (affected != 0) {
+        // Files nobody rebuilds now must not be taken for the new configuration later.
+        const std::vector<std::string> after = PrefetchIdsOfGroups(ws_.Registry(), affected);
+        std::vector<std::string> stale;
+        for (const std::string& id : before)
+            if (!statistics.PrefetchsEnabled() || std::find(after.begin(), after.end(), id) == after.end())
+                stale.push_back(id);
+        if (!statistics.PrefetchsEnabled())
+            stale.insert(stale.end(), after.begin(), after.end());
+        DeletePrefetchFiles(ws_.Host(), ws_.Files(), stale);
+        if (statistics.PrefetchsEnabled())
+            statistics.BuildPrefetchFiles(false, affected);
+    }
     ws_.RefreshAllViews(true);
     return affected;
 }

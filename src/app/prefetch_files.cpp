@@ -199,4 +199,21 @@ bool DeletePrefetchFile(Host& host, const DataFiles& files, std::string_view met
     return false;
 }
 
+std::vector<std::string> PrefetchIdsOfGroups(const stats::TStatList& list, uint16_t groupMask)
+{
+    std::vector<std::string> ids;
+    for (int i = 0; i < list.MethodCount(); ++i)
+        if (list.CanPrefetch(i) && ((groupMask >> list.Item(i).StatClass->GetGroup()) & 1))
+            ids.push_back(list.Item(i).ID());
+    return ids;
+}
+
+bool DeletePrefetchFiles(Host& host, const DataFiles& files, const std::vector<std::string>& methodIds)
+{
+    bool ok = true;
+    for (const std::string& id : methodIds)
+        ok &= DeletePrefetchFile(host, files, id);
+    return ok;
+}
+
 } // namespace belvane::app

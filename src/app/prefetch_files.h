@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -70,6 +71,11 @@ PrefetchBuildResult BuildPrefetchFiles(Host& host, const stats::TStatList& list,
 // Deletes the file of a method whose values changed, so that it is counted
 // again when next needed. A failure is shown; returns whether no file is left.
 bool DeletePrefetchFile(Host& host, const DataFiles& files, std::string_view methodId);
+
+// The method IDs with a full-set form in the groups of groupMask.
+std::vector<std::string> PrefetchIdsOfGroups(const stats::TStatList& list, uint16_t groupMask);
+// Deletes the files of these methods; returns whether none is left.
+bool DeletePrefetchFiles(Host& host, const DataFiles& files, const std::vector<std::string>& methodIds);
 
 // The group masks of the batch runs.
 inline constexpr uint16_t AllPrefetchGroups = 0x1FFF;

@@ -51,4 +51,10 @@ inline constexpr std::string_view SystemsEnabled = "SystemsEnabled";
 inline constexpr std::string_view Language = "Language";
 inline constexpr std::string_view FirstRun = "FirstRun";
 
+// The repeats window's own section and keys.
+inline constexpr std::string_view RepeatsSection = "TFormRepeats";
+inline constexpr std::string_view RepeatsLength = "DrawsLength";
+inline constexpr std::string_view RepeatsDepth = "DrawsDeep";
+inline constexpr std::string_view RepeatsGraphHeight = "GraphHeight";
+
 } // namespace belvane::app::key

@@ -17,6 +17,11 @@ struct ViewSelection {
     size_t ScriptRows = 0;  // lvScript
     int ScriptCurrent = -1; // the current (first selected) line of lvScript
     bool ClipboardHasText = false;
+    // The selected cell rectangles' first and last columns of sgCard,
+    // sgLayout and sgWeek (-1: no selection).
+    int CardFirstColumn = -1, CardLastColumn = -1;
+    int LayoutFirstColumn = -1, LayoutLastColumn = -1;
+    int WeekFirstColumn = -1, WeekLastColumn = -1;
 };
 
 } // namespace belvane::app

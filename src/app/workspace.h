@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/analysis_service.h"
 #include "app/archive_service.h"
 #include "app/combination_service.h"
 #include "app/configuration_service.h"
@@ -136,6 +137,8 @@ public:
     const RatingsService& Ratings() const { return ratings_; }
     SystemsService& Systems() { return systems_; }
     const SystemsService& Systems() const { return systems_; }
+    AnalysisService& Analysis() { return analysis_; }
+    const AnalysisService& Analysis() const { return analysis_; }
     // The statistic methods, reading the archive and the configuration.
     stats::TStatList& Registry() { return registry_; }
     const stats::TStatList& Registry() const { return registry_; }
@@ -202,6 +205,7 @@ private:
     RatingsService ratings_;
     DownloadService download_;
     SystemsService systems_;
+    AnalysisService analysis_;
     stakes::HitTable hits_{};
 
     int busy_ = 0;

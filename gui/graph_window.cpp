@@ -1,0 +1,44 @@
+#include "gui/graph_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+#include "gui/chart/qt_chart.h"
+#include "gui/qt_text.h"
+
+namespace belvane::gui {
+
+GraphWindow::GraphWindow(QWidget* parent, const views::Chart& chart, const QString& caption) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TFormGraph"));
+    setWindowTitle(caption.isEmpty() ? (chart.Caption.empty() ? QStringLiteral("График") : qs(chart.Caption))
+                                     : caption);
+    auto* layout = new QVBoxLayout(this);
+    cbShowMarks_ = new QCheckBox(QStringLiteral("Отображать метки на графиках"), this);
+    cbShowMarks_->setObjectName(QStringLiteral("cbShowMarks"));
+    cbShowMarks_->setChecked(true);
+    layout->addWidget(cbShowMarks_);
+    crtGraph_ = new QChartView(chart::MakeQChart(chart, true), this);
+    crtGraph_->setObjectName(QStringLiteral("crtGraph"));
+    crtGraph_->setRenderHint(QPainter::Antialiasing);
+    layout->addWidget(crtGraph_, 1);
+    connect(cbShowMarks_, &QCheckBox::toggled, this, [this](bool on) {
+        try {
+            chart::SetToggledMarks(crtGraph_->chart(), on);
+        } catch (const std::exception& e) {
+            QMessageBox::critical(this, QStringLiteral("Ошибка"), qs(e.what()));
+        }
+    });
+    resize(900, 560);
+}
+
+void ShowGraph(QWidget* parent, const views::Chart& chart, const QString& caption)
+{
+    GraphWindow window(parent, chart, caption);
+    window.exec();
+}
+
+} // namespace belvane::gui

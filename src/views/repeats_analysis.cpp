@@ -1,0 +1,74 @@
+#include "views/repeats_analysis.h"
+
+#include <algorithm>
+#include <fmt/format.h>
+#include <fmt/ranges.h>
+#include <random>
+
+#include "model/number_sets.h"
+
+namespace belvane::views {
+
+std::string RepeatsRow::EarlierText() const
+{
+    return fmt::format("{}", fmt::join(Earlier, " "));
+}
+
+std::optional<RepeatsTable> AnalyzeRepeats(const model::TDrawsArray& draws, int length, int depth,
+                                           const RepeatsProgress& progress)
+{
+    RepeatsTable table;
+    const int count = static_cast<int>(draws.size());
+    const int first = std::max(0, count - std::max(1, length));
+    depth = std::max(1, depth);
+    const int total = count - first;
+    for (int p = count - 1; p >= first; --p) {
+        if (progress && !progress(count - 1 - p, total))
+            return std::nullopt;
+        const size_t firstRow = table.Rows.size();
+        const model::TDraw& drawn = draws[static_cast<size_t>(p)];
+        for (int q = p - 1; q >= std::max(0, p - depth); --q) {
+            const model::TDraw& earlier = draws[static_cast<size_t>(q)];
+            const int k = model::CommonCount(drawn.Balls, earlier.Balls);
+            if (k <= 0)
+                continue;
+            auto row = std::find_if(table.Rows.begin() + static_cast<std::ptrdiff_t>(firstRow), table.Rows.end(),
+                                    [&](const RepeatsRow& r) { return r.Matches == k; });
+            if (row == table.Rows.end()) {
+                table.Rows.push_back({drawn.Number, k, {}});
+                row = table.Rows.end() - 1;
+            }
+            row->Earlier.push_back(earlier.Number);
+            table.MaxMatches = std::max(table.MaxMatches, k);
+        }
+    }
+    if (progress)
+        progress(total, total);
+    return table;
+}
+
+Chart RepeatsChart(const RepeatsTable& table)
+{
+    Chart chart;
+    chart.Caption = std::string(RepeatsCaption);
+    for (int k = 1; k <= table.MaxMatches; ++k) {
+        std::minstd_rand random(static_cast<unsigned>(k));
+        std::uniform_int_distribution<int> byte(0, 255);
+        ChartSeries s;
+        s.Title = fmt::format("Совпадений: {}", k);
+        s.Color = Rgb{static_cast<uint8_t>(byte(random)), static_cast<uint8_t>(byte(random)),
+                      static_cast<uint8_t>(byte(random))};
+        s.MarkerOutline = Rgb{static_cast<uint8_t>(byte(random)), static_cast<uint8_t>(byte(random)),
+                              static_cast<uint8_t>(byte(random))};
+        s.MarkerSize = 2;
+        chart.Series.push_back(std::move(s));
+    }
+    for (auto row = table.Rows.rbegin(); row != table.Rows.rend(); ++row) {
+        ChartSeries& s = chart.Series[static_cast<size_t>(row->Matches - 1)];
+        s.Points.push_back(
+            {static_cast<double>(row->DrawNumber), static_cast<double>(row->Count()), std::to_string(row->DrawNumber)});
+    }
+    return chart;
+}
+
+} // namespace belvane::views
