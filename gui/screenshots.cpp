@@ -168,6 +168,9 @@ bool TakeScenarioRunScreenshots(MainWindow& window, ScriptPage& page, const std:
     scenario.RequestStop();
     window.waitUntilIdle();
     ok &= save(window, folder, "34-main-scenario-test-stopped");
+    return ok;
+}
+
 // The four analysis tabs, the graph window with the sums distribution, the
 // repeats window and the matches distribution of the ratings.
 bool TakeAnalysisScreenshots(MainWindow& window, const std::filesystem::path& folder)
