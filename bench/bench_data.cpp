@@ -22,4 +22,10 @@ const model::TDrawsArray& BenchDraws()
     return draws;
 }
 
+BenchRegistry& DefaultRegistry()
+{
+    static BenchRegistry r;
+    return r;
+}
+
 } // namespace belvane::bench

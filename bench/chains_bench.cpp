@@ -18,17 +18,9 @@ namespace {
 
 using namespace belvane;
 
-struct ChainRegistry {
-    model::TDrawsArray draws = bench::BenchDraws();
-    stats::TConfigData config;
-    stats::TStatList list{{&draws, &config}};
-    ChainRegistry() { list.BuildMethods(); }
-};
-
-ChainRegistry& registry()
+bench::BenchRegistry& registry()
 {
-    static ChainRegistry r;
-    return r;
+    return bench::DefaultRegistry();
 }
 
 // SDV2 gives up to 36 values per draw. Target for SDV2 over 1000 draws: 20 ms.

@@ -18,17 +18,9 @@ namespace {
 
 using namespace belvane;
 
-struct Registry {
-    model::TDrawsArray draws = bench::BenchDraws();
-    stats::TConfigData config; // the default formulas, two digits
-    stats::TStatList list{{&draws, &config}};
-    Registry() { list.BuildMethods(); }
-};
-
-Registry& registry()
+bench::BenchRegistry& registry()
 {
-    static Registry r;
-    return r;
+    return bench::DefaultRegistry();
 }
 
 // Target: under 1 s for SHR1 with the default formula.

@@ -14,17 +14,9 @@ namespace {
 
 using namespace belvane;
 
-struct Registry {
-    model::TDrawsArray draws = bench::BenchDraws();
-    stats::TConfigData config;
-    stats::TStatList list{{&draws, &config}};
-    Registry() { list.BuildMethods(); }
-};
-
-Registry& registry()
+bench::BenchRegistry& registry()
 {
-    static Registry r;
-    return r;
+    return bench::DefaultRegistry();
 }
 
 const char* const kNumberMethods[] = {"NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM", "PRMV", "POS1", "POE1"};
