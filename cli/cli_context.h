@@ -83,6 +83,8 @@ void addHttpCommands(CLI::App& app, CliContext& context);
 void addFormulaCommands(CLI::App& app, CliContext& context);
 void addShreddingCommands(CLI::App& app, CliContext& context);
 void addSystemsCommands(CLI::App& app, CliContext& context);
+// `library`: the online scenario library.
+void addLibraryCommands(CLI::App& app, CliContext& context);
 
 // The batch options in ctx.startup (fullrefresh, fullrecreate, loadonly,
 // restart, no-language, in any spelling): runs the program's batch job

@@ -50,6 +50,7 @@ int main(int argc, char** argv)
     addFormulaCommands(app, ctx);
     addShreddingCommands(app, ctx);
     addSystemsCommands(app, ctx);
+    addLibraryCommands(app, ctx);
     if (!batchJob)
         app.require_subcommand(1);
 

@@ -22,6 +22,7 @@
 #include "app/configuration_service.h"
 #include "app/data_files.h"
 #include "app/download_service.h"
+#include "app/library_service.h"
 #include "app/ratings_service.h"
 #include "app/scenario_service.h"
 #include "app/stakes_service.h"
@@ -135,6 +136,8 @@ public:
     RatingsService& Ratings() { return ratings_; }
     const RatingsService& Ratings() const { return ratings_; }
     SystemsService& Systems() { return systems_; }
+    LibraryService& Library() { return library_; }
+    const LibraryService& Library() const { return library_; }
     const SystemsService& Systems() const { return systems_; }
     // The statistic methods, reading the archive and the configuration.
     stats::TStatList& Registry() { return registry_; }
@@ -202,6 +205,7 @@ private:
     RatingsService ratings_;
     DownloadService download_;
     SystemsService systems_;
+    LibraryService library_;
     stakes::HitTable hits_{};
 
     int busy_ = 0;
