@@ -29,7 +29,7 @@ TEST(ExchangeBase64, RefusesAnythingElse)
 
 TEST(ExchangeEscape, EscapesControlBytesQuotesAndBackslash)
 {
-    const std::string raw("\x00\x01\x06\x07\x08\t\n\x0b\x0c\r\x1b\"'?\\ & = + % Ж", 27);
+    const std::string raw("\x00\x01\x06\x07\x08\t\n\x0b\x0c\r\x1b\"'?\\ & = + % Ж", 26);
     EXPECT_EQ(EscapeText(raw), "\\0\\1\\6\\a\\b\\t\\n\\v\\f\\r\\e\\\"\\'\\?\\\\ & = + % Ж");
     EXPECT_EQ(UnescapeText(EscapeText(raw)), raw);
     EXPECT_EQ(EscapeText(std::string_view("\x0e\x1f", 2)), std::string_view("\x0e\x1f", 2)); // not in the table
