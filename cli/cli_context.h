@@ -85,6 +85,8 @@ void addShreddingCommands(CLI::App& app, CliContext& context);
 void addSystemsCommands(CLI::App& app, CliContext& context);
 // `views`, `analysis` and `ratings graph` (after addStakesCommands).
 void addViewsCommands(CLI::App& app, CliContext& context);
+// `library`: the online scenario library.
+void addLibraryCommands(CLI::App& app, CliContext& context);
 
 // The batch options in ctx.startup (fullrefresh, fullrecreate, loadonly,
 // restart, no-language, in any spelling): runs the program's batch job

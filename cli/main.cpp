@@ -51,6 +51,7 @@ int main(int argc, char** argv)
     addShreddingCommands(app, ctx);
     addSystemsCommands(app, ctx);
     addViewsCommands(app, ctx);
+    addLibraryCommands(app, ctx);
     if (!batchJob)
         app.require_subcommand(1);
 

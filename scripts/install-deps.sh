@@ -19,6 +19,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # the network tests' local HTTP and TLS servers, compressed answers
   libcpp-httplib-dev zlib1g-dev
+  # the reference exchange service: its storage
+  libsqlite3-dev
   # headless runs of the desktop program (screenshots, GUI tests)
   xvfb xauth fonts-dejavu-core
 )

@@ -27,6 +27,11 @@ bool ConfigurationService::Load()
         data_.SaveWeights();
         proxy_ = LoadProxySettings(ini);
         download_ = LoadDownloadSettings(ini);
+        // A --service given before the file was read stays.
+        const std::string serviceUrl = online_.ServiceUrl;
+        online_ = LoadOnlineSettings(ini);
+        if (!serviceUrl.empty())
+            online_.ServiceUrl = serviceUrl;
         return true;
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("Ошибка чтения файла конфигурации!\r\r{}", e.what()));

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/download_settings.h"
+#include "app/online_settings.h"
 #include "app/proxy_settings.h"
 #include "stats/config_data.h"
 
@@ -49,6 +50,10 @@ public:
     // Where the draws download goes ([DOWNLOAD] SiteUrl, [PROXY] ProxyListUrl).
     const DownloadSettings& Download() const { return download_; }
     ProxySettings& Proxy() { return proxy_; }
+    // The exchange service and the user ([ONLINE] ServiceUrl, UserName, UserMail).
+    const OnlineSettings& Online() const { return online_; }
+    // For this run only (the command line's --service).
+    void SetServiceUrl(std::string url) { online_.ServiceUrl = std::move(url); }
     const ProxySettings& Proxy() const { return proxy_; }
     // Writes section PROXY (with the status text "Сохранение файла
     // конфигурации..." when asked; "Ошибка записи в файл конфигурации!" on
@@ -87,6 +92,7 @@ private:
     stats::TConfigData data_;
     DownloadSettings download_;
     ProxySettings proxy_;
+    OnlineSettings online_;
     uint64_t revision_ = 0;
 };
 

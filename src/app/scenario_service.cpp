@@ -108,6 +108,12 @@ bool ScenarioService::Clear()
     return true;
 }
 
+bool ScenarioService::ReplaceAll(std::vector<std::string> lines)
+{
+    scenario_.Assign(std::move(lines));
+    return Changed();
+}
+
 int ScenarioService::MoveUp(int index)
 {
     const int moved = scenario_.MoveUp(index);
@@ -127,13 +133,15 @@ bool ScenarioService::IsCommandLine(int index) const
     return index >= 0 && index < Count() && scenario_.IsCommandLine(index);
 }
 
-void ScenarioService::Changed()
+bool ScenarioService::Changed()
 {
     const std::filesystem::path file = ws_.Files().scenario();
     try {
         scenario_.Save(file);
+        return true;
     } catch (const Error& e) {
         ws_.Host().showError(e.what());
+        return false;
     }
 }
 

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/scenario_runner.h"
 #include "app/view_selection.h"
@@ -49,6 +50,8 @@ public:
     // "Удаление строк..."; the front end asks DeleteRowsQuestion first.
     bool Delete(std::span<const int> indexes);
     bool Clear();
+    // Replaces every line (a scenario from the online library); the working copy is saved.
+    bool ReplaceAll(std::vector<std::string> lines);
     // Return the line's new index.
     int MoveUp(int index);
     int MoveDown(int index);
@@ -85,7 +88,7 @@ private:
     // Opening and appending: the status text, the message on failure, the working copy after.
     bool ReadFile(const std::filesystem::path& file, const std::function<void()>& read);
     // The working copy after a change; a failure is shown and the scenario stays in memory.
-    void Changed();
+    bool Changed();
 
     Workspace& ws_;
     scenario::Scenario scenario_;

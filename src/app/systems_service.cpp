@@ -17,6 +17,148 @@ std::string SystemStakeComment(bool wholeSystem, int numbers, std::string_view t
                        title);
 }
 
+std::string DeleteSystemQuestion(std::string_view title)
+{
+    return fmt::format("Вы действительно хотите удалить систему \"{}\"?", title);
+}
+
+exchange::ExchangeClient MakeExchangeClient(const Workspace& ws)
+{
+    const ConfigurationService& configuration = ws.Configuration();
+    const OnlineSettings& online = configuration.Online();
+    exchange::ExchangeIdentity who;
+    who.UserName = online.UserName;
+    who.UserMail = online.UserMail;
+    who.Lcid = ws.LanguageId();
+    // Only a proxy the user set by hand: the automatic search is for the draws download.
+    http::ProxySettings proxy;
+    const ProxySettings& configured = configuration.Proxy();
+    if (configured.Mode == static_cast<int>(ProxyMode::Manual))
+        proxy = {configured.Server, configured.Port, configured.Username, configured.Password};
+    return exchange::ExchangeClient(online.ServiceUrl, std::move(who), std::move(proxy));
+}
+
+SystemsCatalogue SystemsService::ListOnline()
+{
+    SystemsCatalogue catalogue;
+    try {
+        StatusScope status(ws_.Host(), "Загрузка списка систем...");
+        catalogue.Systems = systems::ListSystems(MakeExchangeClient(ws_));
+        catalogue.Available = true;
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка загрузки списка систем!\r\r{}", e.what()));
+        systems::tSystemData placeholder;
+        placeholder.Title = std::string(SystemsUnavailableTitle);
+        catalogue.Systems = {placeholder};
+        return catalogue;
+    }
+    std::vector<systems::tSystemData> stale;
+    for (const systems::tSystemData& s : catalogue.Systems)
+        if (const auto file = LocalFile(s); file && systems::FileTimeDiffers(*file, s.Created))
+            stale.push_back(s);
+    catalogue.Refreshed = DownloadOnline(stale);
+    return catalogue;
+}
+
+std::optional<std::filesystem::path> SystemsService::LocalFile(const systems::tSystemData& system) const
+{
+    return systems::LocalSystemFile(Folder(), system);
+}
+
+bool SystemsService::IsOwn(const systems::tSystemData& system) const
+{
+    return system.OwnedBy(ws_.Configuration().Online().UserMail);
+}
+
+int SystemsService::DownloadOnline(std::span<const systems::tSystemData> chosen)
+{
+    int saved = 0;
+    for (const systems::tSystemData& s : chosen) {
+        try {
+            StatusScope status(ws_.Host(), fmt::format("Загрузка \"{}\"...", s.Title));
+            if (!s.Downloadable())
+                throw Error(fmt::format("Система #{} описана сервисом некорректно!", s.Id));
+            const std::string combs = systems::FetchSystemCombs(MakeExchangeClient(ws_), s.Id);
+            systems::SaveFetchedSystem(Folder(), s, combs);
+            ++saved;
+        } catch (const Error& e) {
+            ws_.Host().showError(fmt::format("Ошибка загрузки системы #{}!\r\r{}", s.Id, e.what()));
+        }
+    }
+    return saved;
+}
+
+systems::tSystemData SystemsService::NewSystem() const
+{
+    systems::tSystemData s;
+    s.Author = ws_.Configuration().Online().UserName;
+    s.AuthorMail = ws_.Configuration().Online().UserMail;
+    return s;
+}
+
+std::optional<std::string> SystemsService::FetchOnline(const systems::tSystemData& system)
+{
+    try {
+        StatusScope status(ws_.Host(), fmt::format("Загрузка \"{}\"...", system.Title));
+        return systems::FetchSystemCombs(MakeExchangeClient(ws_), system.Id);
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка загрузки системы #{}!\r\r{}", system.Id, e.what()));
+        return std::nullopt;
+    }
+}
+
+std::optional<int32_t> SystemsService::PublishOnline(const systems::tSystemData& system)
+{
+    const bool added = system.Id <= 0;
+    if (const auto problem = systems::CheckSystemData(system)) {
+        ws_.Host().showError(problem->Message);
+        return std::nullopt;
+    }
+    if (!added && !IsOwn(system)) {
+        ws_.Host().showError("Вы можете изменять только свои системы!");
+        return std::nullopt;
+    }
+    try {
+        StatusScope status(ws_.Host(), fmt::format("Сохранение \"{}\"...", system.Title));
+        // What is published is what the dialog keeps: the lines normalised, the counts from them.
+        systems::tSystemData sent = system;
+        const systems::NormalizedCombs combs = systems::NormalizeSystemCombs(system.Combs);
+        sent.Combs = combs.Text;
+        sent.CombCount = combs.CombCount;
+        if (added)
+            sent.Id = -1;
+        if (sent.AuthorMail.empty())
+            sent.AuthorMail = ws_.Configuration().Online().UserMail;
+        return systems::PutSystem(MakeExchangeClient(ws_), sent, false);
+    } catch (const Error& e) {
+        ws_.Host().showError(
+            fmt::format("{}\r\r{}", added ? "Ошибка добавления системы!" : "Ошибка изменения системы!", e.what()));
+        return std::nullopt;
+    }
+}
+
+bool SystemsService::DeleteOnline(const systems::tSystemData& system)
+{
+    if (!IsOwn(system)) {
+        ws_.Host().showError("Вы можете удалять только свои системы!");
+        return false;
+    }
+    try {
+        StatusScope status(ws_.Host(), fmt::format("Удаление \"{}\"...", system.Title));
+        const int32_t answer = systems::PutSystem(MakeExchangeClient(ws_), system, true);
+        if (answer == 0) {
+            if (const auto file = LocalFile(system)) {
+                std::error_code ec;
+                std::filesystem::remove(*file, ec);
+            }
+        }
+        return true;
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка удаления системы!\r\r{}", e.what()));
+        return false;
+    }
+}
+
 std::filesystem::path SystemsService::Folder() const
 {
     return ws_.Files().systemsFolder();
@@ -96,6 +238,11 @@ stakes::AddStakesResult SystemsService::Stake(const systems::ListSystem& system,
 
 std::optional<bool> SystemsService::ActionEnabled(std::string_view action, const ViewSelection&) const
 {
+    if (action == "SystemsOn")
+        return true;
+    // The catalogue's actions need the page; those on rows are decided by the page's selection.
+    if (action == "SystemsRefresh" || action == "SystemsAdd")
+        return ws_.Settings().Flag(key::SystemsEnabled);
     if (action == "SystemStakeAll" || action == "SystemStakeFilter")
         return ws_.Settings().Flag(key::SystemsEnabled) && ws_.Combinations().Count() > 0 &&
                ws_.Stakes().File().IsOpen();

@@ -7,17 +7,37 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "app/view_selection.h"
 #include "stakes/stake_ops.h"
+#include "exchange/exchange_client.h"
+#include "systems/system_exchange.h"
 #include "systems/system_file.h"
 #include "systems/system_play.h"
 
 namespace belvane::app {
 
 class Workspace;
+
+inline constexpr std::string_view SystemsUnavailableTitle = "Список систем не доступен!";
+inline constexpr std::string_view SystemsLoadedStatus = "Загружена";
+
+// "Вы действительно хотите удалить систему \"%s\"?"
+std::string DeleteSystemQuestion(std::string_view title);
+
+// The exchange client of the configuration (address, proxy, user, language).
+// Throws Error(NoServiceMessage) when no address is set.
+exchange::ExchangeClient MakeExchangeClient(const Workspace& ws);
+
+// The catalogue of the service as the systems page shows it.
+struct SystemsCatalogue {
+    std::vector<systems::tSystemData> Systems; // one placeholder row when unavailable
+    bool Available = false;
+    int Refreshed = 0; // local files downloaded again because their time differed
+};
 
 // "Системная игра для %d чисел [вся система]: %s" / "... [комбинации]: %s".
 std::string SystemStakeComment(bool wholeSystem, int numbers, std::string_view title);
@@ -42,6 +62,30 @@ public:
     // unless wholeSystem), each for the dialog's number of draws; then the check.
     stakes::AddStakesResult Stake(const systems::ListSystem& system, bool wholeSystem,
                                   const stakes::MultiStakeRequest& request);
+
+    // ---- the catalogue of the exchange service -----------------------------------
+    // SystemsRefresh ("Загрузка списка систем..."): the list; local files of
+    // listed systems whose time differs from the created time are downloaded
+    // again. A failure is shown and the list is one placeholder row.
+    SystemsCatalogue ListOnline();
+    // The local file of a listed system ("Загружена").
+    std::optional<std::filesystem::path> LocalFile(const systems::tSystemData& system) const;
+    bool IsOwn(const systems::tSystemData& system) const;
+    // SystemsDownload: each system in turn ("Загрузка \"%s\"..."); each failure
+    // is shown ("Ошибка загрузки системы #%d!"). Returns how many were saved.
+    int DownloadOnline(std::span<const systems::tSystemData> chosen);
+    // SystemsAdd: an empty system of the user's.
+    systems::tSystemData NewSystem() const;
+    // SystemsProp: the lines of a listed system; nothing when the fetch failed (shown).
+    std::optional<std::string> FetchOnline(const systems::tSystemData& system);
+    // The dialog's OK: publishes a new system (id 0 or less) or replaces the
+    // user's own ("Сохранение \"%s\"..."); the answered id, nothing on a
+    // failure (shown: the dialog's check, "Ошибка добавления системы!" or
+    // "Ошибка изменения системы!").
+    std::optional<int32_t> PublishOnline(const systems::tSystemData& system);
+    // SystemsDel after the question: only the user's own ("Вы можете удалять
+    // только свои системы!"); "Удаление \"%s\"..."; an answer of 0 deletes the local file.
+    bool DeleteOnline(const systems::tSystemData& system);
 
     std::optional<bool> ActionEnabled(std::string_view action, const ViewSelection& selection) const;
 

@@ -23,6 +23,7 @@
 #include "app/configuration_service.h"
 #include "app/data_files.h"
 #include "app/download_service.h"
+#include "app/library_service.h"
 #include "app/ratings_service.h"
 #include "app/scenario_service.h"
 #include "app/stakes_service.h"
@@ -137,6 +138,8 @@ public:
     const RatingsService& Ratings() const { return ratings_; }
     SystemsService& Systems() { return systems_; }
     const SystemsService& Systems() const { return systems_; }
+    LibraryService& Library() { return library_; }
+    const LibraryService& Library() const { return library_; }
     AnalysisService& Analysis() { return analysis_; }
     const AnalysisService& Analysis() const { return analysis_; }
     // The statistic methods, reading the archive and the configuration.
@@ -206,6 +209,7 @@ private:
     DownloadService download_;
     SystemsService systems_;
     AnalysisService analysis_;
+    LibraryService library_;
     stakes::HitTable hits_{};
 
     int busy_ = 0;

@@ -1,0 +1,153 @@
+#include "app/library_service.h"
+
+#include <fmt/format.h>
+
+#include "app/host.h"
+#include "app/workspace.h"
+#include "support/error.h"
+#include "support/text.h"
+
+namespace belvane::app {
+
+std::string DeleteScriptQuestion(std::string_view title)
+{
+    return fmt::format("Вы действительно хотите удалить сценарий \"{}\"?", title);
+}
+
+std::optional<std::vector<scenario::tScriptInfo>> LibraryService::List(int filter)
+{
+    try {
+        StatusScope status(ws_.Host(), "Загрузка online-каталога сценариев...");
+        return scenario::ListScripts(MakeExchangeClient(ws_), filter);
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка загрузки каталога online-сценариев!\r\r{}", e.what()));
+        return std::nullopt;
+    }
+}
+
+bool LibraryService::Download(const scenario::tScriptInfo& entry)
+{
+    try {
+        if (!entry.Usable)
+            throw Error(fmt::format("Сценарий \"{}\" создан в другой программе и не может быть здесь использован.",
+                                    entry.Title));
+        StatusScope status(ws_.Host(), "Скачивание сценария из online-каталога...");
+        const std::string text = scenario::FetchScript(MakeExchangeClient(ws_), entry.Id);
+        if (text.size() > scenario::MaxScenarioFileSize)
+            throw Error("Сценарий слишком велик.");
+        if (text.empty())
+            return false;
+        return ws_.Scenario().ReplaceAll(scenario::LibraryScriptLines(text));
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка загрузки online-сценария!\r\r{}", e.what()));
+        return false;
+    }
+}
+
+scenario::tScriptData LibraryService::NewData() const
+{
+    scenario::tScriptData data;
+    data.Id = -1;
+    data.AuthorName = ws_.Configuration().Online().UserName;
+    data.Lcid = ws_.LanguageId();
+    data.Universal = false;
+    data.Public = true;
+    return data;
+}
+
+scenario::tScriptData LibraryService::DataOf(const scenario::tScriptInfo& entry)
+{
+    scenario::tScriptData data;
+    data.Id = entry.Id;
+    data.AuthorName = entry.AuthorName;
+    data.Lcid = entry.Lcid;
+    data.Universal = entry.Universal;
+    data.Public = entry.Public;
+    data.Title = entry.Title;
+    data.Description = entry.Description;
+    return data;
+}
+
+std::optional<std::string> LibraryService::DialogRefusal(const scenario::tScriptData& data)
+{
+    if (text::trim(data.Title).empty())
+        return std::string(TitleRequiredMessage);
+    try {
+        if (!scenario::TitleIsFree(MakeExchangeClient(ws_), data.Id, data.Title))
+            return std::string(TitleTakenMessage);
+    } catch (const Error& e) {
+        return fmt::format("Ошибка проверки уникальности online-сценария!\r\r{}", e.what());
+    }
+    if (text::trim(data.AuthorName).empty())
+        return std::string(AuthorRequiredMessage);
+    return std::nullopt;
+}
+
+std::optional<int32_t> LibraryService::Publish(const scenario::tScriptData& data)
+{
+    const bool added = data.Id <= 0;
+    try {
+        if (ws_.Scenario().Lines().Empty())
+            throw Error("Рабочий сценарий пуст.");
+        StatusScope status(ws_.Host(), "Сохранение сценария в базе данных...");
+        scenario::tScriptData sent = data;
+        if (added)
+            sent.Id = -1;
+        return scenario::PutScript(MakeExchangeClient(ws_), sent,
+                                   scenario::LibraryScriptText(ws_.Scenario().Lines().Lines()));
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("{}\r\r{}",
+                                         added ? "Ошибка публикации online-сценария!"
+                                               : "Ошибка сохранения online-сценария в базе данных!",
+                                         e.what()));
+        return std::nullopt;
+    }
+}
+
+bool LibraryService::Delete(const scenario::tScriptInfo& entry)
+{
+    try {
+        StatusScope status(ws_.Host(), "Удаление сценария из базы данных...");
+        scenario::DeleteScript(MakeExchangeClient(ws_), entry);
+        return true;
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка удаления online-сценария из базы данных!\r\r{}", e.what()));
+        return false;
+    }
+}
+
+bool LibraryService::Rate(int32_t id, int rate, std::string_view notes)
+{
+    try {
+        StatusScope status(ws_.Host(), "Отправка оценки на сервер...");
+        scenario::SetRate(MakeExchangeClient(ws_), id, rate, notes);
+        return true;
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка сохранения оценки online-сценария!\r\r{}", e.what()));
+        return false;
+    }
+}
+
+std::optional<std::vector<scenario::ScriptRate>> LibraryService::Rates(int32_t id)
+{
+    try {
+        StatusScope status(ws_.Host(), "Загрузка списка оценок...");
+        return scenario::ListRates(MakeExchangeClient(ws_), id);
+    } catch (const Error& e) {
+        ws_.Host().showError(fmt::format("Ошибка просмотра оценок online-сценария!\r\r{}", e.what()));
+        return std::nullopt;
+    }
+}
+
+std::optional<bool> LibraryService::ActionEnabled(std::string_view action, const ViewSelection&) const
+{
+    if (action == "ScriptLibrary")
+        return true;
+    if (action == "ScriptLibraryUpload")
+        return !ws_.Scenario().Lines().Empty();
+    if (action == "ScriptLibraryRefresh")
+        return true;
+    return std::nullopt;
+}
+
+} // namespace belvane::app
