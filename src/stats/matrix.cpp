@@ -83,7 +83,7 @@ public:
     std::unique_ptr<Matcher> PrepareMatches(const TStatDrawArray& selected, const MatchContext&) override
     {
         return MakeMatcher(
-            [set = ValueSet::Of(selected, [](const TStatDraw& r) { return std::optional<int64_t>(maskOf(r)); }),
+            [set = ValueSet::of(selected, [](const TStatDraw& r) { return std::optional<int64_t>(maskOf(r)); }),
              bit = bit_](const TComb& c) {
                 return set.contains(
                     static_cast<int64_t>(bit[c[0]] | bit[c[1]] | bit[c[2]] | bit[c[3]] | bit[c[4]] | bit[c[5]]));
