@@ -71,7 +71,7 @@ void BM_FilterFullSet(benchmark::State& state)
     for (auto _ : state) {
         combs::ApplyFilter(s.combs, s.history, *method, selection, false, {last, false});
         state.PauseTiming();
-        s.combs.RestoreUndo();
+        s.combs.restoreUndo();
         s.history.RemoveLast();
         state.ResumeTiming();
     }
@@ -91,11 +91,11 @@ void BM_ReduceFullSetNums(benchmark::State& state)
     const auto matcher = method->PrepareMatches(selected, {0, false});
     const bool keep = state.range(0) == 0;
     for (auto _ : state) {
-        s.combs.Reduce([&](size_t, std::span<const model::TComb> chunk, model::TComb* out) {
+        s.combs.reduce([&](size_t, std::span<const model::TComb> chunk, model::TComb* out) {
             return matcher->filter(chunk, out, keep);
         });
         state.PauseTiming();
-        s.combs.RestoreUndo();
+        s.combs.restoreUndo();
         state.ResumeTiming();
     }
     state.SetLabel(keep ? "keep 1,2,3" : "remove 1,2,3");
@@ -108,9 +108,9 @@ void BM_UndoFullSet(benchmark::State& state)
     auto& s = setup();
     for (auto _ : state) {
         state.PauseTiming();
-        s.combs.SaveUndo();
+        s.combs.saveUndo();
         state.ResumeTiming();
-        s.combs.RestoreUndo();
+        s.combs.restoreUndo();
     }
 }
 BENCHMARK(BM_UndoFullSet)->Unit(benchmark::kMicrosecond)->Iterations(50);
@@ -119,8 +119,8 @@ void BM_SaveUndoFullSet(benchmark::State& state)
 {
     auto& s = setup();
     for (auto _ : state)
-        s.combs.SaveUndo();
-    s.combs.DropUndo();
+        s.combs.saveUndo();
+    s.combs.dropUndo();
 }
 BENCHMARK(BM_SaveUndoFullSet)->Unit(benchmark::kMillisecond);
 

@@ -89,7 +89,7 @@ void BM_EarlierDrawsFilterFullSet(benchmark::State& state)
         combs::ApplyFilter(s.combs, s.history, *method, selection, false, {last, false});
         kept = s.combs.count();
         state.PauseTiming();
-        s.combs.RestoreUndo();
+        s.combs.restoreUndo();
         s.history.RemoveLast();
         state.ResumeTiming();
     }

@@ -138,7 +138,7 @@ int filter(CliContext& ctx, const FilterOptions& o)
     if (!combinations.Filter(request))
         return ExitFailure;
     saveList(combinations, o.out);
-    const combs::HistoryRow& row = combinations.History().rows().back();
+    const combs::HistoryRow& row = combinations.History().Rows().back();
     std::cout << row.Caption << '\t' << row.Values << '\t' << row.Count << '\n';
     printCount(combinations);
     return ExitOk;

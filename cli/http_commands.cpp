@@ -38,7 +38,7 @@ int get(CliContext& ctx, const HttpCommandOptions& o)
     const http::RequestOptions options = requestOptions(o);
     if (!o.out.empty()) {
         // A diagnostic must not replace the archive or another file of the program.
-        if (const std::string refusal = ctx.dataFiles().OwnFileRefusal(o.out); !refusal.empty())
+        if (const std::string refusal = ctx.dataFiles().ownFileRefusal(o.out); !refusal.empty())
             throw Error(refusal);
         http::HttpGetToFile(o.url, o.out, options);
         return ExitOk;

@@ -106,7 +106,7 @@ HistoryModel::HistoryModel(QObject* parent)
 void HistoryModel::reload(const app::Workspace& ws)
 {
     beginResetModel();
-    rows_ = ws.Combinations().History().rows();
+    rows_ = ws.Combinations().History().Rows();
     endResetModel();
 }
 

@@ -215,7 +215,7 @@ void MainWindow::restoreWindowState()
         return; // reported once; the window keeps its design layout
 
     try {
-        const app::WindowStateFile& file = ws_->Settings().file();
+        const app::WindowStateFile& file = ws_->Settings().File();
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QSize screenSize = screen ? screen->size() : QSize(1280, 1024);
         const int dpi = screen ? static_cast<int>(screen->logicalDotsPerInch()) : 96;

@@ -128,7 +128,7 @@ void RatingsPage::restoreState(const app::WindowStateFile& file)
     RestoreColumnWidths(lvRatings_, file, "lvRatings");
     // The order the ratings are sorted in when they are loaded.
     if (const auto sort = app::LoadListSort(file, app::MainWindowSection, "lvRatings"))
-        ws_.Ratings().Ratings().SetSortOrder(sort->Column, sort->Direction != 0);
+        ws_.Ratings().Ratings().setSortOrder(sort->Column, sort->Direction != 0);
 }
 
 void RatingsPage::saveState(app::WindowClosingState& state)

@@ -276,7 +276,7 @@ std::optional<DrawsCsvImport> ArchiveService::Import(const std::filesystem::path
 std::optional<int> ArchiveService::Export(const std::filesystem::path& csv)
 {
     auto busy = ws_.Busy();
-    if (const std::string refusal = ws_.Files().OwnFileRefusal(csv); !refusal.empty()) {
+    if (const std::string refusal = ws_.Files().ownFileRefusal(csv); !refusal.empty()) {
         ws_.Host().showError(refusal);
         return std::nullopt;
     }

@@ -97,7 +97,7 @@ bool CombinationService::Generate(const GenerateSettings& settings, bool userAct
     }
     if (userAction) {
         history_.Clear();
-        list_.DropUndo();
+        list_.dropUndo();
     }
     return ok;
 }
@@ -113,25 +113,25 @@ bool CombinationService::NewList(const GenerateSettings& settings, bool saveAsDe
 std::optional<int> CombinationService::Open(const std::filesystem::path& file)
 {
     auto busy = ws_.Busy();
-    list_.SaveUndo(); // the previous list, should the file fail
+    list_.saveUndo(); // the previous list, should the file fail
     std::optional<int> skipped;
     {
         StatusScope status(ws_.Host(), fmt::format("Загрузка файла \"{}\"...", file.string()));
         try {
             skipped = static_cast<int>(combs::LoadListFile(file, list_.list()).Skipped);
         } catch (const Error& e) {
-            list_.RestoreUndo();
+            list_.restoreUndo();
             ws_.Host().showError(e.what());
         }
     }
-    list_.DropUndo();
+    list_.dropUndo();
     history_.Clear();
     return skipped;
 }
 
 bool CombinationService::Save(const std::filesystem::path& file) const
 {
-    if (const std::string refusal = ws_.Files().OwnFileRefusal(file); !refusal.empty()) {
+    if (const std::string refusal = ws_.Files().ownFileRefusal(file); !refusal.empty()) {
         ws_.Host().showError(refusal);
         return false;
     }
@@ -159,7 +159,7 @@ bool CombinationService::Paste(std::string_view text)
         ws_.Host().showError(e.what());
         ok = false;
     }
-    list_.DropUndo();
+    list_.dropUndo();
     return ok;
 }
 
@@ -214,7 +214,7 @@ bool CombinationService::Filter(const FilterRequest& request)
     const bool complete = combs::ApplyFilter(list_, history_, *method, selection, request.Remove, at,
                                              [&](size_t, size_t) { return !host.cancelled(); });
     if (!complete)
-        list_.RestoreUndo(); // a cancelled filter leaves the list as it was
+        list_.restoreUndo(); // a cancelled filter leaves the list as it was
     return complete;
 }
 
@@ -224,7 +224,7 @@ void CombinationService::Undo()
         return;
     auto busy = ws_.Busy();
     StatusScope status(ws_.Host(), "Отмена изменений...");
-    list_.RestoreUndo();
+    list_.restoreUndo();
     history_.RemoveLast();
 }
 

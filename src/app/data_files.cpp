@@ -29,7 +29,7 @@ std::vector<std::filesystem::path> DataFiles::namedFiles() const
             stakesCopy(), ratings(),     tables(),     scenario(), combsBuffer()};
 }
 
-bool DataFiles::IsOwnFile(const std::filesystem::path& path) const
+bool DataFiles::isOwnFile(const std::filesystem::path& path) const
 {
     namespace fs = std::filesystem;
     fs::path target = path;
@@ -63,15 +63,15 @@ bool DataFiles::IsOwnFile(const std::filesystem::path& path) const
     return false;
 }
 
-std::string DataFiles::OwnFileRefusal(const std::filesystem::path& path) const
+std::string DataFiles::ownFileRefusal(const std::filesystem::path& path) const
 {
-    if (!IsOwnFile(path))
+    if (!isOwnFile(path))
         return {};
     return fmt::format("Файл \"{}\" - файл данных программы, запись в него невозможна!\r\rВыберите другое имя файла.",
                        path.string());
 }
 
-int DataFiles::RemoveStaleTempFiles() const
+int DataFiles::removeStaleTempFiles() const
 {
     return files::removeStaleTempFiles(folder_) + files::removeStaleTempFiles(prefetchFolder()) +
            files::removeStaleTempFiles(systemsFolder());

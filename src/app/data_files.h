@@ -36,13 +36,13 @@ public:
     // above and every file of the prefetch folder), however it is spelled:
     // through a link, another name of the folder or a hard link. A path that
     // does not exist yet is one when it would create such a file.
-    bool IsOwnFile(const std::filesystem::path& path) const;
-    // "Файл "%s" - файл данных программы..." for IsOwnFile's paths; empty for the others.
-    std::string OwnFileRefusal(const std::filesystem::path& path) const;
+    bool isOwnFile(const std::filesystem::path& path) const;
+    // "Файл "%s" - файл данных программы..." for isOwnFile's paths; empty for the others.
+    std::string ownFileRefusal(const std::filesystem::path& path) const;
 
     // Removes the temporary files of saves that were killed before their
     // rename, here and in the prefetch folder. Returns how many were removed.
-    int RemoveStaleTempFiles() const;
+    int removeStaleTempFiles() const;
 
 private:
     std::vector<std::filesystem::path> namedFiles() const;

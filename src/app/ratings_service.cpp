@@ -39,7 +39,7 @@ bool RatingsService::Refresh()
 bool RatingsService::ExportCsv(const std::filesystem::path& file)
 {
     auto busy = ws_.Busy();
-    if (const std::string refusal = ws_.Files().OwnFileRefusal(file); !refusal.empty()) {
+    if (const std::string refusal = ws_.Files().ownFileRefusal(file); !refusal.empty()) {
         ws_.Host().showError(refusal);
         return false;
     }

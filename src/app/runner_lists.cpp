@@ -58,7 +58,7 @@ bool RunnerLists::BuildStart(const scenario::TScriptOptions& options)
             generated_.emplace(std::move(built));
         }
         standsFor_ = &*generated_;
-        list.DropUndo();
+        list.dropUndo();
         History().Clear();
     }
     if (options.StartMode == scenario::StartExclude && options.DrawCount > 0) {
@@ -69,7 +69,7 @@ bool RunnerLists::BuildStart(const scenario::TScriptOptions& options)
             Materialize();
             const ArchiveService& archive = ws_.Archive();
             combs::RemoveDrawnCombinations(list, combs::LatestDraws(archive.Draws(), n, archive.Offset()));
-            list.DropUndo();
+            list.dropUndo();
             History().Add(combs::HistoryIcon::Remove, "Последние тиражи", std::to_string(n), list.count());
             withoutDraws_[n].assign(list.combs());
         }
@@ -94,7 +94,7 @@ int RunnerLists::Resume(const scenario::TScriptOptions& options, const scenario:
         return 0;
     const Kept& k = kept_.back();
     standsFor_ = &k.Combs;
-    List().DropUndo();
+    List().dropUndo();
     combs::OperationHistory& history = History();
     history.Clear();
     for (const combs::HistoryRow& row : k.History)
@@ -110,7 +110,7 @@ void RunnerLists::Remember(int slot, const scenario::TFilterRec& rec)
     Kept& k = kept_.emplace_back();
     k.Part = rec[s];
     k.Combs.assign(Combs());
-    k.History = History().rows();
+    k.History = History().Rows();
 }
 
 size_t RunnerLists::Filter(const stats::Matcher& matcher, bool keepMatching)

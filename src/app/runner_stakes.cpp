@@ -50,7 +50,7 @@ void RunnerStakes::Clear()
         existing_->clear();
 }
 
-std::unordered_set<uint64_t>& RunnerStakes::existing()
+std::unordered_set<uint64_t>& RunnerStakes::Existing()
 {
     if (existing_)
         return *existing_;
@@ -84,7 +84,7 @@ void RunnerStakes::Begin(int32_t drawNumber, int32_t listSize, const std::string
     drawNumber_ = drawNumber;
     newOnly_ = newOnly;
     if (newOnly)
-        existing();
+        Existing();
     const Money profit = stats::SystemStakeCost(ws_.Configuration().Data(), model::BallCount, stakes::UncheckedMatches);
     stakes::EncodeStake(
         stakes::MakeStake(stakes::StakeKind::Scenario, drawNumber, model::TComb{}, listSize, comment, profit), record_);

@@ -56,7 +56,7 @@ public:
     void FinishChecks();
 
 private:
-    std::unordered_set<uint64_t>& existing();
+    std::unordered_set<uint64_t>& Existing();
 
     Workspace& ws_;
     std::optional<stakes::StakeAppender> appender_;

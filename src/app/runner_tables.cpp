@@ -13,7 +13,7 @@ constexpr size_t kKeptTables = 16;
 
 } // namespace
 
-const PrefetchData* RunnerTables::prefetch(int entry)
+const PrefetchData* RunnerTables::Prefetch(int entry)
 {
     StatisticsService& statistics = ws_.Statistics();
     if (!statistics.PrefetchsEnabled())
@@ -39,7 +39,7 @@ std::shared_ptr<const DrawsStatTable> RunnerTables::Table(int entry, int length,
     request.Weights = weights;
     request.FindFacts = false;
     request.ShowTotalLine = false;
-    request.Prefetch = prefetch(entry);
+    request.Prefetch = Prefetch(entry);
     auto table = std::make_shared<const DrawsStatTable>(CalculateDrawsStat(ws_.Registry(), request));
     tables_.emplace_front(key, table);
     if (tables_.size() > kKeptTables)

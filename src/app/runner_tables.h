@@ -34,7 +34,7 @@ private:
         stats::WeightCoefficients Weights;
         friend bool operator==(const Key&, const Key&) = default;
     };
-    const PrefetchData* prefetch(int entry);
+    const PrefetchData* Prefetch(int entry);
 
     Workspace& ws_;
     std::map<int, std::optional<PrefetchData>> prefetch_;

@@ -151,7 +151,7 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
     const bool suppressed = std::exchange(ws_.RefreshSuppressed, true);
     if (settings_.Log) {
         log_.Start(ScriptLogPath(ws_.Files().folder(), std::time(nullptr)));
-        result_.LogFile = log_.path();
+        result_.LogFile = log_.Path();
         log(StartBanner);
     }
     panels_ = {};
@@ -225,7 +225,7 @@ void OneRun::runAllLines(std::span<const std::string> lines)
             ws_.Host().showError(e.what());
         }
         lists_.Materialize();
-        lists_.List().DropUndo();
+        lists_.List().dropUndo();
     }
     if (!settings_.CheckOnLine)
         checkStakes();
@@ -233,7 +233,7 @@ void OneRun::runAllLines(std::span<const std::string> lines)
 
 void OneRun::runLine(int index, const std::string& line)
 {
-    lists_.List().DropUndo();
+    lists_.List().dropUndo();
     lists_.StartLine();
     const ScriptLineFields fields = SplitScriptLine(line);
     const TScriptOptions options = ParseScriptOptions(fields.Options);

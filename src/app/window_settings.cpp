@@ -146,7 +146,7 @@ void MainWindowSettings::Load()
 {
     loadFailed_ = true;
     values_.clear();
-    const IniDocument doc = IniDocument::load(file_.path());
+    const IniDocument doc = IniDocument::load(file_.Path());
     for (const SettingKey& k : MainWindowKeys()) {
         int value = k.Kind == SettingKind::Boolean ? (doc.readBool(MainWindowSection, k.Name, k.Default != 0) ? 1 : 0)
                                                    : doc.readInteger(MainWindowSection, k.Name, k.Default);
@@ -208,7 +208,7 @@ ShowState ShowStateOf(int showCmd)
 void SavePlacement(const WindowStateFile& file, std::string_view section, const WindowPlacement& p, int pixelsPerInch,
                    int screenWidth, int screenHeight)
 {
-    IniDocument doc = IniDocument::load(file.path());
+    IniDocument doc = IniDocument::load(file.Path());
     doc.writeInteger(section, "Flags", p.Flags);
     doc.writeInteger(section, "ShowCmd", p.ShowCmd);
     doc.writeInteger(section, "PixelsPerInch", pixelsPerInch);
@@ -216,13 +216,13 @@ void SavePlacement(const WindowStateFile& file, std::string_view section, const 
     doc.writeString(section, "NormPos", rectText(p.NormPos));
     doc.writeString(section, fmt::format("MinMaxPos_{}x{}", screenWidth, screenHeight), rectText(p.MinMaxPos));
     doc.writeString(section, fmt::format("NormPos_{}x{}", screenWidth, screenHeight), rectText(p.NormPos));
-    doc.saveIfChanged(file.path());
+    doc.saveIfChanged(file.Path());
 }
 
 std::optional<WindowPlacement> LoadPlacement(const WindowStateFile& file, std::string_view section, int pixelsPerInch,
                                              int screenWidth, int screenHeight)
 {
-    const IniDocument doc = IniDocument::load(file.path());
+    const IniDocument doc = IniDocument::load(file.Path());
     if (doc.readInteger(section, "PixelsPerInch", 0) != pixelsPerInch)
         return std::nullopt; // saved at another screen density: the window opens centred
     auto rect = [&](std::string_view name) {
@@ -245,7 +245,7 @@ std::optional<WindowPlacement> LoadPlacement(const WindowStateFile& file, std::s
 std::vector<int> LoadColumnWidths(const WindowStateFile& file, std::string_view section, std::string_view control,
                                   std::span<const int> defaults)
 {
-    const IniDocument doc = IniDocument::load(file.path());
+    const IniDocument doc = IniDocument::load(file.Path());
     std::vector<int> widths;
     for (size_t i = 0; i < defaults.size(); ++i)
         widths.push_back(doc.readInteger(section, fmt::format("{}.Column{}", control, i), defaults[i]));

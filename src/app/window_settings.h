@@ -33,7 +33,7 @@ public:
     // Several values in one rewrite of the file.
     void WriteIntegers(std::string_view section, const std::vector<std::pair<std::string, int>>& values) const;
 
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& Path() const { return path_; }
 
 private:
     std::filesystem::path path_;
@@ -85,7 +85,7 @@ public:
     // key, a value outside the key's range, or when the file cannot be written.
     void Set(std::string_view name, int value);
 
-    const WindowStateFile& file() const { return file_; }
+    const WindowStateFile& File() const { return file_; }
 
 private:
     WindowStateFile file_;

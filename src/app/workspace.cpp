@@ -84,7 +84,7 @@ void Workspace::Initialise()
         hits_ = stakes::MakeHitTable();
         stakes_.Open();
         // The folder is ours alone now: what a killed save left behind can go.
-        files_.RemoveStaleTempFiles();
+        files_.removeStaleTempFiles();
         archive_.Load();
         if (mode_.Interactive)
             combinations_.Generate(configuration_.SavedGenerateSettings());
@@ -131,7 +131,7 @@ bool Workspace::Close(const WindowClosingState& state)
     closed_ = true;
     bool written = true;
     try {
-        const WindowStateFile& file = settings_.file();
+        const WindowStateFile& file = settings_.File();
         if (state.Placement)
             SavePlacement(file, MainWindowSection, *state.Placement, state.PixelsPerInch, state.ScreenWidth,
                           state.ScreenHeight);

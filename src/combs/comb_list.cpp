@@ -53,13 +53,13 @@ void CombinationList::reserveFullSet()
         undo_.reserve(static_cast<size_t>(model::FullSetSize));
 }
 
-void CombinationList::SaveUndo()
+void CombinationList::saveUndo()
 {
     if (keepUndo_)
         undo_.assign(list_.view());
 }
 
-void CombinationList::RestoreUndo()
+void CombinationList::restoreUndo()
 {
     if (!keepUndo_)
         return;
@@ -68,7 +68,7 @@ void CombinationList::RestoreUndo()
     undo_.clear();
 }
 
-bool CombinationList::Reduce(const ChunkFilter& keep, const std::function<bool(size_t, size_t)>& progress)
+bool CombinationList::reduce(const ChunkFilter& keep, const std::function<bool(size_t, size_t)>& progress)
 {
     const TComb* in = list_.data();
     if (keepUndo_) {

@@ -61,13 +61,13 @@ public:
     size_t count() const { return list_.size(); }
     std::span<const TComb> combs() const { return list_.view(); }
 
-    // One level of undo: SaveUndo copies the list into the undo copy,
-    // RestoreUndo brings it back and empties the copy, DropUndo empties it.
+    // One level of undo: saveUndo copies the list into the undo copy,
+    // restoreUndo brings it back and empties the copy, dropUndo empties it.
     // Without an undo copy they do nothing.
     bool keepsUndo() const { return keepUndo_; }
-    void SaveUndo();
-    void RestoreUndo();
-    void DropUndo() { undo_.clear(); }
+    void saveUndo();
+    void restoreUndo();
+    void dropUndo() { undo_.clear(); }
     bool canUndo() const { return !undo_.empty(); }
     const CombBuffer& undo() const { return undo_; }
 
@@ -80,7 +80,7 @@ public:
     // stops the rebuild, leaving the combinations kept so far. Returns
     // whether it ran to the end.
     using ChunkFilter = std::function<size_t(size_t first, std::span<const TComb> chunk, TComb* out)>;
-    bool Reduce(const ChunkFilter& keep, const std::function<bool(size_t, size_t)>& progress = {});
+    bool reduce(const ChunkFilter& keep, const std::function<bool(size_t, size_t)>& progress = {});
 
 private:
     CombBuffer list_;

@@ -19,7 +19,7 @@ bool ApplyFilter(CombinationList& list, OperationHistory& history, stats::TCusto
 {
     const auto matcher = method.PrepareMatches(selection.Values, at);
     const bool keepMatching = !remove;
-    const bool complete = list.Reduce(
+    const bool complete = list.reduce(
         [&](size_t, std::span<const TComb> chunk, TComb* out) { return matcher->filter(chunk, out, keepMatching); },
         progress);
     if (complete)

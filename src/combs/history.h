@@ -24,7 +24,7 @@ inline constexpr std::string_view RollbackCaption = "Отмена последн
 
 class OperationHistory {
 public:
-    const std::vector<HistoryRow>& rows() const { return rows_; }
+    const std::vector<HistoryRow>& Rows() const { return rows_; }
     void Clear() { rows_.clear(); }
     void Add(HistoryIcon icon, std::string caption, std::string values, size_t count)
     {

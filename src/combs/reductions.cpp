@@ -73,7 +73,7 @@ bool RemoveDrawnCombinations(CombinationList& list, std::span<const model::TDraw
                              const std::function<bool(size_t, size_t)>& progress)
 {
     const DrawnSets drawn(window);
-    return list.Reduce(
+    return list.reduce(
         [&drawn](size_t, std::span<const TComb> chunk, TComb* out) {
             size_t n = 0;
             for (const TComb& c : chunk) {
@@ -93,7 +93,7 @@ size_t RemoveRows(CombinationList& list, std::span<const size_t> rows)
             removed[r] = 1;
     const size_t before = list.count();
     const uint8_t* flags = removed.data();
-    list.Reduce([&](size_t first, std::span<const TComb> chunk, TComb* out) {
+    list.reduce([&](size_t first, std::span<const TComb> chunk, TComb* out) {
         size_t n = 0;
         for (size_t i = 0; i < chunk.size(); ++i) {
             out[n] = chunk[i];

@@ -77,7 +77,7 @@ FilterVariants::FilterVariants(const stats::TStatList& list, std::span<const TFi
     odometer_.assign(dims_.size(), 0);
 }
 
-void FilterVariants::fill(TFilterRec& rec, size_t slot) const
+void FilterVariants::Fill(TFilterRec& rec, size_t slot) const
 {
     const Dimension& d = dims_[slot];
     const int index = odometer_[slot];
@@ -99,7 +99,7 @@ bool FilterVariants::Next(TFilterRec& rec)
         return false;
     for (size_t slot = 0; slot < rec.size(); ++slot) {
         if (slot < dims_.size())
-            fill(rec, slot);
+            Fill(rec, slot);
         else
             rec[slot] = TFilterPart{};
     }

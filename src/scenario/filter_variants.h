@@ -60,7 +60,7 @@ private:
         std::string JoinedValues; // list conditions: the condition value of every part
         int Size = 0;             // draw counts x values, or draw counts
     };
-    void fill(TFilterRec& rec, size_t slot) const;
+    void Fill(TFilterRec& rec, size_t slot) const;
 
     std::vector<Dimension> dims_;
     std::vector<int> odometer_; // index into each dimension, the last one turning fastest

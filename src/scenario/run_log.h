@@ -38,7 +38,7 @@ public:
     // Starts writing to `path` (created when missing, appended to otherwise).
     void Start(std::filesystem::path path);
     bool Active() const { return !path_.empty(); }
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& Path() const { return path_; }
 
     // Appends one line. A failure stops the writing; its message
     // ("Ошибка записи журнала: %s!") is returned once, for the caller to show.

@@ -16,7 +16,7 @@ std::string normalized(std::string_view line)
 
 } // namespace
 
-void Scenario::checkIndex(int index, int limit) const
+void Scenario::CheckIndex(int index, int limit) const
 {
     if (index < 0 || index >= limit)
         throw Error(DelphiFormat("Запись со индексом %d в файле данных не найдена!", {int64_t{index}}));
@@ -24,7 +24,7 @@ void Scenario::checkIndex(int index, int limit) const
 
 const std::string& Scenario::Line(int index) const
 {
-    checkIndex(index, Count());
+    CheckIndex(index, Count());
     return lines_[static_cast<size_t>(index)];
 }
 
@@ -40,13 +40,13 @@ void Scenario::Add(std::string_view line)
 
 void Scenario::Insert(int index, std::string_view line)
 {
-    checkIndex(index, Count() + 1);
+    CheckIndex(index, Count() + 1);
     lines_.insert(lines_.begin() + index, normalized(line));
 }
 
 void Scenario::Replace(int index, std::string_view line)
 {
-    checkIndex(index, Count());
+    CheckIndex(index, Count());
     lines_[static_cast<size_t>(index)] = normalized(line);
 }
 
@@ -54,7 +54,7 @@ void Scenario::Delete(std::span<const int> indexes)
 {
     std::vector<int> sorted(indexes.begin(), indexes.end());
     for (int index : sorted)
-        checkIndex(index, Count());
+        CheckIndex(index, Count());
     std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     // From the last line to the first, so the indexes still to delete stay valid.
@@ -64,7 +64,7 @@ void Scenario::Delete(std::span<const int> indexes)
 
 int Scenario::MoveUp(int index)
 {
-    checkIndex(index, Count());
+    CheckIndex(index, Count());
     if (index == 0)
         return index;
     std::swap(lines_[static_cast<size_t>(index)], lines_[static_cast<size_t>(index - 1)]);
@@ -73,7 +73,7 @@ int Scenario::MoveUp(int index)
 
 int Scenario::MoveDown(int index)
 {
-    checkIndex(index, Count());
+    CheckIndex(index, Count());
     if (index == Count() - 1)
         return index;
     std::swap(lines_[static_cast<size_t>(index)], lines_[static_cast<size_t>(index + 1)]);

@@ -64,7 +64,7 @@ public:
     friend bool operator==(const Scenario&, const Scenario&) = default;
 
 private:
-    void checkIndex(int index, int limit) const;
+    void CheckIndex(int index, int limit) const;
 
     std::vector<std::string> lines_;
 };

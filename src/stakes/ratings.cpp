@@ -36,12 +36,12 @@ void foldInto(std::string& out, std::string_view cp1251Key)
 
 } // namespace
 
-void Ratings::Add(std::string_view commentUtf8, int matches, Money profit)
+void Ratings::add(std::string_view commentUtf8, int matches, Money profit)
 {
-    AddCp1251(cp1251::fromUtf8(commentUtf8), matches, profit);
+    addCp1251(cp1251::fromUtf8(commentUtf8), matches, profit);
 }
 
-void Ratings::AddCp1251(std::string_view comment, int matches, Money profit)
+void Ratings::addCp1251(std::string_view comment, int matches, Money profit)
 {
     if (matches < 0 || matches >= MatchSlots)
         return;
@@ -61,7 +61,7 @@ void Ratings::AddCp1251(std::string_view comment, int matches, Money profit)
     addSaturating(r.Profit, profit);
 }
 
-void Ratings::Assign(TRatingsArray records)
+void Ratings::assign(TRatingsArray records)
 {
     records_ = std::move(records);
     reindex();
@@ -73,13 +73,13 @@ void Ratings::swapRecords(Ratings& other) noexcept
     index_.swap(other.index_);
 }
 
-void Ratings::SetSortOrder(int column, bool descending)
+void Ratings::setSortOrder(int column, bool descending)
 {
     sortColumn_ = column;
     descending_ = descending;
 }
 
-void Ratings::Sort()
+void Ratings::sort()
 {
     SortRatingsArray(records_, sortColumn_, descending_);
     reindex();

@@ -29,20 +29,20 @@ public:
 
     // Adds one checked stake to the row of its comment, or a new row at the
     // end. Matches outside 0..6 (an unchecked stake, a damaged record) add nothing.
-    void Add(std::string_view commentUtf8, int matches, Money profit);
+    void add(std::string_view commentUtf8, int matches, Money profit);
     // The same for a comment as the stakes file holds it (Windows-1251).
-    void AddCp1251(std::string_view comment, int matches, Money profit);
+    void addCp1251(std::string_view comment, int matches, Money profit);
 
-    void Assign(TRatingsArray records);
-    void Clear() { Assign({}); }
+    void assign(TRatingsArray records);
+    void clear() { assign({}); }
     // Exchanges the rows (the file and the sort order stay).
     void swapRecords(Ratings& other) noexcept;
 
     // The list's sort column (-1: none) and direction, and sorting by them.
     int sortColumn() const { return sortColumn_; }
     bool descending() const { return descending_; }
-    void SetSortOrder(int column, bool descending);
-    void Sort();
+    void setSortOrder(int column, bool descending);
+    void sort();
 
 private:
     void reindex();

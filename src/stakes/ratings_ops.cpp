@@ -48,9 +48,9 @@ bool LoadRatings(app::Host& host, Ratings& ratings)
     {
         app::StatusScope status(host, "Загрузка файла рейтинга...");
         try {
-            ratings.Assign(ReadRatingsFile(ratings.file()));
+            ratings.assign(ReadRatingsFile(ratings.file()));
         } catch (const Error& e) {
-            ratings.Clear();
+            ratings.clear();
             ratings.setLoadFailed(true);
             host.showError(fmt::format("Ошибка чтения файла рейтинга!\r\r{}", e.what()));
             return false;
@@ -74,7 +74,7 @@ bool SaveRatings(app::Host& host, Ratings& ratings)
 
 bool SortRatings(app::Host& host, Ratings& ratings, int column, bool descending)
 {
-    ratings.SetSortOrder(column, descending);
+    ratings.setSortOrder(column, descending);
     return SortRatings(host, ratings);
 }
 
@@ -82,7 +82,7 @@ bool SortRatings(app::Host& host, Ratings& ratings)
 {
     {
         app::StatusScope status(host, "Сортировка рейтинга...");
-        ratings.Sort();
+        ratings.sort();
     }
     return SaveRatings(host, ratings);
 }
@@ -105,7 +105,7 @@ bool RefreshRatings(app::Host& host, Ratings& ratings, StakesFile& stakes)
                 for (size_t i = 0; i < got; ++i) {
                     const uint8_t* r = block.data() + i * StakeRecordSize;
                     if (fields::drawNumber(r) >= 0 && fields::checked(r)) // matches outside 0..6 add nothing
-                        fresh.AddCp1251(fields::comment(r), fields::matches(r), fields::profit(r));
+                        fresh.addCp1251(fields::comment(r), fields::matches(r), fields::profit(r));
                 }
                 first += got;
                 if (!progress(first, total))

@@ -97,7 +97,7 @@ StakeAppender::~StakeAppender()
     }
 }
 
-void StakeAppender::push(std::span<const uint8_t, StakeRecordSize> record, int32_t drawNumber)
+void StakeAppender::Push(std::span<const uint8_t, StakeRecordSize> record, int32_t drawNumber)
 {
     if (pending_ == blockRecords_)
         Flush();
@@ -123,20 +123,20 @@ void StakeAppender::AddEncoded(std::span<const uint8_t, StakeRecordSize> stake, 
     if (auto message = ValidateStakeDraws(drawNumber, drawsCount))
         throw Error(*message);
     if (drawsCount == 1) {
-        push(stake, drawNumber);
+        Push(stake, drawNumber);
         return;
     }
     for (int i = 0; i < drawsCount; ++i) {
         if (endsWithStake_)
-            push(encodedSeparator(), SeparatorDrawNumber);
-        push(stake, drawNumber + i); // fits: checked above
+            Push(encodedSeparator(), SeparatorDrawNumber);
+        Push(stake, drawNumber + i); // fits: checked above
     }
 }
 
 void StakeAppender::AddSeparator()
 {
     if (endsWithStake_)
-        push(encodedSeparator(), SeparatorDrawNumber);
+        Push(encodedSeparator(), SeparatorDrawNumber);
 }
 
 void StakeAppender::Flush()

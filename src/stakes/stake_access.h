@@ -59,7 +59,7 @@ public:
     size_t Written() const { return written_; }
 
 private:
-    void push(std::span<const uint8_t, StakeRecordSize> record, int32_t drawNumber);
+    void Push(std::span<const uint8_t, StakeRecordSize> record, int32_t drawNumber);
 
     StakesFile& file_;
     std::vector<uint8_t> buffer_;

@@ -115,9 +115,9 @@ CheckResult CheckStakes(app::Host& host, StakesFile& file, const model::TDrawsAr
         log.emplace(options.LogFolder);
     bool logFailureShown = false;
     auto showLogFailure = [&] {
-        if (log && log->failed() && !logFailureShown) {
+        if (log && log->Failed() && !logFailureShown) {
             logFailureShown = true;
-            host.showError(log->failure());
+            host.showError(log->Failure());
         }
     };
 
@@ -173,7 +173,7 @@ CheckResult CheckStakes(app::Host& host, StakesFile& file, const model::TDrawsAr
             const std::time_t now = std::time(nullptr);
             for (size_t k = 0; k < filled.size(); ++k) {
                 const uint8_t* r = block.data() + size_t{filled[k]} * StakeRecordSize;
-                ratings.AddCp1251(fields::comment(r), filledMatches[k], fields::profit(r));
+                ratings.addCp1251(fields::comment(r), filledMatches[k], fields::profit(r));
                 if (log)
                     log->Write(now, filledMatches[k], std::span<const uint8_t, StakeRecordSize>(r, StakeRecordSize));
             }

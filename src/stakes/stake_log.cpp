@@ -121,7 +121,7 @@ StakeLogWriter::~StakeLogWriter()
     Flush();
 }
 
-void StakeLogWriter::fail(std::string message)
+void StakeLogWriter::Fail(std::string message)
 {
     if (failure_.empty())
         failure_ = std::move(message);
@@ -131,7 +131,7 @@ void StakeLogWriter::fail(std::string message)
 
 void StakeLogWriter::Write(std::time_t now, int matches, std::span<const uint8_t, StakeRecordSize> record)
 {
-    if (failed() || matches < 0 || matches >= static_cast<int>(files_.size()))
+    if (Failed() || matches < 0 || matches >= static_cast<int>(files_.size()))
         return;
     File& f = files_[static_cast<size_t>(matches)];
     const auto path = StakeLogPath(folder_, matches);
@@ -145,19 +145,19 @@ void StakeLogWriter::Write(std::time_t now, int matches, std::span<const uint8_t
     if (f.OnDisk + f.Pending.size() > maxSize_) {
         f.Pending.clear();
         if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-            return fail(deleteFailure(path, errno));
+            return Fail(deleteFailure(path, errno));
         f.OnDisk = 0;
     }
     appendLine(f.Pending, now, record);
     f.Pending += "\r\n";
     if (f.Pending.size() >= kFlushSize)
-        flushFile(matches);
+        FlushFile(matches);
 }
 
-void StakeLogWriter::flushFile(int matches)
+void StakeLogWriter::FlushFile(int matches)
 {
     File& f = files_[static_cast<size_t>(matches)];
-    if (f.Pending.empty() || failed())
+    if (f.Pending.empty() || Failed())
         return;
     const auto path = StakeLogPath(folder_, matches);
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
@@ -165,7 +165,7 @@ void StakeLogWriter::flushFile(int matches)
     const int error = errno;
     const bool closed = fd >= 0 && ::close(fd) == 0;
     if (!ok || !closed)
-        return fail(fmt::format("Ошибка записи в файл \"{}\"!\r\r{}", path.string(),
+        return Fail(fmt::format("Ошибка записи в файл \"{}\"!\r\r{}", path.string(),
                                 files::systemErrorText(path, ok ? errno : error)));
     f.OnDisk += f.Pending.size();
     f.Pending.clear();
@@ -174,7 +174,7 @@ void StakeLogWriter::flushFile(int matches)
 void StakeLogWriter::Flush()
 {
     for (size_t m = 0; m < files_.size(); ++m)
-        flushFile(static_cast<int>(m));
+        FlushFile(static_cast<int>(m));
 }
 
 std::vector<std::filesystem::path> FindStakeLogs(const std::filesystem::path& folder)

@@ -41,8 +41,8 @@ public:
     // One line for an encoded checked stake whose matches are 0..8.
     void Write(std::time_t now, int matches, std::span<const uint8_t, StakeRecordSize> record);
     void Flush();
-    bool failed() const { return !failure_.empty(); }
-    const std::string& failure() const { return failure_; }
+    bool Failed() const { return !failure_.empty(); }
+    const std::string& Failure() const { return failure_; }
 
 private:
     struct File {
@@ -50,8 +50,8 @@ private:
         uint64_t OnDisk = 0; // bytes in the file
         std::string Pending; // bytes not yet written
     };
-    void flushFile(int matches);
-    void fail(std::string message);
+    void FlushFile(int matches);
+    void Fail(std::string message);
 
     std::filesystem::path folder_;
     uint64_t maxSize_;

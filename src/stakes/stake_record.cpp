@@ -6,7 +6,7 @@
 
 namespace belvane::stakes {
 
-size_t StakeRecord::NumberCount() const
+size_t StakeRecord::numberCount() const
 {
     return static_cast<size_t>(std::clamp<int32_t>(Count, 0, static_cast<int32_t>(StakeNumbersCapacity)));
 }
@@ -18,7 +18,7 @@ std::span<const model::Ball> StakeRecord::matchedNumbers() const
     return {Matched.data(), static_cast<size_t>(Matches)};
 }
 
-int StakeRecord::ValidMatches() const
+int StakeRecord::validMatches() const
 {
     return Checked && Matches >= 0 && Matches <= model::BallCount ? Matches : -1;
 }

@@ -50,7 +50,7 @@ struct StakeRecord {
     int32_t DrawNumber = 0;
     bool Checked = false;
     int32_t ListSize = 0;
-    int32_t Count = 0; // as read; NumberCount() is the range-checked value
+    int32_t Count = 0; // as read; numberCount() is the range-checked value
     StakeNumbers Numbers{};
     model::TComb Drawn{};
     int32_t Matches = UncheckedMatches;
@@ -60,12 +60,12 @@ struct StakeRecord {
 
     bool isSeparator() const { return Kind == static_cast<uint8_t>(StakeKind::Separator); }
     // Count of numbers clamped to 0..8: how many entries of Numbers are in use.
-    size_t NumberCount() const;
-    std::span<const model::Ball> numbers() const { return {Numbers.data(), NumberCount()}; }
+    size_t numberCount() const;
+    std::span<const model::Ball> numbers() const { return {Numbers.data(), numberCount()}; }
     // The matched numbers in use: Matches of them when 0..8, else none.
     std::span<const model::Ball> matchedNumbers() const;
     // Matches of a checked stake that may index a 0..6 table; -1 otherwise.
-    int ValidMatches() const;
+    int validMatches() const;
 
     friend bool operator==(const StakeRecord&, const StakeRecord&) = default;
 };
@@ -80,8 +80,8 @@ StakeRecord MakeStake(StakeKind kind, int32_t drawNumber, const model::TComb& co
                       std::string comment, Money profit);
 
 void EncodeStake(const StakeRecord& record, std::span<uint8_t, StakeRecordSize> out);
-// Fields are taken as they stand (a file is hostile: use NumberCount(),
-// ValidMatches() and friends before indexing with them). The comment's length
+// Fields are taken as they stand (a file is hostile: use numberCount(),
+// validMatches() and friends before indexing with them). The comment's length
 // byte is cut to its capacity.
 StakeRecord DecodeStake(std::span<const uint8_t, StakeRecordSize> in);
 

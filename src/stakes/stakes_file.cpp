@@ -86,7 +86,7 @@ void StakesFile::Open(const std::filesystem::path& path)
 {
     if (fd_ >= 0)
         Close();
-    dropCache();
+    DropCache();
     // A deletion renames a new file over the old one while holding the lock on
     // both. A program that opened the old file just before the rename could get
     // its lock once the old file is closed; it would then hold an orphan. So
@@ -126,7 +126,7 @@ void StakesFile::Close()
 {
     if (fd_ < 0)
         return;
-    dropCache();
+    DropCache();
     const int fd = fd_;
     fd_ = -1;
     const bool synced = ::fsync(fd) == 0;
@@ -137,7 +137,7 @@ void StakesFile::Close()
         failWith(path_, error);
 }
 
-int StakesFile::fd() const
+int StakesFile::Descriptor() const
 {
     if (fd_ < 0)
         throw Error(std::string(StakesNotOpenMessage));
@@ -147,7 +147,7 @@ int StakesFile::fd() const
 uint64_t StakesFile::Size() const
 {
     struct stat st {};
-    if (::fstat(fd(), &st) != 0)
+    if (::fstat(Descriptor(), &st) != 0)
         failWith(path_, errno);
     return static_cast<uint64_t>(st.st_size);
 }
@@ -167,8 +167,8 @@ bool StakesFile::IsOlderVersion() const
 
 void StakesFile::Truncate()
 {
-    dropCache();
-    if (::ftruncate(fd(), 0) != 0)
+    DropCache();
+    if (::ftruncate(Descriptor(), 0) != 0)
         failWith(path_, errno);
     Sync();
 }
@@ -178,7 +178,7 @@ void StakesFile::CopyTo(const std::filesystem::path& copy) const
     files::AtomicFileWriter writer(copy);
     std::vector<uint8_t> block(kCopyBlockRecords * StakeRecordSize);
     for (uint64_t offset = 0;;) {
-        const size_t got = readAllAt(fd(), path_, block.data(), block.size(), offset);
+        const size_t got = readAllAt(Descriptor(), path_, block.data(), block.size(), offset);
         if (got == 0)
             break;
         writer.write(std::span<const uint8_t>(block.data(), got));
@@ -189,7 +189,7 @@ void StakesFile::CopyTo(const std::filesystem::path& copy) const
 
 void StakesFile::Sync()
 {
-    if (::fsync(fd()) != 0)
+    if (::fsync(Descriptor()) != 0)
         failWith(path_, errno);
 }
 
@@ -242,21 +242,21 @@ void StakesFile::Overwrite(size_t index, const StakeRecord& record)
 size_t StakesFile::ReadBlock(size_t first, std::span<uint8_t> out)
 {
     const size_t wanted = out.size() / StakeRecordSize;
-    const size_t got = readAllAt(fd(), path_, out.data(), wanted * StakeRecordSize, uint64_t{first} * StakeRecordSize);
+    const size_t got = readAllAt(Descriptor(), path_, out.data(), wanted * StakeRecordSize, uint64_t{first} * StakeRecordSize);
     return got / StakeRecordSize;
 }
 
 void StakesFile::WriteBlock(size_t first, std::span<const uint8_t> records)
 {
-    const int f = fd();
-    dropCache();
+    const int f = Descriptor();
+    DropCache();
     writeAllAt(f, path_, records.data(), records.size(), uint64_t{first} * StakeRecordSize);
 }
 
 void StakesFile::AppendBlock(std::span<const uint8_t> records)
 {
-    const int f = fd();
-    dropCache();
+    const int f = Descriptor();
+    DropCache();
     // Whole records only: the end of the file is put back on a record boundary.
     const uint64_t size = Size() / StakeRecordSize * StakeRecordSize;
     try {
@@ -289,7 +289,7 @@ StakesFile::Rewrite(const std::function<bool(size_t, std::span<const uint8_t, St
 
     size_t dropped = 0;
     try {
-        const int in = fd();
+        const int in = Descriptor();
         const size_t total = RecordCount();
         struct stat st {};
         const mode_t mode = ::fstat(in, &st) == 0 ? (st.st_mode & 07777) : 0644;
@@ -344,7 +344,7 @@ StakesFile::Rewrite(const std::function<bool(size_t, std::span<const uint8_t, St
         throw renameFailure(error);
     }
     syncFolder(path_.parent_path());
-    dropCache();
+    DropCache();
     const int old = fd_;
     fd_ = out;
     ::close(old);

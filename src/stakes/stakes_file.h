@@ -49,7 +49,7 @@ public:
     // Throws Error when closing reports a write failure.
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& Path() const { return path_; }
 
     uint64_t Size() const;
     size_t RecordCount() const { return static_cast<size_t>(Size() / StakeRecordSize); }
@@ -92,8 +92,8 @@ public:
                                   const RecordProgress& progress = {});
 
 private:
-    int fd() const;
-    void dropCache() { cacheValid_ = false; }
+    int Descriptor() const;
+    void DropCache() { cacheValid_ = false; }
 
     int fd_ = -1;
     std::filesystem::path path_;

@@ -158,7 +158,7 @@ TEST_F(DataSafety, OutputPathsThatAreTheProgramsOwnFilesAreRefused)
     // Files beside them are the user's to write.
     EXPECT_EQ(s->Archive().Export(dir / "Belvane_6x45.csv"), 3);
     EXPECT_EQ(s->Archive().Export(dir / "elsewhere" / "draws.csv"), 3);
-    EXPECT_FALSE(s->Files().IsOwnFile(dir / "no" / "such" / "folder.csv"));
+    EXPECT_FALSE(s->Files().isOwnFile(dir / "no" / "such" / "folder.csv"));
 }
 
 TEST_F(DataSafety, TheArchiveIsSavedThroughALinkKeepingItsMode)

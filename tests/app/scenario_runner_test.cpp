@@ -164,7 +164,7 @@ TEST_F(RunnerTest, AMultiSelectionThatWouldEmptyTheListIsRolledBack)
     const auto r = run({line("FULL:0#ALL", "TMD1#NUMS:1#CMV:1#SF:1")});
     EXPECT_EQ(ws().Combinations().Count(), 7u);
     EXPECT_EQ(stakesOnly().size(), 7u);
-    const auto& history = ws().Combinations().History().rows();
+    const auto& history = ws().Combinations().History().Rows();
     ASSERT_GE(history.size(), 2u);
     EXPECT_EQ(history[history.size() - 2].Count, 0u);
     EXPECT_EQ(history.back().Caption, "Отмена последней операции");

@@ -340,7 +340,7 @@ TEST(Workspace, FilterFromTheStatisticsTable)
     const std::vector<int> rows{0, 1, 2}; // the numbers 1, 2, 3
     ASSERT_TRUE(ws.Statistics().FilterByRows(rows, false));
     EXPECT_EQ(ws.Combinations().Count(), 2'899'274u);
-    EXPECT_EQ(ws.Combinations().History().rows().back().Values, "1; 2; 3");
+    EXPECT_EQ(ws.Combinations().History().Rows().back().Values, "1; 2; 3");
     EXPECT_EQ(ws.Combinations().PanelText(), "Комбинаций: 2899274");
     EXPECT_FALSE(ws.Statistics().FilterByRows({}, true));
 }

@@ -27,15 +27,15 @@ TEST(CombinationList, UndoIsOneLevel)
     CombinationList list;
     list.list().assign(std::vector<TComb>{{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 6, 7}});
     EXPECT_FALSE(list.canUndo());
-    list.Reduce(keepOddFirst);
+    list.reduce(keepOddFirst);
     EXPECT_EQ(list.count(), 1u);
     ASSERT_TRUE(list.canUndo());
     EXPECT_EQ(list.undo().size(), 2u);
-    list.RestoreUndo();
+    list.restoreUndo();
     EXPECT_EQ(list.count(), 2u);
     EXPECT_FALSE(list.canUndo()); // a second undo has nothing to take back
-    list.SaveUndo();
-    list.DropUndo();
+    list.saveUndo();
+    list.dropUndo();
     EXPECT_FALSE(list.canUndo());
     EXPECT_EQ(list.count(), 2u);
 }
@@ -45,7 +45,7 @@ TEST(CombinationList, ReductionsKeepOrderAcrossChunks)
     CombinationList list;
     list.reserveFullSet();
     ASSERT_TRUE(GenerateCombinations(list.list(), GenerateFull, {}));
-    ASSERT_TRUE(list.Reduce(keepOddFirst));
+    ASSERT_TRUE(list.reduce(keepOddFirst));
     // First numbers 1, 3, ..., 39: sum of C(45 - f, 5).
     int64_t expected = 0;
     for (int f = 1; f <= 40; f += 2)
@@ -67,13 +67,13 @@ TEST(CombinationList, StoppedReductionKeepsWhatItKept)
         std::this_thread::sleep_for(std::chrono::milliseconds(3));
         return keepOddFirst(first, chunk, out);
     };
-    const bool complete = list.Reduce(slowKeep, [](size_t, size_t) { return false; });
+    const bool complete = list.reduce(slowKeep, [](size_t, size_t) { return false; });
     EXPECT_FALSE(complete);
     EXPECT_GT(list.count(), 0u);
     EXPECT_LT(list.count(), static_cast<size_t>(model::FullSetSize));
     for (size_t i = 1; i < list.count(); ++i)
         ASSERT_LT(list.combs()[i - 1], list.combs()[i]);
-    list.RestoreUndo();
+    list.restoreUndo();
     EXPECT_EQ(list.count(), static_cast<size_t>(model::FullSetSize));
 }
 
@@ -84,7 +84,7 @@ TEST(CombinationList, WithoutUndoReductionsWorkInPlace)
     ASSERT_TRUE(GenerateCombinations(list.list(), GenerateFull, {}));
     const TComb* storage = list.list().data();
     // Chunks see where they start: keep every third combination of the list.
-    ASSERT_TRUE(list.Reduce([](size_t first, std::span<const TComb> chunk, TComb* out) {
+    ASSERT_TRUE(list.reduce([](size_t first, std::span<const TComb> chunk, TComb* out) {
         size_t n = 0;
         for (size_t i = 0; i < chunk.size(); ++i)
             if ((first + i) % 3 == 0)
@@ -97,7 +97,7 @@ TEST(CombinationList, WithoutUndoReductionsWorkInPlace)
     for (size_t i = 1; i < list.count(); ++i)
         ASSERT_LT(list.combs()[i - 1], list.combs()[i]) << i;
     EXPECT_FALSE(list.canUndo());
-    list.SaveUndo(); // nothing to keep it in
+    list.saveUndo(); // nothing to keep it in
     EXPECT_FALSE(list.canUndo());
 }
 

@@ -51,7 +51,7 @@ TEST(Filter, KeepThenRemoveTheSameValuesEmptiesTheList)
     EXPECT_EQ(f.combs().Count(), 2'899'274u);
     ASSERT_TRUE(f.combs().Filter(f.request("NUMS", {"1", "2", "3"}, true)));
     EXPECT_EQ(f.combs().Count(), 0u);
-    const auto& rows = f.combs().History().rows();
+    const auto& rows = f.combs().History().Rows();
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].Count, 2'899'274u);
     EXPECT_EQ(rows[0].Icon, HistoryIcon::Keep);
@@ -64,7 +64,7 @@ TEST(Filter, KeepThenRemoveTheSameValuesEmptiesTheList)
     // Undo takes back the last filter and its history row; a second undo has nothing.
     f.combs().Undo();
     EXPECT_EQ(f.combs().Count(), 2'899'274u);
-    EXPECT_EQ(f.combs().History().rows().size(), 1u);
+    EXPECT_EQ(f.combs().History().Rows().size(), 1u);
     EXPECT_FALSE(f.combs().CanUndo());
 }
 
@@ -99,7 +99,7 @@ TEST(Filter, EmptySelectionDoesNothing)
     EXPECT_FALSE(f.combs().Filter(f.request("NUMS", {}, false)));
     EXPECT_EQ(f.combs().Count(), 1u);
     EXPECT_FALSE(f.combs().CanUndo());
-    EXPECT_TRUE(f.combs().History().rows().empty());
+    EXPECT_TRUE(f.combs().History().Rows().empty());
 }
 
 TEST(Filter, ValuesFromCardLayoutAndWeek)
@@ -147,7 +147,7 @@ TEST(Filter, CancelledFilterChangesNothing)
     f.host().requestCancel();
     EXPECT_FALSE(f.combs().Filter(f.request("NUMS", {"1"}, false)));
     EXPECT_EQ(f.combs().Count(), static_cast<size_t>(model::FullSetSize));
-    EXPECT_TRUE(f.combs().History().rows().empty());
+    EXPECT_TRUE(f.combs().History().Rows().empty());
     EXPECT_FALSE(f.combs().CanUndo());
 }
 
@@ -211,15 +211,15 @@ TEST(Reductions, LatestDrawsAndSelectedRows)
     f.combs().ExcludeLatestDraws(2); // draws 2 and 3, in any order of numbers
     ASSERT_EQ(f.combs().Count(), 2u);
     EXPECT_EQ(f.combs().Combs()[0], (TComb{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(f.combs().History().rows().back().Caption, "Последние тиражи");
-    EXPECT_EQ(f.combs().History().rows().back().Values, "2");
+    EXPECT_EQ(f.combs().History().Rows().back().Caption, "Последние тиражи");
+    EXPECT_EQ(f.combs().History().Rows().back().Values, "2");
 
     const std::vector<size_t> rows{0, 0, 99};
     f.combs().DeleteRows(rows);
     ASSERT_EQ(f.combs().Count(), 1u);
     EXPECT_EQ(f.combs().Combs()[0], (TComb{9, 10, 11, 12, 13, 14}));
-    EXPECT_EQ(f.combs().History().rows().back().Caption, "Выделенные комбинации");
-    EXPECT_EQ(f.combs().History().rows().back().Values, "1");
+    EXPECT_EQ(f.combs().History().Rows().back().Caption, "Выделенные комбинации");
+    EXPECT_EQ(f.combs().History().Rows().back().Values, "1");
 }
 
 TEST(CombListActions, PasteOpenAndGenerate)
@@ -233,7 +233,7 @@ TEST(CombListActions, PasteOpenAndGenerate)
     EXPECT_EQ(f.host().errors().back(), "Некорректная комбинация: \"1 2 3\"!");
     EXPECT_TRUE(c.Paste("7 8 9 10 11 12\n13,14,15,16,17,18"));
     EXPECT_EQ(c.Count(), 2u);
-    EXPECT_TRUE(c.History().rows().empty());
+    EXPECT_TRUE(c.History().Rows().empty());
     EXPECT_FALSE(c.CanUndo());
 
     EXPECT_FALSE(c.Open(f.dir / "missing.lcv"));

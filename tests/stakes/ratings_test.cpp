@@ -20,22 +20,22 @@ RatingRecord workedExample()
 {
     Ratings r;
     for (int i = 0; i < 10; ++i)
-        r.Add("Ставка", i < 2 ? 3 : 0, (i < 2 ? 8 : -2) * MoneyScale);
+        r.add("Ставка", i < 2 ? 3 : 0, (i < 2 ? 8 : -2) * MoneyScale);
     return r.records().at(0);
 }
 
 TEST(Ratings, KeysFoldCaseInBothAlphabets)
 {
     Ratings r;
-    r.Add("Ставка", 1, 10);
-    r.Add("СТАВКА", 2, 20);
-    r.Add("ставка", 0, 30);
-    r.Add("ЁЛКА і Ґ", 0, 0);
-    r.Add("ёлка І ґ", 0, 0);
-    r.Add("Abc", 0, 0);
-    r.Add("aBC", 0, 0);
-    r.Add("Ставки", -1, 0); // unchecked: nothing
-    r.Add("Ставки", 7, 0);  // damaged: nothing
+    r.add("Ставка", 1, 10);
+    r.add("СТАВКА", 2, 20);
+    r.add("ставка", 0, 30);
+    r.add("ЁЛКА і Ґ", 0, 0);
+    r.add("ёлка І ґ", 0, 0);
+    r.add("Abc", 0, 0);
+    r.add("aBC", 0, 0);
+    r.add("Ставки", -1, 0); // unchecked: nothing
+    r.add("Ставки", 7, 0);  // damaged: nothing
     ASSERT_EQ(r.size(), 3u);
     EXPECT_EQ(r.records()[0].Key, "Ставка"); // the first spelling stays
     EXPECT_EQ(r.records()[0].Count, 3);
@@ -45,9 +45,9 @@ TEST(Ratings, KeysFoldCaseInBothAlphabets)
     EXPECT_EQ(r.records()[1].Count, 2);
     EXPECT_EQ(r.records()[2].Count, 2);
     // After a sort, rows are still found by their keys.
-    r.SetSortOrder(1, false);
-    r.Sort();
-    r.Add("сТаВкА", 0, 0);
+    r.setSortOrder(1, false);
+    r.sort();
+    r.add("сТаВкА", 0, 0);
     EXPECT_EQ(r.size(), 3u);
     EXPECT_EQ(cp1251::foldCase(cp1251::fromUtf8("ЁЖЗ Ўў Її QZ")), cp1251::fromUtf8("ёжз ўў її qz"));
 }
@@ -112,7 +112,7 @@ TEST(Ratings, CsvHasThirteenCaptionsAndEmptyFieldsWithoutStakes)
                                          "\"none\";0;0;;5.00;;0;0;0;0;0;0;0\r\n");
 
     StakesFolder f;
-    f.ratings.Assign({a});
+    f.ratings.assign({a});
     ASSERT_TRUE(ExportRatingsCsv(f.host, f.ratings, f.dir / "r.csv"));
     const std::string bytes = testing::readBytes(f.dir / "r.csv");
     EXPECT_TRUE(bytes.starts_with(cp1251::fromUtf8("\"Комментарий\";")));
@@ -261,18 +261,18 @@ TEST(Ratings, AnUnreadableFileIsKeptAsBadBeforeItIsOverwritten)
     EXPECT_TRUE(f.ratings.empty());
     EXPECT_EQ(testing::readBytes(f.ratings.file()), damaged) << "loading writes nothing";
 
-    f.ratings.Add("new", 1, 0);
+    f.ratings.add("new", 1, 0);
     ASSERT_TRUE(SaveRatings(f.host, f.ratings));
     EXPECT_EQ(testing::readBytes(BadRatingsPath(f.ratings.file())), damaged);
     EXPECT_EQ(std::filesystem::file_size(f.ratings.file()), RatingRecordSize);
     // Later saves leave the kept copy alone.
-    f.ratings.Add("other", 1, 0);
+    f.ratings.add("other", 1, 0);
     ASSERT_TRUE(SaveRatings(f.host, f.ratings));
     EXPECT_EQ(testing::readBytes(BadRatingsPath(f.ratings.file())), damaged);
 
     // A good file loads, sorted by the order set, and is saved back.
     Ratings loaded(f.ratings.file());
-    loaded.SetSortOrder(0, true);
+    loaded.setSortOrder(0, true);
     ASSERT_TRUE(LoadRatings(f.host, loaded));
     ASSERT_EQ(loaded.size(), 2u);
     EXPECT_EQ(loaded.records()[0].Key, "other");
@@ -291,7 +291,7 @@ TEST(Ratings, RefreshAsksAndBuildsAside)
     damaged.Matches = 40;
     f.file.Append(damaged); // never indexes a slot
     f.file.Append(MakeSeparator());
-    f.ratings.Add("old", 1, 0);
+    f.ratings.add("old", 1, 0);
 
     f.host.yesNoAnswers = {false};
     EXPECT_FALSE(RefreshRatings(f.host, f.ratings, f.file));

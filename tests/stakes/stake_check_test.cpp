@@ -173,7 +173,7 @@ TEST(StakeLog, AFileGrownPastTheCapStartsAfresh)
         writer.Write(0, 0, record);
         writer.Write(0, 0, record); // 150 + a line is past 100 by now
         writer.Flush();
-        EXPECT_FALSE(writer.failed());
+        EXPECT_FALSE(writer.Failed());
     }
     const std::string content = testing::readBytes(StakeLogPath(dir.path(), 0));
     EXPECT_EQ(content.find('x'), std::string::npos);

@@ -71,7 +71,7 @@ TEST(StakeRecord, NewStakeIsSortedAndUnchecked)
     EXPECT_EQ((std::vector<int>(r.numbers().begin(), r.numbers().end())), (std::vector<int>{3, 7, 15, 20, 21, 22}));
     EXPECT_FALSE(r.Checked);
     EXPECT_EQ(r.Matches, -1);
-    EXPECT_EQ(r.ValidMatches(), -1);
+    EXPECT_EQ(r.validMatches(), -1);
     EXPECT_EQ(r.Profit, -20000);
 }
 
@@ -84,15 +84,15 @@ TEST(StakeRecord, HostileFieldsNeverIndexPastTheirArrays)
     bytes[56] = '\xFF'; // comment length 255 of a 255-byte field: fine
     StakeRecord d = decoded(bytes);
     EXPECT_EQ(d.Count, 127);
-    EXPECT_EQ(d.NumberCount(), 8u);
+    EXPECT_EQ(d.numberCount(), 8u);
     EXPECT_EQ(d.matchedNumbers().size(), 0u);
-    EXPECT_EQ(d.ValidMatches(), -1);
+    EXPECT_EQ(d.validMatches(), -1);
     EXPECT_EQ(d.Comment.size(), 8u + 251u); // four letters of two UTF-8 bytes, then the zeros
     bytes[16] = '\xFF';
     bytes[17] = '\xFF';
     bytes[18] = '\xFF';
     bytes[19] = '\xFF'; // count -1
-    EXPECT_EQ(decoded(bytes).NumberCount(), 0u);
+    EXPECT_EQ(decoded(bytes).numberCount(), 0u);
     EXPECT_EQ(StakeCellText(decoded(bytes), 2), "");
 }
 
