@@ -50,7 +50,7 @@ void writePng(WorkspaceSession& ws, const views::Chart& chart, const ChartOutput
         throw FailureShown{};
     }
 #ifdef BELVANE_CHART_PNG
-    if (const std::string refusal = ws->Files().OwnFileRefusal(out.png); !refusal.empty()) {
+    if (const std::string refusal = ws->Files().ownFileRefusal(out.png); !refusal.empty()) {
         host.showError(refusal);
         throw FailureShown{};
     }

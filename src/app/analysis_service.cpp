@@ -130,7 +130,7 @@ std::optional<views::RepeatsTable> AnalysisService::Repeats(int length, int dept
 int AnalysisService::RepeatsSetting(std::string_view name, int fallback) const
 {
     try {
-        return std::max(1, ws_.Settings().file().ReadInteger(key::RepeatsSection, name, fallback));
+        return std::max(1, ws_.Settings().File().ReadInteger(key::RepeatsSection, name, fallback));
     } catch (const Error&) {
         return fallback;
     }
@@ -139,7 +139,7 @@ int AnalysisService::RepeatsSetting(std::string_view name, int fallback) const
 void AnalysisService::SetRepeatsSetting(std::string_view name, int value)
 {
     try {
-        ws_.Settings().file().WriteInteger(key::RepeatsSection, name, value);
+        ws_.Settings().File().WriteInteger(key::RepeatsSection, name, value);
     } catch (const Error& e) {
         ws_.Host().showError(SettingsSaveErrorText(e.what()));
     }

@@ -100,14 +100,14 @@ TEST(AnalysisService, CellsKeepOrRemoveTheCombinationsHoldingTheirNumbers)
     const std::vector<std::string> cells = {"[12], 7", "", "7"};
     ASSERT_TRUE(ws.Analysis().FilterByCells(CellSource::Layout, cells, true));
     EXPECT_EQ(ws.Combinations().Count(), static_cast<size_t>(model::Binomial(43, 6)));
-    const auto& rows = ws.Combinations().History().rows();
+    const auto& rows = ws.Combinations().History().Rows();
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows.back().Caption, "Схема");
     EXPECT_EQ(rows.back().Values, "12; 7");
 
     ASSERT_TRUE(ws.Analysis().FilterByWeekColumns(1, 1, false));
     EXPECT_EQ(ws.Combinations().Count(), static_cast<size_t>(model::Binomial(42, 5)));
-    EXPECT_EQ(ws.Combinations().History().rows().back().Caption, "Неделя");
+    EXPECT_EQ(ws.Combinations().History().Rows().back().Caption, "Неделя");
 
     // Only empty cells: nothing to filter by, and the list stays.
     const std::vector<std::string> empty = {"", " "};

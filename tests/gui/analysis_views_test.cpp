@@ -103,7 +103,7 @@ private slots:
         keep->trigger();
         w->waitUntilIdle();
         QCOMPARE(w->workspace().Combinations().Count(), static_cast<size_t>(model::Binomial(44, 5)));
-        QCOMPARE(QString::fromStdString(w->workspace().Combinations().History().rows().back().Caption),
+        QCOMPARE(QString::fromStdString(w->workspace().Combinations().History().Rows().back().Caption),
                  QStringLiteral("Карта"));
     }
 
