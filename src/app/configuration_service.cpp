@@ -110,6 +110,10 @@ bool ConfigurationService::SaveProxy(bool showStatus)
 
 bool ConfigurationService::ApplyProxy(const ProxySettings& edited)
 {
+    if (ProxyServerMissing(edited)) {
+        ws_.Host().showError(std::string(ProxyServerMissingMessage));
+        return false;
+    }
     auto busy = ws_.Busy();
     proxy_ = edited;
     proxy_.Saved = false;

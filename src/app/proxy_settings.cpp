@@ -31,6 +31,11 @@ ProxySettings EditedProxy(int mode, std::string server, int port, std::string us
     return p;
 }
 
+bool ProxyServerMissing(const ProxySettings& p)
+{
+    return p.Mode == static_cast<int>(ProxyMode::Manual) && p.Server.find_first_not_of(" \t") == std::string::npos;
+}
+
 std::string_view ProxyModeName(int mode)
 {
     switch (static_cast<ProxyMode>(mode)) {

@@ -40,6 +40,11 @@ struct ProxySettings {
 // name or password of its own (it finds them), a port outside 1..65535 is 80.
 ProxySettings EditedProxy(int mode, std::string server, int port, std::string username, std::string password);
 
+// The manual mode needs a server to go through; otherwise every download would
+// fail later with a connection error that does not say why.
+inline constexpr std::string_view ProxyServerMissingMessage = "Не указано имя или адрес proxy-сервера.";
+bool ProxyServerMissing(const ProxySettings& p);
+
 // "Не использовать proxy-сервер", "Автоматический поиск...", "Ручной выбор...":
 // the mode's name; an unknown mode is shown as no proxy.
 std::string_view ProxyModeName(int mode);

@@ -213,6 +213,12 @@ TEST(ProxyEditing, TheDialogsOkWritesTheSection)
     EXPECT_EQ(ini.readInteger(ProxySection, ProxyModeKey, 0), 2);
     EXPECT_EQ(ini.readInteger("GLOBAL", "MatrixCols", 0), 9);
 
+    // The manual mode without a server is refused and changes nothing.
+    EXPECT_FALSE(s->Configuration().ApplyProxy(EditedProxy(2, "  ", 3128, "", "")));
+    EXPECT_EQ(s->Configuration().Proxy().Server, "proxy.local");
+    EXPECT_THAT(s.host.errors(), ElementsAre(std::string(ProxyServerMissingMessage)));
+    s.host.messages.clear();
+
     // A configuration file that cannot be written leaves the settings unsaved.
     std::filesystem::remove(dir / "Belvane_6x45.ini");
     std::filesystem::create_directory(dir / "Belvane_6x45.ini");

@@ -142,6 +142,10 @@ TEST_F(DownloadCli, AManualProxySeesEveryRequest)
     EXPECT_THAT(r.out, HasSubstr("Сервер\t\n"));
     EXPECT_THAT(r.out, HasSubstr("Пароль\t\n"));
     EXPECT_EQ(run({"proxy", "set", "--mode", "3"}).exitCode, 2);
+    // The manual mode needs a server: the automatic mode forgot the last one.
+    r = run({"proxy", "set", "--mode", "2"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err, HasSubstr("Не указано имя или адрес proxy-сервера."));
 }
 
 TEST_F(DownloadCli, HttpDiagnostics)
