@@ -3,9 +3,11 @@
 #include <fmt/format.h>
 #include <iostream>
 
+#include "app/export_sources.h"
 #include "app/filter_request.h"
 #include "app/workspace.h"
 #include "cli/command_binding.h"
+#include "cli/xlsx_options.h"
 #include "combs/generate.h"
 #include "combs/list_file.h"
 #include "combs/list_queries.h"
@@ -38,10 +40,19 @@ void printCount(const app::CombinationService& combinations)
     std::cout << combinations.PanelText() << '\n';
 }
 
+// The list as it stands, to the workbook --xlsx names (when it names one).
+void exportList(CliContext& ctx, app::Workspace& ws, const XlsxOptions& o)
+{
+    if (o.wanted() && writeXlsx(ctx, ws, o, app::CombListSource(ws.Combinations().Combs()),
+                                {app::CombListControl, app::CombsExportTitle}) != ExitOk)
+        throw FailureShown{};
+}
+
 struct GenerateOptions {
     std::optional<int> mode;
     std::optional<std::string> parameters;
     std::string out;
+    XlsxOptions xlsx;
 };
 
 int generate(CliContext& ctx, const GenerateOptions& o)
@@ -57,6 +68,7 @@ int generate(CliContext& ctx, const GenerateOptions& o)
         return ExitFailure;
     saveList(combinations, o.out);
     printCount(combinations);
+    exportList(ctx, *ws, o.xlsx);
     return ExitOk;
 }
 
@@ -64,6 +76,7 @@ struct ExcludeOptions {
     int n = 0;
     std::string in;
     std::string out;
+    XlsxOptions xlsx;
 };
 
 int exclude(CliContext& ctx, const ExcludeOptions& o)
@@ -73,11 +86,18 @@ int exclude(CliContext& ctx, const ExcludeOptions& o)
     combinations.ExcludeLatestDraws(o.n);
     saveList(combinations, o.out);
     printCount(combinations);
+    exportList(ctx, *ws, o.xlsx);
     return ExitOk;
 }
 
-int info(CliContext& ctx, const std::string& file)
+struct InfoOptions {
+    std::string file;
+    XlsxOptions xlsx;
+};
+
+int info(CliContext& ctx, const InfoOptions& o)
 {
+    const std::string& file = o.file;
     WorkspaceSession ws(ctx);
     app::CombinationService& combinations = ws->Combinations();
     const std::optional<int> skipped = combinations.Open(file);
@@ -87,6 +107,7 @@ int info(CliContext& ctx, const std::string& file)
     std::cout << combinations.DistinctNumbersMessage() << '\n';
     if (*skipped > 0)
         std::cout << app::SkippedLinesText(*skipped) << '\n';
+    exportList(ctx, *ws, o.xlsx);
     return ExitOk;
 }
 
@@ -121,6 +142,7 @@ struct FilterOptions {
     bool keep = false;
     bool remove = false;
     std::vector<std::string> values;
+    XlsxOptions xlsx;
 };
 
 int filter(CliContext& ctx, const FilterOptions& o)
@@ -141,6 +163,7 @@ int filter(CliContext& ctx, const FilterOptions& o)
     const combs::HistoryRow& row = combinations.History().Rows().back();
     std::cout << row.Caption << '\t' << row.Values << '\t' << row.Count << '\n';
     printCount(combinations);
+    exportList(ctx, *ws, o.xlsx);
     return ExitOk;
 }
 
@@ -159,6 +182,7 @@ void addCombsCommands(CLI::App& app, CliContext& ctx)
         ->check(CLI::Range(0, 4));
     genCmd->add_option("--param", gen->parameters, "Мои числа через запятую или имя файла списка (режим 4)");
     genCmd->add_option("--out", gen->out, "Файл списка комбинаций (.lcv)")->required();
+    addXlsxOptions(genCmd, gen->xlsx);
     onChosen(genCmd, ctx, gen, generate);
 
     auto ex = std::make_shared<ExcludeOptions>();
@@ -166,12 +190,14 @@ void addCombsCommands(CLI::App& app, CliContext& ctx)
     exCmd->add_option("n", ex->n, "Количество последних тиражей")->required()->check(CLI::Range(1, 1'000'000));
     exCmd->add_option("--in", ex->in, "Исходный список (по умолчанию полный набор)");
     exCmd->add_option("--out", ex->out, "Файл результата (.lcv)")->required();
+    addXlsxOptions(exCmd, ex->xlsx);
     onChosen(exCmd, ctx, ex, exclude);
 
-    auto infoFile = std::make_shared<std::string>();
+    auto infoOptions = std::make_shared<InfoOptions>();
     CLI::App* infoCmd = combsCmd->add_subcommand("info", "Количество комбинаций и уникальных номеров списка");
-    infoCmd->add_option("file", *infoFile, "Файл списка комбинаций")->required();
-    onChosen(infoCmd, ctx, infoFile, info);
+    infoCmd->add_option("file", infoOptions->file, "Файл списка комбинаций")->required();
+    addXlsxOptions(infoCmd, infoOptions->xlsx);
+    onChosen(infoCmd, ctx, infoOptions, info);
 
     auto fnd = std::make_shared<FindOptions>();
     CLI::App* findCmd = combsCmd->add_subcommand("find", "Найти комбинацию списка в архиве тиражей");
@@ -189,6 +215,7 @@ void addCombsCommands(CLI::App& app, CliContext& ctx)
         ->check(CLI::Range(1, 1'000'000))
         ->capture_default_str();
     filterCmd->add_flag("--sorted", flt->sorted, "Числа тиражей по возрастанию");
+    addXlsxOptions(filterCmd, flt->xlsx);
     auto* keep = filterCmd->add_flag("--keep", flt->keep, "Оставить выделенные");
     auto* remove = filterCmd->add_flag("--remove", flt->remove, "Удалить выделенные");
     keep->excludes(remove);

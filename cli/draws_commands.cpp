@@ -6,8 +6,10 @@
 #include "app/demo_archive.h"
 #include "app/draw_input.h"
 #include "app/draws_list.h"
+#include "app/export_sources.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"
+#include "cli/xlsx_options.h"
 #include "support/error.h"
 
 namespace belvane::cli {
@@ -27,6 +29,7 @@ void requireSaved(bool saved)
 struct ListOptions {
     std::string format = "text";
     bool sorted = false;
+    XlsxOptions xlsx;
 };
 
 int listDraws(CliContext& ctx, const ListOptions& o)
@@ -34,6 +37,9 @@ int listDraws(CliContext& ctx, const ListOptions& o)
     WorkspaceSession ws(ctx);
     const model::TDrawsArray& draws = ws->Archive().Draws();
     const bool sorted = o.sorted || ws->Archive().Sorted();
+    if (o.xlsx.wanted())
+        return writeXlsx(ctx, *ws, o.xlsx, app::DrawsListSource(draws, sorted),
+                         {app::DrawsListControl, app::DrawsExportTitle});
     Table table;
     table.captions.assign(app::DrawsListCaptions.begin(), app::DrawsListCaptions.end());
     for (int row = 0; row < static_cast<int>(draws.size()); ++row) {
@@ -158,6 +164,7 @@ void addDrawsCommands(CLI::App& app, CliContext& ctx)
     CLI::App* listCmd = draws->add_subcommand("list", "Список тиражей, последний тираж первым");
     addFormatOption(listCmd, list->format);
     listCmd->add_flag("--sorted", list->sorted, "Показывать шесть чисел по возрастанию");
+    addXlsxOptions(listCmd, list->xlsx);
     onChosen(listCmd, ctx, list, listDraws);
 
     CLI::App* summaryCmd = draws->add_subcommand("summary", "Краткие сведения об архиве");

@@ -3,8 +3,11 @@
 #include <fmt/format.h>
 #include <iostream>
 
+#include "app/stakes_export_sources.h"
+#include "app/workspace.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"
+#include "cli/xlsx_options.h"
 #include "model/comb_text.h"
 #include "model/int_list.h"
 #include "stakes/stake_texts.h"
@@ -32,12 +35,16 @@ app::CombinationService& loadList(app::Workspace& ws, const std::string& file)
 
 struct ListOptions {
     std::string format = "text";
+    XlsxOptions xlsx;
 };
 
 int listStakes(CliContext& ctx, const ListOptions& o)
 {
     WorkspaceSession ws(ctx);
     app::StakesService& stakes = ws->Stakes();
+    if (o.xlsx.wanted())
+        return writeXlsx(ctx, *ws, o.xlsx, app::StakesExportSource(stakes),
+                         {app::StakesGridControl, app::StakesExportTitle});
     Table table;
     table.captions.emplace_back("№");
     table.captions.insert(table.captions.end(), stakes::StakeColumnCaptions.begin(), stakes::StakeColumnCaptions.end());
@@ -231,6 +238,7 @@ struct RatingsOptions {
     std::optional<int> sort;
     bool desc = false;
     std::string format = "text";
+    XlsxOptions xlsx;
 };
 
 int listRatings(CliContext& ctx, const RatingsOptions& o)
@@ -241,6 +249,9 @@ int listRatings(CliContext& ctx, const RatingsOptions& o)
         ratings.SetMode(static_cast<stakes::EfficiencyMode>(*o.mode));
     if (o.sort && !ratings.Sort(*o.sort, o.desc))
         return ExitFailure;
+    if (o.xlsx.wanted())
+        return writeXlsx(ctx, *ws, o.xlsx, app::RatingsExportSource(ratings),
+                         {app::RatingsListControl, app::RatingsExportTitle});
     Table table;
     table.captions.assign(stakes::RatingsColumnCaptions.begin(), stakes::RatingsColumnCaptions.end());
     for (size_t i = 0; i < ratings.Count(); ++i) {
@@ -280,6 +291,7 @@ void addStakesCommands(CLI::App& app, CliContext& ctx)
     auto list = std::make_shared<ListOptions>();
     CLI::App* listCmd = cmd->add_subcommand("list", "Список ставок");
     addFormatOption(listCmd, list->format);
+    addXlsxOptions(listCmd, list->xlsx);
     onChosen(listCmd, ctx, list, listStakes);
 
     auto drawOptions = [](CLI::App* c, std::optional<int>& draw, std::optional<std::string>& comment) {
@@ -339,6 +351,7 @@ void addStakesCommands(CLI::App& app, CliContext& ctx)
     ratingsList->add_option("--sort", ratings->sort, "Столбец сортировки (0..12)")->check(CLI::Range(0, 12));
     ratingsList->add_flag("--desc", ratings->desc, "По убыванию");
     addFormatOption(ratingsList, ratings->format);
+    addXlsxOptions(ratingsList, ratings->xlsx);
     onChosen(ratingsList, ctx, ratings, listRatings);
 
     CLI::App* refreshCmd = ratingsCmd->add_subcommand("refresh", "Пересчитать рейтинг по текущим ставкам");

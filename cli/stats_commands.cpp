@@ -4,9 +4,11 @@
 #include <iostream>
 
 #include "app/draws_stat_table.h"
+#include "app/export_sources.h"
 #include "app/prefetch_files.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"
+#include "cli/xlsx_options.h"
 #include "stats/class_table.h"
 #include "stats/stat_list.h"
 #include "support/error.h"
@@ -40,6 +42,7 @@ struct StatsOptions {
     bool sorted = false;
     bool prefetch = false;
     std::string format = "text";
+    XlsxOptions xlsx;
 };
 
 int showStats(CliContext& ctx, const StatsOptions& o)
@@ -59,6 +62,9 @@ int showStats(CliContext& ctx, const StatsOptions& o)
     }
 
     const app::DrawsStatTable stat = app::CalculateDrawsStat(list, request);
+    if (o.xlsx.wanted())
+        return writeXlsx(ctx, *ws, o.xlsx, app::DrawsStatSource(stat),
+                         {app::DrawsStatControl, app::DrawsStatExportTitle});
     Table table;
     table.captions.assign(app::DrawsStatCaptions.begin(), app::DrawsStatCaptions.end());
     for (const app::DrawsStatRow& row : stat.Rows)
@@ -134,6 +140,7 @@ void addStatsCommands(CLI::App& app, CliContext& ctx)
     statsCmd->add_flag("--prefetch", stat->prefetch,
                        "Сравнение с полным набором комбинаций (файл создается, если его нет)");
     addFormatOption(statsCmd, stat->format);
+    addXlsxOptions(statsCmd, stat->xlsx);
     onChosen(statsCmd, ctx, stat, showStats);
 
     auto prefetch = std::make_shared<PrefetchOptions>();

@@ -8,10 +8,12 @@
 #include <iostream>
 #include <regex>
 
+#include "app/view_export_sources.h"
 #include "app/workspace.h"
 #include "cli/cli_context.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"
+#include "cli/xlsx_options.h"
 #include "support/error.h"
 #include "support/file_io.h"
 #include "views/chart.h"
@@ -134,6 +136,7 @@ int showGraph(CliContext& ctx, const GraphOptions& o)
 
 struct CardOptions {
     std::string format = "text";
+    XlsxOptions xlsx;
 };
 
 std::string_view classLetter(views::CardCellClass c)
@@ -153,6 +156,9 @@ std::string_view classLetter(views::CardCellClass c)
 int showCard(CliContext& ctx, const CardOptions& o)
 {
     WorkspaceSession ws(ctx);
+    if (o.xlsx.wanted())
+        return writeXlsx(ctx, *ws, o.xlsx, app::CardExportSource(ws->Analysis().Card()),
+                         {app::CardGridControl, app::CardExportTitle});
     Table table;
     table.captions = {"Тираж", "Числа", "E", "Цвета"};
     for (const views::CardRow& row : ws->Analysis().Card()) {
@@ -175,12 +181,16 @@ struct LayoutOptions {
     std::optional<int> length;
     bool compare = false;
     std::string format = "text";
+    XlsxOptions xlsx;
 };
 
 int showLayout(CliContext& ctx, const LayoutOptions& o)
 {
     WorkspaceSession ws(ctx);
     const app::LayoutView view = ws->Analysis().Layout(o.length.value_or(ws->Settings().Get(app::key::LayoutLen)));
+    if (o.xlsx.wanted())
+        return writeXlsx(ctx, *ws, o.xlsx, app::LayoutExportSource(view.Grid),
+                         {app::LayoutGridControl, app::LayoutExportTitle});
     const TableFormat format = tableFormatFromName(o.format);
     Table table;
     if (o.compare) {
@@ -345,13 +355,16 @@ void addViewsCommands(CLI::App& app, CliContext& ctx)
     CLI::App* cardCmd =
         viewsCmd->add_subcommand("card", "Карта тиражей (цвета: Ж повтор в ряду, С повтор, Г ряд без повтора)");
     addFormatOption(cardCmd, card->format);
+    addXlsxOptions(cardCmd, card->xlsx);
     onChosen(cardCmd, ctx, card, showCard);
 
     auto layout = std::make_shared<LayoutOptions>();
     CLI::App* layoutCmd = viewsCmd->add_subcommand("layout", "Схема выпадения номеров");
     layoutCmd->add_option("--len", layout->length, "Количество тиражей")->check(CLI::Range(1, MaxOffset));
-    layoutCmd->add_flag("--compare", layout->compare, "Списки сравнения LayoutCompareLen1..5 вместо схемы");
+    CLI::Option* compare =
+        layoutCmd->add_flag("--compare", layout->compare, "Списки сравнения LayoutCompareLen1..5 вместо схемы");
     addFormatOption(layoutCmd, layout->format);
+    addXlsxOptions(layoutCmd, layout->xlsx)->excludes(compare);
     onChosen(layoutCmd, ctx, layout, showLayout);
 
     auto week = std::make_shared<WeekOptions>();

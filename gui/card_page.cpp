@@ -5,7 +5,10 @@
 
 #include "app/setting_keys.h"
 #include "app/workspace.h"
+#include "app/export_sources.h"
+#include "app/view_export_sources.h"
 #include "gui/action_registry.h"
+#include "gui/xlsx_export_launcher.h"
 #include "gui/grid_model.h"
 #include "gui/qt_text.h"
 #include "gui/view_controls.h"
@@ -47,8 +50,12 @@ void CardPage::registerActions()
                  {},
                  [toggle] { toggle(app::key::ColorCardSequences); },
                  [this] { return ws_.Settings().Flag(app::key::ColorCardSequences); }});
+    actions.add({"CardXlsExport", QStringLiteral("Экспорт карты тиражей в Microsoft Excel"), {}, {}, [this] {
+                     ExportViewToXlsx(host_, sgCard_, std::make_shared<app::CardExportSource>(ws_.Analysis().Card()),
+                                      app::MainWindowExportCall(app::CardGridControl, ss(title())));
+                 }});
     sgCard_->addActions({actions["CardFilter_Include"], actions["CardFilter_Exclude"], actions["CardRefresh"],
-                         actions["CardColor"], actions["CardColorSequences"]});
+                         actions["CardColor"], actions["CardColorSequences"], actions["CardXlsExport"]});
     host_.addToMenu(QStringLiteral("Вид"), {"CardColor", "CardColorSequences"});
 }
 
@@ -57,6 +64,7 @@ void CardPage::fillSelection(app::ViewSelection& selection) const
     const GridSelection cells = SelectedCells(sgCard_, *model_);
     selection.CardFirstColumn = cells.FirstColumn;
     selection.CardLastColumn = cells.LastColumn;
+    selection.CardColumns = model_->columnCount();
 }
 
 void CardPage::rebuild(bool force)

@@ -17,7 +17,9 @@
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "combs/list_file.h"
+#include "app/export_sources.h"
 #include "gui/action_registry.h"
+#include "gui/xlsx_export_launcher.h"
 #include "gui/combs_models.h"
 #include "gui/deferred_input.h"
 #include "gui/details_dialog.h"
@@ -134,15 +136,20 @@ void CombsPage::registerActions()
     for (const auto& [name, pixmap] : icons)
         actions[name]->setIcon(style()->standardIcon(pixmap));
 
+    actions.add({"CombsXlsExport",
+                 QStringLiteral("Экспорт в Microsoft Excel"),
+                 {},
+                 QStringLiteral("Экспорт списка комбинаций в Microsoft Excel"),
+                 [this] { combsXlsExport(); }});
     host_.addToMenu(QStringLiteral("Комбинации"),
-                    {"CombsGen", "CombsOpen", "CombsSave", nullptr, "CombsUndo", "CombsDelExists", "CombsDelSelected",
-                     nullptr, "CombsCopy", "CombsPaste", "CombsSelectAll", nullptr, "CombsInfo", "CombsCheckNums",
-                     "CombsFindInDraws"});
+                    {"CombsGen", "CombsOpen", "CombsSave", "CombsXlsExport", nullptr, "CombsUndo", "CombsDelExists",
+                     "CombsDelSelected", nullptr, "CombsCopy", "CombsPaste", "CombsSelectAll", nullptr, "CombsInfo",
+                     "CombsCheckNums", "CombsFindInDraws"});
     host_.addToMenu(QStringLiteral("Вид"), {"ViewColorCombs"});
     host_.addToToolBar({nullptr, "CombsGen", "CombsOpen", "CombsSave", "CombsUndo"});
     lvCombs_->addActions({actions["CombsInfo"], actions["CombsFindInDraws"], actions["CombsCopy"],
                           actions["CombsPaste"], actions["CombsSelectAll"], actions["CombsDelSelected"],
-                          actions["CombsUndo"]});
+                          actions["CombsUndo"], actions["CombsXlsExport"]});
 }
 
 void CombsPage::fillSelection(app::ViewSelection& selection) const
@@ -263,6 +270,12 @@ void CombsPage::combsFindInDraws()
     const auto rows = selectedCombRows();
     if (!rows.empty())
         ws_.Host().showInformation(ws_.Combinations().FindInDrawsMessage(rows.front()));
+}
+
+void CombsPage::combsXlsExport()
+{
+    auto source = std::make_shared<app::CombListSource>(ws_.Combinations().Combs());
+    ExportViewToXlsx(host_, lvCombs_, source, app::MainWindowExportCall(app::CombListControl, app::CombsExportTitle));
 }
 
 } // namespace belvane::gui

@@ -48,6 +48,7 @@ private:
     void combsPaste();
     void combsInfo();
     void combsFindInDraws();
+    void combsXlsExport();
 
     QSpinBox* edCombsExclude_;
     QSplitter* splitter_;

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/draws_csv.h"
+#include "app/export_sources.h"
 #include "app/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
@@ -25,6 +26,7 @@
 #include "gui/proxy_dialog.h"
 #include "gui/qt_text.h"
 #include "gui/table_views.h"
+#include "gui/xlsx_export_launcher.h"
 
 namespace belvane::gui {
 
@@ -90,6 +92,11 @@ void DrawsPage::registerActions()
                  [this] { return ws_.Archive().Sorted(); }});
     actions.add({"DrawsImport", QStringLiteral("Импорт из CSV-файла"), {}, {}, [this] { drawsImport(); }});
     actions.add({"DrawsExport", QStringLiteral("Экспорт в CSV-файл"), {}, {}, [this] { drawsExport(); }});
+    actions.add({"DrawsXlsExport",
+                 QStringLiteral("Экспорт в Microsoft Excel"),
+                 {},
+                 QStringLiteral("Экспорт архива тиражей в Microsoft Excel"),
+                 [this] { drawsXlsExport(); }});
     actions.add({"ViewColorDraws",
                  QStringLiteral("Каналы цветом в списке тиражей"),
                  {},
@@ -106,12 +113,13 @@ void DrawsPage::registerActions()
     actions["DrawsDel"]->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
 
     registerDownloadActions();
-    host_.addToMenu(QStringLiteral("Файл"), {"DrawsImport", "DrawsExport"});
+    host_.addToMenu(QStringLiteral("Файл"), {"DrawsImport", "DrawsExport", "DrawsXlsExport"});
     host_.addToMenu(QStringLiteral("Тиражи"), {"DrawsDownload", nullptr, "DrawsInfo", "DrawsAdd", "DrawsEdit",
                                                "DrawsDel", nullptr, "DrawsSorted"});
     host_.addToMenu(QStringLiteral("Вид"), {"ViewColorDraws"});
     host_.addToToolBar({"DrawsAdd", "DrawsImport"});
-    lvDraws_->addActions({actions["DrawsInfo"], actions["DrawsAdd"], actions["DrawsEdit"], actions["DrawsDel"]});
+    lvDraws_->addActions({actions["DrawsInfo"], actions["DrawsAdd"], actions["DrawsEdit"], actions["DrawsDel"],
+                          actions["DrawsXlsExport"]});
 }
 
 void DrawsPage::registerDownloadActions()
@@ -291,6 +299,12 @@ void DrawsPage::drawsExport()
     if (!file.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
         file += QStringLiteral(".csv");
     host_.run([this, path = ss(file)] { ws_.Archive().Export(path); });
+}
+
+void DrawsPage::drawsXlsExport()
+{
+    auto source = std::make_shared<app::DrawsListSource>(ws_.Archive().Draws(), ws_.Archive().Sorted());
+    ExportViewToXlsx(host_, lvDraws_, source, app::MainWindowExportCall(app::DrawsListControl, app::DrawsExportTitle));
 }
 
 } // namespace belvane::gui

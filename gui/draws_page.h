@@ -42,6 +42,7 @@ private:
     void drawsDel();
     void drawsImport();
     void drawsExport();
+    void drawsXlsExport();
     void drawsDownload();
     void editProxy();
     void registerDownloadActions();

@@ -12,7 +12,10 @@
 
 #include "app/setting_keys.h"
 #include "app/workspace.h"
+#include "app/export_sources.h"
+#include "app/view_export_sources.h"
 #include "gui/action_registry.h"
+#include "gui/xlsx_export_launcher.h"
 #include "gui/grid_model.h"
 #include "gui/qt_text.h"
 #include "gui/view_controls.h"
@@ -90,8 +93,13 @@ void LayoutPage::registerActions()
                      rebuild(true);
                  },
                  [this] { return ws_.Settings().Flag(app::key::LayoutGradient); }});
+    actions.add(
+        {"LayoutXlsExport", QStringLiteral("Экспорт схемы в Microsoft Excel"), {}, {}, [this] {
+             auto source = std::make_shared<app::LayoutExportSource>(ws_.Analysis().Layout(edLayoutLen_->value()).Grid);
+             ExportViewToXlsx(host_, sgLayout_, source, app::MainWindowExportCall(app::LayoutGridControl, ss(title())));
+         }});
     sgLayout_->addActions({actions["LayoutFilter_Include"], actions["LayoutFilter_Exclude"], actions["LayoutRefresh"],
-                           actions["LayoutGradient"]});
+                           actions["LayoutGradient"], actions["LayoutXlsExport"]});
     host_.addToMenu(QStringLiteral("Вид"), {"LayoutGradient"});
 }
 
@@ -100,6 +108,7 @@ void LayoutPage::fillSelection(app::ViewSelection& selection) const
     const GridSelection cells = SelectedCells(sgLayout_, *model_);
     selection.LayoutFirstColumn = cells.FirstColumn;
     selection.LayoutLastColumn = cells.LastColumn;
+    selection.LayoutColumns = model_->columnCount();
 }
 
 void LayoutPage::rebuild(bool force)

@@ -12,7 +12,10 @@
 #include <memory>
 
 #include "app/workspace.h"
+#include "app/export_sources.h"
+#include "app/stakes_export_sources.h"
 #include "gui/action_registry.h"
+#include "gui/xlsx_export_launcher.h"
 #include "gui/file_filters.h"
 #include "gui/graph_window.h"
 #include "gui/qt_text.h"
@@ -103,11 +106,16 @@ void RatingsPage::registerActions()
                      stakesGraph("StakesGraphProfits");
                  }});
 
-    host_.addToMenu(kMenu, {nullptr, "RatingsRefresh", "RatingsExport", nullptr, kModeActions[0], kModeActions[1],
-                            kModeActions[2], nullptr, "RatingsGraphOverlap", "StakesGraphDraws", "StakesGraphOverlap",
-                            "StakesGraphProfits"});
-    lvRatings_->addActions({actions["RatingsRefresh"], actions["RatingsExport"], actions["RatingsGraphOverlap"],
-                            actions["StakesGraphOverlap"], actions["StakesGraphProfits"]});
+    actions.add({"RatingsXlsExport", QStringLiteral("Экспорт рейтинга в Microsoft Excel"), {}, {}, [this] {
+                     ExportViewToXlsx(host_, lvRatings_, std::make_shared<app::RatingsExportSource>(ws_.Ratings()),
+                                      app::MainWindowExportCall(app::RatingsListControl, app::RatingsExportTitle));
+                 }});
+    host_.addToMenu(kMenu, {nullptr, "RatingsRefresh", "RatingsExport", "RatingsXlsExport", nullptr, kModeActions[0],
+                            kModeActions[1], kModeActions[2], nullptr, "RatingsGraphOverlap", "StakesGraphDraws",
+                            "StakesGraphOverlap", "StakesGraphProfits"});
+    lvRatings_->addActions({actions["RatingsRefresh"], actions["RatingsExport"], actions["RatingsXlsExport"],
+                            actions["RatingsGraphOverlap"], actions["StakesGraphOverlap"],
+                            actions["StakesGraphProfits"]});
     // Double-clicking a row shows its matches distribution.
     connect(lvRatings_, &QTableView::doubleClicked, this, [this] {
         if (QAction* graph = host_.actions()["RatingsGraphOverlap"]; graph->isEnabled())

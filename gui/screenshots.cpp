@@ -19,6 +19,7 @@
 #include <iostream>
 
 #include "app/draws_download.h"
+#include "app/export_sources.h"
 #include "app/systems_service.h"
 #include "combs/list_queries.h"
 #include "gui/details_dialog.h"
@@ -49,6 +50,8 @@
 #include "gui/layout_page.h"
 #include "gui/repeats_dialog.h"
 #include "gui/week_page.h"
+#include "gui/export_field_dialog.h"
+#include "gui/xlsx_export_dialog.h"
 
 namespace belvane::gui {
 namespace {
@@ -298,6 +301,16 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
                                        combs.empty() ? std::nullopt : std::optional<model::TComb>(combs.front())));
         dialog.show();
         ok &= save(dialog, folder, "13-stake-dialog");
+    }
+    {
+        const app::DrawsListSource source(ws.Archive().Draws(), ws.Archive().Sorted());
+        XlsxExportDialog dialog(&window, app::MainWindowExportCall(app::DrawsListControl, app::DrawsExportTitle),
+                                source, {{2, 12}}, true, ws.Files());
+        dialog.show();
+        ok &= save(dialog, folder, "50-xlsx-export-dialog");
+        ExportFieldDialog field(&window, xlsx::BuildExportFields(source).back());
+        field.show();
+        ok &= save(field, folder, "51-export-field-dialog");
     }
     {
         TFormMulti dialog(&window, ws.Stakes().NextDrawNumber());

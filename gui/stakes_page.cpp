@@ -14,7 +14,10 @@
 
 #include "app/host.h"
 #include "app/workspace.h"
+#include "app/export_sources.h"
+#include "app/stakes_export_sources.h"
 #include "gui/action_registry.h"
+#include "gui/xlsx_export_launcher.h"
 #include "gui/combs_page.h"
 #include "gui/multi_stake_dialog.h"
 #include "gui/qt_text.h"
@@ -152,12 +155,16 @@ void StakesPage::registerActions()
     // The combination list deletes its own rows with the same keys.
     actions["StakeDel"]->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 
+    actions.add({"StakesXlsExport", QStringLiteral("Экспорт ставок в Microsoft Excel"), {}, {}, [this] {
+                     ExportViewToXlsx(host_, sgStakes_, std::make_shared<app::StakesExportSource>(ws_.Stakes()),
+                                      app::MainWindowExportCall(app::StakesGridControl, app::StakesExportTitle));
+                 }});
     host_.addToMenu(kMenu, {"StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", nullptr, "StakeDel",
-                            "StakeFilter", "StakeClear", nullptr, "StakesCheckManual", nullptr, "LogStakes",
-                            "LogStakesDelete", nullptr, "StakesScroll", "StakesCheckLine"});
+                            "StakeFilter", "StakeClear", nullptr, "StakesCheckManual", "StakesXlsExport", nullptr,
+                            "LogStakes", "LogStakesDelete", nullptr, "StakesScroll", "StakesCheckLine"});
     host_.addToMenu(QStringLiteral("Системы"), {"SystemStakeAll", "SystemStakeFilter"});
-    sgStakes_->addActions(
-        {actions["StakeDel"], actions["StakeFilter"], actions["StakeClear"], actions["StakesCheckManual"]});
+    sgStakes_->addActions({actions["StakeDel"], actions["StakeFilter"], actions["StakeClear"],
+                           actions["StakesCheckManual"], actions["StakesXlsExport"]});
 }
 
 void StakesPage::fillSelection(app::ViewSelection& selection) const

@@ -16,7 +16,9 @@
 
 #include "app/setting_keys.h"
 #include "app/workspace.h"
+#include "app/export_sources.h"
 #include "gui/action_registry.h"
+#include "gui/xlsx_export_launcher.h"
 #include "gui/deferred_input.h"
 #include "gui/history_icons.h"
 #include "gui/qt_text.h"
@@ -149,11 +151,15 @@ void StatPage::registerActions()
     actions["StatFilter_Include"]->setIcon(KeepIcon());
     actions["StatFilter_Exclude"]->setIcon(RemoveIcon());
 
+    actions.add({"DrawsStatExportToExcel", QStringLiteral("Экспорт статистики в Microsoft Excel"), {}, {}, [this] {
+                     statXlsExport();
+                 }});
     host_.addToMenu(QStringLiteral("Статистика"),
                     {"DrawsStatCalc", "StatFilter_Include", "StatFilter_Exclude", nullptr, "DrawsStatePrefetchsEnabled",
-                     "DrawsStatShowTotalLine", nullptr, "FiltersReset"});
+                     "DrawsStatShowTotalLine", nullptr, "FiltersReset", nullptr, "DrawsStatExportToExcel"});
     host_.addToToolBar({nullptr, "DrawsStatCalc", "StatFilter_Include", "StatFilter_Exclude"});
-    lvDrawsStat_->addActions({actions["StatFilter_Include"], actions["StatFilter_Exclude"], actions["DrawsStatCalc"]});
+    lvDrawsStat_->addActions({actions["StatFilter_Include"], actions["StatFilter_Exclude"], actions["DrawsStatCalc"],
+                              actions["DrawsStatExportToExcel"]});
 }
 
 bool StatPage::eventFilter(QObject* watched, QEvent* event)
@@ -241,6 +247,17 @@ void StatPage::refresh()
     const bool prefetch = ws_.Statistics().PrefetchsEnabled();
     for (int c = app::StatColExpected; c <= app::StatColDeviationPercent; ++c)
         lvDrawsStat_->setColumnHidden(c, !prefetch);
+}
+
+void StatPage::statXlsExport()
+{
+    // The rows in the order the list is sorted on screen.
+    std::vector<int> order;
+    for (int r = 0; r < sorted_->rowCount(); ++r)
+        order.push_back(sorted_->mapToSource(sorted_->index(r, 0)).row());
+    auto source = std::make_shared<app::DrawsStatSource>(ws_.Statistics().Table(), std::move(order));
+    ExportViewToXlsx(host_, lvDrawsStat_, source,
+                     app::MainWindowExportCall(app::DrawsStatControl, app::DrawsStatExportTitle));
 }
 
 } // namespace belvane::gui

@@ -43,6 +43,7 @@ protected:
 
 private:
     void registerActions();
+    void statXlsExport();
     void refreshTypeList();
 
     QComboBox* cbDrawsStatType_;

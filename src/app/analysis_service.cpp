@@ -214,6 +214,11 @@ std::optional<bool> AnalysisService::ActionEnabled(std::string_view action, cons
     if (action == "WeekFilter_Include" || action == "WeekFilter_Exclude")
         return listed && ws_.Settings().Flag(key::TabWeek) && selection.WeekLastColumn >= selection.WeekFirstColumn &&
                selection.WeekLastColumn > 0;
+    // A grid of the draw column alone has nothing to export.
+    if (action == "CardXlsExport")
+        return ws_.Settings().Flag(key::TabCard) && selection.CardColumns > 2;
+    if (action == "LayoutXlsExport")
+        return ws_.Settings().Flag(key::TabLayout) && selection.LayoutColumns > 2;
     const bool hasStakes = ws_.Stakes().Count() > 0;
     if (action == "StakesGraphDraws")
         return hasStakes;

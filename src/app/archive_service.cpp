@@ -329,7 +329,7 @@ std::optional<bool> ArchiveService::ActionEnabled(std::string_view action, const
         return row;
     if (action == "DrawsAdd" || action == "DrawsSorted" || action == "DrawsImport")
         return true;
-    if (action == "DrawsExport")
+    if (action == "DrawsExport" || action == "DrawsXlsExport")
         return !draws_.empty();
     return std::nullopt;
 }

@@ -249,7 +249,7 @@ std::optional<bool> CombinationService::ActionEnabled(std::string_view action, c
     const bool row = selection.CombRows > 0;
     if (action == "CombsGen" || action == "CombsOpen" || action == "CombsCheckNums")
         return true;
-    if (action == "CombsSave" || action == "CombsCopy" || action == "CombsSelectAll")
+    if (action == "CombsSave" || action == "CombsCopy" || action == "CombsSelectAll" || action == "CombsXlsExport")
         return hasCombs;
     if (action == "CombsUndo")
         return CanUndo();

@@ -221,6 +221,8 @@ std::optional<bool> StatisticsService::ActionEnabled(std::string_view action, co
         return hasDraws && statType_ >= 0;
     if (action == "DrawsStatePrefetchsEnabled" || action == "FiltersReset")
         return true;
+    if (action == "DrawsStatExportToExcel")
+        return !table_.Rows.empty();
     if (action == "DrawsStatShowTotalLine")
         return PrefetchsEnabled();
     if (action == "StatFilter_Include" || action == "StatFilter_Exclude")

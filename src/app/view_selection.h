@@ -22,6 +22,8 @@ struct ViewSelection {
     int CardFirstColumn = -1, CardLastColumn = -1;
     int LayoutFirstColumn = -1, LayoutLastColumn = -1;
     int WeekFirstColumn = -1, WeekLastColumn = -1;
+    // The columns sgCard and sgLayout show now (0 while they show nothing).
+    int CardColumns = 0, LayoutColumns = 0;
 };
 
 } // namespace belvane::app
