@@ -89,6 +89,7 @@ void RatingsPage::registerActions()
         modes->addAction(action);
     }
 
+    actions.add({"RatingsToScript", QStringLiteral("Добавить в сценарий"), {}, {}, [this] { toScript(); }});
     actions.add({"RatingsGraphOverlap", QStringLiteral("Количество совпадений"), {}, {}, [this] { graphOverlap(); }});
     actions.add(
         {"StakesGraphDraws", QStringLiteral("Суммарный профит по тиражам"), QKeySequence(Qt::Key_F6), {}, [this] {
@@ -103,11 +104,12 @@ void RatingsPage::registerActions()
                      stakesGraph("StakesGraphProfits");
                  }});
 
-    host_.addToMenu(kMenu, {nullptr, "RatingsRefresh", "RatingsExport", nullptr, kModeActions[0], kModeActions[1],
-                            kModeActions[2], nullptr, "RatingsGraphOverlap", "StakesGraphDraws", "StakesGraphOverlap",
-                            "StakesGraphProfits"});
-    lvRatings_->addActions({actions["RatingsRefresh"], actions["RatingsExport"], actions["RatingsGraphOverlap"],
-                            actions["StakesGraphOverlap"], actions["StakesGraphProfits"]});
+    host_.addToMenu(kMenu, {nullptr, "RatingsRefresh", "RatingsExport", "RatingsToScript", nullptr, kModeActions[0],
+                            kModeActions[1], kModeActions[2], nullptr, "RatingsGraphOverlap", "StakesGraphDraws",
+                            "StakesGraphOverlap", "StakesGraphProfits"});
+    lvRatings_->addActions({actions["RatingsRefresh"], actions["RatingsExport"], actions["RatingsToScript"],
+                            actions["RatingsGraphOverlap"], actions["StakesGraphOverlap"],
+                            actions["StakesGraphProfits"]});
     // Double-clicking a row shows its matches distribution.
     connect(lvRatings_, &QTableView::doubleClicked, this, [this] {
         if (QAction* graph = host_.actions()["RatingsGraphOverlap"]; graph->isEnabled())
@@ -171,6 +173,18 @@ std::vector<size_t> RatingsPage::selectedRatingRows() const
     for (int r : SelectedRows(lvRatings_))
         rows.push_back(static_cast<size_t>(r));
     return rows;
+}
+
+void RatingsPage::toScript()
+{
+    auto added = std::make_shared<int>(0);
+    host_.run([this, rows = selectedRatingRows(), added] { *added = ws_.Ratings().ToScript(rows); },
+              [this, added] {
+                  // The scenario page shows the new lines.
+                  if (*added > 0)
+                      if (auto* script = window()->findChild<Page*>(QStringLiteral("tsScript")))
+                          script->makeCurrent();
+              });
 }
 
 void RatingsPage::graphOverlap()
