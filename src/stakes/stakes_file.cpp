@@ -242,7 +242,8 @@ void StakesFile::Overwrite(size_t index, const StakeRecord& record)
 size_t StakesFile::ReadBlock(size_t first, std::span<uint8_t> out)
 {
     const size_t wanted = out.size() / StakeRecordSize;
-    const size_t got = readAllAt(Descriptor(), path_, out.data(), wanted * StakeRecordSize, uint64_t{first} * StakeRecordSize);
+    const size_t got =
+        readAllAt(Descriptor(), path_, out.data(), wanted * StakeRecordSize, uint64_t{first} * StakeRecordSize);
     return got / StakeRecordSize;
 }
 

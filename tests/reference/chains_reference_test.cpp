@@ -125,33 +125,6 @@ protected:
         return values;
     }
 
-    // Filters the full set and returns the count the tool printed.
-    int64_t filterCount(const std::string& id, const std::vector<std::string>& values, bool keep, int offset, int len)
-    {
-        std::vector<std::string> args{"--offset",
-                                      std::to_string(offset),
-                                      "filter",
-                                      "--method",
-                                      id,
-                                      "--len",
-                                      std::to_string(len),
-                                      "--out",
-                                      (dir / "out.lcv").string(),
-                                      keep ? "--keep" : "--remove"};
-        for (const auto& v : values) {
-            args.push_back("--value");
-            args.push_back(v);
-        }
-        const auto result = cli(args);
-        EXPECT_EQ(result.exitCode, 0) << id << ": " << result.err;
-        const auto lines = parseTsv(result.out);
-        if (lines.empty() || lines[0].size() != 3) {
-            ADD_FAILURE() << id << ": " << result.out;
-            return -1;
-        }
-        return std::stoll(lines[0][2]);
-    }
-
     Layout layout;
 };
 
@@ -230,7 +203,7 @@ TEST_P(ChainsFilter, CountsMatchTheEnumeration)
         const auto expected = chainref::countMatching(id, layout, draws, last, selections);
         for (size_t s = 0; s < selections.size(); ++s) {
             const bool keep = 2 * expected[s] <= kFullSetSize; // the shorter list is written
-            const int64_t printed = filterCount(id, selections[s], keep, offset, len);
+            const int64_t printed = filterCount(id, selections[s], keep, {"--len", std::to_string(len)}, "", offset);
             EXPECT_EQ(printed, keep ? expected[s] : kFullSetSize - expected[s])
                 << id << " offset " << offset << " selection " << s;
         }

@@ -77,6 +77,32 @@ protected:
         return runCli(args);
     }
 
+    // Filters the full set (or the list file `in`) into out.lcv with the values kept or
+    // removed, the window options given (--len, --sorted...) and the archive `offset`
+    // draws back; returns the count the tool printed.
+    int64_t filterCount(const std::string& id, const std::vector<std::string>& values, bool keep,
+                        const std::vector<std::string>& window = {}, const std::string& in = "", int offset = 0) const
+    {
+        std::vector<std::string> args;
+        if (offset > 0)
+            args = {"--offset", std::to_string(offset)};
+        args.insert(args.end(),
+                    {"filter", "--method", id, "--out", (dir / "out.lcv").string(), keep ? "--keep" : "--remove"});
+        if (!in.empty())
+            args.insert(args.end(), {"--in", in});
+        args.insert(args.end(), window.begin(), window.end());
+        for (const auto& v : values)
+            args.insert(args.end(), {"--value", v});
+        const auto result = cli(args);
+        EXPECT_EQ(result.exitCode, 0) << id << ": " << result.err;
+        const auto lines = parseTsv(result.out);
+        if (lines.empty() || lines[0].size() != 3) {
+            ADD_FAILURE() << id << ": " << result.out;
+            return -1;
+        }
+        return std::stoll(lines[0][2]);
+    }
+
     std::filesystem::path prefetchPath(const std::string& id) const
     {
         return dir / ("Prefetchs/Belvane_6x45_" + id + ".dfc");

@@ -106,31 +106,6 @@ protected:
             rows.erase(rows.begin());
         return rows;
     }
-
-    // Filters the full set (or the list file `in`) and returns the count the tool printed.
-    int64_t filterCount(const std::string& id, const std::vector<std::string>& values, bool keep,
-                        const std::vector<std::string>& window = {}, const std::string& in = "")
-    {
-        std::vector<std::string> args{
-            "filter", "--method", id, "--out", (dir / "out.lcv").string(), keep ? "--keep" : "--remove"};
-        if (!in.empty()) {
-            args.push_back("--in");
-            args.push_back(in);
-        }
-        args.insert(args.end(), window.begin(), window.end());
-        for (const auto& v : values) {
-            args.push_back("--value");
-            args.push_back(v);
-        }
-        const auto result = cli(args);
-        EXPECT_EQ(result.exitCode, 0) << id << ": " << result.err;
-        const auto lines = parseTsv(result.out);
-        if (lines.empty() || lines[0].size() != 3) {
-            ADD_FAILURE() << id << ": " << result.out;
-            return -1;
-        }
-        return std::stoll(lines[0][2]);
-    }
 };
 
 TEST_F(RunsTuplesOgnevReference, MethodsAtTheirClassTablePositions)
