@@ -85,6 +85,8 @@ void addShreddingCommands(CLI::App& app, CliContext& context);
 void addSystemsCommands(CLI::App& app, CliContext& context);
 // `views`, `analysis` and `ratings graph` (after addStakesCommands).
 void addViewsCommands(CLI::App& app, CliContext& context);
+// `tables` and `ratings to-line` (after addStakesCommands).
+void addTablesCommands(CLI::App& app, CliContext& context);
 // `library`: the online scenario library.
 void addLibraryCommands(CLI::App& app, CliContext& context);
 

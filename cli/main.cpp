@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     addSettingsCommands(app, ctx);
     addScenarioCommands(app, ctx);
     addStakesCommands(app, ctx);
+    addTablesCommands(app, ctx);
     addDownloadCommands(app, ctx);
     addHttpCommands(app, ctx);
     addFormulaCommands(app, ctx);

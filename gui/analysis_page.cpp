@@ -1,8 +1,5 @@
 #include "gui/analysis_page.h"
 
-#include <QStackedWidget>
-#include <QTabWidget>
-
 #include "app/workspace.h"
 #include "gui/action_registry.h"
 
@@ -27,10 +24,7 @@ AnalysisPage::AnalysisPage(PageHost& host, const QString& objectName, const QStr
 
 void AnalysisPage::showTab()
 {
-    QWidget* stack = parentWidget();
-    auto* tabs = stack != nullptr ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
-    if (tabs != nullptr && tabs->indexOf(this) >= 0)
-        tabs->setTabVisible(tabs->indexOf(this), ws_.Settings().Flag(tabKey_));
+    setTabShown(ws_.Settings().Flag(tabKey_));
 }
 
 void AnalysisPage::refresh()

@@ -28,6 +28,7 @@
 #include "gui/qt_text.h"
 #include "gui/ratings_page.h"
 #include "gui/stakes_page.h"
+#include "gui/tables_page.h"
 #include "gui/script_page.h"
 #include "gui/shredding_dialog.h"
 #include "gui/stat_page.h"
@@ -89,8 +90,10 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
     addPage(drawsPage_ = new DrawsPage(*this));
     addPage(combsPage_ = new CombsPage(*this));
     addPage(statPage_ = new StatPage(*this));
-    addPage(new StakesPage(*this, *combsPage_));
+    auto* stakesPage = new StakesPage(*this, *combsPage_);
+    addPage(stakesPage);
     addPage(new RatingsPage(*this));
+    addPage(new TablesPage(*this, *combsPage_, *stakesPage));
     auto* script = new ScriptPage(*this);
     addPage(script);
     connect(host_, &QtHost::scriptPanelsChanged, script, &ScriptPage::showRunPanels);

@@ -47,6 +47,9 @@ public:
 
     const QString& title() const { return title_; }
     Side side() const { return side_; }
+    // This page's tab in its page control: shown or hidden, or made the current one.
+    void setTabShown(bool shown);
+    void makeCurrent();
 
     // Rows of this page's lists that are selected, for the enable rules.
     virtual void fillSelection(app::ViewSelection& selection) const = 0;

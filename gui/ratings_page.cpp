@@ -92,6 +92,7 @@ void RatingsPage::registerActions()
         modes->addAction(action);
     }
 
+    actions.add({"RatingsToScript", QStringLiteral("Добавить в сценарий"), {}, {}, [this] { toScript(); }});
     actions.add({"RatingsGraphOverlap", QStringLiteral("Количество совпадений"), {}, {}, [this] { graphOverlap(); }});
     actions.add(
         {"StakesGraphDraws", QStringLiteral("Суммарный профит по тиражам"), QKeySequence(Qt::Key_F6), {}, [this] {
@@ -110,10 +111,11 @@ void RatingsPage::registerActions()
                      ExportViewToXlsx(host_, lvRatings_, std::make_shared<app::RatingsExportSource>(ws_.Ratings()),
                                       app::MainWindowExportCall(app::RatingsListControl, app::RatingsExportTitle));
                  }});
-    host_.addToMenu(kMenu, {nullptr, "RatingsRefresh", "RatingsExport", "RatingsXlsExport", nullptr, kModeActions[0],
-                            kModeActions[1], kModeActions[2], nullptr, "RatingsGraphOverlap", "StakesGraphDraws",
-                            "StakesGraphOverlap", "StakesGraphProfits"});
+    host_.addToMenu(kMenu, {nullptr, "RatingsRefresh", "RatingsExport", "RatingsXlsExport", "RatingsToScript", nullptr,
+                            kModeActions[0], kModeActions[1], kModeActions[2], nullptr, "RatingsGraphOverlap",
+                            "StakesGraphDraws", "StakesGraphOverlap", "StakesGraphProfits"});
     lvRatings_->addActions({actions["RatingsRefresh"], actions["RatingsExport"], actions["RatingsXlsExport"],
+                            actions["RatingsToScript"],
                             actions["RatingsGraphOverlap"], actions["StakesGraphOverlap"],
                             actions["StakesGraphProfits"]});
     // Double-clicking a row shows its matches distribution.
@@ -179,6 +181,18 @@ std::vector<size_t> RatingsPage::selectedRatingRows() const
     for (int r : SelectedRows(lvRatings_))
         rows.push_back(static_cast<size_t>(r));
     return rows;
+}
+
+void RatingsPage::toScript()
+{
+    auto added = std::make_shared<int>(0);
+    host_.run([this, rows = selectedRatingRows(), added] { *added = ws_.Ratings().ToScript(rows); },
+              [this, added] {
+                  // The scenario page shows the new lines.
+                  if (*added > 0)
+                      if (auto* script = window()->findChild<Page*>(QStringLiteral("tsScript")))
+                          script->makeCurrent();
+              });
 }
 
 void RatingsPage::graphOverlap()

@@ -34,6 +34,8 @@ private:
     void showSortOrder();
     void ratingsExport();
     std::vector<size_t> selectedRatingRows() const;
+    // "Добавить в сценарий": the selected rows as scenario lines.
+    void toScript();
     // "Количество совпадений" of the selected rows.
     void graphOverlap();
     // The stakes graphs: read on the worker thread, shown in a graph window.

@@ -33,6 +33,8 @@
 #include "gui/stake_dialog.h"
 #include "gui/stake_filter_dialog.h"
 #include "gui/stakes_page.h"
+#include "gui/table_dialog.h"
+#include "gui/tables_page.h"
 #include "gui/proxy_dialog.h"
 #include "gui/wait_dialog.h"
 #include "gui/script_dialog.h"
@@ -228,6 +230,37 @@ bool TakeAnalysisScreenshots(MainWindow& window, const std::filesystem::path& fo
     return ok;
 }
 
+// The regular stakes page with two regular stakes tested over five offsets,
+// and the dialog that adds one for several selected combinations.
+bool TakeTablesScreenshots(MainWindow& window, TablesPage& page, const std::filesystem::path& folder)
+{
+    app::Workspace& ws = window.workspace();
+    app::TablesService& tables = ws.Tables();
+    if (tables.Count() == 0 && ws.Archive().Draws().size() > 6) {
+        tables.Add({"Сдвиг на 5", stakes::RegularBase::Combination, 5, model::TComb{41, 42, 43, 44, 45, 1}}, {});
+        tables.Add({"Прошлый тираж -3", stakes::RegularBase::LastDraw, -3, std::nullopt}, {});
+        tables.Test(5, std::vector<size_t>{0, 1});
+    }
+    page.refresh();
+    window.rightPages()->setCurrentWidget(&page);
+    page.tablesView()->selectRow(0);
+    bool ok = save(window, folder, "47-main-tables");
+    {
+        const std::vector<size_t> rows{0, 1, 2};
+        TFormTable dialog(&window, tables.PrepareNew(rows), rows.size(), tables.Comments());
+        dialog.show();
+        ok &= save(dialog, folder, "48-table-dialog");
+    }
+    {
+        const std::vector<size_t> rows{0};
+        TFormTable dialog(&window, tables.PrepareNew(rows), rows.size(), tables.Comments());
+        dialog.show();
+        ok &= save(dialog, folder, "49-table-dialog-one-combination");
+    }
+    window.rightPages()->setCurrentIndex(0);
+    return ok;
+}
+
 } // namespace
 
 bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
@@ -394,6 +427,8 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         dialog.show();
         ok &= save(dialog, folder, "35-system-stake-dialog");
     }
+    if (auto* tables = window.findChild<TablesPage*>())
+        ok &= TakeTablesScreenshots(window, *tables, folder);
     if (auto* script = window.findChild<ScriptPage*>()) {
         ok &= TakeScenarioScreenshots(window, *script, folder);
         ok &= TakeScenarioRunScreenshots(window, *script, folder);

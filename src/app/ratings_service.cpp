@@ -1,8 +1,12 @@
 #include "app/ratings_service.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "app/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
+#include "scenario/rating_key_line.h"
 #include "stakes/ratings_ops.h"
 
 namespace belvane::app {
@@ -44,6 +48,31 @@ bool RatingsService::ExportCsv(const std::filesystem::path& file)
         return false;
     }
     return stakes::ExportRatingsCsv(ws_.Host(), ratings_, file);
+}
+
+int RatingsService::ToScript(std::span<const size_t> rows)
+{
+    auto busy = ws_.Busy();
+    StatusScope status(ws_.Host(), scenario::RatingsToScriptStatus);
+    std::vector<size_t> sorted(rows.begin(), rows.end());
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    int added = 0;
+    for (size_t row : sorted)
+        if (row < ratings_.size() && KeyToScript(ratings_.records()[row].Key))
+            ++added;
+    return added;
+}
+
+bool RatingsService::KeyToScript(std::string_view key)
+{
+    const std::string line = scenario::RatingKeyToScriptLine(key);
+    if (!scenario::IsUsableScriptLine(ws_.Registry(), line)) {
+        ws_.Host().showError(scenario::UnusableRatingKeyText(key));
+        return false;
+    }
+    ws_.Scenario().Add(line);
+    return true;
 }
 
 stakes::EfficiencyMode RatingsService::Mode() const

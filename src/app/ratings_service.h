@@ -8,6 +8,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,13 @@ public:
     // "Обновить рейтинг": rebuilds from the stakes file (asks when ratings would be lost).
     bool Refresh();
     bool ExportCsv(const std::filesystem::path& file);
+
+    // "Добавить в сценарий": the scenario line of each selected row, in list
+    // order, appended to the scenario; a key that makes no usable line is
+    // shown. Returns how many lines were added.
+    int ToScript(std::span<const size_t> rows);
+    // The same for one key; false when it makes no usable line (shown).
+    bool KeyToScript(std::string_view key);
 
     stakes::EfficiencyMode Mode() const;
     void SetMode(stakes::EfficiencyMode mode);

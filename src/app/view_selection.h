@@ -16,6 +16,8 @@ struct ViewSelection {
     size_t RatingRows = 0;  // lvRatings
     size_t ScriptRows = 0;  // lvScript
     int ScriptCurrent = -1; // the current (first selected) line of lvScript
+    size_t TableRows = 0;   // lvTables
+    int TableCurrent = -1;  // the current (first selected) row of lvTables
     bool ClipboardHasText = false;
     // The selected cell rectangles' first and last columns of sgCard,
     // sgLayout and sgWeek (-1: no selection).

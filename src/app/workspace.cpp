@@ -23,7 +23,7 @@ Workspace::Workspace(app::Host& host, DataFiles files, StartupOptions options, W
       settings_(WindowStateFile(files_.windowState())), configuration_(*this), archive_(*this),
       registry_({&archive_.Draws(), &configuration_.Data()}), statistics_(*this),
       combinations_(*this, files_.combsBuffer(), mode.Interactive), scenario_(*this), stakes_(*this), ratings_(*this),
-      download_(*this), systems_(*this), analysis_(*this), library_(*this)
+      tables_(*this), download_(*this), systems_(*this), analysis_(*this), library_(*this)
 {
 }
 
@@ -97,6 +97,7 @@ void Workspace::Initialise()
     }
     RefreshAllViews(true);
     ratings_.Load();
+    tables_.Load();
     scenario_.LoadWorkingCopy();
 }
 
@@ -175,8 +176,9 @@ bool Workspace::ActionEnabled(std::string_view action, const ViewSelection& sele
          {archive_.ActionEnabled(action, selection), combinations_.ActionEnabled(action, selection),
           statistics_.ActionEnabled(action, selection), scenario_.ActionEnabled(action, selection),
           stakes_.ActionEnabled(action, selection), ratings_.ActionEnabled(action, selection),
-          download_.ActionEnabled(action, selection), systems_.ActionEnabled(action, selection),
-          analysis_.ActionEnabled(action, selection), library_.ActionEnabled(action, selection)})
+          tables_.ActionEnabled(action, selection), download_.ActionEnabled(action, selection),
+          systems_.ActionEnabled(action, selection), analysis_.ActionEnabled(action, selection),
+          library_.ActionEnabled(action, selection)})
         if (answer)
             return *answer;
     return true;

@@ -30,6 +30,7 @@
 #include "app/startup_options.h"
 #include "app/statistics_service.h"
 #include "app/systems_service.h"
+#include "app/tables_service.h"
 #include "app/view_selection.h"
 #include "app/window_settings.h"
 #include "stakes/hit_table.h"
@@ -136,6 +137,8 @@ public:
     DownloadService& Download() { return download_; }
     RatingsService& Ratings() { return ratings_; }
     const RatingsService& Ratings() const { return ratings_; }
+    TablesService& Tables() { return tables_; }
+    const TablesService& Tables() const { return tables_; }
     SystemsService& Systems() { return systems_; }
     const SystemsService& Systems() const { return systems_; }
     LibraryService& Library() { return library_; }
@@ -206,6 +209,7 @@ private:
     ScenarioService scenario_;
     StakesService stakes_;
     RatingsService ratings_;
+    TablesService tables_;
     DownloadService download_;
     SystemsService systems_;
     AnalysisService analysis_;

@@ -1,0 +1,32 @@
+#pragma once
+
+// A rating's key back into the scenario line that made its stakes. The runner
+// comments a stake with the line and variant numbers, the line's comment, "@",
+// the printed options and the filters of the variant joined with " + "; the
+// line made from such a key has those options and filters, and the text
+// before "@" as its comment.
+
+#include <string>
+#include <string_view>
+
+namespace belvane::stats {
+class TStatList;
+}
+
+namespace belvane::scenario {
+
+inline constexpr std::string_view RatingsToScriptStatus = "Генерация новых строк в сценарии...";
+
+// The line text of a key: the part after the first "@" (the whole key when
+// there is none) with every " + " made a field delimiter, blank filter fields
+// up to seven, and the part before "@" as the comment.
+std::string RatingKeyToScriptLine(std::string_view key);
+
+// Whether a line can go into the scenario: its options print a summary and at
+// least one of its filter fields reads as a filter.
+bool IsUsableScriptLine(const stats::TStatList& list, std::string_view line);
+
+// "Строку\r\r%s\r\rневозможно добавить в сценарий!" with the key.
+std::string UnusableRatingKeyText(std::string_view key);
+
+} // namespace belvane::scenario
