@@ -31,6 +31,7 @@
 #include "gui/script_page.h"
 #include "gui/shredding_dialog.h"
 #include "gui/stat_page.h"
+#include "gui/systems_page.h"
 #include "gui/week_page.h"
 
 #ifndef BELVANE_VERSION
@@ -94,6 +95,7 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
     auto* script = new ScriptPage(*this);
     addPage(script);
     connect(host_, &QtHost::scriptPanelsChanged, script, &ScriptPage::showRunPanels);
+    addPage(new SystemsPage(*this));
     addPage(new GraphsPage(*this));
     addPage(new CardPage(*this));
     addPage(new LayoutPage(*this));

@@ -16,6 +16,14 @@ struct ViewSelection {
     size_t RatingRows = 0;  // lvRatings
     size_t ScriptRows = 0;  // lvScript
     int ScriptCurrent = -1; // the current (first selected) line of lvScript
+    // lvSystems: selected rows that hold a listed system (not the placeholder
+    // row), and whether the current (first selected) one is the user's own.
+    size_t SystemRows = 0;
+    bool SystemCurrentOwn = false;
+    // lvOnlineScripts: selected entries; the current (first selected) one's flags.
+    size_t LibraryRows = 0;
+    bool LibraryCurrentUsable = false;
+    bool LibraryCurrentEditable = false;
     bool ClipboardHasText = false;
     // The selected cell rectangles' first and last columns of sgCard,
     // sgLayout and sgWeek (-1: no selection).
