@@ -45,21 +45,21 @@ online() { printf '[ONLINE]\r\nServiceUrl=%s\r\nUserName=%s\r\nUserMail=%s\r\n' 
 online "Ivan Petrov" "ivan@example.org" >>"$data/Belvane_6x45.ini"
 online "Ivan Petrov" "ivan@example.org" >"$exchange/own/Belvane_6x45.ini"
 online "Club member" "club@example.org" >"$exchange/club/Belvane_6x45.ini"
-own="build/bin/belvane-cli --data-dir $exchange/own --service $url"
-club="build/bin/belvane-cli --data-dir $exchange/club --service $url"
+own() { build/bin/belvane-cli --data-dir "$exchange/own" "$@" --service "$url"; }
+club() { build/bin/belvane-cli --data-dir "$exchange/club" "$@" --service "$url"; }
 printf '1 2 3 4 5 6\n1 2 3 4 5 7\n1 2 3 4 6 7\n1 2 3 5 6 7\n1 2 4 5 6 7\n1 3 4 5 6 7\n2 3 4 5 6 7\n' >"$exchange/seven.txt"
 printf '1 2 3 4 5 6\n1 2 3 7 8 9\n4 5 6 7 8 9\n1 4 7 2 5 8\n3 6 9 1 5 8\n' >"$exchange/nine.txt"
 printf '1 2 3 4 5 6\n7 8 9 10 11 12\n1 2 7 8 3 9\n4 5 10 11 6 12\n' >"$exchange/twelve.txt"
-$club systems publish "$exchange/seven.txt" --title "Полная система на 7 чисел" --descr "Все сочетания семи чисел" --olap 5 >/dev/null
-$club systems publish "$exchange/twelve.txt" --title "Двенадцать чисел" --descr "Четыре строки" --olap 3 --url "https://example.org/systems/12" >/dev/null
-$own systems publish "$exchange/nine.txt" --title "Моя система на 9 чисел" --descr "Пять строк, блок 3" --olap 3 >/dev/null
-$club scenario add "FULL:0#RAND|TSD1#NUMS:100#LNO:#SF:1| | | | | | |Все числа" >/dev/null
-$club library publish --title "Сумма и числа" --descr "Две строки для клуба" --universal >/dev/null
-$own scenario add "EXCL:5#SKIP#CLR#NEX|TMF1#NUMS:10,20#LMV:1-3;1#SF:1| |BSD6#SUMS:100#LNO:#SZ:1| | | | |Пример" >/dev/null
-$own library publish --title "Мой сценарий" --descr "Исключить пять последних тиражей" >/dev/null
-mine=$($own library list --format tsv | awk -F'\t' '$0 ~ /Мой сценарий/ {print $1; exit}')
-$club library rate "$mine" 5 --notes "Отлично работает" >/dev/null
-$own library rate "$mine" 4 --notes "Можно лучше" >/dev/null
+club systems publish "$exchange/seven.txt" --title "Полная система на 7 чисел" --descr "Все сочетания семи чисел" --olap 5 >/dev/null
+club systems publish "$exchange/twelve.txt" --title "Двенадцать чисел" --descr "Четыре строки" --olap 3 --url "https://example.org/systems/12" >/dev/null
+own systems publish "$exchange/nine.txt" --title "Моя система на 9 чисел" --descr "Пять строк, блок 3" --olap 3 >/dev/null
+build/bin/belvane-cli --data-dir "$exchange/club" scenario add "FULL:0#RAND|TSD1#NUMS:100#LNO:#SF:1| | | | | | |Все числа" >/dev/null
+club library publish --title "Сумма и числа" --descr "Две строки для клуба" --universal >/dev/null
+build/bin/belvane-cli --data-dir "$exchange/own" scenario add "EXCL:5#SKIP#CLR#NEX|TMF1#NUMS:10,20#LMV:1-3;1#SF:1| |BSD6#SUMS:100#LNO:#SZ:1| | | | |Пример" >/dev/null
+own library publish --title "Мой сценарий" --descr "Исключить пять последних тиражей" >/dev/null
+mine=$(own library list --format tsv | awk -F'\t' '$0 ~ /Мой сценарий/ {print $1; exit}')
+club library rate "$mine" 5 --notes "Отлично работает" >/dev/null
+own library rate "$mine" 4 --notes "Можно лучше" >/dev/null
 
 xvfb-run -a -s "-screen 0 1600x1000x24" build/bin/belvane --data-dir "$data" --screenshots "$out"
 echo "Screenshots are in $out"
