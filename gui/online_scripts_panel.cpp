@@ -85,7 +85,7 @@ OnlineScriptsPanel::OnlineScriptsPanel(PageHost& host, QWidget* parent)
     model_ = new LibraryModel(this);
     lvOnlineScripts_ = MakeTable(this, QString::fromLatin1(kControl), model_, true);
     lvOnlineScripts_->horizontalHeader()->setStretchLastSection(false);
-    SetDefaultColumnWidths(lvOnlineScripts_, {70, 220, 120, 110, 55, 80, 135, 65, 60, 85, 65, 135, 300});
+    SetDefaultColumnWidths(lvOnlineScripts_, {90, 220, 120, 110, 55, 80, 135, 65, 60, 85, 65, 135, 300});
     layout->addWidget(lvOnlineScripts_, 1);
 
     // The service filters: another filter is another list.

@@ -292,7 +292,11 @@ bool TakeExchangeScreenshots(MainWindow& window, const std::filesystem::path& fo
         window.updateActions();
         ok &= save(window, folder, "53-main-scenario-library");
 
+        // The entry with the most ratings shows them.
         const scenario::tScriptInfo* first = entries.entry(0);
+        for (int r = 1; r < entries.rowCount(); ++r)
+            if (entries.entry(r)->RatingCount > first->RatingCount)
+                first = entries.entry(r);
         {
             TFormScrPublic dialog(&window,
                                   first != nullptr ? app::LibraryService::DataOf(*first) : ws.Library().NewData(),

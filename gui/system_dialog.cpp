@@ -136,6 +136,9 @@ TFormSystem::TFormSystem(QWidget* parent, systems::tSystemData system, bool edit
         factsGrid->addWidget(edit, factRow++, 1);
     }
     factsGrid->setRowStretch(factRow, 1);
+    // A date-time is shown whole.
+    for (QLineEdit* date : {edCreated_, edLastDownload_})
+        date->setMinimumWidth(date->fontMetrics().horizontalAdvance(QStringLiteral("2024-01-31 23:59:59  ")) + 8);
     for (QLineEdit* number : {edNums_, edOlap_}) {
         number->setMaxLength(4);
         number->installEventFilter(this);
