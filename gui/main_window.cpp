@@ -32,6 +32,7 @@
 #include "gui/script_page.h"
 #include "gui/shredding_dialog.h"
 #include "gui/stat_page.h"
+#include "gui/systems_page.h"
 #include "gui/week_page.h"
 
 #ifndef BELVANE_VERSION
@@ -97,6 +98,7 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
     auto* script = new ScriptPage(*this);
     addPage(script);
     connect(host_, &QtHost::scriptPanelsChanged, script, &ScriptPage::showRunPanels);
+    addPage(new SystemsPage(*this));
     addPage(new GraphsPage(*this));
     addPage(new CardPage(*this));
     addPage(new LayoutPage(*this));

@@ -54,6 +54,14 @@
 #include "gui/week_page.h"
 #include "gui/export_field_dialog.h"
 #include "gui/xlsx_export_dialog.h"
+#include "gui/library_model.h"
+#include "gui/online_scripts_panel.h"
+#include "gui/script_public_dialog.h"
+#include "gui/script_rates_dialog.h"
+#include "gui/system_dialog.h"
+#include "gui/systems_model.h"
+#include "gui/systems_page.h"
+#include "app/library_service.h"
 
 namespace belvane::gui {
 namespace {
@@ -88,6 +96,8 @@ bool TakeScenarioScreenshots(MainWindow& window, ScriptPage& page, const std::fi
     }
     page.refresh();
     window.rightPages()->setCurrentWidget(&page);
+    settle(); // the first look loads the online library
+    window.waitUntilIdle();
     page.scriptView()->selectRow(0);
     bool ok = save(window, folder, "23-main-scenario");
 
@@ -256,6 +266,91 @@ bool TakeTablesScreenshots(MainWindow& window, TablesPage& page, const std::file
         TFormTable dialog(&window, tables.PrepareNew(rows), rows.size(), tables.Comments());
         dialog.show();
         ok &= save(dialog, folder, "49-table-dialog-one-combination");
+    }
+    window.rightPages()->setCurrentIndex(0);
+    return ok;
+}
+
+// The systems page with one system downloaded, the dialog "Система", the
+// online library under the scenario, its two dialogs and the "Системы" menu.
+// The catalogue is that of the service the data folder names (none: empty lists).
+bool TakeExchangeScreenshots(MainWindow& window, const std::filesystem::path& folder)
+{
+    bool ok = true;
+    app::Workspace& ws = window.workspace();
+    // Without a service every exchange would stop at its message box.
+    const bool online = !ws.Configuration().Online().ServiceUrl.empty();
+    if (auto* systemsPage = window.findChild<SystemsPage*>()) {
+        window.rightPages()->setCurrentWidget(systemsPage);
+        settle();
+        window.waitUntilIdle();
+        if (online && !systemsPage->listLoaded()) {
+            systemsPage->loadList();
+            window.waitUntilIdle();
+        }
+        QTableView* list = systemsPage->systemsView();
+        if (systemsPage->model().rowCount() > 0 && systemsPage->model().row(0)->System.Id > 0) {
+            list->selectRow(0);
+            window.action(QStringLiteral("SystemsDownload"))->trigger();
+            window.waitUntilIdle();
+        }
+        list->selectRow(std::min(1, systemsPage->model().rowCount() - 1));
+        window.updateActions();
+        ok &= save(window, folder, "60-main-systems");
+        popupMenu(window, QStringLiteral("Системы"), folder, "61-systems-menu", ok);
+
+        systems::tSystemData shown = ws.Systems().NewSystem();
+        const SystemRow* row = systemsPage->model().row(0);
+        if (row != nullptr && row->System.Id > 0) {
+            shown = row->System;
+            window.run([&ws, &shown] {
+                if (const auto combs = ws.Systems().FetchOnline(shown))
+                    shown.Combs = *combs;
+            });
+            window.waitUntilIdle();
+        }
+        TFormSystem dialog(&window, shown, row == nullptr || row->Own);
+        dialog.show();
+        ok &= save(dialog, folder, "62-system-dialog");
+    }
+    if (auto* script = window.findChild<ScriptPage*>()) {
+        window.rightPages()->setCurrentWidget(script);
+        settle();
+        window.waitUntilIdle();
+        OnlineScriptsPanel* library = script->libraryPanel();
+        if (online && !library->listLoaded()) {
+            library->loadList();
+            window.waitUntilIdle();
+        }
+        const LibraryModel& entries = library->model();
+        if (entries.rowCount() > 0)
+            library->scriptsView()->selectRow(0);
+        window.updateActions();
+        ok &= save(window, folder, "63-main-scenario-library");
+
+        // The entry with the most ratings shows them.
+        const scenario::tScriptInfo* first = entries.entry(0);
+        for (int r = 1; r < entries.rowCount(); ++r)
+            if (entries.entry(r)->RatingCount > first->RatingCount)
+                first = entries.entry(r);
+        {
+            TFormScrPublic dialog(&window,
+                                  first != nullptr ? app::LibraryService::DataOf(*first) : ws.Library().NewData(),
+                                  first == nullptr || first->Editable);
+            dialog.show();
+            ok &= save(dialog, folder, "64-script-properties-dialog");
+        }
+        std::vector<scenario::ScriptRate> rates;
+        if (first != nullptr) {
+            window.run([&ws, &rates, id = first->Id] {
+                if (auto fetched = ws.Library().Rates(id))
+                    rates = std::move(*fetched);
+            });
+            window.waitUntilIdle();
+        }
+        TFormScrRates dialog(&window, first != nullptr ? qs(first->Title) : QString(), rates);
+        dialog.show();
+        ok &= save(dialog, folder, "65-script-rates-dialog");
     }
     window.rightPages()->setCurrentIndex(0);
     return ok;
@@ -434,6 +529,7 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         ok &= TakeScenarioRunScreenshots(window, *script, folder);
     }
     ok &= TakeAnalysisScreenshots(window, folder);
+    ok &= TakeExchangeScreenshots(window, folder);
     return ok;
 }
 

@@ -6,12 +6,16 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QComboBox>
 #include <QLabel>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -24,6 +28,7 @@
 #include "gui/action_registry.h"
 #include "gui/file_filters.h"
 #include "gui/filter_dialog.h"
+#include "gui/online_scripts_panel.h"
 #include "gui/qt_text.h"
 #include "gui/script_dialog.h"
 #include "gui/script_model.h"
@@ -33,18 +38,29 @@
 #include "scenario/scenario.h"
 
 namespace belvane::gui {
+namespace {
+
+// The library's height until the person sets their own.
+constexpr int DesignLibraryHeight = 220;
+
+} // namespace
 
 ScriptPage::ScriptPage(PageHost& host) : Page(host, QStringLiteral("tsScript"), QStringLiteral("Сценарий"), Side::Right)
 {
     auto* layout = new QVBoxLayout(this);
+    // The lines with their status bar above, the online library below.
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    auto* lines = new QWidget(splitter_);
+    auto* linesLayout = new QVBoxLayout(lines);
+    linesLayout->setContentsMargins(0, 0, 0, 0);
     model_ = new ScriptModel(this);
-    lvScript_ = MakeTable(this, QStringLiteral("lvScript"), model_, true);
+    lvScript_ = MakeTable(lines, QStringLiteral("lvScript"), model_, true);
     lvScript_->horizontalHeader()->setStretchLastSection(false);
     // The options column fits the longest summary, a filter column a typical step.
     SetDefaultColumnWidths(lvScript_, {160, 480, 250, 250, 250, 250, 250, 250, 250});
-    layout->addWidget(lvScript_, 1);
+    linesLayout->addWidget(lvScript_, 1);
 
-    sbScript_ = new QStatusBar(this);
+    sbScript_ = new QStatusBar(lines);
     sbScript_->setObjectName(QStringLiteral("sbScript"));
     sbScript_->setSizeGripEnabled(false);
     for (int i = 0; i < ScriptPanelCount; ++i) {
@@ -55,8 +71,15 @@ ScriptPage::ScriptPage(PageHost& host) : Page(host, QStringLiteral("tsScript"), 
         sbScript_->addWidget(label, i + 1 < ScriptPanelCount ? 0 : 1);
         panels_.push_back(label);
     }
-    layout->addWidget(sbScript_);
+    linesLayout->addWidget(sbScript_);
     showRunPanels(0, 0, 0, {});
+    library_ = new OnlineScriptsPanel(host_, splitter_);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
+    splitter_->setChildrenCollapsible(false);
+    const int height = ws_.Settings().Get(app::key::ScriptLibraryHeight);
+    libraryHeight_ = height > 0 ? height : DesignLibraryHeight;
+    layout->addWidget(splitter_, 1);
 
     connect(lvScript_, &QTableView::doubleClicked, this, [this] {
         if (QAction* edit = host_.actions()["ScriptEdit"]; edit->isEnabled())
@@ -154,6 +177,7 @@ void ScriptPage::registerActions()
         separator->setSeparator(true);
         lvScript_->addAction(separator);
     }
+    library_->registerActions();
 }
 
 void ScriptPage::fillSelection(app::ViewSelection& selection) const
@@ -161,6 +185,7 @@ void ScriptPage::fillSelection(app::ViewSelection& selection) const
     const std::vector<int> rows = SelectedRows(lvScript_);
     selection.ScriptRows = rows.size();
     selection.ScriptCurrent = rows.empty() ? -1 : rows.front();
+    library_->fillSelection(selection);
 }
 
 int ScriptPage::currentLine() const
@@ -177,15 +202,42 @@ QString ScriptPage::scriptPanelText(int panel) const
 void ScriptPage::restoreState(const app::WindowStateFile& file)
 {
     RestoreColumnWidths(lvScript_, file, "lvScript");
+    library_->restoreState(file);
 }
 
 void ScriptPage::saveState(app::WindowClosingState& state)
 {
     state.ColumnWidths["lvScript"] = ColumnWidths(lvScript_);
+    library_->saveState(state);
+    if (laidOut_ && !library_->isHidden())
+        ws_.SetSetting(app::key::ScriptLibraryHeight, splitter_->sizes().value(1));
+}
+
+void ScriptPage::showEvent(QShowEvent* event)
+{
+    Page::showEvent(event);
+    if (!laidOut_) {
+        // The saved height of the library once the page has its own size.
+        laidOut_ = true;
+        QTimer::singleShot(0, this, [this] {
+            const int total = splitter_->height();
+            const int library = std::clamp(libraryHeight_, 60, std::max(total - 120, 60));
+            splitter_->setSizes({std::max(total - library, 120), library});
+        });
+    }
+    library_->pageShown();
+}
+
+void ScriptPage::operationStarting()
+{
+    // Another filter cannot be asked for while the worker runs.
+    library_->filterBox()->setEnabled(false);
 }
 
 void ScriptPage::refresh()
 {
+    library_->filterBox()->setEnabled(true);
+    library_->showEnabled();
     // The rows keep their selection unless the lines changed under them.
     const std::vector<int> selected = SelectedRows(lvScript_);
     const int current = lvScript_->currentIndex().row();

@@ -3,7 +3,8 @@
 // "Сценарий" (tsScript): the scenario's lines (lvScript) and its status bar
 // (sbScript), with opening, appending and saving scenario files, adding,
 // cloning, editing, moving and deleting lines, and running the scenario
-// ("Прогноз", "Тест", "Стоп") with its run logs.
+// ("Прогноз", "Тест", "Стоп") with its run logs; under them the online
+// scenario library (pnlOnlineScripts).
 
 #include <QString>
 #include <string>
@@ -12,12 +13,14 @@
 #include "gui/page.h"
 
 class QLabel;
+class QSplitter;
 class QStatusBar;
 class QTableView;
 
 namespace belvane::gui {
 
 struct FilterDialogSetup;
+class OnlineScriptsPanel;
 class ScriptModel;
 
 class ScriptPage final : public Page {
@@ -28,9 +31,11 @@ public:
     void fillSelection(app::ViewSelection& selection) const override;
     void restoreState(const app::WindowStateFile& file) override;
     void saveState(app::WindowClosingState& state) override;
+    void operationStarting() override;
     void refresh() override;
 
     QTableView* scriptView() const { return lvScript_; }
+    OnlineScriptsPanel* libraryPanel() const { return library_; }
     QString scriptPanelText(int panel) const;
     // The current line: the first selected one; -1 when none is.
     int currentLine() const;
@@ -44,6 +49,9 @@ public:
 
     // Panels of sbScript: lines, cycle, line, stakes, activity.
     static constexpr int ScriptPanelCount = 5;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void registerActions();
@@ -72,6 +80,10 @@ private:
     ScriptModel* model_;
     QStatusBar* sbScript_;
     std::vector<QLabel*> panels_;
+    QSplitter* splitter_;
+    OnlineScriptsPanel* library_;
+    int libraryHeight_; // the panel's height until the page was first laid out
+    bool laidOut_ = false;
     int shownLine_ = 0; // the line a run selected last (1-based; 0: none)
 };
 

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "app/host.h"
+#include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "support/error.h"
 #include "support/text.h"
@@ -17,7 +18,7 @@ std::string DeleteScriptQuestion(std::string_view title)
 std::optional<std::vector<scenario::tScriptInfo>> LibraryService::List(int filter)
 {
     try {
-        StatusScope status(ws_.Host(), "Загрузка online-каталога сценариев...");
+        ExchangeScope status(ws_.Host(), "Загрузка online-каталога сценариев...");
         return scenario::ListScripts(MakeExchangeClient(ws_), filter);
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("Ошибка загрузки каталога online-сценариев!\r\r{}", e.what()));
@@ -31,7 +32,7 @@ bool LibraryService::Download(const scenario::tScriptInfo& entry)
         if (!entry.Usable)
             throw Error(fmt::format("Сценарий \"{}\" создан в другой программе и не может быть здесь использован.",
                                     entry.Title));
-        StatusScope status(ws_.Host(), "Скачивание сценария из online-каталога...");
+        ExchangeScope status(ws_.Host(), "Скачивание сценария из online-каталога...");
         const std::string text = scenario::FetchScript(MakeExchangeClient(ws_), entry.Id);
         if (text.size() > scenario::MaxScenarioFileSize)
             throw Error("Сценарий слишком велик.");
@@ -73,6 +74,7 @@ std::optional<std::string> LibraryService::DialogRefusal(const scenario::tScript
     if (text::trim(data.Title).empty())
         return std::string(TitleRequiredMessage);
     try {
+        ExchangeScope status(ws_.Host(), "Проверка названия сценария...");
         if (!scenario::TitleIsFree(MakeExchangeClient(ws_), data.Id, data.Title))
             return std::string(TitleTakenMessage);
     } catch (const Error& e) {
@@ -89,7 +91,7 @@ std::optional<int32_t> LibraryService::Publish(const scenario::tScriptData& data
     try {
         if (ws_.Scenario().Lines().Empty())
             throw Error("Рабочий сценарий пуст.");
-        StatusScope status(ws_.Host(), "Сохранение сценария в базе данных...");
+        ExchangeScope status(ws_.Host(), "Сохранение сценария в базе данных...");
         scenario::tScriptData sent = data;
         if (added)
             sent.Id = -1;
@@ -107,7 +109,7 @@ std::optional<int32_t> LibraryService::Publish(const scenario::tScriptData& data
 bool LibraryService::Delete(const scenario::tScriptInfo& entry)
 {
     try {
-        StatusScope status(ws_.Host(), "Удаление сценария из базы данных...");
+        ExchangeScope status(ws_.Host(), "Удаление сценария из базы данных...");
         scenario::DeleteScript(MakeExchangeClient(ws_), entry);
         return true;
     } catch (const Error& e) {
@@ -119,7 +121,7 @@ bool LibraryService::Delete(const scenario::tScriptInfo& entry)
 bool LibraryService::Rate(int32_t id, int rate, std::string_view notes)
 {
     try {
-        StatusScope status(ws_.Host(), "Отправка оценки на сервер...");
+        ExchangeScope status(ws_.Host(), "Отправка оценки на сервер...");
         scenario::SetRate(MakeExchangeClient(ws_), id, rate, notes);
         return true;
     } catch (const Error& e) {
@@ -131,7 +133,7 @@ bool LibraryService::Rate(int32_t id, int rate, std::string_view notes)
 std::optional<std::vector<scenario::ScriptRate>> LibraryService::Rates(int32_t id)
 {
     try {
-        StatusScope status(ws_.Host(), "Загрузка списка оценок...");
+        ExchangeScope status(ws_.Host(), "Загрузка списка оценок...");
         return scenario::ListRates(MakeExchangeClient(ws_), id);
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("Ошибка просмотра оценок online-сценария!\r\r{}", e.what()));
@@ -139,15 +141,25 @@ std::optional<std::vector<scenario::ScriptRate>> LibraryService::Rates(int32_t i
     }
 }
 
-std::optional<bool> LibraryService::ActionEnabled(std::string_view action, const ViewSelection&) const
+std::optional<bool> LibraryService::ActionEnabled(std::string_view action, const ViewSelection& selection) const
 {
     if (action == "ScriptLibrary")
         return true;
-    if (action == "ScriptLibraryUpload")
-        return !ws_.Scenario().Lines().Empty();
+    if (!action.starts_with("ScriptLibrary"))
+        return std::nullopt;
+    // Everything else works on the panel, which must be shown.
+    if (!ws_.Settings().Flag(key::ScriptLibraryOn))
+        return false;
     if (action == "ScriptLibraryRefresh")
         return true;
-    return std::nullopt;
+    if (action == "ScriptLibraryUpload")
+        return !ws_.Scenario().Lines().Empty();
+    if (action == "ScriptLibraryDownload")
+        return selection.LibraryRows > 0 && selection.LibraryCurrentUsable;
+    if (action == "ScriptLibraryReplace" || action == "ScriptLibraryDelete")
+        return selection.LibraryRows > 0 && selection.LibraryCurrentEditable;
+    // Properties, the ratings, rating and hiding: any current entry.
+    return selection.LibraryRows > 0;
 }
 
 } // namespace belvane::app

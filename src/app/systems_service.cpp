@@ -35,14 +35,16 @@ exchange::ExchangeClient MakeExchangeClient(const Workspace& ws)
     const ProxySettings& configured = configuration.Proxy();
     if (configured.Mode == static_cast<int>(ProxyMode::Manual))
         proxy = {configured.Server, configured.Port, configured.Username, configured.Password};
-    return exchange::ExchangeClient(online.ServiceUrl, std::move(who), std::move(proxy));
+    exchange::ExchangeClient client(online.ServiceUrl, std::move(who), std::move(proxy));
+    client.SetCancelHook([&host = ws.Host()] { return host.cancelled(); });
+    return client;
 }
 
 SystemsCatalogue SystemsService::ListOnline()
 {
     SystemsCatalogue catalogue;
     try {
-        StatusScope status(ws_.Host(), "Загрузка списка систем...");
+        ExchangeScope status(ws_.Host(), "Загрузка списка систем...");
         catalogue.Systems = systems::ListSystems(MakeExchangeClient(ws_));
         catalogue.Available = true;
     } catch (const Error& e) {
@@ -74,8 +76,10 @@ int SystemsService::DownloadOnline(std::span<const systems::tSystemData> chosen)
 {
     int saved = 0;
     for (const systems::tSystemData& s : chosen) {
+        if (ws_.Host().cancelled())
+            break; // "Отмена" stops the systems still to come as well
         try {
-            StatusScope status(ws_.Host(), fmt::format("Загрузка \"{}\"...", s.Title));
+            ExchangeScope status(ws_.Host(), fmt::format("Загрузка \"{}\"...", s.Title));
             if (!s.Downloadable())
                 throw Error(fmt::format("Система #{} описана сервисом некорректно!", s.Id));
             const std::string combs = systems::FetchSystemCombs(MakeExchangeClient(ws_), s.Id);
@@ -99,7 +103,7 @@ systems::tSystemData SystemsService::NewSystem() const
 std::optional<std::string> SystemsService::FetchOnline(const systems::tSystemData& system)
 {
     try {
-        StatusScope status(ws_.Host(), fmt::format("Загрузка \"{}\"...", system.Title));
+        ExchangeScope status(ws_.Host(), fmt::format("Загрузка \"{}\"...", system.Title));
         return systems::FetchSystemCombs(MakeExchangeClient(ws_), system.Id);
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("Ошибка загрузки системы #{}!\r\r{}", system.Id, e.what()));
@@ -119,7 +123,7 @@ std::optional<int32_t> SystemsService::PublishOnline(const systems::tSystemData&
         return std::nullopt;
     }
     try {
-        StatusScope status(ws_.Host(), fmt::format("Сохранение \"{}\"...", system.Title));
+        ExchangeScope status(ws_.Host(), fmt::format("Сохранение \"{}\"...", system.Title));
         // What is published is what the dialog keeps: the lines normalised, the counts from them.
         systems::tSystemData sent = system;
         const systems::NormalizedCombs combs = systems::NormalizeSystemCombs(system.Combs);
@@ -144,7 +148,7 @@ bool SystemsService::DeleteOnline(const systems::tSystemData& system)
         return false;
     }
     try {
-        StatusScope status(ws_.Host(), fmt::format("Удаление \"{}\"...", system.Title));
+        ExchangeScope status(ws_.Host(), fmt::format("Удаление \"{}\"...", system.Title));
         const int32_t answer = systems::PutSystem(MakeExchangeClient(ws_), system, true);
         if (answer == 0) {
             if (const auto file = LocalFile(system)) {
@@ -236,13 +240,17 @@ stakes::AddStakesResult SystemsService::Stake(const systems::ListSystem& system,
     return result;
 }
 
-std::optional<bool> SystemsService::ActionEnabled(std::string_view action, const ViewSelection&) const
+std::optional<bool> SystemsService::ActionEnabled(std::string_view action, const ViewSelection& selection) const
 {
     if (action == "SystemsOn")
         return true;
-    // The catalogue's actions need the page; those on rows are decided by the page's selection.
+    // The catalogue's actions need the page; those on rows need its selection.
     if (action == "SystemsRefresh" || action == "SystemsAdd")
         return ws_.Settings().Flag(key::SystemsEnabled);
+    if (action == "SystemsDownload" || action == "SystemsProp")
+        return ws_.Settings().Flag(key::SystemsEnabled) && selection.SystemRows > 0;
+    if (action == "SystemsDel")
+        return ws_.Settings().Flag(key::SystemsEnabled) && selection.SystemRows > 0 && selection.SystemCurrentOwn;
     if (action == "SystemStakeAll" || action == "SystemStakeFilter")
         return ws_.Settings().Flag(key::SystemsEnabled) && ws_.Combinations().Count() > 0 &&
                ws_.Stakes().File().IsOpen();

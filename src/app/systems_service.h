@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/host.h"
 #include "app/view_selection.h"
 #include "stakes/stake_ops.h"
 #include "exchange/exchange_client.h"
@@ -28,9 +29,21 @@ inline constexpr std::string_view SystemsLoadedStatus = "Загружена";
 // "Вы действительно хотите удалить систему \"%s\"?"
 std::string DeleteSystemQuestion(std::string_view title);
 
-// The exchange client of the configuration (address, proxy, user, language).
-// Throws Error(NoServiceMessage) when no address is set.
+// The exchange client of the configuration (address, proxy, user, language);
+// the host's request to stop ends its exchanges. Throws
+// Error(NoServiceMessage) when no address is set.
 exchange::ExchangeClient MakeExchangeClient(const Workspace& ws);
+
+// One exchange's text on the status line and in the wait window, whose
+// "Отмена" stops it, for the length of a scope.
+class ExchangeScope {
+public:
+    ExchangeScope(Host& host, std::string_view text) : status_(host, text), wait_(host, text) {}
+
+private:
+    StatusScope status_;
+    WaitScope wait_;
+};
 
 // The catalogue of the service as the systems page shows it.
 struct SystemsCatalogue {

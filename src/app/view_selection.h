@@ -18,6 +18,14 @@ struct ViewSelection {
     int ScriptCurrent = -1; // the current (first selected) line of lvScript
     size_t TableRows = 0;   // lvTables
     int TableCurrent = -1;  // the current (first selected) row of lvTables
+    // lvSystems: selected rows that hold a listed system (not the placeholder
+    // row), and whether the current (first selected) one is the user's own.
+    size_t SystemRows = 0;
+    bool SystemCurrentOwn = false;
+    // lvOnlineScripts: selected entries; the current (first selected) one's flags.
+    size_t LibraryRows = 0;
+    bool LibraryCurrentUsable = false;
+    bool LibraryCurrentEditable = false;
     bool ClipboardHasText = false;
     // The selected cell rectangles' first and last columns of sgCard,
     // sgLayout and sgWeek (-1: no selection).

@@ -33,6 +33,7 @@ std::vector<ExchangeRow> ExchangeClient::Post(std::string_view script, const std
     options.Accept = "application/xml, text/xml, */*";
     options.MaxSize = MaxAnswerSize;
     options.TotalTimeout = std::chrono::seconds(300);
+    options.Cancelled = cancelled_;
     return ReadExchangeAnswer(http::HttpPostForm(ScriptUrl(script), fields, options));
 }
 

@@ -5,6 +5,7 @@
 // time-outs, size cap), and the answer's rows. Every exchange carries who
 // asks: the application, its version, the user's name, contact and language.
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <string_view>
@@ -48,6 +49,9 @@ public:
         other.identity_ = std::move(identity);
         return other;
     }
+    // Polled while a request runs: true stops it (the wait window's "Отмена").
+    void SetCancelHook(std::function<bool()> cancelled) { cancelled_ = std::move(cancelled); }
+
     // "<address>/scripts/<script>".
     std::string ScriptUrl(std::string_view script) const;
 
@@ -60,6 +64,7 @@ private:
     std::string base_;
     ExchangeIdentity identity_;
     http::ProxySettings proxy_;
+    std::function<bool()> cancelled_;
 };
 
 } // namespace belvane::exchange
