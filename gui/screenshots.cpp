@@ -48,7 +48,9 @@
 #include "gui/graphs_page.h"
 #include "gui/layout_page.h"
 #include "gui/repeats_dialog.h"
+#include "gui/update_dialog.h"
 #include "gui/week_page.h"
+#include "update/program_version.h"
 
 namespace belvane::gui {
 namespace {
@@ -380,6 +382,19 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         dialog.setComment(qs(app::SystemStakeComment(false, 12, "6-12-3_0042")));
         dialog.show();
         ok &= save(dialog, folder, "35-system-stake-dialog");
+    }
+    {
+        app::UpdateOffer offer;
+        offer.Running = update::RunningVersion();
+        offer.Version = offer.Running;
+        ++offer.Version.Parts[2];
+        ++offer.Version.Parts[3];
+        offer.Description = "Исправления и ускорение фильтров";
+        offer.Details = "- фильтры по суммам работают быстрее;\r- исправлена загрузка тиражей через proxy-сервер;\r"
+                        "- новые методы статистики цепочек.";
+        UpdateDialog dialog(&window, offer);
+        dialog.show();
+        ok &= save(dialog, folder, "50-update-found-window");
     }
     if (auto* script = window.findChild<ScriptPage*>()) {
         ok &= TakeScenarioScreenshots(window, *script, folder);

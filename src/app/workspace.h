@@ -30,6 +30,7 @@
 #include "app/startup_options.h"
 #include "app/statistics_service.h"
 #include "app/systems_service.h"
+#include "app/update_service.h"
 #include "app/view_selection.h"
 #include "app/window_settings.h"
 #include "stakes/hit_table.h"
@@ -142,6 +143,8 @@ public:
     const LibraryService& Library() const { return library_; }
     AnalysisService& Analysis() { return analysis_; }
     const AnalysisService& Analysis() const { return analysis_; }
+    UpdateService& Update() { return update_; }
+    const UpdateService& Update() const { return update_; }
     // The statistic methods, reading the archive and the configuration.
     stats::TStatList& Registry() { return registry_; }
     const stats::TStatList& Registry() const { return registry_; }
@@ -210,6 +213,7 @@ private:
     SystemsService systems_;
     AnalysisService analysis_;
     LibraryService library_;
+    UpdateService update_;
     stakes::HitTable hits_{};
 
     int busy_ = 0;
