@@ -58,8 +58,7 @@ int applyUpdate(CliContext& ctx, const UpdateOptions&)
     }
     if (!ws->Update().ApplyStaged())
         return ExitFailure;
-    std::cout << "Установлено обновление " << *version << " в папку " << ws->Update().ProgramFolder().string()
-              << '\n';
+    std::cout << "Установлено обновление " << *version << " в папку " << ws->Update().ProgramFolder().string() << '\n';
     return ExitOk;
 }
 

@@ -197,8 +197,9 @@ UpdateInstallResult UpdateService::Install(const UpdateOffer& offer)
             return result;
         }
         progress.step();
-        update::StagePackage(work, package, version, [this](const std::string& name) { return RefusedFile(name); },
-                             {}, [&host] { return host.cancelled(); });
+        update::StagePackage(
+            work, package, version, [this](const std::string& name) { return RefusedFile(name); }, {},
+            [&host] { return host.cancelled(); });
         progress.step();
         removeQuietly(package);
         progress.step();

@@ -35,8 +35,8 @@ inline constexpr std::string_view UpdateFoundCaption = "Найдена нова�
 
 std::string SearchFailedText(std::string_view reason);  // "Ошибка поиска обновлений!\r\r%s"
 std::string InstallFailedText(std::string_view reason); // "Ошибка установки обновления!\r\r%s"
-std::string InstalledText(std::string_view version);    // "Установка обновления \"%s\" успешно выполнена..."
-std::string SearchStatusText();                         // "Поиск доступных обновлений..."
+std::string InstalledText(std::string_view version); // "Установка обновления \"%s\" успешно выполнена..."
+std::string SearchStatusText();                      // "Поиск доступных обновлений..."
 std::string InstallStatusText(std::string_view version); // "Загрузка и установка обновления \"%s\"..."
 // The package is verified but the program's folder cannot be written.
 std::string DownloadedOnlyText(std::string_view version, const std::filesystem::path& programFolder,

@@ -60,7 +60,7 @@ UpdateManifest ReadManifest(std::string_view bytes, const ProgramVersion& runnin
 // file up to the last line that reads "[Signature]", and that section's key.
 struct SignedText {
     std::string_view Body;
-    std::string SignatureHex; // empty when there is none
+    std::string SignatureHex;  // empty when there is none
     bool TrailingText = false; // the signature's section holds more than the signature
 };
 SignedText SplitSignature(std::string_view bytes);

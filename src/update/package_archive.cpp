@@ -201,8 +201,7 @@ std::vector<PackageFile> UnpackPackage(const fs::path& archive, const fs::path& 
             continue;
         }
         if (h.type != '0' && h.type != '\0')
-            throw Error(
-                DamagedPackageText(fmt::format("элемент \"{}\" не является обычным файлом или папкой", *name)));
+            throw Error(DamagedPackageText(fmt::format("элемент \"{}\" не является обычным файлом или папкой", *name)));
         if (h.size > limits.MaxFileSize || total + h.size > limits.MaxTotalSize)
             throw Error(DamagedPackageText(fmt::format("элемент \"{}\" слишком велик", *name)));
         total += h.size;

@@ -37,8 +37,7 @@ std::optional<std::string> SafeEntryName(std::string_view name);
 // Throws Error naming the first entry refused; what was unpacked before the
 // failure stays for the caller to remove. Returns the files, in archive order.
 std::vector<PackageFile> UnpackPackage(const std::filesystem::path& archive, const std::filesystem::path& folder,
-                                       const ArchiveLimits& limits = {},
-                                       const std::function<bool()>& cancelled = {});
+                                       const ArchiveLimits& limits = {}, const std::function<bool()>& cancelled = {});
 
 // "Файл обновления повреждён: %s" — every refusal of the package says so.
 std::string DamagedPackageText(std::string_view reason);

@@ -120,8 +120,9 @@ void restoreQuietly(const WorkFolder& work, const fs::path& program, const std::
         const fs::path target = program / e.Name;
         try {
             if (e.Existed)
-                renameOver(copyBeside(work.rollback() / e.Name, target, fs::status(work.rollback() / e.Name).permissions()),
-                           target);
+                renameOver(
+                    copyBeside(work.rollback() / e.Name, target, fs::status(work.rollback() / e.Name).permissions()),
+                    target);
             else
                 ::unlink(target.c_str());
         } catch (...) {
@@ -251,7 +252,8 @@ std::vector<std::string> ApplyStaged(const WorkFolder& work, const fs::path& pro
                     fs::copy_file(item.Target, work.rollbackNext() / name);
                 }
                 fs::create_directories(item.Target.parent_path());
-                item.Temp = copyBeside(work.staged() / name, item.Target, fs::status(work.staged() / name).permissions());
+                item.Temp =
+                    copyBeside(work.staged() / name, item.Target, fs::status(work.staged() / name).permissions());
                 items.push_back(std::move(item));
             }
         } catch (...) {
@@ -277,7 +279,8 @@ std::vector<std::string> ApplyStaged(const WorkFolder& work, const fs::path& pro
             } catch (...) {
                 for (size_t j = i; j < items.size(); ++j)
                     ::unlink(items[j].Temp.c_str());
-                restoreQuietly(work, program, std::vector<RollbackEntry>(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(i)));
+                restoreQuietly(work, program,
+                               std::vector<RollbackEntry>(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(i)));
                 throw;
             }
         }

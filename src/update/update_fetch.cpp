@@ -16,8 +16,7 @@ std::string FileNotFoundText(std::string_view file)
     return fmt::format("Файл \"{}\" не найден!", file);
 }
 
-void FetchToFile(std::string_view location, const fs::path& destination, uint64_t maxSize,
-                 http::RequestOptions options)
+void FetchToFile(std::string_view location, const fs::path& destination, uint64_t maxSize, http::RequestOptions options)
 {
     if (http::IsHttpsUrl(location)) {
         options.MaxSize = maxSize;

@@ -61,8 +61,8 @@ private slots:
         testing::TestSigningKey key;
         const std::string package = testing::MakeUstar({{"belvane", "new program", '0', 0755}});
         testing::writeBytes(dir / "Belvane.tar", package);
-        testing::writeBytes(dir / "kalvo_AU.cfg",
-                            key.signManifest(testing::ManifestBody("1.0.0.2", "Belvane.tar", update::Sha256Hex(package))));
+        testing::writeBytes(dir / "kalvo_AU.cfg", key.signManifest(testing::ManifestBody("1.0.0.2", "Belvane.tar",
+                                                                                         update::Sha256Hex(package))));
         fs::create_directories(dir / "UpdDescr");
         testing::writeBytes(dir / "UpdDescr/UpdDescr_1.0.0.2.txt", cp1251::fromUtf8("Что нового"));
         testing::writeBytes(folder.files().config(),
@@ -106,8 +106,8 @@ private slots:
         testing::TestSigningKey key;
         const std::string package = testing::MakeUstar({{"belvane", "new"}});
         testing::writeBytes(dir / "Belvane.tar", package);
-        testing::writeBytes(dir / "kalvo_AU.cfg",
-                            key.signManifest(testing::ManifestBody("1.0.0.2", "Belvane.tar", update::Sha256Hex(package))));
+        testing::writeBytes(dir / "kalvo_AU.cfg", key.signManifest(testing::ManifestBody("1.0.0.2", "Belvane.tar",
+                                                                                         update::Sha256Hex(package))));
         testing::writeBytes(folder.files().config(),
                             "[UPDATE]\r\nManifestUrl=" + (dir / "kalvo_AU.cfg").string() + "\r\n");
         auto w = startWindow(folder);

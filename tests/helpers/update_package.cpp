@@ -115,8 +115,9 @@ std::string TestSigningKey::signManifest(std::string_view body) const
 std::string ManifestBody(std::string_view version, std::string_view downloadUrl, std::string_view sha256,
                          std::string_view extraLines)
 {
-    return cp1251::fromUtf8(fmt::format("[belvane]\r\nVerId={}\r\nDescription=Исправления\r\nDownloadUrl={}\r\nSHA256={}\r\n{}",
-                                        version, downloadUrl, sha256, extraLines));
+    return cp1251::fromUtf8(
+        fmt::format("[belvane]\r\nVerId={}\r\nDescription=Исправления\r\nDownloadUrl={}\r\nSHA256={}\r\n{}", version,
+                    downloadUrl, sha256, extraLines));
 }
 
 } // namespace belvane::testing

@@ -19,9 +19,9 @@ namespace belvane::testing {
 struct TarEntry {
     std::string name;
     std::string data;
-    char type = '0';      // '0' file, '5' folder, '1' hard link, '2' symbolic link, '3' device, 'x' pax...
+    char type = '0'; // '0' file, '5' folder, '1' hard link, '2' symbolic link, '3' device, 'x' pax...
     unsigned mode = 0644;
-    std::string link;     // for links
+    std::string link; // for links
 };
 
 // A ustar archive of the entries (names over 100 bytes go partly into the prefix field).

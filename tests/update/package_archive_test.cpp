@@ -39,8 +39,8 @@ TEST(PackageArchiveTest, SafeNamesStayInsideTheFolder)
     EXPECT_EQ(SafeEntryName("belvane"), "belvane");
     EXPECT_EQ(SafeEntryName("./lib/x.so"), "lib/x.so");
     EXPECT_EQ(SafeEntryName("share/"), "share");
-    for (const char* bad : {"", "/etc/passwd", "../x", "a/../../x", "a/..", "a//b", "a/./b", ".", "./", "a\\..\\b",
-                            "a\nb", "x\x7f"})
+    for (const char* bad :
+         {"", "/etc/passwd", "../x", "a/../../x", "a/..", "a//b", "a/./b", ".", "./", "a\\..\\b", "a\nb", "x\x7f"})
         EXPECT_FALSE(SafeEntryName(bad)) << bad;
     EXPECT_FALSE(SafeEntryName(std::string(256, 'a')));
 }

@@ -23,7 +23,7 @@ TEST(ProgramVersionTest, ReadsFourComponentsWithAnySeparatorAndZeroForJunk)
     EXPECT_EQ(ParseVersion("1.2.3.45").Parts, (std::array<int, 4>{1, 2, 3, 45}));
     EXPECT_EQ(ParseVersion(" 1,2-3_45 ").Parts, (std::array<int, 4>{1, 2, 3, 45}));
     EXPECT_EQ(ParseVersion("1.2").Parts, (std::array<int, 4>{1, 2, 0, 0}));
-    EXPECT_EQ(ParseVersion("1.x.-3.7.9").Parts, (std::array<int, 4>{1, 0, 0, 0}));
+    EXPECT_EQ(ParseVersion("1.x. .7z.9").Parts, (std::array<int, 4>{1, 0, 0, 0}));
     EXPECT_EQ(ParseVersion("../../x").Parts, (std::array<int, 4>{0, 0, 0, 0}));
     EXPECT_EQ(ParseVersion("1.2.3.45").Text(), "1.2.3.45");
 }
@@ -46,9 +46,8 @@ TEST(ManifestTest, ASignedManifestOffersItsVersion)
 {
     TestSigningKey key;
     const ProgramVersion running = ParseVersion("1.0.0.1");
-    const UpdateManifest m =
-        ReadManifest(key.signManifest(ManifestBody("1.0.0.2", "pkg.tar", std::string(64, 'A'))), running,
-                     key.publicKey());
+    const UpdateManifest m = ReadManifest(key.signManifest(ManifestBody("1.0.0.2", "pkg.tar", std::string(64, 'A'))),
+                                          running, key.publicKey());
     EXPECT_TRUE(m.HasProgramSection);
     EXPECT_EQ(m.Version.Text(), "1.0.0.2");
     EXPECT_EQ(m.Description, "Исправления");
@@ -68,8 +67,7 @@ TEST(ManifestTest, WithoutTheProgramsSectionTheRunningVersionIsOfferedAndNothing
     EXPECT_EQ(m.Version, running);
     EXPECT_FALSE(OffersUpdate(m, running));
     // An empty address offers nothing either.
-    EXPECT_FALSE(OffersUpdate(ReadManifest(key.signManifest(ManifestBody("1.0.0.9", "", "")), running,
-                                           key.publicKey()),
+    EXPECT_FALSE(OffersUpdate(ReadManifest(key.signManifest(ManifestBody("1.0.0.9", "", "")), running, key.publicKey()),
                               running));
 }
 
@@ -120,10 +118,10 @@ TEST(ManifestTest, TheSigningScriptsManifestsAreBelieved)
     key.writePem(dir / "key.pem");
     testing::writeBytes(dir / "pkg.tar", "package bytes");
     const std::string script = std::string(BELVANE_SOURCE_DIR) + "/scripts/sign-update.sh";
-    const std::string command = fmt::format("'{}' --key '{}' --version 1.0.0.7 --package '{}' --url pkg.tar "
-                                            "--description 'Новое' > '{}'",
-                                            script, (dir / "key.pem").string(), (dir / "pkg.tar").string(),
-                                            (dir / "m.cfg").string());
+    const std::string command =
+        fmt::format("'{}' --key '{}' --version 1.0.0.7 --package '{}' --url pkg.tar "
+                    "--description 'Новое' > '{}'",
+                    script, (dir / "key.pem").string(), (dir / "pkg.tar").string(), (dir / "m.cfg").string());
     ASSERT_EQ(std::system(command.c_str()), 0);
     const ProgramVersion running = ParseVersion("1.0.0.1");
     const UpdateManifest m = ReadManifest(testing::readBytes(dir / "m.cfg"), running, key.publicKey());

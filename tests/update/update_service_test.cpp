@@ -19,8 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
-using testing::ManifestBody;
 using testing::MakeUstar;
+using testing::ManifestBody;
 using testing::readBytes;
 using testing::StartedWorkspace;
 using testing::TarEntry;
@@ -265,8 +265,8 @@ TEST_F(UpdateServiceTest, TheConfiguredAddressIsFetchedOverVerifiedTlsOnly)
     server.serve("/files/autoupdates/kalvo_AU.cfg",
                  key.signManifest(ManifestBody("1.0.0.2", "Belvane.tar", update::Sha256Hex(package))));
     server.serve("/files/autoupdates/UpdDescr/UpdDescr_1.0.0.2.txt", cp1251::fromUtf8("С сервера"));
-    writeBytes(data / "Belvane_6x45.ini", "[UPDATE]\r\nManifestUrl=" + server.url("/files/autoupdates/kalvo_AU.cfg") +
-                                              "\r\n");
+    writeBytes(data / "Belvane_6x45.ini",
+               "[UPDATE]\r\nManifestUrl=" + server.url("/files/autoupdates/kalvo_AU.cfg") + "\r\n");
 
     const UpdateCheckResult r = update().Check();
     ASSERT_EQ(r.Outcome, UpdateCheckOutcome::Available) << r.Failure;
