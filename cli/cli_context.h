@@ -89,6 +89,8 @@ void addViewsCommands(CLI::App& app, CliContext& context);
 void addTablesCommands(CLI::App& app, CliContext& context);
 // `library`: the online scenario library.
 void addLibraryCommands(CLI::App& app, CliContext& context);
+// `update`: updates of the program itself.
+void addUpdateCommands(CLI::App& app, CliContext& context);
 
 // The batch options in ctx.startup (fullrefresh, fullrecreate, loadonly,
 // restart, no-language, in any spelling): runs the program's batch job

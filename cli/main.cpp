@@ -53,6 +53,7 @@ int main(int argc, char** argv)
     addSystemsCommands(app, ctx);
     addViewsCommands(app, ctx);
     addLibraryCommands(app, ctx);
+    addUpdateCommands(app, ctx);
     if (!batchJob)
         app.require_subcommand(1);
 

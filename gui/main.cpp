@@ -1,6 +1,7 @@
 // belvane: the desktop program of Belvane 6x45.
 
 #include <QApplication>
+#include <QProcess>
 #include <QTimer>
 #include <iostream>
 
@@ -68,6 +69,16 @@ int runBatch(const Arguments& a)
     }
 }
 
+// Starts the program again with "restart" (it waits until this copy has
+// ended), on the same data folder.
+void startAgain(const Arguments& a)
+{
+    QStringList args{QStringLiteral("restart")};
+    if (a.dataDir)
+        args << QStringLiteral("--data-dir") << QString::fromStdString(a.dataDir->string());
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), args, QCoreApplication::applicationDirPath());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -96,6 +107,10 @@ int main(int argc, char** argv)
     if (arguments.screenshots)
         return gui::TakeScreenshots(window, *arguments.screenshots) ? 0 : 1;
 
+    if (window.checkUpdatesAtStartup()) {
+        startAgain(arguments);
+        return 0;
+    }
     window.drawsPage()->downloadAtStartup();
     window.waitUntilIdle();
     if (window.workspace().Settings().Flag(app::key::FirstRun)) {
@@ -104,5 +119,8 @@ int main(int argc, char** argv)
         if (dialog.dontShowAgain())
             window.workspace().SetSetting(app::key::FirstRun, 0);
     }
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    if (window.restartRequested())
+        startAgain(arguments);
+    return exitCode;
 }

@@ -33,11 +33,9 @@
 #include "gui/shredding_dialog.h"
 #include "gui/stat_page.h"
 #include "gui/systems_page.h"
+#include "gui/update_dialog.h"
 #include "gui/week_page.h"
-
-#ifndef BELVANE_VERSION
-#define BELVANE_VERSION "0"
-#endif
+#include "update/program_version.h"
 
 namespace belvane::gui {
 namespace {
@@ -54,7 +52,7 @@ const char* const kMenus[] = {"Файл",     "Тиражи",  "Комбинац
 MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
 {
     setObjectName(QStringLiteral("TFormMain"));
-    setWindowTitle(QStringLiteral("Belvane 6x45 версия %1").arg(QStringLiteral(BELVANE_VERSION)));
+    setWindowTitle(QStringLiteral("Belvane 6x45 версия %1").arg(qs(update::RunningVersion().Text())));
     host_ = new QtHost(this);
     ws_ = std::make_unique<app::Workspace>(*host_, std::move(files), options);
     actions_ = std::make_unique<ActionRegistry>(this);
@@ -139,8 +137,19 @@ void MainWindow::registerActions()
     actions_->add({"ExitProgram", QStringLiteral("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4),
                    QStringLiteral("Завершить работу программы"), [this] { close(); }});
     (*actions_)["ExitProgram"]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    actions_->add({"CheckUpdate",
+                   QStringLiteral("Проверить наличие обновлений..."),
+                   {},
+                   QStringLiteral("Поиск и установка новой версии программы"),
+                   [this] { checkUpdates(false); }});
+    actions_->add({"AutoSelfUpdate",
+                   QStringLiteral("Проверять обновления при запуске"),
+                   {},
+                   QStringLiteral("Искать новую версию программы при каждом запуске"),
+                   [this] { ws_->Update().SetAutoUpdates(!ws_->Update().AutoUpdates()); },
+                   [this] { return ws_->Update().AutoUpdates(); }});
     addToMenu(QStringLiteral("Файл"), {nullptr, "ExitProgram"});
-    addToMenu(QStringLiteral("Настройки"), {"EditConfig", "EditShredding"});
+    addToMenu(QStringLiteral("Настройки"), {"EditConfig", "EditShredding", nullptr, "CheckUpdate", "AutoSelfUpdate"});
 }
 
 QAction* MainWindow::action(const QString& name) const
@@ -273,7 +282,54 @@ void MainWindow::closeEvent(QCloseEvent* event)
     for (Page* page : pages_)
         page->saveState(state);
     ws_->Close(state);
+    // The files of an installed update replace the program's once it has let go of its data.
+    if (ws_->Update().StagedVersion())
+        ws_->Update().ApplyStaged();
     event->accept();
+}
+
+void MainWindow::checkUpdates(bool silent, std::function<void(bool staged)> done)
+{
+    auto found = std::make_shared<app::UpdateCheckResult>();
+    run([this, found, silent] { *found = ws_->Update().Check({.Silent = silent}); },
+        [this, found, done] {
+            if (found->Outcome != app::UpdateCheckOutcome::Available) {
+                if (done)
+                    done(false);
+                return;
+            }
+            UpdateDialog dialog(this, found->Offer);
+            if (dialog.exec() != QDialog::Accepted) {
+                if (done)
+                    done(false);
+                return;
+            }
+            auto installed = std::make_shared<app::UpdateInstallResult>();
+            run([this, found, installed] { *installed = ws_->Update().Install(found->Offer); },
+                [installed, done] {
+                    if (done)
+                        done(installed->Outcome == app::UpdateInstallOutcome::Staged);
+                });
+        });
+}
+
+bool MainWindow::checkUpdatesAtStartup()
+{
+    if (!ws_->Update().AutoUpdates())
+        return false;
+    bool staged = false;
+    checkUpdates(true, [&staged](bool s) { staged = s; });
+    waitUntilIdle();
+    if (!staged)
+        return false;
+    restartProgram();
+    return true;
+}
+
+void MainWindow::restartProgram()
+{
+    restartRequested_ = true;
+    close();
 }
 
 bool MainWindow::initialise()

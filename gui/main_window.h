@@ -54,6 +54,17 @@ public:
 
     QtHost& host() { return *host_; }
     QAction* action(const QString& name) const;
+    // CheckUpdate: the search, the update window, the installation; done(true)
+    // once an update is staged for the restart.
+    void checkUpdates(bool silent, std::function<void(bool staged)> done = {});
+    // The silent search at start-up when AutoUpdates is on. True when an
+    // update was installed and the window has closed for the restart.
+    bool checkUpdatesAtStartup();
+    // Closes the window (a staged update replaces the program's files then)
+    // so that main() starts the program again with "restart".
+    void restartProgram();
+    bool restartRequested() const { return restartRequested_; }
+
     // Processes events until no operation runs (for scripted use).
     void waitUntilIdle();
 
@@ -104,6 +115,7 @@ private:
     bool running_ = false;
     bool closeAfterRun_ = false; // closing waits for a scenario that was asked to stop
     bool startupFailed_ = false;
+    bool restartRequested_ = false;
 };
 
 } // namespace belvane::gui

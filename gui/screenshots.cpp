@@ -51,6 +51,7 @@
 #include "gui/graphs_page.h"
 #include "gui/layout_page.h"
 #include "gui/repeats_dialog.h"
+#include "gui/update_dialog.h"
 #include "gui/week_page.h"
 #include "gui/export_field_dialog.h"
 #include "gui/xlsx_export_dialog.h"
@@ -62,6 +63,7 @@
 #include "gui/systems_model.h"
 #include "gui/systems_page.h"
 #include "app/library_service.h"
+#include "update/program_version.h"
 
 namespace belvane::gui {
 namespace {
@@ -524,6 +526,19 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
     }
     if (auto* tables = window.findChild<TablesPage*>())
         ok &= TakeTablesScreenshots(window, *tables, folder);
+    {
+        app::UpdateOffer offer;
+        offer.Running = update::RunningVersion();
+        offer.Version = offer.Running;
+        ++offer.Version.Parts[2];
+        ++offer.Version.Parts[3];
+        offer.Description = "Исправления и ускорение фильтров";
+        offer.Details = "- фильтры по суммам работают быстрее;\r- исправлена загрузка тиражей через proxy-сервер;\r"
+                        "- новые методы статистики цепочек.";
+        UpdateDialog dialog(&window, offer);
+        dialog.show();
+        ok &= save(dialog, folder, "66-update-found-window");
+    }
     if (auto* script = window.findChild<ScriptPage*>()) {
         ok &= TakeScenarioScreenshots(window, *script, folder);
         ok &= TakeScenarioRunScreenshots(window, *script, folder);

@@ -23,7 +23,7 @@ Workspace::Workspace(app::Host& host, DataFiles files, StartupOptions options, W
       settings_(WindowStateFile(files_.windowState())), configuration_(*this), archive_(*this),
       registry_({&archive_.Draws(), &configuration_.Data()}), statistics_(*this),
       combinations_(*this, files_.combsBuffer(), mode.Interactive), scenario_(*this), stakes_(*this), ratings_(*this),
-      tables_(*this), download_(*this), systems_(*this), analysis_(*this), library_(*this)
+      tables_(*this), download_(*this), systems_(*this), analysis_(*this), library_(*this), update_(*this)
 {
 }
 
@@ -178,7 +178,7 @@ bool Workspace::ActionEnabled(std::string_view action, const ViewSelection& sele
           stakes_.ActionEnabled(action, selection), ratings_.ActionEnabled(action, selection),
           tables_.ActionEnabled(action, selection), download_.ActionEnabled(action, selection),
           systems_.ActionEnabled(action, selection), analysis_.ActionEnabled(action, selection),
-          library_.ActionEnabled(action, selection)})
+          library_.ActionEnabled(action, selection), update_.ActionEnabled(action, selection)})
         if (answer)
             return *answer;
     return true;

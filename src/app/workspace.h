@@ -31,6 +31,7 @@
 #include "app/statistics_service.h"
 #include "app/systems_service.h"
 #include "app/tables_service.h"
+#include "app/update_service.h"
 #include "app/view_selection.h"
 #include "app/window_settings.h"
 #include "stakes/hit_table.h"
@@ -145,6 +146,8 @@ public:
     const LibraryService& Library() const { return library_; }
     AnalysisService& Analysis() { return analysis_; }
     const AnalysisService& Analysis() const { return analysis_; }
+    UpdateService& Update() { return update_; }
+    const UpdateService& Update() const { return update_; }
     // The statistic methods, reading the archive and the configuration.
     stats::TStatList& Registry() { return registry_; }
     const stats::TStatList& Registry() const { return registry_; }
@@ -214,6 +217,7 @@ private:
     SystemsService systems_;
     AnalysisService analysis_;
     LibraryService library_;
+    UpdateService update_;
     stakes::HitTable hits_{};
 
     int busy_ = 0;

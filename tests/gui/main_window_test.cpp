@@ -33,7 +33,7 @@ private slots:
     {
         auto w = startWindow(folder_);
         QVERIFY(w);
-        QVERIFY(QRegularExpression(QStringLiteral("^Belvane 6x45 версия \\d+\\.\\d+\\.\\d+$"))
+        QVERIFY(QRegularExpression(QStringLiteral("^Belvane 6x45 версия \\d+\\.\\d+\\.\\d+\\.\\d+$"))
                     .match(w->windowTitle())
                     .hasMatch());
         QCOMPARE(w->statusPanelText(0), QStringLiteral("Архив тиражей: 40"));

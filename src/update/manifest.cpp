@@ -1,0 +1,100 @@
+#include "update/manifest.h"
+
+#include <fmt/format.h>
+
+#include "support/cp1251.h"
+#include "support/error.h"
+#include "support/ini_document.h"
+#include "support/text.h"
+
+namespace belvane::update {
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+std::string toUtf8(std::string_view bytes)
+{
+    if (bytes.starts_with(kUtf8Bom))
+        return std::string(bytes.substr(kUtf8Bom.size()));
+    return cp1251::toUtf8(bytes);
+}
+
+bool isHashText(std::string_view s)
+{
+    const auto bytes = ParseHex(s);
+    return bytes && bytes->size() == 32;
+}
+
+} // namespace
+
+SignedText SplitSignature(std::string_view bytes)
+{
+    // The last line that is exactly "[Signature]" (a CR before its LF allowed).
+    const std::string header = "[" + std::string(SignatureSection) + "]";
+    size_t at = std::string_view::npos;
+    for (size_t pos = bytes.rfind(header); pos != std::string_view::npos;
+         pos = pos == 0 ? std::string_view::npos : bytes.rfind(header, pos - 1)) {
+        const size_t end = pos + header.size();
+        const bool lineStart = pos == 0 || bytes[pos - 1] == '\n';
+        const std::string_view rest = bytes.substr(end);
+        const bool lineEnd = rest.empty() || rest.starts_with("\n") || rest.starts_with("\r\n");
+        if (lineStart && lineEnd) {
+            at = pos;
+            break;
+        }
+    }
+    if (at == std::string_view::npos)
+        return {bytes, {}};
+    SignedText s{bytes.substr(0, at), {}, false};
+    // The section holds the signature and nothing else.
+    const std::string keyPrefix = std::string(SignatureKey) + "=";
+    const std::vector<std::string_view> lines = text::splitLines(bytes.substr(at + header.size()));
+    for (std::string_view line : lines) {
+        line = text::trim(line);
+        if (line.empty())
+            continue;
+        if (s.SignatureHex.empty() && line.starts_with(keyPrefix) && line.size() > keyPrefix.size())
+            s.SignatureHex = std::string(text::trim(line.substr(keyPrefix.size())));
+        else
+            s.TrailingText = true;
+    }
+    return s;
+}
+
+UpdateManifest ReadManifest(std::string_view bytes, const ProgramVersion& running, const PublicKey& key)
+{
+    if (bytes.size() > MaxManifestSize)
+        throw Error(fmt::format("Файл описания обновлений больше {} байт.", MaxManifestSize));
+    const SignedText signedText = SplitSignature(bytes);
+    if (signedText.SignatureHex.empty() && !signedText.TrailingText)
+        throw Error(std::string(UnsignedManifestMessage));
+    const auto signature = ParseHex(signedText.SignatureHex);
+    if (signedText.TrailingText || !signature || !VerifyEd25519(key, signedText.Body, *signature))
+        throw Error(std::string(BadSignatureMessage));
+
+    const IniDocument ini = IniDocument::parse(toUtf8(signedText.Body));
+    UpdateManifest m;
+    m.HasProgramSection = ini.sectionExists(ProgramSection);
+    const auto read = [&](std::string_view k) {
+        const std::string value = ini.readString(ProgramSection, k);
+        return std::string(text::trim(value));
+    };
+    const std::string verId = read(VerIdKey);
+    m.Version = verId.empty() ? running : ParseVersion(verId);
+    m.Description = read(DescriptionKey);
+    m.DownloadUrl = read(DownloadUrlKey);
+    m.PackageSha256 = read(Sha256Key);
+    for (char& c : m.PackageSha256)
+        if (c >= 'A' && c <= 'F')
+            c = static_cast<char>(c - 'A' + 'a');
+    if (!m.DownloadUrl.empty() && !isHashText(m.PackageSha256))
+        throw Error(std::string(MissingHashMessage));
+    return m;
+}
+
+bool OffersUpdate(const UpdateManifest& manifest, const ProgramVersion& running)
+{
+    return manifest.HasProgramSection && !manifest.DownloadUrl.empty() && IsNewerBuild(running, manifest.Version);
+}
+
+} // namespace belvane::update
