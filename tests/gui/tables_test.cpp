@@ -9,6 +9,7 @@
 #include <QSpinBox>
 
 #include "gui/combs_page.h"
+#include "gui/stake_dialog.h"
 #include "gui/table_dialog.h"
 #include "gui/table_views.h"
 #include "gui/tables_page.h"
