@@ -115,8 +115,7 @@ void RatingsPage::registerActions()
                             kModeActions[0], kModeActions[1], kModeActions[2], nullptr, "RatingsGraphOverlap",
                             "StakesGraphDraws", "StakesGraphOverlap", "StakesGraphProfits"});
     lvRatings_->addActions({actions["RatingsRefresh"], actions["RatingsExport"], actions["RatingsXlsExport"],
-                            actions["RatingsToScript"],
-                            actions["RatingsGraphOverlap"], actions["StakesGraphOverlap"],
+                            actions["RatingsToScript"], actions["RatingsGraphOverlap"], actions["StakesGraphOverlap"],
                             actions["StakesGraphProfits"]});
     // Double-clicking a row shows its matches distribution.
     connect(lvRatings_, &QTableView::doubleClicked, this, [this] {
