@@ -181,10 +181,7 @@ int toLine(CliContext& ctx, const ToLineOptions& o)
 {
     WorkspaceSession ws(ctx);
     if (!o.add) {
-        const std::string line = scenario::RatingKeyToScriptLine(o.key);
-        if (!scenario::IsUsableScriptLine(ws->Registry(), line))
-            throw Error(scenario::UnusableRatingKeyText(o.key));
-        std::cout << line << '\n';
+        std::cout << scenario::UsableRatingKeyLine(ws->Registry(), o.key) << '\n';
         return ExitOk;
     }
     if (!ws->Ratings().KeyToScript(o.key))

@@ -8,6 +8,7 @@
 #include "app/workspace.h"
 #include "scenario/rating_key_line.h"
 #include "stakes/ratings_ops.h"
+#include "support/error.h"
 
 namespace belvane::app {
 
@@ -66,9 +67,11 @@ int RatingsService::ToScript(std::span<const size_t> rows)
 
 bool RatingsService::KeyToScript(std::string_view key)
 {
-    const std::string line = scenario::RatingKeyToScriptLine(key);
-    if (!scenario::IsUsableScriptLine(ws_.Registry(), line)) {
-        ws_.Host().showError(scenario::UnusableRatingKeyText(key));
+    std::string line;
+    try {
+        line = scenario::UsableRatingKeyLine(ws_.Registry(), key);
+    } catch (const Error& e) {
+        ws_.Host().showError(e.what());
         return false;
     }
     ws_.Scenario().Add(line);

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "scenario/script_line.h"
+#include "support/error.h"
 #include "support/text.h"
 
 namespace belvane::scenario {
@@ -41,6 +42,14 @@ bool IsUsableScriptLine(const stats::TStatList& list, std::string_view line)
 std::string UnusableRatingKeyText(std::string_view key)
 {
     return fmt::format("Строку\r\r{}\r\rневозможно добавить в сценарий!", key);
+}
+
+std::string UsableRatingKeyLine(const stats::TStatList& list, std::string_view key)
+{
+    std::string line = RatingKeyToScriptLine(key);
+    if (!IsUsableScriptLine(list, line))
+        throw Error(UnusableRatingKeyText(key));
+    return line;
 }
 
 } // namespace belvane::scenario

@@ -29,4 +29,8 @@ bool IsUsableScriptLine(const stats::TStatList& list, std::string_view line);
 // "Строку\r\r%s\r\rневозможно добавить в сценарий!" with the key.
 std::string UnusableRatingKeyText(std::string_view key);
 
+// The line of a key when it is usable; throws Error with UnusableRatingKeyText
+// otherwise.
+std::string UsableRatingKeyLine(const stats::TStatList& list, std::string_view key);
+
 } // namespace belvane::scenario
