@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Collects the core's translatable texts into Qt Linguist files.
 
-Every support::Text("...") and support::Message("...", ...) in src/ is a text
-of the interface. One .ts file per core folder (translations/core_<folder>_<lang>.ts,
+Every support::Text("..."), support::Message("...", ...) and BELVANE_TEXT("...")
+(a text kept in a table) in src/ is a text of the interface. One .ts file per core folder (translations/core_<folder>_<lang>.ts,
 context "Core") keeps the translations already made; texts no longer in the
 sources are dropped. lrelease compiles these files with the desktop program's
 own into the language module.
@@ -13,7 +13,7 @@ import sys
 import xml.etree.ElementTree as ET
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-CALL = re.compile(r'\b(?:support::)?(?:Text|Message)\(\s*((?:"(?:[^"\\\n]|\\.)*"\s*)+)')
+CALL = re.compile(r'\b(?:support::)?(?:Text|Message|BELVANE_TEXT)\(\s*((?:"(?:[^"\\\n]|\\.)*"\s*)+)')
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 ESCAPES = {"n": "\n", "r": "\r", "t": "\t", '"': '"', "\\": "\\", "'": "'", "0": "\0"}
 

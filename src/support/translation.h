@@ -10,6 +10,10 @@
 #include <string>
 #include <string_view>
 
+// Marks a base-language text kept in a table so that the text collector finds
+// it; the table's user translates it with support::Text where it hands it out.
+#define BELVANE_TEXT(text) text
+
 namespace belvane::support {
 
 // Returns the current language's copy of a base-language text, or an empty
