@@ -91,6 +91,7 @@ void addTablesCommands(CLI::App& app, CliContext& context);
 void addLibraryCommands(CLI::App& app, CliContext& context);
 // `update`: updates of the program itself.
 void addUpdateCommands(CLI::App& app, CliContext& context);
+void addLanguageCommands(CLI::App& app, CliContext& context);
 
 // The batch options in ctx.startup (fullrefresh, fullrecreate, loadonly,
 // restart, no-language, in any spelling): runs the program's batch job

@@ -54,6 +54,7 @@ int main(int argc, char** argv)
     addViewsCommands(app, ctx);
     addLibraryCommands(app, ctx);
     addUpdateCommands(app, ctx);
+    addLanguageCommands(app, ctx);
     if (!batchJob)
         app.require_subcommand(1);
 

@@ -1,6 +1,7 @@
 #include "gui/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QtConcurrent>
+#include <filesystem>
 #include <iostream>
 
 #include "app/setting_keys.h"
@@ -52,7 +54,6 @@ const char* const kMenus[] = {"Файл",     "Тиражи",  "Комбинац
 MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
 {
     setObjectName(QStringLiteral("TFormMain"));
-    setWindowTitle(QStringLiteral("Belvane 6x45 версия %1").arg(qs(update::RunningVersion().Text())));
     host_ = new QtHost(this);
     ws_ = std::make_unique<app::Workspace>(*host_, std::move(files), options);
     actions_ = std::make_unique<ActionRegistry>(this);
@@ -71,8 +72,19 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
         host_->showError(std::string("Ошибка запуска программы!\r\r") + e.what());
     }
 
+    // The stored language, silently the base language when its module is gone.
+    switchLanguage(ws_->Languages().Wanted(), false, false);
+    buildInterface();
+    restoreWindowState();
+    refreshViews();
+    updateActions();
+}
+
+void MainWindow::buildInterface()
+{
+    setWindowTitle(QStringLiteral("Belvane 6x45 версия %1").arg(qs(update::RunningVersion().Text())));
     for (const char* title : kMenus)
-        menus_[QString::fromUtf8(title)] = menuBar()->addMenu(QString::fromUtf8(title));
+        addToMenu(QString::fromUtf8(title), {});
     toolBar_ = addToolBar(QStringLiteral("Действия"));
     toolBar_->setObjectName(QStringLiteral("tbMain"));
     toolBar_->setMovable(false);
@@ -103,9 +115,7 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
     addPage(new WeekPage(*this));
     registerActions();
 
-    restoreWindowState();
-    refreshViews();
-    updateActions();
+    buildLanguageMenu();
 }
 
 MainWindow::~MainWindow()
@@ -159,9 +169,10 @@ QAction* MainWindow::action(const QString& name) const
 
 void MainWindow::addToMenu(const QString& title, std::initializer_list<const char*> names)
 {
+    // Menus are known by their base-language titles; the bar shows them translated.
     QMenu*& menu = menus_[title];
     if (menu == nullptr)
-        menu = menuBar()->addMenu(title);
+        menu = menuBar()->addMenu(QCoreApplication::translate("MainWindow", title.toUtf8().constData()));
     for (const char* name : names) {
         if (name == nullptr)
             menu->addSeparator();
@@ -180,6 +191,97 @@ void MainWindow::addToToolBar(std::initializer_list<const char*> names)
             toolBar_->addAction((*actions_)[name]);
         }
     }
+}
+
+void MainWindow::buildLanguageMenu()
+{
+    const support::LanguageModules& modules = ws_->Languages().Modules();
+    languageMenu_ = menus_[QStringLiteral("Настройки")]->addMenu(tr("Язык"));
+    languageMenu_->setObjectName(QStringLiteral("menuLanguages"));
+    auto* group = new QActionGroup(languageMenu_);
+    const std::vector<std::string> names = modules.LanguageNames();
+    for (size_t i = 0; i < names.size(); ++i) {
+        const int lcid = modules.TLCIDs()[i];
+        QAction* item = languageMenu_->addAction(qs(names[i]));
+        item->setObjectName(QStringLiteral("Language%1").arg(lcid));
+        item->setCheckable(true);
+        item->setChecked(lcid == ws_->LanguageId());
+        group->addAction(item);
+        // The menu is rebuilt by the switch: it happens after the click is over.
+        connect(item, &QAction::triggered, this,
+                [this, lcid] { QTimer::singleShot(0, this, [this, lcid] { switchLanguage(lcid, true, true); }); });
+    }
+}
+
+void MainWindow::switchLanguage(int lcid, bool reportMissing, bool store)
+{
+    if (running_)
+        return;
+    app::LanguageService& languages = ws_->Languages();
+    const int base = languages.Modules().BaseLanguage();
+    int now = lcid;
+    if (lcid != languages.Current()) {
+        try {
+            if (!reportMissing && lcid != base && !std::filesystem::exists(languages.Modules().ModuleFile(lcid)))
+                now = base;
+            if (now != languages.Current())
+                languageSwitcher_.load(languages, now);
+        } catch (const std::exception& e) {
+            host_->showError(e.what());
+            now = base;
+            if (now != languages.Current())
+                languageSwitcher_.load(languages, now);
+        }
+    }
+    if (now == languages.Current()) {
+        // The menu's check follows the language in effect, not the click.
+        if (languageMenu_)
+            if (QAction* item = languageMenu_->actions().value(languages.Modules().IndexOfLanguage(now, base)))
+                item->setChecked(true);
+        return;
+    }
+    languages.Switched(now, store);
+    if (!pages_.empty())
+        rebuildInterface();
+}
+
+void MainWindow::rebuildInterface()
+{
+    // Every text of the window is read again: the window's contents are built
+    // anew over the same workspace, keeping the pages shown and the splitter.
+    const int left = pcLeft_->currentIndex();
+    const int right = pcRight_->currentIndex();
+    const QList<int> sizes = mainSplitter_->sizes();
+    for (QAction* action : actions_->all())
+        delete action;
+    actions_ = std::make_unique<ActionRegistry>(this);
+    pages_.clear();
+    drawsPage_ = nullptr;
+    combsPage_ = nullptr;
+    statPage_ = nullptr;
+    delete takeCentralWidget();
+    menuBar()->clear();
+    languageMenu_ = nullptr;
+    for (const auto& [title, menu] : menus_)
+        delete menu;
+    menus_.clear();
+    removeToolBar(toolBar_);
+    delete toolBar_;
+
+    buildInterface();
+    if (!ws_->Settings().LoadFailed()) {
+        try {
+            for (Page* page : pages_)
+                page->restoreState(ws_->Settings().File());
+        } catch (const std::exception& e) {
+            host_->showError(app::SettingsLoadErrorText(e.what()));
+        }
+    }
+    pcLeft_->setCurrentIndex(left);
+    pcRight_->setCurrentIndex(right);
+    mainSplitter_->setSizes(sizes);
+    refreshViews();
+    updateActions();
 }
 
 void MainWindow::buildStatusBar()
@@ -403,6 +505,8 @@ void MainWindow::updateActions()
     for (const Page* page : pages_)
         page->fillSelection(selection);
     actions_->update(*ws_, selection, running_);
+    if (languageMenu_)
+        languageMenu_->setEnabled(!running_);
 }
 
 void MainWindow::editConfig()

@@ -14,9 +14,11 @@
 #include <vector>
 
 #include "app/workspace.h"
+#include "gui/language_switcher.h"
 #include "gui/page.h"
 
 class QLabel;
+class QMenu;
 class QSplitter;
 class QTabWidget;
 class QToolBar;
@@ -83,6 +85,13 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void buildInterface();
+    void buildLanguageMenu();
+    void rebuildInterface();
+    // Makes a language current (the base language when it fails; the reason
+    // shown unless the module is merely missing and reportMissing is off) and
+    // reads every text of the window again.
+    void switchLanguage(int lcid, bool reportMissing, bool store);
     void addPage(Page* page);
     void registerActions();
     void buildStatusBar();
@@ -94,11 +103,13 @@ private:
     void refreshViews();
     void setStatus(const QString& text);
 
+    LanguageSwitcher languageSwitcher_;
     std::unique_ptr<app::Workspace> ws_;
     QtHost* host_ = nullptr;
     std::unique_ptr<ActionRegistry> actions_;
     std::map<QString, QMenu*> menus_;
     QToolBar* toolBar_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
 
     QSplitter* mainSplitter_ = nullptr;
     QTabWidget* pcLeft_ = nullptr;

@@ -15,6 +15,8 @@ packages=(
   libcli11-dev
   # desktop program
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
+  # the language modules: Qt's catalogue compiler (lrelease) and extractor (lupdate)
+  qt6-l10n-tools
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # the network tests' local HTTP and TLS servers, compressed answers

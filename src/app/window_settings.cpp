@@ -62,7 +62,9 @@ constexpr std::array<SettingKey, 44> kMainWindowKeys = {{
     {key::TabWeek, K::Boolean, 1, W::WhenChanged},
     {key::TabTables, K::Boolean, 1, W::WhenChanged},
     {key::SystemsEnabled, K::Boolean, 1, W::WhenChanged},
-    {key::Language, K::Integer, 1033, W::WhenChanged},
+    // The base language until the user chooses another: a module beside the
+    // program must not switch a new user away from the program's own texts.
+    {key::Language, K::Integer, 1049, W::WhenChanged},
     {key::FirstRun, K::Boolean, 0, W::WhenChanged}, // cleared by the first-run dialog
 }};
 

@@ -23,7 +23,8 @@ Workspace::Workspace(app::Host& host, DataFiles files, StartupOptions options, W
       settings_(WindowStateFile(files_.windowState())), configuration_(*this), archive_(*this),
       registry_({&archive_.Draws(), &configuration_.Data()}), statistics_(*this),
       combinations_(*this, files_.combsBuffer(), mode.Interactive), scenario_(*this), stakes_(*this), ratings_(*this),
-      tables_(*this), download_(*this), systems_(*this), analysis_(*this), library_(*this), update_(*this)
+      tables_(*this), download_(*this), systems_(*this), analysis_(*this), library_(*this), update_(*this),
+      languages_(*this)
 {
 }
 
@@ -45,7 +46,6 @@ void Workspace::Create()
 
     try {
         settings_.Load();
-        languageId_ = options_.NoLanguage ? 1049 : settings_.Get(key::Language);
         if (!settings_.Flag(key::PrefetchsInit)) {
             settings_.Set(key::PrefetchsInit, 1);
             settings_.Set(key::PrefetchsEnabled, settings_.Get(key::PrefetchsEnabled));
@@ -53,27 +53,12 @@ void Workspace::Create()
     } catch (const Error& e) {
         host_.showError(SettingsLoadErrorText(e.what()));
     }
-    FindHelpFile();
+    languages_.Init();
     configuration_.Load();
     registry_.BuildMethods();
     statistics_.LoadFilterList(true);
     statistics_.Invalidate();
     statistics_.RebuildTypeLists(false, false);
-}
-
-void Workspace::FindHelpFile()
-{
-    // The help file of the interface language: in the data folder, its "help"
-    // folder, or "help" beside the folder above it.
-    const std::string name = "Kalvo_" + registry_.LanguageCode + ".chm";
-    for (const auto& candidate :
-         {files_.folder() / name, files_.folder() / "help" / name, files_.folder().parent_path() / "help" / name}) {
-        std::error_code ec;
-        if (std::filesystem::exists(candidate, ec)) {
-            registry_.HelpFile = candidate;
-            return;
-        }
-    }
 }
 
 void Workspace::Initialise()

@@ -23,6 +23,7 @@
 #include "app/configuration_service.h"
 #include "app/data_files.h"
 #include "app/download_service.h"
+#include "app/language_service.h"
 #include "app/library_service.h"
 #include "app/ratings_service.h"
 #include "app/scenario_service.h"
@@ -116,7 +117,8 @@ public:
     const WorkspaceMode& Mode() const { return mode_; }
     MainWindowSettings& Settings() { return settings_; }
     const MainWindowSettings& Settings() const { return settings_; }
-    int LanguageId() const { return languageId_; }
+    // The interface language in effect (a Windows locale identifier).
+    int LanguageId() const { return languages_.Current(); }
     // Stores a setting of the window-state file. A failed write shows
     // "Ошибка сохранения параметров программы!" and the program goes on with
     // the value in memory; returns whether it was stored and written.
@@ -148,6 +150,8 @@ public:
     const AnalysisService& Analysis() const { return analysis_; }
     UpdateService& Update() { return update_; }
     const UpdateService& Update() const { return update_; }
+    LanguageService& Languages() { return languages_; }
+    const LanguageService& Languages() const { return languages_; }
     // The statistic methods, reading the archive and the configuration.
     stats::TStatList& Registry() { return registry_; }
     const stats::TStatList& Registry() const { return registry_; }
@@ -194,14 +198,11 @@ public:
     bool RefreshSuppressed = false;
 
 private:
-    void FindHelpFile();
-
     app::Host& host_;
     DataFiles files_;
     StartupOptions options_;
     WorkspaceMode mode_;
     MainWindowSettings settings_;
-    int languageId_ = 1049;
 
     // Declared in the order they depend on each other.
     ConfigurationService configuration_;
@@ -218,6 +219,7 @@ private:
     AnalysisService analysis_;
     LibraryService library_;
     UpdateService update_;
+    LanguageService languages_;
     stakes::HitTable hits_{};
 
     int busy_ = 0;

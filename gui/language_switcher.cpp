@@ -1,0 +1,63 @@
+#include "gui/language_switcher.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include "app/language_service.h"
+#include "gui/qt_translations.h"
+#include "support/error.h"
+#include "support/translation.h"
+
+namespace belvane::gui {
+namespace {
+
+std::string translateCoreText(std::string_view base)
+{
+    const QByteArray source(base.data(), static_cast<qsizetype>(base.size()));
+    const QByteArray translated = QCoreApplication::translate("Core", source.constData()).toUtf8();
+    return translated == source ? std::string() : translated.toStdString();
+}
+
+} // namespace
+
+LanguageSwitcher::LanguageSwitcher()
+{
+    support::SetTextTranslator(&translateCoreText);
+}
+
+LanguageSwitcher::~LanguageSwitcher()
+{
+    // The application outlives the window: it goes back to the built-in texts.
+    if (module_) {
+        QCoreApplication::removeTranslator(module_.get());
+        if (auto* application = QCoreApplication::instance())
+            InstallQtTranslations(*application);
+    }
+}
+
+void LanguageSwitcher::load(const app::LanguageService& languages, int lcid)
+{
+    std::unique_ptr<QTranslator> module;
+    std::string bytes;
+    if (lcid != languages.Modules().BaseLanguage()) {
+        bytes = languages.ReadModule(lcid);
+        module = std::make_unique<QTranslator>();
+        if (!module->load(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())))
+            throw Error(support::Message("Не удалось загрузить языковый модуль \"{}\"!\r\r{}",
+                                         languages.Modules().ModuleFile(lcid).string(),
+                                         support::Text("Файл не является языковым модулем.")));
+    }
+    if (module_)
+        QCoreApplication::removeTranslator(module_.get());
+    module_ = std::move(module);
+    bytes_ = std::move(bytes);
+    if (module_)
+        QCoreApplication::installTranslator(module_.get());
+    const support::LocaleInfo* locale = support::FindLocale(lcid);
+    if (auto* application = QCoreApplication::instance())
+        InstallQtTranslations(*application, locale ? QString::fromUtf8(locale->IsoCode.data(),
+                                                                       static_cast<qsizetype>(locale->IsoCode.size()))
+                                                   : QStringLiteral("en"));
+}
+
+} // namespace belvane::gui

@@ -1,0 +1,171 @@
+// Switching the interface language at run time: the window's texts and the
+// core's messages follow the module, and a missing or broken module leaves
+// the program in the language it had.
+
+#include <QAction>
+#include <QMenuBar>
+#include <filesystem>
+
+#include "gui_test_support.h"
+#include "helpers/temp_dir.h"
+
+using namespace belvane;
+using namespace belvane::guitest;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+QStringList menuTitles(const gui::MainWindow& window)
+{
+    QStringList titles;
+    for (const QAction* menu : window.menuBar()->actions())
+        titles << menu->text();
+    return titles;
+}
+
+QAction* languageItem(const gui::MainWindow& window, int lcid)
+{
+    return window.findChild<QAction*>(QStringLiteral("Language%1").arg(lcid));
+}
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+#ifndef BELVANE_ENGLISH_MODULE
+        QSKIP("no English language module in this build");
+#else
+        if (!fs::exists(BELVANE_ENGLISH_MODULE))
+            QSKIP("the English language module has not been built");
+#endif
+    }
+
+    void withoutModulesOnlyTheBaseLanguageIsOffered()
+    {
+        DataFolder folder;
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        QVERIFY(languageItem(*w, 1049));
+        QVERIFY(languageItem(*w, 1049)->isChecked());
+        // The test runner's own folder holds no module; the data folder none either.
+        QVERIFY(!languageItem(*w, 1033));
+    }
+
+    void switchesToEnglishAndBackWhileRunning()
+    {
+        DataFolder folder;
+        installModule(folder);
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        QVERIFY(menuTitles(*w).contains(QStringLiteral("Файл")));
+        const QString russianTitle = w->windowTitle();
+
+        languageItem(*w, 1033)->trigger();
+        QTRY_VERIFY(!menuTitles(*w).contains(QStringLiteral("Файл")));
+        QVERIFY(menuTitles(*w).contains(QStringLiteral("File")));
+        QVERIFY(w->windowTitle() != russianTitle);
+        QCOMPARE(w->workspace().LanguageId(), 1033);
+        QVERIFY(languageItem(*w, 1033)->isChecked());
+        // The data behind the window is still there.
+        QCOMPARE(w->workspace().Archive().Draws().size(), size_t{40});
+
+        // A question of the core speaks the new language.
+        const QString question = QStringLiteral("Вы действительно хотите сбросить список избранных фильтров?");
+        BoxAnswerer boxes([](const QString&) { return false; });
+        w->action(QStringLiteral("FiltersReset"))->trigger();
+        w->waitUntilIdle();
+        QTRY_COMPARE(boxes.texts.size(), 1);
+        QCOMPARE(boxes.texts.first(), QCoreApplication::translate("Core", question.toUtf8().constData()));
+        QVERIFY(boxes.texts.first() != question);
+
+        languageItem(*w, 1049)->trigger();
+        QTRY_VERIFY(menuTitles(*w).contains(QStringLiteral("Файл")));
+        QCOMPARE(w->windowTitle(), russianTitle);
+        w->action(QStringLiteral("FiltersReset"))->trigger();
+        w->waitUntilIdle();
+        QTRY_COMPARE(boxes.texts.size(), 2);
+        QCOMPARE(boxes.texts.last(), question);
+    }
+
+    void theChoiceIsKeptForTheNextStart()
+    {
+        DataFolder folder;
+        installModule(folder);
+        {
+            auto w = startWindow(folder);
+            QVERIFY(w);
+            languageItem(*w, 1033)->trigger();
+            QTRY_COMPARE(w->workspace().LanguageId(), 1033);
+            w->close();
+        }
+        {
+            auto w = startWindow(folder);
+            QVERIFY(w);
+            QVERIFY(menuTitles(*w).contains(QStringLiteral("File")));
+            w->close();
+        }
+        // no-language starts in the base language whatever was chosen.
+        app::StartupOptions options;
+        options.NoLanguage = true;
+        auto w = startWindow(folder, options);
+        QVERIFY(w);
+        QVERIFY(menuTitles(*w).contains(QStringLiteral("Файл")));
+    }
+
+    void aModuleDeletedAfterTheStartIsReportedAndTheLanguageStays()
+    {
+        DataFolder folder;
+        installModule(folder);
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        fs::remove(modulePath(folder));
+        BoxAnswerer boxes;
+        languageItem(*w, 1033)->trigger();
+        QTRY_COMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts.first().startsWith(QStringLiteral("Языковый модуль \"")));
+        QVERIFY(boxes.texts.first().endsWith(QStringLiteral("\" не найден!")));
+        QTRY_VERIFY(languageItem(*w, 1049) && languageItem(*w, 1049)->isChecked());
+        QCOMPARE(w->workspace().LanguageId(), 1049);
+        QVERIFY(menuTitles(*w).contains(QStringLiteral("Файл")));
+    }
+
+    void aBrokenModuleIsRefusedAndTheLanguageStays()
+    {
+        DataFolder folder;
+        installModule(folder);
+        // Cut short in the middle of its blocks.
+        const std::string module = testing::readBytes(modulePath(folder));
+        testing::writeBytes(modulePath(folder), module.substr(0, 40));
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        BoxAnswerer boxes;
+        languageItem(*w, 1033)->trigger();
+        QTRY_COMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts.first().startsWith(QStringLiteral("Не удалось загрузить языковый модуль \"")));
+        QCOMPARE(w->workspace().LanguageId(), 1049);
+        QVERIFY(menuTitles(*w).contains(QStringLiteral("Файл")));
+    }
+
+private:
+    static fs::path modulePath(const DataFolder& folder)
+    {
+        return folder.files().folder() / "Belvane_6x45_ENU.lng";
+    }
+
+    static void installModule(const DataFolder& folder)
+    {
+#ifdef BELVANE_ENGLISH_MODULE
+        fs::copy_file(BELVANE_ENGLISH_MODULE, modulePath(folder), fs::copy_options::overwrite_existing);
+#else
+        Q_UNUSED(folder);
+#endif
+    }
+};
+
+} // namespace
+
+BELVANE_GUI_TEST(LanguageTest);
+#include "language_test.moc"
