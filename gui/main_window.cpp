@@ -44,15 +44,23 @@ constexpr int kPanelCount = 7;
 static_assert(kPanelCount == static_cast<int>(app::StatusPanelCount) + 1, "the status line follows the panels");
 
 // The menus in the order the menu bar shows them; a page may add others.
-const char* const kMenus[] = {"Файл",     "Тиражи",  "Комбинации", "Статистика", "Ставки",
-                              "Сценарий", "Системы", "Вид",        "Настройки"};
+// Pages name a menu by its base-language title; the bar shows its translation.
+const char* const kMenus[] = {QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Файл"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Тиражи"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Комбинации"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Статистика"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Ставки"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Сценарий"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Системы"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Вид"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Настройки")};
 
 } // namespace
 
 MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
 {
     setObjectName(QStringLiteral("TFormMain"));
-    setWindowTitle(QStringLiteral("Belvane 6x45 версия %1").arg(qs(update::RunningVersion().Text())));
+    setWindowTitle(tr("Belvane 6x45 версия %1").arg(qs(update::RunningVersion().Text())));
     host_ = new QtHost(this);
     ws_ = std::make_unique<app::Workspace>(*host_, std::move(files), options);
     actions_ = std::make_unique<ActionRegistry>(this);
@@ -68,12 +76,12 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
         startupFailed_ = true;
         return;
     } catch (const std::exception& e) {
-        host_->showError(std::string("Ошибка запуска программы!\r\r") + e.what());
+        host_->showError(ss(tr("Ошибка запуска программы!\r\r")) + e.what());
     }
 
     for (const char* title : kMenus)
-        menus_[QString::fromUtf8(title)] = menuBar()->addMenu(QString::fromUtf8(title));
-    toolBar_ = addToolBar(QStringLiteral("Действия"));
+        menus_[QString::fromUtf8(title)] = menuBar()->addMenu(tr(title));
+    toolBar_ = addToolBar(tr("Действия"));
     toolBar_->setObjectName(QStringLiteral("tbMain"));
     toolBar_->setMovable(false);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -126,26 +134,23 @@ void MainWindow::addPage(Page* page)
 void MainWindow::registerActions()
 {
     actions_->add(
-        {"EditConfig", QStringLiteral("Параметры"), {}, QStringLiteral("Редактирование параметров системы"), [this] {
-             editConfig();
+        {"EditConfig", tr("Параметры"), {}, tr("Редактирование параметров системы"), [this] { editConfig(); }});
+    actions_->add(
+        {"EditShredding", tr("Формулы шинковки"), {}, tr("Редактирование формул для методов шинковки"), [this] {
+             editShredding();
          }});
-    actions_->add({"EditShredding",
-                   QStringLiteral("Формулы шинковки"),
-                   {},
-                   QStringLiteral("Редактирование формул для методов шинковки"),
-                   [this] { editShredding(); }});
-    actions_->add({"ExitProgram", QStringLiteral("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4),
-                   QStringLiteral("Завершить работу программы"), [this] { close(); }});
+    actions_->add({"ExitProgram", tr("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4), tr("Завершить работу программы"),
+                   [this] { close(); }});
     (*actions_)["ExitProgram"]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     actions_->add({"CheckUpdate",
-                   QStringLiteral("Проверить наличие обновлений..."),
+                   tr("Проверить наличие обновлений..."),
                    {},
-                   QStringLiteral("Поиск и установка новой версии программы"),
+                   tr("Поиск и установка новой версии программы"),
                    [this] { checkUpdates(false); }});
     actions_->add({"AutoSelfUpdate",
-                   QStringLiteral("Проверять обновления при запуске"),
+                   tr("Проверять обновления при запуске"),
                    {},
-                   QStringLiteral("Искать новую версию программы при каждом запуске"),
+                   tr("Искать новую версию программы при каждом запуске"),
                    [this] { ws_->Update().SetAutoUpdates(!ws_->Update().AutoUpdates()); },
                    [this] { return ws_->Update().AutoUpdates(); }});
     addToMenu(QStringLiteral("Файл"), {nullptr, "ExitProgram"});
@@ -161,7 +166,7 @@ void MainWindow::addToMenu(const QString& title, std::initializer_list<const cha
 {
     QMenu*& menu = menus_[title];
     if (menu == nullptr)
-        menu = menuBar()->addMenu(title);
+        menu = menuBar()->addMenu(tr(title.toUtf8().constData()));
     for (const char* name : names) {
         if (name == nullptr)
             menu->addSeparator();

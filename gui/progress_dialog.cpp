@@ -20,7 +20,7 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     auto* text = new QLabel(qs(app::ProgressWindowText), this);
     gauge_ = new QProgressBar(this);
     gauge_->setMinimumWidth(360);
-    cancel_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel_ = new QPushButton(tr("Отмена"), this);
     cancel_->setObjectName(QStringLiteral("btnCancel"));
     layout->addWidget(text);
     layout->addWidget(gauge_);

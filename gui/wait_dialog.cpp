@@ -19,7 +19,7 @@ WaitDialog::WaitDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Custo
     text_->setObjectName(QStringLiteral("lbWaitText"));
     text_->setMinimumWidth(360);
     text_->setAlignment(Qt::AlignCenter);
-    cancel_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel_ = new QPushButton(tr("Отмена"), this);
     cancel_->setObjectName(QStringLiteral("btnCancel"));
     layout->addWidget(text_);
     layout->addWidget(cancel_, 0, Qt::AlignHCenter);
