@@ -48,8 +48,7 @@ void widenForLongestTexts(QTableView* view)
 
 } // namespace
 
-RatingsPage::RatingsPage(PageHost& host)
-    : Page(host, QStringLiteral("tsRatings"), QStringLiteral("Рейтинг"), Side::Right)
+RatingsPage::RatingsPage(PageHost& host) : Page(host, QStringLiteral("tsRatings"), tr("Рейтинг"), Side::Right)
 {
     auto* layout = new QVBoxLayout(this);
     model_ = new RatingsModel(this);
@@ -72,10 +71,10 @@ RatingsPage::RatingsPage(PageHost& host)
 void RatingsPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"RatingsRefresh", QStringLiteral("Обновить рейтинг"), QKeySequence(Qt::Key_F5), {}, [this] {
+    actions.add({"RatingsRefresh", tr("Обновить рейтинг"), QKeySequence(Qt::Key_F5), {}, [this] {
                      host_.run([this] { ws_.Ratings().Refresh(); });
                  }});
-    actions.add({"RatingsExport", QStringLiteral("Экспорт рейтинга в CSV-файл"), {}, {}, [this] { ratingsExport(); }});
+    actions.add({"RatingsExport", tr("Экспорт рейтинга в CSV-файл"), {}, {}, [this] { ratingsExport(); }});
     auto* modes = new QActionGroup(this);
     for (size_t m = 0; m < kModeActions.size(); ++m) {
         const auto mode = static_cast<stakes::EfficiencyMode>(m);
@@ -92,22 +91,18 @@ void RatingsPage::registerActions()
         modes->addAction(action);
     }
 
-    actions.add({"RatingsToScript", QStringLiteral("Добавить в сценарий"), {}, {}, [this] { toScript(); }});
-    actions.add({"RatingsGraphOverlap", QStringLiteral("Количество совпадений"), {}, {}, [this] { graphOverlap(); }});
-    actions.add(
-        {"StakesGraphDraws", QStringLiteral("Суммарный профит по тиражам"), QKeySequence(Qt::Key_F6), {}, [this] {
-             stakesGraph("StakesGraphDraws");
-         }});
-    actions.add({"StakesGraphOverlap",
-                 QStringLiteral("График совпадений ставок"),
-                 QKeySequence(Qt::CTRL | Qt::Key_F6),
-                 {},
-                 [this] { stakesGraph("StakesGraphOverlap"); }});
-    actions.add({"StakesGraphProfits", QStringLiteral("График профита ставок"), {}, {}, [this] {
-                     stakesGraph("StakesGraphProfits");
+    actions.add({"RatingsToScript", tr("Добавить в сценарий"), {}, {}, [this] { toScript(); }});
+    actions.add({"RatingsGraphOverlap", tr("Количество совпадений"), {}, {}, [this] { graphOverlap(); }});
+    actions.add({"StakesGraphDraws", tr("Суммарный профит по тиражам"), QKeySequence(Qt::Key_F6), {}, [this] {
+                     stakesGraph("StakesGraphDraws");
                  }});
+    actions.add({"StakesGraphOverlap", tr("График совпадений ставок"), QKeySequence(Qt::CTRL | Qt::Key_F6), {}, [this] {
+                     stakesGraph("StakesGraphOverlap");
+                 }});
+    actions.add(
+        {"StakesGraphProfits", tr("График профита ставок"), {}, {}, [this] { stakesGraph("StakesGraphProfits"); }});
 
-    actions.add({"RatingsXlsExport", QStringLiteral("Экспорт рейтинга в Microsoft Excel"), {}, {}, [this] {
+    actions.add({"RatingsXlsExport", tr("Экспорт рейтинга в Microsoft Excel"), {}, {}, [this] {
                      ExportViewToXlsx(host_, lvRatings_, std::make_shared<app::RatingsExportSource>(ws_.Ratings()),
                                       app::MainWindowExportCall(app::RatingsListControl, app::RatingsExportTitle));
                  }});

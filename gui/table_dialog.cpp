@@ -30,10 +30,10 @@ TFormTable::TFormTable(QWidget* parent, const stakes::RegularStake& prepared, si
     edComment_ = new QLineEdit(qs(prepared.Comment), this);
     edComment_->setObjectName(QStringLiteral("edComment"));
     edComment_->setMaxLength(static_cast<int>(stakes::RegularCommentCapacity));
-    form->addRow(QStringLiteral("Комментарий к ставке:"), edComment_);
+    form->addRow(tr("Комментарий к ставке:"), edComment_);
     layout->addLayout(form);
 
-    rbUseMyComb_ = new QRadioButton(QStringLiteral("Использовать постоянную стартовую комбинацию:"), this);
+    rbUseMyComb_ = new QRadioButton(tr("Использовать постоянную стартовую комбинацию:"), this);
     rbUseMyComb_->setObjectName(QStringLiteral("rbUseMyComb"));
     layout->addWidget(rbUseMyComb_);
     edCombStart_ = new QLineEdit(this);
@@ -44,7 +44,7 @@ TFormTable::TFormTable(QWidget* parent, const stakes::RegularStake& prepared, si
     else if (prepared.Start != model::TComb{})
         edCombStart_->setText(qs(model::CombToListText(prepared.Start)));
     layout->addWidget(edCombStart_);
-    rbUseLastDraw_ = new QRadioButton(QStringLiteral("Использовать данные предыдущего тиража"), this);
+    rbUseLastDraw_ = new QRadioButton(tr("Использовать данные предыдущего тиража"), this);
     rbUseLastDraw_->setObjectName(QStringLiteral("rbUseLastDraw"));
     layout->addWidget(rbUseLastDraw_);
     (prepared.Base == stakes::RegularBase::LastDraw ? rbUseLastDraw_ : rbUseMyComb_)->setChecked(true);
@@ -54,11 +54,11 @@ TFormTable::TFormTable(QWidget* parent, const stakes::RegularStake& prepared, si
     edStep_->setObjectName(QStringLiteral("edStep"));
     edStep_->setRange(stakes::MinRegularStep, stakes::MaxRegularStep);
     edStep_->setValue(prepared.Step);
-    stepForm->addRow(QStringLiteral("Шаг:"), edStep_);
+    stepForm->addRow(tr("Шаг:"), edStep_);
     layout->addLayout(stepForm);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &TFormTable::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TFormTable::reject);

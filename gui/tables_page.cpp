@@ -50,14 +50,14 @@ TablesPage::TablesPage(PageHost& host, CombsPage& combs, StakesPage& stakesPage)
 void TablesPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"TablesAdd", QStringLiteral("Добавить регулярную ставку"), {}, {}, [this] { tablesAdd(); }});
-    actions.add({"TablesDel", QStringLiteral("Удалить регулярную ставку"), {}, {}, [this] { tablesDel(); }});
-    actions.add({"TablesStakeAdd", QStringLiteral("Сделать ставку по регуляру"), {}, {}, [this] { tablesStakeAdd(); }});
-    actions.add({"TablesStakeTest", QStringLiteral("Тест регуляров"), {}, {}, [this] { tablesStakeTest(); }});
+    actions.add({"TablesAdd", tr("Добавить регулярную ставку"), {}, {}, [this] { tablesAdd(); }});
+    actions.add({"TablesDel", tr("Удалить регулярную ставку"), {}, {}, [this] { tablesDel(); }});
+    actions.add({"TablesStakeAdd", tr("Сделать ставку по регуляру"), {}, {}, [this] { tablesStakeAdd(); }});
+    actions.add({"TablesStakeTest", tr("Тест регуляров"), {}, {}, [this] { tablesStakeTest(); }});
     actions.add({"TabTables",
-                 QStringLiteral("Вкладка \"Регуляры\""),
+                 tr("Вкладка \"Регуляры\""),
                  {},
-                 QStringLiteral("Показать или скрыть закладку \"Регуляры\""),
+                 tr("Показать или скрыть закладку \"Регуляры\""),
                  [this] { toggleTab(); },
                  [this] { return ws_.Tables().Visible(); }});
     host_.addToMenu(kMenu, {nullptr, "TablesAdd", "TablesDel", "TablesStakeAdd", "TablesStakeTest"});
