@@ -21,7 +21,7 @@ namespace belvane::gui {
 GenerateDialog::GenerateDialog(QWidget* parent, const app::GenerateSettings& settings) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormGenerate"));
-    setWindowTitle(QStringLiteral("Создание нового списка комбинаций"));
+    setWindowTitle(tr("Создание нового списка комбинаций"));
     setMinimumWidth(520);
     auto* layout = new QVBoxLayout(this);
 
@@ -32,7 +32,7 @@ GenerateDialog::GenerateDialog(QWidget* parent, const app::GenerateSettings& set
     mode_->setCurrentIndex(settings.Mode >= 0 && settings.Mode < mode_->count() ? settings.Mode : 0);
     layout->addWidget(mode_);
 
-    layout->addWidget(new QLabel(QStringLiteral("Мои числа или имя файла для загрузки:"), this));
+    layout->addWidget(new QLabel(tr("Мои числа или имя файла для загрузки:"), this));
     auto* row = new QHBoxLayout;
     parameter_ = new QLineEdit(qs(settings.Parameters), this);
     parameter_->setObjectName(QStringLiteral("edCombsGenerateParameters"));
@@ -43,12 +43,11 @@ GenerateDialog::GenerateDialog(QWidget* parent, const app::GenerateSettings& set
     row->addWidget(browse_);
     layout->addLayout(row);
 
-    saveDefault_ =
-        new QCheckBox(QStringLiteral("Сохранить эти параметры для генерации комбинаций \"по умолчанию\""), this);
+    saveDefault_ = new QCheckBox(tr("Сохранить эти параметры для генерации комбинаций \"по умолчанию\""), this);
     layout->addWidget(saveDefault_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -16,7 +16,7 @@ namespace belvane::gui {
 ProxyDialog::ProxyDialog(QWidget* parent, const app::ProxySettings& settings) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormProxy"));
-    setWindowTitle(QStringLiteral("Параметры proxy-сервера"));
+    setWindowTitle(tr("Параметры proxy-сервера"));
     setMinimumWidth(420);
     auto* layout = new QVBoxLayout(this);
 
@@ -43,14 +43,14 @@ ProxyDialog::ProxyDialog(QWidget* parent, const app::ProxySettings& settings) : 
     edPassword_ = new QLineEdit(qs(settings.Password), this);
     edPassword_->setObjectName(QStringLiteral("edPassword"));
     edPassword_->setEchoMode(QLineEdit::Password);
-    fields->addRow(QStringLiteral("Имя или адрес сервера:"), edServer_);
-    fields->addRow(QStringLiteral("Порт:"), edPort_);
-    fields->addRow(QStringLiteral("Имя пользователя:"), edUsername_);
-    fields->addRow(QStringLiteral("Пароль:"), edPassword_);
+    fields->addRow(tr("Имя или адрес сервера:"), edServer_);
+    fields->addRow(tr("Порт:"), edPort_);
+    fields->addRow(tr("Имя пользователя:"), edUsername_);
+    fields->addRow(tr("Пароль:"), edPassword_);
     layout->addLayout(fields);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (app::ProxyServerMissing(this->settings())) {

@@ -33,9 +33,6 @@ namespace belvane::gui {
 
 namespace {
 
-constexpr std::string_view MissingFileText = "Необходимо указать файл книги Microsoft Excel!";
-constexpr std::string_view ReplaceFileQuestion = "Файл \"%1\" уже существует.\nЗаменить его?";
-
 enum FieldColumn { FieldCaption, FieldAlignment, FieldWidth, FieldPhysical };
 
 // The file name with the extension added when it has none.
@@ -55,7 +52,7 @@ XlsxExportDialog::XlsxExportDialog(QWidget* parent, const xlsx::ExportCall& call
       files_(std::move(files))
 {
     setObjectName(QStringLiteral("FormExpExcel"));
-    setWindowTitle(QStringLiteral("Экспорт в Microsoft Excel"));
+    setWindowTitle(tr("Экспорт в Microsoft Excel"));
     setMinimumSize(640, 560);
     auto* layout = new QVBoxLayout(this);
 
@@ -64,12 +61,11 @@ XlsxExportDialog::XlsxExportDialog(QWidget* parent, const xlsx::ExportCall& call
     edTitle_->setObjectName(QStringLiteral("edTitle"));
     edNotes_ = new QLineEdit(this);
     edNotes_->setObjectName(QStringLiteral("edNotes"));
-    top->addWidget(new QLabel(QStringLiteral("Наименование отчета:"), this), 0, 0);
+    top->addWidget(new QLabel(tr("Наименование отчета:"), this), 0, 0);
     top->addWidget(edTitle_, 0, 1, 1, 5);
-    top->addWidget(new QLabel(QStringLiteral("Дополнительные сведения:"), this), 1, 0);
+    top->addWidget(new QLabel(tr("Дополнительные сведения:"), this), 1, 0);
     top->addWidget(edNotes_, 1, 1, 1, 5);
-    dateCreateCheckBox_ =
-        new QCheckBox(QStringLiteral("Добавить строку с датой и временем формирования отчета (экспорта)."), this);
+    dateCreateCheckBox_ = new QCheckBox(tr("Добавить строку с датой и временем формирования отчета (экспорта)."), this);
     dateCreateCheckBox_->setObjectName(QStringLiteral("DateCreateCheckBox"));
     top->addWidget(dateCreateCheckBox_, 2, 0, 1, 6);
     edPageName_ = new QLineEdit(this);
@@ -82,16 +78,16 @@ XlsxExportDialog::XlsxExportDialog(QWidget* parent, const xlsx::ExportCall& call
     edFontSize_ = new QSpinBox(this);
     edFontSize_->setObjectName(QStringLiteral("edFontSize"));
     edFontSize_->setRange(xlsx::MinBaseFontSize, xlsx::MaxBaseFontSize);
-    top->addWidget(new QLabel(QStringLiteral("Наименование листа:"), this), 3, 0);
+    top->addWidget(new QLabel(tr("Наименование листа:"), this), 3, 0);
     top->addWidget(edPageName_, 3, 1);
-    top->addWidget(new QLabel(QStringLiteral("Ориентация:"), this), 3, 2);
+    top->addWidget(new QLabel(tr("Ориентация:"), this), 3, 2);
     top->addWidget(edOrientation_, 3, 3);
-    top->addWidget(new QLabel(QStringLiteral("Базовый размер шрифта:"), this), 3, 4);
+    top->addWidget(new QLabel(tr("Базовый размер шрифта:"), this), 3, 4);
     top->addWidget(edFontSize_, 3, 5);
     top->setColumnStretch(1, 1);
     layout->addLayout(top);
 
-    layout->addWidget(new QLabel(QStringLiteral("Перечень экспортируемых полей:"), this));
+    layout->addWidget(new QLabel(tr("Перечень экспортируемых полей:"), this));
     layout->addWidget(buildFields(), 1);
 
     auto* rowsLine = new QHBoxLayout;
@@ -111,18 +107,18 @@ XlsxExportDialog::XlsxExportDialog(QWidget* parent, const xlsx::ExportCall& call
     auto* browse = new QToolButton(this);
     browse->setObjectName(QStringLiteral("btnFileName"));
     browse->setText(QStringLiteral("..."));
-    fileLine->addWidget(new QLabel(QStringLiteral("Файл книги:"), this));
+    fileLine->addWidget(new QLabel(tr("Файл книги:"), this));
     fileLine->addWidget(edFileName_, 1);
     fileLine->addWidget(browse);
     layout->addLayout(fileLine);
 
-    saveCheckBox_ = new QCheckBox(QStringLiteral("Сохранить параметры экспорта в файле конфигурации"), this);
+    saveCheckBox_ = new QCheckBox(tr("Сохранить параметры экспорта в файле конфигурации"), this);
     saveCheckBox_->setObjectName(QStringLiteral("SaveCheckBox"));
     saveCheckBox_->setVisible(call.AllowStore);
     layout->addWidget(saveCheckBox_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -156,8 +152,7 @@ QWidget* XlsxExportDialog::buildFields()
     lvFields_ = new QTreeWidget(box);
     lvFields_->setObjectName(QStringLiteral("lvFields"));
     lvFields_->setRootIsDecorated(false);
-    lvFields_->setHeaderLabels({QStringLiteral("Наименование столбца"), QStringLiteral("Выравнивание"),
-                                QStringLiteral("Ширина"), QStringLiteral("Физическое поле")});
+    lvFields_->setHeaderLabels({tr("Наименование столбца"), tr("Выравнивание"), tr("Ширина"), tr("Физическое поле")});
     lvFields_->setColumnWidth(FieldCaption, 200);
     lvFields_->setColumnWidth(FieldAlignment, 120);
     lvFields_->setColumnWidth(FieldWidth, 70);
@@ -165,11 +160,11 @@ QWidget* XlsxExportDialog::buildFields()
 
     auto* side = new QVBoxLayout;
     const std::pair<const char*, QString> names[] = {
-        {"btnUp", QStringLiteral("Вверх")},
-        {"btnDown", QStringLiteral("Вниз")},
-        {"btnProperties", QStringLiteral("Свойства")},
-        {"btnLoad", QStringLiteral("Загрузить из файла")},
-        {"btnSave", QStringLiteral("Сохранить в файле")},
+        {"btnUp", tr("Вверх")},
+        {"btnDown", tr("Вниз")},
+        {"btnProperties", tr("Свойства")},
+        {"btnLoad", tr("Загрузить из файла")},
+        {"btnSave", tr("Сохранить в файле")},
     };
     std::vector<QPushButton*> buttons;
     for (const auto& [name, caption] : names) {
@@ -233,7 +228,7 @@ int64_t XlsxExportDialog::chosenRowCount() const
 
 void XlsxExportDialog::showRowCount()
 {
-    lblRowCount_->setText(QStringLiteral("Число строк: %1").arg(chosenRowCount()));
+    lblRowCount_->setText(tr("Число строк: %1").arg(chosenRowCount()));
 }
 
 xlsx::ExportParameters XlsxExportDialog::parameters() const
@@ -310,24 +305,24 @@ void XlsxExportDialog::saveParameters(const std::filesystem::path& file)
 
 void XlsxExportDialog::chooseLoadFile()
 {
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Загрузить из файла"), QString(),
-                                                      FileFilter(xlsx::ParameterFileFilter));
+    const QString file =
+        QFileDialog::getOpenFileName(this, tr("Загрузить из файла"), QString(), FileFilter(xlsx::ParameterFileFilter));
     if (!file.isEmpty())
         loadParameters(ss(file));
 }
 
 void XlsxExportDialog::chooseSaveFile()
 {
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить в файле"), QString(),
-                                                      FileFilter(xlsx::ParameterFileFilter));
+    const QString file =
+        QFileDialog::getSaveFileName(this, tr("Сохранить в файле"), QString(), FileFilter(xlsx::ParameterFileFilter));
     if (!file.isEmpty())
         saveParameters(ss(WithExtension(file, xlsx::ParameterFileExtension)));
 }
 
 void XlsxExportDialog::chooseFile()
 {
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Файл книги"), edFileName_->text(),
-                                                      FileFilter(xlsx::XlsxFileFilter));
+    const QString file =
+        QFileDialog::getSaveFileName(this, tr("Файл книги"), edFileName_->text(), FileFilter(xlsx::XlsxFileFilter));
     if (!file.isEmpty())
         edFileName_->setText(WithExtension(file, xlsx::XlsxExtension));
 }
@@ -347,7 +342,7 @@ void XlsxExportDialog::accept()
         return;
     }
     if (edFileName_->text().trimmed().isEmpty()) {
-        showProblem(std::string(MissingFileText), edFileName_);
+        showProblem(ss(tr("Необходимо указать файл книги Microsoft Excel!")), edFileName_);
         return;
     }
     const std::filesystem::path file = target();
@@ -361,7 +356,8 @@ void XlsxExportDialog::accept()
     }
     std::error_code ec;
     if (std::filesystem::exists(file, ec) &&
-        QMessageBox::question(this, qs(app::CaptionCaution), qs(ReplaceFileQuestion).arg(qs(file.string())),
+        QMessageBox::question(this, qs(app::CaptionCaution),
+                              tr("Файл \"%1\" уже существует.\nЗаменить его?").arg(qs(file.string())),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     if (call_.AllowStore) {
