@@ -27,6 +27,7 @@
 #include "gui/generate_dialog.h"
 #include "gui/qt_text.h"
 #include "gui/table_views.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -274,7 +275,8 @@ void CombsPage::combsFindInDraws()
 void CombsPage::combsXlsExport()
 {
     auto source = std::make_shared<app::CombListSource>(ws_.Combinations().Combs());
-    ExportViewToXlsx(host_, lvCombs_, source, app::MainWindowExportCall(app::CombListControl, app::CombsExportTitle));
+    ExportViewToXlsx(host_, lvCombs_, source,
+                     app::MainWindowExportCall(app::CombListControl, support::Text(app::CombsExportTitle)));
 }
 
 } // namespace belvane::gui

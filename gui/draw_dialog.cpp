@@ -14,6 +14,7 @@
 #include "app/host.h"
 #include "gui/qt_text.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -31,7 +32,7 @@ DrawDialog::DrawDialog(QWidget* parent, const model::TDraw& draw, bool showDate)
 
     numbers_ = new QLineEdit(this);
     numbers_->setObjectName(QStringLiteral("edDrawData"));
-    numbers_->setToolTip(qs(model::DrawTextHint));
+    numbers_->setToolTip(qs(support::Text(model::DrawTextHint)));
     numbers_->setPlaceholderText(QStringLiteral("1;2;3;4;5;6;7"));
     if (draw.Balls != model::TComb{})
         numbers_->setText(qs(model::DrawNumbersText(draw)));
@@ -79,7 +80,7 @@ void DrawDialog::accept()
             built.setDateText(draw_.dateText()); // no date shown: the stored one stays
         draw_ = built;
     } catch (const Error& e) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(e.what()));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(e.what()));
         numbers_->setFocus();
         numbers_->selectAll();
         return; // the dialog stays open

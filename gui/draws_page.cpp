@@ -27,6 +27,7 @@
 #include "gui/qt_text.h"
 #include "gui/table_views.h"
 #include "gui/xlsx_export_launcher.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -294,7 +295,8 @@ void DrawsPage::drawsExport()
 void DrawsPage::drawsXlsExport()
 {
     auto source = std::make_shared<app::DrawsListSource>(ws_.Archive().Draws(), ws_.Archive().Sorted());
-    ExportViewToXlsx(host_, lvDraws_, source, app::MainWindowExportCall(app::DrawsListControl, app::DrawsExportTitle));
+    ExportViewToXlsx(host_, lvDraws_, source,
+                     app::MainWindowExportCall(app::DrawsListControl, support::Text(app::DrawsExportTitle)));
 }
 
 } // namespace belvane::gui

@@ -12,6 +12,7 @@
 
 #include "app/host.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -31,7 +32,7 @@ ExportFieldDialog::ExportFieldDialog(QWidget* parent, const xlsx::ExportField& f
     edAlignment_ = new QComboBox(this);
     edAlignment_->setObjectName(QStringLiteral("edAlignment"));
     for (std::string_view text : xlsx::AlignmentTexts)
-        edAlignment_->addItem(qs(text));
+        edAlignment_->addItem(qs(support::Text(text)));
     edAlignment_->setCurrentIndex(static_cast<int>(field.Align));
     form->addRow(tr("Выравнивание:"), edAlignment_);
     edWidth_ = new QDoubleSpinBox(this);
@@ -65,7 +66,7 @@ void ExportFieldDialog::accept()
     if (!problem)
         problem = xlsx::ValidateFieldWidth(f.Width);
     if (problem) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(*problem));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(*problem));
         edCaption_->setFocus();
         edCaption_->selectAll();
         return;

@@ -23,6 +23,7 @@
 #include "gui/qt_text.h"
 #include "scenario/script_codes.h"
 #include "stats/stat_list.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -87,7 +88,7 @@ FilterDialog::FilterDialog(QWidget* parent, const FilterDialogSetup& setup, cons
 
     cbDrawsSortOrder_ = comboBox(this, "cbDrawsSortOrder");
     for (std::string_view caption : app::DrawsStatCaptions)
-        cbDrawsSortOrder_->addItem(qs(caption));
+        cbDrawsSortOrder_->addItem(qs(support::Text(caption)));
     // A column the table does not have shows nothing and is kept as it was.
     cbDrawsSortOrder_->setCurrentIndex(
         item.SortColumn >= 0 && item.SortColumn < cbDrawsSortOrder_->count() ? item.SortColumn : -1);
@@ -240,7 +241,7 @@ void FilterDialog::accept()
 {
     const scenario::TFilterItem built = itemFromControls();
     if (const auto problem = combs::ValidateFilterStep(scenario::FilterStepInputOf(registry_, built))) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(problem->Message));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(problem->Message));
         if (auto* control = findChild<QWidget*>(qs(problem->Control)))
             control->setFocus();
         return; // the dialog stays open

@@ -15,6 +15,7 @@
 #include "combs/list_file.h"
 #include "gui/file_filters.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -28,7 +29,7 @@ GenerateDialog::GenerateDialog(QWidget* parent, const app::GenerateSettings& set
     mode_ = new QComboBox(this);
     mode_->setObjectName(QStringLiteral("cbCombsGenerateMode"));
     for (std::string_view text : combs::GenerateModeTexts)
-        mode_->addItem(qs(text));
+        mode_->addItem(qs(support::Text(text)));
     mode_->setCurrentIndex(settings.Mode >= 0 && settings.Mode < mode_->count() ? settings.Mode : 0);
     layout->addWidget(mode_);
 

@@ -10,13 +10,14 @@
 #include "gui/qt_text.h"
 #include "gui/stake_dialog_fields.h"
 #include "stakes/stake_dialogs.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 TFormMulti::TFormMulti(QWidget* parent, int drawNumber) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TFormMulti"));
-    setWindowTitle(qs(stakes::MultiStakeDialogCaption));
+    setWindowTitle(qs(support::Text(stakes::MultiStakeDialogCaption)));
     setMinimumWidth(420);
     auto* form = new QFormLayout(this);
     edDrawNumber_ = MakeDrawNumberEdit(this, drawNumber);

@@ -31,6 +31,7 @@
 #include "gui/script_public_dialog.h"
 #include "gui/script_rates_dialog.h"
 #include "gui/table_views.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -383,8 +384,8 @@ void OnlineScriptsPanel::rate(int value)
     if (value > 0) {
         QInputDialog comment(this);
         comment.setObjectName(QStringLiteral("CommentDialog"));
-        comment.setWindowTitle(qs(app::RateCommentCaption));
-        comment.setLabelText(qs(app::RateCommentPrompt));
+        comment.setWindowTitle(qs(support::Text(app::RateCommentCaption)));
+        comment.setLabelText(qs(support::Text(app::RateCommentPrompt)));
         comment.setInputMode(QInputDialog::TextInput);
         comment.setCancelButtonText(tr("Отмена"));
         if (comment.exec() != QDialog::Accepted) {

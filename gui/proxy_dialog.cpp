@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -20,11 +21,11 @@ ProxyDialog::ProxyDialog(QWidget* parent, const app::ProxySettings& settings) : 
     setMinimumWidth(420);
     auto* layout = new QVBoxLayout(this);
 
-    none_ = new QRadioButton(qs(app::ProxyNoneCaption), this);
+    none_ = new QRadioButton(qs(support::Text(app::ProxyNoneCaption)), this);
     none_->setObjectName(QStringLiteral("rbProxyNone"));
-    automatic_ = new QRadioButton(qs(app::ProxyAutomaticCaption), this);
+    automatic_ = new QRadioButton(qs(support::Text(app::ProxyAutomaticCaption)), this);
     automatic_->setObjectName(QStringLiteral("rbProxyAuto"));
-    manual_ = new QRadioButton(qs(app::ProxyManualCaption), this);
+    manual_ = new QRadioButton(qs(support::Text(app::ProxyManualCaption)), this);
     manual_->setObjectName(QStringLiteral("rbProxyManual"));
     layout->addWidget(none_);
     layout->addWidget(automatic_);
@@ -54,7 +55,7 @@ ProxyDialog::ProxyDialog(QWidget* parent, const app::ProxySettings& settings) : 
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (app::ProxyServerMissing(this->settings())) {
-            QMessageBox::warning(this, windowTitle(), qs(app::ProxyServerMissingMessage));
+            QMessageBox::warning(this, windowTitle(), qs(support::Text(app::ProxyServerMissingMessage)));
             edServer_->setFocus();
             return;
         }

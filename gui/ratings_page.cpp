@@ -22,6 +22,7 @@
 #include "gui/ratings_model.h"
 #include "gui/table_views.h"
 #include "stakes/ratings_ops.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -79,7 +80,7 @@ void RatingsPage::registerActions()
     for (size_t m = 0; m < kModeActions.size(); ++m) {
         const auto mode = static_cast<stakes::EfficiencyMode>(m);
         QAction* action = actions.add({kModeActions[m],
-                                       qs(stakes::EfficiencyModeCaptions[m]),
+                                       qs(support::Text(stakes::EfficiencyModeCaptions[m])),
                                        {},
                                        {},
                                        [this, mode] {
@@ -103,8 +104,9 @@ void RatingsPage::registerActions()
         {"StakesGraphProfits", tr("График профита ставок"), {}, {}, [this] { stakesGraph("StakesGraphProfits"); }});
 
     actions.add({"RatingsXlsExport", tr("Экспорт рейтинга в Microsoft Excel"), {}, {}, [this] {
-                     ExportViewToXlsx(host_, lvRatings_, std::make_shared<app::RatingsExportSource>(ws_.Ratings()),
-                                      app::MainWindowExportCall(app::RatingsListControl, app::RatingsExportTitle));
+                     ExportViewToXlsx(
+                         host_, lvRatings_, std::make_shared<app::RatingsExportSource>(ws_.Ratings()),
+                         app::MainWindowExportCall(app::RatingsListControl, support::Text(app::RatingsExportTitle)));
                  }});
     host_.addToMenu(kMenu, {nullptr, "RatingsRefresh", "RatingsExport", "RatingsXlsExport", "RatingsToScript", nullptr,
                             kModeActions[0], kModeActions[1], kModeActions[2], nullptr, "RatingsGraphOverlap",

@@ -17,6 +17,7 @@
 #include "gui/grid_model.h"
 #include "gui/qt_text.h"
 #include "gui/table_views.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -37,7 +38,7 @@ QSpinBox* spinBox(QWidget* parent, const char* name, int value)
 RepeatsDialog::RepeatsDialog(QWidget* parent, app::Workspace& ws) : QDialog(parent), ws_(ws)
 {
     setObjectName(QStringLiteral("TFormRepeats"));
-    setWindowTitle(qs(views::RepeatsCaption));
+    setWindowTitle(qs(support::Text(views::RepeatsCaption)));
     app::AnalysisService& analysis = ws_.Analysis();
     auto* layout = new QVBoxLayout(this);
     auto* controls = new QHBoxLayout;

@@ -21,6 +21,7 @@
 #include "gui/qt_text.h"
 #include "scenario/script_codes.h"
 #include "stats/stat_list.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -42,7 +43,7 @@ ScriptDialog::ScriptDialog(QWidget* parent, const QString& caption, int32_t defa
     : QDialog(parent), setup_(std::move(setup))
 {
     setObjectName(QStringLiteral("FormScript"));
-    setWindowTitle(caption.isEmpty() ? qs(scenario::ElementDialogCaption) : caption);
+    setWindowTitle(caption.isEmpty() ? qs(support::Text(scenario::ElementDialogCaption)) : caption);
     const scenario::ScriptElementFields fields = scenario::ElementFieldsFromLine(line, defaultDrawCount);
     auto* layout = new QVBoxLayout(this);
 
@@ -63,11 +64,11 @@ ScriptDialog::ScriptDialog(QWidget* parent, const QString& caption, int32_t defa
     optionsForm->addRow(tr("Количество тиражей:"), edDrawsExclude_);
     cbResultCombsMode_ = codeBox(options, "cbResultCombsMode", scenario::ResultModes, fields.ResultMode);
     optionsForm->addRow(tr("Результат:"), cbResultCombsMode_);
-    cbClearStakes_ = new QCheckBox(qs(scenario::ClearStakesCaption), options);
+    cbClearStakes_ = new QCheckBox(qs(support::Text(scenario::ClearStakesCaption)), options);
     cbClearStakes_->setObjectName(QStringLiteral("cbClearStakes"));
     cbClearStakes_->setChecked(fields.ClearStakes);
     optionsForm->addRow(cbClearStakes_);
-    cbNewOnly_ = new QCheckBox(qs(scenario::NewOnlyCaption), options);
+    cbNewOnly_ = new QCheckBox(qs(support::Text(scenario::NewOnlyCaption)), options);
     cbNewOnly_->setObjectName(QStringLiteral("cbNewOnly"));
     cbNewOnly_->setChecked(fields.NewOnly);
     optionsForm->addRow(cbNewOnly_);
@@ -149,7 +150,7 @@ void ScriptDialog::accept()
 {
     const scenario::ScriptElementFields fields = fieldsFromControls();
     if (const auto problem = scenario::ValidateElementFields(fields)) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(problem->Message));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(problem->Message));
         if (auto* control = findChild<QWidget*>(qs(problem->Control)))
             control->setFocus();
         return; // the dialog stays open

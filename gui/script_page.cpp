@@ -36,6 +36,7 @@
 #include "gui/table_views.h"
 #include "scenario/run_texts.h"
 #include "scenario/scenario.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -339,7 +340,7 @@ void ScriptPage::scriptSave()
 void ScriptPage::scriptAdd()
 {
     std::string line;
-    if (!editLine(qs(scenario::NewLineCaption), {}, line))
+    if (!editLine(qs(support::Text(scenario::NewLineCaption)), {}, line))
         return;
     host_.run([this, line] { ws_.Scenario().Add(line); }, [this] { selectLine(model_->rowCount() - 1); });
 }
@@ -355,7 +356,7 @@ void ScriptPage::scriptClone()
     if (!ws_.Scenario().IsCommandLine(index))
         return;
     std::string line;
-    if (!editLine(qs(scenario::NewLineCaption), ws_.Scenario().Lines().Line(index), line))
+    if (!editLine(qs(support::Text(scenario::NewLineCaption)), ws_.Scenario().Lines().Line(index), line))
         return;
     host_.run([this, line] { ws_.Scenario().Add(line); }, [this] { selectLine(model_->rowCount() - 1); });
 }
@@ -366,7 +367,7 @@ void ScriptPage::scriptEdit()
     if (!ws_.Scenario().IsCommandLine(index))
         return;
     std::string line;
-    if (!editLine(qs(scenario::EditLineCaption), ws_.Scenario().Lines().Line(index), line))
+    if (!editLine(qs(support::Text(scenario::EditLineCaption)), ws_.Scenario().Lines().Line(index), line))
         return;
     host_.run([this, index, line] { ws_.Scenario().Replace(index, line); });
 }

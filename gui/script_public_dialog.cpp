@@ -17,6 +17,7 @@
 #include "app/library_service.h"
 #include "exchange/exchange_client.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -141,7 +142,8 @@ void TFormScrPublic::checked(const std::optional<std::string>& refusal)
         QDialog::accept();
         return;
     }
-    QMessageBox::critical(this, qs(app::CaptionError), messageText(*refusal));
+    // A refusal of its own is a base-language text, compared below; the service's is translated already.
+    QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(support::Text(*refusal)));
     QLineEdit* field = *refusal == app::AuthorRequiredMessage ? edClName_ : edTitle_;
     field->setFocus();
     field->selectAll();

@@ -13,6 +13,7 @@
 #include "gui/qt_text.h"
 #include "stats/config_data.h"
 #include "stats/shredding_value.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -70,7 +71,7 @@ void ShreddingDialog::accept()
 {
     for (QLineEdit* formula : edFormula_) {
         if (const auto problem = stats::ShreddingFormulaProblem(ss(formula->text()))) {
-            QMessageBox::critical(this, qs(app::CaptionError), messageText(*problem));
+            QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(*problem));
             formula->setFocus();
             formula->selectAll();
             return; // the dialog stays open

@@ -12,13 +12,14 @@
 #include "model/comb_text.h"
 #include "stakes/stake_access.h"
 #include "stakes/stake_dialogs.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 TFormStake::TFormStake(QWidget* parent, const stakes::StakeRecord& prepared) : QDialog(parent), stake_(prepared)
 {
     setObjectName(QStringLiteral("TFormStake"));
-    setWindowTitle(qs(stakes::StakeDialogCaption));
+    setWindowTitle(qs(support::Text(stakes::StakeDialogCaption)));
     setMinimumWidth(420);
     auto* form = new QFormLayout(this);
 

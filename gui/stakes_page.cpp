@@ -28,6 +28,7 @@
 #include "gui/table_views.h"
 #include "stakes/stake_texts.h"
 #include "systems/system_play.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -147,8 +148,9 @@ void StakesPage::registerActions()
     actions["StakeDel"]->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 
     actions.add({"StakesXlsExport", tr("Экспорт ставок в Microsoft Excel"), {}, {}, [this] {
-                     ExportViewToXlsx(host_, sgStakes_, std::make_shared<app::StakesExportSource>(ws_.Stakes()),
-                                      app::MainWindowExportCall(app::StakesGridControl, app::StakesExportTitle));
+                     ExportViewToXlsx(
+                         host_, sgStakes_, std::make_shared<app::StakesExportSource>(ws_.Stakes()),
+                         app::MainWindowExportCall(app::StakesGridControl, support::Text(app::StakesExportTitle)));
                  }});
     host_.addToMenu(kMenu, {"StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", nullptr, "StakeDel",
                             "StakeFilter", "StakeClear", nullptr, "StakesCheckManual", "StakesXlsExport", nullptr,

@@ -25,6 +25,7 @@
 #include "gui/stat_chart.h"
 #include "gui/stat_table_model.h"
 #include "gui/table_views.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -253,7 +254,7 @@ void StatPage::statXlsExport()
         order.push_back(sorted_->mapToSource(sorted_->index(r, 0)).row());
     auto source = std::make_shared<app::DrawsStatSource>(ws_.Statistics().Table(), std::move(order));
     ExportViewToXlsx(host_, lvDrawsStat_, source,
-                     app::MainWindowExportCall(app::DrawsStatControl, app::DrawsStatExportTitle));
+                     app::MainWindowExportCall(app::DrawsStatControl, support::Text(app::DrawsStatExportTitle)));
 }
 
 } // namespace belvane::gui

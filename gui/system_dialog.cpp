@@ -27,6 +27,7 @@
 #include "support/error.h"
 #include "support/file_io.h"
 #include "systems/system_file.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -230,7 +231,7 @@ void TFormSystem::accept()
         return;
     }
     if (const auto problem = systems::CheckSystemData(system())) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(problem->Message));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(problem->Message));
         QWidget* field = nullptr;
         switch (problem->Field) {
         case systems::SystemField::Title:
@@ -289,7 +290,8 @@ void TFormSystem::loadCombs()
         edCombs_->setPlainText(messageText(cp1251::toUtf8(bytes)));
         normalizeCombs();
     } catch (const Error& e) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(ss(tr("Ошибка чтения файла!\r\r")) + e.what()));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)),
+                              messageText(ss(tr("Ошибка чтения файла!\r\r")) + e.what()));
     }
 }
 
@@ -302,13 +304,14 @@ void TFormSystem::saveCombs()
         file += QStringLiteral(".txt");
     const std::filesystem::path path = ss(file);
     if (const std::string refusal = refusal_ ? refusal_(path) : std::string(); !refusal.empty()) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(refusal));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(refusal));
         return;
     }
     try {
         files::writeFileAtomically(path, cp1251::fromUtf8(coreLines(edCombs_) + "\r\n"));
     } catch (const Error& e) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(ss(tr("Ошибка записи файла!\r\r")) + e.what()));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)),
+                              messageText(ss(tr("Ошибка записи файла!\r\r")) + e.what()));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "exchange/exchange_text.h"
 #include "gui/exchange_icons.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -51,7 +52,7 @@ QString cellText(const SystemRow& row, int column)
     case 5:
         return qs(exchange::LocalDateTimeText(s.Created));
     case 6:
-        return row.Loaded ? qs(app::SystemsLoadedStatus) : QString();
+        return row.Loaded ? qs(support::Text(app::SystemsLoadedStatus)) : QString();
     case 7:
         return placeholder ? QString() : QString::number(s.Downloads);
     case 8:

@@ -14,6 +14,7 @@
 #include "model/comb_text.h"
 #include "stakes/regular_rules.h"
 #include "stakes/stake_dialogs.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -22,7 +23,7 @@ TFormTable::TFormTable(QWidget* parent, const stakes::RegularStake& prepared, si
     : QDialog(parent), combinations_(combinations), comments_(std::move(comments))
 {
     setObjectName(QStringLiteral("TFormTable"));
-    setWindowTitle(qs(stakes::TableDialogCaption));
+    setWindowTitle(qs(support::Text(stakes::TableDialogCaption)));
     setMinimumWidth(460);
     auto* layout = new QVBoxLayout(this);
 
@@ -40,7 +41,7 @@ TFormTable::TFormTable(QWidget* parent, const stakes::RegularStake& prepared, si
     edCombStart_->setObjectName(QStringLiteral("edCombStart"));
     edCombStart_->setPlaceholderText(QStringLiteral("1;2;3;4;5;6"));
     if (combinations_ > 1)
-        edCombStart_->setText(qs(stakes::SelectedCombsText));
+        edCombStart_->setText(qs(support::Text(stakes::SelectedCombsText)));
     else if (prepared.Start != model::TComb{})
         edCombStart_->setText(qs(model::CombToListText(prepared.Start)));
     layout->addWidget(edCombStart_);
@@ -82,7 +83,7 @@ void TFormTable::accept()
     input.StartText = ss(edCombStart_->text());
     input.Step = edStep_->value();
     if (const auto refusal = stakes::ValidateRegularDialog(input, comments_)) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(refusal->Message));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(refusal->Message));
         QWidget* field = refusal->Focus == stakes::RegularDialogField::Start  ? static_cast<QWidget*>(edCombStart_)
                          : refusal->Focus == stakes::RegularDialogField::Step ? static_cast<QWidget*>(edStep_)
                                                                               : static_cast<QWidget*>(edComment_);

@@ -19,6 +19,7 @@
 #include "gui/table_views.h"
 #include "gui/tables_model.h"
 #include "stakes/regular_rules.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -33,7 +34,7 @@ std::vector<size_t> toIndices(const std::vector<int>& rows)
 } // namespace
 
 TablesPage::TablesPage(PageHost& host, CombsPage& combs, StakesPage& stakesPage)
-    : Page(host, QStringLiteral("tsTables"), qs(stakes::TablesPageCaption), Side::Right), combs_(combs),
+    : Page(host, QStringLiteral("tsTables"), qs(support::Text(stakes::TablesPageCaption)), Side::Right), combs_(combs),
       stakes_(stakesPage)
 {
     auto* layout = new QVBoxLayout(this);

@@ -8,13 +8,14 @@
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 UpdateDialog::UpdateDialog(QWidget* parent, const app::UpdateOffer& offer) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormSelfUpdate"));
-    setWindowTitle(qs(app::UpdateFoundCaption));
+    setWindowTitle(qs(support::Text(app::UpdateFoundCaption)));
     auto* layout = new QVBoxLayout(this);
     auto* versions = new QFormLayout;
     running_ = new QLabel(qs(offer.Running.Text()), this);

@@ -6,13 +6,14 @@
 
 #include "app/host.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 WaitDialog::WaitDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("WaitDialog"));
-    setWindowTitle(qs(app::ProgressWindowText));
+    setWindowTitle(qs(support::Text(app::ProgressWindowText)));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     text_ = new QLabel(this);

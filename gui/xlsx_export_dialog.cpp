@@ -28,6 +28,7 @@
 #include "support/error.h"
 #include "support/sheet_layout.h"
 #include "support/xlsx_export.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -74,7 +75,7 @@ XlsxExportDialog::XlsxExportDialog(QWidget* parent, const xlsx::ExportCall& call
     edOrientation_ = new QComboBox(this);
     edOrientation_->setObjectName(QStringLiteral("edOrientation"));
     for (std::string_view text : xlsx::OrientationTexts)
-        edOrientation_->addItem(qs(text));
+        edOrientation_->addItem(qs(support::Text(text)));
     edFontSize_ = new QSpinBox(this);
     edFontSize_->setObjectName(QStringLiteral("edFontSize"));
     edFontSize_->setRange(xlsx::MinBaseFontSize, xlsx::MaxBaseFontSize);
@@ -94,7 +95,7 @@ XlsxExportDialog::XlsxExportDialog(QWidget* parent, const xlsx::ExportCall& call
     edSendMode_ = new QComboBox(this);
     edSendMode_->setObjectName(QStringLiteral("edSendMode"));
     for (std::string_view text : xlsx::SendModeTexts)
-        edSendMode_->addItem(qs(text));
+        edSendMode_->addItem(qs(support::Text(text)));
     lblRowCount_ = new QLabel(this);
     lblRowCount_->setObjectName(QStringLiteral("lblRowCount"));
     rowsLine->addWidget(edSendMode_, 1);
@@ -290,7 +291,7 @@ void XlsxExportDialog::loadParameters(const std::filesystem::path& file)
     xlsx::ExportParameters params = parameters();
     const xlsx::LoadReport report = xlsx::LoadExportParameters(file, section_, params, xlsx::StoreKind::ParameterFile);
     for (const std::string& message : report.Errors)
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(message));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(message));
     showParameters(params);
 }
 
@@ -299,7 +300,7 @@ void XlsxExportDialog::saveParameters(const std::filesystem::path& file)
     try {
         xlsx::SaveExportParameters(file, section_, parameters(), xlsx::StoreKind::ParameterFile);
     } catch (const Error& e) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(e.what()));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(e.what()));
     }
 }
 
@@ -329,7 +330,7 @@ void XlsxExportDialog::chooseFile()
 
 void XlsxExportDialog::showProblem(const std::string& message, QWidget* focus)
 {
-    QMessageBox::critical(this, qs(app::CaptionError), messageText(message));
+    QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(message));
     if (focus != nullptr)
         focus->setFocus();
 }
@@ -356,7 +357,7 @@ void XlsxExportDialog::accept()
     }
     std::error_code ec;
     if (std::filesystem::exists(file, ec) &&
-        QMessageBox::question(this, qs(app::CaptionCaution),
+        QMessageBox::question(this, qs(support::Text(app::CaptionCaution)),
                               tr("Файл \"%1\" уже существует.\nЗаменить его?").arg(qs(file.string())),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
@@ -365,7 +366,7 @@ void XlsxExportDialog::accept()
             xlsx::SaveExportParameters(files_.config(), section_, params, xlsx::StoreKind::Configuration);
         } catch (const Error& e) {
             // The export itself can still go ahead.
-            QMessageBox::critical(this, qs(app::CaptionError), messageText(e.what()));
+            QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(e.what()));
         }
     }
     QDialog::accept();
@@ -379,7 +380,7 @@ void XlsxExportDialog::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, [this] {
         const std::vector<std::string> errors = std::exchange(openingErrors_, {});
         for (const std::string& message : errors)
-            QMessageBox::critical(this, qs(app::CaptionError), messageText(message));
+            QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(message));
     });
 }
 
