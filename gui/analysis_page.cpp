@@ -12,7 +12,7 @@ AnalysisPage::AnalysisPage(PageHost& host, const QString& objectName, const QStr
     host_.actions().add({tabAction,
                          title,
                          {},
-                         QStringLiteral("Показать или скрыть закладку \"%1\"").arg(title),
+                         tr("Показать или скрыть закладку \"%1\"").arg(title),
                          [this] {
                              ws_.SetSetting(tabKey_, ws_.Settings().Flag(tabKey_) ? 0 : 1);
                              showTab();

@@ -16,7 +16,7 @@
 namespace belvane::gui {
 
 CardPage::CardPage(PageHost& host)
-    : AnalysisPage(host, QStringLiteral("tsCard"), QStringLiteral("Карта"), app::key::TabCard, "ViewTabCard")
+    : AnalysisPage(host, QStringLiteral("tsCard"), tr("Карта"), app::key::TabCard, "ViewTabCard")
 {
     auto* layout = new QVBoxLayout(this);
     model_ = new GridModel(this);
@@ -29,28 +29,26 @@ CardPage::CardPage(PageHost& host)
 void CardPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"CardFilter_Include", QStringLiteral("Оставить выделенные"), {}, {}, [this] { filter(false); }});
-    actions.add({"CardFilter_Exclude", QStringLiteral("Удалить выделенные"), {}, {}, [this] { filter(true); }});
-    actions.add({"CardRefresh", QStringLiteral("Обновить"), {}, QStringLiteral("Обновить карту тиражей"), [this] {
-                     rebuild(true);
-                 }});
+    actions.add({"CardFilter_Include", tr("Оставить выделенные"), {}, {}, [this] { filter(false); }});
+    actions.add({"CardFilter_Exclude", tr("Удалить выделенные"), {}, {}, [this] { filter(true); }});
+    actions.add({"CardRefresh", tr("Обновить"), {}, tr("Обновить карту тиражей"), [this] { rebuild(true); }});
     auto toggle = [this](std::string_view key) {
         ws_.SetSetting(key, ws_.Settings().Flag(key) ? 0 : 1);
         rebuild(true);
     };
     actions.add({"CardColor",
-                 QStringLiteral("Раскрашивать карту по каналам"),
+                 tr("Раскрашивать карту по каналам"),
                  {},
                  {},
                  [toggle] { toggle(app::key::ColorCard); },
                  [this] { return ws_.Settings().Flag(app::key::ColorCard); }});
     actions.add({"CardColorSequences",
-                 QStringLiteral("Выделять на карте повторы и последовательности"),
+                 tr("Выделять на карте повторы и последовательности"),
                  {},
                  {},
                  [toggle] { toggle(app::key::ColorCardSequences); },
                  [this] { return ws_.Settings().Flag(app::key::ColorCardSequences); }});
-    actions.add({"CardXlsExport", QStringLiteral("Экспорт карты тиражей в Microsoft Excel"), {}, {}, [this] {
+    actions.add({"CardXlsExport", tr("Экспорт карты тиражей в Microsoft Excel"), {}, {}, [this] {
                      ExportViewToXlsx(host_, sgCard_, std::make_shared<app::CardExportSource>(ws_.Analysis().Card()),
                                       app::MainWindowExportCall(app::CardGridControl, ss(title())));
                  }});
@@ -79,7 +77,7 @@ void CardPage::rebuild(bool force)
         return;
     built_ = inputs;
     const int channelSize = ws_.Analysis().ChannelSize();
-    QStringList headings{QStringLiteral("Тираж")};
+    QStringList headings{tr("Тираж")};
     for (int n = 1; n <= 45; ++n)
         headings << QString::number(n);
     headings << QStringLiteral("E");

@@ -8,6 +8,7 @@
 #include "gui/qt_text.h"
 #include "model/layout.h"
 #include "views/colors.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -149,7 +150,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const
 QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 3)
-        return qs(combs::HistoryCaptions[section]);
+        return qs(support::Text(combs::HistoryCaptions[section]));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -27,14 +27,15 @@
 #include "gui/generate_dialog.h"
 #include "gui/qt_text.h"
 #include "gui/table_views.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
-CombsPage::CombsPage(PageHost& host) : Page(host, QStringLiteral("tsCombs"), QStringLiteral("Комбинации"), Side::Left)
+CombsPage::CombsPage(PageHost& host) : Page(host, QStringLiteral("tsCombs"), tr("Комбинации"), Side::Left)
 {
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Исключить последних тиражей:"), this));
+    row->addWidget(new QLabel(tr("Исключить последних тиражей:"), this));
     edCombsExclude_ = new QSpinBox(this);
     edCombsExclude_->setObjectName(QStringLiteral("edCombsExclude"));
     edCombsExclude_->setRange(0, 100000);
@@ -84,39 +85,38 @@ void CombsPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
     auto run = [this](std::function<void()> op) { return [this, op] { host_.run(op); }; };
-    actions.add({"CombsGen", QStringLiteral("Генерировать"), QKeySequence(Qt::Key_F2),
-                 QStringLiteral("Создать новый список комбинаций"), [this] { combsGen(); }});
-    actions.add({"CombsOpen", QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O),
-                 QStringLiteral("Загрузить список комбинаций из файла"), [this] { combsOpen(); }});
-    actions.add({"CombsSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                 QStringLiteral("Сохранить список комбинаций в файл"), [this] { combsSave(); }});
-    actions.add({"CombsUndo", QStringLiteral("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-                 QStringLiteral("Отменить последнюю операцию над списком комбинаций"),
-                 run([this] { ws_.Combinations().Undo(); })});
-    actions.add({"CombsDelExists", QStringLiteral("Исключить тиражи"), QKeySequence(Qt::CTRL | Qt::Key_E),
-                 QStringLiteral("Удалить из списка комбинации последних тиражей"), [this] {
+    actions.add({"CombsGen", tr("Генерировать"), QKeySequence(Qt::Key_F2), tr("Создать новый список комбинаций"),
+                 [this] { combsGen(); }});
+    actions.add({"CombsOpen", tr("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                 tr("Загрузить список комбинаций из файла"), [this] { combsOpen(); }});
+    actions.add({"CombsSave", tr("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                 tr("Сохранить список комбинаций в файл"), [this] { combsSave(); }});
+    actions.add({"CombsUndo", tr("Отменить"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                 tr("Отменить последнюю операцию над списком комбинаций"), run([this] { ws_.Combinations().Undo(); })});
+    actions.add({"CombsDelExists", tr("Исключить тиражи"), QKeySequence(Qt::CTRL | Qt::Key_E),
+                 tr("Удалить из списка комбинации последних тиражей"), [this] {
                      const int n = edCombsExclude_->value();
                      host_.run([this, n] { ws_.Combinations().ExcludeLatestDraws(n); });
                  }});
-    actions.add({"CombsDelSelected", QStringLiteral("Удалить выделенные"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
-                 QStringLiteral("Удалить выделенные комбинации из списка"), [this] { combsDelSelected(); }});
-    actions.add({"CombsCopy", QStringLiteral("Копировать в буфер"), QKeySequence(Qt::CTRL | Qt::Key_C),
-                 QStringLiteral("Копировать выделенные комбинации в буфер обмена"), [this] { combsCopy(); }});
-    actions.add({"CombsPaste", QStringLiteral("Вставить из буфера"), QKeySequence(Qt::CTRL | Qt::Key_V),
-                 QStringLiteral("Заменить список комбинациями из буфера обмена"), [this] { combsPaste(); }});
-    actions.add({"CombsSelectAll", QStringLiteral("Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A), {}, [this] {
+    actions.add({"CombsDelSelected", tr("Удалить выделенные"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
+                 tr("Удалить выделенные комбинации из списка"), [this] { combsDelSelected(); }});
+    actions.add({"CombsCopy", tr("Копировать в буфер"), QKeySequence(Qt::CTRL | Qt::Key_C),
+                 tr("Копировать выделенные комбинации в буфер обмена"), [this] { combsCopy(); }});
+    actions.add({"CombsPaste", tr("Вставить из буфера"), QKeySequence(Qt::CTRL | Qt::Key_V),
+                 tr("Заменить список комбинациями из буфера обмена"), [this] { combsPaste(); }});
+    actions.add({"CombsSelectAll", tr("Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A), {}, [this] {
                      lvCombs_->selectAll();
                  }});
-    actions.add({"CombsInfo", QStringLiteral("Сведения о комбинации"), {}, {}, [this] { combsInfo(); }});
+    actions.add({"CombsInfo", tr("Сведения о комбинации"), {}, {}, [this] { combsInfo(); }});
     actions.add({"CombsCheckNums",
-                 QStringLiteral("Количество уникальных номеров"),
+                 tr("Количество уникальных номеров"),
                  {},
-                 QStringLiteral("Подсчитать числа, которые встречаются в списке комбинаций"),
+                 tr("Подсчитать числа, которые встречаются в списке комбинаций"),
                  [this] { ws_.Host().showInformation(ws_.Combinations().DistinctNumbersMessage()); }});
-    actions.add({"CombsFindInDraws", QStringLiteral("Проверить по архиву тиражей"), QKeySequence(Qt::CTRL | Qt::Key_F),
-                 QStringLiteral("Найти выделенную комбинацию в архиве тиражей"), [this] { combsFindInDraws(); }});
+    actions.add({"CombsFindInDraws", tr("Проверить по архиву тиражей"), QKeySequence(Qt::CTRL | Qt::Key_F),
+                 tr("Найти выделенную комбинацию в архиве тиражей"), [this] { combsFindInDraws(); }});
     actions.add({"ViewColorCombs",
-                 QStringLiteral("Каналы цветом в списке комбинаций"),
+                 tr("Каналы цветом в списке комбинаций"),
                  {},
                  {},
                  [this] {
@@ -137,9 +137,9 @@ void CombsPage::registerActions()
         actions[name]->setIcon(style()->standardIcon(pixmap));
 
     actions.add({"CombsXlsExport",
-                 QStringLiteral("Экспорт в Microsoft Excel"),
+                 tr("Экспорт в Microsoft Excel"),
                  {},
-                 QStringLiteral("Экспорт списка комбинаций в Microsoft Excel"),
+                 tr("Экспорт списка комбинаций в Microsoft Excel"),
                  [this] { combsXlsExport(); }});
     host_.addToMenu(QStringLiteral("Комбинации"),
                     {"CombsGen", "CombsOpen", "CombsSave", "CombsXlsExport", nullptr, "CombsUndo", "CombsDelExists",
@@ -275,7 +275,8 @@ void CombsPage::combsFindInDraws()
 void CombsPage::combsXlsExport()
 {
     auto source = std::make_shared<app::CombListSource>(ws_.Combinations().Combs());
-    ExportViewToXlsx(host_, lvCombs_, source, app::MainWindowExportCall(app::CombListControl, app::CombsExportTitle));
+    ExportViewToXlsx(host_, lvCombs_, source,
+                     app::MainWindowExportCall(app::CombListControl, support::Text(app::CombsExportTitle)));
 }
 
 } // namespace belvane::gui

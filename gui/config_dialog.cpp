@@ -21,6 +21,7 @@
 #include "app/host.h"
 #include "gui/qt_text.h"
 #include "support/money.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -64,7 +65,7 @@ QDoubleSpinBox* coefficientBox(QWidget* parent, const char* name, long double va
 ConfigDialog::ConfigDialog(QWidget* parent, const stats::TConfigData& config) : QDialog(parent), original_(config)
 {
     setObjectName(QStringLiteral("FormConfig"));
-    setWindowTitle(QStringLiteral("Параметры системы"));
+    setWindowTitle(tr("Параметры системы"));
     auto* layout = new QHBoxLayout(this);
 
     // The matrix, its segments and the channels.
@@ -73,26 +74,26 @@ ConfigDialog::ConfigDialog(QWidget* parent, const stats::TConfigData& config) : 
     auto* matrixRow = new QHBoxLayout;
     edMatrixCol_ = new QSpinBox(this);
     edMatrixCol_->setObjectName(QStringLiteral("edMatrixCol"));
-    edMatrixCol_->setToolTip(QStringLiteral("Количество столбцов"));
+    edMatrixCol_->setToolTip(tr("Количество столбцов"));
     edMatrixCol_->setRange(stats::MinMatrixCols, stats::MaxMatrixCols);
     edMatrixCol_->setValue(config.MatrixCols);
     edMatrixRow_ = new QLineEdit(this);
     edMatrixRow_->setObjectName(QStringLiteral("edMatrixRow"));
-    edMatrixRow_->setToolTip(QStringLiteral("Количество строк"));
+    edMatrixRow_->setToolTip(tr("Количество строк"));
     edMatrixRow_->setReadOnly(true);
     edMatrixRow_->setMaximumWidth(60);
     matrixRow->addWidget(edMatrixCol_);
     matrixRow->addWidget(new QLabel(QStringLiteral("x"), this));
     matrixRow->addWidget(edMatrixRow_);
-    sizes->addRow(QStringLiteral("Размер матрицы:"), matrixRow);
+    sizes->addRow(tr("Размер матрицы:"), matrixRow);
     edChannelSize_ = new QSpinBox(this);
     edChannelSize_->setObjectName(QStringLiteral("edChannelSize"));
-    edChannelSize_->setToolTip(QStringLiteral("Ширина канала"));
+    edChannelSize_->setToolTip(tr("Ширина канала"));
     edChannelSize_->setRange(stats::MinChannelSize, stats::MaxChannelSize);
     edChannelSize_->setValue(config.ChannelSize);
-    sizes->addRow(QStringLiteral("Размер канала:"), edChannelSize_);
+    sizes->addRow(tr("Размер канала:"), edChannelSize_);
     left->addLayout(sizes);
-    left->addWidget(new QLabel(QStringLiteral("Сегменты матрицы:"), this));
+    left->addWidget(new QLabel(tr("Сегменты матрицы:"), this));
     sgSegments_ = new QTableWidget(this);
     sgSegments_->setObjectName(QStringLiteral("sgSegments"));
     sgSegments_->horizontalHeader()->hide();
@@ -106,21 +107,21 @@ ConfigDialog::ConfigDialog(QWidget* parent, const stats::TConfigData& config) : 
     auto* money = new QFormLayout;
     edCost_ = new QDoubleSpinBox(this);
     edCost_->setObjectName(QStringLiteral("edCost"));
-    edCost_->setToolTip(QStringLiteral("Стоимость одной ставки"));
+    edCost_->setToolTip(tr("Стоимость одной ставки"));
     edCost_->setDecimals(2);
     edCost_->setRange(0, 1e9);
     edCost_->setValue(static_cast<double>(config.Cost) / MoneyScale);
-    money->addRow(QStringLiteral("Стоимость ставки:"), edCost_);
+    money->addRow(tr("Стоимость ставки:"), edCost_);
     edStakeMaxLen_ = new QSpinBox(this); // hidden in this game; the value passes through
     edStakeMaxLen_->setObjectName(QStringLiteral("edStakeMaxLen"));
     edStakeMaxLen_->setRange(0, 45);
     edStakeMaxLen_->setValue(config.MaxStake);
     edStakeMaxLen_->hide();
     right->addLayout(money);
-    right->addWidget(new QLabel(QStringLiteral("Размеры выигрышей:"), this));
+    right->addWidget(new QLabel(tr("Размеры выигрышей:"), this));
     edProfits_ = new QTableWidget(app::ProfitRowCount, 2, this);
     edProfits_->setObjectName(QStringLiteral("edProfits"));
-    edProfits_->setHorizontalHeaderLabels({QStringLiteral("Совпадений"), QStringLiteral("Сумма выигрыша")});
+    edProfits_->setHorizontalHeaderLabels({tr("Совпадений"), tr("Сумма выигрыша")});
     edProfits_->verticalHeader()->hide();
     edProfits_->horizontalHeader()->setStretchLastSection(true);
     edProfits_->setItemDelegateForColumn(1, new PatternDelegate(kPrizePattern, edProfits_));
@@ -137,23 +138,23 @@ ConfigDialog::ConfigDialog(QWidget* parent, const stats::TConfigData& config) : 
     }
     right->addWidget(edProfits_);
 
-    auto* weights = new QGroupBox(QStringLiteral(" Коэффициенты для поля \"Вес\" "), this);
+    auto* weights = new QGroupBox(tr(" Коэффициенты для поля \"Вес\" "), this);
     auto* weightsForm = new QFormLayout(weights);
     edCoefCount_ = coefficientBox(weights, "edCoefCount", config.Weights.Count);
     edCoefDeviation_ = coefficientBox(weights, "edCoefDeviation", config.Weights.Deviation);
     edCoefLevel_ = coefficientBox(weights, "edCoefLevel", config.Weights.Level);
-    weightsForm->addRow(QStringLiteral("Количество:"), edCoefCount_);
-    weightsForm->addRow(QStringLiteral("Отклонение:"), edCoefDeviation_);
-    weightsForm->addRow(QStringLiteral("Глубина:"), edCoefLevel_);
-    cbCoefPercents_ = new QCheckBox(QStringLiteral("Использовать значения в %"), weights);
+    weightsForm->addRow(tr("Количество:"), edCoefCount_);
+    weightsForm->addRow(tr("Отклонение:"), edCoefDeviation_);
+    weightsForm->addRow(tr("Глубина:"), edCoefLevel_);
+    cbCoefPercents_ = new QCheckBox(tr("Использовать значения в %"), weights);
     cbCoefPercents_->setChecked(config.Weights.UsePercents);
-    cbCoefAbs_ = new QCheckBox(QStringLiteral("Использовать абсолютные значения"), weights);
+    cbCoefAbs_ = new QCheckBox(tr("Использовать абсолютные значения"), weights);
     cbCoefAbs_->setChecked(config.Weights.UseAbsValues);
     weightsForm->addRow(cbCoefPercents_);
     weightsForm->addRow(cbCoefAbs_);
     right->addWidget(weights);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     right->addWidget(buttons);
     layout->addLayout(right, 1);
 
@@ -186,7 +187,7 @@ void ConfigDialog::layOutSegments(const std::vector<int>& segments)
                 item->setFlags(Qt::NoItemFlags); // past number 45: cannot be selected
             } else {
                 item->setText(QString::number(segments[static_cast<size_t>(n - 1)]));
-                item->setToolTip(QStringLiteral("Число %1").arg(n));
+                item->setToolTip(tr("Число %1").arg(n));
                 item->setData(Qt::UserRole, n);
             }
             sgSegments_->setItem(r, c, item);
@@ -213,7 +214,7 @@ void ConfigDialog::segmentEdited(QTableWidgetItem* item)
     if (laying_ || item->data(Qt::UserRole).toInt() == 0)
         return;
     if (const auto problem = app::SegmentCellProblem(ss(item->text()))) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(*problem));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(*problem));
         laying_ = true;
         item->setText(QStringLiteral("1"));
         laying_ = false;

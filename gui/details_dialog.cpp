@@ -18,13 +18,13 @@ DetailsDialog::DetailsDialog(QWidget* parent, const std::vector<app::DetailsRow>
     : QDialog(parent), source_(std::move(card))
 {
     setObjectName(QStringLiteral("FormDetails"));
-    setWindowTitle(QStringLiteral("Подробная информация"));
+    setWindowTitle(tr("Подробная информация"));
     resize(900, 560);
     auto* layout = new QHBoxLayout(this);
 
     auto* properties = new QTableWidget(static_cast<int>(rows.size()), 2, this);
     properties->setObjectName(QStringLiteral("lvProperties"));
-    properties->setHorizontalHeaderLabels({QStringLiteral("Свойство"), QStringLiteral("Значение")});
+    properties->setHorizontalHeaderLabels({tr("Свойство"), tr("Значение")});
     properties->verticalHeader()->hide();
     properties->verticalHeader()->setDefaultSectionSize(properties->fontMetrics().height() + 6);
     properties->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -41,7 +41,7 @@ DetailsDialog::DetailsDialog(QWidget* parent, const std::vector<app::DetailsRow>
 
     auto* right = new QVBoxLayout;
     auto* columnsRow = new QHBoxLayout;
-    columnsRow->addWidget(new QLabel(QStringLiteral("Количество столбцов:"), this));
+    columnsRow->addWidget(new QLabel(tr("Количество столбцов:"), this));
     columns_ = new QSpinBox(this);
     columns_->setObjectName(QStringLiteral("seCols"));
     columns_->setRange(1, 45);
@@ -57,7 +57,7 @@ DetailsDialog::DetailsDialog(QWidget* parent, const std::vector<app::DetailsRow>
     card_->setSelectionMode(QAbstractItemView::NoSelection);
     right->addWidget(card_, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
     right->addWidget(buttons);
     layout->addLayout(right, 2);
 

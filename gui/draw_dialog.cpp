@@ -14,28 +14,29 @@
 #include "app/host.h"
 #include "gui/qt_text.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 DrawDialog::DrawDialog(QWidget* parent, const model::TDraw& draw, bool showDate) : QDialog(parent), draw_(draw)
 {
     setObjectName(QStringLiteral("FormDraw"));
-    setWindowTitle(QStringLiteral("Введите данные следующего тиража"));
+    setWindowTitle(tr("Введите данные следующего тиража"));
     auto* form = new QFormLayout(this);
 
     number_ = new QSpinBox(this);
     number_->setObjectName(QStringLiteral("edDrawNumber"));
     number_->setRange(1, std::numeric_limits<int>::max());
     number_->setValue(std::max(draw.Number, 1));
-    form->addRow(QStringLiteral("Номер тиража:"), number_);
+    form->addRow(tr("Номер тиража:"), number_);
 
     numbers_ = new QLineEdit(this);
     numbers_->setObjectName(QStringLiteral("edDrawData"));
-    numbers_->setToolTip(qs(model::DrawTextHint));
+    numbers_->setToolTip(qs(support::Text(model::DrawTextHint)));
     numbers_->setPlaceholderText(QStringLiteral("1;2;3;4;5;6;7"));
     if (draw.Balls != model::TComb{})
         numbers_->setText(qs(model::DrawNumbersText(draw)));
-    form->addRow(new QLabel(QStringLiteral("Выпавшие числа, разделенные точкой с запятой или запятой:"), this));
+    form->addRow(new QLabel(tr("Выпавшие числа, разделенные точкой с запятой или запятой:"), this));
     form->addRow(numbers_);
 
     date_ = new QDateTimeEdit(this);
@@ -53,14 +54,14 @@ DrawDialog::DrawDialog(QWidget* parent, const model::TDraw& draw, bool showDate)
     }
     date_->setDateTime(when);
     if (showDate) {
-        form->addRow(QStringLiteral("Дата и время тиража:"), date_);
+        form->addRow(tr("Дата и время тиража:"), date_);
     } else {
         date_->hide();
         setFixedHeight(200);
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &DrawDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &DrawDialog::reject);
@@ -79,7 +80,7 @@ void DrawDialog::accept()
             built.setDateText(draw_.dateText()); // no date shown: the stored one stays
         draw_ = built;
     } catch (const Error& e) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(e.what()));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(e.what()));
         numbers_->setFocus();
         numbers_->selectAll();
         return; // the dialog stays open

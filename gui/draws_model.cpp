@@ -6,6 +6,7 @@
 #include "gui/qt_text.h"
 #include "model/layout.h"
 #include "views/colors.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -70,7 +71,7 @@ QVariant DrawsModel::data(const QModelIndex& index, int role) const
 QVariant DrawsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < app::DrawsListColumnCount)
-        return qs(app::DrawsListCaptions[static_cast<size_t>(section)]);
+        return qs(support::Text(app::DrawsListCaptions[static_cast<size_t>(section)]));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

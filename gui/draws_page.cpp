@@ -27,18 +27,18 @@
 #include "gui/qt_text.h"
 #include "gui/table_views.h"
 #include "gui/xlsx_export_launcher.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
-DrawsPage::DrawsPage(PageHost& host)
-    : Page(host, QStringLiteral("tsDraws"), QStringLiteral("Архив тиражей"), Side::Left)
+DrawsPage::DrawsPage(PageHost& host) : Page(host, QStringLiteral("tsDraws"), tr("Архив тиражей"), Side::Left)
 {
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Смещение назад:"), this));
+    row->addWidget(new QLabel(tr("Смещение назад:"), this));
     edDrawsOffset_ = new QSpinBox(this);
     edDrawsOffset_->setObjectName(QStringLiteral("edDrawsOffset"));
-    edDrawsOffset_->setToolTip(QStringLiteral("Смещение относительно последнего загруженного номера тиража"));
+    edDrawsOffset_->setToolTip(tr("Смещение относительно последнего загруженного номера тиража"));
     edDrawsOffset_->setStatusTip(edDrawsOffset_->toolTip());
     edDrawsOffset_->setMinimumWidth(90);
     row->addWidget(edDrawsOffset_);
@@ -73,32 +73,24 @@ DrawsPage::DrawsPage(PageHost& host)
 void DrawsPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"DrawsInfo", QStringLiteral("Сведения о тираже"), {}, {}, [this] { drawsInfo(); }});
-    actions.add({"DrawsAdd", QStringLiteral("Добавить"), {}, QStringLiteral("Добавить новый тираж в архив"), [this] {
-                     drawsAdd();
-                 }});
-    actions.add({"DrawsEdit", QStringLiteral("Изменить"), {}, QStringLiteral("Изменить выделенный тираж"), [this] {
-                     drawsEdit();
-                 }});
-    actions.add(
-        {"DrawsDel", QStringLiteral("Удалить"), {}, QStringLiteral("Удалить выделенные тиражи из архива"), [this] {
-             drawsDel();
-         }});
+    actions.add({"DrawsInfo", tr("Сведения о тираже"), {}, {}, [this] { drawsInfo(); }});
+    actions.add({"DrawsAdd", tr("Добавить"), {}, tr("Добавить новый тираж в архив"), [this] { drawsAdd(); }});
+    actions.add({"DrawsEdit", tr("Изменить"), {}, tr("Изменить выделенный тираж"), [this] { drawsEdit(); }});
+    actions.add({"DrawsDel", tr("Удалить"), {}, tr("Удалить выделенные тиражи из архива"), [this] { drawsDel(); }});
     actions.add({"DrawsSorted",
-                 QStringLiteral("Упорядочить MIN->MAX"),
+                 tr("Упорядочить MIN->MAX"),
                  {},
-                 QStringLiteral("Показывать числа тиражей по возрастанию"),
+                 tr("Показывать числа тиражей по возрастанию"),
                  [this] { host_.run([this] { ws_.Archive().ToggleSorted(); }); },
                  [this] { return ws_.Archive().Sorted(); }});
-    actions.add({"DrawsImport", QStringLiteral("Импорт из CSV-файла"), {}, {}, [this] { drawsImport(); }});
-    actions.add({"DrawsExport", QStringLiteral("Экспорт в CSV-файл"), {}, {}, [this] { drawsExport(); }});
-    actions.add({"DrawsXlsExport",
-                 QStringLiteral("Экспорт в Microsoft Excel"),
-                 {},
-                 QStringLiteral("Экспорт архива тиражей в Microsoft Excel"),
-                 [this] { drawsXlsExport(); }});
+    actions.add({"DrawsImport", tr("Импорт из CSV-файла"), {}, {}, [this] { drawsImport(); }});
+    actions.add({"DrawsExport", tr("Экспорт в CSV-файл"), {}, {}, [this] { drawsExport(); }});
+    actions.add(
+        {"DrawsXlsExport", tr("Экспорт в Microsoft Excel"), {}, tr("Экспорт архива тиражей в Microsoft Excel"), [this] {
+             drawsXlsExport();
+         }});
     actions.add({"ViewColorDraws",
-                 QStringLiteral("Каналы цветом в списке тиражей"),
+                 tr("Каналы цветом в списке тиражей"),
                  {},
                  {},
                  [this] {
@@ -125,19 +117,18 @@ void DrawsPage::registerActions()
 void DrawsPage::registerDownloadActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"DrawsDownload", QStringLiteral("Загрузка"), QKeySequence(Qt::Key_F3),
-                 QStringLiteral("Загрузка архива тиражей с сайта лотереи"), [this] { drawsDownload(); }});
+    actions.add({"DrawsDownload", tr("Загрузка"), QKeySequence(Qt::Key_F3),
+                 tr("Загрузка архива тиражей с сайта лотереи"), [this] { drawsDownload(); }});
     actions["DrawsDownload"]->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
-    actions.add({"EditProxy", QStringLiteral("Параметры proxy-сервера"), {}, {}, [this] { editProxy(); }});
+    actions.add({"EditProxy", tr("Параметры proxy-сервера"), {}, {}, [this] { editProxy(); }});
 
     // "Автозагрузка при запуске программы": three radio items, one per DownloadDrawsOnStart.
-    auto* startup = new QMenu(QStringLiteral("Автозагрузка при запуске программы"), this);
+    auto* startup = new QMenu(tr("Автозагрузка при запуске программы"), this);
     startup->setObjectName(QStringLiteral("menuAutoDownload"));
     auto* group = new QActionGroup(this);
     group->setExclusive(true);
     const char* const names[] = {"AutoDownload0", "AutoDownload1", "AutoDownload2"};
-    const QString captions[] = {QStringLiteral("По запросу (по умолчанию)"), QStringLiteral("Автоматически"),
-                                QStringLiteral("Отключено")};
+    const QString captions[] = {tr("По запросу (по умолчанию)"), tr("Автоматически"), tr("Отключено")};
     for (int choice = 0; choice < 3; ++choice) {
         QAction* item = actions.add({names[choice],
                                      captions[choice],
@@ -304,7 +295,8 @@ void DrawsPage::drawsExport()
 void DrawsPage::drawsXlsExport()
 {
     auto source = std::make_shared<app::DrawsListSource>(ws_.Archive().Draws(), ws_.Archive().Sorted());
-    ExportViewToXlsx(host_, lvDraws_, source, app::MainWindowExportCall(app::DrawsListControl, app::DrawsExportTitle));
+    ExportViewToXlsx(host_, lvDraws_, source,
+                     app::MainWindowExportCall(app::DrawsListControl, support::Text(app::DrawsExportTitle)));
 }
 
 } // namespace belvane::gui

@@ -12,38 +12,39 @@
 
 #include "app/host.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 ExportFieldDialog::ExportFieldDialog(QWidget* parent, const xlsx::ExportField& field) : QDialog(parent), field_(field)
 {
     setObjectName(QStringLiteral("FormExpField"));
-    setWindowTitle(QStringLiteral("Свойства"));
+    setWindowTitle(tr("Свойства"));
     setMinimumWidth(360);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     auto* physical = new QLabel(qs(field.PhysicalField), this);
     physical->setObjectName(QStringLiteral("lblPhysicalField"));
-    form->addRow(QStringLiteral("Физическое поле:"), physical);
+    form->addRow(tr("Физическое поле:"), physical);
     edCaption_ = new QLineEdit(qs(field.Caption), this);
     edCaption_->setObjectName(QStringLiteral("edCaption"));
-    form->addRow(QStringLiteral("Наименование столбца:"), edCaption_);
+    form->addRow(tr("Наименование столбца:"), edCaption_);
     edAlignment_ = new QComboBox(this);
     edAlignment_->setObjectName(QStringLiteral("edAlignment"));
     for (std::string_view text : xlsx::AlignmentTexts)
-        edAlignment_->addItem(qs(text));
+        edAlignment_->addItem(qs(support::Text(text)));
     edAlignment_->setCurrentIndex(static_cast<int>(field.Align));
-    form->addRow(QStringLiteral("Выравнивание:"), edAlignment_);
+    form->addRow(tr("Выравнивание:"), edAlignment_);
     edWidth_ = new QDoubleSpinBox(this);
     edWidth_->setObjectName(QStringLiteral("edWidth"));
     edWidth_->setDecimals(2);
     edWidth_->setRange(0, xlsx::MaxColumnWidth);
     edWidth_->setValue(field.Width);
-    form->addRow(QStringLiteral("Ширина:"), edWidth_);
+    form->addRow(tr("Ширина:"), edWidth_);
     layout->addLayout(form);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -65,7 +66,7 @@ void ExportFieldDialog::accept()
     if (!problem)
         problem = xlsx::ValidateFieldWidth(f.Width);
     if (problem) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(*problem));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(*problem));
         edCaption_->setFocus();
         edCaption_->selectAll();
         return;

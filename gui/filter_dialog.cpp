@@ -23,6 +23,7 @@
 #include "gui/qt_text.h"
 #include "scenario/script_codes.h"
 #include "stats/stat_list.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -69,7 +70,7 @@ FilterDialog::FilterDialog(QWidget* parent, const FilterDialogSetup& setup, cons
     : QDialog(parent), registry_(*setup.Registry), item_(item)
 {
     setObjectName(QStringLiteral("FormFilter"));
-    setWindowTitle(QStringLiteral("Фильтр"));
+    setWindowTitle(tr("Фильтр"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     layout->addLayout(form);
@@ -77,45 +78,45 @@ FilterDialog::FilterDialog(QWidget* parent, const FilterDialogSetup& setup, cons
     cbDrawsStatType_ = comboBox(this, "cbDrawsStatType");
     cbDrawsStatType_->setMinimumContentsLength(50);
     addMethods(setup, item);
-    form->addRow(QStringLiteral("Тип фильтра:"), cbDrawsStatType_);
+    form->addRow(tr("Тип фильтра:"), cbDrawsStatType_);
 
     // A step whose method the registry lacks keeps its draw counts as typed.
     const std::string draws =
         unknownMethod_.isEmpty() ? item.DrawsText : ss(qs(item.MethodText).section(QLatin1Char(':'), 1, 1).trimmed());
     edDrawsLen_ = valueEdit(this, "edDrawsLen", draws);
-    form->addRow(QStringLiteral("Количество тиражей:"), edDrawsLen_);
+    form->addRow(tr("Количество тиражей:"), edDrawsLen_);
 
     cbDrawsSortOrder_ = comboBox(this, "cbDrawsSortOrder");
     for (std::string_view caption : app::DrawsStatCaptions)
-        cbDrawsSortOrder_->addItem(qs(caption));
+        cbDrawsSortOrder_->addItem(qs(support::Text(caption)));
     // A column the table does not have shows nothing and is kept as it was.
     cbDrawsSortOrder_->setCurrentIndex(
         item.SortColumn >= 0 && item.SortColumn < cbDrawsSortOrder_->count() ? item.SortColumn : -1);
-    form->addRow(QStringLiteral("Сортировать по столбцу:"), cbDrawsSortOrder_);
+    form->addRow(tr("Сортировать по столбцу:"), cbDrawsSortOrder_);
 
     cbDirection_ = comboBox(this, "cbDirection");
-    cbDirection_->addItems({QStringLiteral("Сверху-вниз"), QStringLiteral("Снизу-вверх")});
+    cbDirection_->addItems({tr("Сверху-вниз"), tr("Снизу-вверх")});
     cbDirection_->setCurrentIndex(item.BottomUp ? 1 : 0);
-    form->addRow(QStringLiteral("Направление:"), cbDirection_);
+    form->addRow(tr("Направление:"), cbDirection_);
 
     cbMultiSelect_ =
-        new QCheckBox(QStringLiteral("Использовать режим одновременного выделения нескольких значений в списке"), this);
+        new QCheckBox(tr("Использовать режим одновременного выделения нескольких значений в списке"), this);
     cbMultiSelect_->setObjectName(QStringLiteral("cbMultiSelect"));
     cbMultiSelect_->setChecked(item.MultiSelect);
     form->addRow(cbMultiSelect_);
 
     cbFilterMode_ = comboBox(this, "cbFilterMode");
-    cbFilterMode_->addItems({QStringLiteral("Удалить выделенные"), QStringLiteral("Оставить выделенные")});
+    cbFilterMode_->addItems({tr("Удалить выделенные"), tr("Оставить выделенные")});
     cbFilterMode_->setCurrentIndex(item.Keep ? 1 : 0);
-    form->addRow(QStringLiteral("Режим фильтра:"), cbFilterMode_);
+    form->addRow(tr("Режим фильтра:"), cbFilterMode_);
 
     cbLevelMode_ = comboBox(this, "cbLevelMode");
     addCodeTexts(cbLevelMode_, scenario::Conditions);
     cbLevelMode_->setCurrentIndex(item.Condition);
-    form->addRow(new QLabel(QStringLiteral("Режим выделения значений в списке статистики:"), this));
+    form->addRow(new QLabel(tr("Режим выделения значений в списке статистики:"), this));
     form->addRow(cbLevelMode_);
     edLevelValue_ = valueEdit(this, "edLevelValue", item.ConditionText);
-    form->addRow(QStringLiteral("Значения:"), edLevelValue_);
+    form->addRow(tr("Значения:"), edLevelValue_);
 
     auto* stopRow = new QHBoxLayout;
     cbStopMode_ = comboBox(this, "cbStopMode");
@@ -123,34 +124,34 @@ FilterDialog::FilterDialog(QWidget* parent, const FilterDialogSetup& setup, cons
     addCodeTexts(cbStopMode_, scenario::StopModes);
     cbStopMode_->setCurrentIndex(item.StopMode);
     stopRow->addWidget(cbStopMode_, 1);
-    stopRow->addWidget(new QLabel(QStringLiteral("Значение:"), this));
+    stopRow->addWidget(new QLabel(tr("Значение:"), this));
     edStopValue_ = new QSpinBox(this);
     edStopValue_->setObjectName(QStringLiteral("edStopValue"));
     edStopValue_->setRange(1, std::numeric_limits<int>::max());
     edStopValue_->setValue(std::max(item.StopValue, 1));
     stopRow->addWidget(edStopValue_);
-    form->addRow(QStringLiteral("Остановка по:"), stopRow);
+    form->addRow(tr("Остановка по:"), stopRow);
 
     // Without its own coefficients a step shows the global ones.
     const stats::WeightCoefficients& weights = item.CoefOverride ? item.Weights : setup.GlobalWeights;
-    gbCDL_ = new QGroupBox(QStringLiteral(" Коэффициенты для расчета значений \"Вес\" "), this);
+    gbCDL_ = new QGroupBox(tr(" Коэффициенты для расчета значений \"Вес\" "), this);
     gbCDL_->setObjectName(QStringLiteral("gbCDL"));
     auto* cdl = new QFormLayout(gbCDL_);
     cdl->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint); // numbers need no full-width boxes
-    cbCDLOverride_ = new QCheckBox(QStringLiteral("Использовать собственные коэффициенты фильтра"), gbCDL_);
+    cbCDLOverride_ = new QCheckBox(tr("Использовать собственные коэффициенты фильтра"), gbCDL_);
     cbCDLOverride_->setObjectName(QStringLiteral("cbCDLOverride"));
     cbCDLOverride_->setChecked(item.CoefOverride);
     cdl->addRow(cbCDLOverride_);
     edCoefCount_ = coefficientBox(gbCDL_, "edCoefCount", weights.Count);
     edCoefDeviation_ = coefficientBox(gbCDL_, "edCoefDeviation", weights.Deviation);
     edCoefLevel_ = coefficientBox(gbCDL_, "edCoefLevel", weights.Level);
-    cdl->addRow(QStringLiteral("Количество:"), edCoefCount_);
-    cdl->addRow(QStringLiteral("Отклонение:"), edCoefDeviation_);
-    cdl->addRow(QStringLiteral("Глубина:"), edCoefLevel_);
-    cbCoefPercents_ = new QCheckBox(QStringLiteral("Использовать значения в %"), gbCDL_);
+    cdl->addRow(tr("Количество:"), edCoefCount_);
+    cdl->addRow(tr("Отклонение:"), edCoefDeviation_);
+    cdl->addRow(tr("Глубина:"), edCoefLevel_);
+    cbCoefPercents_ = new QCheckBox(tr("Использовать значения в %"), gbCDL_);
     cbCoefPercents_->setObjectName(QStringLiteral("cbCoefPercents"));
     cbCoefPercents_->setChecked(weights.UsePercents);
-    cbCoefAbs_ = new QCheckBox(QStringLiteral("Использовать абсолютные значения"), gbCDL_);
+    cbCoefAbs_ = new QCheckBox(tr("Использовать абсолютные значения"), gbCDL_);
     cbCoefAbs_->setObjectName(QStringLiteral("cbCoefAbs"));
     cbCoefAbs_->setChecked(weights.UseAbsValues);
     cdl->addRow(cbCoefPercents_);
@@ -158,7 +159,7 @@ FilterDialog::FilterDialog(QWidget* parent, const FilterDialogSetup& setup, cons
     layout->addWidget(gbCDL_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &FilterDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &FilterDialog::reject);
@@ -240,7 +241,7 @@ void FilterDialog::accept()
 {
     const scenario::TFilterItem built = itemFromControls();
     if (const auto problem = combs::ValidateFilterStep(scenario::FilterStepInputOf(registry_, built))) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(problem->Message));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(problem->Message));
         if (auto* control = findChild<QWidget*>(qs(problem->Control)))
             control->setFocus();
         return; // the dialog stays open

@@ -15,24 +15,25 @@
 #include "combs/list_file.h"
 #include "gui/file_filters.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 GenerateDialog::GenerateDialog(QWidget* parent, const app::GenerateSettings& settings) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormGenerate"));
-    setWindowTitle(QStringLiteral("Создание нового списка комбинаций"));
+    setWindowTitle(tr("Создание нового списка комбинаций"));
     setMinimumWidth(520);
     auto* layout = new QVBoxLayout(this);
 
     mode_ = new QComboBox(this);
     mode_->setObjectName(QStringLiteral("cbCombsGenerateMode"));
     for (std::string_view text : combs::GenerateModeTexts)
-        mode_->addItem(qs(text));
+        mode_->addItem(qs(support::Text(text)));
     mode_->setCurrentIndex(settings.Mode >= 0 && settings.Mode < mode_->count() ? settings.Mode : 0);
     layout->addWidget(mode_);
 
-    layout->addWidget(new QLabel(QStringLiteral("Мои числа или имя файла для загрузки:"), this));
+    layout->addWidget(new QLabel(tr("Мои числа или имя файла для загрузки:"), this));
     auto* row = new QHBoxLayout;
     parameter_ = new QLineEdit(qs(settings.Parameters), this);
     parameter_->setObjectName(QStringLiteral("edCombsGenerateParameters"));
@@ -43,12 +44,11 @@ GenerateDialog::GenerateDialog(QWidget* parent, const app::GenerateSettings& set
     row->addWidget(browse_);
     layout->addLayout(row);
 
-    saveDefault_ =
-        new QCheckBox(QStringLiteral("Сохранить эти параметры для генерации комбинаций \"по умолчанию\""), this);
+    saveDefault_ = new QCheckBox(tr("Сохранить эти параметры для генерации комбинаций \"по умолчанию\""), this);
     layout->addWidget(saveDefault_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

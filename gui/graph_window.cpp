@@ -14,10 +14,9 @@ namespace belvane::gui {
 GraphWindow::GraphWindow(QWidget* parent, const views::Chart& chart, const QString& caption) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TFormGraph"));
-    setWindowTitle(caption.isEmpty() ? (chart.Caption.empty() ? QStringLiteral("График") : qs(chart.Caption))
-                                     : caption);
+    setWindowTitle(caption.isEmpty() ? (chart.Caption.empty() ? tr("График") : qs(chart.Caption)) : caption);
     auto* layout = new QVBoxLayout(this);
-    cbShowMarks_ = new QCheckBox(QStringLiteral("Отображать метки на графиках"), this);
+    cbShowMarks_ = new QCheckBox(tr("Отображать метки на графиках"), this);
     cbShowMarks_->setObjectName(QStringLiteral("cbShowMarks"));
     cbShowMarks_->setChecked(true);
     layout->addWidget(cbShowMarks_);
@@ -29,7 +28,7 @@ GraphWindow::GraphWindow(QWidget* parent, const views::Chart& chart, const QStri
         try {
             chart::SetToggledMarks(crtGraph_->chart(), on);
         } catch (const std::exception& e) {
-            QMessageBox::critical(this, QStringLiteral("Ошибка"), qs(e.what()));
+            QMessageBox::critical(this, tr("Ошибка"), qs(e.what()));
         }
     });
     resize(900, 560);

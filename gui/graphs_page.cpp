@@ -23,18 +23,18 @@
 namespace belvane::gui {
 
 GraphsPage::GraphsPage(PageHost& host)
-    : AnalysisPage(host, QStringLiteral("tsGraphs"), QStringLiteral("Графики"), app::key::TabGraphs, "ViewTabGraphs")
+    : AnalysisPage(host, QStringLiteral("tsGraphs"), tr("Графики"), app::key::TabGraphs, "ViewTabGraphs")
 {
     auto* layout = new QVBoxLayout(this);
     auto* controls = new QHBoxLayout;
-    controls->addWidget(new QLabel(QStringLiteral("Тиражей:"), this));
+    controls->addWidget(new QLabel(tr("Тиражей:"), this));
     edDrawsGraphLen_ = SettingSpinBox(this, "edDrawsGraphLen", ws_, app::key::DrawsGraphLen);
     controls->addWidget(edDrawsGraphLen_);
     cbDrawsGraphType_ = new QComboBox(this);
     cbDrawsGraphType_->setObjectName(QStringLiteral("cbDrawsGraphType"));
     cbDrawsGraphType_->setMinimumContentsLength(40);
     controls->addWidget(cbDrawsGraphType_, 1);
-    cbDrawsGraphShowMarks_ = new QCheckBox(QStringLiteral("Метки"), this);
+    cbDrawsGraphShowMarks_ = new QCheckBox(tr("Метки"), this);
     cbDrawsGraphShowMarks_->setObjectName(QStringLiteral("cbDrawsGraphShowMarks"));
     controls->addWidget(cbDrawsGraphShowMarks_);
     layout->addLayout(controls);
@@ -67,16 +67,12 @@ GraphsPage::GraphsPage(PageHost& host)
 void GraphsPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"DrawsGraphDraw", QStringLiteral("Построить"), {}, QStringLiteral("Построить график"), [this] {
-                     rebuild(true);
+    actions.add({"DrawsGraphDraw", tr("Построить"), {}, tr("Построить график"), [this] { rebuild(true); }});
+    actions.add({"TotalSumCombs", tr("Распределение сумм тиражей и всех возможных комбинаций"), {}, {}, [this] {
+                     showSums();
                  }});
     actions.add(
-        {"TotalSumCombs", QStringLiteral("Распределение сумм тиражей и всех возможных комбинаций"), {}, {}, [this] {
-             showSums();
-         }});
-    actions.add({"AnalyzeRepeats", QStringLiteral("Количество повторов в зависимости от тиража"), {}, {}, [this] {
-                     showRepeats();
-                 }});
+        {"AnalyzeRepeats", tr("Количество повторов в зависимости от тиража"), {}, {}, [this] { showRepeats(); }});
     host_.addToMenu(QStringLiteral("Статистика"), {nullptr, "TotalSumCombs", "AnalyzeRepeats"});
 }
 

@@ -30,11 +30,11 @@ constexpr std::array<std::string_view, views::LayoutCompareCount> kCompareKeys =
 } // namespace
 
 LayoutPage::LayoutPage(PageHost& host)
-    : AnalysisPage(host, QStringLiteral("tsLayout"), QStringLiteral("Схема"), app::key::TabLayout, "ViewTabLayout")
+    : AnalysisPage(host, QStringLiteral("tsLayout"), tr("Схема"), app::key::TabLayout, "ViewTabLayout")
 {
     auto* layout = new QVBoxLayout(this);
     auto* controls = new QHBoxLayout;
-    controls->addWidget(new QLabel(QStringLiteral("Тиражей:"), this));
+    controls->addWidget(new QLabel(tr("Тиражей:"), this));
     edLayoutLen_ = SettingSpinBox(this, "edLayoutLen", ws_, app::key::LayoutLen);
     controls->addWidget(edLayoutLen_);
     controls->addStretch(1);
@@ -53,7 +53,7 @@ LayoutPage::LayoutPage(PageHost& host)
         auto* list = new QTreeWidget(side);
         list->setObjectName(QStringLiteral("lvLayoutCmp%1").arg(i + 1));
         list->setRootIsDecorated(false);
-        list->setHeaderLabels({QStringLiteral("Кол-во"), QString()});
+        list->setHeaderLabels({tr("Кол-во"), QString()});
         list->setColumnWidth(0, 50);
         sideLayout->addWidget(list, 1);
         lvLayoutCmp_[i] = list;
@@ -80,12 +80,11 @@ LayoutPage::LayoutPage(PageHost& host)
 void LayoutPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"LayoutFilter_Include", QStringLiteral("Оставить выделенные"), {}, {}, [this] { filter(false); }});
-    actions.add({"LayoutFilter_Exclude", QStringLiteral("Удалить выделенные"), {}, {}, [this] { filter(true); }});
-    actions.add(
-        {"LayoutRefresh", QStringLiteral("Обновить"), {}, QStringLiteral("Обновить схему"), [this] { rebuild(true); }});
+    actions.add({"LayoutFilter_Include", tr("Оставить выделенные"), {}, {}, [this] { filter(false); }});
+    actions.add({"LayoutFilter_Exclude", tr("Удалить выделенные"), {}, {}, [this] { filter(true); }});
+    actions.add({"LayoutRefresh", tr("Обновить"), {}, tr("Обновить схему"), [this] { rebuild(true); }});
     actions.add({"LayoutGradient",
-                 QStringLiteral("Градиентная раскраска схемы"),
+                 tr("Градиентная раскраска схемы"),
                  {},
                  {},
                  [this] {
@@ -94,7 +93,7 @@ void LayoutPage::registerActions()
                  },
                  [this] { return ws_.Settings().Flag(app::key::LayoutGradient); }});
     actions.add(
-        {"LayoutXlsExport", QStringLiteral("Экспорт схемы в Microsoft Excel"), {}, {}, [this] {
+        {"LayoutXlsExport", tr("Экспорт схемы в Microsoft Excel"), {}, {}, [this] {
              auto source = std::make_shared<app::LayoutExportSource>(ws_.Analysis().Layout(edLayoutLen_->value()).Grid);
              ExportViewToXlsx(host_, sgLayout_, source, app::MainWindowExportCall(app::LayoutGridControl, ss(title())));
          }});

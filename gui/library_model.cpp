@@ -11,8 +11,19 @@ namespace belvane::gui {
 namespace {
 
 const std::array<const char*, LibraryModel::ColumnCount> kHeadings = {
-    "Тип",     "Название", "Автор",       "Программа", "Версия",    "Язык",       "Создан",
-    "Рейтинг", "Оценок",   "Ваша оценка", "Загрузок",  "Последняя", "Комментарии"};
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Тип"),
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Название"),
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Автор"),
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Программа"),
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Версия"),
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Язык"),
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Создан"),
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Рейтинг"),
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Оценок"),
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Ваша оценка"),
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Загрузок"),
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Последняя"),
+    QT_TRANSLATE_NOOP("belvane::gui::LibraryModel", "Комментарии")};
 
 constexpr int kFirstNumberColumn = 7;
 constexpr int kLastNumberColumn = 10;
@@ -30,13 +41,13 @@ QString cellText(const scenario::tScriptInfo& e, int column)
 {
     switch (column) {
     case 0:
-        return e.Own ? QStringLiteral("Мой") : QStringLiteral("Общий");
+        return e.Own ? LibraryModel::tr("Мой") : LibraryModel::tr("Общий");
     case 1:
         return oneLine(e.Title);
     case 2:
         return oneLine(e.AuthorName);
     case 3:
-        return e.Universal ? QStringLiteral("Универсальный") : oneLine(e.AppName);
+        return e.Universal ? LibraryModel::tr("Универсальный") : oneLine(e.AppName);
     case 4:
         return oneLine(e.AppVersion);
     case 5:
@@ -48,7 +59,7 @@ QString cellText(const scenario::tScriptInfo& e, int column)
     case 8:
         return QString::number(e.RatingCount);
     case 9:
-        return e.YourRating == scenario::HiddenRating ? QStringLiteral("Скрытый")
+        return e.YourRating == scenario::HiddenRating ? LibraryModel::tr("Скрытый")
                : e.YourRating == 0                    ? QString()
                                                       : QString::number(e.YourRating);
     case 10:
@@ -130,8 +141,7 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DecorationRole && index.column() == 0)
         return ScriptRowIcon(e->Public);
     if (role == Qt::ToolTipRole && index.column() == 0)
-        return e->Public ? QStringLiteral("Сценарий виден всем пользователям")
-                         : QStringLiteral("Сценарий виден только автору");
+        return e->Public ? tr("Сценарий виден всем пользователям") : tr("Сценарий виден только автору");
     if (role == Qt::TextAlignmentRole && index.column() >= kFirstNumberColumn && index.column() <= kLastNumberColumn)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return {};
@@ -141,7 +151,7 @@ QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
-    return QString::fromUtf8(kHeadings[static_cast<size_t>(section)]);
+    return tr(kHeadings[static_cast<size_t>(section)]);
 }
 
 } // namespace belvane::gui

@@ -46,8 +46,16 @@ constexpr int kPanelCount = 7;
 static_assert(kPanelCount == static_cast<int>(app::StatusPanelCount) + 1, "the status line follows the panels");
 
 // The menus in the order the menu bar shows them; a page may add others.
-const char* const kMenus[] = {"Файл",     "Тиражи",  "Комбинации", "Статистика", "Ставки",
-                              "Сценарий", "Системы", "Вид",        "Настройки"};
+// Pages name a menu by its base-language title; the bar shows its translation.
+const char* const kMenus[] = {QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Файл"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Тиражи"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Комбинации"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Статистика"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Ставки"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Сценарий"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Системы"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Вид"),
+                              QT_TRANSLATE_NOOP("belvane::gui::MainWindow", "Настройки")};
 
 } // namespace
 
@@ -69,7 +77,7 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
         startupFailed_ = true;
         return;
     } catch (const std::exception& e) {
-        host_->showError(std::string("Ошибка запуска программы!\r\r") + e.what());
+        host_->showError(ss(tr("Ошибка запуска программы!\r\r")) + e.what());
     }
 
     // The stored language, silently the base language when its module is gone.
@@ -82,10 +90,10 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
 
 void MainWindow::buildInterface()
 {
-    setWindowTitle(QStringLiteral("Belvane 6x45 версия %1").arg(qs(update::RunningVersion().Text())));
+    setWindowTitle(tr("Belvane 6x45 версия %1").arg(qs(update::RunningVersion().Text())));
     for (const char* title : kMenus)
         addToMenu(QString::fromUtf8(title), {});
-    toolBar_ = addToolBar(QStringLiteral("Действия"));
+    toolBar_ = addToolBar(tr("Действия"));
     toolBar_->setObjectName(QStringLiteral("tbMain"));
     toolBar_->setMovable(false);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -136,26 +144,23 @@ void MainWindow::addPage(Page* page)
 void MainWindow::registerActions()
 {
     actions_->add(
-        {"EditConfig", QStringLiteral("Параметры"), {}, QStringLiteral("Редактирование параметров системы"), [this] {
-             editConfig();
+        {"EditConfig", tr("Параметры"), {}, tr("Редактирование параметров системы"), [this] { editConfig(); }});
+    actions_->add(
+        {"EditShredding", tr("Формулы шинковки"), {}, tr("Редактирование формул для методов шинковки"), [this] {
+             editShredding();
          }});
-    actions_->add({"EditShredding",
-                   QStringLiteral("Формулы шинковки"),
-                   {},
-                   QStringLiteral("Редактирование формул для методов шинковки"),
-                   [this] { editShredding(); }});
-    actions_->add({"ExitProgram", QStringLiteral("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4),
-                   QStringLiteral("Завершить работу программы"), [this] { close(); }});
+    actions_->add({"ExitProgram", tr("Выход"), QKeySequence(Qt::ALT | Qt::Key_F4), tr("Завершить работу программы"),
+                   [this] { close(); }});
     (*actions_)["ExitProgram"]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     actions_->add({"CheckUpdate",
-                   QStringLiteral("Проверить наличие обновлений..."),
+                   tr("Проверить наличие обновлений..."),
                    {},
-                   QStringLiteral("Поиск и установка новой версии программы"),
+                   tr("Поиск и установка новой версии программы"),
                    [this] { checkUpdates(false); }});
     actions_->add({"AutoSelfUpdate",
-                   QStringLiteral("Проверять обновления при запуске"),
+                   tr("Проверять обновления при запуске"),
                    {},
-                   QStringLiteral("Искать новую версию программы при каждом запуске"),
+                   tr("Искать новую версию программы при каждом запуске"),
                    [this] { ws_->Update().SetAutoUpdates(!ws_->Update().AutoUpdates()); },
                    [this] { return ws_->Update().AutoUpdates(); }});
     addToMenu(QStringLiteral("Файл"), {nullptr, "ExitProgram"});
@@ -169,10 +174,9 @@ QAction* MainWindow::action(const QString& name) const
 
 void MainWindow::addToMenu(const QString& title, std::initializer_list<const char*> names)
 {
-    // Menus are known by their base-language titles; the bar shows them translated.
     QMenu*& menu = menus_[title];
     if (menu == nullptr)
-        menu = menuBar()->addMenu(QCoreApplication::translate("MainWindow", title.toUtf8().constData()));
+        menu = menuBar()->addMenu(tr(title.toUtf8().constData()));
     for (const char* name : names) {
         if (name == nullptr)
             menu->addSeparator();

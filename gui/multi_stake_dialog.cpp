@@ -10,24 +10,25 @@
 #include "gui/qt_text.h"
 #include "gui/stake_dialog_fields.h"
 #include "stakes/stake_dialogs.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 TFormMulti::TFormMulti(QWidget* parent, int drawNumber) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TFormMulti"));
-    setWindowTitle(qs(stakes::MultiStakeDialogCaption));
+    setWindowTitle(qs(support::Text(stakes::MultiStakeDialogCaption)));
     setMinimumWidth(420);
     auto* form = new QFormLayout(this);
     edDrawNumber_ = MakeDrawNumberEdit(this, drawNumber);
-    form->addRow(QStringLiteral("Номер тиража:"), edDrawNumber_);
+    form->addRow(tr("Номер тиража:"), edDrawNumber_);
     edDrawsCount_ = MakeDrawsCountEdit(this);
-    form->addRow(QStringLiteral("Кол-во тиражей:"), edDrawsCount_);
+    form->addRow(tr("Кол-во тиражей:"), edDrawsCount_);
     edComment_ = MakeCommentEdit(this, std::string(stakes::ManualStakeComment));
-    form->addRow(QStringLiteral("Комментарий к ставке:"), edComment_);
+    form->addRow(tr("Комментарий к ставке:"), edComment_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &TFormMulti::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TFormMulti::reject);

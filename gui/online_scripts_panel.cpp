@@ -31,6 +31,7 @@
 #include "gui/script_public_dialog.h"
 #include "gui/script_rates_dialog.h"
 #include "gui/table_views.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -38,8 +39,12 @@ namespace {
 constexpr const char* kControl = "lvOnlineScripts";
 constexpr const char* kRateActions[] = {"ScriptLibraryRate1", "ScriptLibraryRate2", "ScriptLibraryRate3",
                                         "ScriptLibraryRate4", "ScriptLibraryRate5"};
-constexpr const char* kRateCaptions[] = {"[ 1 ] - Бесполезно", "[ 2 ] - Плохо", "[ 3 ] - Удовлетворительно",
-                                         "[ 4 ] - Хорошо", "[ 5 ] - Отлично"};
+constexpr const char* kRateCaptions[] = {
+    QT_TRANSLATE_NOOP("belvane::gui::OnlineScriptsPanel", "[ 1 ] - Бесполезно"),
+    QT_TRANSLATE_NOOP("belvane::gui::OnlineScriptsPanel", "[ 2 ] - Плохо"),
+    QT_TRANSLATE_NOOP("belvane::gui::OnlineScriptsPanel", "[ 3 ] - Удовлетворительно"),
+    QT_TRANSLATE_NOOP("belvane::gui::OnlineScriptsPanel", "[ 4 ] - Хорошо"),
+    QT_TRANSLATE_NOOP("belvane::gui::OnlineScriptsPanel", "[ 5 ] - Отлично")};
 
 // The dialog's OK: the title and the author, the title's uniqueness asked of
 // the service on the worker thread while the dialog stays open.
@@ -47,7 +52,7 @@ TFormScrPublic::Checker serviceCheck(PageHost& host)
 {
     return [&host](const scenario::tScriptData& data, TFormScrPublic::Done done) {
         if (host.isRunning()) {
-            done(std::string("Дождитесь завершения текущей операции."));
+            done(ss(OnlineScriptsPanel::tr("Дождитесь завершения текущей операции.")));
             return;
         }
         auto refusal = std::make_shared<std::optional<std::string>>();
@@ -65,7 +70,7 @@ OnlineScriptsPanel::OnlineScriptsPanel(PageHost& host, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* top = new QHBoxLayout;
-    auto* caption = new QLabel(QStringLiteral("Online каталог сценариев"), this);
+    auto* caption = new QLabel(tr("Online каталог сценариев"), this);
     QFont bold = caption->font();
     bold.setBold(true);
     caption->setFont(bold);
@@ -104,62 +109,56 @@ OnlineScriptsPanel::OnlineScriptsPanel(PageHost& host, QWidget* parent)
 void OnlineScriptsPanel::registerActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"ScriptLibrary", QStringLiteral("Online каталог сценариев"), QKeySequence(Qt::CTRL | Qt::Key_L),
-                 QStringLiteral("Показать или скрыть online каталог сценариев"), [this] { toggle(); },
+    actions.add({"ScriptLibrary", tr("Online каталог сценариев"), QKeySequence(Qt::CTRL | Qt::Key_L),
+                 tr("Показать или скрыть online каталог сценариев"), [this] { toggle(); },
                  [this] { return ws_.Settings().Flag(app::key::ScriptLibraryOn); }});
-    actions.add({"ScriptLibraryRefresh",
-                 QStringLiteral("Обновить"),
-                 {},
-                 QStringLiteral("Загрузить online каталог сценариев с сервера"),
-                 [this] { loadList(); }});
+    actions.add(
+        {"ScriptLibraryRefresh", tr("Обновить"), {}, tr("Загрузить online каталог сценариев с сервера"), [this] {
+             loadList();
+         }});
     actions.add({"ScriptLibraryDownload",
-                 QStringLiteral("Скачать из каталога"),
+                 tr("Скачать из каталога"),
                  {},
-                 QStringLiteral("Заменить рабочий сценарий выделенным сценарием каталога"),
+                 tr("Заменить рабочий сценарий выделенным сценарием каталога"),
                  [this] { download(); }});
-    actions.add({"ScriptLibraryUpload",
-                 QStringLiteral("Опубликовать"),
-                 {},
-                 QStringLiteral("Опубликовать рабочий сценарий в online каталоге"),
-                 [this] { upload(); }});
-    actions.add({"ScriptLibraryReplace",
-                 QStringLiteral("Изменить"),
-                 {},
-                 QStringLiteral("Заменить свой сценарий каталога рабочим сценарием"),
-                 [this] { replace(); }});
-    actions.add({"ScriptLibraryDelete",
-                 QStringLiteral("Удалить"),
-                 {},
-                 QStringLiteral("Удалить свой сценарий из online каталога"),
-                 [this] { remove(); }});
+    actions.add(
+        {"ScriptLibraryUpload", tr("Опубликовать"), {}, tr("Опубликовать рабочий сценарий в online каталоге"), [this] {
+             upload();
+         }});
+    actions.add(
+        {"ScriptLibraryReplace", tr("Изменить"), {}, tr("Заменить свой сценарий каталога рабочим сценарием"), [this] {
+             replace();
+         }});
+    actions.add({"ScriptLibraryDelete", tr("Удалить"), {}, tr("Удалить свой сценарий из online каталога"), [this] {
+                     remove();
+                 }});
     actions.add({"ScriptLibraryView",
-                 QStringLiteral("Свойства сценария"),
+                 tr("Свойства сценария"),
                  {},
-                 QStringLiteral("Показать свойства выделенного сценария каталога"),
+                 tr("Показать свойства выделенного сценария каталога"),
                  [this] { view(); }});
     actions.add({"ScriptLibraryRates",
-                 QStringLiteral("Просмотр оценок"),
+                 tr("Просмотр оценок"),
                  {},
-                 QStringLiteral("Показать оценки пользователей выделенного сценария"),
+                 tr("Показать оценки пользователей выделенного сценария"),
                  [this] { rates(); }});
     for (int value = 1; value <= scenario::MaxRating; ++value) {
         const auto i = static_cast<size_t>(value - 1);
         actions.add({kRateActions[i],
-                     QString::fromUtf8(kRateCaptions[i]),
+                     tr(kRateCaptions[i]),
                      {},
-                     QStringLiteral("Оценить выделенный сценарий каталога"),
+                     tr("Оценить выделенный сценарий каталога"),
                      [this, value] { rate(value); },
                      [this, value] { return currentRating() == value; }});
     }
-    actions.add({"ScriptLibraryRate0",
-                 QStringLiteral("Удалить оценку"),
-                 {},
-                 QStringLiteral("Удалить свою оценку выделенного сценария"),
-                 [this] { rate(0); }});
+    actions.add(
+        {"ScriptLibraryRate0", tr("Удалить оценку"), {}, tr("Удалить свою оценку выделенного сценария"), [this] {
+             rate(0);
+         }});
     actions.add({"ScriptLibraryHide",
-                 QStringLiteral("Скрыть сценарий"),
+                 tr("Скрыть сценарий"),
                  {},
-                 QStringLiteral("Скрыть выделенный сценарий из своего списка по умолчанию"),
+                 tr("Скрыть выделенный сценарий из своего списка по умолчанию"),
                  [this] { rate(scenario::HiddenRating); },
                  [this] { return currentRating() == scenario::HiddenRating; }});
 
@@ -169,7 +168,7 @@ void OnlineScriptsPanel::registerActions()
                     {nullptr, "ScriptLibrary", "ScriptLibraryDownload", "ScriptLibraryUpload"});
 
     // The list's own menu, the ratings in a submenu.
-    auto* rateMenu = new QMenu(QStringLiteral("Оценить сценарий"), this);
+    auto* rateMenu = new QMenu(tr("Оценить сценарий"), this);
     rateMenu->setObjectName(QStringLiteral("menuScriptRate"));
     for (const char* name : kRateActions)
         rateMenu->addAction(actions[name]);
@@ -385,10 +384,10 @@ void OnlineScriptsPanel::rate(int value)
     if (value > 0) {
         QInputDialog comment(this);
         comment.setObjectName(QStringLiteral("CommentDialog"));
-        comment.setWindowTitle(qs(app::RateCommentCaption));
-        comment.setLabelText(qs(app::RateCommentPrompt));
+        comment.setWindowTitle(qs(support::Text(app::RateCommentCaption)));
+        comment.setLabelText(qs(support::Text(app::RateCommentPrompt)));
         comment.setInputMode(QInputDialog::TextInput);
-        comment.setCancelButtonText(QStringLiteral("Отмена"));
+        comment.setCancelButtonText(tr("Отмена"));
         if (comment.exec() != QDialog::Accepted) {
             host_.updateActions(); // the check mark the click moved goes back
             return;

@@ -27,6 +27,8 @@ public:
     virtual app::Workspace& workspace() = 0;
     virtual ActionRegistry& actions() = 0;
     // Adds the named actions to the menu of that title (nullptr: a separator).
+    // The title is the menu's base-language name, not translated: it names the
+    // menu, and the window shows its translation.
     virtual void addToMenu(const QString& title, std::initializer_list<const char*> names) = 0;
     virtual void addToToolBar(std::initializer_list<const char*> names) = 0;
 

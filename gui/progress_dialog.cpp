@@ -7,6 +7,7 @@
 
 #include "app/host.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -14,13 +15,13 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("ProgressDialog"));
-    setWindowTitle(qs(app::ProgressWindowText));
+    setWindowTitle(qs(support::Text(app::ProgressWindowText)));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    auto* text = new QLabel(qs(app::ProgressWindowText), this);
+    auto* text = new QLabel(qs(support::Text(app::ProgressWindowText)), this);
     gauge_ = new QProgressBar(this);
     gauge_->setMinimumWidth(360);
-    cancel_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel_ = new QPushButton(tr("Отмена"), this);
     cancel_->setObjectName(QStringLiteral("btnCancel"));
     layout->addWidget(text);
     layout->addWidget(gauge_);

@@ -10,21 +10,22 @@
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 ProxyDialog::ProxyDialog(QWidget* parent, const app::ProxySettings& settings) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormProxy"));
-    setWindowTitle(QStringLiteral("Параметры proxy-сервера"));
+    setWindowTitle(tr("Параметры proxy-сервера"));
     setMinimumWidth(420);
     auto* layout = new QVBoxLayout(this);
 
-    none_ = new QRadioButton(qs(app::ProxyNoneCaption), this);
+    none_ = new QRadioButton(qs(support::Text(app::ProxyNoneCaption)), this);
     none_->setObjectName(QStringLiteral("rbProxyNone"));
-    automatic_ = new QRadioButton(qs(app::ProxyAutomaticCaption), this);
+    automatic_ = new QRadioButton(qs(support::Text(app::ProxyAutomaticCaption)), this);
     automatic_->setObjectName(QStringLiteral("rbProxyAuto"));
-    manual_ = new QRadioButton(qs(app::ProxyManualCaption), this);
+    manual_ = new QRadioButton(qs(support::Text(app::ProxyManualCaption)), this);
     manual_->setObjectName(QStringLiteral("rbProxyManual"));
     layout->addWidget(none_);
     layout->addWidget(automatic_);
@@ -43,18 +44,18 @@ ProxyDialog::ProxyDialog(QWidget* parent, const app::ProxySettings& settings) : 
     edPassword_ = new QLineEdit(qs(settings.Password), this);
     edPassword_->setObjectName(QStringLiteral("edPassword"));
     edPassword_->setEchoMode(QLineEdit::Password);
-    fields->addRow(QStringLiteral("Имя или адрес сервера:"), edServer_);
-    fields->addRow(QStringLiteral("Порт:"), edPort_);
-    fields->addRow(QStringLiteral("Имя пользователя:"), edUsername_);
-    fields->addRow(QStringLiteral("Пароль:"), edPassword_);
+    fields->addRow(tr("Имя или адрес сервера:"), edServer_);
+    fields->addRow(tr("Порт:"), edPort_);
+    fields->addRow(tr("Имя пользователя:"), edUsername_);
+    fields->addRow(tr("Пароль:"), edPassword_);
     layout->addLayout(fields);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (app::ProxyServerMissing(this->settings())) {
-            QMessageBox::warning(this, windowTitle(), qs(app::ProxyServerMissingMessage));
+            QMessageBox::warning(this, windowTitle(), qs(support::Text(app::ProxyServerMissingMessage)));
             edServer_->setFocus();
             return;
         }

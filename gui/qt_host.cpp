@@ -22,7 +22,7 @@ void SetUpNumberDialog(QInputDialog& dialog, const QString& title, const QString
     dialog.setIntRange(min, max);
     dialog.setIntStep(1);
     dialog.setIntValue(std::clamp(value, min, max));
-    dialog.setCancelButtonText(QStringLiteral("Отмена"));
+    dialog.setCancelButtonText(QtHost::tr("Отмена"));
 }
 
 QtHost::QtHost(QWidget* window) : QObject(window), window_(window) {}
@@ -61,8 +61,8 @@ bool QtHost::askYesNo(std::string_view caption, std::string_view text, bool defa
         [&] {
             QMessageBox box(QMessageBox::Question, title, body, QMessageBox::Yes | QMessageBox::No, window_);
             box.setObjectName(QStringLiteral("QuestionBox"));
-            box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-            box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+            box.button(QMessageBox::Yes)->setText(tr("Да"));
+            box.button(QMessageBox::No)->setText(tr("Нет"));
             box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
             answer = box.exec() == QMessageBox::Yes;
         },

@@ -4,6 +4,7 @@
 
 #include "app/workspace.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -64,7 +65,7 @@ QVariant RatingsModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < stakes::RatingsColumnCount)
-        return qs(stakes::RatingsColumnCaptions[static_cast<size_t>(section)]);
+        return qs(support::Text(stakes::RatingsColumnCaptions[static_cast<size_t>(section)]));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

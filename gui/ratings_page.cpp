@@ -22,6 +22,7 @@
 #include "gui/ratings_model.h"
 #include "gui/table_views.h"
 #include "stakes/ratings_ops.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -48,8 +49,7 @@ void widenForLongestTexts(QTableView* view)
 
 } // namespace
 
-RatingsPage::RatingsPage(PageHost& host)
-    : Page(host, QStringLiteral("tsRatings"), QStringLiteral("Рейтинг"), Side::Right)
+RatingsPage::RatingsPage(PageHost& host) : Page(host, QStringLiteral("tsRatings"), tr("Рейтинг"), Side::Right)
 {
     auto* layout = new QVBoxLayout(this);
     model_ = new RatingsModel(this);
@@ -72,15 +72,15 @@ RatingsPage::RatingsPage(PageHost& host)
 void RatingsPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"RatingsRefresh", QStringLiteral("Обновить рейтинг"), QKeySequence(Qt::Key_F5), {}, [this] {
+    actions.add({"RatingsRefresh", tr("Обновить рейтинг"), QKeySequence(Qt::Key_F5), {}, [this] {
                      host_.run([this] { ws_.Ratings().Refresh(); });
                  }});
-    actions.add({"RatingsExport", QStringLiteral("Экспорт рейтинга в CSV-файл"), {}, {}, [this] { ratingsExport(); }});
+    actions.add({"RatingsExport", tr("Экспорт рейтинга в CSV-файл"), {}, {}, [this] { ratingsExport(); }});
     auto* modes = new QActionGroup(this);
     for (size_t m = 0; m < kModeActions.size(); ++m) {
         const auto mode = static_cast<stakes::EfficiencyMode>(m);
         QAction* action = actions.add({kModeActions[m],
-                                       qs(stakes::EfficiencyModeCaptions[m]),
+                                       qs(support::Text(stakes::EfficiencyModeCaptions[m])),
                                        {},
                                        {},
                                        [this, mode] {
@@ -92,24 +92,21 @@ void RatingsPage::registerActions()
         modes->addAction(action);
     }
 
-    actions.add({"RatingsToScript", QStringLiteral("Добавить в сценарий"), {}, {}, [this] { toScript(); }});
-    actions.add({"RatingsGraphOverlap", QStringLiteral("Количество совпадений"), {}, {}, [this] { graphOverlap(); }});
-    actions.add(
-        {"StakesGraphDraws", QStringLiteral("Суммарный профит по тиражам"), QKeySequence(Qt::Key_F6), {}, [this] {
-             stakesGraph("StakesGraphDraws");
-         }});
-    actions.add({"StakesGraphOverlap",
-                 QStringLiteral("График совпадений ставок"),
-                 QKeySequence(Qt::CTRL | Qt::Key_F6),
-                 {},
-                 [this] { stakesGraph("StakesGraphOverlap"); }});
-    actions.add({"StakesGraphProfits", QStringLiteral("График профита ставок"), {}, {}, [this] {
-                     stakesGraph("StakesGraphProfits");
+    actions.add({"RatingsToScript", tr("Добавить в сценарий"), {}, {}, [this] { toScript(); }});
+    actions.add({"RatingsGraphOverlap", tr("Количество совпадений"), {}, {}, [this] { graphOverlap(); }});
+    actions.add({"StakesGraphDraws", tr("Суммарный профит по тиражам"), QKeySequence(Qt::Key_F6), {}, [this] {
+                     stakesGraph("StakesGraphDraws");
                  }});
+    actions.add({"StakesGraphOverlap", tr("График совпадений ставок"), QKeySequence(Qt::CTRL | Qt::Key_F6), {}, [this] {
+                     stakesGraph("StakesGraphOverlap");
+                 }});
+    actions.add(
+        {"StakesGraphProfits", tr("График профита ставок"), {}, {}, [this] { stakesGraph("StakesGraphProfits"); }});
 
-    actions.add({"RatingsXlsExport", QStringLiteral("Экспорт рейтинга в Microsoft Excel"), {}, {}, [this] {
-                     ExportViewToXlsx(host_, lvRatings_, std::make_shared<app::RatingsExportSource>(ws_.Ratings()),
-                                      app::MainWindowExportCall(app::RatingsListControl, app::RatingsExportTitle));
+    actions.add({"RatingsXlsExport", tr("Экспорт рейтинга в Microsoft Excel"), {}, {}, [this] {
+                     ExportViewToXlsx(
+                         host_, lvRatings_, std::make_shared<app::RatingsExportSource>(ws_.Ratings()),
+                         app::MainWindowExportCall(app::RatingsListControl, support::Text(app::RatingsExportTitle)));
                  }});
     host_.addToMenu(kMenu, {nullptr, "RatingsRefresh", "RatingsExport", "RatingsXlsExport", "RatingsToScript", nullptr,
                             kModeActions[0], kModeActions[1], kModeActions[2], nullptr, "RatingsGraphOverlap",

@@ -17,6 +17,7 @@
 #include "gui/grid_model.h"
 #include "gui/qt_text.h"
 #include "gui/table_views.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -37,19 +38,19 @@ QSpinBox* spinBox(QWidget* parent, const char* name, int value)
 RepeatsDialog::RepeatsDialog(QWidget* parent, app::Workspace& ws) : QDialog(parent), ws_(ws)
 {
     setObjectName(QStringLiteral("TFormRepeats"));
-    setWindowTitle(qs(views::RepeatsCaption));
+    setWindowTitle(qs(support::Text(views::RepeatsCaption)));
     app::AnalysisService& analysis = ws_.Analysis();
     auto* layout = new QVBoxLayout(this);
     auto* controls = new QHBoxLayout;
-    controls->addWidget(new QLabel(QStringLiteral("Количество тиражей:"), this));
+    controls->addWidget(new QLabel(tr("Количество тиражей:"), this));
     edLength_ =
         spinBox(this, "edDrawsLength", analysis.RepeatsSetting(app::key::RepeatsLength, views::DefaultRepeatsLength));
     controls->addWidget(edLength_);
-    controls->addWidget(new QLabel(QStringLiteral("Глубина:"), this));
+    controls->addWidget(new QLabel(tr("Глубина:"), this));
     edDepth_ =
         spinBox(this, "edDrawsDeep", analysis.RepeatsSetting(app::key::RepeatsDepth, views::DefaultRepeatsDepth));
     controls->addWidget(edDepth_);
-    auto* button = new QPushButton(QStringLiteral("Рассчитать"), this);
+    auto* button = new QPushButton(tr("Рассчитать"), this);
     button->setObjectName(QStringLiteral("btnCalculate"));
     button->setAutoDefault(false);
     controls->addWidget(button);
@@ -96,9 +97,7 @@ void RepeatsDialog::calculate()
                         {QString::number(row.Matches), {}},
                         {QString::number(row.Count()), {}},
                         {qs(row.EarlierText()), {}}});
-    model_->reset({QStringLiteral("Тираж"), QStringLiteral("Совпадений"), QStringLiteral("Кол-во повторов"),
-                   QStringLiteral("Список тиражей")},
-                  std::move(rows));
+    model_->reset({tr("Тираж"), tr("Совпадений"), tr("Кол-во повторов"), tr("Список тиражей")}, std::move(rows));
     QChart* old = crtRepeats_->chart();
     views::Chart chart = views::RepeatsChart(*table);
     crtRepeats_->setChart(chart::MakeQChart(chart, false));

@@ -138,7 +138,8 @@ bool TakeScenarioRunScreenshots(MainWindow& window, ScriptPage& page, const std:
     app::Workspace& ws = window.workspace();
     app::ScenarioService& scenario = ws.Scenario();
     bool ok = true;
-    popupMenu(window, QStringLiteral("Сценарий"), folder, "30-scenario-menu", ok);
+    popupMenu(window, QCoreApplication::translate("belvane::gui::MainWindow", "Сценарий"), folder, "30-scenario-menu",
+              ok);
     const int draws = static_cast<int>(ws.Archive().Draws().size());
     if (const auto range = scenario::TestCountRangeFor(draws)) {
         QInputDialog dialog(&window);
@@ -150,8 +151,8 @@ bool TakeScenarioRunScreenshots(MainWindow& window, ScriptPage& page, const std:
     {
         QMessageBox box(QMessageBox::Question, qs(app::CaptionConfirm), qs(scenario::StopQuestion),
                         QMessageBox::Yes | QMessageBox::No, &window);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+        box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("belvane::gui::QtHost", "Да"));
+        box.button(QMessageBox::No)->setText(QCoreApplication::translate("belvane::gui::QtHost", "Нет"));
         box.show();
         ok &= save(box, folder, "32-stop-question");
     }
@@ -216,7 +217,7 @@ bool TakeAnalysisScreenshots(MainWindow& window, const std::filesystem::path& fo
     }
     {
         GraphWindow graph(&window, views::SumDistributionChart(ws.Analysis().Sums()),
-                          QStringLiteral("Распределение сумм тиражей и всех возможных комбинаций"));
+                          window.action(QStringLiteral("TotalSumCombs"))->text());
         graph.show();
         ok &= save(graph, folder, "44-graph-window-sums");
     }
@@ -233,7 +234,7 @@ bool TakeAnalysisScreenshots(MainWindow& window, const std::filesystem::path& fo
         for (size_t i = 0; i < std::min<size_t>(ratings, 3); ++i)
             rows.push_back(i);
         if (const auto chart = ws.Analysis().MatchDistributionGraph(rows)) {
-            GraphWindow graph(&window, *chart, QStringLiteral("Количество совпадений"));
+            GraphWindow graph(&window, *chart, window.action(QStringLiteral("RatingsGraphOverlap"))->text());
             graph.show();
             ok &= save(graph, folder, "46-ratings-matches-graph");
         }
@@ -299,7 +300,8 @@ bool TakeExchangeScreenshots(MainWindow& window, const std::filesystem::path& fo
         list->selectRow(std::min(1, systemsPage->model().rowCount() - 1));
         window.updateActions();
         ok &= save(window, folder, "60-main-systems");
-        popupMenu(window, QStringLiteral("Системы"), folder, "61-systems-menu", ok);
+        popupMenu(window, QCoreApplication::translate("belvane::gui::MainWindow", "Системы"), folder, "61-systems-menu",
+                  ok);
 
         systems::tSystemData shown = ws.Systems().NewSystem();
         const SystemRow* row = systemsPage->model().row(0);
@@ -417,7 +419,8 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
     window.rightPages()->setCurrentIndex(0);
     // The menu of the stakes, every caption and key readable.
     for (QAction* item : window.menuBar()->actions()) {
-        if (item->menu() == nullptr || item->text() != QStringLiteral("Ставки"))
+        if (item->menu() == nullptr ||
+            item->text() != QCoreApplication::translate("belvane::gui::MainWindow", "Ставки"))
             continue;
         item->menu()->popup(window.mapToGlobal(QPoint(300, 30)));
         ok &= save(*item->menu(), folder, "16-stakes-menu");
@@ -470,7 +473,7 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         dialog.show();
         ok &= save(dialog, folder, "06-details-dialog");
 
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Информация"),
+        QMessageBox box(QMessageBox::Information, qs(app::CaptionInformation),
                         messageText(combs::FindInDrawsMessage(ws.Archive().Draws(), numbers)), QMessageBox::Ok,
                         &window);
         box.show();
@@ -506,7 +509,8 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         ok &= save(*startup, folder, "21-autodownload-menu");
         startup->hide();
         for (QAction* item : window.menuBar()->actions()) {
-            if (item->text() != QStringLiteral("Настройки") || item->menu() == nullptr)
+            if (item->text() != QCoreApplication::translate("belvane::gui::MainWindow", "Настройки") ||
+                item->menu() == nullptr)
                 continue;
             item->menu()->popup(at);
             ok &= save(*item->menu(), folder, "22-settings-menu");

@@ -21,6 +21,7 @@
 #include "gui/qt_text.h"
 #include "scenario/script_codes.h"
 #include "stats/stat_list.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -42,42 +43,42 @@ ScriptDialog::ScriptDialog(QWidget* parent, const QString& caption, int32_t defa
     : QDialog(parent), setup_(std::move(setup))
 {
     setObjectName(QStringLiteral("FormScript"));
-    setWindowTitle(caption.isEmpty() ? qs(scenario::ElementDialogCaption) : caption);
+    setWindowTitle(caption.isEmpty() ? qs(support::Text(scenario::ElementDialogCaption)) : caption);
     const scenario::ScriptElementFields fields = scenario::ElementFieldsFromLine(line, defaultDrawCount);
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QFormLayout;
     edComments_ = new QLineEdit(qs(fields.Comment), this);
     edComments_->setObjectName(QStringLiteral("edComments"));
-    top->addRow(QStringLiteral("Комментарии:"), edComments_);
+    top->addRow(tr("Комментарии:"), edComments_);
     layout->addLayout(top);
 
-    auto* options = new QGroupBox(QStringLiteral(" Опции "), this);
+    auto* options = new QGroupBox(tr(" Опции "), this);
     auto* optionsForm = new QFormLayout(options);
     cbStartCombsType_ = codeBox(options, "cbStartCombsType", scenario::StartModes, fields.StartMode);
-    optionsForm->addRow(QStringLiteral("Исходный список:"), cbStartCombsType_);
+    optionsForm->addRow(tr("Исходный список:"), cbStartCombsType_);
     edDrawsExclude_ = new QSpinBox(options);
     edDrawsExclude_->setObjectName(QStringLiteral("edDrawsExclude"));
     edDrawsExclude_->setRange(0, std::numeric_limits<int32_t>::max());
     edDrawsExclude_->setValue(std::max(fields.DrawCount, 0));
-    optionsForm->addRow(QStringLiteral("Количество тиражей:"), edDrawsExclude_);
+    optionsForm->addRow(tr("Количество тиражей:"), edDrawsExclude_);
     cbResultCombsMode_ = codeBox(options, "cbResultCombsMode", scenario::ResultModes, fields.ResultMode);
-    optionsForm->addRow(QStringLiteral("Результат:"), cbResultCombsMode_);
-    cbClearStakes_ = new QCheckBox(qs(scenario::ClearStakesCaption), options);
+    optionsForm->addRow(tr("Результат:"), cbResultCombsMode_);
+    cbClearStakes_ = new QCheckBox(qs(support::Text(scenario::ClearStakesCaption)), options);
     cbClearStakes_->setObjectName(QStringLiteral("cbClearStakes"));
     cbClearStakes_->setChecked(fields.ClearStakes);
     optionsForm->addRow(cbClearStakes_);
-    cbNewOnly_ = new QCheckBox(qs(scenario::NewOnlyCaption), options);
+    cbNewOnly_ = new QCheckBox(qs(support::Text(scenario::NewOnlyCaption)), options);
     cbNewOnly_->setObjectName(QStringLiteral("cbNewOnly"));
     cbNewOnly_->setChecked(fields.NewOnly);
     optionsForm->addRow(cbNewOnly_);
     layout->addWidget(options);
 
-    auto* filters = new QGroupBox(QStringLiteral(" Фильтры "), this);
+    auto* filters = new QGroupBox(tr(" Фильтры "), this);
     auto* grid = new QGridLayout(filters);
     for (int i = 0; i < scenario::FilterSlotCount; ++i) {
         const auto slot = static_cast<size_t>(i);
-        grid->addWidget(new QLabel(QStringLiteral("Фильтр %1:").arg(i + 1), filters), i, 0);
+        grid->addWidget(new QLabel(tr("Фильтр %1:").arg(i + 1), filters), i, 0);
         auto* edit = new QLineEdit(qs(fields.Filters[slot]), filters);
         edit->setObjectName(QStringLiteral("edFilter%1").arg(i + 1));
         edit->setMinimumWidth(480);
@@ -86,7 +87,7 @@ ScriptDialog::ScriptDialog(QWidget* parent, const QString& caption, int32_t defa
         auto* button = new QToolButton(filters);
         button->setObjectName(QStringLiteral("btnFilter%1").arg(i + 1));
         button->setText(QStringLiteral("..."));
-        button->setToolTip(QStringLiteral("Изменить фильтр %1").arg(i + 1));
+        button->setToolTip(tr("Изменить фильтр %1").arg(i + 1));
         connect(button, &QToolButton::clicked, this, [this, i] { editFilter(i); });
         grid->addWidget(button, i, 2);
         edFilters_[slot] = edit;
@@ -95,7 +96,7 @@ ScriptDialog::ScriptDialog(QWidget* parent, const QString& caption, int32_t defa
     layout->addWidget(filters);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &ScriptDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ScriptDialog::reject);
@@ -149,7 +150,7 @@ void ScriptDialog::accept()
 {
     const scenario::ScriptElementFields fields = fieldsFromControls();
     if (const auto problem = scenario::ValidateElementFields(fields)) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(problem->Message));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(problem->Message));
         if (auto* control = findChild<QWidget*>(qs(problem->Control)))
             control->setFocus();
         return; // the dialog stays open

@@ -2,6 +2,7 @@
 
 #include "app/workspace.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -50,7 +51,7 @@ QVariant ScriptModel::headerData(int section, Qt::Orientation orientation, int r
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < scenario::ScriptColumnCount)
-        return qs(scenario::ScriptColumnCaptions[static_cast<size_t>(section)]);
+        return qs(support::Text(scenario::ScriptColumnCaptions[static_cast<size_t>(section)]));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -36,6 +36,7 @@
 #include "gui/table_views.h"
 #include "scenario/run_texts.h"
 #include "scenario/scenario.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -45,7 +46,7 @@ constexpr int DesignLibraryHeight = 220;
 
 } // namespace
 
-ScriptPage::ScriptPage(PageHost& host) : Page(host, QStringLiteral("tsScript"), QStringLiteral("Сценарий"), Side::Right)
+ScriptPage::ScriptPage(PageHost& host) : Page(host, QStringLiteral("tsScript"), tr("Сценарий"), Side::Right)
 {
     auto* layout = new QVBoxLayout(this);
     // The lines with their status bar above, the online library below.
@@ -93,37 +94,32 @@ ScriptPage::ScriptPage(PageHost& host) : Page(host, QStringLiteral("tsScript"), 
 void ScriptPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"ScriptOpen", QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_J),
-                 QStringLiteral("Загрузить сценарий из файла"), [this] { scriptOpen(); }});
-    actions.add({"ScriptSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_I),
-                 QStringLiteral("Сохранить сценарий в файл"), [this] { scriptSave(); }});
-    actions.add({"ScriptLoad",
-                 QStringLiteral("Добавить сценарий"),
-                 {},
-                 QStringLiteral("Добавить к сценарию строки из файла"),
-                 [this] { scriptLoad(); }});
-    actions.add({"ScriptAdd", QStringLiteral("Добавить фильтры"), QKeySequence(Qt::CTRL | Qt::Key_Insert),
-                 QStringLiteral("Добавить в сценарий новую строку"), [this] { scriptAdd(); }});
-    actions.add({"ScriptEmpty", QStringLiteral("Добавить разделитель"),
-                 QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Insert),
-                 QStringLiteral("Добавить в сценарий пустую строку-разделитель"), [this] { scriptEmpty(); }});
-    actions.add({"ScriptClone", QStringLiteral("Клонировать"), QKeySequence(Qt::CTRL | Qt::Key_K),
-                 QStringLiteral("Добавить в сценарий копию выделенной строки"), [this] { scriptClone(); }});
-    actions.add({"ScriptEdit", QStringLiteral("Изменить"), QKeySequence(Qt::CTRL | Qt::Key_Return),
-                 QStringLiteral("Изменить выделенную строку сценария"), [this] { scriptEdit(); }});
-    actions.add({"ScriptDel", QStringLiteral("Удалить"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
-                 QStringLiteral("Удалить выделенные строки сценария"), [this] { scriptDel(); }});
-    actions.add({"ScriptClr", QStringLiteral("Удалить все"), {}, QStringLiteral("Удалить все строки сценария"), [this] {
-                     scriptClr();
+    actions.add({"ScriptOpen", tr("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_J), tr("Загрузить сценарий из файла"),
+                 [this] { scriptOpen(); }});
+    actions.add({"ScriptSave", tr("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_I), tr("Сохранить сценарий в файл"),
+                 [this] { scriptSave(); }});
+    actions.add({"ScriptLoad", tr("Добавить сценарий"), {}, tr("Добавить к сценарию строки из файла"), [this] {
+                     scriptLoad();
                  }});
-    actions.add({"ScriptRun", QStringLiteral("Прогноз"), QKeySequence(Qt::Key_F10),
-                 QStringLiteral("Выполнить сценарий для следующего тиража"), [this] { scriptRun(false); }});
-    actions.add({"ScriptTest", QStringLiteral("Тест"), QKeySequence(Qt::CTRL | Qt::Key_F10),
-                 QStringLiteral("Проверить сценарий на прошедших тиражах"), [this] { scriptRun(true); }});
+    actions.add({"ScriptAdd", tr("Добавить фильтры"), QKeySequence(Qt::CTRL | Qt::Key_Insert),
+                 tr("Добавить в сценарий новую строку"), [this] { scriptAdd(); }});
+    actions.add({"ScriptEmpty", tr("Добавить разделитель"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Insert),
+                 tr("Добавить в сценарий пустую строку-разделитель"), [this] { scriptEmpty(); }});
+    actions.add({"ScriptClone", tr("Клонировать"), QKeySequence(Qt::CTRL | Qt::Key_K),
+                 tr("Добавить в сценарий копию выделенной строки"), [this] { scriptClone(); }});
+    actions.add({"ScriptEdit", tr("Изменить"), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                 tr("Изменить выделенную строку сценария"), [this] { scriptEdit(); }});
+    actions.add({"ScriptDel", tr("Удалить"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
+                 tr("Удалить выделенные строки сценария"), [this] { scriptDel(); }});
+    actions.add({"ScriptClr", tr("Удалить все"), {}, tr("Удалить все строки сценария"), [this] { scriptClr(); }});
+    actions.add({"ScriptRun", tr("Прогноз"), QKeySequence(Qt::Key_F10), tr("Выполнить сценарий для следующего тиража"),
+                 [this] { scriptRun(false); }});
+    actions.add({"ScriptTest", tr("Тест"), QKeySequence(Qt::CTRL | Qt::Key_F10),
+                 tr("Проверить сценарий на прошедших тиражах"), [this] { scriptRun(true); }});
     actions.add({"ScriptStop",
-                 QStringLiteral("Стоп"),
+                 tr("Стоп"),
                  QKeySequence(Qt::CTRL | Qt::Key_X),
-                 QStringLiteral("Остановить выполнение сценария"),
+                 tr("Остановить выполнение сценария"),
                  [this] {
                      ws_.Scenario().Stop();
                      host_.updateActions();
@@ -131,21 +127,21 @@ void ScriptPage::registerActions()
                  {},
                  true});
     actions.add({"LogToggle",
-                 QStringLiteral("Журнал выполнения сценария"),
+                 tr("Журнал выполнения сценария"),
                  {},
-                 QStringLiteral("Записывать ход выполнения сценария в журнал"),
+                 tr("Записывать ход выполнения сценария в журнал"),
                  [this] {
                      ws_.Scenario().ToggleLog();
                      host_.updateActions();
                  },
                  [this] { return ws_.Scenario().LogEnabled(); }});
-    actions.add({"LogsDelete", QStringLiteral("Удалить журналы выполнения сценариев"), {}, {}, [this] {
+    actions.add({"LogsDelete", tr("Удалить журналы выполнения сценариев"), {}, {}, [this] {
                      host_.run([this] { ws_.Scenario().DeleteLogs(); });
                  }});
-    actions.add({"ScriptUp", QStringLiteral("Переместить вверх"), QKeySequence(Qt::CTRL | Qt::Key_Up),
-                 QStringLiteral("Переместить выделенную строку вверх"), [this] { scriptMove(true); }});
-    actions.add({"ScriptDown", QStringLiteral("Переместить вниз"), QKeySequence(Qt::CTRL | Qt::Key_Down),
-                 QStringLiteral("Переместить выделенную строку вниз"), [this] { scriptMove(false); }});
+    actions.add({"ScriptUp", tr("Переместить вверх"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+                 tr("Переместить выделенную строку вверх"), [this] { scriptMove(true); }});
+    actions.add({"ScriptDown", tr("Переместить вниз"), QKeySequence(Qt::CTRL | Qt::Key_Down),
+                 tr("Переместить выделенную строку вниз"), [this] { scriptMove(false); }});
     // The keypad's Enter edits as well.
     actions["ScriptEdit"]->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
@@ -344,7 +340,7 @@ void ScriptPage::scriptSave()
 void ScriptPage::scriptAdd()
 {
     std::string line;
-    if (!editLine(qs(scenario::NewLineCaption), {}, line))
+    if (!editLine(qs(support::Text(scenario::NewLineCaption)), {}, line))
         return;
     host_.run([this, line] { ws_.Scenario().Add(line); }, [this] { selectLine(model_->rowCount() - 1); });
 }
@@ -360,7 +356,7 @@ void ScriptPage::scriptClone()
     if (!ws_.Scenario().IsCommandLine(index))
         return;
     std::string line;
-    if (!editLine(qs(scenario::NewLineCaption), ws_.Scenario().Lines().Line(index), line))
+    if (!editLine(qs(support::Text(scenario::NewLineCaption)), ws_.Scenario().Lines().Line(index), line))
         return;
     host_.run([this, line] { ws_.Scenario().Add(line); }, [this] { selectLine(model_->rowCount() - 1); });
 }
@@ -371,7 +367,7 @@ void ScriptPage::scriptEdit()
     if (!ws_.Scenario().IsCommandLine(index))
         return;
     std::string line;
-    if (!editLine(qs(scenario::EditLineCaption), ws_.Scenario().Lines().Line(index), line))
+    if (!editLine(qs(support::Text(scenario::EditLineCaption)), ws_.Scenario().Lines().Line(index), line))
         return;
     host_.run([this, index, line] { ws_.Scenario().Replace(index, line); });
 }

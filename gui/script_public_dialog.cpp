@@ -17,6 +17,7 @@
 #include "app/library_service.h"
 #include "exchange/exchange_client.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -43,13 +44,13 @@ TFormScrPublic::TFormScrPublic(QWidget* parent, scenario::tScriptData data, bool
     : QDialog(parent), data_(std::move(data)), editable_(editable), checker_(std::move(checker))
 {
     setObjectName(QStringLiteral("TFormScrPublic"));
-    setWindowTitle(QStringLiteral("Свойства сценария"));
+    setWindowTitle(tr("Свойства сценария"));
     setMinimumWidth(520);
     auto* form = new QFormLayout(this);
 
     edClName_ = new QLineEdit(qs(data_.AuthorName), this);
     edClName_->setObjectName(QStringLiteral("edClName"));
-    form->addRow(QStringLiteral("Автор:"), edClName_);
+    form->addRow(tr("Автор:"), edClName_);
     cbClLcid_ = new QComboBox(this);
     cbClLcid_->setObjectName(QStringLiteral("cbClLcid"));
     for (int lcid : kLanguages)
@@ -57,31 +58,30 @@ TFormScrPublic::TFormScrPublic(QWidget* parent, scenario::tScriptData data, bool
     if (cbClLcid_->findData(data_.Lcid) < 0 && data_.Lcid != 0)
         cbClLcid_->addItem(qs(scenario::LanguageName(data_.Lcid)), data_.Lcid);
     cbClLcid_->setCurrentIndex(std::max(cbClLcid_->findData(data_.Lcid), 0));
-    form->addRow(QStringLiteral("Язык:"), cbClLcid_);
+    form->addRow(tr("Язык:"), cbClLcid_);
     edTitle_ = new QLineEdit(qs(data_.Title), this);
     edTitle_->setObjectName(QStringLiteral("edTitle"));
-    form->addRow(QStringLiteral("Название:"), edTitle_);
+    form->addRow(tr("Название:"), edTitle_);
     edDescr_ = new QPlainTextEdit(messageText(data_.Description), this);
     edDescr_->setObjectName(QStringLiteral("edDescr"));
     edDescr_->setTabChangesFocus(true);
     edDescr_->setFixedHeight(edDescr_->fontMetrics().lineSpacing() * 5 + 12);
-    form->addRow(QStringLiteral("Описание:"), edDescr_);
+    form->addRow(tr("Описание:"), edDescr_);
 
-    form->addRow(choiceGroup(this, QStringLiteral("rgViewMode"), QStringLiteral(" Доступность "), rbPublic_,
-                             QStringLiteral("Сценарий виден всем пользователям"), rbPrivate_,
-                             QStringLiteral("Сценарий виден только мне")));
-    form->addRow(choiceGroup(this, QStringLiteral("rgAppMode"), QStringLiteral(" Применяемость "), rbThisApp_,
-                             QStringLiteral("Только в \"%1\"").arg(qs(exchange::ApplicationId)), rbUniversal_,
-                             QStringLiteral("В любом приложении Kalvo")));
+    form->addRow(choiceGroup(this, QStringLiteral("rgViewMode"), tr(" Доступность "), rbPublic_,
+                             tr("Сценарий виден всем пользователям"), rbPrivate_, tr("Сценарий виден только мне")));
+    form->addRow(choiceGroup(this, QStringLiteral("rgAppMode"), tr(" Применяемость "), rbThisApp_,
+                             tr("Только в \"%1\"").arg(qs(exchange::ApplicationId)), rbUniversal_,
+                             tr("В любом приложении Kalvo")));
     (data_.Public ? rbPublic_ : rbPrivate_)->setChecked(true);
     (data_.Universal ? rbUniversal_ : rbThisApp_)->setChecked(true);
 
     auto* buttons = new QDialogButtonBox(this);
     if (editable_) {
         ok_ = buttons->addButton(QDialogButtonBox::Ok);
-        buttons->addButton(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+        buttons->addButton(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     } else {
-        buttons->addButton(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+        buttons->addButton(QDialogButtonBox::Close)->setText(tr("Закрыть"));
         edClName_->setReadOnly(true);
         edTitle_->setReadOnly(true);
         edDescr_->setReadOnly(true);
@@ -142,7 +142,8 @@ void TFormScrPublic::checked(const std::optional<std::string>& refusal)
         QDialog::accept();
         return;
     }
-    QMessageBox::critical(this, qs(app::CaptionError), messageText(*refusal));
+    // A refusal of its own is a base-language text, compared below; the service's is translated already.
+    QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(support::Text(*refusal)));
     QLineEdit* field = *refusal == app::AuthorRequiredMessage ? edClName_ : edTitle_;
     field->setFocus();
     field->selectAll();

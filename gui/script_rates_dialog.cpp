@@ -18,7 +18,7 @@ TFormScrRates::TFormScrRates(QWidget* parent, const QString& title, const std::v
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("TFormScrRates"));
-    setWindowTitle(QStringLiteral("Оценки пользователей"));
+    setWindowTitle(tr("Оценки пользователей"));
     resize(760, 360);
     auto* layout = new QVBoxLayout(this);
     auto* caption = new QLabel(title, this);
@@ -34,22 +34,21 @@ TFormScrRates::TFormScrRates(QWidget* parent, const QString& title, const std::v
         QString notes = messageText(r.Notes);
         notes.replace(QLatin1Char('\n'), QLatin1Char(' '));
         rows.push_back({{qs(r.Name), {}},
-                        {r.Rate == scenario::HiddenRating ? QStringLiteral("Скрытый") : QString::number(r.Rate), {}},
+                        {r.Rate == scenario::HiddenRating ? tr("Скрытый") : QString::number(r.Rate), {}},
                         {qs(exchange::LocalDateTimeText(r.Created)), {}},
                         {qs(r.AppName), {}},
                         {qs(r.AppVersion), {}},
                         {notes, {}}});
     }
     model_ = new GridModel(this);
-    model_->reset({QStringLiteral("Пользователь"), QStringLiteral("Оценка"), QStringLiteral("Дата"),
-                   QStringLiteral("Программа"), QStringLiteral("Версия"), QStringLiteral("Комментарий")},
+    model_->reset({tr("Пользователь"), tr("Оценка"), tr("Дата"), tr("Программа"), tr("Версия"), tr("Комментарий")},
                   std::move(rows));
     lvRates_ = MakeTable(this, QStringLiteral("lvRates"), model_, false);
     SetDefaultColumnWidths(lvRates_, {140, 60, 135, 110, 60, 200});
     layout->addWidget(lvRates_, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &TFormScrRates::reject);
 }

@@ -12,18 +12,19 @@
 #include "model/comb_text.h"
 #include "stakes/stake_access.h"
 #include "stakes/stake_dialogs.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 TFormStake::TFormStake(QWidget* parent, const stakes::StakeRecord& prepared) : QDialog(parent), stake_(prepared)
 {
     setObjectName(QStringLiteral("TFormStake"));
-    setWindowTitle(qs(stakes::StakeDialogCaption));
+    setWindowTitle(qs(support::Text(stakes::StakeDialogCaption)));
     setMinimumWidth(420);
     auto* form = new QFormLayout(this);
 
     edDrawNumber_ = MakeDrawNumberEdit(this, prepared.DrawNumber);
-    form->addRow(QStringLiteral("Номер тиража:"), edDrawNumber_);
+    form->addRow(tr("Номер тиража:"), edDrawNumber_);
 
     edStakeData_ = new QLineEdit(this);
     edStakeData_->setObjectName(QStringLiteral("edStakeData"));
@@ -31,22 +32,22 @@ TFormStake::TFormStake(QWidget* parent, const stakes::StakeRecord& prepared) : Q
     const auto numbers = prepared.numbers();
     if (std::any_of(numbers.begin(), numbers.end(), [](model::Ball n) { return n != 0; }))
         edStakeData_->setText(qs(model::JoinNumbers(numbers, ";")));
-    form->addRow(QStringLiteral("Ставка:"), edStakeData_);
+    form->addRow(tr("Ставка:"), edStakeData_);
 
     edStakeSum_ = new QLineEdit(this);
     edStakeSum_->setObjectName(QStringLiteral("edStakeSum"));
     edStakeSum_->setReadOnly(true);
     edStakeSum_->setFocusPolicy(Qt::NoFocus);
-    form->addRow(QStringLiteral("Сумма:"), edStakeSum_);
+    form->addRow(tr("Сумма:"), edStakeSum_);
 
     edComment_ = MakeCommentEdit(this, prepared.Comment);
-    form->addRow(QStringLiteral("Комментарий к ставке:"), edComment_);
+    form->addRow(tr("Комментарий к ставке:"), edComment_);
 
     edDrawsCount_ = MakeDrawsCountEdit(this);
-    form->addRow(QStringLiteral("Кол-во тиражей:"), edDrawsCount_);
+    form->addRow(tr("Кол-во тиражей:"), edDrawsCount_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &TFormStake::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TFormStake::reject);

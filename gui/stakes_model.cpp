@@ -9,6 +9,7 @@
 #include "gui/qt_text.h"
 #include "stakes/stake_texts.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -117,7 +118,7 @@ QVariant StakesModel::data(const QModelIndex& index, int role) const
 QVariant StakesModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < stakes::StakeColumnCount)
-        return qs(stakes::StakeColumnCaptions[static_cast<size_t>(section)]);
+        return qs(support::Text(stakes::StakeColumnCaptions[static_cast<size_t>(section)]));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

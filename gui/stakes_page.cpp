@@ -28,6 +28,7 @@
 #include "gui/table_views.h"
 #include "stakes/stake_texts.h"
 #include "systems/system_play.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -66,7 +67,7 @@ void widenForLongestTexts(QTableView* view)
 } // namespace
 
 StakesPage::StakesPage(PageHost& host, CombsPage& combs)
-    : Page(host, QStringLiteral("tsStakes"), QStringLiteral("Ставки"), Side::Right), combs_(combs)
+    : Page(host, QStringLiteral("tsStakes"), tr("Ставки"), Side::Right), combs_(combs)
 {
     auto* layout = new QVBoxLayout(this);
     model_ = new StakesModel(ws_.Stakes(), ws_.Host(), this);
@@ -92,32 +93,27 @@ void StakesPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
     auto run = [this](std::function<void()> op) { return [this, op] { host_.run(op); }; };
-    actions.add({"StakeAdd", QStringLiteral("Сделать ставку"), QKeySequence(Qt::Key_F4), {}, [this] {
+    actions.add({"StakeAdd", tr("Сделать ставку"), QKeySequence(Qt::Key_F4), {}, [this] {
                      const std::vector<int> rows = SelectedRows(combs_.combsView());
                      stakeAdd(rows.empty() ? std::nullopt : combAt(rows.front()));
                  }});
-    actions.add(
-        {"StakeAddRandom", QStringLiteral("Сделать случайную ставку"), QKeySequence(Qt::CTRL | Qt::Key_F4), {}, [this] {
-             if (const auto comb = ws_.Stakes().RandomCombination())
-                 stakeAdd(comb);
-         }});
-    actions.add({"StakeAddSelected", QStringLiteral("Сделать ставки для выделенных комбинаций"), {}, {}, [this] {
+    actions.add({"StakeAddRandom", tr("Сделать случайную ставку"), QKeySequence(Qt::CTRL | Qt::Key_F4), {}, [this] {
+                     if (const auto comb = ws_.Stakes().RandomCombination())
+                         stakeAdd(comb);
+                 }});
+    actions.add({"StakeAddSelected", tr("Сделать ставки для выделенных комбинаций"), {}, {}, [this] {
                      stakeAddFromList(true);
                  }});
-    actions.add({"StakeAddAll", QStringLiteral("Сделать ставки для всех комбинаций"), {}, {}, [this] {
-                     stakeAddFromList(false);
-                 }});
-    actions.add({"StakeDel", QStringLiteral("Удалить ставку"), QKeySequence(Qt::CTRL | Qt::Key_Delete), {}, [this] {
-                     stakeDel();
-                 }});
-    actions.add({"StakeFilter", QStringLiteral("Удалить по условию"), {}, {}, [this] { stakeFilter(); }});
-    actions.add({"StakeClear", QStringLiteral("Удалить все ставки"), {}, {}, [this] { stakeClear(); }});
+    actions.add({"StakeAddAll", tr("Сделать ставки для всех комбинаций"), {}, {}, [this] { stakeAddFromList(false); }});
     actions.add(
-        {"StakesCheckManual", QStringLiteral("Проверить ставки"), QKeySequence(Qt::CTRL | Qt::Key_F5), {}, run([this] {
-             ws_.Stakes().Check();
-         })});
+        {"StakeDel", tr("Удалить ставку"), QKeySequence(Qt::CTRL | Qt::Key_Delete), {}, [this] { stakeDel(); }});
+    actions.add({"StakeFilter", tr("Удалить по условию"), {}, {}, [this] { stakeFilter(); }});
+    actions.add({"StakeClear", tr("Удалить все ставки"), {}, {}, [this] { stakeClear(); }});
+    actions.add({"StakesCheckManual", tr("Проверить ставки"), QKeySequence(Qt::CTRL | Qt::Key_F5), {}, run([this] {
+                     ws_.Stakes().Check();
+                 })});
     actions.add({"LogStakes",
-                 QStringLiteral("Журналы ставок"),
+                 tr("Журналы ставок"),
                  {},
                  {},
                  [this] {
@@ -125,11 +121,9 @@ void StakesPage::registerActions()
                      host_.updateActions();
                  },
                  [this] { return ws_.Stakes().LogEnabled(); }});
-    actions.add({"LogStakesDelete", QStringLiteral("Удалить журналы ставок"), {}, {}, run([this] {
-                     ws_.Stakes().DeleteLogs();
-                 })});
+    actions.add({"LogStakesDelete", tr("Удалить журналы ставок"), {}, {}, run([this] { ws_.Stakes().DeleteLogs(); })});
     actions.add({"StakesScroll",
-                 QStringLiteral("Прокручивать список при добавлении"),
+                 tr("Прокручивать список при добавлении"),
                  {},
                  {},
                  [this] {
@@ -138,7 +132,7 @@ void StakesPage::registerActions()
                  },
                  [this] { return ws_.Stakes().ScrollEnabled(); }});
     actions.add({"StakesCheckLine",
-                 QStringLiteral("Проверять ставки после каждой строки сценария"),
+                 tr("Проверять ставки после каждой строки сценария"),
                  {},
                  {},
                  [this] {
@@ -147,17 +141,16 @@ void StakesPage::registerActions()
                  },
                  [this] { return ws_.Stakes().CheckOnLine(); }});
     // The captions begin with a Latin "C", as the program has always shown them.
+    actions.add({"SystemStakeAll", tr("Cистемная игра по списку системы"), {}, {}, [this] { systemStake(true); }});
     actions.add(
-        {"SystemStakeAll", QStringLiteral("Cистемная игра по списку системы"), {}, {}, [this] { systemStake(true); }});
-    actions.add({"SystemStakeFilter", QStringLiteral("Cистемная игра по списку комбинаций"), {}, {}, [this] {
-                     systemStake(false);
-                 }});
+        {"SystemStakeFilter", tr("Cистемная игра по списку комбинаций"), {}, {}, [this] { systemStake(false); }});
     // The combination list deletes its own rows with the same keys.
     actions["StakeDel"]->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 
-    actions.add({"StakesXlsExport", QStringLiteral("Экспорт ставок в Microsoft Excel"), {}, {}, [this] {
-                     ExportViewToXlsx(host_, sgStakes_, std::make_shared<app::StakesExportSource>(ws_.Stakes()),
-                                      app::MainWindowExportCall(app::StakesGridControl, app::StakesExportTitle));
+    actions.add({"StakesXlsExport", tr("Экспорт ставок в Microsoft Excel"), {}, {}, [this] {
+                     ExportViewToXlsx(
+                         host_, sgStakes_, std::make_shared<app::StakesExportSource>(ws_.Stakes()),
+                         app::MainWindowExportCall(app::StakesGridControl, support::Text(app::StakesExportTitle)));
                  }});
     host_.addToMenu(kMenu, {"StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", nullptr, "StakeDel",
                             "StakeFilter", "StakeClear", nullptr, "StakesCheckManual", "StakesXlsExport", nullptr,

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -67,7 +68,7 @@ void StatChart::display(const app::DrawsStatChart& stat)
     stat_ = stat;
 
     auto* actual = new QLineSeries;
-    actual->setName(qs(app::ActualSeriesTitle));
+    actual->setName(qs(support::Text(app::ActualSeriesTitle)));
     QPen pen(QColor(0, 160, 0));
     pen.setWidth(2);
     actual->setPen(pen);
@@ -80,7 +81,7 @@ void StatChart::display(const app::DrawsStatChart& stat)
 
     if (!stat.Total.empty()) {
         auto* total = new QLineSeries;
-        total->setName(qs(app::TotalSeriesTitle));
+        total->setName(qs(support::Text(app::TotalSeriesTitle)));
         total->setPen(QPen(QColor(220, 0, 0), 1.5));
         for (const app::ChartPoint& p : stat.Total)
             total->append(p.Index, p.Value);

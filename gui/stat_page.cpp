@@ -25,17 +25,17 @@
 #include "gui/stat_chart.h"
 #include "gui/stat_table_model.h"
 #include "gui/table_views.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
-StatPage::StatPage(PageHost& host)
-    : Page(host, QStringLiteral("tsDrawsStat"), QStringLiteral("Статистика"), Side::Right)
+StatPage::StatPage(PageHost& host) : Page(host, QStringLiteral("tsDrawsStat"), tr("Статистика"), Side::Right)
 {
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     cbDrawsStatType_ = new QComboBox(this);
     cbDrawsStatType_->setObjectName(QStringLiteral("cbDrawsStatType"));
-    cbDrawsStatType_->setToolTip(QStringLiteral("Вид расчета статистики"));
+    cbDrawsStatType_->setToolTip(tr("Вид расчета статистики"));
     cbDrawsStatType_->setStatusTip(cbDrawsStatType_->toolTip());
     cbDrawsStatType_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cbDrawsStatType_->setMinimumContentsLength(40);
@@ -43,7 +43,7 @@ StatPage::StatPage(PageHost& host)
     row->addWidget(cbDrawsStatType_, 1);
     edDrawsStatLen_ = new QSpinBox(this);
     edDrawsStatLen_->setObjectName(QStringLiteral("edDrawsStatLen"));
-    edDrawsStatLen_->setToolTip(QStringLiteral("Количество тиражей, использующихся для расчета статистики"));
+    edDrawsStatLen_->setToolTip(tr("Количество тиражей, использующихся для расчета статистики"));
     edDrawsStatLen_->setStatusTip(edDrawsStatLen_->toolTip());
     edDrawsStatLen_->setRange(1, 1'000'000);
     edDrawsStatLen_->setValue(ws_.Statistics().Length());
@@ -116,44 +116,41 @@ void StatPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
     // F5 belongs to "Обновить рейтинг".
-    actions.add({"DrawsStatCalc",
-                 QStringLiteral("Обновить"),
-                 {},
-                 QStringLiteral("Пересчитать статистику по выбранным параметрам"),
-                 [this] { host_.run([this] { ws_.Statistics().Calculate(true); }); }});
+    actions.add({"DrawsStatCalc", tr("Обновить"), {}, tr("Пересчитать статистику по выбранным параметрам"), [this] {
+                     host_.run([this] { ws_.Statistics().Calculate(true); });
+                 }});
     actions.add({"DrawsStatePrefetchsEnabled",
-                 QStringLiteral("Использовать сравнение с полным набором комбинаций"),
+                 tr("Использовать сравнение с полным набором комбинаций"),
                  {},
                  {},
                  [this] { host_.run([this] { ws_.Statistics().TogglePrefetchs(); }); },
                  [this] { return ws_.Statistics().PrefetchsEnabled(); }});
     actions.add({"DrawsStatShowTotalLine",
-                 QStringLiteral("График идеального распределения"),
+                 tr("График идеального распределения"),
                  {},
                  {},
                  [this] { host_.run([this] { ws_.Statistics().ToggleTotalLine(); }); },
                  [this] { return ws_.Settings().Flag(app::key::ShowTotalLine); }});
-    actions.add({"StatFilter_Include", QStringLiteral("Оставить выделенные"), QKeySequence(Qt::Key_F7),
-                 QStringLiteral("Оставить комбинации со значениями выделенных строк"), [this] {
+    actions.add({"StatFilter_Include", tr("Оставить выделенные"), QKeySequence(Qt::Key_F7),
+                 tr("Оставить комбинации со значениями выделенных строк"), [this] {
                      host_.run([this, rows = selectedStatRows()] { ws_.Statistics().FilterByRows(rows, false); });
                  }});
-    actions.add({"StatFilter_Exclude", QStringLiteral("Удалить выделенные"), QKeySequence(Qt::CTRL | Qt::Key_F7),
-                 QStringLiteral("Удалить комбинации со значениями выделенных строк"), [this] {
+    actions.add({"StatFilter_Exclude", tr("Удалить выделенные"), QKeySequence(Qt::CTRL | Qt::Key_F7),
+                 tr("Удалить комбинации со значениями выделенных строк"), [this] {
                      host_.run([this, rows = selectedStatRows()] { ws_.Statistics().FilterByRows(rows, true); });
                  }});
     actions.add({"FiltersReset",
-                 QStringLiteral("Все доступные статистики"),
+                 tr("Все доступные статистики"),
                  {},
-                 QStringLiteral("Показывать в списке все доступные статистики"),
+                 tr("Показывать в списке все доступные статистики"),
                  [this] { host_.run([this] { ws_.Statistics().ResetFavorites(); }); }});
 
     actions["DrawsStatCalc"]->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     actions["StatFilter_Include"]->setIcon(KeepIcon());
     actions["StatFilter_Exclude"]->setIcon(RemoveIcon());
 
-    actions.add({"DrawsStatExportToExcel", QStringLiteral("Экспорт статистики в Microsoft Excel"), {}, {}, [this] {
-                     statXlsExport();
-                 }});
+    actions.add(
+        {"DrawsStatExportToExcel", tr("Экспорт статистики в Microsoft Excel"), {}, {}, [this] { statXlsExport(); }});
     host_.addToMenu(QStringLiteral("Статистика"),
                     {"DrawsStatCalc", "StatFilter_Include", "StatFilter_Exclude", nullptr, "DrawsStatePrefetchsEnabled",
                      "DrawsStatShowTotalLine", nullptr, "FiltersReset", nullptr, "DrawsStatExportToExcel"});
@@ -257,7 +254,7 @@ void StatPage::statXlsExport()
         order.push_back(sorted_->mapToSource(sorted_->index(r, 0)).row());
     auto source = std::make_shared<app::DrawsStatSource>(ws_.Statistics().Table(), std::move(order));
     ExportViewToXlsx(host_, lvDrawsStat_, source,
-                     app::MainWindowExportCall(app::DrawsStatControl, app::DrawsStatExportTitle));
+                     app::MainWindowExportCall(app::DrawsStatControl, support::Text(app::DrawsStatExportTitle)));
 }
 
 } // namespace belvane::gui

@@ -2,6 +2,7 @@
 
 #include "app/workspace.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -63,7 +64,7 @@ bool StatSortModel::lessThan(const QModelIndex& left, const QModelIndex& right) 
 QVariant StatTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < app::DrawsStatColumnCount)
-        return qs(app::DrawsStatCaptions[static_cast<size_t>(section)]);
+        return qs(support::Text(app::DrawsStatCaptions[static_cast<size_t>(section)]));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

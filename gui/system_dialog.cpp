@@ -27,11 +27,15 @@
 #include "support/error.h"
 #include "support/file_io.h"
 #include "systems/system_file.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
 
-const QString kCombsFilter = QStringLiteral("Системы (*.dat *.txt);;Все файлы (*)");
+QString combsFilter()
+{
+    return TFormSystem::tr("Системы (*.dat *.txt);;Все файлы (*)");
+}
 
 QLineEdit* readOnlyField(QWidget* parent, const QString& name, const QString& text)
 {
@@ -76,7 +80,7 @@ TFormSystem::TFormSystem(QWidget* parent, systems::tSystemData system, bool edit
     : QDialog(parent), system_(std::move(system)), editable_(editable), refusal_(std::move(refusal))
 {
     setObjectName(QStringLiteral("TFormSystem"));
-    setWindowTitle(QStringLiteral("Система"));
+    setWindowTitle(tr("Система"));
     resize(760, 560);
     auto* grid = new QGridLayout(this);
 
@@ -88,7 +92,7 @@ TFormSystem::TFormSystem(QWidget* parent, systems::tSystemData system, bool edit
     edAuthor_->setObjectName(QStringLiteral("edAuthor"));
     edURL_ = new QLineEdit(qs(system_.Url), this);
     edURL_->setObjectName(QStringLiteral("edURL"));
-    btnURL_ = new QPushButton(QStringLiteral("Открыть ссылку в браузере"), this);
+    btnURL_ = new QPushButton(tr("Открыть ссылку в браузере"), this);
     btnURL_->setObjectName(QStringLiteral("btnURL"));
     edCombs_ = textBox(this, QStringLiteral("edCombs"), system_.Combs);
     edCombs_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -96,16 +100,16 @@ TFormSystem::TFormSystem(QWidget* parent, systems::tSystemData system, bool edit
     edCombs_->setContextMenuPolicy(Qt::CustomContextMenu);
 
     int row = 0;
-    grid->addWidget(new QLabel(QStringLiteral("Наименование:"), this), row, 0);
+    grid->addWidget(new QLabel(tr("Наименование:"), this), row, 0);
     grid->addWidget(edTitle_, row++, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Описание:"), this), row, 0, Qt::AlignTop);
+    grid->addWidget(new QLabel(tr("Описание:"), this), row, 0, Qt::AlignTop);
     grid->addWidget(edDescr_, row++, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Автор:"), this), row, 0);
+    grid->addWidget(new QLabel(tr("Автор:"), this), row, 0);
     grid->addWidget(edAuthor_, row++, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Ссылка:"), this), row, 0);
+    grid->addWidget(new QLabel(tr("Ссылка:"), this), row, 0);
     grid->addWidget(edURL_, row, 1);
     grid->addWidget(btnURL_, row++, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Список комбинаций:"), this), row, 0, Qt::AlignTop);
+    grid->addWidget(new QLabel(tr("Список комбинаций:"), this), row, 0, Qt::AlignTop);
     grid->addWidget(edCombs_, row, 1);
 
     // The counts and the service's dates beside the lines.
@@ -123,16 +127,16 @@ TFormSystem::TFormSystem(QWidget* parent, systems::tSystemData system, bool edit
         readOnlyField(facts, QStringLiteral("edDownloads"), listed ? QString::number(system_.Downloads) : QString());
     edLastDownload_ =
         readOnlyField(facts, QStringLiteral("edLastDownload"), qs(exchange::LocalDateTimeText(system_.LastDownload)));
-    const std::pair<const char*, QLineEdit*> fields[] = {{"Числа:", edNums_},
-                                                         {"Длина:", edCLen_},
-                                                         {"Блок:", edOlap_},
-                                                         {"Комбинаций:", edCSize_},
-                                                         {"Создана:", edCreated_},
-                                                         {"Загрузок:", edDownloads_},
-                                                         {"Последняя загрузка:", edLastDownload_}};
+    const std::pair<const char*, QLineEdit*> fields[] = {{QT_TR_NOOP("Числа:"), edNums_},
+                                                         {QT_TR_NOOP("Длина:"), edCLen_},
+                                                         {QT_TR_NOOP("Блок:"), edOlap_},
+                                                         {QT_TR_NOOP("Комбинаций:"), edCSize_},
+                                                         {QT_TR_NOOP("Создана:"), edCreated_},
+                                                         {QT_TR_NOOP("Загрузок:"), edDownloads_},
+                                                         {QT_TR_NOOP("Последняя загрузка:"), edLastDownload_}};
     int factRow = 0;
     for (const auto& [label, edit] : fields) {
-        factsGrid->addWidget(new QLabel(QString::fromUtf8(label), facts), factRow, 0);
+        factsGrid->addWidget(new QLabel(tr(label), facts), factRow, 0);
         factsGrid->addWidget(edit, factRow++, 1);
     }
     factsGrid->setRowStretch(factRow, 1);
@@ -143,7 +147,7 @@ TFormSystem::TFormSystem(QWidget* parent, systems::tSystemData system, bool edit
         number->setMaxLength(4);
         number->installEventFilter(this);
     }
-    facts->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Последняя загрузка: 2024-01-31 23:59:59")));
+    facts->setMinimumWidth(fontMetrics().horizontalAdvance(tr("Последняя загрузка: 2024-01-31 23:59:59")));
     grid->addWidget(facts, row++, 2);
     grid->setRowStretch(row - 1, 1);
     grid->setColumnStretch(1, 1);
@@ -151,9 +155,9 @@ TFormSystem::TFormSystem(QWidget* parent, systems::tSystemData system, bool edit
     auto* buttons = new QDialogButtonBox(this);
     if (editable_) {
         buttons->addButton(QDialogButtonBox::Ok);
-        buttons->addButton(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+        buttons->addButton(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     } else {
-        buttons->addButton(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+        buttons->addButton(QDialogButtonBox::Close)->setText(tr("Закрыть"));
     }
     grid->addWidget(buttons, row, 0, 1, 3);
     connect(buttons, &QDialogButtonBox::accepted, this, &TFormSystem::accept);
@@ -227,7 +231,7 @@ void TFormSystem::accept()
         return;
     }
     if (const auto problem = systems::CheckSystemData(system())) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(problem->Message));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(problem->Message));
         QWidget* field = nullptr;
         switch (problem->Field) {
         case systems::SystemField::Title:
@@ -266,19 +270,18 @@ void TFormSystem::showCombsMenu(const QPoint& at)
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, &menu, act);
     };
-    item(QStringLiteral("Копировать"), edCombs_->textCursor().hasSelection(), [this] { edCombs_->copy(); });
-    item(QStringLiteral("Вставить"), editable_, [this] { edCombs_->paste(); });
-    item(QStringLiteral("Выделить все"), true, [this] { edCombs_->selectAll(); });
+    item(tr("Копировать"), edCombs_->textCursor().hasSelection(), [this] { edCombs_->copy(); });
+    item(tr("Вставить"), editable_, [this] { edCombs_->paste(); });
+    item(tr("Выделить все"), true, [this] { edCombs_->selectAll(); });
     menu.addSeparator();
-    item(QStringLiteral("Загрузить из файла..."), editable_, [this] { loadCombs(); });
-    item(QStringLiteral("Сохранить в файл..."), true, [this] { saveCombs(); });
+    item(tr("Загрузить из файла..."), editable_, [this] { loadCombs(); });
+    item(tr("Сохранить в файл..."), true, [this] { saveCombs(); });
     menu.exec(edCombs_->mapToGlobal(at));
 }
 
 void TFormSystem::loadCombs()
 {
-    const QString file =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Загрузить из файла"), QString(), kCombsFilter);
+    const QString file = QFileDialog::getOpenFileName(this, tr("Загрузить из файла"), QString(), combsFilter());
     if (file.isEmpty())
         return;
     try {
@@ -287,28 +290,28 @@ void TFormSystem::loadCombs()
         edCombs_->setPlainText(messageText(cp1251::toUtf8(bytes)));
         normalizeCombs();
     } catch (const Error& e) {
-        QMessageBox::critical(this, qs(app::CaptionError),
-                              messageText(std::string("Ошибка чтения файла!\r\r") + e.what()));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)),
+                              messageText(ss(tr("Ошибка чтения файла!\r\r")) + e.what()));
     }
 }
 
 void TFormSystem::saveCombs()
 {
-    QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить в файл"), QString(), kCombsFilter);
+    QString file = QFileDialog::getSaveFileName(this, tr("Сохранить в файл"), QString(), combsFilter());
     if (file.isEmpty())
         return;
     if (QFileInfo(file).suffix().isEmpty())
         file += QStringLiteral(".txt");
     const std::filesystem::path path = ss(file);
     if (const std::string refusal = refusal_ ? refusal_(path) : std::string(); !refusal.empty()) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(refusal));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(refusal));
         return;
     }
     try {
         files::writeFileAtomically(path, cp1251::fromUtf8(coreLines(edCombs_) + "\r\n"));
     } catch (const Error& e) {
-        QMessageBox::critical(this, qs(app::CaptionError),
-                              messageText(std::string("Ошибка записи файла!\r\r") + e.what()));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)),
+                              messageText(ss(tr("Ошибка записи файла!\r\r")) + e.what()));
     }
 }
 

@@ -6,13 +6,23 @@
 #include "exchange/exchange_text.h"
 #include "gui/exchange_icons.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
 
 const std::array<const char*, SystemsModel::ColumnCount> kHeadings = {
-    "Название", "Автор",    "Числа",     "Блок",        "Комбинаций", "Дата создания",
-    "Статус",   "Загрузок", "Последняя", "Комментарии", "Ссылка"};
+    QT_TRANSLATE_NOOP("belvane::gui::SystemsModel", "Название"),
+    QT_TRANSLATE_NOOP("belvane::gui::SystemsModel", "Автор"),
+    QT_TRANSLATE_NOOP("belvane::gui::SystemsModel", "Числа"),
+    QT_TRANSLATE_NOOP("belvane::gui::SystemsModel", "Блок"),
+    QT_TRANSLATE_NOOP("belvane::gui::SystemsModel", "Комбинаций"),
+    QT_TRANSLATE_NOOP("belvane::gui::SystemsModel", "Дата создания"),
+    QT_TRANSLATE_NOOP("belvane::gui::SystemsModel", "Статус"),
+    QT_TRANSLATE_NOOP("belvane::gui::SystemsModel", "Загрузок"),
+    QT_TRANSLATE_NOOP("belvane::gui::SystemsModel", "Последняя"),
+    QT_TRANSLATE_NOOP("belvane::gui::SystemsModel", "Комментарии"),
+    QT_TRANSLATE_NOOP("belvane::gui::SystemsModel", "Ссылка")};
 
 // A cell holds one line: the breaks of a description become blanks.
 QString oneLine(const std::string& text)
@@ -42,7 +52,7 @@ QString cellText(const SystemRow& row, int column)
     case 5:
         return qs(exchange::LocalDateTimeText(s.Created));
     case 6:
-        return row.Loaded ? qs(app::SystemsLoadedStatus) : QString();
+        return row.Loaded ? qs(support::Text(app::SystemsLoadedStatus)) : QString();
     case 7:
         return placeholder ? QString() : QString::number(s.Downloads);
     case 8:
@@ -126,9 +136,9 @@ QVariant SystemsModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DecorationRole && index.column() == 0 && r->System.Id > 0)
         return SystemRowIcon(r->Loaded, r->Own);
     if (role == Qt::ToolTipRole && index.column() == 0 && r->System.Id > 0)
-        return QStringLiteral("%1%2").arg(r->Loaded ? QStringLiteral("Загружена на компьютер")
-                                                    : QStringLiteral("Не загружена на компьютер"),
-                                          r->Own ? QStringLiteral(", своя система") : QString());
+        return r->Own ? (r->Loaded ? tr("Загружена на компьютер, своя система")
+                                   : tr("Не загружена на компьютер, своя система"))
+                      : (r->Loaded ? tr("Загружена на компьютер") : tr("Не загружена на компьютер"));
     if (role == Qt::TextAlignmentRole && index.column() >= 2 && index.column() <= 4)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return {};
@@ -138,7 +148,7 @@ QVariant SystemsModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
-    return QString::fromUtf8(kHeadings[static_cast<size_t>(section)]);
+    return tr(kHeadings[static_cast<size_t>(section)]);
 }
 
 } // namespace belvane::gui

@@ -32,8 +32,7 @@ constexpr const char* kControl = "lvSystems";
 
 } // namespace
 
-SystemsPage::SystemsPage(PageHost& host)
-    : Page(host, QStringLiteral("tsSystems"), QStringLiteral("Системы"), Side::Right)
+SystemsPage::SystemsPage(PageHost& host) : Page(host, QStringLiteral("tsSystems"), tr("Системы"), Side::Right)
 {
     auto* layout = new QVBoxLayout(this);
     model_ = new SystemsModel(this);
@@ -55,31 +54,21 @@ void SystemsPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
     actions.add({"SystemsOn",
-                 QStringLiteral("Системная игра"),
+                 tr("Системная игра"),
                  {},
-                 QStringLiteral("Показать или скрыть закладку систем и системную игру"),
+                 tr("Показать или скрыть закладку систем и системную игру"),
                  [this] { systemsOn(); },
                  [this] { return ws_.Settings().Flag(app::key::SystemsEnabled); }});
     actions.add(
-        {"SystemsRefresh", QStringLiteral("Обновить"), {}, QStringLiteral("Загрузить список систем с сервера"), [this] {
-             loadList();
-         }});
-    actions.add({"SystemsDownload",
-                 QStringLiteral("Загрузить"),
-                 {},
-                 QStringLiteral("Загрузить выделенные системы на компьютер"),
-                 [this] { download(); }});
-    actions.add({"SystemsAdd", QStringLiteral("Добавить"), {}, QStringLiteral("Опубликовать новую систему"), [this] {
-                     add();
+        {"SystemsRefresh", tr("Обновить"), {}, tr("Загрузить список систем с сервера"), [this] { loadList(); }});
+    actions.add({"SystemsDownload", tr("Загрузить"), {}, tr("Загрузить выделенные системы на компьютер"), [this] {
+                     download();
                  }});
-    actions.add({"SystemsProp",
-                 QStringLiteral("Свойства"),
-                 {},
-                 QStringLiteral("Показать выделенную систему (свою - изменить)"),
-                 [this] { properties(); }});
-    actions.add({"SystemsDel", QStringLiteral("Удалить"), {}, QStringLiteral("Удалить свою систему с сервера"), [this] {
-                     remove();
+    actions.add({"SystemsAdd", tr("Добавить"), {}, tr("Опубликовать новую систему"), [this] { add(); }});
+    actions.add({"SystemsProp", tr("Свойства"), {}, tr("Показать выделенную систему (свою - изменить)"), [this] {
+                     properties();
                  }});
+    actions.add({"SystemsDel", tr("Удалить"), {}, tr("Удалить свою систему с сервера"), [this] { remove(); }});
     host_.addToMenu(kMenu, {nullptr, "SystemsRefresh", "SystemsDownload", nullptr, "SystemsAdd", "SystemsProp",
                             "SystemsDel", nullptr, "SystemsOn"});
     lvSystems_->addActions({actions["SystemsRefresh"], actions["SystemsDownload"], actions["SystemsAdd"],

@@ -14,6 +14,7 @@
 #include "model/comb_text.h"
 #include "stakes/regular_rules.h"
 #include "stakes/stake_dialogs.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
@@ -22,7 +23,7 @@ TFormTable::TFormTable(QWidget* parent, const stakes::RegularStake& prepared, si
     : QDialog(parent), combinations_(combinations), comments_(std::move(comments))
 {
     setObjectName(QStringLiteral("TFormTable"));
-    setWindowTitle(qs(stakes::TableDialogCaption));
+    setWindowTitle(qs(support::Text(stakes::TableDialogCaption)));
     setMinimumWidth(460);
     auto* layout = new QVBoxLayout(this);
 
@@ -30,21 +31,21 @@ TFormTable::TFormTable(QWidget* parent, const stakes::RegularStake& prepared, si
     edComment_ = new QLineEdit(qs(prepared.Comment), this);
     edComment_->setObjectName(QStringLiteral("edComment"));
     edComment_->setMaxLength(static_cast<int>(stakes::RegularCommentCapacity));
-    form->addRow(QStringLiteral("Комментарий к ставке:"), edComment_);
+    form->addRow(tr("Комментарий к ставке:"), edComment_);
     layout->addLayout(form);
 
-    rbUseMyComb_ = new QRadioButton(QStringLiteral("Использовать постоянную стартовую комбинацию:"), this);
+    rbUseMyComb_ = new QRadioButton(tr("Использовать постоянную стартовую комбинацию:"), this);
     rbUseMyComb_->setObjectName(QStringLiteral("rbUseMyComb"));
     layout->addWidget(rbUseMyComb_);
     edCombStart_ = new QLineEdit(this);
     edCombStart_->setObjectName(QStringLiteral("edCombStart"));
     edCombStart_->setPlaceholderText(QStringLiteral("1;2;3;4;5;6"));
     if (combinations_ > 1)
-        edCombStart_->setText(qs(stakes::SelectedCombsText));
+        edCombStart_->setText(qs(support::Text(stakes::SelectedCombsText)));
     else if (prepared.Start != model::TComb{})
         edCombStart_->setText(qs(model::CombToListText(prepared.Start)));
     layout->addWidget(edCombStart_);
-    rbUseLastDraw_ = new QRadioButton(QStringLiteral("Использовать данные предыдущего тиража"), this);
+    rbUseLastDraw_ = new QRadioButton(tr("Использовать данные предыдущего тиража"), this);
     rbUseLastDraw_->setObjectName(QStringLiteral("rbUseLastDraw"));
     layout->addWidget(rbUseLastDraw_);
     (prepared.Base == stakes::RegularBase::LastDraw ? rbUseLastDraw_ : rbUseMyComb_)->setChecked(true);
@@ -54,11 +55,11 @@ TFormTable::TFormTable(QWidget* parent, const stakes::RegularStake& prepared, si
     edStep_->setObjectName(QStringLiteral("edStep"));
     edStep_->setRange(stakes::MinRegularStep, stakes::MaxRegularStep);
     edStep_->setValue(prepared.Step);
-    stepForm->addRow(QStringLiteral("Шаг:"), edStep_);
+    stepForm->addRow(tr("Шаг:"), edStep_);
     layout->addLayout(stepForm);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &TFormTable::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TFormTable::reject);
@@ -82,7 +83,7 @@ void TFormTable::accept()
     input.StartText = ss(edCombStart_->text());
     input.Step = edStep_->value();
     if (const auto refusal = stakes::ValidateRegularDialog(input, comments_)) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(refusal->Message));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(refusal->Message));
         QWidget* field = refusal->Focus == stakes::RegularDialogField::Start  ? static_cast<QWidget*>(edCombStart_)
                          : refusal->Focus == stakes::RegularDialogField::Step ? static_cast<QWidget*>(edStep_)
                                                                               : static_cast<QWidget*>(edComment_);

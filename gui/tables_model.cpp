@@ -2,6 +2,7 @@
 
 #include "app/workspace.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -51,7 +52,7 @@ QVariant TablesModel::data(const QModelIndex& index, int role) const
 QVariant TablesModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < stakes::TablesColumnCount)
-        return qs(stakes::TablesColumnCaptions[static_cast<size_t>(section)]);
+        return qs(support::Text(stakes::TablesColumnCaptions[static_cast<size_t>(section)]));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -19,6 +19,7 @@
 #include "gui/table_views.h"
 #include "gui/tables_model.h"
 #include "stakes/regular_rules.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
@@ -33,7 +34,7 @@ std::vector<size_t> toIndices(const std::vector<int>& rows)
 } // namespace
 
 TablesPage::TablesPage(PageHost& host, CombsPage& combs, StakesPage& stakesPage)
-    : Page(host, QStringLiteral("tsTables"), qs(stakes::TablesPageCaption), Side::Right), combs_(combs),
+    : Page(host, QStringLiteral("tsTables"), qs(support::Text(stakes::TablesPageCaption)), Side::Right), combs_(combs),
       stakes_(stakesPage)
 {
     auto* layout = new QVBoxLayout(this);
@@ -50,14 +51,14 @@ TablesPage::TablesPage(PageHost& host, CombsPage& combs, StakesPage& stakesPage)
 void TablesPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"TablesAdd", QStringLiteral("Добавить регулярную ставку"), {}, {}, [this] { tablesAdd(); }});
-    actions.add({"TablesDel", QStringLiteral("Удалить регулярную ставку"), {}, {}, [this] { tablesDel(); }});
-    actions.add({"TablesStakeAdd", QStringLiteral("Сделать ставку по регуляру"), {}, {}, [this] { tablesStakeAdd(); }});
-    actions.add({"TablesStakeTest", QStringLiteral("Тест регуляров"), {}, {}, [this] { tablesStakeTest(); }});
+    actions.add({"TablesAdd", tr("Добавить регулярную ставку"), {}, {}, [this] { tablesAdd(); }});
+    actions.add({"TablesDel", tr("Удалить регулярную ставку"), {}, {}, [this] { tablesDel(); }});
+    actions.add({"TablesStakeAdd", tr("Сделать ставку по регуляру"), {}, {}, [this] { tablesStakeAdd(); }});
+    actions.add({"TablesStakeTest", tr("Тест регуляров"), {}, {}, [this] { tablesStakeTest(); }});
     actions.add({"TabTables",
-                 QStringLiteral("Вкладка \"Регуляры\""),
+                 tr("Вкладка \"Регуляры\""),
                  {},
-                 QStringLiteral("Показать или скрыть закладку \"Регуляры\""),
+                 tr("Показать или скрыть закладку \"Регуляры\""),
                  [this] { toggleTab(); },
                  [this] { return ws_.Tables().Visible(); }});
     host_.addToMenu(kMenu, {nullptr, "TablesAdd", "TablesDel", "TablesStakeAdd", "TablesStakeTest"});

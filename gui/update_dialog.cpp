@@ -8,13 +8,14 @@
 #include <QVBoxLayout>
 
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 UpdateDialog::UpdateDialog(QWidget* parent, const app::UpdateOffer& offer) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormSelfUpdate"));
-    setWindowTitle(qs(app::UpdateFoundCaption));
+    setWindowTitle(qs(support::Text(app::UpdateFoundCaption)));
     auto* layout = new QVBoxLayout(this);
     auto* versions = new QFormLayout;
     running_ = new QLabel(qs(offer.Running.Text()), this);
@@ -24,8 +25,8 @@ UpdateDialog::UpdateDialog(QWidget* parent, const app::UpdateOffer& offer) : QDi
     QFont bold = new_->font();
     bold.setBold(true);
     new_->setFont(bold);
-    versions->addRow(QStringLiteral("Текущая версия:"), running_);
-    versions->addRow(QStringLiteral("Новая версия:"), new_);
+    versions->addRow(tr("Текущая версия:"), running_);
+    versions->addRow(tr("Новая версия:"), new_);
     layout->addLayout(versions);
     if (!offer.Description.empty()) {
         // The manifest's text is shown as it is, never interpreted as markup.
@@ -35,15 +36,15 @@ UpdateDialog::UpdateDialog(QWidget* parent, const app::UpdateOffer& offer) : QDi
         summary->setWordWrap(true);
         layout->addWidget(summary);
     }
-    layout->addWidget(new QLabel(QStringLiteral("Описание обновления:"), this));
+    layout->addWidget(new QLabel(tr("Описание обновления:"), this));
     description_ = new QPlainTextEdit(this);
     description_->setObjectName(QStringLiteral("memDescription"));
     description_->setReadOnly(true);
     description_->setPlainText(messageText(offer.Details));
     layout->addWidget(description_, 1);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Установить"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Установить"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -6,20 +6,21 @@
 
 #include "app/host.h"
 #include "gui/qt_text.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 WaitDialog::WaitDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("WaitDialog"));
-    setWindowTitle(qs(app::ProgressWindowText));
+    setWindowTitle(qs(support::Text(app::ProgressWindowText)));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     text_ = new QLabel(this);
     text_->setObjectName(QStringLiteral("lbWaitText"));
     text_->setMinimumWidth(360);
     text_->setAlignment(Qt::AlignCenter);
-    cancel_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel_ = new QPushButton(tr("Отмена"), this);
     cancel_->setObjectName(QStringLiteral("btnCancel"));
     layout->addWidget(text_);
     layout->addWidget(cancel_, 0, Qt::AlignHCenter);

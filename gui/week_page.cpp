@@ -32,11 +32,11 @@ views::WeekdayNames dayNames()
 } // namespace
 
 WeekPage::WeekPage(PageHost& host)
-    : AnalysisPage(host, QStringLiteral("tsWeek"), QStringLiteral("Неделя"), app::key::TabWeek, "ViewTabWeek")
+    : AnalysisPage(host, QStringLiteral("tsWeek"), tr("Неделя"), app::key::TabWeek, "ViewTabWeek")
 {
     auto* layout = new QVBoxLayout(this);
     auto* controls = new QHBoxLayout;
-    controls->addWidget(new QLabel(QStringLiteral("Тиражей:"), this));
+    controls->addWidget(new QLabel(tr("Тиражей:"), this));
     edWeekLen_ = SettingSpinBox(this, "edWeekLen", ws_, app::key::WeekLen);
     controls->addWidget(edWeekLen_);
     controls->addStretch(1);
@@ -64,14 +64,12 @@ WeekPage::WeekPage(PageHost& host)
 void WeekPage::registerActions()
 {
     ActionRegistry& actions = host_.actions();
-    actions.add({"WeekFilter_Include", QStringLiteral("Оставить выделенные"), {}, {}, [this] { filter(false); }});
-    actions.add({"WeekFilter_Exclude", QStringLiteral("Удалить выделенные"), {}, {}, [this] { filter(true); }});
+    actions.add({"WeekFilter_Include", tr("Оставить выделенные"), {}, {}, [this] { filter(false); }});
+    actions.add({"WeekFilter_Exclude", tr("Удалить выделенные"), {}, {}, [this] { filter(true); }});
     actions.add(
-        {"WeekRefresh", QStringLiteral("Обновить"), {}, QStringLiteral("Обновить статистику по дням недели"), [this] {
-             rebuild(true);
-         }});
+        {"WeekRefresh", tr("Обновить"), {}, tr("Обновить статистику по дням недели"), [this] { rebuild(true); }});
     actions.add({"WeekChartMode",
-                 QStringLiteral("График по дням недели"),
+                 tr("График по дням недели"),
                  {},
                  {},
                  [this] {
@@ -80,7 +78,7 @@ void WeekPage::registerActions()
                  },
                  [this] { return ws_.Settings().Get(app::key::WeekChartMode) == 1; }});
     actions.add({"WeekChartType",
-                 QStringLiteral("Линейный график"),
+                 tr("Линейный график"),
                  {},
                  {},
                  [this] {

@@ -28,13 +28,11 @@
 #include "support/error.h"
 #include "support/sheet_layout.h"
 #include "support/xlsx_export.h"
+#include "support/translation.h"
 
 namespace belvane::gui {
 
 namespace {
-
-constexpr std::string_view MissingFileText = "Необходимо указать файл книги Microsoft Excel!";
-constexpr std::string_view ReplaceFileQuestion = "Файл \"%1\" уже существует.\nЗаменить его?";
 
 enum FieldColumn { FieldCaption, FieldAlignment, FieldWidth, FieldPhysical };
 
@@ -55,7 +53,7 @@ XlsxExportDialog::XlsxExportDialog(QWidget* parent, const xlsx::ExportCall& call
       files_(std::move(files))
 {
     setObjectName(QStringLiteral("FormExpExcel"));
-    setWindowTitle(QStringLiteral("Экспорт в Microsoft Excel"));
+    setWindowTitle(tr("Экспорт в Microsoft Excel"));
     setMinimumSize(640, 560);
     auto* layout = new QVBoxLayout(this);
 
@@ -64,12 +62,11 @@ XlsxExportDialog::XlsxExportDialog(QWidget* parent, const xlsx::ExportCall& call
     edTitle_->setObjectName(QStringLiteral("edTitle"));
     edNotes_ = new QLineEdit(this);
     edNotes_->setObjectName(QStringLiteral("edNotes"));
-    top->addWidget(new QLabel(QStringLiteral("Наименование отчета:"), this), 0, 0);
+    top->addWidget(new QLabel(tr("Наименование отчета:"), this), 0, 0);
     top->addWidget(edTitle_, 0, 1, 1, 5);
-    top->addWidget(new QLabel(QStringLiteral("Дополнительные сведения:"), this), 1, 0);
+    top->addWidget(new QLabel(tr("Дополнительные сведения:"), this), 1, 0);
     top->addWidget(edNotes_, 1, 1, 1, 5);
-    dateCreateCheckBox_ =
-        new QCheckBox(QStringLiteral("Добавить строку с датой и временем формирования отчета (экспорта)."), this);
+    dateCreateCheckBox_ = new QCheckBox(tr("Добавить строку с датой и временем формирования отчета (экспорта)."), this);
     dateCreateCheckBox_->setObjectName(QStringLiteral("DateCreateCheckBox"));
     top->addWidget(dateCreateCheckBox_, 2, 0, 1, 6);
     edPageName_ = new QLineEdit(this);
@@ -78,27 +75,27 @@ XlsxExportDialog::XlsxExportDialog(QWidget* parent, const xlsx::ExportCall& call
     edOrientation_ = new QComboBox(this);
     edOrientation_->setObjectName(QStringLiteral("edOrientation"));
     for (std::string_view text : xlsx::OrientationTexts)
-        edOrientation_->addItem(qs(text));
+        edOrientation_->addItem(qs(support::Text(text)));
     edFontSize_ = new QSpinBox(this);
     edFontSize_->setObjectName(QStringLiteral("edFontSize"));
     edFontSize_->setRange(xlsx::MinBaseFontSize, xlsx::MaxBaseFontSize);
-    top->addWidget(new QLabel(QStringLiteral("Наименование листа:"), this), 3, 0);
+    top->addWidget(new QLabel(tr("Наименование листа:"), this), 3, 0);
     top->addWidget(edPageName_, 3, 1);
-    top->addWidget(new QLabel(QStringLiteral("Ориентация:"), this), 3, 2);
+    top->addWidget(new QLabel(tr("Ориентация:"), this), 3, 2);
     top->addWidget(edOrientation_, 3, 3);
-    top->addWidget(new QLabel(QStringLiteral("Базовый размер шрифта:"), this), 3, 4);
+    top->addWidget(new QLabel(tr("Базовый размер шрифта:"), this), 3, 4);
     top->addWidget(edFontSize_, 3, 5);
     top->setColumnStretch(1, 1);
     layout->addLayout(top);
 
-    layout->addWidget(new QLabel(QStringLiteral("Перечень экспортируемых полей:"), this));
+    layout->addWidget(new QLabel(tr("Перечень экспортируемых полей:"), this));
     layout->addWidget(buildFields(), 1);
 
     auto* rowsLine = new QHBoxLayout;
     edSendMode_ = new QComboBox(this);
     edSendMode_->setObjectName(QStringLiteral("edSendMode"));
     for (std::string_view text : xlsx::SendModeTexts)
-        edSendMode_->addItem(qs(text));
+        edSendMode_->addItem(qs(support::Text(text)));
     lblRowCount_ = new QLabel(this);
     lblRowCount_->setObjectName(QStringLiteral("lblRowCount"));
     rowsLine->addWidget(edSendMode_, 1);
@@ -111,18 +108,18 @@ XlsxExportDialog::XlsxExportDialog(QWidget* parent, const xlsx::ExportCall& call
     auto* browse = new QToolButton(this);
     browse->setObjectName(QStringLiteral("btnFileName"));
     browse->setText(QStringLiteral("..."));
-    fileLine->addWidget(new QLabel(QStringLiteral("Файл книги:"), this));
+    fileLine->addWidget(new QLabel(tr("Файл книги:"), this));
     fileLine->addWidget(edFileName_, 1);
     fileLine->addWidget(browse);
     layout->addLayout(fileLine);
 
-    saveCheckBox_ = new QCheckBox(QStringLiteral("Сохранить параметры экспорта в файле конфигурации"), this);
+    saveCheckBox_ = new QCheckBox(tr("Сохранить параметры экспорта в файле конфигурации"), this);
     saveCheckBox_->setObjectName(QStringLiteral("SaveCheckBox"));
     saveCheckBox_->setVisible(call.AllowStore);
     layout->addWidget(saveCheckBox_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -156,8 +153,7 @@ QWidget* XlsxExportDialog::buildFields()
     lvFields_ = new QTreeWidget(box);
     lvFields_->setObjectName(QStringLiteral("lvFields"));
     lvFields_->setRootIsDecorated(false);
-    lvFields_->setHeaderLabels({QStringLiteral("Наименование столбца"), QStringLiteral("Выравнивание"),
-                                QStringLiteral("Ширина"), QStringLiteral("Физическое поле")});
+    lvFields_->setHeaderLabels({tr("Наименование столбца"), tr("Выравнивание"), tr("Ширина"), tr("Физическое поле")});
     lvFields_->setColumnWidth(FieldCaption, 200);
     lvFields_->setColumnWidth(FieldAlignment, 120);
     lvFields_->setColumnWidth(FieldWidth, 70);
@@ -165,11 +161,11 @@ QWidget* XlsxExportDialog::buildFields()
 
     auto* side = new QVBoxLayout;
     const std::pair<const char*, QString> names[] = {
-        {"btnUp", QStringLiteral("Вверх")},
-        {"btnDown", QStringLiteral("Вниз")},
-        {"btnProperties", QStringLiteral("Свойства")},
-        {"btnLoad", QStringLiteral("Загрузить из файла")},
-        {"btnSave", QStringLiteral("Сохранить в файле")},
+        {"btnUp", tr("Вверх")},
+        {"btnDown", tr("Вниз")},
+        {"btnProperties", tr("Свойства")},
+        {"btnLoad", tr("Загрузить из файла")},
+        {"btnSave", tr("Сохранить в файле")},
     };
     std::vector<QPushButton*> buttons;
     for (const auto& [name, caption] : names) {
@@ -233,7 +229,7 @@ int64_t XlsxExportDialog::chosenRowCount() const
 
 void XlsxExportDialog::showRowCount()
 {
-    lblRowCount_->setText(QStringLiteral("Число строк: %1").arg(chosenRowCount()));
+    lblRowCount_->setText(tr("Число строк: %1").arg(chosenRowCount()));
 }
 
 xlsx::ExportParameters XlsxExportDialog::parameters() const
@@ -295,7 +291,7 @@ void XlsxExportDialog::loadParameters(const std::filesystem::path& file)
     xlsx::ExportParameters params = parameters();
     const xlsx::LoadReport report = xlsx::LoadExportParameters(file, section_, params, xlsx::StoreKind::ParameterFile);
     for (const std::string& message : report.Errors)
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(message));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(message));
     showParameters(params);
 }
 
@@ -304,37 +300,37 @@ void XlsxExportDialog::saveParameters(const std::filesystem::path& file)
     try {
         xlsx::SaveExportParameters(file, section_, parameters(), xlsx::StoreKind::ParameterFile);
     } catch (const Error& e) {
-        QMessageBox::critical(this, qs(app::CaptionError), messageText(e.what()));
+        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(e.what()));
     }
 }
 
 void XlsxExportDialog::chooseLoadFile()
 {
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Загрузить из файла"), QString(),
-                                                      FileFilter(xlsx::ParameterFileFilter));
+    const QString file =
+        QFileDialog::getOpenFileName(this, tr("Загрузить из файла"), QString(), FileFilter(xlsx::ParameterFileFilter));
     if (!file.isEmpty())
         loadParameters(ss(file));
 }
 
 void XlsxExportDialog::chooseSaveFile()
 {
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить в файле"), QString(),
-                                                      FileFilter(xlsx::ParameterFileFilter));
+    const QString file =
+        QFileDialog::getSaveFileName(this, tr("Сохранить в файле"), QString(), FileFilter(xlsx::ParameterFileFilter));
     if (!file.isEmpty())
         saveParameters(ss(WithExtension(file, xlsx::ParameterFileExtension)));
 }
 
 void XlsxExportDialog::chooseFile()
 {
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Файл книги"), edFileName_->text(),
-                                                      FileFilter(xlsx::XlsxFileFilter));
+    const QString file =
+        QFileDialog::getSaveFileName(this, tr("Файл книги"), edFileName_->text(), FileFilter(xlsx::XlsxFileFilter));
     if (!file.isEmpty())
         edFileName_->setText(WithExtension(file, xlsx::XlsxExtension));
 }
 
 void XlsxExportDialog::showProblem(const std::string& message, QWidget* focus)
 {
-    QMessageBox::critical(this, qs(app::CaptionError), messageText(message));
+    QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(message));
     if (focus != nullptr)
         focus->setFocus();
 }
@@ -347,7 +343,7 @@ void XlsxExportDialog::accept()
         return;
     }
     if (edFileName_->text().trimmed().isEmpty()) {
-        showProblem(std::string(MissingFileText), edFileName_);
+        showProblem(ss(tr("Необходимо указать файл книги Microsoft Excel!")), edFileName_);
         return;
     }
     const std::filesystem::path file = target();
@@ -361,7 +357,8 @@ void XlsxExportDialog::accept()
     }
     std::error_code ec;
     if (std::filesystem::exists(file, ec) &&
-        QMessageBox::question(this, qs(app::CaptionCaution), qs(ReplaceFileQuestion).arg(qs(file.string())),
+        QMessageBox::question(this, qs(support::Text(app::CaptionCaution)),
+                              tr("Файл \"%1\" уже существует.\nЗаменить его?").arg(qs(file.string())),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     if (call_.AllowStore) {
@@ -369,7 +366,7 @@ void XlsxExportDialog::accept()
             xlsx::SaveExportParameters(files_.config(), section_, params, xlsx::StoreKind::Configuration);
         } catch (const Error& e) {
             // The export itself can still go ahead.
-            QMessageBox::critical(this, qs(app::CaptionError), messageText(e.what()));
+            QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(e.what()));
         }
     }
     QDialog::accept();
@@ -383,7 +380,7 @@ void XlsxExportDialog::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, [this] {
         const std::vector<std::string> errors = std::exchange(openingErrors_, {});
         for (const std::string& message : errors)
-            QMessageBox::critical(this, qs(app::CaptionError), messageText(message));
+            QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(message));
     });
 }
 

@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 
 lupdate=/usr/lib/qt6/bin/lupdate
 [[ -x "$lupdate" ]] || lupdate=$(command -v lupdate)
-"$lupdate" gui -ts translations/gui_en.ts -locations none -no-obsolete \
+# "-I ." lets lupdate read the headers behind "gui/..." includes, so texts get
+# the namespaced class names that tr() uses at run time as their contexts.
+"$lupdate" gui -I . -ts translations/gui_en.ts -locations none -no-obsolete \
   -source-language ru_RU -target-language en_US
 python3 scripts/extract_core_texts.py en_US
