@@ -804,6 +804,10 @@ Download the draw archive, choose a statistics method, select values in the tabl
         <source>Искать новую версию программы при каждом запуске</source>
         <translation>Look for a new version of the program at every start</translation>
     </message>
+    <message>
+        <source>Язык</source>
+        <translation>Language</translation>
+    </message>
 </context>
 <context>
     <name>belvane::gui::OnlineScriptsPanel</name>
