@@ -81,7 +81,7 @@
     </message>
     <message>
       <source>Отмена последней операции</source>
-      <translation>Undo of the last operation</translation>
+      <translation>Last operation undone</translation>
     </message>
     <message>
       <source>Ошибка чтения файла "{}"!&#13;&#13;{}</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
       <source>Тираж № {} от {}, значения: {} e:{}</source>
-      <translation>Draw No. {} of {}, numbers: {} e:{}</translation>
+      <translation>Draw No. {} on {}, numbers: {} e:{}</translation>
     </message>
     <message>
       <source>Введена некорректная комбинация!</source>

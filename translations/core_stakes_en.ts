@@ -325,7 +325,7 @@
     </message>
     <message>
       <source>Выборка</source>
-      <translation>Pick</translation>
+      <translation>Pick size</translation>
     </message>
     <message>
       <source>Результаты тиража</source>

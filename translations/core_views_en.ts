@@ -37,7 +37,7 @@
     </message>
     <message>
       <source>Нормальные значения</source>
-      <translation>Normal values</translation>
+      <translation>Expected values</translation>
     </message>
     <message>
       <source>Диапазон {} (от {} и выше по оси Y) - суммы {}-{}</source>
