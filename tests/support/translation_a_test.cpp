@@ -190,8 +190,9 @@ TEST(CoreTranslationFiles, EveryEnglishTextKeepsTheFieldsOfItsSource)
             ++checked;
             EXPECT_FALSE(m.Unfinished);
             EXPECT_FALSE(m.Translation.empty());
-            if (isFmtTemplate(m.Source))
+            if (isFmtTemplate(m.Source)) {
                 EXPECT_TRUE(support::SamePlaceholders(m.Source, m.Translation)) << m.Translation;
+            }
             EXPECT_TRUE(support::SameDirectives(m.Source, m.Translation)) << m.Translation;
             EXPECT_EQ(std::count(m.Source.begin(), m.Source.end(), '\r'),
                       std::count(m.Translation.begin(), m.Translation.end(), '\r'))
