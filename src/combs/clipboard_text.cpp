@@ -7,6 +7,7 @@
 #include "model/comb_text.h"
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::combs {
 
@@ -29,7 +30,7 @@ std::vector<TComb> ParsePastedText(std::string_view pasted)
             continue;
         const TComb c = model::ParseComb(line);
         if (!IsValidCombination(c))
-            throw Error(fmt::format("Некорректная комбинация: \"{}\"!", line));
+            throw Error(support::Message("Некорректная комбинация: \"{}\"!", line));
         combs.push_back(c);
     }
     return combs;

@@ -6,6 +6,7 @@
 #include "combs/list_file.h"
 #include "support/error.h"
 #include "support/file_io.h"
+#include "support/translation.h"
 
 namespace belvane::combs {
 
@@ -20,7 +21,7 @@ void CombinationBuffer::Save(int offset, int n, std::span<const TComb> combs)
         n_ = n;
     } catch (const Error& e) {
         ResetKey();
-        throw Error(fmt::format("Ошибка создания буфера комбинаций!\r\r{}", e.what()));
+        throw Error(support::Message("Ошибка создания буфера комбинаций!\r\r{}", e.what()));
     }
 }
 
@@ -36,11 +37,11 @@ bool CombinationBuffer::Load(int offset, int n, CombBuffer& out)
         std::memcpy(out.data(), bytes.data(), count * sizeof(TComb));
         for (const TComb& c : out.view())
             if (!IsValidCombination(c))
-                throw Error(file_.filename().string() + ": файл поврежден");
+                throw Error(support::Message("{}: файл поврежден", file_.filename().string()));
         return true;
     } catch (const Error& e) {
         out.clear();
-        throw Error(fmt::format("Ошибка загрузки буфера комбинаций!\r\r{}", e.what()));
+        throw Error(support::Message("Ошибка загрузки буфера комбинаций!\r\r{}", e.what()));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "stats/custom_stat.h"
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::combs {
 
@@ -60,7 +61,7 @@ FilterSelection NumbersFromCells(std::span<const std::string> cells, bool layout
         }
     }
     if (s.Values.empty())
-        throw Error(std::string(NoFilterValuesMessage));
+        throw Error(support::Text(NoFilterValuesMessage));
     s.ValuesText = JoinValueTexts(texts);
     return s;
 }
@@ -68,7 +69,7 @@ FilterSelection NumbersFromCells(std::span<const std::string> cells, bool layout
 FilterSelection WeekColumns(int first, int last)
 {
     FilterSelection s;
-    s.Caption = "Неделя";
+    s.Caption = support::Text("Неделя");
     std::vector<std::string> texts;
     for (int c = first; c <= last; ++c) {
         stats::TStatDraw v;
@@ -77,7 +78,7 @@ FilterSelection WeekColumns(int first, int last)
         texts.push_back(std::to_string(c));
     }
     if (s.Values.empty())
-        throw Error(std::string(NoFilterValuesMessage));
+        throw Error(support::Text(NoFilterValuesMessage));
     s.ValuesText = JoinValueTexts(texts);
     return s;
 }
@@ -92,22 +93,24 @@ std::string JoinValueTexts(std::span<const std::string> texts)
 
 std::optional<FilterStepProblem> ValidateFilterStep(const FilterStepInput& step)
 {
-    const std::string badRange = "Введен некорректный диапазон значений!";
+    const std::string badRange = support::Text("Введен некорректный диапазон значений!");
     const auto lengths = model::ParseIntList(step.DrawsLen);
     if (!lengths || lengths->empty() || (lengths->size() == 1 && (*lengths)[0] == 0))
         return FilterStepProblem{badRange, "edDrawsLen"};
     if (step.LevelMode != 0) {
         if (step.LevelMode == 31 && !step.ValueFromText)
-            return FilterStepProblem{"Для данного вида статистики не доступен режим выделения по списку значений!",
-                                     "cbLevelMode"};
+            return FilterStepProblem{
+                support::Text("Для данного вида статистики не доступен режим выделения по списку значений!"),
+                "cbLevelMode"};
         const auto levels = model::ParseIntList(step.LevelValue);
         if (!levels || levels->empty())
             return FilterStepProblem{badRange, "edLevelValue"};
     }
     if (step.MultiSelect && step.StopMode == 1)
-        return FilterStepProblem{"В режиме мультивыделения остановка сценария по количеству комбинаций или чисел не "
-                                 "может быть выполнена!\rВыберите другой способ останова.",
-                                 "cbStopMode"};
+        return FilterStepProblem{
+            support::Text("В режиме мультивыделения остановка сценария по количеству комбинаций или чисел не "
+                          "может быть выполнена!\rВыберите другой способ останова."),
+            "cbStopMode"};
     return std::nullopt;
 }
 

@@ -13,6 +13,7 @@
 #include "combs/history.h"
 #include "stats/matcher.h"
 #include "stats/stat_values.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 class TCustomStat;
@@ -20,9 +21,10 @@ class TCustomStat;
 
 namespace belvane::combs {
 
-inline constexpr std::string_view KeepSelectedCaption = "Оставить выделенные";
-inline constexpr std::string_view RemoveSelectedCaption = "Удалить выделенные";
-inline constexpr std::string_view NoFilterValuesMessage = "В выделенном диапазоне нет значений для фильтра!";
+inline constexpr std::string_view KeepSelectedCaption = BELVANE_TEXT("Оставить выделенные");
+inline constexpr std::string_view RemoveSelectedCaption = BELVANE_TEXT("Удалить выделенные");
+inline constexpr std::string_view NoFilterValuesMessage =
+    BELVANE_TEXT("В выделенном диапазоне нет значений для фильтра!");
 
 // What a filter applies: the selected value records, how the history shows it.
 struct FilterSelection {

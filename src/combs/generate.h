@@ -9,6 +9,8 @@
 
 #include "combs/comb_list.h"
 
+#include "support/translation.h"
+
 namespace belvane::combs {
 
 enum GenerateMode {
@@ -20,9 +22,11 @@ enum GenerateMode {
 };
 
 inline constexpr std::array<std::string_view, 5> GenerateModeTexts = {
-    "Полный список (все возможные для данного лото варианты)", "Мои числа - должно присутствовать любое из указанных",
-    "Мои числа - комбинации только из списка указанных",       "Мои числа - исключить комбинации с любым из указанных",
-    "Загрузить список из заранее подготовленного CSV-файла",
+    BELVANE_TEXT("Полный список (все возможные для данного лото варианты)"),
+    BELVANE_TEXT("Мои числа - должно присутствовать любое из указанных"),
+    BELVANE_TEXT("Мои числа - комбинации только из списка указанных"),
+    BELVANE_TEXT("Мои числа - исключить комбинации с любым из указанных"),
+    BELVANE_TEXT("Загрузить список из заранее подготовленного CSV-файла"),
 };
 
 // "My numbers": pieces split at "," and ";", trimmed, read as integers (a

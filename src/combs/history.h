@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/translation.h"
+
 namespace belvane::combs {
 
 // The history row's icon: the two directions of a filter, and a roll-back.
@@ -19,8 +21,9 @@ struct HistoryRow {
     HistoryIcon Icon = HistoryIcon::Remove;
 };
 
-inline constexpr std::string_view HistoryCaptions[] = {"Примененные фильтры", "Значения", "Комбинаций"};
-inline constexpr std::string_view RollbackCaption = "Отмена последней операции";
+inline constexpr std::string_view HistoryCaptions[] = {BELVANE_TEXT("Примененные фильтры"), BELVANE_TEXT("Значения"),
+                                                       BELVANE_TEXT("Комбинаций")};
+inline constexpr std::string_view RollbackCaption = BELVANE_TEXT("Отмена последней операции");
 
 class OperationHistory {
 public:
@@ -32,7 +35,7 @@ public:
     }
     void AddRollback(size_t count)
     {
-        rows_.push_back({std::string(RollbackCaption), {}, count, HistoryIcon::Rollback});
+        rows_.push_back({support::Text(RollbackCaption), {}, count, HistoryIcon::Rollback});
     }
     void RemoveLast()
     {

@@ -9,6 +9,7 @@
 #include "support/error.h"
 #include "support/file_io.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::combs {
 namespace {
@@ -270,7 +271,7 @@ ListFileLoad LoadListFile(const std::filesystem::path& path, CombBuffer& out,
     } catch (const Error& e) {
         if (started)
             out.clear(); // no half list after a failure part-way
-        throw Error(fmt::format("Ошибка чтения файла \"{}\"!\r\r{}", path.string(), e.what()));
+        throw Error(support::Message("Ошибка чтения файла \"{}\"!\r\r{}", path.string(), e.what()));
     }
     return result;
 }
@@ -305,7 +306,7 @@ void SaveListFile(const std::filesystem::path& path, std::span<const TComb> comb
         file.write(std::string_view(begin, static_cast<size_t>(p - begin)));
         file.commit();
     } catch (const Error& e) {
-        throw Error(fmt::format("Ошибка записи в файл \"{}\"!\r\r{}", path.string(), e.what()));
+        throw Error(support::Message("Ошибка записи в файл \"{}\"!\r\r{}", path.string(), e.what()));
     }
 }
 

@@ -10,9 +10,11 @@
 
 #include "combs/comb_list.h"
 
+#include "support/translation.h"
+
 namespace belvane::combs {
 
-inline constexpr std::string_view ListFileFilter = "Файлы комбинаций (*.lcv)|*.lcv";
+inline constexpr std::string_view ListFileFilter = BELVANE_TEXT("Файлы комбинаций (*.lcv)|*.lcv");
 inline constexpr std::string_view ListFileExtension = "lcv";
 
 // A list file larger than this is not a list of combinations of this game.

@@ -3,13 +3,14 @@
 #include <fmt/format.h>
 
 #include "model/number_sets.h"
+#include "support/translation.h"
 
 namespace belvane::combs {
 
 std::string DistinctNumbersMessage(std::span<const TComb> combs)
 {
-    return fmt::format("В текущем списке комбинаций содержится {} уникальных номеров",
-                       model::DistinctNumbers(combs, combs.size()).size());
+    return support::Message("В текущем списке комбинаций содержится {} уникальных номеров",
+                            model::DistinctNumbers(combs, combs.size()).size());
 }
 
 std::vector<const model::TDraw*> FindInDraws(const model::TDrawsArray& draws, const TComb& comb)
@@ -29,8 +30,8 @@ std::string FindInDrawsMessage(const model::TDrawsArray& draws, const TComb& com
 {
     const auto found = FindInDraws(draws, comb);
     if (found.empty())
-        return "Выделенная комбинация не найдена архиве тиражей!";
-    std::string text = "Выделенная комбинация найдена в следующих тиражах:\r";
+        return support::Text("Выделенная комбинация не найдена архиве тиражей!");
+    std::string text = support::Text("Выделенная комбинация найдена в следующих тиражах:\r");
     for (const model::TDraw* d : found)
         text += "\r" + model::DrawToText(*d);
     return text;

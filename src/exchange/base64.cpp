@@ -4,12 +4,13 @@
 #include <cstdint>
 
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::exchange {
 namespace {
 
 constexpr std::string_view kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-constexpr std::string_view kInvalid = "Некорректные данные Base64";
+constexpr std::string_view kInvalid = BELVANE_TEXT("Некорректные данные Base64");
 
 constexpr std::array<int8_t, 256> makeTable()
 {
@@ -60,22 +61,22 @@ std::string DecodeBase64(std::string_view text)
     for (const char c : text) {
         if (c == '\r' || c == '\n') {
             if (count != 0)
-                throw Error(std::string(kInvalid));
+                throw Error(support::Text(kInvalid));
             continue;
         }
         if (padding > 0 && c != '=')
-            throw Error(std::string(kInvalid));
+            throw Error(support::Text(kInvalid));
         if (c == '=') {
             // Only the last one or two places of a group, after at least two characters.
             if (count < 2)
-                throw Error(std::string(kInvalid));
+                throw Error(support::Text(kInvalid));
             ++padding;
             group <<= 6;
             ++count;
         } else {
             const int8_t v = kTable[static_cast<uint8_t>(c)];
             if (v < 0)
-                throw Error(std::string(kInvalid));
+                throw Error(support::Text(kInvalid));
             group = group << 6 | static_cast<uint32_t>(v);
             ++count;
         }
@@ -87,7 +88,7 @@ std::string DecodeBase64(std::string_view text)
                 out += static_cast<char>(group & 0xFF);
             // The bits a padded group leaves over must be zero (one spelling per text).
             if ((padding == 2 && (group & 0xFFFF) != 0) || (padding == 1 && (group & 0xFF) != 0))
-                throw Error(std::string(kInvalid));
+                throw Error(support::Text(kInvalid));
             group = 0;
             count = 0;
             if (padding > 0)
@@ -95,7 +96,7 @@ std::string DecodeBase64(std::string_view text)
         }
     }
     if (count != 0 || (padding > 0 && padding != 3))
-        throw Error(std::string(kInvalid));
+        throw Error(support::Text(kInvalid));
     return out;
 }
 

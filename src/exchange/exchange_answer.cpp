@@ -7,6 +7,7 @@
 #include "exchange/exchange_text.h"
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::exchange {
 
@@ -58,10 +59,11 @@ std::vector<ExchangeRow> ReadExchangeAnswer(std::string_view answer)
     const pugi::xml_parse_result parsed =
         doc.load_buffer(answer.data(), answer.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed)
-        throw Error(fmt::format("Ответ сервиса не прочитан: {} (позиция {})", parsed.description(), parsed.offset));
+        throw Error(
+            support::Message("Ответ сервиса не прочитан: {} (позиция {})", parsed.description(), parsed.offset));
     const pugi::xml_node result = doc.child("result");
     if (!result)
-        throw Error("Ответ сервиса не прочитан: нет элемента <result>");
+        throw Error(support::Text("Ответ сервиса не прочитан: нет элемента <result>"));
     std::vector<ExchangeRow> rows;
     for (const pugi::xml_node row : result.children("row")) {
         ExchangeRow& out = rows.emplace_back();
@@ -70,7 +72,7 @@ std::vector<ExchangeRow> ReadExchangeAnswer(std::string_view answer)
                 out.Add(field.name(), field.text().get());
         if (out.Has(ErrorElement)) {
             const std::string message = out.Text(ErrorElement);
-            throw Error(message.empty() ? std::string("Сервис сообщил об ошибке") : message);
+            throw Error(message.empty() ? support::Text("Сервис сообщил об ошибке") : message);
         }
     }
     return rows;

@@ -5,6 +5,7 @@
 #include "exchange/exchange_text.h"
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::exchange {
 
@@ -13,9 +14,9 @@ ExchangeClient::ExchangeClient(std::string_view serviceUrl, ExchangeIdentity ide
 {
     std::string_view url = text::trim(serviceUrl);
     if (url.empty())
-        throw Error(std::string(NoServiceMessage));
+        throw Error(support::Text(NoServiceMessage));
     if (!text::startsWithIgnoreCase(url, "http://") && !text::startsWithIgnoreCase(url, "https://"))
-        throw Error(fmt::format(fmt::runtime(BadServiceMessage), url));
+        throw Error(support::Message(BadServiceMessage, url));
     while (url.ends_with('/'))
         url.remove_suffix(1);
     base_ = std::string(url);

@@ -13,13 +13,14 @@
 
 #include "exchange/exchange_answer.h"
 #include "support/http.h"
+#include "support/translation.h"
 
 namespace belvane::exchange {
 
-inline constexpr std::string_view NoServiceMessage =
-    "Адрес сервиса обмена не указан!\r\rУкажите его в файле конфигурации (раздел [ONLINE], параметр ServiceUrl).";
+inline constexpr std::string_view NoServiceMessage = BELVANE_TEXT(
+    "Адрес сервиса обмена не указан!\r\rУкажите его в файле конфигурации (раздел [ONLINE], параметр ServiceUrl).");
 inline constexpr std::string_view BadServiceMessage =
-    "Адрес сервиса обмена \"{}\" должен начинаться с \"http://\" или \"https://\"!";
+    BELVANE_TEXT("Адрес сервиса обмена \"{}\" должен начинаться с \"http://\" или \"https://\"!");
 
 // Answers larger than this are refused (a system of C(45,6) lines in Base64 fits).
 inline constexpr uint64_t MaxAnswerSize = 256ull << 20;

@@ -5,6 +5,7 @@
 #include <fmt/format.h>
 
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::exchange {
 namespace {
@@ -55,7 +56,7 @@ std::string UnescapeText(std::string_view text)
             continue;
         }
         if (++i == text.size())
-            throw Error("Некорректная escape-последовательность в конце текста");
+            throw Error(support::Text("Некорректная escape-последовательность в конце текста"));
         const char c = text[i];
         if (const size_t k = kControlEscapes.find(c); k != std::string_view::npos)
             out += static_cast<char>(k);
@@ -64,7 +65,7 @@ std::string UnescapeText(std::string_view text)
         else if (c == '"' || c == '\'' || c == '?' || c == '\\')
             out += c;
         else
-            throw Error(fmt::format("Некорректная escape-последовательность \"\\{}\"", c));
+            throw Error(support::Message("Некорректная escape-последовательность \"\\{}\"", c));
     }
     return out;
 }

@@ -4,6 +4,7 @@
 
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::model {
 namespace {
@@ -46,7 +47,7 @@ TComb ParseComb(std::string_view text)
 {
     const auto words = text::split(text, "\t ,-.:;|", true);
     if (words.size() != BallCount)
-        throw Error(fmt::format("Некорректная комбинация: \"{}\"!", text));
+        throw Error(support::Message("Некорректная комбинация: \"{}\"!", text));
     TComb comb{};
     for (size_t i = 0; i < comb.size(); ++i) {
         // A value a number byte cannot hold reads as 0, like any other non-number.

@@ -5,6 +5,7 @@
 
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::model {
 namespace chr = std::chrono;
@@ -50,7 +51,7 @@ std::optional<Date> TextToDate(std::string_view text)
         if (date.ok())
             return date;
     }
-    throw Error(fmt::format("Некорректная дата: \"{}\"!", text));
+    throw Error(support::Message("Некорректная дата: \"{}\"!", text));
 }
 
 std::optional<Date> ParseDrawDate(std::string_view text)

@@ -1,6 +1,7 @@
 #include "model/display_texts.h"
 
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::model {
 
@@ -13,17 +14,17 @@ std::string DiffText(std::string_view text, int base)
     return diff > 0 ? "+" + std::to_string(diff) : std::to_string(diff);
 }
 
-std::string_view StakeOriginText(int kind)
+std::string StakeOriginText(int kind)
 {
     switch (kind) {
     case 1:
-        return "Вручную";
+        return support::Text("Вручную");
     case 2:
-        return "Регуляр";
+        return support::Text("Регуляр");
     case 3:
-        return "Сценарий";
+        return support::Text("Сценарий");
     case 4:
-        return "Система";
+        return support::Text("Система");
     default:
         return {};
     }

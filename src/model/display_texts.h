@@ -14,6 +14,6 @@ std::string DiffText(std::string_view text, int base);
 
 // Where a stake came from: 1 "Вручную", 2 "Регуляр", 3 "Сценарий",
 // 4 "Система"; any other kind has an empty text.
-std::string_view StakeOriginText(int kind);
+std::string StakeOriginText(int kind);
 
 } // namespace belvane::model

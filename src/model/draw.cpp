@@ -8,6 +8,7 @@
 #include "model/number_sets.h"
 #include "support/byte_codec.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::model {
 
@@ -90,8 +91,8 @@ TDraw DecodeDraw(std::span<const uint8_t, DrawRecordSize> in)
 
 std::string DrawToText(const TDraw& draw)
 {
-    return fmt::format("Тираж № {} от {}, значения: {} e:{}", draw.Number, draw.dateText(), CombToListText(draw.Balls),
-                       draw.Extra);
+    return support::Message("Тираж № {} от {}, значения: {} e:{}", draw.Number, draw.dateText(),
+                            CombToListText(draw.Balls), draw.Extra);
 }
 
 std::optional<DrawNumbers> ParseDrawText(std::string_view text)

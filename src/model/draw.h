@@ -10,6 +10,7 @@
 
 #include "model/dates.h"
 #include "model/game.h"
+#include "support/translation.h"
 
 namespace belvane::model {
 
@@ -65,9 +66,10 @@ std::optional<DrawNumbers> ParseDrawText(std::string_view text);
 bool ValidateDrawText(std::string_view text);
 
 // The message a refused draw text gets.
-inline constexpr std::string_view InvalidDrawTextMessage = "Введена некорректная комбинация!";
+inline constexpr std::string_view InvalidDrawTextMessage = BELVANE_TEXT("Введена некорректная комбинация!");
 // The hint of the field the draw text is typed into.
-inline constexpr std::string_view DrawTextHint = "Выпавшие числа, разделенные точкой с запятой или запятой";
+inline constexpr std::string_view DrawTextHint =
+    BELVANE_TEXT("Выпавшие числа, разделенные точкой с запятой или запятой");
 
 // The text a draw's numbers are edited as: six numbers and the extra, joined by ";".
 std::string DrawNumbersText(const TDraw& draw);

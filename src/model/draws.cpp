@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::model {
 namespace {
@@ -79,7 +80,7 @@ int IndexOfNumber(const TDrawsArray& draws, int n)
 void DeleteDraw(TDrawsArray& draws, int index)
 {
     if (index < 0 || index >= static_cast<int>(draws.size()))
-        throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
+        throw Error(support::Message("Запись со индексом {} в файле данных не найдена!", index));
     draws.erase(draws.begin() + index);
 }
 

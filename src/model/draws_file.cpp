@@ -4,6 +4,7 @@
 
 #include "support/error.h"
 #include "support/file_io.h"
+#include "support/translation.h"
 
 namespace belvane::model {
 namespace fs = std::filesystem;
@@ -12,8 +13,8 @@ namespace {
 
 std::string tooManyDrawsText(const fs::path& path)
 {
-    return fmt::format("{}: в архиве тиражей не может быть больше {} тиражей", path.filename().string(),
-                       MaxDrawsInFile);
+    return support::Message("{}: в архиве тиражей не может быть больше {} тиражей", path.filename().string(),
+                            MaxDrawsInFile);
 }
 
 } // namespace

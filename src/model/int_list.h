@@ -8,12 +8,15 @@
 
 #include "model/game.h"
 
+#include "support/translation.h"
+
 namespace belvane::model {
 
 // The hint such fields show.
-inline constexpr std::string_view IntListHint = "1 - одно значение\r"
-                                                "1, 2, 3 - список значений через запятую\r"
-                                                "1-10;2 - нижняя и верхняя граница диапазона; шаг изменения";
+inline constexpr std::string_view IntListHint =
+    BELVANE_TEXT("1 - одно значение\r"
+                 "1, 2, 3 - список значений через запятую\r"
+                 "1-10;2 - нижняя и верхняя граница диапазона; шаг изменения");
 
 // Longest list a range may expand to; a larger range is refused like any other
 // invalid text instead of exhausting memory.

@@ -6,6 +6,7 @@
 #include "support/byte_codec.h"
 #include "support/error.h"
 #include "support/file_io.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
@@ -51,8 +52,8 @@ TRatingsArray ReadRatingsFile(const std::filesystem::path& path)
 {
     const std::string data = files::readFile(path, kMaxRatingsFileSize);
     if (data.size() % RatingRecordSize != 0)
-        throw Error(fmt::format("{}: размер файла ({} байт) не кратен размеру записи ({} байта)",
-                                path.filename().string(), data.size(), RatingRecordSize));
+        throw Error(support::Message("{}: размер файла ({} байт) не кратен размеру записи ({} байта)",
+                                     path.filename().string(), data.size(), RatingRecordSize));
     TRatingsArray records;
     records.reserve(data.size() / RatingRecordSize);
     const auto* p = reinterpret_cast<const uint8_t*>(data.data());

@@ -9,6 +9,7 @@
 #include "support/cp1251.h"
 #include "support/error.h"
 #include "support/file_io.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
@@ -46,13 +47,13 @@ bool LoadRatings(app::Host& host, Ratings& ratings)
     if (!std::filesystem::exists(ratings.file(), ec))
         return true;
     {
-        app::StatusScope status(host, "Загрузка файла рейтинга...");
+        app::StatusScope status(host, support::Text("Загрузка файла рейтинга..."));
         try {
             ratings.assign(ReadRatingsFile(ratings.file()));
         } catch (const Error& e) {
             ratings.clear();
             ratings.setLoadFailed(true);
-            host.showError(fmt::format("Ошибка чтения файла рейтинга!\r\r{}", e.what()));
+            host.showError(support::Message("Ошибка чтения файла рейтинга!\r\r{}", e.what()));
             return false;
         }
     }
@@ -61,13 +62,13 @@ bool LoadRatings(app::Host& host, Ratings& ratings)
 
 bool SaveRatings(app::Host& host, Ratings& ratings)
 {
-    app::StatusScope status(host, "Сохранение файла рейтинга...");
+    app::StatusScope status(host, support::Text("Сохранение файла рейтинга..."));
     try {
         keepBadFile(ratings);
         WriteRatingsFile(ratings.file(), ratings.records());
         return true;
     } catch (const Error& e) {
-        host.showError(fmt::format("Ошибка записи в файл рейтинга!\r\r{}", e.what()));
+        host.showError(support::Message("Ошибка записи в файл рейтинга!\r\r{}", e.what()));
         return false;
     }
 }
@@ -81,7 +82,7 @@ bool SortRatings(app::Host& host, Ratings& ratings, int column, bool descending)
 bool SortRatings(app::Host& host, Ratings& ratings)
 {
     {
-        app::StatusScope status(host, "Сортировка рейтинга...");
+        app::StatusScope status(host, support::Text("Сортировка рейтинга..."));
         ratings.sort();
     }
     return SaveRatings(host, ratings);
@@ -89,10 +90,10 @@ bool SortRatings(app::Host& host, Ratings& ratings)
 
 bool RefreshRatings(app::Host& host, Ratings& ratings, StakesFile& stakes)
 {
-    if (!ratings.empty() && !host.askYesNo(app::CaptionConfirm, RatingsRefreshQuestion, false))
+    if (!ratings.empty() && !host.askYesNo(app::CaptionConfirm, support::Text(RatingsRefreshQuestion), false))
         return false;
     {
-        app::StatusScope status(host, "Обновление рейтинга...");
+        app::StatusScope status(host, support::Text("Обновление рейтинга..."));
         try {
             Ratings fresh;
             PassProgress progress(host, {});
@@ -113,7 +114,7 @@ bool RefreshRatings(app::Host& host, Ratings& ratings, StakesFile& stakes)
             }
             ratings.swapRecords(fresh);
         } catch (const Error& e) {
-            host.showError(fmt::format("Ошибка обновления рейтинга!\r\r{}", e.what()));
+            host.showError(support::Message("Ошибка обновления рейтинга!\r\r{}", e.what()));
             return false;
         }
     }
@@ -122,12 +123,12 @@ bool RefreshRatings(app::Host& host, Ratings& ratings, StakesFile& stakes)
 
 bool ExportRatingsCsv(app::Host& host, const Ratings& ratings, const std::filesystem::path& path)
 {
-    app::StatusScope status(host, "Экспорт в CSV-файл...");
+    app::StatusScope status(host, support::Text("Экспорт в CSV-файл..."));
     try {
         files::writeFileAtomically(path, cp1251::fromUtf8(RatingsCsvText(ratings.records())));
         return true;
     } catch (const Error& e) {
-        host.showError(fmt::format("Ошибка записи в файл \"{}\"!\r\r{}", path.string(), e.what()));
+        host.showError(support::Message("Ошибка записи в файл \"{}\"!\r\r{}", path.string(), e.what()));
         return false;
     }
 }

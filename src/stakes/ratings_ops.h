@@ -11,15 +11,16 @@
 #include "app/host.h"
 #include "stakes/ratings.h"
 #include "stakes/stakes_file.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 
 inline constexpr std::string_view RatingsRefreshQuestion =
-    "Пересчитать рейтинг только по текущим ставкам?\r\rНакопленные ранее данные по удаленным ставкам будут "
-    "потеряны.";
+    BELVANE_TEXT("Пересчитать рейтинг только по текущим ставкам?\r\rНакопленные ранее данные по удаленным ставкам "
+                 "будут потеряны.");
 // Kept beside the ratings file when that could not be read.
 inline constexpr std::string_view BadRatingsExtension = ".bad";
-inline constexpr std::string_view RatingsCsvFilter = "CSV-файлы (*.csv)|*.csv";
+inline constexpr std::string_view RatingsCsvFilter = BELVANE_TEXT("CSV-файлы (*.csv)|*.csv");
 inline constexpr std::string_view RatingsCsvExtension = "csv";
 
 std::filesystem::path BadRatingsPath(const std::filesystem::path& ratingsFile);

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "support/delimited_text.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
@@ -96,7 +97,7 @@ std::array<std::string, RatingsColumnCount> RatingRowTexts(const RatingRecord& r
 
 std::string RatingsCountText(size_t count)
 {
-    return fmt::format("Рейтинг: {}", count);
+    return support::Message("Рейтинг: {}", count);
 }
 
 std::string RatingsCsvText(const TRatingsArray& records)

@@ -8,6 +8,7 @@
 
 #include "stakes/hit_table.h"
 #include "stakes/ratings.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 
@@ -15,9 +16,26 @@ inline constexpr int RatingsColumnCount = 20;
 inline constexpr int RatingsExportColumnCount = 13; // every column but E0..E6
 inline constexpr int FirstEfficiencyColumn = 13;
 
-inline constexpr std::array<std::string_view, RatingsColumnCount> RatingsColumnCaptions = {
-    "Комментарий", "Ставок", "Угадано", "Среднее", "Профит", "Ср. профит", "0",  "1",  "2",  "3",
-    "4",           "5",      "6",       "E0",      "E1",     "E2",         "E3", "E4", "E5", "E6"};
+inline constexpr std::array<std::string_view, RatingsColumnCount> RatingsColumnCaptions = {BELVANE_TEXT("Комментарий"),
+                                                                                           BELVANE_TEXT("Ставок"),
+                                                                                           BELVANE_TEXT("Угадано"),
+                                                                                           BELVANE_TEXT("Среднее"),
+                                                                                           BELVANE_TEXT("Профит"),
+                                                                                           BELVANE_TEXT("Ср. профит"),
+                                                                                           "0",
+                                                                                           "1",
+                                                                                           "2",
+                                                                                           "3",
+                                                                                           "4",
+                                                                                           "5",
+                                                                                           "6",
+                                                                                           "E0",
+                                                                                           "E1",
+                                                                                           "E2",
+                                                                                           "E3",
+                                                                                           "E4",
+                                                                                           "E5",
+                                                                                           "E6"};
 
 inline constexpr std::string_view BadRatingCaption = "# bad data #";
 
@@ -29,7 +47,8 @@ enum class EfficiencyMode { Expected = 0, Absolute = 1, Relative = 2 };
 inline constexpr EfficiencyMode DefaultEfficiencyMode = EfficiencyMode::Absolute;
 
 inline constexpr std::array<std::string_view, 3> EfficiencyModeCaptions = {
-    "Ожидаемые значения совпадений", "Абсолютные значения эффективности", "Относительные значения эффективности"};
+    BELVANE_TEXT("Ожидаемые значения совпадений"), BELVANE_TEXT("Абсолютные значения эффективности"),
+    BELVANE_TEXT("Относительные значения эффективности")};
 
 // A stored setting as a mode; a value outside 0..2 is the default.
 EfficiencyMode EfficiencyModeFromSetting(int value);

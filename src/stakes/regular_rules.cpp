@@ -6,6 +6,7 @@
 #include "stakes/stake_dialogs.h"
 #include "support/cp1251.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
@@ -22,12 +23,12 @@ std::string foldedAsKept(std::string_view utf8)
 
 std::string TablesReadErrorText(std::string_view reason)
 {
-    return fmt::format("Ошибка чтения файла регулярных ставок!\r\r{}", reason);
+    return support::Message("Ошибка чтения файла регулярных ставок!\r\r{}", reason);
 }
 
 std::string TablesWriteErrorText(std::string_view reason)
 {
-    return fmt::format("Ошибка записи в файл регулярных ставок!\r\r{}", reason);
+    return support::Message("Ошибка записи в файл регулярных ставок!\r\r{}", reason);
 }
 
 std::array<std::string, TablesColumnCount> RegularRowTexts(const RegularStake& r)
@@ -64,14 +65,14 @@ std::optional<RegularDialogRefusal> ValidateRegularDialog(const RegularDialogInp
                                                           std::span<const std::string> comments)
 {
     if (RegularStartEditable(in.UseLastDraw, in.Combinations) && !ParseStakeNumbers(in.StartText))
-        return RegularDialogRefusal{std::string(InvalidStakeMessage), RegularDialogField::Start};
+        return RegularDialogRefusal{support::Text(InvalidStakeMessage), RegularDialogField::Start};
     if (in.Step < MinRegularStep || in.Step > MaxRegularStep)
-        return RegularDialogRefusal{fmt::format("Шаг должен быть от {} до {}!", MinRegularStep, MaxRegularStep),
+        return RegularDialogRefusal{support::Message("Шаг должен быть от {} до {}!", MinRegularStep, MaxRegularStep),
                                     RegularDialogField::Step};
     if (text::trim(in.Comment).empty())
-        return RegularDialogRefusal{std::string(EmptyCommentMessage), RegularDialogField::Comment};
+        return RegularDialogRefusal{support::Text(EmptyCommentMessage), RegularDialogField::Comment};
     if (RegularCommentTaken(comments, in.Comment))
-        return RegularDialogRefusal{std::string(DuplicateRegularCommentMessage), RegularDialogField::Comment};
+        return RegularDialogRefusal{support::Text(DuplicateRegularCommentMessage), RegularDialogField::Comment};
     return std::nullopt;
 }
 

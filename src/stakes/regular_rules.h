@@ -13,21 +13,23 @@
 
 #include "stakes/regular_table.h"
 
+#include "support/translation.h"
+
 namespace belvane::stakes {
 
-inline constexpr std::string_view TablesPageCaption = "Регуляры";
-inline constexpr std::string_view TableDialogCaption = "Добавление регулярной ставки";
+inline constexpr std::string_view TablesPageCaption = BELVANE_TEXT("Регуляры");
+inline constexpr std::string_view TableDialogCaption = BELVANE_TEXT("Добавление регулярной ставки");
 inline constexpr std::string_view DefaultRegularComment = "Регулярная ставка";
 // The start field when several combinations are concerned.
-inline constexpr std::string_view SelectedCombsText = "{...Выделенные комбинации...}";
+inline constexpr std::string_view SelectedCombsText = BELVANE_TEXT("{...Выделенные комбинации...}");
 inline constexpr std::string_view DuplicateRegularCommentMessage =
-    "Запись с таким комментарией уже присутствует в списке!\rВыберите другой комментарий.";
+    BELVANE_TEXT("Запись с таким комментарией уже присутствует в списке!\rВыберите другой комментарий.");
 
-inline constexpr std::string_view LoadTablesStatus = "Загрузка файла регулярных ставок...";
-inline constexpr std::string_view SaveTablesStatus = "Сохранение файла регулярных ставок...";
-inline constexpr std::string_view AddTablesStatus = "Создание регулярных ставок...";
-inline constexpr std::string_view DeleteTablesStatus = "Удаление регулярных ставок...";
-inline constexpr std::string_view TestTablesStatus = "Создание ставок по регулярным табличным ставкам...";
+inline constexpr std::string_view LoadTablesStatus = BELVANE_TEXT("Загрузка файла регулярных ставок...");
+inline constexpr std::string_view SaveTablesStatus = BELVANE_TEXT("Сохранение файла регулярных ставок...");
+inline constexpr std::string_view AddTablesStatus = BELVANE_TEXT("Создание регулярных ставок...");
+inline constexpr std::string_view DeleteTablesStatus = BELVANE_TEXT("Удаление регулярных ставок...");
+inline constexpr std::string_view TestTablesStatus = BELVANE_TEXT("Создание ставок по регулярным табличным ставкам...");
 std::string TablesReadErrorText(std::string_view reason); // "Ошибка чтения файла регулярных ставок!..."
 std::string TablesWriteErrorText(std::string_view reason); // "Ошибка записи в файл регулярных ставок!..."
 inline constexpr std::string_view BadTablesExtension = ".bad";
@@ -35,7 +37,8 @@ inline constexpr std::string_view BadTablesExtension = ".bad";
 // lvTables: one row per regular stake.
 inline constexpr int TablesColumnCount = 5;
 inline constexpr std::array<std::string_view, TablesColumnCount> TablesColumnCaptions = {
-    "Комментарий", "Стартовая комбинация", "Шаг", "Текущая комбинация", "Ставок"};
+    BELVANE_TEXT("Комментарий"), BELVANE_TEXT("Стартовая комбинация"), BELVANE_TEXT("Шаг"),
+    BELVANE_TEXT("Текущая комбинация"), BELVANE_TEXT("Ставок")};
 std::array<std::string, TablesColumnCount> RegularRowTexts(const RegularStake& regular);
 
 // Whether two comments name the same regular stake: equal as the file keeps

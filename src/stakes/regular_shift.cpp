@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 
@@ -44,7 +45,7 @@ model::TComb NextRegularComb(const RegularStake& regular, const model::TDrawsArr
         return ShiftComb(regular.Current, regular.Step);
     const auto newest = NewestVisibleNumbers(draws, offset);
     if (!newest)
-        throw Error(std::string(EmptyArchiveBaseMessage));
+        throw Error(support::Text(EmptyArchiveBaseMessage));
     return ShiftComb(*newest, regular.Step);
 }
 

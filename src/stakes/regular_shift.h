@@ -8,11 +8,12 @@
 
 #include "model/draws.h"
 #include "stakes/regular_table.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 
 inline constexpr std::string_view EmptyArchiveBaseMessage =
-    "Архив тиражей пуст: ставку по данным предыдущего тиража сделать невозможно!";
+    BELVANE_TEXT("Архив тиражей пуст: ставку по данным предыдущего тиража сделать невозможно!");
 
 // n + step, brought back into 1..45 (step -45..45; 0 leaves n as it is).
 int ShiftNumber(int n, int step);

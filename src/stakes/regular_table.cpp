@@ -6,6 +6,7 @@
 #include "support/byte_codec.h"
 #include "support/error.h"
 #include "support/file_io.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
@@ -53,7 +54,7 @@ RegularStake DecodeRegularStake(std::span<const uint8_t, RegularStakeRecordSize>
     r.Comment = rd.shortString(RegularCommentCapacity);
     const uint8_t base = rd.u8();
     if (base > static_cast<uint8_t>(RegularBase::LastDraw))
-        throw Error(fmt::format("недопустимый режим {}", base));
+        throw Error(support::Message("недопустимый режим {}", base));
     r.Base = static_cast<RegularBase>(base);
     readComb(rd, r.Start);
     readComb(rd, r.Current);
@@ -70,13 +71,13 @@ RegularStake DecodeRegularStake(std::span<const uint8_t, RegularStakeRecordSize>
 std::optional<std::string> RegularStakeFault(const RegularStake& r)
 {
     if (r.Base != RegularBase::Combination && r.Base != RegularBase::LastDraw)
-        return fmt::format("недопустимый режим {}", static_cast<int>(r.Base));
+        return support::Message("недопустимый режим {}", static_cast<int>(r.Base));
     if (r.Step < MinRegularStep || r.Step > MaxRegularStep)
-        return fmt::format("шаг {} вне пределов {}..{}", r.Step, MinRegularStep, MaxRegularStep);
+        return support::Message("шаг {} вне пределов {}..{}", r.Step, MinRegularStep, MaxRegularStep);
     if (!isSixDifferentNumbers(r.Start))
-        return std::string("некорректная стартовая комбинация");
+        return support::Text("некорректная стартовая комбинация");
     if (!isSixDifferentNumbers(r.Current))
-        return std::string("некорректная текущая комбинация");
+        return support::Text("некорректная текущая комбинация");
     return std::nullopt;
 }
 
@@ -84,8 +85,8 @@ std::vector<RegularStake> ReadTablesFile(const std::filesystem::path& path)
 {
     const std::string data = files::readFile(path, kMaxTablesFileSize);
     if (data.size() % RegularStakeRecordSize != 0)
-        throw Error(fmt::format("{}: размер файла ({} байт) не кратен размеру записи ({} байт)",
-                                path.filename().string(), data.size(), RegularStakeRecordSize));
+        throw Error(support::Message("{}: размер файла ({} байт) не кратен размеру записи ({} байт)",
+                                     path.filename().string(), data.size(), RegularStakeRecordSize));
     std::vector<RegularStake> records;
     records.reserve(data.size() / RegularStakeRecordSize);
     const auto* p = reinterpret_cast<const uint8_t*>(data.data());
@@ -94,8 +95,8 @@ std::vector<RegularStake> ReadTablesFile(const std::filesystem::path& path)
             records.push_back(
                 DecodeRegularStake(std::span<const uint8_t, RegularStakeRecordSize>(p + at, RegularStakeRecordSize)));
         } catch (const Error& e) {
-            throw Error(
-                fmt::format("{}: запись {}: {}", path.filename().string(), at / RegularStakeRecordSize + 1, e.what()));
+            throw Error(support::Message("{}: запись {}: {}", path.filename().string(), at / RegularStakeRecordSize + 1,
+                                         e.what()));
         }
     }
     return records;

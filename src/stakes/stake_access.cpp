@@ -5,6 +5,7 @@
 
 #include "stakes/stake_fields.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
@@ -13,7 +14,7 @@ constexpr size_t kScanBlockRecords = 4096;
 
 Error addFailure(const Error& e)
 {
-    return Error(fmt::format("Ошибка добавления записи в файл ставок!\r\r{}", e.what()));
+    return Error(support::Message("Ошибка добавления записи в файл ставок!\r\r{}", e.what()));
 }
 
 const std::array<uint8_t, StakeRecordSize>& encodedSeparator()
@@ -31,12 +32,12 @@ const std::array<uint8_t, StakeRecordSize>& encodedSeparator()
 std::optional<std::string> ValidateStakeDraws(int64_t drawNumber, int64_t drawsCount)
 {
     if (drawNumber < 1 || drawNumber > MaxDrawNumber)
-        return fmt::format("Номер тиража должен быть от 1 до {}!", MaxDrawNumber);
+        return support::Message("Номер тиража должен быть от 1 до {}!", MaxDrawNumber);
     if (drawsCount < 1 || drawsCount > MaxDrawsCount)
-        return fmt::format("Количество тиражей должно быть от 1 до {}!", MaxDrawsCount);
+        return support::Message("Количество тиражей должно быть от 1 до {}!", MaxDrawsCount);
     if (drawNumber + drawsCount - 1 > MaxDrawNumber)
-        return fmt::format("Номер последнего тиража ставки ({}) больше {}!", drawNumber + drawsCount - 1,
-                           MaxDrawNumber);
+        return support::Message("Номер последнего тиража ставки ({}) больше {}!", drawNumber + drawsCount - 1,
+                                MaxDrawNumber);
     return std::nullopt;
 }
 
@@ -73,7 +74,7 @@ bool FindStake(StakesFile& file, int32_t drawNumber, std::span<const model::Ball
             first += got;
         }
     } catch (const Error& e) {
-        throw Error(fmt::format("Ошибка поиска записи в файле ставок!\r\r{}", e.what()));
+        throw Error(support::Message("Ошибка поиска записи в файле ставок!\r\r{}", e.what()));
     }
 }
 
@@ -118,7 +119,7 @@ void StakeAppender::Add(const StakeRecord& stake, int drawsCount)
 void StakeAppender::AddEncoded(std::span<const uint8_t, StakeRecordSize> stake, int drawsCount)
 {
     if (fields::checked(stake.data()))
-        throw Error(std::string(CheckedStakeAddMessage));
+        throw Error(support::Text(CheckedStakeAddMessage));
     const int32_t drawNumber = fields::drawNumber(stake.data());
     if (auto message = ValidateStakeDraws(drawNumber, drawsCount))
         throw Error(*message);

@@ -12,10 +12,12 @@
 
 #include "model/draws.h"
 #include "stakes/stakes_file.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 
-inline constexpr std::string_view CheckedStakeAddMessage = "Добавление в конец файла уже проверенной ставки!";
+inline constexpr std::string_view CheckedStakeAddMessage =
+    BELVANE_TEXT("Добавление в конец файла уже проверенной ставки!");
 inline constexpr int32_t MaxDrawNumber = 2147483647;
 inline constexpr int MaxDrawsCount = 65535;
 

@@ -13,14 +13,15 @@
 #include "stakes/stake_fields.h"
 #include "stakes/stake_log.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
 
 constexpr size_t kBlockRecords = 4096;
 constexpr int kParts = 100;
-constexpr std::string_view kCheckStatus = "Проверка результатов ставок...";
-constexpr std::string_view kCheckProgressBase = "Проверка результатов ставок";
+constexpr std::string_view kCheckStatus = BELVANE_TEXT("Проверка результатов ставок...");
+constexpr std::string_view kCheckProgressBase = BELVANE_TEXT("Проверка результатов ставок");
 
 constexpr int kMinNumbers = model::BallCount;
 constexpr int kMaxNumbers = static_cast<int>(StakeNumbersCapacity);
@@ -107,7 +108,7 @@ void writeFilled(StakesFile& file, size_t first, const std::vector<uint8_t>& blo
 CheckResult CheckStakes(app::Host& host, StakesFile& file, const model::TDrawsArray& draws,
                         const stats::TConfigData& config, Ratings& ratings, const CheckOptions& options)
 {
-    app::StatusScope status(host, kCheckStatus);
+    app::StatusScope status(host, support::Text(kCheckStatus));
     CheckResult result;
     const ProfitTable profits = makeProfits(config);
     std::optional<StakeLogWriter> log;
@@ -122,7 +123,7 @@ CheckResult CheckStakes(app::Host& host, StakesFile& file, const model::TDrawsAr
     };
 
     try {
-        PassProgress progress(host, std::string(kCheckProgressBase));
+        PassProgress progress(host, support::Text(kCheckProgressBase));
         const size_t total = file.RecordCount();
         std::vector<uint8_t> block(kBlockRecords * StakeRecordSize);
         std::vector<uint32_t> filled;
@@ -186,7 +187,7 @@ CheckResult CheckStakes(app::Host& host, StakesFile& file, const model::TDrawsAr
             file.Sync();
     } catch (const Error& e) {
         result.Failed = true;
-        host.showError(fmt::format("Ошибка проверки ставок!\r\r{}", e.what()));
+        host.showError(support::Message("Ошибка проверки ставок!\r\r{}", e.what()));
     }
     if (log) {
         log->Flush();
@@ -202,7 +203,7 @@ void FinishChecks(app::Host& host, StakesFile& file, Ratings& ratings)
     try {
         file.Sync();
     } catch (const Error& e) {
-        host.showError(fmt::format("Ошибка проверки ставок!\r\r{}", e.what()));
+        host.showError(support::Message("Ошибка проверки ставок!\r\r{}", e.what()));
     }
     SortRatings(host, ratings);
 }

@@ -4,6 +4,7 @@
 
 #include "stakes/stake_access.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
@@ -51,14 +52,14 @@ std::optional<DialogRefusal> ValidateStakeDialog(int64_t drawNumber, std::string
                                                  std::string_view comment, int64_t drawsCount)
 {
     if (!ParseStakeNumbers(numbersText))
-        return DialogRefusal{std::string(InvalidStakeMessage), StakeDialogField::Numbers};
+        return DialogRefusal{support::Text(InvalidStakeMessage), StakeDialogField::Numbers};
     return ValidateMultiStakeDialog(drawNumber, comment, drawsCount);
 }
 
 std::optional<DialogRefusal> ValidateMultiStakeDialog(int64_t drawNumber, std::string_view comment, int64_t drawsCount)
 {
     if (text::trim(comment).empty())
-        return DialogRefusal{std::string(EmptyCommentMessage), StakeDialogField::Comment};
+        return DialogRefusal{support::Text(EmptyCommentMessage), StakeDialogField::Comment};
     if (auto message = ValidateStakeDraws(drawNumber, drawsCount)) {
         const bool drawWrong = drawNumber < 1 || drawNumber > MaxDrawNumber;
         return DialogRefusal{*message, drawWrong ? StakeDialogField::DrawNumber : StakeDialogField::DrawsCount};

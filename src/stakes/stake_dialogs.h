@@ -12,16 +12,17 @@
 #include "model/draws.h"
 #include "stakes/stake_record.h"
 #include "stats/config_data.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 
-inline constexpr std::string_view StakeDialogCaption = "Добавление ставки";
-inline constexpr std::string_view MultiStakeDialogCaption = "Добавление мультиставки";
+inline constexpr std::string_view StakeDialogCaption = BELVANE_TEXT("Добавление ставки");
+inline constexpr std::string_view MultiStakeDialogCaption = BELVANE_TEXT("Добавление мультиставки");
 inline constexpr std::string_view ManualStakeComment = "Ставка \"вручную\"";
-inline constexpr std::string_view InvalidStakeMessage = "Введена некорректная комбинация!";
-inline constexpr std::string_view EmptyCommentMessage = "Необходимо ввести комментарий!";
-inline constexpr std::string_view AddStakeStatus = "Создание ставки...";
-inline constexpr std::string_view AddStakesStatus = "Создание ставок...";
+inline constexpr std::string_view InvalidStakeMessage = BELVANE_TEXT("Введена некорректная комбинация!");
+inline constexpr std::string_view EmptyCommentMessage = BELVANE_TEXT("Необходимо ввести комментарий!");
+inline constexpr std::string_view AddStakeStatus = BELVANE_TEXT("Создание ставки...");
+inline constexpr std::string_view AddStakesStatus = BELVANE_TEXT("Создание ставок...");
 
 // Exactly six words separated by ";" or ",", each an integer 1..45, all
 // different; nullopt otherwise. The numbers come back ascending.
@@ -48,12 +49,13 @@ std::optional<DialogRefusal> ValidateStakeDialog(int64_t drawNumber, std::string
 std::optional<DialogRefusal> ValidateMultiStakeDialog(int64_t drawNumber, std::string_view comment, int64_t drawsCount);
 
 // ---- "Удаление по условию" ---------------------------------------------------
-inline constexpr std::string_view StakeFilterDialogCaption = "Удаление по условию";
-inline constexpr std::string_view StakeFilterDialogLabel = "Выберите условие:";
+inline constexpr std::string_view StakeFilterDialogCaption = BELVANE_TEXT("Удаление по условию");
+inline constexpr std::string_view StakeFilterDialogLabel = BELVANE_TEXT("Выберите условие:");
 
 enum class MatchCondition : uint8_t { Equal = 0, Greater, NotLess, Less, NotGreater };
 inline constexpr std::array<std::string_view, 5> MatchConditionCaptions = {
-    "Равно [ = ]", "Более [ > ]", "Не менее [ >= ]", "Менее [ < ]", "Не более [ <= ]"};
+    BELVANE_TEXT("Равно [ = ]"), BELVANE_TEXT("Более [ > ]"), BELVANE_TEXT("Не менее [ >= ]"),
+    BELVANE_TEXT("Менее [ < ]"), BELVANE_TEXT("Не более [ <= ]")};
 inline constexpr int MaxConditionValue = 6;
 
 bool MatchesMeet(MatchCondition condition, int32_t matches, int value);

@@ -11,6 +11,7 @@
 #include "stakes/stake_fields.h"
 #include "support/cp1251.h"
 #include "support/file_io.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
@@ -87,7 +88,7 @@ bool writeAll(int fd, const char* p, size_t n)
 
 std::string deleteFailure(const std::filesystem::path& path, int error)
 {
-    return fmt::format("Ошибка удаления файла \"{}\"!\r\r{}", path.string(), files::systemErrorText(path, error));
+    return support::Message("Ошибка удаления файла \"{}\"!\r\r{}", path.string(), files::systemErrorText(path, error));
 }
 
 } // namespace
@@ -165,8 +166,8 @@ void StakeLogWriter::FlushFile(int matches)
     const int error = errno;
     const bool closed = fd >= 0 && ::close(fd) == 0;
     if (!ok || !closed)
-        return Fail(fmt::format("Ошибка записи в файл \"{}\"!\r\r{}", path.string(),
-                                files::systemErrorText(path, ok ? errno : error)));
+        return Fail(support::Message("Ошибка записи в файл \"{}\"!\r\r{}", path.string(),
+                                     files::systemErrorText(path, ok ? errno : error)));
     f.OnDisk += f.Pending.size();
     f.Pending.clear();
 }

@@ -11,6 +11,7 @@
 #include "stakes/stake_fields.h"
 #include "stakes/stake_log.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
@@ -20,7 +21,7 @@ constexpr size_t kProgressEvery = 4096;
 bool rewrite(app::Host& host, StakesFile& file,
              const std::function<bool(size_t, std::span<const uint8_t, StakeRecordSize>)>& keep)
 {
-    app::StatusScope status(host, DeleteStakesStatus);
+    app::StatusScope status(host, support::Text(DeleteStakesStatus));
     try {
         PassProgress progress(host, {});
         const auto dropped = file.Rewrite(keep, std::ref(progress));
@@ -35,7 +36,7 @@ bool rewrite(app::Host& host, StakesFile& file,
 
 bool AddStake(app::Host& host, StakesFile& file, const StakeRecord& stake, int drawsCount)
 {
-    app::StatusScope status(host, AddStakeStatus);
+    app::StatusScope status(host, support::Text(AddStakeStatus));
     try {
         stakes::AddStake(file, stake, drawsCount);
         return true;
@@ -48,7 +49,7 @@ bool AddStake(app::Host& host, StakesFile& file, const StakeRecord& stake, int d
 AddStakesResult AddStakes(app::Host& host, StakesFile& file, std::span<const model::TComb> combs,
                           const MultiStakeRequest& request, const stats::TConfigData& config)
 {
-    app::StatusScope status(host, AddStakesStatus);
+    app::StatusScope status(host, support::Text(AddStakesStatus));
     AddStakesResult result;
     std::optional<StakeAppender> appender;
     try {
@@ -109,10 +110,10 @@ bool ClearStakes(app::Host& host, StakesFile& file, Ratings& ratings)
     try {
         if (file.RecordCount() == 0)
             return false;
-        app::StatusScope status(host, DeleteStakesStatus);
+        app::StatusScope status(host, support::Text(DeleteStakesStatus));
         file.Truncate();
     } catch (const Error& e) {
-        host.showError(fmt::format("Ошибка удаления записи из файла ставок!\r\r{}", e.what()));
+        host.showError(support::Message("Ошибка удаления записи из файла ставок!\r\r{}", e.what()));
         return false;
     }
     RefreshRatings(host, ratings, file);
@@ -122,17 +123,17 @@ bool ClearStakes(app::Host& host, StakesFile& file, Ratings& ratings)
 void DeleteStakeLogs(app::Host& host, const std::filesystem::path& folder)
 {
     if (FindStakeLogs(folder).empty()) {
-        host.showInformation(NoStakeLogsMessage);
+        host.showInformation(support::Text(NoStakeLogsMessage));
         return;
     }
     LogDeletion deletion;
     {
-        app::StatusScope status(host, FindStakeLogsStatus);
+        app::StatusScope status(host, support::Text(FindStakeLogsStatus));
         deletion = DeleteStakeLogFiles(folder);
     }
     if (!deletion.Failures.empty())
         host.showError(deletion.Failures.front());
-    host.showInformation(fmt::format("Удалено файлов журналов: {} из {}.", deletion.Deleted, deletion.Found));
+    host.showInformation(support::Message("Удалено файлов журналов: {} из {}.", deletion.Deleted, deletion.Found));
 }
 
 } // namespace belvane::stakes

@@ -17,12 +17,13 @@
 #include "stakes/stake_dialogs.h"
 #include "stakes/stakes_file.h"
 #include "stats/config_data.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 
-inline constexpr std::string_view DeleteStakesStatus = "Удаление ставок...";
-inline constexpr std::string_view NoStakeLogsMessage = "Файлы журналов не найдены!";
-inline constexpr std::string_view FindStakeLogsStatus = "Поиск файлов журналов...";
+inline constexpr std::string_view DeleteStakesStatus = BELVANE_TEXT("Удаление ставок...");
+inline constexpr std::string_view NoStakeLogsMessage = BELVANE_TEXT("Файлы журналов не найдены!");
+inline constexpr std::string_view FindStakeLogsStatus = BELVANE_TEXT("Поиск файлов журналов...");
 
 // The stake dialog's OK: the stake for `drawsCount` draws (status "Создание
 // ставки..."). Then check the stakes and scroll to the end.

@@ -3,19 +3,23 @@
 #include <fmt/format.h>
 
 #include "model/comb_text.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
 
-constexpr std::array<std::string_view, 5> kKindTexts = {"", "Вручную", "Регуляр", "Сценарий", "Система"};
+constexpr std::array<std::string_view, 5> kKindTexts = {"", BELVANE_TEXT("Вручную"), BELVANE_TEXT("Регуляр"),
+                                                        BELVANE_TEXT("Сценарий"), BELVANE_TEXT("Система")};
 constexpr std::array<views::Rgb, 5> kKindColors = {views::Rgb{}, views::Rgb{234, 255, 234}, views::Rgb{255, 234, 234},
                                                    views::Rgb{234, 255, 255}, views::Rgb{252, 253, 217}};
 
 } // namespace
 
-std::string_view StakeKindText(uint8_t kind)
+std::string StakeKindText(uint8_t kind)
 {
-    return kind < kKindTexts.size() ? kKindTexts[kind] : std::string_view();
+    if (kind >= kKindTexts.size() || kKindTexts[kind].empty())
+        return {};
+    return support::Text(kKindTexts[kind]);
 }
 
 std::optional<views::Rgb> StakeRowColor(uint8_t kind)
@@ -40,7 +44,7 @@ std::string StakeCellText(const StakeRecord& r, int column)
     case 0:
         return fmt::format("{}", r.DrawNumber);
     case 1:
-        return std::string(StakeKindText(r.Kind));
+        return StakeKindText(r.Kind);
     case 2:
         return model::JoinNumbers(r.numbers(), ";");
     case 3:
@@ -67,7 +71,7 @@ size_t StakeGridRowCount(size_t records)
 
 std::string StakesCountText(size_t records)
 {
-    return fmt::format("Ставок: {}", records);
+    return support::Message("Ставок: {}", records);
 }
 
 } // namespace belvane::stakes

@@ -8,14 +8,16 @@
 #include <string_view>
 
 #include "stakes/stake_record.h"
+#include "support/translation.h"
 #include "views/colors.h"
 
 namespace belvane::stakes {
 
 inline constexpr int StakeColumnCount = 9;
 inline constexpr std::array<std::string_view, StakeColumnCount> StakeColumnCaptions = {
-    "№ тиража",   "Вид ставки", "Моя ставка", "Выборка",    "Результаты тиража",
-    "Совпадений", "Совпадения", "Профит",     "Комментарий"};
+    BELVANE_TEXT("№ тиража"),          BELVANE_TEXT("Вид ставки"), BELVANE_TEXT("Моя ставка"), BELVANE_TEXT("Выборка"),
+    BELVANE_TEXT("Результаты тиража"), BELVANE_TEXT("Совпадений"), BELVANE_TEXT("Совпадения"), BELVANE_TEXT("Профит"),
+    BELVANE_TEXT("Комментарий")};
 inline constexpr std::array<int, StakeColumnCount> StakeColumnWidths = {60, 60, 120, 60, 120, 60, 60, 60, 1000};
 // Columns whose numbers are drawn one by one, the matched ones bold blue.
 inline constexpr int StakeNumbersColumn = 2;
@@ -24,7 +26,7 @@ inline constexpr int StakeDrawnColumn = 4;
 inline constexpr int StakeMatchedColumn = 6;
 
 // "Вручную", "Регуляр", "Сценарий", "Система"; empty for any other kind.
-std::string_view StakeKindText(uint8_t kind);
+std::string StakeKindText(uint8_t kind);
 // The background of a row that is not selected; nullopt for the window colour (separators).
 std::optional<views::Rgb> StakeRowColor(uint8_t kind);
 

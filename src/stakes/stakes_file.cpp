@@ -10,6 +10,7 @@
 
 #include "support/error.h"
 #include "support/file_io.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
@@ -104,7 +105,7 @@ void StakesFile::Open(const std::filesystem::path& path)
         }
         if (!S_ISREG(st.st_mode)) {
             ::close(fd);
-            throw Error(fmt::format("{}: это не обычный файл", path.filename().string()));
+            throw Error(support::Message("{}: это не обычный файл", path.filename().string()));
         }
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -140,7 +141,7 @@ void StakesFile::Close()
 int StakesFile::Descriptor() const
 {
     if (fd_ < 0)
-        throw Error(std::string(StakesNotOpenMessage));
+        throw Error(support::Text(StakesNotOpenMessage));
     return fd_;
 }
 
@@ -200,18 +201,18 @@ StakeRecord StakesFile::Read(size_t index, ReadOrigin origin)
             return cache_;
         const size_t count = RecordCount();
         if (index >= count)
-            throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
+            throw Error(support::Message("Запись со индексом {} в файле данных не найдена!", index));
         const size_t position = origin == ReadOrigin::Start ? index : count - 1 - index;
         std::array<uint8_t, StakeRecordSize> buffer{};
         if (readAllAt(fd_, path_, buffer.data(), buffer.size(), uint64_t{position} * StakeRecordSize) != buffer.size())
-            throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
+            throw Error(support::Message("Запись со индексом {} в файле данных не найдена!", index));
         cache_ = DecodeStake(buffer);
         cacheIndex_ = index;
         cacheOrigin_ = origin;
         cacheValid_ = true;
         return cache_;
     } catch (const Error& e) {
-        throw Error(fmt::format("Ошибка чтения записи из файла ставок!\r\r{}", e.what()));
+        throw Error(support::Message("Ошибка чтения записи из файла ставок!\r\r{}", e.what()));
     }
 }
 
@@ -222,7 +223,7 @@ void StakesFile::Append(const StakeRecord& record)
         EncodeStake(record, buffer);
         AppendBlock(buffer);
     } catch (const Error& e) {
-        throw Error(fmt::format("Ошибка добавления записи в файл ставок!\r\r{}", e.what()));
+        throw Error(support::Message("Ошибка добавления записи в файл ставок!\r\r{}", e.what()));
     }
 }
 
@@ -232,10 +233,10 @@ void StakesFile::Overwrite(size_t index, const StakeRecord& record)
         std::array<uint8_t, StakeRecordSize> buffer{};
         EncodeStake(record, buffer);
         if (index >= RecordCount())
-            throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
+            throw Error(support::Message("Запись со индексом {} в файле данных не найдена!", index));
         WriteBlock(index, buffer);
     } catch (const Error& e) {
-        throw Error(fmt::format("Ошибка записи в файл ставок!\r\r{}", e.what()));
+        throw Error(support::Message("Ошибка записи в файл ставок!\r\r{}", e.what()));
     }
 }
 
@@ -277,8 +278,8 @@ StakesFile::Rewrite(const std::function<bool(size_t, std::span<const uint8_t, St
     std::filesystem::path temp = path_;
     temp.replace_extension(kTempExtension);
     auto renameFailure = [&](int error) {
-        return Error(fmt::format("Ошибка переименования / удаления временного файла ставок {}!\r\r{}",
-                                 temp.filename().string(), files::systemErrorText(temp, error)));
+        return Error(support::Message("Ошибка переименования / удаления временного файла ставок {}!\r\r{}",
+                                      temp.filename().string(), files::systemErrorText(temp, error)));
     };
     int out = -1;
     auto dropTemp = [&] {
@@ -336,7 +337,7 @@ StakesFile::Rewrite(const std::function<bool(size_t, std::span<const uint8_t, St
             failWith(temp, errno);
     } catch (const Error& e) {
         dropTemp();
-        throw Error(fmt::format("Ошибка удаления записи из файла ставок!\r\r{}", e.what()));
+        throw Error(support::Message("Ошибка удаления записи из файла ставок!\r\r{}", e.what()));
     }
 
     if (::rename(temp.c_str(), path_.c_str()) != 0) {

@@ -18,10 +18,11 @@
 
 #include "stakes/stake_record.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::stakes {
 
-inline constexpr std::string_view StakesNotOpenMessage = "Файл ставок не открыт!";
+inline constexpr std::string_view StakesNotOpenMessage = BELVANE_TEXT("Файл ставок не открыт!");
 
 enum class ReadOrigin { Start, End };
 

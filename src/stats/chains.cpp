@@ -8,6 +8,7 @@
 #include "stats/group_stats.h"
 #include "stats/segments.h"
 #include "support/delphi_format.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -454,50 +455,50 @@ constexpr uint8_t AnyOrder = 0;
 
 // Captions carry the number of draws already; "%d" takes the position, channel or segment.
 constinit const MethodClass TstChain2DrawsAllClass =
-    chainClass<TstChain2DrawsAll>("SDV2", "Переходы чисел между 2 тиражами без учета позиции", AnyOrder);
+    chainClass<TstChain2DrawsAll>("SDV2", BELVANE_TEXT("Переходы чисел между 2 тиражами без учета позиции"), AnyOrder);
 constinit const MethodClass TstChain2DrawsPosClass =
-    chainClass<TstChain2DrawsPos>("SDP2", "Переходы чисел между 2 тиражами с учетом позиции", InOrder);
-constinit const MethodClass TstChain2PosClass =
-    chainClass<TstChain2Pos>("SDN%d", "Переходы чисел между 2 тиражами в %d позиции", InOrder, "SDNx", positionRange);
+    chainClass<TstChain2DrawsPos>("SDP2", BELVANE_TEXT("Переходы чисел между 2 тиражами с учетом позиции"), InOrder);
+constinit const MethodClass TstChain2PosClass = chainClass<TstChain2Pos>(
+    "SDN%d", BELVANE_TEXT("Переходы чисел между 2 тиражами в %d позиции"), InOrder, "SDNx", positionRange);
 constinit const MethodClass TstChain3DrawsPosClass =
-    chainClass<TstChain3DrawsPos>("SDP3", "Переходы чисел между 3 тиражами с учетом позиции", InOrder);
-constinit const MethodClass TstChain3PosClass =
-    chainClass<TstChain3Pos>("SDM%d", "Переходы чисел между 3 тиражами в %d позиции", InOrder, "SDMx", positionRange);
-constinit const MethodClass TstChain2ChannelsAllClass =
-    chainClass<TstChain2ChannelsAll>("SCV2", "Переходы каналов между 2 тиражами без учета позиции", AnyOrder);
-constinit const MethodClass TstChain2ChannelsPosClass =
-    chainClass<TstChain2ChannelsPos>("SCP2", "Переходы каналов между 2 тиражами с учетом позиции", InOrder);
+    chainClass<TstChain3DrawsPos>("SDP3", BELVANE_TEXT("Переходы чисел между 3 тиражами с учетом позиции"), InOrder);
+constinit const MethodClass TstChain3PosClass = chainClass<TstChain3Pos>(
+    "SDM%d", BELVANE_TEXT("Переходы чисел между 3 тиражами в %d позиции"), InOrder, "SDMx", positionRange);
+constinit const MethodClass TstChain2ChannelsAllClass = chainClass<TstChain2ChannelsAll>(
+    "SCV2", BELVANE_TEXT("Переходы каналов между 2 тиражами без учета позиции"), AnyOrder);
+constinit const MethodClass TstChain2ChannelsPosClass = chainClass<TstChain2ChannelsPos>(
+    "SCP2", BELVANE_TEXT("Переходы каналов между 2 тиражами с учетом позиции"), InOrder);
 constinit const MethodClass TstChain2ChannelClass = chainClass<TstChain2Channel>(
-    "SCN%d", "Переходы каналов между 2 тиражами в %d позиции", InOrder, "SCNx", positionRange);
-constinit const MethodClass TstChain3ChannelsPosClass =
-    chainClass<TstChain3ChannelsPos>("SCP3", "Переходы каналов между 3 тиражами с учетом позиции", InOrder);
+    "SCN%d", BELVANE_TEXT("Переходы каналов между 2 тиражами в %d позиции"), InOrder, "SCNx", positionRange);
+constinit const MethodClass TstChain3ChannelsPosClass = chainClass<TstChain3ChannelsPos>(
+    "SCP3", BELVANE_TEXT("Переходы каналов между 3 тиражами с учетом позиции"), InOrder);
 constinit const MethodClass TstChain3ChannelClass = chainClass<TstChain3Channel>(
-    "SCM%d", "Переходы каналов между 3 тиражами в %d позиции", InOrder, "SCMx", positionRange);
+    "SCM%d", BELVANE_TEXT("Переходы каналов между 3 тиражами в %d позиции"), InOrder, "SCMx", positionRange);
 constinit const MethodClass TstChain2CnlCntClass = chainClass<TstChain2CnlCnt>(
-    "SC2C%d", "Переходы кол-ва чисел в %d канале между 2 тиражами", AnyOrder, "SC2Cx", ChannelParamRange);
+    "SC2C%d", BELVANE_TEXT("Переходы кол-ва чисел в %d канале между 2 тиражами"), AnyOrder, "SC2Cx", ChannelParamRange);
 constinit const MethodClass TstChain3CnlCntClass = chainClass<TstChain3CnlCnt>(
-    "SC3C%d", "Переходы кол-ва чисел в %d канале между 3 тиражами", AnyOrder, "SC3Cx", ChannelParamRange);
+    "SC3C%d", BELVANE_TEXT("Переходы кол-ва чисел в %d канале между 3 тиражами"), AnyOrder, "SC3Cx", ChannelParamRange);
 constinit const MethodClass TstChainChannels2InsideAllClass =
-    chainClass<TstChainChannels2InsideAll>("SDA2", "Переходы чисел в пределах каналов (все)", AnyOrder);
-constinit const MethodClass TstChainChannels2InsideSucClass =
-    chainClass<TstChainChannels2InsideSuc>("SDG2", "Переходы чисел в пределах каналов (N-M, удачные)", AnyOrder);
-constinit const MethodClass TstChainChannels2InsideBadClass =
-    chainClass<TstChainChannels2InsideBad>("SDZ2", "Переходы чисел в пределах каналов (N-0, не удачные)", AnyOrder);
-constinit const MethodClass TstChainChannels2InsideCntClass =
-    chainClass<TstChainChannels2InsideCnt>("SDC2", "Переходы чисел в пределах каналов (количество)", AnyOrder);
-constinit const MethodClass TstChain2SegmentsAllClass =
-    chainClass<TstChain2SegmentsAll>("SSV2", "Переходы сегментов между 2 тиражами без учета позиции", AnyOrder);
-constinit const MethodClass TstChain2SegmentsPosClass =
-    chainClass<TstChain2SegmentsPos>("SSP2", "Переходы сегментов между 2 тиражами с учетом позиции", InOrder);
+    chainClass<TstChainChannels2InsideAll>("SDA2", BELVANE_TEXT("Переходы чисел в пределах каналов (все)"), AnyOrder);
+constinit const MethodClass TstChainChannels2InsideSucClass = chainClass<TstChainChannels2InsideSuc>(
+    "SDG2", BELVANE_TEXT("Переходы чисел в пределах каналов (N-M, удачные)"), AnyOrder);
+constinit const MethodClass TstChainChannels2InsideBadClass = chainClass<TstChainChannels2InsideBad>(
+    "SDZ2", BELVANE_TEXT("Переходы чисел в пределах каналов (N-0, не удачные)"), AnyOrder);
+constinit const MethodClass TstChainChannels2InsideCntClass = chainClass<TstChainChannels2InsideCnt>(
+    "SDC2", BELVANE_TEXT("Переходы чисел в пределах каналов (количество)"), AnyOrder);
+constinit const MethodClass TstChain2SegmentsAllClass = chainClass<TstChain2SegmentsAll>(
+    "SSV2", BELVANE_TEXT("Переходы сегментов между 2 тиражами без учета позиции"), AnyOrder);
+constinit const MethodClass TstChain2SegmentsPosClass = chainClass<TstChain2SegmentsPos>(
+    "SSP2", BELVANE_TEXT("Переходы сегментов между 2 тиражами с учетом позиции"), InOrder);
 constinit const MethodClass TstChain2SegmentClass = chainClass<TstChain2Segment>(
-    "SSN%d", "Переходы сегментов между 2 тиражами в %d позиции", InOrder, "SSNx", positionRange);
-constinit const MethodClass TstChain3SegmentsPosClass =
-    chainClass<TstChain3SegmentsPos>("SSP3", "Переходы сегментов между 3 тиражами с учетом позиции", InOrder);
+    "SSN%d", BELVANE_TEXT("Переходы сегментов между 2 тиражами в %d позиции"), InOrder, "SSNx", positionRange);
+constinit const MethodClass TstChain3SegmentsPosClass = chainClass<TstChain3SegmentsPos>(
+    "SSP3", BELVANE_TEXT("Переходы сегментов между 3 тиражами с учетом позиции"), InOrder);
 constinit const MethodClass TstChain3SegmentClass = chainClass<TstChain3Segment>(
-    "SSM%d", "Переходы сегментов между 3 тиражами в %d позиции", InOrder, "SSMx", positionRange);
+    "SSM%d", BELVANE_TEXT("Переходы сегментов между 3 тиражами в %d позиции"), InOrder, "SSMx", positionRange);
 constinit const MethodClass TstChain2SgmCntClass = chainClass<TstChain2SgmCnt>(
-    "SS2C%d", "Переходы кол-ва чисел в %d сегменте между 2 тиражами", AnyOrder, "SS2Cx", SegmentRange);
+    "SS2C%d", BELVANE_TEXT("Переходы кол-ва чисел в %d сегменте между 2 тиражами"), AnyOrder, "SS2Cx", SegmentRange);
 constinit const MethodClass TstChain3SgmCntClass = chainClass<TstChain3SgmCnt>(
-    "SS3C%d", "Переходы кол-ва чисел в %d сегменте между 3 тиражами", AnyOrder, "SS3Cx", SegmentRange);
+    "SS3C%d", BELVANE_TEXT("Переходы кол-ва чисел в %d сегменте между 3 тиражами"), AnyOrder, "SS3Cx", SegmentRange);
 
 } // namespace belvane::stats

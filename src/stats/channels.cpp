@@ -5,6 +5,7 @@
 
 #include "model/layout.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -85,30 +86,31 @@ ChannelLayout::ChannelLayout(const TConfigData& config)
     Groups.MembersUpTo = size;
 }
 
-constinit const MethodClass TstChannelsClass =
-    MakeStatClass<TstChannels>({.id = "CHAN", .caption = "Каналы", .group = GroupChannels, .flags = FlagN});
-constinit const MethodClass TstChanValuesClass = MakeStatClass<TstChanValues>({.id = "CHNV",
-                                                                               .caption = "Количество чисел в канале",
-                                                                               .group = GroupChannels,
-                                                                               .flags = FlagN,
-                                                                               .valueFromText = false});
+constinit const MethodClass TstChannelsClass = MakeStatClass<TstChannels>(
+    {.id = "CHAN", .caption = BELVANE_TEXT("Каналы"), .group = GroupChannels, .flags = FlagN});
+constinit const MethodClass TstChanValuesClass =
+    MakeStatClass<TstChanValues>({.id = "CHNV",
+                                  .caption = BELVANE_TEXT("Количество чисел в канале"),
+                                  .group = GroupChannels,
+                                  .flags = FlagN,
+                                  .valueFromText = false});
 constinit const MethodClass TstChanCountClass = MakeStatClass<TstChanCount>(
-    {.id = "CHNC", .caption = "Количество каналов в тираже", .group = GroupChannels, .flags = FlagN});
+    {.id = "CHNC", .caption = BELVANE_TEXT("Количество каналов в тираже"), .group = GroupChannels, .flags = FlagN});
 constinit const MethodClass TstCombChnMix2Class =
-    tupleClass<TstCombChn<Mix, 2>>("KCM2", "Сочетания из 2 каналов по всем числам тиража");
+    tupleClass<TstCombChn<Mix, 2>>("KCM2", BELVANE_TEXT("Сочетания из 2 каналов по всем числам тиража"));
 constinit const MethodClass TstCombChnMix3Class =
-    tupleClass<TstCombChn<Mix, 3>>("KCM3", "Сочетания из 3 каналов по всем числам тиража");
+    tupleClass<TstCombChn<Mix, 3>>("KCM3", BELVANE_TEXT("Сочетания из 3 каналов по всем числам тиража"));
 constinit const MethodClass TstCombChnMix4Class =
-    tupleClass<TstCombChn<Mix, 4>>("KCM4", "Сочетания из 4 каналов по всем числам тиража");
+    tupleClass<TstCombChn<Mix, 4>>("KCM4", BELVANE_TEXT("Сочетания из 4 каналов по всем числам тиража"));
 constinit const MethodClass TstCombChnSeq2Class =
-    tupleClass<TstCombChn<Seq, 2>>("KCS2", "Сочетания из 2 каналов по соседним числам");
+    tupleClass<TstCombChn<Seq, 2>>("KCS2", BELVANE_TEXT("Сочетания из 2 каналов по соседним числам"));
 constinit const MethodClass TstCombChnSeq3Class =
-    tupleClass<TstCombChn<Seq, 3>>("KCS3", "Сочетания из 3 каналов по соседним числам");
+    tupleClass<TstCombChn<Seq, 3>>("KCS3", BELVANE_TEXT("Сочетания из 3 каналов по соседним числам"));
 constinit const MethodClass TstCombChnSeq4Class =
-    tupleClass<TstCombChn<Seq, 4>>("KCS4", "Сочетания из 4 каналов по соседним числам");
+    tupleClass<TstCombChn<Seq, 4>>("KCS4", BELVANE_TEXT("Сочетания из 4 каналов по соседним числам"));
 constinit const MethodClass TstChnValCntClass =
     MakeStatClass<TstChnValCnt>({.id = "CHN%d",
-                                 .caption = "Количество чисел в %0:d канале",
+                                 .caption = BELVANE_TEXT("Количество чисел в %0:d канале"),
                                  .helpId = "CHNx",
                                  .group = GroupChannels,
                                  .flags = FlagN,

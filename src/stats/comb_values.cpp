@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "stats/group_tuples.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -102,22 +103,22 @@ constexpr MethodClass positionClass(std::string_view id, std::string_view captio
 } // namespace
 
 constinit const MethodClass TstCombValMix2Class =
-    combValueClass<TstCombVal<Mix, 2>>("KNM2", "Сочетания из 2 чисел по всем числам тиража");
+    combValueClass<TstCombVal<Mix, 2>>("KNM2", BELVANE_TEXT("Сочетания из 2 чисел по всем числам тиража"));
 constinit const MethodClass TstCombValMix3Class =
-    combValueClass<TstCombVal<Mix, 3>>("KNM3", "Сочетания из 3 чисел по всем числам тиража");
+    combValueClass<TstCombVal<Mix, 3>>("KNM3", BELVANE_TEXT("Сочетания из 3 чисел по всем числам тиража"));
 constinit const MethodClass TstCombValMix4Class =
-    combValueClass<TstCombVal<Mix, 4>>("KNM4", "Сочетания из 4 чисел по всем числам тиража");
+    combValueClass<TstCombVal<Mix, 4>>("KNM4", BELVANE_TEXT("Сочетания из 4 чисел по всем числам тиража"));
 constinit const MethodClass TstCombValSeq2Class =
-    combValueClass<TstCombVal<Seq, 2>>("KNS2", "Сочетания из 2 соседних чисел тиража");
+    combValueClass<TstCombVal<Seq, 2>>("KNS2", BELVANE_TEXT("Сочетания из 2 соседних чисел тиража"));
 constinit const MethodClass TstCombValSeq3Class =
-    combValueClass<TstCombVal<Seq, 3>>("KNS3", "Сочетания из 3 соседних чисел тиража");
+    combValueClass<TstCombVal<Seq, 3>>("KNS3", BELVANE_TEXT("Сочетания из 3 соседних чисел тиража"));
 constinit const MethodClass TstCombValSeq4Class =
-    combValueClass<TstCombVal<Seq, 4>>("KNS4", "Сочетания из 4 соседних чисел тиража");
+    combValueClass<TstCombVal<Seq, 4>>("KNS4", BELVANE_TEXT("Сочетания из 4 соседних чисел тиража"));
 constinit const MethodClass TstCombValPos2Class =
-    positionClass<2>("KNP2%d", "Сочетания из 2-х чисел тиража начиная с %0:d позиции", "KNP2");
+    positionClass<2>("KNP2%d", BELVANE_TEXT("Сочетания из 2-х чисел тиража начиная с %0:d позиции"), "KNP2");
 constinit const MethodClass TstCombValPos3Class =
-    positionClass<3>("KNP3%d", "Сочетания из 3-х чисел тиража начиная с %0:d позиции", "KNP3");
+    positionClass<3>("KNP3%d", BELVANE_TEXT("Сочетания из 3-х чисел тиража начиная с %0:d позиции"), "KNP3");
 constinit const MethodClass TstCombValPos4Class =
-    positionClass<4>("KNP4%d", "Сочетания из 4-х чисел тиража начиная с %0:d позиции", "KNP4");
+    positionClass<4>("KNP4%d", BELVANE_TEXT("Сочетания из 4-х чисел тиража начиная с %0:d позиции"), "KNP4");
 
 } // namespace belvane::stats

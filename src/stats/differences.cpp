@@ -7,6 +7,7 @@
 
 #include "stats/stat_bases.h"
 #include "support/delphi_format.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -259,45 +260,45 @@ using TstCombDiffSeq4 = TstCombDiffSeq<4>;
 
 constinit const MethodClass TstDiffTotalClass =
     MakeStatClass<TstDiffTotal>({.id = "DIFA",
-                                 .caption = "Все разности между соседними позициями",
+                                 .caption = BELVANE_TEXT("Все разности между соседними позициями"),
                                  .group = GroupDifferences,
                                  .flags = FlagS | FlagN});
 constinit const MethodClass TstDiffMaxClass =
     MakeStatClass<TstDiffMax>({.id = "DIFM",
-                               .caption = "Максимальная разность между соседними позициями",
+                               .caption = BELVANE_TEXT("Максимальная разность между соседними позициями"),
                                .group = GroupDifferences,
                                .flags = FlagS | FlagN});
 constinit const MethodClass TstMinMaxDiffsClass =
     MakeStatClass<TstMinMaxDiffs>({.id = "DIFD",
-                                   .caption = "Разность между минимальным и максимальным числом",
+                                   .caption = BELVANE_TEXT("Разность между минимальным и максимальным числом"),
                                    .group = GroupDifferences,
                                    .flags = FlagN});
 constinit const MethodClass TstDiffSameClass =
     MakeStatClass<TstDiffSame>({.id = "DIFO",
-                                .caption = "Одинаковые разности между соседними позициями",
+                                .caption = BELVANE_TEXT("Одинаковые разности между соседними позициями"),
                                 .group = GroupDifferences,
                                 .flags = FlagS | FlagN,
                                 .valueFromText = false});
 constinit const MethodClass TstDiffSameCntClass =
     MakeStatClass<TstDiffSameCnt>({.id = "DIFK",
-                                   .caption = "Количество одинаковых разностей между соседними позициями",
+                                   .caption = BELVANE_TEXT("Количество одинаковых разностей между соседними позициями"),
                                    .group = GroupDifferences,
                                    .flags = FlagS | FlagN});
 constinit const MethodClass TstCombDiffSeq2Class =
     MakeStatClass<TstCombDiffSeq2>({.id = "KDS2",
-                                    .caption = "Сочетания из 2 разностей между числами",
+                                    .caption = BELVANE_TEXT("Сочетания из 2 разностей между числами"),
                                     .group = GroupDifferences,
                                     .flags = FlagS,
                                     .valueFromText = false});
 constinit const MethodClass TstCombDiffSeq3Class =
     MakeStatClass<TstCombDiffSeq3>({.id = "KDS3",
-                                    .caption = "Сочетания из 3 разностей между числами",
+                                    .caption = BELVANE_TEXT("Сочетания из 3 разностей между числами"),
                                     .group = GroupDifferences,
                                     .flags = FlagS,
                                     .valueFromText = false});
 constinit const MethodClass TstCombDiffSeq4Class =
     MakeStatClass<TstCombDiffSeq4>({.id = "KDS4",
-                                    .caption = "Сочетания из 4 разностей между числами",
+                                    .caption = BELVANE_TEXT("Сочетания из 4 разностей между числами"),
                                     .group = GroupDifferences,
                                     .flags = FlagS,
                                     .valueFromText = false});

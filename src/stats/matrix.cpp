@@ -6,6 +6,7 @@
 #include <fmt/format.h>
 
 #include "model/layout.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -319,73 +320,91 @@ MatrixGrid::MatrixGrid(const TConfigData& config)
 }
 
 constinit const MethodClass TstColumnsClass = MakeStatClass<TstColumns>(
-    {.id = "COLS", .caption = "Столбцы матрицы (не пустые)", .group = GroupMatrix, .flags = FlagN});
+    {.id = "COLS", .caption = BELVANE_TEXT("Столбцы матрицы (не пустые)"), .group = GroupMatrix, .flags = FlagN});
 constinit const MethodClass TstRowsClass = MakeStatClass<TstRows>(
-    {.id = "ROWS", .caption = "Строки матрицы (не пустые)", .group = GroupMatrix, .flags = FlagN});
+    {.id = "ROWS", .caption = BELVANE_TEXT("Строки матрицы (не пустые)"), .group = GroupMatrix, .flags = FlagN});
 constinit const MethodClass TstColValuesClass =
     MakeStatClass<TstColValues>({.id = "COLV",
-                                 .caption = "Количество чисел в столбце матрицы",
+                                 .caption = BELVANE_TEXT("Количество чисел в столбце матрицы"),
                                  .group = GroupMatrix,
                                  .flags = FlagN,
                                  .valueFromText = false});
 constinit const MethodClass TstRowValuesClass =
     MakeStatClass<TstRowValues>({.id = "ROWV",
-                                 .caption = "Количество чисел в строке матрицы",
+                                 .caption = BELVANE_TEXT("Количество чисел в строке матрицы"),
                                  .group = GroupMatrix,
                                  .flags = FlagN,
                                  .valueFromText = false});
-constinit const MethodClass TstColCountClass = MakeStatClass<TstColCount>(
-    {.id = "COLN", .caption = "Количество не пустых столбцов в матрице", .group = GroupMatrix, .flags = FlagN});
-constinit const MethodClass TstRowCountClass = MakeStatClass<TstRowCount>(
-    {.id = "ROWN", .caption = "Количество не пустых строк в матрице", .group = GroupMatrix, .flags = FlagN});
+constinit const MethodClass TstColCountClass =
+    MakeStatClass<TstColCount>({.id = "COLN",
+                                .caption = BELVANE_TEXT("Количество не пустых столбцов в матрице"),
+                                .group = GroupMatrix,
+                                .flags = FlagN});
+constinit const MethodClass TstRowCountClass =
+    MakeStatClass<TstRowCount>({.id = "ROWN",
+                                .caption = BELVANE_TEXT("Количество не пустых строк в матрице"),
+                                .group = GroupMatrix,
+                                .flags = FlagN});
 constinit const MethodClass TstColMaskClass = MakeStatClass<TstColMask>(
-    {.id = "COLM", .caption = "Сочетания столбцов матрицы", .group = GroupMatrix, .flags = FlagN});
+    {.id = "COLM", .caption = BELVANE_TEXT("Сочетания столбцов матрицы"), .group = GroupMatrix, .flags = FlagN});
 constinit const MethodClass TstRowMaskClass = MakeStatClass<TstRowMask>(
-    {.id = "ROWM", .caption = "Сочетания строк матрицы", .group = GroupMatrix, .flags = FlagN});
-constinit const MethodClass TstColAjacentClass = MakeStatClass<TstColAjacent>(
-    {.id = "COLA", .caption = "Столбцы матрицы со смежными числами", .group = GroupMatrix, .flags = FlagN});
-constinit const MethodClass TstRowAjacentClass = MakeStatClass<TstRowAjacent>(
-    {.id = "ROWA", .caption = "Строки матрицы со смежными числами", .group = GroupMatrix, .flags = FlagN});
-constinit const MethodClass TstColAjacentCntClass = MakeStatClass<TstColAjacentCnt>(
-    {.id = "COLC", .caption = "Количество столбцов матрицы со смежными числами", .group = GroupMatrix, .flags = FlagN});
-constinit const MethodClass TstRowAjacentCntClass = MakeStatClass<TstRowAjacentCnt>(
-    {.id = "ROWC", .caption = "Количество строк матрицы со смежными числами", .group = GroupMatrix, .flags = FlagN});
+    {.id = "ROWM", .caption = BELVANE_TEXT("Сочетания строк матрицы"), .group = GroupMatrix, .flags = FlagN});
+constinit const MethodClass TstColAjacentClass =
+    MakeStatClass<TstColAjacent>({.id = "COLA",
+                                  .caption = BELVANE_TEXT("Столбцы матрицы со смежными числами"),
+                                  .group = GroupMatrix,
+                                  .flags = FlagN});
+constinit const MethodClass TstRowAjacentClass =
+    MakeStatClass<TstRowAjacent>({.id = "ROWA",
+                                  .caption = BELVANE_TEXT("Строки матрицы со смежными числами"),
+                                  .group = GroupMatrix,
+                                  .flags = FlagN});
+constinit const MethodClass TstColAjacentCntClass =
+    MakeStatClass<TstColAjacentCnt>({.id = "COLC",
+                                     .caption = BELVANE_TEXT("Количество столбцов матрицы со смежными числами"),
+                                     .group = GroupMatrix,
+                                     .flags = FlagN});
+constinit const MethodClass TstRowAjacentCntClass =
+    MakeStatClass<TstRowAjacentCnt>({.id = "ROWC",
+                                     .caption = BELVANE_TEXT("Количество строк матрицы со смежными числами"),
+                                     .group = GroupMatrix,
+                                     .flags = FlagN});
 
 constinit const MethodClass TstCombColMix2Class =
-    tupleClass<TstCombCol<Mix, 2>>("KFM2", "Сочетания из 2 столбцов по всем числам тиража");
+    tupleClass<TstCombCol<Mix, 2>>("KFM2", BELVANE_TEXT("Сочетания из 2 столбцов по всем числам тиража"));
 constinit const MethodClass TstCombColMix3Class =
-    tupleClass<TstCombCol<Mix, 3>>("KFM3", "Сочетания из 3 столбцов по всем числам тиража");
+    tupleClass<TstCombCol<Mix, 3>>("KFM3", BELVANE_TEXT("Сочетания из 3 столбцов по всем числам тиража"));
 constinit const MethodClass TstCombColMix4Class =
-    tupleClass<TstCombCol<Mix, 4>>("KFM4", "Сочетания из 4 столбцов по всем числам тиража");
+    tupleClass<TstCombCol<Mix, 4>>("KFM4", BELVANE_TEXT("Сочетания из 4 столбцов по всем числам тиража"));
 constinit const MethodClass TstCombColSeq2Class =
-    tupleClass<TstCombCol<Seq, 2>>("KFS2", "Сочетания из 2 столбцов по соседним числам");
+    tupleClass<TstCombCol<Seq, 2>>("KFS2", BELVANE_TEXT("Сочетания из 2 столбцов по соседним числам"));
 constinit const MethodClass TstCombColSeq3Class =
-    tupleClass<TstCombCol<Seq, 3>>("KFS3", "Сочетания из 3 столбцов по соседним числам");
+    tupleClass<TstCombCol<Seq, 3>>("KFS3", BELVANE_TEXT("Сочетания из 3 столбцов по соседним числам"));
 constinit const MethodClass TstCombColSeq4Class =
-    tupleClass<TstCombCol<Seq, 4>>("KFS4", "Сочетания из 4 столбцов по соседним числам");
+    tupleClass<TstCombCol<Seq, 4>>("KFS4", BELVANE_TEXT("Сочетания из 4 столбцов по соседним числам"));
 constinit const MethodClass TstCombRowMix2Class =
-    tupleClass<TstCombRow<Mix, 2>>("KRM2", "Сочетания из 2 строк по всем числам тиража");
+    tupleClass<TstCombRow<Mix, 2>>("KRM2", BELVANE_TEXT("Сочетания из 2 строк по всем числам тиража"));
 constinit const MethodClass TstCombRowMix3Class =
-    tupleClass<TstCombRow<Mix, 3>>("KRM3", "Сочетания из 3 строк по всем числам тиража");
+    tupleClass<TstCombRow<Mix, 3>>("KRM3", BELVANE_TEXT("Сочетания из 3 строк по всем числам тиража"));
 constinit const MethodClass TstCombRowMix4Class =
-    tupleClass<TstCombRow<Mix, 4>>("KRM4", "Сочетания из 4 строк по всем числам тиража");
+    tupleClass<TstCombRow<Mix, 4>>("KRM4", BELVANE_TEXT("Сочетания из 4 строк по всем числам тиража"));
 constinit const MethodClass TstCombRowSeq2Class =
-    tupleClass<TstCombRow<Seq, 2>>("KRS2", "Сочетания из 2 строк по соседним числам");
+    tupleClass<TstCombRow<Seq, 2>>("KRS2", BELVANE_TEXT("Сочетания из 2 строк по соседним числам"));
 constinit const MethodClass TstCombRowSeq3Class =
-    tupleClass<TstCombRow<Seq, 3>>("KRS3", "Сочетания из 3 строк по соседним числам");
+    tupleClass<TstCombRow<Seq, 3>>("KRS3", BELVANE_TEXT("Сочетания из 3 строк по соседним числам"));
 constinit const MethodClass TstCombRowSeq4Class =
-    tupleClass<TstCombRow<Seq, 4>>("KRS4", "Сочетания из 4 строк по соседним числам");
+    tupleClass<TstCombRow<Seq, 4>>("KRS4", BELVANE_TEXT("Сочетания из 4 строк по соседним числам"));
 
 constinit const MethodClass TstColValCntClass =
     MakeStatClass<TstColValCnt>({.id = "COL%d",
-                                 .caption = "Количество чисел в %0:d столбце матрицы",
+                                 .caption = BELVANE_TEXT("Количество чисел в %0:d столбце матрицы"),
                                  .helpId = "COLx",
                                  .group = GroupMatrix,
                                  .flags = FlagN,
                                  .paramRange = columnRange});
 constinit const MethodClass TstRowValCntClass =
     MakeStatClass<TstRowValCnt>({.id = "ROW%d",
-                                 .caption = "Количество чисел в %0:d строке матрицы",
+                                 .caption = BELVANE_TEXT("Количество чисел в %0:d строке матрицы"),
                                  .helpId = "ROWx",
                                  .group = GroupMatrix,
                                  .flags = FlagN,

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "stats/stat_bases.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -281,40 +282,47 @@ constexpr ParamRange extraNumbers(const TConfigData&)
 
 } // namespace
 
-constinit const MethodClass TstValuesClass =
-    MakeStatClass<TstValues>({.id = "NUMS", .caption = "Числа тиража", .group = GroupNumbers, .flags = FlagN});
-constinit const MethodClass TstDigitsClass =
-    MakeStatClass<TstDigits>({.id = "DIGS", .caption = "Цифры тиража", .group = GroupNumbers, .flags = FlagN});
-constinit const MethodClass TstEvenCountClass = MakeStatClass<TstCount<kEven>>(
-    {.id = "EVEN", .caption = "Количество четных чисел в тираже (Ч:Н)", .group = GroupNumbers, .flags = FlagN});
+constinit const MethodClass TstValuesClass = MakeStatClass<TstValues>(
+    {.id = "NUMS", .caption = BELVANE_TEXT("Числа тиража"), .group = GroupNumbers, .flags = FlagN});
+constinit const MethodClass TstDigitsClass = MakeStatClass<TstDigits>(
+    {.id = "DIGS", .caption = BELVANE_TEXT("Цифры тиража"), .group = GroupNumbers, .flags = FlagN});
+constinit const MethodClass TstEvenCountClass =
+    MakeStatClass<TstCount<kEven>>({.id = "EVEN",
+                                    .caption = BELVANE_TEXT("Количество четных чисел в тираже (Ч:Н)"),
+                                    .group = GroupNumbers,
+                                    .flags = FlagN});
 constinit const MethodClass TstEvenValuesClass =
     MakeStatClass<TstEvenValues>({.id = "EVNV",
-                                  .caption = "Четные и нечетные числа в тираже (Чн..нЧ)",
+                                  .caption = BELVANE_TEXT("Четные и нечетные числа в тираже (Чн..нЧ)"),
                                   .group = GroupNumbers,
                                   .flags = FlagS | FlagN});
 constinit const MethodClass TstSmallCountClass =
     MakeStatClass<TstCount<kSmall>>({.id = "SMAL",
-                                     .caption = "Количество чисел из первой половины диапазона (1П:2П)",
+                                     .caption = BELVANE_TEXT("Количество чисел из первой половины диапазона (1П:2П)"),
                                      .group = GroupNumbers,
                                      .flags = FlagN});
 constinit const MethodClass TstSmallValuesClass =
     MakeStatClass<TstSmallValues>({.id = "SMLV",
-                                   .caption = "Числа из первой половины диапазона (12..12)",
+                                   .caption = BELVANE_TEXT("Числа из первой половины диапазона (12..12)"),
                                    .group = GroupNumbers,
                                    .flags = FlagS | FlagN});
 constinit const MethodClass TstPrimeCountClass = MakeStatClass<TstCount<kPrime>>(
-    {.id = "PRIM", .caption = "Количество простых чисел (П:С)", .group = GroupNumbers, .flags = FlagN});
-constinit const MethodClass TstPrimeValuesClass = MakeStatClass<TstPrimeValues>(
-    {.id = "PRMV", .caption = "Простые и составные числа (ПС..СП)", .group = GroupNumbers, .flags = FlagS | FlagN});
-constinit const MethodClass TstPosValClass = MakeStatClass<TstPosVal>({.id = "POS%d",
-                                                                       .caption = "Число в %0:d позиции тиража",
-                                                                       .helpId = "POSx",
-                                                                       .group = GroupNumbers,
-                                                                       .flags = FlagS | FlagN,
-                                                                       .paramRange = positions});
+    {.id = "PRIM", .caption = BELVANE_TEXT("Количество простых чисел (П:С)"), .group = GroupNumbers, .flags = FlagN});
+constinit const MethodClass TstPrimeValuesClass =
+    MakeStatClass<TstPrimeValues>({.id = "PRMV",
+                                   .caption = BELVANE_TEXT("Простые и составные числа (ПС..СП)"),
+                                   .group = GroupNumbers,
+                                   .flags = FlagS | FlagN});
+constinit const MethodClass TstPosValClass =
+    MakeStatClass<TstPosVal>({.id = "POS%d",
+                              .caption = BELVANE_TEXT("Число в %0:d позиции тиража"),
+                              .helpId = "POSx",
+                              .group = GroupNumbers,
+                              .flags = FlagS | FlagN,
+                              .paramRange = positions});
 constinit const MethodClass TstPosExtClass =
     MakeStatClass<TstPosExt>({.id = "POE%d",
-                              .caption = "Extra (Bonus, Star...) - число (!без фильтра!)",
+                              .caption = BELVANE_TEXT("Extra (Bonus, Star...) - число (!без фильтра!)"),
                               .helpId = "POSx",
                               .group = GroupNumbers,
                               .flags = 0,

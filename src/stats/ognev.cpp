@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "stats/stat_bases.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -136,16 +137,19 @@ OgnevNumber OgnevNumberOf(const model::TComb& numbers, OgnevMode mode)
     return r;
 }
 
-constinit const MethodClass TstOgnev1Class = MakeStatClass<TstOgnev1>(
-    {.id = "HCO1", .caption = "Число Огнева 1 (только разность)", .group = GroupOgnev, .flags = FlagS | FlagN});
+constinit const MethodClass TstOgnev1Class =
+    MakeStatClass<TstOgnev1>({.id = "HCO1",
+                              .caption = BELVANE_TEXT("Число Огнева 1 (только разность)"),
+                              .group = GroupOgnev,
+                              .flags = FlagS | FlagN});
 constinit const MethodClass TstOgnev2Class =
     MakeStatClass<TstOgnev2>({.id = "HCO2",
-                              .caption = "Число Огнева 2 (разность + сложение, если {0,1})",
+                              .caption = BELVANE_TEXT("Число Огнева 2 (разность + сложение, если {0,1})"),
                               .group = GroupOgnev,
                               .flags = FlagS | FlagN});
 constinit const MethodClass TstOgnev3Class =
     MakeStatClass<TstOgnev3>({.id = "HCO3",
-                              .caption = "Числа Огнева 3 (динамический, только фильтр)",
+                              .caption = BELVANE_TEXT("Числа Огнева 3 (динамический, только фильтр)"),
                               .group = GroupOgnev,
                               .flags = FlagS | FlagD,
                               .valueFromText = false});

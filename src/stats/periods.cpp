@@ -7,6 +7,7 @@
 #include "stats/config_data.h"
 #include "stats/followed_values.h"
 #include "support/delphi_format.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -146,8 +147,11 @@ constexpr MethodClass periodClass(std::string_view id, std::string_view caption)
 
 } // namespace
 
-constinit const MethodClass TstNumPeriodsClass = periodClass<TstNumPeriods>("PRDV", "Периоды повторения чисел");
-constinit const MethodClass TstChnPeriodsClass = periodClass<TstChnPeriods>("PRDC", "Периоды повторения каналов");
-constinit const MethodClass TstSgmPeriodsClass = periodClass<TstSgmPeriods>("PRDG", "Периоды повторения сегментов");
+constinit const MethodClass TstNumPeriodsClass =
+    periodClass<TstNumPeriods>("PRDV", BELVANE_TEXT("Периоды повторения чисел"));
+constinit const MethodClass TstChnPeriodsClass =
+    periodClass<TstChnPeriods>("PRDC", BELVANE_TEXT("Периоды повторения каналов"));
+constinit const MethodClass TstSgmPeriodsClass =
+    periodClass<TstSgmPeriods>("PRDG", BELVANE_TEXT("Периоды повторения сегментов"));
 
 } // namespace belvane::stats

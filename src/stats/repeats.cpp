@@ -5,6 +5,7 @@
 
 #include "model/layout.h"
 #include "stats/group_stats.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -224,44 +225,44 @@ constexpr MethodClass repeatClass(std::string_view id, std::string_view caption)
 } // namespace
 
 constinit const MethodClass TstRepValues2Class =
-    repeatClass<TstRepValues<0, 1>>("RPV2", "Повторяющиеся числа в 2-х тиражах подряд");
+    repeatClass<TstRepValues<0, 1>>("RPV2", BELVANE_TEXT("Повторяющиеся числа в 2-х тиражах подряд"));
 constinit const MethodClass TstRepValues3Class =
-    repeatClass<TstRepValues3<true>>("RPV3", "Повторяющиеся числа в 3-х тиражах подряд");
+    repeatClass<TstRepValues3<true>>("RPV3", BELVANE_TEXT("Повторяющиеся числа в 3-х тиражах подряд"));
 constinit const MethodClass TstRepValues2B3Class =
-    repeatClass<TstRepValues3<false>>("PRL2", "Повторяющиеся числа не более чем в 2-х тиражах");
+    repeatClass<TstRepValues3<false>>("PRL2", BELVANE_TEXT("Повторяющиеся числа не более чем в 2-х тиражах"));
 constinit const MethodClass TstRepValues2over1Class =
-    repeatClass<TstRepValues<0, 2>>("PRV2O1", "Повторяющиеся числа в 2-х тиражах через 1 тираж(а)");
+    repeatClass<TstRepValues<0, 2>>("PRV2O1", BELVANE_TEXT("Повторяющиеся числа в 2-х тиражах через 1 тираж(а)"));
 constinit const MethodClass TstRepValues2over2Class =
-    repeatClass<TstRepValues<0, 3>>("PRV2O2", "Повторяющиеся числа в 2-х тиражах через 2 тираж(а)");
+    repeatClass<TstRepValues<0, 3>>("PRV2O2", BELVANE_TEXT("Повторяющиеся числа в 2-х тиражах через 2 тираж(а)"));
 constinit const MethodClass TstRepValues2over3Class =
-    repeatClass<TstRepValues<0, 4>>("PRV2O3", "Повторяющиеся числа в 2-х тиражах через 3 тираж(а)");
+    repeatClass<TstRepValues<0, 4>>("PRV2O3", BELVANE_TEXT("Повторяющиеся числа в 2-х тиражах через 3 тираж(а)"));
 constinit const MethodClass TstRepValues2P1Class =
-    repeatClass<TstRepValues<1, 1>>("PRV+1", "Данные предыдущего тиража + 1");
+    repeatClass<TstRepValues<1, 1>>("PRV+1", BELVANE_TEXT("Данные предыдущего тиража + 1"));
 constinit const MethodClass TstRepValues2N1Class =
-    repeatClass<TstRepValues<-1, 1>>("PRV-1", "Данные предыдущего тиража - 1");
+    repeatClass<TstRepValues<-1, 1>>("PRV-1", BELVANE_TEXT("Данные предыдущего тиража - 1"));
 constinit const MethodClass TstRepValues2P2Class =
-    repeatClass<TstRepValues<2, 1>>("PRV+2", "Данные предыдущего тиража + 2");
+    repeatClass<TstRepValues<2, 1>>("PRV+2", BELVANE_TEXT("Данные предыдущего тиража + 2"));
 constinit const MethodClass TstRepValues2N2Class =
-    repeatClass<TstRepValues<-2, 1>>("PRV-2", "Данные предыдущего тиража - 2");
+    repeatClass<TstRepValues<-2, 1>>("PRV-2", BELVANE_TEXT("Данные предыдущего тиража - 2"));
 constinit const MethodClass TstRepCount2Class =
-    repeatClass<TstRepCount<0, 1>>("RPC2", "Количество повторов в 2-х тиражах подряд");
+    repeatClass<TstRepCount<0, 1>>("RPC2", BELVANE_TEXT("Количество повторов в 2-х тиражах подряд"));
 constinit const MethodClass TstRepCount3Class =
-    repeatClass<TstRepCount3<true>>("RPC3", "Количество повторов в 3-х тиражах подряд");
+    repeatClass<TstRepCount3<true>>("RPC3", BELVANE_TEXT("Количество повторов в 3-х тиражах подряд"));
 constinit const MethodClass TstRepCount2B3Class =
-    repeatClass<TstRepCount3<false>>("PRB2", "Количество повторов не более чем в 2-х тиражах");
+    repeatClass<TstRepCount3<false>>("PRB2", BELVANE_TEXT("Количество повторов не более чем в 2-х тиражах"));
 constinit const MethodClass TstRepCount2over1Class =
-    repeatClass<TstRepCount<0, 2>>("RPO1", "Количество повторов в 2-х тиражах через 1 тираж(а)");
+    repeatClass<TstRepCount<0, 2>>("RPO1", BELVANE_TEXT("Количество повторов в 2-х тиражах через 1 тираж(а)"));
 constinit const MethodClass TstRepCount2over2Class =
-    repeatClass<TstRepCount<0, 3>>("PRC2O2", "Количество повторов в 2-х тиражах через 2 тираж(а)");
+    repeatClass<TstRepCount<0, 3>>("PRC2O2", BELVANE_TEXT("Количество повторов в 2-х тиражах через 2 тираж(а)"));
 constinit const MethodClass TstRepCount2over3Class =
-    repeatClass<TstRepCount<0, 4>>("PRC2O3", "Количество повторов в 2-х тиражах через 3 тираж(а)");
+    repeatClass<TstRepCount<0, 4>>("PRC2O3", BELVANE_TEXT("Количество повторов в 2-х тиражах через 3 тираж(а)"));
 constinit const MethodClass TstRepCount2P1Class =
-    repeatClass<TstRepCount<1, 1>>("PRC+1", "Количество совпадений \"значений + 1\"");
+    repeatClass<TstRepCount<1, 1>>("PRC+1", BELVANE_TEXT("Количество совпадений \"значений + 1\""));
 constinit const MethodClass TstRepCount2N1Class =
-    repeatClass<TstRepCount<-1, 1>>("PRC-1", "Количество совпадений \"значений - 1\"");
+    repeatClass<TstRepCount<-1, 1>>("PRC-1", BELVANE_TEXT("Количество совпадений \"значений - 1\""));
 constinit const MethodClass TstRepCount2P2Class =
-    repeatClass<TstRepCount<2, 1>>("PRC+2", "Количество совпадений \"значений + 2\"");
+    repeatClass<TstRepCount<2, 1>>("PRC+2", BELVANE_TEXT("Количество совпадений \"значений + 2\""));
 constinit const MethodClass TstRepCount2N2Class =
-    repeatClass<TstRepCount<-2, 1>>("PRC-2", "Количество совпадений \"значений - 2\"");
+    repeatClass<TstRepCount<-2, 1>>("PRC-2", BELVANE_TEXT("Количество совпадений \"значений - 2\""));
 
 } // namespace belvane::stats

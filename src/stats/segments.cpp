@@ -1,5 +1,6 @@
 #include "stats/config_data.h"
 #include "stats/segments.h"
+#include "support/translation.h"
 
 #include <algorithm>
 
@@ -52,31 +53,34 @@ model::SegmentMap SegmentsOf(const TConfigData& config)
     return segments;
 }
 
-constinit const MethodClass TstSegmentsClass =
-    MakeStatClass<TstSegments>({.id = "SGMS", .caption = "Сегменты матрицы", .group = GroupSegments, .flags = FlagN});
+constinit const MethodClass TstSegmentsClass = MakeStatClass<TstSegments>(
+    {.id = "SGMS", .caption = BELVANE_TEXT("Сегменты матрицы"), .group = GroupSegments, .flags = FlagN});
 constinit const MethodClass TstSegmValuesClass =
     MakeStatClass<TstSegmValues>({.id = "SGMV",
-                                  .caption = "Количество чисел в сегменте матрицы",
+                                  .caption = BELVANE_TEXT("Количество чисел в сегменте матрицы"),
                                   .group = GroupSegments,
                                   .flags = FlagN,
                                   .valueFromText = false});
-constinit const MethodClass TstSegmCountClass = MakeStatClass<TstSegmCount>(
-    {.id = "SGMC", .caption = "Количество не пустых сегментов в матрице", .group = GroupSegments, .flags = FlagN});
+constinit const MethodClass TstSegmCountClass =
+    MakeStatClass<TstSegmCount>({.id = "SGMC",
+                                 .caption = BELVANE_TEXT("Количество не пустых сегментов в матрице"),
+                                 .group = GroupSegments,
+                                 .flags = FlagN});
 constinit const MethodClass TstCombSegmMix2Class =
-    tupleClass<TstCombSegm<Mix, 2>>("KGM2", "Сочетания из 2 сегментов по всем числам тиража");
+    tupleClass<TstCombSegm<Mix, 2>>("KGM2", BELVANE_TEXT("Сочетания из 2 сегментов по всем числам тиража"));
 constinit const MethodClass TstCombSegmMix3Class =
-    tupleClass<TstCombSegm<Mix, 3>>("KGM3", "Сочетания из 3 сегментов по всем числам тиража");
+    tupleClass<TstCombSegm<Mix, 3>>("KGM3", BELVANE_TEXT("Сочетания из 3 сегментов по всем числам тиража"));
 constinit const MethodClass TstCombSegmMix4Class =
-    tupleClass<TstCombSegm<Mix, 4>>("KGM4", "Сочетания из 4 сегментов по всем числам тиража");
+    tupleClass<TstCombSegm<Mix, 4>>("KGM4", BELVANE_TEXT("Сочетания из 4 сегментов по всем числам тиража"));
 constinit const MethodClass TstCombSegmSeq2Class =
-    tupleClass<TstCombSegm<Seq, 2>>("KGS2", "Сочетания из 2 сегментов по соседним числам");
+    tupleClass<TstCombSegm<Seq, 2>>("KGS2", BELVANE_TEXT("Сочетания из 2 сегментов по соседним числам"));
 constinit const MethodClass TstCombSegmSeq3Class =
-    tupleClass<TstCombSegm<Seq, 3>>("KGS3", "Сочетания из 3 сегментов по соседним числам");
+    tupleClass<TstCombSegm<Seq, 3>>("KGS3", BELVANE_TEXT("Сочетания из 3 сегментов по соседним числам"));
 constinit const MethodClass TstCombSegmSeq4Class =
-    tupleClass<TstCombSegm<Seq, 4>>("KGS4", "Сочетания из 4 сегментов по соседним числам");
+    tupleClass<TstCombSegm<Seq, 4>>("KGS4", BELVANE_TEXT("Сочетания из 4 сегментов по соседним числам"));
 constinit const MethodClass TstSgmValCntClass =
     MakeStatClass<TstSgmValCnt>({.id = "SGM%d",
-                                 .caption = "Количество чисел в %0:d сегменте матрицы",
+                                 .caption = BELVANE_TEXT("Количество чисел в %0:d сегменте матрицы"),
                                  .helpId = "SGMx",
                                  .group = GroupSegments,
                                  .flags = FlagN,

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "stats/stat_bases.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -132,16 +133,19 @@ using TstSequenceLenMax = TstSequenceCount<longestRun<Step::Rise>, longestRun<St
 
 } // namespace
 
-constinit const MethodClass TstSequenceLenClass = MakeStatClass<TstSequenceLen>(
-    {.id = "SEQL", .caption = "Длина последовательности в тираже", .group = GroupSequences, .flags = FlagS | FlagN});
+constinit const MethodClass TstSequenceLenClass =
+    MakeStatClass<TstSequenceLen>({.id = "SEQL",
+                                   .caption = BELVANE_TEXT("Длина последовательности в тираже"),
+                                   .group = GroupSequences,
+                                   .flags = FlagS | FlagN});
 constinit const MethodClass TstSequenceCntClass =
     MakeStatClass<TstSequenceCnt>({.id = "SEQS",
-                                   .caption = "Количество последовательностей в тираже",
+                                   .caption = BELVANE_TEXT("Количество последовательностей в тираже"),
                                    .group = GroupSequences,
                                    .flags = FlagS | FlagN});
 constinit const MethodClass TstSequenceLenMaxClass =
     MakeStatClass<TstSequenceLenMax>({.id = "LENS",
-                                      .caption = "Макс. длина последовательности в тираже",
+                                      .caption = BELVANE_TEXT("Макс. длина последовательности в тираже"),
                                       .group = GroupSequences,
                                       .flags = FlagS | FlagN});
 

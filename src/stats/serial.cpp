@@ -6,6 +6,7 @@
 #include "stats/config_data.h"
 #include "stats/followed_values.h"
 #include "support/delphi_format.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -132,16 +133,16 @@ constexpr SeriesKind Pauses = SeriesKind::Pauses;
 } // namespace
 
 constinit const MethodClass TstNumGroupsClass =
-    serialClass<TValuesSerialStat, Groups>("GRPV", "Повторы чисел в нескольких тиражах подряд");
+    serialClass<TValuesSerialStat, Groups>("GRPV", BELVANE_TEXT("Повторы чисел в нескольких тиражах подряд"));
 constinit const MethodClass TstNumPausesClass =
-    serialClass<TValuesSerialStat, Pauses>("GRPP", "Интервалы между повторениями чисел");
+    serialClass<TValuesSerialStat, Pauses>("GRPP", BELVANE_TEXT("Интервалы между повторениями чисел"));
 constinit const MethodClass TstChnGroupsClass =
-    serialClass<TChannelsSerialStat, Groups>("GRCV", "Повторы каналов в нескольких тиражах подряд");
+    serialClass<TChannelsSerialStat, Groups>("GRCV", BELVANE_TEXT("Повторы каналов в нескольких тиражах подряд"));
 constinit const MethodClass TstChnPausesClass =
-    serialClass<TChannelsSerialStat, Pauses>("GRCP", "Интервалы между повторениями каналов");
+    serialClass<TChannelsSerialStat, Pauses>("GRCP", BELVANE_TEXT("Интервалы между повторениями каналов"));
 constinit const MethodClass TstSgmGroupsClass =
-    serialClass<TSegmentsSerialStat, Groups>("GRSV", "Повторы сегментов в нескольких тиражах подряд");
+    serialClass<TSegmentsSerialStat, Groups>("GRSV", BELVANE_TEXT("Повторы сегментов в нескольких тиражах подряд"));
 constinit const MethodClass TstSgmPausesClass =
-    serialClass<TSegmentsSerialStat, Pauses>("GRSP", "Интервалы между повторениями сегментов");
+    serialClass<TSegmentsSerialStat, Pauses>("GRSP", BELVANE_TEXT("Интервалы между повторениями сегментов"));
 
 } // namespace belvane::stats

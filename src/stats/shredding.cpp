@@ -6,6 +6,7 @@
 #include "stats/config_data.h"
 #include "stats/shredding_value.h"
 #include "stats/stat_bases.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -81,7 +82,7 @@ constexpr ParamRange slots(const TConfigData&)
 
 constinit const MethodClass TstShreddingStatClass =
     MakeStatClass<TstShreddingStat>({.id = "SHR%d",
-                                     .caption = "Метод шинковки %0:d: %%s",
+                                     .caption = BELVANE_TEXT("Метод шинковки %0:d: %%s"),
                                      .helpId = "SHRx",
                                      .group = GroupShredding,
                                      .flags = FlagS | FlagN,

@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include "support/delphi_format.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -14,19 +15,19 @@ struct GroupInfo {
 };
 
 constexpr std::array<GroupInfo, GroupCount> kGroups = {{
-    {"num", "Числа тиража"},
-    {"sum", "Сумма чисел тиража"},
-    {"dif", "Разности между числами тиража"},
-    {"grp", "Каналы (группы чисел)"},
-    {"mtx", "Матрица тиража"},
-    {"sgm", "Сегменты матрицы тиража"},
-    {"seq", "Последовательности чисел в одном тираже"},
-    {"rep", "Повторяющиеся числа в нескольких тиражах"},
-    {"ser", "Серии (цепочки) значений"},
-    {"per", "Периоды повторения значений"},
-    {"mov", "Переходы (изменения) значений между тиражами"},
-    {"ogn", "Характеристическое число Огнева"},
-    {"shr", "Методы шинковки"},
+    {"num", BELVANE_TEXT("Числа тиража")},
+    {"sum", BELVANE_TEXT("Сумма чисел тиража")},
+    {"dif", BELVANE_TEXT("Разности между числами тиража")},
+    {"grp", BELVANE_TEXT("Каналы (группы чисел)")},
+    {"mtx", BELVANE_TEXT("Матрица тиража")},
+    {"sgm", BELVANE_TEXT("Сегменты матрицы тиража")},
+    {"seq", BELVANE_TEXT("Последовательности чисел в одном тираже")},
+    {"rep", BELVANE_TEXT("Повторяющиеся числа в нескольких тиражах")},
+    {"ser", BELVANE_TEXT("Серии (цепочки) значений")},
+    {"per", BELVANE_TEXT("Периоды повторения значений")},
+    {"mov", BELVANE_TEXT("Переходы (изменения) значений между тиражами")},
+    {"ogn", BELVANE_TEXT("Характеристическое число Огнева")},
+    {"shr", BELVANE_TEXT("Методы шинковки")},
 }};
 
 // The help page number of the Russian help file.
@@ -51,7 +52,7 @@ std::string MethodClass::IDFor(int param) const
 
 std::string MethodClass::CaptionFor(int param) const
 {
-    return captionFor ? captionFor(param) : DelphiFormat(caption, {int64_t{param}});
+    return captionFor ? captionFor(param) : DelphiFormat(support::PercentTemplate(caption), {int64_t{param}});
 }
 
 std::string MethodClass::HelpURL(int param, const std::filesystem::path& helpFile) const

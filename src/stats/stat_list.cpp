@@ -9,6 +9,7 @@
 #include "support/error.h"
 #include "support/ini_document.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -75,7 +76,7 @@ std::unique_ptr<TCustomStat> TStatList::CreateStat(int i) const
 std::unique_ptr<TCustomStat> TStatList::CreateStatFromList(int chosenEntry, std::string_view controlName) const
 {
     if (chosenEntry < 0 || chosenEntry >= MethodCount())
-        throw Error(fmt::format("Не выбран метод расчета статистики (cb: {})!", controlName));
+        throw Error(support::Message("Не выбран метод расчета статистики (cb: {})!", controlName));
     return CreateStat(chosenEntry);
 }
 
@@ -111,7 +112,7 @@ std::string TStatList::GroupCaption(int group)
 {
     if (group < 0 || group >= GroupCount)
         return "#ERROR#";
-    return fmt::format("{{ {} }} {}", GroupTag(group), GroupName(group));
+    return fmt::format("{{ {} }} {}", GroupTag(group), support::Text(GroupName(group)));
 }
 
 std::string TStatList::FavoritesText() const

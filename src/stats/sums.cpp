@@ -8,6 +8,7 @@
 #include "stats/numbers.h"
 #include "stats/stat_bases.h"
 #include "support/delphi_format.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 namespace {
@@ -168,7 +169,7 @@ private:
 std::string sumRangeCaption(int param)
 {
     const RangeInfo& info = rangeInfo(param);
-    return DelphiFormat("Сумма тиража: диапазон %d (%d/%d)",
+    return DelphiFormat(support::PercentTemplate(BELVANE_TEXT("Сумма тиража: диапазон %d (%d/%d)")),
                         {int64_t{param}, int64_t{info.shareNum}, int64_t{info.shareDen}});
 }
 
@@ -378,10 +379,10 @@ int SumTriples(const model::TComb& c)
 }
 
 constinit const MethodClass TstSumValuesClass = MakeStatClass<TstSumValues>(
-    {.id = "SUMS", .caption = "Сумма тиража: все значения", .group = GroupSums, .flags = FlagN});
+    {.id = "SUMS", .caption = BELVANE_TEXT("Сумма тиража: все значения"), .group = GroupSums, .flags = FlagN});
 constinit const MethodClass TstSumRangesClass =
     MakeStatClass<TstSumRanges>({.id = "SUM%d",
-                                 .caption = "Сумма тиража: диапазон %d (%d/%d)",
+                                 .caption = BELVANE_TEXT("Сумма тиража: диапазон %d (%d/%d)"),
                                  .helpId = "SUMx",
                                  .group = GroupSums,
                                  .flags = FlagN,
@@ -390,27 +391,30 @@ constinit const MethodClass TstSumRangesClass =
                                  .captionFor = sumRangeCaption});
 constinit const MethodClass TstSumChangeClass =
     MakeStatClass<TstSumChange>({.id = "SUMC",
-                                 .caption = "Сумма тиража: изменения (точно)",
+                                 .caption = BELVANE_TEXT("Сумма тиража: изменения (точно)"),
                                  .group = GroupSums,
                                  .flags = FlagD,
                                  .valueFromText = false});
 constinit const MethodClass TstSumChangeSomeClass =
     MakeStatClass<TstSumChangeSome>({.id = "SUMV",
-                                     .caption = "Сумма тиража: изменения (диапазон)",
+                                     .caption = BELVANE_TEXT("Сумма тиража: изменения (диапазон)"),
                                      .group = GroupSums,
                                      .flags = FlagD,
                                      .valueFromText = false});
 constinit const MethodClass TstSumTrendClass =
     MakeStatClass<TstSumTrend>({.id = "SUMT",
-                                .caption = "Сумма тиража: направление изменения",
+                                .caption = BELVANE_TEXT("Сумма тиража: направление изменения"),
                                 .group = GroupSums,
                                 .flags = FlagD,
                                 .valueFromText = false});
 constinit const MethodClass TstSumEvenValuesClass = MakeStatClass<TstSumEvenValues>(
-    {.id = "SUME", .caption = "Сумма тиража: только четные", .group = GroupSums, .flags = FlagN});
+    {.id = "SUME", .caption = BELVANE_TEXT("Сумма тиража: только четные"), .group = GroupSums, .flags = FlagN});
 constinit const MethodClass TstSumPrimeValuesClass = MakeStatClass<TstSumPrimeValues>(
-    {.id = "SUMP", .caption = "Сумма тиража: только простые", .group = GroupSums, .flags = FlagN});
-constinit const MethodClass TstSum2To3Class = MakeStatClass<TstSum2To3>(
-    {.id = "S2T3", .caption = "Сумма двух чисел тиража равна третьему числу", .group = GroupSums, .flags = FlagN});
+    {.id = "SUMP", .caption = BELVANE_TEXT("Сумма тиража: только простые"), .group = GroupSums, .flags = FlagN});
+constinit const MethodClass TstSum2To3Class =
+    MakeStatClass<TstSum2To3>({.id = "S2T3",
+                               .caption = BELVANE_TEXT("Сумма двух чисел тиража равна третьему числу"),
+                               .group = GroupSums,
+                               .flags = FlagN});
 
 } // namespace belvane::stats

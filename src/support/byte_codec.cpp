@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "support/cp1251.h"
+#include "support/translation.h"
 
 namespace belvane {
 namespace {
@@ -12,7 +13,7 @@ constexpr size_t kMaxShortString = 255;
 void checkCapacity(size_t capacity)
 {
     if (capacity > kMaxShortString)
-        throw Error("Длина строкового поля записи превышает 255 символов!");
+        throw Error(support::Text("Длина строкового поля записи превышает 255 символов!"));
 }
 
 } // namespace
@@ -20,7 +21,7 @@ void checkCapacity(size_t capacity)
 void ByteWriter::put(const void* p, size_t n)
 {
     if (n > out_.size() - pos_)
-        throw Error("Запись не помещается в отведённый ей размер!");
+        throw Error(support::Text("Запись не помещается в отведённый ей размер!"));
     std::memcpy(out_.data() + pos_, p, n);
     pos_ += n;
 }
@@ -36,7 +37,7 @@ void ByteWriter::le(uint64_t v, size_t n)
 void ByteWriter::zeros(size_t n)
 {
     if (n > out_.size() - pos_)
-        throw Error("Запись не помещается в отведённый ей размер!");
+        throw Error(support::Text("Запись не помещается в отведённый ей размер!"));
     std::fill_n(out_.data() + pos_, n, uint8_t{0});
     pos_ += n;
 }
@@ -55,7 +56,7 @@ void ByteWriter::shortString(std::string_view utf8, size_t capacity)
 const uint8_t* ByteReader::take(size_t n)
 {
     if (n > in_.size() - pos_)
-        throw Error("Запись файла данных обрывается раньше своего конца!");
+        throw Error(support::Text("Запись файла данных обрывается раньше своего конца!"));
     const uint8_t* p = in_.data() + pos_;
     pos_ += n;
     return p;

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane {
 namespace fs = std::filesystem;
@@ -62,8 +63,8 @@ void ensureFolder(const fs::path& folder)
         return;
     fs::create_directories(folder, ec);
     if (ec || !fs::is_directory(folder))
-        throw Error(fmt::format("Не удалось создать папку данных \"{}\"!\r\r{}", folder.string(),
-                                ec ? ec.message() : "не является папкой"));
+        throw Error(support::Message("Не удалось создать папку данных \"{}\"!\r\r{}", folder.string(),
+                                     ec ? ec.message() : support::Text("не является папкой")));
 }
 
 } // namespace belvane

@@ -5,6 +5,7 @@
 #include <fmt/format.h>
 
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::xlsx {
 
@@ -16,10 +17,10 @@ constexpr double PixelsPerCharacter = 8;
 
 } // namespace
 
-std::string_view AlignmentText(Alignment align)
+std::string AlignmentText(Alignment align)
 {
     const auto i = static_cast<size_t>(align);
-    return i < std::size(AlignmentTexts) ? AlignmentTexts[i] : AlignmentTexts[0];
+    return support::Text(i < std::size(AlignmentTexts) ? AlignmentTexts[i] : AlignmentTexts[0]);
 }
 
 std::vector<ExportField> BuildExportFields(const TableSource& source)
@@ -87,14 +88,14 @@ std::optional<std::string> ValidateFieldCaption(std::string_view caption)
 {
     // The stored item separates its words with ";": such a caption could not come back.
     if (caption.find(ItemSeparator) != std::string_view::npos)
-        return std::string("Наименование столбца не может содержать символ \";\"!");
+        return support::Text("Наименование столбца не может содержать символ \";\"!");
     return std::nullopt;
 }
 
 std::optional<std::string> ValidateFieldWidth(double width)
 {
     if (!std::isfinite(width) || width < 0 || width > MaxColumnWidth)
-        return fmt::format("Ширина столбца должна быть в пределах от 0 до {:.0f}!", MaxColumnWidth);
+        return support::Message("Ширина столбца должна быть в пределах от 0 до {:.0f}!", MaxColumnWidth);
     return std::nullopt;
 }
 

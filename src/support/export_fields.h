@@ -11,6 +11,8 @@
 
 #include "support/table_source.h"
 
+#include "support/translation.h"
+
 namespace belvane::xlsx {
 
 struct ExportField {
@@ -22,8 +24,9 @@ struct ExportField {
     std::string PhysicalField; // the source column's caption: recognises the column when stored items come back
 };
 
-inline constexpr std::string_view AlignmentTexts[] = {"по левому краю", "по правому краю", "по центру"};
-std::string_view AlignmentText(Alignment align);
+inline constexpr std::string_view AlignmentTexts[] = {BELVANE_TEXT("по левому краю"), BELVANE_TEXT("по правому краю"),
+                                                      BELVANE_TEXT("по центру")};
+std::string AlignmentText(Alignment align);
 
 // One field per source column, in source order: caption and physical field
 // from the column's caption, the width its pixel width / 8, the alignment a
@@ -64,8 +67,8 @@ void MoveField(std::vector<ExportField>& fields, size_t from, size_t to);
 
 // "Экспортировать все отображенные записи" or "Экспортировать выделенные записи".
 enum class SendMode { AllShown, Selected };
-inline constexpr std::string_view SendModeTexts[] = {"Экспортировать все отображенные записи",
-                                                     "Экспортировать выделенные записи"};
+inline constexpr std::string_view SendModeTexts[] = {BELVANE_TEXT("Экспортировать все отображенные записи"),
+                                                     BELVANE_TEXT("Экспортировать выделенные записи")};
 
 // The mode the dialog opens with. A grid: "selected" when its selection spans
 // more than one row and does not start at the first data row. A list view:

@@ -5,14 +5,17 @@
 
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::xlsx {
 
 namespace {
 
-constexpr std::string_view FieldLoadError = "Ошибка загрузки параметров экспортируемого поля ID=\"{}\"!";
-constexpr std::string_view SectionLoadError = "Ошибка загрузки параметров экспорта из файла \"{}\"!\r\r{}";
-constexpr std::string_view SectionSaveError = "Ошибка сохранения параметров экспорта в файле \"{}\"!\r\r{}";
+constexpr std::string_view FieldLoadError = BELVANE_TEXT("Ошибка загрузки параметров экспортируемого поля ID=\"{}\"!");
+constexpr std::string_view SectionLoadError =
+    BELVANE_TEXT("Ошибка загрузки параметров экспорта из файла \"{}\"!\r\r{}");
+constexpr std::string_view SectionSaveError =
+    BELVANE_TEXT("Ошибка сохранения параметров экспорта в файле \"{}\"!\r\r{}");
 
 struct StoredItem {
     std::string Key;
@@ -56,7 +59,7 @@ void ApplyItems(IniDocument& doc, std::string_view section, ExportParameters& pa
     for (const StoredItem& stored : items) {
         const size_t at = FindField(params.Fields, stored.Item.Id);
         if (!ApplyFieldItem(stored.Item, params.Fields[at])) {
-            report.Errors.push_back(fmt::format(fmt::runtime(FieldLoadError), stored.Item.Id));
+            report.Errors.push_back(support::Message(FieldLoadError, stored.Item.Id));
             doc.deleteKey(section, stored.Key);
             report.SectionChanged = true;
             continue;
@@ -140,7 +143,7 @@ LoadReport LoadExportParameters(const std::filesystem::path& file, std::string_v
         doc = IniDocument::load(file);
     } catch (const Error& e) {
         LoadReport failed;
-        failed.Errors.push_back(fmt::format(fmt::runtime(SectionLoadError), file.string(), e.what()));
+        failed.Errors.push_back(support::Message(SectionLoadError, file.string(), e.what()));
         return failed;
     }
     LoadReport report = ApplyStoredParameters(doc, section, params, from);
@@ -148,7 +151,7 @@ LoadReport LoadExportParameters(const std::filesystem::path& file, std::string_v
         try {
             doc.save(file);
         } catch (const Error& e) {
-            report.Errors.push_back(fmt::format(fmt::runtime(SectionSaveError), file.string(), e.what()));
+            report.Errors.push_back(support::Message(SectionSaveError, file.string(), e.what()));
         }
     }
     return report;
@@ -162,15 +165,15 @@ void SaveExportParameters(const std::filesystem::path& file, std::string_view se
         StoreParameters(doc, section, params, to);
         doc.save(file);
     } catch (const Error& e) {
-        throw Error(fmt::format(fmt::runtime(SectionSaveError), file.string(), e.what()));
+        throw Error(support::Message(SectionSaveError, file.string(), e.what()));
     }
 }
 
 std::optional<std::string> ValidateBaseFontSize(int size)
 {
     if (size < MinBaseFontSize || size > MaxBaseFontSize)
-        return fmt::format("Базовый размер шрифта должен быть в пределах от {} до {}!", MinBaseFontSize,
-                           MaxBaseFontSize);
+        return support::Message("Базовый размер шрифта должен быть в пределах от {} до {}!", MinBaseFontSize,
+                                MaxBaseFontSize);
     return std::nullopt;
 }
 

@@ -12,11 +12,13 @@
 
 #include "support/export_fields.h"
 #include "support/ini_document.h"
+#include "support/translation.h"
 
 namespace belvane::xlsx {
 
 enum class PageOrientation : int { NotSet = 0, Portrait = 1, Landscape = 2 };
-inline constexpr std::string_view OrientationTexts[] = {"Не устанавливать", "Книжная", "Альбомная"};
+inline constexpr std::string_view OrientationTexts[] = {BELVANE_TEXT("Не устанавливать"), BELVANE_TEXT("Книжная"),
+                                                        BELVANE_TEXT("Альбомная")};
 
 inline constexpr int DefaultBaseFontSize = 8;
 
@@ -62,7 +64,8 @@ inline constexpr std::string_view KeyPageOrientation = "PageOrientation";
 inline constexpr std::string_view KeyBaseFontSize = "BaseFontSize";
 inline constexpr std::string_view ItemKeyPrefix = "Item_";
 
-inline constexpr std::string_view ParameterFileFilter = "Файлы параметров экспорта (*.exp)|*.exp|Все файлы (*.*)|*.*";
+inline constexpr std::string_view ParameterFileFilter =
+    BELVANE_TEXT("Файлы параметров экспорта (*.exp)|*.exp|Все файлы (*.*)|*.*");
 inline constexpr std::string_view ParameterFileExtension = "exp";
 
 // Where stored parameters come from: the configuration file keeps the

@@ -12,6 +12,7 @@
 
 #include "support/error.h"
 #include "support/file_faults.h"
+#include "support/translation.h"
 
 namespace belvane::files {
 namespace fs = std::filesystem;
@@ -58,7 +59,7 @@ private:
 
 std::string notRegularText(const fs::path& path)
 {
-    return fmt::format("{}: это не обычный файл", path.filename().string());
+    return support::Message("{}: это не обычный файл", path.filename().string());
 }
 
 void writeAll(int fd, const fs::path& path, const uint8_t* p, size_t n)
@@ -105,7 +106,7 @@ ReplaceTarget prepareTarget(const fs::path& path)
     if (!S_ISREG(target.st.st_mode))
         throw Error(S_ISDIR(target.st.st_mode) ? systemErrorText(path, EISDIR) : notRegularText(path));
     if ((target.st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0)
-        throw Error(fmt::format("{}: файл защищен от записи", path.filename().string()));
+        throw Error(support::Message("{}: файл защищен от записи", path.filename().string()));
     target.exists = true;
     return target;
 }

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "support/formula_eval.h"
+#include "support/translation.h"
 
 namespace belvane {
 
@@ -89,27 +90,27 @@ FormulaFault grammarFaultOf(const FormulaProgram& program)
 
 } // namespace
 
-std::string_view FormulaFaultText(FormulaFault fault)
+std::string FormulaFaultText(FormulaFault fault)
 {
     switch (fault) {
     case FormulaFault::None:
         return {};
     case FormulaFault::FloatingPoint:
-        return "Ошибка в операции с плавающей точкой";
+        return support::Text("Ошибка в операции с плавающей точкой");
     case FormulaFault::LogOfNonPositive:
-        return "Выражение под логарифмом меньне нуля";
+        return support::Text("Выражение под логарифмом меньне нуля");
     case FormulaFault::RootOfNegative:
-        return "Выражение под корнем меньне нуля";
+        return support::Text("Выражение под корнем меньне нуля");
     case FormulaFault::DivisionByZero:
-        return "Деление на нуль";
+        return support::Text("Деление на нуль");
     case FormulaFault::MissingBracket:
-        return "Не хватает скобочки";
+        return support::Text("Не хватает скобочки");
     case FormulaFault::Syntax:
-        return "Синтаксическая ошибка";
+        return support::Text("Синтаксическая ошибка");
     case FormulaFault::TooDeep:
-        return "Слишком много вложенных скобок";
+        return support::Text("Слишком много вложенных скобок");
     }
-    return "Синтаксическая ошибка";
+    return support::Text("Синтаксическая ошибка");
 }
 
 std::string SubstituteFormulaVariables(std::string_view text, const FormulaValues& values)

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -33,7 +34,7 @@ enum class FormulaFault : uint8_t {
 };
 
 // The message shown for a fault (empty for None).
-std::string_view FormulaFaultText(FormulaFault fault);
+std::string FormulaFaultText(FormulaFault fault);
 
 // The variables a formula may use, in this order: n1..n6, p1..p6, t1..t6.
 inline constexpr int FormulaVariableCount = 18;

@@ -11,6 +11,7 @@
 #include <openssl/x509.h>
 
 #include "support/file_io.h"
+#include "support/translation.h"
 
 namespace belvane::http {
 namespace {
@@ -37,7 +38,7 @@ void initialiseCurl()
 
 std::string sizeExceededText(uint64_t maxSize)
 {
-    return fmt::format("Размер ответа сервера больше допустимого ({} байт)", maxSize);
+    return support::Message("Размер ответа сервера больше допустимого ({} байт)", maxSize);
 }
 
 // The CA file named by BELVANE_CA_FILE, or empty. A file that cannot be read
@@ -49,7 +50,7 @@ std::string extraCaFile()
         return {};
     std::error_code ec;
     if (!std::filesystem::is_regular_file(value, ec))
-        throw Error(fmt::format("{}: файл \"{}\" не найден", CaFileVariable, value));
+        throw Error(support::Message("{}: файл \"{}\" не найден", CaFileVariable, value));
     return value;
 }
 
@@ -88,7 +89,8 @@ public:
         if (code == CURLE_FILESIZE_EXCEEDED)
             throw Error(sizeExceededText(maxSize_));
         if (code == CURLE_SSL_CACERT_BADFILE && caFileFailed_)
-            throw Error(fmt::format("{}: не удалось загрузить сертификаты из файла \"{}\"", CaFileVariable, caFile_));
+            throw Error(
+                support::Message("{}: не удалось загрузить сертификаты из файла \"{}\"", CaFileVariable, caFile_));
         if (code != CURLE_OK)
             throw Error(errorBuffer_[0] != '\0' ? std::string(errorBuffer_) : std::string(curl_easy_strerror(code)));
         long status = 0;

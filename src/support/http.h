@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "support/error.h"
+#include "support/translation.h"
 #include "support/url.h"
 
 namespace belvane::http {
@@ -37,7 +38,7 @@ inline constexpr long MaxRedirects = 10;
 inline constexpr uint64_t DefaultMaxStringSize = 32ull << 20;
 inline constexpr uint64_t DefaultMaxFileSize = 1ull << 30;
 
-inline constexpr std::string_view CancelledMessage = "Операция прервана пользователем";
+inline constexpr std::string_view CancelledMessage = BELVANE_TEXT("Операция прервана пользователем");
 
 // A proxy is used only when Server is not empty and Port is not 0. Server may
 // carry a scheme ("socks5://host"); user name and password go as they are,
@@ -75,7 +76,7 @@ struct RequestOptions {
 // The caller's cancel hook stopped the transfer.
 class TransferCancelled : public Error {
 public:
-    TransferCancelled() : Error(std::string(CancelledMessage)) {}
+    TransferCancelled() : Error(support::Text(CancelledMessage)) {}
 };
 
 // GET; the body. A redirect not followed returns the redirect's own body.

@@ -5,6 +5,7 @@
 #include <fmt/format.h>
 
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::xlsx {
 
@@ -68,15 +69,15 @@ std::string CreatedAtText(std::chrono::system_clock::time_point when)
 std::optional<std::string> ValidateSheetName(std::string_view name)
 {
     if (text::trim(name).empty())
-        return std::string("Необходимо ввести наименование листа!");
+        return support::Text("Необходимо ввести наименование листа!");
     if (text::utf8Length(name) > MaxSheetNameLength)
-        return fmt::format("Наименование листа не может быть длиннее {} символа!", MaxSheetNameLength);
+        return support::Message("Наименование листа не может быть длиннее {} символа!", MaxSheetNameLength);
     if (std::any_of(name.begin(), name.end(), IsForbiddenInSheetName))
-        return std::string("Наименование листа не может содержать символы [ ] : * ? / \\!");
+        return support::Text("Наименование листа не может содержать символы [ ] : * ? / \\!");
     if (name.front() == '\'' || name.back() == '\'')
-        return std::string("Наименование листа не может начинаться или заканчиваться апострофом!");
+        return support::Text("Наименование листа не может начинаться или заканчиваться апострофом!");
     if (text::equalsIgnoreCase(name, ReservedSheetName))
-        return fmt::format("Наименование листа \"{}\" зарезервировано!", name);
+        return support::Message("Наименование листа \"{}\" зарезервировано!", name);
     return std::nullopt;
 }
 
@@ -111,13 +112,13 @@ std::optional<std::string> ValidateExport(const ExportParameters& params, int64_
         columns += field.Checked ? 1 : 0;
     }
     if (columns > MaxSheetColumns)
-        return fmt::format("Число экспортируемых столбцов ({}) больше, чем вмещает лист Microsoft Excel ({})!", columns,
-                           MaxSheetColumns);
+        return support::Message("Число экспортируемых столбцов ({}) больше, чем вмещает лист Microsoft Excel ({})!",
+                                columns, MaxSheetColumns);
     const int64_t sheetRows = LayOutSheet(params, {}).FirstDataRow + std::max<int64_t>(rowCount, 0);
     if (sheetRows > MaxSheetRows)
-        return fmt::format("Число строк отчета ({}) больше, чем вмещает лист Microsoft Excel ({})!\r"
-                           "Экспортируйте выделенные записи или сократите список.",
-                           sheetRows, MaxSheetRows);
+        return support::Message("Число строк отчета ({}) больше, чем вмещает лист Microsoft Excel ({})!\r"
+                                "Экспортируйте выделенные записи или сократите список.",
+                                sheetRows, MaxSheetRows);
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "support/translation.h"
 
+#include <algorithm>
 #include <atomic>
 #include <vector>
 
@@ -35,6 +36,24 @@ bool collectFields(std::string_view s, std::vector<std::string_view>& fields)
     return true;
 }
 
+// The "%" directives of a "%d"-style template, in order: index, flags, width
+// and precision up to the type letter; "%%" is one directive.
+std::vector<std::string_view> collectDirectives(std::string_view s)
+{
+    std::vector<std::string_view> directives;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '%')
+            continue;
+        size_t end = i + 1;
+        while (end < s.size() && std::string_view("0123456789:-.*").find(s[end]) != std::string_view::npos)
+            ++end;
+        end = std::min(end + 1, s.size());
+        directives.push_back(s.substr(i, end - i));
+        i = end - 1;
+    }
+    return directives;
+}
+
 } // namespace
 
 void SetTextTranslator(TextTranslator translator)
@@ -64,6 +83,21 @@ std::string Template(std::string_view base)
     if (const TextTranslator translator = g_translator.load()) {
         std::string translated = translator(base);
         if (!translated.empty() && SamePlaceholders(base, translated))
+            return translated;
+    }
+    return std::string(base);
+}
+
+bool SameDirectives(std::string_view base, std::string_view translated)
+{
+    return collectDirectives(base) == collectDirectives(translated);
+}
+
+std::string PercentTemplate(std::string_view base)
+{
+    if (const TextTranslator translator = g_translator.load()) {
+        std::string translated = translator(base);
+        if (!translated.empty() && SameDirectives(base, translated))
             return translated;
     }
     return std::string(base);

@@ -36,6 +36,14 @@ std::string Text(std::string_view base);
 // faulty language module can never break formatting.
 std::string Template(std::string_view base);
 
+// True when both "%d"-style templates (see delphi_format.h) have the same
+// directives ("%d", "%0:d", "%.2f", "%%"...) in the same order.
+bool SameDirectives(std::string_view base, std::string_view translated);
+
+// The current language's copy of a "%d"-style template: the base template
+// when there is no translation or when its directives differ from the base's.
+std::string PercentTemplate(std::string_view base);
+
 // Formats a message from a base-language template (checked at compile time)
 // through its translation.
 template <typename... Args>

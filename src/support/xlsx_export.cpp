@@ -10,6 +10,7 @@
 #include "support/error.h"
 #include "support/file_io.h"
 #include "support/sheet_layout.h"
+#include "support/translation.h"
 
 namespace belvane::xlsx {
 namespace fs = std::filesystem;
@@ -22,7 +23,7 @@ constexpr int64_t Zip32Cells = 40'000'000;
 
 [[noreturn]] void FailExport(std::string_view reason)
 {
-    throw Error(fmt::format(fmt::runtime(ExportDataError), reason));
+    throw Error(support::Message(ExportDataError, reason));
 }
 
 void Check(lxw_error error)
@@ -267,28 +268,28 @@ WriteOutcome WriteXlsx(const fs::path& target, const ExportParameters& params, c
     const SheetLayout layout = LayOutSheet(params, createdAt);
     progress.start(ExportSteps(params, rowCount));
 
-    progress.stage(StageConnect);
+    progress.stage(support::Text(StageConnect));
     std::unique_ptr<TempFile> temp;
     try {
         temp = std::make_unique<TempFile>(files::createTempFileBeside(target));
     } catch (const Error& e) {
-        throw Error(fmt::format("{}\r\r{}", WorkbookError, e.what()));
+        throw Error(fmt::format("{}\r\r{}", support::Text(WorkbookError), e.what()));
     }
     progress.advance(1);
     if (progress.cancelled())
         return WriteOutcome::Cancelled;
 
-    progress.stage(StageWorkbook);
+    progress.stage(support::Text(StageWorkbook));
     const bool zip64 = rowCount * static_cast<int64_t>(fields.size()) > Zip32Cells;
     Workbook book(temp->path(), zip64);
     if (book.get() == nullptr)
-        throw Error(std::string(WorkbookError));
+        throw Error(support::Text(WorkbookError));
     progress.advance(1);
 
-    progress.stage(StageSheet);
+    progress.stage(support::Text(StageSheet));
     lxw_worksheet* sheet = book.addSheet(params.SheetName);
     if (sheet == nullptr)
-        throw Error(std::string(SheetError));
+        throw Error(support::Text(SheetError));
     if (params.Orientation == PageOrientation::Portrait)
         worksheet_set_portrait(sheet);
     else if (params.Orientation == PageOrientation::Landscape)
@@ -297,7 +298,7 @@ WriteOutcome WriteXlsx(const fs::path& target, const ExportParameters& params, c
     if (progress.cancelled())
         return WriteOutcome::Cancelled;
 
-    progress.stage(StageFormat);
+    progress.stage(support::Text(StageFormat));
     Formats formats(book.get());
     std::vector<SheetColumn> columns;
     columns.reserve(fields.size());
@@ -333,7 +334,7 @@ WriteOutcome WriteXlsx(const fs::path& target, const ExportParameters& params, c
         progress.advance(1);
     }
 
-    progress.stage(StagePrepare);
+    progress.stage(support::Text(StagePrepare));
     auto sheetRow = static_cast<lxw_row_t>(layout.FirstDataRow);
     RowTicker ticker(progress, rowCount);
     for (const RowRange& range : ranges) {
@@ -362,7 +363,7 @@ WriteOutcome WriteXlsx(const fs::path& target, const ExportParameters& params, c
     if (progress.cancelled())
         return WriteOutcome::Cancelled;
 
-    progress.stage(StageTransfer);
+    progress.stage(support::Text(StageTransfer));
     errno = 0;
     if (const lxw_error error = book.close(); error != LXW_NO_ERROR) {
         const int systemError = errno;

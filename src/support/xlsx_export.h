@@ -14,23 +14,25 @@
 
 #include "support/export_parameters.h"
 #include "support/table_source.h"
+#include "support/translation.h"
 
 namespace belvane::xlsx {
 
-inline constexpr std::string_view XlsxFileFilter = "Книги Microsoft Excel (*.xlsx)|*.xlsx|Все файлы (*.*)|*.*";
+inline constexpr std::string_view XlsxFileFilter =
+    BELVANE_TEXT("Книги Microsoft Excel (*.xlsx)|*.xlsx|Все файлы (*.*)|*.*");
 inline constexpr std::string_view XlsxExtension = "xlsx";
 
 // The stages an export goes through, as the status line names them.
-inline constexpr std::string_view StageConnect = "Вызов Microsoft Excel...";
-inline constexpr std::string_view StageWorkbook = "Создание рабочей книги...";
-inline constexpr std::string_view StageSheet = "Создание листа...";
-inline constexpr std::string_view StageFormat = "Форматирование листа...";
-inline constexpr std::string_view StagePrepare = "Подготовка данных для экспорта...";
-inline constexpr std::string_view StageTransfer = "Передача данных в Microsoft Excel...";
+inline constexpr std::string_view StageConnect = BELVANE_TEXT("Вызов Microsoft Excel...");
+inline constexpr std::string_view StageWorkbook = BELVANE_TEXT("Создание рабочей книги...");
+inline constexpr std::string_view StageSheet = BELVANE_TEXT("Создание листа...");
+inline constexpr std::string_view StageFormat = BELVANE_TEXT("Форматирование листа...");
+inline constexpr std::string_view StagePrepare = BELVANE_TEXT("Подготовка данных для экспорта...");
+inline constexpr std::string_view StageTransfer = BELVANE_TEXT("Передача данных в Microsoft Excel...");
 
-inline constexpr std::string_view WorkbookError = "Ошибка создания книги Microsoft Excel!";
-inline constexpr std::string_view SheetError = "Ошибка создания листа Microsoft Excel!";
-inline constexpr std::string_view ExportDataError = "Ошибка экспорта данных в Microsoft Excel!\r{}";
+inline constexpr std::string_view WorkbookError = BELVANE_TEXT("Ошибка создания книги Microsoft Excel!");
+inline constexpr std::string_view SheetError = BELVANE_TEXT("Ошибка создания листа Microsoft Excel!");
+inline constexpr std::string_view ExportDataError = BELVANE_TEXT("Ошибка экспорта данных в Microsoft Excel!\r{}");
 
 // How the writer reports its progress and learns that it should stop.
 class ExportProgress {

@@ -10,6 +10,7 @@
 #include "support/error.h"
 #include "support/file_io.h"
 #include "support/text.h"
+#include "support/translation.h"
 #include "systems/system_file.h"
 
 namespace belvane::systems {
@@ -100,23 +101,24 @@ int32_t PutSystem(const exchange::ExchangeClient& client, const tSystemData& s, 
         if (id >= 0 && id <= MaxSystemId)
             return static_cast<int32_t>(id);
     }
-    throw Error(fmt::format("Код возврата: {}", -1));
+    throw Error(support::Message("Код возврата: {}", -1));
 }
 
 std::optional<SystemProblem> CheckSystemData(const tSystemData& s)
 {
     if (text::trim(s.Title).empty())
-        return SystemProblem{SystemField::Title, "Название системы должно быть указано обязательно!"};
+        return SystemProblem{SystemField::Title, support::Text("Название системы должно быть указано обязательно!")};
     if (s.Numbers < MinSystemNumbers || s.Numbers > MaxSystemNumbers)
-        return SystemProblem{SystemField::Numbers, "Указано недопустмое количество используемых чисел!"};
+        return SystemProblem{SystemField::Numbers, support::Text("Указано недопустмое количество используемых чисел!")};
     if (s.Block < 0 || s.Block > MaxSystemBlock)
-        return SystemProblem{SystemField::Block, "Указан недопустмый размер блока!"};
+        return SystemProblem{SystemField::Block, support::Text("Указан недопустмый размер блока!")};
     if (text::trim(s.Author).empty())
-        return SystemProblem{SystemField::Author, "Имя автора должно быть указано обязательно!"};
+        return SystemProblem{SystemField::Author, support::Text("Имя автора должно быть указано обязательно!")};
     if (text::trim(s.Description).empty())
-        return SystemProblem{SystemField::Description, "Описание системы должно быть указано обязательно!"};
+        return SystemProblem{SystemField::Description,
+                             support::Text("Описание системы должно быть указано обязательно!")};
     if (text::trim(s.Combs).empty())
-        return SystemProblem{SystemField::Combs, "Содержимое системы должно быть указано обязательно!"};
+        return SystemProblem{SystemField::Combs, support::Text("Содержимое системы должно быть указано обязательно!")};
     return std::nullopt;
 }
 
@@ -142,15 +144,15 @@ NormalizedCombs NormalizeSystemCombs(std::string_view input)
 fs::path SaveFetchedSystem(const fs::path& folder, const tSystemData& s, std::string_view combs)
 {
     if (!s.Downloadable())
-        throw Error(fmt::format("Система #{} описана сервисом некорректно (чисел: {}, блок: {}, комбинаций: {})!", s.Id,
-                                s.Numbers, s.Block, s.CombCount));
+        throw Error(support::Message("Система #{} описана сервисом некорректно (чисел: {}, блок: {}, комбинаций: {})!",
+                                     s.Id, s.Numbers, s.Block, s.CombCount));
     const SystemName name{s.Numbers, s.Block, s.Id};
     const fs::path file = folder / SystemFileName(name);
     // The lines as the service sent them, each checked against the count.
     const std::vector<SystemLine> lines = ParseSystemText(combs, s.Numbers, file);
     if (static_cast<int64_t>(lines.size()) != s.CombCount)
-        throw Error(fmt::format("Количество скачанных комбинаций ( {} ) отличается от ожидаемого значения ( {} )",
-                                lines.size(), s.CombCount));
+        throw Error(support::Message("Количество скачанных комбинаций ( {} ) отличается от ожидаемого значения ( {} )",
+                                     lines.size(), s.CombCount));
     std::string out;
     out.reserve(combs.size() + lines.size());
     for (std::string_view line : text::splitLines(combs)) {
@@ -162,7 +164,7 @@ fs::path SaveFetchedSystem(const fs::path& folder, const tSystemData& s, std::st
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
-        throw Error(fmt::format("Ошибка создания папки \"{}\"!\r\r{}", folder.string(), ec.message()));
+        throw Error(support::Message("Ошибка создания папки \"{}\"!\r\r{}", folder.string(), ec.message()));
     const std::vector<LocalSystem> before = LocalSystems(folder);
     files::writeFileAtomically(file, out);
     if (s.Created > 0) {
@@ -170,13 +172,13 @@ fs::path SaveFetchedSystem(const fs::path& folder, const tSystemData& s, std::st
         ec.clear();
     }
     if (!fs::exists(file, ec))
-        throw Error(fmt::format("Файл \"{}\" не создан!", file.string()));
+        throw Error(support::Message("Файл \"{}\" не создан!", file.string()));
     // One system per count: the older ones go only once the new one is in place.
     for (const LocalSystem& old : before) {
         if (old.Name.Numbers != s.Numbers || old.Path.filename() == file.filename())
             continue;
         if (!fs::remove(old.Path, ec) && ec)
-            throw Error(fmt::format("Ошибка удаления файла \"{}\"!\r\r{}", old.Path.string(), ec.message()));
+            throw Error(support::Message("Ошибка удаления файла \"{}\"!\r\r{}", old.Path.string(), ec.message()));
     }
     return file;
 }

@@ -8,6 +8,7 @@
 #include "support/error.h"
 #include "support/file_io.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::systems {
 namespace {
@@ -36,7 +37,7 @@ std::optional<int> maskNumbers(std::string_view name)
 
 std::string readFailure(const fs::path& file, std::string_view reason)
 {
-    return fmt::format("Ошибка чтения файла \"{}\"!\r\r{}", file.string(), reason);
+    return support::Message("Ошибка чтения файла \"{}\"!\r\r{}", file.string(), reason);
 }
 
 // The systems of the folder whose names fit the mask, in name order.
@@ -131,9 +132,10 @@ std::vector<SystemLine> ParseSystemText(std::string_view text, int numbers, cons
                     std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
         }
         if (!valid)
-            throw Error(fmt::format("Некорректная строка {} в файле системы \"{}\": \"{}\"!\r\rВ каждой строке "
-                                    "должно быть шесть разных чисел от 1 до {}.",
-                                    lineNumber, file.filename().string(), cp1251::toUtf8(text::trim(line)), numbers));
+            throw Error(support::Message("Некорректная строка {} в файле системы \"{}\": \"{}\"!\r\rВ каждой строке "
+                                         "должно быть шесть разных чисел от 1 до {}.",
+                                         lineNumber, file.filename().string(), cp1251::toUtf8(text::trim(line)),
+                                         numbers));
         lines.push_back(*parsed);
     }
     return lines;
@@ -151,7 +153,7 @@ std::vector<SystemLine> ReadSystemFile(const fs::path& path)
 {
     const auto numbers = maskNumbers(path.filename().string());
     if (!numbers)
-        throw Error(readFailure(path, "Имя файла не соответствует шаблону \"6-NN-B_IIII.dat\"."));
+        throw Error(readFailure(path, support::Text("Имя файла не соответствует шаблону \"6-NN-B_IIII.dat\".")));
     std::string text;
     try {
         text = files::readFile(path, MaxSystemFileSize);
@@ -180,9 +182,9 @@ std::vector<LocalSystem> LocalSystems(const fs::path& folder)
 InstalledSystem InstallSystem(const fs::path& folder, const fs::path& source, int block, std::optional<int> id)
 {
     if (block < 0 || block > MaxSystemBlock)
-        throw Error("Указан недопустмый размер блока!");
+        throw Error(support::Text("Указан недопустмый размер блока!"));
     if (id && *id < 0)
-        throw Error(fmt::format("Номер системы должен быть от 0 до {}!", MaxSystemId));
+        throw Error(support::Message("Номер системы должен быть от 0 до {}!", MaxSystemId));
     std::string text;
     try {
         text = files::readFile(source, MaxSystemFileSize);
@@ -196,14 +198,14 @@ InstalledSystem InstallSystem(const fs::path& folder, const fs::path& source, in
             numbers = std::max(numbers, *std::max_element(parsed->begin(), parsed->end()));
     const std::vector<SystemLine> lines = ParseSystemText(text, std::min(numbers, MaxSystemNumbers), source);
     if (lines.empty())
-        throw Error("Содержимое системы должно быть указано обязательно!");
+        throw Error(support::Text("Содержимое системы должно быть указано обязательно!"));
     if (numbers < MinSystemNumbers || numbers > MaxSystemNumbers)
-        throw Error("Указано недопустмое количество используемых чисел!");
+        throw Error(support::Text("Указано недопустмое количество используемых чисел!"));
 
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
-        throw Error(fmt::format("Ошибка создания папки \"{}\"!\r\r{}", folder.string(), ec.message()));
+        throw Error(support::Message("Ошибка создания папки \"{}\"!\r\r{}", folder.string(), ec.message()));
     const std::vector<LocalSystem> before = LocalSystems(folder);
     int nextId = 1;
     for (const LocalSystem& s : before)
@@ -227,7 +229,7 @@ InstalledSystem InstallSystem(const fs::path& folder, const fs::path& source, in
         if (fs::remove(s.Path, ec))
             ++installed.Removed;
         else if (ec)
-            throw Error(fmt::format("Ошибка удаления файла \"{}\"!\r\r{}", s.Path.string(), ec.message()));
+            throw Error(support::Message("Ошибка удаления файла \"{}\"!\r\r{}", s.Path.string(), ec.message()));
     }
     return installed;
 }

@@ -5,6 +5,7 @@
 
 #include "support/delphi_format.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::systems {
 
@@ -41,7 +42,7 @@ ListSystem LoadSystemForList(const std::filesystem::path& folder, std::span<cons
     const int n = static_cast<int>(s.Numbers.size());
     const auto file = FindSystemFile(folder, n);
     if (!file) {
-        s.Failure = DelphiFormat(SystemNotFoundMessage, {int64_t{n}});
+        s.Failure = DelphiFormat(support::Text(SystemNotFoundMessage), {int64_t{n}});
         return s;
     }
     s.File = *file;

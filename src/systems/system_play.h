@@ -11,16 +11,17 @@
 #include <vector>
 
 #include "model/game.h"
+#include "support/translation.h"
 #include "systems/system_file.h"
 
 namespace belvane::systems {
 
 inline constexpr std::string_view SystemNotFoundMessage =
-    "Система для %d чисел не найдена или не загружена на компьютер!";
+    BELVANE_TEXT("Система для %d чисел не найдена или не загружена на компьютер!");
 inline constexpr std::string_view SystemDownloadHint =
-    "\r\rПеред системной игрой необходимо предварительно загрузить системы на Ваш компьютер через меню \"Системы\" - "
-    "\"Загрузить\".";
-inline constexpr std::string_view CollectingNumbersStatus = "Подождите пожалуйста...";
+    BELVANE_TEXT("\r\rПеред системной игрой необходимо предварительно загрузить системы на Ваш компьютер через меню "
+                 "\"Системы\" - \"Загрузить\".");
+inline constexpr std::string_view CollectingNumbersStatus = BELVANE_TEXT("Подождите пожалуйста...");
 
 // The distinct numbers of the list in order of first appearance (all 45 at most).
 std::vector<model::Ball> CollectNumbers(std::span<const model::TComb> combs);

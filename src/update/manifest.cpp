@@ -6,6 +6,7 @@
 #include "support/error.h"
 #include "support/ini_document.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::update {
 namespace {
@@ -64,13 +65,13 @@ SignedText SplitSignature(std::string_view bytes)
 UpdateManifest ReadManifest(std::string_view bytes, const ProgramVersion& running, const PublicKey& key)
 {
     if (bytes.size() > MaxManifestSize)
-        throw Error(fmt::format("Файл описания обновлений больше {} байт.", MaxManifestSize));
+        throw Error(support::Message("Файл описания обновлений больше {} байт.", MaxManifestSize));
     const SignedText signedText = SplitSignature(bytes);
     if (signedText.SignatureHex.empty() && !signedText.TrailingText)
-        throw Error(std::string(UnsignedManifestMessage));
+        throw Error(support::Text(UnsignedManifestMessage));
     const auto signature = ParseHex(signedText.SignatureHex);
     if (signedText.TrailingText || !signature || !VerifyEd25519(key, signedText.Body, *signature))
-        throw Error(std::string(BadSignatureMessage));
+        throw Error(support::Text(BadSignatureMessage));
 
     const IniDocument ini = IniDocument::parse(toUtf8(signedText.Body));
     UpdateManifest m;
@@ -88,7 +89,7 @@ UpdateManifest ReadManifest(std::string_view bytes, const ProgramVersion& runnin
         if (c >= 'A' && c <= 'F')
             c = static_cast<char>(c - 'A' + 'a');
     if (!m.DownloadUrl.empty() && !isHashText(m.PackageSha256))
-        throw Error(std::string(MissingHashMessage));
+        throw Error(support::Text(MissingHashMessage));
     return m;
 }
 

@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "update/program_version.h"
+#include "support/translation.h"
 #include "update/signature.h"
 
 namespace belvane::update {
@@ -38,10 +39,10 @@ inline constexpr std::string_view Sha256Key = "SHA256";
 
 inline constexpr uint64_t MaxManifestSize = 64 << 10;
 
-inline constexpr std::string_view UnsignedManifestMessage = "Описание обновлений не подписано.";
-inline constexpr std::string_view BadSignatureMessage = "Подпись описания обновлений неверна.";
+inline constexpr std::string_view UnsignedManifestMessage = BELVANE_TEXT("Описание обновлений не подписано.");
+inline constexpr std::string_view BadSignatureMessage = BELVANE_TEXT("Подпись описания обновлений неверна.");
 inline constexpr std::string_view MissingHashMessage =
-    "В описании обновления нет правильной контрольной суммы SHA-256 файла обновления.";
+    BELVANE_TEXT("В описании обновления нет правильной контрольной суммы SHA-256 файла обновления.");
 
 struct UpdateManifest {
     bool HasProgramSection = false;

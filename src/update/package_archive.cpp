@@ -12,6 +12,7 @@
 #include "support/file_io.h"
 #include "support/http.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::update {
 namespace fs = std::filesystem;
@@ -61,13 +62,13 @@ Header parseHeader(const std::array<char, kBlock>& b)
 {
     const std::string_view magic(b.data() + 257, 5);
     if (magic != "ustar")
-        throw Error(DamagedPackageText("это не архив ustar"));
+        throw Error(DamagedPackageText(support::Text("это не архив ustar")));
     const auto checksum = octal(field(b, 148, 8));
     uint64_t sum = 0;
     for (size_t i = 0; i < kBlock; ++i)
         sum += (i >= 148 && i < 156) ? uint64_t{' '} : static_cast<unsigned char>(b[i]);
     if (!checksum || *checksum != sum)
-        throw Error(DamagedPackageText("неверная контрольная сумма заголовка"));
+        throw Error(DamagedPackageText(support::Text("неверная контрольная сумма заголовка")));
     Header h;
     const std::string_view prefix = field(b, 345, 155);
     h.name = std::string(prefix);
@@ -77,7 +78,7 @@ Header parseHeader(const std::array<char, kBlock>& b)
     const auto size = octal(field(b, 124, 12));
     const auto mode = octal(field(b, 100, 8));
     if (!size || !mode)
-        throw Error(DamagedPackageText(fmt::format("неверный заголовок элемента \"{}\"", h.name)));
+        throw Error(DamagedPackageText(support::Message("неверный заголовок элемента \"{}\"", h.name)));
     h.size = *size;
     h.mode = static_cast<unsigned>(*mode & 07777);
     h.type = b[156];
@@ -90,7 +91,7 @@ void readExactly(files::FileChunkReader& reader, char* buffer, size_t n)
     while (got < n) {
         const size_t k = reader.read(buffer + got, n - got);
         if (k == 0)
-            throw Error(DamagedPackageText("архив обрывается"));
+            throw Error(DamagedPackageText(support::Text("архив обрывается")));
         got += k;
     }
 }
@@ -135,7 +136,7 @@ void writeEntry(files::FileChunkReader& reader, const fs::path& path, uint64_t s
 
 std::string DamagedPackageText(std::string_view reason)
 {
-    return fmt::format("Файл обновления повреждён: {}", reason);
+    return support::Message("Файл обновления повреждён: {}", reason);
 }
 
 std::optional<std::string> SafeEntryName(std::string_view name)
@@ -161,14 +162,15 @@ std::vector<PackageFile> UnpackPackage(const fs::path& archive, const fs::path& 
     files::FileChunkReader reader(archive, limits.MaxTotalSize + limits.MaxEntries * 2 * kBlock + 2 * kBlock);
     std::error_code created;
     if (!fs::create_directory(folder, created))
-        throw Error(fmt::format("{}: {}", folder.string(), created ? created.message() : "папка уже существует"));
+        throw Error(fmt::format("{}: {}", folder.string(),
+                                created ? created.message() : support::Text("папка уже существует")));
     std::vector<PackageFile> files;
     std::set<std::string> names;
     uint64_t total = 0;
     std::array<char, kBlock> block{};
     for (size_t entries = 0;; ++entries) {
         if (cancelled && cancelled())
-            throw Error(std::string(http::CancelledMessage));
+            throw Error(support::Text(http::CancelledMessage));
         size_t got = 0;
         while (got < kBlock) {
             const size_t k = reader.read(block.data() + got, kBlock - got);
@@ -179,36 +181,37 @@ std::vector<PackageFile> UnpackPackage(const fs::path& archive, const fs::path& 
         if (got == 0 && entries > 0)
             break; // an archive cut after its last entry's padding
         if (got != kBlock)
-            throw Error(DamagedPackageText("архив обрывается"));
+            throw Error(DamagedPackageText(support::Text("архив обрывается")));
         if (allZero(block))
             break;
         if (entries >= limits.MaxEntries)
-            throw Error(DamagedPackageText(fmt::format("больше {} элементов", limits.MaxEntries)));
+            throw Error(DamagedPackageText(support::Message("больше {} элементов", limits.MaxEntries)));
         const Header h = parseHeader(block);
         const std::optional<std::string> name = SafeEntryName(h.name);
         if (!name)
-            throw Error(DamagedPackageText(fmt::format("недопустимое имя \"{}\"", h.name)));
+            throw Error(DamagedPackageText(support::Message("недопустимое имя \"{}\"", h.name)));
         if (!names.insert(*name).second)
-            throw Error(DamagedPackageText(fmt::format("элемент \"{}\" повторяется", *name)));
+            throw Error(DamagedPackageText(support::Message("элемент \"{}\" повторяется", *name)));
         const fs::path target = folder / fs::path(*name);
         if (h.type == '5') {
             if (h.size != 0)
-                throw Error(DamagedPackageText(fmt::format("неверный заголовок элемента \"{}\"", *name)));
+                throw Error(DamagedPackageText(support::Message("неверный заголовок элемента \"{}\"", *name)));
             std::error_code ec;
             fs::create_directories(target, ec);
             if (ec)
-                throw Error(DamagedPackageText(fmt::format("элемент \"{}\": {}", *name, ec.message())));
+                throw Error(DamagedPackageText(support::Message("элемент \"{}\": {}", *name, ec.message())));
             continue;
         }
         if (h.type != '0' && h.type != '\0')
-            throw Error(DamagedPackageText(fmt::format("элемент \"{}\" не является обычным файлом или папкой", *name)));
+            throw Error(
+                DamagedPackageText(support::Message("элемент \"{}\" не является обычным файлом или папкой", *name)));
         if (h.size > limits.MaxFileSize || total + h.size > limits.MaxTotalSize)
-            throw Error(DamagedPackageText(fmt::format("элемент \"{}\" слишком велик", *name)));
+            throw Error(DamagedPackageText(support::Message("элемент \"{}\" слишком велик", *name)));
         total += h.size;
         std::error_code ec;
         fs::create_directories(target.parent_path(), ec);
         if (ec)
-            throw Error(DamagedPackageText(fmt::format("элемент \"{}\": {}", *name, ec.message())));
+            throw Error(DamagedPackageText(support::Message("элемент \"{}\": {}", *name, ec.message())));
         const bool executable = (h.mode & 0111) != 0;
         writeEntry(reader, target, h.size, executable);
         files.push_back({*name, h.size, executable});

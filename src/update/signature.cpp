@@ -5,6 +5,7 @@
 
 #include "support/error.h"
 #include "support/file_io.h"
+#include "support/translation.h"
 
 namespace belvane::update {
 namespace {
@@ -39,19 +40,19 @@ public:
     Sha256() : ctx_(EVP_MD_CTX_new())
     {
         if (!ctx_ || EVP_DigestInit_ex(ctx_.get(), EVP_sha256(), nullptr) != 1)
-            throw Error("SHA-256 недоступен");
+            throw Error(support::Text("SHA-256 недоступен"));
     }
     void add(const void* data, size_t n)
     {
         if (EVP_DigestUpdate(ctx_.get(), data, n) != 1)
-            throw Error("SHA-256 недоступен");
+            throw Error(support::Text("SHA-256 недоступен"));
     }
     std::string hex()
     {
         unsigned char digest[EVP_MAX_MD_SIZE];
         unsigned int size = 0;
         if (EVP_DigestFinal_ex(ctx_.get(), digest, &size) != 1)
-            throw Error("SHA-256 недоступен");
+            throw Error(support::Text("SHA-256 недоступен"));
         return hexOf(digest, size);
     }
 

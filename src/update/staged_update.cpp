@@ -13,6 +13,7 @@
 #include "support/file_io.h"
 #include "support/ini_document.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::update {
 namespace fs = std::filesystem;
@@ -78,7 +79,7 @@ std::vector<std::string> stagedFiles(const WorkFolder& work)
         if (entry.is_directory())
             continue;
         if (!entry.is_regular_file() || entry.is_symlink())
-            throw Error(fmt::format("{}: не обычный файл", entry.path().string()));
+            throw Error(support::Message("{}: не обычный файл", entry.path().string()));
         names.push_back(fs::relative(entry.path(), work.staged()).generic_string());
     }
     std::sort(names.begin(), names.end());
@@ -99,7 +100,7 @@ std::vector<RollbackEntry> readRollbackList(const WorkFolder& work)
             continue;
         const auto name = SafeEntryName(line.substr(2));
         if (!name)
-            throw Error(fmt::format("{}: неверная строка \"{}\"", work.rollbackInfo().string(), line));
+            throw Error(support::Message("{}: неверная строка \"{}\"", work.rollbackInfo().string(), line));
         list.push_back({*name, line[0] == 'R'});
     }
     return list;
@@ -188,7 +189,7 @@ void StagePackage(const WorkFolder& work, const fs::path& package, std::string_v
         try {
             const std::vector<PackageFile> files = UnpackPackage(package, work.unpacking(), limits, cancelled);
             if (files.empty())
-                throw Error(DamagedPackageText("в архиве нет файлов"));
+                throw Error(DamagedPackageText(support::Text("в архиве нет файлов")));
             for (const PackageFile& f : files)
                 if (const std::string reason = refuse ? refuse(f.Name) : std::string(); !reason.empty())
                     throw Error(reason);
@@ -229,7 +230,7 @@ void DiscardStaged(const WorkFolder& work)
 std::vector<std::string> ApplyStaged(const WorkFolder& work, const fs::path& program)
 {
     if (!StagedVersion(work))
-        throw Error("Нет подготовленного обновления.");
+        throw Error(support::Text("Нет подготовленного обновления."));
     return withFileErrors([&] {
         const std::vector<std::string> names = stagedFiles(work);
         struct Item {
@@ -246,7 +247,7 @@ std::vector<std::string> ApplyStaged(const WorkFolder& work, const fs::path& pro
                 const fs::file_status st = fs::symlink_status(item.Target);
                 item.Entry.Existed = fs::exists(st);
                 if (item.Entry.Existed && !fs::is_regular_file(st))
-                    throw Error(fmt::format("{}: не обычный файл", item.Target.string()));
+                    throw Error(support::Message("{}: не обычный файл", item.Target.string()));
                 if (item.Entry.Existed) {
                     fs::create_directories((work.rollbackNext() / name).parent_path());
                     fs::copy_file(item.Target, work.rollbackNext() / name);
@@ -298,7 +299,7 @@ bool RollbackAvailable(const WorkFolder& work)
 void RollBack(const WorkFolder& work, const fs::path& program)
 {
     if (!RollbackAvailable(work))
-        throw Error("Предыдущая версия программы не сохранена.");
+        throw Error(support::Text("Предыдущая версия программы не сохранена."));
     withFileErrors([&] {
         const std::vector<RollbackEntry> list = readRollbackList(work);
         std::vector<std::pair<fs::path, fs::path>> renames; // temp, target

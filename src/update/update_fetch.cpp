@@ -6,6 +6,7 @@
 #include "support/cp1251.h"
 #include "support/error.h"
 #include "support/file_io.h"
+#include "support/translation.h"
 #include "support/url.h"
 
 namespace belvane::update {
@@ -13,7 +14,7 @@ namespace fs = std::filesystem;
 
 std::string FileNotFoundText(std::string_view file)
 {
-    return fmt::format("Файл \"{}\" не найден!", file);
+    return support::Message("Файл \"{}\" не найден!", file);
 }
 
 void FetchToFile(std::string_view location, const fs::path& destination, uint64_t maxSize, http::RequestOptions options)
@@ -24,7 +25,7 @@ void FetchToFile(std::string_view location, const fs::path& destination, uint64_
         return;
     }
     if (http::IsHttpUrl(location))
-        throw Error(fmt::format("Адрес \"{}\" не защищён: обновления загружаются только по https://.", location));
+        throw Error(support::Message("Адрес \"{}\" не защищён: обновления загружаются только по https://.", location));
     const fs::path source(location);
     std::error_code ec;
     if (!fs::is_regular_file(source, ec))
@@ -76,7 +77,7 @@ std::string FetchDescription(std::string_view manifestLocation, std::string_view
     }
     std::error_code ec;
     fs::remove(copy, ec);
-    return std::string(NoDescriptionText);
+    return support::Text(NoDescriptionText);
 }
 
 } // namespace belvane::update

@@ -12,10 +12,12 @@
 
 #include "support/http.h"
 
+#include "support/translation.h"
+
 namespace belvane::update {
 
 inline constexpr uint64_t MaxDescriptionSize = 64 << 10;
-inline constexpr std::string_view NoDescriptionText = "< Описание обновления не доступно >";
+inline constexpr std::string_view NoDescriptionText = BELVANE_TEXT("< Описание обновления не доступно >");
 
 // "Файл \"%s\" не найден!"
 std::string FileNotFoundText(std::string_view file);

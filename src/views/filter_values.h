@@ -10,9 +10,12 @@
 
 #include "combs/filter.h"
 
+#include "support/translation.h"
+
 namespace belvane::views {
 
-inline constexpr std::string_view NoFilterValuesMessage = "В выделенном диапазоне нет значений для фильтра!";
+inline constexpr std::string_view NoFilterValuesMessage =
+    BELVANE_TEXT("В выделенном диапазоне нет значений для фильтра!");
 
 // The numbers of a card or layout cell: pieces between commas, brackets
 // removed, trimmed, read as decimal integers (0 when a piece is no number).

@@ -3,6 +3,7 @@
 #include "stats/stat_bases.h"
 #include "stats/stat_list.h"
 #include "stats/stat_values.h"
+#include "support/translation.h"
 
 namespace belvane::views {
 
@@ -55,7 +56,7 @@ Chart MethodGraphChart(const MethodGraph& graph, bool marks)
 
     auto flat = [&](std::string_view title, double y, Rgb color) {
         ChartSeries s;
-        s.Title = std::string(title);
+        s.Title = support::Text(title);
         s.Color = color;
         for (const ChartPoint& p : graph.Values)
             s.Points.push_back({p.X, y, p.Label});

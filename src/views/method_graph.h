@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "views/chart.h"
+#include "support/translation.h"
 #include "views/draw_window.h"
 
 namespace belvane::stats {
@@ -23,8 +24,8 @@ struct MethodGraph {
     int MostFrequent = 0;
 };
 
-inline constexpr std::string_view MeanSeriesTitle = "Среднее значение";
-inline constexpr std::string_view MostFrequentSeriesTitle = "Наиболее часто встречающееся значение";
+inline constexpr std::string_view MeanSeriesTitle = BELVANE_TEXT("Среднее значение");
+inline constexpr std::string_view MostFrequentSeriesTitle = BELVANE_TEXT("Наиболее часто встречающееся значение");
 
 // The graph of registry entry `entry` over the window (each value computed
 // with the window's last draw as the reference end). An entry without a

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "model/number_sets.h"
+#include "support/translation.h"
 
 namespace belvane::views {
 
@@ -50,12 +51,12 @@ std::optional<RepeatsTable> AnalyzeRepeats(const model::TDrawsArray& draws, int 
 Chart RepeatsChart(const RepeatsTable& table)
 {
     Chart chart;
-    chart.Caption = std::string(RepeatsCaption);
+    chart.Caption = support::Text(RepeatsCaption);
     for (int k = 1; k <= table.MaxMatches; ++k) {
         std::minstd_rand random(static_cast<unsigned>(k));
         std::uniform_int_distribution<int> byte(0, 255);
         ChartSeries s;
-        s.Title = fmt::format("Совпадений: {}", k);
+        s.Title = support::Message("Совпадений: {}", k);
         s.Color = Rgb{static_cast<uint8_t>(byte(random)), static_cast<uint8_t>(byte(random)),
                       static_cast<uint8_t>(byte(random))};
         s.MarkerOutline = Rgb{static_cast<uint8_t>(byte(random)), static_cast<uint8_t>(byte(random)),

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/draws.h"
+#include "support/translation.h"
 #include "views/chart.h"
 
 namespace belvane::views {
@@ -37,7 +38,7 @@ inline constexpr int DefaultRepeatsDepth = 100;
 std::optional<RepeatsTable> AnalyzeRepeats(const model::TDrawsArray& draws, int length, int depth,
                                            const RepeatsProgress& progress = {});
 
-inline constexpr std::string_view RepeatsCaption = "Количество повторов в зависимости от тиража";
+inline constexpr std::string_view RepeatsCaption = BELVANE_TEXT("Количество повторов в зависимости от тиража");
 
 // One line series per k from 1 to the largest ("Совпадений: %d"), colours
 // picked at random (the same every time for the same k), 2x2 markers; the

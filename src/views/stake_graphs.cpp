@@ -7,6 +7,7 @@
 #include "model/game.h"
 #include "support/cp1251.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::views {
 namespace {
@@ -48,18 +49,21 @@ TProfitDrawArray ProfitPerDraw(size_t count, const StakeAt& at)
 Chart ProfitPerDrawChart(const TProfitDrawArray& profits)
 {
     if (profits.empty())
-        throw Error(std::string(TooFewDrawsForGraph));
+        throw Error(support::Text(TooFewDrawsForGraph));
     Money total = 0;
     for (const TProfitDraw& p : profits)
         total += p.Profit;
     const double mean = currency(total) / static_cast<double>(profits.size());
     Chart chart;
     Money running = 0;
+    const std::string profitTitle = support::Text(DrawProfitTitle);
+    const std::string meanTitle = support::Text(ProfitMeanTitle);
+    const std::string runningTitle = support::Text(RunningProfitTitle);
     for (const TProfitDraw& p : profits) {
         running += p.Profit;
-        AddPoint(chart, p.DrawNumber, DrawProfitTitle, currency(p.Profit), true, true, Green);
-        AddPoint(chart, p.DrawNumber, ProfitMeanTitle, mean, false, false, Blue);
-        AddPoint(chart, p.DrawNumber, RunningProfitTitle, currency(running), true, true, Red);
+        AddPoint(chart, p.DrawNumber, profitTitle, currency(p.Profit), true, true, Green);
+        AddPoint(chart, p.DrawNumber, meanTitle, mean, false, false, Blue);
+        AddPoint(chart, p.DrawNumber, runningTitle, currency(running), true, true, Red);
     }
     return chart;
 }
@@ -85,7 +89,7 @@ Chart SelectedStakesChart(size_t count, const StakeAt& at, std::span<const std::
 {
     const std::optional<size_t> start = keys.empty() ? std::nullopt : LatestDrawsStart(count, at);
     if (!start)
-        throw Error(std::string(TooFewDrawsForGraph));
+        throw Error(support::Text(TooFewDrawsForGraph));
     std::vector<std::string> wanted;
     for (const std::string& key : keys)
         wanted.push_back(folded(key));
@@ -106,10 +110,11 @@ Chart MatchDistributionChart(std::span<const stakes::RatingRecord> rows)
     int32_t most = 0;
     for (const stakes::RatingRecord& r : rows)
         most = std::max(most, r.Count);
+    const std::string chanceTitle = support::Text(ChanceSeriesTitle);
     for (int k = 0; k <= model::BallCount; ++k) {
         const double expected = static_cast<double>(model::MatchCount(model::MaxNumber, model::BallCount, k)) * most /
                                 static_cast<double>(model::FullSetSize);
-        AddPoint(chart, k, ChanceSeriesTitle, expected, true, false, Gray);
+        AddPoint(chart, k, chanceTitle, expected, true, false, Gray);
     }
     for (const stakes::RatingRecord& r : rows)
         for (int k = 0; k <= model::BallCount; ++k)

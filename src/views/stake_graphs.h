@@ -14,12 +14,13 @@
 #include "stakes/rating_record.h"
 #include "stakes/stake_record.h"
 #include "support/money.h"
+#include "support/translation.h"
 #include "views/chart.h"
 
 namespace belvane::views {
 
 inline constexpr std::string_view TooFewDrawsForGraph =
-    "Для построения графиков необходимо, чтобы в выделенном диапазоне данных было более одного тиража!";
+    BELVANE_TEXT("Для построения графиков необходимо, чтобы в выделенном диапазоне данных было более одного тиража!");
 
 // The stake at a position of the stakes file (0 = first).
 using StakeAt = std::function<stakes::StakeRecord(size_t index)>;
@@ -34,9 +35,9 @@ using TProfitDrawArray = std::vector<TProfitDraw>;
 // summed per draw in the order draws first appear.
 TProfitDrawArray ProfitPerDraw(size_t count, const StakeAt& at);
 
-inline constexpr std::string_view DrawProfitTitle = "Суммарный профит ставок по тиражу";
-inline constexpr std::string_view ProfitMeanTitle = "Среднее значение";
-inline constexpr std::string_view RunningProfitTitle = "Накопленное значение";
+inline constexpr std::string_view DrawProfitTitle = BELVANE_TEXT("Суммарный профит ставок по тиражу");
+inline constexpr std::string_view ProfitMeanTitle = BELVANE_TEXT("Среднее значение");
+inline constexpr std::string_view RunningProfitTitle = BELVANE_TEXT("Накопленное значение");
 
 // Per draw, in currency units: its sum (green), the mean of all draws (blue)
 // and the running sum (red). Throws Error(TooFewDrawsForGraph) with no draw.
@@ -54,7 +55,7 @@ enum class StakeMeasure { Matches, Profit };
 // units. Throws Error(TooFewDrawsForGraph) with no key or too few draws.
 Chart SelectedStakesChart(size_t count, const StakeAt& at, std::span<const std::string> keys, StakeMeasure measure);
 
-inline constexpr std::string_view ChanceSeriesTitle = "Нормальные значения";
+inline constexpr std::string_view ChanceSeriesTitle = BELVANE_TEXT("Нормальные значения");
 
 // "Нормальные значения" (grey): the expected count of k matches among N
 // stakes, N the largest stake count of the rows; then one series per row

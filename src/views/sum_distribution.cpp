@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include "model/game.h"
+#include "support/translation.h"
 
 namespace belvane::views {
 namespace {
@@ -69,19 +70,21 @@ SumDistribution BuildSumDistribution(const model::TDrawsArray& draws)
 std::string SumRangeTitle(int k, const SumRange& range)
 {
     static constexpr std::array<std::string_view, 3> kShares = {"1/3", "1/2", "2/3"};
-    return fmt::format("Диапазон {} (от {} и выше по оси Y) - суммы {}-{}", k, kShares[static_cast<size_t>(k - 1)],
-                       range.Low, range.High);
+    return support::Message("Диапазон {} (от {} и выше по оси Y) - суммы {}-{}", k, kShares[static_cast<size_t>(k - 1)],
+                            range.Low, range.High);
 }
 
 Chart SumDistributionChart(const SumDistribution& d)
 {
     Chart chart;
-    chart.Caption = std::string(SumDistributionCaption);
+    chart.Caption = support::Text(SumDistributionCaption);
+    const std::string actualTitle = support::Text(ActualSumsTitle);
     for (const stats::TStatSimple& a : d.Actual)
-        AddPoint(chart, a.Key, ActualSumsTitle, a.Value, true, true, Red);
+        AddPoint(chart, a.Key, actualTitle, a.Value, true, true, Red);
     const double scale = d.MaxTheoretical > 0 ? static_cast<double>(d.MaxActual) / d.MaxTheoretical : 0;
+    const std::string theoreticalTitle = support::Text(TheoreticalSumsTitle);
     for (const stats::TStatSimple& t : d.Theoretical)
-        AddPoint(chart, t.Key, TheoreticalSumsTitle, t.Value * scale, false, false, Maroon);
+        AddPoint(chart, t.Key, theoreticalTitle, t.Value * scale, false, false, Maroon);
     static constexpr std::array<Rgb, 3> kColors = {Green, Blue, Magenta};
     for (int k = 1; k <= 3; ++k) {
         const SumRange& r = d.Ranges[static_cast<size_t>(k - 1)];

@@ -9,6 +9,7 @@
 
 #include "model/draws.h"
 #include "stats/stat_values.h"
+#include "support/translation.h"
 #include "views/chart.h"
 
 namespace belvane::views {
@@ -30,9 +31,11 @@ struct SumDistribution {
 
 SumDistribution BuildSumDistribution(const model::TDrawsArray& draws);
 
-inline constexpr std::string_view SumDistributionCaption = "Распределение сумм тиражей и всех возможных комбинаций";
-inline constexpr std::string_view ActualSumsTitle = "Фактическое распределение сумм (по тиражам)";
-inline constexpr std::string_view TheoreticalSumsTitle = "Теоретическое распределение сумм (по комбинациям)";
+inline constexpr std::string_view SumDistributionCaption =
+    BELVANE_TEXT("Распределение сумм тиражей и всех возможных комбинаций");
+inline constexpr std::string_view ActualSumsTitle = BELVANE_TEXT("Фактическое распределение сумм (по тиражам)");
+inline constexpr std::string_view TheoreticalSumsTitle =
+    BELVANE_TEXT("Теоретическое распределение сумм (по комбинациям)");
 
 // "Диапазон %d (от %s и выше по оси Y) - суммы %d-%d" of range k (1..3).
 std::string SumRangeTitle(int k, const SumRange& range);
