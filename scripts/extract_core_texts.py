@@ -13,8 +13,8 @@ import sys
 import xml.etree.ElementTree as ET
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-# A member call such as row.Text("author") reads a field, it is no text.
-CALL = re.compile(r'(?<![.>])\b(?:support::)?(?:Text|Message|BELVANE_TEXT)\(\s*((?:"(?:[^"\\\n]|\\.)*"\s*)+)')
+# A member call such as row.Text("field") reads a field and is no text of the interface.
+CALL = re.compile(r'(?<![\w.>])(?:support::)?(?:Text|Message|BELVANE_TEXT)\(\s*((?:"(?:[^"\\\n]|\\.)*"\s*)+)')
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 ESCAPES = {"n": "\n", "r": "\r", "t": "\t", '"': '"', "\\": "\\", "'": "'", "0": "\0"}
 

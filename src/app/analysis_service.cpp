@@ -7,6 +7,7 @@
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "support/error.h"
+#include "support/translation.h"
 #include "views/filter_values.h"
 
 namespace belvane::app {
@@ -36,7 +37,7 @@ ViewInputs AnalysisService::Inputs(int length, int entry) const
 
 views::MethodGraph AnalysisService::Graph(int entry, int length) const
 {
-    StatusScope status(ws_.Host(), "Анализ тиражей и построение графиков...");
+    StatusScope status(ws_.Host(), support::Text("Анализ тиражей и построение графиков..."));
     const auto window = views::WindowAt(static_cast<int>(ws_.Archive().Draws().size()), Offset(), length);
     return views::BuildMethodGraph(ws_.Registry(), entry, window, ws_.Archive().Sorted());
 }
@@ -48,7 +49,7 @@ int AnalysisService::ChannelSize() const
 
 std::vector<views::CardRow> AnalysisService::Card() const
 {
-    StatusScope status(ws_.Host(), "Обновление карты тиражей...");
+    StatusScope status(ws_.Host(), support::Text("Обновление карты тиражей..."));
     const views::CardColoring coloring{ws_.Settings().Flag(key::ColorCard),
                                        ws_.Settings().Flag(key::ColorCardSequences), ChannelSize()};
     return views::BuildDrawCard(ws_.Archive().Draws(), coloring);
@@ -56,7 +57,7 @@ std::vector<views::CardRow> AnalysisService::Card() const
 
 LayoutView AnalysisService::Layout(int length) const
 {
-    StatusScope status(ws_.Host(), "Построение схемы выпадения номеров...");
+    StatusScope status(ws_.Host(), support::Text("Построение схемы выпадения номеров..."));
     const model::TDrawsArray& draws = ws_.Archive().Draws();
     const int count = static_cast<int>(draws.size());
     LayoutView view;
@@ -71,7 +72,7 @@ LayoutView AnalysisService::Layout(int length) const
 
 views::WeekGrid AnalysisService::Week(int length) const
 {
-    StatusScope status(ws_.Host(), "Построение статистики по дням недели...");
+    StatusScope status(ws_.Host(), support::Text("Построение статистики по дням недели..."));
     const model::TDrawsArray& draws = ws_.Archive().Draws();
     return views::BuildWeekGrid(draws, views::WindowAt(static_cast<int>(draws.size()), Offset(), length));
 }
@@ -81,7 +82,7 @@ views::WeekGrid AnalysisService::Week(int length) const
 bool AnalysisService::RunFilter(const combs::FilterSelection& selection, bool remove)
 {
     if (selection.Values.empty()) {
-        ws_.Host().showError(views::NoFilterValuesMessage);
+        ws_.Host().showError(support::Text(views::NoFilterValuesMessage));
         return false;
     }
     FilterRequest request;
@@ -95,20 +96,20 @@ bool AnalysisService::RunFilter(const combs::FilterSelection& selection, bool re
 
 bool AnalysisService::FilterByCells(CellSource source, std::span<const std::string> cellTexts, bool remove)
 {
-    const std::string_view caption = source == CellSource::Card ? CardCaption : LayoutCaption;
+    const std::string caption = support::Text(source == CellSource::Card ? CardCaption : LayoutCaption);
     return RunFilter(views::NumbersSelection(cellTexts, caption), remove);
 }
 
 bool AnalysisService::FilterByWeekColumns(int firstColumn, int lastColumn, bool remove)
 {
-    return RunFilter(views::WeekColumnsSelection(firstColumn, lastColumn, WeekCaption), remove);
+    return RunFilter(views::WeekColumnsSelection(firstColumn, lastColumn, support::Text(WeekCaption)), remove);
 }
 
 // ---- the analyses ------------------------------------------------------------------------
 
 views::SumDistribution AnalysisService::Sums() const
 {
-    StatusScope status(ws_.Host(), "Идет сбор статистики....");
+    StatusScope status(ws_.Host(), support::Text("Идет сбор статистики...."));
     return views::BuildSumDistribution(ws_.Archive().Draws());
 }
 
@@ -116,7 +117,7 @@ std::optional<views::RepeatsTable> AnalysisService::Repeats(int length, int dept
 {
     auto busy = ws_.Busy();
     Host& host = ws_.Host();
-    StatusScope status(host, "Идет сбор статистики....");
+    StatusScope status(host, support::Text("Идет сбор статистики...."));
     const int total = std::min(std::max(1, length), static_cast<int>(ws_.Archive().Draws().size()));
     ProgressScope progress(host, std::max(1, total), true);
     int stepped = 0;
@@ -150,13 +151,13 @@ void AnalysisService::SetRepeatsSetting(std::string_view name, int value)
 std::optional<views::Chart> AnalysisService::StakesProfitGraph()
 {
     auto busy = ws_.Busy();
-    StatusScope status(ws_.Host(), "Создание графиков...");
+    StatusScope status(ws_.Host(), support::Text("Создание графиков..."));
     try {
         stakes::StakesFile& file = ws_.Stakes().File();
         const size_t count = file.IsOpen() ? file.RecordCount() : 0;
         views::Chart chart =
             views::ProfitPerDrawChart(views::ProfitPerDraw(count, [&](size_t i) { return file.Read(i); }));
-        chart.Caption = "Суммарный профит по тиражам";
+        chart.Caption = support::Text("Суммарный профит по тиражам");
         return chart;
     } catch (const Error& e) {
         ws_.Host().showError(e.what());
@@ -168,7 +169,7 @@ std::optional<views::Chart> AnalysisService::SelectedStakesGraph(std::span<const
                                                                  views::StakeMeasure measure)
 {
     auto busy = ws_.Busy();
-    StatusScope status(ws_.Host(), "Создание графиков...");
+    StatusScope status(ws_.Host(), support::Text("Создание графиков..."));
     const stakes::TRatingsArray& records = ws_.Ratings().Ratings().records();
     std::vector<std::string> keys;
     for (size_t row : ratingRows)
@@ -179,7 +180,8 @@ std::optional<views::Chart> AnalysisService::SelectedStakesGraph(std::span<const
         const size_t count = file.IsOpen() ? file.RecordCount() : 0;
         views::Chart chart = views::SelectedStakesChart(
             count, [&](size_t i) { return file.Read(i); }, keys, measure);
-        chart.Caption = measure == views::StakeMeasure::Matches ? "График совпадений ставок" : "График профита ставок";
+        chart.Caption = measure == views::StakeMeasure::Matches ? support::Text("График совпадений ставок")
+                                                                : support::Text("График профита ставок");
         return chart;
     } catch (const Error& e) {
         ws_.Host().showError(e.what());
@@ -197,7 +199,7 @@ std::optional<views::Chart> AnalysisService::MatchDistributionGraph(std::span<co
     if (rows.empty())
         return std::nullopt;
     views::Chart chart = views::MatchDistributionChart(rows);
-    chart.Caption = "Количество совпадений";
+    chart.Caption = support::Text("Количество совпадений");
     return chart;
 }
 

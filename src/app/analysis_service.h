@@ -24,6 +24,7 @@
 #include "views/stake_graphs.h"
 #include "views/sum_distribution.h"
 #include "views/week_grid.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -49,9 +50,9 @@ struct LayoutView {
 };
 
 // The captions the filters record for the views' cells.
-inline constexpr std::string_view CardCaption = "Карта";
-inline constexpr std::string_view LayoutCaption = "Схема";
-inline constexpr std::string_view WeekCaption = "Неделя";
+inline constexpr std::string_view CardCaption = BELVANE_TEXT("Карта");
+inline constexpr std::string_view LayoutCaption = BELVANE_TEXT("Схема");
+inline constexpr std::string_view WeekCaption = BELVANE_TEXT("Неделя");
 
 enum class CellSource { Card, Layout, Week };
 

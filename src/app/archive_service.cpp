@@ -1,7 +1,6 @@
 #include "app/archive_service.h"
 
 #include <algorithm>
-#include <fmt/format.h>
 
 #include "app/draws_list.h"
 #include "app/host.h"
@@ -13,13 +12,14 @@
 #include "stats/custom_stat.h"
 #include "stats/stat_bases.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 namespace {
 
 std::string loadErrorText(std::string_view reason)
 {
-    return fmt::format("Ошибка чтения файла тиражей!\r\r{}", reason);
+    return support::Message("Ошибка чтения файла тиражей!\r\r{}", reason);
 }
 
 // A row per registry entry with a graph that the statistics table offers:
@@ -53,7 +53,7 @@ bool ArchiveService::Load()
         ClampOffset();
         return true;
     }
-    StatusScope status(ws_.Host(), "Загрузка файла тиражей...");
+    StatusScope status(ws_.Host(), support::Text("Загрузка файла тиражей..."));
     model::DrawsFileContent content = model::ReadDrawsFile(file);
     draws_ = std::move(content.draws);
     loadError_ = ec ? ec.message() : content.error;
@@ -72,12 +72,12 @@ bool ArchiveService::Save()
         ws_.Host().showError(loadErrorText(loadError_));
         return false;
     }
-    StatusScope status(ws_.Host(), "Сохранение файла тиражей...");
+    StatusScope status(ws_.Host(), support::Text("Сохранение файла тиражей..."));
     try {
         model::WriteDrawsFile(ws_.Files().draws(), draws_);
         return true;
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка записи в файл тиражей!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка записи в файл тиражей!\r\r{}", e.what()));
         return false;
     }
 }
@@ -89,7 +89,8 @@ bool ArchiveService::Commit(model::TDrawsArray draws, bool checkStakes)
         return false;
     }
     if (draws.size() > model::MaxDrawsInFile) {
-        ws_.Host().showError(fmt::format("Архив тиражей не может содержать более {} тиражей!", model::MaxDrawsInFile));
+        ws_.Host().showError(
+            support::Message("Архив тиражей не может содержать более {} тиражей!", model::MaxDrawsInFile));
         return false;
     }
     draws_ = std::move(draws);
@@ -167,19 +168,19 @@ model::TDraw ArchiveService::NewDraw() const
 
 std::string ArchiveService::NoNextDrawNumberText()
 {
-    return fmt::format("Номер последнего тиража - наибольший возможный ({}): номер нового тиража укажите явно!",
-                       model::MaxDrawNumber);
+    return support::Message("Номер последнего тиража - наибольший возможный ({}): номер нового тиража укажите явно!",
+                            model::MaxDrawNumber);
 }
 
 bool ArchiveService::RefuseBadDraw(const model::TDraw& draw, int index)
 {
     std::string message;
     if (draw.Number <= 0)
-        message = fmt::format("Некорректный номер тиража: {}!", draw.Number);
+        message = support::Message("Некорректный номер тиража: {}!", draw.Number);
     else if (const int other = FindDrawIndex(draw.Number); other >= 0 && other != index)
-        message = fmt::format("Тираж {} уже есть в архиве!", draw.Number);
+        message = support::Message("Тираж {} уже есть в архиве!", draw.Number);
     else if (!draw.dateText().empty() && !model::ParseDrawDate(draw.dateText()))
-        message = fmt::format("Некорректная дата тиража: \"{}\"!", draw.dateText());
+        message = support::Message("Некорректная дата тиража: \"{}\"!", draw.dateText());
     if (message.empty())
         return false;
     ws_.Host().showError(message);
@@ -200,7 +201,7 @@ bool ArchiveService::ReplaceDraw(int index, const model::TDraw& draw)
 {
     auto busy = ws_.Busy();
     if (index < 0 || index >= static_cast<int>(draws_.size()))
-        throw Error(fmt::format("Запись со индексом {} в файле данных не найдена!", index));
+        throw Error(support::Message("Запись со индексом {} в файле данных не найдена!", index));
     if (RefuseBadDraw(draw, index))
         return false;
     model::TDrawsArray draws = draws_;
@@ -212,7 +213,7 @@ bool ArchiveService::DeleteDrawRows(std::span<const int> rows)
 {
     if (rows.empty())
         return false;
-    if (!ws_.Host().askYesNo(CaptionCaution, DeleteRowsQuestion(rows.size()), false))
+    if (!ws_.Host().askYesNo(support::Text(CaptionCaution), DeleteRowsQuestion(rows.size()), false))
         return false;
     // Rows name draws by the number in their first column.
     std::vector<int> numbers;
@@ -234,10 +235,10 @@ bool ArchiveService::DeleteDrawNumbers(std::span<const int> numbers)
     for (int number : numbers) {
         const int index = model::IndexOfNumber(kept, number);
         if (index < 0)
-            throw Error(fmt::format("Тираж {} не найден в архиве!", number));
+            throw Error(support::Message("Тираж {} не найден в архиве!", number));
         model::DeleteDraw(kept, index);
     }
-    StatusScope status(ws_.Host(), "Удаление выделенных тиражей....");
+    StatusScope status(ws_.Host(), support::Text("Удаление выделенных тиражей...."));
     return Commit(std::move(kept));
 }
 
@@ -265,7 +266,7 @@ bool ArchiveService::AppendDownloaded(const model::TDrawsArray& newDraws)
 std::optional<DrawsCsvImport> ArchiveService::Import(const std::filesystem::path& csv)
 {
     auto busy = ws_.Busy();
-    StatusScope status(ws_.Host(), fmt::format("Импорт тиражей из файла \"{}\"...", csv.string()));
+    StatusScope status(ws_.Host(), support::Message("Импорт тиражей из файла \"{}\"...", csv.string()));
     model::TDrawsArray draws = draws_;
     const std::optional<DrawsCsvImport> result = ImportDrawsCsv(ws_.Host(), csv, draws);
     if (!result || !Commit(std::move(draws)))
@@ -291,8 +292,9 @@ std::vector<DetailsRow> ArchiveService::DrawDetails(int row) const
     if (row < 0 || row >= static_cast<int>(draws_.size()))
         return rows;
     const model::TDraw& draw = DrawAtRow(draws_, row);
-    rows.push_back({"Номер тиража:", std::to_string(draw.Number)});
-    rows.push_back({"Дата тиража:", std::string(draw.dateText())});
+    rows.push_back({support::Text("Номер тиража:"), std::to_string(draw.Number)});
+    rows.push_back({support::Text("Дата тиража:"), std::string(draw.dateText())});
+
     addMethodValues(ws_.Registry(), model::ViewBalls(draw, Sorted()), model::IndexAtDistance(draws_, row), Sorted(),
                     rows);
     return rows;

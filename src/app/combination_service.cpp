@@ -14,6 +14,7 @@
 #include "combs/reductions.h"
 #include "stats/custom_stat.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 namespace {
@@ -44,12 +45,12 @@ private:
 
 std::string CombsCountText(size_t count)
 {
-    return fmt::format("Комбинаций: {}", count);
+    return support::Message("Комбинаций: {}", count);
 }
 
 std::string SkippedLinesText(int skipped)
 {
-    return fmt::format("Пропущено строк (не комбинации): {}", skipped);
+    return support::Message("Пропущено строк (не комбинации): {}", skipped);
 }
 
 CombinationService::CombinationService(Workspace& workspace, const std::filesystem::path& bufferFile, bool keepUndo)
@@ -78,14 +79,14 @@ bool BuildList(Host& host, const GenerateSettings& settings, combs::CombBuffer& 
                                            });
     } catch (const Error& e) {
         out.clear();
-        throw Error(fmt::format("Ошибка генерации файла комбинаций!\r\r{}", e.what()));
+        throw Error(support::Message("Ошибка генерации файла комбинаций!\r\r{}", e.what()));
     }
 }
 
 bool CombinationService::Generate(const GenerateSettings& settings, bool userAction)
 {
     Host& host = ws_.Host();
-    StatusScope status(host, "Генерация возможных комбинаций...");
+    StatusScope status(host, support::Text("Генерация возможных комбинаций..."));
     bool ok = true;
     try {
         if (settings.Mode != combs::GenerateFromFile)
@@ -116,7 +117,7 @@ std::optional<int> CombinationService::Open(const std::filesystem::path& file)
     list_.saveUndo(); // the previous list, should the file fail
     std::optional<int> skipped;
     {
-        StatusScope status(ws_.Host(), fmt::format("Загрузка файла \"{}\"...", file.string()));
+        StatusScope status(ws_.Host(), support::Message("Загрузка файла \"{}\"...", file.string()));
         try {
             skipped = static_cast<int>(combs::LoadListFile(file, list_.list()).Skipped);
         } catch (const Error& e) {
@@ -135,7 +136,7 @@ bool CombinationService::Save(const std::filesystem::path& file) const
         ws_.Host().showError(refusal);
         return false;
     }
-    StatusScope status(ws_.Host(), fmt::format("Сохранение файла \"{}\"...", file.string()));
+    StatusScope status(ws_.Host(), support::Message("Сохранение файла \"{}\"...", file.string()));
     try {
         combs::SaveListFile(file, list_.combs());
         return true;
@@ -173,22 +174,23 @@ std::string CombinationService::CopyText(std::span<const size_t> rows) const
 bool CombinationService::ExcludeLatestDraws(int n)
 {
     auto busy = ws_.Busy();
-    const std::string base = fmt::format("Удаление из списка комбинаций {} последних тиражей", n);
+    const std::string base = support::Message("Удаление из списка комбинаций {} последних тиражей", n);
     StatusScope status(ws_.Host(), base + "...");
     PercentStatus percent(ws_.Host(), base);
     const ArchiveService& archive = ws_.Archive();
     const bool complete = combs::RemoveDrawnCombinations(
         list_, combs::LatestDraws(archive.Draws(), n, archive.Offset()), std::ref(percent));
-    history_.Add(combs::HistoryIcon::Remove, "Последние тиражи", std::to_string(n), list_.count());
+    history_.Add(combs::HistoryIcon::Remove, support::Text("Последние тиражи"), std::to_string(n), list_.count());
     return complete;
 }
 
 void CombinationService::DeleteRows(std::span<const size_t> rows)
 {
     auto busy = ws_.Busy();
-    StatusScope status(ws_.Host(), "Удаление выделенных комбинаций...");
+    StatusScope status(ws_.Host(), support::Text("Удаление выделенных комбинаций..."));
     const size_t removed = combs::RemoveRows(list_, rows);
-    history_.Add(combs::HistoryIcon::Remove, "Выделенные комбинации", std::to_string(removed), list_.count());
+    history_.Add(combs::HistoryIcon::Remove, support::Text("Выделенные комбинации"), std::to_string(removed),
+                 list_.count());
 }
 
 bool CombinationService::Filter(const FilterRequest& request)
@@ -208,7 +210,7 @@ bool CombinationService::Filter(const FilterRequest& request)
         return false;
     }
 
-    StatusScope status(host, "Фильтрация комбинаций...");
+    StatusScope status(host, support::Text("Фильтрация комбинаций..."));
     const int drawCount = static_cast<int>(ws_.Archive().Draws().size());
     const stats::MatchContext at{combs::FilterLastIndex(drawCount, request.Offset), request.Sorted};
     const bool complete = combs::ApplyFilter(list_, history_, *method, selection, request.Remove, at,
@@ -223,7 +225,7 @@ void CombinationService::Undo()
     if (!list_.canUndo())
         return;
     auto busy = ws_.Busy();
-    StatusScope status(ws_.Host(), "Отмена изменений...");
+    StatusScope status(ws_.Host(), support::Text("Отмена изменений..."));
     list_.restoreUndo();
     history_.RemoveLast();
 }
@@ -239,7 +241,7 @@ std::string CombinationService::FindInDrawsMessage(size_t row) const
 {
     if (row >= list_.count())
         return {};
-    StatusScope status(ws_.Host(), "Поиск по архиву тиражей...");
+    StatusScope status(ws_.Host(), support::Text("Поиск по архиву тиражей..."));
     return combs::FindInDrawsMessage(ws_.Archive().Draws(), list_.combs()[row]);
 }
 

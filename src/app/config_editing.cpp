@@ -7,6 +7,7 @@
 #include "stats/stat_class.h"
 #include "support/money.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -46,7 +47,7 @@ std::optional<std::string> SegmentCellProblem(std::string_view cell)
     const auto v = text::parseInt(t);
     if (v && *v >= 1 && *v <= 9)
         return std::nullopt;
-    return fmt::format("Некорректное значение: {}!\r\rУкажите любое число от 1 до 9", t);
+    return support::Message("Некорректное значение: {}!\r\rУкажите любое число от 1 до 9", t);
 }
 
 int SegmentCellValue(std::string_view cell)

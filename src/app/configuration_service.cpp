@@ -1,6 +1,5 @@
 #include "app/configuration_service.h"
 
-#include <fmt/format.h>
 #include <optional>
 
 #include <algorithm>
@@ -12,12 +11,13 @@
 #include "stats/shredding.h"
 #include "support/error.h"
 #include "support/ini_document.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
 bool ConfigurationService::Load()
 {
-    StatusScope status(ws_.Host(), "Загрузка файла конфигурации...");
+    StatusScope status(ws_.Host(), support::Text("Загрузка файла конфигурации..."));
     ++revision_;
     try {
         const IniDocument ini = IniDocument::load(ws_.Files().config());
@@ -34,21 +34,21 @@ bool ConfigurationService::Load()
             online_.ServiceUrl = serviceUrl;
         return true;
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка чтения файла конфигурации!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка чтения файла конфигурации!\r\r{}", e.what()));
         return false;
     }
 }
 
 bool ConfigurationService::Save()
 {
-    StatusScope status(ws_.Host(), "Сохранение файла конфигурации...");
+    StatusScope status(ws_.Host(), support::Text("Сохранение файла конфигурации..."));
     try {
         IniDocument ini = IniDocument::load(ws_.Files().config());
         stats::SaveConfig(ini, data_);
         ini.saveIfChanged(ws_.Files().config());
         return true;
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
         return false;
     }
 }
@@ -94,7 +94,7 @@ bool ConfigurationService::SaveProxy(bool showStatus)
 {
     std::optional<StatusScope> status;
     if (showStatus)
-        status.emplace(ws_.Host(), "Сохранение файла конфигурации...");
+        status.emplace(ws_.Host(), support::Text("Сохранение файла конфигурации..."));
     try {
         IniDocument ini = IniDocument::load(ws_.Files().config());
         ProxySettings written = proxy_;
@@ -103,7 +103,7 @@ bool ConfigurationService::SaveProxy(bool showStatus)
         proxy_.Saved = true;
         return true;
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
         return false;
     }
 }
@@ -111,7 +111,7 @@ bool ConfigurationService::SaveProxy(bool showStatus)
 bool ConfigurationService::ApplyProxy(const ProxySettings& edited)
 {
     if (ProxyServerMissing(edited)) {
-        ws_.Host().showError(std::string(ProxyServerMissingMessage));
+        ws_.Host().showError(support::Text(ProxyServerMissingMessage));
         return false;
     }
     auto busy = ws_.Busy();
@@ -138,13 +138,13 @@ ShreddingApplyResult ConfigurationService::ApplyShredding(const ShreddingSetting
     }
     ++revision_; // the statistics table's key: its values follow the formulas
     {
-        StatusScope status(ws_.Host(), "Сохранение файла конфигурации...");
+        StatusScope status(ws_.Host(), support::Text("Сохранение файла конфигурации..."));
         try {
             IniDocument ini = IniDocument::load(ws_.Files().config());
             stats::SaveShredding(ini, data_);
             ini.saveIfChanged(ws_.Files().config());
         } catch (const Error& e) {
-            ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
+            ws_.Host().showError(support::Message("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
             result.Ok = false;
         }
     }
@@ -176,7 +176,7 @@ bool ConfigurationService::SaveGenerateSettings(const GenerateSettings& settings
         ini.saveIfChanged(ws_.Files().config());
         return true;
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка записи в файл конфигурации!\r\r{}", e.what()));
         return false;
     }
 }

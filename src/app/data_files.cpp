@@ -1,9 +1,9 @@
 #include "app/data_files.h"
 
-#include <fmt/format.h>
 #include <string>
 
 #include "support/file_io.h"
+#include "support/translation.h"
 #include "systems/system_file.h"
 
 namespace belvane::app {
@@ -67,8 +67,8 @@ std::string DataFiles::ownFileRefusal(const std::filesystem::path& path) const
 {
     if (!isOwnFile(path))
         return {};
-    return fmt::format("Файл \"{}\" - файл данных программы, запись в него невозможна!\r\rВыберите другое имя файла.",
-                       path.string());
+    return support::Message(
+        "Файл \"{}\" - файл данных программы, запись в него невозможна!\r\rВыберите другое имя файла.", path.string());
 }
 
 int DataFiles::removeStaleTempFiles() const

@@ -1,6 +1,7 @@
 #include "app/draw_input.h"
 
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -8,7 +9,7 @@ model::TDraw MakeDrawFromInput(int number, std::string_view numbersText, const s
 {
     const auto numbers = model::ParseDrawText(numbersText);
     if (!numbers)
-        throw Error(std::string(model::InvalidDrawTextMessage));
+        throw Error(support::Text(model::InvalidDrawTextMessage));
     model::TDraw draw;
     draw.Number = number;
     draw.Balls = numbers->Balls;

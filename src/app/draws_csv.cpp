@@ -10,6 +10,7 @@
 #include "support/error.h"
 #include "support/file_io.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 namespace {
@@ -77,11 +78,11 @@ void insertByNumber(model::TDrawsArray& draws, const TDraw& draw)
 
 std::string ImportSummaryText(const DrawsCsvImport& result)
 {
-    std::string text = fmt::format("Добавлено тиражей: {}", result.appended);
+    std::string text = support::Message("Добавлено тиражей: {}", result.appended);
     if (result.present > 0)
-        text += fmt::format("\rУже были в архиве: {}", result.present);
+        text += support::Message("\rУже были в архиве: {}", result.present);
     if (result.rejected > 0)
-        text += fmt::format("\rПропущено строк (не тиражи): {}", result.rejected);
+        text += support::Message("\rПропущено строк (не тиражи): {}", result.rejected);
     return text;
 }
 
@@ -137,7 +138,7 @@ std::optional<DrawsCsvImport> ImportDrawsCsv(Host& host, const std::filesystem::
 
 std::optional<int> ExportDrawsCsv(Host& host, const std::filesystem::path& csvFile, const model::TDrawsArray& draws)
 {
-    StatusScope status(host, fmt::format("Экспорт тиражей в файл \"{}\"...", csvFile.string()));
+    StatusScope status(host, support::Message("Экспорт тиражей в файл \"{}\"...", csvFile.string()));
     try {
         files::writeFileAtomically(csvFile, cp1251::fromUtf8(DrawsToCsv(draws)));
     } catch (const Error& e) {

@@ -11,12 +11,13 @@
 #include <string_view>
 
 #include "model/draws.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
 class Host;
 
-inline constexpr std::string_view DrawsCsvFilter = "Файлы тиражей (*.csv)|*.csv";
+inline constexpr std::string_view DrawsCsvFilter = BELVANE_TEXT("Файлы тиражей (*.csv)|*.csv");
 inline constexpr std::string_view DrawsCsvExtension = "csv";
 
 struct DrawsCsvImport {

@@ -7,6 +7,7 @@
 #include "app/operator_results.h"
 #include "app/proxy_candidates.h"
 #include "support/error.h"
+#include "support/translation.h"
 #include "support/url.h"
 
 namespace belvane::app {
@@ -17,7 +18,7 @@ constexpr uint64_t kMaxAnswerSize = 16ull << 20;
 
 std::string detailText(std::string_view detail)
 {
-    return fmt::format(fmt::runtime(DownloadWaitDetailText), detail);
+    return fmt::format(fmt::runtime(support::Template(DownloadWaitDetailText)), detail);
 }
 
 // One download: the state its attempts share.
@@ -47,15 +48,16 @@ private:
 
 std::string Download::fetchProxyList()
 {
-    wait_.show(detailText(ProxySearchText));
+    wait_.show(detailText(support::Text(ProxySearchText)));
     if (request_.Settings.ProxyListUrl.empty())
-        throw Error(fmt::format(fmt::runtime(ProxySearchFailedMessage), ProxyListUrlMissingMessage));
+        throw Error(fmt::format(fmt::runtime(support::Template(ProxySearchFailedMessage)),
+                                support::Text(ProxyListUrlMissingMessage)));
     try {
         return source_.Get(request_.Settings.ProxyListUrl, {});
     } catch (const http::TransferCancelled&) {
         throw;
     } catch (const Error& e) {
-        throw Error(fmt::format(fmt::runtime(ProxySearchFailedMessage), e.what()));
+        throw Error(fmt::format(fmt::runtime(support::Template(ProxySearchFailedMessage)), e.what()));
     }
 }
 
@@ -63,16 +65,18 @@ std::string Download::get(const std::string& url)
 {
     const http::ProxySettings proxy = chooser_.forRequest();
     if (!http::ProxyInUse(proxy)) {
-        wait_.show(DownloadWaitText);
+        wait_.show(support::Text(DownloadWaitText));
         return source_.Get(url, {});
     }
-    wait_.show(detailText(fmt::format(fmt::runtime(ProxyAttemptText), attempt_, proxy.Server, proxy.Port)));
+    wait_.show(
+        detailText(fmt::format(fmt::runtime(support::Template(ProxyAttemptText)), attempt_, proxy.Server, proxy.Port)));
     return source_.Get(url, proxy);
 }
 
 OperatorCsvDraws Download::downloadRange(int fromDate, int toDate, int lastNumber, int lastDate)
 {
-    host_.setStatus(fmt::format(fmt::runtime(DownloadRangeStatus), model::DateToText(model::IntToDate(fromDate)),
+    host_.setStatus(fmt::format(fmt::runtime(support::Template(DownloadRangeStatus)),
+                                model::DateToText(model::IntToDate(fromDate)),
                                 model::DateToText(model::IntToDate(toDate))));
     const std::string& site = request_.Settings.SiteUrl;
     const std::string page = get(ResultsPageUrl(site));
@@ -87,7 +91,7 @@ DrawsDownloadResult Download::run(const model::TDrawsArray& archive, const Draws
     const std::string& site = request_.Settings.SiteUrl;
     if (!http::IsHttpUrl(site)) {
         result.Outcome = DownloadOutcome::Refused;
-        result.Failure = fmt::format(fmt::runtime(SiteUrlInvalidMessage), site);
+        result.Failure = fmt::format(fmt::runtime(support::Template(SiteUrlInvalidMessage)), site);
         host_.showError(result.Failure);
         result.FailureShown = true;
         return result;
@@ -95,7 +99,7 @@ DrawsDownloadResult Download::run(const model::TDrawsArray& archive, const Draws
     // Without the newest draw's date every draw of the history would look new.
     if (!archive.empty() && archive.back().dateInt() == 0) {
         result.Outcome = DownloadOutcome::Refused;
-        result.Failure = fmt::format(fmt::runtime(NewestDrawUndatedMessage), archive.back().Number);
+        result.Failure = fmt::format(fmt::runtime(support::Template(NewestDrawUndatedMessage)), archive.back().Number);
         host_.showError(result.Failure);
         result.FailureShown = true;
         return result;
@@ -136,13 +140,14 @@ DrawsDownloadResult Download::run(const model::TDrawsArray& archive, const Draws
             return result;
         }
         if (request_.MaxAttempts > 0 && attempt_ >= request_.MaxAttempts) {
-            host_.showError(fmt::format(fmt::runtime(DownloadFailedMessage), result.Failure));
+            host_.showError(fmt::format(fmt::runtime(support::Template(DownloadFailedMessage)), result.Failure));
             result.FailureShown = true;
             return result;
         }
         if (another)
             continue;
-        if (!host_.askYesNo(CaptionError, fmt::format(fmt::runtime(DownloadRetryQuestion), result.Failure), true))
+        if (!host_.askYesNo(support::Text(CaptionError),
+                            fmt::format(fmt::runtime(support::Template(DownloadRetryQuestion)), result.Failure), true))
             return result;
     }
 }
@@ -177,8 +182,8 @@ DrawsDownloadResult DownloadDraws(Host& host, DrawsSource& source, const DrawsDo
     host.clearCancel();
     DrawsDownloadResult result;
     {
-        StatusScope status(host, DownloadWaitText);
-        WaitScope wait(host, DownloadWaitText);
+        StatusScope status(host, support::Text(DownloadWaitText));
+        WaitScope wait(host, support::Text(DownloadWaitText));
         Download download(host, source, request, proxy, wait);
         result = download.run(archive, hooks);
     }
@@ -193,7 +198,8 @@ bool DownloadAtStartup(Host& host, int downloadDrawsOnStart)
 {
     switch (downloadDrawsOnStart) {
     case 0:
-        return host.confirm(StartupDownloadQuestion, true);
+        return host.confirm(support::Text(StartupDownloadQuestion), true);
+
     case 1:
         return true;
     default:

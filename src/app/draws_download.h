@@ -16,24 +16,26 @@
 #include "model/dates.h"
 #include "model/draws.h"
 #include "support/http.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
 class Host;
 
-inline constexpr std::string_view DownloadWaitText = "Загрузка архива тиражей...";
-inline constexpr std::string_view DownloadWaitDetailText = "Загрузка архива тиражей...\r\r{}";
-inline constexpr std::string_view ProxyAttemptText = "Попытка {}, proxy {} : {}";
-inline constexpr std::string_view ProxySearchText = "Поиск proxy-серверов";
-inline constexpr std::string_view DownloadRangeStatus = "Загрузка тиражей {} - {}...";
+inline constexpr std::string_view DownloadWaitText = BELVANE_TEXT("Загрузка архива тиражей...");
+inline constexpr std::string_view DownloadWaitDetailText = BELVANE_TEXT("Загрузка архива тиражей...\r\r{}");
+inline constexpr std::string_view ProxyAttemptText = BELVANE_TEXT("Попытка {}, proxy {} : {}");
+inline constexpr std::string_view ProxySearchText = BELVANE_TEXT("Поиск proxy-серверов");
+inline constexpr std::string_view DownloadRangeStatus = BELVANE_TEXT("Загрузка тиражей {} - {}...");
 inline constexpr std::string_view DownloadRetryQuestion =
-    "Ошибка загрузки архива тиражей с сайта: \"{}\"\r\rПовторить попытку?";
-inline constexpr std::string_view DownloadFailedMessage = "Ошибка загрузки архива тиражей с сайта: \"{}\"";
-inline constexpr std::string_view SiteUrlInvalidMessage = "Некорректный адрес сайта лотереи: \"{}\"!";
+    BELVANE_TEXT("Ошибка загрузки архива тиражей с сайта: \"{}\"\r\rПовторить попытку?");
+inline constexpr std::string_view DownloadFailedMessage =
+    BELVANE_TEXT("Ошибка загрузки архива тиражей с сайта: \"{}\"");
+inline constexpr std::string_view SiteUrlInvalidMessage = BELVANE_TEXT("Некорректный адрес сайта лотереи: \"{}\"!");
 inline constexpr std::string_view NewestDrawUndatedMessage =
-    "У последнего тиража архива (№ {}) не указана дата: невозможно определить, какие тиражи загружать!";
-inline constexpr std::string_view StartupDownloadQuestion =
-    "Обновить список тиражей?\r\rДля выполнения обновления необходимо действующее подключение к сети Интернет.";
+    BELVANE_TEXT("У последнего тиража архива (№ {}) не указана дата: невозможно определить, какие тиражи загружать!");
+inline constexpr std::string_view StartupDownloadQuestion = BELVANE_TEXT(
+    "Обновить список тиражей?\r\rДля выполнения обновления необходимо действующее подключение к сети Интернет.");
 
 // The download's own Accept header.
 inline constexpr std::string_view DownloadAccept =

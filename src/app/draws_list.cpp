@@ -1,6 +1,6 @@
 #include "app/draws_list.h"
 
-#include <fmt/format.h>
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -27,14 +27,21 @@ std::string DrawsListCell(const model::TDraw& draw, int column, bool sorted)
     }
 }
 
+std::string DrawsListCaption(int column)
+{
+    if (column < 0 || column >= DrawsListColumnCount)
+        return {};
+    return support::Text(DrawsListCaptions[static_cast<size_t>(column)]);
+}
+
 std::string ArchiveCountText(size_t count)
 {
-    return fmt::format("Архив тиражей: {}", count);
+    return support::Message("Архив тиражей: {}", count);
 }
 
 std::string NextDrawNumberText(int64_t nextNumber)
 {
-    return fmt::format("Следующий тираж: {}", nextNumber);
+    return support::Message("Следующий тираж: {}", nextNumber);
 }
 
 } // namespace belvane::app

@@ -8,13 +8,16 @@
 #include <string_view>
 
 #include "model/draws.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
 enum DrawsListColumn { ColNumber, ColBall1, ColBall6 = ColBall1 + 5, ColExtra, ColSum, ColDate, DrawsListColumnCount };
 
 inline constexpr std::array<std::string_view, DrawsListColumnCount> DrawsListCaptions = {
-    "Тираж", "1", "2", "3", "4", "5", "6", "E", "S", "Дата тиража"};
+    BELVANE_TEXT("Тираж"), "1", "2", "3", "4", "5", "6", "E", "S", BELVANE_TEXT("Дата тиража")};
+// A column's caption in the interface language (the table itself heads exports).
+std::string DrawsListCaption(int column);
 
 // The draw shown at list row `row` (0 = the newest).
 const model::TDraw& DrawAtRow(const model::TDrawsArray& draws, int row);

@@ -9,6 +9,7 @@
 #include "stats/custom_stat.h"
 #include "stats/stat_list.h"
 #include "support/money.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 namespace {
@@ -248,6 +249,13 @@ DrawsStatChart makeChart(stats::TCustomStat& stat, const stats::TStatDrawArray& 
 }
 
 } // namespace
+
+std::string DrawsStatCaption(int column)
+{
+    if (column < 0 || column >= DrawsStatColumnCount)
+        return {};
+    return support::Text(DrawsStatCaptions[static_cast<size_t>(column)]);
+}
 
 long double StatWeight(const TStatDraw& v, const ValueTotals& totals, bool prefetchUsed,
                        const stats::WeightCoefficients& w)

@@ -17,6 +17,7 @@
 #include "stats/config_data.h"
 #include "stats/range_stats.h"
 #include "stats/stat_values.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 class TStatList;
@@ -49,9 +50,13 @@ enum DrawsStatColumn {
 };
 
 inline constexpr std::array<std::string_view, DrawsStatColumnCount> DrawsStatCaptions = {
-    "Значение",    "Количество", "Кол-во в %",  "Норма",      "Отклонение", "Откл-ие в %", "Глубина",
-    "Глубина в %", "Вес",        "Посл. тираж", "Период min", "Период",     "Период max",  "Ожд. ПРД",
-    "Ожд. СТФ",    "Ожд. КРН",   "Факт",        "+/- ПРД",    "+/- СТФ",    "+/- КРН"};
+    BELVANE_TEXT("Значение"),   BELVANE_TEXT("Количество"),  BELVANE_TEXT("Кол-во в %"), BELVANE_TEXT("Норма"),
+    BELVANE_TEXT("Отклонение"), BELVANE_TEXT("Откл-ие в %"), BELVANE_TEXT("Глубина"),    BELVANE_TEXT("Глубина в %"),
+    BELVANE_TEXT("Вес"),        BELVANE_TEXT("Посл. тираж"), BELVANE_TEXT("Период min"), BELVANE_TEXT("Период"),
+    BELVANE_TEXT("Период max"), BELVANE_TEXT("Ожд. ПРД"),    BELVANE_TEXT("Ожд. СТФ"),   BELVANE_TEXT("Ожд. КРН"),
+    BELVANE_TEXT("Факт"),       BELVANE_TEXT("+/- ПРД"),     BELVANE_TEXT("+/- СТФ"),    BELVANE_TEXT("+/- КРН")};
+// A column's caption in the interface language (the table itself heads exports).
+std::string DrawsStatCaption(int column);
 
 // The text a cell without a value shows.
 inline constexpr std::string_view NoValue = "-";
@@ -74,8 +79,8 @@ struct DrawsStatChart {
     std::vector<ChartPoint> Total; // "Все возможные комбинации" (with a prefetch file and the total line on)
 };
 
-inline constexpr std::string_view ActualSeriesTitle = "Фактические данные";
-inline constexpr std::string_view TotalSeriesTitle = "Все возможные комбинации";
+inline constexpr std::string_view ActualSeriesTitle = BELVANE_TEXT("Фактические данные");
+inline constexpr std::string_view TotalSeriesTitle = BELVANE_TEXT("Все возможные комбинации");
 
 struct DrawsStatRequest {
     int Entry = -1;    // registry entry of the method

@@ -1,10 +1,9 @@
 #include "app/filter_request.h"
 
-#include <fmt/format.h>
-
 #include "app/draws_stat_table.h"
 #include "stats/stat_list.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -33,8 +32,8 @@ combs::FilterSelection ResolveFilterSelection(const stats::TStatList& registry, 
         const auto it = std::find_if(table->Rows.begin(), table->Rows.end(),
                                      [&](const DrawsStatRow& row) { return row.Cells[StatColValue] == text; });
         if (it == table->Rows.end())
-            throw Error(fmt::format("Значение \"{}\" не найдено в таблице статистики метода {}!", text,
-                                    registry.Item(request.Entry).ID()));
+            throw Error(support::Message("Значение \"{}\" не найдено в таблице статистики метода {}!", text,
+                                         registry.Item(request.Entry).ID()));
         rows.push_back(&*it);
     }
 

@@ -1,16 +1,16 @@
 #include "app/host.h"
 
 #include <algorithm>
-#include <fmt/format.h>
 
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
 void Host::openProgress(int64_t maximum, bool cancellable)
 {
     if (progressOpen_)
-        throw Error(std::string(ProgressAlreadyOpenMessage));
+        throw Error(support::Text(ProgressAlreadyOpenMessage));
     progressOpen_ = true;
     progressMax_ = std::max<int64_t>(maximum, 0);
     progressPos_ = 0;
@@ -36,13 +36,13 @@ void Host::closeProgress()
 
 std::string CompletedPercentText(double percent)
 {
-    return fmt::format("( завершено {:.0f} % )", percent);
+    return support::Message("( завершено {:.0f} % )", percent);
 }
 
 std::string DeleteRowsQuestion(size_t rows)
 {
-    return rows == 1 ? std::string("Удалить выделенную запись?")
-                     : fmt::format("Удалить все выделенные записи (всего будет удалено {} записи(ей))?", rows);
+    return rows == 1 ? support::Text("Удалить выделенную запись?")
+                     : support::Message("Удалить все выделенные записи (всего будет удалено {} записи(ей))?", rows);
 }
 
 } // namespace belvane::app

@@ -11,16 +11,18 @@
 #include <string>
 #include <string_view>
 
+#include "support/translation.h"
+
 namespace belvane::app {
 
-inline constexpr std::string_view CaptionError = "Ошибка";
-inline constexpr std::string_view CaptionInformation = "Информация";
-inline constexpr std::string_view CaptionWarning = "Внимание!";
-inline constexpr std::string_view CaptionCaution = "Предупреждение";
-inline constexpr std::string_view CaptionConfirm = "Подтверждение";
+inline constexpr std::string_view CaptionError = BELVANE_TEXT("Ошибка");
+inline constexpr std::string_view CaptionInformation = BELVANE_TEXT("Информация");
+inline constexpr std::string_view CaptionWarning = BELVANE_TEXT("Внимание!");
+inline constexpr std::string_view CaptionCaution = BELVANE_TEXT("Предупреждение");
+inline constexpr std::string_view CaptionConfirm = BELVANE_TEXT("Подтверждение");
 
-inline constexpr std::string_view ProgressWindowText = "Подождите пожалуйста...";
-inline constexpr std::string_view ProgressAlreadyOpenMessage = "Окно индикатора уже создано!";
+inline constexpr std::string_view ProgressWindowText = BELVANE_TEXT("Подождите пожалуйста...");
+inline constexpr std::string_view ProgressAlreadyOpenMessage = BELVANE_TEXT("Окно индикатора уже создано!");
 
 enum class MessageKind { Error, Information, Warning };
 
@@ -52,13 +54,20 @@ public:
     virtual std::optional<int> askNumber(std::string_view caption, std::string_view prompt, int value, int min,
                                          int max) = 0;
 
-    void showError(std::string_view text) { showMessage(MessageKind::Error, CaptionError, text); }
-    void showInformation(std::string_view text) { showMessage(MessageKind::Information, CaptionInformation, text); }
+    // The captions are translated here; the texts by their makers.
+    void showError(std::string_view text) { showMessage(MessageKind::Error, support::Text(CaptionError), text); }
+    void showInformation(std::string_view text)
+    {
+        showMessage(MessageKind::Information, support::Text(CaptionInformation), text);
+    }
     void showWarning(std::string_view text, std::string_view caption = CaptionWarning)
     {
-        showMessage(MessageKind::Warning, caption, text);
+        showMessage(MessageKind::Warning, support::Text(caption), text);
     }
-    bool confirm(std::string_view text, bool defaultYes) { return askYesNo(CaptionConfirm, text, defaultYes); }
+    bool confirm(std::string_view text, bool defaultYes)
+    {
+        return askYesNo(support::Text(CaptionConfirm), text, defaultYes);
+    }
 
     // The progress window. At most one is open at a time: opening a second one
     // throws Error(ProgressAlreadyOpenMessage). Steps never pass the maximum.

@@ -7,21 +7,22 @@
 #include "app/workspace.h"
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
 std::string DeleteScriptQuestion(std::string_view title)
 {
-    return fmt::format("Вы действительно хотите удалить сценарий \"{}\"?", title);
+    return support::Message("Вы действительно хотите удалить сценарий \"{}\"?", title);
 }
 
 std::optional<std::vector<scenario::tScriptInfo>> LibraryService::List(int filter)
 {
     try {
-        ExchangeScope status(ws_.Host(), "Загрузка online-каталога сценариев...");
+        ExchangeScope status(ws_.Host(), support::Text("Загрузка online-каталога сценариев..."));
         return scenario::ListScripts(MakeExchangeClient(ws_), filter);
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка загрузки каталога online-сценариев!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка загрузки каталога online-сценариев!\r\r{}", e.what()));
         return std::nullopt;
     }
 }
@@ -30,17 +31,17 @@ bool LibraryService::Download(const scenario::tScriptInfo& entry)
 {
     try {
         if (!entry.Usable)
-            throw Error(fmt::format("Сценарий \"{}\" создан в другой программе и не может быть здесь использован.",
-                                    entry.Title));
-        ExchangeScope status(ws_.Host(), "Скачивание сценария из online-каталога...");
+            throw Error(support::Message("Сценарий \"{}\" создан в другой программе и не может быть здесь использован.",
+                                         entry.Title));
+        ExchangeScope status(ws_.Host(), support::Text("Скачивание сценария из online-каталога..."));
         const std::string text = scenario::FetchScript(MakeExchangeClient(ws_), entry.Id);
         if (text.size() > scenario::MaxScenarioFileSize)
-            throw Error("Сценарий слишком велик.");
+            throw Error(support::Text("Сценарий слишком велик."));
         if (text.empty())
             return false;
         return ws_.Scenario().ReplaceAll(scenario::LibraryScriptLines(text));
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка загрузки online-сценария!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка загрузки online-сценария!\r\r{}", e.what()));
         return false;
     }
 }
@@ -72,16 +73,16 @@ scenario::tScriptData LibraryService::DataOf(const scenario::tScriptInfo& entry)
 std::optional<std::string> LibraryService::DialogRefusal(const scenario::tScriptData& data)
 {
     if (text::trim(data.Title).empty())
-        return std::string(TitleRequiredMessage);
+        return support::Text(TitleRequiredMessage);
     try {
-        ExchangeScope status(ws_.Host(), "Проверка названия сценария...");
+        ExchangeScope status(ws_.Host(), support::Text("Проверка названия сценария..."));
         if (!scenario::TitleIsFree(MakeExchangeClient(ws_), data.Id, data.Title))
-            return std::string(TitleTakenMessage);
+            return support::Text(TitleTakenMessage);
     } catch (const Error& e) {
-        return fmt::format("Ошибка проверки уникальности online-сценария!\r\r{}", e.what());
+        return support::Message("Ошибка проверки уникальности online-сценария!\r\r{}", e.what());
     }
     if (text::trim(data.AuthorName).empty())
-        return std::string(AuthorRequiredMessage);
+        return support::Text(AuthorRequiredMessage);
     return std::nullopt;
 }
 
@@ -90,8 +91,8 @@ std::optional<int32_t> LibraryService::Publish(const scenario::tScriptData& data
     const bool added = data.Id <= 0;
     try {
         if (ws_.Scenario().Lines().Empty())
-            throw Error("Рабочий сценарий пуст.");
-        ExchangeScope status(ws_.Host(), "Сохранение сценария в базе данных...");
+            throw Error(support::Text("Рабочий сценарий пуст."));
+        ExchangeScope status(ws_.Host(), support::Text("Сохранение сценария в базе данных..."));
         scenario::tScriptData sent = data;
         if (added)
             sent.Id = -1;
@@ -99,9 +100,10 @@ std::optional<int32_t> LibraryService::Publish(const scenario::tScriptData& data
                                    scenario::LibraryScriptText(ws_.Scenario().Lines().Lines()));
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("{}\r\r{}",
-                                         added ? "Ошибка публикации online-сценария!"
-                                               : "Ошибка сохранения online-сценария в базе данных!",
+                                         added ? support::Text("Ошибка публикации online-сценария!")
+                                               : support::Text("Ошибка сохранения online-сценария в базе данных!"),
                                          e.what()));
+
         return std::nullopt;
     }
 }
@@ -109,11 +111,11 @@ std::optional<int32_t> LibraryService::Publish(const scenario::tScriptData& data
 bool LibraryService::Delete(const scenario::tScriptInfo& entry)
 {
     try {
-        ExchangeScope status(ws_.Host(), "Удаление сценария из базы данных...");
+        ExchangeScope status(ws_.Host(), support::Text("Удаление сценария из базы данных..."));
         scenario::DeleteScript(MakeExchangeClient(ws_), entry);
         return true;
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка удаления online-сценария из базы данных!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка удаления online-сценария из базы данных!\r\r{}", e.what()));
         return false;
     }
 }
@@ -121,11 +123,11 @@ bool LibraryService::Delete(const scenario::tScriptInfo& entry)
 bool LibraryService::Rate(int32_t id, int rate, std::string_view notes)
 {
     try {
-        ExchangeScope status(ws_.Host(), "Отправка оценки на сервер...");
+        ExchangeScope status(ws_.Host(), support::Text("Отправка оценки на сервер..."));
         scenario::SetRate(MakeExchangeClient(ws_), id, rate, notes);
         return true;
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка сохранения оценки online-сценария!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка сохранения оценки online-сценария!\r\r{}", e.what()));
         return false;
     }
 }
@@ -133,10 +135,10 @@ bool LibraryService::Rate(int32_t id, int rate, std::string_view notes)
 std::optional<std::vector<scenario::ScriptRate>> LibraryService::Rates(int32_t id)
 {
     try {
-        ExchangeScope status(ws_.Host(), "Загрузка списка оценок...");
+        ExchangeScope status(ws_.Host(), support::Text("Загрузка списка оценок..."));
         return scenario::ListRates(MakeExchangeClient(ws_), id);
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка просмотра оценок online-сценария!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка просмотра оценок online-сценария!\r\r{}", e.what()));
         return std::nullopt;
     }
 }

@@ -13,17 +13,19 @@
 
 #include "app/view_selection.h"
 #include "scenario/library_exchange.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
 class Workspace;
 
-inline constexpr std::string_view TitleRequiredMessage = "Название сценария должно быть указано обязательно!";
+inline constexpr std::string_view TitleRequiredMessage =
+    BELVANE_TEXT("Название сценария должно быть указано обязательно!");
 inline constexpr std::string_view TitleTakenMessage =
-    "Сценарий с таким названием уже существует!\rВыберите другое название.";
-inline constexpr std::string_view AuthorRequiredMessage = "Имя автора должно быть указано обязательно!";
-inline constexpr std::string_view RateCommentPrompt = "Вы можете оставить свой комментарий:";
-inline constexpr std::string_view RateCommentCaption = "Комментарий";
+    BELVANE_TEXT("Сценарий с таким названием уже существует!\rВыберите другое название.");
+inline constexpr std::string_view AuthorRequiredMessage = BELVANE_TEXT("Имя автора должно быть указано обязательно!");
+inline constexpr std::string_view RateCommentPrompt = BELVANE_TEXT("Вы можете оставить свой комментарий:");
+inline constexpr std::string_view RateCommentCaption = BELVANE_TEXT("Комментарий");
 
 // "Вы действительно хотите удалить сценарий \"%s\"?"
 std::string DeleteScriptQuestion(std::string_view title);

@@ -8,6 +8,7 @@
 #include "model/draw.h"
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 #include "support/url.h"
 
 namespace belvane::app {
@@ -60,7 +61,7 @@ std::optional<std::string> TextBetween(std::string_view text, std::string_view s
     const size_t begin = from + start.size();
     const size_t to = findIgnoreCase(text, end, begin);
     if (to == std::string_view::npos)
-        throw Error(fmt::format(fmt::runtime(MarkerPairMessage), shownText(text), start, end));
+        throw Error(fmt::format(fmt::runtime(support::Template(MarkerPairMessage)), shownText(text), start, end));
     return dequoted(text::trim(text.substr(begin, to - begin)));
 }
 
@@ -68,15 +69,15 @@ std::string ExtractRequestToken(std::string_view page)
 {
     const auto form = TextBetween(page, CsvDownloadPath, FormEndMarker);
     if (!form)
-        throw Error(std::string(FormMissingMessage));
+        throw Error(support::Text(FormMissingMessage));
     // The field is found by its name whatever attributes come before it.
     const std::string fieldStart = fmt::format("name=\"{}\"", TokenFieldName);
     const auto field = TextBetween(*form, fieldStart, "/>");
     if (!field)
-        throw Error(std::string(TokenFieldMissingMessage));
+        throw Error(support::Text(TokenFieldMissingMessage));
     const auto value = TextBetween(*field, "value=\"", "\"");
     if (!value || value->empty() || value->size() > MaxTokenLength)
-        throw Error(std::string(TokenValueMissingMessage));
+        throw Error(support::Text(TokenValueMissingMessage));
     return *value;
 }
 
@@ -97,7 +98,7 @@ OperatorCsvDraws ParseOperatorCsv(std::string_view text, int lastNumber, int las
 {
     const size_t header = findIgnoreCase(text, OperatorCsvHeader);
     if (header == std::string_view::npos)
-        throw Error(std::string(CsvHeaderMissingMessage));
+        throw Error(support::Text(CsvHeaderMissingMessage));
     const size_t lineEnd = text.find_first_of("\r\n", header);
     const std::string_view body = lineEnd == std::string_view::npos ? std::string_view() : text.substr(lineEnd);
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/draws.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -21,16 +22,16 @@ inline constexpr std::string_view OperatorCsvHeader =
 
 // {0} the text searched (cut short), {1} and {2} the two markers.
 inline constexpr std::string_view MarkerPairMessage =
-    "Не удалось найти пару идентификаторов \"{1}\" - \"{2}\" в тексте\r\r[{0}]!";
+    BELVANE_TEXT("Не удалось найти пару идентификаторов \"{1}\" - \"{2}\" в тексте\r\r[{0}]!");
 inline constexpr std::string_view FormMissingMessage =
-    "На странице результатов тиражей нет формы загрузки \"/DrawResults/DownloadBrandResultsCsv\"!";
+    BELVANE_TEXT("На странице результатов тиражей нет формы загрузки \"/DrawResults/DownloadBrandResultsCsv\"!");
 inline constexpr std::string_view TokenFieldMissingMessage =
-    "В форме загрузки тиражей нет поля \"__RequestVerificationToken\"!";
+    BELVANE_TEXT("В форме загрузки тиражей нет поля \"__RequestVerificationToken\"!");
 inline constexpr std::string_view TokenValueMissingMessage =
-    "У поля \"__RequestVerificationToken\" формы загрузки тиражей нет значения!";
+    BELVANE_TEXT("У поля \"__RequestVerificationToken\" формы загрузки тиражей нет значения!");
 inline constexpr std::string_view CsvHeaderMissingMessage =
-    "В ответе сайта нет заголовка списка тиражей "
-    "\"Datum;Nummer 1;Nummer 2;Nummer 3;Nummer 4;Nummer 5;Nummer 6;Bonus\"!";
+    BELVANE_TEXT("В ответе сайта нет заголовка списка тиражей "
+                 "\"Datum;Nummer 1;Nummer 2;Nummer 3;Nummer 4;Nummer 5;Nummer 6;Bonus\"!");
 
 // The longest token accepted; a real one is a few hundred characters.
 inline constexpr size_t MaxTokenLength = 4096;

@@ -1,7 +1,5 @@
 #include "app/prefetch_files.h"
 
-#include <fmt/format.h>
-
 #include "app/data_files.h"
 #include "app/host.h"
 #include "model/game.h"
@@ -12,6 +10,7 @@
 #include "support/data_folder.h"
 #include "support/error.h"
 #include "support/file_io.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 namespace fs = std::filesystem;
@@ -21,14 +20,14 @@ namespace {
 
 std::string openFailure(const fs::path& path, std::string_view reason)
 {
-    return fmt::format("Ошибка открытия файла данных для полного набора вариантов!\r\rИмя файла: {}\r\r{}",
-                       path.string(), reason);
+    return support::Message("Ошибка открытия файла данных для полного набора вариантов!\r\rИмя файла: {}\r\r{}",
+                            path.string(), reason);
 }
 
 std::string buildFailure(const fs::path& path, std::string_view reason)
 {
-    return fmt::format("Ошибка создания файла данных для полного набора вариантов!\r\rИмя файла: {}\r\r{}",
-                       path.string(), reason);
+    return support::Message("Ошибка создания файла данных для полного набора вариантов!\r\rИмя файла: {}\r\r{}",
+                            path.string(), reason);
 }
 
 bool hasContent(const fs::path& path)
@@ -59,7 +58,8 @@ PrefetchBuildResult buildFiles(Host& host, const stats::TStatList& list, const D
     PrefetchBuildResult result;
     for (size_t i = 0; i < entries.size(); ++i) {
         const fs::path path = files.prefetch(list.Item(entries[i]).ID());
-        StatusScope status(host, fmt::format("Создание файла предварительной выборки {}...", path.filename().string()));
+        StatusScope status(host,
+                           support::Message("Создание файла предварительной выборки {}...", path.filename().string()));
         try {
             ensureFolder(path.parent_path());
             WritePrefetchFile(path, counts[i]);
@@ -79,7 +79,7 @@ PrefetchData ReadPrefetchFile(const fs::path& path)
     const std::string bytes = files::readFile(path, (MaxPrefetchRecords + 1) * PrefetchRecordSize);
     const std::string name = path.filename().string();
     if (bytes.size() < PrefetchRecordSize || bytes.size() % PrefetchRecordSize != 0)
-        throw Error(fmt::format("{}: размер файла ({} байт) не соответствует формату", name, bytes.size()));
+        throw Error(support::Message("{}: размер файла ({} байт) не соответствует формату", name, bytes.size()));
     ByteReader r(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
     PrefetchData data;
     const size_t records = bytes.size() / PrefetchRecordSize - 1;
@@ -98,7 +98,7 @@ PrefetchData ReadPrefetchFile(const fs::path& path)
             i == 0 || stats::PackKey(data.Records.back().V1, data.Records.back().V2, data.Records.back().V3,
                                      data.Records.back().V4) < stats::PackKey(c.V1, c.V2, c.V3, c.V4);
         if (!ascending || c.Count <= 0)
-            throw Error(fmt::format("{}: запись {} повреждена", name, i + 1));
+            throw Error(support::Message("{}: запись {} повреждена", name, i + 1));
         total += c.Count;
         minCount = i == 0 ? c.Count : std::min(minCount, c.Count);
         maxCount = i == 0 ? c.Count : std::max(maxCount, c.Count);
@@ -109,7 +109,7 @@ PrefetchData ReadPrefetchFile(const fs::path& path)
     const int32_t spare = r.i32();
     if (data.MinCount != minCount || data.MaxCount != maxCount || spare != 0 ||
         total > static_cast<int64_t>(stats::KeyList::MaxKeys) * model::FullSetSize)
-        throw Error(fmt::format("{}: итоговая запись повреждена", name));
+        throw Error(support::Message("{}: итоговая запись повреждена", name));
     return data;
 }
 
@@ -170,7 +170,7 @@ PrefetchBuildResult BuildPrefetchFiles(Host& host, const stats::TStatList& list,
 {
     if (!force && !enabled)
         return {};
-    StatusScope status(host, "Создание файлов для полного набора комбинаций...");
+    StatusScope status(host, support::Text("Создание файлов для полного набора комбинаций..."));
     ProgressScope progress(host, list.MethodCount(), true);
 
     std::vector<int> entries;
@@ -194,8 +194,8 @@ bool DeletePrefetchFile(Host& host, const DataFiles& files, std::string_view met
     fs::remove(path, ec);
     if (!ec)
         return true;
-    host.showError(fmt::format("Ошибка удаления файла данных для полного набора вариантов!\r\rИмя файла: {}\r\r{}",
-                               path.string(), ec.message()));
+    host.showError(support::Message("Ошибка удаления файла данных для полного набора вариантов!\r\rИмя файла: {}\r\r{}",
+                                    path.string(), ec.message()));
     return false;
 }
 

@@ -5,6 +5,7 @@
 
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 namespace {
@@ -63,7 +64,9 @@ http::ProxySettings ProxyChooser::forRequest()
                 candidates_ = ParseProxyCandidates(fetchList_());
             }
             if (candidates_.empty())
-                throw Error(fmt::format(fmt::runtime(ProxyChoiceFailedMessage), NoProxyFoundMessage));
+                throw Error(fmt::format(fmt::runtime(support::Template(ProxyChoiceFailedMessage)),
+                                        support::Text(NoProxyFoundMessage)));
+
             settings_.Server = candidates_.front().Host;
             settings_.Port = candidates_.front().Port;
             settings_.Username.clear();

@@ -10,14 +10,18 @@
 
 #include "app/proxy_settings.h"
 #include "support/http.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
-inline constexpr std::string_view ProxySearchFailedMessage = "Ошибка получения списка proxy-серверов!\r\r{}";
-inline constexpr std::string_view ProxyChoiceFailedMessage = "Ошибка автоматического выбора proxy сервера!\r\r{}";
-inline constexpr std::string_view NoProxyFoundMessage = "Не найдено ни одного proxy-сервера с заданными параметрами";
+inline constexpr std::string_view ProxySearchFailedMessage =
+    BELVANE_TEXT("Ошибка получения списка proxy-серверов!\r\r{}");
+inline constexpr std::string_view ProxyChoiceFailedMessage =
+    BELVANE_TEXT("Ошибка автоматического выбора proxy сервера!\r\r{}");
+inline constexpr std::string_view NoProxyFoundMessage =
+    BELVANE_TEXT("Не найдено ни одного proxy-сервера с заданными параметрами");
 inline constexpr std::string_view ProxyListUrlMissingMessage =
-    "Не задан адрес списка proxy-серверов (ключ ProxyListUrl раздела PROXY)";
+    BELVANE_TEXT("Не задан адрес списка proxy-серверов (ключ ProxyListUrl раздела PROXY)");
 
 // At most this many candidates are kept from one list.
 inline constexpr size_t MaxProxyCandidates = 30;

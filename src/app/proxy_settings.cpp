@@ -1,6 +1,7 @@
 #include "app/proxy_settings.h"
 
 #include "support/ini_document.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -36,15 +37,15 @@ bool ProxyServerMissing(const ProxySettings& p)
     return p.Mode == static_cast<int>(ProxyMode::Manual) && p.Server.find_first_not_of(" \t") == std::string::npos;
 }
 
-std::string_view ProxyModeName(int mode)
+std::string ProxyModeName(int mode)
 {
     switch (static_cast<ProxyMode>(mode)) {
     case ProxyMode::Automatic:
-        return ProxyAutomaticCaption;
+        return support::Text(ProxyAutomaticCaption);
     case ProxyMode::Manual:
-        return ProxyManualCaption;
+        return support::Text(ProxyManualCaption);
     default:
-        return ProxyNoneCaption;
+        return support::Text(ProxyNoneCaption);
     }
 }
 

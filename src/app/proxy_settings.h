@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/translation.h"
+
 namespace belvane {
 class IniDocument;
 }
@@ -20,9 +22,10 @@ inline constexpr std::string_view ProxyModeKey = "ProxyMode";
 
 inline constexpr int DefaultProxyPort = 80;
 
-inline constexpr std::string_view ProxyNoneCaption = "Не использовать proxy-сервер";
-inline constexpr std::string_view ProxyAutomaticCaption = "Автоматический поиск сервера (возможны задержки)";
-inline constexpr std::string_view ProxyManualCaption = "Ручной выбор proxy-сервера:";
+inline constexpr std::string_view ProxyNoneCaption = BELVANE_TEXT("Не использовать proxy-сервер");
+inline constexpr std::string_view ProxyAutomaticCaption =
+    BELVANE_TEXT("Автоматический поиск сервера (возможны задержки)");
+inline constexpr std::string_view ProxyManualCaption = BELVANE_TEXT("Ручной выбор proxy-сервера:");
 
 enum class ProxyMode { None = 0, Automatic = 1, Manual = 2 };
 
@@ -42,12 +45,12 @@ ProxySettings EditedProxy(int mode, std::string server, int port, std::string us
 
 // The manual mode needs a server to go through; otherwise every download would
 // fail later with a connection error that does not say why.
-inline constexpr std::string_view ProxyServerMissingMessage = "Не указано имя или адрес proxy-сервера.";
+inline constexpr std::string_view ProxyServerMissingMessage = BELVANE_TEXT("Не указано имя или адрес proxy-сервера.");
 bool ProxyServerMissing(const ProxySettings& p);
 
 // "Не использовать proxy-сервер", "Автоматический поиск...", "Ручной выбор...":
 // the mode's name; an unknown mode is shown as no proxy.
-std::string_view ProxyModeName(int mode);
+std::string ProxyModeName(int mode);
 
 // ProxyMode absent: 2 when a server is set, else 0.
 ProxySettings LoadProxySettings(const IniDocument& ini);

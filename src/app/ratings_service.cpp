@@ -9,6 +9,7 @@
 #include "scenario/rating_key_line.h"
 #include "stakes/ratings_ops.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -54,7 +55,7 @@ bool RatingsService::ExportCsv(const std::filesystem::path& file)
 int RatingsService::ToScript(std::span<const size_t> rows)
 {
     auto busy = ws_.Busy();
-    StatusScope status(ws_.Host(), scenario::RatingsToScriptStatus);
+    StatusScope status(ws_.Host(), support::Text(scenario::RatingsToScriptStatus));
     std::vector<size_t> sorted(rows.begin(), rows.end());
     std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());

@@ -5,6 +5,7 @@
 #include "combs/ordered_pass.h"
 #include "combs/reductions.h"
 #include "scenario/script_codes.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -51,7 +52,7 @@ bool RunnerLists::BuildStart(const scenario::TScriptOptions& options)
     combs::CombinationList& list = List();
     if (options.StartMode == scenario::StartFull || options.StartMode == scenario::StartExclude) {
         if (!generated_) {
-            StatusScope status(ws_.Host(), "Генерация возможных комбинаций...");
+            StatusScope status(ws_.Host(), support::Text("Генерация возможных комбинаций..."));
             combs::CombBuffer built;
             if (!BuildList(ws_.Host(), ws_.Configuration().SavedGenerateSettings(), built))
                 return false;
@@ -70,7 +71,9 @@ bool RunnerLists::BuildStart(const scenario::TScriptOptions& options)
             const ArchiveService& archive = ws_.Archive();
             combs::RemoveDrawnCombinations(list, combs::LatestDraws(archive.Draws(), n, archive.Offset()));
             list.dropUndo();
-            History().Add(combs::HistoryIcon::Remove, "Последние тиражи", std::to_string(n), list.count());
+            History().Add(combs::HistoryIcon::Remove, support::Text("Последние тиражи"), std::to_string(n),
+                          list.count());
+
             withoutDraws_[n].assign(list.combs());
         }
     }

@@ -1,7 +1,6 @@
 #include "app/runner_stakes.h"
 
 #include <algorithm>
-#include <fmt/format.h>
 #include <vector>
 
 #include "app/host.h"
@@ -9,6 +8,7 @@
 #include "combs/comb_set.h"
 #include "stakes/stake_fields.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 namespace {
@@ -42,7 +42,7 @@ void RunnerStakes::Clear()
     try {
         ws_.Stakes().File().Truncate();
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка записи в файл ставок!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка записи в файл ставок!\r\r{}", e.what()));
     }
     checkFrom_ = 0;
     firstRecord_ = 0;
@@ -74,7 +74,7 @@ std::unordered_set<uint64_t>& RunnerStakes::Existing()
             first += got;
         }
     } catch (const Error& e) {
-        throw Error(fmt::format("Ошибка поиска записи в файле ставок!\r\r{}", e.what()));
+        throw Error(support::Message("Ошибка поиска записи в файле ставок!\r\r{}", e.what()));
     }
     return existing_.emplace(std::move(keys));
 }

@@ -24,6 +24,7 @@
 #include "support/error.h"
 #include "support/random_index.h"
 #include "support/text.h"
+#include "support/translation.h"
 #include "systems/system_play.h"
 
 namespace belvane::app {
@@ -146,7 +147,7 @@ private:
 ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optional<int> testCount)
 {
     Host& host = ws_.Host();
-    StatusScope status(host, RunningStatus);
+    StatusScope status(host, support::Text(RunningStatus));
     // The views are shown again when the run is over, not at every offset.
     const bool suppressed = std::exchange(ws_.RefreshSuppressed, true);
     if (settings_.Log) {
@@ -156,7 +157,7 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
     }
     panels_ = {};
     panels_.Cycle = testCount ? 0 : 1;
-    activity(std::string(RunningStatus));
+    activity(support::Text(RunningStatus));
 
     ArchiveService& archive = ws_.Archive();
     if (!testCount) {
@@ -167,7 +168,7 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
         for (int cycle = 1; cycle <= *testCount; ++cycle) {
             const int offset = *testCount - cycle + 1; // the oldest test first
             panels_.Cycle = cycle;
-            activity(std::string(RunningStatus));
+            activity(support::Text(RunningStatus));
             if (stopped())
                 break;
             archive.SetOffset(offset);
@@ -185,7 +186,7 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
     }
 
     if (!stop_ || testCount)
-        activity(std::string(FinishedActivity));
+        activity(support::Text(FinishedActivity));
     stakes_.FinishChecks();
     panels_.Cycle = 0;
     showPanels();
@@ -243,7 +244,7 @@ void OneRun::runLine(int index, const std::string& line)
     if (stopped())
         return;
     log(ExpandingActivity);
-    activity(std::string(ExpandingActivity));
+    activity(support::Text(ExpandingActivity));
     FilterVariants variants(registry_, items);
     if (logging())
         log(VariantsMadeLog(variants.Count()));

@@ -1,6 +1,5 @@
 #include "app/scenario_service.h"
 
-#include <fmt/format.h>
 #include <system_error>
 
 #include "app/host.h"
@@ -9,6 +8,7 @@
 #include "scenario/run_log.h"
 #include "scenario/run_texts.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -92,7 +92,7 @@ bool ScenarioService::Delete(std::span<const int> indexes)
 {
     if (indexes.empty())
         return false;
-    StatusScope status(ws_.Host(), scenario::DeletingLinesStatus);
+    StatusScope status(ws_.Host(), support::Text(scenario::DeletingLinesStatus));
     scenario_.Delete(indexes);
     Changed();
     return true;
@@ -102,7 +102,7 @@ bool ScenarioService::Clear()
 {
     if (scenario_.Empty())
         return false;
-    StatusScope status(ws_.Host(), scenario::DeletingLinesStatus);
+    StatusScope status(ws_.Host(), support::Text(scenario::DeletingLinesStatus));
     scenario_.Clear();
     Changed();
     return true;
@@ -163,8 +163,8 @@ std::optional<int> ScenarioService::AskTestCount()
     const auto range = scenario::TestCountRangeFor(static_cast<int>(ws_.Archive().Draws().size()));
     if (!range)
         return std::nullopt;
-    return ws_.Host().askNumber(scenario::TestCountCaption, scenario::TestCountPrompt, range->Default, range->Min,
-                                range->Max);
+    return ws_.Host().askNumber(support::Text(scenario::TestCountCaption), support::Text(scenario::TestCountPrompt),
+                                range->Default, range->Min, range->Max);
 }
 
 ScenarioRunResult ScenarioService::Test(std::span<const std::string> lines, int count,
@@ -173,8 +173,9 @@ ScenarioRunResult ScenarioService::Test(std::span<const std::string> lines, int 
     const int draws = static_cast<int>(ws_.Archive().Draws().size());
     const auto range = scenario::TestCountRangeFor(draws);
     if (!range || count < range->Min || count > range->Max) {
-        ws_.Host().showError(range ? fmt::format("Количество тестов должно быть от {} до {}!", range->Min, range->Max)
-                                   : std::string("Для теста в архиве должно быть не менее двух тиражей!"));
+        ws_.Host().showError(
+            range ? support::Message("Количество тестов должно быть от {} до {}!", range->Min, range->Max)
+                  : support::Text("Для теста в архиве должно быть не менее двух тиражей!"));
         ScenarioRunResult refused;
         refused.Failed = true;
         return refused;
@@ -186,7 +187,7 @@ bool ScenarioService::Stop()
 {
     if (!runner_.Running() || runner_.StopRequested())
         return false;
-    if (!ws_.Host().askYesNo(CaptionConfirm, scenario::StopQuestion, true))
+    if (!ws_.Host().askYesNo(support::Text(CaptionConfirm), support::Text(scenario::StopQuestion), true))
         return false;
     runner_.RequestStop();
     return true;
@@ -207,24 +208,24 @@ void ScenarioService::DeleteLogs()
     Host& host = ws_.Host();
     const auto logs = scenario::FindScriptLogs(ws_.Files().folder());
     if (logs.empty()) {
-        host.showInformation(scenario::NoScriptLogsMessage);
+        host.showInformation(support::Text(scenario::NoScriptLogsMessage));
         return;
     }
     size_t deleted = 0;
     std::string failure;
     {
-        StatusScope status(host, scenario::FindScriptLogsStatus);
+        StatusScope status(host, support::Text(scenario::FindScriptLogsStatus));
         for (const auto& log : logs) {
             std::error_code ec;
             if (std::filesystem::remove(log, ec))
                 ++deleted;
             else if (failure.empty())
-                failure = fmt::format("Ошибка удаления файла \"{}\"!\r\r{}", log.string(), ec.message());
+                failure = support::Message("Ошибка удаления файла \"{}\"!\r\r{}", log.string(), ec.message());
         }
     }
     if (!failure.empty())
         host.showError(failure);
-    host.showInformation(fmt::format("Удалено файлов журналов: {} из {}.", deleted, logs.size()));
+    host.showInformation(support::Message("Удалено файлов журналов: {} из {}.", deleted, logs.size()));
 }
 
 std::optional<bool> ScenarioService::ActionEnabled(std::string_view action, const ViewSelection& selection) const

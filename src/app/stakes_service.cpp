@@ -1,7 +1,5 @@
 #include "app/stakes_service.h"
 
-#include <fmt/format.h>
-
 #include "app/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
@@ -9,6 +7,7 @@
 #include "stakes/stake_texts.h"
 #include "support/error.h"
 #include "support/random_index.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -27,22 +26,23 @@ stakes::StakeRecord StakesService::Record(size_t index)
 void StakesService::Open()
 {
     Host& host = ws_.Host();
-    StatusScope status(host, "Загрузка файла ставок...");
+    StatusScope status(host, support::Text("Загрузка файла ставок..."));
     try {
         file_.Open(ws_.Files().stakes());
     } catch (const stakes::StakesFileLocked&) {
-        host.showError(ExclusiveAccessMessage);
-        throw StartupFailure(std::string(ExclusiveAccessMessage));
+        host.showError(support::Text(ExclusiveAccessMessage));
+        throw StartupFailure(support::Text(ExclusiveAccessMessage));
     } catch (const Error& e) {
-        host.showError(fmt::format("Ошибка чтения файла ставок!\r\r{}", e.what()));
+        host.showError(support::Message("Ошибка чтения файла ставок!\r\r{}", e.what()));
         throw StartupFailure(e.what());
     }
     try {
         if (!file_.IsOlderVersion())
             return;
-        host.showWarning("Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!");
+        host.showWarning(
+            support::Text("Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут удалены!"));
     } catch (const Error& e) {
-        host.showError(fmt::format("Ошибка чтения файла ставок!\r\r{}", e.what()));
+        host.showError(support::Message("Ошибка чтения файла ставок!\r\r{}", e.what()));
         throw StartupFailure(e.what());
     }
     // The old stakes stay readable beside the emptied file; without that copy
@@ -51,19 +51,19 @@ void StakesService::Open()
         file_.CopyTo(ws_.Files().stakesCopy());
         file_.Truncate();
     } catch (const Error& e) {
-        host.showError(fmt::format("Ошибка записи в файл ставок!\r\r{}", e.what()));
+        host.showError(support::Message("Ошибка записи в файл ставок!\r\r{}", e.what()));
         throw StartupFailure(e.what());
     }
 }
 
 bool StakesService::Close()
 {
-    StatusScope status(ws_.Host(), "Сохранение файла ставок...");
+    StatusScope status(ws_.Host(), support::Text("Сохранение файла ставок..."));
     try {
         file_.Close();
         return true;
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка записи в файл ставок!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка записи в файл ставок!\r\r{}", e.what()));
         return false;
     }
 }

@@ -1,7 +1,6 @@
 #include "app/statistics_service.h"
 
 #include <algorithm>
-#include <fmt/format.h>
 
 #include "app/filter_request.h"
 #include "app/host.h"
@@ -10,6 +9,7 @@
 #include "app/workspace.h"
 #include "model/draws_file.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -63,11 +63,11 @@ void StatisticsService::RebuildTypeLists(bool reload, bool keepChoice)
 
 bool StatisticsService::ResetFavorites()
 {
-    if (!ws_.Host().confirm("Вы действительно хотите сбросить список избранных фильтров?", false))
+    if (!ws_.Host().confirm(support::Text("Вы действительно хотите сбросить список избранных фильтров?"), false))
         return false;
     auto busy = ws_.Busy();
     {
-        StatusScope status(ws_.Host(), "Подождите пожалуйста...");
+        StatusScope status(ws_.Host(), support::Text("Подождите пожалуйста..."));
         ws_.Registry().SelectAll();
         SaveFilterList(true, false);
         RebuildTypeLists(false, false);
@@ -82,7 +82,7 @@ bool StatisticsService::LoadFilterList(bool withOptions)
         ws_.Registry().LoadFilterList(ws_.Files().filterList(), withOptions);
         return true;
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка загрузки списка фильтров!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка загрузки списка фильтров!\r\r{}", e.what()));
         return false;
     }
 }
@@ -93,7 +93,7 @@ bool StatisticsService::SaveFilterList(bool withOptions, bool allCaptions)
         ws_.Registry().SaveFilterList(ws_.Files().filterList(), withOptions, allCaptions);
         return true;
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка сохранения списка фильтров!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка сохранения списка фильтров!\r\r{}", e.what()));
         return false;
     }
 }
@@ -140,7 +140,7 @@ void StatisticsService::Calculate(bool force)
         return;
 
     auto busy = ws_.Busy();
-    StatusScope status(ws_.Host(), "Анализ тиражей и расчет статистики...");
+    StatusScope status(ws_.Host(), support::Text("Анализ тиражей и расчет статистики..."));
     DrawsStatRequest request = Request(ChosenEntry(), Length());
     std::optional<PrefetchData> prefetch;
     if (PrefetchsEnabled()) {
@@ -167,7 +167,7 @@ void StatisticsService::TogglePrefetchs()
 
 void StatisticsService::ToggleTotalLine()
 {
-    StatusScope status(ws_.Host(), "Создание графиков...");
+    StatusScope status(ws_.Host(), support::Text("Создание графиков..."));
     ws_.SetSetting(key::ShowTotalLine, ws_.Settings().Flag(key::ShowTotalLine) ? 0 : 1);
     Calculate(true);
 }

@@ -8,6 +8,7 @@
 #include "combs/comb_set.h"
 #include "stakes/stake_access.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -19,7 +20,7 @@ std::string SystemStakeComment(bool wholeSystem, int numbers, std::string_view t
 
 std::string DeleteSystemQuestion(std::string_view title)
 {
-    return fmt::format("Вы действительно хотите удалить систему \"{}\"?", title);
+    return support::Message("Вы действительно хотите удалить систему \"{}\"?", title);
 }
 
 exchange::ExchangeClient MakeExchangeClient(const Workspace& ws)
@@ -44,13 +45,14 @@ SystemsCatalogue SystemsService::ListOnline()
 {
     SystemsCatalogue catalogue;
     try {
-        ExchangeScope status(ws_.Host(), "Загрузка списка систем...");
+        ExchangeScope status(ws_.Host(), support::Text("Загрузка списка систем..."));
         catalogue.Systems = systems::ListSystems(MakeExchangeClient(ws_));
         catalogue.Available = true;
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка загрузки списка систем!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка загрузки списка систем!\r\r{}", e.what()));
         systems::tSystemData placeholder;
-        placeholder.Title = std::string(SystemsUnavailableTitle);
+        placeholder.Title = support::Text(SystemsUnavailableTitle);
+
         catalogue.Systems = {placeholder};
         return catalogue;
     }
@@ -79,14 +81,14 @@ int SystemsService::DownloadOnline(std::span<const systems::tSystemData> chosen)
         if (ws_.Host().cancelled())
             break; // "Отмена" stops the systems still to come as well
         try {
-            ExchangeScope status(ws_.Host(), fmt::format("Загрузка \"{}\"...", s.Title));
+            ExchangeScope status(ws_.Host(), support::Message("Загрузка \"{}\"...", s.Title));
             if (!s.Downloadable())
-                throw Error(fmt::format("Система #{} описана сервисом некорректно!", s.Id));
+                throw Error(support::Message("Система #{} описана сервисом некорректно!", s.Id));
             const std::string combs = systems::FetchSystemCombs(MakeExchangeClient(ws_), s.Id);
             systems::SaveFetchedSystem(Folder(), s, combs);
             ++saved;
         } catch (const Error& e) {
-            ws_.Host().showError(fmt::format("Ошибка загрузки системы #{}!\r\r{}", s.Id, e.what()));
+            ws_.Host().showError(support::Message("Ошибка загрузки системы #{}!\r\r{}", s.Id, e.what()));
         }
     }
     return saved;
@@ -103,10 +105,10 @@ systems::tSystemData SystemsService::NewSystem() const
 std::optional<std::string> SystemsService::FetchOnline(const systems::tSystemData& system)
 {
     try {
-        ExchangeScope status(ws_.Host(), fmt::format("Загрузка \"{}\"...", system.Title));
+        ExchangeScope status(ws_.Host(), support::Message("Загрузка \"{}\"...", system.Title));
         return systems::FetchSystemCombs(MakeExchangeClient(ws_), system.Id);
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка загрузки системы #{}!\r\r{}", system.Id, e.what()));
+        ws_.Host().showError(support::Message("Ошибка загрузки системы #{}!\r\r{}", system.Id, e.what()));
         return std::nullopt;
     }
 }
@@ -119,11 +121,11 @@ std::optional<int32_t> SystemsService::PublishOnline(const systems::tSystemData&
         return std::nullopt;
     }
     if (!added && !IsOwn(system)) {
-        ws_.Host().showError("Вы можете изменять только свои системы!");
+        ws_.Host().showError(support::Text("Вы можете изменять только свои системы!"));
         return std::nullopt;
     }
     try {
-        ExchangeScope status(ws_.Host(), fmt::format("Сохранение \"{}\"...", system.Title));
+        ExchangeScope status(ws_.Host(), support::Message("Сохранение \"{}\"...", system.Title));
         // What is published is what the dialog keeps: the lines normalised, the counts from them.
         systems::tSystemData sent = system;
         const systems::NormalizedCombs combs = systems::NormalizeSystemCombs(system.Combs);
@@ -135,8 +137,11 @@ std::optional<int32_t> SystemsService::PublishOnline(const systems::tSystemData&
             sent.AuthorMail = ws_.Configuration().Online().UserMail;
         return systems::PutSystem(MakeExchangeClient(ws_), sent, false);
     } catch (const Error& e) {
-        ws_.Host().showError(
-            fmt::format("{}\r\r{}", added ? "Ошибка добавления системы!" : "Ошибка изменения системы!", e.what()));
+        ws_.Host().showError(fmt::format("{}\r\r{}",
+                                         added ? support::Text("Ошибка добавления системы!")
+                                               : support::Text("Ошибка изменения системы!"),
+                                         e.what()));
+
         return std::nullopt;
     }
 }
@@ -144,11 +149,11 @@ std::optional<int32_t> SystemsService::PublishOnline(const systems::tSystemData&
 bool SystemsService::DeleteOnline(const systems::tSystemData& system)
 {
     if (!IsOwn(system)) {
-        ws_.Host().showError("Вы можете удалять только свои системы!");
+        ws_.Host().showError(support::Text("Вы можете удалять только свои системы!"));
         return false;
     }
     try {
-        ExchangeScope status(ws_.Host(), fmt::format("Удаление \"{}\"...", system.Title));
+        ExchangeScope status(ws_.Host(), support::Message("Удаление \"{}\"...", system.Title));
         const int32_t answer = systems::PutSystem(MakeExchangeClient(ws_), system, true);
         if (answer == 0) {
             if (const auto file = LocalFile(system)) {
@@ -158,7 +163,7 @@ bool SystemsService::DeleteOnline(const systems::tSystemData& system)
         }
         return true;
     } catch (const Error& e) {
-        ws_.Host().showError(fmt::format("Ошибка удаления системы!\r\r{}", e.what()));
+        ws_.Host().showError(support::Message("Ошибка удаления системы!\r\r{}", e.what()));
         return false;
     }
 }
@@ -188,7 +193,7 @@ std::optional<systems::ListSystem> SystemsService::LoadForList()
 {
     systems::ListSystem system;
     {
-        StatusScope status(ws_.Host(), systems::CollectingNumbersStatus);
+        StatusScope status(ws_.Host(), support::Text(systems::CollectingNumbersStatus));
         system = systems::LoadSystemForList(Folder(), ws_.Combinations().Combs());
     }
     if (system.Found())

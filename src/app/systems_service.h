@@ -18,13 +18,14 @@
 #include "systems/system_exchange.h"
 #include "systems/system_file.h"
 #include "systems/system_play.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
 class Workspace;
 
-inline constexpr std::string_view SystemsUnavailableTitle = "Список систем не доступен!";
-inline constexpr std::string_view SystemsLoadedStatus = "Загружена";
+inline constexpr std::string_view SystemsUnavailableTitle = BELVANE_TEXT("Список систем не доступен!");
+inline constexpr std::string_view SystemsLoadedStatus = BELVANE_TEXT("Загружена");
 
 // "Вы действительно хотите удалить систему \"%s\"?"
 std::string DeleteSystemQuestion(std::string_view title);

@@ -13,13 +13,14 @@
 #include "stats/config_data.h"
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 namespace {
 
 std::string missingRecordText(size_t index)
 {
-    return fmt::format("Запись со индексом {} в файле данных не найдена!", index);
+    return support::Message("Запись со индексом {} в файле данных не найдена!", index);
 }
 
 // Rows in list order, each once.
@@ -102,7 +103,7 @@ void TablesService::Load()
     std::error_code ec;
     if (!std::filesystem::exists(file, ec))
         return;
-    StatusScope status(ws_.Host(), stakes::LoadTablesStatus);
+    StatusScope status(ws_.Host(), support::Text(stakes::LoadTablesStatus));
     try {
         records_ = stakes::ReadTablesFile(file);
         loadFailed_ = false;
@@ -118,7 +119,7 @@ bool TablesService::Save()
     if (!Visible())
         return true;
     const std::filesystem::path file = ws_.Files().tables();
-    StatusScope status(ws_.Host(), stakes::SaveTablesStatus);
+    StatusScope status(ws_.Host(), support::Text(stakes::SaveTablesStatus));
     try {
         if (loadFailed_) {
             // The file that could not be read stays readable beside the new one.
@@ -142,7 +143,7 @@ bool TablesService::RequireVisible() const
 {
     if (Visible())
         return true;
-    ws_.Host().showError(TablesHiddenMessage);
+    ws_.Host().showError(support::Text(TablesHiddenMessage));
     return false;
 }
 
@@ -164,13 +165,14 @@ bool TablesService::Add(const RegularAddRequest& request, std::span<const size_t
     if (!RequireVisible())
         return false;
     Host& host = ws_.Host();
-    StatusScope status(host, stakes::AddTablesStatus);
+    StatusScope status(host, support::Text(stakes::AddTablesStatus));
     std::vector<stakes::RegularStake> added;
     try {
         if (text::trim(request.Comment).empty())
-            throw Error(std::string(stakes::EmptyCommentMessage));
+            throw Error(support::Text(stakes::EmptyCommentMessage));
         if (request.Step < stakes::MinRegularStep || request.Step > stakes::MaxRegularStep)
-            throw Error(fmt::format("Шаг должен быть от {} до {}!", stakes::MinRegularStep, stakes::MaxRegularStep));
+            throw Error(
+                support::Message("Шаг должен быть от {} до {}!", stakes::MinRegularStep, stakes::MaxRegularStep));
         const auto combs = ws_.Combinations().Combs();
         const std::vector<size_t> rows = listOrder(combRows);
         for (size_t row : rows)
@@ -189,14 +191,14 @@ bool TablesService::Add(const RegularAddRequest& request, std::span<const size_t
                 // The draw its first stake would shift is where it starts from.
                 const auto newest = stakes::NewestVisibleNumbers(ws_.Archive().Draws(), ws_.Archive().Offset());
                 if (!newest)
-                    throw Error(std::string(stakes::EmptyArchiveBaseMessage));
+                    throw Error(support::Text(stakes::EmptyArchiveBaseMessage));
                 base.Start = *newest;
             } else {
-                throw Error(std::string(stakes::InvalidStakeMessage)); // nothing to start from
+                throw Error(support::Text(stakes::InvalidStakeMessage)); // nothing to start from
             }
             base.Current = base.Start;
             if (stakes::RegularStakeFault(base))
-                throw Error(std::string(stakes::InvalidStakeMessage));
+                throw Error(support::Text(stakes::InvalidStakeMessage));
             added.push_back(base);
         } else {
             for (size_t row : rows) {
@@ -204,14 +206,14 @@ bool TablesService::Add(const RegularAddRequest& request, std::span<const size_t
                 r.Comment = stakes::NumberedRegularComment(request.Comment, row + 1);
                 r.Start = r.Current = ascending(combs[row]);
                 if (stakes::RegularStakeFault(r))
-                    throw Error(std::string(stakes::InvalidStakeMessage));
+                    throw Error(support::Text(stakes::InvalidStakeMessage));
                 added.push_back(std::move(r));
             }
         }
         std::vector<std::string> comments = Comments();
         for (const stakes::RegularStake& r : added) {
             if (stakes::RegularCommentTaken(comments, r.Comment))
-                throw Error(std::string(stakes::DuplicateRegularCommentMessage));
+                throw Error(support::Text(stakes::DuplicateRegularCommentMessage));
             comments.push_back(r.Comment);
         }
     } catch (const Error& e) {
@@ -235,7 +237,7 @@ bool TablesService::Delete(std::span<const size_t> rows)
         return false;
     }
     {
-        StatusScope status(ws_.Host(), stakes::DeleteTablesStatus);
+        StatusScope status(ws_.Host(), support::Text(stakes::DeleteTablesStatus));
         for (auto it = sorted.rbegin(); it != sorted.rend(); ++it)
             records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(*it));
     }
@@ -290,8 +292,8 @@ std::optional<int> TablesService::AskTestCount()
     const auto range = scenario::TestCountRangeFor(static_cast<int>(ws_.Archive().Draws().size()));
     if (!range)
         return std::nullopt;
-    return ws_.Host().askNumber(scenario::TestCountCaption, scenario::TestCountPrompt, range->Default, range->Min,
-                                range->Max);
+    return ws_.Host().askNumber(support::Text(scenario::TestCountCaption), support::Text(scenario::TestCountPrompt),
+                                range->Default, range->Min, range->Max);
 }
 
 RegularTestResult TablesService::Test(int count, std::span<const size_t> rows)
@@ -307,9 +309,9 @@ RegularTestResult TablesService::Test(int count, std::span<const size_t> rows)
     const std::vector<size_t> selected = listOrder(rows);
     std::string refusal;
     if (!range)
-        refusal = "Для теста в архиве должно быть не менее двух тиражей!";
+        refusal = support::Text("Для теста в архиве должно быть не менее двух тиражей!");
     else if (count < range->Min || count > range->Max)
-        refusal = fmt::format("Количество тестов должно быть от {} до {}!", range->Min, range->Max);
+        refusal = support::Message("Количество тестов должно быть от {} до {}!", range->Min, range->Max);
     else if (!selected.empty() && selected.back() >= records_.size())
         refusal = missingRecordText(selected.back());
     if (!refusal.empty()) {
@@ -320,7 +322,7 @@ RegularTestResult TablesService::Test(int count, std::span<const size_t> rows)
     if (selected.empty())
         return result;
 
-    StatusScope status(host, stakes::TestTablesStatus);
+    StatusScope status(host, support::Text(stakes::TestTablesStatus));
     OffsetRestorer restorer(ws_);
     struct Planned {
         size_t Row;

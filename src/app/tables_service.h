@@ -18,13 +18,14 @@
 #include "stakes/regular_rules.h"
 #include "stakes/regular_table.h"
 #include "stakes/stake_record.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
 class Workspace;
 
 inline constexpr std::string_view TablesHiddenMessage =
-    "Вкладка \"Регуляры\" скрыта: регулярные ставки не загружаются и не сохраняются!";
+    BELVANE_TEXT("Вкладка \"Регуляры\" скрыта: регулярные ставки не загружаются и не сохраняются!");
 
 // What "Добавление регулярной ставки" hands over.
 struct RegularAddRequest {

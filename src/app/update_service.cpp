@@ -1,7 +1,5 @@
 #include "app/update_service.h"
 
-#include <fmt/format.h>
-
 #include "app/host.h"
 #include "app/proxy_settings.h"
 #include "app/setting_keys.h"
@@ -10,6 +8,7 @@
 #include "support/file_io.h"
 #include "support/ini_document.h"
 #include "support/text.h"
+#include "support/translation.h"
 #include "update/manifest.h"
 #include "update/update_fetch.h"
 
@@ -50,36 +49,36 @@ void removeQuietly(const fs::path& p)
 
 std::string SearchFailedText(std::string_view reason)
 {
-    return fmt::format("Ошибка поиска обновлений!\r\r{}", reason);
+    return support::Message("Ошибка поиска обновлений!\r\r{}", reason);
 }
 
 std::string InstallFailedText(std::string_view reason)
 {
-    return fmt::format("Ошибка установки обновления!\r\r{}", reason);
+    return support::Message("Ошибка установки обновления!\r\r{}", reason);
 }
 
 std::string InstalledText(std::string_view version)
 {
-    return fmt::format("Установка обновления \"{}\" успешно выполнена.\r\rДля завершения установки необходимо "
-                       "перезапустить программу!",
-                       version);
+    return support::Message("Установка обновления \"{}\" успешно выполнена.\r\rДля завершения установки необходимо "
+                            "перезапустить программу!",
+                            version);
 }
 
 std::string SearchStatusText()
 {
-    return "Поиск доступных обновлений...";
+    return support::Text("Поиск доступных обновлений...");
 }
 
 std::string InstallStatusText(std::string_view version)
 {
-    return fmt::format("Загрузка и установка обновления \"{}\"...", version);
+    return support::Message("Загрузка и установка обновления \"{}\"...", version);
 }
 
 std::string DownloadedOnlyText(std::string_view version, const fs::path& programFolder, const fs::path& package)
 {
-    return fmt::format("Обновление \"{}\" загружено и проверено, но в папку программы \"{}\" запись запрещена, и "
-                       "установить его программа не может.\r\rФайл обновления (архив tar): {}",
-                       version, programFolder.string(), package.string());
+    return support::Message("Обновление \"{}\" загружено и проверено, но в папку программы \"{}\" запись запрещена, и "
+                            "установить его программа не может.\r\rФайл обновления (архив tar): {}",
+                            version, programFolder.string(), package.string());
 }
 
 UpdateService::UpdateService(Workspace& workspace)
@@ -110,7 +109,7 @@ UpdateCheckResult UpdateService::Check(const UpdateCheckOptions& options)
         if (location.empty()) {
             result.Outcome = UpdateCheckOutcome::NoAddress;
             if (!options.Silent)
-                host.showInformation(NoManifestAddressMessage);
+                host.showInformation(support::Text(NoManifestAddressMessage));
             return result;
         }
         StatusScope status(host, SearchStatusText());
@@ -144,7 +143,7 @@ UpdateCheckResult UpdateService::Check(const UpdateCheckOptions& options)
     if (result.Outcome == UpdateCheckOutcome::Failed && !options.Silent)
         host.showError(SearchFailedText(result.Failure));
     if (result.Outcome == UpdateCheckOutcome::NoUpdate && !options.Silent)
-        host.showInformation(NoUpdatesMessage);
+        host.showInformation(support::Text(NoUpdatesMessage));
     return result;
 }
 
@@ -154,7 +153,7 @@ std::string UpdateService::RefusedFile(const std::string& name) const
     const fs::path work = Work().root();
     const bool inWork = fs::weakly_canonical(target).native().starts_with(fs::weakly_canonical(work).native() + "/");
     if (ws_.Files().isOwnFile(target) || inWork)
-        return update::DamagedPackageText(fmt::format("файл \"{}\" не является файлом программы", name));
+        return update::DamagedPackageText(support::Message("файл \"{}\" не является файлом программы", name));
     return {};
 }
 
@@ -180,7 +179,7 @@ UpdateInstallResult UpdateService::Install(const UpdateOffer& offer)
                 if (!fs::is_regular_file(package, ec))
                     throw Error(update::FileNotFoundText(package.string()));
                 if (update::Sha256OfFile(package, kMaxPackageSize) != offer.PackageSha256)
-                    throw Error(std::string(ChecksumMismatchMessage));
+                    throw Error(support::Text(ChecksumMismatchMessage));
                 break;
             } catch (const http::TransferCancelled&) {
                 throw;

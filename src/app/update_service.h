@@ -17,6 +17,7 @@
 #include "update/program_version.h"
 #include "update/signature.h"
 #include "update/staged_update.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
@@ -27,11 +28,12 @@ class Workspace;
 inline constexpr std::string_view UpdateSection = "UPDATE";
 inline constexpr std::string_view ManifestUrlKey = "ManifestUrl";
 
-inline constexpr std::string_view NoUpdatesMessage = "Обновлений не найдено!";
+inline constexpr std::string_view NoUpdatesMessage = BELVANE_TEXT("Обновлений не найдено!");
 inline constexpr std::string_view NoManifestAddressMessage =
-    "Адрес файла описания обновлений не задан (ключ ManifestUrl раздела UPDATE файла Belvane_6x45.ini).";
-inline constexpr std::string_view ChecksumMismatchMessage = "Неверная контрольная сумма скачанного файла.";
-inline constexpr std::string_view UpdateFoundCaption = "Найдена новая версия программы";
+    BELVANE_TEXT("Адрес файла описания обновлений не задан (ключ ManifestUrl раздела UPDATE файла Belvane_6x45.ini).");
+inline constexpr std::string_view ChecksumMismatchMessage =
+    BELVANE_TEXT("Неверная контрольная сумма скачанного файла.");
+inline constexpr std::string_view UpdateFoundCaption = BELVANE_TEXT("Найдена новая версия программы");
 
 std::string SearchFailedText(std::string_view reason);  // "Ошибка поиска обновлений!\r\r%s"
 std::string InstallFailedText(std::string_view reason); // "Ошибка установки обновления!\r\r%s"

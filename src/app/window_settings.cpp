@@ -9,6 +9,7 @@
 #include "support/error.h"
 #include "support/ini_document.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 namespace {
@@ -184,11 +185,11 @@ void MainWindowSettings::Set(std::string_view name, int value)
 {
     const SettingKey* k = FindMainWindowKey(name);
     if (k == nullptr)
-        throw Error(fmt::format("Неизвестный параметр \"{}\"!", name));
+        throw Error(support::Message("Неизвестный параметр \"{}\"!", name));
     if (k->Kind == SettingKind::Boolean)
         value = value != 0 ? 1 : 0;
     if (value < k->Min || value > k->Max)
-        throw Error(fmt::format("Значение параметра {} должно быть от {} до {}!", k->Name, k->Min, k->Max));
+        throw Error(support::Message("Значение параметра {} должно быть от {} до {}!", k->Name, k->Min, k->Max));
     values_[std::string(k->Name)] = value;
     if (k->Write != SettingWrite::OnClose) {
         if (k->Kind == SettingKind::Boolean)

@@ -1,21 +1,20 @@
 #include "app/workspace.h"
 
-#include <fmt/format.h>
-
 #include "app/host.h"
 #include "app/prefetch_files.h"
 #include "app/setting_keys.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
 std::string SettingsLoadErrorText(std::string_view reason)
 {
-    return fmt::format("Ошибка загрузки параметров программы!\r\r{}", reason);
+    return support::Message("Ошибка загрузки параметров программы!\r\r{}", reason);
 }
 
 std::string SettingsSaveErrorText(std::string_view reason)
 {
-    return fmt::format("Ошибка сохранения параметров программы!\r\r{}", reason);
+    return support::Message("Ошибка сохранения параметров программы!\r\r{}", reason);
 }
 
 Workspace::Workspace(app::Host& host, DataFiles files, StartupOptions options, WorkspaceMode mode)
@@ -42,7 +41,7 @@ Workspace::~Workspace()
 void Workspace::Create()
 {
     if (options_.Restart && !WaitForOtherInstances(CurrentExecutableName(), options_.RestartPolls))
-        throw StartupFailure("Другая копия программы не завершила работу.");
+        throw StartupFailure(support::Text("Другая копия программы не завершила работу."));
 
     try {
         settings_.Load();
@@ -63,7 +62,7 @@ void Workspace::Create()
 
 void Workspace::Initialise()
 {
-    StatusScope status(host_, "Инициализация...");
+    StatusScope status(host_, support::Text("Инициализация..."));
     auto busy = Busy();
     try {
         hits_ = stakes::MakeHitTable();
@@ -77,7 +76,7 @@ void Workspace::Initialise()
     } catch (const StartupFailure&) {
         throw;
     } catch (const std::exception& e) {
-        host_.showError(fmt::format("Ошибка инициализации программы!\r\r{}", e.what()));
+        host_.showError(support::Message("Ошибка инициализации программы!\r\r{}", e.what()));
         throw StartupFailure(e.what());
     }
     RefreshAllViews(true);

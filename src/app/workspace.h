@@ -38,17 +38,18 @@
 #include "stakes/hit_table.h"
 #include "stats/stat_list.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
 class Host;
 
-inline constexpr std::string_view ExclusiveAccessMessage =
+inline constexpr std::string_view ExclusiveAccessMessage = BELVANE_TEXT(
     "Невозможно получить монопольный доступ к файлам данных!\r\rВозможные причины данной ошибки: \r\r1) Вы "
     "пытаетесь запустить вторую копию программы из одного и того же каталога. Корректная работа нескольких копий "
     "программы возможна только из разных каталогов.\r\r2) Для программы нет прав на запись в том каталоге, где она "
     "расположена. Например: в Windows 7 и выше по умолчанию запрещена запись в c:\\Program Files.\r\rПрограмма "
-    "будет закрыта!";
+    "будет закрыта!");
 
 // "Ошибка загрузки параметров программы!" / "Ошибка сохранения параметров
 // программы!" with the reason: the window-state file could not be read or written.

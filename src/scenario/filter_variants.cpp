@@ -7,6 +7,7 @@
 #include "support/delphi_format.h"
 #include "stats/stat_list.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 namespace {
@@ -41,18 +42,19 @@ FilterVariants::FilterVariants(const stats::TStatList& list, std::span<const TFi
         if (item.Condition != ConditionNone)
             d.Values = expand(item.ConditionText);
         if (d.DrawCounts.empty() || (item.Condition != ConditionNone && d.Values.empty()))
-            throw Error(DelphiFormat(BadFilterMessage, {FilterItemText(list, item)}));
+            throw Error(DelphiFormat(support::Text(BadFilterMessage), {FilterItemText(list, item)}));
         // Listed values are compared with the key a method reads from a value
         // text; a method without such keys would select every row or none.
         if (item.Condition == ConditionValues && item.Method >= 0 && item.Method < list.MethodCount() &&
             !list.ValueFromText(item.Method))
-            throw Error(std::string(NoValueListMessage));
+            throw Error(support::Text(NoValueListMessage));
 
         // Both factors stay below 2^31 before they are multiplied, so nothing overflows.
         const int64_t size = static_cast<int64_t>(d.DrawCounts.size()) * (oneValue ? d.Values.size() : 1);
         if (size > kMaxVariants || (count *= size) > kMaxVariants)
-            throw Error(std::string(TooManyVariantsMessage) + "\r\r" +
-                        DelphiFormat("Количество вариантов больше %d.", {kMaxVariants}));
+            throw Error(support::Text(TooManyVariantsMessage) + "\r\r" +
+                        DelphiFormat(support::Text("Количество вариантов больше %d."), {kMaxVariants}));
+
         d.Size = static_cast<int>(size);
 
         TFilterPart& base = d.Base;

@@ -16,6 +16,7 @@
 
 #include "model/game.h"
 #include "scenario/filter_item.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 class TStatList;
@@ -23,14 +24,14 @@ class TStatList;
 
 namespace belvane::scenario {
 
-inline constexpr std::string_view BadFilterMessage = "Некорректное описание фильтра: %s!";
-inline constexpr std::string_view TooManyVariantsMessage =
+inline constexpr std::string_view BadFilterMessage = BELVANE_TEXT("Некорректное описание фильтра: %s!");
+inline constexpr std::string_view TooManyVariantsMessage = BELVANE_TEXT(
     "Вы задали слишком много вариантов фильтров - программа не сможет обработать их все!\r"
     "Пожалуйста, уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, а затем повторите "
-    "попытку.";
+    "попытку.");
 
 inline constexpr std::string_view NoValueListMessage =
-    "Для данного вида статистики не доступен режим выделения по списку значений!";
+    BELVANE_TEXT("Для данного вида статистики не доступен режим выделения по списку значений!");
 
 class FilterVariants {
 public:

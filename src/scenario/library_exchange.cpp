@@ -7,19 +7,20 @@
 #include "exchange/exchange_text.h"
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 namespace {
 
 constexpr std::array<std::string_view, LibraryFilterCount> kFilterCaptions = {
-    "Скрытые",
-    "Все, включая скрытые",
-    "Все, кроме скрытых (по умолчанию)",
-    "Только мои",
-    "Только публичные",
-    "С моими оценками",
-    "Без моих оценок",
-    "Новые (24 часа с момента публикации)",
+    BELVANE_TEXT("Скрытые"),
+    BELVANE_TEXT("Все, включая скрытые"),
+    BELVANE_TEXT("Все, кроме скрытых (по умолчанию)"),
+    BELVANE_TEXT("Только мои"),
+    BELVANE_TEXT("Только публичные"),
+    BELVANE_TEXT("С моими оценками"),
+    BELVANE_TEXT("Без моих оценок"),
+    BELVANE_TEXT("Новые (24 часа с момента публикации)"),
 };
 
 constexpr int32_t kMaxId = 2147483647;
@@ -47,7 +48,7 @@ int32_t answeredId(const std::vector<exchange::ExchangeRow>& rows)
         if (code > 0 && code <= kMaxId)
             return static_cast<int32_t>(code);
     }
-    throw Error(fmt::format("Код возврата: {}", std::clamp<int64_t>(code, -kMaxId, kMaxId)));
+    throw Error(support::Message("Код возврата: {}", std::clamp<int64_t>(code, -kMaxId, kMaxId)));
 }
 
 // The exchange as the author of the data (name and language from the dialog).
@@ -63,9 +64,10 @@ exchange::ExchangeClient asAuthor(const exchange::ExchangeClient& client, const 
 
 } // namespace
 
-std::string_view LibraryFilterCaption(int index)
+std::string LibraryFilterCaption(int index)
 {
-    return index >= 0 && index < LibraryFilterCount ? kFilterCaptions[static_cast<size_t>(index)] : std::string_view();
+    return index >= 0 && index < LibraryFilterCount ? support::Text(kFilterCaptions[static_cast<size_t>(index)])
+                                                    : std::string();
 }
 
 std::vector<tScriptInfo> ListScripts(const exchange::ExchangeClient& client, int filter)
@@ -141,7 +143,7 @@ bool TitleIsFree(const exchange::ExchangeClient& client, int32_t id, std::string
 void SetRate(const exchange::ExchangeClient& client, int32_t id, int rate, std::string_view notes)
 {
     if (rate < HiddenRating || rate > MaxRating)
-        throw Error(fmt::format("Недопустимая оценка: {}", rate));
+        throw Error(support::Message("Недопустимая оценка: {}", rate));
     const auto rows = client.PostAsUser(ScrSetRateScript, {{"scr_id", std::to_string(id)},
                                                            {"rate_value", std::to_string(rate)},
                                                            {"rate_notes", exchange::EscapeText(notes)}});
@@ -153,7 +155,7 @@ void SetRate(const exchange::ExchangeClient& client, int32_t id, int rate, std::
             break;
         }
     if (code < 0)
-        throw Error(fmt::format("Код возврата: {}", std::max<int64_t>(code, -kMaxId)));
+        throw Error(support::Message("Код возврата: {}", std::max<int64_t>(code, -kMaxId)));
 }
 
 std::vector<ScriptRate> ListRates(const exchange::ExchangeClient& client, int32_t id)

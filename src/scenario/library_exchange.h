@@ -23,7 +23,7 @@ inline constexpr std::string_view ScrGetRatesScript = "scr_getrates.php";
 // The catalogue filters, by index (the service does the filtering).
 inline constexpr int LibraryFilterCount = 8;
 inline constexpr int DefaultLibraryFilter = 2;
-std::string_view LibraryFilterCaption(int index);
+std::string LibraryFilterCaption(int index);
 
 inline constexpr int HiddenRating = -1;
 inline constexpr int MaxRating = 5;

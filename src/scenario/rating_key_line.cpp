@@ -5,6 +5,7 @@
 #include "scenario/script_line.h"
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 
@@ -41,7 +42,7 @@ bool IsUsableScriptLine(const stats::TStatList& list, std::string_view line)
 
 std::string UnusableRatingKeyText(std::string_view key)
 {
-    return fmt::format("Строку\r\r{}\r\rневозможно добавить в сценарий!", key);
+    return support::Message("Строку\r\r{}\r\rневозможно добавить в сценарий!", key);
 }
 
 std::string UsableRatingKeyLine(const stats::TStatList& list, std::string_view key)

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include "support/translation.h"
 
 namespace belvane::stats {
 class TStatList;
@@ -15,7 +16,7 @@ class TStatList;
 
 namespace belvane::scenario {
 
-inline constexpr std::string_view RatingsToScriptStatus = "Генерация новых строк в сценарии...";
+inline constexpr std::string_view RatingsToScriptStatus = BELVANE_TEXT("Генерация новых строк в сценарии...");
 
 // The line text of a key: the part after the first "@" (the whole key when
 // there is none) with every " + " made a field delimiter, blank filter fields

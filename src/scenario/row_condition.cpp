@@ -7,6 +7,7 @@
 #include "scenario/script_codes.h"
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 namespace {
@@ -28,7 +29,8 @@ int64_t oneValue(std::string_view value)
 {
     const auto v = readInt(value);
     if (!v)
-        throw Error(fmt::format("\"{}\" не является целым числом!", text::trim(value)));
+        throw Error(support::Message("\"{}\" не является целым числом!", text::trim(value)));
+
     return *v;
 }
 

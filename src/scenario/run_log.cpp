@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "support/cp1251.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 namespace {
@@ -85,7 +86,7 @@ std::optional<std::string> ScriptLog::Write(std::string_view text)
     if (error == 0)
         return std::nullopt;
     failed_ = true;
-    return fmt::format("Ошибка записи журнала: {}!", std::system_category().message(error));
+    return support::Message("Ошибка записи журнала: {}!", std::system_category().message(error));
 }
 
 void ScriptLog::Finish()

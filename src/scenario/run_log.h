@@ -11,13 +11,14 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "support/translation.h"
 
 namespace belvane::scenario {
 
 inline constexpr std::string_view ScriptLogPrefix = "ScriptLog_";
 inline constexpr std::string_view ScriptLogExtension = ".txt";
-inline constexpr std::string_view NoScriptLogsMessage = "Файлы журналов не найдены!";
-inline constexpr std::string_view FindScriptLogsStatus = "Поиск файлов журналов...";
+inline constexpr std::string_view NoScriptLogsMessage = BELVANE_TEXT("Файлы журналов не найдены!");
+inline constexpr std::string_view FindScriptLogsStatus = BELVANE_TEXT("Поиск файлов журналов...");
 
 // folder/"ScriptLog_<start time as yyyy-mm-dd-hh-nn-ss>.txt" (local time).
 std::filesystem::path ScriptLogPath(const std::filesystem::path& folder, std::time_t start);

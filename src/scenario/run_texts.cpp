@@ -6,6 +6,7 @@
 #include "stakes/stake_record.h"
 #include "support/delphi_format.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 
@@ -48,7 +49,7 @@ std::string ApplyingVariantLog(int variant, std::string_view text)
 
 std::string VariantActivity(int variant, int count, std::string_view text)
 {
-    return fmt::format("Фильтр {} из {}: {}", variant, count, text);
+    return support::Message("Фильтр {} из {}: {}", variant, count, text);
 }
 
 std::string CombsCountLog(size_t count)
@@ -90,16 +91,16 @@ std::string SystemLoadedLog(bool wholeSystem, int count, std::string_view title)
 
 std::string TooManyLeftMessage(size_t count, std::string_view comment)
 {
-    return fmt::format("Выполнение сценария прервано, т.к. после применения всех фильтров в списке комбинаций их "
-                       "осталось более одной: {}!\r\rФильтры: {}",
-                       count, comment);
+    return support::Message("Выполнение сценария прервано, т.к. после применения всех фильтров в списке комбинаций их "
+                            "осталось более одной: {}!\r\rФильтры: {}",
+                            count, comment);
 }
 
 std::string MethodMissingMessage(std::string_view id, std::string_view caption)
 {
-    return fmt::format("Метод расчета статистики \"{}\" на найден!\r{}\r\rВозможно, Вы отключили данных метод "
-                       "расчета либо использовали сценарий от другой модификации программы.",
-                       id, caption);
+    return support::Message("Метод расчета статистики \"{}\" на найден!\r{}\r\rВозможно, Вы отключили данных метод "
+                            "расчета либо использовали сценарий от другой модификации программы.",
+                            id, caption);
 }
 
 std::string RowLog(const RowTexts& r)
@@ -137,17 +138,17 @@ std::string ScenarioStakeComment(int lineNumber, int variant, std::string_view l
 
 std::string CyclePanelText(int cycle)
 {
-    return fmt::format("Цикл: {}", cycle);
+    return support::Message("Цикл: {}", cycle);
 }
 
 std::string LinePanelText(int line)
 {
-    return fmt::format("Строка: {}", line);
+    return support::Message("Строка: {}", line);
 }
 
 std::string StakesPanelText(int stakes)
 {
-    return fmt::format("Ставок: {}", stakes);
+    return support::Message("Ставок: {}", stakes);
 }
 
 } // namespace belvane::scenario

@@ -1,20 +1,23 @@
 #pragma once
 
-// What a scenario run shows and writes to its log.
+// What a scenario run shows and writes to its log. The log stays in the base
+// language whatever the interface's: only the texts shown are translated.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "support/translation.h"
+
 namespace belvane::scenario {
 
-inline constexpr std::string_view RunningStatus = "Выполнение сценария...";
-inline constexpr std::string_view FinishedActivity = "Сценарий завершен!";
-inline constexpr std::string_view StopQuestion = "Остановить выполнение сценария?";
+inline constexpr std::string_view RunningStatus = BELVANE_TEXT("Выполнение сценария...");
+inline constexpr std::string_view FinishedActivity = BELVANE_TEXT("Сценарий завершен!");
+inline constexpr std::string_view StopQuestion = BELVANE_TEXT("Остановить выполнение сценария?");
 
 // The test-count dialog ("Тест"): 1 .. draws - 1 tests, 10 unless the archive is shorter.
-inline constexpr std::string_view TestCountCaption = "Количество тестов";
-inline constexpr std::string_view TestCountPrompt = "Укажите количество тестов:";
+inline constexpr std::string_view TestCountCaption = BELVANE_TEXT("Количество тестов");
+inline constexpr std::string_view TestCountPrompt = BELVANE_TEXT("Укажите количество тестов:");
 inline constexpr int DefaultTestCount = 10;
 struct TestCountRange {
     int Min = 1;
@@ -37,7 +40,7 @@ std::string OffsetBanner(int offset);
 // 94 "-".
 std::string_view LineRule();
 
-inline constexpr std::string_view ExpandingActivity = "Создание всех вариантов фильтров...";
+inline constexpr std::string_view ExpandingActivity = BELVANE_TEXT("Создание всех вариантов фильтров...");
 inline constexpr std::string_view NoFiltersLog = "{ERROR} Фильтры не применялись!";
 inline constexpr std::string_view BuildingStartListLog = "Создание начального списка комбинаций...";
 inline constexpr std::string_view KeepSelectedLog = "Оставляем выделенные значения...";

@@ -5,6 +5,7 @@
 #include "scenario/script_line.h"
 #include "support/delphi_format.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 namespace {
@@ -19,7 +20,7 @@ std::string normalized(std::string_view line)
 void Scenario::CheckIndex(int index, int limit) const
 {
     if (index < 0 || index >= limit)
-        throw Error(DelphiFormat("Запись со индексом %d в файле данных не найдена!", {int64_t{index}}));
+        throw Error(DelphiFormat(support::Text("Запись со индексом %d в файле данных не найдена!"), {int64_t{index}}));
 }
 
 const std::string& Scenario::Line(int index) const
@@ -128,12 +129,12 @@ bool Scenario::LoadWorkingCopy(const std::filesystem::path& path)
 
 std::string LoadingFileStatus(const std::filesystem::path& path)
 {
-    return DelphiFormat("Загрузка файла \"%s\"...", {path.string()});
+    return DelphiFormat(support::Text("Загрузка файла \"%s\"..."), {path.string()});
 }
 
 std::string SavingFileStatus(const std::filesystem::path& path)
 {
-    return DelphiFormat("Сохранение файла \"%s\"...", {path.string()});
+    return DelphiFormat(support::Text("Сохранение файла \"%s\"..."), {path.string()});
 }
 
 } // namespace belvane::scenario

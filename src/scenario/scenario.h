@@ -10,9 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "support/translation.h"
+
 namespace belvane::scenario {
 
-inline constexpr std::string_view ScenarioFileFilter = "Файлы сценариев (*.lsc)|*.lsc";
+inline constexpr std::string_view ScenarioFileFilter = BELVANE_TEXT("Файлы сценариев (*.lsc)|*.lsc");
 inline constexpr std::string_view ScenarioFileExtension = "lsc";
 inline constexpr std::string_view WorkingCopyExtension = "lss";
 
@@ -77,7 +79,7 @@ std::vector<std::string> ReadScenarioFile(const std::filesystem::path& path);
 void WriteScenarioFile(const std::filesystem::path& path, std::span<const std::string> lines);
 std::string ScenarioFileText(std::span<const std::string> lines);
 
-inline constexpr std::string_view DeletingLinesStatus = "Удаление строк...";
+inline constexpr std::string_view DeletingLinesStatus = BELVANE_TEXT("Удаление строк...");
 
 // Status texts while a file is read or written (the full file name).
 std::string LoadingFileStatus(const std::filesystem::path& path);

@@ -5,6 +5,7 @@
 #include "support/error.h"
 #include "support/file_io.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 
@@ -14,7 +15,8 @@ std::vector<std::string> ReadScenarioFile(const std::filesystem::path& path)
     try {
         bytes = files::readFile(path, MaxScenarioFileSize);
     } catch (const Error& e) {
-        throw Error(DelphiFormat("Ошибка чтения файла \"%s\"!\r\r%s", {path.string(), std::string(e.what())}));
+        throw Error(
+            DelphiFormat(support::Text("Ошибка чтения файла \"%s\"!\r\r%s"), {path.string(), std::string(e.what())}));
     }
     const std::string utf8 = cp1251::toUtf8(bytes);
     std::vector<std::string> lines;
@@ -38,7 +40,8 @@ void WriteScenarioFile(const std::filesystem::path& path, std::span<const std::s
     try {
         files::writeFileAtomically(path, ScenarioFileText(lines));
     } catch (const Error& e) {
-        throw Error(DelphiFormat("Ошибка записи в файл \"%s\"!\r\r%s", {path.string(), std::string(e.what())}));
+        throw Error(
+            DelphiFormat(support::Text("Ошибка записи в файл \"%s\"!\r\r%s"), {path.string(), std::string(e.what())}));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "scenario/script_codes.h"
 
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 
@@ -18,6 +19,12 @@ std::string_view CodeTableText(std::span<const ScriptCode> table, int index, Cod
         return entry.ListText;
     }
     return CodeErrorText;
+}
+
+std::string CodeTableCaption(std::span<const ScriptCode> table, int index, CodeForm form)
+{
+    const std::string_view text = CodeTableText(table, index, form);
+    return form == CodeForm::Code || text.empty() ? std::string(text) : support::Text(text);
 }
 
 int FindCodePrefix(std::span<const ScriptCode> table, std::string_view word)

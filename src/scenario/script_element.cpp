@@ -4,6 +4,7 @@
 #include "scenario/script_options.h"
 #include "support/delphi_format.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 namespace {
@@ -53,12 +54,15 @@ std::string ElementLineText(const ScriptElementFields& fields)
 std::optional<ElementProblem> ValidateElementFields(const ScriptElementFields& fields)
 {
     if (hasForbidden(fields.Comment))
-        return ElementProblem{"Комментарий не может содержать символ \"|\" или перевод строки!", "edComments"};
+        return ElementProblem{support::Text("Комментарий не может содержать символ \"|\" или перевод строки!"),
+                              "edComments"};
     for (size_t i = 0; i < fields.Filters.size(); ++i) {
         if (hasForbidden(fields.Filters[i])) {
             const auto n = static_cast<int64_t>(i + 1);
-            return ElementProblem{DelphiFormat("Фильтр %d не может содержать символ \"|\" или перевод строки!", {n}),
-                                  DelphiFormat("edFilter%d", {n})};
+            return ElementProblem{
+                DelphiFormat(support::Text("Фильтр %d не может содержать символ \"|\" или перевод строки!"), {n}),
+
+                DelphiFormat("edFilter%d", {n})};
         }
     }
     return std::nullopt;

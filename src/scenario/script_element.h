@@ -9,16 +9,17 @@
 #include <string_view>
 
 #include "scenario/filter_item.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 
-inline constexpr std::string_view ElementDialogCaption = "Элемент сценария";
-inline constexpr std::string_view NewLineCaption = "Создание новой строки";
-inline constexpr std::string_view EditLineCaption = "Редактирование строки";
+inline constexpr std::string_view ElementDialogCaption = BELVANE_TEXT("Элемент сценария");
+inline constexpr std::string_view NewLineCaption = BELVANE_TEXT("Создание новой строки");
+inline constexpr std::string_view EditLineCaption = BELVANE_TEXT("Редактирование строки");
 inline constexpr std::string_view ClearStakesCaption =
-    "Удалить все ставки перед выполнением (накопление только рейтинга)";
+    BELVANE_TEXT("Удалить все ставки перед выполнением (накопление только рейтинга)");
 inline constexpr std::string_view NewOnlyCaption =
-    "Только новые ставки (пропускать те ставки, которые уже есть в списке)";
+    BELVANE_TEXT("Только новые ставки (пропускать те ставки, которые уже есть в списке)");
 
 struct ScriptElementFields {
     std::string Comment;                              // edComments

@@ -2,6 +2,7 @@
 
 #include "support/delphi_format.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 
@@ -44,6 +45,13 @@ std::vector<TFilterItem> ParseLineFilters(const stats::TStatList& list, const Sc
     return items;
 }
 
+std::string ScriptColumnCaption(int column)
+{
+    if (column < 0 || column >= ScriptColumnCount)
+        return {};
+    return support::Text(ScriptColumnCaptions[static_cast<size_t>(column)]);
+}
+
 std::array<std::string, ScriptColumnCount> ScriptRowTexts(const stats::TStatList& list, std::string_view line)
 {
     std::array<std::string, ScriptColumnCount> row;
@@ -70,7 +78,7 @@ std::string CanonicalScriptLine(const stats::TStatList& list, std::string_view l
 
 std::string ScriptLinesStatus(int count)
 {
-    return DelphiFormat("Строк: %d", {int64_t{count}});
+    return DelphiFormat(support::Text("Строк: %d"), {int64_t{count}});
 }
 
 } // namespace belvane::scenario

@@ -11,6 +11,7 @@
 
 #include "scenario/filter_item.h"
 #include "scenario/script_options.h"
+#include "support/translation.h"
 
 namespace belvane::stats {
 class TStatList;
@@ -45,10 +46,14 @@ std::string JoinScriptLine(const ScriptLineFields& fields);
 std::vector<TFilterItem> ParseLineFilters(const stats::TStatList& list, const ScriptLineFields& fields);
 
 // The scenario page: the comment, the options summary and every filter field
-// in canonical form; a separator shows empty cells.
+// in canonical form; a separator shows empty cells. Column captions are
+// translated where they are shown (ScriptColumnCaption).
 inline constexpr int ScriptColumnCount = 2 + FilterSlotCount;
 inline constexpr std::array<std::string_view, ScriptColumnCount> ScriptColumnCaptions = {
-    "Комментарии", "Опции", "Фильтр 1", "Фильтр 2", "Фильтр 3", "Фильтр 4", "Фильтр 5", "Фильтр 6", "Фильтр 7"};
+    BELVANE_TEXT("Комментарии"), BELVANE_TEXT("Опции"),    BELVANE_TEXT("Фильтр 1"),
+    BELVANE_TEXT("Фильтр 2"),    BELVANE_TEXT("Фильтр 3"), BELVANE_TEXT("Фильтр 4"),
+    BELVANE_TEXT("Фильтр 5"),    BELVANE_TEXT("Фильтр 6"), BELVANE_TEXT("Фильтр 7")};
+std::string ScriptColumnCaption(int column);
 std::array<std::string, ScriptColumnCount> ScriptRowTexts(const stats::TStatList& list, std::string_view line);
 
 // The line with its options and filters rewritten in canonical form.

@@ -3,6 +3,7 @@
 #include "scenario/script_codes.h"
 #include "support/delphi_format.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::scenario {
 
@@ -60,12 +61,13 @@ std::string PrintScriptOptions(const TScriptOptions& options)
 std::string ScriptOptionsSummary(const TScriptOptions& options)
 {
     std::string out =
-        DelphiFormat(CodeTableText(StartModes, options.StartMode, CodeForm::List), {int64_t{options.DrawCount}});
+        DelphiFormat(CodeTableCaption(StartModes, options.StartMode, CodeForm::List), {int64_t{options.DrawCount}});
     out += "; ";
-    out += CodeTableText(ResultModes, options.ResultMode, CodeForm::List);
+    out += CodeTableCaption(ResultModes, options.ResultMode, CodeForm::List);
     if (options.ClearStakes)
-        out += "; Удалить ставки";
-    out += options.NewOnly ? "; Только новые ставки" : "; Все создаваемые ставки";
+        out += "; " + support::Text("Удалить ставки");
+    out += "; " + (options.NewOnly ? support::Text("Только новые ставки") : support::Text("Все создаваемые ставки"));
+
     return out;
 }
 
