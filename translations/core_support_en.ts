@@ -136,6 +136,22 @@
       <translation>The operation was cancelled by the user</translation>
     </message>
     <message>
+      <source>Не удалось загрузить языковый модуль "{}"!&#13;&#13;{}</source>
+      <translation>Could not load the language module "{}"!&#13;&#13;{}</translation>
+    </message>
+    <message>
+      <source>Языковый модуль "{}" не найден!</source>
+      <translation>The language module "{}" was not found!</translation>
+    </message>
+    <message>
+      <source>Файл слишком велик для языкового модуля.</source>
+      <translation>The file is too large for a language module.</translation>
+    </message>
+    <message>
+      <source>Файл не является языковым модулем.</source>
+      <translation>The file is not a language module.</translation>
+    </message>
+    <message>
       <source>Необходимо ввести наименование листа!</source>
       <translation>A sheet name must be entered!</translation>
     </message>
