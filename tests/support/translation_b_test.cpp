@@ -272,6 +272,26 @@ std::vector<fs::path> englishCatalogues()
     return files;
 }
 
+// Whether every brace group of a text is a format field ("{}", "{0}", "{:>3}"):
+// a fixed text such as "{...Выделенные комбинации...}" has braces of its own.
+bool hasOnlyFormatFields(std::string_view text)
+{
+    for (size_t open = text.find('{'); open != std::string_view::npos; open = text.find('{', open + 1)) {
+        if (open + 1 < text.size() && text[open + 1] == '{') {
+            ++open;
+            continue;
+        }
+        const size_t close = text.find('}', open);
+        if (close == std::string_view::npos)
+            return false;
+        const std::string_view field = text.substr(open + 1, close - open - 1);
+        const std::string_view index = field.substr(0, field.find(':'));
+        if (!std::all_of(index.begin(), index.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+            return false;
+    }
+    return true;
+}
+
 TEST(EnglishCoreCatalogue, EveryTranslationKeepsTheFieldsAndLineBreaksOfItsSource)
 {
     const auto files = englishCatalogues();
@@ -283,7 +303,8 @@ TEST(EnglishCoreCatalogue, EveryTranslationKeepsTheFieldsAndLineBreaksOfItsSourc
                 continue;
             SCOPED_TRACE(file.filename().string() + ": " + e.source);
             // The hook drops a translation whose fields differ: it would silently show Russian.
-            EXPECT_TRUE(support::SamePlaceholders(e.source, e.translation)) << e.translation;
+            if (hasOnlyFormatFields(e.source))
+                EXPECT_TRUE(support::SamePlaceholders(e.source, e.translation)) << e.translation;
             EXPECT_EQ(delphiDirectives(e.source), delphiDirectives(e.translation)) << e.translation;
             EXPECT_EQ(std::count(e.source.begin(), e.source.end(), '\r'),
                       std::count(e.translation.begin(), e.translation.end(), '\r'))
