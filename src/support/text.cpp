@@ -86,10 +86,13 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b)
 
 bool startsWithIgnoreCase(std::string_view s, std::string_view prefix)
 {
+    // Folding keeps every character's length, so the prefix covers as many
+    // bytes of s, and must end where a character of s ends.
     if (s.size() < prefix.size())
         return false;
-    // The prefix's bytes may end inside a character of s: compare the folded texts.
-    return foldCase(s.substr(0, prefix.size())) == foldCase(prefix);
+    if (s.size() > prefix.size() && (static_cast<unsigned char>(s[prefix.size()]) & 0xC0) == 0x80)
+        return false;
+    return equalsIgnoreCase(s.substr(0, prefix.size()), prefix);
 }
 
 std::vector<std::string_view> split(std::string_view s, std::string_view delimiters, bool skipEmpty)
