@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <vector>
 
+#include "gui/method_info_window.h"
 #include "gui/page.h"
 
 class QComboBox;
@@ -19,7 +20,6 @@ namespace belvane::gui {
 class DeferredInput;
 class StatChart;
 class StatTableModel;
-class TFormFiltersInfo;
 
 class StatPage final : public Page {
     Q_OBJECT
