@@ -72,6 +72,8 @@ private:
 // Each command group adds its subcommands to the tool.
 void addDrawsCommands(CLI::App& app, CliContext& context);
 void addStatsCommands(CLI::App& app, CliContext& context);
+// `favorites`: the favourite methods and the user's captions.
+void addFavoritesCommands(CLI::App& app, CliContext& context);
 void addCombsCommands(CLI::App& app, CliContext& context);
 void addSettingsCommands(CLI::App& app, CliContext& context);
 void addScenarioCommands(CLI::App& app, CliContext& context);

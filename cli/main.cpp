@@ -41,6 +41,7 @@ int main(int argc, char** argv)
 
     addDrawsCommands(app, ctx);
     addStatsCommands(app, ctx);
+    addFavoritesCommands(app, ctx);
     addCombsCommands(app, ctx);
     addSettingsCommands(app, ctx);
     addScenarioCommands(app, ctx);

@@ -86,8 +86,10 @@ void GraphsPage::refreshTypeList()
 {
     const std::vector<int>& types = ws_.Statistics().GraphTypes();
     bool same = cbDrawsGraphType_->count() == static_cast<int>(types.size());
+    // Captions count too: a renamed method shows its new name.
     for (int i = 0; same && i < cbDrawsGraphType_->count(); ++i)
-        same = cbDrawsGraphType_->itemData(i).toInt() == types[static_cast<size_t>(i)];
+        same = cbDrawsGraphType_->itemData(i).toInt() == types[static_cast<size_t>(i)] &&
+               cbDrawsGraphType_->itemText(i) == qs(ws_.Registry().MethodText(types[static_cast<size_t>(i)], true));
     if (same)
         return;
     const int chosen = chosenEntry();

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTreeWidget>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
@@ -46,6 +47,8 @@
 #include "scenario/run_texts.h"
 #include "scenario/script_element.h"
 #include "gui/shredding_dialog.h"
+#include "gui/filters_manager_dialog.h"
+#include "gui/method_info_window.h"
 #include "gui/card_page.h"
 #include "gui/graph_window.h"
 #include "gui/graphs_page.h"
@@ -521,6 +524,19 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         ShreddingDialog dialog(&window, ws.Configuration().Shredding());
         dialog.show();
         ok &= save(dialog, folder, "17-shredding-dialog");
+    }
+    {
+        TFormFiltersManager dialog(&window, ws);
+        if (QTreeWidgetItem* node = dialog.nodeOf(1)) {
+            dialog.tree()->setCurrentItem(node);
+            dialog.tree()->scrollToTop();
+        }
+        dialog.show();
+        ok &= save(dialog, folder, "26-favorites-manager-dialog");
+        TFormFiltersInfo info(&dialog, nullptr);
+        info.showPage(qs(ws.Statistics().MethodDescription(ws.Registry().FindMethod("NUMS"))));
+        info.show();
+        ok &= save(info, folder, "26-method-description-window");
     }
     {
         TFormMulti dialog(&window, ws.Stakes().NextDrawNumber());

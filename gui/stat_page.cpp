@@ -20,6 +20,8 @@
 #include "gui/action_registry.h"
 #include "gui/xlsx_export_launcher.h"
 #include "gui/deferred_input.h"
+#include "gui/filters_manager_dialog.h"
+#include "gui/method_info_window.h"
 #include "gui/history_icons.h"
 #include "gui/qt_text.h"
 #include "gui/stat_chart.h"
@@ -139,6 +141,13 @@ void StatPage::registerActions()
                  tr("Удалить комбинации со значениями выделенных строк"), [this] {
                      host_.run([this, rows = selectedStatRows()] { ws_.Statistics().FilterByRows(rows, true); });
                  }});
+    actions.add({"FiltersManager",
+                 tr("Избранные статистики"),
+                 {},
+                 tr("Выбор избранных методов расчета статистики и их названий"),
+                 [this] { filtersManager(); }});
+    actions.add({"FiltersInfo", tr("Описание статистики"), QKeySequence(Qt::Key_F8),
+                 tr("Описание выбранного метода расчета статистики"), [this] { filtersInfo(); }});
     actions.add({"FiltersReset",
                  tr("Все доступные статистики"),
                  {},
@@ -153,7 +162,8 @@ void StatPage::registerActions()
         {"DrawsStatExportToExcel", tr("Экспорт статистики в Microsoft Excel"), {}, {}, [this] { statXlsExport(); }});
     host_.addToMenu(QStringLiteral("Статистика"),
                     {"DrawsStatCalc", "StatFilter_Include", "StatFilter_Exclude", nullptr, "DrawsStatePrefetchsEnabled",
-                     "DrawsStatShowTotalLine", nullptr, "FiltersReset", nullptr, "DrawsStatExportToExcel"});
+                     "DrawsStatShowTotalLine", nullptr, "FiltersManager", "FiltersReset", "FiltersInfo", nullptr,
+                     "DrawsStatExportToExcel"});
     host_.addToToolBar({nullptr, "DrawsStatCalc", "StatFilter_Include", "StatFilter_Exclude"});
     lvDrawsStat_->addActions({actions["StatFilter_Include"], actions["StatFilter_Exclude"], actions["DrawsStatCalc"],
                               actions["DrawsStatExportToExcel"]});
@@ -241,9 +251,35 @@ void StatPage::refresh()
         selectStatRows(ws_.Statistics().RowsOfKeys(keys));
 
     crtDrawsStat_->display(ws_.Statistics().Table().Chart);
+    // An open description follows the chosen type.
+    if (info_ != nullptr && info_->isVisible() && ws_.Statistics().ChosenEntry() >= 0)
+        info_->showPage(qs(ws_.Statistics().MethodDescription(ws_.Statistics().ChosenEntry())));
     const bool prefetch = ws_.Statistics().PrefetchsEnabled();
     for (int c = app::StatColExpected; c <= app::StatColDeviationPercent; ++c)
         lvDrawsStat_->setColumnHidden(c, !prefetch);
+}
+
+void StatPage::filtersManager()
+{
+    TFormFiltersManager dialog(this, ws_);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    host_.run([this, draft = dialog.draft()] { ws_.Statistics().ApplyFavorites(draft); });
+}
+
+void StatPage::filtersInfo()
+{
+    const int entry = ws_.Statistics().ChosenEntry();
+    if (entry < 0)
+        return;
+    if (info_ == nullptr) {
+        info_ = new TFormFiltersInfo(window(), ws_.Settings().LoadFailed() ? nullptr : &ws_.Settings().File());
+        info_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    info_->showPage(qs(ws_.Statistics().MethodDescription(entry)));
+    info_->show();
+    info_->raise();
+    info_->activateWindow();
 }
 
 void StatPage::statXlsExport()

@@ -3,8 +3,10 @@
 // "Статистика" (tsDrawsStat): the chosen method and window, the statistics
 // table with its chart, and filtering the combination list by its rows.
 
+#include <QPointer>
 #include <vector>
 
+#include "gui/method_info_window.h"
 #include "gui/page.h"
 
 class QComboBox;
@@ -33,6 +35,8 @@ public:
     QComboBox* statTypeBox() const { return cbDrawsStatType_; }
     QSpinBox* statLengthBox() const { return edDrawsStatLen_; }
     StatChart* chart() const { return crtDrawsStat_; }
+    // The description window once FiltersInfo has opened it.
+    TFormFiltersInfo* infoWindow() const { return info_; }
 
     // Rows of the table as the model (and the service) numbers them, top to bottom as shown.
     std::vector<int> selectedStatRows() const;
@@ -44,6 +48,10 @@ protected:
 private:
     void registerActions();
     void statXlsExport();
+    // "Избранные статистики": the favourites dialog, then its OK on the worker.
+    void filtersManager();
+    // "Описание статистики": the chosen method's description in its own window.
+    void filtersInfo();
     void refreshTypeList();
 
     QComboBox* cbDrawsStatType_;
@@ -56,6 +64,7 @@ private:
     DeferredInput* typeInput_;
     DeferredInput* lengthInput_;
     bool updating_ = false;
+    QPointer<TFormFiltersInfo> info_;
 };
 
 } // namespace belvane::gui

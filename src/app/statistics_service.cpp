@@ -8,6 +8,7 @@
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "model/draws_file.h"
+#include "stats/method_description.h"
 #include "support/error.h"
 #include "support/translation.h"
 
@@ -74,6 +75,57 @@ bool StatisticsService::ResetFavorites()
     }
     ws_.RefreshAllViews(true);
     return true;
+}
+
+stats::FavoritesDraft StatisticsService::MakeFavoritesDraft() const
+{
+    return stats::FavoritesDraft(ws_.Registry());
+}
+
+bool StatisticsService::ApplyFavorites(const stats::FavoritesDraft& draft)
+{
+    auto busy = ws_.Busy();
+    bool saved = false;
+    {
+        StatusScope status(ws_.Host(), support::Text("Подождите пожалуйста..."));
+        draft.ApplyTo(ws_.Registry());
+        saved = SaveFilterList(true, false);
+        RebuildTypeLists(false, false);
+    }
+    ws_.RefreshAllViews(false);
+    return saved;
+}
+
+bool StatisticsService::ImportFavoriteNames(stats::FavoritesDraft& draft, const std::filesystem::path& file)
+{
+    try {
+        draft.ImportNames(file);
+        return true;
+    } catch (const Error& e) {
+        ws_.Host().showError(support::Message("Ошибка загрузки списка фильтров!\r\r{}", e.what()));
+        return false;
+    }
+}
+
+bool StatisticsService::ExportFavoriteNames(const stats::FavoritesDraft& draft, const std::filesystem::path& file)
+{
+    // The program's own ".flt" is written only by OK, with the options.
+    if (const std::string refusal = ws_.Files().ownFileRefusal(file); !refusal.empty()) {
+        ws_.Host().showError(refusal);
+        return false;
+    }
+    try {
+        draft.ExportNames(file);
+        return true;
+    } catch (const Error& e) {
+        ws_.Host().showError(support::Message("Ошибка сохранения списка фильтров!\r\r{}", e.what()));
+        return false;
+    }
+}
+
+std::string StatisticsService::MethodDescription(int entry) const
+{
+    return stats::MethodDescriptionPage(ws_.Registry(), entry);
 }
 
 bool StatisticsService::LoadFilterList(bool withOptions)
@@ -219,8 +271,10 @@ std::optional<bool> StatisticsService::ActionEnabled(std::string_view action, co
     const bool hasCombs = ws_.Combinations().Count() > 0;
     if (action == "DrawsStatCalc")
         return hasDraws && statType_ >= 0;
-    if (action == "DrawsStatePrefetchsEnabled" || action == "FiltersReset")
+    if (action == "DrawsStatePrefetchsEnabled" || action == "FiltersReset" || action == "FiltersManager")
         return true;
+    if (action == "FiltersInfo")
+        return statType_ >= 0;
     if (action == "DrawsStatExportToExcel")
         return !table_.Rows.empty();
     if (action == "DrawsStatShowTotalLine")

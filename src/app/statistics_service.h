@@ -5,6 +5,7 @@
 // filtering the combination list by rows of the table.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,6 +15,7 @@
 #include "app/draws_stat_table.h"
 #include "app/prefetch_files.h"
 #include "app/view_selection.h"
+#include "stats/favorites_draft.h"
 
 namespace belvane::app {
 
@@ -40,6 +42,21 @@ public:
     // method is listed again, the filter-list file saved and the type lists
     // rebuilt with the first item chosen. Returns whether it was done.
     bool ResetFavorites();
+
+    // ---- the favourites manager -------------------------------------------------------
+    // A working copy of the marks, captions and display options for the dialog.
+    stats::FavoritesDraft MakeFavoritesDraft() const;
+    // The dialog's OK: the draft goes into the registry, the filter-list file is
+    // saved with the options, both type lists are rebuilt with their first item
+    // chosen and every view is refreshed. False when the file could not be
+    // written (the message was shown); the registry holds the draft even then.
+    bool ApplyFavorites(const stats::FavoritesDraft& draft);
+    // Names import and export between the draft and a filter-list file of the
+    // user's; the registry is not touched. False after a failure (shown).
+    bool ImportFavoriteNames(stats::FavoritesDraft& draft, const std::filesystem::path& file);
+    bool ExportFavoriteNames(const stats::FavoritesDraft& draft, const std::filesystem::path& file);
+    // The description page of a registry entry (FiltersInfo shows the chosen type's).
+    std::string MethodDescription(int entry) const;
 
     // The filter-list file (".flt"): favourites, display options, caption
     // overrides ("Ошибка загрузки списка фильтров!" / "Ошибка сохранения списка фильтров!").

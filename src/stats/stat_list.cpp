@@ -20,12 +20,25 @@ const model::TDrawsArray kNoDraws;
 
 } // namespace
 
+namespace {
+
+std::string withFormula(const TStatMethod& m, std::string caption)
+{
+    if (m.StatClass->GetGroup() == GroupShredding)
+        caption = DelphiFormat(caption, {m.Formula});
+    return caption;
+}
+
+} // namespace
+
 std::string TStatMethod::DisplayCaption() const
 {
-    std::string caption = UserCaption.empty() ? DefaultCaption() : UserCaption;
-    if (StatClass->GetGroup() == GroupShredding)
-        caption = DelphiFormat(caption, {Formula});
-    return caption;
+    return withFormula(*this, UserCaption.empty() ? DefaultCaption() : UserCaption);
+}
+
+std::string TStatMethod::DefaultDisplayCaption() const
+{
+    return withFormula(*this, DefaultCaption());
 }
 
 std::unique_ptr<TCustomStat> TStatMethod::CreateStat(const MethodContext& context) const

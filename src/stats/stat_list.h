@@ -32,6 +32,8 @@ struct TStatMethod {
     std::string DefaultCaption() const { return StatClass->CaptionFor(Param); }
     // UserCaption or the default caption; a shredding method's caption then takes its formula.
     std::string DisplayCaption() const;
+    // What DisplayCaption shows without a caption of the user's.
+    std::string DefaultDisplayCaption() const;
     bool ValueFromText() const { return StatClass->ValueFromText(); }
     std::unique_ptr<TCustomStat> CreateStat(const MethodContext& context) const;
 };

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "support/text.h"
+
 namespace belvane::cp1251 {
 namespace {
 
@@ -21,7 +23,7 @@ constexpr std::array<char16_t, 64> kHighHalf = {
 };
 // clang-format on
 
-char32_t codePointOf(unsigned char b)
+constexpr char32_t codePointOf(unsigned char b)
 {
     if (b < 0x80)
         return b;
@@ -44,7 +46,7 @@ void appendUtf8(std::string& out, char32_t cp)
     }
 }
 
-char byteOf(char32_t cp)
+constexpr char byteOf(char32_t cp)
 {
     if (cp < 0x80)
         return static_cast<char>(cp);
@@ -105,29 +107,16 @@ std::string fromUtf8(std::string_view utf8)
 
 namespace {
 
-// Small letter of every byte: the table is built from the code points, so the
-// letters of the high half (Ё/ё, Ђ/ђ, Ў/ў ...) fold with the same rule as А..Я.
+// Small letter of every byte by the program's one case rule (text::foldCodePoint),
+// so the letters of the high half (Ё/ё, Ђ/ђ, Ў/ў ...) fold as А..Я do.
 constexpr std::array<unsigned char, 256> makeFoldTable()
 {
     std::array<unsigned char, 256> t{};
-    for (int b = 0; b < 256; ++b)
-        t[static_cast<size_t>(b)] = static_cast<unsigned char>(b);
-    for (int b = 'A'; b <= 'Z'; ++b)
-        t[static_cast<size_t>(b)] = static_cast<unsigned char>(b + 32);
-    for (int b = 0xC0; b <= 0xDF; ++b)
-        t[static_cast<size_t>(b)] = static_cast<unsigned char>(b + 32);
-    // Capitals U+0400..U+040F have their small letters at U+0450..U+045F.
-    for (int hi = 0x80; hi < 0xC0; ++hi) {
-        const char16_t cp = kHighHalf[static_cast<size_t>(hi - 0x80)];
-        if (cp >= 0x0400 && cp <= 0x040F) {
-            for (int lo = 0x80; lo < 0xC0; ++lo)
-                if (kHighHalf[static_cast<size_t>(lo - 0x80)] == cp + 0x50)
-                    t[static_cast<size_t>(hi)] = static_cast<unsigned char>(lo);
-        } else if (cp == 0x0490) { // Ґ
-            for (int lo = 0x80; lo < 0xC0; ++lo)
-                if (kHighHalf[static_cast<size_t>(lo - 0x80)] == 0x0491)
-                    t[static_cast<size_t>(hi)] = static_cast<unsigned char>(lo);
-        }
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        const char32_t cp = codePointOf(byte);
+        const char32_t small = text::foldCodePoint(cp);
+        t[static_cast<size_t>(b)] = small == cp ? byte : static_cast<unsigned char>(byteOf(small));
     }
     return t;
 }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace belvane::text {
 
@@ -33,19 +34,65 @@ std::string toUpperAscii(std::string_view s)
     return out;
 }
 
+namespace {
+
+// The folded code point of the character at s[i] and its length in bytes.
+// Every letter that folds is one byte (Latin) or two (Cyrillic) and folds to
+// a letter of the same length, so texts of different lengths never match. A
+// byte that starts no well-formed two-byte sequence stands for itself, kept
+// apart from every code point.
+std::pair<char32_t, size_t> foldedAt(std::string_view s, size_t i)
+{
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80)
+        return {foldCodePoint(c), 1};
+    if ((c & 0xE0) == 0xC0 && i + 1 < s.size() && (static_cast<unsigned char>(s[i + 1]) & 0xC0) == 0x80) {
+        const char32_t cp = (static_cast<char32_t>(c & 0x1F) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3F);
+        return {foldCodePoint(cp), 2};
+    }
+    return {0x80000000u | c, 1};
+}
+
+} // namespace
+
+std::string foldCase(std::string_view utf8)
+{
+    std::string out(utf8);
+    for (size_t i = 0; i < out.size();) {
+        const auto [cp, length] = foldedAt(out, i);
+        if (length == 1 && cp < 0x80) {
+            out[i] = static_cast<char>(cp);
+        } else if (length == 2) {
+            out[i] = static_cast<char>(0xC0 | (cp >> 6));
+            out[i + 1] = static_cast<char>(0x80 | (cp & 0x3F));
+        }
+        i += length;
+    }
+    return out;
+}
+
 bool equalsIgnoreCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (toUpperAscii(a[i]) != toUpperAscii(b[i]))
+    for (size_t i = 0; i < a.size();) {
+        const auto x = foldedAt(a, i);
+        if (x != foldedAt(b, i))
             return false;
+        i += x.second;
+    }
     return true;
 }
 
 bool startsWithIgnoreCase(std::string_view s, std::string_view prefix)
 {
-    return s.size() >= prefix.size() && equalsIgnoreCase(s.substr(0, prefix.size()), prefix);
+    // Folding keeps every character's length, so the prefix covers as many
+    // bytes of s, and must end where a character of s ends.
+    if (s.size() < prefix.size())
+        return false;
+    if (s.size() > prefix.size() && (static_cast<unsigned char>(s[prefix.size()]) & 0xC0) == 0x80)
+        return false;
+    return equalsIgnoreCase(s.substr(0, prefix.size()), prefix);
 }
 
 std::vector<std::string_view> split(std::string_view s, std::string_view delimiters, bool skipEmpty)

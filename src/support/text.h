@@ -1,6 +1,6 @@
 #pragma once
 
-// Small text helpers shared by every layer: trimming, ASCII case folding,
+// Small text helpers shared by every layer: trimming, case folding,
 // splitting and the integer and decimal conversions the program's texts use.
 
 #include <cstdint>
@@ -22,6 +22,25 @@ inline std::string_view trim(const char* s)
 
 char toUpperAscii(char c);
 std::string toUpperAscii(std::string_view s);
+
+// The small letter of a Latin or Cyrillic capital (А..Я, Ё, Ђ..Џ, Ґ), as the
+// program folds case everywhere it compares keys and captions; any other code
+// point as it is. The Windows-1251 fold is built from the same rule.
+constexpr char32_t foldCodePoint(char32_t cp)
+{
+    if (cp >= U'A' && cp <= U'Z')
+        return cp + 0x20;
+    if (cp >= 0x0410 && cp <= 0x042F)
+        return cp + 0x20;
+    if (cp >= 0x0400 && cp <= 0x040F)
+        return cp + 0x50;
+    if (cp == 0x0490)
+        return 0x0491;
+    return cp;
+}
+// A UTF-8 text with every letter folded by foldCodePoint; malformed bytes stay as they are.
+std::string foldCase(std::string_view utf8);
+// UTF-8 texts equal after folding their case.
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 bool startsWithIgnoreCase(std::string_view s, std::string_view prefix);
 
