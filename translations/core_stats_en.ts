@@ -204,6 +204,14 @@
       <translation>Combinations of 4 differences between numbers</translation>
     </message>
     <message>
+      <source>Список методов расчета статистики изменился!</source>
+      <translation>The list of statistics methods has changed!</translation>
+    </message>
+    <message>
+      <source>Файл "{}" не найден!</source>
+      <translation>File "{}" not found!</translation>
+    </message>
+    <message>
       <source>Столбцы матрицы (не пустые)</source>
       <translation>Matrix columns (non-empty)</translation>
     </message>
@@ -306,6 +314,70 @@
     <message>
       <source>Количество чисел в %0:d строке матрицы</source>
       <translation>Count of numbers in matrix row %0:d</translation>
+    </message>
+    <message>
+      <source>значение зависит от порядка, в котором выпали числа тиража</source>
+      <translation>the value depends on the order in which the draw's numbers came out</translation>
+    </message>
+    <message>
+      <source>значение вычисляется по одной комбинации: метод сравнивается с полным набором комбинаций</source>
+      <translation>the value is computed from one combination: the method is compared with the full set of combinations</translation>
+    </message>
+    <message>
+      <source>значение зависит от предыдущего тиража</source>
+      <translation>the value depends on the previous draw</translation>
+    </message>
+    <message>
+      <source>метод периодов: значение - расстояние между тиражами</source>
+      <translation>period method: the value is the distance between draws</translation>
+    </message>
+    <message>
+      <source>для метода строится график значений</source>
+      <translation>the method has a chart of its values</translation>
+    </message>
+    <message>
+      <source>да</source>
+      <translation>yes</translation>
+    </message>
+    <message>
+      <source>нет</source>
+      <translation>no</translation>
+    </message>
+    <message>
+      <source>Название по умолчанию:</source>
+      <translation>Default name:</translation>
+    </message>
+    <message>
+      <source>Идентификатор:</source>
+      <translation>Identifier:</translation>
+    </message>
+    <message>
+      <source>Группа:</source>
+      <translation>Group:</translation>
+    </message>
+    <message>
+      <source>Параметр:</source>
+      <translation>Parameter:</translation>
+    </message>
+    <message>
+      <source>Формула:</source>
+      <translation>Formula:</translation>
+    </message>
+    <message>
+      <source>В таблице статистики:</source>
+      <translation>In the statistics table:</translation>
+    </message>
+    <message>
+      <source>Выделение по списку значений:</source>
+      <translation>Selection by a list of values:</translation>
+    </message>
+    <message>
+      <source>Особенности метода</source>
+      <translation>Features of the method</translation>
+    </message>
+    <message>
+      <source>Особенностей нет.</source>
+      <translation>No special features.</translation>
     </message>
     <message>
       <source>Числа тиража</source>

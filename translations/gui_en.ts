@@ -1373,6 +1373,22 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
         <source>Экспорт статистики в Microsoft Excel</source>
         <translation>Export statistics to Microsoft Excel</translation>
     </message>
+    <message>
+        <source>Избранные статистики</source>
+        <translation>Favourite statistics</translation>
+    </message>
+    <message>
+        <source>Выбор избранных методов расчета статистики и их названий</source>
+        <translation>Choose the favourite statistics methods and their names</translation>
+    </message>
+    <message>
+        <source>Описание статистики</source>
+        <translation>Statistics description</translation>
+    </message>
+    <message>
+        <source>Описание выбранного метода расчета статистики</source>
+        <translation>Description of the chosen statistics method</translation>
+    </message>
 </context>
 <context>
     <name>belvane::gui::SystemsModel</name>
@@ -1490,6 +1506,132 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
     <message>
         <source>Удалить свою систему с сервера</source>
         <translation>Delete your system from the server</translation>
+    </message>
+</context>
+<context>
+    <name>belvane::gui::TFormFiltersInfo</name>
+    <message>
+        <source>Описание методики расчета</source>
+        <translation>Calculation method description</translation>
+    </message>
+</context>
+<context>
+    <name>belvane::gui::TFormFiltersManager</name>
+    <message>
+        <source>Менеджер избранных методов расчета статистики</source>
+        <translation>Favourite statistics methods manager</translation>
+    </message>
+    <message>
+        <source>Отметьте методы расчета статистики, которые Вы хотите использовать:</source>
+        <translation>Mark the statistics methods you want to use:</translation>
+    </message>
+    <message>
+        <source>Сбросить все</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>Снять отметки со всех фильтров</source>
+        <translation>Unmark all filters</translation>
+    </message>
+    <message>
+        <source>Выбрать все</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Поставить отметки у всех фильтров</source>
+        <translation>Mark all filters</translation>
+    </message>
+    <message>
+        <source>Сбросить группу</source>
+        <translation>Clear group</translation>
+    </message>
+    <message>
+        <source>Снять отметки со всех фильтров группы</source>
+        <translation>Unmark all filters of the group</translation>
+    </message>
+    <message>
+        <source>Выбрать группу</source>
+        <translation>Select group</translation>
+    </message>
+    <message>
+        <source>Поставить отметки у всех фильтров группы</source>
+        <translation>Mark all filters of the group</translation>
+    </message>
+    <message>
+        <source>Переименовать</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Переименовать фильтр</source>
+        <translation>Rename the filter</translation>
+    </message>
+    <message>
+        <source>Вернуть</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Вернуть наименование &quot;по умолчанию&quot;</source>
+        <translation>Restore the &quot;default&quot; name</translation>
+    </message>
+    <message>
+        <source>Импорт названий</source>
+        <translation>Import names</translation>
+    </message>
+    <message>
+        <source>Импорт названий фильтров из файла</source>
+        <translation>Import filter names from a file</translation>
+    </message>
+    <message>
+        <source>Экспорт названий</source>
+        <translation>Export names</translation>
+    </message>
+    <message>
+        <source>Экспорт названий фильтров в файл</source>
+        <translation>Export filter names to a file</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Справочная информация о выделенном методе расчета статистики</source>
+        <translation>Reference information on the selected statistics method</translation>
+    </message>
+    <message>
+        <source>всего %1 методов</source>
+        <translation>%1 methods in all</translation>
+    </message>
+    <message>
+        <source> Параметры вывода наименований в списках методов расчета статистики </source>
+        <translation> How method names are shown in the lists of statistics methods </translation>
+    </message>
+    <message>
+        <source>Сортировать списки по названию метода</source>
+        <translation>Sort the lists by method name</translation>
+    </message>
+    <message>
+        <source>Отображать идентификатор группы { xxx } перед названием метода</source>
+        <translation>Show the group tag { xxx } before the method name</translation>
+    </message>
+    <message>
+        <source>Отображать особенности метода [ YYY ] после названия метода</source>
+        <translation>Show the method features [ YYY ] after the method name</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Переименование</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Введите наименование фильтра:</source>
+        <translation>Enter the filter name:</translation>
+    </message>
+    <message>
+        <source>Наименования фильтров (*.flt)</source>
+        <translation>Filter names (*.flt)</translation>
     </message>
 </context>
 <context>
