@@ -365,6 +365,30 @@ bool TakeExchangeScreenshots(MainWindow& window, const std::filesystem::path& fo
 
 } // namespace
 
+// The window and the favourites manager in English, when the English module
+// is there; the window then goes back to the language it had.
+bool TakeEnglishScreenshots(MainWindow& window, const std::filesystem::path& folder)
+{
+    QAction* english = window.findChild<QAction*>(QStringLiteral("Language1033"));
+    QAction* russian = window.findChild<QAction*>(QStringLiteral("Language1049"));
+    if (english == nullptr || russian == nullptr)
+        return true;
+    english->trigger();
+    for (int i = 0; i < 100 && window.workspace().LanguageId() != 1033; ++i)
+        settle();
+    window.leftPages()->setCurrentIndex(0);
+    bool ok = save(window, folder, "27-main-window-english");
+    {
+        TFormFiltersManager dialog(&window, window.workspace());
+        dialog.show();
+        ok &= save(dialog, folder, "27-favorites-manager-english");
+    }
+    window.findChild<QAction*>(QStringLiteral("Language1049"))->trigger();
+    for (int i = 0; i < 100 && window.workspace().LanguageId() != 1049; ++i)
+        settle();
+    return ok;
+}
+
 bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
 {
     QDir().mkpath(qs(folder.string()));
@@ -565,6 +589,7 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
     }
     ok &= TakeAnalysisScreenshots(window, folder);
     ok &= TakeExchangeScreenshots(window, folder);
+    ok &= TakeEnglishScreenshots(window, folder);
     return ok;
 }
 

@@ -43,17 +43,6 @@ private slots:
 #endif
     }
 
-    void withoutModulesOnlyTheBaseLanguageIsOffered()
-    {
-        DataFolder folder;
-        auto w = startWindow(folder);
-        QVERIFY(w);
-        QVERIFY(languageItem(*w, 1049));
-        QVERIFY(languageItem(*w, 1049)->isChecked());
-        // The test runner's own folder holds no module; the data folder none either.
-        QVERIFY(!languageItem(*w, 1033));
-    }
-
     void switchesToEnglishAndBackWhileRunning()
     {
         DataFolder folder;
@@ -115,15 +104,18 @@ private slots:
         QVERIFY(menuTitles(*w).contains(QStringLiteral("Файл")));
     }
 
+    // Another language than the one built beside the program, so that only
+    // the data folder's copy counts.
     void aModuleDeletedAfterTheStartIsReportedAndTheLanguageStays()
     {
         DataFolder folder;
-        installModule(folder);
+        installModule(folder, "UKR");
         auto w = startWindow(folder);
         QVERIFY(w);
-        fs::remove(modulePath(folder));
+        QVERIFY(languageItem(*w, 1058));
+        fs::remove(modulePath(folder, "UKR"));
         BoxAnswerer boxes;
-        languageItem(*w, 1033)->trigger();
+        languageItem(*w, 1058)->trigger();
         QTRY_COMPARE(boxes.texts.size(), 1);
         QVERIFY(boxes.texts.first().startsWith(QStringLiteral("Языковый модуль \"")));
         QVERIFY(boxes.texts.first().endsWith(QStringLiteral("\" не найден!")));
@@ -135,14 +127,14 @@ private slots:
     void aBrokenModuleIsRefusedAndTheLanguageStays()
     {
         DataFolder folder;
-        installModule(folder);
+        installModule(folder, "UKR");
         // Cut short in the middle of its blocks.
-        const std::string module = testing::readBytes(modulePath(folder));
-        testing::writeBytes(modulePath(folder), module.substr(0, 40));
+        const std::string module = testing::readBytes(modulePath(folder, "UKR"));
+        testing::writeBytes(modulePath(folder, "UKR"), module.substr(0, 40));
         auto w = startWindow(folder);
         QVERIFY(w);
         BoxAnswerer boxes;
-        languageItem(*w, 1033)->trigger();
+        languageItem(*w, 1058)->trigger();
         QTRY_COMPARE(boxes.texts.size(), 1);
         QVERIFY(boxes.texts.first().startsWith(QStringLiteral("Не удалось загрузить языковый модуль \"")));
         QCOMPARE(w->workspace().LanguageId(), 1049);
@@ -150,17 +142,19 @@ private slots:
     }
 
 private:
-    static fs::path modulePath(const DataFolder& folder)
+    static fs::path modulePath(const DataFolder& folder, const std::string& code = "ENU")
     {
-        return folder.files().folder() / "Belvane_6x45_ENU.lng";
+        return folder.files().folder() / ("Belvane_6x45_" + code + ".lng");
     }
 
-    static void installModule(const DataFolder& folder)
+    // The English module under the name of a language (the data folder's copy).
+    static void installModule(const DataFolder& folder, const std::string& code = "ENU")
     {
 #ifdef BELVANE_ENGLISH_MODULE
-        fs::copy_file(BELVANE_ENGLISH_MODULE, modulePath(folder), fs::copy_options::overwrite_existing);
+        fs::copy_file(BELVANE_ENGLISH_MODULE, modulePath(folder, code), fs::copy_options::overwrite_existing);
 #else
         Q_UNUSED(folder);
+        Q_UNUSED(code);
 #endif
     }
 };

@@ -286,7 +286,8 @@ bool hasOnlyFormatFields(std::string_view text)
             return false;
         const std::string_view field = text.substr(open + 1, close - open - 1);
         const std::string_view index = field.substr(0, field.find(':'));
-        if (!std::all_of(index.begin(), index.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+        if (!std::all_of(index.begin(), index.end(),
+                         [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
             return false;
     }
     return true;
