@@ -2,10 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -117,90 +114,6 @@ TEST_F(Translation, CoreTextsReachTheUserTranslated)
     EXPECT_EQ(position.CaptionFor(3), "Number at position 3");
     stats::MethodClass channel{.id = "CH%d", .caption = "Канал %d из %d"};
     EXPECT_EQ(channel.CaptionFor(2).rfind("Канал 2", 0), 0u);
-}
-
-// ---- The English language module's files of the core ------------------------
-
-struct TsMessage {
-    std::string Source;
-    std::string Translation;
-    bool Unfinished = false;
-};
-
-std::string unescapeXml(std::string s)
-{
-    static const std::pair<std::string_view, std::string_view> entities[] = {
-        {"&#13;", "\r"},  {"&#10;", "\n"}, {"&lt;", "<"}, {"&gt;", ">"},
-        {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
-    for (const auto& [entity, text] : entities)
-        for (size_t at = s.find(entity); at != std::string::npos; at = s.find(entity, at + text.size()))
-            s.replace(at, entity.size(), text);
-    return s;
-}
-
-// The messages of a Qt Linguist file as the text collector writes it.
-std::vector<TsMessage> readTs(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    const std::string xml = buffer.str();
-    static const std::regex message(
-        R"(<message>\s*<source>([\s\S]*?)</source>\s*<translation([^>]*?)(?:/>|>([\s\S]*?)</translation>))");
-    std::vector<TsMessage> out;
-    for (auto it = std::sregex_iterator(xml.begin(), xml.end(), message); it != std::sregex_iterator(); ++it) {
-        const std::smatch& m = *it;
-        out.push_back(
-            {unescapeXml(m[1].str()), unescapeXml(m[3].str()), m[2].str().find("unfinished") != std::string::npos});
-    }
-    return out;
-}
-
-// A text a Message call can take: every brace group is an fmt replacement
-// field. Texts such as "{...Выделенные комбинации...}" are plain captions.
-bool isFmtTemplate(const std::string& text)
-{
-    static const std::regex group(R"(\{[^{}]*\})");
-    static const std::regex field(R"(\{\d*(:[^{}]*)?\})");
-    std::string plain = text;
-    for (const char* escaped : {"{{", "}}"})
-        for (size_t at = plain.find(escaped); at != std::string::npos; at = plain.find(escaped, at))
-            plain.erase(at, 2);
-    for (auto it = std::sregex_iterator(plain.begin(), plain.end(), group); it != std::sregex_iterator(); ++it)
-        if (!std::regex_match(it->str(), field))
-            return false;
-    return true;
-}
-
-TEST(CoreTranslationFiles, EveryEnglishTextKeepsTheFieldsOfItsSource)
-{
-    const std::filesystem::path folder = std::filesystem::path(BELVANE_SOURCE_DIR) / "translations";
-    if (!std::filesystem::is_directory(folder))
-        GTEST_SKIP() << "no translations folder";
-    int checked = 0;
-    for (const char* part :
-         {"stats", "support", "combs", "update", "systems", "views", "model", "exchange", "stakes"}) {
-        const auto path = folder / (std::string("core_") + part + "_en.ts");
-        if (!std::filesystem::exists(path))
-            continue;
-        const std::vector<TsMessage> messages = readTs(path);
-        EXPECT_FALSE(messages.empty()) << path;
-        for (const TsMessage& m : messages) {
-            SCOPED_TRACE(path.filename().string() + ": " + m.Source);
-            ++checked;
-            EXPECT_FALSE(m.Unfinished);
-            EXPECT_FALSE(m.Translation.empty());
-            if (isFmtTemplate(m.Source)) {
-                EXPECT_TRUE(support::SamePlaceholders(m.Source, m.Translation)) << m.Translation;
-            }
-            EXPECT_TRUE(support::SameDirectives(m.Source, m.Translation)) << m.Translation;
-            EXPECT_EQ(std::count(m.Source.begin(), m.Source.end(), '\r'),
-                      std::count(m.Translation.begin(), m.Translation.end(), '\r'))
-                << m.Translation;
-        }
-    }
-    if (checked == 0)
-        GTEST_SKIP() << "no translation files of these folders";
 }
 
 } // namespace
