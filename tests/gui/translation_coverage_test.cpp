@@ -193,7 +193,6 @@ private slots:
     {
         auto w = startWindow(folder_);
         QVERIFY(w);
-        app::Workspace& ws = w->workspace();
         const auto dialogs = MakeDialogs(*w);
         for (const auto& dialog : dialogs) {
             const QStringList left = CyrillicTexts(*dialog);

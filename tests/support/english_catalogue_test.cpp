@@ -151,8 +151,9 @@ TEST(EnglishCoreCatalogue, EveryTranslationKeepsTheFieldsAndLineBreaksOfItsSourc
             SCOPED_TRACE(file.filename().string() + ": " + e.source);
             EXPECT_TRUE(e.finished);
             // The hook drops a translation whose fields differ: it would silently show Russian.
-            if (hasOnlyFormatFields(e.source))
+            if (hasOnlyFormatFields(e.source)) {
                 EXPECT_TRUE(support::SamePlaceholders(e.source, e.translation)) << e.translation;
+            }
             EXPECT_EQ(delphiDirectives(e.source), delphiDirectives(e.translation)) << e.translation;
             EXPECT_EQ(std::count(e.source.begin(), e.source.end(), '\r'),
                       std::count(e.translation.begin(), e.translation.end(), '\r'))
