@@ -256,6 +256,10 @@ void MainWindow::rebuildInterface()
     const int left = pcLeft_->currentIndex();
     const int right = pcRight_->currentIndex();
     const QList<int> sizes = mainSplitter_->sizes();
+    // Windows of their own (the method description) close; opened again, they speak the new language.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isWindow() && child->isVisible())
+            child->close();
     for (QAction* action : actions_->all())
         delete action;
     actions_ = std::make_unique<ActionRegistry>(this);
