@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <filesystem>
 
+#include "gui/method_info_window.h"
 #include "gui_test_support.h"
 #include "helpers/temp_dir.h"
 
@@ -22,6 +23,14 @@ QStringList menuTitles(const gui::MainWindow& window)
     for (const QAction* menu : window.menuBar()->actions())
         titles << menu->text();
     return titles;
+}
+
+int visibleDescriptionWindows(const gui::MainWindow& window)
+{
+    int n = 0;
+    for (const QWidget* info : window.findChildren<gui::TFormFiltersInfo*>())
+        n += info->isVisible() ? 1 : 0;
+    return n;
 }
 
 QAction* languageItem(const gui::MainWindow& window, int lcid)
@@ -52,8 +61,13 @@ private slots:
         QVERIFY(menuTitles(*w).contains(QStringLiteral("Файл")));
         const QString russianTitle = w->windowTitle();
 
+        w->action(QStringLiteral("FiltersInfo"))->trigger();
+        QCOMPARE(visibleDescriptionWindows(*w), 1);
+
         languageItem(*w, 1033)->trigger();
         QTRY_VERIFY(!menuTitles(*w).contains(QStringLiteral("Файл")));
+        // A window of its own does not stay behind in the old language.
+        QTRY_COMPARE(visibleDescriptionWindows(*w), 0);
         QVERIFY(menuTitles(*w).contains(QStringLiteral("File")));
         QVERIFY(w->windowTitle() != russianTitle);
         QCOMPARE(w->workspace().LanguageId(), 1033);
