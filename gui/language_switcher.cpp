@@ -43,9 +43,8 @@ void LanguageSwitcher::load(const app::LanguageService& languages, int lcid)
         bytes = languages.ReadModule(lcid);
         module = std::make_unique<QTranslator>();
         if (!module->load(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())))
-            throw Error(support::Message("Не удалось загрузить языковый модуль \"{}\"!\r\r{}",
-                                         languages.Modules().ModuleFile(lcid).string(),
-                                         support::Text("Файл не является языковым модулем.")));
+            throw Error(support::LanguageModuleLoadFailure(languages.Modules().ModuleFile(lcid),
+                                                           support::NotALanguageModuleText()));
     }
     if (module_)
         QCoreApplication::removeTranslator(module_.get());

@@ -140,16 +140,16 @@
       <translation>Could not load the language module "{}"!&#13;&#13;{}</translation>
     </message>
     <message>
+      <source>Файл не является языковым модулем.</source>
+      <translation>The file is not a language module.</translation>
+    </message>
+    <message>
       <source>Языковый модуль "{}" не найден!</source>
       <translation>The language module "{}" was not found!</translation>
     </message>
     <message>
       <source>Файл слишком велик для языкового модуля.</source>
       <translation>The file is too large for a language module.</translation>
-    </message>
-    <message>
-      <source>Файл не является языковым модулем.</source>
-      <translation>The file is not a language module.</translation>
     </message>
     <message>
       <source>Необходимо ввести наименование листа!</source>

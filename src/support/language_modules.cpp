@@ -46,7 +46,7 @@ bool fileExists(const fs::path& path)
 
 Error loadFailure(const fs::path& file, std::string_view reason)
 {
-    return Error(Message("Не удалось загрузить языковый модуль \"{}\"!\r\r{}", file.string(), reason));
+    return Error(LanguageModuleLoadFailure(file, reason));
 }
 
 } // namespace
@@ -73,6 +73,16 @@ int FontCharset(int lcid)
     default:
         return 1;
     }
+}
+
+std::string LanguageModuleLoadFailure(const fs::path& file, std::string_view reason)
+{
+    return Message("Не удалось загрузить языковый модуль \"{}\"!\r\r{}", file.string(), reason);
+}
+
+std::string NotALanguageModuleText()
+{
+    return Text("Файл не является языковым модулем.");
 }
 
 std::string LanguageModuleName(std::string_view abbreviation)
@@ -167,7 +177,7 @@ std::string LanguageModules::ReadModule(int lcid) const
         throw loadFailure(file, std::strerror(errno));
     if (bytes.size() < sizeof kCatalogueMagic ||
         std::memcmp(bytes.data(), kCatalogueMagic, sizeof kCatalogueMagic) != 0)
-        throw loadFailure(file, Text("Файл не является языковым модулем."));
+        throw loadFailure(file, NotALanguageModuleText());
     return bytes;
 }
 

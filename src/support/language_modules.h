@@ -69,6 +69,11 @@ private:
     std::vector<int> lcids_;
 };
 
+// "Не удалось загрузить языковый модуль ..." with the file and the reason.
+std::string LanguageModuleLoadFailure(const std::filesystem::path& file, std::string_view reason);
+// The reason when a module's bytes are no translation catalogue.
+std::string NotALanguageModuleText();
+
 // The base name of every module file: Belvane_6x45_<ABBR>.lng.
 std::string LanguageModuleName(std::string_view abbreviation);
 

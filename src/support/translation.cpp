@@ -56,6 +56,23 @@ std::vector<std::string_view> collectDirectives(std::string_view s)
 
 } // namespace
 
+namespace {
+
+// The current language's copy of a text when there is one and it fits the
+// base (keeps its fields); the base text otherwise.
+template <typename Fits>
+std::string translatedOrBase(std::string_view base, Fits fits)
+{
+    if (const TextTranslator translator = g_translator.load()) {
+        std::string translated = translator(base);
+        if (!translated.empty() && fits(base, translated))
+            return translated;
+    }
+    return std::string(base);
+}
+
+} // namespace
+
 void SetTextTranslator(TextTranslator translator)
 {
     g_translator.store(translator);
@@ -70,22 +87,12 @@ bool SamePlaceholders(std::string_view base, std::string_view translated)
 
 std::string Text(std::string_view base)
 {
-    if (const TextTranslator translator = g_translator.load()) {
-        std::string translated = translator(base);
-        if (!translated.empty())
-            return translated;
-    }
-    return std::string(base);
+    return translatedOrBase(base, [](std::string_view, std::string_view) { return true; });
 }
 
 std::string Template(std::string_view base)
 {
-    if (const TextTranslator translator = g_translator.load()) {
-        std::string translated = translator(base);
-        if (!translated.empty() && SamePlaceholders(base, translated))
-            return translated;
-    }
-    return std::string(base);
+    return translatedOrBase(base, SamePlaceholders);
 }
 
 bool SameDirectives(std::string_view base, std::string_view translated)
@@ -95,12 +102,7 @@ bool SameDirectives(std::string_view base, std::string_view translated)
 
 std::string PercentTemplate(std::string_view base)
 {
-    if (const TextTranslator translator = g_translator.load()) {
-        std::string translated = translator(base);
-        if (!translated.empty() && SameDirectives(base, translated))
-            return translated;
-    }
-    return std::string(base);
+    return translatedOrBase(base, SameDirectives);
 }
 
 } // namespace belvane::support

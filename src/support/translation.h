@@ -56,7 +56,7 @@ std::string Message(fmt::format_string<Args...> base, Args&&... args)
         try {
             return fmt::vformat(translated, fmt::make_format_args(args...));
         } catch (const fmt::format_error&) {
-            // A field whose format spec does not fit the argument: use the base.
+            // A field whose format options do not fit the argument: use the base.
         }
     }
     return fmt::vformat(pattern, fmt::make_format_args(args...));

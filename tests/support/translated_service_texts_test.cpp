@@ -59,7 +59,7 @@ TEST_F(TranslatedServiceTexts, MessageFormatsTheTranslationAndFallsBackWhenItsFi
     translate("Тираж {} уже есть в архиве!", "Draw {} is already in the archive!");
     EXPECT_EQ(support::Message("Тираж {} уже есть в архиве!", 17), "Draw 17 is already in the archive!");
 
-    // A field lost, added, reordered or given another spec: the base template is used.
+    // A field lost, added, reordered or given other format options: the base template is used.
     translate("Фильтр {} из {}: {}", "Filter {} of {}");
     EXPECT_EQ(support::Message("Фильтр {} из {}: {}", 1, 2, "x"), "Фильтр 1 из 2: x");
     translate("Цикл: {}", "Cycle: {} {}");

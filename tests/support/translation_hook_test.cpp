@@ -21,7 +21,7 @@ const std::map<std::string, std::string, std::less<>>& fakeModule()
         {"Ставок: {}", "Stakes: {}"},
         {"Рейтинг: {}", "Rating: {} {}"},      // one field too many
         {"Тираж {} от {}", "Draw {1} of {0}"}, // fields reordered
-        {"Ширина {:.0f}", "Width {}"},         // the format spec lost
+        {"Ширина {:.0f}", "Width {}"},         // the format options lost
         {"Набор {{ {} }}", "Set {{ {} }}"},    // escaped braces kept
         {"Скобки {{{}}}", "Braces {}"},        // escaped braces dropped
         {"Ошибка {}", "Error { {}"},           // a stray brace
