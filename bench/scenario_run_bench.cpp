@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/workspace.h"
 #include "bench_data.h"
 #include "model/draws_file.h"
@@ -20,9 +20,9 @@ namespace {
 
 using namespace belvane;
 
-class SilentHost final : public app::Host {
+class SilentHost final : public Host {
 public:
-    void showMessage(app::MessageKind, std::string_view, std::string_view text) override { last = text; }
+    void showMessage(MessageKind, std::string_view, std::string_view text) override { last = text; }
     bool askYesNo(std::string_view, std::string_view, bool defaultYes) override { return defaultYes; }
     std::optional<int> askNumber(std::string_view, std::string_view, int value, int, int) override { return value; }
     std::string last;

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "app/data_files.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "app/prefetch_files.h"
 #include "bench_data.h"
 #include "stats/full_set_counts.h"
@@ -36,9 +36,9 @@ void BM_ShreddingFullSetCounts(benchmark::State& state)
 }
 BENCHMARK(BM_ShreddingFullSetCounts)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
-class QuietHost final : public app::Host {
+class QuietHost final : public Host {
 public:
-    void showMessage(app::MessageKind, std::string_view, std::string_view text) override { lastMessage = text; }
+    void showMessage(MessageKind, std::string_view, std::string_view text) override { lastMessage = text; }
     bool askYesNo(std::string_view, std::string_view, bool defaultYes) override { return defaultYes; }
     std::optional<int> askNumber(std::string_view, std::string_view, int value, int, int) override { return value; }
     std::string lastMessage;

@@ -7,7 +7,7 @@
 #include <random>
 #include <unistd.h>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "bench_data.h"
 #include "stakes/ratings.h"
 #include "stakes/stake_access.h"
@@ -20,9 +20,9 @@ using namespace belvane;
 
 constexpr size_t kStakes = 1000000;
 
-class QuietHost final : public app::Host {
+class QuietHost final : public Host {
 public:
-    void showMessage(app::MessageKind, std::string_view, std::string_view text) override
+    void showMessage(MessageKind, std::string_view, std::string_view text) override
     {
         fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
     }

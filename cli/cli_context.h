@@ -11,7 +11,7 @@
 #include "app/data_files.h"
 #include "app/startup_options.h"
 #include "app/workspace.h"
-#include "cli/terminal_host.h"
+#include "frontend/terminal_host.h"
 #include "model/draws_file.h"
 
 namespace CLI {

@@ -19,7 +19,7 @@
 #include "views/chart.h"
 
 #ifdef BELVANE_CHART_PNG
-#include "gui/chart/qt_chart.h"
+#include "frontend/qt_chart.h"
 #endif
 
 namespace belvane::cli {
@@ -43,7 +43,7 @@ void writePng(WorkspaceSession& ws, const views::Chart& chart, const ChartOutput
 {
     if (out.png.empty())
         return;
-    app::Host& host = ws->Host();
+    Host& host = ws->Host();
     static const std::regex kSize(R"((\d{2,5})x(\d{2,5}))");
     std::smatch m;
     if (!std::regex_match(out.size, m, kSize) || std::stoi(m[1]) < 100 || std::stoi(m[2]) < 100 ||

@@ -13,7 +13,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "combs/list_file.h"

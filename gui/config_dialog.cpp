@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/config_editing.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "gui/qt_text.h"
 #include "support/money.h"
 #include "support/translation.h"
@@ -214,7 +214,7 @@ void ConfigDialog::segmentEdited(QTableWidgetItem* item)
     if (laying_ || item->data(Qt::UserRole).toInt() == 0)
         return;
     if (const auto problem = app::SegmentCellProblem(ss(item->text()))) {
-        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(*problem));
+        QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(*problem));
         laying_ = true;
         item->setText(QStringLiteral("1"));
         laying_ = false;

@@ -11,7 +11,7 @@
 #include <limits>
 
 #include "app/draw_input.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "gui/qt_text.h"
 #include "support/error.h"
 #include "support/translation.h"
@@ -80,7 +80,7 @@ void DrawDialog::accept()
             built.setDateText(draw_.dateText()); // no date shown: the stored one stays
         draw_ = built;
     } catch (const Error& e) {
-        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(e.what()));
+        QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(e.what()));
         numbers_->setFocus();
         numbers_->selectAll();
         return; // the dialog stays open

@@ -14,7 +14,7 @@
 
 #include "app/draws_csv.h"
 #include "app/export_sources.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "gui/action_registry.h"
@@ -245,7 +245,7 @@ void DrawsPage::drawsDel()
 {
     // The question is asked while the list shows the rows it names.
     const std::vector<int> numbers = selectedNumbers();
-    if (numbers.empty() || !ws_.Host().askYesNo(app::CaptionCaution, app::DeleteRowsQuestion(numbers.size()), false))
+    if (numbers.empty() || !ws_.Host().askYesNo(CaptionCaution, DeleteRowsQuestion(numbers.size()), false))
         return;
     host_.run([this, numbers] { ws_.Archive().DeleteDrawNumbers(numbers); });
 }

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "gui/qt_text.h"
 #include "support/translation.h"
 
@@ -66,7 +66,7 @@ void ExportFieldDialog::accept()
     if (!problem)
         problem = xlsx::ValidateFieldWidth(f.Width);
     if (problem) {
-        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(*problem));
+        QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(*problem));
         edCaption_->setFocus();
         edCaption_->selectAll();
         return;

@@ -18,7 +18,7 @@
 #include <span>
 
 #include "app/draws_stat_table.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "combs/filter.h"
 #include "gui/qt_text.h"
 #include "scenario/script_codes.h"
@@ -241,7 +241,7 @@ void FilterDialog::accept()
 {
     const scenario::TFilterItem built = itemFromControls();
     if (const auto problem = combs::ValidateFilterStep(scenario::FilterStepInputOf(registry_, built))) {
-        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(problem->Message));
+        QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(problem->Message));
         if (auto* control = findChild<QWidget*>(qs(problem->Control)))
             control->setFocus();
         return; // the dialog stays open

@@ -19,7 +19,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/workspace.h"
 #include "gui/method_info_window.h"
 #include "gui/qt_text.h"
@@ -57,7 +57,7 @@ TFormFiltersManager::TFormFiltersManager(QWidget* parent, app::Workspace& worksp
     : QDialog(parent), ws_(workspace), draft_(workspace.Statistics().MakeFavoritesDraft()), markedIcon_(markIcon(true)),
       unmarkedIcon_(markIcon(false)), groupIcon_(style()->standardIcon(QStyle::SP_DirIcon))
 {
-    const app::StatusScope status(ws_.Host(), app::ProgressWindowText);
+    const StatusScope status(ws_.Host(), ProgressWindowText);
     setObjectName(QStringLiteral("TFormFiltersManager"));
     setWindowTitle(tr("Менеджер избранных методов расчета статистики"));
     auto* layout = new QVBoxLayout(this);

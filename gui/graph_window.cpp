@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
-#include "gui/chart/qt_chart.h"
+#include "frontend/qt_chart.h"
 #include "gui/qt_text.h"
 
 namespace belvane::gui {

@@ -14,7 +14,7 @@
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "gui/action_registry.h"
-#include "gui/chart/qt_chart.h"
+#include "frontend/qt_chart.h"
 #include "gui/graph_window.h"
 #include "gui/qt_text.h"
 #include "gui/repeats_dialog.h"

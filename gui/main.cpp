@@ -7,7 +7,7 @@
 
 #include "app/setting_keys.h"
 #include "app/startup_options.h"
-#include "cli/terminal_host.h"
+#include "frontend/terminal_host.h"
 #include "gui/draws_page.h"
 #include "gui/first_run_dialog.h"
 #include "gui/main_window.h"

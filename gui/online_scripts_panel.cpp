@@ -17,7 +17,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/library_service.h"
 #include "app/setting_keys.h"
 #include "app/view_selection.h"
@@ -341,7 +341,7 @@ void OnlineScriptsPanel::remove()
     const scenario::tScriptInfo* e = model_->entry(currentRow());
     if (e == nullptr || !e->Editable)
         return;
-    if (!ws_.Host().askYesNo(app::CaptionConfirm, app::DeleteScriptQuestion(e->Title), false))
+    if (!ws_.Host().askYesNo(CaptionConfirm, app::DeleteScriptQuestion(e->Title), false))
         return;
     auto removed = std::make_shared<bool>(false);
     host_.run([this, entry = *e, removed] { *removed = ws_.Library().Delete(entry); },

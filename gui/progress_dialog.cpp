@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "gui/qt_text.h"
 #include "support/translation.h"
 
@@ -15,10 +15,10 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("ProgressDialog"));
-    setWindowTitle(qs(support::Text(app::ProgressWindowText)));
+    setWindowTitle(qs(support::Text(ProgressWindowText)));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    auto* text = new QLabel(qs(support::Text(app::ProgressWindowText)), this);
+    auto* text = new QLabel(qs(support::Text(ProgressWindowText)), this);
     gauge_ = new QProgressBar(this);
     gauge_->setMinimumWidth(360);
     cancel_ = new QPushButton(tr("Отмена"), this);

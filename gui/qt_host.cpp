@@ -36,15 +36,15 @@ void QtHost::onWindowThread(const std::function<void()>& f, bool wait)
     QMetaObject::invokeMethod(this, f, wait ? Qt::BlockingQueuedConnection : Qt::QueuedConnection);
 }
 
-void QtHost::showMessage(app::MessageKind kind, std::string_view caption, std::string_view text)
+void QtHost::showMessage(MessageKind kind, std::string_view caption, std::string_view text)
 {
     const QString title = qs(caption);
     const QString body = messageText(text);
     onWindowThread(
         [this, kind, title, body] {
-            QMessageBox box(kind == app::MessageKind::Error         ? QMessageBox::Critical
-                            : kind == app::MessageKind::Information ? QMessageBox::Information
-                                                                    : QMessageBox::Warning,
+            QMessageBox box(kind == MessageKind::Error         ? QMessageBox::Critical
+                            : kind == MessageKind::Information ? QMessageBox::Information
+                                                               : QMessageBox::Warning,
                             title, body, QMessageBox::Ok, window_);
             box.setObjectName(QStringLiteral("MessageBox"));
             box.exec();
@@ -110,7 +110,7 @@ void QtHost::closeWait()
         false);
 }
 
-void QtHost::showScriptPanels(const app::ScriptPanels& panels)
+void QtHost::showScriptPanels(const ScriptPanels& panels)
 {
     {
         const std::lock_guard lock(panelsMutex_);
@@ -122,7 +122,7 @@ void QtHost::showScriptPanels(const app::ScriptPanels& panels)
     onWindowThread(
         [this] {
             panelsPending_ = false;
-            app::ScriptPanels shown;
+            ScriptPanels shown;
             {
                 const std::lock_guard lock(panelsMutex_);
                 shown = panels_;

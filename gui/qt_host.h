@@ -10,7 +10,7 @@
 #include <functional>
 #include <mutex>
 
-#include "app/host.h"
+#include "support/host.h"
 
 class QInputDialog;
 class QWidget;
@@ -23,12 +23,12 @@ class WaitDialog;
 // The whole-number question ("Количество тестов"): a spin box from min to max.
 void SetUpNumberDialog(QInputDialog& dialog, const QString& title, const QString& label, int value, int min, int max);
 
-class QtHost : public QObject, public app::Host {
+class QtHost : public QObject, public Host {
     Q_OBJECT
 public:
     explicit QtHost(QWidget* window);
 
-    void showMessage(app::MessageKind kind, std::string_view caption, std::string_view text) override;
+    void showMessage(MessageKind kind, std::string_view caption, std::string_view text) override;
     bool askYesNo(std::string_view caption, std::string_view text, bool defaultYes) override;
     std::optional<int> askNumber(std::string_view caption, std::string_view prompt, int value, int min,
                                  int max) override;
@@ -38,7 +38,7 @@ public:
     WaitDialog* waitDialog() const { return wait_; }
     // A running scenario's panels reach the window as scriptPanelsChanged;
     // updates that come faster than the window takes them are merged.
-    void showScriptPanels(const app::ScriptPanels& panels) override;
+    void showScriptPanels(const ScriptPanels& panels) override;
 
 signals:
     void statusChanged(const QString& text);
@@ -60,7 +60,7 @@ private:
     WaitDialog* wait_ = nullptr;
     int shownPermille_ = -1;
     std::mutex panelsMutex_;
-    app::ScriptPanels panels_;
+    ScriptPanels panels_;
     std::atomic<bool> panelsPending_ = false;
 };
 

@@ -13,7 +13,7 @@
 
 #include "app/setting_keys.h"
 #include "app/workspace.h"
-#include "gui/chart/qt_chart.h"
+#include "frontend/qt_chart.h"
 #include "gui/grid_model.h"
 #include "gui/qt_text.h"
 #include "gui/table_views.h"

@@ -152,7 +152,7 @@ bool TakeScenarioRunScreenshots(MainWindow& window, ScriptPage& page, const std:
         ok &= save(dialog, folder, "31-test-count-dialog");
     }
     {
-        QMessageBox box(QMessageBox::Question, qs(app::CaptionConfirm), qs(scenario::StopQuestion),
+        QMessageBox box(QMessageBox::Question, qs(CaptionConfirm), qs(scenario::StopQuestion),
                         QMessageBox::Yes | QMessageBox::No, &window);
         box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("belvane::gui::QtHost", "Да"));
         box.button(QMessageBox::No)->setText(QCoreApplication::translate("belvane::gui::QtHost", "Нет"));
@@ -500,7 +500,7 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         dialog.show();
         ok &= save(dialog, folder, "06-details-dialog");
 
-        QMessageBox box(QMessageBox::Information, qs(app::CaptionInformation),
+        QMessageBox box(QMessageBox::Information, qs(CaptionInformation),
                         messageText(combs::FindInDrawsMessage(ws.Archive().Draws(), numbers)), QMessageBox::Ok,
                         &window);
         box.show();

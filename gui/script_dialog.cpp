@@ -17,7 +17,7 @@
 #include <limits>
 #include <span>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "gui/qt_text.h"
 #include "scenario/script_codes.h"
 #include "stats/stat_list.h"
@@ -150,7 +150,7 @@ void ScriptDialog::accept()
 {
     const scenario::ScriptElementFields fields = fieldsFromControls();
     if (const auto problem = scenario::ValidateElementFields(fields)) {
-        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(problem->Message));
+        QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(problem->Message));
         if (auto* control = findChild<QWidget*>(qs(problem->Control)))
             control->setFocus();
         return; // the dialog stays open

@@ -20,7 +20,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/setting_keys.h"
 #include "app/view_selection.h"
 #include "app/window_settings.h"
@@ -376,7 +376,7 @@ void ScriptPage::scriptDel()
 {
     // The question is asked while the list shows the lines it names.
     const std::vector<int> rows = SelectedRows(lvScript_);
-    if (rows.empty() || !ws_.Host().askYesNo(app::CaptionCaution, app::DeleteRowsQuestion(rows.size()), false))
+    if (rows.empty() || !ws_.Host().askYesNo(CaptionCaution, DeleteRowsQuestion(rows.size()), false))
         return;
     host_.run([this, rows] { ws_.Scenario().Delete(rows); }, [this] { lvScript_->clearSelection(); });
 }
@@ -384,8 +384,7 @@ void ScriptPage::scriptDel()
 void ScriptPage::scriptClr()
 {
     const int count = ws_.Scenario().Count();
-    if (count == 0 ||
-        !ws_.Host().askYesNo(app::CaptionCaution, app::DeleteRowsQuestion(static_cast<size_t>(count)), false))
+    if (count == 0 || !ws_.Host().askYesNo(CaptionCaution, DeleteRowsQuestion(static_cast<size_t>(count)), false))
         return;
     host_.run([this] { ws_.Scenario().Clear(); }, [this] { lvScript_->clearSelection(); });
 }

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/library_service.h"
 #include "exchange/exchange_client.h"
 #include "gui/qt_text.h"
@@ -143,7 +143,7 @@ void TFormScrPublic::checked(const std::optional<std::string>& refusal)
         return;
     }
     // A refusal of its own is a base-language text, compared below; the service's is translated already.
-    QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(support::Text(*refusal)));
+    QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(support::Text(*refusal)));
     QLineEdit* field = *refusal == app::AuthorRequiredMessage ? edClName_ : edTitle_;
     field->setFocus();
     field->selectAll();

@@ -9,7 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "gui/qt_text.h"
 #include "stats/config_data.h"
 #include "stats/shredding_value.h"
@@ -71,7 +71,7 @@ void ShreddingDialog::accept()
 {
     for (QLineEdit* formula : edFormula_) {
         if (const auto problem = stats::ShreddingFormulaProblem(ss(formula->text()))) {
-            QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(*problem));
+            QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(*problem));
             formula->setFocus();
             formula->selectAll();
             return; // the dialog stays open

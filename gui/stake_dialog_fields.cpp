@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QSpinBox>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "gui/qt_text.h"
 #include "stakes/stake_access.h"
 #include "stakes/stake_record.h"
@@ -41,7 +41,7 @@ QLineEdit* MakeCommentEdit(QWidget* parent, const std::string& comment)
 void ShowRefusal(QWidget* dialog, const stakes::DialogRefusal& refusal,
                  std::initializer_list<std::pair<stakes::StakeDialogField, QWidget*>> fields)
 {
-    QMessageBox::critical(dialog, qs(support::Text(app::CaptionError)), messageText(refusal.Message));
+    QMessageBox::critical(dialog, qs(support::Text(CaptionError)), messageText(refusal.Message));
     for (const auto& [field, widget] : fields) {
         if (field != refusal.Focus)
             continue;

@@ -9,6 +9,7 @@
 #include "gui/qt_text.h"
 #include "gui/stakes_model.h"
 #include "stakes/stake_texts.h"
+#include "views/stake_colors.h"
 
 namespace belvane::gui {
 namespace {
@@ -79,7 +80,7 @@ void StakesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
             total += p.Width;
         }
         int x = std::max(rect.left(), rect.left() + (rect.width() - total) / 2);
-        const QColor matchedColor = selected ? color : qcolor(stakes::MatchedNumberColor);
+        const QColor matchedColor = selected ? color : qcolor(views::MatchedNumberColor);
         for (const NumberPiece& p : pieces) {
             painter->setFont(p.Matched ? bold : opt.font);
             painter->setPen(p.Matched ? matchedColor : color);

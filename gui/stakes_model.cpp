@@ -4,16 +4,17 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/stakes_service.h"
 #include "gui/qt_text.h"
 #include "stakes/stake_texts.h"
+#include "views/stake_colors.h"
 #include "support/error.h"
 #include "support/translation.h"
 
 namespace belvane::gui {
 
-StakesModel::StakesModel(app::StakesService& stakes, app::Host& host, QObject* parent)
+StakesModel::StakesModel(app::StakesService& stakes, Host& host, QObject* parent)
     : QAbstractTableModel(parent), stakes_(stakes), host_(host)
 {
 }
@@ -105,12 +106,12 @@ QVariant StakesModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole)
         return qs(stakes::StakeCellText(*record, column));
     if (role == Qt::BackgroundRole) {
-        if (const auto color = stakes::StakeRowColor(record->Kind))
+        if (const auto color = views::StakeRowColor(record->Kind))
             return qcolor(*color);
         return {};
     }
     if (column >= stakes::FirstResultColumn && column <= stakes::LastResultColumn)
-        if (const auto color = stakes::StakeResultColor(*record))
+        if (const auto color = views::StakeResultColor(*record))
             return qcolor(*color);
     return {};
 }

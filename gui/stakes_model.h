@@ -12,8 +12,11 @@
 
 #include "stakes/stake_record.h"
 
-namespace belvane::app {
+namespace belvane {
 class Host;
+}
+
+namespace belvane::app {
 class StakesService;
 } // namespace belvane::app
 
@@ -22,7 +25,7 @@ namespace belvane::gui {
 class StakesModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    StakesModel(app::StakesService& stakes, app::Host& host, QObject* parent);
+    StakesModel(app::StakesService& stakes, Host& host, QObject* parent);
 
     // Re-reads the count of records (no operation runs); ends a freeze.
     void reload();
@@ -42,7 +45,7 @@ private:
     void reportReadFailure(const QString& message) const;
 
     app::StakesService& stakes_;
-    app::Host& host_;
+    Host& host_;
     int count_ = 0;
     bool frozen_ = false;
     int windowFirst_ = 0;

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/workspace.h"
 #include "app/export_sources.h"
 #include "app/stakes_export_sources.h"
@@ -262,7 +262,7 @@ void StakesPage::stakeDel()
 {
     // The question is asked while the grid shows the rows it names.
     const std::vector<int> rows = SelectedRows(sgStakes_);
-    if (rows.empty() || !ws_.Host().askYesNo(app::CaptionCaution, app::DeleteRowsQuestion(rows.size()), false))
+    if (rows.empty() || !ws_.Host().askYesNo(CaptionCaution, DeleteRowsQuestion(rows.size()), false))
         return;
     std::vector<size_t> indices(rows.begin(), rows.end());
     host_.run([this, indices = std::move(indices)] { ws_.Stakes().DeleteRecords(indices); },
@@ -272,7 +272,7 @@ void StakesPage::stakeDel()
 void StakesPage::stakeClear()
 {
     const size_t count = ws_.Stakes().Count();
-    if (count == 0 || !ws_.Host().askYesNo(app::CaptionCaution, app::DeleteRowsQuestion(count), false))
+    if (count == 0 || !ws_.Host().askYesNo(CaptionCaution, DeleteRowsQuestion(count), false))
         return;
     host_.run([this] { ws_.Stakes().Clear(); }, [this] { sgStakes_->clearSelection(); });
 }

@@ -20,7 +20,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "exchange/exchange_text.h"
 #include "gui/qt_text.h"
 #include "support/cp1251.h"
@@ -231,7 +231,7 @@ void TFormSystem::accept()
         return;
     }
     if (const auto problem = systems::CheckSystemData(system())) {
-        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(problem->Message));
+        QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(problem->Message));
         QWidget* field = nullptr;
         switch (problem->Field) {
         case systems::SystemField::Title:
@@ -290,7 +290,7 @@ void TFormSystem::loadCombs()
         edCombs_->setPlainText(messageText(cp1251::toUtf8(bytes)));
         normalizeCombs();
     } catch (const Error& e) {
-        QMessageBox::critical(this, qs(support::Text(app::CaptionError)),
+        QMessageBox::critical(this, qs(support::Text(CaptionError)),
                               messageText(ss(tr("Ошибка чтения файла!\r\r")) + e.what()));
     }
 }
@@ -304,13 +304,13 @@ void TFormSystem::saveCombs()
         file += QStringLiteral(".txt");
     const std::filesystem::path path = ss(file);
     if (const std::string refusal = refusal_ ? refusal_(path) : std::string(); !refusal.empty()) {
-        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(refusal));
+        QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(refusal));
         return;
     }
     try {
         files::writeFileAtomically(path, cp1251::fromUtf8(coreLines(edCombs_) + "\r\n"));
     } catch (const Error& e) {
-        QMessageBox::critical(this, qs(support::Text(app::CaptionError)),
+        QMessageBox::critical(this, qs(support::Text(CaptionError)),
                               messageText(ss(tr("Ошибка записи файла!\r\r")) + e.what()));
     }
 }

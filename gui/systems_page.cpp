@@ -268,7 +268,7 @@ void SystemsPage::remove()
     const SystemRow* row = model_->row(currentRow());
     if (row == nullptr || row->System.Id <= 0)
         return;
-    if (!ws_.Host().askYesNo(app::CaptionConfirm, app::DeleteSystemQuestion(row->System.Title), false))
+    if (!ws_.Host().askYesNo(CaptionConfirm, app::DeleteSystemQuestion(row->System.Title), false))
         return;
     auto removed = std::make_shared<bool>(false);
     host_.run([this, system = row->System, removed] { *removed = ws_.Systems().DeleteOnline(system); },

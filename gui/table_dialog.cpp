@@ -9,7 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "gui/qt_text.h"
 #include "model/comb_text.h"
 #include "stakes/regular_rules.h"
@@ -83,7 +83,7 @@ void TFormTable::accept()
     input.StartText = ss(edCombStart_->text());
     input.Step = edStep_->value();
     if (const auto refusal = stakes::ValidateRegularDialog(input, comments_)) {
-        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(refusal->Message));
+        QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(refusal->Message));
         QWidget* field = refusal->Focus == stakes::RegularDialogField::Start  ? static_cast<QWidget*>(edCombStart_)
                          : refusal->Focus == stakes::RegularDialogField::Step ? static_cast<QWidget*>(edStep_)
                                                                               : static_cast<QWidget*>(edComment_);

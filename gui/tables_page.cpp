@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/workspace.h"
 #include "gui/action_registry.h"
 #include "gui/combs_page.h"
@@ -107,7 +107,7 @@ void TablesPage::tablesAdd()
 void TablesPage::tablesDel()
 {
     const std::vector<int> rows = SelectedRows(lvTables_);
-    if (rows.empty() || !ws_.Host().askYesNo(app::CaptionCaution, app::DeleteRowsQuestion(rows.size()), false))
+    if (rows.empty() || !ws_.Host().askYesNo(CaptionCaution, DeleteRowsQuestion(rows.size()), false))
         return;
     host_.run([this, indices = toIndices(rows)] { ws_.Tables().Delete(indices); },
               [this] { lvTables_->clearSelection(); });

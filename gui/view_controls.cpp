@@ -8,7 +8,7 @@
 
 #include "app/window_settings.h"
 #include "app/workspace.h"
-#include "gui/chart/qt_chart.h"
+#include "frontend/qt_chart.h"
 #include "gui/grid_model.h"
 #include "gui/table_views.h"
 

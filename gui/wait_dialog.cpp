@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "gui/qt_text.h"
 #include "support/translation.h"
 
@@ -13,7 +13,7 @@ namespace belvane::gui {
 WaitDialog::WaitDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("WaitDialog"));
-    setWindowTitle(qs(support::Text(app::ProgressWindowText)));
+    setWindowTitle(qs(support::Text(ProgressWindowText)));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     text_ = new QLabel(this);

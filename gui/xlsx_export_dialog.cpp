@@ -21,7 +21,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "gui/export_field_dialog.h"
 #include "gui/file_filters.h"
 #include "gui/qt_text.h"
@@ -291,7 +291,7 @@ void XlsxExportDialog::loadParameters(const std::filesystem::path& file)
     xlsx::ExportParameters params = parameters();
     const xlsx::LoadReport report = xlsx::LoadExportParameters(file, section_, params, xlsx::StoreKind::ParameterFile);
     for (const std::string& message : report.Errors)
-        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(message));
+        QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(message));
     showParameters(params);
 }
 
@@ -300,7 +300,7 @@ void XlsxExportDialog::saveParameters(const std::filesystem::path& file)
     try {
         xlsx::SaveExportParameters(file, section_, parameters(), xlsx::StoreKind::ParameterFile);
     } catch (const Error& e) {
-        QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(e.what()));
+        QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(e.what()));
     }
 }
 
@@ -330,7 +330,7 @@ void XlsxExportDialog::chooseFile()
 
 void XlsxExportDialog::showProblem(const std::string& message, QWidget* focus)
 {
-    QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(message));
+    QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(message));
     if (focus != nullptr)
         focus->setFocus();
 }
@@ -357,7 +357,7 @@ void XlsxExportDialog::accept()
     }
     std::error_code ec;
     if (std::filesystem::exists(file, ec) &&
-        QMessageBox::question(this, qs(support::Text(app::CaptionCaution)),
+        QMessageBox::question(this, qs(support::Text(CaptionCaution)),
                               tr("Файл \"%1\" уже существует.\nЗаменить его?").arg(qs(file.string())),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
@@ -366,7 +366,7 @@ void XlsxExportDialog::accept()
             xlsx::SaveExportParameters(files_.config(), section_, params, xlsx::StoreKind::Configuration);
         } catch (const Error& e) {
             // The export itself can still go ahead.
-            QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(e.what()));
+            QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(e.what()));
         }
     }
     QDialog::accept();
@@ -380,7 +380,7 @@ void XlsxExportDialog::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, [this] {
         const std::vector<std::string> errors = std::exchange(openingErrors_, {});
         for (const std::string& message : errors)
-            QMessageBox::critical(this, qs(support::Text(app::CaptionError)), messageText(message));
+            QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(message));
     });
 }
 

@@ -70,6 +70,10 @@ def write(ts_path, language, texts, done):
 def main():
     language = sys.argv[1] if len(sys.argv) > 1 else "en_US"
     suffix = language.split("_")[0]
+    # Every catalogue's translations, so that a text moved to another folder keeps its own.
+    elsewhere = {}
+    for ts_path in sorted((ROOT / "translations").glob(f"core_*_{suffix}.ts")):
+        elsewhere.update(existing(ts_path))
     for folder in sorted(p for p in (ROOT / "src").iterdir() if p.is_dir()):
         texts = texts_of(folder)
         ts_path = ROOT / "translations" / f"core_{folder.name}_{suffix}.ts"
@@ -77,7 +81,7 @@ def main():
             if ts_path.exists():
                 ts_path.unlink()
             continue
-        write(ts_path, language, texts, existing(ts_path))
+        write(ts_path, language, texts, {**elsewhere, **existing(ts_path)})
         print(f"{ts_path.relative_to(ROOT)}: {len(texts)} texts")
 
 

@@ -120,6 +120,46 @@
       <translation>Too many nested brackets</translation>
     </message>
     <message>
+      <source>( завершено {:.0f} % )</source>
+      <translation>( {:.0f} % done )</translation>
+    </message>
+    <message>
+      <source>Удалить выделенную запись?</source>
+      <translation>Delete the selected record?</translation>
+    </message>
+    <message>
+      <source>Удалить все выделенные записи (всего будет удалено {} записи(ей))?</source>
+      <translation>Delete all selected records ({} record(s) in total)?</translation>
+    </message>
+    <message>
+      <source>Ошибка</source>
+      <translation>Error</translation>
+    </message>
+    <message>
+      <source>Информация</source>
+      <translation>Information</translation>
+    </message>
+    <message>
+      <source>Внимание!</source>
+      <translation>Attention!</translation>
+    </message>
+    <message>
+      <source>Предупреждение</source>
+      <translation>Warning</translation>
+    </message>
+    <message>
+      <source>Подтверждение</source>
+      <translation>Confirmation</translation>
+    </message>
+    <message>
+      <source>Подождите пожалуйста...</source>
+      <translation>Please wait...</translation>
+    </message>
+    <message>
+      <source>Окно индикатора уже создано!</source>
+      <translation>The progress window is already open!</translation>
+    </message>
+    <message>
       <source>Размер ответа сервера больше допустимого ({} байт)</source>
       <translation>The server answer is larger than allowed ({} bytes)</translation>
     </message>

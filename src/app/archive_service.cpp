@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/draws_list.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "model/comb_text.h"

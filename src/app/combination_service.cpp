@@ -3,7 +3,7 @@
 #include <fmt/format.h>
 
 #include "app/filter_request.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "combs/clipboard_text.h"

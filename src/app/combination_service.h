@@ -17,9 +17,12 @@
 #include "combs/comb_list.h"
 #include "combs/history.h"
 
+namespace belvane {
+class Host;
+}
+
 namespace belvane::app {
 
-class Host;
 class Workspace;
 struct FilterRequest;
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "app/config_editing.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "app/prefetch_files.h"
 #include "app/workspace.h"
 #include "stats/shredding.h"

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace belvane::app {
+#include "support/data_folder.h"
 
-inline constexpr std::string_view ProgramBaseName = "Belvane_6x45";
+namespace belvane::app {
 
 class DataFiles {
 public:

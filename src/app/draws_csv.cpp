@@ -3,7 +3,7 @@
 #include <fmt/format.h>
 #include <iterator>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "model/draw.h"
 #include "support/cp1251.h"
 #include "support/delimited_text.h"

@@ -13,9 +13,11 @@
 #include "model/draws.h"
 #include "support/translation.h"
 
-namespace belvane::app {
-
+namespace belvane {
 class Host;
+}
+
+namespace belvane::app {
 
 inline constexpr std::string_view DrawsCsvFilter = BELVANE_TEXT("Файлы тиражей (*.csv)|*.csv");
 inline constexpr std::string_view DrawsCsvExtension = "csv";

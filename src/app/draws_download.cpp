@@ -3,7 +3,7 @@
 #include <fmt/format.h>
 
 #include "app/draws_csv.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "app/operator_results.h"
 #include "app/proxy_candidates.h"
 #include "support/error.h"

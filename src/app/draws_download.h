@@ -18,9 +18,11 @@
 #include "support/http.h"
 #include "support/translation.h"
 
-namespace belvane::app {
-
+namespace belvane {
 class Host;
+}
+
+namespace belvane::app {
 
 inline constexpr std::string_view DownloadWaitText = BELVANE_TEXT("Загрузка архива тиражей...");
 inline constexpr std::string_view DownloadWaitDetailText = BELVANE_TEXT("Загрузка архива тиражей...\r\r{}");

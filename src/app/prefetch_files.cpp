@@ -1,7 +1,7 @@
 #include "app/prefetch_files.h"
 
 #include "app/data_files.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "model/game.h"
 #include "stats/custom_stat.h"
 #include "stats/full_set_counts.h"

@@ -23,6 +23,10 @@
 
 #include "stats/stat_values.h"
 
+namespace belvane {
+class Host;
+}
+
 namespace belvane::stats {
 class TStatList;
 }
@@ -30,7 +34,6 @@ class TStatList;
 namespace belvane::app {
 
 class DataFiles;
-class Host;
 
 struct PrefetchData {
     std::vector<stats::TStatCount> Records;

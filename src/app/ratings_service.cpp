@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "scenario/rating_key_line.h"

@@ -1,6 +1,6 @@
 #include "app/runner_lists.h"
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/workspace.h"
 #include "combs/ordered_pass.h"
 #include "combs/reductions.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/workspace.h"
 #include "combs/comb_set.h"
 #include "stakes/stake_fields.h"

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <unordered_set>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/runner_lists.h"
 #include "app/runner_stakes.h"
 #include "app/runner_tables.h"

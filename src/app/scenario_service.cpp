@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "scenario/run_log.h"

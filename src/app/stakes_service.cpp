@@ -1,6 +1,6 @@
 #include "app/stakes_service.h"
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "stakes/stake_access.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/filter_request.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "app/prefetch_files.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"

@@ -2,7 +2,7 @@
 
 #include <fmt/format.h>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "combs/comb_set.h"

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/view_selection.h"
 #include "stakes/stake_ops.h"
 #include "exchange/exchange_client.h"

@@ -4,7 +4,7 @@
 #include <fmt/format.h>
 #include <utility>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "scenario/run_texts.h"

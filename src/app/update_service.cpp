@@ -1,6 +1,6 @@
 #include "app/update_service.h"
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/proxy_settings.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"

@@ -1,6 +1,6 @@
 #include "app/workspace.h"
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/prefetch_files.h"
 #include "app/setting_keys.h"
 #include "support/translation.h"
@@ -17,7 +17,7 @@ std::string SettingsSaveErrorText(std::string_view reason)
     return support::Message("Ошибка сохранения параметров программы!\r\r{}", reason);
 }
 
-Workspace::Workspace(app::Host& host, DataFiles files, StartupOptions options, WorkspaceMode mode)
+Workspace::Workspace(belvane::Host& host, DataFiles files, StartupOptions options, WorkspaceMode mode)
     : host_(host), files_(std::move(files)), options_(options), mode_(mode),
       settings_(WindowStateFile(files_.windowState())), configuration_(*this), archive_(*this),
       registry_({&archive_.Draws(), &configuration_.Data()}), statistics_(*this),

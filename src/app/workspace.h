@@ -40,9 +40,11 @@
 #include "support/error.h"
 #include "support/translation.h"
 
-namespace belvane::app {
-
+namespace belvane {
 class Host;
+}
+
+namespace belvane::app {
 
 inline constexpr std::string_view ExclusiveAccessMessage = BELVANE_TEXT(
     "Невозможно получить монопольный доступ к файлам данных!\r\rВозможные причины данной ошибки: \r\r1) Вы "
@@ -86,7 +88,7 @@ inline constexpr size_t StatusPanelCount = 6;
 
 class Workspace {
 public:
-    Workspace(app::Host& host, DataFiles files, StartupOptions options = {}, WorkspaceMode mode = {});
+    Workspace(belvane::Host& host, DataFiles files, StartupOptions options = {}, WorkspaceMode mode = {});
     Workspace(const Workspace&) = delete;
     Workspace& operator=(const Workspace&) = delete;
     ~Workspace();
@@ -112,7 +114,7 @@ public:
     // the files. Returns false when a write failed (its message was shown).
     bool Close(const WindowClosingState& state = {});
 
-    app::Host& Host() const { return host_; }
+    belvane::Host& Host() const { return host_; }
     const DataFiles& Files() const { return files_; }
     const StartupOptions& Options() const { return options_; }
     const WorkspaceMode& Mode() const { return mode_; }
@@ -199,7 +201,7 @@ public:
     bool RefreshSuppressed = false;
 
 private:
-    app::Host& host_;
+    belvane::Host& host_;
     DataFiles files_;
     StartupOptions options_;
     WorkspaceMode mode_;

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <optional>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "support/error.h"
 #include "support/sheet_layout.h"
 #include "support/xlsx_export.h"

@@ -10,9 +10,11 @@
 #include "support/export_parameters.h"
 #include "support/table_source.h"
 
-namespace belvane::app {
-
+namespace belvane {
 class Host;
+}
+
+namespace belvane::app {
 
 enum class ExportResult { Written, Cancelled, Failed };
 

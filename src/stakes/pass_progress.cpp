@@ -4,7 +4,7 @@
 
 namespace belvane::stakes {
 
-PassProgress::PassProgress(app::Host& host, std::string statusBase) : host_(host), statusBase_(std::move(statusBase))
+PassProgress::PassProgress(Host& host, std::string statusBase) : host_(host), statusBase_(std::move(statusBase))
 {
     if (!host_.progressOpen()) {
         host_.openProgress(100, true);
@@ -26,7 +26,7 @@ bool PassProgress::operator()(size_t done, size_t total)
             host_.stepProgress(percent - shown_);
         shown_ = percent;
         if (!statusBase_.empty())
-            host_.setStatus(fmt::format("{} {}...", statusBase_, app::CompletedPercentText(percent)));
+            host_.setStatus(fmt::format("{} {}...", statusBase_, CompletedPercentText(percent)));
     }
     return !host_.cancelled();
 }

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/host.h"
+#include "support/host.h"
 
 namespace belvane::stakes {
 
@@ -16,7 +16,7 @@ class PassProgress {
 public:
     // statusBase: "Проверка результатов ставок" gives "Проверка результатов
     // ставок ( завершено 45 % )..."; empty: no status texts.
-    PassProgress(app::Host& host, std::string statusBase);
+    PassProgress(Host& host, std::string statusBase);
     PassProgress(const PassProgress&) = delete;
     PassProgress& operator=(const PassProgress&) = delete;
     ~PassProgress();
@@ -25,7 +25,7 @@ public:
     bool operator()(size_t done, size_t total);
 
 private:
-    app::Host& host_;
+    Host& host_;
     std::string statusBase_;
     bool owner_ = false;
     int shown_ = 0;

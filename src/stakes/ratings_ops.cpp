@@ -41,13 +41,13 @@ std::filesystem::path BadRatingsPath(const std::filesystem::path& ratingsFile)
     return bad;
 }
 
-bool LoadRatings(app::Host& host, Ratings& ratings)
+bool LoadRatings(Host& host, Ratings& ratings)
 {
     std::error_code ec;
     if (!std::filesystem::exists(ratings.file(), ec))
         return true;
     {
-        app::StatusScope status(host, support::Text("Загрузка файла рейтинга..."));
+        StatusScope status(host, support::Text("Загрузка файла рейтинга..."));
         try {
             ratings.assign(ReadRatingsFile(ratings.file()));
         } catch (const Error& e) {
@@ -60,9 +60,9 @@ bool LoadRatings(app::Host& host, Ratings& ratings)
     return SortRatings(host, ratings);
 }
 
-bool SaveRatings(app::Host& host, Ratings& ratings)
+bool SaveRatings(Host& host, Ratings& ratings)
 {
-    app::StatusScope status(host, support::Text("Сохранение файла рейтинга..."));
+    StatusScope status(host, support::Text("Сохранение файла рейтинга..."));
     try {
         keepBadFile(ratings);
         WriteRatingsFile(ratings.file(), ratings.records());
@@ -73,27 +73,27 @@ bool SaveRatings(app::Host& host, Ratings& ratings)
     }
 }
 
-bool SortRatings(app::Host& host, Ratings& ratings, int column, bool descending)
+bool SortRatings(Host& host, Ratings& ratings, int column, bool descending)
 {
     ratings.setSortOrder(column, descending);
     return SortRatings(host, ratings);
 }
 
-bool SortRatings(app::Host& host, Ratings& ratings)
+bool SortRatings(Host& host, Ratings& ratings)
 {
     {
-        app::StatusScope status(host, support::Text("Сортировка рейтинга..."));
+        StatusScope status(host, support::Text("Сортировка рейтинга..."));
         ratings.sort();
     }
     return SaveRatings(host, ratings);
 }
 
-bool RefreshRatings(app::Host& host, Ratings& ratings, StakesFile& stakes)
+bool RefreshRatings(Host& host, Ratings& ratings, StakesFile& stakes)
 {
-    if (!ratings.empty() && !host.askYesNo(app::CaptionConfirm, support::Text(RatingsRefreshQuestion), false))
+    if (!ratings.empty() && !host.askYesNo(CaptionConfirm, support::Text(RatingsRefreshQuestion), false))
         return false;
     {
-        app::StatusScope status(host, support::Text("Обновление рейтинга..."));
+        StatusScope status(host, support::Text("Обновление рейтинга..."));
         try {
             Ratings fresh;
             PassProgress progress(host, {});
@@ -121,9 +121,9 @@ bool RefreshRatings(app::Host& host, Ratings& ratings, StakesFile& stakes)
     return SortRatings(host, ratings);
 }
 
-bool ExportRatingsCsv(app::Host& host, const Ratings& ratings, const std::filesystem::path& path)
+bool ExportRatingsCsv(Host& host, const Ratings& ratings, const std::filesystem::path& path)
 {
-    app::StatusScope status(host, support::Text("Экспорт в CSV-файл..."));
+    StatusScope status(host, support::Text("Экспорт в CSV-файл..."));
     try {
         files::writeFileAtomically(path, cp1251::fromUtf8(RatingsCsvText(ratings.records())));
         return true;

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "stakes/ratings.h"
 #include "stakes/stakes_file.h"
 #include "support/translation.h"
@@ -28,19 +28,19 @@ std::filesystem::path BadRatingsPath(const std::filesystem::path& ratingsFile);
 // Reads the ratings file when it exists, then sorts (which saves). A file
 // that cannot be read leaves the ratings empty and is marked for keeping as
 // "<file>.bad" on the next save.
-bool LoadRatings(app::Host& host, Ratings& ratings);
+bool LoadRatings(Host& host, Ratings& ratings);
 // Rewrites the whole file (atomically) from the array.
-bool SaveRatings(app::Host& host, Ratings& ratings);
+bool SaveRatings(Host& host, Ratings& ratings);
 // The list's column click: sets the order, sorts when the column is 0 or
 // more and there are two records or more, and saves in every case.
-bool SortRatings(app::Host& host, Ratings& ratings, int column, bool descending);
+bool SortRatings(Host& host, Ratings& ratings, int column, bool descending);
 // Sorts by the order already set and saves (after a check).
-bool SortRatings(app::Host& host, Ratings& ratings);
+bool SortRatings(Host& host, Ratings& ratings);
 // Rebuilds the ratings from the checked stakes of the file, asking first
 // when there are ratings to lose ("no" preselected). The new ratings are
 // built aside and take the old ones' place only when the whole file was read.
-bool RefreshRatings(app::Host& host, Ratings& ratings, StakesFile& stakes);
+bool RefreshRatings(Host& host, Ratings& ratings, StakesFile& stakes);
 // The CSV export to `path` (Windows-1251, CR LF, written atomically).
-bool ExportRatingsCsv(app::Host& host, const Ratings& ratings, const std::filesystem::path& path);
+bool ExportRatingsCsv(Host& host, const Ratings& ratings, const std::filesystem::path& path);
 
 } // namespace belvane::stakes

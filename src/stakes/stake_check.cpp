@@ -105,10 +105,10 @@ void writeFilled(StakesFile& file, size_t first, const std::vector<uint8_t>& blo
 
 } // namespace
 
-CheckResult CheckStakes(app::Host& host, StakesFile& file, const model::TDrawsArray& draws,
-                        const stats::TConfigData& config, Ratings& ratings, const CheckOptions& options)
+CheckResult CheckStakes(Host& host, StakesFile& file, const model::TDrawsArray& draws, const stats::TConfigData& config,
+                        Ratings& ratings, const CheckOptions& options)
 {
-    app::StatusScope status(host, support::Text(kCheckStatus));
+    StatusScope status(host, support::Text(kCheckStatus));
     CheckResult result;
     const ProfitTable profits = makeProfits(config);
     std::optional<StakeLogWriter> log;
@@ -198,7 +198,7 @@ CheckResult CheckStakes(app::Host& host, StakesFile& file, const model::TDrawsAr
     return result;
 }
 
-void FinishChecks(app::Host& host, StakesFile& file, Ratings& ratings)
+void FinishChecks(Host& host, StakesFile& file, Ratings& ratings)
 {
     try {
         file.Sync();

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <filesystem>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "model/draws.h"
 #include "stakes/ratings.h"
 #include "stakes/stakes_file.h"
@@ -40,10 +40,10 @@ struct CheckResult {
 // was checked so far stays. When anything was checked the file is synced and
 // the ratings re-sorted and saved once. Failures are shown through the host:
 // "Ошибка проверки ставок!\r\r%s", a stake log failure once per check.
-CheckResult CheckStakes(app::Host& host, StakesFile& file, const model::TDrawsArray& draws,
-                        const stats::TConfigData& config, Ratings& ratings, const CheckOptions& options = {});
+CheckResult CheckStakes(Host& host, StakesFile& file, const model::TDrawsArray& draws, const stats::TConfigData& config,
+                        Ratings& ratings, const CheckOptions& options = {});
 
 // After deferred checks that filled stakes in: the file synced, the ratings sorted and saved.
-void FinishChecks(app::Host& host, StakesFile& file, Ratings& ratings);
+void FinishChecks(Host& host, StakesFile& file, Ratings& ratings);
 
 } // namespace belvane::stakes

@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/data_files.h"
+#include "support/data_folder.h"
 #include "stakes/stake_fields.h"
 #include "support/cp1251.h"
 #include "support/file_io.h"
@@ -95,12 +95,12 @@ std::string deleteFailure(const std::filesystem::path& path, int error)
 
 std::filesystem::path StakeLogPath(const std::filesystem::path& folder, int matches)
 {
-    return folder / fmt::format("{}{}{}{}", app::ProgramBaseName, kLogSeparator, matches, kLogExtension);
+    return folder / fmt::format("{}{}{}{}", ProgramBaseName, kLogSeparator, matches, kLogExtension);
 }
 
 bool IsStakeLogName(std::string_view name)
 {
-    const std::string prefix = std::string(app::ProgramBaseName) + std::string(kLogSeparator);
+    const std::string prefix = std::string(ProgramBaseName) + std::string(kLogSeparator);
     return name.size() >= prefix.size() + kLogExtension.size() && name.starts_with(prefix) &&
            name.ends_with(kLogExtension);
 }

@@ -18,10 +18,10 @@ namespace {
 
 constexpr size_t kProgressEvery = 4096;
 
-bool rewrite(app::Host& host, StakesFile& file,
+bool rewrite(Host& host, StakesFile& file,
              const std::function<bool(size_t, std::span<const uint8_t, StakeRecordSize>)>& keep)
 {
-    app::StatusScope status(host, support::Text(DeleteStakesStatus));
+    StatusScope status(host, support::Text(DeleteStakesStatus));
     try {
         PassProgress progress(host, {});
         const auto dropped = file.Rewrite(keep, std::ref(progress));
@@ -34,9 +34,9 @@ bool rewrite(app::Host& host, StakesFile& file,
 
 } // namespace
 
-bool AddStake(app::Host& host, StakesFile& file, const StakeRecord& stake, int drawsCount)
+bool AddStake(Host& host, StakesFile& file, const StakeRecord& stake, int drawsCount)
 {
-    app::StatusScope status(host, support::Text(AddStakeStatus));
+    StatusScope status(host, support::Text(AddStakeStatus));
     try {
         stakes::AddStake(file, stake, drawsCount);
         return true;
@@ -46,10 +46,10 @@ bool AddStake(app::Host& host, StakesFile& file, const StakeRecord& stake, int d
     }
 }
 
-AddStakesResult AddStakes(app::Host& host, StakesFile& file, std::span<const model::TComb> combs,
+AddStakesResult AddStakes(Host& host, StakesFile& file, std::span<const model::TComb> combs,
                           const MultiStakeRequest& request, const stats::TConfigData& config)
 {
-    app::StatusScope status(host, support::Text(AddStakesStatus));
+    StatusScope status(host, support::Text(AddStakesStatus));
     AddStakesResult result;
     std::optional<StakeAppender> appender;
     try {
@@ -86,7 +86,7 @@ AddStakesResult AddStakes(app::Host& host, StakesFile& file, std::span<const mod
     return result;
 }
 
-bool DeleteStakes(app::Host& host, StakesFile& file, std::span<const size_t> indices)
+bool DeleteStakes(Host& host, StakesFile& file, std::span<const size_t> indices)
 {
     if (indices.empty())
         return false;
@@ -97,7 +97,7 @@ bool DeleteStakes(app::Host& host, StakesFile& file, std::span<const size_t> ind
     });
 }
 
-bool DeleteStakesByMatches(app::Host& host, StakesFile& file, const StakeFilterChoice& choice)
+bool DeleteStakesByMatches(Host& host, StakesFile& file, const StakeFilterChoice& choice)
 {
     return rewrite(host, file, [&](size_t, std::span<const uint8_t, StakeRecordSize> r) {
         return r[1] == static_cast<uint8_t>(StakeKind::Separator) ||
@@ -105,12 +105,12 @@ bool DeleteStakesByMatches(app::Host& host, StakesFile& file, const StakeFilterC
     });
 }
 
-bool ClearStakes(app::Host& host, StakesFile& file, Ratings& ratings)
+bool ClearStakes(Host& host, StakesFile& file, Ratings& ratings)
 {
     try {
         if (file.RecordCount() == 0)
             return false;
-        app::StatusScope status(host, support::Text(DeleteStakesStatus));
+        StatusScope status(host, support::Text(DeleteStakesStatus));
         file.Truncate();
     } catch (const Error& e) {
         host.showError(support::Message("Ошибка удаления записи из файла ставок!\r\r{}", e.what()));
@@ -120,7 +120,7 @@ bool ClearStakes(app::Host& host, StakesFile& file, Ratings& ratings)
     return true;
 }
 
-void DeleteStakeLogs(app::Host& host, const std::filesystem::path& folder)
+void DeleteStakeLogs(Host& host, const std::filesystem::path& folder)
 {
     if (FindStakeLogs(folder).empty()) {
         host.showInformation(support::Text(NoStakeLogsMessage));
@@ -128,7 +128,7 @@ void DeleteStakeLogs(app::Host& host, const std::filesystem::path& folder)
     }
     LogDeletion deletion;
     {
-        app::StatusScope status(host, support::Text(FindStakeLogsStatus));
+        StatusScope status(host, support::Text(FindStakeLogsStatus));
         deletion = DeleteStakeLogFiles(folder);
     }
     if (!deletion.Failures.empty())

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "model/game.h"
 #include "stakes/ratings.h"
 #include "stakes/stake_dialogs.h"
@@ -27,7 +27,7 @@ inline constexpr std::string_view FindStakeLogsStatus = BELVANE_TEXT("Поиск
 
 // The stake dialog's OK: the stake for `drawsCount` draws (status "Создание
 // ставки..."). Then check the stakes and scroll to the end.
-bool AddStake(app::Host& host, StakesFile& file, const StakeRecord& stake, int drawsCount);
+bool AddStake(Host& host, StakesFile& file, const StakeRecord& stake, int drawsCount);
 
 // The multi-stake dialog's OK: one stake per combination, in order.
 struct MultiStakeRequest {
@@ -45,21 +45,21 @@ struct AddStakesResult {
 };
 // Buffered, with progress and cancel: what was added before a cancel or a
 // failure stays in the file.
-AddStakesResult AddStakes(app::Host& host, StakesFile& file, std::span<const model::TComb> combs,
+AddStakesResult AddStakes(Host& host, StakesFile& file, std::span<const model::TComb> combs,
                           const MultiStakeRequest& request, const stats::TConfigData& config);
 
 // "Удалить ставку": the records at the given indices (0-based); the front end
-// asks app::DeleteRowsQuestion first. Then check the stakes.
-bool DeleteStakes(app::Host& host, StakesFile& file, std::span<const size_t> indices);
+// asks DeleteRowsQuestion first. Then check the stakes.
+bool DeleteStakes(Host& host, StakesFile& file, std::span<const size_t> indices);
 // "Удаление по условию": every stake (not separators) whose matches meet the
 // condition; unchecked stakes have matches -1. Returns whether the file changed.
-bool DeleteStakesByMatches(app::Host& host, StakesFile& file, const StakeFilterChoice& choice);
-// "Удалить все ставки": the front end asks app::DeleteRowsQuestion with the
+bool DeleteStakesByMatches(Host& host, StakesFile& file, const StakeFilterChoice& choice);
+// "Удалить все ставки": the front end asks DeleteRowsQuestion with the
 // count first. Empties the file, then rebuilds the ratings (which asks its
 // own question).
-bool ClearStakes(app::Host& host, StakesFile& file, Ratings& ratings);
+bool ClearStakes(Host& host, StakesFile& file, Ratings& ratings);
 
 // "Удалить журналы ставок" in `folder`.
-void DeleteStakeLogs(app::Host& host, const std::filesystem::path& folder);
+void DeleteStakeLogs(Host& host, const std::filesystem::path& folder);
 
 } // namespace belvane::stakes

@@ -10,8 +10,6 @@ namespace {
 
 constexpr std::array<std::string_view, 5> kKindTexts = {"", BELVANE_TEXT("Вручную"), BELVANE_TEXT("Регуляр"),
                                                         BELVANE_TEXT("Сценарий"), BELVANE_TEXT("Система")};
-constexpr std::array<views::Rgb, 5> kKindColors = {views::Rgb{}, views::Rgb{234, 255, 234}, views::Rgb{255, 234, 234},
-                                                   views::Rgb{234, 255, 255}, views::Rgb{252, 253, 217}};
 
 } // namespace
 
@@ -20,20 +18,6 @@ std::string StakeKindText(uint8_t kind)
     if (kind >= kKindTexts.size() || kKindTexts[kind].empty())
         return {};
     return support::Text(kKindTexts[kind]);
-}
-
-std::optional<views::Rgb> StakeRowColor(uint8_t kind)
-{
-    if (kind == static_cast<uint8_t>(StakeKind::Separator) || kind >= kKindColors.size())
-        return std::nullopt;
-    return kKindColors[kind];
-}
-
-std::optional<views::Rgb> StakeResultColor(const StakeRecord& record)
-{
-    if (record.isSeparator() || !record.Checked)
-        return std::nullopt;
-    return record.Profit > 0 ? views::Rgb{0, 128, 0} : views::Rgb{255, 0, 0};
 }
 
 std::string StakeCellText(const StakeRecord& r, int column)

@@ -1,15 +1,13 @@
 #pragma once
 
-// What the stakes page shows of a record: captions, cell texts, row colours.
+// What the stakes page shows of a record: captions and cell texts.
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "stakes/stake_record.h"
 #include "support/translation.h"
-#include "views/colors.h"
 
 namespace belvane::stakes {
 
@@ -27,15 +25,8 @@ inline constexpr int StakeMatchedColumn = 6;
 
 // "Вручную", "Регуляр", "Сценарий", "Система"; empty for any other kind.
 std::string StakeKindText(uint8_t kind);
-// The background of a row that is not selected; nullopt for the window colour (separators).
-std::optional<views::Rgb> StakeRowColor(uint8_t kind);
 
-// Numbers of the stake that were drawn (bold, in this colour).
-inline constexpr views::Rgb MatchedNumberColor{0, 0, 255};
-// The matches, matched numbers and profit of a checked stake: green when it
-// made a profit, red otherwise; nullopt (the text colour) when unchecked.
-std::optional<views::Rgb> StakeResultColor(const StakeRecord& record);
-// Columns drawn in the result colour.
+// Columns drawn in the result colour (views::StakeResultColor).
 inline constexpr int FirstResultColumn = 5;
 inline constexpr int LastResultColumn = 7;
 

@@ -9,8 +9,12 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace belvane {
+
+// The base name of every file named after the program in the data folder.
+inline constexpr std::string_view ProgramBaseName = "Belvane_6x45";
 
 struct DataFolderInputs {
     std::optional<std::filesystem::path> explicitFolder;

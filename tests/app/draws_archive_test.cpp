@@ -2,7 +2,7 @@
 
 #include "app/demo_archive.h"
 #include "app/draws_list.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "helpers/draws_builder.h"
 #include "helpers/recording_host.h"
 #include "helpers/temp_dir.h"

@@ -7,7 +7,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/workspace.h"
 #include "helpers/draws_builder.h"
 #include "helpers/recording_host.h"

@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <filesystem>
 
-#include "app/host.h"
+#include "support/host.h"
 #include "app/prefetch_files.h"
 #include "app/window_settings.h"
 #include "gui/progress_dialog.h"
@@ -19,9 +19,9 @@ using namespace belvane::guitest;
 namespace {
 
 // A host that shows nothing: for preparing a folder.
-class QuietHost final : public app::Host {
+class QuietHost final : public Host {
 public:
-    void showMessage(app::MessageKind, std::string_view, std::string_view) override {}
+    void showMessage(MessageKind, std::string_view, std::string_view) override {}
     bool askYesNo(std::string_view, std::string_view, bool defaultYes) override { return defaultYes; }
     std::optional<int> askNumber(std::string_view, std::string_view, int value, int, int) override { return value; }
 

@@ -8,25 +8,25 @@
 #include <string>
 #include <vector>
 
-#include "app/host.h"
+#include "support/host.h"
 
 namespace belvane::testing {
 
 struct ShownMessage {
-    app::MessageKind kind;
+    MessageKind kind;
     std::string caption;
     std::string text;
 };
 
-class RecordingHost final : public app::Host {
+class RecordingHost final : public Host {
 public:
-    void showMessage(app::MessageKind kind, std::string_view caption, std::string_view text) override
+    void showMessage(MessageKind kind, std::string_view caption, std::string_view text) override
     {
         messages.push_back({kind, std::string(caption), std::string(text)});
     }
     bool askYesNo(std::string_view caption, std::string_view text, bool defaultYes) override
     {
-        questions.push_back({app::MessageKind::Information, std::string(caption), std::string(text)});
+        questions.push_back({MessageKind::Information, std::string(caption), std::string(text)});
         if (yesNoAnswers.empty())
             return defaultYes;
         const bool answer = yesNoAnswers.front();
@@ -42,7 +42,7 @@ public:
         return numberAnswer ? numberAnswer : std::optional<int>(value);
     }
     void showWait(std::string_view text) override { waitTexts.emplace_back(text); }
-    void showScriptPanels(const app::ScriptPanels& p) override
+    void showScriptPanels(const ScriptPanels& p) override
     {
         panels.push_back(p);
         if (onPanels)
@@ -54,7 +54,7 @@ public:
     {
         std::vector<std::string> out;
         for (const auto& m : messages)
-            if (m.kind == app::MessageKind::Error)
+            if (m.kind == MessageKind::Error)
                 out.push_back(m.text);
         return out;
     }
@@ -71,8 +71,8 @@ public:
     std::optional<int> numberAnswer; // nothing: the value offered
     bool declineNumbers = false;
     std::vector<std::string> waitTexts;
-    std::vector<app::ScriptPanels> panels;
-    std::function<void(const app::ScriptPanels&)> onPanels;
+    std::vector<ScriptPanels> panels;
+    std::function<void(const ScriptPanels&)> onPanels;
     int waitCloses = 0;
     std::vector<int64_t> progressPositions;
     int progressOpens = 0;

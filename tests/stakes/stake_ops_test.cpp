@@ -132,7 +132,7 @@ TEST(StakeOps, DeletingTheLogs)
     DeleteStakeLogs(f.host, f.dir.path());
     ASSERT_EQ(f.host.messages.size(), 1u);
     EXPECT_EQ(f.host.messages[0].text, "Файлы журналов не найдены!");
-    EXPECT_EQ(f.host.messages[0].kind, app::MessageKind::Information);
+    EXPECT_EQ(f.host.messages[0].kind, MessageKind::Information);
 
     testing::writeBytes(StakeLogPath(f.dir.path(), 0), "a");
     testing::writeBytes(StakeLogPath(f.dir.path(), 5), "b");

@@ -131,8 +131,6 @@ TEST(StakeTexts, CellsOfAStakeAndASeparator)
         EXPECT_EQ(StakeCellText(MakeSeparator(), c), "");
     unchecked.Kind = 9;
     EXPECT_EQ(StakeCellText(unchecked, 1), "");
-    EXPECT_FALSE(StakeRowColor(0).has_value());
-    EXPECT_EQ(StakeRowColor(3), (views::Rgb{234, 255, 255}));
     EXPECT_EQ(StakeGridRowCount(0), 2u);
     EXPECT_EQ(StakeGridRowCount(5), 6u);
     EXPECT_EQ(StakesCountText(5), "Ставок: 5");

@@ -12,7 +12,7 @@
 
 #include "app/draws_list.h"
 #include "app/draws_stat_table.h"
-#include "app/host.h"
+#include "support/host.h"
 #include "app/proxy_settings.h"
 #include "helpers/recording_host.h"
 #include "scenario/library_exchange.h"
@@ -82,10 +82,10 @@ TEST_F(TranslatedServiceTexts, MessageFormatsTheTranslationAndFallsBackWhenItsFi
 
 TEST_F(TranslatedServiceTexts, HostCaptionsAndQuestionsFollowTheLanguage)
 {
-    translate(std::string(app::CaptionError), "Error");
-    translate(std::string(app::CaptionWarning), "Attention!");
-    translate(std::string(app::CaptionCaution), "Warning");
-    translate(std::string(app::CaptionConfirm), "Confirmation");
+    translate(std::string(CaptionError), "Error");
+    translate(std::string(CaptionWarning), "Attention!");
+    translate(std::string(CaptionCaution), "Warning");
+    translate(std::string(CaptionConfirm), "Confirmation");
     translate("Удалить выделенную запись?", "Delete the selected record?");
     translate("Удалить все выделенные записи (всего будет удалено {} записи(ей))?",
               "Delete all selected records ({} record(s) in total)?");
@@ -94,7 +94,7 @@ TEST_F(TranslatedServiceTexts, HostCaptionsAndQuestionsFollowTheLanguage)
     testing::RecordingHost host;
     host.showError("e");
     host.showWarning("w");
-    host.showWarning("c", app::CaptionCaution);
+    host.showWarning("c", CaptionCaution);
     host.confirm("q", true);
     ASSERT_EQ(host.messages.size(), 3u);
     EXPECT_EQ(host.messages[0].caption, "Error");
@@ -102,9 +102,9 @@ TEST_F(TranslatedServiceTexts, HostCaptionsAndQuestionsFollowTheLanguage)
     EXPECT_EQ(host.messages[2].caption, "Warning");
     EXPECT_EQ(host.questions.at(0).caption, "Confirmation");
 
-    EXPECT_EQ(app::DeleteRowsQuestion(1), "Delete the selected record?");
-    EXPECT_EQ(app::DeleteRowsQuestion(3), "Delete all selected records (3 record(s) in total)?");
-    EXPECT_EQ(app::CompletedPercentText(44.6), "( 45 % done )");
+    EXPECT_EQ(DeleteRowsQuestion(1), "Delete the selected record?");
+    EXPECT_EQ(DeleteRowsQuestion(3), "Delete all selected records (3 record(s) in total)?");
+    EXPECT_EQ(CompletedPercentText(44.6), "( 45 % done )");
 }
 
 TEST_F(TranslatedServiceTexts, ScenarioCodesStayWhileTheirCaptionsAreTranslated)

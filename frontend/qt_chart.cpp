@@ -1,4 +1,4 @@
-#include "gui/chart/qt_chart.h"
+#include "frontend/qt_chart.h"
 
 #include <QApplication>
 #include <QBarCategoryAxis>

@@ -1,4 +1,4 @@
-#include "cli/terminal_host.h"
+#include "frontend/terminal_host.h"
 
 #include <cstdio>
 #include <fmt/format.h>
@@ -41,7 +41,7 @@ void TerminalHost::showStatus(std::string_view text)
     }
 }
 
-void TerminalHost::showScriptPanels(const app::ScriptPanels& panels)
+void TerminalHost::showScriptPanels(const ScriptPanels& panels)
 {
     if (!stderrIsTty_)
         return;
@@ -52,15 +52,15 @@ void TerminalHost::showScriptPanels(const app::ScriptPanels& panels)
     statusShown_ = true;
 }
 
-void TerminalHost::showMessage(app::MessageKind kind, std::string_view caption, std::string_view text)
+void TerminalHost::showMessage(MessageKind kind, std::string_view caption, std::string_view text)
 {
     clearStatusLine();
-    if (kind == app::MessageKind::Information) {
+    if (kind == MessageKind::Information) {
         std::cout << terminalText(text) << '\n' << std::flush;
         return;
     }
     (void)caption; // the caption names the box; on a terminal the text speaks for itself
-    if (kind == app::MessageKind::Error)
+    if (kind == MessageKind::Error)
         ++errorsShown_;
     std::cerr << terminalText(text) << '\n' << std::flush;
 }

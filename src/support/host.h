@@ -13,7 +13,7 @@
 
 #include "support/translation.h"
 
-namespace belvane::app {
+namespace belvane {
 
 inline constexpr std::string_view CaptionError = BELVANE_TEXT("Ошибка");
 inline constexpr std::string_view CaptionInformation = BELVANE_TEXT("Информация");
@@ -160,4 +160,4 @@ std::string CompletedPercentText(double percent);
 // "Удалить все выделенные записи (всего будет удалено %d записи(ей))?".
 std::string DeleteRowsQuestion(size_t rows);
 
-} // namespace belvane::app
+} // namespace belvane

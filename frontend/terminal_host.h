@@ -4,22 +4,22 @@
 // to a bar on stderr (only when stderr is a terminal), questions are answered
 // from --yes / --no, or asked at the terminal, or take their preselected answer.
 
-#include "app/host.h"
+#include "support/host.h"
 
 namespace belvane::cli {
 
 enum class AnswerPolicy { Ask, Yes, No };
 
-class TerminalHost final : public app::Host {
+class TerminalHost final : public Host {
 public:
     explicit TerminalHost(AnswerPolicy answers = AnswerPolicy::Ask);
 
-    void showMessage(app::MessageKind kind, std::string_view caption, std::string_view text) override;
+    void showMessage(MessageKind kind, std::string_view caption, std::string_view text) override;
     bool askYesNo(std::string_view caption, std::string_view text, bool defaultYes) override;
     std::optional<int> askNumber(std::string_view caption, std::string_view prompt, int value, int min,
                                  int max) override;
     // A running scenario's panels on the status line.
-    void showScriptPanels(const app::ScriptPanels& panels) override;
+    void showScriptPanels(const ScriptPanels& panels) override;
 
     void setAnswerPolicy(AnswerPolicy answers) { answers_ = answers; }
     AnswerPolicy answerPolicy() const { return answers_; }

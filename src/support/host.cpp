@@ -1,11 +1,11 @@
-#include "app/host.h"
+#include "support/host.h"
 
 #include <algorithm>
 
 #include "support/error.h"
 #include "support/translation.h"
 
-namespace belvane::app {
+namespace belvane {
 
 void Host::openProgress(int64_t maximum, bool cancellable)
 {
@@ -45,4 +45,4 @@ std::string DeleteRowsQuestion(size_t rows)
                      : support::Message("Удалить все выделенные записи (всего будет удалено {} записи(ей))?", rows);
 }
 
-} // namespace belvane::app
+} // namespace belvane
