@@ -11,10 +11,12 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "support/host.h"
+#include "app/scenario_service.h"
+#include "app/stakes_service.h"
 #include "app/workspace.h"
 #include "bench_data.h"
 #include "model/draws_file.h"
+#include "support/host.h"
 
 namespace {
 

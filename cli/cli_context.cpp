@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include "app/archive_service.h"
+#include "stats/stat_list.h"
 #include "support/data_folder.h"
 #include "support/error.h"
 

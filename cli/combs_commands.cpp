@@ -3,6 +3,9 @@
 #include <fmt/format.h>
 #include <iostream>
 
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
 #include "app/export_sources.h"
 #include "app/filter_request.h"
 #include "app/workspace.h"

@@ -4,6 +4,8 @@
 #include <fmt/format.h>
 #include <iostream>
 
+#include "app/archive_service.h"
+#include "app/configuration_service.h"
 #include "app/download_service.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"

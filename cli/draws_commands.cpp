@@ -3,6 +3,8 @@
 #include <fmt/format.h>
 #include <iostream>
 
+#include "app/archive_service.h"
+#include "app/combination_service.h"
 #include "app/demo_archive.h"
 #include "app/draw_input.h"
 #include "app/draws_list.h"

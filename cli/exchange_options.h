@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
+#include "app/configuration_service.h"
 #include "app/workspace.h"
 
 namespace belvane::cli {

@@ -6,9 +6,11 @@
 #include <iostream>
 #include <optional>
 
+#include "app/statistics_service.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"
 #include "stats/favorites_draft.h"
+#include "stats/stat_list.h"
 #include "support/text.h"
 
 namespace belvane::cli {

@@ -3,6 +3,8 @@
 #include <fmt/format.h>
 #include <iostream>
 
+#include "app/library_service.h"
+#include "app/scenario_service.h"
 #include "cli/command_binding.h"
 #include "cli/exchange_options.h"
 #include "cli/table_output.h"

@@ -3,6 +3,10 @@
 #include <fmt/format.h>
 #include <iostream>
 
+#include "app/combination_service.h"
+#include "app/ratings_service.h"
+#include "app/scenario_service.h"
+#include "app/stakes_service.h"
 #include "cli/command_binding.h"
 #include "cli/scenario_interrupt.h"
 #include "cli/table_output.h"
@@ -10,6 +14,7 @@
 #include "scenario/script_line.h"
 #include "stakes/ratings_texts.h"
 #include "stakes/stake_texts.h"
+#include "stats/stat_list.h"
 #include "support/cp1251.h"
 #include "support/error.h"
 

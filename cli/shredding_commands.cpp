@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 #include <iostream>
 
+#include "app/configuration_service.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"
 #include "stats/config_data.h"

@@ -3,7 +3,11 @@
 #include <fmt/format.h>
 #include <iostream>
 
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
+#include "app/ratings_service.h"
 #include "app/stakes_export_sources.h"
+#include "app/stakes_service.h"
 #include "app/workspace.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"

@@ -6,6 +6,7 @@
 #include "app/draws_stat_table.h"
 #include "app/export_sources.h"
 #include "app/prefetch_files.h"
+#include "app/statistics_service.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"
 #include "cli/xlsx_options.h"

@@ -3,6 +3,10 @@
 #include <fmt/format.h>
 #include <iostream>
 
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
+#include "app/stakes_service.h"
+#include "app/systems_service.h"
 #include "cli/command_binding.h"
 #include "cli/exchange_options.h"
 #include "cli/table_output.h"

@@ -4,6 +4,11 @@
 #include <fmt/format.h>
 #include <iostream>
 
+#include "app/combination_service.h"
+#include "app/ratings_service.h"
+#include "app/scenario_service.h"
+#include "app/stakes_service.h"
+#include "app/tables_service.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"
 #include "model/comb_text.h"
@@ -11,6 +16,7 @@
 #include "scenario/rating_key_line.h"
 #include "stakes/stake_dialogs.h"
 #include "stakes/stake_texts.h"
+#include "stats/stat_list.h"
 #include "support/error.h"
 
 namespace belvane::cli {

@@ -19,7 +19,10 @@
 #include "views/chart.h"
 
 #ifdef BELVANE_CHART_PNG
+#include "app/analysis_service.h"
+#include "app/ratings_service.h"
 #include "frontend/qt_chart.h"
+#include "stats/stat_list.h"
 #endif
 
 namespace belvane::cli {

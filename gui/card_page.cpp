@@ -3,15 +3,16 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/setting_keys.h"
-#include "app/workspace.h"
+#include "app/analysis_service.h"
 #include "app/export_sources.h"
+#include "app/setting_keys.h"
 #include "app/view_export_sources.h"
+#include "app/workspace.h"
 #include "gui/action_registry.h"
-#include "gui/xlsx_export_launcher.h"
 #include "gui/grid_model.h"
 #include "gui/qt_text.h"
 #include "gui/view_controls.h"
+#include "gui/xlsx_export_launcher.h"
 
 namespace belvane::gui {
 

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "gui/history_icons.h"
 #include "gui/qt_text.h"
 #include "model/layout.h"
-#include "views/colors.h"
 #include "support/translation.h"
+#include "views/colors.h"
 
 namespace belvane::gui {
 namespace {

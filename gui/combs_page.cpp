@@ -13,13 +13,14 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "support/host.h"
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
+#include "app/export_sources.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "combs/list_file.h"
-#include "app/export_sources.h"
 #include "gui/action_registry.h"
-#include "gui/xlsx_export_launcher.h"
 #include "gui/combs_models.h"
 #include "gui/deferred_input.h"
 #include "gui/details_dialog.h"
@@ -27,6 +28,8 @@
 #include "gui/generate_dialog.h"
 #include "gui/qt_text.h"
 #include "gui/table_views.h"
+#include "gui/xlsx_export_launcher.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

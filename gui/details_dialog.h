@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/archive_service.h"
 #include "app/workspace.h"
 
 class QSpinBox;

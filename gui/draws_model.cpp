@@ -1,12 +1,14 @@
 #include "gui/draws_model.h"
 
+#include "app/archive_service.h"
+#include "app/configuration_service.h"
 #include "app/draws_list.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "gui/qt_text.h"
 #include "model/layout.h"
-#include "views/colors.h"
 #include "support/translation.h"
+#include "views/colors.h"
 
 namespace belvane::gui {
 

@@ -12,9 +12,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/archive_service.h"
+#include "app/configuration_service.h"
+#include "app/download_service.h"
 #include "app/draws_csv.h"
 #include "app/export_sources.h"
-#include "support/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "gui/action_registry.h"
@@ -27,6 +29,7 @@
 #include "gui/qt_text.h"
 #include "gui/table_views.h"
 #include "gui/xlsx_export_launcher.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

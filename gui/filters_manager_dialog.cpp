@@ -19,10 +19,11 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "support/host.h"
+#include "app/statistics_service.h"
 #include "app/workspace.h"
 #include "gui/method_info_window.h"
 #include "gui/qt_text.h"
+#include "support/host.h"
 
 namespace belvane::gui {
 namespace {

@@ -11,14 +11,18 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "app/analysis_service.h"
+#include "app/archive_service.h"
 #include "app/setting_keys.h"
+#include "app/statistics_service.h"
 #include "app/workspace.h"
-#include "gui/action_registry.h"
 #include "frontend/qt_chart.h"
+#include "gui/action_registry.h"
 #include "gui/graph_window.h"
 #include "gui/qt_text.h"
 #include "gui/repeats_dialog.h"
 #include "gui/view_controls.h"
+#include "stats/stat_list.h"
 
 namespace belvane::gui {
 

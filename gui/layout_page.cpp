@@ -10,15 +10,16 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/setting_keys.h"
-#include "app/workspace.h"
+#include "app/analysis_service.h"
 #include "app/export_sources.h"
+#include "app/setting_keys.h"
 #include "app/view_export_sources.h"
+#include "app/workspace.h"
 #include "gui/action_registry.h"
-#include "gui/xlsx_export_launcher.h"
 #include "gui/grid_model.h"
 #include "gui/qt_text.h"
 #include "gui/view_controls.h"
+#include "gui/xlsx_export_launcher.h"
 
 namespace belvane::gui {
 namespace {

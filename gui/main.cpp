@@ -13,6 +13,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_translations.h"
 #include "gui/screenshots.h"
+#include "stats/stat_list.h"
 #include "support/data_folder.h"
 #include "support/error.h"
 

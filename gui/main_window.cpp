@@ -18,7 +18,11 @@
 #include <filesystem>
 #include <iostream>
 
+#include "app/configuration_service.h"
+#include "app/language_service.h"
+#include "app/scenario_service.h"
 #include "app/setting_keys.h"
+#include "app/update_service.h"
 #include "gui/action_registry.h"
 #include "gui/card_page.h"
 #include "gui/combs_page.h"
@@ -29,12 +33,12 @@
 #include "gui/qt_host.h"
 #include "gui/qt_text.h"
 #include "gui/ratings_page.h"
-#include "gui/stakes_page.h"
-#include "gui/tables_page.h"
 #include "gui/script_page.h"
 #include "gui/shredding_dialog.h"
+#include "gui/stakes_page.h"
 #include "gui/stat_page.h"
 #include "gui/systems_page.h"
+#include "gui/tables_page.h"
 #include "gui/update_dialog.h"
 #include "gui/week_page.h"
 #include "update/program_version.h"

@@ -17,7 +17,7 @@
 #include <optional>
 #include <vector>
 
-#include "support/host.h"
+#include "app/configuration_service.h"
 #include "app/library_service.h"
 #include "app/setting_keys.h"
 #include "app/view_selection.h"
@@ -31,6 +31,7 @@
 #include "gui/script_public_dialog.h"
 #include "gui/script_rates_dialog.h"
 #include "gui/table_views.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "app/ratings_service.h"
 #include "app/workspace.h"
 #include "gui/qt_text.h"
 #include "support/translation.h"

@@ -11,16 +11,18 @@
 #include <array>
 #include <memory>
 
-#include "app/workspace.h"
+#include "app/analysis_service.h"
 #include "app/export_sources.h"
+#include "app/ratings_service.h"
 #include "app/stakes_export_sources.h"
+#include "app/workspace.h"
 #include "gui/action_registry.h"
-#include "gui/xlsx_export_launcher.h"
 #include "gui/file_filters.h"
 #include "gui/graph_window.h"
 #include "gui/qt_text.h"
 #include "gui/ratings_model.h"
 #include "gui/table_views.h"
+#include "gui/xlsx_export_launcher.h"
 #include "stakes/ratings_ops.h"
 #include "support/translation.h"
 

@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/analysis_service.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "frontend/qt_chart.h"

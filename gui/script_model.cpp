@@ -1,5 +1,6 @@
 #include "gui/script_model.h"
 
+#include "app/scenario_service.h"
 #include "app/workspace.h"
 #include "gui/qt_text.h"
 #include "support/translation.h"

@@ -20,8 +20,10 @@
 #include <memory>
 #include <optional>
 
-#include "support/host.h"
+#include "app/configuration_service.h"
+#include "app/scenario_service.h"
 #include "app/setting_keys.h"
+#include "app/statistics_service.h"
 #include "app/view_selection.h"
 #include "app/window_settings.h"
 #include "app/workspace.h"
@@ -36,6 +38,8 @@
 #include "gui/table_views.h"
 #include "scenario/run_texts.h"
 #include "scenario/scenario.h"
+#include "stats/stat_list.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

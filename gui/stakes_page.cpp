@@ -12,12 +12,13 @@
 #include <utility>
 #include <vector>
 
-#include "support/host.h"
-#include "app/workspace.h"
+#include "app/combination_service.h"
 #include "app/export_sources.h"
 #include "app/stakes_export_sources.h"
+#include "app/stakes_service.h"
+#include "app/systems_service.h"
+#include "app/workspace.h"
 #include "gui/action_registry.h"
-#include "gui/xlsx_export_launcher.h"
 #include "gui/combs_page.h"
 #include "gui/multi_stake_dialog.h"
 #include "gui/qt_text.h"
@@ -26,9 +27,11 @@
 #include "gui/stakes_delegate.h"
 #include "gui/stakes_model.h"
 #include "gui/table_views.h"
+#include "gui/xlsx_export_launcher.h"
 #include "stakes/stake_texts.h"
-#include "systems/system_play.h"
+#include "support/host.h"
 #include "support/translation.h"
+#include "systems/system_play.h"
 
 namespace belvane::gui {
 namespace {

@@ -14,19 +14,20 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/setting_keys.h"
-#include "app/workspace.h"
 #include "app/export_sources.h"
+#include "app/setting_keys.h"
+#include "app/statistics_service.h"
+#include "app/workspace.h"
 #include "gui/action_registry.h"
-#include "gui/xlsx_export_launcher.h"
 #include "gui/deferred_input.h"
 #include "gui/filters_manager_dialog.h"
-#include "gui/method_info_window.h"
 #include "gui/history_icons.h"
+#include "gui/method_info_window.h"
 #include "gui/qt_text.h"
 #include "gui/stat_chart.h"
 #include "gui/stat_table_model.h"
 #include "gui/table_views.h"
+#include "gui/xlsx_export_launcher.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

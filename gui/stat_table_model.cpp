@@ -1,5 +1,6 @@
 #include "gui/stat_table_model.h"
 
+#include "app/statistics_service.h"
 #include "app/workspace.h"
 #include "gui/qt_text.h"
 #include "support/translation.h"

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/configuration_service.h"
 #include "app/setting_keys.h"
 #include "app/systems_service.h"
 #include "app/view_selection.h"

@@ -1,5 +1,6 @@
 #include "gui/tables_model.h"
 
+#include "app/tables_service.h"
 #include "app/workspace.h"
 #include "gui/qt_text.h"
 #include "support/translation.h"

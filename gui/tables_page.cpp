@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "support/host.h"
+#include "app/tables_service.h"
 #include "app/workspace.h"
 #include "gui/action_registry.h"
 #include "gui/combs_page.h"
@@ -19,6 +19,7 @@
 #include "gui/table_views.h"
 #include "gui/tables_model.h"
 #include "stakes/regular_rules.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/analysis_service.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "gui/action_registry.h"

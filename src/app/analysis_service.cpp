@@ -2,11 +2,17 @@
 
 #include <algorithm>
 
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
 #include "app/filter_request.h"
-#include "support/host.h"
+#include "app/ratings_service.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
 #include "app/workspace.h"
+#include "stats/stat_list.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/translation.h"
 #include "views/filter_values.h"
 

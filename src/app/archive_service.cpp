@@ -2,16 +2,19 @@
 
 #include <algorithm>
 
+#include "app/configuration_service.h"
 #include "app/draws_list.h"
-#include "support/host.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
 #include "app/workspace.h"
 #include "model/comb_text.h"
 #include "model/draws_file.h"
 #include "model/layout.h"
 #include "stats/custom_stat.h"
 #include "stats/stat_bases.h"
+#include "stats/stat_list.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::app {

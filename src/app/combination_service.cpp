@@ -2,8 +2,9 @@
 
 #include <fmt/format.h>
 
+#include "app/archive_service.h"
+#include "app/configuration_service.h"
 #include "app/filter_request.h"
-#include "support/host.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "combs/clipboard_text.h"
@@ -13,7 +14,9 @@
 #include "combs/list_queries.h"
 #include "combs/reductions.h"
 #include "stats/custom_stat.h"
+#include "stats/stat_list.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::app {

@@ -5,11 +5,13 @@
 #include <algorithm>
 
 #include "app/config_editing.h"
-#include "support/host.h"
 #include "app/prefetch_files.h"
+#include "app/statistics_service.h"
 #include "app/workspace.h"
 #include "stats/shredding.h"
+#include "stats/stat_list.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/ini_document.h"
 #include "support/translation.h"
 

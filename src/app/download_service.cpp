@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
-#include "support/host.h"
+#include "app/archive_service.h"
+#include "app/configuration_service.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
 #include "app/workspace.h"
+#include "support/host.h"
 
 namespace belvane::app {
 

@@ -3,7 +3,9 @@
 #include <system_error>
 
 #include "app/setting_keys.h"
+#include "app/statistics_service.h"
 #include "app/workspace.h"
+#include "stats/stat_list.h"
 #include "support/data_folder.h"
 
 namespace belvane::app {

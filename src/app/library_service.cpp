@@ -2,10 +2,13 @@
 
 #include <fmt/format.h>
 
-#include "support/host.h"
+#include "app/configuration_service.h"
+#include "app/scenario_service.h"
 #include "app/setting_keys.h"
+#include "app/systems_service.h"
 #include "app/workspace.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/text.h"
 #include "support/translation.h"
 

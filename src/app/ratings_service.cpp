@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <vector>
 
-#include "support/host.h"
+#include "app/scenario_service.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
 #include "app/workspace.h"
 #include "scenario/rating_key_line.h"
 #include "stakes/ratings_ops.h"
+#include "stats/stat_list.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::app {

@@ -1,10 +1,13 @@
 #include "app/runner_lists.h"
 
-#include "support/host.h"
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
 #include "app/workspace.h"
 #include "combs/ordered_pass.h"
 #include "combs/reductions.h"
 #include "scenario/script_codes.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::app {

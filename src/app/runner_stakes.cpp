@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "support/host.h"
+#include "app/configuration_service.h"
+#include "app/stakes_service.h"
 #include "app/workspace.h"
 #include "combs/comb_set.h"
 #include "stakes/stake_fields.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::app {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "app/statistics_service.h"
 #include "app/workspace.h"
+#include "stats/stat_list.h"
 
 namespace belvane::app {
 namespace {

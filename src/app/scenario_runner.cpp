@@ -5,10 +5,12 @@
 #include <ctime>
 #include <unordered_set>
 
-#include "support/host.h"
+#include "app/archive_service.h"
+#include "app/configuration_service.h"
 #include "app/runner_lists.h"
 #include "app/runner_stakes.h"
 #include "app/runner_tables.h"
+#include "app/statistics_service.h"
 #include "app/workspace.h"
 #include "combs/comb_set.h"
 #include "combs/filter.h"
@@ -21,7 +23,9 @@
 #include "scenario/script_line.h"
 #include "stakes/stake_access.h"
 #include "stats/custom_stat.h"
+#include "stats/stat_list.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/random_index.h"
 #include "support/text.h"
 #include "support/translation.h"

@@ -2,12 +2,15 @@
 
 #include <system_error>
 
-#include "support/host.h"
+#include "app/archive_service.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
 #include "app/workspace.h"
 #include "scenario/run_log.h"
 #include "scenario/run_texts.h"
+#include "stats/stat_list.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::app {

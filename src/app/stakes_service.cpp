@@ -1,11 +1,15 @@
 #include "app/stakes_service.h"
 
-#include "support/host.h"
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
+#include "app/ratings_service.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "stakes/stake_access.h"
 #include "stakes/stake_texts.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/random_index.h"
 #include "support/translation.h"
 

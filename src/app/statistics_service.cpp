@@ -2,14 +2,18 @@
 
 #include <algorithm>
 
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
 #include "app/filter_request.h"
-#include "support/host.h"
 #include "app/prefetch_files.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "model/draws_file.h"
 #include "stats/method_description.h"
+#include "stats/stat_list.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::app {

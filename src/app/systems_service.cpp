@@ -2,12 +2,15 @@
 
 #include <fmt/format.h>
 
-#include "support/host.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
 #include "app/workspace.h"
 #include "combs/comb_set.h"
 #include "stakes/stake_access.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::app {

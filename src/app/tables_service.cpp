@@ -4,14 +4,18 @@
 #include <fmt/format.h>
 #include <utility>
 
-#include "support/host.h"
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
 #include "app/workspace.h"
 #include "scenario/run_texts.h"
 #include "stakes/regular_shift.h"
 #include "stakes/stake_dialogs.h"
 #include "stats/config_data.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/text.h"
 #include "support/translation.h"
 

@@ -1,8 +1,24 @@
 #include "app/workspace.h"
 
-#include "support/host.h"
+#include "app/analysis_service.h"
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
+#include "app/download_service.h"
+#include "app/language_service.h"
+#include "app/library_service.h"
 #include "app/prefetch_files.h"
+#include "app/ratings_service.h"
+#include "app/scenario_service.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
+#include "app/statistics_service.h"
+#include "app/systems_service.h"
+#include "app/tables_service.h"
+#include "app/update_service.h"
+#include "app/view_selection.h"
+#include "stats/stat_list.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::app {
@@ -19,12 +35,22 @@ std::string SettingsSaveErrorText(std::string_view reason)
 
 Workspace::Workspace(belvane::Host& host, DataFiles files, StartupOptions options, WorkspaceMode mode)
     : host_(host), files_(std::move(files)), options_(options), mode_(mode),
-      settings_(WindowStateFile(files_.windowState())), configuration_(*this), archive_(*this),
-      registry_({&archive_.Draws(), &configuration_.Data()}), statistics_(*this),
-      combinations_(*this, files_.combsBuffer(), mode.Interactive), scenario_(*this), stakes_(*this), ratings_(*this),
-      tables_(*this), download_(*this), systems_(*this), analysis_(*this), library_(*this), update_(*this),
-      languages_(*this)
+      settings_(WindowStateFile(files_.windowState())), configuration_(std::make_unique<ConfigurationService>(*this)),
+      archive_(std::make_unique<ArchiveService>(*this)),
+      registry_(std::make_unique<stats::TStatList>(stats::MethodContext{&archive_->Draws(), &configuration_->Data()})),
+      statistics_(std::make_unique<StatisticsService>(*this)),
+      combinations_(std::make_unique<CombinationService>(*this, files_.combsBuffer(), mode.Interactive)),
+      scenario_(std::make_unique<ScenarioService>(*this)), stakes_(std::make_unique<StakesService>(*this)),
+      ratings_(std::make_unique<RatingsService>(*this)), tables_(std::make_unique<TablesService>(*this)),
+      download_(std::make_unique<DownloadService>(*this)), systems_(std::make_unique<SystemsService>(*this)),
+      analysis_(std::make_unique<AnalysisService>(*this)), library_(std::make_unique<LibraryService>(*this)),
+      update_(std::make_unique<UpdateService>(*this)), languages_(std::make_unique<LanguageService>(*this))
 {
+}
+
+int Workspace::LanguageId() const
+{
+    return languages_->Current();
 }
 
 Workspace::~Workspace()
@@ -52,12 +78,12 @@ void Workspace::Create()
     } catch (const Error& e) {
         host_.showError(SettingsLoadErrorText(e.what()));
     }
-    languages_.Init();
-    configuration_.Load();
-    registry_.BuildMethods();
-    statistics_.LoadFilterList(true);
-    statistics_.Invalidate();
-    statistics_.RebuildTypeLists(false, false);
+    languages_->Init();
+    configuration_->Load();
+    registry_->BuildMethods();
+    statistics_->LoadFilterList(true);
+    statistics_->Invalidate();
+    statistics_->RebuildTypeLists(false, false);
 }
 
 void Workspace::Initialise()
@@ -66,12 +92,12 @@ void Workspace::Initialise()
     auto busy = Busy();
     try {
         hits_ = stakes::MakeHitTable();
-        stakes_.Open();
+        stakes_->Open();
         // The folder is ours alone now: what a killed save left behind can go.
         files_.removeStaleTempFiles();
-        archive_.Load();
+        archive_->Load();
         if (mode_.Interactive)
-            combinations_.Generate(configuration_.SavedGenerateSettings());
+            combinations_->Generate(configuration_->SavedGenerateSettings());
         initialised_ = true;
     } catch (const StartupFailure&) {
         throw;
@@ -80,32 +106,32 @@ void Workspace::Initialise()
         throw StartupFailure(e.what());
     }
     RefreshAllViews(true);
-    ratings_.Load();
-    tables_.Load();
-    scenario_.LoadWorkingCopy();
+    ratings_->Load();
+    tables_->Load();
+    scenario_->LoadWorkingCopy();
 }
 
 bool Workspace::RunBatchOptions()
 {
     if (options_.LoadOnly) {
         // Nobody may be there to answer the retry question: the attempts are capped.
-        batchFailed_ = !DownloadService::Succeeded(download_.DrawsDownload({.MaxAttempts = BatchDownloadAttempts}));
+        batchFailed_ = !DownloadService::Succeeded(download_->DrawsDownload({.MaxAttempts = BatchDownloadAttempts}));
         if (!options_.FullRecreate && !options_.FullRefresh)
             return true;
     }
     if (options_.FullRecreate) {
-        statistics_.BuildPrefetchFiles(true, AllPrefetchGroups);
+        statistics_->BuildPrefetchFiles(true, AllPrefetchGroups);
         return true;
     }
-    app::BuildPrefetchFiles(host_, registry_, files_, options_.FullRefresh, statistics_.PrefetchsEnabled(), 0);
+    app::BuildPrefetchFiles(host_, *registry_, files_, options_.FullRefresh, statistics_->PrefetchsEnabled(), 0);
     return options_.FullRefresh;
 }
 
 bool Workspace::CanClose()
 {
-    if (!scenario_.Running())
+    if (!scenario_->Running())
         return true;
-    scenario_.Stop();
+    scenario_->Stop();
     return false;
 }
 
@@ -129,8 +155,8 @@ bool Workspace::Close(const WindowClosingState& state)
         host_.showError(SettingsSaveErrorText(e.what()));
         written = false;
     }
-    combinations_.Buffer().ResetKey();
-    return stakes_.Close() && written;
+    combinations_->Buffer().ResetKey();
+    return stakes_->Close() && written;
 }
 
 bool Workspace::SetSetting(std::string_view key, int value)
@@ -146,23 +172,23 @@ bool Workspace::SetSetting(std::string_view key, int value)
 
 std::array<std::string, StatusPanelCount> Workspace::StatusPanelTexts() const
 {
-    return {archive_.ArchivePanelText(), archive_.NextDrawPanelText(), archive_.OffsetDrawPanelText(),
-            combinations_.PanelText(),   stakes_.PanelText(),          ratings_.PanelText()};
+    return {archive_->ArchivePanelText(), archive_->NextDrawPanelText(), archive_->OffsetDrawPanelText(),
+            combinations_->PanelText(),   stakes_->PanelText(),          ratings_->PanelText()};
 }
 
 bool Workspace::ActionEnabled(std::string_view action, const ViewSelection& selection) const
 {
     if (action == "ScriptStop")
-        return *scenario_.ActionEnabled(action, selection);
+        return *scenario_->ActionEnabled(action, selection);
     if (IsBusy())
         return false;
     for (const std::optional<bool> answer :
-         {archive_.ActionEnabled(action, selection), combinations_.ActionEnabled(action, selection),
-          statistics_.ActionEnabled(action, selection), scenario_.ActionEnabled(action, selection),
-          stakes_.ActionEnabled(action, selection), ratings_.ActionEnabled(action, selection),
-          tables_.ActionEnabled(action, selection), download_.ActionEnabled(action, selection),
-          systems_.ActionEnabled(action, selection), analysis_.ActionEnabled(action, selection),
-          library_.ActionEnabled(action, selection), update_.ActionEnabled(action, selection)})
+         {archive_->ActionEnabled(action, selection), combinations_->ActionEnabled(action, selection),
+          statistics_->ActionEnabled(action, selection), scenario_->ActionEnabled(action, selection),
+          stakes_->ActionEnabled(action, selection), ratings_->ActionEnabled(action, selection),
+          tables_->ActionEnabled(action, selection), download_->ActionEnabled(action, selection),
+          systems_->ActionEnabled(action, selection), analysis_->ActionEnabled(action, selection),
+          library_->ActionEnabled(action, selection), update_->ActionEnabled(action, selection)})
         if (answer)
             return *answer;
     return true;
@@ -183,7 +209,7 @@ void Workspace::RefreshAllViews(bool force)
 {
     if (RefreshSuppressed)
         return;
-    statistics_.Calculate(force);
+    statistics_->Calculate(force);
     for (auto& [id, listener] : listeners_)
         listener(force);
 }

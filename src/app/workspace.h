@@ -17,26 +17,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/analysis_service.h"
-#include "app/archive_service.h"
-#include "app/combination_service.h"
-#include "app/configuration_service.h"
 #include "app/data_files.h"
-#include "app/download_service.h"
-#include "app/language_service.h"
-#include "app/library_service.h"
-#include "app/ratings_service.h"
-#include "app/scenario_service.h"
-#include "app/stakes_service.h"
 #include "app/startup_options.h"
-#include "app/statistics_service.h"
-#include "app/systems_service.h"
-#include "app/tables_service.h"
-#include "app/update_service.h"
-#include "app/view_selection.h"
 #include "app/window_settings.h"
 #include "stakes/hit_table.h"
-#include "stats/stat_list.h"
 #include "support/error.h"
 #include "support/translation.h"
 
@@ -44,7 +28,28 @@ namespace belvane {
 class Host;
 }
 
+namespace belvane::stats {
+class TStatList;
+}
+
 namespace belvane::app {
+
+// The services, each in its own header: a front end includes those it uses.
+class AnalysisService;
+class ArchiveService;
+class CombinationService;
+class ConfigurationService;
+class DownloadService;
+class LanguageService;
+class LibraryService;
+class RatingsService;
+class ScenarioService;
+class StakesService;
+class StatisticsService;
+class SystemsService;
+class TablesService;
+class UpdateService;
+struct ViewSelection;
 
 inline constexpr std::string_view ExclusiveAccessMessage = BELVANE_TEXT(
     "Невозможно получить монопольный доступ к файлам данных!\r\rВозможные причины данной ошибки: \r\r1) Вы "
@@ -121,43 +126,43 @@ public:
     MainWindowSettings& Settings() { return settings_; }
     const MainWindowSettings& Settings() const { return settings_; }
     // The interface language in effect (a Windows locale identifier).
-    int LanguageId() const { return languages_.Current(); }
+    int LanguageId() const;
     // Stores a setting of the window-state file. A failed write shows
     // "Ошибка сохранения параметров программы!" and the program goes on with
     // the value in memory; returns whether it was stored and written.
     bool SetSetting(std::string_view key, int value);
 
     // ---- the services --------------------------------------------------------
-    ConfigurationService& Configuration() { return configuration_; }
-    const ConfigurationService& Configuration() const { return configuration_; }
-    ArchiveService& Archive() { return archive_; }
-    const ArchiveService& Archive() const { return archive_; }
-    StatisticsService& Statistics() { return statistics_; }
-    const StatisticsService& Statistics() const { return statistics_; }
-    CombinationService& Combinations() { return combinations_; }
-    const CombinationService& Combinations() const { return combinations_; }
-    ScenarioService& Scenario() { return scenario_; }
-    const ScenarioService& Scenario() const { return scenario_; }
-    StakesService& Stakes() { return stakes_; }
-    const StakesService& Stakes() const { return stakes_; }
-    DownloadService& Download() { return download_; }
-    RatingsService& Ratings() { return ratings_; }
-    const RatingsService& Ratings() const { return ratings_; }
-    TablesService& Tables() { return tables_; }
-    const TablesService& Tables() const { return tables_; }
-    SystemsService& Systems() { return systems_; }
-    const SystemsService& Systems() const { return systems_; }
-    LibraryService& Library() { return library_; }
-    const LibraryService& Library() const { return library_; }
-    AnalysisService& Analysis() { return analysis_; }
-    const AnalysisService& Analysis() const { return analysis_; }
-    UpdateService& Update() { return update_; }
-    const UpdateService& Update() const { return update_; }
-    LanguageService& Languages() { return languages_; }
-    const LanguageService& Languages() const { return languages_; }
+    ConfigurationService& Configuration() { return *configuration_; }
+    const ConfigurationService& Configuration() const { return *configuration_; }
+    ArchiveService& Archive() { return *archive_; }
+    const ArchiveService& Archive() const { return *archive_; }
+    StatisticsService& Statistics() { return *statistics_; }
+    const StatisticsService& Statistics() const { return *statistics_; }
+    CombinationService& Combinations() { return *combinations_; }
+    const CombinationService& Combinations() const { return *combinations_; }
+    ScenarioService& Scenario() { return *scenario_; }
+    const ScenarioService& Scenario() const { return *scenario_; }
+    StakesService& Stakes() { return *stakes_; }
+    const StakesService& Stakes() const { return *stakes_; }
+    DownloadService& Download() { return *download_; }
+    RatingsService& Ratings() { return *ratings_; }
+    const RatingsService& Ratings() const { return *ratings_; }
+    TablesService& Tables() { return *tables_; }
+    const TablesService& Tables() const { return *tables_; }
+    SystemsService& Systems() { return *systems_; }
+    const SystemsService& Systems() const { return *systems_; }
+    LibraryService& Library() { return *library_; }
+    const LibraryService& Library() const { return *library_; }
+    AnalysisService& Analysis() { return *analysis_; }
+    const AnalysisService& Analysis() const { return *analysis_; }
+    UpdateService& Update() { return *update_; }
+    const UpdateService& Update() const { return *update_; }
+    LanguageService& Languages() { return *languages_; }
+    const LanguageService& Languages() const { return *languages_; }
     // The statistic methods, reading the archive and the configuration.
-    stats::TStatList& Registry() { return registry_; }
-    const stats::TStatList& Registry() const { return registry_; }
+    stats::TStatList& Registry() { return *registry_; }
+    const stats::TStatList& Registry() const { return *registry_; }
 
     const stakes::HitTable& Hits() const { return hits_; }
 
@@ -208,21 +213,21 @@ private:
     MainWindowSettings settings_;
 
     // Declared in the order they depend on each other.
-    ConfigurationService configuration_;
-    ArchiveService archive_;
-    stats::TStatList registry_;
-    StatisticsService statistics_;
-    CombinationService combinations_;
-    ScenarioService scenario_;
-    StakesService stakes_;
-    RatingsService ratings_;
-    TablesService tables_;
-    DownloadService download_;
-    SystemsService systems_;
-    AnalysisService analysis_;
-    LibraryService library_;
-    UpdateService update_;
-    LanguageService languages_;
+    std::unique_ptr<ConfigurationService> configuration_;
+    std::unique_ptr<ArchiveService> archive_;
+    std::unique_ptr<stats::TStatList> registry_;
+    std::unique_ptr<StatisticsService> statistics_;
+    std::unique_ptr<CombinationService> combinations_;
+    std::unique_ptr<ScenarioService> scenario_;
+    std::unique_ptr<StakesService> stakes_;
+    std::unique_ptr<RatingsService> ratings_;
+    std::unique_ptr<TablesService> tables_;
+    std::unique_ptr<DownloadService> download_;
+    std::unique_ptr<SystemsService> systems_;
+    std::unique_ptr<AnalysisService> analysis_;
+    std::unique_ptr<LibraryService> library_;
+    std::unique_ptr<UpdateService> update_;
+    std::unique_ptr<LanguageService> languages_;
     stakes::HitTable hits_{};
 
     int busy_ = 0;

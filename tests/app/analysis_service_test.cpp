@@ -6,10 +6,16 @@
 
 #include <fstream>
 
+#include "app/analysis_service.h"
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
 #include "app/prefetch_files.h"
 #include "app/setting_keys.h"
+#include "app/statistics_service.h"
 #include "helpers/draws_builder.h"
 #include "helpers/workspace_fixture.h"
+#include "stats/stat_list.h"
 
 using namespace belvane;
 using namespace belvane::app;

@@ -5,7 +5,10 @@
 
 #include <sys/stat.h>
 
+#include "app/archive_service.h"
+#include "app/combination_service.h"
 #include "app/demo_archive.h"
+#include "app/statistics_service.h"
 #include "helpers/draws_builder.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"

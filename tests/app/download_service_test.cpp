@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <thread>
 
+#include "app/archive_service.h"
+#include "app/configuration_service.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
 #include "helpers/operator_site.h"
 #include "helpers/stakes_fixture.h"
 #include "helpers/workspace_fixture.h"

@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "app/archive_service.h"
 #include "app/demo_archive.h"
 #include "app/draws_list.h"
-#include "support/host.h"
+#include "app/statistics_service.h"
 #include "helpers/draws_builder.h"
 #include "helpers/recording_host.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"
 #include "support/error.h"
+#include "support/host.h"
 
 namespace belvane::app {
 namespace {

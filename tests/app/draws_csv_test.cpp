@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/archive_service.h"
 #include "app/draws_csv.h"
 #include "helpers/draws_builder.h"
 #include "helpers/recording_host.h"

@@ -6,8 +6,10 @@
 #include <algorithm>
 
 #include "app/demo_archive.h"
+#include "app/statistics_service.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"
+#include "stats/stat_list.h"
 #include "support/file_faults.h"
 #include "support/ini_document.h"
 

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/language_service.h"
 #include "app/workspace.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"
+#include "stats/stat_list.h"
 #include "support/ini_document.h"
 
 namespace belvane::app {

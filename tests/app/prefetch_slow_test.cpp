@@ -6,13 +6,16 @@
 #include <sys/stat.h>
 
 #include "app/config_editing.h"
+#include "app/configuration_service.h"
 #include "app/data_files.h"
 #include "app/prefetch_files.h"
+#include "app/statistics_service.h"
 #include "app/workspace.h"
 #include "helpers/recording_host.h"
 #include "helpers/stats_fixture.h"
 #include "helpers/temp_dir.h"
 #include "stats/stat_class.h"
+#include "stats/stat_list.h"
 #include "support/ini_document.h"
 
 namespace belvane::app {

@@ -3,7 +3,15 @@
 #include <algorithm>
 #include <set>
 
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
+#include "app/ratings_service.h"
+#include "app/scenario_service.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
+#include "app/statistics_service.h"
+#include "app/systems_service.h"
 #include "app/workspace.h"
 #include "combs/list_file.h"
 #include "helpers/draws_builder.h"
@@ -12,6 +20,7 @@
 #include "scenario/run_log.h"
 #include "scenario/run_texts.h"
 #include "stakes/stake_access.h"
+#include "stats/stat_list.h"
 #include "support/cp1251.h"
 #include "support/text.h"
 

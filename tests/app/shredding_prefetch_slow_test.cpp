@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/configuration_service.h"
 #include "app/prefetch_files.h"
 #include "app/setting_keys.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"
 #include "model/game.h"
+#include "stats/stat_list.h"
 
 namespace belvane::app {
 namespace {

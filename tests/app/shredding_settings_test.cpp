@@ -4,10 +4,13 @@
 
 #include <algorithm>
 
+#include "app/configuration_service.h"
 #include "app/demo_archive.h"
 #include "app/prefetch_files.h"
+#include "app/statistics_service.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"
+#include "stats/stat_list.h"
 #include "support/ini_document.h"
 
 namespace belvane::app {

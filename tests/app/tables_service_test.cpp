@@ -8,7 +8,14 @@
 #include <algorithm>
 #include <sstream>
 
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
+#include "app/ratings_service.h"
+#include "app/scenario_service.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
+#include "app/tables_service.h"
 #include "app/workspace.h"
 #include "combs/list_file.h"
 #include "helpers/draws_builder.h"
@@ -18,6 +25,7 @@
 #include "scenario/script_line.h"
 #include "stakes/regular_shift.h"
 #include "stakes/stake_dialogs.h"
+#include "stats/stat_list.h"
 #include "support/file_faults.h"
 
 namespace belvane::app {

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/ratings_service.h"
+#include "app/setting_keys.h"
 #include "app/stakes_export_sources.h"
+#include "app/stakes_service.h"
 #include "app/view_export_sources.h"
 #include "app/view_selection.h"
 #include "helpers/draws_builder.h"

@@ -7,12 +7,16 @@
 #include <thread>
 #include <unistd.h>
 
-#include "support/host.h"
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/statistics_service.h"
 #include "app/workspace.h"
 #include "helpers/draws_builder.h"
 #include "helpers/recording_host.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"
+#include "stats/stat_list.h"
+#include "support/host.h"
 #include "support/ini_document.h"
 
 namespace belvane::app {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/combination_service.h"
 #include "app/filter_request.h"
 #include "combs/filter.h"
 #include "combs/generate.h"
@@ -8,6 +9,7 @@
 #include "helpers/recording_host.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"
+#include "stats/stat_list.h"
 #include "support/error.h"
 
 namespace belvane::combs {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/library_service.h"
+#include "app/scenario_service.h"
 #include "app/setting_keys.h"
 #include "app/systems_service.h"
 #include "helpers/exchange_service.h"

@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "app/library_service.h"
+#include "app/scenario_service.h"
+#include "app/systems_service.h"
 #include "helpers/exchange_service.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"

@@ -11,6 +11,8 @@
 #include <QTableView>
 #include <QTreeWidget>
 
+#include "app/archive_service.h"
+#include "app/combination_service.h"
 #include "gui/card_page.h"
 #include "gui/graph_window.h"
 #include "gui/graphs_page.h"

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "app/configuration_service.h"
+#include "app/download_service.h"
 #include "app/setting_keys.h"
 #include "gui/draws_page.h"
 #include "gui/proxy_dialog.h"

@@ -13,6 +13,7 @@
 #include "gui/method_info_window.h"
 #include "gui/stat_page.h"
 #include "gui_test_support.h"
+#include "stats/stat_list.h"
 
 using namespace belvane;
 using namespace belvane::guitest;

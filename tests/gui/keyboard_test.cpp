@@ -7,6 +7,8 @@
 #include <QSpinBox>
 #include <QTableView>
 
+#include "app/archive_service.h"
+#include "app/statistics_service.h"
 #include "gui/deferred_input.h"
 #include "gui/draws_page.h"
 #include "gui/stat_page.h"

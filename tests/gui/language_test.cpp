@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <filesystem>
 
+#include "app/archive_service.h"
 #include "gui/method_info_window.h"
 #include "gui_test_support.h"
 #include "helpers/temp_dir.h"

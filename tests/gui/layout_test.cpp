@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <set>
 
+#include "app/statistics_service.h"
 #include "gui/combs_page.h"
 #include "gui/config_dialog.h"
 #include "gui/draws_page.h"

@@ -10,6 +10,10 @@
 #include <QStatusTipEvent>
 #include <QTableView>
 
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/draws_stat_table.h"
+#include "app/statistics_service.h"
 #include "gui/action_registry.h"
 #include "gui/combs_page.h"
 #include "gui/draw_dialog.h"

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 
+#include "app/scenario_service.h"
 #include "app/setting_keys.h"
 #include "exchange_test_support.h"
 #include "gui/library_model.h"

@@ -5,9 +5,12 @@
 #include <QAction>
 #include <QHeaderView>
 
+#include "app/archive_service.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
 #include "gui/table_views.h"
 #include "stakes/rating_record.h"
+#include "stakes/ratings_texts.h"
 #include "stakes_test_support.h"
 
 using namespace belvane;

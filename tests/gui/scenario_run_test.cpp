@@ -13,7 +13,13 @@
 #include <QUrl>
 #include <fstream>
 
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/configuration_service.h"
+#include "app/scenario_service.h"
 #include "app/setting_keys.h"
+#include "app/stakes_service.h"
+#include "app/systems_service.h"
 #include "gui/combs_page.h"
 #include "gui/multi_stake_dialog.h"
 #include "gui/script_page.h"

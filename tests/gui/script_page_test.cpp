@@ -15,6 +15,8 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "app/scenario_service.h"
+#include "app/statistics_service.h"
 #include "gui/combs_page.h"
 #include "gui/filter_dialog.h"
 #include "gui/script_dialog.h"

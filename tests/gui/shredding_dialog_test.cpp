@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include "app/configuration_service.h"
 #include "gui/shredding_dialog.h"
 #include "gui/stat_page.h"
 #include "gui_test_support.h"

@@ -7,6 +7,9 @@
 #include <QSpinBox>
 #include <map>
 
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/stakes_service.h"
 #include "gui/action_registry.h"
 #include "gui/combs_page.h"
 #include "gui/draw_dialog.h"

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <string>
 
+#include "app/configuration_service.h"
+#include "app/stakes_service.h"
 #include "gui/ratings_page.h"
 #include "gui/stakes_page.h"
 #include "gui_test_support.h"

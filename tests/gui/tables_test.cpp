@@ -8,6 +8,10 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "app/archive_service.h"
+#include "app/scenario_service.h"
+#include "app/stakes_service.h"
+#include "app/tables_service.h"
 #include "gui/combs_page.h"
 #include "gui/stake_dialog.h"
 #include "gui/table_dialog.h"

@@ -18,6 +18,8 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "app/archive_service.h"
+#include "app/configuration_service.h"
 #include "app/window_settings.h"
 #include "gui/config_dialog.h"
 #include "gui/draw_dialog.h"

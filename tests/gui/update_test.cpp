@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "app/setting_keys.h"
+#include "app/update_service.h"
 #include "gui/qt_text.h"
 #include "gui/update_dialog.h"
 #include "gui_test_support.h"

@@ -8,6 +8,9 @@
 #include <QTableView>
 #include <algorithm>
 
+#include "app/archive_service.h"
+#include "app/combination_service.h"
+#include "app/statistics_service.h"
 #include "gui/combs_page.h"
 #include "gui/draw_dialog.h"
 #include "gui/draws_page.h"

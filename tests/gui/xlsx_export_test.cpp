@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QTreeWidget>
 
+#include "app/stakes_service.h"
 #include "gui/card_page.h"
 #include "gui/combs_page.h"
 #include "gui/export_field_dialog.h"
