@@ -8,11 +8,11 @@
 #include <unistd.h>
 
 #include "app/data_files.h"
-#include "support/host.h"
 #include "app/prefetch_files.h"
 #include "bench_data.h"
 #include "stats/full_set_counts.h"
 #include "stats/stat_list.h"
+#include "support/host.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <random>
 #include <unistd.h>
 
-#include "support/host.h"
 #include "bench_data.h"
 #include "stakes/ratings.h"
 #include "stakes/stake_access.h"
 #include "stakes/stake_check.h"
 #include "stakes/stake_ops.h"
+#include "support/host.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include <QVBoxLayout>
 
 #include "app/config_editing.h"
-#include "support/host.h"
 #include "gui/qt_text.h"
+#include "support/host.h"
 #include "support/money.h"
 #include "support/translation.h"
 

@@ -11,9 +11,9 @@
 #include <limits>
 
 #include "app/draw_input.h"
-#include "support/host.h"
 #include "gui/qt_text.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "support/host.h"
 #include "gui/qt_text.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

@@ -18,11 +18,11 @@
 #include <span>
 
 #include "app/draws_stat_table.h"
-#include "support/host.h"
 #include "combs/filter.h"
 #include "gui/qt_text.h"
 #include "scenario/script_codes.h"
 #include "stats/stat_list.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

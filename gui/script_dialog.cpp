@@ -17,10 +17,10 @@
 #include <limits>
 #include <span>
 
-#include "support/host.h"
 #include "gui/qt_text.h"
 #include "scenario/script_codes.h"
 #include "stats/stat_list.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

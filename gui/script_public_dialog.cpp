@@ -13,10 +13,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "support/host.h"
 #include "app/library_service.h"
 #include "exchange/exchange_client.h"
 #include "gui/qt_text.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

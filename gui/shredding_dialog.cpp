@@ -9,10 +9,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "support/host.h"
 #include "gui/qt_text.h"
 #include "stats/config_data.h"
 #include "stats/shredding_value.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

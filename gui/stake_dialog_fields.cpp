@@ -4,10 +4,10 @@
 #include <QMessageBox>
 #include <QSpinBox>
 
-#include "support/host.h"
 #include "gui/qt_text.h"
 #include "stakes/stake_access.h"
 #include "stakes/stake_record.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

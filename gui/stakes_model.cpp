@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <limits>
 
-#include "support/host.h"
 #include "app/stakes_service.h"
 #include "gui/qt_text.h"
 #include "stakes/stake_texts.h"
-#include "views/stake_colors.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/translation.h"
+#include "views/stake_colors.h"
 
 namespace belvane::gui {
 

@@ -20,14 +20,14 @@
 #include <algorithm>
 #include <limits>
 
-#include "support/host.h"
 #include "exchange/exchange_text.h"
 #include "gui/qt_text.h"
 #include "support/cp1251.h"
 #include "support/error.h"
 #include "support/file_io.h"
-#include "systems/system_file.h"
+#include "support/host.h"
 #include "support/translation.h"
+#include "systems/system_file.h"
 
 namespace belvane::gui {
 namespace {

@@ -9,11 +9,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "support/host.h"
 #include "gui/qt_text.h"
 #include "model/comb_text.h"
 #include "stakes/regular_rules.h"
 #include "stakes/stake_dialogs.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "support/host.h"
 #include "gui/qt_text.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {

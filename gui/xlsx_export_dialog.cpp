@@ -21,14 +21,14 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "support/host.h"
 #include "gui/export_field_dialog.h"
 #include "gui/file_filters.h"
 #include "gui/qt_text.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/sheet_layout.h"
-#include "support/xlsx_export.h"
 #include "support/translation.h"
+#include "support/xlsx_export.h"
 
 namespace belvane::gui {
 

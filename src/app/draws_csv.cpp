@@ -3,12 +3,12 @@
 #include <fmt/format.h>
 #include <iterator>
 
-#include "support/host.h"
 #include "model/draw.h"
 #include "support/cp1251.h"
 #include "support/delimited_text.h"
 #include "support/error.h"
 #include "support/file_io.h"
+#include "support/host.h"
 #include "support/text.h"
 #include "support/translation.h"
 

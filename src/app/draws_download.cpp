@@ -3,10 +3,10 @@
 #include <fmt/format.h>
 
 #include "app/draws_csv.h"
-#include "support/host.h"
 #include "app/operator_results.h"
 #include "app/proxy_candidates.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/translation.h"
 #include "support/url.h"
 

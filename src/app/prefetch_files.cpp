@@ -1,7 +1,6 @@
 #include "app/prefetch_files.h"
 
 #include "app/data_files.h"
-#include "support/host.h"
 #include "model/game.h"
 #include "stats/custom_stat.h"
 #include "stats/full_set_counts.h"
@@ -10,6 +9,7 @@
 #include "support/data_folder.h"
 #include "support/error.h"
 #include "support/file_io.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::app {

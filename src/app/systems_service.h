@@ -11,14 +11,14 @@
 #include <string_view>
 #include <vector>
 
-#include "support/host.h"
 #include "app/view_selection.h"
-#include "stakes/stake_ops.h"
 #include "exchange/exchange_client.h"
+#include "stakes/stake_ops.h"
+#include "support/host.h"
+#include "support/translation.h"
 #include "systems/system_exchange.h"
 #include "systems/system_file.h"
 #include "systems/system_play.h"
-#include "support/translation.h"
 
 namespace belvane::app {
 

@@ -3,8 +3,8 @@
 #include <chrono>
 #include <optional>
 
-#include "support/host.h"
 #include "support/error.h"
+#include "support/host.h"
 #include "support/sheet_layout.h"
 #include "support/xlsx_export.h"
 

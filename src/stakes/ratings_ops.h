@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string_view>
 
-#include "support/host.h"
 #include "stakes/ratings.h"
 #include "stakes/stakes_file.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::stakes {

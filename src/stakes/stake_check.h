@@ -7,11 +7,11 @@
 #include <cstddef>
 #include <filesystem>
 
-#include "support/host.h"
 #include "model/draws.h"
 #include "stakes/ratings.h"
 #include "stakes/stakes_file.h"
 #include "stats/config_data.h"
+#include "support/host.h"
 
 namespace belvane::stakes {
 

@@ -7,9 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "support/data_folder.h"
 #include "stakes/stake_fields.h"
 #include "support/cp1251.h"
+#include "support/data_folder.h"
 #include "support/file_io.h"
 #include "support/translation.h"
 

@@ -11,12 +11,12 @@
 #include <string>
 #include <string_view>
 
-#include "support/host.h"
 #include "model/game.h"
 #include "stakes/ratings.h"
 #include "stakes/stake_dialogs.h"
 #include "stakes/stakes_file.h"
 #include "stats/config_data.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::stakes {

@@ -6,12 +6,12 @@
 #include <QProcess>
 #include <filesystem>
 
-#include "support/host.h"
 #include "app/prefetch_files.h"
 #include "app/window_settings.h"
 #include "gui/progress_dialog.h"
 #include "gui_test_support.h"
 #include "stats/stat_list.h"
+#include "support/host.h"
 
 using namespace belvane;
 using namespace belvane::guitest;

@@ -12,7 +12,6 @@
 
 #include "app/draws_list.h"
 #include "app/draws_stat_table.h"
-#include "support/host.h"
 #include "app/proxy_settings.h"
 #include "helpers/recording_host.h"
 #include "scenario/library_exchange.h"
@@ -21,6 +20,7 @@
 #include "scenario/script_line.h"
 #include "scenario/script_options.h"
 #include "support/delphi_format.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane {
