@@ -28,13 +28,13 @@ void requireSaved(bool saved)
         throw FailureShown{};
 }
 
-struct ListOptions {
+struct DrawsListOptions {
     std::string format = "text";
     bool sorted = false;
     XlsxOptions xlsx;
 };
 
-int listDraws(CliContext& ctx, const ListOptions& o)
+int listDraws(CliContext& ctx, const DrawsListOptions& o)
 {
     WorkspaceSession ws(ctx);
     const model::TDrawsArray& draws = ws->Archive().Draws();
@@ -70,13 +70,13 @@ int summarizeDraws(CliContext& ctx)
     return ExitOk;
 }
 
-struct AddOptions {
+struct DrawAddOptions {
     std::string numbers;
     std::optional<int> number;
     std::string date;
 };
 
-int addDraw(CliContext& ctx, const AddOptions& o)
+int addDraw(CliContext& ctx, const DrawAddOptions& o)
 {
     WorkspaceSession ws(ctx);
     const int number = o.number ? *o.number : ws->Archive().NewDraw().Number;
@@ -162,7 +162,7 @@ void addDrawsCommands(CLI::App& app, CliContext& ctx)
     CLI::App* draws = app.add_subcommand("draws", "Архив тиражей: просмотр, ввод, импорт и экспорт");
     draws->require_subcommand(1);
 
-    auto list = std::make_shared<ListOptions>();
+    auto list = std::make_shared<DrawsListOptions>();
     CLI::App* listCmd = draws->add_subcommand("list", "Список тиражей, последний тираж первым");
     addFormatOption(listCmd, list->format);
     listCmd->add_flag("--sorted", list->sorted, "Показывать шесть чисел по возрастанию");
@@ -172,7 +172,7 @@ void addDrawsCommands(CLI::App& app, CliContext& ctx)
     CLI::App* summaryCmd = draws->add_subcommand("summary", "Краткие сведения об архиве");
     onChosen(summaryCmd, ctx, std::make_shared<int>(), [](CliContext& c, int) { return summarizeDraws(c); });
 
-    auto add = std::make_shared<AddOptions>();
+    auto add = std::make_shared<DrawAddOptions>();
     CLI::App* addCmd = draws->add_subcommand("add", "Добавить тираж в конец архива");
     addCmd->add_option("numbers", add->numbers, "Шесть чисел и дополнительное: \"n1;n2;n3;n4;n5;n6;e\"")->required();
     addCmd->add_option("--number", add->number, "Номер тиража (по умолчанию следующий)");

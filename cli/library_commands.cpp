@@ -31,13 +31,13 @@ std::optional<scenario::tScriptInfo> findEntry(app::Workspace& ws, int id)
     return std::nullopt;
 }
 
-struct ListOptions {
+struct LibraryListOptions {
     std::string service;
     std::string format = "text";
     int filter = scenario::DefaultLibraryFilter;
 };
 
-int list(CliContext& ctx, const ListOptions& o)
+int listLibrary(CliContext& ctx, const LibraryListOptions& o)
 {
     WorkspaceSession ws(ctx);
     applyServiceOption(*ws, o.service);
@@ -76,7 +76,7 @@ int download(CliContext& ctx, const IdOptions& o)
     return ExitOk;
 }
 
-struct PublishOptions {
+struct LibraryPublishOptions {
     std::string service;
     int id = -1;
     std::optional<std::string> title;
@@ -86,7 +86,7 @@ struct PublishOptions {
     bool universal = false;
 };
 
-int publish(CliContext& ctx, const PublishOptions& o)
+int publish(CliContext& ctx, const LibraryPublishOptions& o)
 {
     WorkspaceSession ws(ctx);
     applyServiceOption(*ws, o.service);
@@ -117,7 +117,7 @@ int publish(CliContext& ctx, const PublishOptions& o)
     return ExitOk;
 }
 
-int remove(CliContext& ctx, const IdOptions& o)
+int removeFromLibrary(CliContext& ctx, const IdOptions& o)
 {
     WorkspaceSession ws(ctx);
     applyServiceOption(*ws, o.service);
@@ -176,7 +176,7 @@ void addLibraryCommands(CLI::App& app, CliContext& ctx)
     CLI::App* cmd = app.add_subcommand("library", "Online каталог сценариев");
     cmd->require_subcommand(1);
 
-    auto listOptions = std::make_shared<ListOptions>();
+    auto listOptions = std::make_shared<LibraryListOptions>();
     CLI::App* listCmd = cmd->add_subcommand("list", "Каталог сценариев");
     addServiceOption(listCmd, listOptions->service);
     listCmd
@@ -186,7 +186,7 @@ void addLibraryCommands(CLI::App& app, CliContext& ctx)
         ->check(CLI::Range(0, scenario::LibraryFilterCount - 1))
         ->capture_default_str();
     addFormatOption(listCmd, listOptions->format);
-    onChosen(listCmd, ctx, listOptions, list);
+    onChosen(listCmd, ctx, listOptions, listLibrary);
 
     auto downloadOptions = std::make_shared<IdOptions>();
     CLI::App* downloadCmd = cmd->add_subcommand("download", "Скачать сценарий в рабочий сценарий (заменяет его)");
@@ -194,7 +194,7 @@ void addLibraryCommands(CLI::App& app, CliContext& ctx)
     addIdArgument(downloadCmd, downloadOptions->id);
     onChosen(downloadCmd, ctx, downloadOptions, download);
 
-    const auto addPublishOptions = [](CLI::App* c, PublishOptions& o) {
+    const auto addPublishOptions = [](CLI::App* c, LibraryPublishOptions& o) {
         addServiceOption(c, o.service);
         c->add_option("--title", o.title, "Название");
         c->add_option("--descr", o.descr, "Описание");
@@ -202,13 +202,13 @@ void addLibraryCommands(CLI::App& app, CliContext& ctx)
         c->add_flag("--private", o.isPrivate, "Сценарий виден только мне");
         c->add_flag("--universal", o.universal, "В любом приложении Kalvo");
     };
-    auto publishOptions = std::make_shared<PublishOptions>();
+    auto publishOptions = std::make_shared<LibraryPublishOptions>();
     CLI::App* publishCmd = cmd->add_subcommand("publish", "Опубликовать рабочий сценарий");
     addPublishOptions(publishCmd, *publishOptions);
     publishCmd->get_option("--title")->required();
     onChosen(publishCmd, ctx, publishOptions, publish);
 
-    auto replaceOptions = std::make_shared<PublishOptions>();
+    auto replaceOptions = std::make_shared<LibraryPublishOptions>();
     CLI::App* replaceCmd = cmd->add_subcommand("replace", "Заменить свой сценарий каталога рабочим сценарием");
     addIdArgument(replaceCmd, replaceOptions->id);
     addPublishOptions(replaceCmd, *replaceOptions);
@@ -218,7 +218,7 @@ void addLibraryCommands(CLI::App& app, CliContext& ctx)
     CLI::App* deleteCmd = cmd->add_subcommand("delete", "Удалить свой сценарий из каталога");
     addServiceOption(deleteCmd, deleteOptions->service);
     addIdArgument(deleteCmd, deleteOptions->id);
-    onChosen(deleteCmd, ctx, deleteOptions, remove);
+    onChosen(deleteCmd, ctx, deleteOptions, removeFromLibrary);
 
     auto rateOptions = std::make_shared<RateOptions>();
     CLI::App* rateCmd = cmd->add_subcommand("rate", "Оценить сценарий (1..5; 0 удалить оценку; -1 скрыть)");

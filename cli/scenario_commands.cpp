@@ -72,7 +72,7 @@ int fileCommand(CliContext& ctx, const std::string& file, FileAction action)
     return ExitOk;
 }
 
-int add(CliContext& ctx, const std::string& line)
+int addLine(CliContext& ctx, const std::string& line)
 {
     WorkspaceSession ws(ctx);
     app::ScenarioService& s = ws->Scenario();
@@ -82,7 +82,7 @@ int add(CliContext& ctx, const std::string& line)
     return ExitOk;
 }
 
-int remove(CliContext& ctx, const std::vector<int>& numbers)
+int removeLines(CliContext& ctx, const std::vector<int>& numbers)
 {
     WorkspaceSession ws(ctx);
     app::ScenarioService& s = ws->Scenario();
@@ -97,7 +97,7 @@ int remove(CliContext& ctx, const std::vector<int>& numbers)
     return ExitOk;
 }
 
-int clear(CliContext& ctx)
+int clearScenario(CliContext& ctx)
 {
     WorkspaceSession ws(ctx);
     ws->Scenario().Clear();
@@ -243,15 +243,15 @@ void addScenarioCommands(CLI::App& app, CliContext& ctx)
     auto line = std::make_shared<std::string>();
     CLI::App* addCmd = cmd->add_subcommand("add", "Добавить строку в конец сценария");
     addCmd->add_option("line", *line, "Строка сценария: \"опции|фильтр 1|...|фильтр 7|комментарий\"")->required();
-    onChosen(addCmd, ctx, line, add);
+    onChosen(addCmd, ctx, line, addLine);
 
     auto numbers = std::make_shared<std::vector<int>>();
     CLI::App* deleteCmd = cmd->add_subcommand("delete", "Удалить строки по номерам (с 1)");
     deleteCmd->add_option("numbers", *numbers, "Номера строк")->required();
-    onChosen(deleteCmd, ctx, numbers, remove);
+    onChosen(deleteCmd, ctx, numbers, removeLines);
 
     CLI::App* clearCmd = cmd->add_subcommand("clear", "Удалить все строки");
-    onChosen(clearCmd, ctx, std::make_shared<int>(), [](CliContext& c, int) { return clear(c); });
+    onChosen(clearCmd, ctx, std::make_shared<int>(), [](CliContext& c, int) { return clearScenario(c); });
 
     auto variantOptions = std::make_shared<VariantsOptions>();
     CLI::App* variantsCmd = cmd->add_subcommand("variants", "Варианты фильтров строк сценария");

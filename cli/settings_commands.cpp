@@ -33,12 +33,12 @@ int getSetting(CliContext& ctx, const std::string& name)
     return ExitOk;
 }
 
-struct SetOptions {
+struct SettingSetOptions {
     std::string name;
     std::string value;
 };
 
-int setSetting(CliContext& ctx, const SetOptions& o)
+int setSetting(CliContext& ctx, const SettingSetOptions& o)
 {
     const app::SettingKey& key = keyNamed(o.name);
     std::optional<int> value;
@@ -82,7 +82,7 @@ void addSettingsCommands(CLI::App& app, CliContext& ctx)
     getCmd->add_option("key", *name, "Имя параметра (DrawsStatLen, SortedDraws, ...)")->required();
     onChosen(getCmd, ctx, name, getSetting);
 
-    auto set = std::make_shared<SetOptions>();
+    auto set = std::make_shared<SettingSetOptions>();
     CLI::App* setCmd = settings->add_subcommand("set", "Изменить параметр");
     setCmd->add_option("key", set->name, "Имя параметра")->required();
     setCmd->add_option("value", set->value, "Новое значение (целое число; true/false для флагов)")->required();

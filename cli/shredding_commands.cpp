@@ -27,14 +27,14 @@ int showFormulas(CliContext& ctx, const std::string& format)
     return ExitOk;
 }
 
-struct SetOptions {
+struct FormulaSetOptions {
     int slot = 1;
     std::string formula;
     std::optional<int> digits;
 };
 
 // The formula is checked as the dialog checks it; the digit count stays when not given.
-int setFormula(CliContext& ctx, const SetOptions& o)
+int setFormula(CliContext& ctx, const FormulaSetOptions& o)
 {
     if (const auto problem = stats::ShreddingFormulaProblem(o.formula))
         throw Error(*problem);
@@ -65,7 +65,7 @@ void addShreddingCommands(CLI::App& app, CliContext& ctx)
     addFormatOption(getCmd, *format);
     onChosen(getCmd, ctx, format, showFormulas);
 
-    auto set = std::make_shared<SetOptions>();
+    auto set = std::make_shared<FormulaSetOptions>();
     CLI::App* setCmd = shredding->add_subcommand(
         "set", "Изменить формулу (списки методов и файлы полного набора обновляются, как после диалога)");
     setCmd->add_option("slot", set->slot, "Номер формулы (1..3)")

@@ -37,12 +37,12 @@ app::CombinationService& loadList(app::Workspace& ws, const std::string& file)
     return combs;
 }
 
-struct ListOptions {
+struct StakesListOptions {
     std::string format = "text";
     XlsxOptions xlsx;
 };
 
-int listStakes(CliContext& ctx, const ListOptions& o)
+int listStakes(CliContext& ctx, const StakesListOptions& o)
 {
     WorkspaceSession ws(ctx);
     app::StakesService& stakes = ws->Stakes();
@@ -65,7 +65,7 @@ int listStakes(CliContext& ctx, const ListOptions& o)
     return ExitOk;
 }
 
-struct StakeOptions {
+struct ManualStakeOptions {
     std::string numbers;
     std::optional<int> draw;
     int draws = 1;
@@ -73,7 +73,7 @@ struct StakeOptions {
 };
 
 // The stake dialog's rules, then the stake and the check.
-int addStake(app::Workspace& ws, const model::TComb& prefill, const StakeOptions& o)
+int addStake(app::Workspace& ws, const model::TComb& prefill, const ManualStakeOptions& o)
 {
     app::StakesService& service = ws.Stakes();
     stakes::StakeRecord stake = service.PrepareManualStake(prefill);
@@ -99,7 +99,7 @@ int addStake(app::Workspace& ws, const model::TComb& prefill, const StakeOptions
     return ExitOk;
 }
 
-int add(CliContext& ctx, const StakeOptions& o)
+int addManualStake(CliContext& ctx, const ManualStakeOptions& o)
 {
     const auto numbers = stakes::ParseStakeNumbers(o.numbers);
     if (!numbers)
@@ -157,7 +157,7 @@ int random(CliContext& ctx, const RandomOptions& o)
     const auto comb = ws->Stakes().RandomCombination();
     if (!comb)
         throw Error("Список комбинаций пуст!");
-    StakeOptions options;
+    ManualStakeOptions options;
     options.draw = o.draw;
     options.comment = o.comment;
     return addStake(*ws, *comb, options);
@@ -196,7 +196,7 @@ stakes::StakeFilterChoice matchChoice(const std::vector<std::string>& words)
     return choice;
 }
 
-int remove(CliContext& ctx, const DeleteOptions& o)
+int removeStakes(CliContext& ctx, const DeleteOptions& o)
 {
     if (o.rows.empty() == o.matches.empty())
         throw Error("Укажите номера ставок или условие --matches OP V!");
@@ -220,7 +220,7 @@ int remove(CliContext& ctx, const DeleteOptions& o)
     return done || before == service.Count() ? ExitOk : ExitFailure;
 }
 
-int clear(CliContext& ctx)
+int clearStakes(CliContext& ctx)
 {
     WorkspaceSession ws(ctx);
     const size_t before = ws->Stakes().Count();
@@ -292,7 +292,7 @@ void addStakesCommands(CLI::App& app, CliContext& ctx)
     CLI::App* cmd = app.add_subcommand("stakes", "Ставки: создание, проверка, удаление");
     cmd->require_subcommand(1);
 
-    auto list = std::make_shared<ListOptions>();
+    auto list = std::make_shared<StakesListOptions>();
     CLI::App* listCmd = cmd->add_subcommand("list", "Список ставок");
     addFormatOption(listCmd, list->format);
     addXlsxOptions(listCmd, list->xlsx);
@@ -304,14 +304,14 @@ void addStakesCommands(CLI::App& app, CliContext& ctx)
         c->add_option("--comment", comment, "Комментарий к ставке (по умолчанию \"Ставка \\\"вручную\\\"\")");
     };
 
-    auto stake = std::make_shared<StakeOptions>();
+    auto stake = std::make_shared<ManualStakeOptions>();
     CLI::App* addCmd = cmd->add_subcommand("add", "Сделать ставку");
     addCmd->add_option("numbers", stake->numbers, "Шесть чисел: \"n1;n2;n3;n4;n5;n6\"")->required();
     drawOptions(addCmd, stake->draw, stake->comment);
     addCmd->add_option("--draws", stake->draws, "Количество тиражей")
         ->check(CLI::Range(1, 65535))
         ->capture_default_str();
-    onChosen(addCmd, ctx, stake, add);
+    onChosen(addCmd, ctx, stake, addManualStake);
 
     auto listStake = std::make_shared<ListStakeOptions>();
     CLI::App* addListCmd = cmd->add_subcommand("add-list", "Сделать ставки для комбинаций списка");
@@ -336,10 +336,10 @@ void addStakesCommands(CLI::App& app, CliContext& ctx)
     CLI::App* deleteCmd = cmd->add_subcommand("delete", "Удалить ставки по номерам или по условию");
     deleteCmd->add_option("rows", del->rows, "Номера записей (с 1)");
     deleteCmd->add_option("--matches", del->matches, "Условие: OP V, OP одно из = > >= < <=")->expected(2);
-    onChosen(deleteCmd, ctx, del, remove);
+    onChosen(deleteCmd, ctx, del, removeStakes);
 
     CLI::App* clearCmd = cmd->add_subcommand("clear", "Удалить все ставки");
-    onChosen(clearCmd, ctx, std::make_shared<int>(), [](CliContext& c, int) { return clear(c); });
+    onChosen(clearCmd, ctx, std::make_shared<int>(), [](CliContext& c, int) { return clearStakes(c); });
 
     CLI::App* logsCmd = cmd->add_subcommand("logs", "Журналы ставок");
     logsCmd->require_subcommand(1);

@@ -60,7 +60,7 @@ int install(CliContext& ctx, const InstallOptions& o)
     return ExitOk;
 }
 
-struct StakeOptions {
+struct SystemStakeOptions {
     bool filter = false;
     std::string in;
     std::optional<int> draw;
@@ -68,7 +68,7 @@ struct StakeOptions {
     std::optional<std::string> comment;
 };
 
-int stake(CliContext& ctx, const StakeOptions& o)
+int stakeSystem(CliContext& ctx, const SystemStakeOptions& o)
 {
     WorkspaceSession ws(ctx);
     app::CombinationService& combs = ws->Combinations();
@@ -177,7 +177,7 @@ int onlineShow(CliContext& ctx, const OnlineIdsOptions& o)
     return ExitOk;
 }
 
-struct PublishOptions {
+struct SystemPublishOptions {
     std::string service;
     std::string file;
     std::string title;
@@ -188,7 +188,7 @@ struct PublishOptions {
     int id = 0;
 };
 
-int onlinePublish(CliContext& ctx, const PublishOptions& o)
+int onlinePublish(CliContext& ctx, const SystemPublishOptions& o)
 {
     WorkspaceSession ws(ctx);
     applyServiceOption(*ws, o.service);
@@ -249,7 +249,7 @@ void addSystemsCommands(CLI::App& app, CliContext& ctx)
         ->check(CLI::Range(0, systems::MaxSystemId));
     onChosen(installCmd, ctx, installOptions, install);
 
-    auto stakeOptions = std::make_shared<StakeOptions>();
+    auto stakeOptions = std::make_shared<SystemStakeOptions>();
     CLI::App* stakeCmd = cmd->add_subcommand("stake", "Системная игра по числам списка комбинаций");
     stakeCmd->add_flag("--filter", stakeOptions->filter, "Только комбинации системы, которые есть в списке");
     stakeCmd->add_option("--in", stakeOptions->in, "Список комбинаций (по умолчанию сохраненные настройки генерации)");
@@ -259,7 +259,7 @@ void addSystemsCommands(CLI::App& app, CliContext& ctx)
         ->check(CLI::Range(1, 65535))
         ->capture_default_str();
     stakeCmd->add_option("--comment", stakeOptions->comment, "Комментарий к ставкам");
-    onChosen(stakeCmd, ctx, stakeOptions, stake);
+    onChosen(stakeCmd, ctx, stakeOptions, stakeSystem);
 
     auto listOptions = std::make_shared<OnlineListOptions>();
     CLI::App* listCmd = cmd->add_subcommand("list", "Список систем сервиса обмена");
@@ -279,7 +279,7 @@ void addSystemsCommands(CLI::App& app, CliContext& ctx)
     showCmd->add_option("id", showOptions->ids, "Номер системы")->required()->expected(1);
     onChosen(showCmd, ctx, showOptions, onlineShow);
 
-    auto publishOptions = std::make_shared<PublishOptions>();
+    auto publishOptions = std::make_shared<SystemPublishOptions>();
     CLI::App* publishCmd = cmd->add_subcommand("publish", "Опубликовать систему (или заменить свою: --id)");
     addServiceOption(publishCmd, publishOptions->service);
     publishCmd->add_option("file", publishOptions->file, "Файл: в каждой строке шесть чисел")->required();

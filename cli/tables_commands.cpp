@@ -47,11 +47,11 @@ void printCount(const app::TablesService& tables)
     std::cout << fmt::format("Регулярных ставок: {}", tables.Count()) << '\n';
 }
 
-struct ListOptions {
+struct TablesListOptions {
     std::string format = "text";
 };
 
-int list(CliContext& ctx, const ListOptions& o)
+int listTables(CliContext& ctx, const TablesListOptions& o)
 {
     WorkspaceSession ws(ctx);
     const app::TablesService& tables = shownTables(*ws);
@@ -71,7 +71,7 @@ int list(CliContext& ctx, const ListOptions& o)
     return ExitOk;
 }
 
-struct AddOptions {
+struct TableAddOptions {
     std::string comment;
     std::string start;
     bool lastDraw = false;
@@ -80,7 +80,7 @@ struct AddOptions {
     int step = 1;
 };
 
-int add(CliContext& ctx, const AddOptions& o)
+int addTable(CliContext& ctx, const TableAddOptions& o)
 {
     const int sources = (o.start.empty() ? 0 : 1) + (o.lastDraw ? 1 : 0) + (o.in.empty() ? 0 : 1);
     if (sources != 1)
@@ -119,7 +119,7 @@ int add(CliContext& ctx, const AddOptions& o)
     return added ? ExitOk : ExitFailure;
 }
 
-int remove(CliContext& ctx, const std::vector<int>& numbers)
+int removeTables(CliContext& ctx, const std::vector<int>& numbers)
 {
     WorkspaceSession ws(ctx);
     app::TablesService& tables = shownTables(*ws);
@@ -131,12 +131,12 @@ int remove(CliContext& ctx, const std::vector<int>& numbers)
     return deleted ? ExitOk : ExitFailure;
 }
 
-struct StakeOptions {
+struct TableStakeOptions {
     int index = 0;
     int draws = 1;
 };
 
-int stake(CliContext& ctx, const StakeOptions& o)
+int stakeTables(CliContext& ctx, const TableStakeOptions& o)
 {
     WorkspaceSession ws(ctx);
     app::TablesService& tables = shownTables(*ws);
@@ -203,12 +203,12 @@ void addTablesCommands(CLI::App& app, CliContext& ctx)
     CLI::App* cmd = app.add_subcommand("tables", "Регулярные ставки");
     cmd->require_subcommand(1);
 
-    auto listOptions = std::make_shared<ListOptions>();
+    auto listOptions = std::make_shared<TablesListOptions>();
     CLI::App* listCmd = cmd->add_subcommand("list", "Список регулярных ставок");
     addFormatOption(listCmd, listOptions->format);
-    onChosen(listCmd, ctx, listOptions, list);
+    onChosen(listCmd, ctx, listOptions, listTables);
 
-    auto addOptions = std::make_shared<AddOptions>();
+    auto addOptions = std::make_shared<TableAddOptions>();
     CLI::App* addCmd = cmd->add_subcommand("add", "Добавить регулярную ставку");
     addCmd->add_option("--comment", addOptions->comment, "Комментарий к ставке")->required();
     addCmd->add_option("--start", addOptions->start, "Постоянная стартовая комбинация: \"n1;n2;n3;n4;n5;n6\"");
@@ -216,20 +216,20 @@ void addTablesCommands(CLI::App& app, CliContext& ctx)
     addCmd->add_option("--in", addOptions->in, "Список комбинаций (.lcv): по ставке на каждую строку из --rows");
     addCmd->add_option("--rows", addOptions->rows, "Номера строк списка (с 1): \"1,5,7\" или \"1-10;1\"");
     addCmd->add_option("--step", addOptions->step, "Шаг")->check(CLI::Range(-45, 45))->capture_default_str();
-    onChosen(addCmd, ctx, addOptions, add);
+    onChosen(addCmd, ctx, addOptions, addTable);
 
     auto deleteNumbers = std::make_shared<std::vector<int>>();
     CLI::App* deleteCmd = cmd->add_subcommand("delete", "Удалить регулярные ставки");
     deleteCmd->add_option("index", *deleteNumbers, "Номера регулярных ставок (с 1)")->required();
-    onChosen(deleteCmd, ctx, deleteNumbers, remove);
+    onChosen(deleteCmd, ctx, deleteNumbers, removeTables);
 
-    auto stakeOptions = std::make_shared<StakeOptions>();
+    auto stakeOptions = std::make_shared<TableStakeOptions>();
     CLI::App* stakeCmd = cmd->add_subcommand("stake", "Сделать ставку по регуляру");
     stakeCmd->add_option("index", stakeOptions->index, "Номер регулярной ставки (с 1)")->required();
     stakeCmd->add_option("--draws", stakeOptions->draws, "Количество тиражей")
         ->check(CLI::Range(1, 65535))
         ->capture_default_str();
-    onChosen(stakeCmd, ctx, stakeOptions, stake);
+    onChosen(stakeCmd, ctx, stakeOptions, stakeTables);
 
     auto testOptions = std::make_shared<TestOptions>();
     CLI::App* testCmd = cmd->add_subcommand("test", "Тест регуляров на последних смещениях");

@@ -19,6 +19,7 @@
 #include "app/demo_archive.h"
 #include "app/workspace.h"
 #include "gui/main_window.h"
+#include "gui/script_page.h"
 #include "model/draws_file.h"
 
 namespace belvane::guitest {
@@ -62,6 +63,22 @@ inline std::unique_ptr<gui::MainWindow> startWindow(const DataFolder& folder, ap
     if (!window->initialise())
         return nullptr;
     return window;
+}
+
+// Whether the window's named action is enabled now.
+inline bool enabled(const gui::MainWindow& w, const char* action)
+{
+    return w.action(QString::fromLatin1(action))->isEnabled();
+}
+inline bool enabled(const std::unique_ptr<gui::MainWindow>& w, const char* action)
+{
+    return enabled(*w, action);
+}
+
+// The scenario page of the window.
+inline gui::ScriptPage* scriptPage(const std::unique_ptr<gui::MainWindow>& w)
+{
+    return w->findChild<gui::ScriptPage*>();
 }
 
 // ---- modal dialogs --------------------------------------------------------------------

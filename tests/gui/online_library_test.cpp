@@ -38,11 +38,6 @@ gui::OnlineScriptsPanel* showLibrary(gui::MainWindow& w)
     return page->libraryPanel();
 }
 
-bool enabled(gui::MainWindow& w, const char* action)
-{
-    return w.action(QString::fromLatin1(action))->isEnabled();
-}
-
 void selectEntry(gui::MainWindow& w, gui::OnlineScriptsPanel* panel, int row)
 {
     panel->scriptsView()->selectRow(row);

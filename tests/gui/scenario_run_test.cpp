@@ -44,19 +44,9 @@ std::string line(std::string_view options, std::string_view filter = " ", std::s
 // Thousands of variants, staking nothing: a run that goes on until it is stopped.
 const std::string kLongLine = "FULL:0#NONE|TSD1#NUMS:1-400;1#LNO:#SF:1|TSD1#NUMS:1-20;1#LNO:#SF:1| | | | | |";
 
-gui::ScriptPage* page(const std::unique_ptr<gui::MainWindow>& w)
-{
-    return w->findChild<gui::ScriptPage*>();
-}
-
 int stakeRows(const std::unique_ptr<gui::MainWindow>& w)
 {
     return w->findChild<gui::StakesPage*>()->stakesView()->model()->rowCount();
-}
-
-bool enabled(const std::unique_ptr<gui::MainWindow>& w, const char* action)
-{
-    return w->action(QString::fromLatin1(action))->isEnabled();
 }
 
 // A window over `draws` demo draws whose start lists are the seven
@@ -101,8 +91,8 @@ private slots:
         for (const char* name : {"ScriptRun", "ScriptTest", "LogToggle", "LogsDelete"})
             QVERIFY2(enabled(w, name), name);
         QVERIFY(!enabled(w, "ScriptStop")); // no run goes
-        QCOMPARE(page(w)->scriptPanelText(1), QStringLiteral("Цикл: 0"));
-        QCOMPARE(page(w)->scriptPanelText(3), QStringLiteral("Ставок: 0"));
+        QCOMPARE(scriptPage(w)->scriptPanelText(1), QStringLiteral("Цикл: 0"));
+        QCOMPARE(scriptPage(w)->scriptPanelText(3), QStringLiteral("Ставок: 0"));
 
         // An empty scenario runs nothing; a test needs two draws.
         w->workspace().Scenario().Clear();
@@ -127,19 +117,19 @@ private slots:
         const int before = stakeRows(w);
         w->action("ScriptRun")->trigger();
         QVERIFY(w->isRunning());
-        QVERIFY(!page(w)->scriptView()->isEnabled()); // the run chooses the lines
+        QVERIFY(!scriptPage(w)->scriptView()->isEnabled()); // the run chooses the lines
         w->waitUntilIdle();
 
         // One block: a separator when the file held stakes, the 7 + 1 stakes.
         const int added = stakeRows(w) - before;
         QVERIFY2(added == 8 || added == 9, qPrintable(QString::number(added)));
-        QCOMPARE(page(w)->scriptPanelText(1), QStringLiteral("Цикл: 0"));
-        QCOMPARE(page(w)->scriptPanelText(2), QStringLiteral("Строка: 3"));
-        QCOMPARE(page(w)->scriptPanelText(3), QStringLiteral("Ставок: 8"));
-        QCOMPARE(page(w)->scriptPanelText(4), QStringLiteral("Сценарий завершен!"));
+        QCOMPARE(scriptPage(w)->scriptPanelText(1), QStringLiteral("Цикл: 0"));
+        QCOMPARE(scriptPage(w)->scriptPanelText(2), QStringLiteral("Строка: 3"));
+        QCOMPARE(scriptPage(w)->scriptPanelText(3), QStringLiteral("Ставок: 8"));
+        QCOMPARE(scriptPage(w)->scriptPanelText(4), QStringLiteral("Сценарий завершен!"));
         // The last line run stays selected; the list is the person's again.
-        QCOMPARE(gui::SelectedRows(page(w)->scriptView()), std::vector<int>{2});
-        QVERIFY(page(w)->scriptView()->isEnabled());
+        QCOMPARE(gui::SelectedRows(scriptPage(w)->scriptView()), std::vector<int>{2});
+        QVERIFY(scriptPage(w)->scriptView()->isEnabled());
         QVERIFY(enabled(w, "ScriptRun"));
         QVERIFY(!enabled(w, "ScriptStop"));
         QCOMPARE(w->workspace().Archive().Offset(), 0);
@@ -173,7 +163,7 @@ private slots:
         // Three passes, each a block of one stake; back at the starting offset.
         const int added = stakeRows(w) - before;
         QVERIFY2(added == 5 || added == 6, qPrintable(QString::number(added)));
-        QCOMPARE(page(w)->scriptPanelText(3), QStringLiteral("Ставок: 3"));
+        QCOMPARE(scriptPage(w)->scriptPanelText(3), QStringLiteral("Ставок: 3"));
         QCOMPARE(w->workspace().Archive().Offset(), 0);
 
         // Cancelling the question runs nothing.
@@ -216,16 +206,16 @@ private slots:
         // "Стоп" comes on once the run has begun; the window goes on working.
         QTRY_VERIFY_WITH_TIMEOUT(enabled(w, "ScriptStop"), 20000);
         // The line being run is selected.
-        QTRY_VERIFY_WITH_TIMEOUT(page(w)->scriptPanelText(2) != QStringLiteral("Строка: 0"), 20000);
-        const int running = page(w)->scriptPanelText(2).section(QLatin1Char(' '), 1).toInt();
-        QCOMPARE(gui::SelectedRows(page(w)->scriptView()), std::vector<int>{running - 1});
+        QTRY_VERIFY_WITH_TIMEOUT(scriptPage(w)->scriptPanelText(2) != QStringLiteral("Строка: 0"), 20000);
+        const int running = scriptPage(w)->scriptPanelText(2).section(QLatin1Char(' '), 1).toInt();
+        QCOMPARE(gui::SelectedRows(scriptPage(w)->scriptView()), std::vector<int>{running - 1});
         for (const char* name : {"ScriptRun", "ScriptTest", "LogToggle", "LogsDelete", "ScriptAdd", "ScriptOpen",
                                  "StakeAdd", "SystemStakeAll", "ExitProgram"})
             QVERIFY2(!enabled(w, name), name);
         // The pages the run drives are not the person's meanwhile.
         QVERIFY(!w->combsPage()->isEnabled());
         QVERIFY(!w->statPage()->isEnabled());
-        QVERIFY(!page(w)->scriptView()->isEnabled());
+        QVERIFY(!scriptPage(w)->scriptView()->isEnabled());
 
         // "Нет" lets it go on.
         QStringList asked;
@@ -249,7 +239,7 @@ private slots:
         QVERIFY(!w->workspace().Scenario().Running());
         QVERIFY(enabled(w, "ScriptRun"));
         QVERIFY(!enabled(w, "ScriptStop"));
-        QVERIFY(page(w)->scriptView()->isEnabled());
+        QVERIFY(scriptPage(w)->scriptView()->isEnabled());
         QVERIFY(w->combsPage()->isEnabled());
         QVERIFY(w->statPage()->isEnabled());
         w->close();

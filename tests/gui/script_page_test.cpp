@@ -34,11 +34,6 @@ namespace {
 const std::string kDone = "EXCL:5#SKIP#CLR#NEX|TMF1#NUMS:10,20#LMV:1-3;1#SF:1| |BSD6#SUMS:100#LNO:#SZ:1| | | | |";
 const std::string kSecond = "FULL:0#RAND|TSD1#NUMS:100#LNO:#SF:1| | | | | | |Вторая";
 
-gui::ScriptPage* page(const std::unique_ptr<gui::MainWindow>& w)
-{
-    return w->findChild<gui::ScriptPage*>();
-}
-
 QString cell(const QTableView* view, int row, int column)
 {
     return view->model()->index(row, column).data().toString();
@@ -65,11 +60,6 @@ bool focusOn(const std::unique_ptr<gui::MainWindow>& w, QWidget* control)
         return false;
     control->setFocus();
     return QTest::qWaitFor([control] { return control->hasFocus(); });
-}
-
-bool enabled(const std::unique_ptr<gui::MainWindow>& w, const char* action)
-{
-    return w->action(QString::fromLatin1(action))->isEnabled();
 }
 
 template <class T>
@@ -112,7 +102,7 @@ private slots:
         writeLines(folder.files().scenario(), {kDone, "", kSecond});
         auto w = startWindow(folder);
         QVERIFY(w);
-        gui::ScriptPage* p = page(w);
+        gui::ScriptPage* p = scriptPage(w);
         QVERIFY(p);
         QCOMPARE(p->objectName(), QStringLiteral("tsScript"));
         QCOMPARE(w->rightPages()->indexOf(p) >= 0, true);
@@ -161,7 +151,7 @@ private slots:
         QCOMPARE(w->action("ScriptLoad")->text(), QStringLiteral("Добавить сценарий"));
         QCOMPARE(w->action("ScriptClr")->text(), QStringLiteral("Удалить все"));
 
-        QTableView* view = page(w)->scriptView();
+        QTableView* view = scriptPage(w)->scriptView();
         view->clearSelection();
         for (const char* name : {"ScriptOpen", "ScriptLoad", "ScriptAdd", "ScriptSave", "ScriptEmpty", "ScriptClr"})
             QVERIFY2(enabled(w, name), name);
@@ -181,7 +171,7 @@ private slots:
         gui::SelectRows(view, {2});
         QVERIFY(!enabled(w, "ScriptDown"));
         gui::SelectRows(view, {1, 2}); // the current line is the first selected one
-        QCOMPARE(page(w)->currentLine(), 1);
+        QCOMPARE(scriptPage(w)->currentLine(), 1);
         QVERIFY(!enabled(w, "ScriptEdit"));
         w->close();
     }
@@ -253,8 +243,8 @@ private slots:
         const std::string added = "EXCL:3#SKIP#NEX| |" + filterText.toStdString() + "| | | | | |Новая строка";
         QCOMPARE(lines(w), (std::vector<std::string>{kSecond, added}));
         // The new last line is selected, and the working copy holds it.
-        QCOMPARE(gui::SelectedRows(page(w)->scriptView()), std::vector<int>{1});
-        QCOMPARE(page(w)->scriptPanelText(0), QStringLiteral("Строк: 2"));
+        QCOMPARE(gui::SelectedRows(scriptPage(w)->scriptView()), std::vector<int>{1});
+        QCOMPARE(scriptPage(w)->scriptPanelText(0), QStringLiteral("Строк: 2"));
         QCOMPARE(scenario::ReadScenarioFile(folder.files().scenario()), lines(w));
 
         // A separator is added the same way.
@@ -262,7 +252,7 @@ private slots:
         w->waitUntilIdle();
         QCOMPARE(lines(w).size(), size_t{3});
         QCOMPARE(lines(w).back(), std::string());
-        QCOMPARE(gui::SelectedRows(page(w)->scriptView()), std::vector<int>{2});
+        QCOMPARE(gui::SelectedRows(scriptPage(w)->scriptView()), std::vector<int>{2});
         w->close();
     }
 
@@ -339,7 +329,7 @@ private slots:
         writeLines(folder.files().scenario(), {kDone, kSecond});
         auto w = startWindow(folder);
         QVERIFY(w);
-        QTableView* view = page(w)->scriptView();
+        QTableView* view = scriptPage(w)->scriptView();
 
         // Clone: a new line from a copy of the current one.
         QString title, comment, filter1;
@@ -397,7 +387,7 @@ private slots:
         writeLines(folder.files().scenario(), {kDone, "", kSecond});
         auto w = startWindow(folder);
         QVERIFY(w);
-        QTableView* view = page(w)->scriptView();
+        QTableView* view = scriptPage(w)->scriptView();
         gui::SelectRows(view, {2});
         QVERIFY(focusOn(w, view));
         QTest::keyClick(view, Qt::Key_Up, Qt::ControlModifier);
@@ -426,7 +416,7 @@ private slots:
         writeLines(folder.files().scenario(), {kDone, "", kSecond, kDone});
         auto w = startWindow(folder);
         QVERIFY(w);
-        QTableView* view = page(w)->scriptView();
+        QTableView* view = scriptPage(w)->scriptView();
 
         // Ctrl+Del belongs to the list that has the focus.
         gui::SelectRows(view, {0, 2});
@@ -460,7 +450,7 @@ private slots:
         QTest::keyClick(view, Qt::Key_Delete, Qt::ControlModifier);
         w->waitUntilIdle();
         QCOMPARE(lines(w), (std::vector<std::string>{"", kDone}));
-        QCOMPARE(page(w)->scriptPanelText(0), QStringLiteral("Строк: 2"));
+        QCOMPARE(scriptPage(w)->scriptPanelText(0), QStringLiteral("Строк: 2"));
         QVERIFY(gui::SelectedRows(view).empty());
 
         {
@@ -507,7 +497,7 @@ private slots:
         w->action("ScriptLoad")->trigger();
         w->waitUntilIdle();
         QCOMPARE(lines(w), (std::vector<std::string>{kDone, kSecond, "", kDone, "", kDone, kSecond}));
-        QCOMPARE(page(w)->scriptPanelText(0), QStringLiteral("Строк: 7"));
+        QCOMPARE(scriptPage(w)->scriptPanelText(0), QStringLiteral("Строк: 7"));
 
         // A name without extension gets ".lsc"; the file is Windows-1251 with CR LF.
         chooseFile(dir.filePath(QStringLiteral("saved")));
@@ -553,7 +543,7 @@ private slots:
         QVERIFY2(boxes.texts[0].startsWith(readFailed), qPrintable(boxes.texts[0]));
         QVERIFY2(boxes.texts[1].startsWith(readFailed), qPrintable(boxes.texts[1]));
         QCOMPARE(lines(w), std::vector<std::string>{kSecond});
-        QCOMPARE(page(w)->scriptPanelText(0), QStringLiteral("Строк: 1"));
+        QCOMPARE(scriptPage(w)->scriptPanelText(0), QStringLiteral("Строк: 1"));
 
         // A failed save leaves no file behind; the program's own files are refused.
         boxes.texts.clear();
@@ -587,7 +577,7 @@ private slots:
         QVERIFY2(boxes.texts[0].startsWith(QStringLiteral("Ошибка записи в файл \"%1\"!").arg(workingCopy)),
                  qPrintable(boxes.texts[0]));
         QCOMPARE(lines(w), (std::vector<std::string>{kSecond, "", ""}));
-        QCOMPARE(page(w)->scriptPanelText(0), QStringLiteral("Строк: 3"));
+        QCOMPARE(scriptPage(w)->scriptPanelText(0), QStringLiteral("Строк: 3"));
         w->close();
     }
 };

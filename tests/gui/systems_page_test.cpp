@@ -70,11 +70,6 @@ void selectRow(gui::MainWindow& w, gui::SystemsPage* page, int row)
     w.updateActions();
 }
 
-bool enabled(gui::MainWindow& w, const char* action)
-{
-    return w.action(QString::fromLatin1(action))->isEnabled();
-}
-
 std::filesystem::path systemFile(const DataFolder& folder, int numbers, int block, int32_t id)
 {
     return folder.files().systemsFolder() / systems::SystemFileName({numbers, block, id});

@@ -39,6 +39,12 @@ struct StatsFixture {
     }
 };
 
+// A registry over an archive of one draw.
+inline StatsFixture oneDraw(model::TComb balls, int extra = 1)
+{
+    return StatsFixture({makeDraw(1, balls, extra)});
+}
+
 // The texts and counts of the values of a method that occurred, in record order.
 using Texts = std::vector<std::pair<std::string, int>>;
 inline Texts occurred(const StatsFixture& f, std::string_view id, bool sorted = false)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
@@ -43,6 +44,23 @@ namespace belvane::testing {
 
 using reference::TableRequest;
 using reference::TableRow;
+
+const ImportedArchive* importedArchive()
+{
+    static const std::unique_ptr<ImportedArchive> archive = []() -> std::unique_ptr<ImportedArchive> {
+        const std::filesystem::path csv = sharedDataFile(kArchiveCsv);
+        if (csv.empty())
+            return nullptr;
+        auto made = std::make_unique<ImportedArchive>();
+        const CliResult imported =
+            runCli({"--data-dir", made->folder.path().string(), "draws", "import", csv.string()});
+        if (imported.exitCode != 0)
+            throw std::runtime_error("reference: the archive import failed: " + imported.err);
+        made->draws = reference::readDrawsCsv(csv);
+        return made;
+    }();
+    return archive.get();
+}
 
 TsvRows parseTsv(const std::string& text)
 {

@@ -57,17 +57,27 @@ struct PrefetchFile {
 };
 PrefetchFile readPrefetch(const std::filesystem::path& path);
 
-// One data folder with the real archive imported through the command line tool, and the
-// draws read from the archive's CSV by the reference.
+// The real archive as the reference reads it and as the command line tool imported it,
+// once per test program: a data folder to copy, and the draws read from the CSV. Null
+// when the shared data is absent; throws when the import failed.
+struct ImportedArchive {
+    TempDir folder;
+    std::vector<reference::Draw> draws;
+};
+const ImportedArchive* importedArchive();
+
+// A data folder of its own holding a copy of the imported real archive, and the draws
+// read from the archive's CSV by the reference.
 template <class Base = ::testing::Test>
 class ArchiveTest : public Base {
 protected:
     void SetUp() override
     {
         BELVANE_REQUIRE_SHARED_DATA(csv, kArchiveCsv);
-        const auto imported = cli({"draws", "import", csv.string()});
-        ASSERT_EQ(imported.exitCode, 0) << imported.err;
-        draws = reference::readDrawsCsv(csv);
+        const ImportedArchive* archive = importedArchive();
+        ASSERT_NE(archive, nullptr);
+        std::filesystem::copy(archive->folder.path(), dir.path(), std::filesystem::copy_options::recursive);
+        draws = archive->draws;
         ASSERT_EQ(draws.size(), 1177u);
     }
 

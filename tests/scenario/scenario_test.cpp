@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "helpers/scenario_lines.h"
 #include "helpers/temp_dir.h"
 #include "scenario/scenario.h"
 #include "support/error.h"
@@ -13,8 +14,7 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-constexpr std::string_view kDoneLine =
-    "EXCL:5#SKIP#CLR#NEX|TMF1#NUMS:10,20#LMV:1-3;1#SF:1| |BSD6#SUMS:100#LNO:#SZ:1| | | | |";
+using testing::kDoneLine;
 
 std::string message(const std::function<void()>& f)
 {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "helpers/scenario_lines.h"
 #include "helpers/stats_fixture.h"
 #include "scenario/script_codes.h"
 #include "scenario/script_element.h"
@@ -10,9 +11,7 @@ namespace {
 
 using testing::StatsFixture;
 
-// The line of a scenario file with two filters, no comment.
-constexpr std::string_view kDoneLine =
-    "EXCL:5#SKIP#CLR#NEX|TMF1#NUMS:10,20#LMV:1-3;1#SF:1| |BSD6#SUMS:100#LNO:#SZ:1| | | | |";
+using testing::kDoneLine;
 
 std::string idOf(const StatsFixture& f, const TFilterItem& item)
 {

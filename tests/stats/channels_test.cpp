@@ -23,7 +23,7 @@ StatsFixture withSize(int size, model::TDrawsArray draws = {})
     return f;
 }
 
-StatsFixture oneDraw(TComb balls, int size = 5)
+StatsFixture oneDrawInChannels(TComb balls, int size = 5)
 {
     return withSize(size, {makeDraw(1, balls)});
 }
@@ -54,7 +54,7 @@ TEST(ChannelMethods, DefaultSizeRegistersEighteenMethods)
 
 TEST(ChannelMethods, ChannelsOfSizeFive)
 {
-    const auto f = oneDraw({5, 6, 45, 44, 1, 20});
+    const auto f = oneDrawInChannels({5, 6, 45, 44, 1, 20});
     EXPECT_EQ(occurred(f, "CHAN"), (Texts{{"01 [1-5]", 2}, {"02 [6-10]", 1}, {"04 [16-20]", 1}, {"09 [41-45]", 2}}));
     EXPECT_EQ(allTexts(f, "CHAN").size(), 9u);
     auto chan = f.create("CHAN");
@@ -64,7 +64,7 @@ TEST(ChannelMethods, ChannelsOfSizeFive)
     EXPECT_EQ(ChannelText(3, 5), "03 [11-15]");
 
     // 1..6: (1, 5), (2, 1) and every other channel with 0.
-    const auto g = oneDraw({1, 2, 3, 4, 5, 6});
+    const auto g = oneDrawInChannels({1, 2, 3, 4, 5, 6});
     Texts chnv{{"01 [1-5] x 5", 1}, {"02 [6-10] x 1", 1}};
     for (int c = 3; c <= 9; ++c)
         chnv.emplace_back(ChannelText(c, 5) + " x 0", 1);
@@ -89,7 +89,7 @@ TEST(ChannelMethods, ChannelsOfSizeFive)
 
 TEST(ChannelMethods, SizeFourMakesTwelveChannels)
 {
-    const auto f = oneDraw({45, 44, 1, 2, 3, 4}, 4);
+    const auto f = oneDrawInChannels({45, 44, 1, 2, 3, 4}, 4);
     const auto ids = channelIds(f);
     ASSERT_EQ(ids.size(), 9u + 12);
     EXPECT_EQ(ids.back(), "CHN12");
@@ -102,7 +102,7 @@ TEST(ChannelMethods, SizeFourMakesTwelveChannels)
 
 TEST(ChannelMethods, OneChannelOfFortyFive)
 {
-    const auto f = oneDraw({45, 1, 20, 2, 30, 3}, 45);
+    const auto f = oneDrawInChannels({45, 1, 20, 2, 30, 3}, 45);
     EXPECT_EQ(channelIds(f).size(), 10u);
     EXPECT_EQ(occurred(f, "CHAN"), (Texts{{"01 [1-45]", 6}}));
     EXPECT_EQ(occurred(f, "CHNC"), (Texts{{"1", 1}}));
@@ -117,7 +117,7 @@ TEST(ChannelMethods, SizeOutsideTheDialogRange)
 {
     EXPECT_EQ(channelIds(withSize(1)).size(), 9u + 15);
     EXPECT_EQ(channelIds(withSize(99)).size(), 9u + 1);
-    const auto none = oneDraw({1, 2, 3, 4, 5, 6}, 0);
+    const auto none = oneDrawInChannels({1, 2, 3, 4, 5, 6}, 0);
     EXPECT_EQ(channelIds(none).size(), 9u);
     EXPECT_EQ(occurred(none, "CHAN"), (Texts{{"01 [1-3]", 3}, {"02 [4-6]", 3}}));
 }

@@ -17,13 +17,9 @@ using testing::findV1;
 using testing::graphValue;
 using testing::makeDraw;
 using testing::occurred;
+using testing::oneDraw;
 using testing::StatsFixture;
 using testing::Texts;
-
-StatsFixture oneDraw(TComb balls)
-{
-    return StatsFixture({makeDraw(1, balls)});
-}
 
 TEST(DifferenceMethods, SpacedDraw)
 {

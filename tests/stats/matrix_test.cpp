@@ -28,7 +28,7 @@ StatsFixture withGrid(int cols, model::TDrawsArray draws = {})
     return f;
 }
 
-StatsFixture oneDraw(TComb balls, int cols = 5)
+StatsFixture oneDrawOnGrid(TComb balls, int cols = 5)
 {
     return withGrid(cols, {makeDraw(1, balls)});
 }
@@ -96,7 +96,7 @@ TEST(MatrixMethods, RegistrationFollowsTheGrid)
 
 TEST(MatrixMethods, ColumnsAndRowsOfTheDefaultGrid)
 {
-    const auto f = oneDraw({1, 6, 41, 45, 44, 12});
+    const auto f = oneDrawOnGrid({1, 6, 41, 45, 44, 12});
     // 1 and 6 share column 1, 41 too; rows 1, 2, 9, 9, 9, 3.
     EXPECT_EQ(occurred(f, "COLS"), (Texts{{"1", 3}, {"2", 1}, {"4", 1}, {"5", 1}}));
     EXPECT_EQ(occurred(f, "ROWS"), (Texts{{"1", 1}, {"2", 1}, {"3", 1}, {"9", 3}})); // in the listed order
@@ -127,7 +127,7 @@ TEST(MatrixMethods, ColumnsAndRowsOfTheDefaultGrid)
 TEST(MatrixMethods, NumbersPerColumnWithZeroCounts)
 {
     // All six in column 1: (1, 6) and every other column with 0.
-    const auto f = oneDraw({1, 6, 11, 16, 21, 26});
+    const auto f = oneDrawOnGrid({1, 6, 11, 16, 21, 26});
     EXPECT_EQ(occurred(f, "COLV"), (Texts{{"1 x 6", 1}, {"2 x 0", 1}, {"3 x 0", 1}, {"4 x 0", 1}, {"5 x 0", 1}}));
     const auto colv = allTexts(f, "COLV");
     ASSERT_EQ(colv.size(), 35u); // (c, 0..6) for five columns of nine numbers
@@ -156,7 +156,7 @@ TEST(MatrixMethods, NumbersPerColumnWithZeroCounts)
 
 TEST(MatrixMethods, MasksOfOccupiedColumnsAndRows)
 {
-    const auto f = oneDraw({1, 3, 6, 8, 11, 13}); // columns 1 and 3; rows 1, 2, 3
+    const auto f = oneDrawOnGrid({1, 3, 6, 8, 11, 13}); // columns 1 and 3; rows 1, 2, 3
     EXPECT_EQ(occurred(f, "COLM"), (Texts{{"10100 (020)", 1}}));
     EXPECT_EQ(occurred(f, "ROWM"), (Texts{{"111000000 (448)", 1}})); // nine characters
     EXPECT_TRUE(f.values("COLM").size() == 1u);                      // nothing listed in advance
@@ -170,7 +170,7 @@ TEST(MatrixMethods, MasksOfOccupiedColumnsAndRows)
     EXPECT_EQ(rowm->TextToValue("111000000 (448)"), 448);
 
     // One row only: ROWM has one bit.
-    const auto wide = oneDraw({1, 3, 6, 8, 11, 13}, 45);
+    const auto wide = oneDrawOnGrid({1, 3, 6, 8, 11, 13}, 45);
     EXPECT_EQ(occurred(wide, "ROWM"), (Texts{{"1 (001)", 1}}));
     EXPECT_EQ(allTexts(wide, "ROWV"),
               (std::vector<std::string>{"1 x 0", "1 x 1", "1 x 2", "1 x 3", "1 x 4", "1 x 5", "1 x 6"}));
@@ -196,32 +196,33 @@ TEST(MatrixMethods, MasksOfOccupiedColumnsAndRows)
 TEST(MatrixMethods, NeighboursInColumnsAndRows)
 {
     // 1 and 6 are vertical neighbours: column 1 with two numbers.
-    EXPECT_EQ(occurred(oneDraw({1, 6, 20, 30, 38, 44}), "COLA"), (Texts{{"1 x 2", 1}}));
+    EXPECT_EQ(occurred(oneDrawOnGrid({1, 6, 20, 30, 38, 44}), "COLA"), (Texts{{"1 x 2", 1}}));
     // 1, 6, 11 in a line: two pairs; 1, 6, 16: one.
-    EXPECT_EQ(occurred(oneDraw({1, 6, 11, 33, 39, 45}), "COLA"), (Texts{{"1 x 3", 1}}));
-    EXPECT_EQ(occurred(oneDraw({1, 6, 16, 33, 39, 45}), "COLA"), (Texts{{"1 x 2", 1}}));
+    EXPECT_EQ(occurred(oneDrawOnGrid({1, 6, 11, 33, 39, 45}), "COLA"), (Texts{{"1 x 3", 1}}));
+    EXPECT_EQ(occurred(oneDrawOnGrid({1, 6, 16, 33, 39, 45}), "COLA"), (Texts{{"1 x 2", 1}}));
     // Ascending by column whatever the drawn order; 40 and 45 share column 5.
-    EXPECT_EQ(occurred(oneDraw({45, 40, 6, 1, 22, 27}), "COLA"), (Texts{{"1 x 2", 1}, {"2 x 2", 1}, {"5 x 2", 1}}));
-    EXPECT_EQ(graphValue(oneDraw({45}), "COLC", {45, 40, 6, 1, 22, 27}), 3);
-    EXPECT_EQ(graphValue(oneDraw({45}), "COLC", {1, 6, 11, 16, 21, 26}), 1);
+    EXPECT_EQ(occurred(oneDrawOnGrid({45, 40, 6, 1, 22, 27}), "COLA"),
+              (Texts{{"1 x 2", 1}, {"2 x 2", 1}, {"5 x 2", 1}}));
+    EXPECT_EQ(graphValue(oneDrawOnGrid({45}), "COLC", {45, 40, 6, 1, 22, 27}), 3);
+    EXPECT_EQ(graphValue(oneDrawOnGrid({45}), "COLC", {1, 6, 11, 16, 21, 26}), 1);
     // Horizontal neighbours stay within a row: 5 and 6 are not neighbours.
-    EXPECT_EQ(occurred(oneDraw({5, 6, 12, 13, 14, 30}), "ROWA"), (Texts{{"3 x 3", 1}}));
-    EXPECT_EQ(occurred(oneDraw({1, 2, 3, 4, 5, 45}), "ROWA"), (Texts{{"1 x 5", 1}}));
-    EXPECT_EQ(occurred(oneDraw({1, 2, 3, 4, 5, 45}), "ROWC"), (Texts{{"1", 1}}));
+    EXPECT_EQ(occurred(oneDrawOnGrid({5, 6, 12, 13, 14, 30}), "ROWA"), (Texts{{"3 x 3", 1}}));
+    EXPECT_EQ(occurred(oneDrawOnGrid({1, 2, 3, 4, 5, 45}), "ROWA"), (Texts{{"1 x 5", 1}}));
+    EXPECT_EQ(occurred(oneDrawOnGrid({1, 2, 3, 4, 5, 45}), "ROWC"), (Texts{{"1", 1}}));
     // No neighbours: no COLA value, COLC 0.
-    const auto apart = oneDraw({1, 3, 5, 17, 19, 33});
+    const auto apart = oneDrawOnGrid({1, 3, 5, 17, 19, 33});
     EXPECT_TRUE(occurred(apart, "COLA").empty());
     EXPECT_EQ(occurred(apart, "COLC"), (Texts{{"0", 1}}));
     EXPECT_TRUE(apart.values("COLC").size() == 1u); // nothing listed in advance
     // One column: no row has horizontal neighbours, consecutive numbers are vertical ones
     // (1-2, 2-3 and 20-21: three pairs).
-    EXPECT_EQ(occurred(oneDraw({1, 2, 3, 10, 20, 21}, 1), "COLA"), (Texts{{"1 x 4", 1}}));
-    EXPECT_TRUE(occurred(oneDraw({1, 2, 3, 10, 20, 21}, 1), "ROWA").empty());
+    EXPECT_EQ(occurred(oneDrawOnGrid({1, 2, 3, 10, 20, 21}, 1), "COLA"), (Texts{{"1 x 4", 1}}));
+    EXPECT_TRUE(occurred(oneDrawOnGrid({1, 2, 3, 10, 20, 21}, 1), "ROWA").empty());
 }
 
 TEST(MatrixMethods, TuplesOfColumnsAndRows)
 {
-    const auto f = oneDraw({1, 2, 3, 4, 5, 6});
+    const auto f = oneDrawOnGrid({1, 2, 3, 4, 5, 6});
     const auto kfm2 = occurred(f, "KFM2");
     int pairs = 0;
     for (const auto& [text, count] : kfm2)
@@ -248,7 +249,7 @@ TEST(MatrixMethods, TuplesOfColumnsAndRows)
     EXPECT_EQ(ones->LastDraw, 7);
 
     // Drawn order or ascending.
-    const auto drawn = oneDraw({45, 1, 7, 13, 44, 2});
+    const auto drawn = oneDrawOnGrid({45, 1, 7, 13, 44, 2});
     EXPECT_EQ(occurred(drawn, "KFS4", false), (Texts{{"5:1:2:3", 1}, {"1:2:3:4", 1}, {"2:3:4:2", 1}}));
     EXPECT_EQ(occurred(drawn, "KFS4", true), (Texts{{"1:2:2:3", 1}, {"2:2:3:4", 1}, {"2:3:4:5", 1}}));
     EXPECT_EQ(occurred(drawn, "KRS2", false), (Texts{{"9:1", 2}, {"1:2", 1}, {"2:3", 1}, {"3:9", 1}}));

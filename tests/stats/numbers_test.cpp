@@ -11,16 +11,12 @@ namespace {
 using model::TComb;
 using testing::findV1;
 using testing::makeDraw;
+using testing::oneDraw;
 using testing::StatsFixture;
-
-StatsFixture oneDraw(TComb balls, int extra = 9)
-{
-    return StatsFixture({makeDraw(1, balls, extra)});
-}
 
 TEST(NumberMethods, NumsListsEveryNumber)
 {
-    const auto values = oneDraw({5, 12, 23, 31, 40, 44}).values("NUMS");
+    const auto values = oneDraw({5, 12, 23, 31, 40, 44}, 9).values("NUMS");
     ASSERT_EQ(values.size(), 45u);
     for (const TStatDraw& v : values) {
         const bool drawn = v.V1 == 5 || v.V1 == 12 || v.V1 == 23 || v.V1 == 31 || v.V1 == 40 || v.V1 == 44;
@@ -32,7 +28,7 @@ TEST(NumberMethods, NumsListsEveryNumber)
 
 TEST(NumberMethods, DigitsCountEveryOccurrence)
 {
-    const auto values = oneDraw({10, 20, 30, 40, 41, 45}).values("DIGS");
+    const auto values = oneDraw({10, 20, 30, 40, 41, 45}, 9).values("DIGS");
     EXPECT_EQ(findV1(values, 0)->Count, 4);
     EXPECT_EQ(findV1(values, 4)->Count, 3);
     EXPECT_EQ(findV1(values, 1)->Count, 2);
@@ -40,7 +36,7 @@ TEST(NumberMethods, DigitsCountEveryOccurrence)
     EXPECT_EQ(findV1(values, 5)->Count, 1);
     EXPECT_EQ(findV1(values, 7), nullptr); // nothing is listed in advance
     // The repeated digit of one draw measures a gap of 0 ...
-    const auto first = oneDraw({11, 2, 3, 4, 5, 6}).values("DIGS");
+    const auto first = oneDraw({11, 2, 3, 4, 5, 6}, 9).values("DIGS");
     EXPECT_EQ(findV1(first, 1)->Count, 2);
     EXPECT_EQ(findV1(first, 1)->MinGap, 0);
     // ... which, being "no gap yet", gives way to the next real gap.
@@ -54,7 +50,7 @@ TEST(NumberMethods, DigitsCountEveryOccurrence)
 
 TEST(NumberMethods, CountsAsRatios)
 {
-    auto even = oneDraw({2, 4, 6, 8, 10, 12});
+    auto even = oneDraw({2, 4, 6, 8, 10, 12}, 9);
     auto stat = even.create("EVEN");
     const auto values = even.values("EVEN");
     EXPECT_EQ(findV1(values, 6)->Count, 1);
@@ -62,18 +58,18 @@ TEST(NumberMethods, CountsAsRatios)
     EXPECT_EQ(stat->TextToValue("2:4"), 2);
     EXPECT_EQ(stat->TextToValue("x"), 0);
 
-    const auto odd = oneDraw({1, 3, 5, 7, 9, 11}).values("EVEN");
+    const auto odd = oneDraw({1, 3, 5, 7, 9, 11}, 9).values("EVEN");
     ASSERT_EQ(odd.size(), 7u); // 1..6 listed in advance, 0 added when it occurs
     EXPECT_EQ(odd.back().V1, 0);
     EXPECT_EQ(odd.back().Count, 1);
 
-    EXPECT_EQ(findV1(oneDraw({1, 4, 6, 8, 9, 10}).values("PRIM"), 1)->Count, 1);    // 1 counts as prime
-    EXPECT_EQ(findV1(oneDraw({22, 23, 1, 2, 30, 40}).values("SMAL"), 3)->Count, 1); // 22 small, 23 large
+    EXPECT_EQ(findV1(oneDraw({1, 4, 6, 8, 9, 10}, 9).values("PRIM"), 1)->Count, 1);    // 1 counts as prime
+    EXPECT_EQ(findV1(oneDraw({22, 23, 1, 2, 30, 40}, 9).values("SMAL"), 3)->Count, 1); // 22 small, 23 large
 }
 
 TEST(NumberMethods, MasksByPosition)
 {
-    auto f = oneDraw({2, 3, 4, 5, 6, 7});
+    auto f = oneDraw({2, 3, 4, 5, 6, 7}, 9);
     auto evnv = f.create("EVNV");
     const auto values = f.values("EVNV");
     EXPECT_EQ(values.size(), 64u);

@@ -13,13 +13,9 @@ using testing::allTexts;
 using testing::graphValue;
 using testing::makeDraw;
 using testing::occurred;
+using testing::oneDraw;
 using testing::StatsFixture;
 using testing::Texts;
-
-StatsFixture oneDraw(TComb balls)
-{
-    return StatsFixture({makeDraw(1, balls)});
-}
 
 bool keeps(const StatsFixture& f, std::string_view id, int value, const TComb& c)
 {

@@ -32,7 +32,7 @@ StatsFixture sevenIn(int count, std::initializer_list<int> withSeven)
     return StatsFixture(draws);
 }
 
-TStatDraw valueOf(int v1, int v2 = 0)
+TStatDraw serialValue(int v1, int v2 = 0)
 {
     TStatDraw rec;
     rec.V1 = static_cast<int16_t>(v1);
@@ -121,12 +121,12 @@ TEST(SerialMethods, FilteringByTheFollowedValue)
     const auto f = sevenIn(8, {3, 4, 5, 8});
     auto stat = f.create("GRCV");
     // Channel 2; the length is not compared.
-    const auto matcher = stat->PrepareMatches({valueOf(2, 3)}, {7, false});
+    const auto matcher = stat->PrepareMatches({serialValue(2, 3)}, {7, false});
     EXPECT_TRUE(matcher->matches({6, 11, 12, 13, 14, 15}));
     EXPECT_TRUE(matcher->matches({1, 3, 4, 5, 10, 45}));
     EXPECT_FALSE(matcher->matches({1, 2, 3, 4, 5, 11}));
     EXPECT_FALSE(matcher->matches({0, 46, 255, 11, 12, 13}));
-    EXPECT_TRUE(f.create("GRPP")->Matches({7, 8, 9, 10, 11, 12}, {valueOf(7)}, true, false, 7));
+    EXPECT_TRUE(f.create("GRPP")->Matches({7, 8, 9, 10, 11, 12}, {serialValue(7)}, true, false, 7));
 }
 
 } // namespace

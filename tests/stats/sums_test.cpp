@@ -53,7 +53,7 @@ const TStatDraw* findInts(const TStatDrawArray& arr, int32_t low, int32_t high =
     return FindKey(arr, KeyOfInts(low, high));
 }
 
-TStatDraw valueOf(int32_t low, int32_t high = 0)
+TStatDraw sumValue(int32_t low, int32_t high = 0)
 {
     TStatDraw v;
     SetLowInt(v, low);
@@ -88,7 +88,7 @@ TEST(SumMethods, AllSumsListedAndTyped)
     EXPECT_EQ(f.create("SUMC")->ParseValue("130"), 0); // moves cannot be typed in
 
     // The selected sum in V1..V2 with nothing in V3..V4; a sum of hostile bytes never reaches past the table.
-    TStatDrawArray selected{valueOf(130), valueOf(131, 1)};
+    TStatDrawArray selected{sumValue(130), sumValue(131, 1)};
     const auto m = sums->PrepareMatches(selected, {0, false});
     EXPECT_TRUE(m->matches(withSum(130)));
     EXPECT_FALSE(m->matches(withSum(131)));
@@ -205,15 +205,15 @@ TEST(SumMethods, ExactChangeAfterAPredecessorLikeTheReference)
     EXPECT_EQ(up->Ago, 2);
     EXPECT_EQ(sumc->ValueToText(*down), "- 05 : 130 - 5 = 125");
     EXPECT_EQ(sumc->ValueToText(*up), "+20 : 130 + 20 = 150");
-    EXPECT_EQ(sumc->ValueToText(valueOf(120, 125)), "+05 : 120 + 5 = 125");
-    EXPECT_EQ(sumc->ValueToText(valueOf(120, 120)), "+00 : 120 + 0 = 120");
+    EXPECT_EQ(sumc->ValueToText(sumValue(120, 125)), "+05 : 120 + 5 = 125");
+    EXPECT_EQ(sumc->ValueToText(sumValue(120, 120)), "+00 : 120 + 0 = 120");
 
     // The combination stands for the next draw: only its sum against the next-sum part counts.
     const TStatDrawArray selected{*down};
     const auto m = sumc->PrepareMatches(selected, {7, false});
     EXPECT_TRUE(m->matches(withSum(125)));
     EXPECT_FALSE(m->matches(withSum(130)));
-    EXPECT_TRUE(sumc->PrepareMatches({valueOf(99, 125)}, {7, false})->matches(withSum(125)));
+    EXPECT_TRUE(sumc->PrepareMatches({sumValue(99, 125)}, {7, false})->matches(withSum(125)));
 
     // A window ending earlier takes its own last draw as the reference.
     const auto upTo6 = valuesUpTo(f, "SUMC", 6); // reference sum 150: no predecessor of 150 before it
@@ -285,24 +285,24 @@ TEST(SumMethods, ChangeWithinAWindowOfTheReference)
     EXPECT_EQ(fall->V1, -53);
     EXPECT_EQ(fall->V2, -1);
     EXPECT_EQ(sumv->ValueToText(*fall), "- 53");
-    EXPECT_EQ(sumv->ValueToText(valueOf(-7)), "- 07");
-    EXPECT_EQ(sumv->ValueToText(valueOf(0)), "+00");
-    EXPECT_EQ(sumv->ValueToText(valueOf(13)), "+13");
-    EXPECT_EQ(sumv->ValueToText(valueOf(130)), "+130");
+    EXPECT_EQ(sumv->ValueToText(sumValue(-7)), "- 07");
+    EXPECT_EQ(sumv->ValueToText(sumValue(0)), "+00");
+    EXPECT_EQ(sumv->ValueToText(sumValue(13)), "+13");
+    EXPECT_EQ(sumv->ValueToText(sumValue(130)), "+130");
     EXPECT_FALSE(sumv->Class().HasGraph());
 
     // A combination moves from the reference draw at lastIdx.
-    const auto m = sumv->PrepareMatches({*fall, valueOf(13)}, {7, false});
+    const auto m = sumv->PrepareMatches({*fall, sumValue(13)}, {7, false});
     EXPECT_TRUE(m->matches(withSum(77)));
     EXPECT_TRUE(m->matches(withSum(143)));
     EXPECT_FALSE(m->matches(withSum(130)));
-    const auto earlier = sumv->PrepareMatches({*fall, valueOf(13)}, {6, false}); // reference sum 106
+    const auto earlier = sumv->PrepareMatches({*fall, sumValue(13)}, {6, false}); // reference sum 106
     EXPECT_TRUE(earlier->matches(withSum(53)));
     EXPECT_TRUE(earlier->matches(withSum(119)));
     EXPECT_FALSE(earlier->matches({255, 255, 255, 255, 255, 255}));
     // A change far beyond any sum cannot overflow the table.
     EXPECT_FALSE(
-        sumv->PrepareMatches({valueOf(-2'000'000'000), valueOf(2'000'000'000)}, {7, false})->matches(withSum(130)));
+        sumv->PrepareMatches({sumValue(-2'000'000'000), sumValue(2'000'000'000)}, {7, false})->matches(withSum(130)));
 }
 
 TEST(SumMethods, FirstDrawFollowsAnAllZeroDraw)
