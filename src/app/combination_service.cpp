@@ -200,23 +200,18 @@ bool CombinationService::Filter(const FilterRequest& request)
 {
     auto busy = ws_.Busy();
     Host& host = ws_.Host();
-    const stats::TStatList& registry = ws_.Registry();
-    combs::FilterSelection selection;
-    std::unique_ptr<stats::TCustomStat> method;
+    PreparedFilter filter;
     try {
-        selection = ResolveFilterSelection(registry, request);
-        if (selection.Values.empty())
+        filter = PrepareFilter(ws_.Registry(), request);
+        if (!filter.Test)
             return false;
-        method = registry.CreateStatFromList(request.Entry, "cbDrawsStatType");
     } catch (const Error& e) {
         host.showError(e.what());
         return false;
     }
 
     StatusScope status(host, support::Text("Фильтрация комбинаций..."));
-    const int drawCount = static_cast<int>(ws_.Archive().Draws().size());
-    const stats::MatchContext at{combs::FilterLastIndex(drawCount, request.Offset), request.Sorted};
-    const bool complete = combs::ApplyFilter(list_, history_, *method, selection, request.Remove, at,
+    const bool complete = combs::ApplyFilter(list_, history_, *filter.Test, filter.Selection, request.Remove,
                                              [&](size_t, size_t) { return !host.cancelled(); });
     if (!complete)
         list_.restoreUndo(); // a cancelled filter leaves the list as it was

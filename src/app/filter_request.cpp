@@ -1,6 +1,7 @@
 #include "app/filter_request.h"
 
 #include "app/draws_stat_table.h"
+#include "stats/custom_stat.h"
 #include "stats/stat_list.h"
 #include "support/error.h"
 #include "support/translation.h"
@@ -46,6 +47,25 @@ combs::FilterSelection ResolveFilterSelection(const stats::TStatList& registry, 
     }
     selection.ValuesText = combs::JoinValueTexts(texts);
     return selection;
+}
+
+PreparedFilter::PreparedFilter() = default;
+PreparedFilter::PreparedFilter(PreparedFilter&&) noexcept = default;
+PreparedFilter& PreparedFilter::operator=(PreparedFilter&&) noexcept = default;
+PreparedFilter::~PreparedFilter() = default;
+
+PreparedFilter PrepareFilter(const stats::TStatList& registry, const FilterRequest& request)
+{
+    PreparedFilter filter;
+    filter.Method = registry.CreateStatFromList(request.Entry, "cbDrawsStatType");
+    filter.Selection = ResolveFilterSelection(registry, request);
+    filter.KeepMatching = !request.Remove;
+    if (filter.Selection.Values.empty())
+        return filter;
+    const int drawCount = static_cast<int>(registry.Draws().size());
+    const stats::MatchContext at{combs::FilterLastIndex(drawCount, request.Offset), request.Sorted};
+    filter.Test = filter.Method->PrepareMatches(filter.Selection.Values, at);
+    return filter;
 }
 
 } // namespace belvane::app

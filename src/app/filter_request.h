@@ -6,6 +6,7 @@
 // and the scenario runner's rows chosen by rule. The combination service
 // executes it (CombinationService::Filter).
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,8 +15,10 @@
 #include "combs/filter.h"
 
 namespace belvane::stats {
+class Matcher;
+class TCustomStat;
 class TStatList;
-}
+} // namespace belvane::stats
 
 namespace belvane::app {
 
@@ -41,5 +44,25 @@ struct FilterRequest {
 // over the archive the registry reads. A value text that is no row of the
 // table throws Error("Значение \"%s\" не найдено в таблице статистики метода %s!").
 combs::FilterSelection ResolveFilterSelection(const stats::TStatList& registry, const FilterRequest& request);
+
+// A request made ready to run over a list: the selection it resolves to and
+// the test each combination takes, prepared once at the request's offset.
+struct PreparedFilter {
+    PreparedFilter();
+    PreparedFilter(PreparedFilter&&) noexcept;
+    PreparedFilter& operator=(PreparedFilter&&) noexcept;
+    ~PreparedFilter();
+
+    combs::FilterSelection Selection;
+    std::unique_ptr<stats::TCustomStat> Method; // the test may read it: it lives as long
+    std::unique_ptr<stats::Matcher> Test;       // none when the selection is empty
+    bool KeepMatching = true;                   // keep the combinations whose test answers this
+};
+
+// Every front end's filter step up to the list: the desktop program's, the
+// command line's and the scenario runner's. An entry no method has throws
+// Error("Не выбран метод расчета статистики (cb: cbDrawsStatType)!"), a value
+// text no row has the error of ResolveFilterSelection.
+PreparedFilter PrepareFilter(const stats::TStatList& registry, const FilterRequest& request);
 
 } // namespace belvane::app

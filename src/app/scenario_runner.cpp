@@ -7,6 +7,7 @@
 
 #include "app/archive_service.h"
 #include "app/configuration_service.h"
+#include "app/filter_request.h"
 #include "app/runner_lists.h"
 #include "app/runner_stakes.h"
 #include "app/runner_tables.h"
@@ -14,10 +15,11 @@
 #include "app/workspace.h"
 #include "combs/comb_set.h"
 #include "combs/filter.h"
-#include "model/comb_text.h"
 #include "scenario/filter_variants.h"
 #include "scenario/row_condition.h"
 #include "scenario/run_log.h"
+#include "scenario/run_log_writer.h"
+#include "scenario/run_observer.h"
 #include "scenario/run_texts.h"
 #include "scenario/script_codes.h"
 #include "scenario/script_line.h"
@@ -74,7 +76,7 @@ public:
     OneRun(Workspace& ws, std::atomic<bool>& stopRequested, std::mt19937_64& random,
            const ScenarioRunSettings& settings)
         : ws_(ws), registry_(ws.Registry()), stopRequested_(stopRequested), random_(random), settings_(settings),
-          lists_(ws), tables_(ws), stakes_(ws)
+          lists_(ws), tables_(ws), stakes_(ws), observer_(&silent_)
     {
     }
 
@@ -92,45 +94,30 @@ private:
     void applyPart(const TFilterPart& part, const TFilterItem& item);
     // Keeps or deletes the combinations having the rows' values; false when
     // that would have left none (the list is then as it was).
-    bool applyRows(const TFilterPart& part, stats::TCustomStat& method, std::span<const DrawsStatRow* const> rows);
+    bool applyRows(const TFilterPart& part, const DrawsStatTable& table, std::span<const DrawsStatRow* const> rows);
     void makeStakes(const TScriptOptions& options, int lineNumber, std::string_view text, std::string_view lineComment,
                     int variant);
     void stakeCombinations(const TScriptOptions& options, std::string_view comment);
     void checkStakes() { stakes_.Check(); }
 
-    // ---- the stop flag, the log, the panels -------------------------------------------
+    // ---- the stop flag, the follower, the panels -------------------------------------------
     // The stop check: true once the run is to stop. The person's "Стоп" is
-    // written to the log here, by the run itself.
+    // told here, by the run itself.
     bool stopped()
     {
         if (settings_.Poll)
             settings_.Poll();
         if (!stop_ && stopRequested_) {
             stop_ = true;
-            log(StoppedBanner);
+            observer_->RunStopped();
         }
         return stop_;
-    }
-    bool logging() const { return log_.Active(); }
-    void log(std::string_view text)
-    {
-        if (!log_.Active())
-            return;
-        if (auto failure = log_.Write(text))
-            ws_.Host().showError(*failure);
     }
     void showPanels() { ws_.Host().showScriptPanels(panels_); }
     void activity(std::string text)
     {
         panels_.Activity = std::move(text);
         showPanels();
-    }
-    void logOffset(int offset)
-    {
-        log(OffsetRule);
-        if (logging())
-            log(OffsetBanner(offset));
-        log(OffsetRule);
     }
 
     Workspace& ws_;
@@ -141,7 +128,9 @@ private:
     RunnerLists lists_;
     RunnerTables tables_;
     RunnerStakes stakes_;
-    ScriptLog log_;
+    RunObserver silent_;                 // follows nothing: the run without a log
+    std::optional<RunLogWriter> logger_; // the run log, when one is written
+    RunObserver* observer_;              // who is told every step: the log or no one
     ScriptPanels panels_;
     ScenarioRunResult result_;
     std::unordered_set<std::string> comments_;
@@ -155,17 +144,17 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
     // The views are shown again when the run is over, not at every offset.
     const bool suppressed = std::exchange(ws_.RefreshSuppressed, true);
     if (settings_.Log) {
-        log_.Start(ScriptLogPath(ws_.Files().folder(), std::time(nullptr)));
-        result_.LogFile = log_.Path();
-        log(StartBanner);
+        observer_ = &logger_.emplace(host, ScriptLogPath(ws_.Files().folder(), std::time(nullptr)));
+        result_.LogFile = logger_->Path();
     }
+    observer_->RunStarted();
     panels_ = {};
     panels_.Cycle = testCount ? 0 : 1;
     activity(support::Text(RunningStatus));
 
     ArchiveService& archive = ws_.Archive();
     if (!testCount) {
-        logOffset(archive.Offset());
+        observer_->OffsetStarted(archive.Offset());
         runAllLines(lines);
     } else {
         const int start = archive.Offset();
@@ -178,7 +167,7 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
             archive.SetOffset(offset);
             if (stopped())
                 break;
-            logOffset(archive.Offset());
+            observer_->OffsetStarted(archive.Offset());
             if (stopped())
                 break;
             runAllLines(lines);
@@ -194,8 +183,7 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
     stakes_.FinishChecks();
     panels_.Cycle = 0;
     showPanels();
-    log(FinishBanner);
-    log_.Finish();
+    observer_->RunFinished();
     ws_.RefreshSuppressed = suppressed;
     ws_.RefreshAllViews(false);
     result_.Stopped = stop_;
@@ -216,10 +204,7 @@ void OneRun::runAllLines(std::span<const std::string> lines)
             continue;
         panels_.Line = static_cast<int>(i) + 1;
         showPanels();
-        log(LineRule());
-        if (logging())
-            log(RunningLineLog(static_cast<int>(i) + 1, lines[i]));
-        log(LineRule());
+        observer_->LineStarted(static_cast<int>(i) + 1, lines[i]);
         try {
             runLine(static_cast<int>(i), lines[i]);
         } catch (const std::exception& e) {
@@ -247,24 +232,21 @@ void OneRun::runLine(int index, const std::string& line)
     const std::vector<TFilterItem> items = ParseLineFilters(registry_, fields);
     if (stopped())
         return;
-    log(ExpandingActivity);
+    observer_->ExpandingFilters();
     activity(support::Text(ExpandingActivity));
     FilterVariants variants(registry_, items);
-    if (logging())
-        log(VariantsMadeLog(variants.Count()));
+    observer_->VariantsMade(variants.Count());
     if (stopped())
         return;
 
     const int lineNumber = index + 1;
     const std::string printed = PrintScriptOptions(options);
     if (variants.Count() == 0) {
-        log(NoFiltersLog);
-        log("");
+        observer_->NoFilters();
         activity(printed);
         if (!buildStart(options))
             return;
-        if (logging())
-            log(CombsCountLog(lists_.Count()));
+        observer_->CombinationsCounted(lists_.Count());
         if (stopped())
             return;
         makeStakes(options, lineNumber, printed, fields.Comment, 0);
@@ -287,25 +269,19 @@ void OneRun::runLine(int index, const std::string& line)
         if (stopped())
             return;
         const std::string text = FilterRecText(registry_, rec);
-        if (logging()) {
-            log("");
-            log(LineRule());
-            log(ApplyingVariantLog(v, text));
-            log(LineRule());
-        }
+        observer_->VariantStarted(v, text);
         activity(VariantActivity(v, variants.Count(), text));
-        // The filters a previous variant shared with this one ran already: a
-        // log shows every step, so with a log everything runs again.
-        const int from = lists_.Resume(options, rec, !logging());
+        // The filters a previous variant shared with this one ran already,
+        // unless the follower is to see every step (a log shows them all).
+        const int from = lists_.Resume(options, rec, !observer_->WantsEveryStep());
         if (from == 0) {
-            log(BuildingStartListLog);
+            observer_->BuildingStartList();
             if (!buildStart(options))
                 return;
         } else if (options.ClearStakes) {
             stakes_.Clear();
         }
-        if (logging())
-            log(CombsCountLog(lists_.Count()));
+        observer_->CombinationsCounted(lists_.Count());
         if (stopped())
             return;
         applyFilters(rec, from, shared, items);
@@ -314,7 +290,7 @@ void OneRun::runLine(int index, const std::string& line)
         makeStakes(options, lineNumber, printed + " + " + text, fields.Comment, v);
         if (stopped())
             return;
-        log(LineRule());
+        observer_->VariantFinished();
         if (settings_.CheckOnLine)
             checkStakes();
     }
@@ -361,17 +337,15 @@ void OneRun::applyPart(const TFilterPart& part, const TFilterItem& item)
         }
         throw Error(MethodMissingMessage(registry_.Item(entry).ID(), registry_.Item(entry).DisplayCaption()));
     }
-    if (logging())
-        log(AnalysingLog(registry_.MethodText(entry, true), part.DrawCount));
+    observer_->Analysing(registry_.MethodText(entry, true), part.DrawCount);
     const stats::WeightCoefficients weights = part.CoefOverride ? part.Weights : ws_.Configuration().Data().Weights;
     const std::shared_ptr<const DrawsStatTable> table = tables_.Table(entry, part.DrawCount, weights);
     if (stopped())
         return;
 
     const std::vector<int> sorted = StatRowOrder(table->Rows, part.SortColumn, true);
-    if (logging())
-        for (int r : sorted)
-            log(RowLog(rowTexts(table->Rows[static_cast<size_t>(r)])));
+    for (int r : sorted)
+        observer_->TableRow(rowTexts(table->Rows[static_cast<size_t>(r)]));
     if (sorted.empty())
         return; // an empty table selects nothing
 
@@ -393,53 +367,50 @@ void OneRun::applyPart(const TFilterPart& part, const TFilterItem& item)
         if (part.MultiSelect) {
             if (holds) {
                 selection.push_back(&row);
-                if (logging())
-                    log(StepLog(step + 1, rowTexts(row)));
+                observer_->RowSelected(step + 1, rowTexts(row));
             }
             ++step;
             continue;
         }
         if (!holds)
             continue;
-        if (logging())
-            log(StepLog(step + 1, rowTexts(row)));
+        observer_->RowSelected(step + 1, rowTexts(row));
         const DrawsStatRow* one = &row;
-        if (!applyRows(part, *method, std::span<const DrawsStatRow* const>(&one, 1)) && part.StopMode == StopEmptyList)
+        if (!applyRows(part, *table, std::span<const DrawsStatRow* const>(&one, 1)) && part.StopMode == StopEmptyList)
             break;
         ++step;
     }
     if (part.MultiSelect && !stopped())
-        applyRows(part, *method, selection);
+        applyRows(part, *table, selection);
 }
 
-bool OneRun::applyRows(const TFilterPart& part, stats::TCustomStat& method, std::span<const DrawsStatRow* const> rows)
+bool OneRun::applyRows(const TFilterPart& part, const DrawsStatTable& table, std::span<const DrawsStatRow* const> rows)
 {
-    log(part.Keep ? KeepSelectedLog : DeleteSelectedLog);
+    observer_->Filtering(part.Keep);
     // Nothing selected filters nothing.
     if (rows.empty()) {
-        if (logging())
-            log(CombsCountLog(lists_.Count()));
+        observer_->CombinationsCounted(lists_.Count());
         return lists_.Count() > 0;
     }
-    stats::TStatDrawArray values;
-    std::vector<std::string> texts;
-    values.reserve(rows.size());
-    for (const DrawsStatRow* row : rows) {
-        values.push_back(row->Value);
-        texts.push_back(row->Cells[StatColValue]);
-    }
+    // The rows chosen by rule, filtered as every front end filters.
     const ArchiveService& archive = ws_.Archive();
-    const stats::MatchContext at{combs::FilterLastIndex(static_cast<int>(archive.Draws().size()), archive.Offset()),
-                                 archive.Sorted()};
-    const auto matcher = method.PrepareMatches(values, at);
-    const size_t left = lists_.Filter(*matcher, part.Keep);
-    lists_.History().Add(part.Keep ? combs::HistoryIcon::Keep : combs::HistoryIcon::Remove,
-                         registry_.MethodText(part.Method, true), combs::JoinValueTexts(texts), left);
-    if (logging())
-        log(CombsCountLog(left));
+    FilterRequest request;
+    request.Entry = part.Method;
+    request.Offset = archive.Offset();
+    request.Length = part.DrawCount;
+    request.Sorted = archive.Sorted();
+    request.Remove = !part.Keep;
+    request.Table = &table;
+    for (const DrawsStatRow* row : rows)
+        request.Rows.push_back(static_cast<int>(row - table.Rows.data()));
+    const PreparedFilter filter = PrepareFilter(registry_, request);
+    const size_t left = lists_.Filter(*filter.Test, filter.KeepMatching);
+    lists_.History().Add(part.Keep ? combs::HistoryIcon::Keep : combs::HistoryIcon::Remove, filter.Selection.Caption,
+                         filter.Selection.ValuesText, left);
+    observer_->CombinationsCounted(left);
     if (left > 0)
         return true;
-    log(RollbackLog);
+    observer_->RolledBack();
     lists_.History().AddRollback(lists_.Count());
     return false;
 }
@@ -447,20 +418,19 @@ bool OneRun::applyRows(const TFilterPart& part, stats::TCustomStat& method, std:
 void OneRun::makeStakes(const TScriptOptions& options, int lineNumber, std::string_view text,
                         std::string_view lineComment, int variant)
 {
-    if (logging())
-        log(StakeModeLog(CodeTableText(ResultModes, options.ResultMode, CodeForm::Dialog)));
+    observer_->StakeMode(CodeTableText(ResultModes, options.ResultMode, CodeForm::Dialog));
     const size_t count = lists_.Count();
     if (count == 0 || options.ResultMode == ResultNone)
         return;
     const std::string comment = ScenarioStakeComment(lineNumber, variant, lineComment, text);
     if (count > 1 && options.ResultMode == ResultStop) {
         stop_ = true;
-        log(StoppedByLineLog);
+        observer_->StoppedByLine();
         ws_.Host().showWarning(TooManyLeftMessage(count, comment));
         return;
     }
     if (count > 1 && options.ResultMode == ResultSkip) {
-        log(SkippedStakeLog);
+        observer_->StakeSkipped();
         return;
     }
     if (stopped())
@@ -494,12 +464,7 @@ void OneRun::stakeCombinations(const TScriptOptions& options, std::string_view c
                                            options.ResultMode == ResultSystemCombs);
     auto stake = [&](const model::TComb& comb) {
         const bool added = stakes_.Add(comb);
-        if (logging()) {
-            model::TComb sorted = comb;
-            std::sort(sorted.begin(), sorted.end());
-            log(added ? StakeAddedLog(drawNumber, model::CombToListText(sorted))
-                      : StakeExistsLog(drawNumber, model::CombToListText(sorted)));
-        }
+        observer_->Staked(drawNumber, comb, added);
         if (!added)
             return;
         panels_.Stakes = ++result_.Stakes;
@@ -537,12 +502,10 @@ void OneRun::stakeCombinations(const TScriptOptions& options, std::string_view c
         const systems::ListSystem system = systems::LoadSystemForList(ws_.Files().systemsFolder(), combs);
         const int n = static_cast<int>(system.Numbers.size());
         if (!system.Found()) {
-            if (logging())
-                log(SystemFailedLog(n, system.Failure));
+            observer_->SystemFailed(n, system.Failure);
             break;
         }
-        if (logging())
-            log(SystemLoadedLog(whole, n, system.Title()));
+        observer_->SystemLoaded(whole, n, system.Title());
         std::optional<combs::CombinationSet> inList;
         if (!whole)
             inList.emplace(combs);

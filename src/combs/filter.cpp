@@ -19,9 +19,15 @@ bool ApplyFilter(CombinationList& list, OperationHistory& history, stats::TCusto
                  const std::function<bool(size_t, size_t)>& progress)
 {
     const auto matcher = method.PrepareMatches(selection.Values, at);
+    return ApplyFilter(list, history, *matcher, selection, remove, progress);
+}
+
+bool ApplyFilter(CombinationList& list, OperationHistory& history, const stats::Matcher& matcher,
+                 const FilterSelection& selection, bool remove, const std::function<bool(size_t, size_t)>& progress)
+{
     const bool keepMatching = !remove;
     const bool complete = list.reduce(
-        [&](size_t, std::span<const TComb> chunk, TComb* out) { return matcher->filter(chunk, out, keepMatching); },
+        [&](size_t, std::span<const TComb> chunk, TComb* out) { return matcher.filter(chunk, out, keepMatching); },
         progress);
     if (complete)
         history.Add(remove ? HistoryIcon::Remove : HistoryIcon::Keep, selection.Caption, selection.ValuesText,

@@ -44,6 +44,10 @@ int FilterLastIndex(int drawCount, int offset);
 bool ApplyFilter(CombinationList& list, OperationHistory& history, stats::TCustomStat& method,
                  const FilterSelection& selection, bool remove, const stats::MatchContext& at,
                  const std::function<bool(size_t, size_t)>& progress = {});
+// The same with the test already prepared from the selection.
+bool ApplyFilter(CombinationList& list, OperationHistory& history, const stats::Matcher& matcher,
+                 const FilterSelection& selection, bool remove,
+                 const std::function<bool(size_t, size_t)>& progress = {});
 
 // Values from the card or layout view: plain numbers for "NUMS". Cells in
 // reading order (column by column, row by row); empty cells are passed over;

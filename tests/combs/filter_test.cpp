@@ -9,6 +9,7 @@
 #include "helpers/recording_host.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"
+#include "model/full_set.h"
 #include "stats/stat_list.h"
 #include "support/error.h"
 
@@ -92,6 +93,43 @@ TEST(Filter, SelectionFormsAgree)
     EXPECT_FALSE(f.combs().Filter(f.request("NUMS", {"46"}, false)));
     EXPECT_EQ(f.host().errors().back(), "Значение \"46\" не найдено в таблице статистики метода NUMS!");
     EXPECT_EQ(f.combs().Count(), static_cast<size_t>(model::FullSetSize));
+}
+
+TEST(Filter, APreparedRequestIsTheTestTheServiceRuns)
+{
+    // The runner and the service prepare a request alike: its test keeps what the service keeps.
+    Fixture f({makeDraw(1, {1, 2, 3, 4, 5, 6})});
+    const app::PreparedFilter keep = app::PrepareFilter(f.ws().Registry(), f.request("NUMS", {"1", "2", "3"}, false));
+    ASSERT_NE(keep.Test, nullptr);
+    EXPECT_TRUE(keep.KeepMatching);
+    EXPECT_EQ(keep.Selection.Caption, "{ num } Числа тиража [ N ]");
+    EXPECT_EQ(keep.Selection.ValuesText, "1; 2; 3");
+    EXPECT_TRUE(keep.Test->matches({3, 10, 20, 30, 40, 45}));
+    EXPECT_FALSE(keep.Test->matches({4, 10, 20, 30, 40, 45}));
+    std::vector<TComb> full(static_cast<size_t>(model::FullSetSize));
+    model::FillCombinations(0, full);
+    std::vector<TComb> kept(full.size());
+    EXPECT_EQ(keep.Test->filter(full, kept.data(), keep.KeepMatching), 2'899'274u);
+    ASSERT_TRUE(f.combs().Filter(f.request("NUMS", {"1", "2", "3"}, false)));
+    EXPECT_EQ(f.combs().Count(), 2'899'274u);
+
+    const app::PreparedFilter remove = app::PrepareFilter(f.ws().Registry(), f.request("NUMS", {"1"}, true));
+    EXPECT_FALSE(remove.KeepMatching);
+
+    // Nothing selected: nothing to test, and no failure.
+    const app::PreparedFilter none = app::PrepareFilter(f.ws().Registry(), f.request("NUMS", {}, false));
+    EXPECT_EQ(none.Test, nullptr);
+    EXPECT_TRUE(none.Selection.Values.empty());
+
+    // No method: the method box's message, before anything is resolved.
+    app::FilterRequest noMethod = f.request("NUMS", {"1"}, false);
+    noMethod.Entry = -1;
+    try {
+        app::PrepareFilter(f.ws().Registry(), noMethod);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Не выбран метод расчета статистики (cb: cbDrawsStatType)!");
+    }
 }
 
 TEST(Filter, EmptySelectionDoesNothing)
