@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test.
 #   ./test.sh          every test: unit, desktop program, slow (prefetch builds), reference
-#   ./test.sh --fast   the unit and desktop program tests only (well under a minute)
+#   ./test.sh --fast   the unit and desktop program tests only (half a minute once built)
 set -euo pipefail
 cd "$(dirname "$0")"
 
