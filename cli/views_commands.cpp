@@ -8,21 +8,21 @@
 #include <iostream>
 #include <regex>
 
+#include "app/analysis_service.h"
+#include "app/ratings_service.h"
 #include "app/view_export_sources.h"
 #include "app/workspace.h"
 #include "cli/cli_context.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"
 #include "cli/xlsx_options.h"
+#include "stats/stat_list.h"
 #include "support/error.h"
 #include "support/file_io.h"
 #include "views/chart.h"
 
 #ifdef BELVANE_CHART_PNG
-#include "app/analysis_service.h"
-#include "app/ratings_service.h"
 #include "frontend/qt_chart.h"
-#include "stats/stat_list.h"
 #endif
 
 namespace belvane::cli {
