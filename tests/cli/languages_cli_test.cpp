@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "helpers/build_paths.h"
 #include "helpers/cli_runner.h"
 #include "helpers/temp_dir.h"
 
@@ -23,7 +24,7 @@ TEST(LanguagesCli, ListsTheBuiltInLanguageAndEveryModuleFound)
 
     std::string expected = "LCID\tКод\tЯзык\tФайл\n";
     // The build puts the English module beside the tool when it builds the desktop program.
-    const fs::path english = fs::path(BELVANE_CLI_PATH).parent_path() / "Belvane_6x45_ENU.lng";
+    const fs::path english = CliPath().parent_path() / "Belvane_6x45_ENU.lng";
     if (fs::exists(english))
         expected += "1033\tENU\tEnglish (United States)\t" + english.string() + "\n";
     expected += "1049\tRUS\tРусский\t\n";

@@ -15,6 +15,7 @@
 
 #include "exchange/exchange_client.h"
 #include "gui_test_support.h"
+#include "helpers/build_paths.h"
 
 namespace belvane::guitest {
 
@@ -22,8 +23,7 @@ class LocalService {
 public:
     LocalService()
     {
-#ifdef BELVANE_SERVICE_PATH
-        const QString program = QStringLiteral(BELVANE_SERVICE_PATH);
+        const QString program = QString::fromStdString(testing::ServicePath().string());
         if (!QFileInfo::exists(program))
             return;
         process_.setProgram(program);
@@ -38,7 +38,6 @@ public:
         const QString line = QString::fromUtf8(process_.readLine()).trimmed();
         if (line.startsWith(QStringLiteral("http://127.0.0.1:")))
             url_ = line;
-#endif
     }
     LocalService(const LocalService&) = delete;
     LocalService& operator=(const LocalService&) = delete;
@@ -52,15 +51,9 @@ public:
         process_.waitForFinished(2000);
     }
 
-    bool running() const
-    {
-        return !url_.isEmpty();
-    }
+    bool running() const { return !url_.isEmpty(); }
     // "http://127.0.0.1:PORT".
-    const QString& url() const
-    {
-        return url_;
-    }
+    const QString& url() const { return url_; }
 
     // A client of the service for another user (or another program).
     exchange::ExchangeClient client(const std::string& name, const std::string& mail,

@@ -9,6 +9,7 @@
 #include "app/archive_service.h"
 #include "gui/method_info_window.h"
 #include "gui_test_support.h"
+#include "helpers/build_paths.h"
 #include "helpers/temp_dir.h"
 
 using namespace belvane;
@@ -45,12 +46,10 @@ class LanguageTest : public QObject {
 private slots:
     void init()
     {
-#ifndef BELVANE_ENGLISH_MODULE
-        QSKIP("no English language module in this build");
-#else
-        if (!fs::exists(BELVANE_ENGLISH_MODULE))
+        if (testing::EnglishModulePath().empty())
+            QSKIP("no English language module in this build");
+        if (!fs::exists(testing::EnglishModulePath()))
             QSKIP("the English language module has not been built");
-#endif
     }
 
     void switchesToEnglishAndBackWhileRunning()
@@ -165,12 +164,7 @@ private:
     // The English module under the name of a language (the data folder's copy).
     static void installModule(const DataFolder& folder, const std::string& code = "ENU")
     {
-#ifdef BELVANE_ENGLISH_MODULE
-        fs::copy_file(BELVANE_ENGLISH_MODULE, modulePath(folder, code), fs::copy_options::overwrite_existing);
-#else
-        Q_UNUSED(folder);
-        Q_UNUSED(code);
-#endif
+        fs::copy_file(testing::EnglishModulePath(), modulePath(folder, code), fs::copy_options::overwrite_existing);
     }
 };
 

@@ -9,6 +9,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "helpers/build_paths.h"
 #include "helpers/temp_dir.h"
 
 extern char** environ;
@@ -21,7 +22,7 @@ CliResult runCli(const std::vector<std::string>& args, const CliRunOptions& opti
     const auto outPath = dir / "out";
     const auto errPath = dir / "err";
 
-    std::vector<std::string> argv{BELVANE_CLI_PATH};
+    std::vector<std::string> argv{CliPath().string()};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<char*> cargs;
     for (auto& a : argv)

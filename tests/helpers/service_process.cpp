@@ -1,3 +1,4 @@
+#include "helpers/build_paths.h"
 #include "helpers/service_process.h"
 
 #include <csignal>
@@ -14,6 +15,7 @@ ServiceProcess::ServiceProcess()
     if (pipe(out) != 0)
         throw std::runtime_error("service: no pipe");
     const std::string db = (folder_ / "exchange.sqlite").string();
+    const std::string program = ServicePath().string();
     pid_ = fork();
     if (pid_ < 0)
         throw std::runtime_error("service: no fork");
@@ -21,7 +23,7 @@ ServiceProcess::ServiceProcess()
         dup2(out[1], STDOUT_FILENO);
         close(out[0]);
         close(out[1]);
-        execl(BELVANE_SERVICE_PATH, BELVANE_SERVICE_PATH, "--db", db.c_str(), "--listen", "127.0.0.1:0",
+        execl(program.c_str(), program.c_str(), "--db", db.c_str(), "--listen", "127.0.0.1:0",
               static_cast<char*>(nullptr));
         _exit(127);
     }

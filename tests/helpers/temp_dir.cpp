@@ -1,3 +1,4 @@
+#include "helpers/build_paths.h"
 #include "helpers/temp_dir.h"
 
 #include <cstdlib>
@@ -37,7 +38,7 @@ void writeBytes(const fs::path& path, std::string_view bytes)
 fs::path sharedDataFile(std::string_view name)
 {
     const char* env = std::getenv("BELVANE_SHARED_DATA");
-    const fs::path folder = env && *env ? fs::path(env) : fs::path(BELVANE_SHARED_DATA_DIR);
+    const fs::path folder = env && *env ? fs::path(env) : SharedDataDir();
     const fs::path file = folder / name;
     std::error_code ec;
     return fs::is_regular_file(file, ec) ? file : fs::path();

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "helpers/build_paths.h"
 #include "support/translation.h"
 
 namespace belvane {
@@ -105,7 +106,7 @@ std::vector<std::string> delphiDirectives(std::string_view s)
     return out;
 }
 
-const fs::path kTranslations = fs::path(BELVANE_SOURCE_DIR) / "translations";
+const fs::path kTranslations = testing::SourceDir() / "translations";
 
 std::vector<fs::path> englishCatalogues()
 {
@@ -207,7 +208,7 @@ TEST(EnglishCoreCatalogue, EveryTextOfTheCoreIsTranslated)
 {
     if (!fs::is_directory(kTranslations))
         GTEST_SKIP() << "no translations folder";
-    for (const auto& item : fs::directory_iterator(fs::path(BELVANE_SOURCE_DIR) / "src")) {
+    for (const auto& item : fs::directory_iterator(testing::SourceDir() / "src")) {
         if (!item.is_directory())
             continue;
         const std::string folder = item.path().filename().string();

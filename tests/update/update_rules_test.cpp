@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fmt/format.h>
 
+#include "helpers/build_paths.h"
 #include "helpers/temp_dir.h"
 #include "helpers/update_package.h"
 #include "support/error.h"
@@ -117,7 +118,7 @@ TEST(ManifestTest, TheSigningScriptsManifestsAreBelieved)
     TestSigningKey key;
     key.writePem(dir / "key.pem");
     testing::writeBytes(dir / "pkg.tar", "package bytes");
-    const std::string script = std::string(BELVANE_SOURCE_DIR) + "/scripts/sign-update.sh";
+    const std::string script = (testing::SourceDir() / "scripts/sign-update.sh").string();
     const std::string command =
         fmt::format("'{}' --key '{}' --version 1.0.0.7 --package '{}' --url pkg.tar "
                     "--description 'Новое' > '{}'",
