@@ -9,19 +9,34 @@
 
 namespace belvane::cli {
 
-app::DataFiles CliContext::dataFiles() const
+namespace {
+
+std::filesystem::path chosenDataFolder(const std::string& dataDir)
 {
     std::optional<std::filesystem::path> explicitDir;
     if (!dataDir.empty())
         explicitDir = dataDir;
-    const auto folder = chooseDataFolder(currentDataFolderInputs(explicitDir));
+    return chooseDataFolder(currentDataFolderInputs(explicitDir));
+}
+
+} // namespace
+
+app::DataFiles CliContext::dataFiles() const
+{
+    const auto folder = chosenDataFolder(dataDir);
     ensureFolder(folder);
     return app::DataFiles(folder);
 }
 
-WorkspaceSession::WorkspaceSession(CliContext& ctx)
-    : workspace_(std::make_unique<app::Workspace>(ctx.host, ctx.dataFiles(), ctx.startup,
-                                                  app::WorkspaceMode{.Interactive = false}))
+app::DataFiles CliContext::existingDataFiles() const
+{
+    return app::DataFiles(chosenDataFolder(dataDir));
+}
+
+WorkspaceSession::WorkspaceSession(CliContext& ctx, Access access)
+    : workspace_(std::make_unique<app::Workspace>(
+          ctx.host, access == Access::Read ? ctx.existingDataFiles() : ctx.dataFiles(), ctx.startup,
+          app::WorkspaceMode{.Interactive = false, .ReadOnly = access == Access::Read}))
 {
     try {
         workspace_->Create();

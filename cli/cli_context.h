@@ -42,14 +42,21 @@ struct CliContext {
 
     // The data folder, created when missing. Throws Error when it cannot be.
     app::DataFiles dataFiles() const;
+    // The data folder as it is, not created: for commands that only read.
+    app::DataFiles existingDataFiles() const;
 };
 
+// What a command does to the data folder. A reading command writes nothing
+// there, so it works on a full disk, on a read-only folder and beside another
+// reader.
+enum class Access { Change, Read };
+
 // The workspace of the data folder for the length of one command: created
-// with the startup options, initialised (which takes the data folder's lock),
-// at the --offset, and closed again at the end.
+// with the startup options, initialised (which takes the data folder's lock:
+// shared for a reading command), at the --offset, and closed again at the end.
 class WorkspaceSession {
 public:
-    explicit WorkspaceSession(CliContext& ctx);
+    explicit WorkspaceSession(CliContext& ctx, Access access = Access::Change);
     WorkspaceSession(const WorkspaceSession&) = delete;
     WorkspaceSession& operator=(const WorkspaceSession&) = delete;
     ~WorkspaceSession();

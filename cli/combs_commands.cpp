@@ -101,7 +101,7 @@ struct InfoOptions {
 int info(CliContext& ctx, const InfoOptions& o)
 {
     const std::string& file = o.file;
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     app::CombinationService& combinations = ws->Combinations();
     const std::optional<int> skipped = combinations.Open(file);
     if (!skipped)
@@ -122,7 +122,7 @@ struct FindOptions {
 int find(CliContext& ctx, const FindOptions& o)
 {
     const model::TComb wanted = model::ParseComb(o.comb);
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const app::CombinationService& combinations = loadOrGenerate(*ws, o.file);
     const auto combs = combinations.Combs();
     const auto row = std::find_if(combs.begin(), combs.end(),

@@ -39,7 +39,7 @@ int downloadDraws(CliContext& ctx, const DownloadOptions& o)
 
 int showProxy(CliContext& ctx, const std::string& format)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const app::ProxySettings& p = ws->Configuration().Proxy();
     Table table;
     table.captions = {"Параметр", "Значение"};

@@ -36,7 +36,7 @@ struct DrawsListOptions {
 
 int listDraws(CliContext& ctx, const DrawsListOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const model::TDrawsArray& draws = ws->Archive().Draws();
     const bool sorted = o.sorted || ws->Archive().Sorted();
     if (o.xlsx.wanted())
@@ -56,7 +56,7 @@ int listDraws(CliContext& ctx, const DrawsListOptions& o)
 
 int summarizeDraws(CliContext& ctx)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const model::TDrawsArray& draws = ws->Archive().Draws();
     std::cout << "Папка данных: " << ws->Files().folder().string() << '\n'
               << ws->Archive().ArchivePanelText() << '\n'
@@ -129,7 +129,7 @@ int importDraws(CliContext& ctx, const std::string& csv)
 
 int exportDraws(CliContext& ctx, const std::string& csv)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const auto written = ws->Archive().Export(csv);
     if (!written)
         return ExitFailure;

@@ -18,7 +18,7 @@ namespace {
 
 int listFavorites(CliContext& ctx, const std::string& format)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const stats::TStatList& registry = ws->Registry();
     Table table;
     table.captions = {"ID", "Избранный", "Название", "Название пользователя"};
@@ -94,7 +94,7 @@ int resetName(CliContext& ctx, const std::string& id)
 
 int exportNames(CliContext& ctx, const std::string& file)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     if (!ws->Statistics().ExportFavoriteNames(ws->Statistics().MakeFavoritesDraft(), file))
         throw FailureShown{};
     return ExitOk;

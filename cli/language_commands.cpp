@@ -17,7 +17,7 @@ struct LanguagesOptions {
 
 int listLanguages(CliContext& ctx, const LanguagesOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const support::LanguageModules& modules = ws->Languages().Modules();
     const std::vector<std::string> names = modules.LanguageNames();
     Table table;

@@ -38,7 +38,7 @@ struct ShowOptions {
 
 int show(CliContext& ctx, const ShowOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     Table table;
     table.captions.emplace_back("№");
     table.captions.insert(table.captions.end(), scenario::ScriptColumnCaptions.begin(),

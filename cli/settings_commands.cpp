@@ -28,7 +28,7 @@ std::string valueText(const app::SettingKey& key, int value)
 int getSetting(CliContext& ctx, const std::string& name)
 {
     const app::SettingKey& key = keyNamed(name);
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     std::cout << valueText(key, ws->Settings().Get(key.Name)) << '\n';
     return ExitOk;
 }
@@ -61,7 +61,7 @@ int setSetting(CliContext& ctx, const SettingSetOptions& o)
 
 int listSettings(CliContext& ctx, const std::string& format)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     Table table;
     table.captions = {"Параметр", "Значение"};
     for (const app::SettingKey& key : app::MainWindowKeys())

@@ -16,7 +16,7 @@ namespace {
 
 int showFormulas(CliContext& ctx, const std::string& format)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const app::ShreddingSettings settings = ws->Configuration().Shredding();
     Table table;
     table.captions = {"Метод", "Формула", "Знаков"};

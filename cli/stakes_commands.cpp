@@ -44,7 +44,7 @@ struct StakesListOptions {
 
 int listStakes(CliContext& ctx, const StakesListOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     app::StakesService& stakes = ws->Stakes();
     if (o.xlsx.wanted())
         return writeXlsx(ctx, *ws, o.xlsx, app::StakesExportSource(stakes),
@@ -247,7 +247,8 @@ struct RatingsOptions {
 
 int listRatings(CliContext& ctx, const RatingsOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    // A chosen mode or sort order is kept for the next listing.
+    WorkspaceSession ws(ctx, o.mode || o.sort ? Access::Change : Access::Read);
     app::RatingsService& ratings = ws->Ratings();
     if (o.mode)
         ratings.SetMode(static_cast<stakes::EfficiencyMode>(*o.mode));
@@ -278,7 +279,7 @@ int refreshRatings(CliContext& ctx)
 
 int exportRatings(CliContext& ctx, const std::string& file)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     if (!ws->Ratings().ExportCsv(file))
         return ExitFailure;
     std::cout << fmt::format("Выгружено строк рейтинга: {}", ws->Ratings().Count()) << '\n';

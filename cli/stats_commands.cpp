@@ -24,7 +24,7 @@ struct MethodsOptions {
 
 int listMethods(CliContext& ctx, const MethodsOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const stats::TStatList& list = ws->Registry();
     Table table;
     table.captions = {"Поз.", "ID", "Метод", "Флаги", "Группа"};
@@ -48,7 +48,7 @@ struct StatsOptions {
 
 int showStats(CliContext& ctx, const StatsOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const stats::TStatList& list = ws->Registry();
     app::DrawsStatRequest request = ws->Statistics().Request(ws.entry(o.id), o.length);
     request.Sorted = request.Sorted || o.sorted;

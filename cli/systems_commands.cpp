@@ -24,7 +24,7 @@ struct LocalOptions {
 
 int local(CliContext& ctx, const LocalOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     Table table;
     table.captions = {"Файл", "Числа", "Блок", "Номер", "Комбинаций", "Статус"};
     for (const systems::LocalSystem& s : ws->Systems().Local()) {

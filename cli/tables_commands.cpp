@@ -53,7 +53,7 @@ struct TablesListOptions {
 
 int listTables(CliContext& ctx, const TablesListOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const app::TablesService& tables = shownTables(*ws);
     Table table;
     table.captions.emplace_back("№");

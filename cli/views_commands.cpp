@@ -119,7 +119,7 @@ struct GraphOptions {
 
 int showGraph(CliContext& ctx, const GraphOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const int entry = ws.entry(o.id);
     if (!ws->Registry().HasGraph(entry)) {
         ws->Host().showError(fmt::format("Метод {} не строит график по тиражам!", o.id));
@@ -158,7 +158,7 @@ std::string_view classLetter(views::CardCellClass c)
 
 int showCard(CliContext& ctx, const CardOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     if (o.xlsx.wanted())
         return writeXlsx(ctx, *ws, o.xlsx, app::CardExportSource(ws->Analysis().Card()),
                          {app::CardGridControl, app::CardExportTitle});
@@ -189,7 +189,7 @@ struct LayoutOptions {
 
 int showLayout(CliContext& ctx, const LayoutOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const app::LayoutView view = ws->Analysis().Layout(o.length.value_or(ws->Settings().Get(app::key::LayoutLen)));
     if (o.xlsx.wanted())
         return writeXlsx(ctx, *ws, o.xlsx, app::LayoutExportSource(view.Grid),
@@ -227,7 +227,7 @@ struct WeekOptions {
 
 int showWeek(CliContext& ctx, const WeekOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const views::WeekGrid grid = ws->Analysis().Week(o.length.value_or(ws->Settings().Get(app::key::WeekLen)));
     const views::WeekdayNames names = views::RussianWeekdayNames();
     Table table;
@@ -252,7 +252,7 @@ int showWeek(CliContext& ctx, const WeekOptions& o)
 
 int showSums(CliContext& ctx, const ChartOutput& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     const views::SumDistribution d = ws->Analysis().Sums();
     const TableFormat format = tableFormatFromName(o.format);
     if (format == TableFormat::Text)
@@ -280,7 +280,7 @@ struct RepeatsOptions {
 
 int showRepeats(CliContext& ctx, const RepeatsOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     app::AnalysisService& analysis = ws->Analysis();
     const int length = o.length.value_or(analysis.RepeatsSetting(app::key::RepeatsLength, views::DefaultRepeatsLength));
     const int depth = o.depth.value_or(analysis.RepeatsSetting(app::key::RepeatsDepth, views::DefaultRepeatsDepth));
@@ -307,7 +307,7 @@ struct RatingsGraphOptions {
 
 int showRatingsGraph(CliContext& ctx, const RatingsGraphOptions& o)
 {
-    WorkspaceSession ws(ctx);
+    WorkspaceSession ws(ctx, Access::Read);
     // The rows named by --key (letter case aside); every row without one.
     const stakes::TRatingsArray& records = ws->Ratings().Ratings().records();
     std::vector<size_t> rows;

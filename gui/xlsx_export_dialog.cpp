@@ -297,6 +297,12 @@ void XlsxExportDialog::loadParameters(const std::filesystem::path& file)
 
 void XlsxExportDialog::saveParameters(const std::filesystem::path& file)
 {
+    // The user's own parameter files may be saved over (the file dialog asked);
+    // none of the program's other files.
+    if (const std::string refusal = files_.ownFileRefusal(file, xlsx::ParameterFileExtension); !refusal.empty()) {
+        QMessageBox::critical(this, qs(support::Text(CaptionError)), messageText(refusal));
+        return;
+    }
     try {
         xlsx::SaveExportParameters(file, section_, parameters(), xlsx::StoreKind::ParameterFile);
     } catch (const Error& e) {

@@ -564,6 +564,14 @@
       <translation>Log files deleted: {} of {}.</translation>
     </message>
     <message>
+      <source>Ошибка восстановления файла ставок!&#13;&#13;{}</source>
+      <translation>Error restoring the stakes file!&#13;&#13;{}</translation>
+    </message>
+    <message>
+      <source>Нет свободного имени для копии файла ставок ({})!</source>
+      <translation>There is no free name for a copy of the stakes file ({})!</translation>
+    </message>
+    <message>
       <source>Загрузка файла ставок...</source>
       <translation>Loading the stakes file...</translation>
     </message>
@@ -578,6 +586,26 @@
     <message>
       <source>Сохранение файла ставок...</source>
       <translation>Saving the stakes file...</translation>
+    </message>
+    <message>
+      <source>Работа программы была прервана во время изменения ставок: изменение отменено.&#13;&#13;Удалено байт в конце файла ставок: {}, восстановлено записей: {}, восстановлено файлов: {}.</source>
+      <translation>The program was interrupted while changing the stakes: the change has been undone.&#13;&#13;Bytes removed from the end of the stakes file: {}, records restored: {}, files restored: {}.</translation>
+    </message>
+    <message>
+      <source>Последняя запись файла ставок была записана не полностью и удалена ({} байт); остальные ставки сохранены.</source>
+      <translation>The last record of the stakes file was not written completely and has been removed ({} bytes); the other stakes are kept.</translation>
+    </message>
+    <message>
+      <source>{}&#13;&#13;Незавершенное изменение ставок не может быть отменено: файлы оставлены как есть, журнал сохранен как "{}".</source>
+      <translation>{}&#13;&#13;The unfinished change of the stakes cannot be undone: the files are left as they are, the journal is kept as "{}".</translation>
+    </message>
+    <message>
+      <source>Изменение ставок не было завершено: оно будет отменено при следующем запуске программы, изменяющем данные. Показаны ставки вместе с этим изменением.</source>
+      <translation>A change of the stakes was not finished: it will be undone by the next start of the program that changes data. The stakes are shown with that change.</translation>
+    </message>
+    <message>
+      <source>Ставки, рейтинг и регулярные ставки возвращены к состоянию до операции, которая не была выполнена.</source>
+      <translation>The stakes, the ratings and the regular stakes are back as they were before the operation that failed.</translation>
     </message>
     <message>
       <source>Вы действительно хотите сбросить список избранных фильтров?</source>

@@ -360,8 +360,16 @@
       <translation>Error renaming / deleting the temporary stakes file {}!&#13;&#13;{}</translation>
     </message>
     <message>
+      <source>Предыдущее изменение ставок не завершено!</source>
+      <translation>The previous change of the stakes is not finished!</translation>
+    </message>
+    <message>
       <source>Файл ставок не открыт!</source>
       <translation>The stakes file is not open!</translation>
+    </message>
+    <message>
+      <source>Журнал изменения ставок поврежден: {}</source>
+      <translation>The journal of the stakes change is damaged: {}</translation>
     </message>
   </context>
 </TS>

@@ -32,13 +32,18 @@ public:
     std::filesystem::path prefetch(std::string_view methodId) const;
     std::filesystem::path systemsFolder() const; // "Systems": the systems played from this computer
 
-    // Whether path names one of the program's own files here (the files
-    // above and every file of the prefetch folder), however it is spelled:
-    // through a link, another name of the folder or a hard link. A path that
-    // does not exist yet is one when it would create such a file.
-    bool isOwnFile(const std::filesystem::path& path) const;
+    // Whether path names a file the program keeps here, however it is
+    // spelled (through a link, another name of the folder or a hard link):
+    // the files above, the stakes file's journal and copies, the stake and
+    // run logs, language modules, the user's scenario (.lsc), export
+    // parameter (.exp) and help files in the data folder, and every file of
+    // the prefetch and systems folders. A path that does not exist yet is one
+    // when it would create such a file. No output may be written over them.
+    // `document` names the one kind of the user's files (an extension without
+    // the dot: "lsc", "exp") that this output is, and so may be saved over.
+    bool isOwnFile(const std::filesystem::path& path, std::string_view document = {}) const;
     // "Файл "%s" - файл данных программы..." for isOwnFile's paths; empty for the others.
-    std::string ownFileRefusal(const std::filesystem::path& path) const;
+    std::string ownFileRefusal(const std::filesystem::path& path, std::string_view document = {}) const;
 
     // Removes the temporary files of saves that were killed before their
     // rename, here and in the prefetch folder. Returns how many were removed.
@@ -46,6 +51,8 @@ public:
 
 private:
     std::vector<std::filesystem::path> namedFiles() const;
+    // Whether a file of this name in the data folder is one isOwnFile covers.
+    bool isKeptName(std::string_view name, std::string_view document) const;
 
     std::filesystem::path named(std::string_view extension) const;
 

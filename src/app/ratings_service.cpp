@@ -16,7 +16,10 @@
 
 namespace belvane::app {
 
-RatingsService::RatingsService(Workspace& workspace) : ws_(workspace), ratings_(workspace.Files().ratings()) {}
+RatingsService::RatingsService(Workspace& workspace) : ws_(workspace), ratings_(workspace.Files().ratings())
+{
+    ratings_.setReadOnly(workspace.Mode().ReadOnly);
+}
 
 std::string RatingsService::PanelText() const
 {

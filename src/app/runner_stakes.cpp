@@ -30,26 +30,30 @@ std::optional<uint64_t> stakeKey(int32_t drawNumber, const model::TComb& comb)
 
 RunnerStakes::RunnerStakes(Workspace& ws) : ws_(ws), firstRecord_(ws.Stakes().Count()) {}
 
-void RunnerStakes::StartPass()
+bool RunnerStakes::StartPass()
 {
     try {
         stakes::AppendSeparator(ws_.Stakes().File());
+        return true;
     } catch (const Error& e) {
         ws_.Host().showError(e.what());
+        return false;
     }
 }
 
-void RunnerStakes::Clear()
+bool RunnerStakes::Clear()
 {
     try {
         ws_.Stakes().File().Truncate();
     } catch (const Error& e) {
         ws_.Host().showError(support::Message("Ошибка записи в файл ставок!\r\r{}", e.what()));
+        return false;
     }
     checkFrom_ = 0;
     firstRecord_ = 0;
     if (existing_)
         existing_->clear();
+    return true;
 }
 
 std::unordered_set<uint64_t>& RunnerStakes::Existing()
@@ -117,18 +121,20 @@ size_t RunnerStakes::Finish()
     return written;
 }
 
-void RunnerStakes::Check()
+bool RunnerStakes::Check()
 {
     StakesService& service = ws_.Stakes();
-    checked_ = service.Check(checkFrom_, true).Checked > 0 || checked_;
+    const stakes::CheckResult result = service.Check(checkFrom_, true);
+    checked_ = result.Checked > 0 || checked_;
     checkFrom_ = service.Count();
+    return !result.Failed;
 }
 
-void RunnerStakes::FinishChecks()
+bool RunnerStakes::FinishChecks()
 {
-    if (checked_)
-        ws_.Stakes().FinishChecks();
+    const bool done = !checked_ || ws_.Stakes().FinishChecks();
     checked_ = false;
+    return done;
 }
 
 } // namespace belvane::app

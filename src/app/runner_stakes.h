@@ -27,10 +27,10 @@ public:
     size_t FirstRecord() const { return firstRecord_; }
 
     // A pass starts a new block: a separator when the file ends with a stake.
-    // A failure is shown and the run goes on.
-    void StartPass();
-    // "CLR": the stakes file emptied. A failure is shown and the run goes on.
-    void Clear();
+    // A failure is shown; returns false then.
+    bool StartPass();
+    // "CLR": the stakes file emptied. A failure is shown; returns false then.
+    bool Clear();
 
     // The stakes of one result: kind 3, for `drawNumber`, with the list size
     // and the comment. Throws Error when the file cannot be read.
@@ -51,9 +51,10 @@ public:
     }
 
     // Checks the stakes made since the last check (after every line or every
-    // pass). The ratings are sorted and saved once, by FinishChecks at the end of the run.
-    void Check();
-    void FinishChecks();
+    // pass). The ratings are sorted and saved once, by FinishChecks at the end
+    // of the run. Both return false when something could not be written (shown).
+    bool Check();
+    bool FinishChecks();
 
 private:
     std::unordered_set<uint64_t>& Existing();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <filesystem>
 #include <unordered_set>
 
 #include "app/archive_service.h"
@@ -11,6 +12,7 @@
 #include "app/runner_lists.h"
 #include "app/runner_stakes.h"
 #include "app/runner_tables.h"
+#include "app/stakes_service.h"
 #include "app/statistics_service.h"
 #include "app/workspace.h"
 #include "combs/comb_set.h"
@@ -37,6 +39,25 @@ namespace belvane::app {
 namespace {
 
 using namespace scenario;
+
+// The size of a file; nullopt when there is none.
+std::optional<uint64_t> sizeIfExists(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    const uintmax_t size = std::filesystem::file_size(path, ec);
+    return ec ? std::nullopt : std::optional<uint64_t>(size);
+}
+
+// Puts a file that was appended to back to its size (removes it when there
+// was none). At worst the lines stay: nothing else depends on them.
+void cutBack(const std::filesystem::path& path, std::optional<uint64_t> size)
+{
+    std::error_code ec;
+    if (size)
+        std::filesystem::resize_file(path, *size, ec);
+    else
+        std::filesystem::remove(path, ec);
+}
 
 // The many-stake modes refresh their panels at most this often.
 constexpr auto kPanelInterval = std::chrono::milliseconds(101);
@@ -73,10 +94,11 @@ RowTexts rowTexts(const DrawsStatRow& row)
 // One run: the state it keeps from its start to its end.
 class OneRun {
 public:
+    // `logFile`: where the run log goes; empty: no log.
     OneRun(Workspace& ws, std::atomic<bool>& stopRequested, std::mt19937_64& random,
-           const ScenarioRunSettings& settings)
+           const ScenarioRunSettings& settings, std::filesystem::path logFile)
         : ws_(ws), registry_(ws.Registry()), stopRequested_(stopRequested), random_(random), settings_(settings),
-          lists_(ws), tables_(ws), stakes_(ws), observer_(&silent_)
+          logFile_(std::move(logFile)), lists_(ws), tables_(ws), stakes_(ws), observer_(&silent_)
     {
     }
 
@@ -98,8 +120,24 @@ private:
     void makeStakes(const TScriptOptions& options, int lineNumber, std::string_view text, std::string_view lineComment,
                     int variant);
     void stakeCombinations(const TScriptOptions& options, std::string_view comment);
-    void checkStakes() { stakes_.Check(); }
+    void checkStakes()
+    {
+        if (!stakes_.Check())
+            fail();
+    }
+    // A stake, a check or a log that could not be written: the run ends, and
+    // everything it wrote is undone, its log too.
+    void fail()
+    {
+        stop_ = true;
+        result_.Failed = true;
+        writeFailed_ = true;
+    }
 
+public:
+    bool WriteFailed() const { return writeFailed_; }
+
+private:
     // ---- the stop flag, the follower, the panels -------------------------------------------
     // The stop check: true once the run is to stop. The person's "Стоп" is
     // told here, by the run itself.
@@ -125,6 +163,8 @@ private:
     std::atomic<bool>& stopRequested_;
     std::mt19937_64& random_;
     ScenarioRunSettings settings_;
+    std::filesystem::path logFile_;
+    bool writeFailed_ = false;
     RunnerLists lists_;
     RunnerTables tables_;
     RunnerStakes stakes_;
@@ -143,8 +183,8 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
     StatusScope status(host, support::Text(RunningStatus));
     // The views are shown again when the run is over, not at every offset.
     const bool suppressed = std::exchange(ws_.RefreshSuppressed, true);
-    if (settings_.Log) {
-        observer_ = &logger_.emplace(host, ScriptLogPath(ws_.Files().folder(), std::time(nullptr)));
+    if (!logFile_.empty()) {
+        observer_ = &logger_.emplace(host, logFile_);
         result_.LogFile = logger_->Path();
     }
     observer_->RunStarted();
@@ -180,10 +220,13 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
 
     if (!stop_ || testCount)
         activity(support::Text(FinishedActivity));
-    stakes_.FinishChecks();
+    if (!stakes_.FinishChecks())
+        fail();
     panels_.Cycle = 0;
     showPanels();
     observer_->RunFinished();
+    if (logger_ && logger_->Failed())
+        fail(); // the log misses steps
     ws_.RefreshSuppressed = suppressed;
     ws_.RefreshAllViews(false);
     result_.Stopped = stop_;
@@ -194,7 +237,10 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
 void OneRun::runAllLines(std::span<const std::string> lines)
 {
     // Every pass begins a new block of stakes.
-    stakes_.StartPass();
+    if (!stakes_.StartPass()) {
+        fail();
+        return;
+    }
     lists_.StartPass();
     tables_.ForgetTables();
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -278,8 +324,9 @@ void OneRun::runLine(int index, const std::string& line)
             observer_->BuildingStartList();
             if (!buildStart(options))
                 return;
-        } else if (options.ClearStakes) {
-            stakes_.Clear();
+        } else if (options.ClearStakes && !stakes_.Clear()) {
+            fail();
+            return;
         }
         observer_->CombinationsCounted(lists_.Count());
         if (stopped())
@@ -305,8 +352,10 @@ bool OneRun::buildStart(const TScriptOptions& options)
     }
     if (stopped())
         return false;
-    if (options.ClearStakes)
-        stakes_.Clear();
+    if (options.ClearStakes && !stakes_.Clear()) {
+        fail();
+        return false;
+    }
     return true;
 }
 
@@ -441,10 +490,11 @@ void OneRun::makeStakes(const TScriptOptions& options, int lineNumber, std::stri
         stakeCombinations(options, comment);
         result_.Stakes = made + static_cast<int>(stakes_.Finish());
     } catch (const Error& e) {
-        // The first stake that cannot be written ends the result, with one message.
+        // The first stake that cannot be written ends the run, with one message.
         result_.Stakes = made + static_cast<int>(stakes_.Written());
         stakes_.Abandon();
         ws_.Host().showError(e.what());
+        fail();
     }
     panels_.Stakes = result_.Stakes;
     showPanels();
@@ -554,8 +604,35 @@ ScenarioRunResult ScenarioRunner::Execute(std::span<const std::string> lines, st
             r.stopRequested_ = false;
         }
     } idle{*this};
-    OneRun run(ws_, stopRequested_, random_, settings);
-    return run.Execute(lines, testCount);
+    // The run's stakes, checks, ratings and stake logs are one change: a run
+    // that fails leaves them as they were before it. Its log stays to tell
+    // why, unless a write failed: then it goes back to what it was too (a
+    // run killed half-way keeps the log of what it did).
+    std::filesystem::path logFile;
+    if (settings.Log)
+        logFile = ScriptLogPath(ws_.Files().folder(), std::time(nullptr));
+    const std::optional<uint64_t> logSize = logFile.empty() ? std::nullopt : sizeIfExists(logFile);
+    auto change = ws_.Stakes().BeginChange();
+    if (!change)
+        return {.Failed = true};
+    ScenarioRunResult result;
+    bool writeFailed = false;
+    {
+        OneRun run(ws_, stopRequested_, random_, settings, logFile);
+        result = run.Execute(lines, testCount);
+        writeFailed = run.WriteFailed();
+    }
+    if (!result.Failed && change->Commit())
+        return result;
+    change.reset(); // undone
+    if ((writeFailed || !result.Failed) && !logFile.empty()) {
+        cutBack(logFile, logSize);
+        result.LogFile.clear();
+    }
+    result.Failed = true;
+    result.Stakes = 0;
+    result.Comments.clear();
+    return result;
 }
 
 } // namespace belvane::app

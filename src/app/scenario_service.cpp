@@ -59,7 +59,8 @@ bool ScenarioService::ReadFile(const std::filesystem::path& file, const std::fun
 
 bool ScenarioService::Save(const std::filesystem::path& file)
 {
-    if (const std::string refusal = ws_.Files().ownFileRefusal(file); !refusal.empty()) {
+    if (const std::string refusal = ws_.Files().ownFileRefusal(file, scenario::ScenarioFileExtension);
+        !refusal.empty()) {
         ws_.Host().showError(refusal);
         return false;
     }

@@ -6,7 +6,9 @@
 #include "app/ratings_service.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
+#include "app/tables_service.h"
 #include "stakes/stake_access.h"
+#include "stakes/stake_log.h"
 #include "stakes/stake_texts.h"
 #include "support/error.h"
 #include "support/host.h"
@@ -14,6 +16,89 @@
 #include "support/translation.h"
 
 namespace belvane::app {
+namespace {
+
+// How many copies of older stakes files may lie beside the stakes file.
+constexpr int kMaxOldCopies = 1000;
+
+} // namespace
+
+// ---- a change of the stakes ---------------------------------------------------------------
+
+StakesChange::StakesChange(StakesChange&& other) noexcept
+    : service_(other.service_), outermost_(other.outermost_), done_(std::exchange(other.done_, true))
+{
+}
+
+StakesChange::~StakesChange()
+{
+    if (outermost_ && !done_)
+        service_->undoChange();
+}
+
+bool StakesChange::Commit()
+{
+    if (!outermost_ || done_)
+        return true;
+    try {
+        service_->file_.CommitChange();
+        done_ = true;
+        return true;
+    } catch (const Error& e) {
+        service_->ws_.Host().showError(support::Message("Ошибка записи в файл ставок!\r\r{}", e.what()));
+        done_ = true;
+        service_->undoChange();
+        return false;
+    }
+}
+
+std::optional<StakesChange> StakesService::BeginChange()
+{
+    if (file_.ChangeActive())
+        return StakesChange(*this, false);
+    try {
+        std::vector<std::filesystem::path> logs;
+        for (int matches = 0; matches <= static_cast<int>(stakes::StakeNumbersCapacity); ++matches)
+            logs.push_back(stakes::StakeLogPath(ws_.Files().folder(), matches));
+        file_.BeginChange({ws_.Files().ratings(), ws_.Files().tables()}, logs);
+    } catch (const Error& e) {
+        ws_.Host().showError(support::Message("Ошибка записи в файл ставок!\r\r{}", e.what()));
+        return std::nullopt;
+    }
+    return StakesChange(*this, true);
+}
+
+void StakesService::undoChange()
+{
+    Host& host = ws_.Host();
+    try {
+        const stakes::ChangeUndone undone = file_.UndoChange();
+        if (undone.DroppedBytes > 0 || undone.RestoredRecords > 0 || undone.RestoredFiles > 0)
+            host.showWarning(support::Text(ChangeUndoneMessage));
+    } catch (const Error& e) {
+        // The journal stays: the next start undoes the change.
+        host.showError(support::Message("Ошибка восстановления файла ставок!\r\r{}", e.what()));
+    }
+    ws_.Ratings().Load();
+    ws_.Tables().Load();
+}
+
+std::filesystem::path StakesService::freeCopyPath() const
+{
+    const std::filesystem::path first = ws_.Files().stakesCopy();
+    std::error_code ec;
+    if (!std::filesystem::exists(first, ec))
+        return first;
+    for (int n = 2; n <= kMaxOldCopies; ++n) {
+        std::filesystem::path next = first;
+        next += "." + std::to_string(n);
+        if (!std::filesystem::exists(next, ec))
+            return next;
+    }
+    throw Error(support::Message("Нет свободного имени для копии файла ставок ({})!", first.filename().string()));
+}
+
+// ---- the service ----------------------------------------------------------------------------
 
 StakesService::StakesService(Workspace& workspace) : ws_(workspace), random_(std::random_device{}()) {}
 
@@ -31,8 +116,12 @@ void StakesService::Open()
 {
     Host& host = ws_.Host();
     StatusScope status(host, support::Text("Загрузка файла ставок..."));
+    const bool readOnly = ws_.Mode().ReadOnly;
     try {
-        file_.Open(ws_.Files().stakes());
+        if (readOnly)
+            file_.OpenForReading(ws_.Files().stakes());
+        else
+            file_.Open(ws_.Files().stakes());
     } catch (const stakes::StakesFileLocked&) {
         host.showError(support::Text(ExclusiveAccessMessage));
         throw StartupFailure(support::Text(ExclusiveAccessMessage));
@@ -40,7 +129,53 @@ void StakesService::Open()
         host.showError(support::Message("Ошибка чтения файла ставок!\r\r{}", e.what()));
         throw StartupFailure(e.what());
     }
+    if (readOnly && file_.ChangePending()) {
+        // A reading command writes nothing, but for putting right a change
+        // the program did not live to finish: then it shows what was written
+        // for good. Where it cannot write, the next program that can does it.
+        try {
+            file_.Close();
+            file_.Open(ws_.Files().stakes());
+        } catch (const Error&) {
+            try {
+                file_.OpenForReading(ws_.Files().stakes());
+            } catch (const Error& e) {
+                host.showError(support::Message("Ошибка чтения файла ставок!\r\r{}", e.what()));
+                throw StartupFailure(e.what());
+            }
+            host.showWarning(support::Text(PendingChangeMessage));
+            return;
+        }
+    } else if (readOnly) {
+        return;
+    }
+    // A change the program did not live to finish is undone before anything reads the stakes.
     try {
+        if (file_.ChangePending()) {
+            try {
+                const stakes::ChangeUndone undone = file_.UndoChange();
+                host.showWarning(support::Message(InterruptedChangeMessage, undone.DroppedBytes, undone.RestoredRecords,
+                                                  undone.RestoredFiles));
+            } catch (const stakes::JournalDamaged& e) {
+                // Nothing can be undone from it: the files stay as they are,
+                // the journal is kept for a look, and a torn record is cut below.
+                const std::filesystem::path aside = file_.SetAsideChange();
+                host.showWarning(support::Message(DamagedJournalMessage, e.what(), aside.filename().string()));
+            }
+        } else {
+            file_.RemoveChangeLeftovers();
+        }
+    } catch (const Error& e) {
+        host.showError(support::Message("Ошибка восстановления файла ставок!\r\r{}", e.what()));
+        throw StartupFailure(e.what());
+    }
+    try {
+        // The end of an append that the program did not live to finish (or
+        // that a full disk cut short): the whole records before it are the stakes.
+        if (const uint64_t torn = file_.TornTailBytes(); torn > 0) {
+            file_.CutTornTail();
+            host.showWarning(support::Message(TornRecordMessage, torn));
+        }
         if (!file_.IsOlderVersion())
             return;
         host.showWarning(
@@ -49,10 +184,10 @@ void StakesService::Open()
         host.showError(support::Message("Ошибка чтения файла ставок!\r\r{}", e.what()));
         throw StartupFailure(e.what());
     }
-    // The old stakes stay readable beside the emptied file; without that copy
-    // nothing is emptied.
+    // The old stakes stay readable beside the emptied file, under a name no
+    // earlier copy has; without that copy nothing is emptied.
     try {
-        file_.CopyTo(ws_.Files().stakesCopy());
+        file_.CopyTo(freeCopyPath());
         file_.Truncate();
     } catch (const Error& e) {
         host.showError(support::Message("Ошибка записи в файл ставок!\r\r{}", e.what()));
@@ -95,16 +230,21 @@ std::optional<model::TComb> StakesService::RandomCombination()
 bool StakesService::AddStake(const stakes::StakeRecord& stake, int drawsCount)
 {
     auto busy = ws_.Busy();
-    const bool added = stakes::AddStake(ws_.Host(), file_, stake, drawsCount);
-    if (added)
-        Check();
-    return added;
+    auto change = BeginChange();
+    if (!change)
+        return false;
+    if (!stakes::AddStake(ws_.Host(), file_, stake, drawsCount) || Check().Failed)
+        return false; // undone whole
+    return change->Commit();
 }
 
 stakes::AddStakesResult StakesService::AddStakes(std::span<const size_t> rows, const stakes::MultiStakeRequest& request,
                                                  bool allRows)
 {
     auto busy = ws_.Busy();
+    auto change = BeginChange();
+    if (!change)
+        return {};
     const auto combs = ws_.Combinations().Combs();
     stakes::AddStakesResult result;
     if (allRows) {
@@ -117,8 +257,12 @@ stakes::AddStakesResult StakesService::AddStakes(std::span<const size_t> rows, c
                 chosen.push_back(combs[r]);
         result = stakes::AddStakes(ws_.Host(), file_, chosen, request, ws_.Configuration().Data());
     }
-    if (result.Completed)
-        Check();
+    // A cancel keeps what was added before it; a failure undoes every stake of the request.
+    if ((!result.Completed && !result.Cancelled) || (result.Completed && Check().Failed) || !change->Commit()) {
+        result.Stakes = 0;
+        result.Records = 0;
+        result.Completed = false;
+    }
     return result;
 }
 
@@ -127,19 +271,24 @@ stakes::CheckResult StakesService::Check(size_t from, bool deferred)
     if (!file_.IsOpen() || file_.Empty())
         return {};
     auto busy = ws_.Busy();
+    auto change = BeginChange();
+    if (!change)
+        return {.Failed = true};
     stakes::CheckOptions options;
     options.LogEnabled = LogEnabled();
     options.LogFolder = ws_.Files().folder();
     options.From = from;
     options.Deferred = deferred;
-    return stakes::CheckStakes(ws_.Host(), file_, ws_.Archive().Draws(), ws_.Configuration().Data(),
-                               ws_.Ratings().Ratings(), options);
+    stakes::CheckResult result = stakes::CheckStakes(ws_.Host(), file_, ws_.Archive().Draws(),
+                                                     ws_.Configuration().Data(), ws_.Ratings().Ratings(), options);
+    if (!result.Failed && !change->Commit())
+        result.Failed = true;
+    return result;
 }
 
-void StakesService::FinishChecks()
+bool StakesService::FinishChecks()
 {
-    if (file_.IsOpen())
-        stakes::FinishChecks(ws_.Host(), file_, ws_.Ratings().Ratings());
+    return !file_.IsOpen() || stakes::FinishChecks(ws_.Host(), file_, ws_.Ratings().Ratings());
 }
 
 bool StakesService::DeleteRecords(std::span<const size_t> indices)

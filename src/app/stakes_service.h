@@ -5,21 +5,64 @@
 // checking them against the archive, deleting them and the stake logs.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <random>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/view_selection.h"
 #include "stakes/stake_check.h"
 #include "stakes/stake_dialogs.h"
 #include "stakes/stake_ops.h"
 #include "stakes/stakes_file.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 
+inline constexpr std::string_view InterruptedChangeMessage =
+    BELVANE_TEXT("Работа программы была прервана во время изменения ставок: изменение отменено.\r\rУдалено "
+                 "байт в конце файла ставок: {}, восстановлено записей: {}, восстановлено файлов: {}.");
+inline constexpr std::string_view TornRecordMessage = BELVANE_TEXT(
+    "Последняя запись файла ставок была записана не полностью и удалена ({} байт); остальные ставки сохранены.");
+inline constexpr std::string_view DamagedJournalMessage =
+    BELVANE_TEXT("{}\r\rНезавершенное изменение ставок не может быть отменено: файлы оставлены как есть, журнал "
+                 "сохранен как \"{}\".");
+inline constexpr std::string_view PendingChangeMessage =
+    BELVANE_TEXT("Изменение ставок не было завершено: оно будет отменено при следующем запуске программы, "
+                 "изменяющем данные. Показаны ставки вместе с этим изменением.");
+inline constexpr std::string_view ChangeUndoneMessage =
+    BELVANE_TEXT("Ставки, рейтинг и регулярные ставки возвращены к состоянию до операции, которая не была выполнена.");
+
+class StakesService;
 class Workspace;
+
+// A change of the stakes for the length of a scope: the stakes file, the
+// ratings, the regular stakes and the logs move together. Commit() keeps it;
+// a change left without it (a failure) is undone, and one the program did not
+// live to finish is undone at the next start. A change begun while one is
+// going on joins it: the first one decides.
+class StakesChange {
+public:
+    StakesChange(StakesChange&& other) noexcept;
+    StakesChange(const StakesChange&) = delete;
+    StakesChange& operator=(const StakesChange&) = delete;
+    StakesChange& operator=(StakesChange&&) = delete;
+    ~StakesChange();
+
+    // Returns false when the change could not be made durable (shown; it is undone).
+    bool Commit();
+
+private:
+    friend class StakesService;
+    StakesChange(StakesService& service, bool outermost) : service_(&service), outermost_(outermost) {}
+
+    StakesService* service_;
+    bool outermost_;
+    bool done_ = false;
+};
 
 class StakesService {
 public:
@@ -33,10 +76,17 @@ public:
     // Record `index` for the grid (through the one-record cache).
     stakes::StakeRecord Record(size_t index);
 
-    // At initialisation: opens and locks the file, empties a file of an older
-    // version after its warning. Throws StartupFailure after the exclusive-
-    // access message when the folder is held by another program.
+    // At initialisation: opens and locks the file, undoes a change the
+    // program did not live to finish, cuts off a record torn at the end, and
+    // empties a file of an older version after its warning (keeping a copy).
+    // Throws StartupFailure after the exclusive-access message when the
+    // folder is held by another program.
     void Open();
+
+    // Begins a change of the stakes, or joins the one going on; nullopt when
+    // it cannot begin (the failure was shown and nothing changed).
+    std::optional<StakesChange> BeginChange();
+    bool ChangeActive() const { return file_.ChangeActive(); }
     // At shutdown ("Сохранение файла ставок...").
     bool Close();
 
@@ -58,7 +108,8 @@ public:
     // were added, and on "Проверить ставки"), from record `from` on.
     // `deferred`: one of many checks in a row, finished with FinishChecks.
     stakes::CheckResult Check(size_t from = 0, bool deferred = false);
-    void FinishChecks();
+    // False when the file or the ratings could not be written (shown).
+    bool FinishChecks();
 
     // Deleting; the front end asks DeleteRowsQuestion for the rows first.
     bool DeleteRecords(std::span<const size_t> indices);
@@ -80,7 +131,13 @@ public:
     std::optional<bool> ActionEnabled(std::string_view action, const ViewSelection& selection) const;
 
 private:
+    friend class StakesChange;
     void ToggleSetting(std::string_view key);
+    // Undoes the change going on, shows what was put back, and reads the
+    // ratings and regular stakes again.
+    void undoChange();
+    // Where the old stakes of a file of an older version are kept: the first free name.
+    std::filesystem::path freeCopyPath() const;
 
     Workspace& ws_;
     stakes::StakesFile file_;

@@ -235,16 +235,20 @@ stakes::AddStakesResult SystemsService::Stake(const systems::ListSystem& system,
     stake.Kind = stakes::StakeKind::System;
     stake.ListSize = static_cast<int32_t>(wholeSystem ? system.Combs.size() : list.size());
     stakes::StakesFile& file = ws_.Stakes().File();
+    auto change = ws_.Stakes().BeginChange();
+    if (!change)
+        return {};
     try {
         stakes::AppendSeparator(file);
     } catch (const Error& e) {
         ws_.Host().showError(e.what());
         return {};
     }
-    const stakes::AddStakesResult result =
-        stakes::AddStakes(ws_.Host(), file, chosen, stake, ws_.Configuration().Data());
-    if (result.Completed)
-        ws_.Stakes().Check();
+    stakes::AddStakesResult result = stakes::AddStakes(ws_.Host(), file, chosen, stake, ws_.Configuration().Data());
+    // A cancel keeps what was added before it; a failure undoes the system's stakes whole.
+    if ((!result.Completed && !result.Cancelled) || (result.Completed && ws_.Stakes().Check().Failed) ||
+        !change->Commit())
+        return {};
     return result;
 }
 

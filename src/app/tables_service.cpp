@@ -285,10 +285,18 @@ bool TablesService::MakeStake(const PreparedRegularStake& prepared, const stakes
         ws_.Host().showError(missingRecordText(prepared.Row));
         return false;
     }
+    // The stake and the regular stake's next step are kept together or not at all.
+    auto change = ws_.Stakes().BeginChange();
+    if (!change)
+        return false;
     if (!ws_.Stakes().AddStake(stake, drawsCount))
         return false;
+    const stakes::RegularStake before = records_[prepared.Row];
     records_[prepared.Row] = prepared.Advanced;
-    return Save();
+    if (Save() && change->Commit())
+        return true;
+    records_[prepared.Row] = before;
+    return false;
 }
 
 std::optional<int> TablesService::AskTestCount()
@@ -366,9 +374,15 @@ RegularTestResult TablesService::Test(int count, std::span<const size_t> rows)
     if (result.Cancelled || result.Failed)
         return result;
 
-    // The stakes in the order they were made; the first one that cannot be
-    // added ends the test, and only the regular stakes whose stakes are in
-    // the file move on.
+    // The stakes in the order they were made, the regular stakes moved on and
+    // the check are one change: the first stake that cannot be added ends the
+    // test and undoes it whole.
+    auto change = ws_.Stakes().BeginChange();
+    if (!change) {
+        result.Failed = true;
+        return result;
+    }
+    const std::vector<stakes::RegularStake> before = records_;
     stakes::StakesFile& file = ws_.Stakes().File();
     const size_t firstNew = file.IsOpen() ? file.RecordCount() : 0;
     try {
@@ -381,10 +395,16 @@ RegularTestResult TablesService::Test(int count, std::span<const size_t> rows)
         host.showError(e.what());
         result.Failed = true;
     }
-    if (result.Stakes > 0 && !Save())
+    if (!result.Failed && result.Stakes > 0 && !Save())
         result.Failed = true;
-    if (result.Stakes == planned.size())
-        ws_.Stakes().Check(firstNew);
+    if (!result.Failed && ws_.Stakes().Check(firstNew).Failed)
+        result.Failed = true;
+    if (!result.Failed && !change->Commit())
+        result.Failed = true;
+    if (result.Failed) {
+        records_ = before;
+        result.Stakes = 0;
+    }
     return result;
 }
 

@@ -162,6 +162,8 @@ void MainWindowSettings::Load()
 
 void MainWindowSettings::SaveOnClose() const
 {
+    if (readOnly_)
+        return;
     std::vector<std::pair<std::string, int>> values;
     for (const SettingKey& k : MainWindowKeys())
         if (k.Write == SettingWrite::OnClose && Get(k.Name) != DesignSize)
@@ -191,7 +193,7 @@ void MainWindowSettings::Set(std::string_view name, int value)
     if (value < k->Min || value > k->Max)
         throw Error(support::Message("Значение параметра {} должно быть от {} до {}!", k->Name, k->Min, k->Max));
     values_[std::string(k->Name)] = value;
-    if (k->Write != SettingWrite::OnClose) {
+    if (k->Write != SettingWrite::OnClose && !readOnly_) {
         if (k->Kind == SettingKind::Boolean)
             file_.WriteBool(MainWindowSection, k->Name, value != 0);
         else

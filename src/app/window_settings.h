@@ -86,11 +86,15 @@ public:
     void Set(std::string_view name, int value);
 
     const WindowStateFile& File() const { return file_; }
+    // A session that only reads the data folder: values change in memory, nothing is written.
+    void SetReadOnly() { readOnly_ = true; }
+    bool ReadOnly() const { return readOnly_; }
 
 private:
     WindowStateFile file_;
     std::map<std::string, int, std::less<>> values_;
     bool loadFailed_ = false;
+    bool readOnly_ = false;
 };
 
 // The window placement: show state and the normal and min/max positions

@@ -46,6 +46,8 @@ Workspace::Workspace(belvane::Host& host, DataFiles files, StartupOptions option
       analysis_(std::make_unique<AnalysisService>(*this)), library_(std::make_unique<LibraryService>(*this)),
       update_(std::make_unique<UpdateService>(*this)), languages_(std::make_unique<LanguageService>(*this))
 {
+    if (mode_.ReadOnly)
+        settings_.SetReadOnly();
 }
 
 int Workspace::LanguageId() const
@@ -94,7 +96,8 @@ void Workspace::Initialise()
         hits_ = stakes::MakeHitTable();
         stakes_->Open();
         // The folder is ours alone now: what a killed save left behind can go.
-        files_.removeStaleTempFiles();
+        if (!mode_.ReadOnly)
+            files_.removeStaleTempFiles();
         archive_->Load();
         if (mode_.Interactive)
             combinations_->Generate(configuration_->SavedGenerateSettings());
@@ -143,7 +146,7 @@ bool Workspace::Close(const WindowClosingState& state)
     bool written = true;
     try {
         const WindowStateFile& file = settings_.File();
-        if (state.Placement)
+        if (state.Placement && !mode_.ReadOnly)
             SavePlacement(file, MainWindowSection, *state.Placement, state.PixelsPerInch, state.ScreenWidth,
                           state.ScreenHeight);
         settings_.SaveOnClose();

@@ -75,6 +75,10 @@ struct WorkspaceMode {
     // reductions keep an undo copy. A one-shot command builds a list only
     // when it asks for one and filters it in place.
     bool Interactive = true;
+    // A command that only reads: nothing in the data folder is written (a
+    // full disk or a read-only folder can still be read), and other readers
+    // may read beside it.
+    bool ReadOnly = false;
 };
 
 // What the front end hands over when the window closes.

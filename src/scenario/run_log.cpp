@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "support/cp1251.h"
+#include "support/file_faults.h"
 #include "support/translation.h"
 
 namespace belvane::scenario {
@@ -79,8 +80,12 @@ std::optional<std::string> ScriptLog::Write(std::string_view text)
     if (fd_ >= 0) {
         const std::string line = cp1251::fromUtf8(ScriptLogLine(std::time(nullptr), text)) + "\r\n";
         // One write per line: with O_APPEND a line is never split by another writer.
-        const ssize_t written = ::write(fd_, line.data(), line.size());
-        if (written != static_cast<ssize_t>(line.size()))
+        // An injected fault fills the disk half-way through the line.
+        const int fault = files::takeFault(files::FaultKind::Write, path_.filename().string());
+        const ssize_t written = ::write(fd_, line.data(), fault != 0 ? line.size() / 2 : line.size());
+        if (fault != 0)
+            error = fault;
+        else if (written != static_cast<ssize_t>(line.size()))
             error = written < 0 ? errno : ENOSPC;
     }
     if (error == 0)

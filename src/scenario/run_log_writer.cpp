@@ -16,8 +16,10 @@ void RunLogWriter::write(std::string_view text)
 {
     if (!log_.Active())
         return;
-    if (auto failure = log_.Write(text))
+    if (auto failure = log_.Write(text)) {
+        failed_ = true;
         host_.showError(*failure);
+    }
 }
 
 void RunLogWriter::RunStarted()

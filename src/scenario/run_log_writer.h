@@ -21,6 +21,8 @@ public:
     RunLogWriter(Host& host, std::filesystem::path path);
 
     const std::filesystem::path& Path() const { return log_.Path(); }
+    // Whether a line could not be written (the log then misses what followed).
+    bool Failed() const { return failed_; }
 
     bool WantsEveryStep() const override { return true; }
 
@@ -56,6 +58,7 @@ private:
 
     Host& host_;
     ScriptLog log_;
+    bool failed_ = false;
 };
 
 } // namespace belvane::scenario

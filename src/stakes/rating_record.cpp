@@ -68,6 +68,24 @@ void WriteRatingsFile(const std::filesystem::path& path, const TRatingsArray& re
     for (size_t i = 0; i < records.size(); ++i)
         EncodeRating(records[i],
                      std::span<uint8_t, RatingRecordSize>(data.data() + i * RatingRecordSize, RatingRecordSize));
+    // A file that holds these bytes already is left alone: loading and sorting
+    // ratings that did not change writes nothing, so a full disk or a
+    // read-only folder can still be read.
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        if (data.empty())
+            return;
+    } else {
+        try {
+            const std::string held = files::readFile(path, kMaxRatingsFileSize);
+            if (held.size() == data.size() && std::equal(held.begin(), held.end(), data.begin(), [](char a, uint8_t b) {
+                    return static_cast<uint8_t>(a) == b;
+                }))
+                return;
+        } catch (const Error&) {
+            // Unreadable: replaced below.
+        }
+    }
     files::writeFileAtomically(path, data);
 }
 

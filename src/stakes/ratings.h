@@ -20,6 +20,9 @@ public:
     // The ratings file, and whether reading it failed (its bytes are then kept
     // as "<file>.bad" before anything overwrites it).
     const std::filesystem::path& file() const { return file_; }
+    // Ratings that are read but never saved (a session that only reads).
+    bool readOnly() const { return readOnly_; }
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
     bool loadFailed() const { return loadFailed_; }
     void setLoadFailed(bool failed) { loadFailed_ = failed; }
 
@@ -48,6 +51,7 @@ private:
     void reindex();
 
     std::filesystem::path file_;
+    bool readOnly_ = false;
     bool loadFailed_ = false;
     TRatingsArray records_;
     // Case-folded Windows-1251 key -> first row with that key.

@@ -44,8 +44,10 @@ std::filesystem::path BadRatingsPath(const std::filesystem::path& ratingsFile)
 bool LoadRatings(Host& host, Ratings& ratings)
 {
     std::error_code ec;
-    if (!std::filesystem::exists(ratings.file(), ec))
+    if (!std::filesystem::exists(ratings.file(), ec)) {
+        ratings.clear();
         return true;
+    }
     {
         StatusScope status(host, support::Text("Загрузка файла рейтинга..."));
         try {
@@ -62,6 +64,8 @@ bool LoadRatings(Host& host, Ratings& ratings)
 
 bool SaveRatings(Host& host, Ratings& ratings)
 {
+    if (ratings.readOnly())
+        return true;
     StatusScope status(host, support::Text("Сохранение файла рейтинга..."));
     try {
         keepBadFile(ratings);

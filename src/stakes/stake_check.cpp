@@ -192,20 +192,24 @@ CheckResult CheckStakes(Host& host, StakesFile& file, const model::TDrawsArray& 
     if (log) {
         log->Flush();
         showLogFailure();
+        // A log that missed lines is out of step with the stakes it should list.
+        if (log->Failed())
+            result.Failed = true;
     }
-    if (result.Checked > 0 && !options.Deferred)
-        SortRatings(host, ratings);
+    if (result.Checked > 0 && !options.Deferred && !SortRatings(host, ratings))
+        result.Failed = true;
     return result;
 }
 
-void FinishChecks(Host& host, StakesFile& file, Ratings& ratings)
+bool FinishChecks(Host& host, StakesFile& file, Ratings& ratings)
 {
     try {
         file.Sync();
     } catch (const Error& e) {
         host.showError(support::Message("Ошибка проверки ставок!\r\r{}", e.what()));
+        return false;
     }
-    SortRatings(host, ratings);
+    return SortRatings(host, ratings);
 }
 
 } // namespace belvane::stakes

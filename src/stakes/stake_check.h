@@ -30,7 +30,7 @@ struct CheckOptions {
 struct CheckResult {
     size_t Checked = 0; // stakes filled in (they stay filled in whatever happened later)
     bool Cancelled = false;
-    bool Failed = false;
+    bool Failed = false; // the check, a stake log or the ratings could not be written
 };
 
 // Scans the whole file in blocks. A stake qualifies when it is not checked,
@@ -44,6 +44,7 @@ CheckResult CheckStakes(Host& host, StakesFile& file, const model::TDrawsArray& 
                         Ratings& ratings, const CheckOptions& options = {});
 
 // After deferred checks that filled stakes in: the file synced, the ratings sorted and saved.
-void FinishChecks(Host& host, StakesFile& file, Ratings& ratings);
+// Returns false when the file or the ratings could not be written (shown).
+bool FinishChecks(Host& host, StakesFile& file, Ratings& ratings);
 
 } // namespace belvane::stakes

@@ -10,6 +10,7 @@
 #include "stakes/stake_fields.h"
 #include "support/cp1251.h"
 #include "support/data_folder.h"
+#include "support/file_faults.h"
 #include "support/file_io.h"
 #include "support/translation.h"
 
@@ -162,7 +163,13 @@ void StakeLogWriter::FlushFile(int matches)
         return;
     const auto path = StakeLogPath(folder_, matches);
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    const bool ok = fd >= 0 && writeAll(fd, f.Pending.data(), f.Pending.size());
+    // An injected fault fills the disk half-way through the lines.
+    const int fault = fd >= 0 ? files::takeFault(files::FaultKind::Write, path.filename().string()) : 0;
+    bool ok = fd >= 0 && writeAll(fd, f.Pending.data(), fault != 0 ? f.Pending.size() / 2 : f.Pending.size());
+    if (ok && fault != 0) {
+        ok = false;
+        errno = fault;
+    }
     const int error = errno;
     const bool closed = fd >= 0 && ::close(fd) == 0;
     if (!ok || !closed)

@@ -1,14 +1,17 @@
 #include "stakes/stakes_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <fmt/format.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "support/error.h"
+#include "support/file_faults.h"
 #include "support/file_io.h"
 #include "support/translation.h"
 
@@ -27,6 +30,11 @@ constexpr int kOpenAttempts = 8;
 
 void writeAllAt(int fd, const std::filesystem::path& path, const uint8_t* p, size_t n, uint64_t offset)
 {
+    // An injected fault fills the disk half-way through the data.
+    const int fault = files::takeFault(files::FaultKind::Write, path.filename().string());
+    const size_t wanted = n;
+    if (fault != 0)
+        n /= 2;
     while (n > 0) {
         const ssize_t written = ::pwrite(fd, p, n, static_cast<off_t>(offset));
         if (written < 0) {
@@ -40,6 +48,8 @@ void writeAllAt(int fd, const std::filesystem::path& path, const uint8_t* p, siz
         n -= static_cast<size_t>(written);
         offset += static_cast<uint64_t>(written);
     }
+    if (fault != 0 && wanted > 0)
+        failWith(path, fault);
 }
 
 size_t readAllAt(int fd, const std::filesystem::path& path, uint8_t* p, size_t n, uint64_t offset)
@@ -116,11 +126,39 @@ void StakesFile::Open(const std::filesystem::path& path)
         if (sameFile(fd, path)) {
             fd_ = fd;
             path_ = path;
+            journal_ = std::make_unique<StakesJournal>(path);
             return;
         }
         ::close(fd);
     }
     throw StakesFileLocked(files::systemErrorText(path, EWOULDBLOCK));
+}
+
+void StakesFile::OpenForReading(const std::filesystem::path& path)
+{
+    if (fd_ >= 0)
+        Close();
+    DropCache();
+    path_ = path;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return;
+        failWith(path, errno);
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw Error(support::Message("{}: это не обычный файл", path.filename().string()));
+    }
+    if (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        throw StakesFileLocked(files::systemErrorText(path, error));
+    }
+    fd_ = fd;
+    readOnly_ = true;
+    journal_ = std::make_unique<StakesJournal>(path);
 }
 
 void StakesFile::Close()
@@ -130,6 +168,10 @@ void StakesFile::Close()
     DropCache();
     const int fd = fd_;
     fd_ = -1;
+    if (std::exchange(readOnly_, false)) {
+        ::close(fd);
+        return;
+    }
     const bool synced = ::fsync(fd) == 0;
     const int error = errno;
     if (::close(fd) != 0)
@@ -155,23 +197,91 @@ uint64_t StakesFile::Size() const
 
 bool StakesFile::IsOlderVersion() const
 {
-    const uint64_t size = Size();
-    if (size == 0)
+    if (Size() == 0)
         return false;
-    if (size % StakeRecordSize != 0)
-        return true;
     uint8_t version = 0;
     if (::pread(fd_, &version, 1, 0) != 1)
         failWith(path_, errno);
     return version != StakeRecordVersion;
 }
 
+uint64_t StakesFile::TornTailBytes() const
+{
+    if (IsOlderVersion())
+        return 0;
+    return Size() % StakeRecordSize;
+}
+
+void StakesFile::CutTornTail()
+{
+    const uint64_t size = Size();
+    DropCache();
+    if (::ftruncate(Descriptor(), static_cast<off_t>(size / StakeRecordSize * StakeRecordSize)) != 0)
+        failWith(path_, errno);
+    Sync();
+}
+
 void StakesFile::Truncate()
 {
     DropCache();
+    keepForUndo(0, Size());
     if (::ftruncate(Descriptor(), 0) != 0)
         failWith(path_, errno);
     Sync();
+}
+
+void StakesFile::keepForUndo(uint64_t offset, uint64_t length)
+{
+    if (!ChangeActive() || offset >= journal_->BaseSize())
+        return;
+    const uint64_t end = std::min(offset + length, journal_->BaseSize());
+    std::vector<uint8_t> old(
+        static_cast<size_t>(std::min<uint64_t>(end - offset, kCopyBlockRecords * StakeRecordSize)));
+    for (uint64_t at = offset; at < end;) {
+        const size_t n = static_cast<size_t>(std::min<uint64_t>(old.size(), end - at));
+        const size_t got = readAllAt(Descriptor(), path_, old.data(), n, at);
+        if (got == 0)
+            break;
+        journal_->SaveBeforeOverwrite(at, std::span<const uint8_t>(old.data(), got));
+        at += got;
+    }
+}
+
+bool StakesFile::ChangePending() const
+{
+    return journal_ && journal_->Pending();
+}
+
+ChangeUndone StakesFile::UndoChange()
+{
+    DropCache();
+    return journal_->Undo(Descriptor());
+}
+
+std::filesystem::path StakesFile::SetAsideChange()
+{
+    return journal_->SetAside();
+}
+
+void StakesFile::RemoveChangeLeftovers() const
+{
+    if (journal_)
+        journal_->RemoveLeftovers();
+}
+
+void StakesFile::BeginChange(const std::vector<std::filesystem::path>& replaced,
+                             const std::vector<std::filesystem::path>& appended)
+{
+    Descriptor();
+    journal_->Begin(Size(), replaced, appended);
+}
+
+void StakesFile::CommitChange()
+{
+    if (!ChangeActive())
+        return;
+    Sync();
+    journal_->Commit();
 }
 
 void StakesFile::CopyTo(const std::filesystem::path& copy) const
@@ -252,6 +362,7 @@ void StakesFile::WriteBlock(size_t first, std::span<const uint8_t> records)
 {
     const int f = Descriptor();
     DropCache();
+    keepForUndo(uint64_t{first} * StakeRecordSize, records.size());
     writeAllAt(f, path_, records.data(), records.size(), uint64_t{first} * StakeRecordSize);
 }
 
@@ -289,6 +400,9 @@ StakesFile::Rewrite(const std::function<bool(size_t, std::span<const uint8_t, St
         ::unlink(temp.c_str());
     };
 
+    if (ChangeActive())
+        throw Error(support::Message("Ошибка удаления записи из файла ставок!\r\r{}",
+                                     support::Text("Предыдущее изменение ставок не завершено!")));
     size_t dropped = 0;
     try {
         const int in = Descriptor();

@@ -12,11 +12,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
 
 #include "stakes/stake_record.h"
+#include "stakes/stakes_journal.h"
 #include "support/error.h"
 #include "support/translation.h"
 
@@ -47,6 +49,11 @@ public:
     // takes the exclusive lock. Throws Error with the reason when it cannot
     // (another program holds it, or the folder is not writable).
     void Open(const std::filesystem::path& path);
+    // Opens an existing file for reading only, beside other readers: a
+    // missing file leaves it closed (no stakes). Throws StakesFileLocked while
+    // a writer holds it, Error for other failures.
+    void OpenForReading(const std::filesystem::path& path);
+    bool ReadOnly() const { return readOnly_; }
     // Throws Error when closing reports a write failure.
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
@@ -56,12 +63,17 @@ public:
     size_t RecordCount() const { return static_cast<size_t>(Size() / StakeRecordSize); }
     bool Empty() const { return RecordCount() == 0; }
 
-    // A file of an older version: its size is not a multiple of the record,
-    // or its first record does not start with the version byte.
+    // A file of an older version: its first record does not start with the
+    // version byte.
     bool IsOlderVersion() const;
-    // Empties the file.
+    // The bytes of a record torn off at the end (an append the program did not
+    // live to finish): what lies beyond the last whole record of a file of this version.
+    uint64_t TornTailBytes() const;
+    // Cuts the torn record off; the whole records stay.
+    void CutTornTail();
     // Copies the whole file, as it is, to `copy` (replaced whole or left as it was).
     void CopyTo(const std::filesystem::path& copy) const;
+    // Empties the file (kept for undoing when a change is going on).
     void Truncate();
     // Makes every write so far durable.
     void Sync();
@@ -88,16 +100,39 @@ public:
     // into a new file beside this one and renaming it over this one; the
     // exclusive lock is held throughout. Returns how many records were dropped,
     // or nullopt when `progress` stopped it (the file is then as it was).
-    // Throws Error with the deletion's messages.
+    // Throws Error with the deletion's messages. Not during a change.
     std::optional<size_t> Rewrite(const std::function<bool(size_t, std::span<const uint8_t, StakeRecordSize>)>& keep,
                                   const RecordProgress& progress = {});
+
+    // ---- changes that move together or not at all (see StakesJournal) ----------
+    // Whether a change that the program did not live to finish left its journal.
+    bool ChangePending() const;
+    // Undoes that change, or the one going on. Throws Error when a step fails
+    // (JournalDamaged, changing nothing, when its journal cannot be read).
+    ChangeUndone UndoChange();
+    // Puts a damaged journal aside; returns its new name.
+    std::filesystem::path SetAsideChange();
+    // Removes what a change committed just before the program died left behind.
+    void RemoveChangeLeftovers() const;
+    // Begins a change of this file and of the files derived from it: those
+    // saved whole (`replaced`) and those written at their end (`appended`).
+    // Throws Error when the journal cannot be written (nothing changed).
+    void BeginChange(const std::vector<std::filesystem::path>& replaced,
+                     const std::vector<std::filesystem::path>& appended);
+    bool ChangeActive() const { return journal_ && journal_->Active(); }
+    // Makes the change durable and ends it.
+    void CommitChange();
 
 private:
     int Descriptor() const;
     void DropCache() { cacheValid_ = false; }
+    // Keeps what lies at [offset, offset + length) for undoing the change going on.
+    void keepForUndo(uint64_t offset, uint64_t length);
 
     int fd_ = -1;
+    bool readOnly_ = false;
     std::filesystem::path path_;
+    std::unique_ptr<StakesJournal> journal_;
 
     // The one-record read cache.
     bool cacheValid_ = false;

@@ -164,6 +164,50 @@ TEST_F(DataSafety, OutputPathsThatAreTheProgramsOwnFilesAreRefused)
     EXPECT_FALSE(s->Files().isOwnFile(dir / "no" / "such" / "folder.csv"));
 }
 
+// What the user made and keeps in the data folder is never an output either:
+// installed systems, stake and run logs, scenario and parameter files, the
+// stakes file's copies and journal, language modules.
+TEST_F(DataSafety, OutputPathsOverTheUsersKeptFilesAreRefused)
+{
+    StartedWorkspace s(dir.path(), {}, kCommandLine);
+    ASSERT_TRUE(s->Archive().ReplaceArchive(MakeDemoDraws(3, 1)));
+    fs::create_directory(dir / "Systems");
+    fs::create_directory(dir / "elsewhere");
+    const fs::path kept[] = {dir / "Systems" / "6-08-0_0001.dat",
+                             dir / "Belvane_6x45-3.log",
+                             dir / "ScriptLog_2026-01-02-03-04-05.txt",
+                             dir / "week.lsc",
+                             dir / "report.EXP",
+                             dir / "Belvane_6x45_ENU.lng",
+                             dir / "Belvane_6x45.lsk.old.2",
+                             dir / "Belvane_6x45.lsk-journal",
+                             dir / "Belvane_6x45.lrt-snapshot"};
+    for (const fs::path& path : kept)
+        writeBytes(path, "mine");
+    fs::create_hard_link(dir / "Systems" / "6-08-0_0001.dat", dir / "elsewhere" / "system.csv");
+    fs::create_symlink(dir / "week.lsc", dir / "elsewhere" / "week.csv");
+
+    std::vector<fs::path> refused(std::begin(kept), std::end(kept));
+    refused.push_back(dir / "elsewhere" / "system.csv");
+    refused.push_back(dir / "elsewhere" / "week.csv");
+    refused.push_back(dir / "Systems" / "new.csv"); // not there yet: the folder is the program's
+    refused.push_back(dir / "ScriptLog_new.txt");
+    for (const fs::path& path : refused) {
+        s.host.messages.clear();
+        EXPECT_FALSE(s->Archive().Export(path)) << path;
+        ASSERT_EQ(s.host.errors().size(), 1u) << path;
+        EXPECT_TRUE(s.host.errors()[0].find("файл данных программы") != std::string::npos) << path;
+    }
+    for (const fs::path& path : kept)
+        EXPECT_EQ(readBytes(path), "mine") << path;
+    EXPECT_FALSE(fs::exists(dir / "Systems" / "new.csv"));
+
+    // Names that only look alike stay the user's to write.
+    EXPECT_EQ(s->Archive().Export(dir / "Belvane_6x45-report.csv"), 3);
+    EXPECT_EQ(s->Archive().Export(dir / "ScriptLog.csv"), 3);
+    EXPECT_EQ(s->Archive().Export(dir / "elsewhere" / "week.lsc.csv"), 3);
+}
+
 TEST_F(DataSafety, TheArchiveIsSavedThroughALinkKeepingItsMode)
 {
     fs::create_directory(dir / "synced");

@@ -235,15 +235,20 @@ TEST_F(TablesTest, AFailureInsideTheTestStillRestoresTheOffset)
     EXPECT_EQ(ws().Archive().Offset(), 1);
     EXPECT_FALSE(ws().RefreshSuppressed);
 
-    // The tables file cannot be written: the stakes are in, the failure is shown.
+    // The tables file cannot be written: the failure is shown and the stakes
+    // the test made are undone with it, so that a second test makes them anew.
     host().messages.clear();
+    const std::string stakesBefore = readBytes(ws().Files().stakes());
     files::injectFault({files::FaultKind::Write, "Belvane_6x45.ltb", 1});
     result = tables().Test(2, std::vector<size_t>{0});
     EXPECT_TRUE(result.Failed);
-    EXPECT_EQ(result.Stakes, 2u);
+    EXPECT_EQ(result.Stakes, 0u);
     ASSERT_EQ(host().errors().size(), 1u);
     EXPECT_EQ(host().errors()[0].rfind("Ошибка записи в файл регулярных ставок!\r\r", 0), 0u) << host().errors()[0];
+    EXPECT_EQ(host().warnings(), (std::vector<std::string>{std::string(ChangeUndoneMessage)}));
     EXPECT_EQ(tablesBytes(), before);
+    EXPECT_EQ(readBytes(ws().Files().stakes()), stakesBefore);
+    EXPECT_EQ(tables().Records()[0].Stakes, 0);
     EXPECT_EQ(ws().Archive().Offset(), 1);
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/archive_service.h"
 #include "app/combination_service.h"
+#include "app/stakes_service.h"
 #include "app/statistics_service.h"
 #include "app/workspace.h"
 #include "helpers/draws_builder.h"
@@ -16,8 +17,10 @@
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"
 #include "stats/stat_list.h"
+#include "support/file_faults.h"
 #include "support/host.h"
 #include "support/ini_document.h"
+#include "support/translation.h"
 
 namespace belvane::app {
 namespace {
@@ -166,7 +169,7 @@ TEST(Workspace, SecondProgramOnTheSameFolderIsRefused)
 TEST(Workspace, OlderStakesFileIsEmptiedAfterItsWarningAndACopy)
 {
     TempDir dir;
-    const std::string older(313, '\x02');
+    const std::string older(2 * 312, '\x01');
     testing::writeBytes(dir / "Belvane_6x45.lsk", older);
     {
         Started s(dir.path());
@@ -177,11 +180,19 @@ TEST(Workspace, OlderStakesFileIsEmptiedAfterItsWarningAndACopy)
         EXPECT_EQ(std::filesystem::file_size(dir / "Belvane_6x45.lsk"), 0u);
         EXPECT_EQ(testing::readBytes(dir / "Belvane_6x45.lsk.old"), older);
     }
+    // A second older file does not replace the first copy.
+    const std::string second(312, '\x03');
+    testing::writeBytes(dir / "Belvane_6x45.lsk", second);
+    {
+        Started s(dir.path());
+        EXPECT_EQ(testing::readBytes(dir / "Belvane_6x45.lsk.old"), older);
+        EXPECT_EQ(testing::readBytes(dir / "Belvane_6x45.lsk.old.2"), second);
+    }
 
     // Without the copy nothing is emptied: the start fails with the reason.
     TempDir noCopy;
     testing::writeBytes(noCopy / "Belvane_6x45.lsk", older);
-    std::filesystem::create_directory(noCopy / "Belvane_6x45.lsk.old");
+    files::injectFault({files::FaultKind::Write, "Belvane_6x45.lsk.old", 1});
     {
         RecordingHost host;
         Workspace ws(host, DataFiles(noCopy.path()));
@@ -196,8 +207,21 @@ TEST(Workspace, OlderStakesFileIsEmptiedAfterItsWarningAndACopy)
     std::string record(312, '\0');
     record[0] = 2;
     testing::writeBytes(current / "Belvane_6x45.lsk", record);
-    Started kept(current.path());
-    EXPECT_TRUE(kept.host.messages.empty());
+    {
+        Started kept(current.path());
+        EXPECT_TRUE(kept.host.messages.empty());
+    }
+
+    // A record torn at the end (an append cut short) is cut off; the whole records stay.
+    testing::writeBytes(current / "Belvane_6x45.lsk", record + std::string(100, '\x02'));
+    {
+        Started torn(current.path());
+        ASSERT_EQ(torn.host.messages.size(), 1u);
+        EXPECT_EQ(torn.host.messages[0].kind, MessageKind::Warning);
+        EXPECT_EQ(torn.host.messages[0].text, support::Message(TornRecordMessage, 100));
+        EXPECT_EQ(testing::readBytes(current / "Belvane_6x45.lsk"), record);
+        EXPECT_FALSE(std::filesystem::exists(current / "Belvane_6x45.lsk.old"));
+    }
     EXPECT_EQ(std::filesystem::file_size(current / "Belvane_6x45.lsk"), 312u);
 }
 

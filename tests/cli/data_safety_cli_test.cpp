@@ -111,6 +111,29 @@ TEST_F(DataSafetyCli, OutputsNeverReplaceTheProgramsOwnFiles)
     EXPECT_TRUE(fs::is_symlink(dir / "draws.csv"));
 }
 
+TEST_F(DataSafetyCli, OutputsNeverReplaceWhatTheUserKeepsInTheDataFolder)
+{
+    makeArchive(5);
+    fs::create_directory(dir / "Systems");
+    const fs::path system = dir / "Systems" / "6-08-0_0001.dat";
+    writeBytes(system, "the system");
+    writeBytes(dir / "mine.lsc", "the scenario");
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"ratings", "export", system.string()},
+                                               {"draws", "export", system.string()},
+                                               {"stakes", "list", "--xlsx", system.string()},
+                                               {"http", "get", "http://127.0.0.1:9/", "--out", system.string()},
+                                               {"ratings", "export", (dir / "mine.lsc").string()}}) {
+        const CliResult r = run(args);
+        EXPECT_EQ(r.exitCode, 1) << args[0] << " " << args[1];
+        EXPECT_NE(r.err.find("файл данных программы"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(readBytes(system), "the system");
+    EXPECT_EQ(readBytes(dir / "mine.lsc"), "the scenario");
+    // A scenario is saved over the user's scenario file when asked to.
+    EXPECT_EQ(run({"scenario", "save", (dir / "mine.lsc").string()}).exitCode, 0);
+}
+
 TEST_F(DataSafetyCli, LinksReadOnlyFilesAndLeftovers)
 {
     // The archive kept in a synced folder, linked into the data folder.
@@ -127,10 +150,13 @@ TEST_F(DataSafetyCli, LinksReadOnlyFilesAndLeftovers)
     EXPECT_EQ(r.err, "Ошибка записи в файл тиражей!\n\nBelvane_6x45.ldr: файл защищен от записи\n");
     EXPECT_EQ(model::ReadDrawsFile(dir / "synced" / "archive.ldr").draws.size(), 1u);
 
-    // What a killed save left goes at the next start.
+    // What a killed save left goes at the next start of a command that writes
+    // (one that only reads touches nothing).
     const fs::path stale = dir / ".Belvane_6x45.ldr.belvane-tmp-Ab12cD";
     writeBytes(stale, std::string(4096, 'x'));
     EXPECT_EQ(run({"draws", "summary"}).exitCode, 0);
+    EXPECT_TRUE(fs::exists(stale));
+    EXPECT_EQ(run({"settings", "set", "SortedDraws", "true"}).exitCode, 0);
     EXPECT_FALSE(fs::exists(stale));
 }
 

@@ -50,11 +50,13 @@ public:
     }
     void closeWait() override { ++waitCloses; }
 
-    std::vector<std::string> errors() const
+    std::vector<std::string> errors() const { return texts(MessageKind::Error); }
+    std::vector<std::string> warnings() const { return texts(MessageKind::Warning); }
+    std::vector<std::string> texts(MessageKind kind) const
     {
         std::vector<std::string> out;
         for (const auto& m : messages)
-            if (m.kind == MessageKind::Error)
+            if (m.kind == kind)
                 out.push_back(m.text);
         return out;
     }

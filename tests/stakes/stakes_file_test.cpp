@@ -177,7 +177,9 @@ TEST(StakesFile, AnAppendAfterATornTailStartsOnARecordBoundary)
     std::string bytes = testing::readBytes(f.dir / testing::StakesFileName) + "xyz";
     testing::writeBytes(f.dir / testing::StakesFileName, bytes);
     f.file.Open(f.dir / testing::StakesFileName);
-    EXPECT_TRUE(f.file.IsOlderVersion());
+    // A torn record is no older version: the whole records before it are this version's.
+    EXPECT_FALSE(f.file.IsOlderVersion());
+    EXPECT_EQ(f.file.TornTailBytes(), 3u);
     f.file.Append(stakeFor(2, {1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(f.file.Size(), 2 * StakeRecordSize);
     EXPECT_EQ(drawNumbers(f.records()), (std::vector<int32_t>{1, 2}));
