@@ -4,6 +4,14 @@
   <context>
     <name>Core</name>
     <message>
+      <source>В описании обновления неверное имя файла "{}".</source>
+      <translation>The update description holds an invalid file name "{}".</translation>
+    </message>
+    <message>
+      <source>Срок действия описания обновлений истёк {}.</source>
+      <translation>The update description expired on {}.</translation>
+    </message>
+    <message>
       <source>Файл описания обновлений больше {} байт.</source>
       <translation>The update description file is larger than {} bytes.</translation>
     </message>
@@ -18,6 +26,14 @@
     <message>
       <source>В описании обновления нет правильной контрольной суммы SHA-256 файла обновления.</source>
       <translation>The update description has no valid SHA-256 checksum of the update file.</translation>
+    </message>
+    <message>
+      <source>В описании обновлений нет правильного срока действия (ключ Expires).</source>
+      <translation>The update description has no valid expiry (key Expires).</translation>
+    </message>
+    <message>
+      <source>В описании обновления нет списка файлов программы (ключ Files).</source>
+      <translation>The update description has no list of the program's files (key Files).</translation>
     </message>
     <message>
       <source>это не архив ustar</source>

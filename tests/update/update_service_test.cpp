@@ -100,7 +100,8 @@ TEST_F(UpdateServiceTest, WithoutAnAddressNothingIsAskedAndTheSearchSaysSo)
 
 TEST_F(UpdateServiceTest, NoSectionForTheProgramOrTheSameBuildFindsNoUpdate)
 {
-    writeBytes(site / "none.cfg", key.signManifest("[other.exe]\r\nVerId=9.9.9.99\r\n"));
+    writeBytes(site / "none.cfg", key.signManifest("[other.exe]\r\nVerId=9.9.9.99\r\n[GlobalOptions]\r\nExpires=" +
+                                                   std::string(testing::FarExpiry) + "\r\n"));
     EXPECT_EQ(check(site / "none.cfg").Outcome, UpdateCheckOutcome::NoUpdate);
     EXPECT_EQ(informations(), std::vector<std::string>{std::string(NoUpdatesMessage)});
 
@@ -254,6 +255,18 @@ TEST_F(UpdateServiceTest, APackageHoldingADataFileIsRefused)
     EXPECT_EQ(update().Install(r.Offer).Outcome, UpdateInstallOutcome::Failed);
     EXPECT_FALSE(update().StagedVersion());
     expectDataFilesIntact();
+}
+
+TEST_F(UpdateServiceTest, AnExpiredManifestIsRefusedWithItsDate)
+{
+    const std::string package = MakeUstar({{"belvane", "new"}});
+    writeBytes(site / "Belvane.tar", package);
+    writeBytes(site / "old.cfg", key.signManifest(ManifestBody("1.0.0.2", "Belvane.tar", update::Sha256Hex(package), "",
+                                                               "belvane", "2020-01-01T00:00:00Z")));
+    const UpdateCheckResult r = check(site / "old.cfg");
+    EXPECT_EQ(r.Outcome, UpdateCheckOutcome::Failed);
+    EXPECT_EQ(host().errors(),
+              std::vector<std::string>{SearchFailedText(update::ExpiredManifestText("2020-01-01T00:00:00Z"))});
 }
 
 TEST_F(UpdateServiceTest, TheConfiguredAddressIsFetchedOverVerifiedTlsOnly)
