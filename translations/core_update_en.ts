@@ -84,6 +84,14 @@
       <translation>the entry "{}" is too large</translation>
     </message>
     <message>
+      <source>файл "{}" не является файлом программы</source>
+      <translation>file "{}" is not a file of the program</translation>
+    </message>
+    <message>
+      <source>файл "{}" не назван в описании обновления</source>
+      <translation>file "{}" is not named in the update description</translation>
+    </message>
+    <message>
       <source>SHA-256 недоступен</source>
       <translation>SHA-256 is not available</translation>
     </message>
