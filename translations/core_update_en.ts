@@ -100,8 +100,20 @@
       <translation>{}: not a regular file</translation>
     </message>
     <message>
+      <source>{}: журнал установки обновления повреждён</source>
+      <translation>{}: the update installation journal is damaged</translation>
+    </message>
+    <message>
       <source>{}: неверная строка "{}"</source>
       <translation>{}: wrong line "{}"</translation>
+    </message>
+    <message>
+      <source>{}: копия файла повреждена</source>
+      <translation>{}: the copy of the file is damaged</translation>
+    </message>
+    <message>
+      <source>Установка обновления "{}" не завершена: она будет продолжена при следующей замене файлов программы (или отменена возвратом прежней версии).</source>
+      <translation>The installation of update "{}" is not complete: it will be continued the next time the program's files are replaced (or undone by going back to the previous version).</translation>
     </message>
     <message>
       <source>в архиве нет файлов</source>
@@ -112,8 +124,16 @@
       <translation>No update is prepared.</translation>
     </message>
     <message>
+      <source>{}: файл изменён во время установки обновления</source>
+      <translation>{}: the file was changed while the update was being installed</translation>
+    </message>
+    <message>
       <source>Предыдущая версия программы не сохранена.</source>
       <translation>The previous version of the program was not kept.</translation>
+    </message>
+    <message>
+      <source>{}: копия файла не найдена</source>
+      <translation>{}: the copy of the file is missing</translation>
     </message>
     <message>
       <source>Файл "{}" не найден!</source>

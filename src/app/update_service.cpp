@@ -173,6 +173,9 @@ UpdateInstallResult UpdateService::Install(const UpdateOffer& offer)
     try {
         StatusScope status(host, InstallStatusText(version));
         ProgressScope progress(host, kInstallSteps, true);
+        // A new download must not take the place of files an apply is still putting in place.
+        if (const auto interrupted = update::InterruptedApply(work))
+            throw Error(update::InterruptedApplyText(*interrupted));
         work.ensure();
         work.clearDownloads();
         progress.step();
@@ -230,7 +233,8 @@ std::optional<std::string> UpdateService::StagedVersion() const
 bool UpdateService::ApplyStaged()
 {
     try {
-        update::ApplyStaged(Work(), programFolder_);
+        update::ApplyStaged(Work(), programFolder_,
+                            [this](const std::string& name) { return RefusedFile(name, nullptr); });
         return true;
     } catch (const std::exception& e) {
         ws_.Host().showError(InstallFailedText(e.what()));
@@ -247,6 +251,14 @@ bool UpdateService::RollBack()
         ws_.Host().showError(InstallFailedText(e.what()));
         return false;
     }
+}
+
+int UpdateService::RemoveStaleTempFiles()
+{
+    std::error_code ec;
+    if (!fs::is_directory(programFolder_, ec))
+        return 0;
+    return update::RemoveStaleTempFiles(Work(), programFolder_);
 }
 
 bool UpdateService::AutoUpdates() const

@@ -102,6 +102,9 @@ public:
     bool ApplyStaged();
     // Puts back the files the last update replaced.
     bool RollBack();
+    // At start-up: removes the temporary copies that a killed apply or
+    // rollback left in the program's folder. Returns how many.
+    int RemoveStaleTempFiles();
 
     // AutoUpdates (AutoSelfUpdate): the silent search at start-up.
     bool AutoUpdates() const;

@@ -95,6 +95,7 @@ void Workspace::Initialise()
         stakes_->Open();
         // The folder is ours alone now: what a killed save left behind can go.
         files_.removeStaleTempFiles();
+        update_->RemoveStaleTempFiles();
         archive_->Load();
         if (mode_.Interactive)
             combinations_->Generate(configuration_->SavedGenerateSettings());

@@ -315,6 +315,19 @@ TEST_F(UpdateServiceTest, AnExpiredManifestIsRefusedWithItsDate)
               std::vector<std::string>{SearchFailedText(update::ExpiredManifestText("2020-01-01T00:00:00Z"))});
 }
 
+TEST_F(UpdateServiceTest, TheNextStartRemovesTheCopiesAKilledApplyLeft)
+{
+    fs::create_directories(program / "help");
+    writeBytes(program / ".belvane.belvane-tmp-a1B2c3", std::string(1000, 'x'));
+    writeBytes(program / "help" / ".Kalvo_ENG.chm.belvane-tmp-Zz9yY8", "x");
+    writeBytes(program / ".notes.txt", "a file of the user's");
+    EXPECT_EQ(update().RemoveStaleTempFiles(), 2);
+    EXPECT_FALSE(fs::exists(program / ".belvane.belvane-tmp-a1B2c3"));
+    EXPECT_FALSE(fs::exists(program / "help" / ".Kalvo_ENG.chm.belvane-tmp-Zz9yY8"));
+    EXPECT_EQ(readBytes(program / ".notes.txt"), "a file of the user's");
+    EXPECT_EQ(readBytes(program / "belvane"), "old program");
+}
+
 TEST_F(UpdateServiceTest, TheConfiguredAddressIsFetchedOverVerifiedTlsOnly)
 {
     testing::TestHttpServer server(testing::TestHttpServer::Tls::On);
