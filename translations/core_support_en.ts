@@ -160,6 +160,14 @@
       <translation>The progress window is already open!</translation>
     </message>
     <message>
+      <source>Сервер не передал ни одного байта за {} с</source>
+      <translation>The server sent no byte for {} s</translation>
+    </message>
+    <message>
+      <source>Переадресация с защищённого адреса https:// на незащищённый запрещена: {}</source>
+      <translation>A redirect from a secure https:// address to an insecure one is refused: {}</translation>
+    </message>
+    <message>
       <source>Размер ответа сервера больше допустимого ({} байт)</source>
       <translation>The server answer is larger than allowed ({} bytes)</translation>
     </message>

@@ -4,6 +4,14 @@
   <context>
     <name>Core</name>
     <message>
+      <source>В описании обновления неверное имя файла "{}".</source>
+      <translation>The update description holds an invalid file name "{}".</translation>
+    </message>
+    <message>
+      <source>Срок действия описания обновлений истёк {}.</source>
+      <translation>The update description expired on {}.</translation>
+    </message>
+    <message>
       <source>Файл описания обновлений больше {} байт.</source>
       <translation>The update description file is larger than {} bytes.</translation>
     </message>
@@ -18,6 +26,14 @@
     <message>
       <source>В описании обновления нет правильной контрольной суммы SHA-256 файла обновления.</source>
       <translation>The update description has no valid SHA-256 checksum of the update file.</translation>
+    </message>
+    <message>
+      <source>В описании обновлений нет правильного срока действия (ключ Expires).</source>
+      <translation>The update description has no valid expiry (key Expires).</translation>
+    </message>
+    <message>
+      <source>В описании обновления нет списка файлов программы (ключ Files).</source>
+      <translation>The update description has no list of the program's files (key Files).</translation>
     </message>
     <message>
       <source>это не архив ustar</source>
@@ -68,6 +84,14 @@
       <translation>the entry "{}" is too large</translation>
     </message>
     <message>
+      <source>файл "{}" не является файлом программы</source>
+      <translation>file "{}" is not a file of the program</translation>
+    </message>
+    <message>
+      <source>файл "{}" не назван в описании обновления</source>
+      <translation>file "{}" is not named in the update description</translation>
+    </message>
+    <message>
       <source>SHA-256 недоступен</source>
       <translation>SHA-256 is not available</translation>
     </message>
@@ -76,8 +100,20 @@
       <translation>{}: not a regular file</translation>
     </message>
     <message>
+      <source>{}: журнал установки обновления повреждён</source>
+      <translation>{}: the update installation journal is damaged</translation>
+    </message>
+    <message>
       <source>{}: неверная строка "{}"</source>
       <translation>{}: wrong line "{}"</translation>
+    </message>
+    <message>
+      <source>{}: копия файла повреждена</source>
+      <translation>{}: the copy of the file is damaged</translation>
+    </message>
+    <message>
+      <source>Установка обновления "{}" не завершена: она будет продолжена при следующей замене файлов программы (или отменена возвратом прежней версии).</source>
+      <translation>The installation of update "{}" is not complete: it will be continued the next time the program's files are replaced (or undone by going back to the previous version).</translation>
     </message>
     <message>
       <source>в архиве нет файлов</source>
@@ -88,8 +124,16 @@
       <translation>No update is prepared.</translation>
     </message>
     <message>
+      <source>{}: файл изменён во время установки обновления</source>
+      <translation>{}: the file was changed while the update was being installed</translation>
+    </message>
+    <message>
       <source>Предыдущая версия программы не сохранена.</source>
       <translation>The previous version of the program was not kept.</translation>
+    </message>
+    <message>
+      <source>{}: копия файла не найдена</source>
+      <translation>{}: the copy of the file is missing</translation>
     </message>
     <message>
       <source>Файл "{}" не найден!</source>

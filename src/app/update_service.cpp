@@ -12,6 +12,7 @@
 #include "support/text.h"
 #include "support/translation.h"
 #include "update/manifest.h"
+#include "update/program_files.h"
 #include "update/update_fetch.h"
 
 namespace belvane::app {
@@ -132,6 +133,7 @@ UpdateCheckResult UpdateService::Check(const UpdateCheckOptions& options)
             offer.Description = manifest.Description;
             offer.Package = update::ResolveLocation(location, manifest.DownloadUrl);
             offer.PackageSha256 = manifest.PackageSha256;
+            offer.Files = manifest.Files;
             offer.Details = update::FetchDescription(location, ws_.Registry().LanguageCode, ws_.LanguageId(),
                                                      manifest.Version.Text(), work.root(), request);
             result.Outcome = UpdateCheckOutcome::Available;
@@ -149,8 +151,11 @@ UpdateCheckResult UpdateService::Check(const UpdateCheckOptions& options)
     return result;
 }
 
-std::string UpdateService::RefusedFile(const std::string& name) const
+std::string UpdateService::RefusedFile(const std::string& name, const std::vector<std::string>* declared) const
 {
+    if (std::string reason = update::RefusedInstall(name, {programFolder_, ws_.Files().folder()}, declared);
+        !reason.empty())
+        return reason;
     const fs::path target = programFolder_ / fs::path(name);
     const fs::path work = Work().root();
     const bool inWork = fs::weakly_canonical(target).native().starts_with(fs::weakly_canonical(work).native() + "/");
@@ -168,6 +173,9 @@ UpdateInstallResult UpdateService::Install(const UpdateOffer& offer)
     try {
         StatusScope status(host, InstallStatusText(version));
         ProgressScope progress(host, kInstallSteps, true);
+        // A new download must not take the place of files an apply is still putting in place.
+        if (const auto interrupted = update::InterruptedApply(work))
+            throw Error(update::InterruptedApplyText(*interrupted));
         work.ensure();
         work.clearDownloads();
         progress.step();
@@ -199,8 +207,8 @@ UpdateInstallResult UpdateService::Install(const UpdateOffer& offer)
         }
         progress.step();
         update::StagePackage(
-            work, package, version, [this](const std::string& name) { return RefusedFile(name); }, {},
-            [&host] { return host.cancelled(); });
+            work, package, version, [this, &offer](const std::string& name) { return RefusedFile(name, &offer.Files); },
+            {}, [&host] { return host.cancelled(); });
         progress.step();
         removeQuietly(package);
         progress.step();
@@ -225,7 +233,8 @@ std::optional<std::string> UpdateService::StagedVersion() const
 bool UpdateService::ApplyStaged()
 {
     try {
-        update::ApplyStaged(Work(), programFolder_);
+        update::ApplyStaged(Work(), programFolder_,
+                            [this](const std::string& name) { return RefusedFile(name, nullptr); });
         return true;
     } catch (const std::exception& e) {
         ws_.Host().showError(InstallFailedText(e.what()));
@@ -242,6 +251,14 @@ bool UpdateService::RollBack()
         ws_.Host().showError(InstallFailedText(e.what()));
         return false;
     }
+}
+
+int UpdateService::RemoveStaleTempFiles()
+{
+    std::error_code ec;
+    if (!fs::is_directory(programFolder_, ec))
+        return 0;
+    return update::RemoveStaleTempFiles(Work(), programFolder_);
 }
 
 bool UpdateService::AutoUpdates() const

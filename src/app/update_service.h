@@ -59,6 +59,7 @@ struct UpdateOffer {
     std::string Details;
     std::string Package; // the package's address or path
     std::string PackageSha256;
+    std::vector<std::string> Files; // what the manifest says the package installs
 };
 
 enum class UpdateCheckOutcome { NoAddress, NoUpdate, Available, Failed };
@@ -101,6 +102,9 @@ public:
     bool ApplyStaged();
     // Puts back the files the last update replaced.
     bool RollBack();
+    // At start-up: removes the temporary copies that a killed apply or
+    // rollback left in the program's folder. Returns how many.
+    int RemoveStaleTempFiles();
 
     // AutoUpdates (AutoSelfUpdate): the silent search at start-up.
     bool AutoUpdates() const;
@@ -122,8 +126,10 @@ public:
     std::optional<bool> ActionEnabled(std::string_view action, const ViewSelection& selection) const;
 
 private:
-    // Why a file of the package may not be installed (a data file), or empty.
-    std::string RefusedFile(const std::string& name) const;
+    // Why a file of the package may not be installed, or empty: not named
+    // by the manifest (declared; nullptr once it is gone), not a program
+    // file, or one in the data folder.
+    std::string RefusedFile(const std::string& name, const std::vector<std::string>* declared) const;
 
     Workspace& ws_;
     std::filesystem::path programFolder_;

@@ -96,8 +96,10 @@ void Workspace::Initialise()
         hits_ = stakes::MakeHitTable();
         stakes_->Open();
         // The folder is ours alone now: what a killed save left behind can go.
-        if (!mode_.ReadOnly)
+        if (!mode_.ReadOnly) {
             files_.removeStaleTempFiles();
+            update_->RemoveStaleTempFiles();
+        }
         archive_->Load();
         if (mode_.Interactive)
             combinations_->Generate(configuration_->SavedGenerateSettings());

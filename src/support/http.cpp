@@ -17,6 +17,8 @@ namespace belvane::http {
 namespace {
 
 constexpr const char* kProtocols = "http,https";
+// Once an address is https, a redirect must not drop TLS.
+constexpr const char* kSecureProtocols = "https";
 
 struct EasyDeleter {
     void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
@@ -34,6 +36,16 @@ void initialiseCurl()
         if (curl_global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK)
             throw Error("curl_global_init failed");
     });
+}
+
+std::string stalledText(std::chrono::seconds timeout)
+{
+    return support::Message("Сервер не передал ни одного байта за {} с", timeout.count());
+}
+
+std::string insecureRedirectText(std::string_view to)
+{
+    return support::Message("Переадресация с защищённого адреса https:// на незащищённый запрещена: {}", to);
 }
 
 std::string sizeExceededText(uint64_t maxSize)
@@ -86,6 +98,16 @@ public:
             std::rethrow_exception(parked_);
         if (code == CURLE_ABORTED_BY_CALLBACK && cancelled_)
             throw TransferCancelled();
+        if (code == CURLE_ABORTED_BY_CALLBACK && stalled_)
+            throw Error(stalledText(options_.StallTimeout));
+        if (code == CURLE_UNSUPPORTED_PROTOCOL && secure_) {
+            // The address itself was https: what libcurl refused is where a redirect led.
+            const char* to = nullptr;
+            curl_easy_getinfo(handle_.get(), CURLINFO_REDIRECT_URL, &to);
+            if (to == nullptr || IsHttpsUrl(to))
+                curl_easy_getinfo(handle_.get(), CURLINFO_EFFECTIVE_URL, &to);
+            throw Error(insecureRedirectText(to != nullptr && !IsHttpsUrl(to) ? to : "?"));
+        }
         if (code == CURLE_FILESIZE_EXCEEDED)
             throw Error(sizeExceededText(maxSize_));
         if (code == CURLE_SSL_CACERT_BADFILE && caFileFailed_)
@@ -114,14 +136,17 @@ private:
         set(CURLOPT_URL, url_.c_str());
         set(CURLOPT_NOSIGNAL, 1L);
         set(CURLOPT_PROTOCOLS_STR, kProtocols);
-        set(CURLOPT_REDIR_PROTOCOLS_STR, kProtocols);
+        secure_ = IsHttpsUrl(url_);
+        set(CURLOPT_REDIR_PROTOCOLS_STR, secure_ ? kSecureProtocols : kProtocols);
         set(CURLOPT_FOLLOWLOCATION, options_.FollowRedirects ? 1L : 0L);
         set(CURLOPT_MAXREDIRS, MaxRedirects);
         set(CURLOPT_FAILONERROR, 1L);
 
         set(CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options_.ConnectTimeout.count()));
-        set(CURLOPT_LOW_SPEED_LIMIT, 1L);
-        set(CURLOPT_LOW_SPEED_TIME, static_cast<long>(options_.StallTimeout.count()));
+        // The stall (no byte at all) is watched in onProgress; libcurl's own
+        // check is the average speed over the longer window.
+        set(CURLOPT_LOW_SPEED_LIMIT, options_.MinSpeed);
+        set(CURLOPT_LOW_SPEED_TIME, static_cast<long>(options_.SlowWindow.count()));
         set(CURLOPT_TIMEOUT, static_cast<long>(options_.TotalTimeout.count()));
         set(CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(maxSize_));
 
@@ -176,9 +201,17 @@ private:
         }
     }
 
-    static int onProgress(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+    static int onProgress(void* self, curl_off_t, curl_off_t dlnow, curl_off_t, curl_off_t ulnow)
     {
         auto* t = static_cast<Transfer*>(self);
+        const auto now = std::chrono::steady_clock::now();
+        if (dlnow + ulnow != t->moved_ || t->lastMove_ == std::chrono::steady_clock::time_point{}) {
+            t->moved_ = dlnow + ulnow;
+            t->lastMove_ = now;
+        } else if (now - t->lastMove_ > t->options_.StallTimeout) {
+            t->stalled_ = true;
+            return 1;
+        }
         if (!t->options_.Cancelled)
             return 0;
         try {
@@ -212,6 +245,10 @@ private:
     uint64_t maxSize_ = 0;
     uint64_t received_ = 0;
     bool cancelled_ = false;
+    bool stalled_ = false;
+    bool secure_ = false;
+    curl_off_t moved_ = 0;
+    std::chrono::steady_clock::time_point lastMove_{};
     bool caFileFailed_ = false;
     std::exception_ptr parked_;
     char errorBuffer_[CURL_ERROR_SIZE] = {};

@@ -5,7 +5,8 @@
 // cookies. TLS ("https://" in any case) verifies the peer and its host name
 // against the system's CA store, TLS 1.2 or newer; the environment variable
 // BELVANE_CA_FILE names a PEM file of further CAs to trust (a private CA, the
-// tests' own certificate). Redirects go to http and https only, at most ten.
+// tests' own certificate). Redirects go to http and https only, at most ten,
+// and from an https address to https only.
 // Answers compressed with gzip or deflate are inflated. Any failure — the
 // transport's, a TLS one, an HTTP status of 400 or more, an answer over its
 // size cap — throws belvane::Error with the transport's own text.
@@ -64,6 +65,10 @@ struct RequestOptions {
     std::chrono::milliseconds ConnectTimeout{5000};
     // No byte for this long ends the transfer.
     std::chrono::seconds StallTimeout{10};
+    // Fewer than MinSpeed bytes a second on average over SlowWindow ends it
+    // too: a server that trickles would otherwise hold it until TotalTimeout.
+    long MinSpeed = 100;
+    std::chrono::seconds SlowWindow{60};
     // The whole exchange, redirects included.
     std::chrono::seconds TotalTimeout{900};
     // Largest answer after inflating; 0: the call's default.

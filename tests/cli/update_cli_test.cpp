@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "helpers/build_paths.h"
 #include "helpers/cli_runner.h"
 #include "helpers/temp_dir.h"
 #include "helpers/update_package.h"
@@ -54,6 +55,18 @@ TEST_F(UpdateCli, OnlyManifestsSignedWithTheMakersKeyAreBelieved)
     r = run({"update", "apply"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_THAT(r.err, HasSubstr("Нет загруженного обновления."));
+}
+
+TEST_F(UpdateCli, TheNextStartRemovesTheCopiesAKilledApplyLeftBesideTheProgram)
+{
+    // The tool's own folder is the program's folder an update writes to.
+    const fs::path stray = CliPath().parent_path() / ".belvane-cli.belvane-tmp-k1lLed";
+    writeBytes(stray, std::string(4096, 'x'));
+    ASSERT_TRUE(fs::exists(stray));
+    const CliResult r = run({"update", "rollback"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err, HasSubstr("Предыдущая версия программы не сохранена."));
+    EXPECT_FALSE(fs::exists(stray));
 }
 
 } // namespace

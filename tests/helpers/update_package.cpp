@@ -113,11 +113,25 @@ std::string TestSigningKey::signManifest(std::string_view body) const
 }
 
 std::string ManifestBody(std::string_view version, std::string_view downloadUrl, std::string_view sha256,
-                         std::string_view extraLines)
+                         std::string_view extraLines, std::string_view files, std::string_view expires)
 {
     return cp1251::fromUtf8(
-        fmt::format("[belvane]\r\nVerId={}\r\nDescription=Исправления\r\nDownloadUrl={}\r\nSHA256={}\r\n{}", version,
-                    downloadUrl, sha256, extraLines));
+        fmt::format("[belvane]\r\nVerId={}\r\nDescription=Исправления\r\nDownloadUrl={}\r\nSHA256={}"
+                    "\r\nFiles={}\r\nExpires={}\r\n{}",
+                    version, downloadUrl, sha256, files, expires, extraLines));
+}
+
+std::string FilesOf(const std::vector<TarEntry>& entries)
+{
+    std::string out;
+    for (const TarEntry& e : entries) {
+        if (e.type != '0')
+            continue;
+        if (!out.empty())
+            out += ';';
+        out += e.name;
+    }
+    return out;
 }
 
 } // namespace belvane::testing

@@ -45,8 +45,15 @@ private:
     EVP_PKEY* key_ = nullptr;
 };
 
-// The program section of a manifest ("[belvane]\r\nVerId=...\r\n...").
+inline constexpr std::string_view DefaultPackageFiles = "belvane;belvane-cli";
+inline constexpr std::string_view FarExpiry = "2099-12-31T00:00:00Z";
+
+// The program section of a manifest ("[belvane]\r\nVerId=...\r\n...") with
+// the package's files and the manifest's expiry, then extraLines.
 std::string ManifestBody(std::string_view version, std::string_view downloadUrl, std::string_view sha256,
-                         std::string_view extraLines = "");
+                         std::string_view extraLines = "", std::string_view files = DefaultPackageFiles,
+                         std::string_view expires = FarExpiry);
+// The names of the entries' files joined by ";" (the manifest's Files).
+std::string FilesOf(const std::vector<TarEntry>& entries);
 
 } // namespace belvane::testing

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <thread>
 
 #include "helpers/scoped_env.h"
 #include "helpers/temp_dir.h"
@@ -189,6 +190,31 @@ TEST(HttpGet, AStalledAnswerTimesOutAndTheCancelHookStopsIt)
     EXPECT_THROW(HttpGetString(server.url("/page"), options), TransferCancelled);
 }
 
+TEST(HttpGet, AServerThatTricklesIsCutOffByTheLowSpeedLimit)
+{
+    TestHttpServer server;
+    // A byte every 100 ms: never a stall, but far below the floor.
+    server.route("/trickle", [](const httplib::Request&, httplib::Response& res) {
+        res.set_chunked_content_provider("application/octet-stream", [](size_t offset, httplib::DataSink& sink) {
+            if (offset >= 600) {
+                sink.done();
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            return sink.write("x", 1);
+        });
+    });
+    RequestOptions options;
+    options.StallTimeout = std::chrono::seconds(30);
+    options.SlowWindow = std::chrono::seconds(2);
+    const std::string failure = errorOf([&] { HttpGetString(server.url("/trickle"), options); });
+    EXPECT_THAT(failure, HasSubstr("too slow"));
+    // The same answer at a floor it keeps above arrives whole (600 bytes are not waited for here).
+    options.MinSpeed = 1;
+    options.MaxSize = 20;
+    EXPECT_THAT(errorOf([&] { HttpGetString(server.url("/trickle"), options); }), HasSubstr("20 байт"));
+}
+
 TEST(HttpPost, SendsEveryNameAndValuePercentEncoded)
 {
     TestHttpServer server;
@@ -278,6 +304,20 @@ TEST(HttpTls, VerifiesTheServerAndTrustsTheCaFileOfTheEnvironment)
         // The certificate names 127.0.0.1, not localhost: the host name is checked too.
         const std::string otherName = "https://localhost:" + std::to_string(server.port()) + "/page";
         EXPECT_NE(errorOf([&] { HttpGetString(otherName); }), "(no error)");
+    }
+    {
+        // Once on TLS, a redirect stays on TLS: one to plain http is refused before it is sent.
+        ScopedEnv trusted(std::string(CaFileVariable), server.certificateFile().string());
+        TestHttpServer plain;
+        plain.serve("/page", "открыто");
+        server.redirect("/to-plain", plain.url("/page"));
+        server.redirect("/to-tls", server.url("/page"), 301);
+        EXPECT_THAT(errorOf([&] { HttpGetString(server.url("/to-plain")); }), HasSubstr(plain.url("/page")));
+        testing::TempDir dir;
+        EXPECT_THROW(HttpGetToFile(server.url("/to-plain"), dir / "file"), Error);
+        EXPECT_FALSE(std::filesystem::exists(dir / "file"));
+        EXPECT_TRUE(plain.requests().empty());
+        EXPECT_EQ(HttpGetString(server.url("/to-tls")), "защищено");
     }
     {
         ScopedEnv missing(std::string(CaFileVariable), "/nonexistent/ca.pem");

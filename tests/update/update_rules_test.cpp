@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fmt/format.h>
 
@@ -62,7 +63,8 @@ TEST(ManifestTest, WithoutTheProgramsSectionTheRunningVersionIsOfferedAndNothing
     TestSigningKey key;
     const ProgramVersion running = ParseVersion("1.0.0.1");
     const UpdateManifest m =
-        ReadManifest(key.signManifest("[other.exe]\r\nVerId=9.9.9.99\r\nDownloadUrl=x\r\nSHA256=" + kSha + "\r\n"),
+        ReadManifest(key.signManifest("[other.exe]\r\nVerId=9.9.9.99\r\nDownloadUrl=x\r\nSHA256=" + kSha +
+                                      "\r\n[GlobalOptions]\r\nExpires=2099-01-01\r\n"),
                      running, key.publicKey());
     EXPECT_FALSE(m.HasProgramSection);
     EXPECT_EQ(m.Version, running);
@@ -112,12 +114,72 @@ TEST(ManifestTest, AnOfferedPackageNeedsItsSha256)
             << sha;
 }
 
+TEST(ManifestTest, AManifestIsBelievedUntilItsExpiryOnly)
+{
+    TestSigningKey key;
+    const ProgramVersion running = ParseVersion("1.0.0.1");
+    const auto at = [](int y, unsigned m, unsigned d) { return std::chrono::sys_days(std::chrono::year(y) / m / d); };
+    EXPECT_EQ(ParseExpiry("2030-02-03"), at(2030, 2, 3));
+    EXPECT_EQ(ParseExpiry(" 2030-02-03T04:05:06Z "),
+              at(2030, 2, 3) + std::chrono::hours(4) + std::chrono::minutes(5) + std::chrono::seconds(6));
+    for (const char* bad : {"", "2030-02-30", "2030-2-3", "2030-02-03T04:05:06", "2030-02-03 04:05:06Z",
+                            "2030-02-03T24:00:00Z", "tomorrow", "2030-02-03T04:05:06+01"})
+        EXPECT_FALSE(ParseExpiry(bad)) << bad;
+
+    const auto refusal = [&](const std::string& body, std::chrono::system_clock::time_point now) {
+        try {
+            ReadManifest(key.signManifest(body), running, key.publicKey(), now);
+            return std::string("accepted");
+        } catch (const Error& e) {
+            return std::string(e.what());
+        }
+    };
+    const std::string body = ManifestBody("1.0.0.2", "pkg.tar", kSha, "", "belvane", "2030-02-03T00:00:00Z");
+    EXPECT_EQ(refusal(body, at(2030, 2, 2)), "accepted");
+    // Served again after its expiry: refused, saying so.
+    EXPECT_EQ(refusal(body, at(2030, 2, 3)), ExpiredManifestText("2030-02-03T00:00:00Z"));
+    EXPECT_EQ(refusal(body, at(2031, 1, 1)), ExpiredManifestText("2030-02-03T00:00:00Z"));
+    // No expiry, or one that does not read: never believed, not believed forever.
+    EXPECT_EQ(refusal(ManifestBody("1.0.0.2", "pkg.tar", kSha, "", "belvane", ""), at(2000, 1, 1)), NoExpiryMessage);
+    EXPECT_EQ(refusal(ManifestBody("1.0.0.2", "pkg.tar", kSha, "", "belvane", "never"), at(2000, 1, 1)),
+              NoExpiryMessage);
+    // The program's own section decides over GlobalOptions.
+    const std::string both =
+        ManifestBody("1.0.0.2", "pkg.tar", kSha, "[GlobalOptions]\r\nExpires=2040-01-01\r\n", "belvane", "2030-02-03");
+    EXPECT_NE(refusal(both, at(2035, 1, 1)), "accepted");
+}
+
+TEST(ManifestTest, AnOfferedPackageNeedsTheListOfItsFiles)
+{
+    TestSigningKey key;
+    const ProgramVersion running = ParseVersion("1.0.0.1");
+    const auto read = [&](std::string_view files) {
+        return ReadManifest(key.signManifest(ManifestBody("1.0.0.2", "pkg.tar", kSha, "", files)), running,
+                            key.publicKey());
+    };
+    EXPECT_EQ(read(" belvane ; help/Kalvo_ENG.chm;;").Files,
+              (std::vector<std::string>{"belvane", "help/Kalvo_ENG.chm"}));
+    try {
+        read("");
+        ADD_FAILURE() << "accepted without files";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), MissingFilesMessage);
+    }
+    EXPECT_THROW(read("belvane;../outside"), Error);
+    EXPECT_THROW(read("/etc/passwd"), Error);
+    // Without a package there is nothing to list.
+    EXPECT_TRUE(ReadManifest(key.signManifest(ManifestBody("1.0.0.2", "", "", "", "")), running, key.publicKey())
+                    .Files.empty());
+}
+
 TEST(ManifestTest, TheSigningScriptsManifestsAreBelieved)
 {
     testing::TempDir dir;
     TestSigningKey key;
     key.writePem(dir / "key.pem");
-    testing::writeBytes(dir / "pkg.tar", "package bytes");
+    const std::string package =
+        testing::MakeUstar({{"belvane", "program"}, {"help", "", '5'}, {"help/Kalvo_ENG.chm", "help"}});
+    testing::writeBytes(dir / "pkg.tar", package);
     const std::string script = (testing::SourceDir() / "scripts/sign-update.sh").string();
     const std::string command =
         fmt::format("'{}' --key '{}' --version 1.0.0.7 --package '{}' --url pkg.tar "
@@ -128,7 +190,14 @@ TEST(ManifestTest, TheSigningScriptsManifestsAreBelieved)
     const UpdateManifest m = ReadManifest(testing::readBytes(dir / "m.cfg"), running, key.publicKey());
     EXPECT_EQ(m.Version.Text(), "1.0.0.7");
     EXPECT_EQ(m.Description, "Новое");
-    EXPECT_EQ(m.PackageSha256, Sha256Hex("package bytes"));
+    EXPECT_EQ(m.PackageSha256, Sha256Hex(package));
+    EXPECT_EQ(m.Files, (std::vector<std::string>{"belvane", "help/Kalvo_ENG.chm"}));
+    // Believed for the days it is signed for (30 unless said otherwise), and no longer.
+    const auto now = std::chrono::system_clock::now();
+    EXPECT_GT(m.Expires, now + std::chrono::days(29));
+    EXPECT_LT(m.Expires, now + std::chrono::days(31));
+    EXPECT_THROW(ReadManifest(testing::readBytes(dir / "m.cfg"), running, key.publicKey(), now + std::chrono::days(31)),
+                 Error);
     EXPECT_TRUE(OffersUpdate(m, running));
 
     // An edited manifest signed again in place is believed; the edit alone is not.
@@ -136,11 +205,15 @@ TEST(ManifestTest, TheSigningScriptsManifestsAreBelieved)
     edited.replace(edited.find("1.0.0.7"), 7, "1.0.0.8");
     testing::writeBytes(dir / "m.cfg", edited);
     EXPECT_THROW(ReadManifest(edited, running, key.publicKey()), Error);
-    ASSERT_EQ(std::system(fmt::format("'{}' --key '{}' --manifest '{}'", script, (dir / "key.pem").string(),
-                                      (dir / "m.cfg").string())
+    // Signing again renews the expiry.
+    ASSERT_EQ(std::system(fmt::format("'{}' --key '{}' --manifest '{}' --valid-days 90", script,
+                                      (dir / "key.pem").string(), (dir / "m.cfg").string())
                               .c_str()),
               0);
-    EXPECT_EQ(ReadManifest(testing::readBytes(dir / "m.cfg"), running, key.publicKey()).Version.Text(), "1.0.0.8");
+    const UpdateManifest resigned = ReadManifest(testing::readBytes(dir / "m.cfg"), running, key.publicKey());
+    EXPECT_EQ(resigned.Version.Text(), "1.0.0.8");
+    EXPECT_GT(resigned.Expires, now + std::chrono::days(89));
+    EXPECT_EQ(resigned.Files, m.Files);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <map>
 
 #include "app/update_service.h"
 #include "helpers/scoped_env.h"
@@ -18,6 +19,7 @@ namespace belvane::app {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FilesOf;
 using ::testing::HasSubstr;
 using testing::MakeUstar;
 using testing::ManifestBody;
@@ -56,13 +58,14 @@ protected:
     testing::RecordingHost& host() { return s->host; }
 
     // A package in the site folder and a manifest offering it; the manifest's path.
+    // The manifest names the entries' files unless files says otherwise.
     fs::path publish(const std::string& version, const std::vector<TarEntry>& entries,
-                     const std::string& extraLines = "")
+                     const std::string& extraLines = "", const std::string& files = "")
     {
         const std::string package = MakeUstar(entries);
         writeBytes(site / "Belvane.tar", package);
-        const std::string manifest =
-            key.signManifest(ManifestBody(version, "Belvane.tar", update::Sha256Hex(package), extraLines));
+        const std::string manifest = key.signManifest(ManifestBody(
+            version, "Belvane.tar", update::Sha256Hex(package), extraLines, files.empty() ? FilesOf(entries) : files));
         writeBytes(site / "kalvo_AU.cfg", manifest);
         return site / "kalvo_AU.cfg";
     }
@@ -100,7 +103,8 @@ TEST_F(UpdateServiceTest, WithoutAnAddressNothingIsAskedAndTheSearchSaysSo)
 
 TEST_F(UpdateServiceTest, NoSectionForTheProgramOrTheSameBuildFindsNoUpdate)
 {
-    writeBytes(site / "none.cfg", key.signManifest("[other.exe]\r\nVerId=9.9.9.99\r\n"));
+    writeBytes(site / "none.cfg", key.signManifest("[other.exe]\r\nVerId=9.9.9.99\r\n[GlobalOptions]\r\nExpires=" +
+                                                   std::string(testing::FarExpiry) + "\r\n"));
     EXPECT_EQ(check(site / "none.cfg").Outcome, UpdateCheckOutcome::NoUpdate);
     EXPECT_EQ(informations(), std::vector<std::string>{std::string(NoUpdatesMessage)});
 
@@ -177,7 +181,7 @@ TEST_F(UpdateServiceTest, ATamperedPackageIsRefusedWithNothingChanged)
 
 TEST_F(UpdateServiceTest, APathTraversalPackageIsRefusedWithNothingOutside)
 {
-    const UpdateCheckResult r = check(publish("1.0.0.2", {{"belvane", "new"}, {"../../escaped", "x"}}));
+    const UpdateCheckResult r = check(publish("1.0.0.2", {{"belvane", "new"}, {"../../escaped", "x"}}, "", "belvane"));
     ASSERT_EQ(r.Outcome, UpdateCheckOutcome::Available);
     EXPECT_EQ(update().Install(r.Offer).Outcome, UpdateInstallOutcome::Failed);
     ASSERT_EQ(host().errors().size(), 1u);
@@ -256,6 +260,74 @@ TEST_F(UpdateServiceTest, APackageHoldingADataFileIsRefused)
     expectDataFilesIntact();
 }
 
+TEST_F(UpdateServiceTest, APackageNamingAUsersFileIsRefusedBeforeAnythingIsWritten)
+{
+    fs::create_directories(data / "Systems");
+    writeBytes(data / "Systems" / "x.dat", "the user's system");
+    writeBytes(program / "Belvane_6x45_ENG.lng", "the shipped module");
+    for (const fs::path& programFolder : {program, data}) {
+        SCOPED_TRACE(programFolder.string());
+        update().SetProgramFolder(programFolder);
+        const auto before = [&] {
+            std::map<std::string, std::string> files;
+            for (const fs::path& folder : {program, data})
+                for (const auto& e : fs::recursive_directory_iterator(folder))
+                    if (e.is_regular_file() && !e.path().string().starts_with(update().Work().root().string()))
+                        files[e.path().string()] = readBytes(e.path());
+            return files;
+        };
+        const auto untouched = before();
+        for (const std::vector<TarEntry>& entries :
+             {std::vector<TarEntry>{{"belvane", "new"}, {"Systems/x.dat", "evil"}},
+              std::vector<TarEntry>{{"belvane", "new"}, {"ScriptLog_1.txt", "evil"}},
+              std::vector<TarEntry>{{"Belvane_6x45_ENG.lng", "new"}, {"Belvane_6x45-3.log", "evil"}},
+              std::vector<TarEntry>{{"belvane", "new"}, {"report.exp", "evil"}}}) {
+            host().messages.clear();
+            const UpdateCheckResult r = check(publish("1.0.0.2", entries));
+            ASSERT_EQ(r.Outcome, UpdateCheckOutcome::Available) << r.Failure;
+            EXPECT_EQ(update().Install(r.Offer).Outcome, UpdateInstallOutcome::Failed);
+            ASSERT_EQ(host().errors().size(), 1u);
+            EXPECT_THAT(host().errors()[0], HasSubstr(entries[1].name));
+            EXPECT_FALSE(update().StagedVersion());
+            EXPECT_FALSE(update().ApplyStaged());
+            EXPECT_EQ(before(), untouched);
+        }
+    }
+    // A program file the manifest does not name is refused as well.
+    update().SetProgramFolder(program);
+    host().messages.clear();
+    const UpdateCheckResult r = check(publish("1.0.0.2", {{"belvane", "new"}, {"belvane-cli", "new"}}, "", "belvane"));
+    ASSERT_EQ(r.Outcome, UpdateCheckOutcome::Available) << r.Failure;
+    EXPECT_EQ(update().Install(r.Offer).Outcome, UpdateInstallOutcome::Failed);
+    EXPECT_THAT(host().errors().at(0), HasSubstr("belvane-cli"));
+    EXPECT_EQ(readBytes(program / "belvane"), "old program");
+}
+
+TEST_F(UpdateServiceTest, AnExpiredManifestIsRefusedWithItsDate)
+{
+    const std::string package = MakeUstar({{"belvane", "new"}});
+    writeBytes(site / "Belvane.tar", package);
+    writeBytes(site / "old.cfg", key.signManifest(ManifestBody("1.0.0.2", "Belvane.tar", update::Sha256Hex(package), "",
+                                                               "belvane", "2020-01-01T00:00:00Z")));
+    const UpdateCheckResult r = check(site / "old.cfg");
+    EXPECT_EQ(r.Outcome, UpdateCheckOutcome::Failed);
+    EXPECT_EQ(host().errors(),
+              std::vector<std::string>{SearchFailedText(update::ExpiredManifestText("2020-01-01T00:00:00Z"))});
+}
+
+TEST_F(UpdateServiceTest, TheNextStartRemovesTheCopiesAKilledApplyLeft)
+{
+    fs::create_directories(program / "help");
+    writeBytes(program / ".belvane.belvane-tmp-a1B2c3", std::string(1000, 'x'));
+    writeBytes(program / "help" / ".Kalvo_ENG.chm.belvane-tmp-Zz9yY8", "x");
+    writeBytes(program / ".notes.txt", "a file of the user's");
+    EXPECT_EQ(update().RemoveStaleTempFiles(), 2);
+    EXPECT_FALSE(fs::exists(program / ".belvane.belvane-tmp-a1B2c3"));
+    EXPECT_FALSE(fs::exists(program / "help" / ".Kalvo_ENG.chm.belvane-tmp-Zz9yY8"));
+    EXPECT_EQ(readBytes(program / ".notes.txt"), "a file of the user's");
+    EXPECT_EQ(readBytes(program / "belvane"), "old program");
+}
+
 TEST_F(UpdateServiceTest, TheConfiguredAddressIsFetchedOverVerifiedTlsOnly)
 {
     testing::TestHttpServer server(testing::TestHttpServer::Tls::On);
@@ -280,6 +352,15 @@ TEST_F(UpdateServiceTest, TheConfiguredAddressIsFetchedOverVerifiedTlsOnly)
     EXPECT_EQ(plain.Outcome, UpdateCheckOutcome::Failed);
     EXPECT_THAT(plain.Failure, HasSubstr("https://"));
     EXPECT_TRUE(server.requestsTo("/kalvo_AU.cfg").empty());
+
+    // Nor does an https address lead there by a redirect.
+    testing::TestHttpServer clear;
+    clear.serve("/kalvo_AU.cfg", readBytes(data / "Belvane_6x45.ini"));
+    server.redirect("/moved.cfg", clear.url("/kalvo_AU.cfg"));
+    const UpdateCheckResult moved = check(server.url("/moved.cfg"));
+    EXPECT_EQ(moved.Outcome, UpdateCheckOutcome::Failed);
+    EXPECT_THAT(moved.Failure, HasSubstr(clear.url("/kalvo_AU.cfg")));
+    EXPECT_TRUE(clear.requests().empty());
 }
 
 } // namespace
