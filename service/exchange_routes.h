@@ -7,6 +7,9 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "service/exchange_store.h"
 

@@ -86,14 +86,14 @@ private:
         try {
             if (publishEvery_ > 0 && n % publishEvery_ == publishEvery_ - 1) {
                 const std::string title = fmt::format("load {} {}", index_, n);
-                const auto rows = client_.PostChange(
-                    "scr_putscript.php", {{"del_mode", "0"},
-                                          {"scr_id", "-1"},
-                                          {"scr_uniapps", "1"},
-                                          {"scr_publics", "1"},
-                                          {"scr_title", exchange::EscapeText(title)},
-                                          {"scr_descr", "load"},
-                                          {"scr_script", exchange::EscapeText("FULL:0#|||||||\r\n")}});
+                const auto rows = client_.PostChange("scr_putscript.php",
+                                                     {{"del_mode", "0"},
+                                                      {"scr_id", "-1"},
+                                                      {"scr_uniapps", "1"},
+                                                      {"scr_publics", "1"},
+                                                      {"scr_title", exchange::EscapeText(title)},
+                                                      {"scr_descr", "load"},
+                                                      {"scr_script", exchange::EscapeText("FULL:0#|||||||\r\n")}});
                 if (!rows.empty() && rows[0].Integer("id_scripts") > 0)
                     ++tally_.publishes;
             } else if (n % 3 == 0) {
@@ -133,10 +133,20 @@ LoadFigures RunExchangeLoad(const LoadOptions& options)
     service::ExchangeStore store(options.Database);
     {
         // One entry for the downloads.
-        const service::Caller seed{.AppId = "load", .AppVersion = "1", .Name = "Seed", .Mail = "seed@load.test",
-                                   .Lcid = 1049, .Key = exchange::NewAuthorKey(), .RequestId = {}};
-        store.PutScript(seed, {.Id = -1, .Universal = true, .Public = true, .Title = "seed", .Description = "d",
-                               .Script = "FULL:0#|||||||\r\n"},
+        const service::Caller seed{.AppId = "load",
+                                   .AppVersion = "1",
+                                   .Name = "Seed",
+                                   .Mail = "seed@load.test",
+                                   .Lcid = 1049,
+                                   .Key = exchange::NewAuthorKey(),
+                                   .RequestId = {}};
+        store.PutScript(seed,
+                        {.Id = -1,
+                         .Universal = true,
+                         .Public = true,
+                         .Title = "seed",
+                         .Description = "d",
+                         .Script = "FULL:0#|||||||\r\n"},
                         false);
     }
     httplib::Server server;
@@ -187,9 +197,9 @@ std::string LoadReport(const LoadOptions& options, const LoadFigures& f)
     return fmt::format("clients    {}\nseconds    {:.1f}\nrequests   {}\nanswers    {}\nrefusals   {}\nresets     {}\n"
                        "failures   {}\npublishes  {} answered, {} stored\nrate       {:.0f} requests/s\n"
                        "latency    median {:.1f} ms, 99% {:.1f} ms, max {:.1f} ms\n",
-                       options.Clients, f.Seconds, f.Requests, f.Answers, f.Refusals, f.Resets, f.Failures,
-                       f.Publishes, f.Stored, f.Seconds > 0 ? static_cast<double>(f.Requests) / f.Seconds : 0.0,
-                       f.MedianMs, f.P99Ms, f.MaxMs);
+                       options.Clients, f.Seconds, f.Requests, f.Answers, f.Refusals, f.Resets, f.Failures, f.Publishes,
+                       f.Stored, f.Seconds > 0 ? static_cast<double>(f.Requests) / f.Seconds : 0.0, f.MedianMs, f.P99Ms,
+                       f.MaxMs);
 }
 
 } // namespace belvane::tools

@@ -17,13 +17,13 @@ int main(int argc, char** argv)
     belvane::tools::LoadOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        const auto value = i + 1 < argc ? belvane::text::parseInt(argv[i + 1]) : std::nullopt;
-        if (arg == "--clients" && value && *value >= 1 && *value <= 1000)
-            options.Clients = *value;
-        else if (arg == "--seconds" && value && *value >= 1 && *value <= 600)
-            options.Duration = std::chrono::seconds(*value);
-        else if (arg == "--publish-every" && value && *value >= 0)
-            options.PublishEvery = *value;
+        const int value = i + 1 < argc ? belvane::text::parseInt(argv[i + 1]).value_or(-1) : -1;
+        if (arg == "--clients" && value >= 1 && value <= 1000)
+            options.Clients = value;
+        else if (arg == "--seconds" && value >= 1 && value <= 600)
+            options.Duration = std::chrono::seconds(value);
+        else if (arg == "--publish-every" && value >= 0)
+            options.PublishEvery = value;
         else {
             std::cerr << "usage: belvane-exchange-load [--clients 1..1000] [--seconds 1..600] [--publish-every K]\n";
             return 2;

@@ -22,11 +22,12 @@ namespace {
 
 TEST(ContactKey, OneContactHasOneForm)
 {
-    for (const char* spelling : {"ivan@club.org", "IVAN@Club.ORG", "  ivan@club.org\t", "ivan+lotto@club.org",
-                                 "Ivan+a+b@club.org", "iv\xE2\x80\x8B"
-                                                      "an@club.org",          // zero-width space
-                                 "\xEF\xBB\xBFivan@club.org\xE2\x80\x8D",     // byte-order mark, zero-width joiner
-                                 "iva\xC2\xADn@club.org", "ivan@club.org\xE2\x81\xA0"}) // soft hyphen, word joiner
+    for (const char* spelling :
+         {"ivan@club.org", "IVAN@Club.ORG", "  ivan@club.org\t", "ivan+lotto@club.org", "Ivan+a+b@club.org",
+          "iv\xE2\x80\x8B"
+          "an@club.org",                                         // zero-width space
+          "\xEF\xBB\xBFivan@club.org\xE2\x80\x8D",               // byte-order mark, zero-width joiner
+          "iva\xC2\xADn@club.org", "ivan@club.org\xE2\x81\xA0"}) // soft hyphen, word joiner
         EXPECT_EQ(ContactKey(spelling), "ivan@club.org") << spelling;
     // Only the local part of an e-mail loses its tag; other contacts keep their "+".
     EXPECT_EQ(ContactKey("+7 912 000-00-00"), "+7 912 000-00-00");

@@ -42,8 +42,8 @@ TEST(ExchangeRoutes, LargeFormsReachTheStoreAndRefusalsAreAnswers)
 {
     testing::ExchangeService service;
     const auto post = [&](std::string_view script, const std::vector<http::FormField>& fields) {
-        return exchange::ReadExchangeAnswer(http::HttpPostForm(service.url() + "/scripts/" + std::string(script),
-                                                               fields));
+        return exchange::ReadExchangeAnswer(
+            http::HttpPostForm(service.url() + "/scripts/" + std::string(script), fields));
     };
     const auto refusal = [&](std::string_view script, const std::vector<http::FormField>& fields) {
         try {
@@ -78,7 +78,8 @@ TEST(ExchangeRoutes, LargeFormsReachTheStoreAndRefusalsAreAnswers)
 
     // Bodies of another kind are answered with a reason too.
     httplib::Client raw(service.url());
-    const auto multipart = raw.Post("/scripts/scr_getdata.php", httplib::MultipartFormDataItems{{"scr_id", "1", "", ""}});
+    const auto multipart =
+        raw.Post("/scripts/scr_getdata.php", httplib::MultipartFormDataItems{{"scr_id", "1", "", ""}});
     const auto plain = raw.Post("/scripts/scr_getdata.php", "scr_id=1", "text/plain");
     for (const auto& result : {&multipart, &plain}) {
         ASSERT_TRUE(*result);
