@@ -2,13 +2,16 @@
 
 // The storage and rules of the exchange service: the systems catalogue and
 // the scenario library in one SQLite database, authors identified by their
-// contact address, one rating per author and scenario, hidden entries, the
-// catalogue filters. Every operation returns the answer document; a refused
-// request throws RequestRefused, whose text goes back as an "<error>" row.
+// contact address (in one normal form) and proven by their secret key, one
+// rating per key and scenario, hidden and private entries, the catalogue
+// filters, and the answers of changes kept by request id so that a retried
+// change is not made twice. Every operation returns the answer document; a
+// refused request throws RequestRefused, whose text goes back as an "<error>" row.
 
 #include <cstdint>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "service/sqlite_db.h"
@@ -31,14 +34,20 @@ inline constexpr size_t MaxUrlLength = 1000;       // links
 inline constexpr size_t MaxScriptBytes = 8u << 20; // a scenario's text
 inline constexpr size_t MaxSystemLines = 8145060;  // C(45,6)
 
-// Who asks: "appid", "appver", "cl_name", "cl_mail", "cl_lcid".
+// Who asks: "appid", "appver", "cl_name", "cl_mail", "cl_lcid", the author
+// key "cl_key" and, for a change, its request id "req_id".
 struct Caller {
     std::string AppId;
     std::string AppVersion;
     std::string Name;
     std::string Mail;
     int64_t Lcid = 0;
+    std::string Key;
+    std::string RequestId;
 };
+
+// How long the answer of a change is kept for its retries.
+inline constexpr int64_t RequestMemorySeconds = 7 * 86400;
 
 struct SystemInput {
     int64_t Id = 0; // 0 or less: a new system
@@ -63,22 +72,42 @@ struct ScriptInput {
 
 class ExchangeStore {
 public:
-    // Opens the database and creates the schema on first start.
+    // Opens the database, creates the schema on first start and brings the
+    // schema of an older file up to date in place.
     explicit ExchangeStore(const std::filesystem::path& database);
 
+    // Contacts are listed to their own authors only.
     std::string ListSystems(const Caller& caller);
     std::string SystemData(int64_t id);
     // del_mode 0 publishes or replaces (the author's own only), 1 deletes (answer 0).
     std::string PutSystem(const Caller& author, const SystemInput& system, bool remove);
 
     std::string ListScripts(const Caller& caller, int64_t filter);
-    std::string ScriptData(int64_t id);
+    // A private entry is served to its author only.
+    std::string ScriptData(const Caller& caller, int64_t id);
     std::string PutScript(const Caller& author, const ScriptInput& script, bool remove);
-    std::string CheckTitle(int64_t id, const std::string& title);
+    // Titles are unique among the public entries and the caller's own.
+    std::string CheckTitle(const Caller& caller, int64_t id, const std::string& title);
+    // One rating per author key and entry; none by the entry's author (who may hide it).
     std::string SetRate(const Caller& caller, int64_t id, int64_t rate, const std::string& notes);
-    std::string Rates(int64_t id);
+    std::string Rates(const Caller& caller, int64_t id);
 
 private:
+    struct Author {
+        std::string Contact;   // the normal form
+        std::string KeyHash;   // empty without a key
+        bool Verified = false; // the key is the one the contact is bound to
+    };
+    void migrate();
+    // Binds the contact to the key the first time both come; a read with
+    // another key is served as to a stranger.
+    Author identify(const Caller& caller);
+    // The same for a change: refused without a key or with another one.
+    Author requireAuthor(const Caller& caller);
+    // The answer of a change already made under this request id, if any.
+    std::optional<std::string> repeated(const Author& author, const std::string& requestId);
+    void remember(const Author& author, const std::string& requestId, const std::string& answer);
+
     std::mutex mutex_;
     Database db_;
 };
@@ -87,7 +116,9 @@ private:
 // characters (line breaks and tabs allowed where `multiline`), at most
 // `maxChars` characters. Throws RequestRefused naming the field.
 void CheckText(std::string_view field, std::string_view value, size_t maxChars, bool multiline);
-// The contact address as a key: trimmed, ASCII letters in lower case.
+// The contact address as a key (exchange::ContactKey).
 std::string MailKey(std::string_view mail);
+// The stored form of an author key: SHA-256, in hexadecimal.
+std::string KeyHash(std::string_view key);
 
 } // namespace belvane::service

@@ -59,11 +59,7 @@ int main(int argc, char** argv)
         belvane::service::ExchangeStore store(db);
         httplib::Server server;
         belvane::service::InstallExchangeRoutes(server, store);
-        int bound = *port;
-        if (bound == 0)
-            bound = server.bind_to_any_port(host);
-        else if (!server.bind_to_port(host, bound))
-            bound = -1;
+        const int bound = belvane::service::BindExchangeServer(server, host, *port);
         if (bound < 0) {
             std::cerr << fmt::format("belvane-service: cannot listen on {}\n", listen);
             return 1;

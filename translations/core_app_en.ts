@@ -188,6 +188,10 @@
       <translation>Error writing to the configuration file!&#13;&#13;{}</translation>
     </message>
     <message>
+      <source>Ключ автора не записан в файл конфигурации!&#13;&#13;{}</source>
+      <translation>The author key was not written to the configuration file!&#13;&#13;{}</translation>
+    </message>
+    <message>
       <source>Файл "{}" - файл данных программы, запись в него невозможна!&#13;&#13;Выберите другое имя файла.</source>
       <translation>File "{}" is one of the program's data files and cannot be written to!&#13;&#13;Choose another file name.</translation>
     </message>

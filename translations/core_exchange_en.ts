@@ -4,6 +4,10 @@
   <context>
     <name>Core</name>
     <message>
+      <source>Системный генератор случайных чисел недоступен</source>
+      <translation>The system random number generator is not available</translation>
+    </message>
+    <message>
       <source>Некорректные данные Base64</source>
       <translation>Invalid Base64 data</translation>
     </message>

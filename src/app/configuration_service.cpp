@@ -8,11 +8,13 @@
 #include "app/prefetch_files.h"
 #include "app/statistics_service.h"
 #include "app/workspace.h"
+#include "exchange/author_key.h"
 #include "stats/shredding.h"
 #include "stats/stat_list.h"
 #include "support/error.h"
 #include "support/host.h"
 #include "support/ini_document.h"
+#include "support/text.h"
 #include "support/translation.h"
 
 namespace belvane::app {
@@ -90,6 +92,27 @@ uint16_t ConfigurationService::Apply(const stats::TConfigData& edited)
     }
     ws_.RefreshAllViews(true);
     return affected;
+}
+
+const std::string& ConfigurationService::EnsureAuthorKey()
+{
+    if (exchange::IsAuthorKey(online_.AuthorKey))
+        return online_.AuthorKey;
+    try {
+        // Another program on this folder may have made one since the file was read.
+        IniDocument ini = IniDocument::load(ws_.Files().config());
+        const std::string stored = ini.readString(OnlineSection, AuthorKeyKey);
+        std::string key(text::trim(stored));
+        if (!exchange::IsAuthorKey(key)) {
+            key = exchange::NewAuthorKey();
+            ini.writeString(OnlineSection, AuthorKeyKey, key);
+            ini.save(ws_.Files().config());
+        }
+        online_.AuthorKey = std::move(key);
+        return online_.AuthorKey;
+    } catch (const Error& e) {
+        throw Error(support::Message("Ключ автора не записан в файл конфигурации!\r\r{}", e.what()));
+    }
 }
 
 bool ConfigurationService::SaveProxy(bool showStatus)

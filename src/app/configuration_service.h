@@ -52,6 +52,9 @@ public:
     ProxySettings& Proxy() { return proxy_; }
     // The exchange service and the user ([ONLINE] ServiceUrl, UserName, UserMail).
     const OnlineSettings& Online() const { return online_; }
+    // The author key ([ONLINE] AuthorKey); the first call that finds none
+    // makes one and writes it. Throws Error when it cannot be written.
+    const std::string& EnsureAuthorKey();
     // For this run only (the command line's --service).
     void SetServiceUrl(std::string url) { online_.ServiceUrl = std::move(url); }
     const ProxySettings& Proxy() const { return proxy_; }

@@ -99,7 +99,7 @@ std::optional<int32_t> LibraryService::Publish(const scenario::tScriptData& data
         scenario::tScriptData sent = data;
         if (added)
             sent.Id = -1;
-        return scenario::PutScript(MakeExchangeClient(ws_), sent,
+        return scenario::PutScript(MakeExchangeClient(ws_, true), sent,
                                    scenario::LibraryScriptText(ws_.Scenario().Lines().Lines()));
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("{}\r\r{}",
@@ -115,7 +115,7 @@ bool LibraryService::Delete(const scenario::tScriptInfo& entry)
 {
     try {
         ExchangeScope status(ws_.Host(), support::Text("Удаление сценария из базы данных..."));
-        scenario::DeleteScript(MakeExchangeClient(ws_), entry);
+        scenario::DeleteScript(MakeExchangeClient(ws_, true), entry);
         return true;
     } catch (const Error& e) {
         ws_.Host().showError(support::Message("Ошибка удаления online-сценария из базы данных!\r\r{}", e.what()));
@@ -127,7 +127,7 @@ bool LibraryService::Rate(int32_t id, int rate, std::string_view notes)
 {
     try {
         ExchangeScope status(ws_.Host(), support::Text("Отправка оценки на сервер..."));
-        scenario::SetRate(MakeExchangeClient(ws_), id, rate, notes);
+        scenario::SetRate(MakeExchangeClient(ws_, true), id, rate, notes);
         return true;
     } catch (const Error& e) {
         ws_.Host().showError(support::Message("Ошибка сохранения оценки online-сценария!\r\r{}", e.what()));

@@ -15,6 +15,7 @@ OnlineSettings LoadOnlineSettings(const IniDocument& ini)
     s.ServiceUrl = read(ServiceUrlKey);
     s.UserName = read(UserNameKey);
     s.UserMail = read(UserMailKey);
+    s.AuthorKey = read(AuthorKeyKey);
     return s;
 }
 

@@ -26,14 +26,23 @@ std::string DeleteSystemQuestion(std::string_view title)
     return support::Message("Вы действительно хотите удалить систему \"{}\"?", title);
 }
 
-exchange::ExchangeClient MakeExchangeClient(const Workspace& ws)
+exchange::ExchangeClient MakeExchangeClient(Workspace& ws, bool change)
 {
-    const ConfigurationService& configuration = ws.Configuration();
+    ConfigurationService& configuration = ws.Configuration();
     const OnlineSettings& online = configuration.Online();
     exchange::ExchangeIdentity who;
     who.UserName = online.UserName;
     who.UserMail = online.UserMail;
     who.Lcid = ws.LanguageId();
+    if (change) {
+        who.AuthorKey = configuration.EnsureAuthorKey();
+    } else {
+        // A list or a download works without a key (a folder that cannot be written).
+        try {
+            who.AuthorKey = configuration.EnsureAuthorKey();
+        } catch (const Error&) {
+        }
+    }
     // Only a proxy the user set by hand: the automatic search is for the draws download.
     http::ProxySettings proxy;
     const ProxySettings& configured = configuration.Proxy();
@@ -138,7 +147,7 @@ std::optional<int32_t> SystemsService::PublishOnline(const systems::tSystemData&
             sent.Id = -1;
         if (sent.AuthorMail.empty())
             sent.AuthorMail = ws_.Configuration().Online().UserMail;
-        return systems::PutSystem(MakeExchangeClient(ws_), sent, false);
+        return systems::PutSystem(MakeExchangeClient(ws_, true), sent, false);
     } catch (const Error& e) {
         ws_.Host().showError(fmt::format("{}\r\r{}",
                                          added ? support::Text("Ошибка добавления системы!")
@@ -157,7 +166,7 @@ bool SystemsService::DeleteOnline(const systems::tSystemData& system)
     }
     try {
         ExchangeScope status(ws_.Host(), support::Message("Удаление \"{}\"...", system.Title));
-        const int32_t answer = systems::PutSystem(MakeExchangeClient(ws_), system, true);
+        const int32_t answer = systems::PutSystem(MakeExchangeClient(ws_, true), system, true);
         if (answer == 0) {
             if (const auto file = LocalFile(system)) {
                 std::error_code ec;

@@ -32,8 +32,10 @@ std::string DeleteSystemQuestion(std::string_view title);
 
 // The exchange client of the configuration (address, proxy, user, language);
 // the host's request to stop ends its exchanges. Throws
-// Error(NoServiceMessage) when no address is set.
-exchange::ExchangeClient MakeExchangeClient(const Workspace& ws);
+// Error(NoServiceMessage) when no address is set. The author key goes with
+// every request; one that changes something (`change`) makes the key first
+// when there is none and fails when it cannot be written.
+exchange::ExchangeClient MakeExchangeClient(Workspace& ws, bool change = false);
 
 // One exchange's text on the status line and in the wait window, whose
 // "Отмена" stops it, for the length of a scope.

@@ -1,6 +1,9 @@
 #include "exchange/exchange_client.h"
 
 #include <fmt/format.h>
+#include <thread>
+
+#include "exchange/author_key.h"
 
 #include "exchange/exchange_text.h"
 #include "support/error.h"
@@ -45,7 +48,24 @@ std::vector<ExchangeRow> ExchangeClient::PostAsUser(std::string_view script, std
     fields.push_back({"cl_name", EscapeText(identity_.UserName)});
     fields.push_back({"cl_mail", EscapeText(identity_.UserMail)});
     fields.push_back({"cl_lcid", std::to_string(identity_.Lcid)});
+    if (!identity_.AuthorKey.empty())
+        fields.push_back({"cl_key", identity_.AuthorKey});
     return Post(script, fields);
+}
+
+std::vector<ExchangeRow> ExchangeClient::PostChange(std::string_view script, std::vector<http::FormField> fields) const
+{
+    fields.push_back({"req_id", NewRequestId()});
+    for (int attempt = 0;; ++attempt) {
+        try {
+            return PostAsUser(script, fields);
+        } catch (const http::TransferFailed& e) {
+            // A time-out has already made the user wait long enough.
+            if (e.TimedOut() || attempt == ChangeRetries || (cancelled_ && cancelled_()))
+                throw;
+            std::this_thread::sleep_for(std::chrono::milliseconds(250 << (2 * attempt)));
+        }
+    }
 }
 
 } // namespace belvane::exchange

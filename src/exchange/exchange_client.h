@@ -35,7 +35,12 @@ struct ExchangeIdentity {
     std::string UserName;
     std::string UserMail;
     int Lcid = 1049;
+    // The author's secret ([ONLINE] AuthorKey): sent as "cl_key"; empty for none.
+    std::string AuthorKey;
 };
+
+// A change whose answer was lost is sent again this many times (with the same request id).
+inline constexpr int ChangeRetries = 2;
 
 class ExchangeClient {
 public:
@@ -58,8 +63,12 @@ public:
 
     // The form fields as they are (values already escaped where needed).
     std::vector<ExchangeRow> Post(std::string_view script, const std::vector<http::FormField>& fields) const;
-    // The same after "appid", "appver", "cl_name" (esc), "cl_mail" (esc) and "cl_lcid".
+    // The same after "appid", "appver", "cl_name" (esc), "cl_mail" (esc), "cl_lcid" and "cl_key".
     std::vector<ExchangeRow> PostAsUser(std::string_view script, std::vector<http::FormField> fields) const;
+    // A request that changes something, as the user, with a new "req_id": when
+    // the connection fails before the answer arrives it is sent again, and the
+    // service answers a repeated id as it answered the first time.
+    std::vector<ExchangeRow> PostChange(std::string_view script, std::vector<http::FormField> fields) const;
 
 private:
     std::string base_;

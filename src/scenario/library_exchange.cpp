@@ -4,6 +4,7 @@
 #include <array>
 #include <fmt/format.h>
 
+#include "exchange/author_key.h"
 #include "exchange/exchange_text.h"
 #include "support/error.h"
 #include "support/text.h"
@@ -95,8 +96,9 @@ std::vector<tScriptInfo> ListScripts(const exchange::ExchangeClient& client, int
         s.Title = row.Base64Text("title");
         s.Description = row.Base64Text("descr");
         s.AppGuid = row.Text("app_guid");
-        s.Own = !text::trim(who.UserMail).empty() &&
-                text::equalsIgnoreCase(text::trim(s.AuthorMail), text::trim(who.UserMail));
+        // The service names the contact of the caller's own entries only.
+        s.Own = !exchange::ContactKey(who.UserMail).empty() &&
+                exchange::ContactKey(s.AuthorMail) == exchange::ContactKey(who.UserMail);
         s.Usable = s.Id > 0 && (s.Universal || s.AppGuid == who.AppId);
         s.Editable = s.Own && s.Usable;
     }
@@ -105,7 +107,7 @@ std::vector<tScriptInfo> ListScripts(const exchange::ExchangeClient& client, int
 
 std::string FetchScript(const exchange::ExchangeClient& client, int32_t id)
 {
-    for (const exchange::ExchangeRow& row : client.Post(ScrGetDataScript, {{"scr_id", std::to_string(id)}})) {
+    for (const exchange::ExchangeRow& row : client.PostAsUser(ScrGetDataScript, {{"scr_id", std::to_string(id)}})) {
         std::string script = row.Base64Text("script");
         if (!script.empty())
             return script;
@@ -117,7 +119,7 @@ int32_t PutScript(const exchange::ExchangeClient& client, const tScriptData& dat
 {
     std::vector<http::FormField> fields = putFields(data, false);
     fields.push_back({"scr_script", exchange::EscapeText(script)});
-    return answeredId(asAuthor(client, data).PostAsUser(ScrPutScript, std::move(fields)));
+    return answeredId(asAuthor(client, data).PostChange(ScrPutScript, std::move(fields)));
 }
 
 int32_t DeleteScript(const exchange::ExchangeClient& client, const tScriptInfo& entry)
@@ -128,7 +130,7 @@ int32_t DeleteScript(const exchange::ExchangeClient& client, const tScriptInfo& 
     data.Public = entry.Public;
     data.Title = entry.Title;
     data.Description = entry.Description;
-    return answeredId(client.PostAsUser(ScrPutScript, putFields(data, true)));
+    return answeredId(client.PostChange(ScrPutScript, putFields(data, true)));
 }
 
 bool TitleIsFree(const exchange::ExchangeClient& client, int32_t id, std::string_view title)
@@ -144,7 +146,7 @@ void SetRate(const exchange::ExchangeClient& client, int32_t id, int rate, std::
 {
     if (rate < HiddenRating || rate > MaxRating)
         throw Error(support::Message("Недопустимая оценка: {}", rate));
-    const auto rows = client.PostAsUser(ScrSetRateScript, {{"scr_id", std::to_string(id)},
+    const auto rows = client.PostChange(ScrSetRateScript, {{"scr_id", std::to_string(id)},
                                                            {"rate_value", std::to_string(rate)},
                                                            {"rate_notes", exchange::EscapeText(notes)}});
     // Only an answered code of 0 or more is a success.

@@ -114,7 +114,9 @@ public:
             throw Error(
                 support::Message("{}: не удалось загрузить сертификаты из файла \"{}\"", CaFileVariable, caFile_));
         if (code != CURLE_OK)
-            throw Error(errorBuffer_[0] != '\0' ? std::string(errorBuffer_) : std::string(curl_easy_strerror(code)));
+            throw TransferFailed(errorBuffer_[0] != '\0' ? std::string(errorBuffer_)
+                                                         : std::string(curl_easy_strerror(code)),
+                                 code == CURLE_OPERATION_TIMEDOUT);
         long status = 0;
         curl_easy_getinfo(handle_.get(), CURLINFO_RESPONSE_CODE, &status);
         if (status >= 400)

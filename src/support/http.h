@@ -84,6 +84,17 @@ public:
     TransferCancelled() : Error(support::Text(CancelledMessage)) {}
 };
 
+// The transport failed (no connection, reset, no answer, a time-out): the
+// request may or may not have reached the server.
+class TransferFailed : public Error {
+public:
+    TransferFailed(std::string message, bool timedOut) : Error(std::move(message)), timedOut_(timedOut) {}
+    bool TimedOut() const { return timedOut_; }
+
+private:
+    bool timedOut_;
+};
+
 // GET; the body. A redirect not followed returns the redirect's own body.
 std::string HttpGetString(std::string_view url, const RequestOptions& options = {});
 

@@ -5,6 +5,7 @@
 #include <fmt/format.h>
 #include <system_error>
 
+#include "exchange/author_key.h"
 #include "exchange/base64.h"
 #include "exchange/exchange_text.h"
 #include "support/error.h"
@@ -32,7 +33,8 @@ fs::file_time_type fileTimeOf(int64_t utcSeconds)
 
 bool tSystemData::OwnedBy(std::string_view userMail) const
 {
-    return !text::trim(userMail).empty() && text::equalsIgnoreCase(text::trim(AuthorMail), text::trim(userMail));
+    const std::string user = exchange::ContactKey(userMail);
+    return !user.empty() && exchange::ContactKey(AuthorMail) == user;
 }
 
 bool tSystemData::Downloadable() const
@@ -78,8 +80,11 @@ std::string FetchSystemCombs(const exchange::ExchangeClient& client, int32_t id)
 
 int32_t PutSystem(const exchange::ExchangeClient& client, const tSystemData& s, bool remove)
 {
-    const exchange::ExchangeIdentity& who = client.Identity();
-    const std::vector<http::FormField> fields = {
+    // The system's author and contact speak; the key is the user's.
+    exchange::ExchangeIdentity who = client.Identity();
+    who.UserName = s.Author;
+    who.UserMail = s.AuthorMail;
+    std::vector<http::FormField> fields = {
         {"del_mode", remove ? "1" : "0"},
         {"sys_id", std::to_string(s.Id)},
         {"nums", std::to_string(s.Numbers)},
@@ -90,13 +95,9 @@ int32_t PutSystem(const exchange::ExchangeClient& client, const tSystemData& s, 
         {"csize", std::to_string(s.CombCount)},
         {"clist", remove ? std::string() : exchange::EncodeBase64(exchange::EscapeText(s.Combs))},
         {"url", s.Url},
-        {"appid", who.AppId},
-        {"appver", who.AppVersion},
-        {"cl_name", exchange::EscapeText(s.Author)},
-        {"cl_mail", exchange::EscapeText(s.AuthorMail)},
-        {"cl_lcid", std::to_string(who.Lcid)},
     };
-    for (const exchange::ExchangeRow& row : client.Post(SysPutDataScript, fields)) {
+    for (const exchange::ExchangeRow& row :
+         client.WithIdentity(std::move(who)).PostChange(SysPutDataScript, std::move(fields))) {
         const int64_t id = row.Integer("id_systems", -1);
         if (id >= 0 && id <= MaxSystemId)
             return static_cast<int32_t>(id);

@@ -18,6 +18,7 @@ struct LibraryExchangeTest : ::testing::Test {
         exchange::ExchangeIdentity who;
         who.UserName = std::move(name);
         who.UserMail = std::move(mail);
+        who.AuthorKey = testing::TestAuthorKey(who.UserMail);
         return exchange::ExchangeClient(service.url(), who);
     }
     static tScriptData data(std::string title)
@@ -117,6 +118,7 @@ TEST_F(LibraryExchangeTest, EntriesOfAnotherProgramAreNotUsable)
     who.AppId = "Kalvo 5x36";
     who.UserName = "X";
     who.UserMail = "x@x";
+    who.AuthorKey = testing::TestAuthorKey(who.UserMail);
     const exchange::ExchangeClient otherProgram(service.url(), who);
     PutScript(otherProgram, data("Чужой"), "a\r\n");
     tScriptData universal = data("Общий");

@@ -60,9 +60,12 @@ TEST_F(SystemsExchangeTest, AddListDownloadPropertiesDelete)
     EXPECT_EQ(listed.Id, *id);
     EXPECT_EQ(listed.Title, "Двенадцать");
     EXPECT_EQ(listed.CombCount, 3);
-    EXPECT_EQ(listed.AuthorMail, "ivan@x");
+    // A contact is listed to its author only.
+    EXPECT_TRUE(listed.AuthorMail.empty());
+    const systems::tSystemData own = a->Systems().ListOnline().Systems.at(0);
+    EXPECT_EQ(own.AuthorMail, "ivan@x");
     EXPECT_FALSE(b->Systems().IsOwn(listed));
-    EXPECT_TRUE(a->Systems().IsOwn(listed));
+    EXPECT_TRUE(a->Systems().IsOwn(own));
     EXPECT_FALSE(b->Systems().LocalFile(listed));
 
     // Download: the file of its count, dated at the created time.
@@ -87,10 +90,13 @@ TEST_F(SystemsExchangeTest, AddListDownloadPropertiesDelete)
     const auto combs = a->Systems().FetchOnline(catalogue.Systems[0]);
     ASSERT_TRUE(combs);
     EXPECT_EQ(*combs, "01 02 03 04 05 06\r\n07 08 09 10 11 12\r\n01 03 05 07 09 11\r\n");
-    systems::tSystemData edited = catalogue.Systems[0];
+    systems::tSystemData edited = a->Systems().ListOnline().Systems[0];
     edited.Combs = *combs + "2 4 6 8 10 12\r\n";
     edited.Description = "Четыре строки";
-    EXPECT_FALSE(b->Systems().PublishOnline(edited));
+    systems::tSystemData foreign = catalogue.Systems[0];
+    foreign.Combs = edited.Combs;
+    foreign.Description = edited.Description;
+    EXPECT_FALSE(b->Systems().PublishOnline(foreign));
     EXPECT_EQ(a->Systems().PublishOnline(edited), listed.Id);
     EXPECT_EQ(b->Systems().ListOnline().Systems[0].CombCount, 4);
 
@@ -98,7 +104,7 @@ TEST_F(SystemsExchangeTest, AddListDownloadPropertiesDelete)
     const systems::tSystemData downloaded = b->Systems().ListOnline().Systems[1];
     EXPECT_FALSE(b->Systems().DeleteOnline(downloaded));
     EXPECT_EQ(b.host.errors().back(), "Вы можете удалять только свои системы!");
-    ASSERT_TRUE(a->Systems().DeleteOnline(downloaded));
+    ASSERT_TRUE(a->Systems().DeleteOnline(a->Systems().ListOnline().Systems[1]));
     EXPECT_EQ(b->Systems().ListOnline().Systems.size(), 1u);
 }
 

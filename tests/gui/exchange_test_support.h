@@ -16,6 +16,7 @@
 #include "exchange/exchange_client.h"
 #include "gui_test_support.h"
 #include "helpers/build_paths.h"
+#include "helpers/exchange_service.h"
 
 namespace belvane::guitest {
 
@@ -63,6 +64,7 @@ public:
         who.UserName = name;
         who.UserMail = mail;
         who.AppId = appId;
+        who.AuthorKey = belvane::testing::TestAuthorKey(mail);
         return exchange::ExchangeClient(url_.toStdString(), who);
     }
 
@@ -73,13 +75,15 @@ private:
 };
 
 // The configuration file of a data folder: the service and who the user is
-// (ASCII, so the file's code page does not matter).
+// (ASCII, so the file's code page does not matter), with the key the test
+// clients of that contact have: the folder's user is their author.
 inline void writeOnlineSettings(const DataFolder& folder, const QString& url, const QString& name, const QString& mail)
 {
     QFile file(QString::fromStdString(folder.files().config().string()));
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Append));
-    file.write(
-        QStringLiteral("[ONLINE]\r\nServiceUrl=%1\r\nUserName=%2\r\nUserMail=%3\r\n").arg(url, name, mail).toLatin1());
+    file.write(QStringLiteral("[ONLINE]\r\nServiceUrl=%1\r\nUserName=%2\r\nUserMail=%3\r\nAuthorKey=%4\r\n")
+                   .arg(url, name, mail, QString::fromStdString(belvane::testing::TestAuthorKey(mail.toStdString())))
+                   .toLatin1());
 }
 
 // The text of a cell of a list.

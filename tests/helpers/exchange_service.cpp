@@ -1,21 +1,35 @@
 #include "helpers/exchange_service.h"
 
 #include <chrono>
+#include <fmt/format.h>
 #include <httplib.h>
 #include <stdexcept>
 
+#include "exchange/author_key.h"
 #include "service/exchange_routes.h"
 #include "service/exchange_store.h"
 
 namespace belvane::testing {
 
+std::string TestAuthorKey(std::string_view contact)
+{
+    std::string key;
+    for (uint64_t seed : {0xcbf29ce484222325ull, 0x84222325cbf29ce4ull}) {
+        uint64_t h = seed;
+        for (const char c : exchange::ContactKey(contact))
+            h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
+        key += fmt::format("{:016x}", h);
+    }
+    return key;
+}
+
 ExchangeService::ExchangeService() : database_(folder_ / "exchange.sqlite")
 {
     store_ = std::make_unique<service::ExchangeStore>(database_);
     server_ = std::make_unique<httplib::Server>();
-    server_->set_keep_alive_timeout(1);
     service::InstallExchangeRoutes(*server_, *store_);
-    port_ = server_->bind_to_any_port("127.0.0.1");
+    server_->set_keep_alive_timeout(1);
+    port_ = service::BindExchangeServer(*server_, "127.0.0.1", 0);
     if (port_ <= 0)
         throw std::runtime_error("exchange service: no port");
     thread_ = std::thread([this] { server_->listen_after_bind(); });

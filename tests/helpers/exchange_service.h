@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "helpers/temp_dir.h"
@@ -18,6 +19,10 @@ class ExchangeStore;
 }
 
 namespace belvane::testing {
+
+// A fixed author key for a contact: every client of one contact in a test
+// is the same author, and another contact is another author.
+std::string TestAuthorKey(std::string_view contact);
 
 class ExchangeService {
 public:
