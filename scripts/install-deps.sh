@@ -25,6 +25,8 @@ packages=(
   libsqlite3-dev
   # headless runs of the desktop program (screenshots, GUI tests)
   xvfb xauth fonts-dejavu-core
+  # the fuzz targets: clang and its libFuzzer and sanitizer runtimes (only recommended by clang)
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -76,6 +76,8 @@ inline constexpr uint64_t MaxScenarioFileSize = 32ull << 20;
 
 // The lines of a scenario file (separators as ""), and the file text of lines.
 std::vector<std::string> ReadScenarioFile(const std::filesystem::path& path);
+// The lines of a scenario file's bytes.
+std::vector<std::string> ScenarioFileLines(std::string_view bytes);
 void WriteScenarioFile(const std::filesystem::path& path, std::span<const std::string> lines);
 std::string ScenarioFileText(std::span<const std::string> lines);
 

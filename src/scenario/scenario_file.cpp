@@ -18,6 +18,11 @@ std::vector<std::string> ReadScenarioFile(const std::filesystem::path& path)
         throw Error(
             DelphiFormat(support::Text("Ошибка чтения файла \"%s\"!\r\r%s"), {path.string(), std::string(e.what())}));
     }
+    return ScenarioFileLines(bytes);
+}
+
+std::vector<std::string> ScenarioFileLines(std::string_view bytes)
+{
     const std::string utf8 = cp1251::toUtf8(bytes);
     std::vector<std::string> lines;
     for (std::string_view line : text::splitLines(utf8))

@@ -25,7 +25,10 @@ ScriptLineFields SplitScriptLine(std::string_view line)
 
 std::string JoinScriptLine(const ScriptLineFields& fields)
 {
-    std::string out = fields.Options;
+    // Empty fields are written as a blank: a run of delimiters reads as one,
+    // so an empty field would shift every field after it.
+    const std::string_view options = text::trim(fields.Options);
+    std::string out(options.empty() ? std::string_view(" ") : options);
     for (const std::string& filter : fields.Filters) {
         out += FieldDelimiter;
         const std::string_view trimmed = text::trim(filter);

@@ -37,8 +37,8 @@ bool IsSeparatorLine(std::string_view line);
 // after the ninth are ignored.
 ScriptLineFields SplitScriptLine(std::string_view line);
 
-// The options, each filter trimmed (a blank for an empty one), the trimmed
-// comment; without a comment the line ends with "|".
+// The options and each filter trimmed (a blank for an empty one), the
+// trimmed comment; without a comment the line ends with "|".
 std::string JoinScriptLine(const ScriptLineFields& fields);
 
 // The filters of a line for the runner: each non-empty filter field parsed,

@@ -50,10 +50,14 @@ RatingRecord DecodeRating(std::span<const uint8_t, RatingRecordSize> in)
 
 TRatingsArray ReadRatingsFile(const std::filesystem::path& path)
 {
-    const std::string data = files::readFile(path, kMaxRatingsFileSize);
+    return ParseRatings(files::readFile(path, kMaxRatingsFileSize), path.filename().string());
+}
+
+TRatingsArray ParseRatings(std::string_view data, std::string_view fileName)
+{
     if (data.size() % RatingRecordSize != 0)
-        throw Error(support::Message("{}: размер файла ({} байт) не кратен размеру записи ({} байта)",
-                                     path.filename().string(), data.size(), RatingRecordSize));
+        throw Error(support::Message("{}: размер файла ({} байт) не кратен размеру записи ({} байта)", fileName,
+                                     data.size(), RatingRecordSize));
     TRatingsArray records;
     records.reserve(data.size() / RatingRecordSize);
     const auto* p = reinterpret_cast<const uint8_t*>(data.data());

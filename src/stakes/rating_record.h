@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/game.h"
@@ -43,6 +44,8 @@ RatingRecord DecodeRating(std::span<const uint8_t, RatingRecordSize> in);
 // The whole file. A size that is not a whole number of records is refused
 // (the file is damaged): Error with the file name and the reason.
 TRatingsArray ReadRatingsFile(const std::filesystem::path& path);
+// The same for the file's bytes; fileName is what the error names.
+TRatingsArray ParseRatings(std::string_view data, std::string_view fileName);
 // Replaces the file through a temporary file, flushed and renamed.
 void WriteRatingsFile(const std::filesystem::path& path, const TRatingsArray& records);
 

@@ -83,10 +83,14 @@ std::optional<std::string> RegularStakeFault(const RegularStake& r)
 
 std::vector<RegularStake> ReadTablesFile(const std::filesystem::path& path)
 {
-    const std::string data = files::readFile(path, kMaxTablesFileSize);
+    return ParseTables(files::readFile(path, kMaxTablesFileSize), path.filename().string());
+}
+
+std::vector<RegularStake> ParseTables(std::string_view data, std::string_view fileName)
+{
     if (data.size() % RegularStakeRecordSize != 0)
-        throw Error(support::Message("{}: размер файла ({} байт) не кратен размеру записи ({} байт)",
-                                     path.filename().string(), data.size(), RegularStakeRecordSize));
+        throw Error(support::Message("{}: размер файла ({} байт) не кратен размеру записи ({} байт)", fileName,
+                                     data.size(), RegularStakeRecordSize));
     std::vector<RegularStake> records;
     records.reserve(data.size() / RegularStakeRecordSize);
     const auto* p = reinterpret_cast<const uint8_t*>(data.data());
@@ -95,8 +99,7 @@ std::vector<RegularStake> ReadTablesFile(const std::filesystem::path& path)
             records.push_back(
                 DecodeRegularStake(std::span<const uint8_t, RegularStakeRecordSize>(p + at, RegularStakeRecordSize)));
         } catch (const Error& e) {
-            throw Error(support::Message("{}: запись {}: {}", path.filename().string(), at / RegularStakeRecordSize + 1,
-                                         e.what()));
+            throw Error(support::Message("{}: запись {}: {}", fileName, at / RegularStakeRecordSize + 1, e.what()));
         }
     }
     return records;

@@ -13,6 +13,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/game.h"
@@ -51,6 +52,8 @@ std::optional<std::string> RegularStakeFault(const RegularStake& record);
 // record out of range is refused: Error with the file name, the record and
 // the reason.
 std::vector<RegularStake> ReadTablesFile(const std::filesystem::path& path);
+// The same for the file's bytes; fileName is what the error names.
+std::vector<RegularStake> ParseTables(std::string_view data, std::string_view fileName);
 // Replaces the file through a temporary file, flushed and renamed.
 void WriteTablesFile(const std::filesystem::path& path, std::span<const RegularStake> records);
 

@@ -1,6 +1,8 @@
 #include "support/delphi_format.h"
 
 #include <fmt/format.h>
+
+#include <algorithm>
 #include <vector>
 
 namespace belvane {
@@ -60,11 +62,16 @@ std::string formatOne(const Directive& item, const FormatArg* arg)
     }
 }
 
+// Templates come from language modules too: a width, precision or index
+// past this is read as this, so "%999999999d" neither overflows nor pads a
+// message to a gigabyte.
+constexpr int kMaxDirectiveNumber = 1024;
+
 int readNumber(std::string_view p, size_t& i)
 {
     int n = 0;
     while (i < p.size() && p[i] >= '0' && p[i] <= '9')
-        n = n * 10 + (p[i++] - '0');
+        n = std::min(n * 10 + (p[i++] - '0'), kMaxDirectiveNumber);
     return n;
 }
 

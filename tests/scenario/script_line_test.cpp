@@ -201,6 +201,13 @@ TEST(ScriptLine, FiltersOneAndThreeWithAndWithoutComment)
     // Words after the ninth are ignored; missing fields are empty.
     EXPECT_EQ(SplitScriptLine(commented + "|extra").Comment, "Мой комментарий");
     EXPECT_EQ(SplitScriptLine("FULL:0#RAND").Filters[0], "");
+
+    // Without options the first filter keeps its place.
+    ScriptLineFields bare;
+    bare.Filters[5] = "TMF#NUMS:20#LNO:#SF:1";
+    bare.Comment = "без опций";
+    EXPECT_EQ(JoinScriptLine(bare), " | | | | | |TMF#NUMS:20#LNO:#SF:1| |без опций");
+    EXPECT_EQ(SplitScriptLine(JoinScriptLine(bare)), bare);
 }
 
 TEST(ScriptLine, DoneLineRoundTripsAndShowsItsColumns)

@@ -37,6 +37,18 @@ TEST(DelphiFormat, MissingOrWrongArgumentsDoNotFail)
     EXPECT_EQ(DelphiFormat("50%", {}), "50%");
 }
 
+// A template from a language module may hold any number: a huge width,
+// precision or index is cut short instead of overflowing or padding a
+// message to gigabytes.
+TEST(DelphiFormat, HugeNumbersInATemplateAreBounded)
+{
+    EXPECT_EQ(DelphiFormat("%999999999999d", {int64_t{7}}).size(), 1024u);
+    EXPECT_EQ(DelphiFormat("%-99999999999s|", {std::string("a")}).size(), 1025u);
+    EXPECT_EQ(DelphiFormat("%.99999999999d", {int64_t{-1}}).size(), 1025u);
+    EXPECT_LT(DelphiFormat("%.99999999999f", {1.5}).size(), 1100u);
+    EXPECT_EQ(DelphiFormat("%99999999999:d", {int64_t{1}}), "#?");
+}
+
 TEST(Money, ParseRoundsToFourDecimals)
 {
     EXPECT_EQ(ParseMoney("12.5"), 125000);
