@@ -126,8 +126,7 @@ uint64_t parseNumber(std::string_view word)
 
 } // namespace
 
-StakesJournal::StakesJournal(std::filesystem::path stakes)
-    : stakes_(std::move(stakes)), folder_(stakes_.parent_path())
+StakesJournal::StakesJournal(std::filesystem::path stakes) : stakes_(std::move(stakes)), folder_(stakes_.parent_path())
 {
 }
 

@@ -35,9 +35,9 @@ public:
 
 // What undoing a change put back.
 struct ChangeUndone {
-    uint64_t DroppedBytes = 0;   // cut from the end of the stakes file
-    size_t RestoredRecords = 0;  // records written back where the change had overwritten them
-    size_t RestoredFiles = 0;    // replaced or appended files put back
+    uint64_t DroppedBytes = 0;  // cut from the end of the stakes file
+    size_t RestoredRecords = 0; // records written back where the change had overwritten them
+    size_t RestoredFiles = 0;   // replaced or appended files put back
 };
 
 class StakesJournal {

@@ -121,9 +121,8 @@ TEST_F(ReadOnlyCli, ReadingCommandsWorkOnAReadOnlyFolder)
             command += " " + quoted(a);
         const std::string script = "mount --bind " + folder + " " + folder + " && mount -o remount,bind,ro " + folder +
                                    " " + folder + " && " + command;
-        const std::string shell = "unshare -m sh -c " + quoted(script) + " >" +
-                                  quoted((outputs / "out.txt").string()) + " 2>" +
-                                  quoted((outputs / "err.txt").string());
+        const std::string shell = "unshare -m sh -c " + quoted(script) + " >" + quoted((outputs / "out.txt").string()) +
+                                  " 2>" + quoted((outputs / "err.txt").string());
         const int status = std::system(shell.c_str());
         return CliResult{.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1,
                          .out = readBytes(outputs / "out.txt"),

@@ -66,8 +66,7 @@ TEST_F(StakesFullDisk, AFailedStakeCommandLeavesEveryFileAsItWas)
     // The disk fills under the stakes file, the ratings, the regular stakes,
     // a stake log, the run log (written as each happens), or under all at once.
     const std::vector<std::string> faults{"write:Belvane_6x45.lsk:-1", "write:Belvane_6x45.lrt:-1",
-                                          "write:Belvane_6x45.ltb:-1", "write:Belvane_6x45-0.log:-1",
-                                          "write:*:-1"};
+                                          "write:Belvane_6x45.ltb:-1", "write:Belvane_6x45-0.log:-1", "write:*:-1"};
     const auto before = snapshot();
     for (const auto& command : commands) {
         bool failedOnce = false;

@@ -98,9 +98,8 @@ TEST(StakesKill, AnAppendKilledAtAnyMomentIsWholeOrAbsent)
     ASSERT_EQ(runCli(withData({"draws", "demo", "--count", "40"})).exitCode, 0);
     writeBytes(dir / "base.lcv", combinationList(BaseSize, 1));
     writeBytes(dir / "new.lcv", combinationList(ListSize, 2));
-    ASSERT_EQ(runCli(withData({"stakes", "add-list", "--in", (dir / "base.lcv").string(), "--comment", "BASE"}))
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        runCli(withData({"stakes", "add-list", "--in", (dir / "base.lcv").string(), "--comment", "BASE"})).exitCode, 0);
 
     // Every file of the folder as it stands with the base stakes, to go back to
     // after a block that went in whole.

@@ -210,10 +210,10 @@ TEST(StakesJournal, ADamagedJournalIsRefused)
     f.begin();
     f.file.Close();
     const auto journal = f.dir / "Belvane_6x45.lsk-journal";
-    for (const std::string& bad : {std::string("something else\nsize 10\n"),
-                                   std::string("belvane-stakes-journal 1\nsize x\n"),
-                                   std::string("belvane-stakes-journal 1\nsize 10\nreplaced 1 5 ../../etc/passwd\n"),
-                                   std::string("belvane-stakes-journal 1\n")}) {
+    for (const std::string& bad :
+         {std::string("something else\nsize 10\n"), std::string("belvane-stakes-journal 1\nsize x\n"),
+          std::string("belvane-stakes-journal 1\nsize 10\nreplaced 1 5 ../../etc/passwd\n"),
+          std::string("belvane-stakes-journal 1\n")}) {
         writeBytes(journal, bad);
         StakesFile reopened;
         reopened.Open(f.dir / testing::StakesFileName);

@@ -116,9 +116,11 @@ TEST(ApplyJournalTest, AKillAtAnyStepOfTheApplyIsUndoneByTheRollbackOrCompletedB
     for (const bool resume : {false, true}) {
         int killed = 0;
         for (int at = 0;; ++at) {
-            SCOPED_TRACE(::testing::Message() << "kill at step " << at << (resume ? ", then apply" : ", then rollback"));
+            SCOPED_TRACE(::testing::Message()
+                         << "kill at step " << at << (resume ? ", then apply" : ", then rollback"));
             KilledInstallation in;
-            const Ending ending = runKilledAt(at, [&](const StepHook& hook) { ApplyStaged(in.work, in.program, {}, hook); });
+            const Ending ending =
+                runKilledAt(at, [&](const StepHook& hook) { ApplyStaged(in.work, in.program, {}, hook); });
             ASSERT_NE(ending, Ending::Failed);
             if (ending == Ending::Finished)
                 break;
@@ -157,18 +159,19 @@ TEST(ApplyJournalTest, AKilledRollbackRunsAgainToTheSameOldFiles)
 {
     for (const bool afterKilledApply : {false, true}) {
         for (int at = 0;; ++at) {
-            SCOPED_TRACE(::testing::Message() << "rollback killed at step " << at
-                                            << (afterKilledApply ? " of an interrupted apply" : ""));
+            SCOPED_TRACE(::testing::Message()
+                         << "rollback killed at step " << at << (afterKilledApply ? " of an interrupted apply" : ""));
             KilledInstallation in;
             if (afterKilledApply) {
                 // Killed after the first rename: "belvane" is new, the rest old.
                 int renames = 0;
-                ASSERT_EQ(runKilledAt(100, [&](const StepHook&) {
-                              ApplyStaged(in.work, in.program, {}, [&renames](std::string_view what) {
-                                  if (what == "rename" && renames++ == 1)
-                                      ::kill(::getpid(), SIGKILL);
-                              });
-                          }),
+                ASSERT_EQ(runKilledAt(100,
+                                      [&](const StepHook&) {
+                                          ApplyStaged(in.work, in.program, {}, [&renames](std::string_view what) {
+                                              if (what == "rename" && renames++ == 1)
+                                                  ::kill(::getpid(), SIGKILL);
+                                          });
+                                      }),
                           Ending::Killed);
                 ASSERT_EQ(readBytes(in.program / "belvane"), "third program");
             } else {
