@@ -159,7 +159,11 @@ std::string UpdateService::RefusedFile(const std::string& name, const std::vecto
     const fs::path target = programFolder_ / fs::path(name);
     const fs::path work = Work().root();
     const bool inWork = fs::weakly_canonical(target).native().starts_with(fs::weakly_canonical(work).native() + "/");
-    if (ws_.Files().isOwnFile(target) || inWork)
+    // The language modules and help files an update ships are the program's
+    // own (checked above); everything else of the data folder is not.
+    const std::string extension = target.extension().string();
+    const bool shippedKind = extension == ".lng" || extension == ".chm";
+    if ((!shippedKind && ws_.Files().isOwnFile(target)) || inWork)
         return update::DamagedPackageText(support::Message("файл \"{}\" не является файлом программы", name));
     return {};
 }
