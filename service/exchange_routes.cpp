@@ -16,17 +16,6 @@ namespace {
 
 constexpr const char* kAnswerType = "text/xml; charset=utf-8";
 
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 std::string percentDecoded(std::string_view text, std::string_view field)
 {
     std::string out;
@@ -36,8 +25,8 @@ std::string percentDecoded(std::string_view text, std::string_view field)
         if (c == '+') {
             out += ' ';
         } else if (c == '%') {
-            const int high = i + 2 < text.size() ? hexDigit(text[i + 1]) : -1;
-            const int low = high >= 0 ? hexDigit(text[i + 2]) : -1;
+            const int high = i + 2 < text.size() ? belvane::text::hexDigitValue(text[i + 1]) : -1;
+            const int low = high >= 0 ? belvane::text::hexDigitValue(text[i + 2]) : -1;
             if (low < 0)
                 throw RequestRefused(fmt::format("Поле {}: некорректная %-последовательность", field));
             out += static_cast<char>(high * 16 + low);

@@ -22,6 +22,8 @@ inline std::string_view trim(const char* s)
 
 char toUpperAscii(char c);
 std::string toUpperAscii(std::string_view s);
+// The value of a hexadecimal digit (either case); -1 for any other character.
+int hexDigitValue(char c);
 
 // The small letter of a Latin or Cyrillic capital (А..Я, Ё, Ђ..Џ, Ґ), as the
 // program folds case everywhere it compares keys and captions; any other code

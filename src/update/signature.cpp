@@ -5,6 +5,7 @@
 
 #include "support/error.h"
 #include "support/file_io.h"
+#include "support/text.h"
 #include "support/translation.h"
 
 namespace belvane::update {
@@ -60,17 +61,6 @@ private:
     DigestContext ctx_;
 };
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 const PublicKey& BuiltInPublicKey()
@@ -115,8 +105,8 @@ std::optional<std::vector<uint8_t>> ParseHex(std::string_view text)
     std::vector<uint8_t> out;
     out.reserve(text.size() / 2);
     for (size_t i = 0; i < text.size(); i += 2) {
-        const int hi = hexValue(text[i]);
-        const int lo = hexValue(text[i + 1]);
+        const int hi = belvane::text::hexDigitValue(text[i]);
+        const int lo = belvane::text::hexDigitValue(text[i + 1]);
         if (hi < 0 || lo < 0)
             return std::nullopt;
         out.push_back(static_cast<uint8_t>(hi * 16 + lo));
