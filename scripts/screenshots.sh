@@ -12,7 +12,7 @@ out=build/screenshots
 data=build/screenshots-data
 exchange=build/screenshots-exchange
 rm -rf "$data" "$out" "$exchange"
-mkdir -p "$data" "$out" "$exchange/own" "$exchange/club"
+mkdir -p "$data" "$out" "$exchange/own" "$exchange/club" "$exchange/guest"
 
 # A stake costs 2 and pays 10, 100, 5000 and 1000000 for 3 to 6 matches.
 printf '[STAKES]\r\nCost=2\r\nProfits=4\r\nProfit_0_Overlap=3\r\nProfit_0_Profit=10\r\nProfit_1_Overlap=4\r\nProfit_1_Profit=100\r\nProfit_2_Overlap=5\r\nProfit_2_Profit=5000\r\nProfit_3_Overlap=6\r\nProfit_3_Profit=1000000\r\n' \
@@ -45,8 +45,10 @@ online() { printf '[ONLINE]\r\nServiceUrl=%s\r\nUserName=%s\r\nUserMail=%s\r\n' 
 online "Ivan Petrov" "ivan@example.org" >>"$data/Belvane_6x45.ini"
 online "Ivan Petrov" "ivan@example.org" >"$exchange/own/Belvane_6x45.ini"
 online "Club member" "club@example.org" >"$exchange/club/Belvane_6x45.ini"
+online "Guest" "guest@example.org" >"$exchange/guest/Belvane_6x45.ini"
 own() { build/bin/belvane-cli --data-dir "$exchange/own" "$@" --service "$url"; }
 club() { build/bin/belvane-cli --data-dir "$exchange/club" "$@" --service "$url"; }
+guest() { build/bin/belvane-cli --data-dir "$exchange/guest" "$@" --service "$url"; }
 printf '1 2 3 4 5 6\n1 2 3 4 5 7\n1 2 3 4 6 7\n1 2 3 5 6 7\n1 2 4 5 6 7\n1 3 4 5 6 7\n2 3 4 5 6 7\n' >"$exchange/seven.txt"
 printf '1 2 3 4 5 6\n1 2 3 7 8 9\n4 5 6 7 8 9\n1 4 7 2 5 8\n3 6 9 1 5 8\n' >"$exchange/nine.txt"
 printf '1 2 3 4 5 6\n7 8 9 10 11 12\n1 2 7 8 3 9\n4 5 10 11 6 12\n' >"$exchange/twelve.txt"
@@ -59,7 +61,8 @@ build/bin/belvane-cli --data-dir "$exchange/own" scenario add "EXCL:5#SKIP#CLR#N
 own library publish --title "Мой сценарий" --descr "Исключить пять последних тиражей" >/dev/null
 mine=$(own library list --format tsv | awk -F'\t' '$0 ~ /Мой сценарий/ {print $1; exit}')
 club library rate "$mine" 5 --notes "Отлично работает" >/dev/null
-own library rate "$mine" 4 --notes "Можно лучше" >/dev/null
+# The service takes no rating of one's own scenario: a second member rates it.
+guest library rate "$mine" 4 --notes "Можно лучше" >/dev/null
 
 xvfb-run -a -s "-screen 0 1600x1000x24" build/bin/belvane --data-dir "$data" --screenshots "$out"
 echo "Screenshots are in $out"
