@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QBuffer>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QImage>
@@ -29,8 +30,8 @@ constexpr char kMarksShown[] = "belvaneMarksShown";
 // About how many ticks an axis carries.
 constexpr int kXTicks = 10;
 constexpr int kYTicks = 8;
-// Room between a point and its value mark.
-constexpr double kMarkGap = 3;
+// Room between a point's marker and its value mark.
+constexpr double kMarkGap = 2;
 
 QString qs(const std::string& s)
 {
@@ -104,6 +105,7 @@ public:
             auto* item = new QGraphicsSimpleTextItem(QString::fromStdString(views::ValueText(p.Y)), chart_);
             item->setBrush(color);
             item->setZValue(10);
+            item->setData(0, QString::fromLatin1(ValueMarkTag));
             item->setVisible(false);
             entry.Items.push_back(item);
         }
@@ -114,8 +116,21 @@ public:
     {
         const QRectF plot = chart_->plotArea();
         std::vector<views::LabelBox> boxes;
+        std::vector<views::LabelBox> markers;
         std::vector<QGraphicsSimpleTextItem*> candidates;
         std::vector<QPointF> corners;
+        // A mark on another point's marker would hide one or the other.
+        for (QAbstractSeries* s : chart_->series()) {
+            auto* line = qobject_cast<QXYSeries*>(s);
+            if (line == nullptr || !line->isVisible() || !line->pointsVisible())
+                continue;
+            const double half = line->markerSize() / 2;
+            for (int i = 0; i < line->count(); ++i) {
+                const QPointF at = chart_->mapToPosition(line->at(i), line);
+                if (plot.contains(at))
+                    markers.push_back({at.x() - half, at.y() - half, 2 * half, 2 * half});
+            }
+        }
         for (const Entry& e : entries_) {
             const bool shown = e.Series->isVisible() && e.Series->property(kMarksShown).toBool();
             for (int i = 0; i < static_cast<int>(e.Items.size()); ++i) {
@@ -127,13 +142,14 @@ public:
                 if (!plot.adjusted(-1, -1, 1, 1).contains(at))
                     continue;
                 const QRectF r = item->boundingRect();
-                const QPointF corner(at.x() - r.width() / 2, at.y() - r.height() - kMarkGap);
+                const double above = (e.Series->pointsVisible() ? e.Series->markerSize() / 2 : 0) + kMarkGap;
+                const QPointF corner(at.x() - r.width() / 2, at.y() - r.height() - above);
                 boxes.push_back({corner.x(), corner.y(), r.width(), r.height()});
                 candidates.push_back(item);
                 corners.push_back(corner);
             }
         }
-        const std::vector<bool> fits = views::PlaceLabels(boxes);
+        const std::vector<bool> fits = views::PlaceLabels(boxes, markers);
         for (size_t i = 0; i < candidates.size(); ++i)
             if (fits[i]) {
                 candidates[i]->setPos(corners[i]);
@@ -193,13 +209,23 @@ QChart* MakeQChart(const views::Chart& source, bool marks)
         auto* categories = new QBarCategoryAxis;
         for (const views::ChartPoint& p : data.Series.front().Points)
             categories->append(qs(p.Label));
-        // Forty-five numbers fit the width only in a small font, written upwards.
-        if (categories->count() > 20) {
-            QFont small = categories->labelsFont();
-            small.setPointSizeF(small.pointSizeF() * 0.8);
-            categories->setLabelsFont(small);
-            categories->setLabelsAngle(-90);
-        }
+        // Every category keeps its text: the font shrinks until the widest fits
+        // its share of the plot (the axis would cut it short otherwise).
+        const double normal = categories->labelsFont().pointSizeF();
+        QObject::connect(chart, &QChart::plotAreaChanged, categories, [categories, normal](const QRectF& plot) {
+            QFont font = categories->labelsFont();
+            font.setPointSizeF(normal);
+            const QFontMetricsF metrics(font);
+            double widest = 0;
+            for (const QString& label : categories->categories())
+                widest = std::max(widest, metrics.horizontalAdvance(label));
+            const double size =
+                views::FittingFontSize(normal, widest, plot.width() / std::max<qsizetype>(categories->count(), 1));
+            if (size != categories->labelsFont().pointSizeF()) {
+                font.setPointSizeF(size);
+                categories->setLabelsFont(font);
+            }
+        });
         x = categories;
     } else {
         auto* values = new QValueAxis;

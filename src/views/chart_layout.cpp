@@ -171,17 +171,28 @@ void GiveDistinctColors(Chart& chart)
     }
 }
 
-std::vector<bool> PlaceLabels(const std::vector<LabelBox>& boxes)
+std::vector<bool> PlaceLabels(const std::vector<LabelBox>& boxes, const std::vector<LabelBox>& obstacles)
 {
     std::vector<bool> shown(boxes.size(), false);
     std::vector<LabelBox> placed;
     for (size_t i = 0; i < boxes.size(); ++i) {
-        if (std::none_of(placed.begin(), placed.end(), [&](const LabelBox& p) { return overlaps(p, boxes[i]); })) {
+        auto covers = [&](const LabelBox& p) { return overlaps(p, boxes[i]); };
+        if (std::none_of(placed.begin(), placed.end(), covers) &&
+            std::none_of(obstacles.begin(), obstacles.end(), covers)) {
             shown[i] = true;
             placed.push_back(boxes[i]);
         }
     }
     return shown;
+}
+
+double FittingFontSize(double size, double width, double spacing)
+{
+    constexpr double kRoom = 0.8; // the axis keeps some room between its texts
+    constexpr double kSmallest = 4;
+    if (width <= 0 || spacing <= 0)
+        return size;
+    return std::clamp(std::floor(size * spacing * kRoom / width * 2) / 2, std::min(kSmallest, size), size);
 }
 
 } // namespace belvane::views

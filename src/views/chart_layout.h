@@ -51,7 +51,11 @@ struct LabelBox {
 };
 
 // Which marks to show, in the given order of preference: each one that
-// overlaps none shown before it.
-std::vector<bool> PlaceLabels(const std::vector<LabelBox>& boxes);
+// overlaps none shown before it and none of the obstacles (the points' markers).
+std::vector<bool> PlaceLabels(const std::vector<LabelBox>& boxes, const std::vector<LabelBox>& obstacles = {});
+
+// The font size at which a category text `width` wide at `size` points fits
+// a category `spacing` wide (with a little room), never above `size`.
+double FittingFontSize(double size, double width, double spacing);
 
 } // namespace belvane::views

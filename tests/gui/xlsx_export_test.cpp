@@ -242,7 +242,8 @@ private slots:
         QTest::qWait(50);
         QVERIFY(stayedOpen);
         QVERIFY2(boxes.texts.size() >= 2, qPrintable(boxes.texts.join('|')));
-        QCOMPARE(boxes.texts[0], gui::qs(support::Message(xlsx::FolderMissingError, gui::ss(missing))));
+        QCOMPARE(boxes.texts[0], gui::qs(support::Message(xlsx::FolderMissingError, gui::ss(missing)))
+                                     .replace(QLatin1Char('\r'), QLatin1Char('\n')));
 
         // Opened again: the failed export's choices, not the initial ones.
         QString title, file;

@@ -285,26 +285,30 @@ TEST(XlsxExport, CancelAndFailureKeepTheExistingTarget)
 
 TEST(XlsxExport, PlainNumbersBecomeNumberCells)
 {
-    for (auto [text, value, decimals] : {std::tuple{"12", 12.0, 0}, {"-3.50", -3.5, 2}, {"0", 0.0, 0},
-                                         {"0.125", 0.125, 3}, {"999999999999999", 999999999999999.0, 0}}) {
+    for (auto [text, value, decimals] : {std::tuple{"12", 12.0, 0},
+                                         {"-3.50", -3.5, 2},
+                                         {"0", 0.0, 0},
+                                         {"0.125", 0.125, 3},
+                                         {"999999999999999", 999999999999999.0, 0}}) {
         const auto number = NumberInCell(text);
         ASSERT_TRUE(number) << text;
         EXPECT_DOUBLE_EQ(number->Value, value);
         EXPECT_EQ(number->Decimals, decimals);
     }
     // Texts whose look a number would lose, and texts that are no number.
-    for (const char* text : {"05", "01.02.2024", "1 2 3", "12%", "1e5", "+3", "-", "3.", ".5", "1,5", " 7",
-                             "1234567890123456", ""})
+    for (const char* text :
+         {"05", "01.02.2024", "1 2 3", "12%", "1e5", "+3", "-", "3.", ".5", "1,5", " 7", "1234567890123456", ""})
         EXPECT_FALSE(NumberInCell(text)) << text;
 
     TempDir dir;
-    const FakeTable table({{"Ставок", Alignment::Right, 80}, {"Профит", Alignment::Right, 80}, {"Ставка", Alignment::Left, 80}},
-                          {{"12", "-2.00", "03 07 15"}, {"7", "999998.00", "1 2 3 4 5 6"}});
+    const FakeTable table(
+        {{"Ставок", Alignment::Right, 80}, {"Профит", Alignment::Right, 80}, {"Ставка", Alignment::Left, 80}},
+        {{"12", "-2.00", "03 07 15"}, {"7", "999998.00", "1 2 3 4 5 6"}});
     RecordingProgress progress;
     ASSERT_EQ(WriteXlsx(dir / "n.xlsx", Parameters(table), table, AllRows(2), CreatedAt, progress),
               WriteOutcome::Written);
     const auto sheet = ReadWorkbook(dir / "n.xlsx");
-    const int first = 3; // title, blank, header
+    const int first = 3;                                 // title, blank, header
     EXPECT_FALSE(sheet.Cells.at({first - 1, 0}).Number); // the header stays text
     EXPECT_TRUE(sheet.Cells.at({first, 0}).Number);
     EXPECT_EQ(sheet.text(first, 0), "12");

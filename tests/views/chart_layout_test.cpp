@@ -113,4 +113,15 @@ TEST(ChartLayout, MarksThatWouldCoverOthersStayHidden)
     };
     EXPECT_EQ(PlaceLabels(boxes), (std::vector<bool>{true, false, true, true, true}));
     EXPECT_TRUE(PlaceLabels({}).empty());
+    // A point's marker keeps marks off it.
+    EXPECT_EQ(PlaceLabels({{0, 0, 10, 5}, {20, 0, 10, 5}}, {{22, 2, 4, 4}}), (std::vector<bool>{true, false}));
+}
+
+TEST(ChartLayout, CategoryTextsShrinkToTheirShare)
+{
+    EXPECT_EQ(FittingFontSize(9, 10, 100), 9); // room enough: the normal size
+    EXPECT_EQ(FittingFontSize(9, 20, 10), 4);  // half the share at 80 %: 3.6, never below 4
+    const double size = FittingFontSize(10, 16, 16);
+    EXPECT_LE(16 * size / 10, 16 * 0.8);
+    EXPECT_EQ(FittingFontSize(9, 0, 10), 9);
 }
