@@ -239,9 +239,12 @@ QChart* MakeQChart(const views::Chart& source, bool marks)
         x = values;
     }
     auto* y = new QValueAxis;
-    const double pad = (maxY - minY) * 0.05;
-    const views::AxisScale scale = views::ScaleAxis(minY >= 0 ? 0.0 : minY - pad, maxY > minY ? maxY + pad : minY + 1,
-                                                    views::AllWholeY(data) || data.WholeY, kYTicks, true);
+    // Zero stays in sight, and a flat series keeps room on both sides rather than lying on the frame.
+    const double pad = maxY > minY ? (maxY - minY) * 0.05 : std::max(1.0, std::fabs(minY) * 0.05);
+    const double low = minY >= 0 ? 0.0 : minY - pad;
+    const double high = maxY <= 0 ? 0.0 : maxY + pad;
+    const views::AxisScale scale =
+        views::ScaleAxis(low, high > low ? high : low + 1, views::AllWholeY(data) || data.WholeY, kYTicks, true);
     y->setRange(scale.Min, scale.Max);
     y->setTickType(QValueAxis::TicksDynamic);
     y->setTickAnchor(scale.Min);

@@ -188,7 +188,7 @@ std::vector<bool> PlaceLabels(const std::vector<LabelBox>& boxes, const std::vec
 
 double FittingFontSize(double size, double width, double spacing)
 {
-    constexpr double kRoom = 0.8; // the axis keeps some room between its texts
+    constexpr double kRoom = 0.4; // the axis pads each text on both sides and cuts what is left over
     constexpr double kSmallest = 4;
     if (width <= 0 || spacing <= 0)
         return size;

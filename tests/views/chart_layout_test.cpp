@@ -120,8 +120,8 @@ TEST(ChartLayout, MarksThatWouldCoverOthersStayHidden)
 TEST(ChartLayout, CategoryTextsShrinkToTheirShare)
 {
     EXPECT_EQ(FittingFontSize(9, 10, 100), 9); // room enough: the normal size
-    EXPECT_EQ(FittingFontSize(9, 20, 10), 4);  // half the share at 80 %: 3.6, never below 4
+    EXPECT_EQ(FittingFontSize(9, 20, 10), 4);  // the share at 40 %: 1.8, never below 4
     const double size = FittingFontSize(10, 16, 16);
-    EXPECT_LE(16 * size / 10, 16 * 0.8);
+    EXPECT_LE(16 * size / 10, 16 * 0.4);
     EXPECT_EQ(FittingFontSize(9, 0, 10), 9);
 }
