@@ -6,7 +6,9 @@
 #include <QBarSet>
 #include <QBuffer>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QImage>
 #include <QLineSeries>
 #include <QPainter>
@@ -16,11 +18,20 @@
 #include <cstdio>
 #include <memory>
 
+#include "views/chart_layout.h"
+
 namespace belvane::chart {
 namespace {
 
 // Marks the series whose value marks follow the toggle.
 constexpr char kToggledMarks[] = "belvaneToggledMarks";
+// Whether a series' value marks are to be shown (those that fit).
+constexpr char kMarksShown[] = "belvaneMarksShown";
+// About how many ticks an axis carries.
+constexpr int kXTicks = 10;
+constexpr int kYTicks = 8;
+// Room between a point's marker and its value mark.
+constexpr double kMarkGap = 2;
 
 QString qs(const std::string& s)
 {
@@ -49,9 +60,10 @@ QAbstractSeries* lineSeries(const views::ChartSeries& s, bool categories, bool m
     }
     for (size_t i = 0; i < s.Points.size(); ++i)
         line->append(categories ? static_cast<double>(i) : s.Points[i].X, s.Points[i].Y);
-    line->setPointLabelsFormat(QStringLiteral("@yPoint"));
-    line->setPointLabelsClipping(false);
-    line->setPointLabelsVisible(s.Marks && (!s.MarksFollowToggle || marks));
+    // The chart's own marks print large values in exponent form and on top of
+    // each other; ValueMarks writes them instead.
+    line->setPointLabelsVisible(false);
+    line->setProperty(kMarksShown, s.Marks && (!s.MarksFollowToggle || marks));
     line->setProperty(kToggledMarks, s.MarksFollowToggle);
     return line;
 }
@@ -66,18 +78,106 @@ QAbstractSeries* barSeries(const views::ChartSeries& s)
     auto* bars = new QBarSeries;
     bars->append(set);
     bars->setLabelsVisible(s.Marks);
+    bars->setLabelsPrecision(12); // whole counts, never in exponent form
     return bars;
 }
 
+QString formatText(int decimals)
+{
+    return QStringLiteral("%.%1f").arg(decimals);
+}
+
+// The value marks of the line series: each point's value as text above it,
+// only where it covers no other mark, placed again whenever the plot changes.
+class ValueMarks final : public QObject {
+public:
+    explicit ValueMarks(QChart* chart) : QObject(chart), chart_(chart)
+    {
+        setObjectName(QStringLiteral("belvaneValueMarks"));
+        connect(chart, &QChart::plotAreaChanged, this, &ValueMarks::place);
+    }
+
+    void add(QXYSeries* series, const views::ChartSeries& data)
+    {
+        Entry entry{series, {}};
+        const QColor color = series->pen().color().darker(130);
+        for (const views::ChartPoint& p : data.Points) {
+            auto* item = new QGraphicsSimpleTextItem(QString::fromStdString(views::ValueText(p.Y)), chart_);
+            item->setBrush(color);
+            item->setZValue(10);
+            item->setData(0, QString::fromLatin1(ValueMarkTag));
+            item->setVisible(false);
+            entry.Items.push_back(item);
+        }
+        entries_.push_back(std::move(entry));
+    }
+
+    void place()
+    {
+        const QRectF plot = chart_->plotArea();
+        std::vector<views::LabelBox> boxes;
+        std::vector<views::LabelBox> markers;
+        std::vector<QGraphicsSimpleTextItem*> candidates;
+        std::vector<QPointF> corners;
+        // A mark on another point's marker would hide one or the other.
+        for (QAbstractSeries* s : chart_->series()) {
+            auto* line = qobject_cast<QXYSeries*>(s);
+            if (line == nullptr || !line->isVisible() || !line->pointsVisible())
+                continue;
+            const double half = line->markerSize() / 2;
+            for (int i = 0; i < line->count(); ++i) {
+                const QPointF at = chart_->mapToPosition(line->at(i), line);
+                if (plot.contains(at))
+                    markers.push_back({at.x() - half, at.y() - half, 2 * half, 2 * half});
+            }
+        }
+        for (const Entry& e : entries_) {
+            const bool shown = e.Series->isVisible() && e.Series->property(kMarksShown).toBool();
+            for (int i = 0; i < static_cast<int>(e.Items.size()); ++i) {
+                QGraphicsSimpleTextItem* item = e.Items[static_cast<size_t>(i)];
+                item->setVisible(false);
+                if (!shown || i >= e.Series->count())
+                    continue;
+                const QPointF at = chart_->mapToPosition(e.Series->at(i), e.Series);
+                if (!plot.adjusted(-1, -1, 1, 1).contains(at))
+                    continue;
+                const QRectF r = item->boundingRect();
+                const double above = (e.Series->pointsVisible() ? e.Series->markerSize() / 2 : 0) + kMarkGap;
+                const QPointF corner(at.x() - r.width() / 2, at.y() - r.height() - above);
+                boxes.push_back({corner.x(), corner.y(), r.width(), r.height()});
+                candidates.push_back(item);
+                corners.push_back(corner);
+            }
+        }
+        const std::vector<bool> fits = views::PlaceLabels(boxes, markers);
+        for (size_t i = 0; i < candidates.size(); ++i)
+            if (fits[i]) {
+                candidates[i]->setPos(corners[i]);
+                candidates[i]->setVisible(true);
+            }
+    }
+
+private:
+    struct Entry {
+        QXYSeries* Series;
+        std::vector<QGraphicsSimpleTextItem*> Items;
+    };
+    QChart* chart_;
+    std::vector<Entry> entries_;
+};
+
 } // namespace
 
-QChart* MakeQChart(const views::Chart& data, bool marks)
+QChart* MakeQChart(const views::Chart& source, bool marks)
 {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    if (data.Series.empty())
+    if (source.Series.empty())
         return chart;
+    views::Chart data = source;
+    views::SortPointsByX(data);
+    views::GiveDistinctColors(data);
 
     double minX = 0, maxX = 0, minY = 0, maxY = 0;
     bool first = true;
@@ -92,33 +192,64 @@ QChart* MakeQChart(const views::Chart& data, bool marks)
             first = false;
         }
     }
-    for (const views::ChartSeries& s : data.Series)
-        chart->addSeries(s.Kind == views::SeriesKind::Bar ? barSeries(s) : lineSeries(s, data.CategoryAxis, marks));
+    auto* marksLayer = new ValueMarks(chart);
+    for (const views::ChartSeries& s : data.Series) {
+        if (s.Kind == views::SeriesKind::Bar) {
+            chart->addSeries(barSeries(s));
+            continue;
+        }
+        QAbstractSeries* line = lineSeries(s, data.CategoryAxis, marks);
+        chart->addSeries(line);
+        if (s.Marks)
+            marksLayer->add(static_cast<QXYSeries*>(line), s);
+    }
 
     QAbstractAxis* x = nullptr;
     if (data.CategoryAxis) {
         auto* categories = new QBarCategoryAxis;
         for (const views::ChartPoint& p : data.Series.front().Points)
             categories->append(qs(p.Label));
-        // Forty-five numbers fit the width only in a small font.
-        if (categories->count() > 20) {
-            QFont small = categories->labelsFont();
-            small.setPointSizeF(small.pointSizeF() * 0.6);
-            categories->setLabelsFont(small);
-        }
+        // Every category keeps its text: the font shrinks until the widest fits
+        // its share of the plot (the axis would cut it short otherwise).
+        const double normal = categories->labelsFont().pointSizeF();
+        QObject::connect(chart, &QChart::plotAreaChanged, categories, [categories, normal](const QRectF& plot) {
+            QFont font = categories->labelsFont();
+            font.setPointSizeF(normal);
+            const QFontMetricsF metrics(font);
+            double widest = 0;
+            for (const QString& label : categories->categories())
+                widest = std::max(widest, metrics.horizontalAdvance(label));
+            const double size =
+                views::FittingFontSize(normal, widest, plot.width() / std::max<qsizetype>(categories->count(), 1));
+            if (size != categories->labelsFont().pointSizeF()) {
+                font.setPointSizeF(size);
+                categories->setLabelsFont(font);
+            }
+        });
         x = categories;
     } else {
         auto* values = new QValueAxis;
         // The draws' own range: nice numbers would leave empty room at the ends.
-        values->setRange(minX, maxX > minX ? maxX : minX + 1);
-        values->setLabelFormat(QStringLiteral("%.0f"));
+        const views::AxisScale scale = views::ScaleAxis(minX, maxX, views::AllWholeX(data), kXTicks, false);
+        values->setRange(scale.Min, scale.Max);
+        values->setTickType(QValueAxis::TicksDynamic);
+        values->setTickAnchor(std::ceil(scale.Min / scale.Step) * scale.Step);
+        values->setTickInterval(scale.Step);
+        values->setLabelFormat(formatText(scale.Decimals));
         x = values;
     }
     auto* y = new QValueAxis;
-    const double pad = (maxY - minY) * 0.05;
-    y->setRange(minY >= 0 ? 0.0 : minY - pad, maxY > minY ? maxY + pad : minY + 1);
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%g"));
+    // Zero stays in sight, and a flat series keeps room on both sides rather than lying on the frame.
+    const double pad = maxY > minY ? (maxY - minY) * 0.05 : std::max(1.0, std::fabs(minY) * 0.05);
+    const double low = minY >= 0 ? 0.0 : minY - pad;
+    const double high = maxY <= 0 ? 0.0 : maxY + pad;
+    const views::AxisScale scale =
+        views::ScaleAxis(low, high > low ? high : low + 1, views::AllWholeY(data) || data.WholeY, kYTicks, true);
+    y->setRange(scale.Min, scale.Max);
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(scale.Min);
+    y->setTickInterval(scale.Step);
+    y->setLabelFormat(formatText(scale.Decimals));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* s : chart->series()) {
@@ -132,7 +263,9 @@ void SetToggledMarks(QChart* chart, bool visible)
 {
     for (QAbstractSeries* s : chart->series())
         if (auto* xy = qobject_cast<QXYSeries*>(s); xy != nullptr && xy->property(kToggledMarks).toBool())
-            xy->setPointLabelsVisible(visible);
+            xy->setProperty(kMarksShown, visible);
+    if (QObject* layer = chart->findChild<QObject*>(QStringLiteral("belvaneValueMarks"), Qt::FindDirectChildrenOnly))
+        static_cast<ValueMarks*>(layer)->place();
 }
 
 std::vector<uint8_t> RenderChartPng(const views::Chart& data, int width, int height)

@@ -23,6 +23,9 @@ QChart* MakeQChart(const views::Chart& data, bool marks);
 // Shows or hides the value marks of the series that follow the toggle.
 void SetToggledMarks(QChart* chart, bool visible);
 
+// The value marks are text items of the chart carrying this in their data(0).
+inline constexpr char ValueMarkTag[] = "belvaneValueMark";
+
 inline constexpr int DefaultPngWidth = 1000;
 inline constexpr int DefaultPngHeight = 600;
 

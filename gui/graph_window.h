@@ -2,7 +2,7 @@
 
 // "График" (TFormGraph): a chart filled by an operation and shown modally,
 // with "Отображать метки на графиках" for the value marks of the series that
-// were added with marks.
+// were added with marks, and the series' titles listed in full below it.
 
 #include <QDialog>
 
@@ -10,6 +10,7 @@
 
 class QChartView;
 class QCheckBox;
+class QListWidget;
 
 namespace belvane::gui {
 
@@ -21,10 +22,14 @@ public:
 
     QChartView* chartView() const { return crtGraph_; }
     QCheckBox* marksBox() const { return cbShowMarks_; }
+    // The series below the chart, each title in full (the chart's own legend
+    // cuts long titles short).
+    QListWidget* legendList() const { return lvLegend_; }
 
 private:
     QChartView* crtGraph_;
     QCheckBox* cbShowMarks_;
+    QListWidget* lvLegend_;
 };
 
 // Shows the chart modally in a graph window.

@@ -227,6 +227,12 @@ bool TakeAnalysisScreenshots(MainWindow& window, const std::filesystem::path& fo
         window.rightPages()->setCurrentWidget(week);
         week->weekView()->setCurrentIndex(week->weekView()->model()->index(5, 1));
         ok &= save(window, folder, "43-main-week");
+        // One number over the weekdays, as a line.
+        window.action(QStringLiteral("WeekChartMode"))->trigger();
+        window.action(QStringLiteral("WeekChartType"))->trigger();
+        ok &= save(window, folder, "43-main-week-by-weekday");
+        window.action(QStringLiteral("WeekChartMode"))->trigger();
+        window.action(QStringLiteral("WeekChartType"))->trigger();
     }
     {
         GraphWindow graph(&window, views::SumDistributionChart(ws.Analysis().Sums()),
@@ -251,6 +257,19 @@ bool TakeAnalysisScreenshots(MainWindow& window, const std::filesystem::path& fo
             graph.show();
             ok &= save(graph, folder, "46-ratings-matches-graph");
         }
+        // The stakes' graphs: the profit per draw, and matches and profit of the selected rows.
+        auto shot = [&](const std::optional<views::Chart>& chart, const char* action, const char* name) {
+            if (!chart)
+                return;
+            GraphWindow graph(&window, *chart, window.action(QString::fromLatin1(action))->text());
+            graph.show();
+            ok &= save(graph, folder, name);
+        };
+        shot(ws.Analysis().StakesProfitGraph(), "StakesGraphDraws", "46-stakes-profit-per-draw");
+        shot(ws.Analysis().SelectedStakesGraph(rows, views::StakeMeasure::Matches), "StakesGraphOverlap",
+             "46-stakes-matches-graph");
+        shot(ws.Analysis().SelectedStakesGraph(rows, views::StakeMeasure::Profit), "StakesGraphProfits",
+             "46-stakes-profit-graph");
     }
     window.rightPages()->setCurrentIndex(0);
     return ok;

@@ -14,7 +14,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -139,10 +138,17 @@ XlsxExportDialog::XlsxExportDialog(QWidget* parent, const xlsx::ExportCall& call
     edSendMode_->setEnabled(xlsx::CountRows(selected_) > 0);
     showRowCount();
 
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A folder that exists: the one the last workbook went to, else the home folder.
+    const QString folder = qs(xlsx::ProposedExportFolder(files_.config(), ss(QDir::homePath())).string());
     const QString name = qs(params.SheetName.empty() ? xlsx::SheetNameFromTitle(params.Title) : params.SheetName);
-    edFileName_->setText(
-        QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(name + QLatin1Char('.') + qs(xlsx::XlsxExtension)));
+    edFileName_->setText(QDir(folder).filePath(name + QLatin1Char('.') + qs(xlsx::XlsxExtension)));
+}
+
+void XlsxExportDialog::restore(const xlsx::ExportParameters& params, const std::filesystem::path& target)
+{
+    showParameters(params);
+    saveCheckBox_->setChecked(params.RestoreParameters);
+    edFileName_->setText(qs(target.string()));
 }
 
 QWidget* XlsxExportDialog::buildFields()
@@ -355,6 +361,11 @@ void XlsxExportDialog::accept()
     const std::filesystem::path file = target();
     if (const std::string refusal = files_.ownFileRefusal(file); !refusal.empty()) {
         showProblem(refusal, edFileName_);
+        return;
+    }
+    // Said here, the dialog stays open with everything the user chose.
+    if (auto problem = xlsx::TargetFolderProblem(file)) {
+        showProblem(*problem, edFileName_);
         return;
     }
     if (auto problem = xlsx::ValidateExport(params, chosenRowCount())) {

@@ -36,6 +36,9 @@ public:
     std::vector<xlsx::RowRange> rows() const;
     std::filesystem::path target() const;
 
+    // Shows the choices of an export that failed, to be tried again.
+    void restore(const xlsx::ExportParameters& params, const std::filesystem::path& target);
+
     // "Загрузить из файла" and "Сохранить в файле" once the file is chosen.
     void loadParameters(const std::filesystem::path& file);
     void saveParameters(const std::filesystem::path& file);

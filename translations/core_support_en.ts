@@ -267,5 +267,13 @@
       <source>Ошибка экспорта данных в Microsoft Excel!&#13;{}</source>
       <translation>Error exporting the data to Microsoft Excel!&#13;{}</translation>
     </message>
+    <message>
+      <source>Папка "{}" не существует.&#13;Укажите для файла книги существующую папку.</source>
+      <translation>The folder "{}" does not exist.&#13;Choose an existing folder for the workbook file.</translation>
+    </message>
+    <message>
+      <source>В папку "{}" нельзя записать файл книги: нет права на запись.&#13;Укажите другую папку.</source>
+      <translation>The workbook file cannot be written into the folder "{}": there is no permission to write there.&#13;Choose another folder.</translation>
+    </message>
   </context>
 </TS>

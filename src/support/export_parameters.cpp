@@ -169,6 +169,27 @@ void SaveExportParameters(const std::filesystem::path& file, std::string_view se
     }
 }
 
+void RememberExportFolder(const std::filesystem::path& config, const std::filesystem::path& folder)
+{
+    IniDocument doc = IniDocument::load(config);
+    doc.writeString(FolderSection, KeyFolder, folder.string());
+    doc.save(config);
+}
+
+std::filesystem::path ProposedExportFolder(const std::filesystem::path& config, const std::filesystem::path& home)
+{
+    std::string last;
+    try {
+        last = IniDocument::load(config).readString(FolderSection, KeyFolder);
+    } catch (const Error&) {
+        return home; // an unreadable configuration only loses the proposal
+    }
+    std::error_code ec;
+    if (!last.empty() && std::filesystem::is_directory(last, ec))
+        return last;
+    return home;
+}
+
 std::optional<std::string> ValidateBaseFontSize(int size)
 {
     if (size < MinBaseFontSize || size > MaxBaseFontSize)

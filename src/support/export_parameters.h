@@ -98,6 +98,14 @@ void SaveExportParameters(const std::filesystem::path& file, std::string_view se
                           StoreKind to);
 
 // Dialog checks: the exact message, or nullopt when the value is fine.
+// The folder the last workbook was written to, kept in the configuration
+// file beside the lists' sections.
+inline constexpr std::string_view FolderSection = "EXPORT_EXCEL";
+inline constexpr std::string_view KeyFolder = "Folder";
+void RememberExportFolder(const std::filesystem::path& config, const std::filesystem::path& folder);
+// The folder the export dialog proposes: the last one while it exists, else `home`.
+std::filesystem::path ProposedExportFolder(const std::filesystem::path& config, const std::filesystem::path& home);
+
 inline constexpr int MinBaseFontSize = 1;
 inline constexpr int MaxBaseFontSize = 72;
 std::optional<std::string> ValidateBaseFontSize(int size);

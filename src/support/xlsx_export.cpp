@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 #include <fmt/format.h>
 #include <xlsxwriter.h>
 
@@ -107,10 +109,11 @@ class Formats {
 public:
     explicit Formats(lxw_workbook* book) : book_(book) {}
 
-    lxw_format* get(uint8_t align, int fontSize)
+    // `decimals` >= 0: a number shown with that many decimals.
+    lxw_format* get(uint8_t align, int fontSize, int decimals = -1)
     {
         for (const Entry& e : made_)
-            if (e.Align == align && e.FontSize == fontSize)
+            if (e.Align == align && e.FontSize == fontSize && e.Decimals == decimals)
                 return e.Format;
         lxw_format* format = workbook_add_format(book_);
         if (format == nullptr)
@@ -118,7 +121,11 @@ public:
         format_set_align(format, align);
         format_set_align(format, LXW_ALIGN_VERTICAL_CENTER);
         format_set_font_size(format, fontSize);
-        made_.push_back({align, fontSize, format});
+        if (decimals >= 0) {
+            const std::string pattern = decimals == 0 ? "0" : "0." + std::string(static_cast<size_t>(decimals), '0');
+            format_set_num_format(format, pattern.c_str());
+        }
+        made_.push_back({align, fontSize, decimals, format});
         return format;
     }
 
@@ -126,6 +133,7 @@ private:
     struct Entry {
         uint8_t Align;
         int FontSize;
+        int Decimals;
         lxw_format* Format;
     };
     lxw_workbook* book_;
@@ -146,8 +154,11 @@ uint8_t HorizontalAlign(Alignment align)
 
 struct SheetColumn {
     int Source = 0; // the source column, or -1 when the source has no such column
+    uint8_t Align = LXW_ALIGN_LEFT;
     lxw_format* Cells = nullptr;
 };
+
+constexpr size_t kMaxNumberDigits = 15; // what a double holds exactly
 
 // Advances the progress in steps of about 1 % of the rows.
 class RowTicker {
@@ -212,6 +223,46 @@ size_t SequenceLength(const std::string& s, size_t i)
 
 } // namespace
 
+std::optional<std::string> TargetFolderProblem(const fs::path& target)
+{
+    std::error_code ec;
+    const fs::path folder = fs::absolute(target, ec).parent_path();
+    if (!fs::is_directory(folder, ec))
+        return support::Message(FolderMissingError, folder.string());
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return support::Message(FolderReadOnlyError, folder.string());
+    return std::nullopt;
+}
+
+std::optional<CellNumber> NumberInCell(std::string_view text)
+{
+    size_t i = 0;
+    if (i < text.size() && text[i] == '-')
+        ++i;
+    const size_t whole = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i;
+    const size_t wholeDigits = i - whole;
+    if (wholeDigits == 0 || (wholeDigits > 1 && text[whole] == '0'))
+        return std::nullopt;
+    size_t decimals = 0;
+    if (i < text.size() && text[i] == '.') {
+        const size_t start = ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        decimals = i - start;
+        if (decimals == 0)
+            return std::nullopt;
+    }
+    if (i != text.size() || wholeDigits + decimals > kMaxNumberDigits)
+        return std::nullopt;
+    CellNumber number;
+    // Not strtod: the interface's locale may write the decimal point otherwise.
+    std::from_chars(text.data(), text.data() + text.size(), number.Value);
+    number.Decimals = static_cast<int>(decimals);
+    return number;
+}
+
 void MakeCellText(std::string& text)
 {
     bool plain = text.size() <= MaxCellTextLength;
@@ -260,6 +311,8 @@ WriteOutcome WriteXlsx(const fs::path& target, const ExportParameters& params, c
     const int64_t rowCount = CountRows(ranges);
     if (auto problem = ValidateExport(params, rowCount))
         throw Error(*problem);
+    if (auto problem = TargetFolderProblem(target))
+        throw Error(*problem);
 
     std::vector<const ExportField*> fields;
     for (const ExportField& f : params.Fields)
@@ -307,7 +360,8 @@ WriteOutcome WriteXlsx(const fs::path& target, const ExportParameters& params, c
         const auto col = static_cast<lxw_col_t>(columns.size());
         SheetColumn column;
         column.Source = f->Id >= 0 && f->Id < sourceColumns ? f->Id : -1;
-        column.Cells = formats.get(HorizontalAlign(f->Align), params.BaseFontSize);
+        column.Align = HorizontalAlign(f->Align);
+        column.Cells = formats.get(column.Align, params.BaseFontSize);
         Check(worksheet_set_column(sheet, col, col, f->Width, column.Cells));
         columns.push_back(column);
         progress.advance(1);
@@ -352,6 +406,11 @@ WriteOutcome WriteXlsx(const fs::path& target, const ExportParameters& params, c
                 }
                 if (cell.empty())
                     continue;
+                if (const std::optional<CellNumber> number = NumberInCell(cell)) {
+                    lxw_format* format = formats.get(columns[c].Align, params.BaseFontSize, number->Decimals);
+                    Check(worksheet_write_number(sheet, sheetRow, static_cast<lxw_col_t>(c), number->Value, format));
+                    continue;
+                }
                 MakeCellText(cell);
                 Check(
                     worksheet_write_string(sheet, sheetRow, static_cast<lxw_col_t>(c), cell.c_str(), columns[c].Cells));

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -34,6 +35,15 @@ inline constexpr std::string_view WorkbookError = BELVANE_TEXT("Ошибка с�
 inline constexpr std::string_view SheetError = BELVANE_TEXT("Ошибка создания листа Microsoft Excel!");
 inline constexpr std::string_view ExportDataError = BELVANE_TEXT("Ошибка экспорта данных в Microsoft Excel!\r{}");
 
+inline constexpr std::string_view FolderMissingError =
+    BELVANE_TEXT("Папка \"{}\" не существует.\rУкажите для файла книги существующую папку.");
+inline constexpr std::string_view FolderReadOnlyError =
+    BELVANE_TEXT("В папку \"{}\" нельзя записать файл книги: нет права на запись.\rУкажите другую папку.");
+
+// What keeps the workbook from being written into the target's folder (it
+// is missing, or it is no folder one may write into), or nullopt.
+std::optional<std::string> TargetFolderProblem(const std::filesystem::path& target);
+
 // How the writer reports its progress and learns that it should stop.
 class ExportProgress {
 public:
@@ -51,10 +61,21 @@ enum class WriteOutcome { Written, Cancelled };
 
 // Writes the workbook. `rows` are the source rows to export (see
 // NormalizeRows); `createdAt` fills the creation line. Parameters that
-// ValidateExport refuses are refused here too, before any file is touched.
+// ValidateExport or TargetFolderProblem refuse are refused here too, before
+// any file is touched.
 // Failures throw Error with the message to show.
 WriteOutcome WriteXlsx(const std::filesystem::path& target, const ExportParameters& params, const TableSource& source,
                        const std::vector<RowRange>& rows, std::string_view createdAt, ExportProgress& progress);
+
+// A data cell whose whole text is a plain decimal number ("12", "-3.50", no
+// leading zeros, no exponent, at most 15 digits) goes to the sheet as that
+// number, shown with the same decimals, so the spreadsheet can sum it. Other
+// texts ("05", "01.02.2024", "1 2 3", "12%") stay texts.
+struct CellNumber {
+    double Value = 0;
+    int Decimals = 0;
+};
+std::optional<CellNumber> NumberInCell(std::string_view text);
 
 // A cell text as a sheet may hold it: control characters other than tab and
 // line feed, and bytes that are not UTF-8, become "?"; a text longer than a

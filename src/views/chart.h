@@ -38,6 +38,8 @@ struct Chart {
     std::vector<ChartSeries> Series;
     // X carries category labels (the points' labels) rather than a number scale.
     bool CategoryAxis = false;
+    // Y counts whole things even where a series (a mean, an expectation) is fractional.
+    bool WholeY = false;
 
     // The series with this title (letter case aside), or nullptr.
     ChartSeries* Find(std::string_view title);

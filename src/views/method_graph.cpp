@@ -4,6 +4,7 @@
 #include "stats/stat_list.h"
 #include "stats/stat_values.h"
 #include "support/translation.h"
+#include "views/chart_layout.h"
 
 namespace belvane::views {
 
@@ -53,6 +54,8 @@ Chart MethodGraphChart(const MethodGraph& graph, bool marks)
     values.Marks = marks;
     values.MarksFollowToggle = true;
     chart.Series.push_back(std::move(values));
+    // The mean may be fractional; the method's values decide the ticks.
+    chart.WholeY = AllWholeY(chart);
 
     auto flat = [&](std::string_view title, double y, Rgb color) {
         ChartSeries s;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <fmt/format.h>
 #include <fmt/ranges.h>
-#include <random>
 
 #include "model/number_sets.h"
 #include "support/translation.h"
@@ -52,15 +51,10 @@ Chart RepeatsChart(const RepeatsTable& table)
 {
     Chart chart;
     chart.Caption = support::Text(RepeatsCaption);
+    // Each series gets a colour of its own when drawn: random colours could look alike.
     for (int k = 1; k <= table.MaxMatches; ++k) {
-        std::minstd_rand random(static_cast<unsigned>(k));
-        std::uniform_int_distribution<int> byte(0, 255);
         ChartSeries s;
         s.Title = support::Message("Совпадений: {}", k);
-        s.Color = Rgb{static_cast<uint8_t>(byte(random)), static_cast<uint8_t>(byte(random)),
-                      static_cast<uint8_t>(byte(random))};
-        s.MarkerOutline = Rgb{static_cast<uint8_t>(byte(random)), static_cast<uint8_t>(byte(random)),
-                              static_cast<uint8_t>(byte(random))};
         s.MarkerSize = 2;
         chart.Series.push_back(std::move(s));
     }

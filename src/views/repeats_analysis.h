@@ -40,8 +40,8 @@ std::optional<RepeatsTable> AnalyzeRepeats(const model::TDrawsArray& draws, int 
 
 inline constexpr std::string_view RepeatsCaption = BELVANE_TEXT("Количество повторов в зависимости от тиража");
 
-// One line series per k from 1 to the largest ("Совпадений: %d"), colours
-// picked at random (the same every time for the same k), 2x2 markers; the
+// One line series per k from 1 to the largest ("Совпадений: %d"), without a
+// colour of its own (the chart gives each a distinct one), 2x2 markers; the
 // rows added from the last to the first.
 Chart RepeatsChart(const RepeatsTable& table);
 

@@ -54,12 +54,16 @@ Chart ProfitPerDrawChart(const TProfitDrawArray& profits)
     for (const TProfitDraw& p : profits)
         total += p.Profit;
     const double mean = currency(total) / static_cast<double>(profits.size());
+    // The accumulated profit grows draw by draw, whatever order the stakes file met the draws in.
+    TProfitDrawArray byDraw = profits;
+    std::stable_sort(byDraw.begin(), byDraw.end(),
+                     [](const TProfitDraw& a, const TProfitDraw& b) { return a.DrawNumber < b.DrawNumber; });
     Chart chart;
     Money running = 0;
     const std::string profitTitle = support::Text(DrawProfitTitle);
     const std::string meanTitle = support::Text(ProfitMeanTitle);
     const std::string runningTitle = support::Text(RunningProfitTitle);
-    for (const TProfitDraw& p : profits) {
+    for (const TProfitDraw& p : byDraw) {
         running += p.Profit;
         AddPoint(chart, p.DrawNumber, profitTitle, currency(p.Profit), true, true, Green);
         AddPoint(chart, p.DrawNumber, meanTitle, mean, false, false, Blue);
@@ -107,6 +111,7 @@ Chart SelectedStakesChart(size_t count, const StakeAt& at, std::span<const std::
 Chart MatchDistributionChart(std::span<const stakes::RatingRecord> rows)
 {
     Chart chart;
+    chart.WholeY = true; // counts of stakes; the chance line is what they would be
     int32_t most = 0;
     for (const stakes::RatingRecord& r : rows)
         most = std::max(most, r.Count);

@@ -2,7 +2,15 @@
 // archive, follow an edited draw without a forced refresh, and hand their
 // cells to the filters.
 
+#include <QBarCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
+#include <QGraphicsSimpleTextItem>
+#include <QListWidget>
+#include <QSet>
+#include <QValueAxis>
+#include <cmath>
+#include <memory>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +21,7 @@
 
 #include "app/archive_service.h"
 #include "app/combination_service.h"
+#include "frontend/qt_chart.h"
 #include "gui/card_page.h"
 #include "gui/graph_window.h"
 #include "gui/graphs_page.h"
@@ -21,11 +30,23 @@
 #include "gui/repeats_dialog.h"
 #include "gui/week_page.h"
 #include "gui_test_support.h"
+#include "views/week_grid.h"
 
 using namespace belvane;
 using namespace belvane::guitest;
 
 namespace {
+
+// The texts of the value marks the chart shows.
+QStringList visibleMarks(QChart* chart)
+{
+    QStringList texts;
+    for (QGraphicsItem* item : chart->childItems())
+        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+            text != nullptr && text->isVisible() && text->data(0).toString() == QLatin1String(chart::ValueMarkTag))
+            texts << text->text();
+    return texts;
+}
 
 template <class P>
 P* showPage(gui::MainWindow& w)
@@ -109,18 +130,96 @@ private slots:
                  QStringLiteral("Карта"));
     }
 
-    void theGraphWindowTogglesItsMarks()
+    void theGraphWindowShowsMarksThatFitAndEveryTitleInFull()
+    {
+        const std::string longTitle = "Диапазон 1 (от 1/3 и выше по оси Y) - суммы 100-176, и ещё немного текста";
+        views::Chart chart;
+        views::AddPoint(chart, 1, "a", 1'000'000, true, true, views::Red);
+        views::AddPoint(chart, 2, "a", 2.5, true, true, views::Red);
+        views::AddPoint(chart, 3, "a", 2.5, true, true, views::Red);
+        views::AddPoint(chart, 1, longTitle, 1, false, false, std::nullopt);
+        gui::GraphWindow window(nullptr, chart, QStringLiteral("График"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::processEvents();
+        QChart* c = window.chartView()->chart();
+        const QStringList shown = visibleMarks(c);
+        QVERIFY2(shown.contains(QStringLiteral("1000000")), qPrintable(shown.join('|')));
+        QVERIFY2(shown.contains(QStringLiteral("2.50")), qPrintable(shown.join('|')));
+        QCOMPARE(shown.size(), 3); // the series without marks has none
+        window.marksBox()->setChecked(false);
+        QVERIFY(visibleMarks(c).isEmpty());
+        window.marksBox()->setChecked(true);
+        QCOMPARE(visibleMarks(c).size(), 3);
+        QCOMPARE(window.windowTitle(), QStringLiteral("График"));
+
+        // The titles are listed below the chart, uncut; the chart's own legend is off.
+        QVERIFY(!c->legend()->isVisible());
+        QCOMPARE(window.legendList()->count(), 2);
+        QCOMPARE(window.legendList()->item(1)->text(), QString::fromStdString(longTitle));
+    }
+
+    void crowdedMarksAreThinnedOut()
     {
         views::Chart chart;
-        views::AddPoint(chart, 1, "a", 2, true, true, views::Red);
-        views::AddPoint(chart, 2, "a", 3, true, true, views::Red);
-        views::AddPoint(chart, 1, "b", 1, false, false, std::nullopt);
-        gui::GraphWindow window(nullptr, chart, QStringLiteral("График"));
-        auto* a = qobject_cast<QLineSeries*>(window.chartView()->chart()->series().first());
-        QVERIFY(a->pointLabelsVisible());
-        window.marksBox()->setChecked(false);
-        QVERIFY(!a->pointLabelsVisible());
-        QCOMPARE(window.windowTitle(), QStringLiteral("График"));
+        for (int x = 1; x <= 400; ++x)
+            views::AddPoint(chart, x, "many", 5, true, true, views::Red); // one row of marks
+        gui::GraphWindow window(nullptr, chart);
+        window.resize(600, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::processEvents();
+        std::vector<QRectF> boxes;
+        for (QGraphicsItem* item : window.chartView()->chart()->childItems())
+            if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+                text != nullptr && text->isVisible() && text->data(0).toString() == QLatin1String(chart::ValueMarkTag))
+                boxes.push_back(text->sceneBoundingRect());
+        QVERIFY(!boxes.empty());
+        QVERIFY(boxes.size() < 400);
+        for (size_t i = 0; i < boxes.size(); ++i)
+            for (size_t j = 0; j < i; ++j)
+                QVERIFY(!boxes[i].intersects(boxes[j]));
+    }
+
+    void axesTickAtWholeNumbersAndSeriesHaveColoursOfTheirOwn()
+    {
+        // A matches distribution: matches 0..6, a fractional chance line, counts of a few stakes.
+        views::Chart chart;
+        chart.WholeY = true;
+        for (int k = 0; k <= 6; ++k) {
+            views::AddPoint(chart, k, "chance", 3.0 * (6 - k) / 7, true, false, views::Gray);
+            views::AddPoint(chart, k, "row 1", k % 3, true, false, std::nullopt);
+            views::AddPoint(chart, k, "row 2", k % 2, true, false, std::nullopt);
+        }
+        std::unique_ptr<QChart> c(chart::MakeQChart(chart, false));
+        auto* x = qobject_cast<QValueAxis*>(c->axes(Qt::Horizontal).first());
+        auto* y = qobject_cast<QValueAxis*>(c->axes(Qt::Vertical).first());
+        QVERIFY(x != nullptr && y != nullptr);
+        for (QValueAxis* axis : {x, y}) {
+            QCOMPARE(axis->tickType(), QValueAxis::TicksDynamic);
+            QVERIFY(axis->tickInterval() >= 1);
+            QCOMPARE(axis->tickInterval(), std::floor(axis->tickInterval()));
+            QCOMPARE(axis->labelFormat(), QStringLiteral("%.0f"));
+        }
+        QSet<QRgb> colours;
+        for (QAbstractSeries* s : c->series())
+            colours.insert(qobject_cast<QXYSeries*>(s)->pen().color().rgb());
+        QCOMPARE(colours.size(), 3);
+
+        // The week chart's 45 numbers are all labelled: in a narrow chart
+        // the font shrinks until the widest fits its share.
+        views::WeekGrid grid;
+        QChartView view(chart::MakeQChart(
+            views::WeekChart(grid, views::WeekChartMode::ByNumber, false, 1, 1, views::RussianWeekdayNames()), false));
+        view.resize(700, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QApplication::processEvents();
+        auto* numbers = qobject_cast<QBarCategoryAxis*>(view.chart()->axes(Qt::Horizontal).first());
+        QVERIFY(numbers != nullptr);
+        QCOMPARE(numbers->count(), 45);
+        const double share = view.chart()->plotArea().width() / 45;
+        QVERIFY(QFontMetricsF(numbers->labelsFont()).horizontalAdvance(QStringLiteral("45")) <= share * 0.45);
     }
 
     void theRepeatsWindowListsAndCharts()

@@ -3,6 +3,8 @@
 // window writing a workbook.
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -24,6 +26,7 @@
 #include "helpers/fake_table.h"
 #include "helpers/workbook_reader.h"
 #include "support/ini_document.h"
+#include "support/xlsx_export.h"
 
 using namespace belvane;
 using namespace belvane::guitest;
@@ -201,6 +204,78 @@ private slots:
         QCOMPARE(edited.Width, 12.5);
         QCOMPARE(edited.PhysicalField, std::string("Дата"));
         QVERIFY(!gui::OpensFinishedWorkbooks()); // offscreen: nothing is handed to the desktop
+    }
+
+    void aFailedWriteKeepsTheChoicesAndTheLastFolderIsProposed()
+    {
+        DataFolder folder(10);
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        BoxAnswerer boxes([](const QString&) { return true; }); // "Заменить?" yes, errors read
+        // Nothing exported yet: the home folder, which exists.
+        QString proposed;
+        whenModal<gui::XlsxExportDialog>([&](gui::XlsxExportDialog* d) {
+            proposed = d->fileEdit()->text();
+            d->reject();
+        });
+        w->action("DrawsXlsExport")->trigger();
+        w->waitUntilIdle();
+        QCOMPARE(QFileInfo(proposed).absolutePath(), QDir::homePath());
+
+        // A missing folder is said in the dialog, which stays open; a target
+        // that is itself a folder fails while writing.
+        const QString missing = folder.path() + QStringLiteral("/no such folder");
+        const QString blocked = folder.path() + QStringLiteral("/blocked.xlsx");
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("blocked.xlsx")));
+        bool stayedOpen = false;
+        whenModal<gui::XlsxExportDialog>([&](gui::XlsxExportDialog* d) {
+            d->fieldList()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+            d->titleEdit()->setText(QStringLiteral("Мой архив"));
+            d->fileEdit()->setText(missing + QStringLiteral("/book.xlsx"));
+            d->accept();
+            stayedOpen = d->isVisible();
+            d->fileEdit()->setText(blocked);
+            d->accept();
+        });
+        w->action("DrawsXlsExport")->trigger();
+        w->waitUntilIdle();
+        QTest::qWait(50);
+        QVERIFY(stayedOpen);
+        QVERIFY2(boxes.texts.size() >= 2, qPrintable(boxes.texts.join('|')));
+        QCOMPARE(boxes.texts[0], gui::qs(support::Message(xlsx::FolderMissingError, gui::ss(missing)))
+                                     .replace(QLatin1Char('\r'), QLatin1Char('\n')));
+
+        // Opened again: the failed export's choices, not the initial ones.
+        QString title, file;
+        Qt::CheckState second = Qt::Checked;
+        const QString written = folder.path() + QStringLiteral("/out/book.xlsx");
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("out")));
+        whenModal<gui::XlsxExportDialog>([&](gui::XlsxExportDialog* d) {
+            title = d->titleEdit()->text();
+            file = d->fileEdit()->text();
+            second = d->fieldList()->topLevelItem(1)->checkState(0);
+            d->fileEdit()->setText(written);
+            d->accept();
+        });
+        w->action("DrawsXlsExport")->trigger();
+        w->waitUntilIdle();
+        QCOMPARE(title, QStringLiteral("Мой архив"));
+        QCOMPARE(file, blocked);
+        QCOMPARE(second, Qt::Unchecked);
+        QVERIFY(QFileInfo::exists(written));
+        // Draw numbers are numbers in the sheet.
+        const testing::WorkbookSheet sheet = testing::ReadWorkbook(written.toStdString());
+        QVERIFY(sheet.Cells.at({3, 0}).Number);
+
+        // Written: the next dialog proposes that folder.
+        whenModal<gui::XlsxExportDialog>([&](gui::XlsxExportDialog* d) {
+            proposed = d->fileEdit()->text();
+            d->reject();
+        });
+        w->action("DrawsXlsExport")->trigger();
+        w->waitUntilIdle();
+        QCOMPARE(QFileInfo(proposed).absolutePath(), folder.path() + QStringLiteral("/out"));
+        w->close();
     }
 
     void everyExportActionWritesAWorkbook()

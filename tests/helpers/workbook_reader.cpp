@@ -111,6 +111,7 @@ WorkbookSheet ReadWorkbook(const std::filesystem::path& path)
                 cell.Text = i < shared.size() ? shared[i] : std::string();
             } else {
                 cell.Text = c.child("v").text().as_string();
+                cell.Number = (type.empty() || type == "n") && !c.child("v").empty();
             }
             result.Cells[CellPosition(c.attribute("r").as_string())] = cell;
         }

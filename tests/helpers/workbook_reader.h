@@ -17,6 +17,7 @@ struct WorkbookCell {
     std::string Horizontal; // "left", "right", "center" or empty
     std::string Vertical;   // "center" or empty
     double FontSize = 0;
+    bool Number = false; // a number cell (its value as Text), not a text
 };
 
 struct WorkbookSheet {

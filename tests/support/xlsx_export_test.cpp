@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "helpers/fake_table.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workbook_reader.h"
@@ -272,8 +274,49 @@ TEST(XlsxExport, CancelAndFailureKeepTheExistingTarget)
         WriteXlsx(dir / "missing" / "n.xlsx", p, table, AllRows(4), CreatedAt, progress);
         FAIL() << "wrote into a folder that does not exist";
     } catch (const Error& e) {
-        EXPECT_TRUE(std::string(e.what()).starts_with("Ошибка создания книги Microsoft Excel!\r\r")) << e.what();
+        // Says which folder is missing, in the program's own words.
+        EXPECT_EQ(std::string(e.what()), support::Message(FolderMissingError, (dir / "missing").string()));
     }
+    EXPECT_EQ(TargetFolderProblem(dir / "missing" / "n.xlsx"),
+              support::Message(FolderMissingError, (dir / "missing").string()));
+    EXPECT_EQ(TargetFolderProblem(dir / "n.xlsx"), std::nullopt);
+    EXPECT_TRUE(TargetFolderProblem(target / "n.xlsx")); // a file is no folder
+}
+
+TEST(XlsxExport, PlainNumbersBecomeNumberCells)
+{
+    for (auto [text, value, decimals] : {std::tuple{"12", 12.0, 0},
+                                         {"-3.50", -3.5, 2},
+                                         {"0", 0.0, 0},
+                                         {"0.125", 0.125, 3},
+                                         {"999999999999999", 999999999999999.0, 0}}) {
+        const auto number = NumberInCell(text);
+        ASSERT_TRUE(number) << text;
+        EXPECT_DOUBLE_EQ(number->Value, value);
+        EXPECT_EQ(number->Decimals, decimals);
+    }
+    // Texts whose look a number would lose, and texts that are no number.
+    for (const char* text :
+         {"05", "01.02.2024", "1 2 3", "12%", "1e5", "+3", "-", "3.", ".5", "1,5", " 7", "1234567890123456", ""})
+        EXPECT_FALSE(NumberInCell(text)) << text;
+
+    TempDir dir;
+    const FakeTable table(
+        {{"Ставок", Alignment::Right, 80}, {"Профит", Alignment::Right, 80}, {"Ставка", Alignment::Left, 80}},
+        {{"12", "-2.00", "03 07 15"}, {"7", "999998.00", "1 2 3 4 5 6"}});
+    RecordingProgress progress;
+    ASSERT_EQ(WriteXlsx(dir / "n.xlsx", Parameters(table), table, AllRows(2), CreatedAt, progress),
+              WriteOutcome::Written);
+    const auto sheet = ReadWorkbook(dir / "n.xlsx");
+    const int first = 3;                                 // title, blank, header
+    EXPECT_FALSE(sheet.Cells.at({first - 1, 0}).Number); // the header stays text
+    EXPECT_TRUE(sheet.Cells.at({first, 0}).Number);
+    EXPECT_EQ(sheet.text(first, 0), "12");
+    EXPECT_TRUE(sheet.Cells.at({first + 1, 1}).Number);
+    EXPECT_DOUBLE_EQ(std::stod(sheet.text(first + 1, 1)), 999998);
+    EXPECT_EQ(sheet.Cells.at({first + 1, 1}).Horizontal, "right"); // the column's look kept
+    EXPECT_FALSE(sheet.Cells.at({first, 2}).Number);
+    EXPECT_EQ(sheet.text(first, 2), "03 07 15");
 }
 
 TEST(XlsxExport, CellTextsASheetCanHold)

@@ -59,6 +59,21 @@ TEST(StakeGraphs, ProfitPerDrawWithMeanAndRunningSum)
     EXPECT_THROW(ProfitPerDrawChart({}), Error);
 }
 
+TEST(StakeGraphs, AccumulatedProfitGrowsInDrawOrder)
+{
+    // Stakes for draw 9 were made before those for draws 7 and 8.
+    const std::vector<stakes::StakeRecord> records = {stake(9, 0, -20000), stake(7, 3, 100000), stake(8, 0, -20000)};
+    const Chart chart = ProfitPerDrawChart(ProfitPerDraw(records.size(), reader(records)));
+    const auto& running = chart.Series[2].Points;
+    ASSERT_EQ(running.size(), 3u);
+    EXPECT_EQ(running[0].X, 7);
+    EXPECT_DOUBLE_EQ(running[0].Y, 10.0);
+    EXPECT_EQ(running[1].X, 8);
+    EXPECT_DOUBLE_EQ(running[1].Y, 8.0);
+    EXPECT_EQ(running[2].X, 9);
+    EXPECT_DOUBLE_EQ(running[2].Y, 6.0);
+}
+
 TEST(StakeGraphs, SelectedRowsOverTheLatestDraws)
 {
     std::vector<stakes::StakeRecord> records;
