@@ -12,6 +12,7 @@
 
 #include "app/draw_input.h"
 #include "gui/qt_text.h"
+#include "gui/qt_translations.h"
 #include "support/error.h"
 #include "support/host.h"
 #include "support/translation.h"
@@ -43,6 +44,8 @@ DrawDialog::DrawDialog(QWidget* parent, const model::TDraw& draw, bool showDate)
     date_->setObjectName(QStringLiteral("edDrawDate"));
     date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy HH:mm"));
     date_->setCalendarPopup(true);
+    // The calendar's month and day names in the interface language.
+    date_->setLocale(InterfaceLocale());
     QDateTime when = QDateTime::currentDateTime();
     try {
         if (const auto d = model::TextToDate(draw.dateText()))

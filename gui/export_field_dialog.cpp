@@ -23,7 +23,7 @@ ExportFieldDialog::ExportFieldDialog(QWidget* parent, const xlsx::ExportField& f
     setMinimumWidth(360);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    auto* physical = new QLabel(qs(field.PhysicalField), this);
+    auto* physical = new QLabel(qs(support::Text(field.PhysicalField)), this);
     physical->setObjectName(QStringLiteral("lblPhysicalField"));
     form->addRow(tr("Физическое поле:"), physical);
     edCaption_ = new QLineEdit(qs(field.Caption), this);

@@ -43,7 +43,7 @@ QComboBox* comboBox(QWidget* parent, const char* name)
 void addCodeTexts(QComboBox* box, std::span<const scenario::ScriptCode> table)
 {
     for (int i = 0; i < static_cast<int>(table.size()); ++i)
-        box->addItem(qs(scenario::CodeTableText(table, i, scenario::CodeForm::Dialog)));
+        box->addItem(qs(scenario::CodeTableCaption(table, i, scenario::CodeForm::Dialog)));
 }
 
 QLineEdit* valueEdit(QWidget* parent, const char* name, const std::string& text)

@@ -6,9 +6,19 @@
 #include <QTranslator>
 
 namespace belvane::gui {
+namespace {
+
+QLocale& interfaceLocale()
+{
+    static QLocale locale(QLocale::Russian, QLocale::Russia);
+    return locale;
+}
+
+} // namespace
 
 bool InstallQtTranslations(QCoreApplication& application, const QString& language)
 {
+    interfaceLocale() = QLocale(language);
     static QPointer<QTranslator> installed;
     if (installed) {
         QCoreApplication::removeTranslator(installed);
@@ -22,6 +32,20 @@ bool InstallQtTranslations(QCoreApplication& application, const QString& languag
     QCoreApplication::installTranslator(translator);
     installed = translator;
     return true;
+}
+
+QLocale InterfaceLocale()
+{
+    return interfaceLocale();
+}
+
+QString ShortDayName(int day)
+{
+    QString name = interfaceLocale().standaloneDayName(day, QLocale::ShortFormat);
+    // Some locales write them in lower case ("пн"); a heading starts with a capital.
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
 }
 
 } // namespace belvane::gui

@@ -1,6 +1,7 @@
 #include "gui/screenshots.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QInputDialog>
@@ -411,6 +412,32 @@ bool TakeEnglishScreenshots(MainWindow& window, const std::filesystem::path& fol
         TFormFiltersManager dialog(&window, window.workspace());
         dialog.show();
         ok &= save(dialog, folder, "27-favorites-manager-english");
+    }
+    // The scenario's lists and editors, every code table in English.
+    if (auto* page = window.findChild<ScriptPage*>()) {
+        window.rightPages()->setCurrentWidget(page);
+        page->scriptView()->selectRow(0);
+        ok &= save(window, folder, "27-main-scenario-english");
+        const FilterDialogSetup setup = page->filterSetup();
+        const scenario::Scenario& lines = window.workspace().Scenario().Lines();
+        if (lines.Count() > 0) {
+            ScriptDialog dialog(&window, QString(), 0, lines.Line(0), setup);
+            dialog.show();
+            ok &= save(dialog, folder, "27-script-dialog-english");
+        }
+        const scenario::TFilterItem item =
+            scenario::ParseFilterItem(window.workspace().Registry(), "BMF8#NUMS:10,20#WMV:5#SZ:1#0.5:-1:1:0:0");
+        FilterDialog dialog(&window, setup, item);
+        dialog.show();
+        ok &= save(dialog, folder, "27-filter-dialog-english");
+        // The list of conditions open, as the user picks one.
+        if (auto* conditions = dialog.findChild<QComboBox*>(QStringLiteral("cbLevelMode"))) {
+            conditions->showPopup();
+            settle();
+            if (QWidget* popup = conditions->view()->window())
+                ok &= save(*popup, folder, "27-filter-conditions-english");
+            conditions->hidePopup();
+        }
     }
     window.findChild<QAction*>(QStringLiteral("Language1049"))->trigger();
     for (int i = 0; i < 100 && window.workspace().LanguageId() != 1049; ++i)

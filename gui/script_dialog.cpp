@@ -31,7 +31,7 @@ QComboBox* codeBox(QWidget* parent, const char* name, std::span<const scenario::
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     for (int i = 0; i < static_cast<int>(table.size()); ++i)
-        box->addItem(qs(scenario::CodeTableText(table, i, scenario::CodeForm::Dialog)));
+        box->addItem(qs(scenario::CodeTableCaption(table, i, scenario::CodeForm::Dialog)));
     box->setCurrentIndex(current >= 0 && current < box->count() ? current : 0);
     return box;
 }

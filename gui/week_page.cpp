@@ -4,7 +4,6 @@
 #include <QChartView>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
@@ -16,17 +15,18 @@
 #include "gui/action_registry.h"
 #include "gui/grid_model.h"
 #include "gui/qt_text.h"
+#include "gui/qt_translations.h"
 #include "gui/view_controls.h"
 
 namespace belvane::gui {
 namespace {
 
-// The user's short day names, Monday first.
+// The short day names of the interface language, Monday first.
 views::WeekdayNames dayNames()
 {
     views::WeekdayNames names;
     for (int d = 1; d <= 7; ++d)
-        names[static_cast<size_t>(d - 1)] = ss(QLocale().dayName(d, QLocale::ShortFormat));
+        names[static_cast<size_t>(d - 1)] = ss(ShortDayName(d));
     return names;
 }
 

@@ -215,8 +215,8 @@ void XlsxExportDialog::showFields(int selectRow)
     updatingFields_ = true;
     lvFields_->clear();
     for (const xlsx::ExportField& f : fields_) {
-        auto* item = new QTreeWidgetItem(
-            {qs(f.Caption), qs(xlsx::AlignmentText(f.Align)), qs(xlsx::WidthText(f.Width)), qs(f.PhysicalField)});
+        auto* item = new QTreeWidgetItem({qs(f.Caption), qs(xlsx::AlignmentText(f.Align)), qs(xlsx::WidthText(f.Width)),
+                                          qs(support::Text(f.PhysicalField))});
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(FieldCaption, f.Checked ? Qt::Checked : Qt::Unchecked);
         item->setTextAlignment(FieldWidth, Qt::AlignRight | Qt::AlignVCenter);

@@ -60,6 +60,30 @@
       <translation>Invalid rating: {}</translation>
     </message>
     <message>
+      <source>Русский</source>
+      <translation>Russian</translation>
+    </message>
+    <message>
+      <source>Английский</source>
+      <translation>English</translation>
+    </message>
+    <message>
+      <source>Украинский</source>
+      <translation>Ukrainian</translation>
+    </message>
+    <message>
+      <source>Белорусский</source>
+      <translation>Belarusian</translation>
+    </message>
+    <message>
+      <source>Немецкий</source>
+      <translation>German</translation>
+    </message>
+    <message>
+      <source>Нидерландский</source>
+      <translation>Dutch</translation>
+    </message>
+    <message>
       <source>Строку&#13;&#13;{}&#13;&#13;невозможно добавить в сценарий!</source>
       <translation>The line&#13;&#13;{}&#13;&#13;cannot be added to the scenario!</translation>
     </message>
@@ -385,7 +409,7 @@
     </message>
     <message>
       <source>Обработать все записи</source>
-      <translation>Process all records</translation>
+      <translation>Nothing (go through all rows)</translation>
     </message>
     <message>
       <source>Количеству оставшихся комбинаций</source>
@@ -393,7 +417,7 @@
     </message>
     <message>
       <source>Пока список не будет пуст и откатить на шаг</source>
-      <translation>Until the list is empty, then roll back one step</translation>
+      <translation>Empty list (undo the last step)</translation>
     </message>
     <message>
       <source>Количеству шагов</source>

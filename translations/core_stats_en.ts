@@ -393,7 +393,7 @@
     </message>
     <message>
       <source>Четные и нечетные числа в тираже (Чн..нЧ)</source>
-      <translation>Even and odd numbers in the draw (Чн..нЧ)</translation>
+      <translation>Even and odd numbers in the draw</translation>
     </message>
     <message>
       <source>Количество чисел из первой половины диапазона (1П:2П)</source>
@@ -409,7 +409,7 @@
     </message>
     <message>
       <source>Простые и составные числа (ПС..СП)</source>
-      <translation>Prime and composite numbers (ПС..СП)</translation>
+      <translation>Prime and composite numbers</translation>
     </message>
     <message>
       <source>Число в %0:d позиции тиража</source>

@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Остановка по:</source>
-        <translation>Stop at:</translation>
+        <translation>Stop by:</translation>
     </message>
     <message>
         <source> Коэффициенты для расчета значений &quot;Вес&quot; </source>

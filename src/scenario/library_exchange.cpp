@@ -195,19 +195,20 @@ std::vector<std::string> LibraryScriptLines(std::string_view text)
 
 std::string LanguageName(int lcid)
 {
+    // Named in the interface language, like every other column of the list.
     switch (lcid & 0x3FF) {
     case 0x19:
-        return "Русский";
+        return support::Text("Русский");
     case 0x09:
-        return "English";
+        return support::Text("Английский");
     case 0x22:
-        return "Українська";
+        return support::Text("Украинский");
     case 0x23:
-        return "Беларуская";
+        return support::Text("Белорусский");
     case 0x07:
-        return "Deutsch";
+        return support::Text("Немецкий");
     case 0x13:
-        return "Nederlands";
+        return support::Text("Нидерландский");
     case 0:
         return {};
     default:

@@ -92,7 +92,8 @@ std::string LibraryScriptText(const std::vector<std::string>& lines);
 // The lines of a fetched text (CR LF or LF).
 std::vector<std::string> LibraryScriptLines(std::string_view text);
 
-// The "Язык" column: the language of a Windows locale identifier.
+// The "Язык" column: the language of a Windows locale identifier, named in
+// the interface language.
 std::string LanguageName(int lcid);
 
 } // namespace belvane::scenario

@@ -32,7 +32,9 @@ std::vector<ExportField> BuildExportFields(const TableSource& source)
         const SourceColumn column = source.column(c);
         ExportField f;
         f.Id = c;
-        f.Caption = column.Caption;
+        // The sheet's heading reads as the list's does; the field keeps the
+        // base caption, so stored choices are found whatever the language.
+        f.Caption = support::Text(column.Caption);
         f.PhysicalField = column.Caption;
         f.Align = source.kind() == SourceKind::ListView ? column.Align : Alignment::Left;
         f.Width = std::clamp(column.PixelWidth / PixelsPerCharacter, 0.0, MaxColumnWidth);

@@ -2,12 +2,19 @@
 // core's messages follow the module, and a missing or broken module leaves
 // the program in the language it had.
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMenuBar>
+#include <QTableView>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/archive_service.h"
 #include "gui/method_info_window.h"
+#include "gui/qt_translations.h"
+#include "gui/week_page.h"
 #include "gui_test_support.h"
 #include "helpers/build_paths.h"
 #include "helpers/temp_dir.h"
@@ -38,6 +45,39 @@ int visibleDescriptionWindows(const gui::MainWindow& window)
 QAction* languageItem(const gui::MainWindow& window, int lcid)
 {
     return window.findChild<QAction*>(QStringLiteral("Language%1").arg(lcid));
+}
+
+// The labels and buttons of Qt's own file dialog (the one drawn by Qt, as on
+// a desktop without a native dialog), joined.
+QString fileDialogTexts()
+{
+    QFileDialog dialog(nullptr, QStringLiteral("t"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        texts << button->text();
+    return texts.join(QLatin1Char('|'));
+}
+
+bool hasCyrillic(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x04FF; });
+}
+
+// The day heading of the week page's first row, the page shown.
+QString weekPageMonday(gui::MainWindow& window)
+{
+    auto* week = window.findChild<gui::WeekPage*>();
+    if (week == nullptr)
+        return {};
+    window.leftPages()->setCurrentWidget(week);
+    window.rightPages()->setCurrentWidget(week);
+    QCoreApplication::processEvents();
+    window.waitUntilIdle();
+    return week->weekView()->model()->index(0, 0).data().toString();
 }
 
 class LanguageTest : public QObject {
@@ -153,6 +193,32 @@ private slots:
         QVERIFY(boxes.texts.first().startsWith(QStringLiteral("Не удалось загрузить языковый модуль \"")));
         QCOMPARE(w->workspace().LanguageId(), 1049);
         QVERIFY(menuTitles(*w).contains(QStringLiteral("Файл")));
+    }
+
+    void qtsOwnDialogsAndDayNamesFollowTheLanguage()
+    {
+        DataFolder folder;
+        installModule(folder);
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        QVERIFY2(hasCyrillic(fileDialogTexts()), qPrintable(fileDialogTexts()));
+        QCOMPARE(gui::ShortDayName(1), QStringLiteral("Пн"));
+        QCOMPARE(gui::ShortDayName(7), QStringLiteral("Вс"));
+        QCOMPARE(weekPageMonday(*w), QStringLiteral("Пн"));
+
+        languageItem(*w, 1033)->trigger();
+        QTRY_COMPARE(w->workspace().LanguageId(), 1033);
+        QVERIFY2(!hasCyrillic(fileDialogTexts()), qPrintable(fileDialogTexts()));
+        QCOMPARE(gui::ShortDayName(1), QStringLiteral("Mon"));
+        QTRY_COMPARE(weekPageMonday(*w), QStringLiteral("Mon"));
+        QCOMPARE(gui::InterfaceLocale().language(), QLocale::English);
+
+        // Back in Russian, Qt's catalogue is loaded again, not left out.
+        languageItem(*w, 1049)->trigger();
+        QTRY_COMPARE(w->workspace().LanguageId(), 1049);
+        QVERIFY2(hasCyrillic(fileDialogTexts()), qPrintable(fileDialogTexts()));
+        QTRY_COMPARE(weekPageMonday(*w), QStringLiteral("Пн"));
+        w->close();
     }
 
 private:

@@ -5,11 +5,14 @@
 // support::Text, or one glued together from pieces, shows up here as Cyrillic.
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -18,23 +21,44 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "app/analysis_service.h"
 #include "app/archive_service.h"
+#include "app/combination_service.h"
 #include "app/configuration_service.h"
+#include "app/export_sources.h"
+#include "app/scenario_service.h"
+#include "app/stakes_service.h"
+#include "app/tables_service.h"
 #include "app/window_settings.h"
 #include "gui/config_dialog.h"
+#include "gui/details_dialog.h"
 #include "gui/draw_dialog.h"
+#include "gui/export_field_dialog.h"
+#include "gui/filter_dialog.h"
+#include "gui/filters_manager_dialog.h"
 #include "gui/first_run_dialog.h"
 #include "gui/generate_dialog.h"
+#include "gui/graph_window.h"
+#include "gui/library_model.h"
+#include "gui/method_info_window.h"
 #include "gui/multi_stake_dialog.h"
 #include "gui/progress_dialog.h"
 #include "gui/proxy_dialog.h"
 #include "gui/repeats_dialog.h"
+#include "gui/script_dialog.h"
+#include "gui/script_page.h"
 #include "gui/script_public_dialog.h"
 #include "gui/script_rates_dialog.h"
 #include "gui/shredding_dialog.h"
+#include "gui/stake_dialog.h"
+#include "gui/stake_filter_dialog.h"
 #include "gui/system_dialog.h"
+#include "gui/table_dialog.h"
 #include "gui/update_dialog.h"
 #include "gui/wait_dialog.h"
+#include "gui/xlsx_export_dialog.h"
+#include "scenario/filter_item.h"
+#include "views/sum_distribution.h"
 #include "gui_test_support.h"
 #include "helpers/build_paths.h"
 #include "support/translation.h"
@@ -92,8 +116,10 @@ bool IsQtStandardText(const QAbstractButton& button)
     return plain.button(which)->text() == button.text();
 }
 
-// The program's own texts of `root` and its children that still hold Cyrillic.
-// Lists, combo boxes and the status panels show data and the core's texts.
+// The program's own texts of `root` and its children that still hold Cyrillic:
+// captions, and the items the window fills from its code tables (combo boxes,
+// item lists, the headings of every table and list). The status panels show
+// the operation in progress and are left out.
 QStringList CyrillicTexts(const QWidget& root)
 {
     QStringList found;
@@ -118,13 +144,28 @@ QStringList CyrillicTexts(const QWidget& root)
         if (const auto* tabs = qobject_cast<const QTabWidget*>(w))
             for (int i = 0; i < tabs->count(); ++i)
                 check(w, QStringLiteral("tab"), tabs->tabText(i));
-        if (const auto* tree = qobject_cast<const QTreeWidget*>(w))
+        if (const auto* box = qobject_cast<const QComboBox*>(w))
+            for (int i = 0; i < box->count(); ++i)
+                check(w, QStringLiteral("item"), box->itemText(i));
+        if (const auto* list = qobject_cast<const QListWidget*>(w))
+            for (int i = 0; i < list->count(); ++i)
+                check(w, QStringLiteral("item"), list->item(i)->text());
+        if (const auto* tree = qobject_cast<const QTreeWidget*>(w)) {
             for (int i = 0; i < tree->columnCount(); ++i)
                 check(w, QStringLiteral("heading"), tree->headerItem()->text(i));
+            for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it)
+                for (int i = 0; i < tree->columnCount(); ++i)
+                    check(w, QStringLiteral("item"), (*it)->text(i));
+        }
         if (const auto* table = qobject_cast<const QTableWidget*>(w))
-            for (int i = 0; i < table->columnCount(); ++i)
-                if (const QTableWidgetItem* item = table->horizontalHeaderItem(i))
-                    check(w, QStringLiteral("heading"), item->text());
+            for (int r = 0; r < table->rowCount(); ++r)
+                for (int c = 0; c < table->columnCount(); ++c)
+                    if (const QTableWidgetItem* item = table->item(r, c))
+                        check(w, QStringLiteral("item"), item->text());
+        if (const auto* view = qobject_cast<const QAbstractItemView*>(w); view && view->model())
+            for (int i = 0; i < view->model()->columnCount(); ++i)
+                check(w, QStringLiteral("heading"),
+                      view->model()->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString());
     }
     for (const QAction* a : root.findChildren<QAction*>()) {
         // The language menu names each language in that language.
@@ -134,6 +175,50 @@ QStringList CyrillicTexts(const QWidget& root)
         check(a, QStringLiteral("hint"), a->statusTip());
     }
     return found;
+}
+
+// Every cell of a view's model (the window fills the scenario list's
+// start-list and result columns from code tables).
+QStringList CyrillicCells(const QAbstractItemView& view)
+{
+    QStringList found;
+    const QAbstractItemModel& model = *view.model();
+    for (int r = 0; r < model.rowCount(); ++r)
+        for (int c = 0; c < model.columnCount(); ++c) {
+            const QString text = model.index(r, c).data(Qt::DisplayRole).toString();
+            if (std::any_of(text.begin(), text.end(), IsCyrillic))
+                found << QStringLiteral("%1 cell %2,%3: %4").arg(view.objectName()).arg(r).arg(c).arg(text);
+        }
+    return found;
+}
+
+// Shows every page of both halves of the window, so that pages filled when
+// first seen have their lists and combo boxes filled too.
+QStringList CyrillicTextsOfAllPages(gui::MainWindow& window)
+{
+    QStringList found;
+    for (QTabWidget* pages : {window.leftPages(), window.rightPages()})
+        for (int i = 0; i < pages->count(); ++i) {
+            pages->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            window.waitUntilIdle();
+            found << CyrillicTexts(window);
+        }
+    found.removeDuplicates();
+    return found;
+}
+
+// Scenario lines in Latin letters only, one of each start-list and result
+// mode, so that whatever Cyrillic the list shows comes from the window.
+void AddScenarioOfEveryMode(gui::MainWindow& window)
+{
+    app::ScenarioService& scenario = window.workspace().Scenario();
+    const char* starts[] = {"FULL:0", "EXCL:5", "CURR:0"};
+    const char* results[] = {"RAND", "FIRST", "LAST", "ALL", "SYSA", "SYSC", "STOP", "SKIP", "NONE"};
+    for (int i = 0; i < 9; ++i)
+        scenario.Add(std::string(starts[i % 3]) + "#" + results[i] + "#CLR#NEX|TMF1#NUMS:10#LMV:1#SF:1| | | | | | |x");
+    if (auto* page = window.findChild<gui::ScriptPage*>())
+        page->refresh();
 }
 
 // One of each dialog the window opens, built over the window's workspace.
@@ -157,6 +242,39 @@ std::vector<std::unique_ptr<QWidget>> MakeDialogs(gui::MainWindow& window)
     dialogs.push_back(
         std::make_unique<gui::TFormScrRates>(w, QStringLiteral("t"), std::vector<scenario::ScriptRate>{}));
     dialogs.push_back(std::make_unique<gui::TFormSystem>(w, systems::tSystemData{}, true));
+    dialogs.push_back(std::make_unique<gui::TFormFiltersManager>(w, ws));
+    dialogs.push_back(std::make_unique<gui::TFormFiltersInfo>(w, nullptr));
+    dialogs.push_back(std::make_unique<gui::TFormStake>(w, ws.Stakes().PrepareManualStake(std::nullopt)));
+    dialogs.push_back(std::make_unique<gui::TFormStakeFilter>(w, ws.Stakes().LastFilterChoice()));
+    dialogs.push_back(std::make_unique<gui::DetailsDialog>(
+        w, ws.Archive().DrawDetails(0),
+        [&ws](int c) {
+            return ws.Archive().Card({1, 2, 3, 4, 5, 6}, c);
+        },
+        ws.Configuration().Data().MatrixCols));
+    dialogs.push_back(
+        std::make_unique<gui::GraphWindow>(w, views::SumDistributionChart(ws.Analysis().Sums()), QStringLiteral("t")));
+    {
+        const std::vector<size_t> rows{0, 1};
+        dialogs.push_back(
+            std::make_unique<gui::TFormTable>(w, ws.Tables().PrepareNew(rows), rows.size(), ws.Tables().Comments()));
+    }
+    {
+        const app::DrawsListSource source(ws.Archive().Draws(), ws.Archive().Sorted());
+        dialogs.push_back(std::make_unique<gui::XlsxExportDialog>(
+            w, app::MainWindowExportCall(app::DrawsListControl, app::DrawsExportTitle), source,
+            std::vector<xlsx::RowRange>{}, false, ws.Files()));
+        for (const xlsx::ExportField& field : xlsx::BuildExportFields(source))
+            dialogs.push_back(std::make_unique<gui::ExportFieldDialog>(w, field));
+    }
+    // The scenario's editors, on a line and on a step that use every list.
+    if (auto* page = window.findChild<gui::ScriptPage*>()) {
+        const gui::FilterDialogSetup setup = page->filterSetup();
+        dialogs.push_back(std::make_unique<gui::ScriptDialog>(
+            w, QString(), 0, "EXCL:5#SYSC#CLR|TMF1#NUMS:10#LMV:1#SZ:1| | | | | | |x", setup));
+        dialogs.push_back(std::make_unique<gui::FilterDialog>(
+            w, setup, scenario::ParseFilterItem(ws.Registry(), "BMF8#NUMS:10,20#WMV:5#SP:1#0.5:-1:1:0:0")));
+    }
     return dialogs;
 }
 
@@ -183,7 +301,9 @@ private slots:
     {
         auto w = startWindow(folder_);
         QVERIFY(w);
-        const QStringList left = CyrillicTexts(*w);
+        AddScenarioOfEveryMode(*w);
+        QStringList left = CyrillicTextsOfAllPages(*w);
+        left << CyrillicCells(*w->findChild<gui::ScriptPage*>()->scriptView());
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
         // Menus are found by their base title, shown by their translation.
         QVERIFY(!w->menuBar()->actions().isEmpty());
@@ -226,10 +346,35 @@ private slots:
         auto w = startWindow(folder);
         QVERIFY(w);
         QCOMPARE(w->workspace().LanguageId(), 1033);
-        QStringList left = CyrillicTexts(*w);
+        AddScenarioOfEveryMode(*w);
+        QStringList left = CyrillicTextsOfAllPages(*w);
+        left << CyrillicCells(*w->findChild<gui::ScriptPage*>()->scriptView());
         for (const auto& dialog : MakeDialogs(*w))
             left << CyrillicTexts(*dialog);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
+        w->close();
+    }
+
+    // The catalogue names the language a scenario was published in, in the
+    // interface language.
+    void theCatalogueNamesLanguagesInEnglish()
+    {
+        if (testing::EnglishModulePath().empty())
+            QSKIP("no English language module in this build");
+        DataFolder folder;
+        std::filesystem::copy_file(testing::EnglishModulePath(), folder.files().folder() / "Belvane_6x45_ENU.lng");
+        app::WindowStateFile(folder.files().windowState()).WriteInteger("TFormMain", "Language", 1033);
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        gui::LibraryModel model;
+        std::vector<scenario::tScriptInfo> entries(3);
+        entries[0].Lcid = 1049;
+        entries[1].Lcid = 1033;
+        entries[2].Lcid = 1058;
+        model.reset(entries);
+        QCOMPARE(model.index(0, 5).data().toString(), QStringLiteral("Russian"));
+        QCOMPARE(model.index(1, 5).data().toString(), QStringLiteral("English"));
+        QCOMPARE(model.index(2, 5).data().toString(), QStringLiteral("Ukrainian"));
         w->close();
     }
 };
