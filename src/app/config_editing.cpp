@@ -49,8 +49,7 @@ std::vector<stats::Prize> ParseProfitRows(const std::vector<std::string>& rows)
     return profits;
 }
 
-std::vector<stats::Prize> MergeProfitRows(const std::vector<stats::Prize>& stored,
-                                          const std::vector<std::string>& rows)
+std::vector<stats::Prize> MergeProfitRows(const std::vector<stats::Prize>& stored, const std::vector<std::string>& rows)
 {
     std::vector<stats::Prize> merged = stored;
     std::vector<stats::Prize> added;

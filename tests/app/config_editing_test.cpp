@@ -66,7 +66,7 @@ TEST(ConfigEditing, UnchangedPrizeTableSavesByteForByte)
     const IniDocument before = IniDocument::parse(kPrizeStakes);
     stats::TConfigData c;
     stats::LoadConfig(before, c);
-    c.Profits.push_back({9, 1}); // counts the table cannot show pass through
+    c.Profits.push_back({9, 1});     // counts the table cannot show pass through
     c.Profits[1].Profit = 1'001'234; // four decimals, shown as 100.12
     const std::vector<stats::Prize> stored = c.Profits;
 
@@ -99,7 +99,7 @@ TEST(ConfigEditing, EditedPrizeRowsChangeOnlyTheirEntry)
     EXPECT_EQ(merged[0].Profit, 125'000);
     EXPECT_EQ(merged[1].Profit, 1'000'000); // 4 matches untouched
     EXPECT_EQ(merged[3].Overlap, 6);
-    EXPECT_EQ(merged[3].Profit, 0); // cleared, still stored where it was
+    EXPECT_EQ(merged[3].Profit, 0);  // cleared, still stored where it was
     EXPECT_EQ(merged[4].Overlap, 2); // a new prize comes last
     EXPECT_EQ(merged[4].Profit, 10'000);
 

@@ -162,6 +162,10 @@ TEST(Workspace, SecondProgramOnTheSameFolderIsRefused)
     EXPECT_THROW(second.Initialise(), StartupFailure);
     ASSERT_EQ(host.errors().size(), 1u);
     EXPECT_EQ(host.errors()[0], ExclusiveAccessMessage);
+    // It speaks of this system: the data folder option, no drive letters.
+    EXPECT_NE(host.errors()[0].find("--data-dir"), std::string::npos);
+    EXPECT_EQ(host.errors()[0].find(":\\"), std::string::npos);
+    EXPECT_EQ(host.errors()[0].find("Windows"), std::string::npos);
     // Another folder is fine.
     TempDir other;
     Started elsewhere(other.path());

@@ -184,7 +184,8 @@ private slots:
         });
         w->action(QStringLiteral("EditConfig"))->trigger();
         QTRY_VERIFY(!shown.isEmpty());
-        QCOMPARE(shown, (QStringList{"0=0.00", "1=0.00", "2=0.00", "3=10.00", "4=100.00", "5=5000.00", "6=1000000.00"}));
+        QCOMPARE(shown,
+                 (QStringList{"0=0.00", "1=0.00", "2=0.00", "3=10.00", "4=100.00", "5=5000.00", "6=1000000.00"}));
         QTRY_VERIFY(!w->isRunning());
         QCOMPARE(stakesSection(folder.files().config()), before);
         QCOMPARE(prizeFor(w->workspace().Configuration().Data(), 3), int64_t{100'000});
