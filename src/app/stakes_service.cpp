@@ -86,8 +86,10 @@ void StakesService::undoChange()
     }
     ws_.Ratings().Load();
     ws_.Tables().Load();
-    if (std::exchange(archiveInChange_, false))
+    if (std::exchange(archiveInChange_, false)) {
         ws_.Archive().Load();
+        ws_.RefreshAllViews(false);
+    }
 }
 
 std::filesystem::path StakesService::freeCopyPath() const

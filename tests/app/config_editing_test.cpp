@@ -83,6 +83,16 @@ TEST(ConfigEditing, UnchangedPrizeTableSavesByteForByte)
     for (const std::string& key : before.keyNames("STAKES"))
         EXPECT_EQ(after.readString("STAKES", key), before.readString("STAKES", key)) << key;
     EXPECT_EQ(after.keyNames("STAKES"), before.keyNames("STAKES"));
+
+    // As the screenshot script writes it, without the extended stake size: nothing is added.
+    std::string withoutMaxStake(kPrizeStakes);
+    withoutMaxStake.erase(withoutMaxStake.find("MaxStake=6\r\n"), 12);
+    const IniDocument bare = IniDocument::parse(withoutMaxStake);
+    stats::LoadConfig(bare, c);
+    c.Profits = MergeProfitRows(c.Profits, asRows(ProfitRows(c)));
+    IniDocument saved = bare;
+    stats::SaveConfig(saved, c);
+    EXPECT_EQ(saved.keyNames("STAKES"), bare.keyNames("STAKES"));
 }
 
 TEST(ConfigEditing, EditedPrizeRowsChangeOnlyTheirEntry)
