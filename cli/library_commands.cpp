@@ -70,6 +70,11 @@ int download(CliContext& ctx, const IdOptions& o)
     const auto entry = findEntry(*ws, o.id);
     if (!entry)
         throw Error(fmt::format("Сценарий #{} не найден в каталоге!", o.id));
+    // Asked in a terminal; --yes replaces as it always did, without a terminal the scenario stays.
+    if (!ws->Library().ConfirmDownload(*entry)) {
+        std::cerr << "Рабочий сценарий оставлен без изменений." << '\n';
+        return ExitFailure;
+    }
     if (!ws->Library().Download(*entry))
         return ExitFailure;
     std::cout << fmt::format("Сценарий \"{}\" загружен: {}", entry->Title, ws->Scenario().PanelText()) << '\n';

@@ -229,12 +229,15 @@ stats::TConfigData ConfigDialog::config() const
     const std::vector<int> segments = segmentsInNumberOrder();
     for (size_t i = 0; i < c.MatrixSegments.size(); ++i)
         c.MatrixSegments[i] = static_cast<uint8_t>(segments[i]);
-    c.Cost = ParseMoney(QString::number(edCost_->value(), 'f', 2).toStdString()).value_or(0);
+    // The box shows two decimals of the four stored: an untouched cost stays exact.
+    const Money cost = ParseMoney(QString::number(edCost_->value(), 'f', 2).toStdString()).value_or(0);
+    if (cost != ParseMoney(FormatMoney(original_.Cost, 2)).value_or(0))
+        c.Cost = cost;
     c.MaxStake = edStakeMaxLen_->value();
     std::vector<std::string> rows;
     for (int r = 0; r < edProfits_->rowCount(); ++r)
         rows.push_back(ss(edProfits_->item(r, 0)->text() + QLatin1Char('=') + edProfits_->item(r, 1)->text()));
-    c.Profits = app::ParseProfitRows(rows);
+    c.Profits = app::MergeProfitRows(original_.Profits, rows);
     c.Weights.Count = edCoefCount_->value();
     c.Weights.Deviation = edCoefDeviation_->value();
     c.Weights.Level = edCoefLevel_->value();

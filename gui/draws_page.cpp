@@ -260,8 +260,14 @@ void DrawsPage::drawsImport()
     if (file.isEmpty())
         return;
     host_.run([this, path = ss(file)] {
-        if (const auto r = ws_.Archive().Import(path); r && r->rejected > 0)
+        // What was added, as the command line reports it; a warning when lines were no draws.
+        const auto r = ws_.Archive().Import(path);
+        if (!r)
+            return;
+        if (r->rejected > 0)
             ws_.Host().showWarning(app::ImportSummaryText(*r));
+        else
+            ws_.Host().showInformation(app::ImportSummaryText(*r));
     });
 }
 

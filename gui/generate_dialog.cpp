@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -15,6 +16,7 @@
 #include "combs/list_file.h"
 #include "gui/file_filters.h"
 #include "gui/qt_text.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {
@@ -50,7 +52,15 @@ GenerateDialog::GenerateDialog(QWidget* parent, const app::GenerateSettings& set
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        // Numbers that would give an empty list keep the dialog open for correcting them.
+        if (const auto problem = combs::MyNumbersProblem(mode_->currentIndex(), ss(parameter_->text()))) {
+            QMessageBox::warning(this, qs(support::Text(CaptionError)), messageText(*problem));
+            parameter_->setFocus();
+            return;
+        }
+        accept();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(mode_, &QComboBox::currentIndexChanged, this, [this] { updateControls(); });
     connect(browse_, &QToolButton::clicked, this, [this] {

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -26,6 +27,15 @@ TFormMulti::TFormMulti(QWidget* parent, int drawNumber) : QDialog(parent)
     form->addRow(tr("Кол-во тиражей:"), edDrawsCount_);
     edComment_ = MakeCommentEdit(this, std::string(stakes::ManualStakeComment));
     form->addRow(tr("Комментарий к ставке:"), edComment_);
+    lbSummary_ = new QLabel(this);
+    lbSummary_->setObjectName(QStringLiteral("lbSummary"));
+    lbSummary_->hide(); // until the caller says what OK stakes
+    form->addRow(lbSummary_);
+    // A label only: typing in the count keeps its focus and cursor.
+    connect(edDrawsCount_, &QSpinBox::valueChanged, this, [this](int draws) {
+        if (!lbSummary_->isHidden())
+            lbSummary_->setText(qs(stakes::MultiStakeSummary(combinations_, draws, cost_)));
+    });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
@@ -43,6 +53,14 @@ void TFormMulti::setComment(const QString& comment)
     // The layout widens the dialog; a screen's width is the limit.
     const int needed = edComment_->fontMetrics().horizontalAdvance(comment + QStringLiteral("    "));
     edComment_->setMinimumWidth(std::min(needed, 900));
+}
+
+void TFormMulti::setCombinations(size_t combinations, Money cost)
+{
+    combinations_ = combinations;
+    cost_ = cost;
+    lbSummary_->setText(qs(stakes::MultiStakeSummary(combinations_, edDrawsCount_->value(), cost_)));
+    lbSummary_->show();
 }
 
 stakes::MultiStakeRequest TFormMulti::request() const

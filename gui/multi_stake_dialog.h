@@ -7,6 +7,7 @@
 
 #include "stakes/stake_ops.h"
 
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 
@@ -25,6 +26,10 @@ public:
     QLineEdit* commentEdit() const { return edComment_; }
     // A comment of the caller's (a system game's); the dialog widens to show it whole.
     void setComment(const QString& comment);
+    // How many combinations OK stakes and what one costs: the dialog says how
+    // many stakes that makes and their sum, and follows the number of draws.
+    void setCombinations(size_t combinations, Money cost);
+    QLabel* summaryLabel() const { return lbSummary_; }
 
     void accept() override;
 
@@ -32,6 +37,9 @@ private:
     QSpinBox* edDrawNumber_;
     QSpinBox* edDrawsCount_;
     QLineEdit* edComment_;
+    QLabel* lbSummary_;
+    size_t combinations_ = 0;
+    Money cost_ = 0;
 };
 
 } // namespace belvane::gui

@@ -277,7 +277,7 @@ void OnlineScriptsPanel::loadList()
 void OnlineScriptsPanel::download()
 {
     const scenario::tScriptInfo* e = model_->entry(currentRow());
-    if (e == nullptr || !e->Usable)
+    if (e == nullptr || !e->Usable || !ws_.Library().ConfirmDownload(*e))
         return;
     host_.run([this, entry = *e] { ws_.Library().Download(entry); });
 }

@@ -35,6 +35,7 @@
 #include "app/tables_service.h"
 #include "combs/list_queries.h"
 #include "gui/card_page.h"
+#include "gui/config_dialog.h"
 #include "gui/details_dialog.h"
 #include "gui/draw_dialog.h"
 #include "gui/draws_page.h"
@@ -604,6 +605,12 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         ShreddingDialog dialog(&window, ws.Configuration().Shredding());
         dialog.show();
         ok &= save(dialog, folder, "17-shredding-dialog");
+    }
+    {
+        // The prize table as the data folder holds it: 3 to 6 matches pay.
+        ConfigDialog dialog(&window, ws.Configuration().Data());
+        dialog.show();
+        ok &= save(dialog, folder, "17-config-dialog");
     }
     {
         TFormFiltersManager dialog(&window, ws);

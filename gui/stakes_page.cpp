@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/combination_service.h"
+#include "app/configuration_service.h"
 #include "app/export_sources.h"
 #include "app/stakes_export_sources.h"
 #include "app/stakes_service.h"
@@ -124,7 +125,10 @@ void StakesPage::registerActions()
                      host_.updateActions();
                  },
                  [this] { return ws_.Stakes().LogEnabled(); }});
-    actions.add({"LogStakesDelete", tr("Удалить журналы ставок"), {}, {}, run([this] { ws_.Stakes().DeleteLogs(); })});
+    actions.add({"LogStakesDelete", tr("Удалить журналы ставок"), {}, {}, [this] {
+                     if (ws_.Stakes().ConfirmDeleteLogs())
+                         host_.run([this] { ws_.Stakes().DeleteLogs(); });
+                 }});
     actions.add({"StakesScroll",
                  tr("Прокручивать список при добавлении"),
                  {},
@@ -246,6 +250,7 @@ void StakesPage::stakeAddFromList(bool selectedOnly)
         }
     }
     TFormMulti dialog(this, ws_.Stakes().NextDrawNumber());
+    dialog.setCombinations(allRows ? ws_.Combinations().Count() : rows.size(), ws_.Configuration().Data().Cost);
     if (dialog.exec() != QDialog::Accepted)
         return;
     stakes::MultiStakeRequest request = dialog.request();
@@ -285,6 +290,8 @@ void StakesPage::stakeFilter()
     TFormStakeFilter dialog(this, ws_.Stakes().LastFilterChoice());
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (!ws_.Stakes().ConfirmDeleteByMatches(dialog.choice()))
+        return;
     host_.run([this, choice = dialog.choice()] { ws_.Stakes().DeleteByMatches(choice); });
 }
 
@@ -304,6 +311,8 @@ void StakesPage::stakeSystem(const systems::ListSystem& system, bool wholeSystem
     TFormMulti dialog(this, start.DrawNumber);
     dialog.drawsCountEdit()->setValue(start.DrawsCount);
     dialog.setComment(qs(start.Comment));
+    dialog.setCombinations(ws_.Systems().StakeCombinations(system, wholeSystem).size(),
+                           ws_.Configuration().Data().Cost);
     if (dialog.exec() != QDialog::Accepted)
         return;
     auto completed = std::make_shared<bool>(false);

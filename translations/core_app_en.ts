@@ -72,6 +72,10 @@
       <translation>Error writing to the draws file!&#13;&#13;{}</translation>
     </message>
     <message>
+      <source>Ставки, проверенные по измененным или удаленным тиражам, снова не проверены: {}.&#13;&#13;Проверены заново по новым данным: {}.</source>
+      <translation>Stakes checked against edited or deleted draws are unchecked again: {}.&#13;&#13;Checked again against the new draw data: {}.</translation>
+    </message>
+    <message>
       <source>Архив тиражей не может содержать более {} тиражей!</source>
       <translation>The archive of draws cannot hold more than {} draws!</translation>
     </message>
@@ -374,6 +378,10 @@
     <message>
       <source>Ошибка загрузки каталога online-сценариев!&#13;&#13;{}</source>
       <translation>Error loading the online scenario catalogue!&#13;&#13;{}</translation>
+    </message>
+    <message>
+      <source>Заменить текущий сценарий сценарием каталога "{}"?&#13;&#13;Строки рабочего сценария будут потеряны.</source>
+      <translation>Replace the current scenario with the catalogue scenario "{}"?&#13;&#13;The lines of the working scenario will be lost.</translation>
     </message>
     <message>
       <source>Сценарий "{}" создан в другой программе и не может быть здесь использован.</source>
@@ -772,8 +780,8 @@
       <translation>Error initialising the program!&#13;&#13;{}</translation>
     </message>
     <message>
-      <source>Невозможно получить монопольный доступ к файлам данных!&#13;&#13;Возможные причины данной ошибки: &#13;&#13;1) Вы пытаетесь запустить вторую копию программы из одного и того же каталога. Корректная работа нескольких копий программы возможна только из разных каталогов.&#13;&#13;2) Для программы нет прав на запись в том каталоге, где она расположена. Например: в Windows 7 и выше по умолчанию запрещена запись в c:\Program Files.&#13;&#13;Программа будет закрыта!</source>
-      <translation>Cannot get exclusive access to the data files!&#13;&#13;Possible causes of this error: &#13;&#13;1) You are trying to start a second copy of the program from the same folder. Several copies of the program work correctly only from different folders.&#13;&#13;2) The program has no write permission in its own folder. For example, in Windows 7 and later writing to c:\Program Files is not allowed by default.&#13;&#13;The program will be closed!</translation>
+      <source>Невозможно получить монопольный доступ к файлам данных!&#13;&#13;Возможные причины данной ошибки: &#13;&#13;1) Вы пытаетесь запустить вторую копию программы с тем же каталогом данных. Корректная работа нескольких копий программы возможна только с разными каталогами данных (параметр --data-dir).&#13;&#13;2) Для программы нет прав на запись в каталоге данных. Например: каталоги, куда программа установлена (/usr, /opt), доступны для записи только администратору; укажите каталог данных в своем домашнем каталоге.&#13;&#13;Программа будет закрыта!</source>
+      <translation>Cannot get exclusive access to the data files!&#13;&#13;Possible causes of this error: &#13;&#13;1) You are trying to start a second copy of the program with the same data folder. Several copies of the program work correctly only with different data folders (the --data-dir option).&#13;&#13;2) The program has no permission to write to the data folder. For example: the folders the program is installed in (/usr, /opt) are writable by the administrator only; choose a data folder in your home folder.&#13;&#13;The program will be closed!</translation>
     </message>
   </context>
 </TS>

@@ -68,6 +68,10 @@
       <translation>Load the list from a prepared CSV file</translation>
     </message>
     <message>
+      <source>Указанные числа не дают ни одной комбинации!&#13;&#13;Текущий список комбинаций оставлен без изменений.</source>
+      <translation>The numbers given make no combination!&#13;&#13;The current combination list is left unchanged.</translation>
+    </message>
+    <message>
       <source>Примененные фильтры</source>
       <translation>Applied filters</translation>
     </message>
@@ -100,8 +104,8 @@
       <translation>The current combination list holds {} distinct numbers</translation>
     </message>
     <message>
-      <source>Выделенная комбинация не найдена архиве тиражей!</source>
-      <translation>The selected combination was not found in the archive of draws!</translation>
+      <source>Выделенная комбинация не найдена в архиве тиражей!</source>
+      <translation>The selected combination was not found in the draws archive!</translation>
     </message>
     <message>
       <source>Выделенная комбинация найдена в следующих тиражах:&#13;</source>

@@ -116,7 +116,7 @@
       <translation>{...Selected combinations...}</translation>
     </message>
     <message>
-      <source>Запись с таким комментарией уже присутствует в списке!&#13;Выберите другой комментарий.</source>
+      <source>Запись с таким комментарием уже присутствует в списке!&#13;Выберите другой комментарий.</source>
       <translation>A record with this comment is already in the list!&#13;Choose another comment.</translation>
     </message>
     <message>
@@ -216,6 +216,10 @@
       <translation>Error checking the stakes!&#13;&#13;{}</translation>
     </message>
     <message>
+      <source>Будет сделано ставок: {} на сумму {}</source>
+      <translation>Stakes to be made: {}, total cost {}</translation>
+    </message>
+    <message>
       <source>Добавление ставки</source>
       <translation>Add a stake</translation>
     </message>
@@ -272,6 +276,14 @@
       <translation>Error deleting the file "{}"!&#13;&#13;{}</translation>
     </message>
     <message>
+      <source>Удалить ставки, удовлетворяющие условию (всего будет удалено {} ставок)?</source>
+      <translation>Delete the stakes that meet the condition ({} stakes will be deleted)?</translation>
+    </message>
+    <message>
+      <source>Удалить журналы ставок (всего будет удалено {} файлов)?</source>
+      <translation>Delete the stake logs ({} files will be deleted)?</translation>
+    </message>
+    <message>
       <source>Ошибка удаления записи из файла ставок!&#13;&#13;{}</source>
       <translation>Error deleting a record from the stakes file!&#13;&#13;{}</translation>
     </message>
@@ -290,6 +302,10 @@
     <message>
       <source>Поиск файлов журналов...</source>
       <translation>Searching for log files...</translation>
+    </message>
+    <message>
+      <source>Нет ставок, удовлетворяющих условию.</source>
+      <translation>No stakes meet the condition.</translation>
     </message>
     <message>
       <source>Вручную</source>

@@ -1,6 +1,8 @@
 #include "app/archive_service.h"
 
 #include <algorithm>
+#include <map>
+#include <optional>
 
 #include "app/configuration_service.h"
 #include "app/draws_list.h"
@@ -85,6 +87,35 @@ bool ArchiveService::Save()
     }
 }
 
+std::vector<int32_t> ChangedDrawNumbers(const model::TDrawsArray& before, const model::TDrawsArray& after)
+{
+    // Stakes are checked against the first draw with their number.
+    auto firstByNumber = [](const model::TDrawsArray& draws) {
+        std::map<int32_t, model::TComb> numbers;
+        for (const model::TDraw& d : draws) {
+            model::TComb balls = d.Balls;
+            std::sort(balls.begin(), balls.end());
+            numbers.emplace(d.Number, balls);
+        }
+        return numbers;
+    };
+    const auto now = firstByNumber(after);
+    std::vector<int32_t> changed;
+    for (const auto& [number, balls] : firstByNumber(before)) {
+        const auto it = now.find(number);
+        if (it == now.end() || it->second != balls)
+            changed.push_back(number);
+    }
+    return changed;
+}
+
+std::string RecheckedStakesMessage(size_t unchecked, size_t rechecked)
+{
+    return support::Message("Ставки, проверенные по измененным или удаленным тиражам, снова не проверены: {}.\r\r"
+                            "Проверены заново по новым данным: {}.",
+                            unchecked, rechecked);
+}
+
 bool ArchiveService::Commit(model::TDrawsArray draws, bool checkStakes)
 {
     if (LoadFailed()) {
@@ -96,14 +127,44 @@ bool ArchiveService::Commit(model::TDrawsArray draws, bool checkStakes)
             support::Message("Архив тиражей не может содержать более {} тиражей!", model::MaxDrawsInFile));
         return false;
     }
+    // Stakes checked against a draw that changes or goes are put back to
+    // unchecked in the same change as the archive: a stop halfway undoes both.
+    StakesService& book = ws_.Stakes();
+    const std::vector<int32_t> changed = ChangedDrawNumbers(draws_, draws);
+    const bool uncheck = !changed.empty() && book.Count() > 0;
+    std::optional<StakesChange> change = uncheck ? book.BeginChange(true) : std::nullopt;
+    stakes::UncheckResult unchecked;
+    if (uncheck) {
+        if (!change)
+            return false;
+        unchecked = book.UncheckDraws(changed);
+        if (unchecked.Failed)
+            return false; // undone whole
+    }
     draws_ = std::move(draws);
     ++revision_;
     ClampOffset();
     const bool saved = Save();
     ws_.RefreshAllViews(false);
-    if (saved && checkStakes)
-        ws_.Stakes().Check(); // stakes for the new draws can be scored now
-    return saved;
+    if (!saved)
+        return false; // an open change is undone and the archive read again
+    size_t checked = 0;
+    if (checkStakes || unchecked.Unchecked > 0) {
+        // Stakes for new or changed draws can be scored now.
+        const stakes::CheckResult result = book.Check();
+        if (result.Failed && change)
+            return false;
+        checked = result.Checked;
+    }
+    if (change && !change->Commit())
+        return false;
+    if (unchecked.Unchecked > 0) {
+        const auto again = static_cast<size_t>(
+            std::count_if(unchecked.DrawNumbers.begin(), unchecked.DrawNumbers.end(),
+                          [this](int32_t number) { return model::IndexOfNumber(draws_, number) >= 0; }));
+        ws_.Host().showInformation(RecheckedStakesMessage(unchecked.Unchecked, std::min(again, checked)));
+    }
+    return true;
 }
 
 // ---- the offset and the sorted view -----------------------------------------------

@@ -33,6 +33,12 @@ struct CardCell {
     int Channel = 0;     // for its colour
 };
 
+// The numbers of the draws of `before` that `after` has not, or has with
+// other drawn numbers: stakes checked against them no longer hold.
+std::vector<int32_t> ChangedDrawNumbers(const model::TDrawsArray& before, const model::TDrawsArray& after);
+// "Ставки, проверенные по измененным или удаленным тиражам, снова не проверены: %d..."
+std::string RecheckedStakesMessage(size_t unchecked, size_t rechecked);
+
 class ArchiveService {
 public:
     explicit ArchiveService(Workspace& workspace) : ws_(workspace) {}

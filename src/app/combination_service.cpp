@@ -109,6 +109,10 @@ bool CombinationService::Generate(const GenerateSettings& settings, bool userAct
 bool CombinationService::NewList(const GenerateSettings& settings, bool saveAsDefault)
 {
     auto busy = ws_.Busy();
+    if (const auto problem = combs::MyNumbersProblem(settings.Mode, settings.Parameters)) {
+        ws_.Host().showError(*problem); // the current list stays
+        return false;
+    }
     if (saveAsDefault)
         ws_.Configuration().SaveGenerateSettings(settings);
     return Generate(settings, true);

@@ -11,13 +11,23 @@
 
 namespace belvane::app {
 
+namespace {
+
+// The first entry for a match count is the one stakes are paid by.
+const stats::Prize* storedPrize(const std::vector<stats::Prize>& profits, int matches)
+{
+    auto it = std::find_if(profits.begin(), profits.end(), [&](const stats::Prize& p) { return p.Overlap == matches; });
+    return it == profits.end() ? nullptr : &*it;
+}
+
+} // namespace
+
 std::array<std::string, ProfitRowCount> ProfitRows(const stats::TConfigData& config)
 {
     std::array<std::string, ProfitRowCount> rows;
     for (int k = 0; k < ProfitRowCount; ++k) {
-        const Money prize =
-            static_cast<size_t>(k) < config.Profits.size() ? config.Profits[static_cast<size_t>(k)].Profit : 0;
-        rows[static_cast<size_t>(k)] = fmt::format("{}={}", k, FormatMoney(prize, 2));
+        const stats::Prize* stored = storedPrize(config.Profits, k);
+        rows[static_cast<size_t>(k)] = fmt::format("{}={}", k, FormatMoney(stored ? stored->Profit : 0, 2));
     }
     return rows;
 }
@@ -37,6 +47,27 @@ std::vector<stats::Prize> ParseProfitRows(const std::vector<std::string>& rows)
         profits.push_back(p);
     }
     return profits;
+}
+
+std::vector<stats::Prize> MergeProfitRows(const std::vector<stats::Prize>& stored, const std::vector<std::string>& rows)
+{
+    std::vector<stats::Prize> merged = stored;
+    std::vector<stats::Prize> added;
+    for (const stats::Prize& row : ParseProfitRows(rows)) {
+        const stats::Prize* first = storedPrize(stored, row.Overlap);
+        if (first == nullptr) {
+            if (row.Profit != 0 && !storedPrize(added, row.Overlap))
+                added.push_back(row);
+            continue;
+        }
+        const Money shown = ParseMoney(FormatMoney(first->Profit, 2)).value_or(0);
+        if (row.Profit != shown)
+            merged[static_cast<size_t>(first - stored.data())].Profit = row.Profit;
+    }
+    std::sort(added.begin(), added.end(),
+              [](const stats::Prize& a, const stats::Prize& b) { return a.Overlap < b.Overlap; });
+    merged.insert(merged.end(), added.begin(), added.end());
+    return merged;
 }
 
 std::optional<std::string> SegmentCellProblem(std::string_view cell)

@@ -30,6 +30,19 @@ std::optional<std::vector<scenario::tScriptInfo>> LibraryService::List(int filte
     }
 }
 
+std::string ReplaceScriptQuestion(std::string_view title)
+{
+    return support::Message(
+        "Заменить текущий сценарий сценарием каталога \"{}\"?\r\rСтроки рабочего сценария будут потеряны.", title);
+}
+
+bool LibraryService::ConfirmDownload(const scenario::tScriptInfo& entry)
+{
+    if (ws_.Scenario().Count() == 0)
+        return true;
+    return ws_.Host().askYesNo(support::Text(CaptionConfirm), ReplaceScriptQuestion(entry.Title), false);
+}
+
 bool LibraryService::Download(const scenario::tScriptInfo& entry)
 {
     try {

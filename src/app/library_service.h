@@ -30,6 +30,9 @@ inline constexpr std::string_view RateCommentCaption = BELVANE_TEXT("Комме�
 // "Вы действительно хотите удалить сценарий \"%s\"?"
 std::string DeleteScriptQuestion(std::string_view title);
 
+// "Заменить текущий сценарий сценарием каталога \"%s\"?..."
+std::string ReplaceScriptQuestion(std::string_view title);
+
 class LibraryService {
 public:
     explicit LibraryService(Workspace& workspace) : ws_(workspace) {}
@@ -39,6 +42,9 @@ public:
     // ScriptLibraryDownload ("Скачивание сценария из online-каталога..."): a
     // text that is not empty replaces the working scenario, which is saved.
     bool Download(const scenario::tScriptInfo& entry);
+    // Before a download: a working scenario with lines is replaced only when
+    // the user says so (default no); an empty one needs no question.
+    bool ConfirmDownload(const scenario::tScriptInfo& entry);
     // ScriptLibraryUpload: what the dialog starts from (a new public entry of the user's).
     scenario::tScriptData NewData() const;
     // ScriptLibraryReplace: the dialog on the entry's data.

@@ -42,6 +42,7 @@ bool StakesChange::Commit()
         return true;
     try {
         service_->file_.CommitChange();
+        service_->archiveInChange_ = false;
         done_ = true;
         return true;
     } catch (const Error& e) {
@@ -52,7 +53,7 @@ bool StakesChange::Commit()
     }
 }
 
-std::optional<StakesChange> StakesService::BeginChange()
+std::optional<StakesChange> StakesService::BeginChange(bool withArchive)
 {
     if (file_.ChangeActive())
         return StakesChange(*this, false);
@@ -60,11 +61,15 @@ std::optional<StakesChange> StakesService::BeginChange()
         std::vector<std::filesystem::path> logs;
         for (int matches = 0; matches <= static_cast<int>(stakes::StakeNumbersCapacity); ++matches)
             logs.push_back(stakes::StakeLogPath(ws_.Files().folder(), matches));
-        file_.BeginChange({ws_.Files().ratings(), ws_.Files().tables()}, logs);
+        std::vector<std::filesystem::path> replaced{ws_.Files().ratings(), ws_.Files().tables()};
+        if (withArchive)
+            replaced.push_back(ws_.Files().draws());
+        file_.BeginChange(replaced, logs);
     } catch (const Error& e) {
         ws_.Host().showError(support::Message("Ошибка записи в файл ставок!\r\r{}", e.what()));
         return std::nullopt;
     }
+    archiveInChange_ = withArchive;
     return StakesChange(*this, true);
 }
 
@@ -81,6 +86,10 @@ void StakesService::undoChange()
     }
     ws_.Ratings().Load();
     ws_.Tables().Load();
+    if (std::exchange(archiveInChange_, false)) {
+        ws_.Archive().Load();
+        ws_.RefreshAllViews(false);
+    }
 }
 
 std::filesystem::path StakesService::freeCopyPath() const
@@ -291,6 +300,21 @@ bool StakesService::FinishChecks()
     return !file_.IsOpen() || stakes::FinishChecks(ws_.Host(), file_, ws_.Ratings().Ratings());
 }
 
+stakes::UncheckResult StakesService::UncheckDraws(std::span<const int32_t> drawNumbers)
+{
+    if (!file_.IsOpen() || file_.Empty() || drawNumbers.empty())
+        return {};
+    auto busy = ws_.Busy();
+    auto change = BeginChange();
+    if (!change)
+        return {.Failed = true};
+    stakes::UncheckResult result =
+        stakes::UncheckStakes(ws_.Host(), file_, drawNumbers, ws_.Configuration().Data(), ws_.Ratings().Ratings());
+    if (!result.Failed && !change->Commit())
+        result.Failed = true;
+    return result;
+}
+
 bool StakesService::DeleteRecords(std::span<const size_t> indices)
 {
     auto busy = ws_.Busy();
@@ -308,6 +332,30 @@ bool StakesService::DeleteByMatches(const stakes::StakeFilterChoice& choice)
     if (deleted)
         Check();
     return deleted;
+}
+
+bool StakesService::ConfirmDeleteByMatches(const stakes::StakeFilterChoice& choice)
+{
+    lastChoice_ = choice; // offered again even when the answer is no
+    size_t count = 0;
+    try {
+        count = stakes::CountStakesByMatches(file_, choice);
+    } catch (const Error& e) {
+        ws_.Host().showError(support::Message("Ошибка чтения файла ставок!\r\r{}", e.what()));
+        return false;
+    }
+    if (count == 0) {
+        ws_.Host().showInformation(support::Text(stakes::NoStakesMeetMessage));
+        return false;
+    }
+    return ws_.Host().askYesNo(support::Text(CaptionCaution), stakes::DeleteByMatchesQuestion(count), false);
+}
+
+bool StakesService::ConfirmDeleteLogs()
+{
+    const size_t logs = stakes::FindStakeLogs(ws_.Files().folder()).size();
+    return logs == 0 ||
+           ws_.Host().askYesNo(support::Text(CaptionCaution), stakes::DeleteStakeLogsQuestion(logs), false);
 }
 
 bool StakesService::Clear()

@@ -85,7 +85,9 @@ public:
 
     // Begins a change of the stakes, or joins the one going on; nullopt when
     // it cannot begin (the failure was shown and nothing changed).
-    std::optional<StakesChange> BeginChange();
+    // `withArchive`: the draws file moves with the stakes (a draw that stakes
+    // were checked against is edited or deleted); an undone change reads it again.
+    std::optional<StakesChange> BeginChange(bool withArchive = false);
     bool ChangeActive() const { return file_.ChangeActive(); }
     // At shutdown ("Сохранение файла ставок...").
     bool Close();
@@ -110,11 +112,20 @@ public:
     stakes::CheckResult Check(size_t from = 0, bool deferred = false);
     // False when the file or the ratings could not be written (shown).
     bool FinishChecks();
+    // The stakes checked against these draws go back to unchecked and out of
+    // the ratings (the draws are about to change or go).
+    stakes::UncheckResult UncheckDraws(std::span<const int32_t> drawNumbers);
 
     // Deleting; the front end asks DeleteRowsQuestion for the rows first.
     bool DeleteRecords(std::span<const size_t> indices);
     // "Удаление по условию"; the choice is remembered for the rest of the run.
     bool DeleteByMatches(const stakes::StakeFilterChoice& choice);
+    // Before DeleteByMatches from the dialog: asks with the count ("no"
+    // preselected); says so and returns false when no stake meets the condition.
+    bool ConfirmDeleteByMatches(const stakes::StakeFilterChoice& choice);
+    // Before DeleteLogs from the menu: asks with the count of files ("no"
+    // preselected); with no logs DeleteLogs says so itself.
+    bool ConfirmDeleteLogs();
     const stakes::StakeFilterChoice& LastFilterChoice() const { return lastChoice_; }
     // "Удалить все ставки" (the front end asks DeleteRowsQuestion with Count()
     // first), then rebuilds the ratings.
@@ -142,6 +153,7 @@ private:
     Workspace& ws_;
     stakes::StakesFile file_;
     stakes::StakeFilterChoice lastChoice_;
+    bool archiveInChange_ = false;
     std::mt19937_64 random_;
 };
 

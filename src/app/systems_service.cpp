@@ -226,20 +226,24 @@ stakes::MultiStakeRequest SystemsService::StakeRequest(const systems::ListSystem
     return request;
 }
 
+std::vector<model::TComb> SystemsService::StakeCombinations(const systems::ListSystem& system, bool wholeSystem) const
+{
+    if (wholeSystem)
+        return system.Combs;
+    std::vector<model::TComb> chosen;
+    const combs::CombinationSet inList(ws_.Combinations().Combs());
+    for (const model::TComb& c : system.Combs)
+        if (inList.contains(c))
+            chosen.push_back(c);
+    return chosen;
+}
+
 stakes::AddStakesResult SystemsService::Stake(const systems::ListSystem& system, bool wholeSystem,
                                               const stakes::MultiStakeRequest& request)
 {
     auto busy = ws_.Busy();
     const auto list = ws_.Combinations().Combs();
-    std::vector<model::TComb> chosen;
-    if (wholeSystem) {
-        chosen = system.Combs;
-    } else {
-        const combs::CombinationSet inList(list);
-        for (const model::TComb& c : system.Combs)
-            if (inList.contains(c))
-                chosen.push_back(c);
-    }
+    const std::vector<model::TComb> chosen = StakeCombinations(system, wholeSystem);
     stakes::MultiStakeRequest stake = request;
     stake.Kind = stakes::StakeKind::System;
     stake.ListSize = static_cast<int32_t>(wholeSystem ? system.Combs.size() : list.size());

@@ -73,6 +73,8 @@ public:
     std::optional<systems::ListSystem> LoadForList();
     // Step 2: what the multi-stake dialog starts from.
     stakes::MultiStakeRequest StakeRequest(const systems::ListSystem& system, bool wholeSystem) const;
+    // The combinations step 3 stakes: the system's, only those in the list unless wholeSystem.
+    std::vector<model::TComb> StakeCombinations(const systems::ListSystem& system, bool wholeSystem) const;
     // Step 3, the dialog's OK ("Создание ставок..."): a new block, then a
     // stake of kind 4 for every system combination (only those in the list
     // unless wholeSystem), each for the dialog's number of draws; then the check.

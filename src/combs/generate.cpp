@@ -1,8 +1,12 @@
 #include "combs/generate.h"
 
+#include <algorithm>
+
 #include "combs/ordered_pass.h"
+#include "model/draw.h"
 #include "model/full_set.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::combs {
 namespace {
@@ -24,15 +28,40 @@ size_t enumerate(size_t begin, size_t end, TComb* out, Accept accept)
 
 } // namespace
 
+namespace {
+
+constexpr std::string_view kMyNumbersDelimiters = ",; \t";
+
+} // namespace
+
 std::array<bool, 256> ParseMyNumbers(std::string_view parameter)
 {
     std::array<bool, 256> set{};
-    for (std::string_view piece : text::split(parameter, ",;", false)) {
+    for (std::string_view piece : text::split(parameter, kMyNumbersDelimiters, true)) {
         const int n = text::toIntDef(piece, 0);
         if (n >= 0 && n <= 255)
             set[static_cast<size_t>(n)] = true;
     }
     return set;
+}
+
+std::optional<std::string> MyNumbersProblem(int mode, std::string_view parameter)
+{
+    if (mode != GenerateAnyOf && mode != GenerateOnlyOf && mode != GenerateNoneOf)
+        return std::nullopt;
+    std::array<bool, model::MaxNumber + 1> set{};
+    for (std::string_view piece : text::split(parameter, kMyNumbersDelimiters, true)) {
+        const auto n = text::parseInt(text::trim(piece));
+        if (!n || !model::isValidNumber(*n))
+            return support::Text(model::InvalidDrawTextMessage);
+        set[static_cast<size_t>(*n)] = true;
+    }
+    const auto count = static_cast<int>(std::count(set.begin(), set.end(), true));
+    const bool none = (mode == GenerateAnyOf && count == 0) || (mode == GenerateOnlyOf && count < model::BallCount) ||
+                      (mode == GenerateNoneOf && model::MaxNumber - count < model::BallCount);
+    if (none)
+        return support::Text(NoCombinationsMessage);
+    return std::nullopt;
 }
 
 bool GenerateCombinations(CombBuffer& out, int mode, const std::array<bool, 256>& mine,

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,9 +30,20 @@ inline constexpr std::array<std::string_view, 5> GenerateModeTexts = {
     BELVANE_TEXT("Загрузить список из заранее подготовленного CSV-файла"),
 };
 
-// "My numbers": pieces split at "," and ";", trimmed, read as integers (a
-// piece that is no number counts as 0), kept when 0..255.
+// "My numbers": pieces split at ",", ";" and blanks (as the other number
+// fields take them), empty pieces skipped, read as integers (a piece that is
+// no number counts as 0), kept when 0..255.
 std::array<bool, 256> ParseMyNumbers(std::string_view parameter);
+
+inline constexpr std::string_view NoCombinationsMessage =
+    BELVANE_TEXT("Указанные числа не дают ни одной комбинации!\r\rТекущий список комбинаций оставлен без изменений.");
+
+// Why a new list must not be made from these numbers, for the modes that use
+// them: a piece that is no number from 1 to 45 gets the draw dialog's
+// "Введена некорректная комбинация!"; numbers no combination can come from
+// (none at all, fewer than six to build from, every number but five excluded)
+// get NoCombinationsMessage. A new list never silently comes out empty.
+std::optional<std::string> MyNumbersProblem(int mode, std::string_view parameter);
 
 // Fills the buffer with every combination, in lexicographic order, that the
 // mode accepts for the numbers (modes other than 1..3 accept every one); on

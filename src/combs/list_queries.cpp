@@ -30,7 +30,7 @@ std::string FindInDrawsMessage(const model::TDrawsArray& draws, const TComb& com
 {
     const auto found = FindInDraws(draws, comb);
     if (found.empty())
-        return support::Text("Выделенная комбинация не найдена архиве тиражей!");
+        return support::Text("Выделенная комбинация не найдена в архиве тиражей!");
     std::string text = support::Text("Выделенная комбинация найдена в следующих тиражах:\r");
     for (const model::TDraw* d : found)
         text += "\r" + model::DrawToText(*d);

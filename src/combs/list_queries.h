@@ -21,7 +21,7 @@ inline constexpr size_t MaxFoundDraws = 26;
 std::vector<const model::TDraw*> FindInDraws(const model::TDrawsArray& draws, const TComb& comb);
 
 // "Выделенная комбинация найдена в следующих тиражах:", an empty line and the
-// draws' texts; or "Выделенная комбинация не найдена архиве тиражей!".
+// draws' texts; or "Выделенная комбинация не найдена в архиве тиражей!".
 std::string FindInDrawsMessage(const model::TDrawsArray& draws, const TComb& comb);
 
 } // namespace belvane::combs

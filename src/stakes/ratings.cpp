@@ -61,6 +61,26 @@ void Ratings::addCp1251(std::string_view comment, int matches, Money profit)
     addSaturating(r.Profit, profit);
 }
 
+void Ratings::removeCp1251(std::string_view comment, int matches, Money profit)
+{
+    if (matches < 0 || matches >= MatchSlots)
+        return;
+    foldInto(folded_, comment);
+    auto it = index_.find(folded_);
+    if (it == index_.end())
+        return;
+    RatingRecord& r = records_[it->second];
+    auto takeOne = [](int32_t& v, int32_t by) { v = v > by ? v - by : 0; };
+    takeOne(r.Count, 1);
+    takeOne(r.MatchesSum, matches);
+    takeOne(r.MatchCounts[static_cast<size_t>(matches)], 1);
+    addSaturating(r.Profit, -profit);
+    if (r.Count == 0) {
+        records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(it->second));
+        reindex();
+    }
+}
+
 void Ratings::assign(TRatingsArray records)
 {
     records_ = std::move(records);

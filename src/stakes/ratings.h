@@ -35,6 +35,10 @@ public:
     void add(std::string_view commentUtf8, int matches, Money profit);
     // The same for a comment as the stakes file holds it (Windows-1251).
     void addCp1251(std::string_view comment, int matches, Money profit);
+    // Takes back what addCp1251 added for a stake that is no longer checked;
+    // a row left with nothing goes. Counts do not go below zero (a loaded
+    // file may not hold what the stakes added).
+    void removeCp1251(std::string_view comment, int matches, Money profit);
 
     void assign(TRatingsArray records);
     void clear() { assign({}); }

@@ -23,7 +23,7 @@ inline constexpr std::string_view DefaultRegularComment = "Регулярная 
 // The start field when several combinations are concerned.
 inline constexpr std::string_view SelectedCombsText = BELVANE_TEXT("{...Выделенные комбинации...}");
 inline constexpr std::string_view DuplicateRegularCommentMessage =
-    BELVANE_TEXT("Запись с таким комментарией уже присутствует в списке!\rВыберите другой комментарий.");
+    BELVANE_TEXT("Запись с таким комментарием уже присутствует в списке!\rВыберите другой комментарий.");
 
 inline constexpr std::string_view LoadTablesStatus = BELVANE_TEXT("Загрузка файла регулярных ставок...");
 inline constexpr std::string_view SaveTablesStatus = BELVANE_TEXT("Сохранение файла регулярных ставок...");

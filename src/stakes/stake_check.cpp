@@ -1,5 +1,6 @@
 #include "stakes/stake_check.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <ctime>
@@ -197,6 +198,64 @@ CheckResult CheckStakes(Host& host, StakesFile& file, const model::TDrawsArray& 
             result.Failed = true;
     }
     if (result.Checked > 0 && !options.Deferred && !SortRatings(host, ratings))
+        result.Failed = true;
+    return result;
+}
+
+UncheckResult UncheckStakes(Host& host, StakesFile& file, std::span<const int32_t> drawNumbers,
+                            const stats::TConfigData& config, Ratings& ratings)
+{
+    UncheckResult result;
+    if (drawNumbers.empty())
+        return result;
+    StatusScope status(host, support::Text(kCheckStatus));
+    const std::vector<int32_t> numbers = [&] {
+        std::vector<int32_t> v(drawNumbers.begin(), drawNumbers.end());
+        std::sort(v.begin(), v.end());
+        return v;
+    }();
+    try {
+        const size_t total = file.RecordCount();
+        std::vector<uint8_t> block(kBlockRecords * StakeRecordSize);
+        std::vector<uint32_t> reset;
+        for (size_t first = 0; first < total;) {
+            const size_t got = file.ReadBlock(
+                first, std::span<uint8_t>(block.data(), std::min(kBlockRecords, total - first) * StakeRecordSize));
+            if (got == 0)
+                break;
+            reset.clear();
+            std::vector<uint8_t> before;
+            for (size_t i = 0; i < got; ++i) {
+                uint8_t* r = block.data() + i * StakeRecordSize;
+                const int32_t count = fields::count(r);
+                if (!fields::checked(r) || count < kMinNumbers || count > kMaxNumbers ||
+                    !std::binary_search(numbers.begin(), numbers.end(), fields::drawNumber(r)))
+                    continue;
+                // What the ratings got when it was checked, before the fields are cleared.
+                before.insert(before.end(), r, r + StakeRecordSize);
+                r[StakeCheckedOffset] = 0;
+                std::fill_n(r + StakeDrawnOffset, model::BallCount, uint8_t{0});
+                fields::writeI32(r + StakeMatchesOffset, UncheckedMatches);
+                std::fill_n(r + StakeMatchedOffset, StakeNumbersCapacity, uint8_t{0});
+                fields::writeI64(r + StakeProfitOffset, stats::SystemStakeCost(config, count, UncheckedMatches));
+                reset.push_back(static_cast<uint32_t>(i));
+            }
+            writeFilled(file, first, block, reset);
+            for (size_t k = 0; k < reset.size(); ++k) {
+                const uint8_t* r = before.data() + k * StakeRecordSize;
+                ratings.removeCp1251(fields::comment(r), fields::matches(r), fields::profit(r));
+                result.DrawNumbers.push_back(fields::drawNumber(r));
+            }
+            result.Unchecked += reset.size();
+            first += got;
+        }
+        if (result.Unchecked > 0)
+            file.Sync();
+    } catch (const Error& e) {
+        result.Failed = true;
+        host.showError(support::Message("Ошибка проверки ставок!\r\r{}", e.what()));
+    }
+    if (result.Unchecked > 0 && !SortRatings(host, ratings))
         result.Failed = true;
     return result;
 }

@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <span>
+#include <vector>
 
 #include "model/draws.h"
 #include "stakes/ratings.h"
@@ -42,6 +44,21 @@ struct CheckResult {
 // "Ошибка проверки ставок!\r\r%s", a stake log failure once per check.
 CheckResult CheckStakes(Host& host, StakesFile& file, const model::TDrawsArray& draws, const stats::TConfigData& config,
                         Ratings& ratings, const CheckOptions& options = {});
+
+struct UncheckResult {
+    size_t Unchecked = 0;
+    std::vector<int32_t> DrawNumbers; // of the stakes put back, one entry per stake
+    bool Failed = false;
+};
+
+// Puts every checked stake of these draws back to unchecked (no drawn or
+// matched numbers, matches -1, profit minus its cost) and takes it out of the
+// ratings, which are re-sorted and saved when anything changed: the draws
+// they were checked against were edited or deleted. Not cancellable (a
+// half-done pass would leave ratings and stakes apart). Failures are shown:
+// "Ошибка проверки ставок!\r\r%s".
+UncheckResult UncheckStakes(Host& host, StakesFile& file, std::span<const int32_t> drawNumbers,
+                            const stats::TConfigData& config, Ratings& ratings);
 
 // After deferred checks that filled stakes in: the file synced, the ratings sorted and saved.
 // Returns false when the file or the ratings could not be written (shown).

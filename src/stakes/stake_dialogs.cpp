@@ -1,8 +1,10 @@
 #include "stakes/stake_dialogs.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "stakes/stake_access.h"
+#include "support/money.h"
 #include "support/text.h"
 #include "support/translation.h"
 
@@ -100,6 +102,15 @@ StakeFilterChoice UnpackStakeFilterChoice(uint16_t packed)
         choice.Value = static_cast<int>(value);
     }
     return choice;
+}
+
+std::string MultiStakeSummary(size_t combinations, int64_t drawsCount, Money cost)
+{
+    const int64_t stakes = static_cast<int64_t>(combinations) * std::max<int64_t>(drawsCount, 0);
+    Money total = 0;
+    if (__builtin_mul_overflow(stakes, cost, &total))
+        total = std::numeric_limits<Money>::max();
+    return support::Message("Будет сделано ставок: {} на сумму {}", stakes, FormatMoney(total, 2));
 }
 
 } // namespace belvane::stakes

@@ -60,6 +60,11 @@ inline constexpr int MaxConditionValue = 6;
 
 bool MatchesMeet(MatchCondition condition, int32_t matches, int value);
 
+// What the multi-stake dialog says it will make before OK: one stake per
+// combination and draw, each at the cost of one combination.
+// "Будет сделано ставок: %d на сумму %.2f"
+std::string MultiStakeSummary(size_t combinations, int64_t drawsCount, Money cost);
+
 // The choice remembered for the next time within a run: the condition in the
 // low byte, the value in the high byte. Unknown codes read as "= 0".
 struct StakeFilterChoice {

@@ -105,6 +105,38 @@ bool DeleteStakesByMatches(Host& host, StakesFile& file, const StakeFilterChoice
     });
 }
 
+size_t CountStakesByMatches(StakesFile& file, const StakeFilterChoice& choice)
+{
+    constexpr size_t kBlock = 4096;
+    std::vector<uint8_t> block(kBlock * StakeRecordSize);
+    size_t count = 0;
+    const size_t total = file.RecordCount();
+    for (size_t first = 0; first < total;) {
+        const size_t got =
+            file.ReadBlock(first, std::span<uint8_t>(block.data(), std::min(kBlock, total - first) * StakeRecordSize));
+        if (got == 0)
+            break;
+        for (size_t i = 0; i < got; ++i) {
+            const uint8_t* r = block.data() + i * StakeRecordSize;
+            if (r[1] != static_cast<uint8_t>(StakeKind::Separator) &&
+                MatchesMeet(choice.Condition, fields::matches(r), choice.Value))
+                ++count;
+        }
+        first += got;
+    }
+    return count;
+}
+
+std::string DeleteByMatchesQuestion(size_t stakes)
+{
+    return support::Message("Удалить ставки, удовлетворяющие условию (всего будет удалено {} ставок)?", stakes);
+}
+
+std::string DeleteStakeLogsQuestion(size_t files)
+{
+    return support::Message("Удалить журналы ставок (всего будет удалено {} файлов)?", files);
+}
+
 bool ClearStakes(Host& host, StakesFile& file, Ratings& ratings)
 {
     try {

@@ -54,6 +54,14 @@ bool DeleteStakes(Host& host, StakesFile& file, std::span<const size_t> indices)
 // "Удаление по условию": every stake (not separators) whose matches meet the
 // condition; unchecked stakes have matches -1. Returns whether the file changed.
 bool DeleteStakesByMatches(Host& host, StakesFile& file, const StakeFilterChoice& choice);
+// How many stakes DeleteStakesByMatches would delete. Throws Error when the file cannot be read.
+size_t CountStakesByMatches(StakesFile& file, const StakeFilterChoice& choice);
+// The questions before the deletions, "no" preselected.
+// "Удалить ставки, удовлетворяющие условию (всего будет удалено %d ставок)?"
+std::string DeleteByMatchesQuestion(size_t stakes);
+// "Удалить журналы ставок (всего будет удалено %d файлов)?"
+std::string DeleteStakeLogsQuestion(size_t files);
+inline constexpr std::string_view NoStakesMeetMessage = BELVANE_TEXT("Нет ставок, удовлетворяющих условию.");
 // "Удалить все ставки": the front end asks DeleteRowsQuestion with the
 // count first. Empties the file, then rebuilds the ratings (which asks its
 // own question).

@@ -13,6 +13,7 @@ constexpr std::string_view kGlobal = "GLOBAL";
 constexpr std::string_view kStakes = "STAKES";
 constexpr std::string_view kCdl = "CDL";
 constexpr std::string_view kShredding = "SHREDDING";
+constexpr int kDefaultMaxStake = 6;
 
 Money readMoney(const IniDocument& ini, std::string_view section, std::string_view key)
 {
@@ -47,7 +48,7 @@ void LoadConfig(const IniDocument& ini, TConfigData& c)
     c.MatrixSegments = model::ParseMatrixSegments(ini.readString(kGlobal, "MatrixSegments"));
 
     c.Cost = readMoney(ini, kStakes, "Cost");
-    c.MaxStake = ini.readInteger(kStakes, "MaxStake", 6);
+    c.MaxStake = ini.readInteger(kStakes, "MaxStake", kDefaultMaxStake);
     const int profits = std::clamp(ini.readInteger(kStakes, "Profits", 0), 0, 256);
     c.Profits.clear();
     for (int i = 0; i < profits; ++i) {
@@ -72,7 +73,10 @@ void SaveConfig(IniDocument& ini, const TConfigData& c)
     ini.writeInteger(kGlobal, "ChannelSize", c.ChannelSize);
 
     ini.writeString(kStakes, "Cost", MoneyToText(c.Cost));
-    ini.writeInteger(kStakes, "MaxStake", c.MaxStake);
+    // The game has no extended stakes: a file without the key keeps its
+    // section as it was while the value is the default it reads as.
+    if (c.MaxStake != kDefaultMaxStake || ini.valueExists(kStakes, "MaxStake"))
+        ini.writeInteger(kStakes, "MaxStake", c.MaxStake);
     ini.writeInteger(kStakes, "Profits", static_cast<long long>(c.Profits.size()));
     for (size_t i = 0; i < c.Profits.size(); ++i) {
         ini.writeInteger(kStakes, fmt::format("Profit_{}_Overlap", i), c.Profits[i].Overlap);

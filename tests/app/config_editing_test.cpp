@@ -12,6 +12,18 @@
 namespace belvane::app {
 namespace {
 
+// The prize table as the screenshot script writes it: only 3 to 6 matches pay.
+constexpr std::string_view kPrizeStakes = "[STAKES]\r\nCost=2\r\nMaxStake=6\r\nProfits=4\r\n"
+                                          "Profit_0_Overlap=3\r\nProfit_0_Profit=10\r\n"
+                                          "Profit_1_Overlap=4\r\nProfit_1_Profit=100\r\n"
+                                          "Profit_2_Overlap=5\r\nProfit_2_Profit=5000\r\n"
+                                          "Profit_3_Overlap=6\r\nProfit_3_Profit=1000000\r\n";
+
+std::vector<std::string> asRows(const std::array<std::string, ProfitRowCount>& rows)
+{
+    return {rows.begin(), rows.end()};
+}
+
 TEST(ConfigEditing, ProfitRowsAlwaysSeven)
 {
     stats::TConfigData c;
@@ -29,6 +41,81 @@ TEST(ConfigEditing, ProfitRowsAlwaysSeven)
     EXPECT_EQ(profits[1].Profit, 70000);
     EXPECT_EQ(profits[2].Profit, 0);
     EXPECT_EQ(profits[3].Overlap, 6);
+}
+
+TEST(ConfigEditing, ProfitRowsFollowTheMatchCountNotThePosition)
+{
+    stats::TConfigData c;
+    stats::LoadConfig(IniDocument::parse(kPrizeStakes), c);
+    const auto rows = ProfitRows(c);
+    EXPECT_EQ(rows[0], "0=0.00");
+    EXPECT_EQ(rows[2], "2=0.00");
+    EXPECT_EQ(rows[3], "3=10.00");
+    EXPECT_EQ(rows[4], "4=100.00");
+    EXPECT_EQ(rows[5], "5=5000.00");
+    EXPECT_EQ(rows[6], "6=1000000.00");
+
+    // A later entry for the same count is not the one stakes are paid by.
+    c.Profits = {{6, 70000}, {3, 50000}, {3, 90000}};
+    EXPECT_EQ(ProfitRows(c)[3], "3=5.00");
+    EXPECT_EQ(ProfitRows(c)[6], "6=7.00");
+}
+
+TEST(ConfigEditing, UnchangedPrizeTableSavesByteForByte)
+{
+    const IniDocument before = IniDocument::parse(kPrizeStakes);
+    stats::TConfigData c;
+    stats::LoadConfig(before, c);
+    c.Profits.push_back({9, 1});     // counts the table cannot show pass through
+    c.Profits[1].Profit = 1'001'234; // four decimals, shown as 100.12
+    const std::vector<stats::Prize> stored = c.Profits;
+
+    c.Profits = MergeProfitRows(stored, asRows(ProfitRows(c)));
+    ASSERT_EQ(c.Profits.size(), stored.size());
+    for (size_t i = 0; i < stored.size(); ++i) {
+        EXPECT_EQ(c.Profits[i].Overlap, stored[i].Overlap) << i;
+        EXPECT_EQ(c.Profits[i].Profit, stored[i].Profit) << i;
+    }
+
+    stats::LoadConfig(before, c);
+    IniDocument after = before;
+    stats::SaveConfig(after, c);
+    for (const std::string& key : before.keyNames("STAKES"))
+        EXPECT_EQ(after.readString("STAKES", key), before.readString("STAKES", key)) << key;
+    EXPECT_EQ(after.keyNames("STAKES"), before.keyNames("STAKES"));
+
+    // As the screenshot script writes it, without the extended stake size: nothing is added.
+    std::string withoutMaxStake(kPrizeStakes);
+    withoutMaxStake.erase(withoutMaxStake.find("MaxStake=6\r\n"), 12);
+    const IniDocument bare = IniDocument::parse(withoutMaxStake);
+    stats::LoadConfig(bare, c);
+    c.Profits = MergeProfitRows(c.Profits, asRows(ProfitRows(c)));
+    IniDocument saved = bare;
+    stats::SaveConfig(saved, c);
+    EXPECT_EQ(saved.keyNames("STAKES"), bare.keyNames("STAKES"));
+}
+
+TEST(ConfigEditing, EditedPrizeRowsChangeOnlyTheirEntry)
+{
+    stats::TConfigData c;
+    stats::LoadConfig(IniDocument::parse(kPrizeStakes), c);
+    std::vector<std::string> rows = asRows(ProfitRows(c));
+    rows[3] = "3=12,5";
+    rows[2] = "2=1";
+    rows[6] = "6=0";
+    const auto merged = MergeProfitRows(c.Profits, rows);
+    ASSERT_EQ(merged.size(), 5u);
+    EXPECT_EQ(merged[0].Overlap, 3);
+    EXPECT_EQ(merged[0].Profit, 125'000);
+    EXPECT_EQ(merged[1].Profit, 1'000'000); // 4 matches untouched
+    EXPECT_EQ(merged[3].Overlap, 6);
+    EXPECT_EQ(merged[3].Profit, 0);  // cleared, still stored where it was
+    EXPECT_EQ(merged[4].Overlap, 2); // a new prize comes last
+    EXPECT_EQ(merged[4].Profit, 10'000);
+
+    // Nothing stored yet: only the rows with a prize make entries.
+    const auto fresh = MergeProfitRows({}, asRows(ProfitRows(stats::TConfigData{})));
+    EXPECT_TRUE(fresh.empty());
 }
 
 TEST(ConfigEditing, SegmentCells)

@@ -3,12 +3,15 @@
 #include "app/archive_service.h"
 #include "app/demo_archive.h"
 #include "app/draws_list.h"
+#include "app/ratings_service.h"
+#include "app/stakes_service.h"
 #include "app/statistics_service.h"
 #include "helpers/draws_builder.h"
 #include "helpers/recording_host.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"
 #include "support/error.h"
+#include "support/file_faults.h"
 #include "support/host.h"
 
 namespace belvane::app {
@@ -103,6 +106,117 @@ TEST(DrawsArchive, DeletingDrawsKeepsTheOffsetInsideTheArchive)
     EXPECT_EQ(s->Archive().Offset(), 4);
     EXPECT_EQ(s->Archive().NextDrawPanelText(), "Следующий тираж: 2");
     EXPECT_EQ(s->Statistics().Table().Totals.Total, 6); // the one draw left in the window
+}
+
+// Draws 1..4 of 1..6, a stake for draw 2 matching 1..3 and one for draw 3.
+struct CheckedStakes {
+    TempDir dir;
+    StartedWorkspace s{dir.path(), {}, {.Interactive = false}};
+
+    CheckedStakes()
+    {
+        TDrawsArray draws;
+        for (int n = 1; n <= 4; ++n)
+            draws.push_back(testing::makeDraw(n, {1, 2, 3, 4, 5, 6}, 7));
+        EXPECT_TRUE(s->Archive().ReplaceArchive(draws));
+        stake(2, "Вторая", {1, 2, 3, 40, 41, 42});
+        stake(3, "Третья", {1, 2, 3, 4, 41, 42});
+        s.host.messages.clear();
+    }
+    void stake(int32_t draw, std::string comment, const model::TComb& numbers)
+    {
+        const auto record = stakes::MakeStake(stakes::StakeKind::Manual, draw, numbers, 1, std::move(comment), 0);
+        EXPECT_TRUE(s->Stakes().AddStake(record, 1));
+    }
+    stakes::StakeRecord record(size_t i) { return s->Stakes().Record(i); }
+    const stakes::RatingRecord* rating(std::string_view key)
+    {
+        for (const auto& r : s->Ratings().Ratings().records())
+            if (r.Key == key)
+                return &r;
+        return nullptr;
+    }
+};
+
+TEST(DrawsArchive, ChangedDrawNumbers)
+{
+    const TDrawsArray before{testing::makeDraw(1, {1, 2, 3, 4, 5, 6}), testing::makeDraw(2, {7, 8, 9, 10, 11, 12})};
+    TDrawsArray after = before;
+    EXPECT_TRUE(ChangedDrawNumbers(before, after).empty());
+    std::swap(after[0].Balls[0], after[0].Balls[5]); // drawn order is not what a stake matches
+    after[1].Extra = 30;
+    after.push_back(testing::makeDraw(3, {1, 2, 3, 4, 5, 6})); // a new draw changes no check
+    EXPECT_TRUE(ChangedDrawNumbers(before, after).empty());
+    after[1].Balls[2] = 45;
+    EXPECT_EQ(ChangedDrawNumbers(before, after), std::vector<int32_t>{2});
+    after.erase(after.begin());
+    EXPECT_EQ(ChangedDrawNumbers(before, after), (std::vector<int32_t>{1, 2}));
+}
+
+TEST(DrawsArchive, EditedDrawChecksItsStakesAgain)
+{
+    CheckedStakes c;
+    ASSERT_EQ(c.record(0).Matches, 3);
+    ASSERT_EQ(c.rating("Вторая")->MatchCounts[3], 1);
+
+    ASSERT_TRUE(c.s->Archive().ReplaceDraw(1, testing::makeDraw(2, {1, 40, 41, 42, 43, 44}, 7)));
+    const stakes::StakeRecord again = c.record(0);
+    EXPECT_TRUE(again.Checked);
+    EXPECT_EQ(again.Matches, 4);
+    EXPECT_EQ(again.Drawn, (model::TComb{1, 40, 41, 42, 43, 44}));
+    const stakes::RatingRecord* second = c.rating("Вторая");
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->Count, 1); // moved, not counted twice
+    EXPECT_EQ(second->MatchCounts[3], 0);
+    EXPECT_EQ(second->MatchCounts[4], 1);
+    EXPECT_EQ(second->MatchesSum, 4);
+    EXPECT_EQ(c.record(1).Matches, 4); // another draw's stake stays
+    EXPECT_EQ(c.s.host.texts(MessageKind::Information), std::vector<std::string>{RecheckedStakesMessage(1, 1)});
+
+    // Only the date or the extra number changed: no stake is touched, nothing is said.
+    c.s.host.messages.clear();
+    auto dated = c.s->Archive().Draws()[1];
+    dated.Extra = 9;
+    ASSERT_TRUE(c.s->Archive().ReplaceDraw(1, dated));
+    EXPECT_TRUE(c.s.host.messages.empty());
+}
+
+TEST(DrawsArchive, DeletedDrawLeavesItsStakesUnchecked)
+{
+    CheckedStakes c;
+    ASSERT_TRUE(c.s->Archive().DeleteDrawNumbers(std::vector<int>{2}));
+    const stakes::StakeRecord back = c.record(0);
+    EXPECT_FALSE(back.Checked);
+    EXPECT_EQ(back.Matches, stakes::UncheckedMatches);
+    EXPECT_EQ(back.Drawn, model::TComb{});
+    EXPECT_EQ(back.Profit, 0); // minus the cost of a free stake
+    EXPECT_EQ(c.rating("Вторая"), nullptr);
+    EXPECT_NE(c.rating("Третья"), nullptr);
+    EXPECT_EQ(c.s.host.texts(MessageKind::Information), std::vector<std::string>{RecheckedStakesMessage(1, 0)});
+    EXPECT_EQ(RecheckedStakesMessage(1, 0), "Ставки, проверенные по измененным или удаленным тиражам, снова не "
+                                            "проверены: 1.\r\rПроверены заново по новым данным: 0.");
+
+    // The draw back under its number: its stake is checked again.
+    ASSERT_TRUE(c.s->Archive().AddDraw(testing::makeDraw(5, {1, 2, 3, 4, 5, 6}, 7)));
+    auto draws = c.s->Archive().Draws();
+    draws.push_back(testing::makeDraw(2, {1, 2, 40, 41, 42, 43}, 7));
+    ASSERT_TRUE(c.s->Archive().ReplaceArchive(draws));
+    EXPECT_EQ(c.record(0).Matches, 5);
+    EXPECT_EQ(c.rating("Вторая")->MatchCounts[5], 1);
+}
+
+TEST(DrawsArchive, AFailedSaveLeavesTheStakesCheckedAsBefore)
+{
+    CheckedStakes c;
+    const stakes::StakeRecord before = c.record(0);
+    const auto ratings = c.s->Ratings().Ratings().records();
+    files::injectFault({files::FaultKind::Write, "Belvane_6x45.ldr", 1});
+    EXPECT_FALSE(c.s->Archive().DeleteDrawNumbers(std::vector<int>{2}));
+    files::clearFaults();
+    EXPECT_EQ(c.record(0), before);
+    EXPECT_EQ(c.s->Ratings().Ratings().records(), ratings);
+    EXPECT_EQ(c.s->Archive().Draws().size(), 4u); // read again as the file still is
+    EXPECT_FALSE(c.s->Stakes().ChangeActive());
 }
 
 TEST(DrawsList, CellsNewestFirst)

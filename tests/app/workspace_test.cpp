@@ -9,6 +9,8 @@
 
 #include "app/archive_service.h"
 #include "app/combination_service.h"
+#include "app/library_service.h"
+#include "app/scenario_service.h"
 #include "app/stakes_service.h"
 #include "app/statistics_service.h"
 #include "app/workspace.h"
@@ -160,6 +162,10 @@ TEST(Workspace, SecondProgramOnTheSameFolderIsRefused)
     EXPECT_THROW(second.Initialise(), StartupFailure);
     ASSERT_EQ(host.errors().size(), 1u);
     EXPECT_EQ(host.errors()[0], ExclusiveAccessMessage);
+    // It speaks of this system: the data folder option, no drive letters.
+    EXPECT_NE(host.errors()[0].find("--data-dir"), std::string::npos);
+    EXPECT_EQ(host.errors()[0].find(":\\"), std::string::npos);
+    EXPECT_EQ(host.errors()[0].find("Windows"), std::string::npos);
     // Another folder is fine.
     TempDir other;
     Started elsewhere(other.path());
@@ -393,6 +399,25 @@ TEST(Workspace, ResetFavoritesAsksAndListsEverythingAgain)
     EXPECT_EQ(ws.Statistics().StatTypeIndex(), 0);
     EXPECT_TRUE(ws.Registry().AllFavorites);
     EXPECT_TRUE(std::filesystem::exists(dir / "Belvane_6x45.flt"));
+}
+
+TEST(Workspace, CatalogueDownloadAsksBeforeReplacingLines)
+{
+    TempDir dir;
+    Started s(dir.path());
+    scenario::tScriptInfo entry;
+    entry.Title = "Клуб";
+    entry.Usable = true;
+    EXPECT_TRUE(s->Library().ConfirmDownload(entry)); // nothing to lose
+    EXPECT_TRUE(s.host.questions.empty());
+
+    s->Scenario().Add("FULL:0#RAND|TSD1#NUMS:100#LNO:#SF:1| | | | | | |Все числа");
+    EXPECT_FALSE(s->Library().ConfirmDownload(entry)); // the preselected answer is no
+    ASSERT_EQ(s.host.questions.size(), 1u);
+    EXPECT_EQ(s.host.questions[0].text, "Заменить текущий сценарий сценарием каталога \"Клуб\"?\r\r"
+                                        "Строки рабочего сценария будут потеряны.");
+    s.host.yesNoAnswers.push_back(true);
+    EXPECT_TRUE(s->Library().ConfirmDownload(entry));
 }
 
 TEST(StartupOptions, EverySpelling)

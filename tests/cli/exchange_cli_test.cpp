@@ -72,6 +72,12 @@ TEST_F(ExchangeCli, OneFolderPublishesTheOtherDownloadsAndPlays)
     EXPECT_NE(r.out.find("\tОбщий\t"), std::string::npos);
     r = run("b", {"library", "download", scriptId});
     ASSERT_EQ(r.exitCode, 0) << r.err;
+    // Now the working scenario has lines: without a terminal they stay, --yes replaces them as before.
+    r = run("b", {"library", "download", scriptId});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Рабочий сценарий оставлен без изменений."), std::string::npos) << r.err;
+    r = run("b", {"--yes", "library", "download", scriptId});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
 
     r = run("b", {"systems", "list", "--format", "tsv"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -172,6 +178,12 @@ TEST_F(ExchangeCli, ASystemOf924LinesAndAScenarioOf2000LinesPublish)
     const std::string scriptId = idOf(run("b", {"library", "list", "--format", "tsv"}).out, "Длинный");
     ASSERT_FALSE(scriptId.empty());
     r = run("b", {"library", "download", scriptId});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    // Now the working scenario has lines: without a terminal they stay, --yes replaces them as before.
+    r = run("b", {"library", "download", scriptId});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Рабочий сценарий оставлен без изменений."), std::string::npos) << r.err;
+    r = run("b", {"--yes", "library", "download", scriptId});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string downloadedScenario = readBytes(dir / "b" / "Belvane_6x45.lss");
     EXPECT_EQ(std::count(downloadedScenario.begin(), downloadedScenario.end(), '\n'), 2000);

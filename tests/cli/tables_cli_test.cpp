@@ -34,7 +34,7 @@ TEST_F(TablesCli, RegularStakesAreAddedStakedTestedAndDeleted)
     ASSERT_EQ(r.exitCode, 0) << r.err;
     r = run({"tables", "add", "--comment", "СВОЯ", "--start", "1;2;3;4;5;6"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("Запись с таким комментарией уже присутствует в списке!"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Запись с таким комментарием уже присутствует в списке!"), std::string::npos) << r.err;
     EXPECT_EQ(run({"tables", "add", "--comment", "x", "--start", "1;2;3;4;5;5"}).exitCode, 1);
     EXPECT_EQ(run({"tables", "add", "--comment", "x"}).exitCode, 1); // where from?
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -126,9 +127,40 @@ TEST(Generate, MyNumbersParsing)
     const auto set = ParseMyNumbers(" 7 ;12,,abc,255,256");
     EXPECT_TRUE(set[7]);
     EXPECT_TRUE(set[12]);
-    EXPECT_TRUE(set[0]); // empty pieces and non-numbers read as 0
+    EXPECT_TRUE(set[0]); // non-numbers read as 0
     EXPECT_TRUE(set[255]);
     EXPECT_FALSE(set[1]);
+    EXPECT_FALSE(ParseMyNumbers("1,,2")[0]); // an empty piece is no number at all
+
+    // Blanks part numbers as commas do.
+    const auto blanks = ParseMyNumbers("3  7\t15 16 19 43");
+    EXPECT_EQ(std::count(blanks.begin(), blanks.end(), true), 6);
+    EXPECT_TRUE(blanks[3] && blanks[7] && blanks[15] && blanks[43]);
+    EXPECT_FALSE(blanks[0]);
+}
+
+TEST(Generate, MyNumbersThatGiveNoListAreRefused)
+{
+    EXPECT_EQ(MyNumbersProblem(GenerateOnlyOf, "1 2 3 4 5 6 7"), std::nullopt);
+    EXPECT_EQ(MyNumbersProblem(GenerateAnyOf, " 45; 1 ,"), std::nullopt);
+    EXPECT_EQ(MyNumbersProblem(GenerateNoneOf, ""), std::nullopt); // every combination
+    EXPECT_EQ(MyNumbersProblem(GenerateFull, "anything"), std::nullopt);
+    EXPECT_EQ(MyNumbersProblem(GenerateFromFile, "list.csv"), std::nullopt);
+
+    const std::string invalid = "Введена некорректная комбинация!";
+    EXPECT_EQ(MyNumbersProblem(GenerateAnyOf, "1 x 3"), invalid);
+    EXPECT_EQ(MyNumbersProblem(GenerateAnyOf, "0"), invalid);
+    EXPECT_EQ(MyNumbersProblem(GenerateNoneOf, "46"), invalid);
+
+    const std::string none = std::string(NoCombinationsMessage);
+    EXPECT_EQ(MyNumbersProblem(GenerateAnyOf, " ;, "), none);
+    EXPECT_EQ(MyNumbersProblem(GenerateOnlyOf, "1 2 3 4 5 5"), none); // five distinct numbers
+    std::string forty;
+    for (int n = 1; n <= 40; ++n)
+        forty += std::to_string(n) + " ";
+    EXPECT_EQ(MyNumbersProblem(GenerateNoneOf, forty), none);
+    forty.resize(forty.size() - 3); // 1..39 leave six numbers
+    EXPECT_EQ(MyNumbersProblem(GenerateNoneOf, forty), std::nullopt);
 }
 
 TEST(Generate, CancelledGenerationLeavesAnEmptyList)

@@ -124,7 +124,7 @@ TEST(ListQueries, DistinctNumbersAndFindInDraws)
     EXPECT_EQ(found.front(), &draws[draws.size() - 2]); // newest first (the last draw holds 7)
     const std::string text = FindInDrawsMessage(draws, {1, 2, 3, 4, 5, 7});
     EXPECT_TRUE(text.starts_with("Выделенная комбинация найдена в следующих тиражах:\r\rТираж № 30 от 01/01/2000"));
-    EXPECT_EQ(FindInDrawsMessage(draws, {10, 2, 3, 4, 5, 7}), "Выделенная комбинация не найдена архиве тиражей!");
+    EXPECT_EQ(FindInDrawsMessage(draws, {10, 2, 3, 4, 5, 7}), "Выделенная комбинация не найдена в архиве тиражей!");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // they can hold.
 
 #include <QComboBox>
+#include <QFile>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QHeaderView>
@@ -65,6 +66,29 @@ void checkHeadersFit(const QTableView* view)
             QVERIFY2(view->columnWidth(c) >= header->sectionSizeHint(c),
                      qPrintable(view->objectName() + QLatin1Char(' ') +
                                 view->model()->headerData(c, Qt::Horizontal).toString()));
+}
+
+// The prize stakes with that many matches are paid.
+int64_t prizeFor(const stats::TConfigData& config, int matches)
+{
+    for (const stats::Prize& p : config.Profits)
+        if (p.Overlap == matches)
+            return p.Profit;
+    return -1;
+}
+
+// The [STAKES] section of a configuration file as it is on disk.
+QByteArray stakesSection(const std::filesystem::path& file)
+{
+    QFile f(QString::fromStdString(file.string()));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray all = f.readAll();
+    const qsizetype start = all.indexOf("[STAKES]");
+    if (start < 0)
+        return {};
+    const qsizetype end = all.indexOf("\r\n[", start);
+    return all.mid(start, end < 0 ? -1 : end - start);
 }
 
 class LayoutTest : public QObject {
@@ -134,6 +158,53 @@ private slots:
         QCOMPARE(dialog.config().MatrixSegments[1], 1);
     }
 
+    // The prize table as the screenshot script writes it (3 to 6 matches pay):
+    // row k shows the prize for k matches, and OK without a change leaves the
+    // stored table as it was, byte for byte.
+    void configurationDialogKeepsThePrizeTable()
+    {
+        DataFolder folder(40, 5);
+        {
+            QFile f(QString::fromStdString(folder.files().config().string()));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[STAKES]\r\nCost=2\r\nProfits=4\r\nProfit_0_Overlap=3\r\nProfit_0_Profit=10\r\n"
+                    "Profit_1_Overlap=4\r\nProfit_1_Profit=100\r\nProfit_2_Overlap=5\r\nProfit_2_Profit=5000\r\n"
+                    "Profit_3_Overlap=6\r\nProfit_3_Profit=1000000\r\n");
+        }
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        const QByteArray before = stakesSection(folder.files().config());
+        QVERIFY(before.contains("Profit_3_Profit=1000000"));
+
+        QStringList shown;
+        whenModal<gui::ConfigDialog>([&shown](gui::ConfigDialog* d) {
+            for (int r = 0; r < d->profitsGrid()->rowCount(); ++r)
+                shown << d->profitsGrid()->item(r, 0)->text() + QLatin1Char('=') + d->profitsGrid()->item(r, 1)->text();
+            d->accept();
+        });
+        w->action(QStringLiteral("EditConfig"))->trigger();
+        QTRY_VERIFY(!shown.isEmpty());
+        QCOMPARE(shown,
+                 (QStringList{"0=0.00", "1=0.00", "2=0.00", "3=10.00", "4=100.00", "5=5000.00", "6=1000000.00"}));
+        QTRY_VERIFY(!w->isRunning());
+        QCOMPARE(stakesSection(folder.files().config()), before);
+        QCOMPARE(prizeFor(w->workspace().Configuration().Data(), 3), int64_t{100'000});
+
+        // An edited row changes the prize of its own match count only.
+        whenModal<gui::ConfigDialog>([](gui::ConfigDialog* d) {
+            d->profitsGrid()->item(3, 1)->setText(QStringLiteral("12,5"));
+            d->accept();
+        });
+        w->action(QStringLiteral("EditConfig"))->trigger();
+        QTRY_COMPARE(prizeFor(w->workspace().Configuration().Data(), 3), int64_t{125'000});
+        QTRY_VERIFY(!w->isRunning());
+        const stats::TConfigData& saved = w->workspace().Configuration().Data();
+        QCOMPARE(saved.Profits.size(), size_t{4});
+        QCOMPARE(prizeFor(saved, 6), int64_t{10'000'000'000});
+        QCOMPARE(prizeFor(saved, 0), int64_t{-1});
+        w->close();
+    }
+
     // Prize cells take digits and the decimal separator, segment cells digits.
     void configurationCellsTakeOnlyDigits()
     {
@@ -158,7 +229,7 @@ private slots:
         QTableWidget* prizes = dialog.profitsGrid();
         QCOMPARE(type(prizes, 3, 1, QStringLiteral("1a2b,5x.")), QStringLiteral("12,5"));
         QCOMPARE(prizes->item(3, 1)->text(), QStringLiteral("12,5"));
-        QCOMPARE(dialog.config().Profits[3].Profit, int64_t{125'000});
+        QCOMPARE(prizeFor(dialog.config(), 3), int64_t{125'000});
         QCOMPARE(type(prizes, 4, 1, QStringLiteral("7.25")), QStringLiteral("7.25"));
 
         QTableWidget* segments = dialog.segmentsGrid();

@@ -112,7 +112,8 @@ private slots:
 
         DataFolder reader;
         writeOnlineSettings(reader, service.url(), QStringLiteral("Reader"), QStringLiteral("b@club.example"));
-        BoxAnswerer boxes;
+        bool replace = false; // the only question here is whether to replace the working scenario
+        BoxAnswerer boxes([&replace](const QString&) { return replace; });
         auto w = startWindow(reader);
         QVERIFY(w);
         gui::OnlineScriptsPanel* panel = showLibrary(*w);
@@ -131,6 +132,21 @@ private slots:
         trigger(*w, "ScriptLibraryDownload");
         QCOMPARE(w->workspace().Scenario().Lines().Lines(), kLines);
         QVERIFY(std::filesystem::exists(reader.files().scenario()));
+        QVERIFY(boxes.texts.isEmpty());
+
+        // A scenario with lines of its own is replaced only when the user says so.
+        w->workspace().Scenario().Delete(std::vector<int>{0});
+        const std::vector<std::string> own = w->workspace().Scenario().Lines().Lines();
+        trigger(*w, "ScriptLibraryDownload");
+        QCOMPARE(boxes.texts, QStringList{QStringLiteral("Заменить текущий сценарий сценарием каталога \"%1\"?\n\n"
+                                                         "Строки рабочего сценария будут потеряны.")
+                                              .arg(kTitle)});
+        QCOMPARE(w->workspace().Scenario().Lines().Lines(), own);
+        replace = true;
+        trigger(*w, "ScriptLibraryDownload");
+        QCOMPARE(boxes.texts.size(), 2);
+        QCOMPARE(w->workspace().Scenario().Lines().Lines(), kLines);
+        boxes.texts.clear();
 
         // Rated 4 with a comment: the list is loaded again and shows it.
         whenModal<QInputDialog>([](QInputDialog* d) {

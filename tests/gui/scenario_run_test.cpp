@@ -3,6 +3,7 @@
 // action left while a run goes), closing during a run, the run logs, and the
 // system stakes of the "Системы" menu.
 
+#include <QLabel>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -339,13 +340,16 @@ private slots:
         QVERIFY(ws.Systems().Install(source.toStdString(), 3, 42));
 
         QString comment;
+        QString summary;
         whenModal<gui::TFormMulti>([&](gui::TFormMulti* d) {
             comment = d->commentEdit()->text();
+            summary = d->summaryLabel()->text();
             d->accept();
         });
         w->action("SystemStakeAll")->trigger();
         w->waitUntilIdle();
         QCOMPARE(comment, QStringLiteral("Системная игра для 7 чисел [вся система]: 6-07-3_0042"));
+        QCOMPARE(summary, QStringLiteral("Будет сделано ставок: 3 на сумму 0.00")); // what was made
         int systemStakes = 0;
         for (size_t i = 0; i < ws.Stakes().Count(); ++i)
             systemStakes += ws.Stakes().Record(i).Kind == static_cast<uint8_t>(stakes::StakeKind::System) ? 1 : 0;

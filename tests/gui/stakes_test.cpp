@@ -214,6 +214,8 @@ private slots:
         DataFolder folder;
         auto w = startWindow(folder);
         QVERIFY(w);
+        bool yes = true;
+        BoxAnswerer boxes([&yes](const QString&) { return yes; });
         const model::TDraw newest = w->workspace().Archive().Draws().back();
         addStake(*w, newest.Number, newest.Balls, "six");
         addStake(*w, newest.Number, combMatching(newest.Balls, 3), "three");
@@ -234,6 +236,9 @@ private slots:
         });
         w->action("StakeFilter")->trigger();
         w->waitUntilIdle();
+        // Asked first, with the count.
+        QCOMPARE(boxes.texts, QStringList{QStringLiteral(
+                                  "Удалить ставки, удовлетворяющие условию (всего будет удалено 2 ставок)?")});
         QCOMPARE(stakes.Count(), size_t{5});
         QCOMPARE(grid->model()->rowCount(), 5);
         QCOMPARE(cellText(grid, 0, 8), QStringLiteral("none"));
@@ -252,10 +257,24 @@ private slots:
             d->valueEdit()->setValue(1);
             d->accept();
         });
+        yes = false; // no: nothing goes
         w->action("StakeFilter")->trigger();
         w->waitUntilIdle();
         QCOMPARE(shownCondition, 2);
         QCOMPARE(shownValue, 3);
+        QCOMPARE(boxes.texts.size(), 2);
+        QVERIFY(boxes.texts.back().contains(QStringLiteral("всего будет удалено 3 ставок")));
+        QCOMPARE(stakes.Count(), size_t{5});
+
+        // The declined choice is the one offered next.
+        whenModal<gui::TFormStakeFilter>([&](gui::TFormStakeFilter* d) {
+            shownCondition = d->conditionBox()->currentIndex();
+            d->accept();
+        });
+        yes = true;
+        w->action("StakeFilter")->trigger();
+        w->waitUntilIdle();
+        QCOMPARE(shownCondition, 3);
         QCOMPARE(stakes.Count(), size_t{2});
         QVERIFY(stakes.Record(0).isSeparator());
         QVERIFY(stakes.Record(1).isSeparator());

@@ -56,7 +56,7 @@ private slots:
         QVERIFY(d.result() != QDialog::Accepted);
         d.startEdit()->setText(QStringLiteral("45;1;2;3;4;5"));
         d.commentEdit()->setText(QStringLiteral("ёЛКА"));
-        QCOMPARE(pressOk(), QStringLiteral("Запись с таким комментарией уже присутствует в списке!\nВыберите другой "
+        QCOMPARE(pressOk(), QStringLiteral("Запись с таким комментарием уже присутствует в списке!\nВыберите другой "
                                            "комментарий."));
         QVERIFY(d.result() != QDialog::Accepted);
         d.useLastDrawButton()->setChecked(true);

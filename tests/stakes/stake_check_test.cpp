@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/draws_csv.h"
 #include "helpers/draws_builder.h"
 #include "helpers/stakes_fixture.h"
@@ -117,6 +119,49 @@ TEST(StakeCheck, HostileRecordsAreSkippedOrCountedByDistinctNumbers)
     EXPECT_EQ(records[0].Matched, (StakeNumbers{3, 7, 0, 0, 0, 0, 0, 0}));
     EXPECT_FALSE(records[1].Checked);
     EXPECT_FALSE(records[2].Checked);
+}
+
+TEST(StakeCheck, UncheckingPutsStakesBackAndTakesThemOutOfTheRatings)
+{
+    StakesFolder f;
+    f.config.Cost = 2 * MoneyScale;
+    f.config.Profits = {{3, 10 * MoneyScale}};
+    AddStake(f.file, stakeFor(10, {3, 7, 15, 1, 2, 4}));
+    StakeRecord seven = stakeFor(10, {3, 7, 15, 1, 2, 4});
+    seven.Count = 7;
+    seven.Numbers[6] = 9;
+    seven.Comment = "Семь";
+    AddStake(f.file, seven);
+    AddStake(f.file, stakeFor(11, {3, 7, 15, 1, 2, 4}));
+    const model::TDrawsArray draws{makeDraw(10, {3, 44, 7, 15, 30, 41}), makeDraw(11, {1, 2, 3, 4, 5, 6})};
+    ASSERT_EQ(CheckStakes(f.host, f.file, draws, f.config, f.ratings).Checked, 3u);
+    const auto checkedRatings = f.ratings.records();
+    const auto before = f.records();
+
+    const std::vector<int32_t> drawTen{10};
+    const UncheckResult r = UncheckStakes(f.host, f.file, drawTen, f.config, f.ratings);
+    EXPECT_FALSE(r.Failed);
+    EXPECT_EQ(r.Unchecked, 2u);
+    EXPECT_EQ(r.DrawNumbers, (std::vector<int32_t>{10, 10}));
+    const auto after = f.records();
+    EXPECT_FALSE(after[0].Checked);
+    EXPECT_EQ(after[0].Matches, UncheckedMatches);
+    EXPECT_EQ(after[0].Matched, StakeNumbers{});
+    EXPECT_EQ(after[0].Profit, -2 * MoneyScale);
+    EXPECT_EQ(after[1].Profit, -14 * MoneyScale); // seven numbers: seven combinations
+    EXPECT_EQ(after[2], before[2]);               // another draw's stake
+    ASSERT_EQ(f.ratings.size(), 1u);              // "Семь" had only that stake
+    EXPECT_EQ(f.ratings.records()[0].Count, 1);
+
+    // Checked again against the same draw: as it was, ratings included.
+    ASSERT_EQ(CheckStakes(f.host, f.file, draws, f.config, f.ratings).Checked, 2u);
+    EXPECT_EQ(f.records(), before);
+    auto sorted = [](TRatingsArray a) {
+        std::sort(a.begin(), a.end(), [](const RatingRecord& x, const RatingRecord& y) { return x.Key < y.Key; });
+        return a;
+    };
+    EXPECT_EQ(sorted(f.ratings.records()), sorted(checkedRatings));
+    EXPECT_TRUE(f.host.errors().empty());
 }
 
 TEST(StakeCheck, ShowsProgressAndKeepsWhatWasDoneWhenCancelled)

@@ -52,6 +52,25 @@ TEST(StakeOps, DeleteByConditionKeepsSeparatorsAndUncheckedStakes)
     EXPECT_EQ(f.host.questions.size(), 0u);
 }
 
+TEST(StakeOps, TheCountAskedBeforeDeletingByCondition)
+{
+    StakesFolder f;
+    fillMixedFile(f);
+    EXPECT_EQ(CountStakesByMatches(f.file, {MatchCondition::NotLess, 3}), 2u);
+    EXPECT_EQ(CountStakesByMatches(f.file, {MatchCondition::Less, 1}), 2u); // the unchecked stake too
+    EXPECT_EQ(CountStakesByMatches(f.file, {MatchCondition::Equal, 6}), 0u);
+    EXPECT_EQ(DeleteByMatchesQuestion(2), "Удалить ставки, удовлетворяющие условию (всего будет удалено 2 ставок)?");
+    EXPECT_EQ(f.records().size(), 7u); // counting deletes nothing
+}
+
+TEST(StakeDialogs, TheMultiStakeSummary)
+{
+    EXPECT_EQ(MultiStakeSummary(7, 3, 2 * MoneyScale), "Будет сделано ставок: 21 на сумму 42.00");
+    EXPECT_EQ(MultiStakeSummary(8'145'060, 1, 25'000), "Будет сделано ставок: 8145060 на сумму 20362650.00");
+    EXPECT_EQ(MultiStakeSummary(0, 5, MoneyScale), "Будет сделано ставок: 0 на сумму 0.00");
+    EXPECT_EQ(MultiStakeSummary(3, 0, MoneyScale), "Будет сделано ставок: 0 на сумму 0.00"); // being typed
+}
+
 TEST(StakeOps, DeletionMessagesAndTheOldFileKeptOnFailure)
 {
     StakesFolder f;
