@@ -223,7 +223,7 @@ bool TakeScenarioRunScreenshots(MainWindow& window, ScriptPage& page, const std:
         settle();
     ok &= save(window, folder, "33-main-scenario-test-running");
     // The same run with its one progress window and "Стоп" on the page and the toolbar.
-    ok &= saveWithProgress(window, folder, "35-scenario-run-progress-stop");
+    ok &= saveWithProgress(window, folder, "33a-main-scenario-run-progress-stop");
     scenario.RequestStop();
     window.waitUntilIdle();
     ok &= save(window, folder, "34-main-scenario-test-stopped");
