@@ -30,6 +30,7 @@
 #include "gui/draws_page.h"
 #include "gui/graphs_page.h"
 #include "gui/layout_page.h"
+#include "gui/progress_dialog.h"
 #include "gui/qt_host.h"
 #include "gui/qt_text.h"
 #include "gui/ratings_page.h"
@@ -37,6 +38,7 @@
 #include "gui/shredding_dialog.h"
 #include "gui/stakes_page.h"
 #include "gui/stat_page.h"
+#include "gui/status_bar_panel.h"
 #include "gui/systems_page.h"
 #include "gui/tables_page.h"
 #include "gui/update_dialog.h"
@@ -72,6 +74,7 @@ MainWindow::MainWindow(app::DataFiles files, app::StartupOptions options)
     buildStatusBar(); // the status line shows start-up's texts
     connect(host_, &QtHost::statusChanged, this, &MainWindow::setStatus);
     connect(&watcher_, &QFutureWatcher<void>::finished, this, &MainWindow::operationFinished);
+    qApp->installEventFilter(this);
 
     try {
         ws_->Create();
@@ -128,6 +131,59 @@ void MainWindow::buildInterface()
     registerActions();
 
     buildLanguageMenu();
+    toolBarTextWidth_ = 0; // the texts may be of another language now
+    fitToolBar();
+}
+
+void MainWindow::fitToolBar()
+{
+    // The buttons have their real sizes once the window is shown.
+    if (toolBar_ == nullptr || !isVisible())
+        return;
+    auto widthAs = [this](Qt::ToolButtonStyle style) {
+        toolBar_->setToolButtonStyle(style);
+        const QMargins m = contentsMargins();
+        return toolBar_->sizeHint().width() + m.left() + m.right();
+    };
+    if (toolBarTextWidth_ == 0) {
+        setMinimumWidth(widthAs(Qt::ToolButtonIconOnly));
+        toolBarTextWidth_ = widthAs(Qt::ToolButtonTextBesideIcon);
+    }
+    const Qt::ToolButtonStyle style =
+        toolBarTextWidth_ <= width() ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly;
+    if (toolBar_->toolButtonStyle() != style)
+        toolBar_->setToolButtonStyle(style);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    toolBarTextWidth_ = 0;
+    fitToolBar();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A window of ours that goes (a dialog, a message, the progress window)
+    // may leave no window active, and the window's keys with no one to hear
+    // them: the main window takes the activation back.
+    if (event->type() == QEvent::Hide && watched != this) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->isWindow() && widget->parentWidget() != nullptr &&
+            widget->parentWidget()->window() == this)
+            QTimer::singleShot(0, this, [this] {
+                if (isVisible() && QApplication::activeWindow() == nullptr &&
+                    QApplication::activeModalWidget() == nullptr)
+                    activateWindow();
+            });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    fitToolBar();
 }
 
 MainWindow::~MainWindow()
@@ -301,11 +357,11 @@ void MainWindow::buildStatusBar()
     // Panels 0..5 (archive, next draw, offset draw, combinations, stakes, rating)
     // from the left, then the status line taking the rest.
     for (int i = 0; i < kPanelCount; ++i) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        label->setContentsMargins(6, 0, 6, 0);
-        statusBar()->addWidget(label, i == StatusPanel ? 1 : 0);
-        panels_.push_back(label);
+        auto* panel = new StatusBarPanel(this, i == StatusPanel ? StatusBarPanel::Sizing::Stretch
+                                                                : StatusBarPanel::Sizing::Counter);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        statusBar()->addWidget(panel, i == StatusPanel ? 1 : 0);
+        panels_.push_back(panel);
     }
 }
 
@@ -473,6 +529,13 @@ void MainWindow::run(std::function<void()> operation, std::function<void()> afte
 {
     if (running_)
         return;
+    // The control that has the keyboard gets it back when the operation (and
+    // any it starts from its end) is over.
+    if (!focusRemembered_) {
+        focusRemembered_ = true;
+        activeBefore_ = QApplication::activeWindow();
+        focusBefore_ = QApplication::focusWidget();
+    }
     for (Page* page : pages_)
         page->operationStarting();
     running_ = true;
@@ -498,8 +561,30 @@ void MainWindow::operationFinished()
     if (auto after = std::exchange(after_, nullptr))
         after();
     updateActions();
+    if (!running_)
+        restoreFocus();
     if (std::exchange(closeAfterRun_, false))
         QTimer::singleShot(0, this, [this] { close(); });
+}
+
+void MainWindow::restoreFocus()
+{
+    focusRemembered_ = false;
+    const QPointer<QWidget> window = std::exchange(activeBefore_, nullptr);
+    const QPointer<QWidget> widget = std::exchange(focusBefore_, nullptr);
+    if (window == nullptr || !window->isVisible())
+        return;
+    // A window of the operation's own (the progress window, a message shown
+    // and closed) may have taken the activation: the window the person was
+    // in takes it back, unless they have gone on to another one meanwhile.
+    QWidget* active = QApplication::activeWindow();
+    const bool ours = active == nullptr || active == window || active == host_->progressDialog();
+    if (!ours)
+        return;
+    if (active != window)
+        window->activateWindow();
+    if (widget != nullptr && widget->window() == window && widget->isVisible() && widget->isEnabled())
+        widget->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::refreshViews()

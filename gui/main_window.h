@@ -8,6 +8,7 @@
 
 #include <QFutureWatcher>
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -30,6 +31,7 @@ class CombsPage;
 class DrawsPage;
 class QtHost;
 class StatPage;
+class StatusBarPanel;
 
 class MainWindow : public QMainWindow, public PageHost {
     Q_OBJECT
@@ -76,6 +78,8 @@ public:
     QTabWidget* leftPages() const { return pcLeft_; }
     QTabWidget* rightPages() const { return pcRight_; }
     QString statusPanelText(int panel) const;
+    StatusBarPanel* statusPanel(int panel) const { return panels_.at(static_cast<size_t>(panel)); }
+    QToolBar* toolBar() const { return toolBar_; }
 
     // The status line's panel.
     static constexpr int StatusPanel = 6;
@@ -83,6 +87,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildInterface();
@@ -95,11 +102,17 @@ private:
     void addPage(Page* page);
     void registerActions();
     void buildStatusBar();
+    // The toolbar's buttons show their texts when they all fit, else only
+    // their icons; the window is never narrower than the icons, so the
+    // toolbar never folds its end into a "»" menu that would cover the tabs.
+    void fitToolBar();
     void restoreWindowState();
     void editConfig();
     void editShredding();
 
     void operationFinished();
+    // Gives the keyboard back to the window and control that had it before the operation.
+    void restoreFocus();
     void refreshViews();
     void setStatus(const QString& text);
 
@@ -109,6 +122,7 @@ private:
     std::unique_ptr<ActionRegistry> actions_;
     std::map<QString, QMenu*> menus_;
     QToolBar* toolBar_ = nullptr;
+    int toolBarTextWidth_ = 0; // the toolbar's width with texts; 0: not measured
     QMenu* languageMenu_ = nullptr;
 
     QSplitter* mainSplitter_ = nullptr;
@@ -118,12 +132,15 @@ private:
     DrawsPage* drawsPage_ = nullptr;
     CombsPage* combsPage_ = nullptr;
     StatPage* statPage_ = nullptr;
-    std::vector<QLabel*> panels_;
+    std::vector<StatusBarPanel*> panels_;
     QString statusText_; // what the status line shows when no hint covers it
 
     QFutureWatcher<void> watcher_;
     std::function<void()> after_;
     bool running_ = false;
+    bool focusRemembered_ = false;
+    QPointer<QWidget> activeBefore_;
+    QPointer<QWidget> focusBefore_;
     bool closeAfterRun_ = false; // closing waits for a scenario that was asked to stop
     bool startupFailed_ = false;
     bool restartRequested_ = false;

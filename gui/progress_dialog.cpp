@@ -16,13 +16,18 @@ ProgressDialog::ProgressDialog(QWidget* parent)
 {
     setObjectName(QStringLiteral("ProgressDialog"));
     setWindowTitle(qs(support::Text(ProgressWindowText)));
-    setModal(true);
+    setModal(false);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(this);
     auto* text = new QLabel(qs(support::Text(ProgressWindowText)), this);
     gauge_ = new QProgressBar(this);
     gauge_->setMinimumWidth(360);
+    gauge_->setRange(0, 1000);
     cancel_ = new QPushButton(tr("Отмена"), this);
     cancel_->setObjectName(QStringLiteral("btnCancel"));
+    cancel_->setFocusPolicy(Qt::NoFocus); // a click presses it; keys stay with the main window
+    cancel_->setAutoDefault(false);
     layout->addWidget(text);
     layout->addWidget(gauge_);
     layout->addWidget(cancel_, 0, Qt::AlignHCenter);
@@ -30,22 +35,50 @@ ProgressDialog::ProgressDialog(QWidget* parent)
         cancel_->setEnabled(false); // one press is enough: the operation stops at its next step
         emit cancelRequested();
     });
+    showTimer_.setSingleShot(true);
+    showTimer_.setInterval(ShowDelayMs);
+    connect(&showTimer_, &QTimer::timeout, this, &ProgressDialog::showNow);
 }
 
 void ProgressDialog::start(qint64 maximum, bool cancellable)
 {
-    // QProgressBar counts in int: scale large maxima down.
-    gauge_->setRange(0, 1000);
+    // QProgressBar counts in int: the gauge counts in thousandths.
     gauge_->setValue(0);
     cancel_->setVisible(cancellable);
     cancel_->setEnabled(cancellable);
     (void)maximum;
-    show();
+    active_ = true;
+    if (!isVisible())
+        showTimer_.start();
 }
 
 void ProgressDialog::moveTo(qint64 position, qint64 maximum)
 {
     gauge_->setValue(maximum > 0 ? static_cast<int>(position * 1000 / maximum) : 0);
+}
+
+void ProgressDialog::finish()
+{
+    active_ = false;
+    showTimer_.stop();
+    hide();
+}
+
+void ProgressDialog::showNow()
+{
+    if (active_ && !isVisible())
+        show();
+}
+
+int ProgressDialog::permille() const
+{
+    return gauge_->value();
+}
+
+void ProgressDialog::reject()
+{
+    if (cancel_->isVisible() && cancel_->isEnabled())
+        cancel_->click();
 }
 
 } // namespace belvane::gui

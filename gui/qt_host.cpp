@@ -172,7 +172,7 @@ void QtHost::progressClosed()
     onWindowThread(
         [this] {
             if (progress_)
-                progress_->hide();
+                progress_->finish();
         },
         false);
 }

@@ -36,6 +36,8 @@ public:
     void showWait(std::string_view text) override;
     void closeWait() override;
     WaitDialog* waitDialog() const { return wait_; }
+    // The progress window, once an operation has opened one.
+    ProgressDialog* progressDialog() const { return progress_; }
     // A running scenario's panels reach the window as scriptPanelsChanged;
     // updates that come faster than the window takes them are merged.
     void showScriptPanels(const ScriptPanels& panels) override;

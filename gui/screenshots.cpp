@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -91,13 +92,38 @@ void settle()
     }
 }
 
+bool savePixmap(const QPixmap& picture, const std::filesystem::path& folder, const char* name)
+{
+    const QString path = qs((folder / (std::string(name) + ".png")).string());
+    const bool ok = picture.save(path);
+    std::cout << (ok ? "saved " : "FAILED ") << path.toStdString() << '\n';
+    return ok;
+}
+
 bool save(QWidget& widget, const std::filesystem::path& folder, const char* name)
 {
     settle();
-    const QString path = qs((folder / (std::string(name) + ".png")).string());
-    const bool ok = widget.grab().save(path);
-    std::cout << (ok ? "saved " : "FAILED ") << path.toStdString() << '\n';
-    return ok;
+    return savePixmap(widget.grab(), folder, name);
+}
+
+// The main window with its progress window where the person sees it (a
+// window of its own, which the main window's picture leaves out).
+bool saveWithProgress(MainWindow& window, const std::filesystem::path& folder, const char* name)
+{
+    ProgressDialog* progress = window.host().progressDialog();
+    if (progress != nullptr)
+        progress->showNow();
+    settle();
+    QPixmap picture = window.grab();
+    if (progress != nullptr && progress->isVisible()) {
+        const QPixmap over = progress->grab();
+        QPoint at = progress->geometry().topLeft() - window.geometry().topLeft();
+        if (!QRect(QPoint(), picture.size()).contains(QRect(at, over.size())))
+            at = QPoint((picture.width() - over.width()) / 2, (picture.height() - over.height()) / 2);
+        QPainter painter(&picture);
+        painter.drawPixmap(at, over);
+    }
+    return savePixmap(picture, folder, name);
 }
 
 // The scenario page with a few lines, the element dialog on the first line and
@@ -198,6 +224,8 @@ bool TakeScenarioRunScreenshots(MainWindow& window, ScriptPage& page, const std:
     for (int i = 0; i < 300 && window.isRunning() && page.scriptPanelText(2) != second; ++i)
         settle();
     ok &= save(window, folder, "33-main-scenario-test-running");
+    // The same run with its one progress window and "Стоп" on the page and the toolbar.
+    ok &= saveWithProgress(window, folder, "33a-main-scenario-run-progress-stop");
     scenario.RequestStop();
     window.waitUntilIdle();
     ok &= save(window, folder, "34-main-scenario-test-stopped");
@@ -566,6 +594,7 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
     {
         ProgressDialog dialog(&window);
         dialog.start(100, true);
+        dialog.showNow();
         dialog.moveTo(42, 100);
         ok &= save(dialog, folder, "08-progress-window");
     }

@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -35,6 +36,7 @@
 #include "gui/script_dialog.h"
 #include "gui/script_model.h"
 #include "gui/stakes_page.h"
+#include "gui/status_bar_panel.h"
 #include "gui/table_views.h"
 #include "scenario/run_texts.h"
 #include "scenario/scenario.h"
@@ -69,12 +71,12 @@ ScriptPage::ScriptPage(PageHost& host) : Page(host, QStringLiteral("tsScript"), 
     sbScript_->setObjectName(QStringLiteral("sbScript"));
     sbScript_->setSizeGripEnabled(false);
     for (int i = 0; i < ScriptPanelCount; ++i) {
-        auto* label = new QLabel(sbScript_);
-        label->setObjectName(QStringLiteral("ScriptPanel%1").arg(i));
-        label->setContentsMargins(6, 0, 6, 0);
-        label->setMinimumWidth(i + 1 < ScriptPanelCount ? 90 : 0);
-        sbScript_->addWidget(label, i + 1 < ScriptPanelCount ? 0 : 1);
-        panels_.push_back(label);
+        const bool last = i + 1 == ScriptPanelCount; // the activity
+        auto* panel =
+            new StatusBarPanel(sbScript_, last ? StatusBarPanel::Sizing::Stretch : StatusBarPanel::Sizing::Counter);
+        panel->setObjectName(QStringLiteral("ScriptPanel%1").arg(i));
+        sbScript_->addWidget(panel, last ? 1 : 0);
+        panels_.push_back(panel);
     }
     linesLayout->addWidget(sbScript_);
     showRunPanels(0, 0, 0, {});
@@ -93,6 +95,15 @@ ScriptPage::ScriptPage(PageHost& host) : Page(host, QStringLiteral("tsScript"), 
     connect(lvScript_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { host_.updateActions(); });
     registerActions();
+
+    // The run's own buttons over the lines: "Стоп" stays in reach while a run goes.
+    runBar_ = new QToolBar(lines);
+    runBar_->setObjectName(QStringLiteral("tbScriptRun"));
+    runBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    runBar_->setIconSize(QSize(16, 16));
+    for (const char* name : {"ScriptRun", "ScriptTest", "ScriptStop"})
+        runBar_->addAction(host_.actions()[name]);
+    linesLayout->insertWidget(0, runBar_);
 }
 
 void ScriptPage::registerActions()
@@ -152,6 +163,9 @@ void ScriptPage::registerActions()
     // Keys that other lists and text fields use act only on the scenario's list.
     for (const char* name : {"ScriptEdit", "ScriptDel", "ScriptUp", "ScriptDown"})
         actions[name]->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    // Ctrl+X stops a run also from its progress window (once the person has
+    // clicked there); the action is off whenever no run goes.
+    actions["ScriptStop"]->setShortcutContext(Qt::ApplicationShortcut);
 
     actions["ScriptOpen"]->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     actions["ScriptSave"]->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
@@ -166,6 +180,7 @@ void ScriptPage::registerActions()
                      "ScriptEdit", nullptr, "ScriptUp", "ScriptDown", nullptr, "ScriptDel", "ScriptClr"});
     host_.addToMenu(QStringLiteral("Сценарий"),
                     {nullptr, "ScriptRun", "ScriptTest", "ScriptStop", nullptr, "LogToggle", "LogsDelete"});
+    host_.addToToolBar({nullptr, "ScriptRun", "ScriptTest", "ScriptStop"});
     // The list's own menu: editing first, then moving, deleting and the files.
     for (const char* name : {"ScriptAdd", "ScriptEmpty", "ScriptClone", "ScriptEdit", "", "ScriptUp", "ScriptDown", "",
                              "ScriptDel", "ScriptClr", "", "ScriptOpen", "ScriptLoad", "ScriptSave"}) {
@@ -425,7 +440,6 @@ void ScriptPage::scriptRun(bool test)
     // The run works on a copy of the lines, with the switches as they are now.
     auto result = std::make_shared<app::ScenarioRunResult>();
     shownLine_ = 0;
-    setRunViewsEnabled(false);
     host_.run(
         [this, lines = scenario.Lines().Lines(), settings = scenario.RunSettings(), count, result] {
             *result = count ? ws_.Scenario().Test(lines, *count, settings) : ws_.Scenario().Run(lines, settings);
@@ -439,6 +453,10 @@ void ScriptPage::scriptRun(bool test)
             if (!result->LogFile.empty() && std::filesystem::exists(result->LogFile, ec))
                 QDesktopServices::openUrl(QUrl::fromLocalFile(qs(result->LogFile.string())));
         });
+    // Only now: the window has taken note of the control that had the focus,
+    // which gets it back when the run is over.
+    if (host_.isRunning())
+        setRunViewsEnabled(false);
 }
 
 } // namespace belvane::gui

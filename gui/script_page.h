@@ -16,12 +16,14 @@ class QLabel;
 class QSplitter;
 class QStatusBar;
 class QTableView;
+class QToolBar;
 
 namespace belvane::gui {
 
 struct FilterDialogSetup;
 class OnlineScriptsPanel;
 class ScriptModel;
+class StatusBarPanel;
 
 class ScriptPage final : public Page {
     Q_OBJECT
@@ -35,8 +37,11 @@ public:
     void refresh() override;
 
     QTableView* scriptView() const { return lvScript_; }
+    // "Прогноз", "Тест" and "Стоп" over the lines.
+    QToolBar* runBar() const { return runBar_; }
     OnlineScriptsPanel* libraryPanel() const { return library_; }
     QString scriptPanelText(int panel) const;
+    StatusBarPanel* scriptPanel(int panel) const { return panels_.at(static_cast<size_t>(panel)); }
     // The current line: the first selected one; -1 when none is.
     int currentLine() const;
 
@@ -78,8 +83,9 @@ private:
 
     QTableView* lvScript_;
     ScriptModel* model_;
+    QToolBar* runBar_ = nullptr;
     QStatusBar* sbScript_;
-    std::vector<QLabel*> panels_;
+    std::vector<StatusBarPanel*> panels_;
     QSplitter* splitter_;
     OnlineScriptsPanel* library_;
     int libraryHeight_; // the panel's height until the page was first laid out

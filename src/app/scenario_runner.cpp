@@ -61,6 +61,8 @@ void cutBack(const std::filesystem::path& path, std::optional<uint64_t> size)
 
 // The many-stake modes refresh their panels at most this often.
 constexpr auto kPanelInterval = std::chrono::milliseconds(101);
+// A line's share of the run's gauge.
+constexpr int64_t kGaugeLineSteps = 1000;
 
 TStatValues statValues(const DrawsStatRow& row)
 {
@@ -145,11 +147,23 @@ private:
     {
         if (settings_.Poll)
             settings_.Poll();
-        if (!stop_ && stopRequested_) {
+        Host& host = ws_.Host();
+        if (!stop_ && (stopRequested_ || host.cancelled())) {
             stop_ = true;
             observer_->RunStopped();
+            // "Отмена" of the progress window is this run's stop ("Стоп" is
+            // then off): the checks that finish the run still go through.
+            stopRequested_ = true;
+            host.clearCancel();
         }
         return stop_;
+    }
+    // The gauge: passes, then lines, then the variants of the line.
+    void moveGauge(int variant, int variants)
+    {
+        const int64_t done = static_cast<int64_t>(pass_) * lineCount_ + lineIndex_;
+        const int64_t part = variants > 0 ? static_cast<int64_t>(variant) * kGaugeLineSteps / variants : 0;
+        ws_.Host().moveHeldProgress(done * kGaugeLineSteps + part);
     }
     void showPanels() { ws_.Host().showScriptPanels(panels_); }
     void activity(std::string text)
@@ -172,6 +186,9 @@ private:
     std::optional<RunLogWriter> logger_; // the run log, when one is written
     RunObserver* observer_;              // who is told every step: the log or no one
     ScriptPanels panels_;
+    int pass_ = 0;      // passes finished
+    int lineIndex_ = 0; // the line being run (0-based)
+    int64_t lineCount_ = 1;
     ScenarioRunResult result_;
     std::unordered_set<std::string> comments_;
     bool stop_ = false;
@@ -191,6 +208,12 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
     panels_ = {};
     panels_.Cycle = testCount ? 0 : 1;
     activity(support::Text(RunningStatus));
+    // One window from the start to the end, whatever the steps open and
+    // close; its "Отмена" stops the run as "Стоп" does.
+    lineCount_ = std::max<int64_t>(static_cast<int64_t>(lines.size()), 1);
+    std::optional<HeldProgressScope> gauge;
+    if (!host.progressOpen() && !host.progressHeld())
+        gauge.emplace(host, lineCount_ * kGaugeLineSteps * (testCount ? *testCount : 1), true);
 
     ArchiveService& archive = ws_.Archive();
     if (!testCount) {
@@ -201,6 +224,7 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
         for (int cycle = 1; cycle <= *testCount; ++cycle) {
             const int offset = *testCount - cycle + 1; // the oldest test first
             panels_.Cycle = cycle;
+            pass_ = cycle - 1;
             activity(support::Text(RunningStatus));
             if (stopped())
                 break;
@@ -214,12 +238,17 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
             if (stop_)
                 break;
         }
-        if (!stop_)
+        // Stopped or not, the person gets the archive back as the test found it.
+        if (archive.Offset() != start)
             archive.SetOffset(start);
     }
 
     if (!stop_ || testCount)
         activity(support::Text(FinishedActivity));
+    // The stakes a stopped run made are kept and checked like any others:
+    // the ones of the line it left had no check yet.
+    if (stop_ && !result_.Failed && settings_.CheckOnLine)
+        checkStakes();
     if (!stakes_.FinishChecks())
         fail();
     panels_.Cycle = 0;
@@ -249,6 +278,8 @@ void OneRun::runAllLines(std::span<const std::string> lines)
         if (IsSeparatorLine(lines[i]))
             continue;
         panels_.Line = static_cast<int>(i) + 1;
+        lineIndex_ = static_cast<int>(i);
+        moveGauge(0, 0);
         showPanels();
         observer_->LineStarted(static_cast<int>(i) + 1, lines[i]);
         try {
@@ -317,6 +348,7 @@ void OneRun::runLine(int index, const std::string& line)
         const std::string text = FilterRecText(registry_, rec);
         observer_->VariantStarted(v, text);
         activity(VariantActivity(v, variants.Count(), text));
+        moveGauge(v - 1, variants.Count());
         // The filters a previous variant shared with this one ran already,
         // unless the follower is to see every step (a log shows them all).
         const int from = lists_.Resume(options, rec, !observer_->WantsEveryStep());

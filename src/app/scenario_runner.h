@@ -9,8 +9,10 @@
 //
 // A run is one long operation: the caller holds the workspace busy and runs
 // it on a worker thread where there is a window. "Стоп" may come from any
-// thread (or a signal handler): the run notices it at its next step, writes
-// the stop to its log and finishes as every run finishes.
+// thread (or a signal handler), and so may "Отмена" of the run's one progress
+// window (the host's cancel flag): the run notices either at its next step,
+// writes the stop to its log and finishes as every run finishes, keeping the
+// stakes it made.
 
 #include <atomic>
 #include <cstdint>
@@ -52,7 +54,7 @@ public:
     // "Прогноз".
     ScenarioRunResult Run(std::span<const std::string> lines, const ScenarioRunSettings& settings);
     // "Тест": count must be 1 .. draws - 1. Back at the starting offset
-    // afterwards, unless stopped: a stopped test stays at the offset it was testing.
+    // afterwards, stopped or not.
     ScenarioRunResult Test(std::span<const std::string> lines, int count, const ScenarioRunSettings& settings);
 
     bool Running() const { return running_; }

@@ -76,6 +76,16 @@ public:
     void closeProgress();
     bool progressOpen() const { return progressOpen_; }
 
+    // One window for an operation of many steps (a scenario run): from hold
+    // to release the progress window stays open and its gauge shows the
+    // operation's own position. The windows its steps open are folded into
+    // it: they open no window of their own, close nothing, move no gauge and
+    // keep a request to stop, which the operation reads between its steps.
+    void holdProgress(int64_t maximum, bool cancellable);
+    void moveHeldProgress(int64_t position);
+    void releaseProgress();
+    bool progressHeld() const { return held_; }
+
     // "Отмена" of the progress window (or a scenario's stop) asks the running
     // operation to stop; operations poll cancelled() between steps. Safe to
     // call from another thread.
@@ -102,6 +112,8 @@ protected:
 private:
     std::string status_;
     bool progressOpen_ = false;
+    bool held_ = false;
+    int64_t heldMax_ = 0;
     int64_t progressMax_ = 0;
     int64_t progressPos_ = 0;
     std::atomic<bool> cancel_ = false;
@@ -133,6 +145,23 @@ public:
 
     void step(int64_t by = 1) { host_.stepProgress(by); }
     bool cancelled() const { return host_.cancelled(); }
+
+private:
+    Host& host_;
+};
+
+// The held progress window for the length of a scope.
+class HeldProgressScope {
+public:
+    HeldProgressScope(Host& host, int64_t maximum, bool cancellable) : host_(host)
+    {
+        host_.holdProgress(maximum, cancellable);
+    }
+    HeldProgressScope(const HeldProgressScope&) = delete;
+    HeldProgressScope& operator=(const HeldProgressScope&) = delete;
+    ~HeldProgressScope() { host_.releaseProgress(); }
+
+    void moveTo(int64_t position) { host_.moveHeldProgress(position); }
 
 private:
     Host& host_;

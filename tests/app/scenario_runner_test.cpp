@@ -304,7 +304,7 @@ TEST_F(RunnerTest, StopDuringTheExpansionStillFinishes)
     EXPECT_FALSE(ws().IsBusy());
 }
 
-TEST_F(RunnerTest, StopDuringAWalkAbandonsThePartAndLeavesATestAtItsOffset)
+TEST_F(RunnerTest, StopDuringAWalkAbandonsThePartAndBringsATestBackToItsOffset)
 {
     start();
     ScenarioRunSettings settings;
@@ -316,7 +316,7 @@ TEST_F(RunnerTest, StopDuringAWalkAbandonsThePartAndLeavesATestAtItsOffset)
     };
     const auto r = test({line("FULL:0#ALL", "TSD1#NUMS:1#LNO:#SF:1")}, 3, settings);
     EXPECT_TRUE(r.Stopped);
-    EXPECT_EQ(ws().Archive().Offset(), 3);                                // the offset it was testing
+    EXPECT_EQ(ws().Archive().Offset(), 0);                                // where the test began
     EXPECT_TRUE(stakesOnly().empty());                                    // the variant never got to its stakes
     EXPECT_EQ(ws().Combinations().Count(), 1u);                           // 1 deleted: 2 3 4 5 6 7 is left
     EXPECT_EQ(host().panels.back().Activity, scenario::FinishedActivity); // a test says so either way
@@ -334,6 +334,53 @@ TEST_F(RunnerTest, StopWhileStakingEveryCombination)
     EXPECT_EQ(stakesOnly().size(), 1u); // the stake made before the stop stays
     EXPECT_EQ(r.Stakes, 1);
     EXPECT_EQ(r.Comments, (std::vector<std::string>{"01.000: @ FULL#ALL"}));
+}
+
+TEST_F(RunnerTest, CancelOfTheRunsWindowStopsItAndKeepsItsCheckedStakes)
+{
+    start();
+    ws().Archive().SetOffset(1);
+    // "Отмена" once the first stake is made, before the line could check it.
+    bool pressed = false;
+    host().onPanels = [&](const ScriptPanels& p) {
+        if (p.Stakes == 1 && !std::exchange(pressed, true))
+            host().requestCancel();
+    };
+    ScenarioRunSettings settings;
+    settings.Log = true;
+    settings.CheckOnLine = true;
+    const auto r = test({line("FULL:0#ALL"), line("FULL:0#ALL")}, 3, settings);
+    EXPECT_TRUE(r.Stopped);
+    EXPECT_FALSE(r.Failed);
+    EXPECT_EQ(r.Stakes, 1);
+    const auto kept = stakesOnly();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].DrawNumber, 6); // tested at offset 3: the draw after the fourth newest
+    EXPECT_TRUE(kept[0].Checked);
+    EXPECT_EQ(ws().Archive().Offset(), 1); // where the test began
+    const auto log = logLines(r);
+    EXPECT_EQ(std::count(log.begin(), log.end(), scenario::StoppedBanner), 1);
+    EXPECT_EQ(log.back(), scenario::FinishBanner);
+    EXPECT_FALSE(host().cancelled()); // the next operation starts afresh
+    EXPECT_EQ(host().progressOpens, 1);
+    EXPECT_EQ(host().progressCloses, 1);
+}
+
+TEST_F(RunnerTest, ARunKeepsOneWindowWhoseGaugeOnlyGoesForward)
+{
+    start();
+    // Every pass builds its list anew (a step with a window of its own) and
+    // checks its stakes (another).
+    const auto r = test({line("FULL:0#FIRST", "TSD1#NUMS:1-3;1#LNO:#SF:1"), "", line("FULL:0#LAST")}, 3);
+    EXPECT_FALSE(r.Stopped);
+    EXPECT_EQ(r.Stakes, 12);
+    EXPECT_EQ(host().progressOpens, 1);
+    EXPECT_EQ(host().progressCloses, 1);
+    const auto& gauge = host().progressPositions;
+    ASSERT_FALSE(gauge.empty());
+    EXPECT_TRUE(std::is_sorted(gauge.begin(), gauge.end()));
+    EXPECT_GT(gauge.back(), gauge.front());
+    EXPECT_FALSE(host().progressHeld());
 }
 
 TEST_F(RunnerTest, NewOnlySkipsWhatTheFileHolds)

@@ -9,6 +9,11 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
 #include <QSpinBox>
 #include <QTableView>
 #include <QUrl>
@@ -22,6 +27,8 @@
 #include "app/stakes_service.h"
 #include "app/systems_service.h"
 #include "gui/combs_page.h"
+#include "gui/progress_dialog.h"
+#include "gui/qt_host.h"
 #include "gui/multi_stake_dialog.h"
 #include "gui/script_page.h"
 #include "gui/stakes_page.h"
@@ -29,8 +36,10 @@
 #include "gui/table_views.h"
 #include "gui_test_support.h"
 #include "scenario/run_log.h"
+#include "scenario/run_texts.h"
 #include "scenario/scenario.h"
 #include "stakes/stake_record.h"
+#include "support/cp1251.h"
 
 using namespace belvane;
 using namespace belvane::guitest;
@@ -235,14 +244,122 @@ private slots:
         w->action("ScriptStop")->trigger();
         QVERIFY(!enabled(w, "ScriptStop")); // asked once
         QTRY_VERIFY_WITH_TIMEOUT(!w->isRunning(), 20000);
-        // A stopped test stays at the offset it was testing.
-        QVERIFY(w->workspace().Archive().Offset() > 0);
+        // A stopped test gives the archive back at the offset it began at.
+        QCOMPARE(w->workspace().Archive().Offset(), 0);
         QVERIFY(!w->workspace().Scenario().Running());
         QVERIFY(enabled(w, "ScriptRun"));
         QVERIFY(!enabled(w, "ScriptStop"));
         QVERIFY(scriptPage(w)->scriptView()->isEnabled());
         QVERIFY(w->combsPage()->isEnabled());
         QVERIFY(w->statPage()->isEnabled());
+        w->close();
+    }
+
+    void oneProgressWindowServesTheRunAndLeavesTheMenuAndKeysFree()
+    {
+        DataFolder folder;
+        auto w = startWith(folder, {kLongLine, kLongLine});
+        QVERIFY(w);
+        whenModal<QInputDialog>([](QInputDialog* d) {
+            d->setIntValue(30);
+            d->accept();
+        });
+        w->action("ScriptTest")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(enabled(w, "ScriptStop"), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(w->host().progressDialog() && w->host().progressDialog()->isVisible(), 20000);
+        gui::ProgressDialog* progress = w->host().progressDialog();
+        QVERIFY(!progress->isModal());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QVERIFY(progress->cancelButton()->isVisible());
+
+        // The one window stays while the run goes through its variants.
+        QString activity = scriptPage(w)->scriptPanelText(4);
+        for (int changes = 0; changes < 3 && w->isRunning();) {
+            QTest::qWait(20);
+            QVERIFY(progress->isVisible());
+            if (w->host().progressDialog() != progress)
+                QFAIL("a second progress window");
+            if (const QString now = scriptPage(w)->scriptPanelText(4); now != activity) {
+                activity = now;
+                ++changes;
+            }
+        }
+        QVERIFY(w->isRunning());
+
+        // "Стоп" is on the page and on the toolbar.
+        w->rightPages()->setCurrentWidget(scriptPage(w));
+        for (QToolBar* bar : {scriptPage(w)->runBar(), w->toolBar()}) {
+            auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(w->action("ScriptStop")));
+            QVERIFY(button != nullptr);
+            QVERIFY(button->isVisible());
+            QVERIFY(button->isEnabled());
+        }
+
+        // The "Сценарий" menu opens during the run.
+        QMenu* menu = nullptr;
+        for (QAction* item : w->menuBar()->actions())
+            if (item->text() == QStringLiteral("Сценарий"))
+                menu = item->menu();
+        QVERIFY(menu != nullptr);
+        QVERIFY(menu->actions().contains(w->action("ScriptStop")));
+        menu->popup(w->mapToGlobal(QPoint(20, 20)));
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
+
+        // Ctrl+X asks and stops.
+        QStringList asked;
+        BoxAnswerer yes([&](const QString& q) {
+            asked << q;
+            return true;
+        });
+        // (also when the progress window is the active one: the person clicked there)
+        QWidget* active = QApplication::activeWindow();
+        QVERIFY(active == w.get() || active == progress);
+        QTest::keyClick(active, Qt::Key_X, Qt::ControlModifier);
+        QTRY_COMPARE(asked, QStringList{QStringLiteral("Остановить выполнение сценария?")});
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isRunning(), 20000);
+        QVERIFY(!progress->isVisible());
+        QCOMPARE(w->workspace().Archive().Offset(), 0);
+        w->close();
+    }
+
+    void cancelOfTheProgressWindowStopsTheRunAndLogsIt()
+    {
+        DataFolder folder;
+        auto w = startWith(folder, {kLongLine, kLongLine});
+        QVERIFY(w);
+        w->action("LogToggle")->trigger();
+        OpenedFiles opened;
+        whenModal<QInputDialog>([](QInputDialog* d) {
+            d->setIntValue(30);
+            d->accept();
+        });
+        w->action("ScriptTest")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(w->host().progressDialog() && w->host().progressDialog()->isVisible(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(scriptPage(w)->scriptPanelText(4).startsWith(QStringLiteral("Фильтр")), 20000);
+        BoxAnswerer boxes; // the window's own "Отмена" is no question
+        w->host().progressDialog()->cancelButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isRunning(), 20000);
+        QVERIFY(boxes.texts.isEmpty());
+        QVERIFY(!w->workspace().Scenario().Running());
+        QCOMPARE(w->workspace().Archive().Offset(), 0);
+        QVERIFY(enabled(w, "ScriptRun"));
+
+        const auto logs = scenario::FindScriptLogs(folder.files().folder());
+        QCOMPARE(logs.size(), size_t{1});
+        QFile log(QString::fromStdString(logs.front().string()));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const std::string text = cp1251::toUtf8(log.readAll().toStdString());
+        QVERIFY(text.find(std::string(scenario::StoppedBanner)) != std::string::npos);
+        QVERIFY(text.find(std::string(scenario::FinishBanner)) != std::string::npos);
+
+        // The next run starts afresh and finishes.
+        w->workspace().Scenario().Clear();
+        w->workspace().Scenario().Add(line("FULL:0#FIRST"));
+        w->updateActions();
+        w->action("ScriptRun")->trigger();
+        w->waitUntilIdle();
+        QCOMPARE(scriptPage(w)->scriptPanelText(4), QStringLiteral("Сценарий завершен!"));
         w->close();
     }
 
