@@ -37,29 +37,6 @@ void clickOk(QDialog* d)
     d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 }
 
-// Answers the next file dialog with this file (the dialog may read its folder
-// first, so OK is pressed until it closes).
-void chooseFile(const QString& path)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, path] {
-        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (d == nullptr || !d->isVisible())
-            return;
-        if (auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            name->setText(path);
-        else
-            d->selectFile(path);
-        static_cast<QDialog*>(d)->accept();
-        if (!d->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
-}
-
 // A new list of only these numbers through the dialog.
 void generateOnlyOf(gui::MainWindow& w, const QString& numbers)
 {

@@ -5,6 +5,8 @@
 // answer the program's modal dialogs.
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QObject>
 #include <QPushButton>
@@ -94,6 +96,30 @@ void whenModal(std::function<void(T*)> act)
             timer->stop();
             timer->deleteLater();
             act(w);
+        }
+    });
+    timer->start();
+}
+
+// Answers the next file dialog with this file. The dialog reads its folder in
+// the background and may not take a name at once, so the name is typed and OK
+// pressed again until the dialog closes.
+inline void chooseFile(const QString& path)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, path] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (d == nullptr || !d->isVisible())
+            return;
+        if (auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
+        else
+            d->selectFile(path);
+        static_cast<QDialog*>(d)->accept();
+        if (!d->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
         }
     });
     timer->start();

@@ -68,30 +68,6 @@ T* child(QWidget* parent, const char* name)
     return parent->findChild<T*>(QString::fromLatin1(name));
 }
 
-// Answers the next file dialog with this file. The dialog reads its folder in
-// the background and may not take a name at once, so the name is typed and OK
-// pressed again until the dialog closes.
-void chooseFile(const QString& path)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, path] {
-        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (d == nullptr || !d->isVisible())
-            return;
-        if (auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            name->setText(path);
-        else
-            d->selectFile(path);
-        static_cast<QDialog*>(d)->accept();
-        if (!d->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
-}
-
 class ScriptPageTest : public QObject {
     Q_OBJECT
 
