@@ -6,17 +6,20 @@
 #include "app/combination_service.h"
 #include "app/ratings_service.h"
 #include "app/scenario_service.h"
+#include "app/stakes_listing.h"
 #include "app/stakes_service.h"
 #include "cli/command_binding.h"
 #include "cli/scenario_interrupt.h"
 #include "cli/table_output.h"
 #include "scenario/filter_variants.h"
+#include "scenario/run_texts.h"
 #include "scenario/script_line.h"
 #include "stakes/ratings_texts.h"
 #include "stakes/stake_texts.h"
 #include "stats/stat_list.h"
 #include "support/cp1251.h"
 #include "support/error.h"
+#include "support/translation.h"
 
 namespace belvane::cli {
 namespace {
@@ -166,20 +169,7 @@ void printRatingRows(app::Workspace& ws, const std::vector<std::string>& comment
 // The stakes the run wrote, as "stakes list" shows them (separators left out).
 void printRunStakes(app::Workspace& ws, size_t first, TableFormat format)
 {
-    app::StakesService& stakes = ws.Stakes();
-    Table table;
-    table.captions.emplace_back("№");
-    table.captions.insert(table.captions.end(), stakes::StakeColumnCaptions.begin(), stakes::StakeColumnCaptions.end());
-    for (size_t i = first; i < stakes.Count(); ++i) {
-        const stakes::StakeRecord record = stakes.Record(i);
-        if (record.isSeparator())
-            continue;
-        auto& row = table.rows.emplace_back();
-        row.push_back(std::to_string(i + 1));
-        for (int c = 0; c < stakes::StakeColumnCount; ++c)
-            row.push_back(stakes::StakeCellText(record, c));
-    }
-    printTable(std::cout, table, format);
+    app::PrintStakes(std::cout, ws.Stakes().File(), format, {.First = first, .Separators = false});
 }
 
 int runScenario(CliContext& ctx, const RunOptions& o)

@@ -7,6 +7,7 @@
 #include "app/configuration_service.h"
 #include "app/ratings_service.h"
 #include "app/stakes_export_sources.h"
+#include "app/stakes_listing.h"
 #include "app/stakes_service.h"
 #include "app/workspace.h"
 #include "cli/command_binding.h"
@@ -49,17 +50,8 @@ int listStakes(CliContext& ctx, const StakesListOptions& o)
     if (o.xlsx.wanted())
         return writeXlsx(ctx, *ws, o.xlsx, app::StakesExportSource(stakes),
                          {app::StakesGridControl, app::StakesExportTitle});
-    Table table;
-    table.captions.emplace_back("№");
-    table.captions.insert(table.captions.end(), stakes::StakeColumnCaptions.begin(), stakes::StakeColumnCaptions.end());
-    for (size_t i = 0; i < stakes.Count(); ++i) {
-        const stakes::StakeRecord record = stakes.Record(i);
-        auto& row = table.rows.emplace_back();
-        row.push_back(std::to_string(i + 1));
-        for (int c = 0; c < stakes::StakeColumnCount; ++c)
-            row.push_back(stakes::StakeCellText(record, c));
-    }
-    printTable(std::cout, table, tableFormatFromName(o.format));
+    // Read from the file as it is printed: a file of millions of stakes needs no more memory than a few.
+    app::PrintStakes(std::cout, stakes.File(), tableFormatFromName(o.format));
     if (tableFormatFromName(o.format) == TableFormat::Text)
         printStakesCount(*ws);
     return ExitOk;

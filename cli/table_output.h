@@ -7,9 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "support/text_table.h"
+
 namespace belvane::cli {
 
-enum class TableFormat { Text, Tsv };
+using TableFormat = text::TableFormat;
 
 struct Table {
     std::vector<std::string> captions;

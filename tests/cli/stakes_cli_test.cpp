@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "helpers/cli_runner.h"
 #include "helpers/temp_dir.h"
+#include "stakes/stake_record.h"
 #include "support/cp1251.h"
 #include "support/text.h"
 
@@ -104,6 +108,34 @@ TEST_F(StakesCli, StakesFromAListFile)
     EXPECT_EQ(text::split(rows[1], "\t", false)[4], "3"); // the list's size
     EXPECT_EQ(run({"stakes", "add-list", "--in", (dir / "l.lcv").string(), "--rows", "4"}).exitCode, 1);
     EXPECT_EQ(run({"stakes", "add", "1;2;3;4;5;5"}).exitCode, 1);
+}
+
+TEST_F(StakesCli, ListingAFileFarBiggerThanItsMemoryStreamsIt)
+{
+    // 150,000 stakes (47 MB): a listing that held them all would need well over 100 MB.
+    constexpr size_t kStakes = 150000;
+    std::array<uint8_t, stakes::StakeRecordSize> record{};
+    stakes::EncodeStake(stakes::MakeStake(stakes::StakeKind::Scenario, 3, {1, 2, 3, 4, 5, 6}, 1000,
+                                          "01.001: @ FULL#ALL + NUMS:1#CLV:0", -2 * MoneyScale),
+                        record);
+    std::string bytes;
+    bytes.reserve(kStakes * record.size());
+    for (size_t i = 0; i < kStakes; ++i)
+        bytes.append(reinterpret_cast<const char*>(record.data()), record.size());
+    writeBytes(dir / "Belvane_6x45.lsk", bytes);
+
+    CliRunOptions limited;
+    limited.dataLimitBytes = 40u << 20;
+    for (const std::string format : {"tsv", "text"}) {
+        SCOPED_TRACE(format);
+        const CliResult r = runCli({"--data-dir", dir.path().string(), "stakes", "list", "--format", format}, limited);
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'),
+                  static_cast<long>(kStakes + (format == "text" ? 2 : 1)));
+        const size_t last = r.out.rfind(format == "tsv" ? "\n150000\t" : "\n150000 ");
+        ASSERT_NE(last, std::string::npos);
+        EXPECT_NE(r.out.find("01.001: @ FULL#ALL + NUMS:1#CLV:0", last), std::string::npos);
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -50,6 +51,16 @@ CliResult runCli(const std::vector<std::string>& args, const CliRunOptions& opti
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0)
         throw std::runtime_error("cannot start belvane-cli");
+    // posix_spawn returns once the tool is running its own program, long
+    // before it reads a data file: the limit is in place by then.
+    if (options.dataLimitBytes > 0) {
+        const rlimit limit{options.dataLimitBytes, options.dataLimitBytes};
+        if (prlimit(pid, RLIMIT_DATA, &limit, nullptr) != 0) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            throw std::runtime_error("cannot limit belvane-cli's memory");
+        }
+    }
 
     CliResult result;
     int status = 0;

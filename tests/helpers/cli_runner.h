@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -21,6 +22,9 @@ struct CliRunOptions {
     // Polled while the tool runs: once it answers true the tool gets one
     // SIGINT, as if Ctrl+C were pressed.
     std::function<bool()> interruptWhen;
+    // Above zero: the most data memory (RLIMIT_DATA) the tool may take; an
+    // allocation beyond it fails as on a machine without more memory.
+    uint64_t dataLimitBytes = 0;
 };
 
 // Runs the built belvane-cli with the arguments (no shell involved in quoting),
