@@ -196,6 +196,14 @@ int runScenario(CliContext& ctx, const RunOptions& o)
             std::cout << fmt::format("Журнал: {}", result.LogFile.string()) << '\n';
     }
     ws.close();
+    if (result.Declined) {
+        // Without a terminal the question took its preselected "no".
+        if (!ctx.host.interactive())
+            ctx.host.showError(support::Message(
+                "Ставки не сделаны: результат строки больше {} ставок. Чтобы сделать их, укажите --yes.",
+                scenario::ManyStakesLimit));
+        return ExitFailure;
+    }
     return result.Failed ? ExitFailure : ExitOk;
 }
 

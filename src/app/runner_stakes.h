@@ -38,6 +38,9 @@ public:
     // Adds a stake; false when "only new stakes" finds it in the file already.
     // Throws Error when a block cannot be written.
     bool Add(const model::TComb& comb);
+    // Before many stakes of this result: throws Error, writing nothing, when
+    // the disk has no room for them.
+    void Expect(size_t stakes) const { appender_->Expect(stakes + 1); }
     // Writes what is buffered; throws Error. Returns the stakes of this result in the file.
     size_t Finish();
     // The stakes of this result that reached the file so far.

@@ -192,6 +192,7 @@ private:
     ScenarioRunResult result_;
     std::unordered_set<std::string> comments_;
     bool stop_ = false;
+    bool manyAgreed_ = false; // the person agreed to a result's many stakes: the run asks no more
 };
 
 ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optional<int> testCount)
@@ -539,11 +540,49 @@ void OneRun::stakeCombinations(const TScriptOptions& options, std::string_view c
     const ArchiveService& archive = ws_.Archive();
     const int32_t drawNumber = stakes::NextStakeDrawNumber(archive.Draws(), archive.Offset());
     const std::span<const model::TComb> combs = lists_.Combs();
-    stakes_.Begin(drawNumber, static_cast<int32_t>(combs.size()), std::string(comment), options.NewOnly);
-
-    auto lastPanels = std::chrono::steady_clock::time_point{}; // the first stake is shown
     const bool many = combs.size() > 1 && (options.ResultMode == ResultAll || options.ResultMode == ResultSystemAll ||
                                            options.ResultMode == ResultSystemCombs);
+    // What the many-stake modes stake is known before the first one is made,
+    // so that a result too big for the person or for the disk writes nothing.
+    std::vector<model::TComb> fromSystem;
+    std::span<const model::TComb> manyCombs;
+    if (many && options.ResultMode == ResultAll) {
+        manyCombs = combs;
+    } else if (many) {
+        const bool whole = options.ResultMode == ResultSystemAll;
+        systems::ListSystem system = systems::LoadSystemForList(ws_.Files().systemsFolder(), combs);
+        const int n = static_cast<int>(system.Numbers.size());
+        if (!system.Found()) {
+            observer_->SystemFailed(n, system.Failure);
+            return;
+        }
+        observer_->SystemLoaded(whole, n, system.Title());
+        if (whole) {
+            fromSystem = std::move(system.Combs);
+        } else {
+            const combs::CombinationSet inList(combs);
+            std::copy_if(system.Combs.begin(), system.Combs.end(), std::back_inserter(fromSystem),
+                         [&](const model::TComb& c) { return inList.contains(c); });
+        }
+        manyCombs = fromSystem;
+    }
+    if (manyCombs.size() > ManyStakesLimit && !manyAgreed_) {
+        constexpr double kMegabyte = 1024.0 * 1024.0;
+        const double megabytes = static_cast<double>(manyCombs.size() * stakes::StakeRecordSize) / kMegabyte;
+        if (!ws_.Host().confirm(ManyStakesQuestion(manyCombs.size(), megabytes, comment), false)) {
+            stop_ = true;
+            result_.Declined = true;
+            observer_->StoppedByLine();
+            return;
+        }
+        manyAgreed_ = true;
+    }
+
+    stakes_.Begin(drawNumber, static_cast<int32_t>(combs.size()), std::string(comment), options.NewOnly);
+    if (!manyCombs.empty())
+        stakes_.Expect(manyCombs.size());
+
+    auto lastPanels = std::chrono::steady_clock::time_point{}; // the first stake is shown
     auto stake = [&](const model::TComb& comb) {
         const bool added = stakes_.Add(comb);
         observer_->Staked(drawNumber, comb, added);
@@ -572,34 +611,14 @@ void OneRun::stakeCombinations(const TScriptOptions& options, std::string_view c
         stake(combs.back());
         break;
     case ResultAll:
-        for (const model::TComb& comb : combs) {
-            if (stopped())
-                break;
-            stake(comb);
-        }
-        break;
     case ResultSystemAll:
-    case ResultSystemCombs: {
-        const bool whole = options.ResultMode == ResultSystemAll;
-        const systems::ListSystem system = systems::LoadSystemForList(ws_.Files().systemsFolder(), combs);
-        const int n = static_cast<int>(system.Numbers.size());
-        if (!system.Found()) {
-            observer_->SystemFailed(n, system.Failure);
-            break;
-        }
-        observer_->SystemLoaded(whole, n, system.Title());
-        std::optional<combs::CombinationSet> inList;
-        if (!whole)
-            inList.emplace(combs);
-        for (const model::TComb& comb : system.Combs) {
+    case ResultSystemCombs:
+        for (const model::TComb& comb : manyCombs) {
             if (stopped())
                 break;
-            if (inList && !inList->contains(comb))
-                continue;
             stake(comb);
         }
         break;
-    }
     default:
         break;
     }

@@ -41,6 +41,7 @@ struct ScenarioRunSettings {
 struct ScenarioRunResult {
     bool Failed = false;               // a failure ended the run; its message was shown
     bool Stopped = false;              // "Стоп", or a line whose result mode "STOP" found more than one combination
+    bool Declined = false;             // stopped: the person would not make a result's many stakes
     int Stakes = 0;                    // stakes made
     std::vector<std::string> Comments; // the comments of the stakes made, each once, in order
     size_t FirstRecord = 0;            // the stakes file's first record written by the run (as the file stands)

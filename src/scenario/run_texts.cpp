@@ -96,6 +96,13 @@ std::string TooManyLeftMessage(size_t count, std::string_view comment)
                             count, comment);
 }
 
+std::string ManyStakesQuestion(size_t count, double megabytes, std::string_view comment)
+{
+    return support::Message("Будет сделано ставок: {} ({:.1f} МБ в файле ставок).\r\rФильтры: {}\r\rСделать эти "
+                            "ставки? Ответ \"Да\" относится и к следующим таким ставкам этого выполнения сценария.",
+                            count, megabytes, comment);
+}
+
 std::string MethodMissingMessage(std::string_view id, std::string_view caption)
 {
     return support::Message("Метод расчета статистики \"{}\" на найден!\r{}\r\rВозможно, Вы отключили данных метод "

@@ -61,6 +61,10 @@ std::string StakeExistsLog(int drawNumber, std::string_view numbers);
 std::string SystemFailedLog(int count, std::string_view reason);
 std::string SystemLoadedLog(bool wholeSystem, int count, std::string_view title);
 std::string TooManyLeftMessage(size_t count, std::string_view comment);
+// Above this many stakes in one result the run asks before making them.
+inline constexpr size_t ManyStakesLimit = 100000;
+// The question before staking `count` combinations (`megabytes` in the stakes file).
+std::string ManyStakesQuestion(size_t count, double megabytes, std::string_view comment);
 std::string MethodMissingMessage(std::string_view id, std::string_view caption);
 
 // "< [value] кол-во: c (c% %), отклонение: d (d% %), глубина: a (a% %), вес: w >".

@@ -5,12 +5,16 @@
 
 #include "stakes/stake_fields.h"
 #include "support/error.h"
+#include "support/file_io.h"
 #include "support/translation.h"
 
 namespace belvane::stakes {
 namespace {
 
 constexpr size_t kScanBlockRecords = 4096;
+// What the ratings, the stake logs and the change's journal may need beside
+// the new records.
+constexpr uint64_t kSpareBytes = uint64_t{1} << 20;
 
 Error addFailure(const Error& e)
 {
@@ -138,6 +142,19 @@ void StakeAppender::AddSeparator()
 {
     if (endsWithStake_)
         Push(encodedSeparator(), SeparatorDrawNumber);
+}
+
+void StakeAppender::Expect(uint64_t records) const
+{
+    const std::optional<uint64_t> free = files::freeSpace(file_.Path());
+    if (!free)
+        return; // a disk that does not say fills up like any other: the append is rolled back then
+    const uint64_t needed = records * StakeRecordSize + kSpareBytes;
+    if (*free >= needed)
+        return;
+    constexpr double kMegabyte = 1024.0 * 1024.0;
+    throw addFailure(Error(support::Message(NoRoomForStakesMessage, records, static_cast<double>(needed) / kMegabyte,
+                                            static_cast<double>(*free) / kMegabyte)));
 }
 
 void StakeAppender::Flush()

@@ -18,6 +18,8 @@ namespace belvane::stakes {
 
 inline constexpr std::string_view CheckedStakeAddMessage =
     BELVANE_TEXT("Добавление в конец файла уже проверенной ставки!");
+inline constexpr std::string_view NoRoomForStakesMessage =
+    BELVANE_TEXT("Недостаточно места на диске: для {} записей нужно {:.1f} МБ, свободно {:.1f} МБ.");
 inline constexpr int32_t MaxDrawNumber = 2147483647;
 inline constexpr int MaxDrawsCount = 65535;
 
@@ -56,6 +58,10 @@ public:
     void AddEncoded(std::span<const uint8_t, StakeRecordSize> stake, int drawsCount = 1);
     // A separator, unless the file is empty or does not end with a stake.
     void AddSeparator();
+    // Before a long run of additions: refuses them, before anything is
+    // written, when the disk of the file has no room for `records` more
+    // records (and a little for the files that grow with them).
+    void Expect(uint64_t records) const;
     void Flush();
     // Records that reached the file.
     size_t Written() const { return written_; }

@@ -57,6 +57,9 @@ AddStakesResult AddStakes(Host& host, StakesFile& file, std::span<const model::T
             throw Error(refusal->Message);
         PassProgress progress(host, {});
         appender.emplace(file);
+        // A stake for several draws puts a separator before each copy.
+        const uint64_t perStake = request.DrawsCount > 1 ? 2 * static_cast<uint64_t>(request.DrawsCount) : 1;
+        appender->Expect(combs.size() * perStake);
         // Every stake is the same record but for its numbers.
         std::array<uint8_t, StakeRecordSize> stake{};
         EncodeStake(MakeStake(request.Kind, request.DrawNumber, model::TComb{}, request.ListSize, request.Comment,

@@ -43,9 +43,19 @@ bool injectFaultsFromText(std::string_view value)
             f.Kind = FaultKind::Read;
         else if (parts[0] == "write")
             f.Kind = FaultKind::Write;
+        else if (parts[0] == "space")
+            f.Kind = FaultKind::Space;
         else
             return false;
         f.FileName = parts[1] == "*" ? std::string() : std::string(parts[1]);
+        if (f.Kind == FaultKind::Space) {
+            const auto bytes = text::parseInt64(parts[2]);
+            if (!bytes || *bytes < 0)
+                return false;
+            f.FreeBytes = static_cast<uint64_t>(*bytes);
+            parsed.push_back(std::move(f));
+            continue;
+        }
         const auto count = text::parseInt(parts[2]);
         if (!count)
             return false;
@@ -69,13 +79,25 @@ int takeFault(FaultKind kind, std::string_view fileName)
         return 0;
     std::lock_guard lock(faultsMutex);
     for (Fault& f : faults) {
-        if (f.Kind != kind || f.Count == 0 || (!f.FileName.empty() && f.FileName != fileName))
+        if (f.Kind != kind || kind == FaultKind::Space || f.Count == 0 ||
+            (!f.FileName.empty() && f.FileName != fileName))
             continue;
         if (f.Count > 0)
             --f.Count;
         return kind == FaultKind::Read ? EIO : ENOSPC;
     }
     return 0;
+}
+
+std::optional<uint64_t> injectedFreeSpace(std::string_view fileName)
+{
+    if (!armed)
+        return std::nullopt;
+    std::lock_guard lock(faultsMutex);
+    for (const Fault& f : faults)
+        if (f.Kind == FaultKind::Space && (f.FileName.empty() || f.FileName == fileName))
+            return f.FreeBytes;
+    return std::nullopt;
 }
 
 } // namespace belvane::files

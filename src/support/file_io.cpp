@@ -8,6 +8,7 @@
 #include <random>
 #include <utility>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include "support/error.h"
@@ -20,6 +21,17 @@ namespace fs = std::filesystem;
 std::string systemErrorText(const fs::path& path, int errorNumber)
 {
     return path.filename().string() + ": " + std::strerror(errorNumber);
+}
+
+std::optional<uint64_t> freeSpace(const fs::path& path)
+{
+    if (const auto injected = files::injectedFreeSpace(path.filename().string()))
+        return injected;
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    struct statvfs st {};
+    if (::statvfs(folder.c_str(), &st) != 0)
+        return std::nullopt;
+    return static_cast<uint64_t>(st.f_bavail) * static_cast<uint64_t>(st.f_frsize);
 }
 
 namespace {

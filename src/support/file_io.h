@@ -65,6 +65,11 @@ struct FileIdentity {
 // The identity of the file path leads to (links followed); nullopt when there is none.
 std::optional<FileIdentity> fileIdentity(const std::filesystem::path& path);
 
+// The bytes an unprivileged writer can still put on the disk that holds
+// `path` (a file, which need not exist yet, in an existing folder); nullopt
+// when the system does not say.
+std::optional<uint64_t> freeSpace(const std::filesystem::path& path);
+
 // "<file name>: <reason>" for the last system error of an operation on path.
 std::string systemErrorText(const std::filesystem::path& path, int errorNumber);
 

@@ -22,6 +22,7 @@
 #include "stakes/stake_access.h"
 #include "stats/stat_list.h"
 #include "support/cp1251.h"
+#include "support/file_faults.h"
 #include "support/text.h"
 
 namespace belvane::app {
@@ -545,6 +546,55 @@ TEST_F(RunnerTest, TheTwoSystemStakeActions)
     EXPECT_EQ(host().errors().back(),
               "Система для 8 чисел не найдена или не загружена на компьютер!\r\rПеред системной игрой необходимо "
               "предварительно загрузить системы на Ваш компьютер через меню \"Системы\" - \"Загрузить\".");
+}
+
+// Twenty-three numbers make 100,947 combinations: just more than one result stakes without asking.
+constexpr std::string_view kManyNumbers = "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23";
+
+TEST_F(RunnerTest, ARunAsksOnceBeforeAResultOfManyStakes)
+{
+    start(eightDraws(), std::string(kManyNumbers));
+    ScenarioRunSettings settings;
+    settings.Log = true;
+    host().yesNoAnswers = {false};
+    auto r = run({line("FULL:0#ALL"), line("FULL:0#ALL")}, settings);
+    EXPECT_TRUE(r.Declined);
+    EXPECT_TRUE(r.Stopped);
+    EXPECT_FALSE(r.Failed);
+    EXPECT_EQ(r.Stakes, 0);
+    EXPECT_EQ(ws().Stakes().Count(), 0u);
+    ASSERT_EQ(host().questions.size(), 1u);
+    EXPECT_EQ(host().questions[0].caption, "Подтверждение");
+    EXPECT_EQ(host().questions[0].text,
+              "Будет сделано ставок: 100947 (30.0 МБ в файле ставок).\r\rФильтры: 01.000: @ FULL#ALL\r\rСделать эти "
+              "ставки? Ответ \"Да\" относится и к следующим таким ставкам этого выполнения сценария.");
+    EXPECT_TRUE(has(logLines(r), "{!} Сценарий остановлен!"));
+
+    // "Yes" holds for the rest of the run: its second result is not asked about.
+    host().yesNoAnswers = {true};
+    r = run({line("FULL:0#ALL"), line("FULL:0#ALL")});
+    EXPECT_FALSE(r.Declined);
+    EXPECT_FALSE(r.Stopped);
+    EXPECT_EQ(r.Stakes, 2 * 100947);
+    EXPECT_EQ(host().questions.size(), 2u);
+}
+
+TEST_F(RunnerTest, AResultTheDiskHasNoRoomForWritesNothing)
+{
+    start();
+    stakes::AddStake(ws().Stakes().File(),
+                     stakes::MakeStake(stakes::StakeKind::Manual, 9, {1, 2, 3, 4, 5, 6}, 1, "x", 0));
+    const std::string before = readBytes(dir / "Belvane_6x45.lsk");
+    files::injectFault({.Kind = files::FaultKind::Space, .FileName = "Belvane_6x45.lsk", .FreeBytes = 1000});
+    // One stake needs no room asked for; the seven of "ALL" do.
+    const auto r = run({line("FULL:0#FIRST"), line("FULL:0#ALL")});
+    files::clearFaults();
+    EXPECT_TRUE(r.Failed);
+    EXPECT_EQ(r.Stakes, 0);
+    ASSERT_FALSE(host().errors().empty());
+    EXPECT_EQ(host().errors().back(), "Ошибка добавления записи в файл ставок!\r\rНедостаточно места на диске: для 8 "
+                                      "записей нужно 1.0 МБ, свободно 0.0 МБ.");
+    EXPECT_EQ(readBytes(dir / "Belvane_6x45.lsk"), before) << "the run's first stake goes with it";
 }
 
 TEST_F(RunnerTest, OnlyStopIsEnabledWhileARunGoes)

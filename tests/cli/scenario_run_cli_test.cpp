@@ -141,5 +141,23 @@ TEST_F(ScenarioRunCli, SystemsInstalledListedAndStaked)
     EXPECT_NE(r.err.find("Некорректная строка 2 в файле системы \"bad.txt\""), std::string::npos) << r.err;
 }
 
+TEST_F(ScenarioRunCli, AResultOfManyStakesIsRefusedWithoutYes)
+{
+    // Twenty-three numbers: 100,947 combinations, all staked by "ALL".
+    writeBytes(dir / "Belvane_6x45.ini", "[GLOBAL]\r\nCombsGenerateMode=2\r\nCombsGenerateParameters=1,2,3,4,5,6,7,8,9,"
+                                         "10,11,12,13,14,15,16,17,18,19,20,21,22,23\r\n");
+    const std::string file = scenarioFile("FULL:0#ALL| | | | | | | |");
+    auto r = run({"scenario", "run", file});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Ставки не сделаны: результат строки больше 100000 ставок. Чтобы сделать их, укажите --yes."),
+              std::string::npos)
+        << r.err;
+    const std::string listed = run({"stakes", "list", "--format", "tsv"}).out;
+    EXPECT_EQ(listed.find('\n') + 1, listed.size()) << "the captions only";
+    r = run({"--yes", "scenario", "run", file});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Ставок: 100947\n"), std::string::npos);
+}
+
 } // namespace
 } // namespace belvane::testing

@@ -6,6 +6,7 @@
 #include "stakes/stake_check.h"
 #include "stakes/stake_log.h"
 #include "stakes/stake_ops.h"
+#include "support/file_faults.h"
 
 namespace belvane::stakes {
 namespace {
@@ -143,6 +144,31 @@ TEST(StakeOps, ManyStakesForSeveralDrawsAndACancel)
     EXPECT_FALSE(result.Completed);
     EXPECT_EQ(result.Stakes, 4096u);
     EXPECT_EQ(g.file.RecordCount(), 4096u) << "what was added before the cancel stays";
+}
+
+TEST(StakeOps, ManyStakesNeedRoomOnTheDiskBeforeTheFirstIsWritten)
+{
+    StakesFolder f;
+    AddStake(f.file, stakeFor(10, {1, 2, 3, 4, 5, 6}));
+    const std::string before = testing::readBytes(f.dir / testing::StakesFileName);
+    const std::vector<model::TComb> combs{{6, 5, 4, 3, 2, 1}, {7, 8, 9, 10, 11, 12}, {40, 41, 42, 43, 44, 45}};
+    // Three stakes for two draws: each copy after a separator, twelve records at most.
+    const uint64_t needed = 12 * StakeRecordSize + (uint64_t{1} << 20);
+    files::injectFault(
+        {.Kind = files::FaultKind::Space, .FileName = std::string(testing::StakesFileName), .FreeBytes = 1000});
+    AddStakesResult result = AddStakes(f.host, f.file, combs, {50, 2, "мульти", 3}, f.config);
+    EXPECT_FALSE(result.Completed);
+    EXPECT_EQ(result.Stakes, 0u);
+    EXPECT_EQ(f.host.errors().back(), "Ошибка добавления записи в файл ставок!\r\rНедостаточно места на диске: для "
+                                      "12 записей нужно 1.0 МБ, свободно 0.0 МБ.");
+    EXPECT_EQ(testing::readBytes(f.dir / testing::StakesFileName), before) << "nothing half-written";
+    files::clearFaults();
+    files::injectFault(
+        {.Kind = files::FaultKind::Space, .FileName = std::string(testing::StakesFileName), .FreeBytes = needed});
+    result = AddStakes(f.host, f.file, combs, {50, 2, "мульти", 3}, f.config);
+    files::clearFaults();
+    EXPECT_TRUE(result.Completed);
+    EXPECT_EQ(f.file.RecordCount(), 1u + 12u);
 }
 
 TEST(StakeOps, DeletingTheLogs)

@@ -322,5 +322,20 @@ TEST_F(FileFaults, TheEnvironmentTextArmsFaults)
     EXPECT_EQ(files::takeFault(files::FaultKind::Read, "a"), 0); // nothing armed by a bad text
 }
 
+TEST_F(FileFaults, AnInjectedFreeSpaceIsWhatTheDiskReports)
+{
+    const std::optional<uint64_t> real = files::freeSpace(dir / "stakes.lsk");
+    ASSERT_TRUE(real); // a real disk says how much is free
+    EXPECT_TRUE(files::injectFaultsFromText("space:stakes.lsk:4096;write:stakes.lsk:1"));
+    EXPECT_EQ(files::freeSpace(dir / "stakes.lsk"), 4096u);
+    EXPECT_EQ(files::freeSpace(dir / "stakes.lsk"), 4096u); // asking uses up nothing
+    EXPECT_NE(files::freeSpace(dir / "other.lsk"), 4096u);
+    // The space fault fails no write, and the write fault still fails one.
+    EXPECT_EQ(files::takeFault(files::FaultKind::Write, "stakes.lsk"), ENOSPC);
+    EXPECT_EQ(files::takeFault(files::FaultKind::Write, "stakes.lsk"), 0);
+    for (const char* bad : {"space:a:-1", "space:a:many"})
+        EXPECT_FALSE(files::injectFaultsFromText(bad)) << bad;
+}
+
 } // namespace
 } // namespace belvane
