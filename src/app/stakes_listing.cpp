@@ -32,12 +32,13 @@ void PrintStakes(std::ostream& out, stakes::StakesFile& file, text::TableFormat 
             }
             got = std::min(got, end - first);
             if (got == 0)
-                throw Error(support::Message("Ошибка чтения записи из файла ставок!\r\r{}",
-                                             support::Message("Запись со индексом {} в файле данных не найдена!", first)));
+                throw Error(
+                    support::Message("Ошибка чтения записи из файла ставок!\r\r{}",
+                                     support::Message("Запись со индексом {} в файле данных не найдена!", first)));
             for (size_t i = 0; i < got; ++i) {
-                const stakes::StakeRecord record = stakes::DecodeStake(
-                    std::span<const uint8_t, stakes::StakeRecordSize>(block.data() + i * stakes::StakeRecordSize,
-                                                                      stakes::StakeRecordSize));
+                const stakes::StakeRecord record =
+                    stakes::DecodeStake(std::span<const uint8_t, stakes::StakeRecordSize>(
+                        block.data() + i * stakes::StakeRecordSize, stakes::StakeRecordSize));
                 if (!listing.Separators && record.isSeparator())
                     continue;
                 row[0] = std::to_string(first + i + 1);
