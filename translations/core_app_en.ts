@@ -576,6 +576,10 @@
       <translation>Log files deleted: {} of {}.</translation>
     </message>
     <message>
+      <source>Ошибка чтения записи из файла ставок!&#13;&#13;{}</source>
+      <translation>Error reading a record from the stakes file!&#13;&#13;{}</translation>
+    </message>
+    <message>
       <source>Ошибка восстановления файла ставок!&#13;&#13;{}</source>
       <translation>Error restoring the stakes file!&#13;&#13;{}</translation>
     </message>

@@ -116,6 +116,10 @@
       <translation>The scenario run was stopped because more than one combination is left in the list after applying all filters: {}!&#13;&#13;Filters: {}</translation>
     </message>
     <message>
+      <source>Будет сделано ставок: {} ({:.1f} МБ в файле ставок).&#13;&#13;Фильтры: {}&#13;&#13;Сделать эти ставки? Ответ "Да" относится и к следующим таким ставкам этого выполнения сценария.</source>
+      <translation>Stakes to be made: {} ({:.1f} MB in the stakes file).&#13;&#13;Filters: {}&#13;&#13;Make these stakes? "Yes" also holds for the next such stakes of this scenario run.</translation>
+    </message>
+    <message>
       <source>Метод расчета статистики "{}" на найден!&#13;{}&#13;&#13;Возможно, Вы отключили данных метод расчета либо использовали сценарий от другой модификации программы.</source>
       <translation>Statistics method "{}" not found!&#13;{}&#13;&#13;You may have disabled this statistics method or used a scenario from another edition of the program.</translation>
     </message>

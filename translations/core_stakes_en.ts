@@ -204,6 +204,10 @@
       <translation>Appending a stake that is already checked!</translation>
     </message>
     <message>
+      <source>Недостаточно места на диске: для {} записей нужно {:.1f} МБ, свободно {:.1f} МБ.</source>
+      <translation>Not enough disk space: {} records need {:.1f} MB, {:.1f} MB are free.</translation>
+    </message>
+    <message>
       <source>Проверка результатов ставок...</source>
       <translation>Checking the stake results...</translation>
     </message>
