@@ -88,6 +88,10 @@
       <translation>The line&#13;&#13;{}&#13;&#13;cannot be added to the scenario!</translation>
     </message>
     <message>
+      <source>Строку&#13;&#13;{}&#13;&#13;невозможно добавить в сценарий: она занимает все {} символов комментария ставки, и ее конец мог быть обрезан!</source>
+      <translation>The line&#13;&#13;{}&#13;&#13;cannot be added to the scenario: it fills all {} characters of a stake comment, and its end may have been cut off!</translation>
+    </message>
+    <message>
       <source>Генерация новых строк в сценарии...</source>
       <translation>Generating new scenario lines...</translation>
     </message>
@@ -124,6 +128,10 @@
       <translation>Statistics method "{}" not found!&#13;{}&#13;&#13;You may have disabled this statistics method or used a scenario from another edition of the program.</translation>
     </message>
     <message>
+      <source>В столбце "{}" таблицы статистики нет ни одного значения: фильтр "{}" не может быть применен!&#13;&#13;{}</source>
+      <translation>The "{}" column of the statistics table holds no value at all: the filter "{}" cannot be applied!&#13;&#13;{}</translation>
+    </message>
+    <message>
       <source>Цикл: {}</source>
       <translation>Cycle: {}</translation>
     </message>
@@ -158,6 +166,18 @@
     <message>
       <source>Создание всех вариантов фильтров...</source>
       <translation>Creating all filter variants...</translation>
+    </message>
+    <message>
+      <source>Значения этого столбца рассчитываются только при сравнении с полным набором комбинаций: включите "Использовать сравнение с полным набором комбинаций" (параметр PrefetchsEnabled) и повторите попытку.</source>
+      <translation>This column has values only when comparing with the full set of combinations: turn on "Compare with the full set of combinations" (setting PrefetchsEnabled) and try again.</translation>
+    </message>
+    <message>
+      <source>Значения этого столбца рассчитываются только при сравнении с полным набором комбинаций, а для этого метода оно не выполняется: выберите условие по другому столбцу.</source>
+      <translation>This column has values only when comparing with the full set of combinations, which this method does not do: choose a condition on another column.</translation>
+    </message>
+    <message>
+      <source>Увеличьте количество тиражей выборки или выберите условие по другому столбцу.</source>
+      <translation>Increase the number of draws in the sample or choose a condition on another column.</translation>
     </message>
     <message>
       <source>Запись со индексом %d в файле данных не найдена!</source>

@@ -88,6 +88,9 @@ views::WeekGrid AnalysisService::Week(int length) const
 bool AnalysisService::RunFilter(const combs::FilterSelection& selection, bool remove)
 {
     if (selection.Values.empty()) {
+        // The undo copy is taken before the values are looked at, as for every
+        // filter: an undo now brings back the list as it stands.
+        ws_.Combinations().MutableList().saveUndo();
         ws_.Host().showError(support::Text(views::NoFilterValuesMessage));
         return false;
     }

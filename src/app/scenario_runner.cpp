@@ -81,6 +81,36 @@ TStatValues statValues(const DrawsStatRow& row)
     return v;
 }
 
+// The table's column a condition reads.
+int statColumn(RowColumn column)
+{
+    switch (column) {
+    case RowColumn::Count:
+        return StatColCount;
+    case RowColumn::CountPercent:
+        return StatColCountPercent;
+    case RowColumn::Deviation:
+        return StatColDeviation;
+    case RowColumn::DeviationPercent:
+        return StatColDeviationPercent;
+    case RowColumn::Depth:
+        return StatColAgo;
+    case RowColumn::DepthPercent:
+        return StatColAgoPercent;
+    case RowColumn::Weight:
+        return StatColWeight;
+    case RowColumn::PeriodMin:
+        return StatColMinGap;
+    case RowColumn::Period:
+        return StatColPeriod;
+    case RowColumn::PeriodMax:
+        return StatColMaxGap;
+    case RowColumn::None:
+        break;
+    }
+    return StatColValue;
+}
+
 RowTexts rowTexts(const DrawsStatRow& row)
 {
     return {row.Cells[StatColValue],
@@ -119,6 +149,8 @@ private:
     // Keeps or deletes the combinations having the rows' values; false when
     // that would have left none (the list is then as it was).
     bool applyRows(const TFilterPart& part, const DrawsStatTable& table, std::span<const DrawsStatRow* const> rows);
+    // The failure of a condition whose column has no value in any row.
+    std::string columnWithoutValues(const TFilterPart& part) const;
     void makeStakes(const TScriptOptions& options, int lineNumber, std::string_view text, std::string_view lineComment,
                     int variant);
     void stakeCombinations(const TScriptOptions& options, std::string_view comment);
@@ -432,6 +464,9 @@ void OneRun::applyPart(const TFilterPart& part, const TFilterItem& item)
         return; // an empty table selects nothing
 
     const RowCondition condition(part.Condition, part.ConditionValue);
+    if (std::none_of(table->Rows.begin(), table->Rows.end(),
+                     [&](const DrawsStatRow& row) { return condition.HasValue(statValues(row)); }))
+        throw Error(columnWithoutValues(part));
     const std::unique_ptr<stats::TCustomStat> method = registry_.CreateStat(entry);
     std::vector<const DrawsStatRow*> selection;
     int step = 0;
@@ -469,10 +504,18 @@ void OneRun::applyPart(const TFilterPart& part, const TFilterItem& item)
 bool OneRun::applyRows(const TFilterPart& part, const DrawsStatTable& table, std::span<const DrawsStatRow* const> rows)
 {
     observer_->Filtering(part.Keep);
-    // Nothing selected filters nothing.
+    // Deleting nothing leaves the list as it is; keeping nothing would leave
+    // none, and is rolled back like any filter that empties the list.
     if (rows.empty()) {
-        observer_->CombinationsCounted(lists_.Count());
-        return lists_.Count() > 0;
+        if (!part.Keep) {
+            observer_->CombinationsCounted(lists_.Count());
+            return lists_.Count() > 0;
+        }
+        lists_.History().Add(combs::HistoryIcon::Keep, registry_.MethodText(part.Method, true), "", 0);
+        observer_->CombinationsCounted(0);
+        observer_->RolledBack();
+        lists_.History().AddRollback(lists_.Count());
+        return false;
     }
     // The rows chosen by rule, filtered as every front end filters.
     const ArchiveService& archive = ws_.Archive();
@@ -497,6 +540,17 @@ bool OneRun::applyRows(const TFilterPart& part, const DrawsStatTable& table, std
     return false;
 }
 
+std::string OneRun::columnWithoutValues(const TFilterPart& part) const
+{
+    const RowColumn column = ConditionColumn(part.Condition);
+    std::string_view remedy = ShortWindowRemedy;
+    if (column == RowColumn::Deviation || column == RowColumn::DeviationPercent)
+        remedy = ws_.Statistics().PrefetchsEnabled() && !registry_.CanPrefetch(part.Method) ? NoFullSetRemedy
+                                                                                            : FullSetOffRemedy;
+    return ColumnWithoutValuesMessage(DrawsStatCaption(statColumn(column)), FilterPartText(registry_, part),
+                                      support::Text(remedy));
+}
+
 void OneRun::makeStakes(const TScriptOptions& options, int lineNumber, std::string_view text,
                         std::string_view lineComment, int variant)
 {
@@ -504,7 +558,9 @@ void OneRun::makeStakes(const TScriptOptions& options, int lineNumber, std::stri
     const size_t count = lists_.Count();
     if (count == 0 || options.ResultMode == ResultNone)
         return;
-    const std::string comment = ScenarioStakeComment(lineNumber, variant, lineComment, text);
+    const std::string full = FullStakeComment(lineNumber, variant, lineComment, text);
+    std::string comment = full;
+    const bool cut = CutToStakeComment(comment);
     if (count > 1 && options.ResultMode == ResultStop) {
         stop_ = true;
         observer_->StoppedByLine();
@@ -517,6 +573,8 @@ void OneRun::makeStakes(const TScriptOptions& options, int lineNumber, std::stri
     }
     if (stopped())
         return;
+    if (cut)
+        observer_->CommentCut(full);
 
     const int made = result_.Stakes;
     try {

@@ -18,9 +18,10 @@ namespace belvane::scenario {
 
 inline constexpr std::string_view RatingsToScriptStatus = BELVANE_TEXT("Генерация новых строк в сценарии...");
 
-// The line text of a key: the part after the first "@" (the whole key when
-// there is none) with every " + " made a field delimiter, blank filter fields
-// up to seven, and the part before "@" as the comment.
+// The line text of a key: the part after the last " @ " (the first "@" when
+// no "@" stands alone; the whole key when there is none) with every " + "
+// made a field delimiter, blank filter fields up to seven, and the part
+// before it as the comment.
 std::string RatingKeyToScriptLine(std::string_view key);
 
 // Whether a line can go into the scenario: its options print a summary and at
@@ -30,8 +31,16 @@ bool IsUsableScriptLine(const stats::TStatList& list, std::string_view line);
 // "Строку\r\r%s\r\rневозможно добавить в сценарий!" with the key.
 std::string UnusableRatingKeyText(std::string_view key);
 
-// The line of a key when it is usable; throws Error with UnusableRatingKeyText
-// otherwise.
+// A key as long as the rating keeps: the comment it came from may have been
+// cut, and the line read from it would not be the one that made the stakes
+// (a cut "ST:12" reads as "ST:1").
+bool MayBeCutRatingKey(std::string_view key);
+// "Строку\r\r%s\r\rневозможно добавить в сценарий: ... мог быть обрезан!" with the key.
+std::string CutRatingKeyText(std::string_view key);
+
+// The line of a key when it is usable; throws Error with CutRatingKeyText for
+// a key that may have been cut, with UnusableRatingKeyText for one that makes
+// no usable line.
 std::string UsableRatingKeyLine(const stats::TStatList& list, std::string_view key);
 
 } // namespace belvane::scenario

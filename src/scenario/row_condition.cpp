@@ -47,50 +47,7 @@ std::vector<int64_t> listValues(std::string_view value)
 
 std::string_view column(const TStatValues& row, int condition)
 {
-    switch (condition) {
-    case 1:
-    case 3:
-    case 5:
-        return row.Depth;
-    case 2:
-    case 4:
-    case 6:
-        return row.DepthPercent;
-    case 7:
-    case 9:
-    case 11:
-        return row.Deviation;
-    case 8:
-    case 10:
-    case 12:
-        return row.DeviationPercent;
-    case 13:
-    case 15:
-    case 17:
-        return row.Count;
-    case 14:
-    case 16:
-    case 18:
-        return row.CountPercent;
-    case 19:
-    case 20:
-    case 21:
-        return row.Weight;
-    case 22:
-    case 23:
-    case 24:
-        return row.PeriodMin;
-    case 25:
-    case 26:
-    case 27:
-        return row.Period;
-    case 28:
-    case 29:
-    case 30:
-        return row.PeriodMax;
-    default:
-        return {};
-    }
+    return ColumnCell(row, ConditionColumn(condition));
 }
 
 bool listed(const std::vector<int64_t>& values, int64_t v)
@@ -99,6 +56,83 @@ bool listed(const std::vector<int64_t>& values, int64_t v)
 }
 
 } // namespace
+
+RowColumn ConditionColumn(int condition)
+{
+    switch (condition) {
+    case 1:
+    case 3:
+    case 5:
+        return RowColumn::Depth;
+    case 2:
+    case 4:
+    case 6:
+        return RowColumn::DepthPercent;
+    case 7:
+    case 9:
+    case 11:
+        return RowColumn::Deviation;
+    case 8:
+    case 10:
+    case 12:
+        return RowColumn::DeviationPercent;
+    case 13:
+    case 15:
+    case 17:
+        return RowColumn::Count;
+    case 14:
+    case 16:
+    case 18:
+        return RowColumn::CountPercent;
+    case 19:
+    case 20:
+    case 21:
+        return RowColumn::Weight;
+    case 22:
+    case 23:
+    case 24:
+        return RowColumn::PeriodMin;
+    case 25:
+    case 26:
+    case 27:
+        return RowColumn::Period;
+    case 28:
+    case 29:
+    case 30:
+        return RowColumn::PeriodMax;
+    default:
+        return RowColumn::None;
+    }
+}
+
+std::string_view ColumnCell(const TStatValues& row, RowColumn column)
+{
+    switch (column) {
+    case RowColumn::Count:
+        return row.Count;
+    case RowColumn::CountPercent:
+        return row.CountPercent;
+    case RowColumn::Deviation:
+        return row.Deviation;
+    case RowColumn::DeviationPercent:
+        return row.DeviationPercent;
+    case RowColumn::Depth:
+        return row.Depth;
+    case RowColumn::DepthPercent:
+        return row.DepthPercent;
+    case RowColumn::Weight:
+        return row.Weight;
+    case RowColumn::PeriodMin:
+        return row.PeriodMin;
+    case RowColumn::Period:
+        return row.Period;
+    case RowColumn::PeriodMax:
+        return row.PeriodMax;
+    case RowColumn::None:
+        break;
+    }
+    return {};
+}
 
 RowCondition::RowCondition(int condition, std::string_view value) : condition_(condition)
 {
@@ -164,6 +198,12 @@ bool RowCondition::Holds(const TStatValues& row) const
     default:
         return false;
     }
+}
+
+bool RowCondition::HasValue(const TStatValues& row) const
+{
+    const RowColumn c = ConditionColumn(condition_);
+    return c == RowColumn::None || readDecimal(ColumnCell(row, c)).has_value();
 }
 
 bool StopsBeforeRow(int stopMode, int32_t stopValue, bool bottomUp, bool multiSelect, const TStatValues& row, int step,

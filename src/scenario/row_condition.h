@@ -27,6 +27,24 @@ struct TStatValues {
     std::string_view PeriodMax;        // "Период max"
 };
 
+// The column of the table a selection condition compares; None for "LNO"
+// and "LVA", which read no column.
+enum class RowColumn {
+    None,
+    Count,
+    CountPercent,
+    Deviation,
+    DeviationPercent,
+    Depth,
+    DepthPercent,
+    Weight,
+    PeriodMin,
+    Period,
+    PeriodMax,
+};
+RowColumn ConditionColumn(int condition);
+std::string_view ColumnCell(const TStatValues& row, RowColumn column);
+
 // A selection condition with its value(s), read once for the whole walk.
 class RowCondition {
 public:
@@ -37,6 +55,9 @@ public:
 
     // A list condition never picks a cell without a value: "-" equals no number.
     bool Holds(const TStatValues& row) const;
+    // Whether the row's cell in the condition's column holds a number (a
+    // condition reading no column finds one in every row).
+    bool HasValue(const TStatValues& row) const;
 
 private:
     int condition_;

@@ -131,6 +131,11 @@ void RunLogWriter::StakeSkipped()
     write(SkippedStakeLog);
 }
 
+void RunLogWriter::CommentCut(std::string_view fullComment)
+{
+    write(CommentCutLog(fullComment));
+}
+
 void RunLogWriter::Staked(int32_t drawNumber, const model::TComb& comb, bool added)
 {
     model::TComb sorted = comb;

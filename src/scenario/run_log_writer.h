@@ -49,6 +49,7 @@ public:
     void StakeMode(std::string_view modeText) override;
     void StoppedByLine() override;
     void StakeSkipped() override;
+    void CommentCut(std::string_view fullComment) override;
     void Staked(int32_t drawNumber, const model::TComb& comb, bool added) override;
     void SystemFailed(int numbers, std::string_view reason) override;
     void SystemLoaded(bool wholeSystem, int numbers, std::string_view title) override;

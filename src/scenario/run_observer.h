@@ -48,6 +48,7 @@ public:
     virtual void StakeMode(std::string_view /*modeText*/) {}
     virtual void StoppedByLine() {}
     virtual void StakeSkipped() {}
+    virtual void CommentCut(std::string_view /*fullComment*/) {}
     virtual void Staked(int32_t /*drawNumber*/, const model::TComb& /*comb*/, bool /*added*/) {}
     virtual void SystemFailed(int /*numbers*/, std::string_view /*reason*/) {}
     virtual void SystemLoaded(bool /*wholeSystem*/, int /*numbers*/, std::string_view /*title*/) {}

@@ -121,7 +121,7 @@ std::string StepLog(int step, const RowTexts& row)
     return DelphiFormat("Шаг %.3d. Выделение строки: ", {int64_t{step}}) + RowLog(row);
 }
 
-std::string ScenarioStakeComment(int lineNumber, int variant, std::string_view lineComment, std::string_view text)
+std::string FullStakeComment(int lineNumber, int variant, std::string_view lineComment, std::string_view text)
 {
     std::string comment = DelphiFormat("%.2d.%.3d:", {int64_t{lineNumber}, int64_t{variant}}) + ' ';
     if (!lineComment.empty()) {
@@ -130,6 +130,11 @@ std::string ScenarioStakeComment(int lineNumber, int variant, std::string_view l
     }
     comment += "@ ";
     comment += text;
+    return comment;
+}
+
+bool CutToStakeComment(std::string& comment)
+{
     // The record holds 255 single-byte characters: cut between characters, never inside one.
     size_t chars = 0;
     for (size_t i = 0; i < comment.size(); ++i) {
@@ -137,10 +142,30 @@ std::string ScenarioStakeComment(int lineNumber, int variant, std::string_view l
             continue; // a continuation byte
         if (chars++ == stakes::StakeCommentCapacity) {
             comment.resize(i);
-            break;
+            return true;
         }
     }
+    return false;
+}
+
+std::string ScenarioStakeComment(int lineNumber, int variant, std::string_view lineComment, std::string_view text)
+{
+    std::string comment = FullStakeComment(lineNumber, variant, lineComment, text);
+    CutToStakeComment(comment);
     return comment;
+}
+
+std::string CommentCutLog(std::string_view fullComment)
+{
+    return fmt::format("{{!}} Комментарий ставки обрезан до {} символов: \"{}\"", stakes::StakeCommentCapacity,
+                       fullComment);
+}
+
+std::string ColumnWithoutValuesMessage(std::string_view column, std::string_view filter, std::string_view remedy)
+{
+    return support::Message(
+        "В столбце \"{}\" таблицы статистики нет ни одного значения: фильтр \"{}\" не может быть применен!\r\r{}",
+        column, filter, remedy);
 }
 
 std::string CyclePanelText(int cycle)

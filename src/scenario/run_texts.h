@@ -67,6 +67,20 @@ inline constexpr size_t ManyStakesLimit = 100000;
 std::string ManyStakesQuestion(size_t count, double megabytes, std::string_view comment);
 std::string MethodMissingMessage(std::string_view id, std::string_view caption);
 
+// A condition on a column in which no row of the table has a value selects
+// by "-" alone: the line fails with the column, the filter and what to change.
+inline constexpr std::string_view FullSetOffRemedy =
+    BELVANE_TEXT("Значения этого столбца рассчитываются только при сравнении с полным набором комбинаций: включите "
+                 "\"Использовать сравнение с полным набором комбинаций\" (параметр PrefetchsEnabled) и повторите "
+                 "попытку.");
+inline constexpr std::string_view NoFullSetRemedy =
+    BELVANE_TEXT("Значения этого столбца рассчитываются только при сравнении с полным набором комбинаций, а для этого "
+                 "метода оно не выполняется: выберите условие по другому столбцу.");
+inline constexpr std::string_view ShortWindowRemedy =
+    BELVANE_TEXT("Увеличьте количество тиражей выборки или выберите условие по другому столбцу.");
+// "В столбце \"%s\" таблицы статистики нет ни одного значения: фильтр \"%s\" не может быть применен!\r\r%s".
+std::string ColumnWithoutValuesMessage(std::string_view column, std::string_view filter, std::string_view remedy);
+
 // "< [value] кол-во: c (c% %), отклонение: d (d% %), глубина: a (a% %), вес: w >".
 struct RowTexts {
     std::string_view Value, Count, CountPercent, Deviation, DeviationPercent, Depth, DepthPercent, Weight;
@@ -78,6 +92,12 @@ std::string StepLog(int step, const RowTexts& row); // "Шаг %.3d. Выдел�
 // numbers, a blank, the line's comment and a blank when there is one, "@",
 // a blank and the text; cut to the 255 characters a stake record holds.
 std::string ScenarioStakeComment(int lineNumber, int variant, std::string_view lineComment, std::string_view text);
+// The same before the cut, and the cut itself: true when something was cut off.
+std::string FullStakeComment(int lineNumber, int variant, std::string_view lineComment, std::string_view text);
+bool CutToStakeComment(std::string& comment);
+// "{!} Комментарий ставки обрезан до 255 символов: \"%s\"" with the whole
+// comment: the rating of such stakes cannot give its line back.
+std::string CommentCutLog(std::string_view fullComment);
 
 // "Цикл: %d", "Строка: %d", "Ставок: %d".
 std::string CyclePanelText(int cycle);

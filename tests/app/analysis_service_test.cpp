@@ -115,11 +115,22 @@ TEST(AnalysisService, CellsKeepOrRemoveTheCombinationsHoldingTheirNumbers)
     EXPECT_EQ(ws.Combinations().Count(), static_cast<size_t>(model::Binomial(42, 5)));
     EXPECT_EQ(ws.Combinations().History().Rows().back().Caption, "Неделя");
 
-    // Only empty cells: nothing to filter by, and the list stays.
+    // Only empty cells: nothing to filter by, and the list stays. The undo
+    // copy was still taken, as before every filter: it holds the list as it stands.
     const std::vector<std::string> empty = {"", " "};
+    const size_t historyRows = ws.Combinations().History().Rows().size();
     EXPECT_FALSE(ws.Analysis().FilterByCells(CellSource::Card, empty, false));
     EXPECT_EQ(s.host.errors().back(), "В выделенном диапазоне нет значений для фильтра!");
     EXPECT_EQ(ws.Combinations().Count(), static_cast<size_t>(model::Binomial(42, 5)));
+    EXPECT_EQ(ws.Combinations().History().Rows().size(), historyRows);
+    EXPECT_EQ(ws.Combinations().List().undo().size(), static_cast<size_t>(model::Binomial(42, 5)));
+    // The same for an empty layout selection after a filter, and for a week selection of no columns.
+    ASSERT_TRUE(ws.Analysis().FilterByCells(CellSource::Layout, std::vector<std::string>{"45"}, true));
+    EXPECT_FALSE(ws.Analysis().FilterByCells(CellSource::Layout, empty, true));
+    EXPECT_EQ(ws.Combinations().List().undo().size(), ws.Combinations().Count());
+    ASSERT_TRUE(ws.Analysis().FilterByCells(CellSource::Card, std::vector<std::string>{"44"}, true));
+    EXPECT_FALSE(ws.Analysis().FilterByWeekColumns(3, 2, false));
+    EXPECT_EQ(ws.Combinations().List().undo().size(), ws.Combinations().Count());
 }
 
 TEST(AnalysisService, FilterActionsNeedAListTheTabAndColumnsWithinTheNumbers)

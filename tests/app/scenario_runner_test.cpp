@@ -17,6 +17,7 @@
 #include "helpers/draws_builder.h"
 #include "helpers/temp_dir.h"
 #include "helpers/workspace_fixture.h"
+#include "scenario/rating_key_line.h"
 #include "scenario/run_log.h"
 #include "scenario/run_texts.h"
 #include "stakes/stake_access.h"
@@ -180,6 +181,106 @@ TEST_F(RunnerTest, AMultiSelectionThatWouldEmptyTheListIsRolledBack)
     EXPECT_EQ(history.back().Caption, "Отмена последней операции");
     EXPECT_EQ(history.back().Count, 7u);
     EXPECT_EQ(r.Stakes, 7);
+}
+
+TEST_F(RunnerTest, KeepingWhatNoRowSelectsIsRolledBackToo)
+{
+    start();
+    ScenarioRunSettings settings;
+    settings.Log = true;
+    // In a window of one draw no number came five times: nothing is selected, and keeping nothing empties the list.
+    const auto r = run({line("FULL:0#ALL", "TMF1#NUMS:1#CMV:5#SF:1")}, settings);
+    EXPECT_FALSE(r.Failed);
+    EXPECT_EQ(ws().Combinations().Count(), 7u);
+    EXPECT_EQ(r.Stakes, 7);
+    const auto& history = ws().Combinations().History().Rows();
+    ASSERT_GE(history.size(), 2u);
+    EXPECT_EQ(history[history.size() - 2].Count, 0u);
+    EXPECT_EQ(history.back().Caption, "Отмена последней операции");
+    EXPECT_EQ(history.back().Count, 7u);
+    const auto log = logLines(r);
+    EXPECT_TRUE(has(log, "Оставляем выделенные значения..."));
+    EXPECT_TRUE(has(log, "Количество комбинаций в списке: 0"));
+    EXPECT_EQ(std::count(log.begin(), log.end(), "{UNDO} Откат изменений..."), 1);
+
+    // Deleting nothing leaves the list as it is, with nothing to roll back.
+    std::filesystem::remove(r.LogFile); // a run in the same second would append to it
+    const auto kept = run({line("FULL:0#ALL", "TMD1#NUMS:1#CMV:5#SF:1")}, settings);
+    const auto keptLog = logLines(kept);
+    EXPECT_EQ(kept.Stakes, 7);
+    EXPECT_FALSE(has(keptLog, "{UNDO} Откат изменений..."));
+    EXPECT_FALSE(has(keptLog, "Количество комбинаций в списке: 0"));
+}
+
+TEST_F(RunnerTest, AConditionOnAColumnWithoutAnyValueFailsTheLine)
+{
+    start();
+    ScenarioRunSettings settings;
+    settings.Log = true;
+    // Without the comparison with the full set every "Отклонение" is "-".
+    auto r = run({line("FULL:0#ALL", "TMF1#NUMS:10#DDV:0,1,2#SF:1"), line("FULL:0#ALL")}, settings);
+    EXPECT_TRUE(r.Failed);
+    EXPECT_EQ(r.Stakes, 0);
+    EXPECT_TRUE(stakesOnly().empty());
+    ASSERT_EQ(host().errors().size(), 1u);
+    EXPECT_EQ(host().errors()[0], scenario::ColumnWithoutValuesMessage("Отклонение", "TMF#NUMS:10#DDV:0,1,2#SF:1",
+                                                                       scenario::FullSetOffRemedy));
+    EXPECT_NE(host().errors()[0].find("Использовать сравнение с полным набором комбинаций"), std::string::npos);
+    EXPECT_EQ(logLines(r).back(), scenario::FinishBanner);
+
+    // One draw: no number came twice, so no row has a "Период".
+    r = run({line("FULL:0#ALL", "TMD1#NUMS:1#PAM:1#SF:1")});
+    EXPECT_TRUE(r.Failed);
+    EXPECT_EQ(host().errors().back(),
+              scenario::ColumnWithoutValuesMessage("Период", "TMD#NUMS:1#PAM:1#SF:1", scenario::ShortWindowRemedy));
+
+    // A "-" among values only fails to match: the six numbers of the draw have a "Глубина".
+    const size_t errors = host().errors().size();
+    r = run({line("FULL:0#ALL", "TMF1#NUMS:1#LDV:1#SF:1")});
+    EXPECT_FALSE(r.Failed);
+    EXPECT_EQ(r.Stakes, 7);
+    EXPECT_EQ(host().errors().size(), errors);
+
+    // With the comparison on, a method that has none still shows "-".
+    const stats::TStatList& registry = ws().Registry();
+    ASSERT_FALSE(registry.CanPrefetch(registry.FindMethod("RPC2")));
+    ws().Settings().Set(key::PrefetchsEnabled, 1);
+    r = run({line("FULL:0#ALL", "TMF1#RPC2:5#DLV:0#SF:1")});
+    EXPECT_TRUE(r.Failed);
+    EXPECT_TRUE(host().errors().back().ends_with(std::string(scenario::NoFullSetRemedy))) << host().errors().back();
+}
+
+TEST_F(RunnerTest, ACommentCutToTheRecordIsLoggedAndItsRatingGivesNoLine)
+{
+    start();
+    ws().Archive().SetOffset(1); // stakes for draw 8: checked, and so rated, at once
+    ScenarioRunSettings settings;
+    settings.Log = true;
+    // The comment is long enough that "ST:12" loses its last digit in the record.
+    const std::string text = "FULL#FIRST + TSD#NUMS:1#CLV:0#ST:12";
+    std::string comment;
+    while (8 + text::utf8Length(comment) + 3 + text.size() < 256)
+        comment += "к";
+    const auto r = run({line("FULL:0#FIRST", "TSD1#NUMS:1#CLV:0#ST:12", " ", comment)}, settings);
+    ASSERT_EQ(r.Stakes, 1);
+    const std::string full = "01.001: " + comment + " @ " + text;
+    const std::string key = stakesOnly()[0].Comment;
+    EXPECT_EQ(key, full.substr(0, full.size() - 1));
+    EXPECT_TRUE(has(logLines(r), scenario::CommentCutLog(full)));
+    ASSERT_EQ(ws().Ratings().Ratings().records().size(), 1u);
+    EXPECT_EQ(ws().Ratings().Ratings().records()[0].Key, key);
+
+    const size_t lines = ws().Scenario().Count();
+    EXPECT_EQ(ws().Ratings().ToScript(std::vector<size_t>{0}), 0);
+    EXPECT_EQ(ws().Scenario().Count(), lines);
+    ASSERT_FALSE(host().errors().empty());
+    EXPECT_EQ(host().errors().back(), scenario::CutRatingKeyText(key));
+
+    // A comment that fits is not noted.
+    std::filesystem::remove(r.LogFile);
+    const auto whole = run({line("FULL:0#FIRST", "TSD1#NUMS:1#CLV:0#ST:12", " ", "короткий")}, settings);
+    for (const std::string& l : logLines(whole))
+        EXPECT_FALSE(l.starts_with("{!} Комментарий ставки обрезан")) << l;
 }
 
 TEST_F(RunnerTest, OneAtATimeUntilTheListWouldBeEmpty)

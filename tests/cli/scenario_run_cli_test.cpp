@@ -75,6 +75,15 @@ TEST_F(ScenarioRunCli, AFailureEndsTheRunWithExitOne)
     EXPECT_EQ(run({"scenario", "test", scenarioFile(kToTheDraw), "--offsets", "4"}).exitCode, 1); // 1 .. 3 only
 }
 
+TEST_F(ScenarioRunCli, AConditionOnAColumnWithoutValuesEndsTheRunWithExitOne)
+{
+    const auto r = run({"scenario", "run", scenarioFile("FULL:0#ALL|TMF1#NUMS:3#DDV:0,1,2#SF:1| | | | | | |")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("В столбце \"Отклонение\" таблицы статистики нет ни одного значения"), std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("PrefetchsEnabled"), std::string::npos) << r.err;
+}
+
 TEST_F(ScenarioRunCli, RunLogsAndTheirDeletion)
 {
     auto r = run({"scenario", "logs", "delete"});

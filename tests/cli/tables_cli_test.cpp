@@ -82,6 +82,12 @@ TEST_F(TablesCli, ARatingsKeyBecomesAScenarioLine)
     r = run({"ratings", "to-line", "Ставка"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("невозможно добавить в сценарий!"), std::string::npos) << r.err;
+    // A key as long as a stake comment may have lost its end.
+    const std::string tail = " @ FULL#ALL + TMF#NUMS:5#LNO:#ST:1";
+    const std::string cut = "01.001: " + std::string(255 - 8 - tail.size(), 'x') + tail;
+    r = run({"ratings", "to-line", cut});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("мог быть обрезан!"), std::string::npos) << r.err;
     r = run({"ratings", "to-line", "--add", "FULL#ALL + TMF#NUMS:5#LNO:#SF:1"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     r = run({"scenario", "show", "--format", "tsv"});

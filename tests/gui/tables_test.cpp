@@ -187,6 +187,30 @@ private slots:
         QCOMPARE(w->rightPages()->currentWidget()->objectName(), QStringLiteral("tsScript"));
         w->close();
     }
+
+    void aRatingKeyThatMayHaveBeenCutStaysOut()
+    {
+        DataFolder folder;
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        const model::TDraw newest = w->workspace().Archive().Draws().back();
+        // As long as a stake comment can be: its "ST:12" may have lost the "2".
+        const std::string tail = " @ FULL#RAND + TSD#NUMS:10#LNO:#ST:1";
+        const std::string key = "01.001: " + std::string(255 - 8 - tail.size(), 'x') + tail;
+        addStake(*w, newest.Number, combMatching(newest.Balls, 2), key);
+        gui::RatingsPage* ratings = ratingsPage(*w);
+        w->rightPages()->setCurrentWidget(ratings);
+        gui::SelectRows(ratings->ratingsView(), {0});
+        w->updateActions();
+        BoxAnswerer boxes;
+        w->action(QStringLiteral("RatingsToScript"))->trigger();
+        w->waitUntilIdle();
+        QTRY_VERIFY(!boxes.texts.isEmpty());
+        QVERIFY2(boxes.texts.value(0).endsWith(QStringLiteral("и ее конец мог быть обрезан!")),
+                 qPrintable(boxes.texts.value(0)));
+        QCOMPARE(w->workspace().Scenario().Count(), 0);
+        w->close();
+    }
 };
 
 BELVANE_GUI_TEST(TablesPageTest);

@@ -44,6 +44,24 @@ bool holds(std::string_view code, std::string_view value, const TStatValues& row
     return RowCondition(FindCodeExact(Conditions, code), value).Holds(row);
 }
 
+TEST(RowCondition, AValueIsANumberInTheConditionsColumn)
+{
+    auto has = [](std::string_view code, const TStatValues& row) {
+        return RowCondition(FindCodeExact(Conditions, code), code == "LVA" ? "7" : "1").HasValue(row);
+    };
+    for (std::string_view code : {"LMV", "LDP", "DDV", "DMP", "WLV", "PIR", "PAM", "PXL"}) {
+        EXPECT_TRUE(has(code, seen())) << code;
+        EXPECT_FALSE(has(code, unseen())) << code;
+    }
+    // "Количество" always has one; "LNO" and "LVA" read no column.
+    EXPECT_TRUE(has("CMV", unseen()));
+    EXPECT_TRUE(has("LNO", unseen()));
+    EXPECT_TRUE(has("LVA", unseen()));
+    EXPECT_EQ(ConditionColumn(FindCodeExact(Conditions, "DDP")), RowColumn::DeviationPercent);
+    EXPECT_EQ(ConditionColumn(FindCodeExact(Conditions, "LVA")), RowColumn::None);
+    EXPECT_EQ(ColumnCell(seen(), RowColumn::Period), "3.3333");
+}
+
 TEST(RowCondition, OneValueConditionsReadTheirColumns)
 {
     EXPECT_TRUE(holds("LMV", "4", seen()));

@@ -27,6 +27,19 @@ TEST(ScenarioStakeComment, NumbersCommentAndTextCutAtACharacter)
     EXPECT_EQ(cp1251::toUtf8(cp1251::fromUtf8(cut)), cut); // no character was split
 }
 
+TEST(ScenarioStakeComment, TheCutIsToldAndTheLogNamesTheWholeComment)
+{
+    std::string fits = FullStakeComment(1, 1, std::string(236, 'x'), "FULL#ALL");
+    ASSERT_EQ(fits.size(), 8u + 236u + 3u + 8u); // 255: everything fits
+    EXPECT_FALSE(CutToStakeComment(fits));
+    EXPECT_EQ(fits.size(), 255u);
+    std::string over = FullStakeComment(1, 1, std::string(236, 'x'), "FULL#ALL+");
+    EXPECT_TRUE(CutToStakeComment(over));
+    EXPECT_EQ(over.size(), 255u);
+    EXPECT_EQ(CommentCutLog("01.001: @ FULL#ALL"),
+              "{!} Комментарий ставки обрезан до 255 символов: \"01.001: @ FULL#ALL\"");
+}
+
 TEST(ScriptLog, NamesLinesAndAppending)
 {
     std::tm tm{};
