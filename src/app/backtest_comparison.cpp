@@ -25,8 +25,7 @@ stakes::BacktestChance CompareTestWithChance(Workspace& ws, const ScenarioRunRes
     if (holdoutOffsets > 0)
         // A test stakes at offset o for the draw after the archive cut o draws short.
         holdoutFirstDraw = stakes::NextStakeDrawNumber(ws.Archive().Draws(), holdoutOffsets);
-    return stakes::CompareBacktest(records, run.Comments, ws.Configuration().Data(), holdoutFirstDraw,
-                                   holdoutOffsets);
+    return stakes::CompareBacktest(records, run.Comments, ws.Configuration().Data(), holdoutFirstDraw, holdoutOffsets);
 }
 
 bool LogTestComparison(Workspace& ws, const ScenarioRunResult& run, const std::string& text)

@@ -32,8 +32,8 @@ std::string rowLine(const RatingRecord& r, const ChanceComparison& c, std::optio
                     std::optional<ChanceVerdict> verdict)
 {
     return fmt::format("{:>7} {:>5} {:>9.1f} {:>9} {:>9} {:>11.2f} {:>11.2f} {:>9}  {}{}\n", c.Stakes, c.Hits,
-                       c.ExpectedHits, ProbabilityText(c.HitsP), adjusted ? ProbabilityText(*adjusted) : "",
-                       c.Profit, c.ExpectedProfit, ProbabilityText(c.ProfitPUpper),
+                       c.ExpectedHits, ProbabilityText(c.HitsP), adjusted ? ProbabilityText(*adjusted) : "", c.Profit,
+                       c.ExpectedProfit, ProbabilityText(c.ProfitPUpper),
                        verdict ? VerdictText(*verdict) + ": " : std::string(), r.Key);
 }
 
@@ -99,40 +99,44 @@ BacktestChance CompareBacktest(std::span<const StakeRecord> stakes, std::span<co
 std::string BacktestChanceText(const BacktestChance& result)
 {
     std::string text = support::Text("Сравнение со случайной игрой (ставки из шести чисел):") + "\n";
-    text += fmt::format("{:>7} {:>5} {:>9} {:>9} {:>9} {:>11} {:>11} {:>9}  {}\n", support::Text("Ставок"),
-                        "3+", support::Text("Ожид. 3+"), "p", support::Text("p с поправкой"),
-                        support::Text("Профит"), support::Text("Ожид. профит"), support::Text("p профита"),
-                        support::Text("Вывод: комментарий"));
-    size_t compared = 0;
+    text += fmt::format("{:>7} {:>5} {:>9} {:>9} {:>9} {:>11} {:>11} {:>9}  {}\n", support::Text("Ставок"), "3+",
+                        support::Text("Ожид. 3+"), "p", support::Text("p с поправкой"), support::Text("Профит"),
+                        support::Text("Ожид. профит"), support::Text("p профита"), support::Text("Вывод: комментарий"));
     for (const BacktestRow& row : result.Rows) {
         if (row.Chosen.Count <= 0)
             continue;
-        ++compared;
         text += rowLine(row.Chosen, row.ChosenChance, row.AdjustedP, row.Verdict);
     }
     if (result.LeftOut > 0)
         text += support::Message("Не сравнивались ставок (не проверены или больше шести чисел): {}\n", result.LeftOut);
-    if (!result.Best) {
-        text += support::Text("Нет проверенных ставок для сравнения.") + "\n";
-        return text;
-    }
+    return text + BacktestVerdictText(result);
+}
+
+std::string BacktestVerdictText(const BacktestChance& result)
+{
+    if (!result.Best)
+        return support::Text("Нет проверенных ставок для сравнения.") + "\n";
+    size_t compared = 0;
+    for (const BacktestRow& row : result.Rows)
+        compared += row.Chosen.Count > 0 ? 1 : 0;
+    std::string text;
     const BacktestRow& best = result.Rows[*result.Best];
     text += support::Message("Лучший вариант: {}\n", best.Chosen.Key);
-    text += support::Message(
-        "p = {}, с поправкой на число вариантов ({}): {}: {} (уровень {} %)\n", ProbabilityText(best.ChosenChance.HitsPUpper),
-        compared, ProbabilityText(result.BestAdjustedP), VerdictText(result.BestVerdict),
-        static_cast<int>(SignificanceLevel * 100));
+    text +=
+        support::Message("p = {}, с поправкой на число вариантов ({}): {}: {} (уровень {} %)\n",
+                         ProbabilityText(best.ChosenChance.HitsPUpper), compared, ProbabilityText(result.BestAdjustedP),
+                         VerdictText(result.BestVerdict), static_cast<int>(SignificanceLevel * 100));
     if (result.HasHoldout) {
         const ChanceComparison& h = best.HoldoutChance;
         if (h.Stakes <= 0) {
             text += support::Message("На {} новейших смещениях у лучшего варианта нет проверенных ставок.\n",
                                      result.HoldoutOffsets);
         } else {
-            text += support::Message("На {} новейших смещениях (вне выборки выбора): ставок {}, с 3 и более "
-                                     "совпадениями {} (ожидалось {:.1f}), p = {}, профит {:.2f} (ожидалось {:.2f}): {}\n",
-                                     result.HoldoutOffsets, h.Stakes, h.Hits, h.ExpectedHits,
-                                     ProbabilityText(h.HitsPUpper), h.Profit, h.ExpectedProfit,
-                                     VerdictText(betterOrSame(h.HitsPUpper)));
+            text +=
+                support::Message("На {} новейших смещениях (вне выборки выбора): ставок {}, с 3 и более "
+                                 "совпадениями {} (ожидалось {:.1f}), p = {}, профит {:.2f} (ожидалось {:.2f}): {}\n",
+                                 result.HoldoutOffsets, h.Stakes, h.Hits, h.ExpectedHits, ProbabilityText(h.HitsPUpper),
+                                 h.Profit, h.ExpectedProfit, VerdictText(betterOrSame(h.HitsPUpper)));
         }
     }
     return text;

@@ -54,5 +54,7 @@ BacktestChance CompareBacktest(std::span<const StakeRecord> stakes, std::span<co
 // The summary as the run shows and logs it: a line per row, then the best
 // row's verdict and, with a hold-out, its result there.
 std::string BacktestChanceText(const BacktestChance& result);
+// The best row's verdict (and its hold-out result) alone: the closing message.
+std::string BacktestVerdictText(const BacktestChance& result);
 
 } // namespace belvane::stakes

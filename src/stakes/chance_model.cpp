@@ -50,7 +50,8 @@ std::vector<PrizeClass> prizeClasses(const MatchMoney& values)
         else
             classes.push_back({v, p[static_cast<size_t>(k)]});
     }
-    std::sort(classes.begin(), classes.end(), [](const PrizeClass& a, const PrizeClass& b) { return a.Value > b.Value; });
+    std::sort(classes.begin(), classes.end(),
+              [](const PrizeClass& a, const PrizeClass& b) { return a.Value > b.Value; });
     return classes;
 }
 
@@ -167,10 +168,10 @@ ChanceComparison CompareWithChance(const RatingRecord& row, const MatchMoney& pr
         c.ProfitPUpper = PrizeSumUpperTail(c.Stakes, prizes, won);
     } else {
         c.ProfitExact = false;
-        c.ProfitPUpper = c.StdDevProfit > 0
-                             ? bm::cdf(bm::complement(bm::normal_distribution<double>(c.ExpectedProfit, c.StdDevProfit),
-                                                      c.Profit))
-                             : (c.Profit > c.ExpectedProfit ? 0.0 : 1.0);
+        c.ProfitPUpper =
+            c.StdDevProfit > 0
+                ? bm::cdf(bm::complement(bm::normal_distribution<double>(c.ExpectedProfit, c.StdDevProfit), c.Profit))
+                : (c.Profit > c.ExpectedProfit ? 0.0 : 1.0);
     }
     return c;
 }

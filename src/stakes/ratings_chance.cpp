@@ -73,8 +73,8 @@ std::string ChanceReportText(const RatingRecord& record, const RowChance& row, s
                              ProbabilityText(c.HitsPUpper), ProbabilityText(c.HitsPLower), ProbabilityText(c.HitsP));
     text += support::Message("p с поправкой Холма на {} сравниваемых строк: {}\n", rowsCompared,
                              ProbabilityText(row.AdjustedP));
-    text += support::Message("Профит: {:.2f} (ожидалось {:.2f} ± {:.2f})\n", c.Profit, c.ExpectedProfit,
-                             c.StdDevProfit);
+    text +=
+        support::Message("Профит: {:.2f} (ожидалось {:.2f} ± {:.2f})\n", c.Profit, c.ExpectedProfit, c.StdDevProfit);
     text += support::Message("p (профит не меньше): {} ({})\n", ProbabilityText(c.ProfitPUpper),
                              c.ProfitExact ? support::Text("точное распределение")
                                            : support::Text("нормальное приближение"));

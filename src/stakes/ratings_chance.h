@@ -27,8 +27,8 @@ inline constexpr std::array<std::string_view, ChanceColumnCount> ChanceColumnCap
     BELVANE_TEXT("Сравнение со случайной игрой")};
 
 inline constexpr std::array<std::string_view, 3> VerdictTexts = {BELVANE_TEXT("не отличается от случайной игры"),
-                                                                BELVANE_TEXT("лучше случайной игры"),
-                                                                BELVANE_TEXT("хуже случайной игры")};
+                                                                 BELVANE_TEXT("лучше случайной игры"),
+                                                                 BELVANE_TEXT("хуже случайной игры")};
 
 struct RowChance {
     ChanceComparison Comparison;

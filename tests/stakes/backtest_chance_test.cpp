@@ -44,11 +44,11 @@ TEST(BacktestChance, TheBestOfManyVariantsIsJudgedForTheirNumber)
     const stats::TConfigData c = usualConfig();
     std::vector<StakeRecord> stakes;
     stakes.push_back(MakeSeparator());
-    play(stakes, "01.001: a", 1, 100, 15, 0, c);  // no hit in 1,500 stakes (about 36 expected)
-    play(stakes, "01.002: b", 1, 100, 15, 1, c);  // 100 hits: far above chance
+    play(stakes, "01.001: a", 1, 100, 15, 0, c); // no hit in 1,500 stakes (about 36 expected)
+    play(stakes, "01.002: b", 1, 100, 15, 1, c); // 100 hits: far above chance
     play(stakes, "01.003: c", 1, 100, 10, 0, c);
     stakes.push_back(checked("02.001: someone else's", 5, 6, c)); // not the run's: ignored
-    StakeRecord wide = checked("01.002: b", 7, 6, c);            // eight numbers: another law of chance
+    StakeRecord wide = checked("01.002: b", 7, 6, c);             // eight numbers: another law of chance
     wide.Count = 8;
     stakes.push_back(wide);
     StakeRecord waiting = checked("01.002: b", 101, 0, c);

@@ -93,7 +93,8 @@ TEST(ChanceModel, PrizeSumTailAgreesWithAPlainConvolution)
             EXPECT_NEAR(got, tail, 1e-12 + 1e-9 * tail) << "n=" << n << " s=" << s;
         }
         // A sum between two reachable ones needs the next reachable one.
-        EXPECT_DOUBLE_EQ(PrizeSumUpperTail(n, prizes, 5 * MoneyScale - 1), PrizeSumUpperTail(n, prizes, 5 * MoneyScale));
+        EXPECT_DOUBLE_EQ(PrizeSumUpperTail(n, prizes, 5 * MoneyScale - 1),
+                         PrizeSumUpperTail(n, prizes, 5 * MoneyScale));
     }
     // Nothing wins: only a sum of zero is reached.
     EXPECT_EQ(PrizeSumUpperTail(100, MatchMoney{}, 0), 1.0);
