@@ -63,8 +63,8 @@ std::string ChanceReportText(const RatingRecord& record, const RowChance& row, s
     text += support::Message("Ставок: {}\n", c.Stakes);
     if (c.Stakes <= 0)
         return text;
-    text += support::Message("{:<12}{:>12}{:>12}{:>12}\n", support::Text("Совпадений"), support::Text("Было"),
-                             support::Text("Ожидалось"), support::Text("Ст. откл."));
+    text += fmt::format("{:<12}{:>12}{:>12}{:>12}\n", support::Text("Совпадений"), support::Text("Было"),
+                        support::Text("Ожидалось"), support::Text("Ст. откл."));
     for (size_t k = 0; k < c.Expected.size(); ++k)
         text += fmt::format("{:<12}{:>12}{:>12.2f}{:>12.2f}\n", k, record.MatchCounts[k], c.Expected[k], c.StdDev[k]);
     text += support::Message("Ставок с 3 и более совпадениями: {} (ожидалось {:.2f} ± {:.2f})\n", c.Hits,
