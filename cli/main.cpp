@@ -46,6 +46,7 @@ int main(int argc, char** argv)
     addSettingsCommands(app, ctx);
     addScenarioCommands(app, ctx);
     addStakesCommands(app, ctx);
+    addRatingsChanceCommands(app, ctx);
     addTablesCommands(app, ctx);
     addDownloadCommands(app, ctx);
     addHttpCommands(app, ctx);

@@ -5,6 +5,7 @@
 
 #include "app/combination_service.h"
 #include "app/ratings_service.h"
+#include "app/backtest_comparison.h"
 #include "app/scenario_service.h"
 #include "app/stakes_listing.h"
 #include "app/stakes_service.h"
@@ -138,6 +139,7 @@ int variants(CliContext& ctx, const VariantsOptions& o)
 struct RunOptions {
     std::string file;
     std::optional<int> offsets; // "Тест": the number of offsets
+    int holdout = 0;            // "Тест": the newest offsets kept out of the choice of the best variant
     std::optional<uint64_t> seed;
     bool log = false;
     bool stakes = false;
@@ -181,6 +183,11 @@ int runScenario(CliContext& ctx, const RunOptions& o)
     settings.Log = settings.Log || o.log;
     settings.Seed = o.seed;
 
+    if (o.offsets && o.holdout >= *o.offsets) {
+        std::cerr << fmt::format("--holdout ({}) должно быть меньше --offsets ({}).", o.holdout, *o.offsets) << '\n';
+        return ExitUsage;
+    }
+
     app::ScenarioRunResult result;
     {
         ScenarioInterrupt interrupt(scenario);
@@ -190,6 +197,13 @@ int runScenario(CliContext& ctx, const RunOptions& o)
     printRatingRows(*ws, result.Comments, format);
     if (o.stakes)
         printRunStakes(*ws, result.FirstRecord, format);
+    bool logged = true;
+    if (o.offsets && !result.Failed) {
+        const std::string comparison = stakes::BacktestChanceText(app::CompareTestWithChance(*ws, result, o.holdout));
+        logged = app::LogTestComparison(*ws, result, comparison);
+        if (format == TableFormat::Text)
+            std::cout << '\n' << comparison << '\n';
+    }
     if (format == TableFormat::Text) {
         std::cout << fmt::format("Ставок: {}", result.Stakes) << '\n' << ws->Combinations().PanelText() << '\n';
         if (!result.LogFile.empty())
@@ -204,10 +218,10 @@ int runScenario(CliContext& ctx, const RunOptions& o)
                 scenario::ManyStakesLimit));
         return ExitFailure;
     }
-    return result.Failed ? ExitFailure : ExitOk;
+    return result.Failed || !logged ? ExitFailure : ExitOk;
 }
 
-int deleteLogs(CliContext& ctx)
+int deleteRunLogs(CliContext& ctx)
 {
     WorkspaceSession ws(ctx);
     ws->Scenario().DeleteLogs();
@@ -266,6 +280,12 @@ void addScenarioCommands(CLI::App& app, CliContext& ctx)
             runCmd->add_option("--offsets", run->offsets, "Количество тестов: смещения K, K-1, ..., 1")
                 ->required()
                 ->check(CLI::PositiveNumber);
+        if (test)
+            runCmd
+                ->add_option("--holdout", run->holdout,
+                             "Новейших смещений вне выбора лучшего варианта: он выбирается на более старых, "
+                             "а его результат на этих показывается отдельно")
+                ->check(CLI::NonNegativeNumber);
         runCmd->add_option("--seed", run->seed, "Начальное значение для RAND (воспроизводимый выбор)");
         runCmd->add_flag("--log", run->log, "Записать журнал выполнения сценария");
         runCmd->add_flag("--stakes", run->stakes, "Показать сделанные ставки");
@@ -276,7 +296,7 @@ void addScenarioCommands(CLI::App& app, CliContext& ctx)
     CLI::App* logsCmd = cmd->add_subcommand("logs", "Журналы выполнения сценариев");
     logsCmd->require_subcommand(1);
     CLI::App* logsDeleteCmd = logsCmd->add_subcommand("delete", "Удалить журналы выполнения сценариев");
-    onChosen(logsDeleteCmd, ctx, std::make_shared<int>(), [](CliContext& c, int) { return deleteLogs(c); });
+    onChosen(logsDeleteCmd, ctx, std::make_shared<int>(), [](CliContext& c, int) { return deleteRunLogs(c); });
 }
 
 } // namespace belvane::cli

@@ -18,6 +18,7 @@
 #include "stakes/stake_texts.h"
 #include "support/error.h"
 #include "support/text.h"
+#include "support/translation.h"
 
 namespace belvane::cli {
 namespace {
@@ -249,11 +250,17 @@ int listRatings(CliContext& ctx, const RatingsOptions& o)
     if (o.xlsx.wanted())
         return writeXlsx(ctx, *ws, o.xlsx, app::RatingsExportSource(ratings),
                          {app::RatingsListControl, app::RatingsExportTitle});
+    // The page's columns, then the comparison with random play.
     Table table;
     table.captions.assign(stakes::RatingsColumnCaptions.begin(), stakes::RatingsColumnCaptions.end());
+    for (std::string_view caption : stakes::ChanceColumnCaptions)
+        table.captions.push_back(support::Text(caption));
+    const std::vector<stakes::RowChance> chance = ratings.CompareWithChance();
     for (size_t i = 0; i < ratings.Count(); ++i) {
         const auto cells = ratings.RowTexts(i);
-        table.rows.emplace_back(cells.begin(), cells.end());
+        auto& row = table.rows.emplace_back(cells.begin(), cells.end());
+        for (int c = 0; c < stakes::ChanceColumnCount; ++c)
+            row.push_back(stakes::ChanceCellText(chance[i], c));
     }
     printTable(std::cout, table, tableFormatFromName(o.format));
     if (tableFormatFromName(o.format) == TableFormat::Text)

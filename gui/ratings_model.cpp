@@ -13,6 +13,8 @@ void RatingsModel::reload(const app::Workspace& ws)
 {
     beginResetModel();
     records_ = ws.Ratings().Ratings().records();
+    chance_ = ws.Ratings().CompareWithChance();
+    compared_ = ws.Ratings().RowsCompared();
     mode_ = ws.Ratings().Mode();
     hits_ = ws.Hits();
     endResetModel();
@@ -39,6 +41,16 @@ std::vector<int> RatingsModel::rowsOfKeys(const std::vector<std::string>& keys) 
     return rows;
 }
 
+const stakes::RatingRecord* RatingsModel::record(int row) const
+{
+    return row >= 0 && static_cast<size_t>(row) < records_.size() ? &records_[static_cast<size_t>(row)] : nullptr;
+}
+
+const stakes::RowChance* RatingsModel::chance(int row) const
+{
+    return row >= 0 && static_cast<size_t>(row) < chance_.size() ? &chance_[static_cast<size_t>(row)] : nullptr;
+}
+
 int RatingsModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(records_.size());
@@ -46,15 +58,24 @@ int RatingsModel::rowCount(const QModelIndex& parent) const
 
 int RatingsModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : stakes::RatingsColumnCount;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant RatingsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || static_cast<size_t>(index.row()) >= records_.size())
         return {};
-    if (role == Qt::DisplayRole)
-        return qs(stakes::RatingCellText(records_[static_cast<size_t>(index.row())], index.column(), mode_, hits_));
+    const auto row = static_cast<size_t>(index.row());
+    const int chanceColumn = index.column() - stakes::RatingsColumnCount;
+    if (role == Qt::DisplayRole) {
+        if (chanceColumn >= 0)
+            return row < chance_.size() ? qs(stakes::ChanceCellText(chance_[row], chanceColumn)) : QVariant();
+        return qs(stakes::RatingCellText(records_[row], index.column(), mode_, hits_));
+    }
+    if (role == Qt::ToolTipRole && chanceColumn >= 0 && row < chance_.size() && chance_[row].Comparison.Stakes > 0)
+        return qs(support::Message("Двусторонний p числа ставок с 3 и более совпадениями; с поправкой Холма на {} "
+                                   "сравниваемых строк рейтинга",
+                                   compared_));
     if (role == Qt::TextAlignmentRole)
         return index.column() == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::ToolTipRole && index.column() == 0)
@@ -64,9 +85,12 @@ QVariant RatingsModel::data(const QModelIndex& index, int role) const
 
 QVariant RatingsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < stakes::RatingsColumnCount)
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount) {
+        if (section >= stakes::RatingsColumnCount)
+            return qs(
+                support::Text(stakes::ChanceColumnCaptions[static_cast<size_t>(section - stakes::RatingsColumnCount)]));
         return qs(support::Text(stakes::RatingsColumnCaptions[static_cast<size_t>(section)]));
+    }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

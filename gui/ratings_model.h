@@ -1,14 +1,16 @@
 #pragma once
 
 // The ratings list (lvRatings): a row per rating record in the order of the
-// ratings, its cells worded by the core in the chosen efficiency mode. The
-// model keeps its own copy of the records, taken after each operation.
+// ratings, its cells worded by the core in the chosen efficiency mode, then
+// the comparison with random play. The model keeps its own copy of the
+// records and their comparison, taken after each operation.
 
 #include <QAbstractTableModel>
 #include <string>
 #include <vector>
 
 #include "stakes/hit_table.h"
+#include "stakes/ratings_chance.h"
 #include "stakes/rating_record.h"
 #include "stakes/ratings_texts.h"
 
@@ -28,6 +30,12 @@ public:
     // The keys of these rows; the rows holding these keys.
     std::vector<std::string> keysOfRows(const std::vector<int>& rows) const;
     std::vector<int> rowsOfKeys(const std::vector<std::string>& keys) const;
+    // The record and its comparison shown in a row (nullptr outside the list).
+    const stakes::RatingRecord* record(int row) const;
+    const stakes::RowChance* chance(int row) const;
+    size_t rowsCompared() const { return compared_; }
+
+    static constexpr int ColumnCount = stakes::RatingsColumnCount + stakes::ChanceColumnCount;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -36,6 +44,8 @@ public:
 
 private:
     stakes::TRatingsArray records_;
+    std::vector<stakes::RowChance> chance_;
+    size_t compared_ = 0;
     stakes::EfficiencyMode mode_ = stakes::DefaultEfficiencyMode;
     stakes::HitTable hits_{};
 };

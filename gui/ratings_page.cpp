@@ -1,6 +1,10 @@
 #include "gui/ratings_page.h"
 
 #include <QActionGroup>
+#include <QChartView>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QSplitter>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -15,7 +19,9 @@
 #include "app/export_sources.h"
 #include "app/ratings_service.h"
 #include "app/stakes_export_sources.h"
+#include "app/configuration_service.h"
 #include "app/workspace.h"
+#include "frontend/qt_chart.h"
 #include "gui/action_registry.h"
 #include "gui/file_filters.h"
 #include "gui/graph_window.h"
@@ -24,6 +30,7 @@
 #include "gui/table_views.h"
 #include "gui/xlsx_export_launcher.h"
 #include "stakes/ratings_ops.h"
+#include "views/chance_chart.h"
 #include "support/translation.h"
 
 namespace belvane::gui {
@@ -60,14 +67,38 @@ RatingsPage::RatingsPage(PageHost& host) : Page(host, QStringLiteral("tsRatings"
     header->setStretchLastSection(false);
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
-    SetDefaultColumnWidths(lvRatings_,
-                           {320, 60, 60, 60, 80, 80, 50, 50, 50, 50, 50, 50, 50, 80, 80, 80, 80, 80, 80, 80});
+    SetDefaultColumnWidths(
+        lvRatings_, {320, 60, 60, 60, 80, 80, 50, 50, 50, 50, 50, 50, 50, 80, 80, 80, 80, 80, 80, 80, 70, 70, 90, 220});
     widenForLongestTexts(lvRatings_);
-    layout->addWidget(lvRatings_);
+
+    // Below the list: the current row beside random play, as a chart and in figures.
+    auto* chance = new QWidget(this);
+    chance->setObjectName(QStringLiteral("pnlRatingsChance"));
+    auto* chanceLayout = new QHBoxLayout(chance);
+    chanceLayout->setContentsMargins(0, 0, 0, 0);
+    crtChance_ = new QChartView(new QChart, chance);
+    crtChance_->setObjectName(QStringLiteral("crtRatingsChance"));
+    crtChance_->setRenderHint(QPainter::Antialiasing);
+    mmChance_ = new QPlainTextEdit(chance);
+    mmChance_->setObjectName(QStringLiteral("mmRatingsChance"));
+    mmChance_->setReadOnly(true);
+    mmChance_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mmChance_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    chanceLayout->addWidget(crtChance_, 1);
+    chanceLayout->addWidget(mmChance_, 1);
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("spRatings"));
+    splitter->addWidget(lvRatings_);
+    splitter->addWidget(chance);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    layout->addWidget(splitter);
 
     connect(header, &QHeaderView::sectionClicked, this, &RatingsPage::sortBy);
     connect(lvRatings_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { host_.updateActions(); });
+    connect(lvRatings_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { showChance(); });
     registerActions();
 }
 
@@ -153,6 +184,31 @@ void RatingsPage::refresh()
     model_->reload(ws_);
     SelectRows(lvRatings_, model_->rowsOfKeys(keys));
     showSortOrder();
+    showChance();
+}
+
+void RatingsPage::showChance()
+{
+    const int row = lvRatings_->currentIndex().isValid() ? lvRatings_->currentIndex().row() : -1;
+    const stakes::RatingRecord* record = model_->record(row);
+    const stakes::RowChance* chance = model_->chance(row);
+    if (record == nullptr || chance == nullptr || chance->Comparison.Stakes <= 0) {
+        shownChanceKey_.clear();
+        crtChance_->setChart(new QChart);
+        mmChance_->setPlainText(tr("Выберите строку рейтинга с проверенными ставками: здесь она будет сравнена со "
+                                   "случайной игрой."));
+        return;
+    }
+    // The profit's exact tail for this row only: it takes longer than the list's figures.
+    stakes::RowChance shown = *chance;
+    const stats::TConfigData& config = ws_.Configuration().Data();
+    shown.Comparison =
+        stakes::CompareWithChance(*record, stakes::PrizesOf(config), config.Cost, stakes::ProfitTail::Compute);
+    shownChanceKey_ = record->Key;
+    QChart* old = crtChance_->chart();
+    crtChance_->setChart(chart::MakeQChart(views::ChanceComparisonChart(*record, shown.Comparison), true));
+    delete old;
+    mmChance_->setPlainText(qs(stakes::ChanceReportText(*record, shown, model_->rowsCompared())));
 }
 
 void RatingsPage::showSortOrder()
@@ -164,7 +220,8 @@ void RatingsPage::showSortOrder()
 
 void RatingsPage::sortBy(int column)
 {
-    if (host_.isRunning() || ws_.IsBusy()) {
+    // The comparison's columns follow from the others; the ratings do not sort by them.
+    if (host_.isRunning() || ws_.IsBusy() || column >= stakes::RatingsColumnCount) {
         showSortOrder(); // the click changed nothing
         return;
     }

@@ -1,13 +1,17 @@
 #pragma once
 
-// "Рейтинг" (tsRatings): the ratings list, sorted by the column clicked, and
-// the "Ставки" menu's ratings actions — rebuilding from the stakes, the CSV
+// "Рейтинг" (tsRatings): the ratings list, sorted by the column clicked, the
+// current row beside random play (chart and figures) below it, and the
+// "Ставки" menu's ratings actions — rebuilding from the stakes, the CSV
 // export and the three ways of showing the efficiency columns.
 
+#include <string>
 #include <vector>
 
 #include "gui/page.h"
 
+class QChartView;
+class QPlainTextEdit;
 class QTableView;
 
 namespace belvane::gui {
@@ -25,6 +29,8 @@ public:
     void refresh() override;
 
     QTableView* ratingsView() const { return lvRatings_; }
+    // The key of the row the comparison panel shows (empty: none).
+    const std::string& shownChanceKey() const { return shownChanceKey_; }
 
 private:
     void registerActions();
@@ -40,9 +46,14 @@ private:
     void graphOverlap();
     // The stakes graphs: read on the worker thread, shown in a graph window.
     void stakesGraph(const char* action);
+    // The current row beside random play in the panel below the list.
+    void showChance();
 
     QTableView* lvRatings_;
     RatingsModel* model_;
+    QChartView* crtChance_ = nullptr;
+    QPlainTextEdit* mmChance_ = nullptr;
+    std::string shownChanceKey_;
 };
 
 } // namespace belvane::gui

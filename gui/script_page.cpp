@@ -22,6 +22,7 @@
 #include <optional>
 
 #include "app/configuration_service.h"
+#include "app/backtest_comparison.h"
 #include "app/scenario_service.h"
 #include "app/setting_keys.h"
 #include "app/statistics_service.h"
@@ -439,12 +440,23 @@ void ScriptPage::scriptRun(bool test)
         return;
     // The run works on a copy of the lines, with the switches as they are now.
     auto result = std::make_shared<app::ScenarioRunResult>();
+    auto verdict = std::make_shared<std::string>();
     shownLine_ = 0;
     host_.run(
-        [this, lines = scenario.Lines().Lines(), settings = scenario.RunSettings(), count, result] {
+        [this, lines = scenario.Lines().Lines(), settings = scenario.RunSettings(), count, result, verdict] {
             *result = count ? ws_.Scenario().Test(lines, *count, settings) : ws_.Scenario().Run(lines, settings);
+            // A test ends with its comparison with random play: in the log, and its verdict in a message.
+            if (count && !result->Failed && result->Stakes > 0) {
+                const stakes::BacktestChance chance = app::CompareTestWithChance(ws_, *result);
+                app::LogTestComparison(ws_, *result, stakes::BacktestChanceText(chance));
+                // A person who stopped the run is not kept by a message about it.
+                if (!result->Stopped)
+                    *verdict = stakes::BacktestVerdictText(chance);
+            }
         },
-        [this, result] {
+        [this, result, verdict] {
+            if (!verdict->empty())
+                ws_.Host().showInformation(*verdict);
             setRunViewsEnabled(true);
             // The stakes grid ends with the run's stakes.
             if (auto* stakes = window()->findChild<StakesPage*>(); stakes != nullptr && result->Stakes > 0)

@@ -9,6 +9,8 @@ packages=(
   g++ cmake ninja-build ccache pkg-config
   # core library
   libfmt-dev libcurl4-openssl-dev libxlsxwriter-dev zlib1g-dev libpugixml-dev
+  # the comparison with random play: Boost.Math's distributions
+  libboost-math-dev
   # verified TLS: the system's CA store, OpenSSL for adding a CA of one's own
   ca-certificates libssl-dev
   # command-line front end

@@ -4,8 +4,166 @@
   <context>
     <name>Core</name>
     <message>
+      <source>Сравнение со случайной игрой (ставки из шести чисел):</source>
+      <translation>Compared with random play (stakes of six numbers):</translation>
+    </message>
+    <message>
+      <source>Ставок</source>
+      <translation>Stakes</translation>
+    </message>
+    <message>
+      <source>Ожид. 3+</source>
+      <translation>Exp. 3+</translation>
+    </message>
+    <message>
+      <source>p с поправкой</source>
+      <translation>adjusted p</translation>
+    </message>
+    <message>
+      <source>Профит</source>
+      <translation>Profit</translation>
+    </message>
+    <message>
+      <source>Ожид. профит</source>
+      <translation>Exp. profit</translation>
+    </message>
+    <message>
+      <source>p профита</source>
+      <translation>profit p</translation>
+    </message>
+    <message>
+      <source>Вывод: комментарий</source>
+      <translation>Verdict: comment</translation>
+    </message>
+    <message>
+      <source>Не сравнивались ставок (не проверены или больше шести чисел): {}
+</source>
+      <translation>Stakes not compared (unchecked or of more than six numbers): {}
+</translation>
+    </message>
+    <message>
+      <source>Нет проверенных ставок для сравнения.</source>
+      <translation>No checked stakes to compare.</translation>
+    </message>
+    <message>
+      <source>Лучший вариант: {}
+</source>
+      <translation>Best variant: {}
+</translation>
+    </message>
+    <message>
+      <source>p = {}, с поправкой на число вариантов ({}): {}: {} (уровень {} %)
+</source>
+      <translation>p = {}, adjusted for the number of variants ({}): {}: {} (level {} %)
+</translation>
+    </message>
+    <message>
+      <source>На {} новейших смещениях у лучшего варианта нет проверенных ставок.
+</source>
+      <translation>On the {} newest offsets the best variant has no checked stakes.
+</translation>
+    </message>
+    <message>
+      <source>На {} новейших смещениях (вне выборки выбора): ставок {}, с 3 и более совпадениями {} (ожидалось {:.1f}), p = {}, профит {:.2f} (ожидалось {:.2f}): {}
+</source>
+      <translation>On the {} newest offsets (outside the choice): stakes {}, with 3 or more matches {} (expected {:.1f}), p = {}, profit {:.2f} (expected {:.2f}): {}
+</translation>
+    </message>
+    <message>
       <source>{}: размер файла ({} байт) не кратен размеру записи ({} байта)</source>
       <translation>{}: the file size ({} bytes) is not a multiple of the record size ({} bytes)</translation>
+    </message>
+    <message>
+      <source>Строка рейтинга: {}
+</source>
+      <translation>Rating row: {}
+</translation>
+    </message>
+    <message>
+      <source>Ставок: {}
+</source>
+      <translation>Stakes: {}
+</translation>
+    </message>
+    <message>
+      <source>Совпадений</source>
+      <translation>Matches</translation>
+    </message>
+    <message>
+      <source>Было</source>
+      <translation>Observed</translation>
+    </message>
+    <message>
+      <source>Ожидалось</source>
+      <translation>Expected</translation>
+    </message>
+    <message>
+      <source>Ст. откл.</source>
+      <translation>Std. dev.</translation>
+    </message>
+    <message>
+      <source>Ставок с 3 и более совпадениями: {} (ожидалось {:.2f} ± {:.2f})
+</source>
+      <translation>Stakes with 3 or more matches: {} (expected {:.2f} ± {:.2f})
+</translation>
+    </message>
+    <message>
+      <source>p (не меньше): {}; p (не больше): {}; p двусторонний: {}
+</source>
+      <translation>p (at least): {}; p (at most): {}; two-sided p: {}
+</translation>
+    </message>
+    <message>
+      <source>p с поправкой Холма на {} сравниваемых строк: {}
+</source>
+      <translation>p with Holm's adjustment for {} compared rows: {}
+</translation>
+    </message>
+    <message>
+      <source>Профит: {:.2f} (ожидалось {:.2f} ± {:.2f})
+</source>
+      <translation>Profit: {:.2f} (expected {:.2f} ± {:.2f})
+</translation>
+    </message>
+    <message>
+      <source>p (профит не меньше): {} ({})
+</source>
+      <translation>p (profit at least): {} ({})
+</translation>
+    </message>
+    <message>
+      <source>точное распределение</source>
+      <translation>exact distribution</translation>
+    </message>
+    <message>
+      <source>нормальное приближение</source>
+      <translation>normal approximation</translation>
+    </message>
+    <message>
+      <source>Вывод: {} (уровень {} %)
+</source>
+      <translation>Verdict: {} (level {} %)
+</translation>
+    </message>
+    <message>
+      <source>p</source>
+      <translation>p</translation>
+    </message>
+    <message>
+      <source>Сравнение со случайной игрой</source>
+      <translation>Compared with random play</translation>
+    </message>
+    <message>
+      <source>не отличается от случайной игры</source>
+      <translation>no different from random play</translation>
+    </message>
+    <message>
+      <source>лучше случайной игры</source>
+      <translation>better than random play</translation>
+    </message>
+    <message>
+      <source>хуже случайной игры</source>
+      <translation>worse than random play</translation>
     </message>
     <message>
       <source>Загрузка файла рейтинга...</source>
@@ -60,20 +218,12 @@
       <translation>Comment</translation>
     </message>
     <message>
-      <source>Ставок</source>
-      <translation>Stakes</translation>
-    </message>
-    <message>
       <source>Угадано</source>
       <translation>Matched</translation>
     </message>
     <message>
       <source>Среднее</source>
       <translation>Average</translation>
-    </message>
-    <message>
-      <source>Профит</source>
-      <translation>Profit</translation>
     </message>
     <message>
       <source>Ср. профит</source>
@@ -350,10 +500,6 @@
     <message>
       <source>Результаты тиража</source>
       <translation>Draw results</translation>
-    </message>
-    <message>
-      <source>Совпадений</source>
-      <translation>Matches</translation>
     </message>
     <message>
       <source>Совпадения</source>

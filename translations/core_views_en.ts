@@ -4,6 +4,22 @@
   <context>
     <name>Core</name>
     <message>
+      <source>Было</source>
+      <translation>Observed</translation>
+    </message>
+    <message>
+      <source>Ожидалось при случайной игре</source>
+      <translation>Expected with random play</translation>
+    </message>
+    <message>
+      <source>Ожидание + 2 ст. откл.</source>
+      <translation>Expected + 2 std. dev.</translation>
+    </message>
+    <message>
+      <source>Совпадения строки и случайная игра</source>
+      <translation>The row's matches and random play</translation>
+    </message>
+    <message>
       <source>В выделенном диапазоне нет значений для фильтра!</source>
       <translation>The selected range has no values for the filter!</translation>
     </message>

@@ -1015,6 +1015,10 @@ Download the draw archive, choose a statistics method, select values in the tabl
         <source>Экспорт рейтинга в Microsoft Excel</source>
         <translation>Export ratings to Microsoft Excel</translation>
     </message>
+    <message>
+        <source>Выберите строку рейтинга с проверенными ставками: здесь она будет сравнена со случайной игрой.</source>
+        <translation>Choose a rating row with checked stakes: it will be compared with random play here.</translation>
+    </message>
 </context>
 <context>
     <name>belvane::gui::RepeatsDialog</name>

@@ -67,6 +67,50 @@ TEST_F(ScenarioRunCli, ATestPrintsTheRatingsOfItsStakes)
     EXPECT_NE(r.out.find("01.001: @ FULL#FIRST + TSD#NUMS:1#CLV:0#SF:1"), std::string::npos) << r.out;
 }
 
+TEST_F(ScenarioRunCli, ATestEndsWithItsComparisonWithRandomPlay)
+{
+    // Offsets 3, 2, 1 stake for draws 2 (no match), 3 and 4 (five matches each); draw 4 is held out.
+    auto r = run({"scenario", "test", scenarioFile(kToTheDraw), "--offsets", "3", "--holdout", "1", "--log"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string key = "01.001: @ FULL#FIRST + TSD#NUMS:1#CLV:0#SF:1";
+    EXPECT_NE(r.out.find("Сравнение со случайной игрой (ставки из шести чисел):\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Лучший вариант: " + key + "\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("с поправкой на число вариантов (1)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("На 1 новейших смещениях (вне выборки выбора): ставок 1, с 3 и более совпадениями 1 "),
+              std::string::npos)
+        << r.out;
+    // The run log ends with the same comparison.
+    const auto logs = scenario::FindScriptLogs(dir.path());
+    ASSERT_EQ(logs.size(), 1u);
+    const std::string log = cp1251::toUtf8(readBytes(logs[0]));
+    EXPECT_LT(log.find("### ЗАВЕРШЕНИЕ СЦЕНАРИЯ"), log.find("]: Лучший вариант: " + key)) << log;
+
+    // The rating row beside random play: three hits in three stakes is far above chance.
+    r = run({"ratings", "show", key});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Ставок: 3\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Ставок с 3 и более совпадениями: 3 (ожидалось 0.07 ± 0.26)\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Вывод: лучше случайной игры (уровень 5 %)\n"), std::string::npos) << r.out;
+    r = run({"ratings", "list", "--format", "tsv"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const auto rows = text::splitLines(r.out);
+    ASSERT_EQ(rows.size(), 2u);
+    const auto captions = text::split(rows[0], "\t", false);
+    const auto cells = text::split(rows[1], "\t", false);
+    ASSERT_EQ(cells.size(), 24u);
+    EXPECT_EQ(captions[20], "Ожид. 3+");
+    EXPECT_EQ(cells[20], "0.1");
+    EXPECT_EQ(cells[23], "лучше случайной игры");
+
+    r = run({"ratings", "show", "no such row"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("В рейтинге нет строки \"no such row\"."), std::string::npos) << r.err;
+    // The choice needs older offsets than the held-out ones.
+    r = run({"scenario", "test", scenarioFile(kToTheDraw), "--offsets", "2", "--holdout", "2"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("--holdout (2) должно быть меньше --offsets (2)."), std::string::npos) << r.err;
+}
+
 TEST_F(ScenarioRunCli, AFailureEndsTheRunWithExitOne)
 {
     const auto r = run({"scenario", "run", scenarioFile("FULL:0#ALL|TSD1#NUMS:5-1;1#LNO:#SF:1| | | | | | |")});

@@ -3,11 +3,15 @@
 // and F5 rebuilding the ratings.
 
 #include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QPlainTextEdit>
 #include <QHeaderView>
 
 #include "app/archive_service.h"
 #include "app/setting_keys.h"
 #include "app/stakes_service.h"
+#include "gui/ratings_page.h"
 #include "gui/table_views.h"
 #include "stakes/rating_record.h"
 #include "stakes/ratings_texts.h"
@@ -45,6 +49,48 @@ class RatingsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void theCurrentRowIsComparedWithRandomPlay()
+    {
+        DataFolder folder;
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        const model::TDraw newest = w->workspace().Archive().Draws().back();
+        // "hot": four stakes of five matches; "cold": a stake of one.
+        for (int i = 0; i < 4; ++i)
+            addStake(*w, newest.Number, combMatching(newest.Balls, 5), "hot");
+        addStake(*w, newest.Number, combMatching(newest.Balls, 1), "cold");
+        gui::RatingsPage* page = ratingsPage(*w);
+        w->rightPages()->setCurrentWidget(page);
+        QTableView* list = page->ratingsView();
+        QCOMPARE(list->model()->columnCount(), 24);
+        QCOMPARE(list->model()->headerData(20, Qt::Horizontal).toString(), QStringLiteral("Ожид. 3+"));
+        QCOMPARE(list->model()->headerData(23, Qt::Horizontal).toString(),
+                 QStringLiteral("Сравнение со случайной игрой"));
+        QCOMPARE(keysShown(list), (QStringList{"hot", "cold"}));
+        QCOMPARE(cellText(list, 0, 23), QStringLiteral("лучше случайной игры"));
+        QCOMPARE(cellText(list, 1, 23), QStringLiteral("не отличается от случайной игры"));
+
+        auto* report = page->findChild<QPlainTextEdit*>(QStringLiteral("mmRatingsChance"));
+        QVERIFY(report != nullptr);
+        QVERIFY(page->shownChanceKey().empty());
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QCOMPARE(page->shownChanceKey(), std::string("hot"));
+        QVERIFY2(report->toPlainText().contains(QStringLiteral("Ставок с 3 и более совпадениями: 4")),
+                 qPrintable(report->toPlainText()));
+        QVERIFY(report->toPlainText().contains(QStringLiteral("p с поправкой Холма на 2 сравниваемых строк")));
+        auto* chart = page->findChild<QChartView*>(QStringLiteral("crtRatingsChance"));
+        QVERIFY(chart != nullptr);
+        QCOMPARE(chart->chart()->series().size(), 3);
+
+        // A click on a comparison column sorts nothing and shows no sort by it.
+        const int sortColumn = list->horizontalHeader()->sortIndicatorSection();
+        clickHeader(list, 21);
+        w->waitUntilIdle();
+        QCOMPARE(keysShown(list), (QStringList{"hot", "cold"}));
+        QCOMPARE(list->horizontalHeader()->sortIndicatorSection(), sortColumn);
+        w->close();
+    }
+
     void sortsByTheClickedColumnAndKeepsTheOrder()
     {
         DataFolder folder;

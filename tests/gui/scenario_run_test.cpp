@@ -3,6 +3,7 @@
 // action left while a run goes), closing during a run, the run logs, and the
 // system stakes of the "Системы" menu.
 
+#include <memory>
 #include <QLabel>
 #include <QDesktopServices>
 #include <QDir>
@@ -163,8 +164,15 @@ private slots:
             d->accept();
         });
         const int before = stakeRows(w);
+        auto boxes = std::make_unique<BoxAnswerer>();
         w->action("ScriptTest")->trigger();
         w->waitUntilIdle();
+        // The test ends with the verdict of its comparison with random play.
+        QTRY_COMPARE_WITH_TIMEOUT(boxes->texts.size(), 1, 5000);
+        QVERIFY2(boxes->texts.front().startsWith(QStringLiteral("Лучший вариант: 01.000: @ FULL#FIRST")),
+                 qPrintable(boxes->texts.front()));
+        QVERIFY(boxes->texts.front().contains(QStringLiteral("с поправкой на число вариантов (1)")));
+        boxes.reset();
         QCOMPARE(title, QStringLiteral("Количество тестов"));
         QCOMPARE(label, QStringLiteral("Укажите количество тестов:"));
         QCOMPARE(value, 10);

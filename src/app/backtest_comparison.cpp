@@ -1,0 +1,52 @@
+#include "app/backtest_comparison.h"
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "app/archive_service.h"
+#include "app/configuration_service.h"
+#include "app/scenario_runner.h"
+#include "app/stakes_service.h"
+#include "app/workspace.h"
+#include "scenario/run_log.h"
+#include "stakes/stake_access.h"
+#include "support/host.h"
+
+namespace belvane::app {
+
+stakes::BacktestChance CompareTestWithChance(Workspace& ws, const ScenarioRunResult& run, int holdoutOffsets)
+{
+    StakesService& stakes = ws.Stakes();
+    std::vector<stakes::StakeRecord> records;
+    for (size_t i = run.FirstRecord; i < stakes.Count(); ++i)
+        records.push_back(stakes.Record(i));
+    std::optional<int32_t> holdoutFirstDraw;
+    if (holdoutOffsets > 0)
+        // A test stakes at offset o for the draw after the archive cut o draws short.
+        holdoutFirstDraw = stakes::NextStakeDrawNumber(ws.Archive().Draws(), holdoutOffsets);
+    return stakes::CompareBacktest(records, run.Comments, ws.Configuration().Data(), holdoutFirstDraw, holdoutOffsets);
+}
+
+bool LogTestComparison(Workspace& ws, const ScenarioRunResult& run, const std::string& text)
+{
+    if (run.LogFile.empty())
+        return true;
+    scenario::ScriptLog log;
+    log.Start(run.LogFile);
+    size_t from = 0;
+    while (from < text.size()) {
+        size_t end = text.find('\n', from);
+        if (end == std::string::npos)
+            end = text.size();
+        if (std::optional<std::string> failure = log.Write(std::string_view(text).substr(from, end - from))) {
+            ws.Host().showError(*failure);
+            return false;
+        }
+        from = end + 1;
+    }
+    log.Finish();
+    return true;
+}
+
+} // namespace belvane::app

@@ -1,0 +1,145 @@
+#include "stakes/backtest_chance.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include <fmt/format.h>
+
+#include "model/game.h"
+#include "stakes/ratings_chance.h"
+#include "stats/config_data.h"
+#include "support/translation.h"
+
+namespace belvane::stakes {
+
+namespace {
+
+void addStake(RatingRecord& row, const StakeRecord& stake)
+{
+    const int m = stake.validMatches();
+    ++row.Count;
+    row.MatchesSum += m;
+    ++row.MatchCounts[static_cast<size_t>(m)];
+    row.Profit += stake.Profit;
+}
+
+ChanceVerdict betterOrSame(double p)
+{
+    return p < SignificanceLevel ? ChanceVerdict::Better : ChanceVerdict::Same;
+}
+
+std::string rowLine(const RatingRecord& r, const ChanceComparison& c, std::optional<double> adjusted,
+                    std::optional<ChanceVerdict> verdict)
+{
+    return fmt::format("{:>7} {:>5} {:>9.1f} {:>9} {:>9} {:>11.2f} {:>11.2f} {:>9}  {}{}\n", c.Stakes, c.Hits,
+                       c.ExpectedHits, ProbabilityText(c.HitsP), adjusted ? ProbabilityText(*adjusted) : "", c.Profit,
+                       c.ExpectedProfit, ProbabilityText(c.ProfitPUpper),
+                       verdict ? VerdictText(*verdict) + ": " : std::string(), r.Key);
+}
+
+} // namespace
+
+BacktestChance CompareBacktest(std::span<const StakeRecord> stakes, std::span<const std::string> comments,
+                               const stats::TConfigData& config, std::optional<int32_t> holdoutFirstDraw,
+                               int holdoutOffsets)
+{
+    BacktestChance result;
+    result.HasHoldout = holdoutFirstDraw.has_value();
+    result.HoldoutOffsets = holdoutOffsets;
+    result.Rows.resize(comments.size());
+    std::unordered_map<std::string, size_t> rowOf;
+    for (size_t i = 0; i < comments.size(); ++i) {
+        rowOf.emplace(comments[i], i);
+        result.Rows[i].Chosen.Key = comments[i];
+        result.Rows[i].Holdout.Key = comments[i];
+    }
+    for (const StakeRecord& stake : stakes) {
+        if (stake.isSeparator())
+            continue;
+        auto it = rowOf.find(stake.Comment);
+        if (it == rowOf.end())
+            continue;
+        // The law of chance is that of one combination per stake.
+        if (stake.validMatches() < 0 || stake.numberCount() != static_cast<size_t>(model::BallCount)) {
+            ++result.LeftOut;
+            continue;
+        }
+        BacktestRow& row = result.Rows[it->second];
+        addStake(holdoutFirstDraw && stake.DrawNumber >= *holdoutFirstDraw ? row.Holdout : row.Chosen, stake);
+    }
+
+    const MatchMoney prizes = PrizesOf(config);
+    std::vector<double> tested;
+    std::vector<size_t> testedRows;
+    for (size_t i = 0; i < result.Rows.size(); ++i) {
+        BacktestRow& row = result.Rows[i];
+        row.ChosenChance = CompareWithChance(row.Chosen, prizes, config.Cost);
+        row.HoldoutChance = CompareWithChance(row.Holdout, prizes, config.Cost);
+        if (row.Chosen.Count > 0) {
+            tested.push_back(row.ChosenChance.HitsP);
+            testedRows.push_back(i);
+        }
+    }
+    const std::vector<double> adjusted = HolmAdjust(tested);
+    for (size_t j = 0; j < testedRows.size(); ++j) {
+        BacktestRow& row = result.Rows[testedRows[j]];
+        row.AdjustedP = adjusted[j];
+        row.Verdict = Judge(row.ChosenChance, row.AdjustedP);
+        if (!result.Best || row.ChosenChance.HitsPUpper < result.Rows[*result.Best].ChosenChance.HitsPUpper)
+            result.Best = testedRows[j];
+    }
+    if (result.Best) {
+        const double p = result.Rows[*result.Best].ChosenChance.HitsPUpper;
+        result.BestAdjustedP = std::min(1.0, p * static_cast<double>(testedRows.size()));
+        result.BestVerdict = betterOrSame(result.BestAdjustedP);
+    }
+    return result;
+}
+
+std::string BacktestChanceText(const BacktestChance& result)
+{
+    std::string text = support::Text("Сравнение со случайной игрой (ставки из шести чисел):") + "\n";
+    text += fmt::format("{:>7} {:>5} {:>9} {:>9} {:>9} {:>11} {:>11} {:>9}  {}\n", support::Text("Ставок"), "3+",
+                        support::Text("Ожид. 3+"), "p", support::Text("p с поправкой"), support::Text("Профит"),
+                        support::Text("Ожид. профит"), support::Text("p профита"), support::Text("Вывод: комментарий"));
+    for (const BacktestRow& row : result.Rows) {
+        if (row.Chosen.Count <= 0)
+            continue;
+        text += rowLine(row.Chosen, row.ChosenChance, row.AdjustedP, row.Verdict);
+    }
+    if (result.LeftOut > 0)
+        text += support::Message("Не сравнивались ставок (не проверены или больше шести чисел): {}\n", result.LeftOut);
+    return text + BacktestVerdictText(result);
+}
+
+std::string BacktestVerdictText(const BacktestChance& result)
+{
+    if (!result.Best)
+        return support::Text("Нет проверенных ставок для сравнения.") + "\n";
+    size_t compared = 0;
+    for (const BacktestRow& row : result.Rows)
+        compared += row.Chosen.Count > 0 ? 1 : 0;
+    std::string text;
+    const BacktestRow& best = result.Rows[*result.Best];
+    text += support::Message("Лучший вариант: {}\n", best.Chosen.Key);
+    text +=
+        support::Message("p = {}, с поправкой на число вариантов ({}): {}: {} (уровень {} %)\n",
+                         ProbabilityText(best.ChosenChance.HitsPUpper), compared, ProbabilityText(result.BestAdjustedP),
+                         VerdictText(result.BestVerdict), static_cast<int>(SignificanceLevel * 100));
+    if (result.HasHoldout) {
+        const ChanceComparison& h = best.HoldoutChance;
+        if (h.Stakes <= 0) {
+            text += support::Message("На {} новейших смещениях у лучшего варианта нет проверенных ставок.\n",
+                                     result.HoldoutOffsets);
+        } else {
+            text +=
+                support::Message("На {} новейших смещениях (вне выборки выбора): ставок {}, с 3 и более "
+                                 "совпадениями {} (ожидалось {:.1f}), p = {}, профит {:.2f} (ожидалось {:.2f}): {}\n",
+                                 result.HoldoutOffsets, h.Stakes, h.Hits, h.ExpectedHits, ProbabilityText(h.HitsPUpper),
+                                 h.Profit, h.ExpectedProfit, VerdictText(betterOrSame(h.HitsPUpper)));
+        }
+    }
+    return text;
+}
+
+} // namespace belvane::stakes
