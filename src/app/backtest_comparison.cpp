@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "app/archive_service.h"
 #include "app/configuration_service.h"
@@ -17,15 +16,15 @@ namespace belvane::app {
 
 stakes::BacktestChance CompareTestWithChance(Workspace& ws, const ScenarioRunResult& run, int holdoutOffsets)
 {
-    StakesService& stakes = ws.Stakes();
-    std::vector<stakes::StakeRecord> records;
-    for (size_t i = run.FirstRecord; i < stakes.Count(); ++i)
-        records.push_back(stakes.Record(i));
     std::optional<int32_t> holdoutFirstDraw;
     if (holdoutOffsets > 0)
         // A test stakes at offset o for the draw after the archive cut o draws short.
         holdoutFirstDraw = stakes::NextStakeDrawNumber(ws.Archive().Draws(), holdoutOffsets);
-    return stakes::CompareBacktest(records, run.Comments, ws.Configuration().Data(), holdoutFirstDraw, holdoutOffsets);
+    stakes::BacktestTally tally(run.Comments, holdoutFirstDraw, holdoutOffsets);
+    StakesService& stakes = ws.Stakes();
+    for (size_t i = run.FirstRecord; i < stakes.Count(); ++i)
+        tally.add(stakes.Record(i));
+    return std::move(tally).finish(ws.Configuration().Data());
 }
 
 bool LogTestComparison(Workspace& ws, const ScenarioRunResult& run, const std::string& text)

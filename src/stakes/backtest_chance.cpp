@@ -1,7 +1,6 @@
 #include "stakes/backtest_chance.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include <fmt/format.h>
 
@@ -39,35 +38,39 @@ std::string rowLine(const RatingRecord& r, const ChanceComparison& c, std::optio
 
 } // namespace
 
-BacktestChance CompareBacktest(std::span<const StakeRecord> stakes, std::span<const std::string> comments,
-                               const stats::TConfigData& config, std::optional<int32_t> holdoutFirstDraw,
-                               int holdoutOffsets)
+BacktestTally::BacktestTally(std::span<const std::string> comments, std::optional<int32_t> holdoutFirstDraw,
+                             int holdoutOffsets)
+    : holdoutFirstDraw_(holdoutFirstDraw)
 {
-    BacktestChance result;
-    result.HasHoldout = holdoutFirstDraw.has_value();
-    result.HoldoutOffsets = holdoutOffsets;
-    result.Rows.resize(comments.size());
-    std::unordered_map<std::string, size_t> rowOf;
+    result_.HasHoldout = holdoutFirstDraw.has_value();
+    result_.HoldoutOffsets = holdoutOffsets;
+    result_.Rows.resize(comments.size());
     for (size_t i = 0; i < comments.size(); ++i) {
-        rowOf.emplace(comments[i], i);
-        result.Rows[i].Chosen.Key = comments[i];
-        result.Rows[i].Holdout.Key = comments[i];
+        rowOf_.emplace(comments[i], i);
+        result_.Rows[i].Chosen.Key = comments[i];
+        result_.Rows[i].Holdout.Key = comments[i];
     }
-    for (const StakeRecord& stake : stakes) {
-        if (stake.isSeparator())
-            continue;
-        auto it = rowOf.find(stake.Comment);
-        if (it == rowOf.end())
-            continue;
-        // The law of chance is that of one combination per stake.
-        if (stake.validMatches() < 0 || stake.numberCount() != static_cast<size_t>(model::BallCount)) {
-            ++result.LeftOut;
-            continue;
-        }
-        BacktestRow& row = result.Rows[it->second];
-        addStake(holdoutFirstDraw && stake.DrawNumber >= *holdoutFirstDraw ? row.Holdout : row.Chosen, stake);
-    }
+}
 
+void BacktestTally::add(const StakeRecord& stake)
+{
+    if (stake.isSeparator())
+        return;
+    auto it = rowOf_.find(stake.Comment);
+    if (it == rowOf_.end())
+        return;
+    // The law of chance is that of one combination per stake.
+    if (stake.validMatches() < 0 || stake.numberCount() != static_cast<size_t>(model::BallCount)) {
+        ++result_.LeftOut;
+        return;
+    }
+    BacktestRow& row = result_.Rows[it->second];
+    addStake(holdoutFirstDraw_ && stake.DrawNumber >= *holdoutFirstDraw_ ? row.Holdout : row.Chosen, stake);
+}
+
+BacktestChance BacktestTally::finish(const stats::TConfigData& config) &&
+{
+    BacktestChance result = std::move(result_);
     const MatchMoney prizes = PrizesOf(config);
     std::vector<double> tested;
     std::vector<size_t> testedRows;
@@ -94,6 +97,16 @@ BacktestChance CompareBacktest(std::span<const StakeRecord> stakes, std::span<co
         result.BestVerdict = betterOrSame(result.BestAdjustedP);
     }
     return result;
+}
+
+BacktestChance CompareBacktest(std::span<const StakeRecord> stakes, std::span<const std::string> comments,
+                               const stats::TConfigData& config, std::optional<int32_t> holdoutFirstDraw,
+                               int holdoutOffsets)
+{
+    BacktestTally tally(comments, holdoutFirstDraw, holdoutOffsets);
+    for (const StakeRecord& stake : stakes)
+        tally.add(stake);
+    return std::move(tally).finish(config);
 }
 
 std::string BacktestChanceText(const BacktestChance& result)

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "stakes/chance_model.h"
@@ -44,9 +45,23 @@ struct BacktestChance {
     size_t LeftOut = 0; // the run's stakes not compared: unchecked, or of more than six numbers
 };
 
-// The run's stakes grouped by comment. Stakes for a draw numbered
-// `holdoutFirstDraw` or later form the hold-out (made on the `holdoutOffsets`
-// newest offsets).
+// The run's stakes grouped by comment, taken one at a time (a back-test may
+// leave millions). Stakes for a draw numbered `holdoutFirstDraw` or later
+// form the hold-out (made on the `holdoutOffsets` newest offsets).
+class BacktestTally {
+public:
+    BacktestTally(std::span<const std::string> comments, std::optional<int32_t> holdoutFirstDraw = {},
+                  int holdoutOffsets = 0);
+    void add(const StakeRecord& stake);
+    // The comparison of everything added.
+    BacktestChance finish(const stats::TConfigData& config) &&;
+
+private:
+    BacktestChance result_;
+    std::optional<int32_t> holdoutFirstDraw_;
+    std::unordered_map<std::string, size_t> rowOf_;
+};
+
 BacktestChance CompareBacktest(std::span<const StakeRecord> stakes, std::span<const std::string> comments,
                                const stats::TConfigData& config, std::optional<int32_t> holdoutFirstDraw = {},
                                int holdoutOffsets = 0);
