@@ -140,6 +140,7 @@ struct RunOptions {
     std::string file;
     std::optional<int> offsets; // "Тест": the number of offsets
     int holdout = 0;            // "Тест": the newest offsets kept out of the choice of the best variant
+    bool control = false;       // "Тест": random stakes beside the scenario's
     std::optional<uint64_t> seed;
     bool log = false;
     bool stakes = false;
@@ -182,6 +183,7 @@ int runScenario(CliContext& ctx, const RunOptions& o)
     app::ScenarioRunSettings settings = scenario.RunSettings();
     settings.Log = settings.Log || o.log;
     settings.Seed = o.seed;
+    settings.Control = o.offsets && o.control;
 
     if (o.offsets && o.holdout >= *o.offsets) {
         std::cerr << fmt::format("--holdout ({}) должно быть меньше --offsets ({}).", o.holdout, *o.offsets) << '\n';
@@ -205,7 +207,10 @@ int runScenario(CliContext& ctx, const RunOptions& o)
             std::cout << '\n' << comparison << '\n';
     }
     if (format == TableFormat::Text) {
-        std::cout << fmt::format("Ставок: {}", result.Stakes) << '\n' << ws->Combinations().PanelText() << '\n';
+        std::cout << fmt::format("Ставок: {}", result.Stakes) << '\n';
+        if (result.ControlStakes > 0)
+            std::cout << fmt::format("Контрольных случайных ставок: {}", result.ControlStakes) << '\n';
+        std::cout << ws->Combinations().PanelText() << '\n';
         if (!result.LogFile.empty())
             std::cout << fmt::format("Журнал: {}", result.LogFile.string()) << '\n';
     }
@@ -286,6 +291,10 @@ void addScenarioCommands(CLI::App& app, CliContext& ctx)
                              "Новейших смещений вне выбора лучшего варианта: он выбирается на более старых, "
                              "а его результат на этих показывается отдельно")
                 ->check(CLI::NonNegativeNumber);
+        if (test)
+            runCmd->add_flag("--control", run->control,
+                             "Контроль: на каждом смещении столько же случайных ставок из полного набора "
+                             "(с тем же --seed), со своим комментарием и строкой рейтинга");
         runCmd->add_option("--seed", run->seed, "Начальное значение для RAND (воспроизводимый выбор)");
         runCmd->add_flag("--log", run->log, "Записать журнал выполнения сценария");
         runCmd->add_flag("--stakes", run->stakes, "Показать сделанные ставки");

@@ -20,7 +20,8 @@ stakes::BacktestChance CompareTestWithChance(Workspace& ws, const ScenarioRunRes
     if (holdoutOffsets > 0)
         // A test stakes at offset o for the draw after the archive cut o draws short.
         holdoutFirstDraw = stakes::NextStakeDrawNumber(ws.Archive().Draws(), holdoutOffsets);
-    stakes::BacktestTally tally(run.Comments, holdoutFirstDraw, holdoutOffsets);
+    stakes::BacktestTally tally(run.Comments, holdoutFirstDraw, holdoutOffsets,
+                                run.ControlStakes > 0 ? ControlComment : std::string_view());
     StakesService& stakes = ws.Stakes();
     for (size_t i = run.FirstRecord; i < stakes.Count(); ++i)
         tally.add(stakes.Record(i));

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <random>
 #include <unordered_set>
 
 #include "app/archive_service.h"
@@ -25,6 +26,7 @@
 #include "scenario/run_texts.h"
 #include "scenario/script_codes.h"
 #include "scenario/script_line.h"
+#include "stakes/random_stakes.h"
 #include "stakes/stake_access.h"
 #include "stats/custom_stat.h"
 #include "stats/stat_list.h"
@@ -129,8 +131,9 @@ public:
     // `logFile`: where the run log goes; empty: no log.
     OneRun(Workspace& ws, std::atomic<bool>& stopRequested, std::mt19937_64& random,
            const ScenarioRunSettings& settings, std::filesystem::path logFile)
-        : ws_(ws), registry_(ws.Registry()), stopRequested_(stopRequested), random_(random), settings_(settings),
-          logFile_(std::move(logFile)), lists_(ws), tables_(ws), stakes_(ws), observer_(&silent_)
+        : ws_(ws), registry_(ws.Registry()), stopRequested_(stopRequested), random_(random),
+          control_(settings.Seed ? *settings.Seed ^ 0x9E3779B97F4A7C15ULL : std::random_device{}()),
+          settings_(settings), logFile_(std::move(logFile)), lists_(ws), tables_(ws), stakes_(ws), observer_(&silent_)
     {
     }
 
@@ -154,6 +157,8 @@ private:
     void makeStakes(const TScriptOptions& options, int lineNumber, std::string_view text, std::string_view lineComment,
                     int variant);
     void stakeCombinations(const TScriptOptions& options, std::string_view comment);
+    // The control of one offset: `count` random stakes from the full set.
+    void stakeControl(int count);
     void checkStakes()
     {
         if (!stakes_.Check())
@@ -208,6 +213,8 @@ private:
     const stats::TStatList& registry_;
     std::atomic<bool>& stopRequested_;
     std::mt19937_64& random_;
+    // The control's own engine, so that RAND picks the same with and without it.
+    std::mt19937_64 control_;
     ScenarioRunSettings settings_;
     std::filesystem::path logFile_;
     bool writeFailed_ = false;
@@ -267,7 +274,12 @@ ScenarioRunResult OneRun::Execute(std::span<const std::string> lines, std::optio
             observer_->OffsetStarted(archive.Offset());
             if (stopped())
                 break;
+            const int before = result_.Stakes;
             runAllLines(lines);
+            if (stop_)
+                break;
+            if (settings_.Control)
+                stakeControl(result_.Stakes - before);
             if (stop_)
                 break;
         }
@@ -591,6 +603,33 @@ void OneRun::makeStakes(const TScriptOptions& options, int lineNumber, std::stri
     showPanels();
     if (result_.Stakes > made && comments_.insert(comment).second)
         result_.Comments.push_back(comment);
+}
+
+void OneRun::stakeControl(int count)
+{
+    if (count <= 0)
+        return;
+    const ArchiveService& archive = ws_.Archive();
+    const int32_t drawNumber = stakes::NextStakeDrawNumber(archive.Draws(), archive.Offset());
+    const std::string comment(ControlComment);
+    try {
+        const std::vector<model::TComb> combs = stakes::RandomDistinctCombinations(count, control_);
+        stakes_.Begin(drawNumber, static_cast<int32_t>(model::FullSetSize), comment, false);
+        stakes_.Expect(combs.size());
+        for (const model::TComb& comb : combs) {
+            stakes_.Add(comb);
+            observer_->Staked(drawNumber, comb, true);
+        }
+        result_.ControlStakes += static_cast<int>(stakes_.Finish());
+    } catch (const Error& e) {
+        stakes_.Abandon();
+        ws_.Host().showError(e.what());
+        fail();
+        return;
+    }
+    if (comments_.insert(comment).second)
+        result_.Comments.push_back(comment);
+    checkStakes();
 }
 
 void OneRun::stakeCombinations(const TScriptOptions& options, std::string_view comment)

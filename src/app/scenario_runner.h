@@ -22,6 +22,7 @@
 #include <random>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace belvane::app {
@@ -32,17 +33,25 @@ struct ScenarioRunSettings {
     bool Log = false;             // "ScriptLogEnabled": write a run log
     bool CheckOnLine = true;      // "StakesCheckOnLine": check the stakes after every line, else after every pass
     std::optional<uint64_t> Seed; // the source of "RAND" for this run; none: the program's own
+    // "Тест" only: after the lines of every offset, as many stakes again drawn
+    // uniformly from the full set (from the seed too), under ControlComment:
+    // random play rated by the same table as the scenario.
+    bool Control = false;
     // Called at every stop check, before the stop flag is read: the points
     // where a run on the window's own thread would let the window handle
     // pending input. A front end on another thread needs none.
     std::function<void()> Poll;
 };
 
+// The comment of the control's random stakes (a ratings key, kept in every language).
+inline constexpr std::string_view ControlComment = "00.000: @ Контроль: случайные ставки из полного набора";
+
 struct ScenarioRunResult {
     bool Failed = false;               // a failure ended the run; its message was shown
     bool Stopped = false;              // "Стоп", or a line whose result mode "STOP" found more than one combination
     bool Declined = false;             // stopped: the person would not make a result's many stakes
-    int Stakes = 0;                    // stakes made
+    int Stakes = 0;                    // stakes made (the control's apart)
+    int ControlStakes = 0;             // the control's random stakes
     std::vector<std::string> Comments; // the comments of the stakes made, each once, in order
     size_t FirstRecord = 0;            // the stakes file's first record written by the run (as the file stands)
     std::filesystem::path LogFile;     // the run log, when one was written

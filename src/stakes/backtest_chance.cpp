@@ -39,16 +39,20 @@ std::string rowLine(const RatingRecord& r, const ChanceComparison& c, std::optio
 } // namespace
 
 BacktestTally::BacktestTally(std::span<const std::string> comments, std::optional<int32_t> holdoutFirstDraw,
-                             int holdoutOffsets)
-    : holdoutFirstDraw_(holdoutFirstDraw)
+                             int holdoutOffsets, std::string_view controlComment)
+    : holdoutFirstDraw_(holdoutFirstDraw), controlComment_(controlComment)
 {
     result_.HasHoldout = holdoutFirstDraw.has_value();
     result_.HoldoutOffsets = holdoutOffsets;
-    result_.Rows.resize(comments.size());
-    for (size_t i = 0; i < comments.size(); ++i) {
-        rowOf_.emplace(comments[i], i);
-        result_.Rows[i].Chosen.Key = comments[i];
-        result_.Rows[i].Holdout.Key = comments[i];
+    control_.Chosen.Key = controlComment_;
+    control_.Holdout.Key = controlComment_;
+    for (const std::string& comment : comments) {
+        if (!controlComment_.empty() && comment == controlComment_)
+            continue;
+        rowOf_.emplace(comment, result_.Rows.size());
+        BacktestRow& row = result_.Rows.emplace_back();
+        row.Chosen.Key = comment;
+        row.Holdout.Key = comment;
     }
 }
 
@@ -56,16 +60,21 @@ void BacktestTally::add(const StakeRecord& stake)
 {
     if (stake.isSeparator())
         return;
-    auto it = rowOf_.find(stake.Comment);
-    if (it == rowOf_.end())
-        return;
+    BacktestRow* row = nullptr;
+    if (!controlComment_.empty() && stake.Comment == controlComment_) {
+        row = &control_;
+    } else {
+        auto it = rowOf_.find(stake.Comment);
+        if (it == rowOf_.end())
+            return;
+        row = &result_.Rows[it->second];
+    }
     // The law of chance is that of one combination per stake.
     if (stake.validMatches() < 0 || stake.numberCount() != static_cast<size_t>(model::BallCount)) {
         ++result_.LeftOut;
         return;
     }
-    BacktestRow& row = result_.Rows[it->second];
-    addStake(holdoutFirstDraw_ && stake.DrawNumber >= *holdoutFirstDraw_ ? row.Holdout : row.Chosen, stake);
+    addStake(holdoutFirstDraw_ && stake.DrawNumber >= *holdoutFirstDraw_ ? row->Holdout : row->Chosen, stake);
 }
 
 BacktestChance BacktestTally::finish(const stats::TConfigData& config) &&
@@ -90,6 +99,13 @@ BacktestChance BacktestTally::finish(const stats::TConfigData& config) &&
         row.Verdict = Judge(row.ChosenChance, row.AdjustedP);
         if (!result.Best || row.ChosenChance.HitsPUpper < result.Rows[*result.Best].ChosenChance.HitsPUpper)
             result.Best = testedRows[j];
+    }
+    if (control_.Chosen.Count > 0 || control_.Holdout.Count > 0) {
+        BacktestRow& c = result.Control.emplace(std::move(control_));
+        c.ChosenChance = CompareWithChance(c.Chosen, prizes, config.Cost);
+        c.HoldoutChance = CompareWithChance(c.Holdout, prizes, config.Cost);
+        c.AdjustedP = c.ChosenChance.HitsP;
+        c.Verdict = Judge(c.ChosenChance, c.AdjustedP);
     }
     if (result.Best) {
         const double p = result.Rows[*result.Best].ChosenChance.HitsPUpper;
@@ -119,6 +135,10 @@ std::string BacktestChanceText(const BacktestChance& result)
         if (row.Chosen.Count <= 0)
             continue;
         text += rowLine(row.Chosen, row.ChosenChance, row.AdjustedP, row.Verdict);
+    }
+    if (result.Control && result.Control->Chosen.Count > 0) {
+        text += support::Text("Контроль: случайные ставки из полного набора, столько же на каждом смещении:") + "\n";
+        text += rowLine(result.Control->Chosen, result.Control->ChosenChance, std::nullopt, result.Control->Verdict);
     }
     if (result.LeftOut > 0)
         text += support::Message("Не сравнивались ставок (не проверены или больше шести чисел): {}\n", result.LeftOut);

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -40,6 +41,8 @@ struct BacktestChance {
     // the chance that the best of that many random variants does as well.
     double BestAdjustedP = 1;
     ChanceVerdict BestVerdict = ChanceVerdict::Same;
+    // The control's random stakes, rated alike but no variant of the choice.
+    std::optional<BacktestRow> Control;
     bool HasHoldout = false;
     int HoldoutOffsets = 0;
     size_t LeftOut = 0; // the run's stakes not compared: unchecked, or of more than six numbers
@@ -50,8 +53,9 @@ struct BacktestChance {
 // form the hold-out (made on the `holdoutOffsets` newest offsets).
 class BacktestTally {
 public:
+    // `controlComment`: the comment of the control's stakes, if the run made any.
     BacktestTally(std::span<const std::string> comments, std::optional<int32_t> holdoutFirstDraw = {},
-                  int holdoutOffsets = 0);
+                  int holdoutOffsets = 0, std::string_view controlComment = {});
     void add(const StakeRecord& stake);
     // The comparison of everything added.
     BacktestChance finish(const stats::TConfigData& config) &&;
@@ -60,6 +64,8 @@ private:
     BacktestChance result_;
     std::optional<int32_t> holdoutFirstDraw_;
     std::unordered_map<std::string, size_t> rowOf_;
+    std::string controlComment_;
+    BacktestRow control_;
 };
 
 BacktestChance CompareBacktest(std::span<const StakeRecord> stakes, std::span<const std::string> comments,
