@@ -1,8 +1,10 @@
 #include "cli/cli_context.h"
 
+#include <algorithm>
 #include <fmt/format.h>
 
 #include "app/archive_service.h"
+#include "cli/batch_arguments.h"
 #include "stats/stat_list.h"
 #include "support/data_folder.h"
 #include "support/error.h"
@@ -20,6 +22,12 @@ std::filesystem::path chosenDataFolder(const std::string& dataDir)
 }
 
 } // namespace
+
+std::string OffsetRangeMessage(int offset, size_t draws)
+{
+    return fmt::format("{} {}: смещение должно быть от 0 до {} (тиражей в архиве: {})!", OffsetOption, offset,
+                       draws > 0 ? draws - 1 : 0, draws);
+}
 
 app::DataFiles CliContext::dataFiles() const
 {
@@ -44,8 +52,14 @@ WorkspaceSession::WorkspaceSession(CliContext& ctx, Access access)
     } catch (const app::StartupFailure&) {
         throw FailureShown{};
     }
-    if (ctx.offset)
+    if (ctx.offset) {
+        // The offset goes back at most to the oldest draw; one beyond it is
+        // refused, not taken as the oldest.
+        const size_t draws = workspace_->Archive().Draws().size();
+        if (*ctx.offset < 0 || static_cast<size_t>(*ctx.offset) >= std::max<size_t>(draws, 1))
+            throw UsageFailure{OffsetRangeMessage(*ctx.offset, draws)};
         workspace_->Archive().SetOffset(*ctx.offset);
+    }
 }
 
 WorkspaceSession::~WorkspaceSession()

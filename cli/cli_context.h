@@ -28,6 +28,16 @@ inline constexpr int ExitUsage = 2;
 // Thrown by a command whose failure the host has already shown.
 struct FailureShown {};
 
+// Thrown when an option's value is out of the range the data allows (known
+// only once the data folder is read): the tool prints the message and exits
+// with ExitUsage.
+struct UsageFailure {
+    std::string message;
+};
+
+// The message for an --offset beyond the archive of `draws` draws.
+std::string OffsetRangeMessage(int offset, size_t draws);
+
 // --offset cannot go further back than the archive can hold draws.
 inline constexpr int MaxOffset = static_cast<int>(model::MaxDrawsInFile);
 

@@ -24,9 +24,8 @@ int listLanguages(CliContext& ctx, const LanguagesOptions& o)
     table.captions = {"LCID", "Код", "Язык", "Файл"};
     for (size_t i = 0; i < names.size(); ++i) {
         const int lcid = modules.TLCIDs()[i];
-        const support::LocaleInfo* locale = support::FindLocale(lcid);
-        table.rows.push_back({std::to_string(lcid), locale ? std::string(locale->Abbreviation) : std::string(),
-                              names[i],
+        const support::LanguageInfo* language = modules.Language(lcid);
+        table.rows.push_back({std::to_string(lcid), language ? language->Abbreviation : std::string(), names[i],
                               lcid == modules.BaseLanguage() ? std::string() : modules.ModuleFile(lcid).string()});
     }
     printTable(std::cout, table, tableFormatFromName(o.format));

@@ -76,6 +76,9 @@ int main(int argc, char** argv)
             code = ctx.action ? ctx.action() : ExitUsage;
     } catch (const FailureShown&) {
         code = ExitFailure;
+    } catch (const UsageFailure& e) {
+        std::cerr << e.message << '\n';
+        return ExitUsage;
     } catch (const std::exception& e) {
         ctx.host.showError(e.what());
         code = ExitFailure;

@@ -52,11 +52,11 @@ void LanguageSwitcher::load(const app::LanguageService& languages, int lcid)
     bytes_ = std::move(bytes);
     if (module_)
         QCoreApplication::installTranslator(module_.get());
-    const support::LocaleInfo* locale = support::FindLocale(lcid);
+    const support::LanguageInfo* language = languages.Modules().Language(lcid);
+    const QString iso =
+        language && !language->IsoCode.empty() ? QString::fromStdString(language->IsoCode) : QStringLiteral("en");
     if (auto* application = QCoreApplication::instance())
-        InstallQtTranslations(*application, locale ? QString::fromUtf8(locale->IsoCode.data(),
-                                                                       static_cast<qsizetype>(locale->IsoCode.size()))
-                                                   : QStringLiteral("en"));
+        InstallQtTranslations(*application, iso);
 }
 
 } // namespace belvane::gui

@@ -11,6 +11,7 @@
 #include "gui/draws_page.h"
 #include "gui/first_run_dialog.h"
 #include "gui/main_window.h"
+#include "gui/program_arguments.h"
 #include "gui/qt_translations.h"
 #include "gui/screenshots.h"
 #include "stats/stat_list.h"
@@ -21,26 +22,7 @@ namespace {
 
 using namespace belvane;
 
-struct Arguments {
-    std::optional<std::filesystem::path> dataDir;
-    std::optional<std::filesystem::path> screenshots;
-    app::StartupOptions options;
-};
-
-Arguments parseArguments(int argc, char** argv)
-{
-    Arguments a;
-    std::vector<std::string> rest;
-    std::vector<std::string> args(argv + 1, argv + argc);
-    a.options = app::ParseStartupOptions(args, &rest);
-    for (size_t i = 0; i < rest.size(); ++i) {
-        if (rest[i] == "--data-dir" && i + 1 < rest.size())
-            a.dataDir = rest[++i];
-        else if (rest[i] == "--screenshots" && i + 1 < rest.size())
-            a.screenshots = rest[++i];
-    }
-    return a;
-}
+using Arguments = gui::ProgramArguments;
 
 app::DataFiles dataFiles(const Arguments& a)
 {
@@ -84,7 +66,7 @@ void startAgain(const Arguments& a)
 
 int main(int argc, char** argv)
 {
-    const Arguments arguments = parseArguments(argc, argv);
+    const Arguments arguments = gui::ParseProgramArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (arguments.options.Batch())
         return runBatch(arguments);
 

@@ -40,18 +40,6 @@
       <translation>The number of downloaded combinations ( {} ) differs from the expected one ( {} )</translation>
     </message>
     <message>
-      <source>Ошибка создания папки "{}"!&#13;&#13;{}</source>
-      <translation>Error creating the folder "{}"!&#13;&#13;{}</translation>
-    </message>
-    <message>
-      <source>Файл "{}" не создан!</source>
-      <translation>The file "{}" was not created!</translation>
-    </message>
-    <message>
-      <source>Ошибка удаления файла "{}"!&#13;&#13;{}</source>
-      <translation>Error deleting the file "{}"!&#13;&#13;{}</translation>
-    </message>
-    <message>
       <source>Ошибка чтения файла "{}"!&#13;&#13;{}</source>
       <translation>Error reading the file "{}"!&#13;&#13;{}</translation>
     </message>
@@ -66,6 +54,22 @@
     <message>
       <source>Номер системы должен быть от 0 до {}!</source>
       <translation>The system number must be from 0 to {}!</translation>
+    </message>
+    <message>
+      <source>Ошибка сохранения системы #{}!&#13;&#13;{}</source>
+      <translation>Error saving system #{}!&#13;&#13;{}</translation>
+    </message>
+    <message>
+      <source>Ошибка создания папки "{}"!&#13;&#13;{}</source>
+      <translation>Error creating the folder "{}"!&#13;&#13;{}</translation>
+    </message>
+    <message>
+      <source>Файл "{}" не создан!</source>
+      <translation>The file "{}" was not created!</translation>
+    </message>
+    <message>
+      <source>Ошибка удаления файла "{}"!&#13;&#13;{}</source>
+      <translation>Error deleting the file "{}"!&#13;&#13;{}</translation>
     </message>
     <message>
       <source>Система для %d чисел не найдена или не загружена на компьютер!</source>

@@ -56,6 +56,17 @@ std::string SkippedLinesText(int skipped)
     return support::Message("Пропущено строк (не комбинации): {}", skipped);
 }
 
+size_t CountList(const GenerateSettings& settings)
+{
+    try {
+        if (settings.Mode == combs::GenerateFromFile)
+            return combs::CountListFile(settings.Parameters).Loaded;
+        return static_cast<size_t>(combs::GeneratedCount(settings.Mode, combs::ParseMyNumbers(settings.Parameters)));
+    } catch (const Error& e) {
+        throw Error(support::Message("Ошибка генерации файла комбинаций!\r\r{}", e.what()));
+    }
+}
+
 CombinationService::CombinationService(Workspace& workspace, const std::filesystem::path& bufferFile, bool keepUndo)
     : ws_(workspace), list_(keepUndo), buffer_(bufferFile)
 {
@@ -86,8 +97,24 @@ bool BuildList(Host& host, const GenerateSettings& settings, combs::CombBuffer& 
     }
 }
 
+size_t CombinationService::ListSize() const
+{
+    if (made_)
+        return Count();
+    if (!savedListSize_) {
+        savedListSize_ = 0;
+        try {
+            savedListSize_ = CountList(ws_.Configuration().SavedGenerateSettings());
+        } catch (const Error& e) {
+            ws_.Host().showError(e.what());
+        }
+    }
+    return *savedListSize_;
+}
+
 bool CombinationService::Generate(const GenerateSettings& settings, bool userAction)
 {
+    made_ = true;
     Host& host = ws_.Host();
     StatusScope status(host, support::Text("Генерация возможных комбинаций..."));
     bool ok = true;
@@ -127,6 +154,7 @@ std::optional<int> CombinationService::Open(const std::filesystem::path& file)
         StatusScope status(ws_.Host(), support::Message("Загрузка файла \"{}\"...", file.string()));
         try {
             skipped = static_cast<int>(combs::LoadListFile(file, list_.list()).Skipped);
+            made_ = true;
         } catch (const Error& e) {
             list_.restoreUndo();
             ws_.Host().showError(e.what());
@@ -162,6 +190,7 @@ bool CombinationService::Paste(std::string_view text)
         if (!combs.empty()) {
             list_.list().assign(combs);
             history_.Clear();
+            made_ = true;
         }
     } catch (const Error& e) {
         ws_.Host().showError(e.what());

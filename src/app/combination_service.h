@@ -35,6 +35,9 @@ std::string SkippedLinesText(int skipped);
 // window (cancellable). Returns false when cancelled; throws
 // Error("Ошибка генерации файла комбинаций!\r\r<reason>") when it fails.
 bool BuildList(Host& host, const GenerateSettings& settings, combs::CombBuffer& out);
+// How many combinations BuildList would give, without building them (a list
+// file is read through and counted). Throws as BuildList does.
+size_t CountList(const GenerateSettings& settings);
 
 class CombinationService {
 public:
@@ -48,7 +51,14 @@ public:
     const combs::OperationHistory& History() const { return history_; }
     combs::CombinationBuffer& Buffer() { return buffer_; }
     bool CanUndo() const { return list_.canUndo(); }
-    std::string PanelText() const { return CombsCountText(Count()); }
+    // The size of the list a stake is made from (its "Выборка"), and what
+    // "Комбинаций: %d" shows: the list's count once one has been made; before
+    // that (a command that makes none) the count the saved generation
+    // settings give, which is what the desktop program starts with. That is
+    // counted, not generated; a list file that cannot be read is reported
+    // once and counts 0.
+    size_t ListSize() const;
+    std::string PanelText() const { return CombsCountText(ListSize()); }
 
     // ---- new lists -----------------------------------------------------------------
     // Rebuilds the list from the settings ("Генерация возможных комбинаций...",
@@ -82,7 +92,11 @@ public:
     void Undo();
 
     // ---- for operations that rebuild the list themselves (the scenario runner) ---------
-    combs::CombinationList& MutableList() { return list_; }
+    combs::CombinationList& MutableList()
+    {
+        made_ = true;
+        return list_;
+    }
     combs::OperationHistory& MutableHistory() { return history_; }
 
     // ---- queries --------------------------------------------------------------------------
@@ -97,6 +111,8 @@ private:
     combs::CombinationList list_;
     combs::OperationHistory history_;
     combs::CombinationBuffer buffer_;
+    bool made_ = false;                           // a list has been generated, opened or pasted
+    mutable std::optional<size_t> savedListSize_; // ListSize before that, once counted
 };
 
 } // namespace belvane::app

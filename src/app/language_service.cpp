@@ -29,6 +29,8 @@ int LanguageService::Wanted() const
 
 std::string LanguageService::Code() const
 {
+    if (const support::LanguageInfo* language = modules_.Language(Current()))
+        return language->Abbreviation;
     const support::LocaleInfo* locale = support::FindLocale(Current());
     return locale ? std::string(locale->Abbreviation) : std::string();
 }

@@ -224,7 +224,7 @@ int32_t StakesService::NextDrawNumber() const
 stakes::StakeRecord StakesService::PrepareManualStake(const std::optional<model::TComb>& prefill) const
 {
     return stakes::PrepareManualStake(ws_.Archive().Draws(), ws_.Archive().Offset(),
-                                      static_cast<int32_t>(ws_.Combinations().Count()), prefill,
+                                      static_cast<int32_t>(ws_.Combinations().ListSize()), prefill,
                                       ws_.Configuration().Data());
 }
 

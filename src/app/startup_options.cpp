@@ -1,5 +1,6 @@
 #include "app/startup_options.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -75,12 +76,25 @@ bool IsStartupOption(std::string_view arg)
     return applyOption(arg, nullptr);
 }
 
-StartupOptions ParseStartupOptions(std::span<const std::string> args, std::vector<std::string>* rest)
+StartupOptions ParseStartupOptions(std::span<const std::string> args, std::vector<std::string>* rest,
+                                   std::span<const std::string_view> optionsWithValue)
 {
     StartupOptions options;
-    for (const std::string& arg : args)
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool takesValue = std::find(optionsWithValue.begin(), optionsWithValue.end(), std::string_view(arg)) !=
+                                optionsWithValue.end();
+        if (takesValue) {
+            const size_t last = std::min(i + 1, args.size() - 1);
+            if (rest)
+                rest->insert(rest->end(), args.begin() + static_cast<std::ptrdiff_t>(i),
+                             args.begin() + static_cast<std::ptrdiff_t>(last + 1));
+            i = last;
+            continue;
+        }
         if (!applyOption(arg, &options) && rest)
             rest->push_back(arg);
+    }
     return options;
 }
 

@@ -27,7 +27,11 @@ struct StartupOptions {
 bool IsStartupOption(std::string_view arg);
 
 // Reads the options among the arguments; other arguments are returned in `rest`.
-StartupOptions ParseStartupOptions(std::span<const std::string> args, std::vector<std::string>* rest = nullptr);
+// An argument that is one of `optionsWithValue` takes the next argument as its
+// value, whatever it is spelled like ("--data-dir fullrefresh" names a folder):
+// both go to `rest`.
+StartupOptions ParseStartupOptions(std::span<const std::string> args, std::vector<std::string>* rest = nullptr,
+                                   std::span<const std::string_view> optionsWithValue = {});
 
 // Waits until no other process runs the executable named `exeName`, polling
 // every 100 ms at most `polls` times. Returns false if one still runs.

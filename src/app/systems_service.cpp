@@ -99,6 +99,8 @@ int SystemsService::DownloadOnline(std::span<const systems::tSystemData> chosen)
             const std::string combs = systems::FetchSystemCombs(MakeExchangeClient(ws_), s.Id);
             systems::SaveFetchedSystem(Folder(), s, combs);
             ++saved;
+        } catch (const systems::SystemSaveFailed& e) {
+            ws_.Host().showError(e.what()); // fetched, but not kept
         } catch (const Error& e) {
             ws_.Host().showError(support::Message("Ошибка загрузки системы #{}!\r\r{}", s.Id, e.what()));
         }

@@ -265,7 +265,7 @@ std::optional<PreparedRegularStake> TablesService::PrepareStake(size_t row) cons
         stakes::AdvanceRegular(prepared.Advanced, comb);
         prepared.Stake = stakes::MakeStake(
             stakes::StakeKind::Regular, ws_.Stakes().NextDrawNumber(), comb,
-            static_cast<int32_t>(ws_.Combinations().Count()), prepared.Advanced.Comment,
+            static_cast<int32_t>(ws_.Combinations().ListSize()), prepared.Advanced.Comment,
             stats::SystemStakeCost(ws_.Configuration().Data(), model::BallCount, stakes::UncheckedMatches));
         return prepared;
     } catch (const Error& e) {
@@ -352,7 +352,7 @@ RegularTestResult TablesService::Test(int count, std::span<const size_t> rows)
         for (int offset = count; offset >= 1 && !result.Cancelled; --offset) {
             archive.SetOffset(offset);
             const int32_t draw = ws_.Stakes().NextDrawNumber();
-            const auto listSize = static_cast<int32_t>(ws_.Combinations().Count());
+            const auto listSize = static_cast<int32_t>(ws_.Combinations().ListSize());
             for (size_t row : selected) {
                 if (progress.cancelled()) {
                     result.Cancelled = true;

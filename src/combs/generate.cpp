@@ -103,4 +103,25 @@ bool GenerateCombinations(CombBuffer& out, int mode, const std::array<bool, 256>
     return r.Complete;
 }
 
+int64_t GeneratedCount(int mode, const std::array<bool, 256>& mine)
+{
+    // Only the numbers of the game can be in a combination.
+    int marked = 0;
+    for (int n = model::MinNumber; n <= model::MaxNumber; ++n)
+        marked += mine[static_cast<size_t>(n)] ? 1 : 0;
+    const int others = model::MaxNumber - model::MinNumber + 1 - marked;
+    // Combinations of six from n numbers (Binomial takes k >= n as 1).
+    const auto combinations = [](int n) { return n < model::BallCount ? 0 : model::Binomial(n, model::BallCount); };
+    switch (mode) {
+    case GenerateAnyOf:
+        return model::FullSetSize - combinations(others);
+    case GenerateOnlyOf:
+        return combinations(marked);
+    case GenerateNoneOf:
+        return combinations(others);
+    default:
+        return model::FullSetSize;
+    }
+}
+
 } // namespace belvane::combs

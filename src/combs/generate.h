@@ -52,4 +52,8 @@ std::optional<std::string> MyNumbersProblem(int mode, std::string_view parameter
 bool GenerateCombinations(CombBuffer& out, int mode, const std::array<bool, 256>& myNumbers,
                           const std::function<bool(size_t, size_t)>& progress = {});
 
+// How many combinations GenerateCombinations gives for the mode and numbers,
+// computed without generating them.
+int64_t GeneratedCount(int mode, const std::array<bool, 256>& myNumbers);
+
 } // namespace belvane::combs

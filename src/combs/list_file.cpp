@@ -148,16 +148,23 @@ bool isValid(const TComb& c)
 
 // Parses whole lines of a piece of the file into the list, writing the
 // combinations straight into its storage.
+// Without a list it only counts.
 class LineParser {
 public:
-    LineParser(CombBuffer& out, ListFileLoad& result) : out_(out), result_(result)
+    LineParser(CombBuffer* out, ListFileLoad& result) : out_(out), result_(result)
     {
-        out_.clear();
-        next_ = out_.data();
-        end_ = next_ + out_.capacity();
+        if (!out_)
+            return;
+        out_->clear();
+        next_ = out_->data();
+        end_ = next_ + out_->capacity();
     }
     // Sets the list's size to what was parsed.
-    void finish() { out_.setSize(result_.Loaded); }
+    void finish()
+    {
+        if (out_)
+            out_->setSize(result_.Loaded);
+    }
 
     // Every line of text, which ends with a line end. Returns false when
     // progress asked to stop (after the line it was asked at).
@@ -203,31 +210,29 @@ private:
             ++result_.Skipped;
             return;
         }
+        if (!out_) {
+            ++result_.Loaded;
+            return;
+        }
         if (next_ == end_) { // more lines than the file's size promised room for
-            out_.setSize(result_.Loaded);
-            out_.reserve(std::max<size_t>(64, out_.capacity() * 2));
-            next_ = out_.data() + result_.Loaded;
-            end_ = out_.data() + out_.capacity();
+            out_->setSize(result_.Loaded);
+            out_->reserve(std::max<size_t>(64, out_->capacity() * 2));
+            next_ = out_->data() + result_.Loaded;
+            end_ = out_->data() + out_->capacity();
         }
         *next_++ = c;
         ++result_.Loaded;
     }
 
-    CombBuffer& out_;
+    CombBuffer* out_;
     ListFileLoad& result_;
     TComb* next_ = nullptr;
     TComb* end_ = nullptr;
     uint64_t reported_ = 0;
 };
 
-} // namespace
-
-bool IsValidCombination(const TComb& c)
-{
-    return isValid(c);
-}
-
-ListFileLoad LoadListFile(const std::filesystem::path& path, CombBuffer& out,
+// The file into `out`, or only counted without one.
+ListFileLoad readListFile(const std::filesystem::path& path, CombBuffer* out,
                           const std::function<bool(size_t, size_t)>& progress)
 {
     ListFileLoad result;
@@ -235,9 +240,11 @@ ListFileLoad LoadListFile(const std::filesystem::path& path, CombBuffer& out,
     try {
         files::FileChunkReader file(path, MaxListFileSize);
         started = true;
-        out.clear();
-        // Every combination takes a line of at least 11 characters and a line end.
-        out.reserve(static_cast<size_t>(file.size() / 12 + 1));
+        if (out) {
+            out->clear();
+            // Every combination takes a line of at least 11 characters and a line end.
+            out->reserve(static_cast<size_t>(file.size() / 12 + 1));
+        }
         LineParser parser(out, result);
         std::vector<char> buffer(kReadChunk + 1); // and room for a line end after the last line
         size_t held = 0;                          // bytes of an unfinished line kept at the front
@@ -269,11 +276,29 @@ ListFileLoad LoadListFile(const std::filesystem::path& path, CombBuffer& out,
         }
         parser.finish();
     } catch (const Error& e) {
-        if (started)
-            out.clear(); // no half list after a failure part-way
+        if (started && out)
+            out->clear(); // no half list after a failure part-way
         throw Error(support::Message("Ошибка чтения файла \"{}\"!\r\r{}", path.string(), e.what()));
     }
     return result;
+}
+
+} // namespace
+
+bool IsValidCombination(const TComb& c)
+{
+    return isValid(c);
+}
+
+ListFileLoad LoadListFile(const std::filesystem::path& path, CombBuffer& out,
+                          const std::function<bool(size_t, size_t)>& progress)
+{
+    return readListFile(path, &out, progress);
+}
+
+ListFileLoad CountListFile(const std::filesystem::path& path)
+{
+    return readListFile(path, nullptr, {});
 }
 
 std::string ListFileText(std::span<const TComb> combs)

@@ -36,6 +36,10 @@ struct ListFileLoad {
 ListFileLoad LoadListFile(const std::filesystem::path& path, CombBuffer& out,
                           const std::function<bool(size_t, size_t)>& progress = {});
 
+// What LoadListFile would load, counted without keeping the combinations.
+// Throws as LoadListFile does.
+ListFileLoad CountListFile(const std::filesystem::path& path);
+
 // Formats the lines into a reused buffer of about 1 MB that is written out
 // whenever full. Throws Error("Ошибка записи в файл \"<file>\"!\r\r<reason>");
 // the old file stays intact.

@@ -251,7 +251,9 @@ private:
             const size_t length = end - pos_;
             if (length < 2 || length > 9)
                 return false;
-            value = hex;
+            // A 32-bit signed integer: the digits are its bits, so $80000000
+            // and above are the negative ones ($FFFFFFFF is -1).
+            value = static_cast<int32_t>(hex);
         } else {
             if (!isDigit(c) && !isSign(c) && c != '.')
                 return false;

@@ -49,7 +49,104 @@ Error loadFailure(const fs::path& file, std::string_view reason)
     return Error(LanguageModuleLoadFailure(file, reason));
 }
 
+constexpr std::string_view kModulePrefix = "Belvane_6x45_";
+constexpr std::string_view kModuleExtension = ".lng";
+constexpr size_t kMaxAbbreviation = 8;
+
+// The abbreviation of a module file's name, or empty when the name is no module's.
+std::string moduleAbbreviation(std::string_view fileName)
+{
+    if (!fileName.starts_with(kModulePrefix) || !fileName.ends_with(kModuleExtension))
+        return {};
+    const std::string_view abbreviation =
+        fileName.substr(kModulePrefix.size(), fileName.size() - kModulePrefix.size() - kModuleExtension.size());
+    if (abbreviation.empty() || abbreviation.size() > kMaxAbbreviation)
+        return {};
+    for (char c : abbreviation)
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return {};
+    return std::string(abbreviation);
+}
+
+std::string upper(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+// An identifier of the user-defined range for an abbreviation no known locale
+// has: sublanguage 1, primary language 0x200 + (FNV-1a of it mod 0x200), the
+// next free one on a collision.
+int userDefinedLcid(std::string_view abbreviation, const std::vector<LanguageInfo>& taken)
+{
+    uint32_t hash = 2166136261u;
+    for (char c : upper(abbreviation)) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 16777619u;
+    }
+    for (uint32_t i = 0; i < 0x200; ++i) {
+        const int lcid = static_cast<int>((1u << 10) | (0x200 + (hash + i) % 0x200));
+        if (std::none_of(taken.begin(), taken.end(), [lcid](const LanguageInfo& l) { return l.Lcid == lcid; }))
+            return lcid;
+    }
+    return 0;
+}
+
+LanguageInfo knownLanguage(const LocaleInfo& locale, fs::path file)
+{
+    return {locale.Lcid, std::string(locale.Abbreviation), std::string(locale.Name), std::string(locale.IsoCode),
+            std::move(file)};
+}
+
 } // namespace
+
+const LocaleInfo* FindLocaleByAbbreviation(std::string_view abbreviation)
+{
+    const std::string wanted = upper(abbreviation);
+    for (const LocaleInfo& locale : kLocales)
+        if (locale.Abbreviation == wanted)
+            return &locale;
+    return nullptr;
+}
+
+std::string ModuleLanguageCode(const fs::path& file)
+{
+    // After the signature, sections of a tag byte and a big-endian length;
+    // the language section (tag 0xA7) holds the code.
+    constexpr unsigned char kLanguageTag = 0xA7;
+    constexpr uint32_t kMaxCode = 64;
+    std::ifstream in(file, std::ios::binary);
+    unsigned char magic[sizeof kCatalogueMagic];
+    if (!in.read(reinterpret_cast<char*>(magic), sizeof magic) ||
+        std::memcmp(magic, kCatalogueMagic, sizeof magic) != 0)
+        return {};
+    for (int section = 0; section < 16; ++section) {
+        unsigned char head[5];
+        if (!in.read(reinterpret_cast<char*>(head), sizeof head))
+            return {};
+        const uint32_t length =
+            (uint32_t{head[1]} << 24) | (uint32_t{head[2]} << 16) | (uint32_t{head[3]} << 8) | head[4];
+        if (head[0] != kLanguageTag) {
+            if (!in.seekg(length, std::ios::cur))
+                return {};
+            continue;
+        }
+        if (length > kMaxCode)
+            return {};
+        std::string code(length, '\0');
+        if (!in.read(code.data(), static_cast<std::streamsize>(length)))
+            return {};
+        // Letters, digits, "_" and "-" only: it is shown as the language's name.
+        for (char c : code)
+            if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-'))
+                return {};
+        return code;
+    }
+    return {};
+}
 
 const LocaleInfo* FindLocale(int lcid)
 {
@@ -97,27 +194,66 @@ LanguageModules::LanguageModules(std::vector<fs::path> folders, int base)
 
 void LanguageModules::InitLanguages()
 {
-    lcids_.clear();
-    for (const LocaleInfo& locale : kLocales) {
-        if (locale.Lcid == base_) {
-            lcids_.push_back(base_);
+    languages_.clear();
+    if (const LocaleInfo* base = FindLocale(base_))
+        languages_.push_back(knownLanguage(*base, {}));
+    else
+        languages_.push_back({base_, {}, {}, {}, {}});
+    std::vector<std::string> seen{upper(languages_.front().Abbreviation)};
+    std::vector<std::pair<std::string, fs::path>> unknown;
+    for (const fs::path& folder : folders_) {
+        std::error_code ec;
+        if (folder.empty() || !fs::is_directory(folder, ec))
             continue;
+        std::vector<fs::path> files;
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+            files.push_back(it->path());
+        std::sort(files.begin(), files.end()); // the same identifiers whatever order the folder lists
+        for (const fs::path& file : files) {
+            const std::string abbreviation = moduleAbbreviation(file.filename().string());
+            if (abbreviation.empty() || !fileExists(file))
+                continue;
+            if (std::find(seen.begin(), seen.end(), upper(abbreviation)) != seen.end())
+                continue;
+            seen.push_back(upper(abbreviation));
+            if (const LocaleInfo* locale = FindLocaleByAbbreviation(abbreviation))
+                languages_.push_back(knownLanguage(*locale, file));
+            else
+                unknown.emplace_back(abbreviation, file);
         }
-        const fs::path file = ModuleFile(locale.Lcid);
-        if (fileExists(file))
-            lcids_.push_back(locale.Lcid);
     }
-    if (std::find(lcids_.begin(), lcids_.end(), base_) == lcids_.end())
-        lcids_.insert(std::upper_bound(lcids_.begin(), lcids_.end(), base_), base_);
+    // Known locales first, so that no made-up identifier can take theirs.
+    for (auto& [abbreviation, file] : unknown) {
+        LanguageInfo language;
+        language.Lcid = userDefinedLcid(abbreviation, languages_);
+        if (language.Lcid == 0)
+            continue;
+        const std::string code = ModuleLanguageCode(file);
+        language.Abbreviation = abbreviation;
+        language.Name = code.empty() ? abbreviation : code;
+        language.IsoCode = code.substr(0, code.find_first_of("_-"));
+        language.File = file;
+        languages_.push_back(std::move(language));
+    }
+    std::sort(languages_.begin(), languages_.end(),
+              [](const LanguageInfo& a, const LanguageInfo& b) { return a.Lcid < b.Lcid; });
+    lcids_.clear();
+    for (const LanguageInfo& language : languages_)
+        lcids_.push_back(language.Lcid);
+}
+
+const LanguageInfo* LanguageModules::Language(int lcid) const
+{
+    const auto it =
+        std::find_if(languages_.begin(), languages_.end(), [lcid](const LanguageInfo& l) { return l.Lcid == lcid; });
+    return it != languages_.end() ? &*it : nullptr;
 }
 
 std::vector<std::string> LanguageModules::LanguageNames() const
 {
     std::vector<std::string> names;
-    for (int lcid : lcids_) {
-        const LocaleInfo* locale = FindLocale(lcid);
-        names.emplace_back(locale ? locale->Name : std::string_view());
-    }
+    for (const LanguageInfo& language : languages_)
+        names.push_back(language.Name);
     return names;
 }
 
@@ -139,7 +275,11 @@ int LanguageModules::IndexOfLanguage(int wanted, int fallback) const
 fs::path LanguageModules::ModuleFile(int lcid) const
 {
     const LocaleInfo* locale = FindLocale(lcid);
-    if (!locale || folders_.empty())
+    if (!locale) {
+        const LanguageInfo* found = Language(lcid);
+        return found ? found->File : fs::path();
+    }
+    if (folders_.empty())
         return {};
     const std::string name = LanguageModuleName(locale->Abbreviation);
     for (const fs::path& folder : folders_)

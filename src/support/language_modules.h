@@ -30,6 +30,25 @@ struct LocaleInfo {
 
 // The known locale, or nullptr.
 const LocaleInfo* FindLocale(int lcid);
+// The known locale of that abbreviation (ignoring case), or nullptr.
+const LocaleInfo* FindLocaleByAbbreviation(std::string_view abbreviation);
+
+// A language offered: the base language, or a module file found. A module of
+// a locale the program does not know is offered too: its header names its
+// language (the catalogue's language code, "pt_BR"), which is also its name,
+// and it gets an identifier of the user-defined range (primary language
+// 0x200..0x3FF), the same for the same abbreviation on every start.
+struct LanguageInfo {
+    int Lcid = 0;
+    std::string Abbreviation;   // "ENU": names the module file, the help file and the caption section
+    std::string Name;           // shown in the language list
+    std::string IsoCode;        // language code of the toolkit's own catalogues ("en"); empty when unknown
+    std::filesystem::path File; // the module; empty for the base language
+};
+
+// The language code a compiled catalogue's header names ("en_US"); empty when
+// the file is no catalogue or names none. Reads only the header's sections.
+std::string ModuleLanguageCode(const std::filesystem::path& file);
 // The font character set of the locale's code page (204 for Cyrillic; 1, the
 // default set, when the locale is unknown).
 int FontCharset(int lcid);
@@ -39,17 +58,21 @@ public:
     // Folders searched for module files, in order (the program's, then the data folder).
     explicit LanguageModules(std::vector<std::filesystem::path> folders, int base = kBaseLanguage);
 
-    // Builds the list of available languages (TLCIDs): every known locale,
-    // in ascending order, whose module file exists; the base language always.
+    // Builds the list of available languages (TLCIDs), in ascending order:
+    // the base language always, and every module file "Belvane_6x45_<ABBR>.lng"
+    // in the folders (the first folder's wins for one abbreviation).
     void InitLanguages();
     const std::vector<int>& TLCIDs() const { return lcids_; }
+    // The available language of that identifier, or nullptr.
+    const LanguageInfo* Language(int lcid) const;
 
     std::vector<std::string> LanguageNames() const;
     int LanguageAt(int index, int fallback) const;
     int IndexOfLanguage(int wanted, int fallback) const;
 
     // The module file of a language: the first that exists in the folders,
-    // else its name in the first folder; empty for an unknown locale.
+    // else its name in the first folder; for a module of an unknown locale
+    // the file it was found in; empty for any other unknown identifier.
     std::filesystem::path ModuleFile(int lcid) const;
     // Throws Error("Языковый модуль \"...\" не найден!") when a language other
     // than the base has no module file.
@@ -67,6 +90,7 @@ private:
     int base_;
     int current_;
     std::vector<int> lcids_;
+    std::vector<LanguageInfo> languages_; // in the order of lcids_
 };
 
 // "Не удалось загрузить языковый модуль ..." with the file and the reason.

@@ -162,24 +162,10 @@ fs::path SaveFetchedSystem(const fs::path& folder, const tSystemData& s, std::st
         out += text::trim(line);
         out += "\r\n";
     }
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec)
-        throw Error(support::Message("Ошибка создания папки \"{}\"!\r\r{}", folder.string(), ec.message()));
-    const std::vector<LocalSystem> before = LocalSystems(folder);
-    files::writeFileAtomically(file, out);
+    SaveSystemFile(folder, name, out);
     if (s.Created > 0) {
-        fs::last_write_time(file, fileTimeOf(s.Created), ec);
-        ec.clear();
-    }
-    if (!fs::exists(file, ec))
-        throw Error(support::Message("Файл \"{}\" не создан!", file.string()));
-    // One system per count: the older ones go only once the new one is in place.
-    for (const LocalSystem& old : before) {
-        if (old.Name.Numbers != s.Numbers || old.Path.filename() == file.filename())
-            continue;
-        if (!fs::remove(old.Path, ec) && ec)
-            throw Error(support::Message("Ошибка удаления файла \"{}\"!\r\r{}", old.Path.string(), ec.message()));
+        std::error_code ec;
+        fs::last_write_time(file, fileTimeOf(s.Created), ec); // a time that cannot be set is no failure
     }
     return file;
 }

@@ -69,9 +69,9 @@ NormalizedCombs NormalizeSystemCombs(std::string_view text);
 
 // Writes a fetched system into the folder as "6-NN-B_IIII.dat" after
 // checking it: as many lines as the catalogue announced, each six different
-// positions 1..n. The file is written whole, its time set to the created
-// time, and only then are the other files for the same count removed.
-// Throws Error with the reason.
+// positions 1..n. The file is written whole, and only then are the other
+// files for the same count removed; its time is set to the created time.
+// Throws Error with the reason: SystemSaveFailed when it is the writing that failed.
 std::filesystem::path SaveFetchedSystem(const std::filesystem::path& folder, const tSystemData& system,
                                         std::string_view combs);
 // The local file of a listed system, when there is one.

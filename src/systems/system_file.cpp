@@ -202,13 +202,8 @@ InstalledSystem InstallSystem(const fs::path& folder, const fs::path& source, in
     if (numbers < MinSystemNumbers || numbers > MaxSystemNumbers)
         throw Error(support::Text("Указано недопустмое количество используемых чисел!"));
 
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec)
-        throw Error(support::Message("Ошибка создания папки \"{}\"!\r\r{}", folder.string(), ec.message()));
-    const std::vector<LocalSystem> before = LocalSystems(folder);
     int nextId = 1;
-    for (const LocalSystem& s : before)
+    for (const LocalSystem& s : LocalSystems(folder))
         if (s.Name.Id >= nextId && s.Name.Id < MaxSystemId)
             nextId = s.Name.Id + 1;
 
@@ -220,18 +215,43 @@ InstalledSystem InstallSystem(const fs::path& folder, const fs::path& source, in
     out.reserve(lines.size() * 19);
     for (const SystemLine& line : lines)
         out += SystemLineText(line) + "\r\n";
-    files::writeFileAtomically(installed.Path, out);
-
-    // One system per number count: the new one replaces the others.
-    for (const LocalSystem& s : before) {
-        if (s.Name.Numbers != numbers || s.Path.filename() == installed.Path.filename())
-            continue;
-        if (fs::remove(s.Path, ec))
-            ++installed.Removed;
-        else if (ec)
-            throw Error(support::Message("Ошибка удаления файла \"{}\"!\r\r{}", s.Path.string(), ec.message()));
-    }
+    installed.Removed = SaveSystemFile(folder, installed.Name, out);
     return installed;
+}
+
+SystemSaveFailed::SystemSaveFailed(int id, std::string_view reason)
+    : Error(support::Message("Ошибка сохранения системы #{}!\r\r{}", id, reason))
+{
+}
+
+int SaveSystemFile(const fs::path& folder, const SystemName& name, std::string_view text)
+{
+    const fs::path file = folder / SystemFileName(name);
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec)
+        throw SystemSaveFailed(name.Id,
+                               support::Message("Ошибка создания папки \"{}\"!\r\r{}", folder.string(), ec.message()));
+    const std::vector<LocalSystem> before = LocalSystems(folder);
+    try {
+        files::writeFileAtomically(file, text);
+    } catch (const Error& e) {
+        throw SystemSaveFailed(name.Id, e.what());
+    }
+    if (!fs::exists(file, ec))
+        throw SystemSaveFailed(name.Id, support::Message("Файл \"{}\" не создан!", file.string()));
+    // One system per number count: the older ones go only once the new one is in place.
+    int removed = 0;
+    for (const LocalSystem& old : before) {
+        if (old.Name.Numbers != name.Numbers || old.Path.filename() == file.filename())
+            continue;
+        if (fs::remove(old.Path, ec))
+            ++removed;
+        else if (ec)
+            throw SystemSaveFailed(
+                name.Id, support::Message("Ошибка удаления файла \"{}\"!\r\r{}", old.Path.string(), ec.message()));
+    }
+    return removed;
 }
 
 } // namespace belvane::systems

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/error.h"
+
 namespace belvane::systems {
 
 inline constexpr std::string_view SystemsFolderName = "Systems";
@@ -69,6 +71,18 @@ struct LocalSystem {
     std::string Problem; // why it cannot be used; empty when valid
 };
 std::vector<LocalSystem> LocalSystems(const std::filesystem::path& folder);
+
+// A system file that could not be written, or the older systems of its count
+// not removed: "Ошибка сохранения системы #<id>!" with the reason.
+class SystemSaveFailed : public Error {
+public:
+    SystemSaveFailed(int id, std::string_view reason);
+};
+
+// Writes `text` as the file of the system `name` in `folder` (creating the
+// folder; whole or not at all), then removes every other system of its
+// number count. Returns how many were removed. Throws SystemSaveFailed.
+int SaveSystemFile(const std::filesystem::path& folder, const SystemName& name, std::string_view text);
 
 // Installs a file of position lines (any separators) as the system of its
 // number count (the largest position): the lines normalised into

@@ -436,6 +436,18 @@ TEST(StartupOptions, EverySpelling)
     EXPECT_TRUE(o.FullRecreate);
     EXPECT_FALSE(o.FullRefresh);
     EXPECT_EQ(rest, (std::vector<std::string>{"--data-dir", "x"}));
+    // The value of an option that takes one is the option's, however it is spelled.
+    const std::vector<std::string> valued{"--data-dir", "fullrefresh", "--shots", "/restart", "-NO-LANGUAGE"};
+    const std::string_view withValue[] = {"--data-dir", "--shots"};
+    rest.clear();
+    const StartupOptions v = ParseStartupOptions(valued, &rest, withValue);
+    EXPECT_FALSE(v.FullRefresh);
+    EXPECT_FALSE(v.Restart);
+    EXPECT_TRUE(v.NoLanguage);
+    EXPECT_EQ(rest, (std::vector<std::string>{"--data-dir", "fullrefresh", "--shots", "/restart"}));
+    rest.clear();
+    EXPECT_TRUE(ParseStartupOptions(std::vector<std::string>{"loadonly", "--data-dir"}, &rest, withValue).LoadOnly);
+    EXPECT_EQ(rest, (std::vector<std::string>{"--data-dir"}));
     EXPECT_FALSE(IsStartupOption("fullrefreshx"));
     EXPECT_FALSE(IsStartupOption("---fullrefresh"));
 }

@@ -239,7 +239,11 @@ TEST_F(DataSafetyCli, ValuesAtTheEdgesOfIntAreCheckedWhereTheyEnter)
     EXPECT_NE(r.out.find("Следующий тираж: 8"), std::string::npos) << r.out; // the newest is 7
 
     EXPECT_EQ(run({"--offset", "2147483647", "stats", "NUMS", "--len", "1000000"}).exitCode, 2);
+    // Within the option's range but beyond the archive of two draws: refused too.
     r = run({"--offset", "1000000", "stats", "NUMS", "--len", "1000000"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "--offset 1000000: смещение должно быть от 0 до 1 (тиражей в архиве: 2)!\n");
+    r = run({"--offset", "1", "stats", "NUMS", "--len", "1000000"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
 
     r = run({"prefetch", "--groups", "0xFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"});

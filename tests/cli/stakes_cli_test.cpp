@@ -61,6 +61,53 @@ TEST_F(StakesCli, AStakeOnAKnownDrawIsCheckedAtOnce)
               "\"4\";\"5\";\"6\"\r\n\"t1\";1;3;3.000;8.00;8.00;0;0;0;1;0;0;0\r\n");
 }
 
+// "Выборка" of the stakes listed, in order.
+std::vector<std::string> listSizes(const CliResult& list)
+{
+    std::vector<std::string> sizes;
+    const auto rows = text::splitLines(list.out);
+    for (size_t i = 1; i < rows.size(); ++i)
+        sizes.emplace_back(text::split(rows[i], "\t", false).at(4));
+    return sizes;
+}
+
+// A stake made without a list of its own records the list the saved
+// generation settings give, as the desktop program has it from the start.
+TEST_F(StakesCli, AStakeRecordsTheSizeOfTheListItCameFrom)
+{
+    ASSERT_EQ(run({"stakes", "add", "1;2;3;4;5;6"}).exitCode, 0);
+    auto r = run({"draws", "summary"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("\nКомбинаций: 8145060\n"), std::string::npos) << r.out;
+
+    writeBytes(dir / "three.lcv", "1;2;3;4;5;6\r\n1;2;3;4;5;7\r\nnone\r\n1;2;3;4;5;8\r\n");
+    ASSERT_EQ(run({"stakes", "add-list", "--in", (dir / "three.lcv").string(), "--rows", "2"}).exitCode, 0);
+    ASSERT_EQ(run({"tables", "add", "--comment", "r", "--start", "1;2;3;4;5;6"}).exitCode, 0);
+    ASSERT_EQ(run({"tables", "stake", "1"}).exitCode, 0);
+
+    // Only my seven numbers: seven combinations.
+    writeBytes(dir / "Belvane_6x45.ini",
+               std::string(kConfig) + "[GLOBAL]\r\nCombsGenerateMode=2\r\nCombsGenerateParameters=1,2,3,4,5,6,7\r\n");
+    ASSERT_EQ(run({"stakes", "add", "1;2;3;4;5;7"}).exitCode, 0);
+    EXPECT_NE(run({"draws", "summary"}).out.find("\nКомбинаций: 7\n"), std::string::npos);
+    // A list file: the combinations in it.
+    writeBytes(dir / "Belvane_6x45.ini", std::string(kConfig) + "[GLOBAL]\r\nCombsGenerateMode=4\r\n" +
+                                             "CombsGenerateParameters=" + (dir / "three.lcv").string() + "\r\n");
+    ASSERT_EQ(run({"stakes", "add", "1;2;3;4;5;8"}).exitCode, 0);
+    ASSERT_EQ(run({"tables", "stake", "1"}).exitCode, 0);
+
+    r = run({"stakes", "list", "--format", "tsv"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(listSizes(r), (std::vector<std::string>{"8145060", "3", "8145060", "7", "3", "3"}));
+
+    // A list file that is gone: the same error as at the desktop program's start.
+    std::filesystem::remove(dir / "three.lcv");
+    r = run({"draws", "summary"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.out.find("\nКомбинаций: 0\n"), std::string::npos);
+    EXPECT_TRUE(r.err.starts_with("Ошибка генерации файла комбинаций!")) << r.err;
+}
+
 TEST_F(StakesCli, AStakeForAFutureDrawWaitsForItsDraw)
 {
     auto r = run({"stakes", "add", "3;7;15;16;19;44", "--draws", "2"});

@@ -1,3 +1,4 @@
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include "helpers/cli_runner.h"
@@ -51,6 +52,31 @@ TEST_F(StatsCli, StatsTableAndItsErrors)
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(text::splitLines(r.out)[1].find("\t"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(dir / "Prefetchs" / "Belvane_6x45_SMAL.dfc"));
+}
+
+// The offset goes back at most to the oldest draw: one beyond it is bad usage,
+// not the oldest draw's table.
+TEST_F(StatsCli, AnOffsetBeyondTheArchiveIsRefused)
+{
+    ASSERT_EQ(run({"draws", "demo", "--count", "30"}).exitCode, 0);
+    auto r = run({"stats", "NUMS", "--len", "20", "--offset", "29", "--format", "tsv"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    for (const char* offset : {"30", "1200"}) {
+        r = run({"stats", "NUMS", "--len", "20", "--offset", offset});
+        EXPECT_EQ(r.exitCode, 2) << offset;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, fmt::format("--offset {}: смещение должно быть от 0 до 29 (тиражей в архиве: 30)!\n", offset));
+    }
+    // Whatever the command: the summary as well.
+    EXPECT_EQ(run({"--offset", "30", "draws", "summary"}).exitCode, 2);
+    EXPECT_EQ(run({"draws", "summary", "--offset", "-1"}).exitCode, 2);
+
+    TempDir empty;
+    r = runCli({"--data-dir", empty.path().string(), "draws", "summary", "--offset", "0"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    r = runCli({"--data-dir", empty.path().string(), "draws", "summary", "--offset", "1"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "--offset 1: смещение должно быть от 0 до 0 (тиражей в архиве: 0)!\n");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <string>
 #include <thread>
 
 #include "combs/comb_list.h"
@@ -105,8 +106,10 @@ TEST(CombinationList, WithoutUndoReductionsWorkInPlace)
 TEST(Generate, CountsPerMode)
 {
     CombBuffer out;
+    // What is generated is what the count without generating says.
     auto count = [&](int mode, std::string_view mine) {
         EXPECT_TRUE(GenerateCombinations(out, mode, ParseMyNumbers(mine)));
+        EXPECT_EQ(GeneratedCount(mode, ParseMyNumbers(mine)), static_cast<int64_t>(out.size())) << mode << " " << mine;
         return static_cast<int64_t>(out.size());
     };
     EXPECT_EQ(count(GenerateFull, ""), 8'145'060);
@@ -120,6 +123,15 @@ TEST(Generate, CountsPerMode)
     EXPECT_EQ(count(GenerateNoneOf, "1,2,3"), model::Binomial(42, 6));
     EXPECT_EQ(count(GenerateAnyOf, "x, 300, -1"), 0); // "x" is 0, the rest out of 0..255
     EXPECT_EQ(count(17, "1"), 8'145'060);             // an unknown mode takes everything
+    // Five numbers give no combination of six only from them; six give one.
+    EXPECT_EQ(count(GenerateOnlyOf, "1,2,3,4,5"), 0);
+    EXPECT_EQ(count(GenerateOnlyOf, "1,2,3,4,5,6,200"), 1);
+    std::string allBut5;
+    for (int n = 6; n <= 45; ++n)
+        allBut5 += std::to_string(n) + ",";
+    EXPECT_EQ(count(GenerateNoneOf, allBut5), 0); // five numbers left, and no six from them
+    EXPECT_EQ(count(GenerateAnyOf, allBut5), 8'145'060);
+    EXPECT_EQ(count(GenerateAnyOf, "0,46,45"), model::FullSetSize - model::Binomial(44, 6));
 }
 
 TEST(Generate, MyNumbersParsing)

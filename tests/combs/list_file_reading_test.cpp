@@ -59,6 +59,9 @@ Reading readFile(const std::filesystem::path& path)
     CombBuffer out;
     const ListFileLoad load = LoadListFile(path, out);
     EXPECT_EQ(load.Loaded, out.size());
+    const ListFileLoad counted = CountListFile(path); // the same, without the list
+    EXPECT_EQ(counted.Loaded, load.Loaded);
+    EXPECT_EQ(counted.Skipped, load.Skipped);
     return {std::vector<TComb>(out.view().begin(), out.view().end()), load.Skipped};
 }
 

@@ -93,5 +93,12 @@ TEST_F(HostileAnswers, EscapedFormValuesArePercentEncoded)
     EXPECT_NE(body.find("scr_title=a%26b%3Dc%2Bd%25%5C%27%5C%22%5C%3F%5C%5C%20%D0%96"), std::string::npos) << body;
 }
 
+TEST_F(HostileAnswers, TheTitleCheckSendsTheEntryAndTheTitleOnly)
+{
+    server.serve("/scripts/scr_chktitle.php", "<result><row><ret_code>1</ret_code></row></result>");
+    EXPECT_FALSE(scenario::TitleIsFree(client, 7, "T"));
+    EXPECT_EQ(server.requestsTo("/scripts/scr_chktitle.php").at(0).body, "scr_id=7&scr_title=T");
+}
+
 } // namespace
 } // namespace belvane::exchange

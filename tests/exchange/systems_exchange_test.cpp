@@ -1,6 +1,7 @@
 // The systems catalogue through the systems service of a workspace, against
 // the exchange service on 127.0.0.1.
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -106,6 +107,26 @@ TEST_F(SystemsExchangeTest, AddListDownloadPropertiesDelete)
     EXPECT_EQ(b.host.errors().back(), "Вы можете удалять только свои системы!");
     ASSERT_TRUE(a->Systems().DeleteOnline(a->Systems().ListOnline().Systems[1]));
     EXPECT_EQ(b->Systems().ListOnline().Systems.size(), 1u);
+}
+
+// The service sent the system; only keeping it here failed.
+TEST_F(SystemsExchangeTest, AFetchedSystemThatCannotBeWrittenIsASaveFailure)
+{
+    writeOnline(dir / "a", service.url(), "Ivan", "ivan@x");
+    writeOnline(dir / "b", service.url(), "Petr", "petr@x");
+    testing::StartedWorkspace a(dir / "a");
+    testing::StartedWorkspace b(dir / "b");
+    const auto id = a->Systems().PublishOnline(twelve("Двенадцать"));
+    ASSERT_TRUE(id);
+    testing::writeBytes(b->Files().systemsFolder(), "not a folder");
+    const auto catalogue = b->Systems().ListOnline();
+    ASSERT_EQ(catalogue.Systems.size(), 1u);
+    EXPECT_EQ(b->Systems().DownloadOnline(catalogue.Systems), 0);
+    ASSERT_EQ(b.host.errors().size(), 1u);
+    const std::string shown = b.host.errors().back();
+    EXPECT_TRUE(shown.starts_with(fmt::format("Ошибка сохранения системы #{}!\r\rОшибка создания папки", *id)))
+        << shown;
+    EXPECT_EQ(testing::readBytes(b->Files().systemsFolder()), "not a folder");
 }
 
 TEST_F(SystemsExchangeTest, RefusedAndUnavailableExchangesAreShown)

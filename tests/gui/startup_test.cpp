@@ -8,6 +8,7 @@
 
 #include "app/prefetch_files.h"
 #include "app/window_settings.h"
+#include "gui/program_arguments.h"
 #include "gui/progress_dialog.h"
 #include "gui_test_support.h"
 #include "stats/stat_list.h"
@@ -83,6 +84,33 @@ private slots:
         QCOMPARE(boxes.texts.size(), 1);
         QCOMPARE(w->statusPanelText(3), QStringLiteral("Комбинаций: 8145060")); // the defaults stand in
         w->close();
+    }
+
+    void anOptionsValueIsNeverABatchWord()
+    {
+        using Args = std::vector<std::string>;
+        for (const Args& args :
+             {Args{"--data-dir", "fullrefresh"}, Args{"--data-dir", "/LOADONLY"}, Args{"--data-dir=fullrecreate"},
+              Args{"--screenshots", "loadonly", "--data-dir", "restart"}}) {
+            const gui::ProgramArguments a = gui::ParseProgramArguments(args);
+            QVERIFY(!a.options.Batch());
+            QVERIFY(!a.options.Restart);
+            QVERIFY(a.dataDir.has_value());
+        }
+        QCOMPARE(gui::ParseProgramArguments(Args{"--data-dir", "fullrefresh"}).dataDir->string(),
+                 std::string("fullrefresh"));
+        QCOMPARE(gui::ParseProgramArguments(Args{"--data-dir=-x"}).dataDir->string(), std::string("-x"));
+
+        // The words themselves, wherever they stand among the options.
+        const gui::ProgramArguments batch =
+            gui::ParseProgramArguments(Args{"--data-dir", "d", "--FullRefresh", "-platform", "offscreen", "/loadonly"});
+        QVERIFY(batch.options.FullRefresh);
+        QVERIFY(batch.options.LoadOnly);
+        QCOMPARE(batch.dataDir->string(), std::string("d"));
+        // An option without its value at the end is no option.
+        const gui::ProgramArguments last = gui::ParseProgramArguments(Args{"fullrefresh", "--data-dir"});
+        QVERIFY(last.options.FullRefresh);
+        QVERIFY(!last.dataDir.has_value());
     }
 
     void restartThatTimesOutEndsTheProgram()

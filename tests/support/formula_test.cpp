@@ -45,7 +45,6 @@ TEST(FormulaEvaluator, Values)
         // numbers
         {"$FF", 255},
         {"$ff", 255},
-        {"$FFFFFFFF", 4294967295.0L},
         {".5", 0.5},
         {"5.", 5},
         {"-.5", -0.5},
@@ -111,6 +110,20 @@ TEST(FormulaEvaluator, Values)
                     1e-15 * std::max(1.0, std::fabs(static_cast<double>(c.expected))))
             << c.text;
     }
+}
+
+// "$" and one to eight hex digits are the bits of a 32-bit signed integer.
+TEST(FormulaEvaluator, HexLiteralsAreSigned32BitIntegers)
+{
+    EXPECT_EQ(EvaluateFormulaText("$0").value, 0);
+    EXPECT_EQ(EvaluateFormulaText("$7FFFFFFF").value, 2147483647);
+    EXPECT_EQ(EvaluateFormulaText("$80000000").value, -2147483648.0L);
+    EXPECT_EQ(EvaluateFormulaText("$FFFFFFFF").value, -1);
+    EXPECT_EQ(EvaluateFormulaText("$ffffffff").value, -1);
+    EXPECT_EQ(EvaluateFormulaText("$0FFFFFFFF").fault, Fault::Syntax); // nine digits, whatever their value
+    EXPECT_EQ(EvaluateFormulaText("$FFFFFFFF+1").value, 0);
+    EXPECT_EQ(EvaluateFormulaText("-$FFFFFFFF").value, 1);
+    EXPECT_EQ(EvaluateFormulaText("ABS($80000000)").value, 2147483648.0L);
 }
 
 TEST(FormulaEvaluator, ExactWhereTheArithmeticIsExact)

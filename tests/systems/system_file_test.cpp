@@ -89,6 +89,13 @@ TEST(SystemFile, LookupInNameOrderAndInstallReplacesTheOldSystem)
     EXPECT_EQ(message([&] { InstallSystem(folder, dir / "mine.txt", 6, 5); }), "Указан недопустмый размер блока!");
     EXPECT_EQ(LocalSystems(folder).size(), 2u);
 
+    // A folder that cannot be made: the system is not saved, and says which.
+    writeBytes(dir / "taken", "");
+    EXPECT_TRUE(message([&] {
+                    InstallSystem(dir / "taken", dir / "mine.txt", 3, 5);
+                }).starts_with("Ошибка сохранения системы #5!\r\rОшибка создания папки"));
+    EXPECT_THROW(InstallSystem(dir / "taken" / "below", dir / "mine.txt", 3, 5), SystemSaveFailed);
+
     // A hand-made file with a bad line is listed with its problem.
     writeBytes(folder / "6-09-0_0002.dat", "1 2 3 4 5 10\r\n");
     EXPECT_NE(LocalSystems(folder)[2].Problem, "");
