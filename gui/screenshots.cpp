@@ -271,9 +271,10 @@ bool TakeAnalysisScreenshots(MainWindow& window, const std::filesystem::path& fo
         ok &= save(graph, folder, "44-graph-window-sums");
     }
     {
-        RepeatsDialog repeats(&window, ws);
+        RepeatsDialog repeats(&window, window);
         repeats.lengthBox()->setValue(30);
         repeats.calculate();
+        window.waitUntilIdle();
         repeats.show();
         ok &= save(repeats, folder, "45-repeats-window");
     }
