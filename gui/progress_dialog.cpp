@@ -23,6 +23,7 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     auto* text = new QLabel(qs(support::Text(ProgressWindowText)), this);
     activity_ = new QLabel(this);
     activity_->setObjectName(QStringLiteral("lbActivity"));
+    activity_->setWordWrap(true);
     activity_->hide();
     gauge_ = new QProgressBar(this);
     gauge_->setMinimumWidth(360);

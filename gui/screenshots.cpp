@@ -53,6 +53,7 @@
 #include "gui/multi_stake_dialog.h"
 #include "gui/online_scripts_panel.h"
 #include "gui/progress_dialog.h"
+#include "support/translation.h"
 #include "gui/proxy_dialog.h"
 #include "gui/qt_host.h"
 #include "gui/qt_text.h"
@@ -594,6 +595,7 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
     }
     {
         ProgressDialog dialog(&window);
+        dialog.setActivity(qs(support::Text("Идет сбор статистики....")));
         dialog.start(100, true);
         dialog.showNow();
         dialog.moveTo(42, 100);

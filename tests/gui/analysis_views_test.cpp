@@ -269,6 +269,28 @@ private slots:
         QCOMPARE(owner, &again);
         QVERIFY(again.listView()->model()->rowCount() > 0);
     }
+
+    // The progress window says what the operation does: the status text at
+    // its opening and each one after.
+    void theProgressWindowShowsTheStatusText()
+    {
+        DataFolder folder(5);
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        gui::QtHost& host = w->host();
+        host.setStatus("Идет сбор статистики....");
+        host.openProgress(10, true);
+        QVERIFY(host.progressDialog() != nullptr);
+        QCOMPARE(host.progressDialog()->activity(), QStringLiteral("Идет сбор статистики...."));
+        host.closeProgress();
+        host.setStatus("Создание графиков...");
+        host.openProgress(10, true);
+        QCOMPARE(host.progressDialog()->activity(), QStringLiteral("Создание графиков..."));
+        host.setStatus("Создание графиков... ( завершено 50 % )");
+        QCOMPARE(host.progressDialog()->activity(), QStringLiteral("Создание графиков... ( завершено 50 % )"));
+        host.closeProgress();
+        host.setStatus("");
+    }
 };
 
 BELVANE_GUI_TEST(AnalysisViewsTest);
