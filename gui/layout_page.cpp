@@ -60,6 +60,8 @@ LayoutPage::LayoutPage(PageHost& host)
         list->setRootIsDecorated(false);
         list->setHeaderLabels({tr("Кол-во"), QString()});
         list->setColumnWidth(0, 50);
+        // The numbers are never cut short: a long line scrolls.
+        list->header()->setStretchLastSection(false);
         column->addWidget(list, 1);
         sideLayout->addLayout(column, 1);
         lvLayoutCmp_[i] = list;
@@ -156,6 +158,7 @@ void LayoutPage::rebuild(bool force)
         list->headerItem()->setText(1, qs(view.Compare[i].Heading));
         for (const views::LayoutCompareItem& item : view.Compare[i].Items)
             list->addTopLevelItem(new QTreeWidgetItem({QString::number(item.Count), qs(item.Numbers)}));
+        list->resizeColumnToContents(1);
     }
 }
 

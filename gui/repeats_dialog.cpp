@@ -23,6 +23,7 @@
 #include "gui/page.h"
 #include "gui/qt_text.h"
 #include "gui/table_views.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {
@@ -91,6 +92,9 @@ RepeatsDialog::RepeatsDialog(QWidget* parent, PageHost& host) : QDialog(parent),
 
 RepeatsDialog::~RepeatsDialog()
 {
+    // Closed while its analysis runs: nobody is left to see the result.
+    if (analysing_)
+        host_.workspace().Host().requestCancel();
     app::AnalysisService& analysis = host_.workspace().Analysis();
     analysis.SetRepeatsSetting(app::key::RepeatsLength, edLength_->value());
     analysis.SetRepeatsSetting(app::key::RepeatsDepth, edDepth_->value());
@@ -109,29 +113,36 @@ void RepeatsDialog::calculate()
         return;
     auto view = std::make_shared<std::optional<app::RepeatsView>>();
     app::Workspace& ws = host_.workspace();
+    analysing_ = true;
     host_.run([&ws, view, length = edLength_->value(),
                depth = edDepth_->value()] { *view = ws.Analysis().RepeatsWithGraph(length, depth); },
               // The window may have been closed while the analysis ran.
               [self = QPointer<RepeatsDialog>(this), view] {
-                  if (self == nullptr || !view->has_value())
+                  if (self == nullptr)
                       return;
-                  const app::RepeatsView& shown = **view;
-                  std::vector<std::vector<GridCell>> rows;
-                  rows.reserve(shown.Table.Rows.size());
-                  for (const views::RepeatsRow& row : shown.Table.Rows)
-                      rows.push_back({{QString::number(row.DrawNumber), {}},
-                                      {QString::number(row.Matches), {}},
-                                      {QString::number(row.Count()), {}},
-                                      {qs(row.EarlierText()), {}}});
-                  // A new list keeps the widths the person gave its columns.
-                  const std::vector<int> widths = ColumnWidths(self->lvRepeats_);
-                  self->model_->reset(self->headings(), std::move(rows));
-                  for (int c = 0; c < static_cast<int>(widths.size()); ++c)
-                      self->lvRepeats_->setColumnWidth(c, widths[static_cast<size_t>(c)]);
-                  QChart* old = self->crtRepeats_->chart();
-                  self->crtRepeats_->setChart(chart::MakeQChart(shown.Graph, false));
-                  delete old;
+                  self->analysing_ = false;
+                  if (view->has_value())
+                      self->showResult(**view);
               });
+}
+
+void RepeatsDialog::showResult(const app::RepeatsView& view)
+{
+    std::vector<std::vector<GridCell>> rows;
+    rows.reserve(view.Table.Rows.size());
+    for (const views::RepeatsRow& row : view.Table.Rows)
+        rows.push_back({{QString::number(row.DrawNumber), {}},
+                        {QString::number(row.Matches), {}},
+                        {QString::number(row.Count()), {}},
+                        {qs(row.EarlierText()), {}}});
+    // A new list keeps the widths the person gave its columns.
+    const std::vector<int> widths = ColumnWidths(lvRepeats_);
+    model_->reset(headings(), std::move(rows));
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c)
+        lvRepeats_->setColumnWidth(c, widths[static_cast<size_t>(c)]);
+    QChart* old = crtRepeats_->chart();
+    crtRepeats_->setChart(chart::MakeQChart(view.Graph, false));
+    delete old;
 }
 
 } // namespace belvane::gui

@@ -14,6 +14,10 @@ class QSpinBox;
 class QSplitter;
 class QTableView;
 
+namespace belvane::app {
+struct RepeatsView;
+}
+
 namespace belvane::gui {
 
 class GridModel;
@@ -34,6 +38,7 @@ public:
 
 private:
     QStringList headings() const;
+    void showResult(const app::RepeatsView& view);
 
     PageHost& host_;
     QSpinBox* edLength_;
@@ -42,6 +47,7 @@ private:
     QTableView* lvRepeats_;
     GridModel* model_;
     QChartView* crtRepeats_;
+    bool analysing_ = false; // its analysis runs
 };
 
 } // namespace belvane::gui

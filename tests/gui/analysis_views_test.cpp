@@ -268,6 +268,17 @@ private slots:
         again.exec();
         QCOMPARE(owner, &again);
         QVERIFY(again.listView()->model()->rowCount() > 0);
+
+        // Closed while its analysis runs, the window stops it.
+        w->waitUntilIdle();
+        QVERIFY(!w->isRunning());
+        auto* closed = new gui::RepeatsDialog(w.get(), *w);
+        closed->calculate();
+        QVERIFY(w->isRunning());
+        QTest::qSleep(200); // the analysis is under way (its window open) when the window goes
+        delete closed;
+        w->waitUntilIdle();
+        QVERIFY(w->workspace().Host().cancelled());
     }
 
     // The progress window says what the operation does: the status text at
