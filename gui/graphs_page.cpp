@@ -132,7 +132,7 @@ void GraphsPage::showSums()
 
 void GraphsPage::showRepeats()
 {
-    RepeatsDialog dialog(this, ws_);
+    RepeatsDialog dialog(this, host_);
     dialog.calculate();
     dialog.exec();
 }

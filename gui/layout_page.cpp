@@ -17,6 +17,7 @@
 #include "app/workspace.h"
 #include "gui/action_registry.h"
 #include "gui/grid_model.h"
+#include "gui/kept_pane_size.h"
 #include "gui/qt_text.h"
 #include "gui/view_controls.h"
 #include "gui/xlsx_export_launcher.h"
@@ -41,22 +42,28 @@ LayoutPage::LayoutPage(PageHost& host)
     controls->addStretch(1);
     layout->addLayout(controls);
 
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    // The layout above, the five comparison lists side by side below it.
+    auto* splitter = new QSplitter(Qt::Vertical, this);
     model_ = new GridModel(this);
     sgLayout_ = MakeCellGrid(splitter, QStringLiteral("sgLayout"), model_);
-    auto* side = new QWidget(splitter);
-    auto* sideLayout = new QVBoxLayout(side);
+    comparePanel_ = new QWidget(splitter);
+    comparePanel_->setObjectName(QStringLiteral("pnLayoutCompare"));
+    auto* sideLayout = new QHBoxLayout(comparePanel_);
     sideLayout->setContentsMargins(0, 0, 0, 0);
     for (size_t i = 0; i < kCompareKeys.size(); ++i) {
+        auto* column = new QVBoxLayout;
         const std::string name = "edLayoutCmp" + std::to_string(i + 1);
-        edLayoutCmp_[i] = SettingSpinBox(side, name.c_str(), ws_, kCompareKeys[i]);
-        sideLayout->addWidget(edLayoutCmp_[i]);
-        auto* list = new QTreeWidget(side);
+        edLayoutCmp_[i] = SettingSpinBox(comparePanel_, name.c_str(), ws_, kCompareKeys[i]);
+        column->addWidget(edLayoutCmp_[i]);
+        auto* list = new QTreeWidget(comparePanel_);
         list->setObjectName(QStringLiteral("lvLayoutCmp%1").arg(i + 1));
         list->setRootIsDecorated(false);
         list->setHeaderLabels({tr("Кол-во"), QString()});
         list->setColumnWidth(0, 50);
-        sideLayout->addWidget(list, 1);
+        // The numbers are never cut short: a long line scrolls.
+        list->header()->setStretchLastSection(false);
+        column->addWidget(list, 1);
+        sideLayout->addLayout(column, 1);
         lvLayoutCmp_[i] = list;
         connect(edLayoutCmp_[i], &QSpinBox::editingFinished, this, [this, i] {
             if (edLayoutCmp_[i]->value() != ws_.Settings().Get(kCompareKeys[i]))
@@ -65,7 +72,9 @@ LayoutPage::LayoutPage(PageHost& host)
         });
     }
     splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 1);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({330, 220});
+    compareHeight_ = new KeptPaneSize(splitter, ws_.Settings().Get(app::key::LayoutCompareHeight));
     layout->addWidget(splitter, 1);
 
     connect(edLayoutLen_, &QSpinBox::editingFinished, this, [this] {
@@ -111,6 +120,12 @@ void LayoutPage::fillSelection(app::ViewSelection& selection) const
     selection.LayoutColumns = model_->columnCount();
 }
 
+void LayoutPage::saveState(app::WindowClosingState&)
+{
+    if (const auto height = compareHeight_->current())
+        ws_.SetSetting(app::key::LayoutCompareHeight, *height);
+}
+
 void LayoutPage::rebuild(bool force)
 {
     if (running())
@@ -143,6 +158,7 @@ void LayoutPage::rebuild(bool force)
         list->headerItem()->setText(1, qs(view.Compare[i].Heading));
         for (const views::LayoutCompareItem& item : view.Compare[i].Items)
             list->addTopLevelItem(new QTreeWidgetItem({QString::number(item.Count), qs(item.Numbers)}));
+        list->resizeColumnToContents(1);
     }
 }
 

@@ -2,7 +2,7 @@
 
 // "Схема" (tsLayout): the numbers of the window by how many draws hold them
 // and the newest draw that does, with the next draw's numbers bracketed, and
-// five side lists grouping the numbers of other windows by their counts.
+// below it five lists grouping the numbers of other windows by their counts.
 
 #include <array>
 #include <optional>
@@ -17,6 +17,7 @@ class QTreeWidget;
 namespace belvane::gui {
 
 class GridModel;
+class KeptPaneSize;
 
 class LayoutPage final : public AnalysisPage {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
     explicit LayoutPage(PageHost& host);
 
     void fillSelection(app::ViewSelection& selection) const override;
+    void saveState(app::WindowClosingState& state) override;
     QTableView* layoutView() const { return sgLayout_; }
     const GridModel& model() const { return *model_; }
     QTreeWidget* compareList(int i) const { return lvLayoutCmp_[static_cast<size_t>(i)]; }
@@ -39,6 +41,8 @@ private:
     std::array<QSpinBox*, views::LayoutCompareCount> edLayoutCmp_{};
     std::array<QTreeWidget*, views::LayoutCompareCount> lvLayoutCmp_{};
     QTableView* sgLayout_;
+    QWidget* comparePanel_;
+    KeptPaneSize* compareHeight_;
     GridModel* model_;
     std::optional<app::ViewInputs> built_;
 };

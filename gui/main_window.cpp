@@ -408,8 +408,16 @@ void MainWindow::restoreWindowState()
             const app::WindowRect& r = placement->NormPos;
             if (r.Right > r.Left && r.Bottom > r.Top)
                 setGeometry(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
-            if (app::ShowStateOf(placement->ShowCmd) == app::ShowState::Maximised)
+            switch (app::ShowStateOf(placement->ShowCmd)) {
+            case app::ShowState::Maximised:
                 setWindowState(windowState() | Qt::WindowMaximized);
+                break;
+            case app::ShowState::Minimised:
+                setWindowState(windowState() | Qt::WindowMinimized);
+                break;
+            case app::ShowState::Normal:
+                break;
+            }
         }
         for (Page* page : pages_)
             page->restoreState(file);

@@ -21,6 +21,10 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(this);
     auto* text = new QLabel(qs(support::Text(ProgressWindowText)), this);
+    activity_ = new QLabel(this);
+    activity_->setObjectName(QStringLiteral("lbActivity"));
+    activity_->setWordWrap(true);
+    activity_->hide();
     gauge_ = new QProgressBar(this);
     gauge_->setMinimumWidth(360);
     gauge_->setRange(0, 1000);
@@ -29,6 +33,7 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     cancel_->setFocusPolicy(Qt::NoFocus); // a click presses it; keys stay with the main window
     cancel_->setAutoDefault(false);
     layout->addWidget(text);
+    layout->addWidget(activity_);
     layout->addWidget(gauge_);
     layout->addWidget(cancel_, 0, Qt::AlignHCenter);
     connect(cancel_, &QPushButton::clicked, this, [this] {
@@ -68,6 +73,17 @@ void ProgressDialog::showNow()
 {
     if (active_ && !isVisible())
         show();
+}
+
+void ProgressDialog::setActivity(const QString& text)
+{
+    activity_->setText(text);
+    activity_->setVisible(!text.isEmpty());
+}
+
+QString ProgressDialog::activity() const
+{
+    return activity_->text();
 }
 
 int ProgressDialog::permille() const

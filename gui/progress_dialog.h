@@ -1,6 +1,7 @@
 #pragma once
 
-// The progress window: "Подождите пожалуйста...", a gauge and "Отмена".
+// The progress window: "Подождите пожалуйста...", what the operation does, a
+// gauge and "Отмена".
 //
 // It is not modal and does not take the keyboard: while an operation runs the
 // window's actions are off anyway (but for "Стоп" of a running scenario, which
@@ -27,6 +28,9 @@ public:
     void moveTo(qint64 position, qint64 maximum);
     // The operation is over: the window goes (or never comes).
     void finish();
+    // What the operation does now (its status text), under the window's text.
+    void setActivity(const QString& text);
+    QString activity() const;
     // Shows the window now, without the pause.
     void showNow();
     bool active() const { return active_; }
@@ -45,6 +49,7 @@ protected:
     void reject() override;
 
 private:
+    QLabel* activity_;
     QProgressBar* gauge_;
     QPushButton* cancel_;
     QTimer showTimer_;

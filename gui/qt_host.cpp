@@ -1,5 +1,6 @@
 #include "gui/qt_host.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -135,18 +136,35 @@ void QtHost::showScriptPanels(const ScriptPanels& panels)
 void QtHost::showStatus(std::string_view text)
 {
     const QString s = messageText(text);
-    onWindowThread([this, s] { emit statusChanged(s); }, false);
+    onWindowThread(
+        [this, s] {
+            emit statusChanged(s);
+            // The progress window says what the operation does, above a modal window too.
+            if (progress_)
+                progress_->setActivity(s);
+        },
+        false);
 }
 
 void QtHost::progressOpened(int64_t maximum, bool cancellable)
 {
     shownPermille_ = -1;
+    const QString activity = messageText(status());
     onWindowThread(
-        [this, maximum, cancellable] {
+        [this, maximum, cancellable, activity] {
+            // An operation started from a modal window (the repeats analysis)
+            // shows its progress over that window: a window of the main
+            // window's would be blocked, its "Отмена" out of reach.
+            QWidget* owner = QApplication::activeModalWidget();
+            if (owner == nullptr || owner == progress_.data())
+                owner = window_;
             if (progress_ == nullptr) {
-                progress_ = new ProgressDialog(window_);
+                progress_ = new ProgressDialog(owner);
                 connect(progress_, &ProgressDialog::cancelRequested, this, [this] { requestCancel(); });
+            } else if (progress_->parentWidget() != owner && !progress_->isVisible()) {
+                progress_->setParent(owner, progress_->windowFlags());
             }
+            progress_->setActivity(activity);
             progress_->start(maximum, cancellable);
         },
         false);

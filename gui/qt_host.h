@@ -58,7 +58,7 @@ private:
     void onWindowThread(const std::function<void()>& f, bool wait);
 
     QPointer<QWidget> window_;
-    ProgressDialog* progress_ = nullptr;
+    QPointer<ProgressDialog> progress_; // goes with the modal window that owned it
     WaitDialog* wait_ = nullptr;
     int shownPermille_ = -1;
     std::mutex panelsMutex_;

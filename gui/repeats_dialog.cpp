@@ -9,21 +9,28 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
+#include <QPointer>
 #include <QVBoxLayout>
+#include <array>
+#include <memory>
+#include <optional>
 
 #include "app/analysis_service.h"
 #include "app/setting_keys.h"
 #include "app/workspace.h"
 #include "frontend/qt_chart.h"
 #include "gui/grid_model.h"
+#include "gui/page.h"
 #include "gui/qt_text.h"
 #include "gui/table_views.h"
+#include "support/host.h"
 #include "support/translation.h"
 
 namespace belvane::gui {
 namespace {
 
 constexpr int kMaxDraws = 1'000'000;
+constexpr std::array<int, 4> kDesignWidths = {70, 90, 110, 500};
 
 QSpinBox* spinBox(QWidget* parent, const char* name, int value)
 {
@@ -36,11 +43,11 @@ QSpinBox* spinBox(QWidget* parent, const char* name, int value)
 
 } // namespace
 
-RepeatsDialog::RepeatsDialog(QWidget* parent, app::Workspace& ws) : QDialog(parent), ws_(ws)
+RepeatsDialog::RepeatsDialog(QWidget* parent, PageHost& host) : QDialog(parent), host_(host)
 {
     setObjectName(QStringLiteral("TFormRepeats"));
     setWindowTitle(qs(support::Text(views::RepeatsCaption)));
-    app::AnalysisService& analysis = ws_.Analysis();
+    app::AnalysisService& analysis = host_.workspace().Analysis();
     auto* layout = new QVBoxLayout(this);
     auto* controls = new QHBoxLayout;
     controls->addWidget(new QLabel(tr("Количество тиражей:"), this));
@@ -61,6 +68,11 @@ RepeatsDialog::RepeatsDialog(QWidget* parent, app::Workspace& ws) : QDialog(pare
     splitter_ = new QSplitter(Qt::Vertical, this);
     model_ = new GridModel(this);
     lvRepeats_ = MakeTable(splitter_, QStringLiteral("lvRepeats"), model_, true);
+    model_->reset(headings(), {});
+    const std::vector<int> widths = analysis.RepeatsColumnWidths(kDesignWidths);
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c)
+        lvRepeats_->setColumnWidth(c, widths[static_cast<size_t>(c)] > 0 ? widths[static_cast<size_t>(c)]
+                                                                         : kDesignWidths[static_cast<size_t>(c)]);
     crtRepeats_ = new QChartView(new QChart, splitter_);
     crtRepeats_->setObjectName(QStringLiteral("crtRepeats"));
     crtRepeats_->setRenderHint(QPainter::Antialiasing);
@@ -80,28 +92,56 @@ RepeatsDialog::RepeatsDialog(QWidget* parent, app::Workspace& ws) : QDialog(pare
 
 RepeatsDialog::~RepeatsDialog()
 {
-    app::AnalysisService& analysis = ws_.Analysis();
+    // Closed while its analysis runs: nobody is left to see the result.
+    if (analysing_)
+        host_.workspace().Host().requestCancel();
+    app::AnalysisService& analysis = host_.workspace().Analysis();
     analysis.SetRepeatsSetting(app::key::RepeatsLength, edLength_->value());
     analysis.SetRepeatsSetting(app::key::RepeatsDepth, edDepth_->value());
     analysis.SetRepeatsSetting(app::key::RepeatsGraphHeight, splitter_->sizes().value(1));
+    analysis.SetRepeatsColumnWidths(ColumnWidths(lvRepeats_));
+}
+
+QStringList RepeatsDialog::headings() const
+{
+    return {tr("Тираж"), tr("Совпадений"), tr("Кол-во повторов"), tr("Список тиражей")};
 }
 
 void RepeatsDialog::calculate()
 {
-    const std::optional<views::RepeatsTable> table = ws_.Analysis().Repeats(edLength_->value(), edDepth_->value());
-    if (!table)
+    if (host_.isRunning())
         return;
+    auto view = std::make_shared<std::optional<app::RepeatsView>>();
+    app::Workspace& ws = host_.workspace();
+    analysing_ = true;
+    host_.run([&ws, view, length = edLength_->value(),
+               depth = edDepth_->value()] { *view = ws.Analysis().RepeatsWithGraph(length, depth); },
+              // The window may have been closed while the analysis ran.
+              [self = QPointer<RepeatsDialog>(this), view] {
+                  if (self == nullptr)
+                      return;
+                  self->analysing_ = false;
+                  if (view->has_value())
+                      self->showResult(**view);
+              });
+}
+
+void RepeatsDialog::showResult(const app::RepeatsView& view)
+{
     std::vector<std::vector<GridCell>> rows;
-    rows.reserve(table->Rows.size());
-    for (const views::RepeatsRow& row : table->Rows)
+    rows.reserve(view.Table.Rows.size());
+    for (const views::RepeatsRow& row : view.Table.Rows)
         rows.push_back({{QString::number(row.DrawNumber), {}},
                         {QString::number(row.Matches), {}},
                         {QString::number(row.Count()), {}},
                         {qs(row.EarlierText()), {}}});
-    model_->reset({tr("Тираж"), tr("Совпадений"), tr("Кол-во повторов"), tr("Список тиражей")}, std::move(rows));
+    // A new list keeps the widths the person gave its columns.
+    const std::vector<int> widths = ColumnWidths(lvRepeats_);
+    model_->reset(headings(), std::move(rows));
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c)
+        lvRepeats_->setColumnWidth(c, widths[static_cast<size_t>(c)]);
     QChart* old = crtRepeats_->chart();
-    views::Chart chart = views::RepeatsChart(*table);
-    crtRepeats_->setChart(chart::MakeQChart(chart, false));
+    crtRepeats_->setChart(chart::MakeQChart(view.Graph, false));
     delete old;
 }
 

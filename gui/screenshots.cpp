@@ -53,6 +53,7 @@
 #include "gui/multi_stake_dialog.h"
 #include "gui/online_scripts_panel.h"
 #include "gui/progress_dialog.h"
+#include "support/translation.h"
 #include "gui/proxy_dialog.h"
 #include "gui/qt_host.h"
 #include "gui/qt_text.h"
@@ -271,9 +272,10 @@ bool TakeAnalysisScreenshots(MainWindow& window, const std::filesystem::path& fo
         ok &= save(graph, folder, "44-graph-window-sums");
     }
     {
-        RepeatsDialog repeats(&window, ws);
+        RepeatsDialog repeats(&window, window);
         repeats.lengthBox()->setValue(30);
         repeats.calculate();
+        window.waitUntilIdle();
         repeats.show();
         ok &= save(repeats, folder, "45-repeats-window");
     }
@@ -593,6 +595,7 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
     }
     {
         ProgressDialog dialog(&window);
+        dialog.setActivity(qs(support::Text("Идет сбор статистики....")));
         dialog.start(100, true);
         dialog.showNow();
         dialog.moveTo(42, 100);

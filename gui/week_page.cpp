@@ -14,6 +14,7 @@
 #include "app/workspace.h"
 #include "gui/action_registry.h"
 #include "gui/grid_model.h"
+#include "gui/kept_pane_size.h"
 #include "gui/qt_text.h"
 #include "gui/qt_translations.h"
 #include "gui/view_controls.h"
@@ -50,6 +51,7 @@ WeekPage::WeekPage(PageHost& host)
     crtWeek_->setObjectName(QStringLiteral("crtWeek"));
     crtWeek_->setRenderHint(QPainter::Antialiasing);
     splitter->setSizes({260, 300});
+    chartHeight_ = new KeptPaneSize(splitter, ws_.Settings().Get(app::key::WeekHeight));
     layout->addWidget(splitter, 1);
 
     connect(edWeekLen_, &QSpinBox::editingFinished, this, [this] {
@@ -97,6 +99,12 @@ void WeekPage::fillSelection(app::ViewSelection& selection) const
     const GridSelection cells = SelectedCells(sgWeek_, *model_);
     selection.WeekFirstColumn = cells.FirstColumn;
     selection.WeekLastColumn = cells.LastColumn;
+}
+
+void WeekPage::saveState(app::WindowClosingState&)
+{
+    if (const auto height = chartHeight_->current())
+        ws_.SetSetting(app::key::WeekHeight, *height);
 }
 
 void WeekPage::rebuild(bool force)

@@ -16,6 +16,7 @@ class QTableView;
 namespace belvane::gui {
 
 class GridModel;
+class KeptPaneSize;
 
 class WeekPage final : public AnalysisPage {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
     explicit WeekPage(PageHost& host);
 
     void fillSelection(app::ViewSelection& selection) const override;
+    void saveState(app::WindowClosingState& state) override;
     QTableView* weekView() const { return sgWeek_; }
     QChartView* chartView() const { return crtWeek_; }
 
@@ -38,6 +40,7 @@ private:
     QTableView* sgWeek_;
     GridModel* model_;
     QChartView* crtWeek_;
+    KeptPaneSize* chartHeight_;
     views::WeekGrid grid_;
     std::optional<app::ViewInputs> built_;
 };

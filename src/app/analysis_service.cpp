@@ -9,6 +9,7 @@
 #include "app/ratings_service.h"
 #include "app/setting_keys.h"
 #include "app/stakes_service.h"
+#include "app/window_settings.h"
 #include "app/workspace.h"
 #include "stats/stat_list.h"
 #include "support/error.h"
@@ -137,6 +138,26 @@ std::optional<views::RepeatsTable> AnalysisService::Repeats(int length, int dept
     });
 }
 
+std::optional<RepeatsView> AnalysisService::RepeatsWithGraph(int length, int depth)
+{
+    auto busy = ws_.Busy();
+    std::optional<views::RepeatsTable> table = Repeats(length, depth);
+    if (!table)
+        return std::nullopt;
+    Host& host = ws_.Host();
+    StatusScope status(host, support::Text("Создание графиков..."));
+    ProgressScope progress(host, std::max<int64_t>(1, static_cast<int64_t>(table->Rows.size())), true);
+    int stepped = 0;
+    std::optional<views::Chart> graph = views::RepeatsChart(*table, [&](int done, int) {
+        progress.step(done - stepped);
+        stepped = done;
+        return !progress.cancelled();
+    });
+    if (!graph)
+        return std::nullopt;
+    return RepeatsView{std::move(*table), std::move(*graph)};
+}
+
 int AnalysisService::RepeatsSetting(std::string_view name, int fallback) const
 {
     try {
@@ -150,6 +171,24 @@ void AnalysisService::SetRepeatsSetting(std::string_view name, int value)
 {
     try {
         ws_.Settings().File().WriteInteger(key::RepeatsSection, name, value);
+    } catch (const Error& e) {
+        ws_.Host().showError(SettingsSaveErrorText(e.what()));
+    }
+}
+
+std::vector<int> AnalysisService::RepeatsColumnWidths(std::span<const int> defaults) const
+{
+    try {
+        return LoadColumnWidths(ws_.Settings().File(), key::RepeatsSection, key::RepeatsList, defaults);
+    } catch (const Error&) {
+        return {defaults.begin(), defaults.end()};
+    }
+}
+
+void AnalysisService::SetRepeatsColumnWidths(std::span<const int> widths)
+{
+    try {
+        SaveColumnWidths(ws_.Settings().File(), key::RepeatsSection, key::RepeatsList, widths);
     } catch (const Error& e) {
         ws_.Host().showError(SettingsSaveErrorText(e.what()));
     }

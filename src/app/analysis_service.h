@@ -49,6 +49,12 @@ struct LayoutView {
     std::array<views::LayoutCompareList, views::LayoutCompareCount> Compare;
 };
 
+// What the repeats window shows: the list and its chart.
+struct RepeatsView {
+    views::RepeatsTable Table;
+    views::Chart Graph;
+};
+
 // The captions the filters record for the views' cells.
 inline constexpr std::string_view CardCaption = BELVANE_TEXT("Карта");
 inline constexpr std::string_view LayoutCaption = BELVANE_TEXT("Схема");
@@ -85,9 +91,15 @@ public:
     views::SumDistribution Sums() const;
     // With progress (cancellable): nullopt when cancelled.
     std::optional<views::RepeatsTable> Repeats(int length, int depth);
+    // The list ("Идет сбор статистики....", a step per analysed draw), then
+    // its chart ("Создание графиков...", a step per row); nullopt when cancelled.
+    std::optional<RepeatsView> RepeatsWithGraph(int length, int depth);
     // The repeats window's own settings (key::RepeatsLength, key::RepeatsDepth, ...).
     int RepeatsSetting(std::string_view name, int fallback) const;
     void SetRepeatsSetting(std::string_view name, int value);
+    // The widths of the repeats list's columns (the saved ones, else the defaults).
+    std::vector<int> RepeatsColumnWidths(std::span<const int> defaults) const;
+    void SetRepeatsColumnWidths(std::span<const int> widths);
 
     // ---- the graphs of the stakes and ratings --------------------------------------
     // A failure is shown and gives nullopt.

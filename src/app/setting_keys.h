@@ -56,5 +56,6 @@ inline constexpr std::string_view RepeatsSection = "TFormRepeats";
 inline constexpr std::string_view RepeatsLength = "DrawsLength";
 inline constexpr std::string_view RepeatsDepth = "DrawsDeep";
 inline constexpr std::string_view RepeatsGraphHeight = "GraphHeight";
+inline constexpr std::string_view RepeatsList = "lvRepeats"; // its column widths
 
 } // namespace belvane::app::key

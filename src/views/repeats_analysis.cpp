@@ -49,6 +49,11 @@ std::optional<RepeatsTable> AnalyzeRepeats(const model::TDrawsArray& draws, int 
 
 Chart RepeatsChart(const RepeatsTable& table)
 {
+    return *RepeatsChart(table, {});
+}
+
+std::optional<Chart> RepeatsChart(const RepeatsTable& table, const RepeatsProgress& progress)
+{
     Chart chart;
     chart.Caption = support::Text(RepeatsCaption);
     // Each series gets a colour of its own when drawn: random colours could look alike.
@@ -58,11 +63,17 @@ Chart RepeatsChart(const RepeatsTable& table)
         s.MarkerSize = 2;
         chart.Series.push_back(std::move(s));
     }
-    for (auto row = table.Rows.rbegin(); row != table.Rows.rend(); ++row) {
+    const int total = static_cast<int>(table.Rows.size());
+    int done = 0;
+    for (auto row = table.Rows.rbegin(); row != table.Rows.rend(); ++row, ++done) {
+        if (progress && !progress(done, total))
+            return std::nullopt;
         ChartSeries& s = chart.Series[static_cast<size_t>(row->Matches - 1)];
         s.Points.push_back(
             {static_cast<double>(row->DrawNumber), static_cast<double>(row->Count()), std::to_string(row->DrawNumber)});
     }
+    if (progress)
+        progress(total, total);
     return chart;
 }
 

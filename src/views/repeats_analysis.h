@@ -27,7 +27,7 @@ struct RepeatsTable {
     int MaxMatches = 0;
 };
 
-// Told the draws done so far and how many in all; answering false stops the analysis.
+// Told the steps done so far and how many in all; answering false stops the work.
 using RepeatsProgress = std::function<bool(int done, int total)>;
 
 inline constexpr int DefaultRepeatsLength = 100;
@@ -44,5 +44,7 @@ inline constexpr std::string_view RepeatsCaption = BELVANE_TEXT("Количес�
 // colour of its own (the chart gives each a distinct one), 2x2 markers; the
 // rows added from the last to the first.
 Chart RepeatsChart(const RepeatsTable& table);
+// The same, told the rows done so far and how many in all; nullopt when stopped.
+std::optional<Chart> RepeatsChart(const RepeatsTable& table, const RepeatsProgress& progress);
 
 } // namespace belvane::views

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "app/analysis_service.h"
 #include "app/archive_service.h"
 #include "app/combination_service.h"
 #include "app/configuration_service.h"
+#include "app/demo_archive.h"
 #include "app/prefetch_files.h"
 #include "app/setting_keys.h"
 #include "app/statistics_service.h"
@@ -176,4 +178,48 @@ TEST(AnalysisService, AConfigurationChangeWithPrefetchOffDeletesTheFilesOfItsGro
     EXPECT_FALSE(std::filesystem::exists(chnc));
     EXPECT_FALSE(std::filesystem::exists(chn9));
     EXPECT_TRUE(std::filesystem::exists(sums)); // another group
+}
+
+// The repeats window's two stages: the list with a step per analysed draw,
+// then the chart with a step per row, each under its own status text.
+TEST(AnalysisService, RepeatsShowProgressForTheDrawsAndThenForTheRowsOfTheChart)
+{
+    belvane::testing::TempDir dir;
+    belvane::testing::writeArchiveFile(dir.path(), app::MakeDemoDraws(40, 11));
+    belvane::testing::StartedWorkspace s(dir.path());
+    belvane::testing::RecordingHost& host = s.host;
+    host.statuses.clear();
+    host.progressPositions.clear();
+    const int opens = host.progressOpens;
+    const std::string idle = host.status();
+
+    const std::optional<RepeatsView> view = s->Analysis().RepeatsWithGraph(25, 10);
+    ASSERT_TRUE(view);
+    const int64_t rows = static_cast<int64_t>(view->Table.Rows.size());
+    ASSERT_GT(rows, 25); // most draws share 1 and 2 numbers with some of the ten before
+    EXPECT_EQ(host.progressOpens - opens, 2);
+    EXPECT_EQ(host.progressCloses, host.progressOpens);
+    // Each gauge starts anew and moves one step at a time: to 25, then to the rows.
+    std::vector<std::vector<int64_t>> gauges;
+    for (size_t i = 0; i < host.progressPositions.size(); ++i) {
+        if (i == 0 || host.progressPositions[i] < host.progressPositions[i - 1])
+            gauges.emplace_back();
+        gauges.back().push_back(host.progressPositions[i]);
+    }
+    ASSERT_EQ(gauges.size(), 2u);
+    for (const auto& gauge : gauges)
+        for (size_t i = 1; i < gauge.size(); ++i)
+            EXPECT_LE(gauge[i] - gauge[i - 1], 1);
+    EXPECT_EQ(gauges[0].back(), 25);
+    EXPECT_EQ(gauges[1].back(), rows);
+    const auto at = [&](std::string_view text) {
+        return std::find(host.statuses.begin(), host.statuses.end(), text) - host.statuses.begin();
+    };
+    EXPECT_LT(at("Идет сбор статистики...."), at("Создание графиков..."));
+    EXPECT_LT(at("Создание графиков..."), static_cast<std::ptrdiff_t>(host.statuses.size()));
+    size_t points = 0;
+    for (const views::ChartSeries& series : view->Graph.Series)
+        points += series.Points.size();
+    EXPECT_EQ(static_cast<int64_t>(points), rows);
+    EXPECT_EQ(host.status(), idle);
 }

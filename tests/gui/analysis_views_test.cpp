@@ -27,6 +27,8 @@
 #include "gui/graphs_page.h"
 #include "gui/grid_model.h"
 #include "gui/layout_page.h"
+#include "gui/progress_dialog.h"
+#include "gui/qt_host.h"
 #include "gui/repeats_dialog.h"
 #include "gui/week_page.h"
 #include "gui_test_support.h"
@@ -227,12 +229,78 @@ private slots:
         DataFolder folder(30);
         auto w = startWindow(folder);
         QVERIFY(w);
-        gui::RepeatsDialog dialog(w.get(), w->workspace());
+        gui::RepeatsDialog dialog(w.get(), *w);
         dialog.lengthBox()->setValue(5);
         dialog.depthBox()->setValue(10);
         dialog.calculate();
+        w->waitUntilIdle();
         QVERIFY(dialog.listView()->model()->rowCount() > 0);
         QVERIFY(!dialog.chartView()->chart()->series().isEmpty());
+    }
+
+    // The list keeps its column widths, across a new analysis and the next
+    // opening; the progress of an analysis started in the open window is
+    // shown over that window, where its "Отмена" can be pressed.
+    void theRepeatsWindowKeepsItsColumnsAndShowsItsProgressOverItself()
+    {
+        DataFolder folder(60);
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        {
+            gui::RepeatsDialog dialog(w.get(), *w);
+            dialog.listView()->setColumnWidth(3, 321);
+            dialog.calculate();
+            w->waitUntilIdle();
+            QVERIFY(dialog.listView()->model()->rowCount() > 0);
+            QCOMPARE(dialog.listView()->columnWidth(3), 321);
+        }
+        gui::RepeatsDialog again(w.get(), *w);
+        QCOMPARE(again.listView()->columnWidth(3), 321);
+
+        QWidget* owner = nullptr;
+        whenModal<gui::RepeatsDialog>([&](gui::RepeatsDialog* d) {
+            d->calculate();
+            w->waitUntilIdle();
+            if (w->host().progressDialog() != nullptr)
+                owner = w->host().progressDialog()->parentWidget();
+            d->accept();
+        });
+        again.exec();
+        QCOMPARE(owner, &again);
+        QVERIFY(again.listView()->model()->rowCount() > 0);
+
+        // Closed while its analysis runs, the window stops it.
+        w->waitUntilIdle();
+        QVERIFY(!w->isRunning());
+        auto* closed = new gui::RepeatsDialog(w.get(), *w);
+        closed->calculate();
+        QVERIFY(w->isRunning());
+        QTest::qSleep(200); // the analysis is under way (its window open) when the window goes
+        delete closed;
+        w->waitUntilIdle();
+        QVERIFY(w->workspace().Host().cancelled());
+    }
+
+    // The progress window says what the operation does: the status text at
+    // its opening and each one after.
+    void theProgressWindowShowsTheStatusText()
+    {
+        DataFolder folder(5);
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        gui::QtHost& host = w->host();
+        host.setStatus("Идет сбор статистики....");
+        host.openProgress(10, true);
+        QVERIFY(host.progressDialog() != nullptr);
+        QCOMPARE(host.progressDialog()->activity(), QStringLiteral("Идет сбор статистики...."));
+        host.closeProgress();
+        host.setStatus("Создание графиков...");
+        host.openProgress(10, true);
+        QCOMPARE(host.progressDialog()->activity(), QStringLiteral("Создание графиков..."));
+        host.setStatus("Создание графиков... ( завершено 50 % )");
+        QCOMPARE(host.progressDialog()->activity(), QStringLiteral("Создание графиков... ( завершено 50 % )"));
+        host.closeProgress();
+        host.setStatus("");
     }
 };
 

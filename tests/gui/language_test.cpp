@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
@@ -14,6 +15,7 @@
 #include "app/archive_service.h"
 #include "gui/method_info_window.h"
 #include "gui/qt_translations.h"
+#include "gui/script_dialog.h"
 #include "gui/week_page.h"
 #include "gui_test_support.h"
 #include "helpers/build_paths.h"
@@ -218,6 +220,35 @@ private slots:
         QTRY_COMPARE(w->workspace().LanguageId(), 1049);
         QVERIFY2(hasCyrillic(fileDialogTexts()), qPrintable(fileDialogTexts()));
         QTRY_COMPARE(weekPageMonday(*w), QStringLiteral("Пн"));
+        w->close();
+    }
+
+    // The scenario element dialog's mode lists speak the language of the
+    // scenario page's list, which shows the same modes in short.
+    void theScenarioElementDialogsModesFollowTheLanguage()
+    {
+        DataFolder folder;
+        installModule(folder);
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        languageItem(*w, 1033)->trigger();
+        QTRY_COMPARE(w->workspace().LanguageId(), 1033);
+        gui::ScriptDialog dialog(w.get(), QString(), 0, "EXCL:5#SKIP|", {});
+        auto* start = dialog.findChild<QComboBox*>(QStringLiteral("cbStartCombsType"));
+        auto* result = dialog.findChild<QComboBox*>(QStringLiteral("cbResultCombsMode"));
+        QVERIFY(start != nullptr && result != nullptr);
+        QCOMPARE(start->count(), 3);
+        QCOMPARE(result->count(), 9);
+        QCOMPARE(start->currentText(), QStringLiteral("Remove the last N draws (for forecasts)"));
+        QCOMPARE(result->itemText(0), QStringLiteral("Pick one random combination"));
+        for (QComboBox* box : {start, result})
+            for (int i = 0; i < box->count(); ++i)
+                QVERIFY2(!hasCyrillic(box->itemText(i)), qPrintable(box->itemText(i)));
+        languageItem(*w, 1049)->trigger();
+        QTRY_COMPARE(w->workspace().LanguageId(), 1049);
+        gui::ScriptDialog russian(w.get(), QString(), 0, "EXCL:5#SKIP|", {});
+        QCOMPARE(russian.findChild<QComboBox*>(QStringLiteral("cbStartCombsType"))->currentText(),
+                 QStringLiteral("Удалить N последних тиражей (для прогнозов)"));
         w->close();
     }
 

@@ -8,7 +8,10 @@
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QStatusTipEvent>
+#include <QChartView>
+#include <QSplitter>
 #include <QTableView>
+#include <QTreeWidget>
 
 #include "app/archive_service.h"
 #include "app/combination_service.h"
@@ -18,7 +21,9 @@
 #include "gui/combs_page.h"
 #include "gui/draw_dialog.h"
 #include "gui/draws_page.h"
+#include "gui/layout_page.h"
 #include "gui/stat_page.h"
+#include "gui/week_page.h"
 #include "gui_test_support.h"
 
 using namespace belvane;
@@ -186,6 +191,48 @@ private slots:
         QCOMPARE(w->statPage()->statView()->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
         QVERIFY(w->action("DrawsSorted")->isChecked());
         QCOMPARE(w->size(), QSize(1100, 700));
+        w->close();
+    }
+
+    // The week chart and the layout's comparison lists keep their heights; a
+    // window closed minimised opens minimised.
+    void restoresPaneHeightsAndTheMinimisedWindow()
+    {
+        DataFolder folder;
+        auto paneOf = [](QWidget* pane) { return qobject_cast<QSplitter*>(pane->parentWidget()); };
+        auto showPage = [](gui::MainWindow& w, QWidget* page) {
+            w.rightPages()->setCurrentWidget(page);
+            QApplication::processEvents();
+            QApplication::processEvents();
+        };
+        {
+            auto w = startWindow(folder);
+            QVERIFY(w);
+            auto* week = w->findChild<gui::WeekPage*>();
+            auto* layout = w->findChild<gui::LayoutPage*>();
+            for (auto [page, pane, height] :
+                 {std::tuple<QWidget*, QWidget*, int>{week, week->chartView(), 123},
+                  std::tuple<QWidget*, QWidget*, int>{layout, layout->compareList(0)->parentWidget(), 141}}) {
+                showPage(*w, page);
+                QSplitter* splitter = paneOf(pane);
+                QVERIFY(splitter != nullptr);
+                const int room = splitter->sizes().value(0) + splitter->sizes().value(1);
+                splitter->setSizes({room - height, height});
+                QCOMPARE(pane->height(), height);
+            }
+            w->showMinimized();
+            w->close();
+        }
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        QVERIFY(w->isMinimized());
+        w->showNormal();
+        auto* week = w->findChild<gui::WeekPage*>();
+        auto* layout = w->findChild<gui::LayoutPage*>();
+        showPage(*w, week);
+        QTRY_COMPARE(week->chartView()->height(), 123);
+        showPage(*w, layout);
+        QTRY_COMPARE(layout->compareList(0)->parentWidget()->height(), 141);
         w->close();
     }
 

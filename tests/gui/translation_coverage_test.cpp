@@ -234,7 +234,7 @@ std::vector<std::unique_ptr<QWidget>> MakeDialogs(gui::MainWindow& window)
     dialogs.push_back(std::make_unique<gui::TFormMulti>(w, 41));
     dialogs.push_back(std::make_unique<gui::ProxyDialog>(w, app::ProxySettings{}));
     dialogs.push_back(std::make_unique<gui::FirstRunDialog>(w, std::filesystem::path()));
-    dialogs.push_back(std::make_unique<gui::RepeatsDialog>(w, ws));
+    dialogs.push_back(std::make_unique<gui::RepeatsDialog>(w, window));
     dialogs.push_back(std::make_unique<gui::UpdateDialog>(w, app::UpdateOffer{}));
     dialogs.push_back(std::make_unique<gui::ProgressDialog>(w));
     dialogs.push_back(std::make_unique<gui::WaitDialog>(w));

@@ -99,6 +99,33 @@ TEST(Repeats, RowsPerDrawAndMatchCountInTheOrderMet)
     EXPECT_FALSE(AnalyzeRepeats(draws, 100, 100, [&](int, int) { return ++calls < 2; }));
 }
 
+TEST(Repeats, TheChartStepsOnceARowAndStopsWhenAsked)
+{
+    const model::TDrawsArray draws = {
+        makeDraw(1, {1, 2, 3, 4, 5, 6}),
+        makeDraw(2, {1, 2, 10, 11, 12, 13}),
+        makeDraw(3, {1, 21, 22, 23, 24, 25}),
+        makeDraw(4, {1, 2, 3, 20, 30, 31}),
+    };
+    const auto table = AnalyzeRepeats(draws, 100, 100);
+    ASSERT_TRUE(table);
+    std::vector<std::pair<int, int>> told;
+    const auto chart = RepeatsChart(*table, [&](int done, int total) {
+        told.emplace_back(done, total);
+        return true;
+    });
+    ASSERT_TRUE(chart);
+    const int rows = static_cast<int>(table->Rows.size());
+    ASSERT_EQ(static_cast<int>(told.size()), rows + 1);
+    for (int i = 0; i <= rows; ++i)
+        EXPECT_EQ(told[static_cast<size_t>(i)], std::pair(i, rows));
+    EXPECT_EQ(chart->Series.size(), RepeatsChart(*table).Series.size());
+
+    int calls = 0;
+    EXPECT_FALSE(RepeatsChart(*table, [&](int, int) { return ++calls < 2; }));
+    EXPECT_EQ(calls, 2);
+}
+
 TEST(Repeats, DrawsSharingAFewNumbersWithManyEarlierOnesListThemNewestFirst)
 {
     model::TDrawsArray draws;
