@@ -36,6 +36,10 @@
       <translation>Verdict: comment</translation>
     </message>
     <message>
+      <source>Контроль: случайные ставки из полного набора, столько же на каждом смещении:</source>
+      <translation>Control: random stakes from the full set, as many at every offset:</translation>
+    </message>
+    <message>
       <source>Не сравнивались ставок (не проверены или больше шести чисел): {}
 </source>
       <translation>Stakes not compared (unchecked or of more than six numbers): {}

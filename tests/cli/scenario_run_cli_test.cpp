@@ -111,6 +111,44 @@ TEST_F(ScenarioRunCli, ATestEndsWithItsComparisonWithRandomPlay)
     EXPECT_NE(r.err.find("--holdout (2) должно быть меньше --offsets (2)."), std::string::npos) << r.err;
 }
 
+TEST_F(ScenarioRunCli, AControlStakesAsManyRandomCombinationsBesideTheScenario)
+{
+    // RAND picks one of the seven start combinations at each of the three offsets.
+    const std::string file = scenarioFile("FULL:0#RAND| | | | | | | |");
+    auto r = run({"scenario", "test", file, "--offsets", "3", "--seed", "5", "--stakes", "--format", "tsv"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string alone = r.out;
+    ASSERT_EQ(run({"stakes", "clear", "--yes"}).exitCode, 0);
+
+    r = run({"scenario", "test", file, "--offsets", "3", "--seed", "5", "--control"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Ставок: 3\nКонтрольных случайных ставок: 3\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Контроль: случайные ставки из полного набора, столько же на каждом смещении:\n"),
+              std::string::npos)
+        << r.out;
+    // The control is no variant of the choice.
+    EXPECT_NE(r.out.find("с поправкой на число вариантов (1)"), std::string::npos) << r.out;
+    // Its stakes have a rating row of their own, and the scenario's picks are those of the run without it.
+    r = run({"stakes", "list", "--format", "tsv"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    size_t control = 0;
+    for (std::string_view row : text::splitLines(r.out))
+        if (row.find("\t00.000: @ Контроль: случайные ставки из полного набора") != std::string::npos)
+            ++control;
+    EXPECT_EQ(control, 3u);
+    size_t picks = 0;
+    for (std::string_view row : text::splitLines(alone)) {
+        if (row.find("01.000: @ FULL#RAND") != std::string::npos && row.find("Сценарий") != std::string::npos) {
+            ++picks;
+            EXPECT_NE(r.out.find(row.substr(row.find('\t'))), std::string::npos) << row;
+        }
+    }
+    EXPECT_EQ(picks, 3u);
+    r = run({"ratings", "show", "00.000: @ Контроль: случайные ставки из полного набора"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Ставок: 3\n"), std::string::npos) << r.out;
+}
+
 TEST_F(ScenarioRunCli, AFailureEndsTheRunWithExitOne)
 {
     const auto r = run({"scenario", "run", scenarioFile("FULL:0#ALL|TSD1#NUMS:5-1;1#LNO:#SF:1| | | | | | |")});
