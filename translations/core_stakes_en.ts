@@ -56,9 +56,9 @@
 </translation>
     </message>
     <message>
-      <source>p = {}, с поправкой на число вариантов ({}): {}: {} (уровень {} %)
+      <source>{}, с поправкой на число вариантов ({}): {}: {} (уровень {} %)
 </source>
-      <translation>p = {}, adjusted for the number of variants ({}): {}: {} (level {} %)
+      <translation>{}, adjusted for the number of variants ({}): {}: {} (level {} %)
 </translation>
     </message>
     <message>
@@ -68,9 +68,9 @@
 </translation>
     </message>
     <message>
-      <source>На {} новейших смещениях (вне выборки выбора): ставок {}, с 3 и более совпадениями {} (ожидалось {:.1f}), p = {}, профит {:.2f} (ожидалось {:.2f}): {}
+      <source>На {} новейших смещениях (вне выборки выбора): ставок {}, с 3 и более совпадениями {} (ожидалось {:.1f}), {}, профит {:.2f} (ожидалось {:.2f}): {}
 </source>
-      <translation>On the {} newest offsets (outside the choice): stakes {}, with 3 or more matches {} (expected {:.1f}), p = {}, profit {:.2f} (expected {:.2f}): {}
+      <translation>On the {} newest offsets (outside the choice): stakes {}, with 3 or more matches {} (expected {:.1f}), {}, profit {:.2f} (expected {:.2f}): {}
 </translation>
     </message>
     <message>

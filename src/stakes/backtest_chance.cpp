@@ -156,8 +156,8 @@ std::string BacktestVerdictText(const BacktestChance& result)
     const BacktestRow& best = result.Rows[*result.Best];
     text += support::Message("Лучший вариант: {}\n", best.Chosen.Key);
     text +=
-        support::Message("p = {}, с поправкой на число вариантов ({}): {}: {} (уровень {} %)\n",
-                         ProbabilityText(best.ChosenChance.HitsPUpper), compared, ProbabilityText(result.BestAdjustedP),
+        support::Message("{}, с поправкой на число вариантов ({}): {}: {} (уровень {} %)\n",
+                         PValuePhrase(best.ChosenChance.HitsPUpper), compared, ProbabilityText(result.BestAdjustedP),
                          VerdictText(result.BestVerdict), static_cast<int>(SignificanceLevel * 100));
     if (result.HasHoldout) {
         const ChanceComparison& h = best.HoldoutChance;
@@ -167,8 +167,8 @@ std::string BacktestVerdictText(const BacktestChance& result)
         } else {
             text +=
                 support::Message("На {} новейших смещениях (вне выборки выбора): ставок {}, с 3 и более "
-                                 "совпадениями {} (ожидалось {:.1f}), p = {}, профит {:.2f} (ожидалось {:.2f}): {}\n",
-                                 result.HoldoutOffsets, h.Stakes, h.Hits, h.ExpectedHits, ProbabilityText(h.HitsPUpper),
+                                 "совпадениями {} (ожидалось {:.1f}), {}, профит {:.2f} (ожидалось {:.2f}): {}\n",
+                                 result.HoldoutOffsets, h.Stakes, h.Hits, h.ExpectedHits, PValuePhrase(h.HitsPUpper),
                                  h.Profit, h.ExpectedProfit, VerdictText(betterOrSame(h.HitsPUpper)));
         }
     }

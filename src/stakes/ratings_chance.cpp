@@ -51,6 +51,11 @@ std::string ProbabilityText(double p)
     return fmt::format("{:.4f}", p);
 }
 
+std::string PValuePhrase(double p)
+{
+    return p < 0.0001 ? "p < 0.0001" : "p = " + ProbabilityText(p);
+}
+
 std::string VerdictText(ChanceVerdict verdict)
 {
     return support::Text(VerdictTexts[static_cast<size_t>(verdict)]);

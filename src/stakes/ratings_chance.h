@@ -47,6 +47,8 @@ std::vector<RowChance> CompareRowsWithChance(const TRatingsArray& rows, const st
 
 // A probability as the tables show it: four decimals, "< 0.0001" below that.
 std::string ProbabilityText(double p);
+// The same in a sentence: "p = 0.0123", "p < 0.0001".
+std::string PValuePhrase(double p);
 
 std::string VerdictText(ChanceVerdict verdict); // translated
 // The whole comparison of one row, a line per figure: the counts per match
