@@ -524,6 +524,10 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
     }
     if (auto* ratings = window.findChild<RatingsPage*>()) {
         window.rightPages()->setCurrentWidget(ratings);
+        // The first row beside random play in the panel below the list.
+        QTableView* list = ratings->ratingsView();
+        if (list->model()->rowCount() > 0)
+            list->setCurrentIndex(list->model()->index(0, 0));
         ok &= save(window, folder, "12-main-ratings");
         QScrollBar* across = ratings->ratingsView()->horizontalScrollBar();
         across->setValue(across->maximum()); // the efficiency columns

@@ -112,9 +112,21 @@
 </translation>
     </message>
     <message>
-      <source>p (не меньше): {}; p (не больше): {}; p двусторонний: {}
+      <source>p (не меньше): {}
 </source>
-      <translation>p (at least): {}; p (at most): {}; two-sided p: {}
+      <translation>p (at least): {}
+</translation>
+    </message>
+    <message>
+      <source>p (не больше): {}
+</source>
+      <translation>p (at most): {}
+</translation>
+    </message>
+    <message>
+      <source>p двусторонний: {}
+</source>
+      <translation>two-sided p: {}
 </translation>
     </message>
     <message>

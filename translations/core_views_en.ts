@@ -8,12 +8,12 @@
       <translation>Observed</translation>
     </message>
     <message>
-      <source>Ожидалось при случайной игре</source>
-      <translation>Expected with random play</translation>
+      <source>Случайная игра</source>
+      <translation>Random play</translation>
     </message>
     <message>
-      <source>Ожидание + 2 ст. откл.</source>
-      <translation>Expected + 2 std. dev.</translation>
+      <source>+2 ст. откл.</source>
+      <translation>+2 std. dev.</translation>
     </message>
     <message>
       <source>Совпадения строки и случайная игра</source>

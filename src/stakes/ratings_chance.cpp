@@ -74,8 +74,9 @@ std::string ChanceReportText(const RatingRecord& record, const RowChance& row, s
         text += fmt::format("{:<12}{:>12}{:>12.2f}{:>12.2f}\n", k, record.MatchCounts[k], c.Expected[k], c.StdDev[k]);
     text += support::Message("Ставок с 3 и более совпадениями: {} (ожидалось {:.2f} ± {:.2f})\n", c.Hits,
                              c.ExpectedHits, c.StdDevHits);
-    text += support::Message("p (не меньше): {}; p (не больше): {}; p двусторонний: {}\n",
-                             ProbabilityText(c.HitsPUpper), ProbabilityText(c.HitsPLower), ProbabilityText(c.HitsP));
+    text += support::Message("p (не меньше): {}\n", ProbabilityText(c.HitsPUpper));
+    text += support::Message("p (не больше): {}\n", ProbabilityText(c.HitsPLower));
+    text += support::Message("p двусторонний: {}\n", ProbabilityText(c.HitsP));
     text += support::Message("p с поправкой Холма на {} сравниваемых строк: {}\n", rowsCompared,
                              ProbabilityText(row.AdjustedP));
     text +=
@@ -94,7 +95,7 @@ std::string ChanceCellText(const RowChance& row, int column)
         return {};
     switch (column) {
     case 0:
-        return fmt::format("{:.1f}", row.Comparison.ExpectedHits);
+        return fmt::format("{:.2f}", row.Comparison.ExpectedHits);
     case 1:
         return ProbabilityText(row.Comparison.HitsP);
     case 2:

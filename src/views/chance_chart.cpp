@@ -13,10 +13,9 @@ Chart ChanceComparisonChart(const stakes::RatingRecord& row, const stakes::Chanc
     ChartSeries observed{support::Text(ObservedSeriesTitle), SeriesKind::Bar, {}, Blue};
     // Chance as lines over the bars: two bar series would hide each other.
     ChartSeries expected{support::Text(ExpectedSeriesTitle), SeriesKind::Line, {}, Gray};
-    expected.MarkerSize = 7;
+    expected.MarkerSize = 3;
     ChartSeries band{support::Text(ChanceBandTitle), SeriesKind::Line, {}, Red};
     band.Width = 1;
-    band.MarkerSize = 5;
     for (size_t k = 0; k < row.MatchCounts.size(); ++k) {
         const std::string label = std::to_string(k);
         const auto x = static_cast<double>(k);

@@ -14,8 +14,8 @@
 namespace belvane::views {
 
 inline constexpr std::string_view ObservedSeriesTitle = BELVANE_TEXT("Было");
-inline constexpr std::string_view ExpectedSeriesTitle = BELVANE_TEXT("Ожидалось при случайной игре");
-inline constexpr std::string_view ChanceBandTitle = BELVANE_TEXT("Ожидание + 2 ст. откл.");
+inline constexpr std::string_view ExpectedSeriesTitle = BELVANE_TEXT("Случайная игра");
+inline constexpr std::string_view ChanceBandTitle = BELVANE_TEXT("+2 ст. откл.");
 inline constexpr std::string_view ChanceChartCaption = BELVANE_TEXT("Совпадения строки и случайная игра");
 
 Chart ChanceComparisonChart(const stakes::RatingRecord& row, const stakes::ChanceComparison& chance);

@@ -99,7 +99,7 @@ TEST_F(ScenarioRunCli, ATestEndsWithItsComparisonWithRandomPlay)
     const auto cells = text::split(rows[1], "\t", false);
     ASSERT_EQ(cells.size(), 24u);
     EXPECT_EQ(captions[20], "Ожид. 3+");
-    EXPECT_EQ(cells[20], "0.1");
+    EXPECT_EQ(cells[20], "0.07");
     EXPECT_EQ(cells[23], "лучше случайной игры");
 
     r = run({"ratings", "show", "no such row"});
