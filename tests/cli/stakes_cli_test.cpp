@@ -159,6 +159,10 @@ TEST_F(StakesCli, StakesFromAListFile)
 
 TEST_F(StakesCli, ListingAFileFarBiggerThanItsMemoryStreamsIt)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // The address sanitizer's own bookkeeping does not fit under the cap.
+    GTEST_SKIP() << "memory cap and address sanitizer do not mix";
+#endif
     // 150,000 stakes (47 MB): a listing that held them all would need well over 100 MB.
     constexpr size_t kStakes = 150000;
     std::array<uint8_t, stakes::StakeRecordSize> record{};
