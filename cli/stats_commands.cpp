@@ -37,6 +37,17 @@ int listMethods(CliContext& ctx, const MethodsOptions& o)
     return ExitOk;
 }
 
+struct MethodShowOptions {
+    std::string id;
+};
+
+int showMethod(CliContext& ctx, const MethodShowOptions& o)
+{
+    WorkspaceSession ws(ctx, Access::Read);
+    std::cout << ws->Statistics().MethodDescriptionText(ws.entry(o.id));
+    return ExitOk;
+}
+
 struct StatsOptions {
     std::string id;
     int length = 1000;
@@ -129,7 +140,15 @@ void addStatsCommands(CLI::App& app, CliContext& ctx)
     auto methods = std::make_shared<MethodsOptions>();
     CLI::App* methodsCmd = app.add_subcommand("methods", "Зарегистрированные методы расчета статистики");
     addFormatOption(methodsCmd, methods->format);
-    onChosen(methodsCmd, ctx, methods, listMethods);
+    auto show = std::make_shared<MethodShowOptions>();
+    CLI::App* showCmd = methodsCmd->add_subcommand("show", "Описание метода с примером на последнем тираже");
+    showCmd->add_option("id", show->id, "ID метода (SDZ2, KNP32, ...), без учета регистра")->required();
+    onChosen(showCmd, ctx, show, showMethod);
+    // The list runs only when no subcommand was given: CLI11 calls this after the subcommand's.
+    methodsCmd->callback([&ctx, methods, showCmd] {
+        if (!showCmd->parsed())
+            ctx.action = [&ctx, methods] { return listMethods(ctx, *methods); };
+    });
 
     auto stat = std::make_shared<StatsOptions>();
     CLI::App* statsCmd = app.add_subcommand("stats", "Таблица статистики тиражей по одному методу");

@@ -321,6 +321,8 @@ void TFormFiltersManager::info()
     const int method = currentMethod();
     if (method < 0)
         return;
+    if (TFormFiltersInfo::openHelpPage(qs(ws_.Statistics().MethodHelpURL(draft_.Method(method).Entry))))
+        return;
     // Modal over this dialog: a window of its own would take no input while the dialog is open.
     TFormFiltersInfo page(this, ws_.Settings().LoadFailed() ? nullptr : &ws_.Settings().File());
     page.showPage(qs(ws_.Statistics().MethodDescription(draft_.Method(method).Entry)));

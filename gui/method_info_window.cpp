@@ -1,8 +1,10 @@
 #include "gui/method_info_window.h"
 
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace belvane::gui {
@@ -47,6 +49,11 @@ TFormFiltersInfo::TFormFiltersInfo(QWidget* parent, const app::WindowStateFile* 
 void TFormFiltersInfo::showPage(const QString& html)
 {
     wbInfo_->setHtml(html);
+}
+
+bool TFormFiltersInfo::openHelpPage(const QString& url)
+{
+    return !url.isEmpty() && QDesktopServices::openUrl(QUrl(url));
 }
 
 void TFormFiltersInfo::hideEvent(QHideEvent* event)

@@ -18,6 +18,9 @@ public:
     TFormFiltersInfo(QWidget* parent, const app::WindowStateFile* stateFile);
 
     void showPage(const QString& html);
+    // Opens a page of the configured help file with the system's viewer; false
+    // for an empty URL or when no viewer takes it (the built-in page is shown then).
+    static bool openHelpPage(const QString& url);
     QTextBrowser* browser() const { return wbInfo_; }
 
 protected:

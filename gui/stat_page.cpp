@@ -88,6 +88,7 @@ StatPage::StatPage(PageHost& host) : Page(host, QStringLiteral("tsDrawsStat"), t
             });
         });
     connect(cbDrawsStatType_, &QComboBox::currentIndexChanged, this, [this] {
+        showTypeSummary();
         if (!updating_)
             typeInput_->touch();
     });
@@ -233,9 +234,20 @@ void StatPage::refreshTypeList()
         cbDrawsStatType_->clear();
         cbDrawsStatType_->addItems(texts);
     }
+    // Each method says in one sentence what it computes, in the list and on the box.
+    for (int i = 0; i < cbDrawsStatType_->count() && i < static_cast<int>(stats.StatTypes().size()); ++i)
+        cbDrawsStatType_->setItemData(i, qs(stats.MethodSummary(stats.StatTypes()[static_cast<size_t>(i)])),
+                                      Qt::ToolTipRole);
     if (!typeInput_->pending())
         cbDrawsStatType_->setCurrentIndex(stats.StatTypeIndex());
     updating_ = false;
+    showTypeSummary();
+}
+
+void StatPage::showTypeSummary()
+{
+    const QString summary = cbDrawsStatType_->itemData(cbDrawsStatType_->currentIndex(), Qt::ToolTipRole).toString();
+    cbDrawsStatType_->setToolTip(summary.isEmpty() ? tr("Вид расчета статистики") : summary);
 }
 
 void StatPage::refresh()
@@ -272,6 +284,9 @@ void StatPage::filtersInfo()
 {
     const int entry = ws_.Statistics().ChosenEntry();
     if (entry < 0)
+        return;
+    // A configured help file answers with its own page in the system's viewer.
+    if (TFormFiltersInfo::openHelpPage(qs(ws_.Statistics().MethodHelpURL(entry))))
         return;
     if (info_ == nullptr) {
         info_ = new TFormFiltersInfo(window(), ws_.Settings().LoadFailed() ? nullptr : &ws_.Settings().File());

@@ -53,6 +53,8 @@ private:
     // "Описание статистики": the chosen method's description in its own window.
     void filtersInfo();
     void refreshTypeList();
+    // The chosen method's first sentence as the type box's tool tip.
+    void showTypeSummary();
 
     QComboBox* cbDrawsStatType_;
     QSpinBox* edDrawsStatLen_;

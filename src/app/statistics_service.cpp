@@ -129,7 +129,26 @@ bool StatisticsService::ExportFavoriteNames(const stats::FavoritesDraft& draft, 
 
 std::string StatisticsService::MethodDescription(int entry) const
 {
-    return stats::MethodDescriptionPage(ws_.Registry(), entry);
+    return stats::MethodDescriptionPage(ws_.Registry(), entry, ws_.Archive().Sorted());
+}
+
+std::string StatisticsService::MethodDescriptionText(int entry) const
+{
+    return stats::MethodDescriptionText(ws_.Registry(), entry, ws_.Archive().Sorted());
+}
+
+std::string StatisticsService::MethodSummary(int entry) const
+{
+    return stats::MethodSummary(ws_.Registry(), entry);
+}
+
+std::string StatisticsService::MethodHelpURL(int entry) const
+{
+    const stats::TStatList& registry = ws_.Registry();
+    if (entry < 0 || entry >= registry.MethodCount())
+        return {};
+    const stats::TStatMethod& m = registry.Item(entry);
+    return m.StatClass->HelpURL(m.Param, registry.HelpFile);
 }
 
 bool StatisticsService::LoadFilterList(bool withOptions)

@@ -55,8 +55,16 @@ public:
     // user's; the registry is not touched. False after a failure (shown).
     bool ImportFavoriteNames(stats::FavoritesDraft& draft, const std::filesystem::path& file);
     bool ExportFavoriteNames(const stats::FavoritesDraft& draft, const std::filesystem::path& file);
-    // The description page of a registry entry (FiltersInfo shows the chosen type's).
+    // The description page of a registry entry (FiltersInfo shows the chosen
+    // type's): rich text with the example on the archive read as the table reads it.
     std::string MethodDescription(int entry) const;
+    // The same description in plain text.
+    std::string MethodDescriptionText(int entry) const;
+    // The first sentence of the description, for a tool tip.
+    std::string MethodSummary(int entry) const;
+    // The page of the configured help file for the entry; empty when no help
+    // file is configured or it does not exist (the built-in description is shown then).
+    std::string MethodHelpURL(int entry) const;
 
     // The filter-list file (".flt"): favourites, display options, caption
     // overrides ("Ошибка загрузки списка фильтров!" / "Ошибка сохранения списка фильтров!").

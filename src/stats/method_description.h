@@ -1,8 +1,9 @@
 #pragma once
 
-// The page the method description window shows: there are no compiled help
-// files on this platform, so the page is made from what the registry knows
-// about the method.
+// The page the method description window shows and the text the terminal
+// prints: there are no compiled help files on this platform, so the page is
+// made from the method's description, a worked example the method computes on
+// the archive, and what the registry knows about the method.
 
 #include <string>
 
@@ -10,10 +11,20 @@
 
 namespace belvane::stats {
 
-// An HTML page: the caption, the identifier, the group, the parameter, the
-// formula of a shredding method, the feature letters explained and what the
-// method offers. An entry outside the registry gives an empty text.
-std::string MethodDescriptionPage(const TStatList& registry, int entry);
+// An HTML page (Qt's rich text): the caption, what the method computes, its
+// values, its parameter, the worked example as a table, what keeping or
+// removing a row does, then the identifier, the group, the parameter value,
+// the formula of a shredding method and the feature letters explained. An
+// entry outside the registry gives an empty text. sorted: the draws' numbers
+// ascending, as the statistics table reads them.
+std::string MethodDescriptionPage(const TStatList& registry, int entry, bool sorted = false);
+
+// The same in plain text, for the terminal.
+std::string MethodDescriptionText(const TStatList& registry, int entry, bool sorted = false);
+
+// The first sentence of what the method computes (its caption when it has no
+// description yet); empty outside the registry.
+std::string MethodSummary(const TStatList& registry, int entry);
 
 // Escapes the characters HTML reserves.
 std::string EscapeHtml(std::string_view text);

@@ -139,6 +139,25 @@ TEST(Favorites, ImportThenCancelChangesNothing)
     EXPECT_EQ(draft.Method(methodOf(draft, ws, "NUMS")).Caption, "Числа из файла"); // kept after the failure
 }
 
+// A configured help file that exists answers with its page; otherwise the
+// built-in description is the only one.
+TEST(Favorites, HelpPageOnlyWithAnExistingHelpFile)
+{
+    TempDir dir;
+    StartedWorkspace s(dir.path());
+    Workspace& ws = *s;
+    const int sdz = ws.Registry().FindMethod("SDZ2");
+    ws.Registry().HelpFile.clear();
+    EXPECT_EQ(ws.Statistics().MethodHelpURL(sdz), "");
+    ws.Registry().HelpFile = dir.path() / "Belvane_RUS.chm";
+    EXPECT_EQ(ws.Statistics().MethodHelpURL(sdz), "");
+    testing::writeBytes(dir.path() / "Belvane_RUS.chm", "x");
+    EXPECT_EQ(ws.Statistics().MethodHelpURL(sdz),
+              "ms-its:" + (dir.path() / "Belvane_RUS.chm").string() + "::/Filters_1049_SDZ2.htm");
+    EXPECT_EQ(ws.Statistics().MethodHelpURL(-1), "");
+    EXPECT_NE(ws.Statistics().MethodDescription(sdz).find("<h3>Что вычисляет метод</h3>"), std::string::npos);
+}
+
 TEST(Favorites, DescriptionOfTheChosenType)
 {
     TempDir dir;

@@ -28,6 +28,29 @@ TEST_F(StatsCli, MethodsListTheRegistry)
     EXPECT_EQ(lines[1], "0\tNUMS\t{ num } Числа тиража [ N ]\tN\t0");
 }
 
+// "methods show" prints one method's description with the example on the
+// newest draw; the list itself still runs without the subcommand.
+TEST_F(StatsCli, MethodsShowPrintsTheDescription)
+{
+    ASSERT_EQ(run({"draws", "demo", "--count", "30"}).exitCode, 0);
+    for (const char* id : {"SDZ2", "knp32", "HCO3"}) {
+        const auto r = run({"methods", "show", id});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_NE(r.out.find("\nЧто вычисляет метод\n"), std::string::npos) << id;
+        EXPECT_NE(r.out.find("\nПример\n  Последний тираж 30"), std::string::npos) << id;
+        EXPECT_NE(r.out.find("Комбинация 03 11 18 24 32 41 как следующий тираж"), std::string::npos) << id;
+        EXPECT_EQ(r.out.find("<"), std::string::npos) << id;
+    }
+    EXPECT_NE(run({"methods", "show", "KNP32"}).out.find("Идентификатор: KNP32\n"), std::string::npos);
+
+    const auto r = run({"methods", "show", "XXXX"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Метод расчета статистики \"XXXX\" не найден!\n");
+    EXPECT_EQ(run({"methods", "show"}).exitCode, 2);
+    const std::string list = run({"methods", "--format", "tsv"}).out;
+    EXPECT_TRUE(list.starts_with("Поз.\tID\tМетод\tФлаги\tГруппа\n"));
+}
+
 TEST_F(StatsCli, StatsTableAndItsErrors)
 {
     ASSERT_EQ(run({"draws", "demo", "--count", "30"}).exitCode, 0);

@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QTextBrowser>
 #include <QTreeWidget>
+#include <algorithm>
 
+#include "app/statistics_service.h"
+#include "app/workspace.h"
 #include "gui/filters_manager_dialog.h"
 #include "gui/method_info_window.h"
 #include "gui/stat_page.h"
@@ -199,6 +202,38 @@ private slots:
         // The placement is kept for the next time.
         const app::WindowStateFile& file = w->workspace().Settings().File();
         QCOMPARE(file.ReadString("TFormFiltersInfo", "NormPos", ""), std::string("40,50,540,350"));
+        w->close();
+    }
+
+    // A described method: the box's tool tip is its first sentence and F8 shows
+    // its description with the example computed on the archive.
+    void descriptionOfADescribedMethod()
+    {
+        DataFolder folder;
+        auto w = startWindow(folder);
+        QVERIFY(w);
+        app::Workspace& ws = w->workspace();
+        const std::vector<int>& types = ws.Statistics().StatTypes();
+        const auto at = std::find(types.begin(), types.end(), ws.Registry().FindMethod("KNP32"));
+        QVERIFY(at != types.end());
+        const int index = static_cast<int>(at - types.begin());
+        QComboBox* box = w->statPage()->statTypeBox();
+        QCOMPARE(box->itemData(index, Qt::ToolTipRole).toString(),
+                 QStringLiteral("Три числа тиража, начиная с выбранной позиции: одно значение на тираж."));
+        box->setCurrentIndex(index);
+        QCOMPARE(box->toolTip(), box->itemData(index, Qt::ToolTipRole).toString());
+        QTRY_COMPARE(ws.Statistics().StatTypeIndex(), index);
+        w->waitUntilIdle();
+
+        w->action(QStringLiteral("FiltersInfo"))->trigger();
+        gui::TFormFiltersInfo* window = w->statPage()->infoWindow();
+        QVERIFY(window && window->isVisible());
+        const QString text = window->browser()->toPlainText();
+        QVERIFY(text.contains(QStringLiteral("Что вычисляет метод")));
+        QVERIFY(text.contains(QStringLiteral("Комбинация 03 11 18 24 32 41 как следующий тираж")));
+        QVERIFY(text.contains(QStringLiteral("11:18:24")));
+        QVERIFY(window->browser()->toHtml().contains(QStringLiteral("<table")));
+        window->close();
         w->close();
     }
 };
