@@ -19,11 +19,11 @@ namespace belvane::stats {
 inline constexpr model::TComb ExampleComb{3, 11, 18, 24, 32, 41};
 
 struct MethodExample {
-    model::TDraw Draw;                    // the newest draw (as the method reads it)
-    std::vector<std::string> DrawValues;  // its value texts, in the order recorded, each once
+    model::TDraw Draw;                   // the newest draw (as the method reads it)
+    std::vector<std::string> DrawValues; // its value texts, in the order recorded, each once
     model::TComb Comb = ExampleComb;
-    std::vector<std::string> CombValues;  // the combination's, as the draw after the newest
-    bool KeptByDrawValues = false;        // a filter keeping DrawValues keeps the combination
+    std::vector<std::string> CombValues; // the combination's, as the draw after the newest
+    bool KeptByDrawValues = false;       // a filter keeping DrawValues keeps the combination
 };
 
 // The example of registry entry `entry`; none for an empty archive or an entry

@@ -15,14 +15,16 @@
 namespace belvane::stats {
 
 struct MethodHelp {
-    std::string_view Id;          // the class's ID template, as registered ("KNP2%d")
-    const char* Computes;         // what a draw and a combination give
-    const char* Values;           // the values, with their texts in quotes «...»
-    const char* Param = nullptr;  // what the parameter changes; nullptr for a class without one
-    const char* Keep = nullptr;   // what keeping or removing a row does to a list
+    std::string_view Id;         // the class's ID template, as registered ("KNP2%d")
+    const char* Computes;        // what a draw and a combination give
+    const char* Values;          // the values, with their texts in quotes «...»
+    const char* Param = nullptr; // what the parameter changes; nullptr for a class without one
+    const char* Keep = nullptr;  // what keeping or removing a row does to a list
 };
 
 // The families' tables.
+std::span<const MethodHelp> NumbersHelp();
+std::span<const MethodHelp> SumsHelp();
 std::span<const MethodHelp> CombValuesHelp();
 std::span<const MethodHelp> OgnevHelp();
 std::span<const MethodHelp> ChainsHelp();
