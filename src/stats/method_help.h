@@ -25,6 +25,11 @@ struct MethodHelp {
 // The families' tables.
 std::span<const MethodHelp> NumbersHelp();
 std::span<const MethodHelp> SumsHelp();
+std::span<const MethodHelp> DifferencesHelp();
+std::span<const MethodHelp> ChannelsHelp();
+std::span<const MethodHelp> MatrixHelp();
+std::span<const MethodHelp> SegmentsHelp();
+std::span<const MethodHelp> SequencesHelp();
 std::span<const MethodHelp> CombValuesHelp();
 std::span<const MethodHelp> OgnevHelp();
 std::span<const MethodHelp> ChainsHelp();
