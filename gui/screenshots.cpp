@@ -661,6 +661,14 @@ bool TakeScreenshots(MainWindow& window, const std::filesystem::path& folder)
         info.show();
         ok &= save(info, folder, "26-method-description-window");
     }
+    // F8 on methods of three families: a chain, a combination value and the dynamic Ognev number.
+    for (const char* id : {"SDZ2", "KNP32", "HCO3"}) {
+        TFormFiltersInfo info(&window, nullptr);
+        info.resize(640, 760);
+        info.showPage(qs(ws.Statistics().MethodDescription(ws.Registry().FindMethod(id))));
+        info.show();
+        ok &= save(info, folder, ("26-method-description-" + std::string(id)).c_str());
+    }
     {
         TFormMulti dialog(&window, ws.Stakes().NextDrawNumber());
         dialog.setComment(qs(app::SystemStakeComment(false, 12, "6-12-3_0042")));
