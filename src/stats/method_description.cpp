@@ -31,7 +31,7 @@ struct Block {
     enum Kind { Title, Heading, Paragraph, Table, List } kind;
     std::string text;
     std::vector<std::pair<std::string, std::string>> rows; // Table: label and value; List: letter and text
-    bool valuesBelow = false; // plain text: a table's values on the line under their labels
+    bool valuesBelow = false; // a worked example: framed as HTML, values under their labels as plain text
 };
 using Page = std::vector<Block>;
 
@@ -142,7 +142,8 @@ std::string html(const Page& page)
             out += fmt::format("<p>{}</p>\n", EscapeHtml(b.text));
             break;
         case Block::Table:
-            out += "<table cellspacing=\"4\">\n";
+            out += b.valuesBelow ? "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
+                                 : "<table cellspacing=\"4\">\n";
             for (const auto& [label, value] : b.rows)
                 out += fmt::format("<tr><td><b>{}</b></td><td>{}</td></tr>\n", EscapeHtml(label), EscapeHtml(value));
             out += "</table>\n";

@@ -240,6 +240,7 @@ TEST(MethodDescription, PageAndTextShowTheDescriptionAndTheExample)
     EXPECT_NE(page.find("<h3>Что вычисляет метод</h3>\n<p>Три числа тиража, начиная с выбранной позиции"),
               std::string::npos);
     EXPECT_NE(page.find("<h3>Параметр</h3>"), std::string::npos);
+    EXPECT_NE(page.find("<h3>Пример</h3>\n<table border=\"1\""), std::string::npos);
     EXPECT_NE(page.find("<tr><td><b>Последний тираж 22 (08/03/2025): 32 12 17 40 05 09</b></td><td>12:17:40</td></tr>"),
               std::string::npos);
     EXPECT_NE(page.find("<tr><td><b>Комбинация 03 11 18 24 32 41 как следующий тираж</b></td><td>11:18:24</td></tr>"),
