@@ -163,6 +163,37 @@ TEST(EnglishCoreCatalogue, EveryTranslationKeepsTheFieldsAndLineBreaksOfItsSourc
     }
 }
 
+// The texts in «...» are what the program prints (value texts of the methods,
+// which no language module changes): a translation quotes the same ones, in order.
+std::vector<std::string> quotedTexts(std::string_view text)
+{
+    std::vector<std::string> out;
+    constexpr std::string_view open = "«", close = "»";
+    for (size_t at = text.find(open); at != std::string_view::npos; at = text.find(open, at + 1)) {
+        const size_t end = text.find(close, at);
+        if (end == std::string_view::npos)
+            break;
+        out.emplace_back(text.substr(at + open.size(), end - at - open.size()));
+    }
+    return out;
+}
+
+TEST(EnglishCoreCatalogue, EveryTranslationQuotesTheValueTextsOfItsSource)
+{
+    const auto files = englishCatalogues();
+    if (files.empty())
+        GTEST_SKIP() << "no translations folder";
+    int quoting = 0;
+    for (const fs::path& file : files) {
+        for (const CatalogueEntry& e : readCatalogue(file)) {
+            const auto forms = quotedTexts(e.source);
+            EXPECT_EQ(quotedTexts(e.translation), forms) << file.filename().string() << ": " << e.source;
+            quoting += forms.empty() ? 0 : 1;
+        }
+    }
+    EXPECT_GT(quoting, 50); // the methods' descriptions
+}
+
 // The texts the collector finds in a folder: the literal first arguments of
 // Text(...), Message(...) and BELVANE_TEXT(...), adjacent literals joined.
 std::set<std::string> collectedTexts(const fs::path& folder)
