@@ -129,12 +129,12 @@ bool StatisticsService::ExportFavoriteNames(const stats::FavoritesDraft& draft, 
 
 std::string StatisticsService::MethodDescription(int entry) const
 {
-    return stats::MethodDescriptionPage(ws_.Registry(), entry, ws_.Archive().Sorted());
+    return stats::MethodDescriptionPage(ws_.Registry(), entry, ws_.Archive().Sorted(), Length());
 }
 
 std::string StatisticsService::MethodDescriptionText(int entry) const
 {
-    return stats::MethodDescriptionText(ws_.Registry(), entry, ws_.Archive().Sorted());
+    return stats::MethodDescriptionText(ws_.Registry(), entry, ws_.Archive().Sorted(), Length());
 }
 
 std::string StatisticsService::MethodSummary(int entry) const

@@ -82,7 +82,7 @@ void addExample(Page& page, const MethodExample& e)
                         {}});
 }
 
-Page makePage(const TStatList& registry, int entry, bool sorted)
+Page makePage(const TStatList& registry, int entry, bool sorted, int window)
 {
     const TStatMethod& m = registry.Item(entry);
     const MethodClass& c = *m.StatClass;
@@ -92,7 +92,7 @@ Page makePage(const TStatList& registry, int entry, bool sorted)
     const MethodHelp* help = FindMethodHelp(c);
     if (help != nullptr)
         addHelp(page, m, *help);
-    if (const std::optional<MethodExample> example = ComputeMethodExample(registry, entry, sorted))
+    if (const std::optional<MethodExample> example = ComputeMethodExample(registry, entry, sorted, window))
         addExample(page, *example);
     if (help != nullptr && help->Keep != nullptr) {
         page.push_back({Block::Heading, support::Text("Оставить или удалить"), {}});
@@ -219,14 +219,14 @@ std::string EscapeHtml(std::string_view text)
     return out;
 }
 
-std::string MethodDescriptionPage(const TStatList& registry, int entry, bool sorted)
+std::string MethodDescriptionPage(const TStatList& registry, int entry, bool sorted, int window)
 {
-    return inRegistry(registry, entry) ? html(makePage(registry, entry, sorted)) : std::string();
+    return inRegistry(registry, entry) ? html(makePage(registry, entry, sorted, window)) : std::string();
 }
 
-std::string MethodDescriptionText(const TStatList& registry, int entry, bool sorted)
+std::string MethodDescriptionText(const TStatList& registry, int entry, bool sorted, int window)
 {
-    return inRegistry(registry, entry) ? plain(makePage(registry, entry, sorted)) : std::string();
+    return inRegistry(registry, entry) ? plain(makePage(registry, entry, sorted, window)) : std::string();
 }
 
 std::string MethodSummary(const TStatList& registry, int entry)

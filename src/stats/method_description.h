@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "stats/method_example.h"
 #include "stats/stat_list.h"
 
 namespace belvane::stats {
@@ -15,12 +16,14 @@ namespace belvane::stats {
 // values, its parameter, the worked example as a table, what keeping or
 // removing a row does, then the identifier, the group, the parameter value,
 // the formula of a shredding method and the feature letters explained. An
-// entry outside the registry gives an empty text. sorted: the draws' numbers
-// ascending, as the statistics table reads them.
-std::string MethodDescriptionPage(const TStatList& registry, int entry, bool sorted = false);
+// entry outside the registry gives an empty text. sorted and window: how the
+// statistics table reads the draws (see ComputeMethodExample).
+std::string MethodDescriptionPage(const TStatList& registry, int entry, bool sorted = false,
+                                  int window = DefaultExampleWindow);
 
 // The same in plain text, for the terminal.
-std::string MethodDescriptionText(const TStatList& registry, int entry, bool sorted = false);
+std::string MethodDescriptionText(const TStatList& registry, int entry, bool sorted = false,
+                                  int window = DefaultExampleWindow);
 
 // The first sentence of what the method computes (its caption when it has no
 // description yet); empty outside the registry.

@@ -15,6 +15,9 @@
 
 namespace belvane::stats {
 
+// How many draws an example follows when the caller names no window.
+inline constexpr int DefaultExampleWindow = 1000;
+
 // The combination every example shows.
 inline constexpr model::TComb ExampleComb{3, 11, 18, 24, 32, 41};
 
@@ -28,7 +31,9 @@ struct MethodExample {
 
 // The example of registry entry `entry`; none for an empty archive or an entry
 // outside the registry. sorted: the draws' numbers ascending, as the
-// statistics table reads them.
-std::optional<MethodExample> ComputeMethodExample(const TStatList& registry, int entry, bool sorted);
+// statistics table reads them; window: the table's length in draws, over which
+// series and periods are followed up to the newest draw.
+std::optional<MethodExample> ComputeMethodExample(const TStatList& registry, int entry, bool sorted,
+                                                  int window = DefaultExampleWindow);
 
 } // namespace belvane::stats

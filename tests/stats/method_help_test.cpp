@@ -223,6 +223,30 @@ TEST(MethodExample, TheMethodComputesTheNewestDrawAndTheCombinationAsTheNextDraw
     EXPECT_TRUE(hco->CombValues.empty());
 }
 
+// Periods and series carry from draw to draw: the example follows the window
+// up to the newest draw as the table does, and the combination after it.
+TEST(MethodExample, PeriodsAndSeriesFollowTheWindow)
+{
+    StatsFixture f = knownArchive();
+    const auto prd = ComputeMethodExample(f.list, f.list.FindMethod("PRDV"), false);
+    const auto has = [](const std::vector<std::string>& texts, const std::string& text) {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    EXPECT_TRUE(has(prd->DrawValues, "12 x 1")) << prd->DrawValues.size();
+    EXPECT_TRUE(has(prd->DrawValues, "40 x 1"));
+    EXPECT_TRUE(has(prd->CombValues, "32 x 1")); // 32 is in the newest draw
+
+    // 12 came in the last two draws: its series at the newest draw is at least two long.
+    const auto grp = ComputeMethodExample(f.list, f.list.FindMethod("GRPV"), false);
+    const auto twelve = std::find_if(grp->DrawValues.begin(), grp->DrawValues.end(),
+                                     [](const std::string& t) { return t.starts_with("12 x "); });
+    ASSERT_NE(twelve, grp->DrawValues.end());
+    EXPECT_NE(*twelve, "12 x 1");
+    // A window of one draw sees no history.
+    const auto alone = ComputeMethodExample(f.list, f.list.FindMethod("PRDV"), false, 1);
+    EXPECT_TRUE(alone->DrawValues.empty());
+}
+
 TEST(MethodExample, NoneWithoutAnArchiveOrOutsideTheRegistry)
 {
     StatsFixture empty;
