@@ -183,7 +183,7 @@ int runScenario(CliContext& ctx, const RunOptions& o)
     app::ScenarioRunSettings settings = scenario.RunSettings();
     settings.Log = settings.Log || o.log;
     settings.Seed = o.seed;
-    settings.Control = o.offsets && o.control;
+    settings.Control = o.offsets && (settings.Control || o.control);
 
     if (o.offsets && o.holdout >= *o.offsets) {
         std::cerr << fmt::format("--holdout ({}) должно быть меньше --offsets ({}).", o.holdout, *o.offsets) << '\n';

@@ -151,6 +151,16 @@ void ScriptPage::registerActions()
                      host_.updateActions();
                  },
                  [this] { return ws_.Scenario().LogEnabled(); }});
+    actions.add({"ScriptTestControl",
+                 tr("Контроль случайной игрой при тесте"),
+                 {},
+                 tr("При тесте делать на каждом смещении столько же случайных ставок из полного набора, "
+                    "чтобы сравнить сценарий со случайной игрой"),
+                 [this] {
+                     ws_.Scenario().ToggleControl();
+                     host_.updateActions();
+                 },
+                 [this] { return ws_.Scenario().ControlEnabled(); }});
     actions.add({"LogsDelete", tr("Удалить журналы выполнения сценариев"), {}, {}, [this] {
                      host_.run([this] { ws_.Scenario().DeleteLogs(); });
                  }});
@@ -179,8 +189,8 @@ void ScriptPage::registerActions()
     host_.addToMenu(QStringLiteral("Сценарий"),
                     {"ScriptOpen", "ScriptLoad", "ScriptSave", nullptr, "ScriptAdd", "ScriptEmpty", "ScriptClone",
                      "ScriptEdit", nullptr, "ScriptUp", "ScriptDown", nullptr, "ScriptDel", "ScriptClr"});
-    host_.addToMenu(QStringLiteral("Сценарий"),
-                    {nullptr, "ScriptRun", "ScriptTest", "ScriptStop", nullptr, "LogToggle", "LogsDelete"});
+    host_.addToMenu(QStringLiteral("Сценарий"), {nullptr, "ScriptRun", "ScriptTest", "ScriptStop", "ScriptTestControl",
+                                                 nullptr, "LogToggle", "LogsDelete"});
     host_.addToToolBar({nullptr, "ScriptRun", "ScriptTest", "ScriptStop"});
     // The list's own menu: editing first, then moving, deleting and the files.
     for (const char* name : {"ScriptAdd", "ScriptEmpty", "ScriptClone", "ScriptEdit", "", "ScriptUp", "ScriptDown", "",

@@ -1220,6 +1220,14 @@ Download the draw archive, choose a statistics method, select values in the tabl
         <source>Переместить выделенную строку вниз</source>
         <translation>Move the selected line down</translation>
     </message>
+    <message>
+        <source>Контроль случайной игрой при тесте</source>
+        <translation>Random play control in tests</translation>
+    </message>
+    <message>
+        <source>При тесте делать на каждом смещении столько же случайных ставок из полного набора, чтобы сравнить сценарий со случайной игрой</source>
+        <translation>In a test, make as many random stakes from the full set at every offset, to compare the scenario with random play</translation>
+    </message>
 </context>
 <context>
     <name>belvane::gui::ShreddingDialog</name>

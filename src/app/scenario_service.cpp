@@ -153,6 +153,7 @@ ScenarioRunSettings ScenarioService::RunSettings() const
 {
     ScenarioRunSettings settings;
     settings.Log = LogEnabled();
+    settings.Control = ControlEnabled();
     settings.CheckOnLine = ws_.Stakes().CheckOnLine();
     return settings;
 }
@@ -207,6 +208,16 @@ void ScenarioService::ToggleLog()
     ws_.SetSetting(key::ScriptLogEnabled, LogEnabled() ? 0 : 1);
 }
 
+bool ScenarioService::ControlEnabled() const
+{
+    return ws_.Settings().Flag(key::ScriptTestControl);
+}
+
+void ScenarioService::ToggleControl()
+{
+    ws_.SetSetting(key::ScriptTestControl, ControlEnabled() ? 0 : 1);
+}
+
 void ScenarioService::DeleteLogs()
 {
     Host& host = ws_.Host();
@@ -244,7 +255,7 @@ std::optional<bool> ScenarioService::ActionEnabled(std::string_view action, cons
         return any && draws > 0 && !Running();
     if (action == "ScriptTest")
         return any && draws > 1 && !Running();
-    if (action == "LogToggle" || action == "LogsDelete")
+    if (action == "LogToggle" || action == "LogsDelete" || action == "ScriptTestControl")
         return !Running();
     if (action == "ScriptOpen" || action == "ScriptLoad" || action == "ScriptAdd")
         return true;

@@ -60,7 +60,8 @@ public:
     bool IsCommandLine(int index) const;
 
     // ---- running ----------------------------------------------------------------------
-    // A run's switches as the settings hold them ("ScriptLogEnabled", "StakesCheckOnLine").
+    // A run's switches as the settings hold them ("ScriptLogEnabled", "StakesCheckOnLine",
+    // "ScriptTestControl").
     ScenarioRunSettings RunSettings() const;
     // "Прогноз" over these lines (the scenario's own, or a file's).
     ScenarioRunResult Run(std::span<const std::string> lines, const ScenarioRunSettings& settings);
@@ -80,6 +81,9 @@ public:
     // The run logs: "Журнал выполнения сценария" and "Удалить журналы выполнения сценариев".
     bool LogEnabled() const;
     void ToggleLog();
+    // "Контроль случайной игрой": a test stakes the control too.
+    bool ControlEnabled() const;
+    void ToggleControl();
     void DeleteLogs();
 
     std::optional<bool> ActionEnabled(std::string_view action, const ViewSelection& selection) const;

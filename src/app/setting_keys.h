@@ -25,6 +25,8 @@ inline constexpr std::string_view WeekChartType = "WeekChartType";
 inline constexpr std::string_view AutoUpdates = "AutoUpdates";
 inline constexpr std::string_view DownloadDrawsOnStart = "DownloadDrawsOnStart";
 inline constexpr std::string_view ScriptLogEnabled = "ScriptLogEnabled";
+// "Тест" stakes the control's random stakes beside the scenario's.
+inline constexpr std::string_view ScriptTestControl = "ScriptTestControl";
 inline constexpr std::string_view StakesLogEnabled = "StakesLogEnabled";
 inline constexpr std::string_view StakesScrollEnabled = "StakesScrollEnabled";
 inline constexpr std::string_view StakesCheckOnLine = "StakesCheckOnLine";

@@ -20,7 +20,7 @@ using W = SettingWrite;
 // Counts of draws: a window over the archive can never be longer than the archive may be.
 constexpr int kMaxDraws = static_cast<int>(model::MaxDrawsInFile);
 
-constexpr std::array<SettingKey, 44> kMainWindowKeys = {{
+constexpr std::array<SettingKey, 45> kMainWindowKeys = {{
     {key::LeftPanelWidth, K::Integer, DesignSize, W::OnClose},
     {key::DrawsExclude, K::Integer, 0, W::OnClose, 0, kMaxDraws},
     {key::DrawsStatLen, K::Integer, 1000, W::OnClose, 1, kMaxDraws},
@@ -40,6 +40,7 @@ constexpr std::array<SettingKey, 44> kMainWindowKeys = {{
     {key::AutoUpdates, K::Boolean, 1, W::WhenChanged},
     {key::DownloadDrawsOnStart, K::Integer, 0, W::WhenChanged},
     {key::ScriptLogEnabled, K::Boolean, 0, W::WhenChanged},
+    {key::ScriptTestControl, K::Boolean, 0, W::WhenChanged},
     {key::StakesLogEnabled, K::Boolean, 0, W::WhenChanged},
     {key::StakesScrollEnabled, K::Boolean, 1, W::WhenChanged},
     {key::StakesCheckOnLine, K::Boolean, 1, W::WhenChanged},

@@ -394,6 +394,36 @@ private slots:
         QVERIFY(!w->isRunning());
     }
 
+    void theControlSwitchStakesRandomPlayBesideATest()
+    {
+        DataFolder folder;
+        auto w = startWith(folder, {line("FULL:0#FIRST")});
+        QVERIFY(w);
+        QAction* control = w->action("ScriptTestControl");
+        QVERIFY(control->isCheckable());
+        QVERIFY(!control->isChecked());
+        control->trigger();
+        QVERIFY(control->isChecked());
+        QVERIFY(w->workspace().Settings().Flag(app::key::ScriptTestControl));
+        whenModal<QInputDialog>([](QInputDialog* d) {
+            d->setIntValue(2);
+            d->accept();
+        });
+        auto boxes = std::make_unique<BoxAnswerer>();
+        w->action("ScriptTest")->trigger();
+        w->waitUntilIdle();
+        QTRY_COMPARE_WITH_TIMEOUT(boxes->texts.size(), 1, 5000);
+        boxes.reset();
+        // Two offsets: a stake of the line and one of the control at each.
+        int controls = 0;
+        app::StakesService& stakes = w->workspace().Stakes();
+        for (size_t i = 0; i < stakes.Count(); ++i)
+            controls += stakes.Record(i).Comment == app::ControlComment ? 1 : 0;
+        QCOMPARE(controls, 2);
+        QCOMPARE(scriptPage(w)->scriptPanelText(3), QStringLiteral("Ставок: 2"));
+        w->close();
+    }
+
     void logSwitchWritesALogThatIsOpenedAndDeleted()
     {
         DataFolder folder;
