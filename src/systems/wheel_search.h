@@ -13,9 +13,10 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
-#include "systems/system_file.h"
+#include "systems/system_line.h"
 
 namespace belvane::systems {
 

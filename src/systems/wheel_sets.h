@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "systems/system_file.h"
+#include "systems/system_line.h"
 
 namespace belvane::systems::wheel {
 

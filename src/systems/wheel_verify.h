@@ -12,7 +12,7 @@
 #include <span>
 #include <vector>
 
-#include "systems/system_file.h"
+#include "systems/system_line.h"
 
 namespace belvane::systems {
 
