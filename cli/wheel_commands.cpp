@@ -64,8 +64,8 @@ int generate(CliContext& ctx, const GenerateOptions& o)
                              outcome->Bound.Lines, systems::BoundKindName(outcome->Bound.Kind),
                              outcome->Wheel.Optimal ? "; меньше не бывает" : "")
               << '\n'
-              << "Проверка: "
-              << conditionText(spec.Guarantee, spec.Condition, outcome->Table.Subsets(spec.Condition)) << '\n'
+              << "Проверка: " << conditionText(spec.Guarantee, spec.Condition, outcome->Table.Subsets(spec.Condition))
+              << '\n'
               << fmt::format("Зерно: {}, раундов: {}", request.Seed, outcome->Wheel.Rounds) << '\n';
     std::string text;
     for (const systems::SystemLine& line : outcome->Wheel.Lines)
@@ -123,8 +123,7 @@ int verify(CliContext& ctx, const VerifyOptions& o)
         throw Error("Указано недопустмое количество используемых чисел!");
     const auto table = systems::VerifySystem(lines, numbers);
     const systems::SystemGuarantee guarantee = systems::GuaranteeOf(*table);
-    std::cout << fmt::format("Система: {} (чисел: {}, комбинаций: {})", path.filename().string(), numbers,
-                             lines.size())
+    std::cout << fmt::format("Система: {} (чисел: {}, комбинаций: {})", path.filename().string(), numbers, lines.size())
               << '\n';
     printGuaranteeTable(*table, o.format);
     if (!name || name->Block < 0) {
@@ -155,16 +154,18 @@ void addWheelCommands(CLI::App* systems, CliContext& ctx)
     generateCmd->add_option("--guarantee", generateOptions->guarantee, "Гарантированное совпадение, блок (1..5)")
         ->required()
         ->check(CLI::Range(1, systems::MaxSystemBlock));
-    generateCmd->add_option("--if", generateOptions->condition,
-                            "Сколько выпавших чисел среди чисел системы (от гарантии до 6; по умолчанию как гарантия)")
+    generateCmd
+        ->add_option("--if", generateOptions->condition,
+                     "Сколько выпавших чисел среди чисел системы (от гарантии до 6; по умолчанию как гарантия)")
         ->check(CLI::Range(1, systems::SystemCombLength));
     generateCmd->add_option("--seconds", generateOptions->seconds, "Время поиска, секунд")
         ->check(CLI::Range(0.0, 86400.0))
         ->capture_default_str();
     generateCmd->add_option("--seed", generateOptions->seed, "Зерно поиска: то же зерно дает ту же систему")
         ->capture_default_str();
-    generateCmd->add_option("--rounds", generateOptions->rounds,
-                            "Число раундов поиска вместо времени (повторяет прежний запуск в точности)")
+    generateCmd
+        ->add_option("--rounds", generateOptions->rounds,
+                     "Число раундов поиска вместо времени (повторяет прежний запуск в точности)")
         ->check(CLI::Range(int64_t{0}, int64_t{1} << 40));
     generateCmd->add_flag("--install", generateOptions->install,
                           "Установить как систему для этого количества чисел (заменяет прежнюю)");
@@ -175,8 +176,9 @@ void addWheelCommands(CLI::App* systems, CliContext& ctx)
     CLI::App* verifyCmd =
         systems->add_subcommand("verify", "Проверить систему: сколько наборов выпавших чисел дает каждое совпадение");
     auto* fileOption = verifyCmd->add_option("file", verifyOptions->file, "Файл системы");
-    auto* numbersOption = verifyCmd->add_option("--numbers", verifyOptions->numbers, "Установленная система для N чисел")
-                              ->check(CLI::Range(systems::MinSystemNumbers, systems::MaxSystemNumbers));
+    auto* numbersOption =
+        verifyCmd->add_option("--numbers", verifyOptions->numbers, "Установленная система для N чисел")
+            ->check(CLI::Range(systems::MinSystemNumbers, systems::MaxSystemNumbers));
     fileOption->excludes(numbersOption);
     addFormatOption(verifyCmd, verifyOptions->format);
     onChosen(verifyCmd, ctx, verifyOptions, verify);

@@ -81,7 +81,7 @@ struct FetchedSystemFile {
     bool BlockMet = true;
 };
 FetchedSystemFile SaveFetchedSystem(const std::filesystem::path& folder, const tSystemData& system,
-                                        std::string_view combs);
+                                    std::string_view combs);
 // The local file of a listed system, when there is one.
 std::optional<std::filesystem::path> LocalSystemFile(const std::filesystem::path& folder, const tSystemData& system);
 // Whether the file's modification time differs from the system's created time.

@@ -59,8 +59,8 @@ std::vector<SystemLine> ReadSystemFile(const std::filesystem::path& path);
 struct LocalSystem {
     std::filesystem::path Path;
     SystemName Name;
-    int Lines = 0;       // combinations, when the file is valid
-    std::string Problem; // why it cannot be used; empty when valid
+    int Lines = 0;                           // combinations, when the file is valid
+    std::string Problem;                     // why it cannot be used; empty when valid
     std::optional<SystemGuarantee> Verified; // recorded when it was installed or downloaded
 };
 std::vector<LocalSystem> LocalSystems(const std::filesystem::path& folder);
@@ -108,7 +108,7 @@ struct InstalledSystem {
 InstalledSystem InstallSystem(const std::filesystem::path& folder, const std::filesystem::path& source, int block,
                               std::optional<int> id);
 // The same for lines already in memory, over `numbers` positions.
-InstalledSystem InstallSystemLines(const std::filesystem::path& folder, std::span<const SystemLine> lines,
-                                   int numbers, int block, std::optional<int> id);
+InstalledSystem InstallSystemLines(const std::filesystem::path& folder, std::span<const SystemLine> lines, int numbers,
+                                   int block, std::optional<int> id);
 
 } // namespace belvane::systems

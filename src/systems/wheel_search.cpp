@@ -341,7 +341,9 @@ GeneratedWheel GenerateWheel(const WheelSpec& spec, const WheelOptions& options,
     if (const auto problem = CheckWheelSpec(spec))
         throw Error(*problem);
     const auto begin = std::chrono::steady_clock::now();
-    const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count(); };
+    const auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    };
 
     const Problem problem(spec);
     const int chainCount = std::max(1, options.Chains);

@@ -30,7 +30,7 @@ struct WheelSpec {
 std::optional<std::string> CheckWheelSpec(const WheelSpec& spec);
 
 struct WheelOptions {
-    double Seconds = 10;          // stop after the first round past this
+    double Seconds = 10; // stop after the first round past this
     uint64_t Seed = 1;
     std::optional<int64_t> Rounds; // stop after this many rounds (reproduces a run exactly)
     int Chains = 4;

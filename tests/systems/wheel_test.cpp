@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
+
+#include "support/error.h"
 #include "systems/wheel_bounds.h"
 #include "systems/wheel_search.h"
 #include "systems/wheel_sets.h"
@@ -54,7 +58,8 @@ TEST(WheelSets, ColexRanksNumberTheSubsetsWithoutGaps)
 TEST(WheelVerify, AgreesWithTheNaiveCountForEveryConditionAndGuarantee)
 {
     // An irregular system with gaps: not every subset gets anything.
-    const std::vector<SystemLine> lines = {{1, 2, 3, 4, 5, 6}, {1, 2, 7, 8, 9, 10}, {3, 5, 7, 9, 11, 12}, {2, 4, 6, 8, 10, 12}};
+    const std::vector<SystemLine> lines = {
+        {1, 2, 3, 4, 5, 6}, {1, 2, 7, 8, 9, 10}, {3, 5, 7, 9, 11, 12}, {2, 4, 6, 8, 10, 12}};
     const auto table = VerifySystem(lines, 12);
     ASSERT_TRUE(table);
     for (int p = 1; p <= 6; ++p) {
