@@ -27,6 +27,7 @@ std::optional<WheelOutcome> SystemsService::GenerateWheel(const WheelRequest& re
         options.Seconds = request.Seconds;
         options.Seed = request.Seed;
         options.Rounds = request.Rounds;
+        options.Cancelled = [&host] { return host.cancelled(); };
         int shown = 0;
         outcome.Wheel = systems::GenerateWheel(request.Spec, options, [&](double used) {
             const int percent = static_cast<int>(used * 100);

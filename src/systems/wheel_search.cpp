@@ -1,6 +1,7 @@
 #include "systems/wheel_search.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <chrono>
 #include <cmath>
@@ -22,6 +23,7 @@ using wheel::Mask;
 using wheel::RankOf;
 
 constexpr uint32_t kNowhere = std::numeric_limits<uint32_t>::max();
+constexpr size_t kManySubsets = 2'000'000;
 
 // SplitMix64: small, fast and the same on every platform and library.
 class Rng {
@@ -103,9 +105,12 @@ public:
 
     // A greedy system: for a random uncovered subset, the best of a few
     // random lines through t of its positions.
-    void start()
+    // False when cancelled before the system was complete.
+    bool start(const std::function<bool()>& cancelled)
     {
-        while (!uncovered_.empty()) {
+        for (uint64_t added = 0; !uncovered_.empty(); ++added) {
+            if (cancelled && added % 16 == 0 && cancelled())
+                return false;
             const Mask target = pr_.subsets[uncovered_[rng_.below(static_cast<uint32_t>(uncovered_.size()))]];
             Mask chosen = 0;
             int64_t chosenGain = -1;
@@ -119,6 +124,10 @@ public:
                 }
                 while (std::popcount(line) < SystemCombLength)
                     line |= rng_.bitOf(pr_.all & ~line);
+                if (pr_.greedyCandidates == 1) {
+                    chosen = line;
+                    break;
+                }
                 int64_t gain = 0;
                 forCover(line, [&](Mask s) { gain += count_[RankOf(s)] == 0; });
                 if (gain > chosenGain) {
@@ -129,30 +138,20 @@ public:
             add(chosen);
         }
         solved();
+        return true;
     }
 
-    void run(int moves)
+    void run(int moves, const std::function<bool()>& cancelled)
     {
         for (int m = 0; m < moves && !done_; ++m) {
+            if (cancelled && m % 1024 == 1023 && cancelled())
+                return;
             if (uncovered_.empty()) {
                 solved();
                 continue;
             }
             const Mask target = pr_.subsets[uncovered_[rng_.below(static_cast<uint32_t>(uncovered_.size()))]];
-            // The line nearest to covering it (a random one among the nearest).
-            int nearest = -1;
-            uint32_t ties = 0;
-            size_t line = 0;
-            for (size_t i = 0; i < lines_.size(); ++i) {
-                const int overlap = std::popcount(lines_[i] & target);
-                if (overlap > nearest) {
-                    nearest = overlap;
-                    ties = 1;
-                    line = i;
-                } else if (overlap == nearest && rng_.below(++ties) == 0) {
-                    line = i;
-                }
-            }
+            const size_t line = nearestLine(target);
             const Mask out = rng_.bitOf(lines_[line] & ~target);
             const Mask in = rng_.bitOf(target & ~lines_[line]);
             const int delta = swapDelta(lines_[line], out, in);
@@ -163,6 +162,46 @@ public:
     }
 
     bool done() const { return done_; }
+
+private:
+    // A line one swap from covering the target when one is found: among many
+    // lines a few random ones are tried (most targets have such lines aplenty),
+    // among few all are; else a random one of the nearest.
+    size_t nearestLine(Mask target)
+    {
+        const int wanted = pr_.t - 1;
+        if (lines_.size() > kSampledLines) {
+            size_t best = 0;
+            int nearest = -1;
+            for (size_t k = 0; k < kSampledLines; ++k) {
+                const size_t i = rng_.below(static_cast<uint32_t>(lines_.size()));
+                const int overlap = std::popcount(lines_[i] & target);
+                if (overlap == wanted)
+                    return i;
+                if (overlap > nearest) {
+                    nearest = overlap;
+                    best = i;
+                }
+            }
+            return best;
+        }
+        int nearest = -1;
+        uint32_t ties = 0;
+        size_t line = 0;
+        for (size_t i = 0; i < lines_.size(); ++i) {
+            const int overlap = std::popcount(lines_[i] & target);
+            if (overlap > nearest) {
+                nearest = overlap;
+                ties = 1;
+                line = i;
+            } else if (overlap == nearest && rng_.below(++ties) == 0) {
+                line = i;
+            }
+        }
+        return line;
+    }
+
+public:
     const std::vector<Mask>& best() const { return best_; }
 
 private:
@@ -257,15 +296,11 @@ private:
     // then drop the line whose loss uncovers least and search on.
     void solved()
     {
-        for (bool dropped = true; dropped;) {
-            dropped = false;
-            for (size_t i = lines_.size(); i-- > 0;)
-                if (alone(lines_[i]) == 0) {
-                    removeLine(i);
-                    dropped = true;
-                    break;
-                }
-        }
+        // One pass from the end: a line kept stays needed as others go, and
+        // the one moved into a dropped line's place was kept already.
+        for (size_t i = lines_.size(); i-- > 0;)
+            if (alone(lines_[i]) == 0)
+                removeLine(i);
         best_ = lines_;
         if (lines_.size() <= pr_.lowerBound || lines_.size() <= 1) {
             done_ = true;
@@ -299,10 +334,11 @@ private:
             temperature_ = kHot;
     }
 
-    static constexpr double kHot = 1.0;
-    static constexpr double kCold = 0.05;
+    static constexpr double kHot = 0.3;
+    static constexpr double kCold = 0.1;
     static constexpr double kCooling = 0.99;
     static constexpr int kCoolEvery = 256;
+    static constexpr size_t kSampledLines = 64;
 
     const Problem& pr_;
     Rng rng_;
@@ -346,7 +382,8 @@ GeneratedWheel GenerateWheel(const WheelSpec& spec, const WheelOptions& options,
     };
 
     const Problem problem(spec);
-    const int chainCount = std::max(1, options.Chains);
+    const int chainCount =
+        std::max(1, problem.subsets.size() > kManySubsets ? std::min(options.Chains, 2) : options.Chains);
     std::vector<std::unique_ptr<Chain>> chains;
     for (int i = 0; i < chainCount; ++i)
         chains.push_back(std::make_unique<Chain>(problem, chainSeed(options.Seed, i)));
@@ -356,16 +393,28 @@ GeneratedWheel GenerateWheel(const WheelSpec& spec, const WheelOptions& options,
                 work(*chains[i]);
         });
     };
-    eachChain([](Chain& c) { c.start(); });
-
     GeneratedWheel result;
+    std::atomic<bool> incomplete = false;
+    eachChain([&](Chain& c) {
+        if (!c.start(options.Cancelled))
+            incomplete = true;
+    });
+    if (incomplete) {
+        result.Cancelled = true;
+        return result;
+    }
+
     for (;;) {
         if (std::all_of(chains.begin(), chains.end(), [](const auto& c) { return c->done(); }))
             break;
         if (options.Rounds ? result.Rounds >= *options.Rounds : elapsed() >= options.Seconds)
             break;
-        eachChain([&](Chain& c) { c.run(problem.movesPerRound); });
+        eachChain([&](Chain& c) { c.run(problem.movesPerRound, options.Cancelled); });
         ++result.Rounds;
+        if (options.Cancelled && options.Cancelled()) {
+            result.Cancelled = true;
+            break;
+        }
         const double used = options.Rounds ? static_cast<double>(result.Rounds) / std::max<int64_t>(*options.Rounds, 1)
                                            : elapsed() / std::max(options.Seconds, 1e-9);
         if (progress && !progress(std::min(used, 1.0))) {

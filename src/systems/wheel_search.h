@@ -33,7 +33,10 @@ struct WheelOptions {
     double Seconds = 10; // stop after the first round past this
     uint64_t Seed = 1;
     std::optional<int64_t> Rounds; // stop after this many rounds (reproduces a run exactly)
-    int Chains = 4;
+    int Chains = 4;                // two at most where the subsets run into millions (memory)
+    // Asked from the worker threads too, so a long greedy start can be
+    // cancelled; must be safe to call from any thread.
+    std::function<bool()> Cancelled;
 };
 
 struct GeneratedWheel {

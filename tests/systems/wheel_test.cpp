@@ -177,6 +177,13 @@ TEST(WheelSearch, ReachesTheBoundAndStopsOrIsCancelled)
     EXPECT_TRUE(stopped.Cancelled);
     EXPECT_EQ(stopped.Rounds, 2);
     EXPECT_FALSE(stopped.Lines.empty());
+    // Asked from the workers during the greedy start: nothing half-made comes back.
+    WheelOptions cancelled = o;
+    cancelled.Cancelled = [] { return true; };
+    const GeneratedWheel early = GenerateWheel({20, 4, 4}, cancelled);
+    EXPECT_TRUE(early.Cancelled);
+    EXPECT_TRUE(early.Lines.empty());
+    EXPECT_EQ(early.Rounds, 0);
     EXPECT_THROW(GenerateWheel({12, 4, 3}, o), Error);
     EXPECT_TRUE(CheckWheelSpec({6, 3, 3}));
     EXPECT_TRUE(CheckWheelSpec({12, 6, 6}));
