@@ -104,8 +104,8 @@ public:
     }
 
     // A greedy system: for a random uncovered subset, the best of a few
-    // random lines through t of its positions.
-    // False when cancelled before the system was complete.
+    // random lines through t of its positions. False when cancelled before
+    // the system was complete.
     bool start(const std::function<bool()>& cancelled)
     {
         for (uint64_t added = 0; !uncovered_.empty(); ++added) {
@@ -162,6 +162,7 @@ public:
     }
 
     bool done() const { return done_; }
+    const std::vector<Mask>& best() const { return best_; }
 
 private:
     // A line one swap from covering the target when one is found: among many
@@ -201,10 +202,6 @@ private:
         return line;
     }
 
-public:
-    const std::vector<Mask>& best() const { return best_; }
-
-private:
     // Every p-subset that meets the line in t or more positions.
     template <class F>
     void forCover(Mask line, F&& f) const
