@@ -60,6 +60,10 @@ struct Problem {
     uint64_t lowerBound = 0;
     int movesPerRound = 0;
     int greedyCandidates = 0;
+    // Where a line meets many subsets (p > t) one swap changes many at once:
+    // the search needs more heat to leave a local minimum.
+    double hot = 0.3;
+    double cold = 0.1;
 
     explicit Problem(const WheelSpec& spec)
         : n(spec.Numbers), t(spec.Guarantee), p(spec.Condition), all((Mask{1} << n) - 1)
@@ -88,6 +92,10 @@ struct Problem {
         const uint64_t moveCost = std::min<uint64_t>(lowerBound, 1u << 20) + 2 * swapCost + 16;
         movesPerRound = static_cast<int>(std::clamp<uint64_t>((1ull << 24) / moveCost, 16, 1u << 16));
         greedyCandidates = static_cast<int>(std::clamp<uint64_t>(4096 / reach, 1, 16));
+        if (p > t) {
+            hot = 1.0;
+            cold = 0.05;
+        }
     }
 };
 
@@ -317,7 +325,7 @@ private:
             }
         }
         removeLine(chosen);
-        temperature_ = kHot;
+        temperature_ = pr_.hot;
         step_ = 0;
     }
 
@@ -327,12 +335,10 @@ private:
         if (++step_ % kCoolEvery != 0)
             return;
         temperature_ *= kCooling;
-        if (temperature_ < kCold)
-            temperature_ = kHot;
+        if (temperature_ < pr_.cold)
+            temperature_ = pr_.hot;
     }
 
-    static constexpr double kHot = 0.3;
-    static constexpr double kCold = 0.1;
     static constexpr double kCooling = 0.99;
     static constexpr int kCoolEvery = 256;
     static constexpr size_t kSampledLines = 64;
@@ -344,7 +350,7 @@ private:
     std::vector<uint32_t> count_;     // lines meeting each subset in t or more
     std::vector<uint32_t> uncovered_; // ranks with a count of 0
     std::vector<uint32_t> where_;     // their place in uncovered_
-    double temperature_ = kHot;
+    double temperature_ = pr_.hot;
     int64_t step_ = 0;
     bool done_ = false;
 };
