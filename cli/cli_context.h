@@ -102,6 +102,8 @@ void addHttpCommands(CLI::App& app, CliContext& context);
 void addFormulaCommands(CLI::App& app, CliContext& context);
 void addShreddingCommands(CLI::App& app, CliContext& context);
 void addSystemsCommands(CLI::App& app, CliContext& context);
+// `systems generate|verify` (inside the systems command).
+void addWheelCommands(CLI::App* systems, CliContext& context);
 // `ratings show`: one row beside random play (after addStakesCommands).
 void addRatingsChanceCommands(CLI::App& app, CliContext& context);
 // `views`, `analysis` and `ratings graph` (after addStakesCommands).

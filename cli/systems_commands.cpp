@@ -26,14 +26,20 @@ int local(CliContext& ctx, const LocalOptions& o)
 {
     WorkspaceSession ws(ctx, Access::Read);
     Table table;
-    table.captions = {"Файл", "Числа", "Блок", "Номер", "Комбинаций", "Статус"};
+    table.captions = {"Файл", "Числа", "Блок", "Номер", "Комбинаций", "Гарантия", "Статус"};
     for (const systems::LocalSystem& s : ws->Systems().Local()) {
         const bool valid = s.Problem.empty();
+        std::string status = valid ? std::string("Загружена") : TerminalHost::terminalText(s.Problem);
+        std::string guarantee = valid ? std::string("не проверена") : std::string();
+        if (valid && s.Verified && s.Name.Block >= 0) {
+            guarantee = systems::GuaranteeText(*s.Verified, s.Name.Block);
+            if (!s.Verified->Meets(s.Name.Block))
+                status = "Блок не выполняется!";
+        }
         table.rows.push_back({s.Path.filename().string(), fmt::format("{:02d}", s.Name.Numbers),
                               s.Name.Block < 0 ? std::string("?") : std::to_string(s.Name.Block),
                               s.Name.Id < 0 ? std::string("?") : std::to_string(s.Name.Id),
-                              valid ? std::to_string(s.Lines) : std::string(),
-                              valid ? std::string("Загружена") : TerminalHost::terminalText(s.Problem)});
+                              valid ? std::to_string(s.Lines) : std::string(), guarantee, status});
     }
     printTable(std::cout, table, tableFormatFromName(o.format));
     return ExitOk;
@@ -57,6 +63,13 @@ int install(CliContext& ctx, const InstallOptions& o)
     if (installed->Removed > 0)
         std::cout << fmt::format("Удалено прежних систем для {} чисел: {}", installed->Name.Numbers, installed->Removed)
                   << '\n';
+    std::cout << fmt::format("Проверено: блок {}: {}", installed->Name.Block,
+                             systems::GuaranteeText(installed->Verified, installed->Name.Block))
+              << '\n';
+    // Installed all the same: the person judges; the flag is on the list too.
+    if (!installed->BlockMet())
+        ws->Host().showWarning(systems::BlockNotMetMessage(installed->Path.filename().string(), installed->Name.Block,
+                                                           installed->Verified));
     return ExitOk;
 }
 
@@ -248,6 +261,8 @@ void addSystemsCommands(CLI::App& app, CliContext& ctx)
     installCmd->add_option("--id", installOptions->id, "Номер системы (по умолчанию следующий свободный)")
         ->check(CLI::Range(0, systems::MaxSystemId));
     onChosen(installCmd, ctx, installOptions, install);
+
+    addWheelCommands(cmd, ctx);
 
     auto stakeOptions = std::make_shared<SystemStakeOptions>();
     CLI::App* stakeCmd = cmd->add_subcommand("stake", "Системная игра по числам списка комбинаций");

@@ -704,6 +704,18 @@
       <translation>Loaded</translation>
     </message>
     <message>
+      <source>Создание системы для {} чисел...</source>
+      <translation>Creating a system for {} numbers...</translation>
+    </message>
+    <message>
+      <source>Созданная система не дает заданной гарантии!</source>
+      <translation>The created system does not give the requested guarantee!</translation>
+    </message>
+    <message>
+      <source>Ошибка создания системы!&#13;&#13;{}</source>
+      <translation>Error creating the system!&#13;&#13;{}</translation>
+    </message>
+    <message>
       <source>Шаг должен быть от {} до {}!</source>
       <translation>The step must be from {} to {}!</translation>
     </message>

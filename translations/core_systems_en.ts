@@ -72,6 +72,14 @@
       <translation>Error deleting the file "{}"!&#13;&#13;{}</translation>
     </message>
     <message>
+      <source>не выполняется ({} из 6)</source>
+      <translation>not met ({} of 6)</translation>
+    </message>
+    <message>
+      <source>Система "{}" не дает заявленного блока {}: даже при 6 угаданных числах среди чисел системы гарантировано только {}!</source>
+      <translation>The system "{}" does not give its claimed block {}: even with all 6 drawn numbers among its numbers only {} are guaranteed!</translation>
+    </message>
+    <message>
       <source>Система для %d чисел не найдена или не загружена на компьютер!</source>
       <translation>No system for %d numbers was found or it is not downloaded to this computer!</translation>
     </message>
@@ -82,6 +90,26 @@
     <message>
       <source>Подождите пожалуйста...</source>
       <translation>Please wait...</translation>
+    </message>
+    <message>
+      <source>граница Шёнхейма</source>
+      <translation>Schönheim bound</translation>
+    </message>
+    <message>
+      <source>граница Турана</source>
+      <translation>Turán bound</translation>
+    </message>
+    <message>
+      <source>граница подсчета</source>
+      <translation>counting bound</translation>
+    </message>
+    <message>
+      <source>Гарантия должна быть от 1 до {}!</source>
+      <translation>The guarantee must be from 1 to {}!</translation>
+    </message>
+    <message>
+      <source>Условие должно быть от {} до {}!</source>
+      <translation>The condition must be from {} to {}!</translation>
     </message>
   </context>
 </TS>

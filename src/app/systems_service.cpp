@@ -97,8 +97,11 @@ int SystemsService::DownloadOnline(std::span<const systems::tSystemData> chosen)
             if (!s.Downloadable())
                 throw Error(support::Message("Система #{} описана сервисом некорректно!", s.Id));
             const std::string combs = systems::FetchSystemCombs(MakeExchangeClient(ws_), s.Id);
-            systems::SaveFetchedSystem(Folder(), s, combs);
+            const systems::FetchedSystemFile file = systems::SaveFetchedSystem(Folder(), s, combs);
             ++saved;
+            if (!file.BlockMet) // kept, for the user to judge, but flagged
+                ws_.Host().showWarning(
+                    systems::BlockNotMetMessage(file.Path.filename().string(), s.Block, file.Verified));
         } catch (const systems::SystemSaveFailed& e) {
             ws_.Host().showError(e.what()); // fetched, but not kept
         } catch (const Error& e) {
@@ -172,7 +175,7 @@ bool SystemsService::DeleteOnline(const systems::tSystemData& system)
         if (answer == 0) {
             if (const auto file = LocalFile(system)) {
                 std::error_code ec;
-                std::filesystem::remove(*file, ec);
+                systems::RemoveSystemFile(*file, ec);
             }
         }
         return true;

@@ -19,6 +19,9 @@
 #include "systems/system_exchange.h"
 #include "systems/system_file.h"
 #include "systems/system_play.h"
+#include "systems/wheel_bounds.h"
+#include "systems/wheel_search.h"
+#include "systems/wheel_verify.h"
 
 namespace belvane::app {
 
@@ -58,6 +61,22 @@ struct SystemsCatalogue {
 // "Системная игра для %d чисел [вся система]: %s" / "... [комбинации]: %s".
 std::string SystemStakeComment(bool wholeSystem, int numbers, std::string_view title);
 
+// "Создать систему": what the generator is asked.
+struct WheelRequest {
+    systems::WheelSpec Spec;
+    double Seconds = 60;
+    uint64_t Seed = 1;
+    std::optional<int64_t> Rounds; // instead of the time: reproduces a run exactly
+};
+
+// A generated system with its lower bound and its exact verification.
+struct WheelOutcome {
+    systems::GeneratedWheel Wheel;
+    systems::WheelBound Bound;
+    systems::GuaranteeTable Table;
+    std::optional<systems::InstalledSystem> Installed;
+};
+
 class SystemsService {
 public:
     explicit SystemsService(Workspace& workspace) : ws_(workspace) {}
@@ -67,6 +86,11 @@ public:
     // Installs a file of position lines; the failure is shown. Returns the installed system.
     std::optional<systems::InstalledSystem> Install(const std::filesystem::path& source, int block,
                                                     std::optional<int> id);
+
+    // "Создать систему" ("Создание системы для %d чисел..." with the per cent
+    // done; "Отмена" stops it and keeps nothing): the system, verified, and
+    // installed as the system of its count when asked. A failure is shown.
+    std::optional<WheelOutcome> GenerateWheel(const WheelRequest& request, bool install);
 
     // The stake actions, step 1 ("Подождите пожалуйста..."): the system for
     // the numbers of the combination list. None: the error box was shown.

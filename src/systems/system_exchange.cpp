@@ -142,7 +142,7 @@ NormalizedCombs NormalizeSystemCombs(std::string_view input)
     return out;
 }
 
-fs::path SaveFetchedSystem(const fs::path& folder, const tSystemData& s, std::string_view combs)
+FetchedSystemFile SaveFetchedSystem(const fs::path& folder, const tSystemData& s, std::string_view combs)
 {
     if (!s.Downloadable())
         throw Error(support::Message("Система #{} описана сервисом некорректно (чисел: {}, блок: {}, комбинаций: {})!",
@@ -162,12 +162,15 @@ fs::path SaveFetchedSystem(const fs::path& folder, const tSystemData& s, std::st
         out += text::trim(line);
         out += "\r\n";
     }
-    SaveSystemFile(folder, name, out);
+    FetchedSystemFile saved;
+    saved.Path = file;
+    saved.Verified = SaveSystemFile(folder, name, out).Verified;
+    saved.BlockMet = saved.Verified.Meets(s.Block);
     if (s.Created > 0) {
         std::error_code ec;
         fs::last_write_time(file, fileTimeOf(s.Created), ec); // a time that cannot be set is no failure
     }
-    return file;
+    return saved;
 }
 
 std::optional<fs::path> LocalSystemFile(const fs::path& folder, const tSystemData& s)

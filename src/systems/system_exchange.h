@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "exchange/exchange_client.h"
+#include "systems/system_guarantee.h"
 
 namespace belvane::systems {
 
@@ -71,9 +72,16 @@ NormalizedCombs NormalizeSystemCombs(std::string_view text);
 // checking it: as many lines as the catalogue announced, each six different
 // positions 1..n. The file is written whole, and only then are the other
 // files for the same count removed; its time is set to the created time.
+// The guarantee is verified and recorded; a block the service claims but
+// the lines do not give is the caller's to flag (`BlockMet`).
 // Throws Error with the reason: SystemSaveFailed when it is the writing that failed.
-std::filesystem::path SaveFetchedSystem(const std::filesystem::path& folder, const tSystemData& system,
-                                        std::string_view combs);
+struct FetchedSystemFile {
+    std::filesystem::path Path;
+    SystemGuarantee Verified;
+    bool BlockMet = true;
+};
+FetchedSystemFile SaveFetchedSystem(const std::filesystem::path& folder, const tSystemData& system,
+                                    std::string_view combs);
 // The local file of a listed system, when there is one.
 std::optional<std::filesystem::path> LocalSystemFile(const std::filesystem::path& folder, const tSystemData& system);
 // Whether the file's modification time differs from the system's created time.

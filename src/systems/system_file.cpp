@@ -9,6 +9,7 @@
 #include "support/file_io.h"
 #include "support/text.h"
 #include "support/translation.h"
+#include "systems/wheel_verify.h"
 
 namespace belvane::systems {
 namespace {
@@ -149,18 +150,28 @@ std::optional<fs::path> FindSystemFile(const fs::path& folder, int numbers)
     return std::nullopt;
 }
 
-std::vector<SystemLine> ReadSystemFile(const fs::path& path)
+namespace {
+
+std::string readSystemContents(const fs::path& path, int& numbers)
 {
-    const auto numbers = maskNumbers(path.filename().string());
-    if (!numbers)
+    const auto count = maskNumbers(path.filename().string());
+    if (!count)
         throw Error(readFailure(path, support::Text("Имя файла не соответствует шаблону \"6-NN-B_IIII.dat\".")));
-    std::string text;
+    numbers = *count;
     try {
-        text = files::readFile(path, MaxSystemFileSize);
+        return files::readFile(path, MaxSystemFileSize);
     } catch (const Error& e) {
         throw Error(readFailure(path, e.what()));
     }
-    return ParseSystemText(text, *numbers, path);
+}
+
+} // namespace
+
+std::vector<SystemLine> ReadSystemFile(const fs::path& path)
+{
+    int numbers = 0;
+    const std::string text = readSystemContents(path, numbers);
+    return ParseSystemText(text, numbers, path);
 }
 
 std::vector<LocalSystem> LocalSystems(const fs::path& folder)
@@ -171,7 +182,10 @@ std::vector<LocalSystem> LocalSystems(const fs::path& folder)
         s.Path = file;
         s.Name = *ParseSystemFileName(file.filename().string());
         try {
-            s.Lines = lineCountOf(ReadSystemFile(file));
+            int numbers = 0;
+            const std::string text = readSystemContents(file, numbers);
+            s.Lines = lineCountOf(ParseSystemText(text, numbers, file));
+            s.Verified = ReadGuarantee(file, text);
         } catch (const Error& e) {
             s.Problem = e.what();
         }
@@ -179,12 +193,8 @@ std::vector<LocalSystem> LocalSystems(const fs::path& folder)
     return systems;
 }
 
-InstalledSystem InstallSystem(const fs::path& folder, const fs::path& source, int block, std::optional<int> id)
+PositionLines ReadPositionLines(const fs::path& source)
 {
-    if (block < 0 || block > MaxSystemBlock)
-        throw Error(support::Text("Указан недопустмый размер блока!"));
-    if (id && *id < 0)
-        throw Error(support::Message("Номер системы должен быть от 0 до {}!", MaxSystemId));
     std::string text;
     try {
         text = files::readFile(source, MaxSystemFileSize);
@@ -196,7 +206,29 @@ InstalledSystem InstallSystem(const fs::path& folder, const fs::path& source, in
     for (std::string_view line : text::splitLines(text))
         if (const auto parsed = ParseSystemLine(line))
             numbers = std::max(numbers, *std::max_element(parsed->begin(), parsed->end()));
-    const std::vector<SystemLine> lines = ParseSystemText(text, std::min(numbers, MaxSystemNumbers), source);
+    PositionLines read;
+    read.Lines = ParseSystemText(text, std::min(numbers, MaxSystemNumbers), source);
+    read.Numbers = numbers;
+    return read;
+}
+
+InstalledSystem InstallSystem(const fs::path& folder, const fs::path& source, int block, std::optional<int> id)
+{
+    if (block < 0 || block > MaxSystemBlock)
+        throw Error(support::Text("Указан недопустмый размер блока!"));
+    if (id && *id < 0)
+        throw Error(support::Message("Номер системы должен быть от 0 до {}!", MaxSystemId));
+    const PositionLines read = ReadPositionLines(source);
+    return InstallSystemLines(folder, read.Lines, read.Numbers, block, id);
+}
+
+InstalledSystem InstallSystemLines(const fs::path& folder, std::span<const SystemLine> lines, int numbers, int block,
+                                   std::optional<int> id)
+{
+    if (block < 0 || block > MaxSystemBlock)
+        throw Error(support::Text("Указан недопустмый размер блока!"));
+    if (id && *id < 0)
+        throw Error(support::Message("Номер системы должен быть от 0 до {}!", MaxSystemId));
     if (lines.empty())
         throw Error(support::Text("Содержимое системы должно быть указано обязательно!"));
     if (numbers < MinSystemNumbers || numbers > MaxSystemNumbers)
@@ -210,12 +242,14 @@ InstalledSystem InstallSystem(const fs::path& folder, const fs::path& source, in
     InstalledSystem installed;
     installed.Name = {numbers, block, id.value_or(nextId)};
     installed.Path = folder / SystemFileName(installed.Name);
-    installed.Lines = lineCountOf(lines);
+    installed.Lines = static_cast<int>(std::min<size_t>(lines.size(), static_cast<size_t>(MaxSystemId)));
     std::string out;
     out.reserve(lines.size() * 19);
     for (const SystemLine& line : lines)
         out += SystemLineText(line) + "\r\n";
-    installed.Removed = SaveSystemFile(folder, installed.Name, out);
+    const SavedSystem saved = SaveSystemFile(folder, installed.Name, out);
+    installed.Removed = saved.Removed;
+    installed.Verified = saved.Verified;
     return installed;
 }
 
@@ -224,9 +258,20 @@ SystemSaveFailed::SystemSaveFailed(int id, std::string_view reason)
 {
 }
 
-int SaveSystemFile(const fs::path& folder, const SystemName& name, std::string_view text)
+bool RemoveSystemFile(const fs::path& file, std::error_code& ec)
+{
+    std::error_code ignored;
+    fs::remove(GuaranteeFile(file), ignored); // a stale record is never read: it names other contents
+    return fs::remove(file, ec);
+}
+
+SavedSystem SaveSystemFile(const fs::path& folder, const SystemName& name, std::string_view text)
 {
     const fs::path file = folder / SystemFileName(name);
+    // Verified before anything is written: a bad line keeps the old system.
+    const std::vector<SystemLine> lines = ParseSystemText(text, name.Numbers, file);
+    SavedSystem saved;
+    saved.Verified = GuaranteeOf(*VerifySystem(lines, name.Numbers));
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
@@ -235,23 +280,23 @@ int SaveSystemFile(const fs::path& folder, const SystemName& name, std::string_v
     const std::vector<LocalSystem> before = LocalSystems(folder);
     try {
         files::writeFileAtomically(file, text);
+        WriteGuarantee(file, text, saved.Verified);
     } catch (const Error& e) {
         throw SystemSaveFailed(name.Id, e.what());
     }
     if (!fs::exists(file, ec))
         throw SystemSaveFailed(name.Id, support::Message("Файл \"{}\" не создан!", file.string()));
     // One system per number count: the older ones go only once the new one is in place.
-    int removed = 0;
     for (const LocalSystem& old : before) {
         if (old.Name.Numbers != name.Numbers || old.Path.filename() == file.filename())
             continue;
-        if (fs::remove(old.Path, ec))
-            ++removed;
+        if (RemoveSystemFile(old.Path, ec))
+            ++saved.Removed;
         else if (ec)
             throw SystemSaveFailed(
                 name.Id, support::Message("Ошибка удаления файла \"{}\"!\r\r{}", old.Path.string(), ec.message()));
     }
-    return removed;
+    return saved;
 }
 
 } // namespace belvane::systems

@@ -10,22 +10,16 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "support/error.h"
+#include "systems/system_line.h"
+#include "systems/system_guarantee.h"
 
 namespace belvane::systems {
-
-inline constexpr std::string_view SystemsFolderName = "Systems";
-inline constexpr int SystemCombLength = 6;
-inline constexpr int MinSystemNumbers = 7;
-inline constexpr int MaxSystemNumbers = 45;
-inline constexpr int MaxSystemBlock = 5;
-inline constexpr int MaxSystemId = 2147483647;
-// A system file larger than this is no system (C(45,6) lines of 18 bytes fit easily).
-inline constexpr uint64_t MaxSystemFileSize = 160ull << 20;
 
 // The characters that separate the numbers of a line (besides blanks).
 inline constexpr std::string_view SystemLineSeparators = " \t*+,-./:;=\\_|~";
@@ -42,8 +36,6 @@ struct SystemName {
 std::string SystemFileName(const SystemName& name);
 // The parts of a name that fits "6-NN-B_IIII.dat"; nullopt for any other name.
 std::optional<SystemName> ParseSystemFileName(std::string_view fileName);
-
-using SystemLine = std::array<int, SystemCombLength>;
 
 // Six integers separated by runs of the separator characters; nullopt otherwise.
 std::optional<SystemLine> ParseSystemLine(std::string_view line);
@@ -67,8 +59,9 @@ std::vector<SystemLine> ReadSystemFile(const std::filesystem::path& path);
 struct LocalSystem {
     std::filesystem::path Path;
     SystemName Name;
-    int Lines = 0;       // combinations, when the file is valid
-    std::string Problem; // why it cannot be used; empty when valid
+    int Lines = 0;                           // combinations, when the file is valid
+    std::string Problem;                     // why it cannot be used; empty when valid
+    std::optional<SystemGuarantee> Verified; // recorded when it was installed or downloaded
 };
 std::vector<LocalSystem> LocalSystems(const std::filesystem::path& folder);
 
@@ -80,9 +73,24 @@ public:
 };
 
 // Writes `text` as the file of the system `name` in `folder` (creating the
-// folder; whole or not at all), then removes every other system of its
-// number count. Returns how many were removed. Throws SystemSaveFailed.
-int SaveSystemFile(const std::filesystem::path& folder, const SystemName& name, std::string_view text);
+// folder; whole or not at all) with the record of its verified guarantee,
+// then removes every other system of its number count. Throws
+// SystemSaveFailed (a bad line: Error).
+struct SavedSystem {
+    int Removed = 0; // older systems of the same count
+    SystemGuarantee Verified;
+};
+SavedSystem SaveSystemFile(const std::filesystem::path& folder, const SystemName& name, std::string_view text);
+// Removes a system file and the record of its guarantee; false when the file was not there.
+bool RemoveSystemFile(const std::filesystem::path& file, std::error_code& ec);
+
+// The lines of a file of position lines (any separators) and their number
+// count, the largest position. Throws Error (a bad line names its file and line).
+struct PositionLines {
+    std::vector<SystemLine> Lines;
+    int Numbers = 0;
+};
+PositionLines ReadPositionLines(const std::filesystem::path& source);
 
 // Installs a file of position lines (any separators) as the system of its
 // number count (the largest position): the lines normalised into
@@ -94,8 +102,13 @@ struct InstalledSystem {
     SystemName Name;
     int Lines = 0;
     int Removed = 0; // older systems of the same count
+    SystemGuarantee Verified;
+    bool BlockMet() const { return Verified.Meets(Name.Block); }
 };
 InstalledSystem InstallSystem(const std::filesystem::path& folder, const std::filesystem::path& source, int block,
                               std::optional<int> id);
+// The same for lines already in memory, over `numbers` positions.
+InstalledSystem InstallSystemLines(const std::filesystem::path& folder, std::span<const SystemLine> lines, int numbers,
+                                   int block, std::optional<int> id);
 
 } // namespace belvane::systems

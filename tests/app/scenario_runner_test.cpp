@@ -602,6 +602,56 @@ TEST_F(RunnerTest, SystemGamesFromAnInstalledSystem)
                                     "загружена на компьютер!\""));
 }
 
+TEST_F(RunnerTest, AGeneratedSystemIsInstalledVerifiedAndPlayedBySysa)
+{
+    start();
+    WheelRequest request;
+    request.Spec = {12, 3, 4};
+    request.Rounds = 2;
+    request.Seed = 5;
+    const auto outcome = ws().Systems().GenerateWheel(request, true);
+    ASSERT_TRUE(outcome && outcome->Installed) << ::testing::PrintToString(host().errors());
+    EXPECT_EQ(outcome->Installed->Path.filename().string().substr(0, 7), "6-12-3_");
+    EXPECT_TRUE(outcome->Installed->BlockMet());
+    EXPECT_EQ(outcome->Installed->Verified.ConditionFor(3), 4);
+    EXPECT_EQ(outcome->Table.Meeting(4, 3), 495u);
+    const auto local = ws().Systems().Local();
+    ASSERT_EQ(local.size(), 1u);
+    ASSERT_TRUE(local[0].Verified);
+    EXPECT_EQ(*local[0].Verified, outcome->Installed->Verified);
+    EXPECT_FALSE(host().progressOpen());
+
+    // A list over 12 numbers, first seen in the order 12, 11, ..., 1: position i is number 13 - i.
+    const auto listFile = dir / "twelve.lcv";
+    combs::SaveListFile(listFile, std::vector<model::TComb>{{7, 8, 9, 10, 11, 12}, {1, 2, 3, 4, 5, 6}});
+    ASSERT_TRUE(ws().Combinations().Open(listFile));
+    run({line("CURR:0#SYSA")});
+    const auto made = stakesOnly();
+    ASSERT_EQ(made.size(), outcome->Wheel.Lines.size());
+    const auto collected = systems::CollectNumbers(ws().Combinations().Combs());
+    for (size_t i = 0; i < made.size(); ++i)
+        EXPECT_EQ(numbers(made[i]), systems::MapSystemLine(outcome->Wheel.Lines[i], collected)) << i;
+}
+
+TEST_F(RunnerTest, AGeneratedSystemCancelledOrAskedWronglyKeepsNothing)
+{
+    start();
+    WheelRequest request;
+    request.Spec = {16, 4, 4};
+    request.Rounds = 50;
+    host().cancelAtPosition = 4;
+    EXPECT_FALSE(ws().Systems().GenerateWheel(request, true));
+    EXPECT_TRUE(ws().Systems().Local().empty());
+    EXPECT_TRUE(host().errors().empty());
+    EXPECT_FALSE(host().progressOpen());
+
+    host().cancelAtPosition = -1;
+    request.Spec = {12, 4, 3};
+    EXPECT_FALSE(ws().Systems().GenerateWheel(request, true));
+    EXPECT_EQ(host().errors(), std::vector<std::string>{"Условие должно быть от 4 до 6!"});
+    EXPECT_FALSE(ws().IsBusy());
+}
+
 TEST_F(RunnerTest, TheTwoSystemStakeActions)
 {
     start();

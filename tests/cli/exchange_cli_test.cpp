@@ -165,7 +165,8 @@ TEST_F(ExchangeCli, ASystemOf924LinesAndAScenarioOf2000LinesPublish)
     ASSERT_EQ(r.exitCode, 0) << r.err;
     int downloaded = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir / "b" / "Systems"))
-        if (const std::string bytes = readBytes(entry.path()); entry.path().filename().string().starts_with("6-12-5_"))
+        if (const std::string bytes = readBytes(entry.path());
+            entry.path().filename().string().starts_with("6-12-5_") && entry.path().extension() == ".dat")
             downloaded = static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n'));
     EXPECT_EQ(downloaded, 924);
 

@@ -214,10 +214,11 @@ TEST_F(ScenarioRunCli, SystemsInstalledListedAndStaked)
     writeBytes(dir / "seven.txt", "1 2 3 4 5 6\n1 2 3 4 5 7\n1 3 4 5 6 7\n");
     auto r = run({"systems", "install", (dir / "seven.txt").string(), "--olap", "3", "--id", "42"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "Система для 7 чисел: 6-07-3_0042.dat (комбинаций: 3)\n");
+    EXPECT_EQ(r.out, "Система для 7 чисел: 6-07-3_0042.dat (комбинаций: 3)\nПроверено: блок 3: 3 из 4\n");
     r = run({"systems", "local", "--format", "tsv"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "Файл\tЧисла\tБлок\tНомер\tКомбинаций\tСтатус\n6-07-3_0042.dat\t07\t3\t42\t3\tЗагружена\n");
+    EXPECT_EQ(r.out, "Файл\tЧисла\tБлок\tНомер\tКомбинаций\tГарантия\tСтатус\n6-07-3_0042.dat\t07\t3\t42\t3\t3 из "
+                     "4\tЗагружена\n");
 
     r = run({"systems", "stake", "--draws", "2"});
     ASSERT_EQ(r.exitCode, 0) << r.err;

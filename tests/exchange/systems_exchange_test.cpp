@@ -109,6 +109,39 @@ TEST_F(SystemsExchangeTest, AddListDownloadPropertiesDelete)
     EXPECT_EQ(b->Systems().ListOnline().Systems.size(), 1u);
 }
 
+TEST_F(SystemsExchangeTest, ADownloadRecordsTheVerifiedGuaranteeAndFlagsABlockNotMet)
+{
+    writeOnline(dir / "a", service.url(), "Ivan", "ivan@x");
+    writeOnline(dir / "b", service.url(), "Petr", "petr@x");
+    testing::StartedWorkspace a(dir / "a");
+    testing::StartedWorkspace b(dir / "b");
+    // Three lines over twelve numbers: 2 4 6 8 10 12 meets each in three at most.
+    systems::tSystemData few = twelve("Мало");
+    few.Block = 4;
+    ASSERT_TRUE(a->Systems().PublishOnline(few));
+    // All six of seven: every 5-subset lies in a line.
+    systems::tSystemData seven = twelve("Все");
+    seven.Numbers = 7;
+    seven.Block = 5;
+    seven.Combs = "1 2 3 4 5 6\r\n1 2 3 4 5 7\r\n1 2 3 4 6 7\r\n1 2 3 5 6 7\r\n1 2 4 5 6 7\r\n1 3 4 5 6 7\r\n"
+                  "2 3 4 5 6 7\r\n";
+    ASSERT_TRUE(a->Systems().PublishOnline(seven));
+    const auto catalogue = b->Systems().ListOnline();
+    ASSERT_EQ(catalogue.Systems.size(), 2u);
+    EXPECT_EQ(b->Systems().DownloadOnline(catalogue.Systems), 2);
+    ASSERT_EQ(b.host.warnings().size(), 1u);
+    EXPECT_NE(b.host.warnings()[0].find("не дает заявленного блока 4"), std::string::npos) << b.host.warnings()[0];
+    EXPECT_TRUE(b.host.errors().empty());
+    const auto local = b->Systems().Local();
+    ASSERT_EQ(local.size(), 2u);
+    for (const systems::LocalSystem& s : local) {
+        ASSERT_TRUE(s.Verified) << s.Path;
+        EXPECT_EQ(s.Verified->Meets(s.Name.Block), s.Name.Numbers == 7) << s.Path;
+    }
+    EXPECT_EQ(local[0].Verified->ConditionFor(5), 5); // 6-07-5_...
+    EXPECT_EQ(local[1].Verified->Block(), 3);         // 6-12-4_...
+}
+
 // The service sent the system; only keeping it here failed.
 TEST_F(SystemsExchangeTest, AFetchedSystemThatCannotBeWrittenIsASaveFailure)
 {

@@ -1,0 +1,59 @@
+// SystemsService: generating a system of one's own.
+
+#include <fmt/format.h>
+
+#include "app/systems_service.h"
+#include "app/workspace.h"
+#include "support/error.h"
+#include "support/host.h"
+#include "support/translation.h"
+
+namespace belvane::app {
+
+std::optional<WheelOutcome> SystemsService::GenerateWheel(const WheelRequest& request, bool install)
+{
+    Host& host = ws_.Host();
+    if (const auto problem = systems::CheckWheelSpec(request.Spec)) {
+        host.showError(*problem);
+        return std::nullopt;
+    }
+    auto busy = ws_.Busy();
+    WheelOutcome outcome;
+    try {
+        const std::string base = support::Message("Создание системы для {} чисел...", request.Spec.Numbers);
+        StatusScope status(host, base);
+        ProgressScope progress(host, 100, true);
+        systems::WheelOptions options;
+        options.Seconds = request.Seconds;
+        options.Seed = request.Seed;
+        options.Rounds = request.Rounds;
+        options.Cancelled = [&host] { return host.cancelled(); };
+        int shown = 0;
+        outcome.Wheel = systems::GenerateWheel(request.Spec, options, [&](double used) {
+            const int percent = static_cast<int>(used * 100);
+            if (percent > shown) {
+                host.stepProgress(percent - shown);
+                host.setStatus(fmt::format("{} {}", base, CompletedPercentText(percent)));
+                shown = percent;
+            }
+            return !host.cancelled();
+        });
+        if (outcome.Wheel.Cancelled)
+            return std::nullopt;
+        outcome.Bound = systems::LowerBound(request.Spec.Numbers, request.Spec.Guarantee, request.Spec.Condition);
+        outcome.Table = *systems::VerifySystem(outcome.Wheel.Lines, request.Spec.Numbers);
+        // The search keeps only complete systems; this is the proof.
+        if (outcome.Table.Meeting(request.Spec.Condition, request.Spec.Guarantee) !=
+            outcome.Table.Subsets(request.Spec.Condition))
+            throw Error(support::Text("Созданная система не дает заданной гарантии!"));
+        if (install)
+            outcome.Installed = systems::InstallSystemLines(Folder(), outcome.Wheel.Lines, request.Spec.Numbers,
+                                                            request.Spec.Guarantee, std::nullopt);
+    } catch (const Error& e) {
+        host.showError(support::Message("Ошибка создания системы!\r\r{}", e.what()));
+        return std::nullopt;
+    }
+    return outcome;
+}
+
+} // namespace belvane::app
