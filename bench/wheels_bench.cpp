@@ -47,21 +47,21 @@ double budget()
 // n, t, p and the proven optimum (0 when the best size is not proven here).
 void BM_Wheel(benchmark::State& state)
 {
-    const WheelSpec spec{static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
-                         static_cast<int>(state.range(2))};
+    const WheelDesign design{static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                             static_cast<int>(state.range(2))};
     WheelOptions options;
     options.Seconds = budget();
     options.Seed = 1;
     GeneratedWheel wheel;
     for (auto _ : state)
-        wheel = GenerateWheel(spec, options);
-    const auto table = VerifySystem(wheel.Lines, spec.Numbers);
+        wheel = GenerateWheel(design, options);
+    const auto table = VerifySystem(wheel.Lines, design.Numbers);
     state.counters["size"] = static_cast<double>(wheel.Lines.size());
-    state.counters["bound"] = static_cast<double>(LowerBound(spec.Numbers, spec.Guarantee, spec.Condition).Lines);
+    state.counters["bound"] = static_cast<double>(LowerBound(design.Numbers, design.Guarantee, design.Condition).Lines);
     state.counters["optimum"] = static_cast<double>(state.range(3));
     state.counters["rounds"] = static_cast<double>(wheel.Rounds);
     state.counters["verified"] =
-        table && table->Meeting(spec.Condition, spec.Guarantee) == table->Subsets(spec.Condition) ? 1 : 0;
+        table && table->Meeting(design.Condition, design.Guarantee) == table->Subsets(design.Condition) ? 1 : 0;
 }
 
 // The proven optima: C(7,6,5) .. C(12,6,5) and C(12,6,3).

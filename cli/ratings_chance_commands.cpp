@@ -17,18 +17,16 @@ int showRatingChance(CliContext& ctx, const std::string& key)
 {
     WorkspaceSession ws(ctx, Access::Read);
     const app::RatingsService& ratings = ws->Ratings();
-    const std::optional<size_t> row = ratings.RowOfKey(key);
+    const std::optional<size_t> row = ratings.Ratings().find(key);
     if (!row) {
         ws->Host().showError(support::Message("В рейтинге нет строки \"{}\".", key));
         return ExitFailure;
     }
     // Every row's hit tail (for the adjustment), the profit's only for this one.
     const std::vector<stakes::RowChance> all = ratings.CompareWithChance();
-    stakes::RowChance shown = all[*row];
     const stakes::RatingRecord& record = ratings.Ratings().records()[*row];
-    shown.Comparison = stakes::CompareWithChance(record, stakes::PrizesOf(ws->Configuration().Data()),
-                                                 ws->Configuration().Data().Cost, stakes::ProfitTail::Compute);
-    std::cout << stakes::ChanceReportText(record, shown, ratings.RowsCompared());
+    const stakes::RowChance shown = stakes::WithProfitTail(all[*row], record, ws->Configuration().Data());
+    std::cout << stakes::ChanceReportText(record, shown, stakes::RowsCompared(all));
     return ExitOk;
 }
 

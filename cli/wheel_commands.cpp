@@ -51,21 +51,22 @@ int generate(CliContext& ctx, const GenerateOptions& o)
 {
     WorkspaceSession ws(ctx, o.install ? Access::Change : Access::Read);
     app::WheelRequest request;
-    request.Spec = {o.numbers, o.guarantee, o.condition.value_or(o.guarantee)};
+    request.Design = {o.numbers, o.guarantee, o.condition.value_or(o.guarantee)};
     request.Seconds = o.seconds;
     request.Seed = o.seed;
     request.Rounds = o.rounds;
     const auto outcome = ws->Systems().GenerateWheel(request, o.install);
     if (!outcome)
         return ExitFailure;
-    const systems::WheelSpec& spec = request.Spec;
-    std::cout << fmt::format("Система для {} чисел: {} из {}", spec.Numbers, spec.Guarantee, spec.Condition) << '\n'
+    const systems::WheelDesign& design = request.Design;
+    std::cout << fmt::format("Система для {} чисел: {} из {}", design.Numbers, design.Guarantee, design.Condition)
+              << '\n'
               << fmt::format("Комбинаций: {} (нижняя граница: {}, {}{})", outcome->Wheel.Lines.size(),
                              outcome->Bound.Lines, systems::BoundKindName(outcome->Bound.Kind),
                              outcome->Wheel.Optimal ? "; меньше не бывает" : "")
               << '\n'
-              << "Проверка: " << conditionText(spec.Guarantee, spec.Condition, outcome->Table.Subsets(spec.Condition))
-              << '\n'
+              << "Проверка: "
+              << conditionText(design.Guarantee, design.Condition, outcome->Table.Subsets(design.Condition)) << '\n'
               << fmt::format("Зерно: {}, раундов: {}", request.Seed, outcome->Wheel.Rounds) << '\n';
     std::string text;
     for (const systems::SystemLine& line : outcome->Wheel.Lines)
@@ -73,7 +74,7 @@ int generate(CliContext& ctx, const GenerateOptions& o)
     if (outcome->Installed) {
         std::cout << fmt::format("Установлена: {}", outcome->Installed->Path.filename().string()) << '\n';
         if (outcome->Installed->Removed > 0)
-            std::cout << fmt::format("Удалено прежних систем для {} чисел: {}", spec.Numbers,
+            std::cout << fmt::format("Удалено прежних систем для {} чисел: {}", design.Numbers,
                                      outcome->Installed->Removed)
                       << '\n';
     } else if (!o.out.empty()) {

@@ -14,7 +14,7 @@ void RatingsModel::reload(const app::Workspace& ws)
     beginResetModel();
     records_ = ws.Ratings().Ratings().records();
     chance_ = ws.Ratings().CompareWithChance();
-    compared_ = ws.Ratings().RowsCompared();
+    compared_ = stakes::RowsCompared(chance_);
     mode_ = ws.Ratings().Mode();
     hits_ = ws.Hits();
     endResetModel();

@@ -200,10 +200,7 @@ void RatingsPage::showChance()
         return;
     }
     // The profit's exact tail for this row only: it takes longer than the list's figures.
-    stakes::RowChance shown = *chance;
-    const stats::TConfigData& config = ws_.Configuration().Data();
-    shown.Comparison =
-        stakes::CompareWithChance(*record, stakes::PrizesOf(config), config.Cost, stakes::ProfitTail::Compute);
+    const stakes::RowChance shown = stakes::WithProfitTail(*chance, *record, ws_.Configuration().Data());
     shownChanceKey_ = record->Key;
     QChart* old = crtChance_->chart();
     crtChance_->setChart(chart::MakeQChart(views::ChanceComparisonChart(*record, shown.Comparison), true));

@@ -450,23 +450,17 @@ void ScriptPage::scriptRun(bool test)
         return;
     // The run works on a copy of the lines, with the switches as they are now.
     auto result = std::make_shared<app::ScenarioRunResult>();
-    auto verdict = std::make_shared<std::string>();
     shownLine_ = 0;
     host_.run(
-        [this, lines = scenario.Lines().Lines(), settings = scenario.RunSettings(), count, result, verdict] {
+        [this, lines = scenario.Lines().Lines(), settings = scenario.RunSettings(), count, result] {
             *result = count ? ws_.Scenario().Test(lines, *count, settings) : ws_.Scenario().Run(lines, settings);
-            // A test ends with its comparison with random play: in the log, and its verdict in a message.
-            if (count && !result->Failed && result->Stakes > 0) {
-                const stakes::BacktestChance chance = app::CompareTestWithChance(ws_, *result);
-                app::LogTestComparison(ws_, *result, stakes::BacktestChanceText(chance));
-                // A person who stopped the run is not kept by a message about it.
-                if (!result->Stopped)
-                    *verdict = stakes::BacktestVerdictText(chance);
-            }
+            if (count)
+                app::CompareTestAndLog(ws_, *result);
         },
-        [this, result, verdict] {
-            if (!verdict->empty())
-                ws_.Host().showInformation(*verdict);
+        [this, result] {
+            // A test's verdict on random play, unless it made nothing or the person stopped it.
+            if (result->Chance && result->Stakes > 0 && !result->Stopped)
+                ws_.Host().showInformation(stakes::BacktestVerdictText(*result->Chance));
             setRunViewsEnabled(true);
             // The stakes grid ends with the run's stakes.
             if (auto* stakes = window()->findChild<StakesPage*>(); stakes != nullptr && result->Stakes > 0)

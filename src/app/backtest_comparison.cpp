@@ -28,6 +28,15 @@ stakes::BacktestChance CompareTestWithChance(Workspace& ws, const ScenarioRunRes
     return std::move(tally).finish(ws.Configuration().Data());
 }
 
+void CompareTestAndLog(Workspace& ws, ScenarioRunResult& run, int holdoutOffsets)
+{
+    if (run.Failed)
+        return;
+    run.Chance = CompareTestWithChance(ws, run, holdoutOffsets);
+    if (!LogTestComparison(ws, run, stakes::BacktestChanceText(*run.Chance)))
+        run.Failed = true;
+}
+
 bool LogTestComparison(Workspace& ws, const ScenarioRunResult& run, const std::string& text)
 {
     if (run.LogFile.empty())

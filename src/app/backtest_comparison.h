@@ -20,4 +20,9 @@ stakes::BacktestChance CompareTestWithChance(Workspace& ws, const ScenarioRunRes
 // wrote one (a failed write is shown and makes the result false).
 bool LogTestComparison(Workspace& ws, const ScenarioRunResult& run, const std::string& text);
 
+// The end of a "Тест" that did not fail, for every front end: run.Chance
+// from its stakes, the whole comparison appended to its log (a write that
+// fails is shown and fails the run).
+void CompareTestAndLog(Workspace& ws, ScenarioRunResult& run, int holdoutOffsets = 0);
+
 } // namespace belvane::app

@@ -11,7 +11,6 @@
 #include "scenario/rating_key_line.h"
 #include "stakes/ratings_ops.h"
 #include "stats/stat_list.h"
-#include "support/cp1251.h"
 #include "support/error.h"
 #include "support/host.h"
 #include "support/translation.h"
@@ -36,21 +35,6 @@ std::array<std::string, stakes::RatingsColumnCount> RatingsService::RowTexts(siz
 std::vector<stakes::RowChance> RatingsService::CompareWithChance(stakes::ProfitTail profit) const
 {
     return stakes::CompareRowsWithChance(ratings_.records(), ws_.Configuration().Data(), profit);
-}
-
-size_t RatingsService::RowsCompared() const
-{
-    return static_cast<size_t>(std::count_if(ratings_.records().begin(), ratings_.records().end(),
-                                             [](const stakes::RatingRecord& r) { return r.IsValid() && r.Count > 0; }));
-}
-
-std::optional<size_t> RatingsService::RowOfKey(std::string_view key) const
-{
-    const std::string wanted = cp1251::foldCase(cp1251::fromUtf8(key));
-    for (size_t i = 0; i < ratings_.size(); ++i)
-        if (cp1251::foldCase(cp1251::fromUtf8(ratings_.records()[i].Key)) == wanted)
-            return i;
-    return std::nullopt;
 }
 
 void RatingsService::Load()

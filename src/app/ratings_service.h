@@ -34,10 +34,6 @@ public:
     std::array<std::string, stakes::RatingsColumnCount> RowTexts(size_t row) const;
     // Every row beside random play with the configured prizes and cost.
     std::vector<stakes::RowChance> CompareWithChance(stakes::ProfitTail profit = stakes::ProfitTail::Skip) const;
-    // How many rows the adjustment compares (those with stakes).
-    size_t RowsCompared() const;
-    // The row whose key is `key` (letter case aside), if any.
-    std::optional<size_t> RowOfKey(std::string_view key) const;
 
     // At initialisation, when the file exists.
     void Load();

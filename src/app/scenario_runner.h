@@ -25,6 +25,8 @@
 #include <string_view>
 #include <vector>
 
+#include "stakes/backtest_chance.h"
+
 namespace belvane::app {
 
 class Workspace;
@@ -55,6 +57,8 @@ struct ScenarioRunResult {
     std::vector<std::string> Comments; // the comments of the stakes made, each once, in order
     size_t FirstRecord = 0;            // the stakes file's first record written by the run (as the file stands)
     std::filesystem::path LogFile;     // the run log, when one was written
+    // "Тест": its stakes beside random play (see CompareTestAndLog).
+    std::optional<stakes::BacktestChance> Chance;
 };
 
 class ScenarioRunner {

@@ -63,7 +63,7 @@ std::string SystemStakeComment(bool wholeSystem, int numbers, std::string_view t
 
 // "Создать систему": what the generator is asked.
 struct WheelRequest {
-    systems::WheelSpec Spec;
+    systems::WheelDesign Design;
     double Seconds = 60;
     uint64_t Seed = 1;
     std::optional<int64_t> Rounds; // instead of the time: reproduces a run exactly

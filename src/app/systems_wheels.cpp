@@ -13,14 +13,14 @@ namespace belvane::app {
 std::optional<WheelOutcome> SystemsService::GenerateWheel(const WheelRequest& request, bool install)
 {
     Host& host = ws_.Host();
-    if (const auto problem = systems::CheckWheelSpec(request.Spec)) {
+    if (const auto problem = systems::CheckWheelDesign(request.Design)) {
         host.showError(*problem);
         return std::nullopt;
     }
     auto busy = ws_.Busy();
     WheelOutcome outcome;
     try {
-        const std::string base = support::Message("Создание системы для {} чисел...", request.Spec.Numbers);
+        const std::string base = support::Message("Создание системы для {} чисел...", request.Design.Numbers);
         StatusScope status(host, base);
         ProgressScope progress(host, 100, true);
         systems::WheelOptions options;
@@ -29,7 +29,7 @@ std::optional<WheelOutcome> SystemsService::GenerateWheel(const WheelRequest& re
         options.Rounds = request.Rounds;
         options.Cancelled = [&host] { return host.cancelled(); };
         int shown = 0;
-        outcome.Wheel = systems::GenerateWheel(request.Spec, options, [&](double used) {
+        outcome.Wheel = systems::GenerateWheel(request.Design, options, [&](double used) {
             const int percent = static_cast<int>(used * 100);
             if (percent > shown) {
                 host.stepProgress(percent - shown);
@@ -40,15 +40,15 @@ std::optional<WheelOutcome> SystemsService::GenerateWheel(const WheelRequest& re
         });
         if (outcome.Wheel.Cancelled)
             return std::nullopt;
-        outcome.Bound = systems::LowerBound(request.Spec.Numbers, request.Spec.Guarantee, request.Spec.Condition);
-        outcome.Table = *systems::VerifySystem(outcome.Wheel.Lines, request.Spec.Numbers);
+        outcome.Bound = systems::LowerBound(request.Design.Numbers, request.Design.Guarantee, request.Design.Condition);
+        outcome.Table = *systems::VerifySystem(outcome.Wheel.Lines, request.Design.Numbers);
         // The search keeps only complete systems; this is the proof.
-        if (outcome.Table.Meeting(request.Spec.Condition, request.Spec.Guarantee) !=
-            outcome.Table.Subsets(request.Spec.Condition))
+        if (outcome.Table.Meeting(request.Design.Condition, request.Design.Guarantee) !=
+            outcome.Table.Subsets(request.Design.Condition))
             throw Error(support::Text("Созданная система не дает заданной гарантии!"));
         if (install)
-            outcome.Installed = systems::InstallSystemLines(Folder(), outcome.Wheel.Lines, request.Spec.Numbers,
-                                                            request.Spec.Guarantee, std::nullopt);
+            outcome.Installed = systems::InstallSystemLines(Folder(), outcome.Wheel.Lines, request.Design.Numbers,
+                                                            request.Design.Guarantee, std::nullopt);
     } catch (const Error& e) {
         host.showError(support::Message("Ошибка создания системы!\r\r{}", e.what()));
         return std::nullopt;

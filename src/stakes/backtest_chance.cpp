@@ -107,6 +107,7 @@ BacktestChance BacktestTally::finish(const stats::TConfigData& config) &&
         c.AdjustedP = c.ChosenChance.HitsP;
         c.Verdict = Judge(c.ChosenChance, c.AdjustedP);
     }
+    result.Compared = testedRows.size();
     if (result.Best) {
         const double p = result.Rows[*result.Best].ChosenChance.HitsPUpper;
         result.BestAdjustedP = std::min(1.0, p * static_cast<double>(testedRows.size()));
@@ -149,16 +150,13 @@ std::string BacktestVerdictText(const BacktestChance& result)
 {
     if (!result.Best)
         return support::Text("Нет проверенных ставок для сравнения.") + "\n";
-    size_t compared = 0;
-    for (const BacktestRow& row : result.Rows)
-        compared += row.Chosen.Count > 0 ? 1 : 0;
     std::string text;
     const BacktestRow& best = result.Rows[*result.Best];
     text += support::Message("Лучший вариант: {}\n", best.Chosen.Key);
-    text +=
-        support::Message("{}, с поправкой на число вариантов ({}): {}: {} (уровень {} %)\n",
-                         PValuePhrase(best.ChosenChance.HitsPUpper), compared, ProbabilityText(result.BestAdjustedP),
-                         VerdictText(result.BestVerdict), static_cast<int>(SignificanceLevel * 100));
+    text += support::Message("{}, с поправкой на число вариантов ({}): {}: {} (уровень {} %)\n",
+                             PValuePhrase(best.ChosenChance.HitsPUpper), result.Compared,
+                             ProbabilityText(result.BestAdjustedP), VerdictText(result.BestVerdict),
+                             static_cast<int>(SignificanceLevel * 100));
     if (result.HasHoldout) {
         const ChanceComparison& h = best.HoldoutChance;
         if (h.Stakes <= 0) {

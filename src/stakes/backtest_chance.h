@@ -37,6 +37,7 @@ struct BacktestChance {
     std::vector<BacktestRow> Rows; // in the order of the comments given
     // The row with the smallest chance of its hits (one-sided), if any row has stakes.
     std::optional<size_t> Best;
+    size_t Compared = 0; // rows with stakes: the variants the best was chosen from
     // Its one-sided p-value times the number of rows with stakes, at most 1:
     // the chance that the best of that many random variants does as well.
     double BestAdjustedP = 1;

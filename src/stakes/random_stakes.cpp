@@ -2,29 +2,10 @@
 
 #include <algorithm>
 
-#include "model/combinatorics.h"
+#include "model/full_set.h"
 #include "support/random_index.h"
 
 namespace belvane::stakes {
-
-model::TComb CombinationAtIndex(int64_t index)
-{
-    model::TComb comb{};
-    int next = 1;
-    for (int i = 0; i < model::BallCount; ++i) {
-        // Skip the blocks of combinations that begin with a smaller number here.
-        for (;;) {
-            const int64_t block = model::Binomial(model::MaxNumber - next, model::BallCount - 1 - i);
-            if (index < block)
-                break;
-            index -= block;
-            ++next;
-        }
-        comb[static_cast<size_t>(i)] = static_cast<model::Ball>(next);
-        ++next;
-    }
-    return comb;
-}
 
 std::vector<model::TComb> RandomDistinctCombinations(int64_t count, std::mt19937_64& engine)
 {
@@ -39,7 +20,7 @@ std::vector<model::TComb> RandomDistinctCombinations(int64_t count, std::mt19937
         if (taken[static_cast<size_t>(t)])
             t = j;
         taken[static_cast<size_t>(t)] = true;
-        out.push_back(CombinationAtIndex(t));
+        out.push_back(model::CombinationAtRank(t));
     }
     return out;
 }

@@ -36,6 +36,14 @@ void foldInto(std::string& out, std::string_view cp1251Key)
 
 } // namespace
 
+std::optional<size_t> Ratings::find(std::string_view commentUtf8) const
+{
+    std::string folded;
+    foldInto(folded, cp1251::fromUtf8(commentUtf8));
+    const auto it = index_.find(folded);
+    return it != index_.end() ? std::optional<size_t>(it->second) : std::nullopt;
+}
+
 void Ratings::add(std::string_view commentUtf8, int matches, Money profit)
 {
     addCp1251(cp1251::fromUtf8(commentUtf8), matches, profit);

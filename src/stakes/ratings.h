@@ -4,6 +4,7 @@
 // the results of its checked stakes, and the order the list shows them in.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -39,6 +40,9 @@ public:
     // a row left with nothing goes. Counts do not go below zero (a loaded
     // file may not hold what the stakes added).
     void removeCp1251(std::string_view comment, int matches, Money profit);
+
+    // The row of a comment (letter case aside), as add() finds it.
+    std::optional<size_t> find(std::string_view commentUtf8) const;
 
     void assign(TRatingsArray records);
     void clear() { assign({}); }

@@ -44,6 +44,19 @@ std::vector<RowChance> CompareRowsWithChance(const TRatingsArray& rows, const st
     return result;
 }
 
+size_t RowsCompared(const std::vector<RowChance>& rows)
+{
+    return static_cast<size_t>(
+        std::count_if(rows.begin(), rows.end(), [](const RowChance& r) { return r.Comparison.Stakes > 0; }));
+}
+
+RowChance WithProfitTail(const RowChance& listed, const RatingRecord& record, const stats::TConfigData& config)
+{
+    RowChance shown = listed;
+    shown.Comparison = CompareWithChance(record, PrizesOf(config), config.Cost, ProfitTail::Compute);
+    return shown;
+}
+
 std::string ProbabilityText(double p)
 {
     if (p < 0.0001)

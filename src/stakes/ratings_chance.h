@@ -45,6 +45,13 @@ MatchMoney PrizesOf(const stats::TConfigData& config);
 std::vector<RowChance> CompareRowsWithChance(const TRatingsArray& rows, const stats::TConfigData& config,
                                              ProfitTail profit = ProfitTail::Skip);
 
+// How many rows the adjustment compared (those with stakes).
+size_t RowsCompared(const std::vector<RowChance>& rows);
+
+// A listed row (from CompareRowsWithChance) with its profit's exact tail too,
+// for the one row shown in full.
+RowChance WithProfitTail(const RowChance& listed, const RatingRecord& record, const stats::TConfigData& config);
+
 // A probability as the tables show it: four decimals, "< 0.0001" below that.
 std::string ProbabilityText(double p);
 // The same in a sentence: "p = 0.0123", "p < 0.0001".

@@ -65,8 +65,8 @@ struct Problem {
     double hot = 0.3;
     double cold = 0.1;
 
-    explicit Problem(const WheelSpec& spec)
-        : n(spec.Numbers), t(spec.Guarantee), p(spec.Condition), all((Mask{1} << n) - 1)
+    explicit Problem(const WheelDesign& design)
+        : n(design.Numbers), t(design.Guarantee), p(design.Condition), all((Mask{1} << n) - 1)
     {
         const auto& c = Choose();
         subsets.resize(c(n, p));
@@ -363,28 +363,28 @@ uint64_t chainSeed(uint64_t seed, int chain)
 
 } // namespace
 
-std::optional<std::string> CheckWheelSpec(const WheelSpec& spec)
+std::optional<std::string> CheckWheelDesign(const WheelDesign& design)
 {
-    if (spec.Numbers < MinSystemNumbers || spec.Numbers > MaxSystemNumbers)
+    if (design.Numbers < MinSystemNumbers || design.Numbers > MaxSystemNumbers)
         return support::Text("Указано недопустмое количество используемых чисел!");
-    if (spec.Guarantee < 1 || spec.Guarantee > MaxSystemBlock)
+    if (design.Guarantee < 1 || design.Guarantee > MaxSystemBlock)
         return support::Message("Гарантия должна быть от 1 до {}!", MaxSystemBlock);
-    if (spec.Condition < spec.Guarantee || spec.Condition > SystemCombLength)
-        return support::Message("Условие должно быть от {} до {}!", spec.Guarantee, SystemCombLength);
+    if (design.Condition < design.Guarantee || design.Condition > SystemCombLength)
+        return support::Message("Условие должно быть от {} до {}!", design.Guarantee, SystemCombLength);
     return std::nullopt;
 }
 
-GeneratedWheel GenerateWheel(const WheelSpec& spec, const WheelOptions& options,
+GeneratedWheel GenerateWheel(const WheelDesign& design, const WheelOptions& options,
                              const std::function<bool(double)>& progress)
 {
-    if (const auto problem = CheckWheelSpec(spec))
+    if (const auto problem = CheckWheelDesign(design))
         throw Error(*problem);
     const auto begin = std::chrono::steady_clock::now();
     const auto elapsed = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     };
 
-    const Problem problem(spec);
+    const Problem problem(design);
     const int chainCount =
         std::max(1, problem.subsets.size() > kManySubsets ? std::min(options.Chains, 2) : options.Chains);
     std::vector<std::unique_ptr<Chain>> chains;

@@ -20,14 +20,14 @@
 
 namespace belvane::systems {
 
-struct WheelSpec {
+struct WheelDesign {
     int Numbers = 0;   // n, 7..45
     int Guarantee = 0; // t, 1..5
     int Condition = 0; // p, t..6
 };
 
-// The message for a spec that cannot be generated, nullopt when it can.
-std::optional<std::string> CheckWheelSpec(const WheelSpec& spec);
+// The message for a design that cannot be generated, nullopt when it can.
+std::optional<std::string> CheckWheelDesign(const WheelDesign& design);
 
 struct WheelOptions {
     double Seconds = 10; // stop after the first round past this
@@ -49,7 +49,7 @@ struct GeneratedWheel {
 
 // `progress(fraction)` is called from the calling thread after each round
 // with the part of the budget used; false stops (Cancelled).
-GeneratedWheel GenerateWheel(const WheelSpec& spec, const WheelOptions& options,
+GeneratedWheel GenerateWheel(const WheelDesign& design, const WheelOptions& options,
                              const std::function<bool(double)>& progress = {});
 
 } // namespace belvane::systems

@@ -606,7 +606,7 @@ TEST_F(RunnerTest, AGeneratedSystemIsInstalledVerifiedAndPlayedBySysa)
 {
     start();
     WheelRequest request;
-    request.Spec = {12, 3, 4};
+    request.Design = {12, 3, 4};
     request.Rounds = 2;
     request.Seed = 5;
     const auto outcome = ws().Systems().GenerateWheel(request, true);
@@ -637,7 +637,7 @@ TEST_F(RunnerTest, AGeneratedSystemCancelledOrAskedWronglyKeepsNothing)
 {
     start();
     WheelRequest request;
-    request.Spec = {16, 4, 4};
+    request.Design = {16, 4, 4};
     request.Rounds = 50;
     host().cancelAtPosition = 4;
     EXPECT_FALSE(ws().Systems().GenerateWheel(request, true));
@@ -646,7 +646,7 @@ TEST_F(RunnerTest, AGeneratedSystemCancelledOrAskedWronglyKeepsNothing)
     EXPECT_FALSE(host().progressOpen());
 
     host().cancelAtPosition = -1;
-    request.Spec = {12, 4, 3};
+    request.Design = {12, 4, 3};
     EXPECT_FALSE(ws().Systems().GenerateWheel(request, true));
     EXPECT_EQ(host().errors(), std::vector<std::string>{"Условие должно быть от 4 до 6!"});
     EXPECT_FALSE(ws().IsBusy());

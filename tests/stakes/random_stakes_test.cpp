@@ -4,6 +4,7 @@
 #include <set>
 
 #include "model/combinatorics.h"
+#include "model/full_set.h"
 #include "stakes/random_stakes.h"
 
 namespace belvane::stakes {
@@ -24,13 +25,13 @@ int64_t rankOf(const model::TComb& c)
 
 TEST(RandomStakes, IndicesRunThroughTheFullSetInOrder)
 {
-    EXPECT_EQ(CombinationAtIndex(0), (model::TComb{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(CombinationAtIndex(1), (model::TComb{1, 2, 3, 4, 5, 7}));
-    EXPECT_EQ(CombinationAtIndex(39), (model::TComb{1, 2, 3, 4, 5, 45}));
-    EXPECT_EQ(CombinationAtIndex(40), (model::TComb{1, 2, 3, 4, 6, 7}));
-    EXPECT_EQ(CombinationAtIndex(model::FullSetSize - 1), (model::TComb{40, 41, 42, 43, 44, 45}));
+    EXPECT_EQ(model::CombinationAtRank(0), (model::TComb{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(model::CombinationAtRank(1), (model::TComb{1, 2, 3, 4, 5, 7}));
+    EXPECT_EQ(model::CombinationAtRank(39), (model::TComb{1, 2, 3, 4, 5, 45}));
+    EXPECT_EQ(model::CombinationAtRank(40), (model::TComb{1, 2, 3, 4, 6, 7}));
+    EXPECT_EQ(model::CombinationAtRank(model::FullSetSize - 1), (model::TComb{40, 41, 42, 43, 44, 45}));
     for (int64_t index : {int64_t{12345}, int64_t{4'000'000}, model::FullSetSize - 2})
-        EXPECT_EQ(rankOf(CombinationAtIndex(index)), index) << index;
+        EXPECT_EQ(rankOf(model::CombinationAtRank(index)), index) << index;
 }
 
 TEST(RandomStakes, DistinctUniformAndReproducible)

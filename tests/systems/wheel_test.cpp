@@ -134,18 +134,18 @@ TEST(WheelBounds, SchoenheimTuranAndCounting)
 
 TEST(WheelSearch, GeneratedSystemsMeetTheirGuaranteeExactly)
 {
-    const std::vector<WheelSpec> specs = {{7, 5, 5}, {9, 4, 4}, {12, 3, 4}, {14, 2, 2}, {15, 3, 5}, {11, 1, 3}};
-    for (const WheelSpec& spec : specs) {
-        const GeneratedWheel wheel = GenerateWheel(spec, quick(7, 3));
-        const auto table = VerifySystem(wheel.Lines, spec.Numbers);
+    const std::vector<WheelDesign> specs = {{7, 5, 5}, {9, 4, 4}, {12, 3, 4}, {14, 2, 2}, {15, 3, 5}, {11, 1, 3}};
+    for (const WheelDesign& design : specs) {
+        const GeneratedWheel wheel = GenerateWheel(design, quick(7, 3));
+        const auto table = VerifySystem(wheel.Lines, design.Numbers);
         ASSERT_TRUE(table);
-        EXPECT_EQ(table->Meeting(spec.Condition, spec.Guarantee), table->Subsets(spec.Condition))
-            << spec.Numbers << " " << spec.Guarantee << " " << spec.Condition;
-        EXPECT_GE(wheel.Lines.size(), LowerBound(spec.Numbers, spec.Guarantee, spec.Condition).Lines);
+        EXPECT_EQ(table->Meeting(design.Condition, design.Guarantee), table->Subsets(design.Condition))
+            << design.Numbers << " " << design.Guarantee << " " << design.Condition;
+        EXPECT_GE(wheel.Lines.size(), LowerBound(design.Numbers, design.Guarantee, design.Condition).Lines);
         for (const SystemLine& l : wheel.Lines) {
             EXPECT_TRUE(std::is_sorted(l.begin(), l.end()));
             EXPECT_GE(l.front(), 1);
-            EXPECT_LE(l.back(), spec.Numbers);
+            EXPECT_LE(l.back(), design.Numbers);
         }
         EXPECT_TRUE(std::adjacent_find(wheel.Lines.begin(), wheel.Lines.end()) == wheel.Lines.end());
     }
@@ -153,13 +153,13 @@ TEST(WheelSearch, GeneratedSystemsMeetTheirGuaranteeExactly)
 
 TEST(WheelSearch, TheSameSeedAndRoundsGiveTheSameSystem)
 {
-    const WheelSpec spec{13, 3, 3};
-    const GeneratedWheel a = GenerateWheel(spec, quick(42, 4));
-    const GeneratedWheel b = GenerateWheel(spec, quick(42, 4));
+    const WheelDesign design{13, 3, 3};
+    const GeneratedWheel a = GenerateWheel(design, quick(42, 4));
+    const GeneratedWheel b = GenerateWheel(design, quick(42, 4));
     EXPECT_EQ(a.Lines, b.Lines);
     EXPECT_EQ(a.Chain, b.Chain);
     EXPECT_EQ(a.Rounds, 4);
-    const GeneratedWheel c = GenerateWheel(spec, quick(43, 4));
+    const GeneratedWheel c = GenerateWheel(design, quick(43, 4));
     const auto table = VerifySystem(c.Lines, 13);
     EXPECT_EQ(table->Guaranteed(3), 3);
 }
@@ -185,9 +185,9 @@ TEST(WheelSearch, ReachesTheBoundAndStopsOrIsCancelled)
     EXPECT_TRUE(early.Lines.empty());
     EXPECT_EQ(early.Rounds, 0);
     EXPECT_THROW(GenerateWheel({12, 4, 3}, o), Error);
-    EXPECT_TRUE(CheckWheelSpec({6, 3, 3}));
-    EXPECT_TRUE(CheckWheelSpec({12, 6, 6}));
-    EXPECT_FALSE(CheckWheelSpec({45, 5, 6}));
+    EXPECT_TRUE(CheckWheelDesign({6, 3, 3}));
+    EXPECT_TRUE(CheckWheelDesign({12, 6, 6}));
+    EXPECT_FALSE(CheckWheelDesign({45, 5, 6}));
 }
 
 } // namespace
