@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/systems_service.h"
+#include "app/wheel_outcome_text.h"
 #include "cli/command_binding.h"
 #include "cli/table_output.h"
 #include "support/error.h"
@@ -31,11 +32,6 @@ void printGuaranteeTable(const systems::GuaranteeTable& table, const std::string
     printTable(std::cout, out, tableFormatFromName(format));
 }
 
-std::string conditionText(int t, int p, uint64_t subsets)
-{
-    return fmt::format("все {} наборов из {} чисел среди чисел системы дают не меньше {} совпадений", subsets, p, t);
-}
-
 struct GenerateOptions {
     int numbers = 0;
     int guarantee = 0;
@@ -58,25 +54,14 @@ int generate(CliContext& ctx, const GenerateOptions& o)
     const auto outcome = ws->Systems().GenerateWheel(request, o.install);
     if (!outcome)
         return ExitFailure;
-    const systems::WheelDesign& design = request.Design;
-    std::cout << fmt::format("Система для {} чисел: {} из {}", design.Numbers, design.Guarantee, design.Condition)
-              << '\n'
-              << fmt::format("Комбинаций: {} (нижняя граница: {}, {}{})", outcome->Wheel.Lines.size(),
-                             outcome->Bound.Lines, systems::BoundKindName(outcome->Bound.Kind),
-                             outcome->Wheel.Optimal ? "; меньше не бывает" : "")
-              << '\n'
-              << "Проверка: "
-              << conditionText(design.Guarantee, design.Condition, outcome->Table.Subsets(design.Condition)) << '\n'
-              << fmt::format("Зерно: {}, раундов: {}", request.Seed, outcome->Wheel.Rounds) << '\n';
+    for (const std::string& line : app::WheelOutcomeLines(request, *outcome))
+        std::cout << line << '\n';
     std::string text;
     for (const systems::SystemLine& line : outcome->Wheel.Lines)
         text += systems::SystemLineText(line) + "\r\n";
     if (outcome->Installed) {
-        std::cout << fmt::format("Установлена: {}", outcome->Installed->Path.filename().string()) << '\n';
-        if (outcome->Installed->Removed > 0)
-            std::cout << fmt::format("Удалено прежних систем для {} чисел: {}", design.Numbers,
-                                     outcome->Installed->Removed)
-                      << '\n';
+        for (const std::string& line : app::WheelInstalledLines(request.Design.Numbers, *outcome->Installed))
+            std::cout << line << '\n';
     } else if (!o.out.empty()) {
         files::writeFileAtomically(o.out, text);
         std::cout << fmt::format("Записана: {}", o.out) << '\n';

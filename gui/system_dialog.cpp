@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
@@ -28,6 +29,7 @@
 #include "support/host.h"
 #include "support/translation.h"
 #include "systems/system_file.h"
+#include "systems/system_guarantee.h"
 
 namespace belvane::gui {
 namespace {
@@ -121,19 +123,18 @@ TFormSystem::TFormSystem(QWidget* parent, systems::tSystemData system, bool edit
     edCLen_ = readOnlyField(facts, QStringLiteral("edCLen"), QString::number(systems::SystemCombLength));
     edOlap_ = new QLineEdit(listed || !system_.Combs.empty() ? QString::number(system_.Block) : QString(), facts);
     edOlap_->setObjectName(QStringLiteral("edOlap"));
+    edGuarantee_ = readOnlyField(facts, QStringLiteral("edGuarantee"), QString());
     edCSize_ = readOnlyField(facts, QStringLiteral("edCSize"), QString::number(system_.CombCount));
     edCreated_ = readOnlyField(facts, QStringLiteral("edCreated"), qs(exchange::LocalDateTimeText(system_.Created)));
     edDownloads_ =
         readOnlyField(facts, QStringLiteral("edDownloads"), listed ? QString::number(system_.Downloads) : QString());
     edLastDownload_ =
         readOnlyField(facts, QStringLiteral("edLastDownload"), qs(exchange::LocalDateTimeText(system_.LastDownload)));
-    const std::pair<const char*, QLineEdit*> fields[] = {{QT_TR_NOOP("Числа:"), edNums_},
-                                                         {QT_TR_NOOP("Длина:"), edCLen_},
-                                                         {QT_TR_NOOP("Блок:"), edOlap_},
-                                                         {QT_TR_NOOP("Комбинаций:"), edCSize_},
-                                                         {QT_TR_NOOP("Создана:"), edCreated_},
-                                                         {QT_TR_NOOP("Загрузок:"), edDownloads_},
-                                                         {QT_TR_NOOP("Последняя загрузка:"), edLastDownload_}};
+    const std::pair<const char*, QLineEdit*> fields[] = {
+        {QT_TR_NOOP("Числа:"), edNums_},         {QT_TR_NOOP("Длина:"), edCLen_},
+        {QT_TR_NOOP("Блок:"), edOlap_},          {QT_TR_NOOP("Гарантия:"), edGuarantee_},
+        {QT_TR_NOOP("Комбинаций:"), edCSize_},   {QT_TR_NOOP("Создана:"), edCreated_},
+        {QT_TR_NOOP("Загрузок:"), edDownloads_}, {QT_TR_NOOP("Последняя загрузка:"), edLastDownload_}};
     int factRow = 0;
     for (const auto& [label, edit] : fields) {
         factsGrid->addWidget(new QLabel(tr(label), facts), factRow, 0);
@@ -176,6 +177,9 @@ TFormSystem::TFormSystem(QWidget* parent, systems::tSystemData system, bool edit
             [this] { QDesktopServices::openUrl(QUrl::fromUserInput(edURL_->text().trimmed())); });
     connect(edCombs_, &QPlainTextEdit::customContextMenuRequested, this, &TFormSystem::showCombsMenu);
     edCombs_->installEventFilter(this);
+    for (QLineEdit* number : {edNums_, edOlap_})
+        connect(number, &QLineEdit::editingFinished, this, &TFormSystem::updateGuarantee);
+    updateGuarantee();
     edTitle_->setFocus();
 }
 
@@ -203,6 +207,29 @@ void TFormSystem::normalizeCombs()
         edCombs_->setPlainText(text);
     edNums_->setText(QString::number(combs.Numbers));
     edCSize_->setText(QString::number(combs.CombCount));
+    updateGuarantee();
+}
+
+void TFormSystem::updateGuarantee()
+{
+    const systems::tSystemData s = system();
+    const auto guarantee = systems::VerifySystemText(s.Combs, s.Numbers);
+    QPalette palette = edGuarantee_->palette();
+    palette.setColor(QPalette::Text, this->palette().color(QPalette::Text));
+    if (!guarantee) {
+        edGuarantee_->setText(tr("не проверена"));
+        edGuarantee_->setToolTip(tr("Проверяются строки из шести разных чисел от 1 до значения поля \"Числа\""));
+        edGuarantee_->setPalette(palette);
+        return;
+    }
+    const bool claimed = s.Block >= 1 && s.Block <= systems::SystemCombLength;
+    const int block = claimed ? s.Block : guarantee->Block();
+    edGuarantee_->setText(qs(systems::GuaranteeText(*guarantee, std::max(block, 1))));
+    const bool met = !claimed || guarantee->Meets(block);
+    edGuarantee_->setToolTip(met ? QString() : messageText(systems::BlockNotMetMessage(s.Title, block, *guarantee)));
+    if (!met)
+        palette.setColor(QPalette::Text, Qt::red);
+    edGuarantee_->setPalette(palette);
 }
 
 bool TFormSystem::eventFilter(QObject* watched, QEvent* event)

@@ -4,7 +4,8 @@
 // description, author, link and lines, with the counts and dates of the
 // service. A new system and the user's own can be edited; another's is
 // shown read-only. Leaving the lines normalises them; OK checks the fields
-// in order and puts the focus on the first one that is wrong.
+// in order and puts the focus on the first one that is wrong. The guarantee
+// the lines really give is verified and shown beside the claimed block.
 
 #include <QDialog>
 #include <filesystem>
@@ -43,6 +44,7 @@ public:
     QLineEdit* numsEdit() const { return edNums_; }
     QLineEdit* olapEdit() const { return edOlap_; }
     QLineEdit* combCountEdit() const { return edCSize_; }
+    QLineEdit* guaranteeEdit() const { return edGuarantee_; }
 
     void accept() override;
 
@@ -50,6 +52,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // "Гарантия": what the lines really give, checked exactly, flagged when
+    // it falls short of the block; after the lines, the numbers or the block changed.
+    void updateGuarantee();
     void showCombsMenu(const QPoint& at);
     void loadCombs();
     void saveCombs();
@@ -68,6 +73,7 @@ private:
     QLineEdit* edNums_;
     QLineEdit* edCLen_;
     QLineEdit* edOlap_;
+    QLineEdit* edGuarantee_;
     QLineEdit* edDownloads_;
     QLineEdit* edLastDownload_;
 };

@@ -24,6 +24,7 @@
 #include "gui/system_dialog.h"
 #include "gui/systems_model.h"
 #include "gui/table_views.h"
+#include "gui/wheel_dialog.h"
 
 namespace belvane::gui {
 namespace {
@@ -70,10 +71,15 @@ void SystemsPage::registerActions()
                      properties();
                  }});
     actions.add({"SystemsDel", tr("Удалить"), {}, tr("Удалить свою систему с сервера"), [this] { remove(); }});
+    actions.add({"SystemsCreate",
+                 tr("Создать систему..."),
+                 {},
+                 tr("Создать систему с доказанной гарантией для любого количества чисел"),
+                 [this] { createWheel(); }});
     host_.addToMenu(kMenu, {nullptr, "SystemsRefresh", "SystemsDownload", nullptr, "SystemsAdd", "SystemsProp",
-                            "SystemsDel", nullptr, "SystemsOn"});
+                            "SystemsDel", nullptr, "SystemsCreate", nullptr, "SystemsOn"});
     lvSystems_->addActions({actions["SystemsRefresh"], actions["SystemsDownload"], actions["SystemsAdd"],
-                            actions["SystemsProp"], actions["SystemsDel"]});
+                            actions["SystemsProp"], actions["SystemsDel"], actions["SystemsCreate"]});
 }
 
 void SystemsPage::fillSelection(app::ViewSelection& selection) const
@@ -262,6 +268,15 @@ void SystemsPage::showProperties(int32_t id, const std::string& combs)
                   updated.CombCount = systems::NormalizeSystemCombs(edited.Combs).CombCount;
                   model_->setRow(changed, rowFor(updated));
               });
+}
+
+void SystemsPage::createWheel()
+{
+    TFormWheel dialog(this, host_);
+    dialog.exec();
+    // An installed system may be one the list shows.
+    if (dialog.installed())
+        updateStatuses();
 }
 
 void SystemsPage::remove()

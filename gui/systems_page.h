@@ -4,7 +4,7 @@
 // (lvSystems) and the "Системы" menu's actions on it — the page itself on or
 // off with the system stakes, reloading the list, downloading the chosen
 // systems, publishing a new one, the properties of one (the user's own
-// editable) and deleting the user's own. The list loads the first time the
+// editable), deleting the user's own, and generating a system of one's own. The list loads the first time the
 // page is shown when a service is set up.
 
 #include <QString>
@@ -54,6 +54,8 @@ private:
     void properties();
     void showProperties(int32_t id, const std::string& combs);
     void remove();
+    // "Создать систему...": a system of one's own, generated and verified.
+    void createWheel();
 
     // The current row: the first selected one; -1 when none is.
     int currentRow() const;

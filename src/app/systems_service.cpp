@@ -275,7 +275,7 @@ std::optional<bool> SystemsService::ActionEnabled(std::string_view action, const
     if (action == "SystemsOn")
         return true;
     // The catalogue's actions need the page; those on rows need its selection.
-    if (action == "SystemsRefresh" || action == "SystemsAdd")
+    if (action == "SystemsRefresh" || action == "SystemsAdd" || action == "SystemsCreate")
         return ws_.Settings().Flag(key::SystemsEnabled);
     if (action == "SystemsDownload" || action == "SystemsProp")
         return ws_.Settings().Flag(key::SystemsEnabled) && selection.SystemRows > 0;

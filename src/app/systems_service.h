@@ -91,6 +91,12 @@ public:
     // done; "Отмена" stops it and keeps nothing): the system, verified, and
     // installed as the system of its count when asked. A failure is shown.
     std::optional<WheelOutcome> GenerateWheel(const WheelRequest& request, bool install);
+    // "Установить": a generated system, shown first, as the system of its
+    // count (replacing the one there was), its block the guarantee. A failure is shown.
+    std::optional<systems::InstalledSystem> InstallWheel(const systems::WheelDesign& design,
+                                                         std::span<const systems::SystemLine> lines);
+    // The installed systems for that count of numbers (what installing replaces).
+    std::vector<systems::LocalSystem> LocalFor(int numbers) const;
 
     // The stake actions, step 1 ("Подождите пожалуйста..."): the system for
     // the numbers of the combination list. None: the error box was shown.

@@ -46,14 +46,35 @@ std::optional<WheelOutcome> SystemsService::GenerateWheel(const WheelRequest& re
         if (outcome.Table.Meeting(request.Design.Condition, request.Design.Guarantee) !=
             outcome.Table.Subsets(request.Design.Condition))
             throw Error(support::Text("Созданная система не дает заданной гарантии!"));
-        if (install)
-            outcome.Installed = systems::InstallSystemLines(Folder(), outcome.Wheel.Lines, request.Design.Numbers,
-                                                            request.Design.Guarantee, std::nullopt);
     } catch (const Error& e) {
         host.showError(support::Message("Ошибка создания системы!\r\r{}", e.what()));
         return std::nullopt;
     }
+    if (install) {
+        outcome.Installed = InstallWheel(request.Design, outcome.Wheel.Lines);
+        if (!outcome.Installed)
+            return std::nullopt;
+    }
     return outcome;
+}
+
+std::optional<systems::InstalledSystem> SystemsService::InstallWheel(const systems::WheelDesign& design,
+                                                                     std::span<const systems::SystemLine> lines)
+{
+    try {
+        auto busy = ws_.Busy();
+        return systems::InstallSystemLines(Folder(), lines, design.Numbers, design.Guarantee, std::nullopt);
+    } catch (const Error& e) {
+        ws_.Host().showError(support::Message("Ошибка установки системы!\r\r{}", e.what()));
+        return std::nullopt;
+    }
+}
+
+std::vector<systems::LocalSystem> SystemsService::LocalFor(int numbers) const
+{
+    std::vector<systems::LocalSystem> found = Local();
+    std::erase_if(found, [numbers](const systems::LocalSystem& s) { return s.Name.Numbers != numbers; });
+    return found;
 }
 
 } // namespace belvane::app

@@ -6,6 +6,7 @@
 #include "support/file_io.h"
 #include "support/text.h"
 #include "support/translation.h"
+#include "systems/system_file.h"
 
 namespace belvane::systems {
 namespace {
@@ -41,10 +42,24 @@ SystemGuarantee GuaranteeOf(const GuaranteeTable& table)
     return g;
 }
 
+std::optional<SystemGuarantee> VerifySystemText(std::string_view text, int numbers)
+{
+    if (numbers < MinSystemNumbers || numbers > MaxSystemNumbers)
+        return std::nullopt;
+    try {
+        const std::vector<SystemLine> lines = ParseSystemText(text, numbers, {});
+        if (lines.empty())
+            return std::nullopt;
+        return GuaranteeOf(*VerifySystem(lines, numbers));
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
 std::string GuaranteeText(const SystemGuarantee& guarantee, int block)
 {
     if (const auto p = guarantee.ConditionFor(block))
-        return fmt::format("{} из {}", block, *p);
+        return support::Message("{} из {}", block, *p);
     return support::Message("не выполняется ({} из 6)", guarantee.Block());
 }
 

@@ -30,6 +30,9 @@ struct SystemGuarantee {
     friend bool operator==(const SystemGuarantee&, const SystemGuarantee&) = default;
 };
 SystemGuarantee GuaranteeOf(const GuaranteeTable& table);
+// What lines given as text over the positions 1..numbers guarantee; nullopt
+// when they are no such lines (a bad line, a number out of range, none at all).
+std::optional<SystemGuarantee> VerifySystemText(std::string_view text, int numbers);
 
 // "3 из 4" for the block, or what is guaranteed instead when it is not met.
 std::string GuaranteeText(const SystemGuarantee& guarantee, int block);

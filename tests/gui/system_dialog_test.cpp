@@ -1,9 +1,11 @@
 // The dialog "Система": its lines normalised when the list is left, its
 // checks in their order with the focus on the wrong field, the number fields
-// taking digits only, and another's system shown read-only.
+// taking digits only, another's system shown read-only, and the guarantee
+// its lines really give beside the block it claims.
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -123,6 +125,47 @@ private slots:
             QTest::keyClick(field, Qt::Key_Backspace); // editing keys still work
             QCOMPARE(field->text(), QStringLiteral("1"));
         }
+    }
+
+    void theGuaranteeTheLinesGiveIsVerifiedAgainstTheClaimedBlock()
+    {
+        // Two lines over 8 numbers: with all six drawn among them only 4
+        // are sure, 3 already with five drawn.
+        systems::tSystemData s = newSystem();
+        s.Numbers = 8;
+        s.Block = 5;
+        s.Combs = "1 2 3 4 5 6\r\n3 4 5 6 7 8";
+        s.CombCount = 2;
+        gui::TFormSystem dialog(nullptr, s, true);
+        QVERIFY(activate(dialog));
+        QLineEdit* guarantee = dialog.guaranteeEdit();
+        QCOMPARE(guarantee->text(), QStringLiteral("не выполняется (4 из 6)"));
+        QVERIFY(guarantee->toolTip().contains(QStringLiteral("не дает заявленного блока 5")));
+        QCOMPARE(guarantee->palette().color(QPalette::Text), QColor(Qt::red));
+
+        // A block the lines give, and the smallest condition that gives it.
+        dialog.olapEdit()->setFocus();
+        QTRY_VERIFY(dialog.olapEdit()->hasFocus());
+        dialog.olapEdit()->setText(QStringLiteral("3"));
+        dialog.titleEdit()->setFocus(); // the block field left
+        QTRY_COMPARE(guarantee->text(), QStringLiteral("3 из 5"));
+        QVERIFY(guarantee->toolTip().isEmpty());
+        QVERIFY(guarantee->palette().color(QPalette::Text) != QColor(Qt::red));
+
+        // Lines changed when the list is left: a third line over 7 numbers.
+        dialog.combsEdit()->setFocus();
+        QTRY_VERIFY(dialog.combsEdit()->hasFocus());
+        dialog.combsEdit()->setPlainText(QStringLiteral("1 2 3 4 5 6\n1 2 3 4 5 7\n1 3 4 5 6 7"));
+        dialog.titleEdit()->setFocus();
+        QTRY_COMPARE(guarantee->text(), QStringLiteral("3 из 4"));
+
+        // Lines beyond the count of numbers cannot be checked.
+        dialog.numsEdit()->setFocus();
+        QTRY_VERIFY(dialog.numsEdit()->hasFocus());
+        dialog.numsEdit()->setText(QStringLiteral("6"));
+        dialog.titleEdit()->setFocus();
+        QTRY_COMPARE(guarantee->text(), QStringLiteral("не проверена"));
+        QVERIFY(guarantee->isReadOnly());
     }
 
     void anothersSystemIsShownReadOnly()
