@@ -716,6 +716,10 @@
       <translation>Error creating the system!&#13;&#13;{}</translation>
     </message>
     <message>
+      <source>Ошибка установки системы!&#13;&#13;{}</source>
+      <translation>Error installing the system!&#13;&#13;{}</translation>
+    </message>
+    <message>
       <source>Шаг должен быть от {} до {}!</source>
       <translation>The step must be from {} to {}!</translation>
     </message>
@@ -766,6 +770,46 @@
     <message>
       <source>Найдена новая версия программы</source>
       <translation>A new version of the program is available</translation>
+    </message>
+    <message>
+      <source>Система для {} чисел: {} из {}</source>
+      <translation>System for {} numbers: {} if {}</translation>
+    </message>
+    <message>
+      <source>нижняя граница: {}, {}</source>
+      <translation>lower bound: {}, {}</translation>
+    </message>
+    <message>
+      <source>Комбинаций: {} ({}; меньше не бывает)</source>
+      <translation>Combinations: {} ({}; none can be smaller)</translation>
+    </message>
+    <message>
+      <source>Комбинаций: {} ({})</source>
+      <translation>Combinations: {} ({})</translation>
+    </message>
+    <message>
+      <source>Проверка: все {} наборов из {} чисел среди чисел системы дают не меньше {} совпадений</source>
+      <translation>Check: all {} sets of {} numbers among the system's numbers give at least {} matches</translation>
+    </message>
+    <message>
+      <source>Зерно: {}, раундов: {}</source>
+      <translation>Seed: {}, rounds: {}</translation>
+    </message>
+    <message>
+      <source>Установлена: {}</source>
+      <translation>Installed: {}</translation>
+    </message>
+    <message>
+      <source>Удалено прежних систем для {} чисел: {}</source>
+      <translation>Earlier systems for {} numbers removed: {}</translation>
+    </message>
+    <message>
+      <source>Для {} чисел уже установлена система "{}".&#13;&#13;Заменить ее созданной системой?</source>
+      <translation>For {} numbers the system "{}" is already installed.&#13;&#13;Replace it with the created system?</translation>
+    </message>
+    <message>
+      <source>Меньше {} комбинаций не бывает ({}).</source>
+      <translation>No system has fewer than {} combinations ({}).</translation>
     </message>
     <message>
       <source>Неизвестный параметр "{}"!</source>

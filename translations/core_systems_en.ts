@@ -72,6 +72,10 @@
       <translation>Error deleting the file "{}"!&#13;&#13;{}</translation>
     </message>
     <message>
+      <source>{} из {}</source>
+      <translation>{} if {}</translation>
+    </message>
+    <message>
       <source>не выполняется ({} из 6)</source>
       <translation>not met ({} of 6)</translation>
     </message>

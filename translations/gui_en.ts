@@ -1519,6 +1519,14 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
         <source>Удалить свою систему с сервера</source>
         <translation>Delete your system from the server</translation>
     </message>
+    <message>
+        <source>Создать систему...</source>
+        <translation>Create system...</translation>
+    </message>
+    <message>
+        <source>Создать систему с доказанной гарантией для любого количества чисел</source>
+        <translation>Create a system with a proven guarantee for any count of numbers</translation>
+    </message>
 </context>
 <context>
     <name>belvane::gui::TFormFiltersInfo</name>
@@ -1903,6 +1911,18 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
         <source>Ошибка записи файла!<byte value="xd"/><byte value="xd"/></source>
         <translation>Error writing the file!<byte value="xd"/><byte value="xd"/></translation>
     </message>
+    <message>
+        <source>Гарантия:</source>
+        <translation>Guarantee:</translation>
+    </message>
+    <message>
+        <source>не проверена</source>
+        <translation>not checked</translation>
+    </message>
+    <message>
+        <source>Проверяются строки из шести разных чисел от 1 до значения поля &quot;Числа&quot;</source>
+        <translation>Lines of six different numbers from 1 to the value of the field &quot;Numbers&quot; are checked</translation>
+    </message>
 </context>
 <context>
     <name>belvane::gui::TFormTable</name>
@@ -1925,6 +1945,49 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>belvane::gui::TFormWheel</name>
+    <message>
+        <source>Создать систему</source>
+        <translation>Create system</translation>
+    </message>
+    <message>
+        <source> с</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Чисел в системе:</source>
+        <translation>Numbers in the system:</translation>
+    </message>
+    <message>
+        <source>Гарантия, совпадений:</source>
+        <translation>Guarantee, matches:</translation>
+    </message>
+    <message>
+        <source>Если среди чисел системы угадано:</source>
+        <translation>If drawn among the system's numbers:</translation>
+    </message>
+    <message>
+        <source>Время поиска:</source>
+        <translation>Search time:</translation>
+    </message>
+    <message>
+        <source>Зерно (то же зерно дает ту же систему):</source>
+        <translation>Seed (the same seed gives the same system):</translation>
+    </message>
+    <message>
+        <source>Создать</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Установить</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
