@@ -46,6 +46,10 @@ struct GenerateOptions {
 int generate(CliContext& ctx, const GenerateOptions& o)
 {
     WorkspaceSession ws(ctx, o.install ? Access::Change : Access::Read);
+    // Checked before the search: its minutes are not spent on an output that cannot be written.
+    if (!o.out.empty())
+        if (const std::string refusal = ws->Files().ownFileRefusal(o.out); !refusal.empty())
+            throw Error(refusal);
     app::WheelRequest request;
     request.Design = {o.numbers, o.guarantee, o.condition.value_or(o.guarantee)};
     request.Seconds = o.seconds;

@@ -48,6 +48,13 @@ TEST(WheelCli, GeneratedAndInstalledThenVerifiedForEveryFourOfTwelve)
                          "--out", (dir.path() / "again.txt").string()});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(readBytes(dir.path() / "again.txt"), readBytes(dir.path() / "Systems" / "6-12-3_0001.dat"));
+    // An output never goes over a file of the program's own.
+    const std::string installed = readBytes(dir.path() / "Systems" / "6-12-3_0001.dat");
+    r = cli(dir.path(), {"systems", "generate", "--numbers", "12", "--guarantee", "2", "--rounds", "1", "--out",
+                         (dir.path() / "Systems" / "6-12-3_0001.dat").string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(has(r.err, "6-12-3_0001.dat")) << r.err;
+    EXPECT_EQ(readBytes(dir.path() / "Systems" / "6-12-3_0001.dat"), installed);
     r = cli(dir.path(), {"systems", "generate", "--numbers", "12", "--guarantee", "2", "--rounds", "1", "--install"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_FALSE(fs::exists(dir.path() / "Systems" / "6-12-3_0001.dat"));
