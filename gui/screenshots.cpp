@@ -71,6 +71,7 @@
 #include "gui/system_dialog.h"
 #include "gui/systems_model.h"
 #include "gui/systems_page.h"
+#include "gui/wheel_dialog.h"
 #include "gui/table_dialog.h"
 #include "gui/tables_page.h"
 #include "gui/update_dialog.h"
@@ -380,6 +381,17 @@ bool TakeExchangeScreenshots(MainWindow& window, const std::filesystem::path& fo
         TFormSystem dialog(&window, shown, row == nullptr || row->Own);
         dialog.show();
         ok &= save(dialog, folder, "62-system-dialog");
+
+        // A system of one's own: 3 if 4 of 12 numbers, after a short search.
+        TFormWheel wheel(&window, window);
+        wheel.numbersBox()->setValue(12);
+        wheel.guaranteeBox()->setValue(3);
+        wheel.conditionBox()->setValue(4);
+        wheel.secondsBox()->setValue(2);
+        wheel.show();
+        wheel.create();
+        window.waitUntilIdle();
+        ok &= save(wheel, folder, "62-create-system-dialog");
     }
     if (auto* script = window.findChild<ScriptPage*>()) {
         window.rightPages()->setCurrentWidget(script);

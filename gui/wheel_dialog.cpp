@@ -62,7 +62,6 @@ TFormWheel::TFormWheel(QWidget* parent, PageHost& host) : QDialog(parent), host_
     mmResult_->setReadOnly(true);
     mmResult_->setTabChangesFocus(true);
     mmResult_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    mmResult_->setLineWrapMode(QPlainTextEdit::NoWrap);
     layout->addWidget(mmResult_, 1);
 
     auto* buttons = new QDialogButtonBox(this);
