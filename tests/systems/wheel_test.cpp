@@ -134,7 +134,10 @@ TEST(WheelBounds, SchoenheimTuranAndCounting)
 
 TEST(WheelSearch, GeneratedSystemsMeetTheirGuaranteeExactly)
 {
-    const std::vector<WheelDesign> specs = {{7, 5, 5}, {9, 4, 4}, {12, 3, 4}, {14, 2, 2}, {15, 3, 5}, {11, 1, 3}};
+    // {20, 1, 1}: one position per line, so the lines a covering's swap
+    // starts from share nothing with its target.
+    const std::vector<WheelDesign> specs = {{7, 5, 5},  {9, 4, 4},  {12, 3, 4}, {14, 2, 2},
+                                            {15, 3, 5}, {11, 1, 3}, {20, 1, 1}};
     for (const WheelDesign& design : specs) {
         const GeneratedWheel wheel = GenerateWheel(design, quick(7, 3));
         const auto table = VerifySystem(wheel.Lines, design.Numbers);
