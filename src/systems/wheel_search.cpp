@@ -675,7 +675,8 @@ GeneratedWheel GenerateWheel(const WheelDesign& design, const WheelOptions& opti
     }
 
     for (;;) {
-        if (std::all_of(chains.begin(), chains.end(), [](const auto& c) { return c->done(); }))
+        // A chain at the lower bound has a system no other can beat.
+        if (std::any_of(chains.begin(), chains.end(), [](const auto& c) { return c->done(); }))
             break;
         if (options.Rounds ? result.Rounds >= *options.Rounds : elapsed() >= options.Seconds)
             break;

@@ -7,10 +7,11 @@
 // swaps positions to cover what is left uncovered; whenever all is covered
 // it keeps that system and drops a line. Coverings take the best swap by
 // weights that grow on the subsets long left uncovered (and go back to the
-// best system when long stuck); other designs anneal. The chains run in rounds of
-// a fixed number of moves on all cores, so the result depends only on the
-// seed and on how many rounds ran, never on the cores or their timing; the
-// best is the smallest system, the lower chain on a tie.
+// best system when long stuck); other designs anneal. The chains run in
+// rounds of a fixed number of moves on all cores, so the result depends only
+// on the seed and on how many rounds ran, never on the cores or their
+// timing; they stop once a chain meets the lower bound. The best is the
+// smallest system, the lower chain on a tie.
 
 #include <cstdint>
 #include <functional>

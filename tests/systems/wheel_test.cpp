@@ -174,6 +174,12 @@ TEST(WheelSearch, ReachesTheBoundAndStopsOrIsCancelled)
     EXPECT_EQ(small.Lines.size(), 6u);
     EXPECT_TRUE(small.Optimal);
     EXPECT_LT(small.Rounds, 1000);
+    // The first chain to meet the bound ends the search (the Steiner system
+    // S(5,6,12)), however long the others would take.
+    const GeneratedWheel steiner = GenerateWheel({12, 5, 5}, o);
+    EXPECT_EQ(steiner.Lines.size(), 132u);
+    EXPECT_TRUE(steiner.Optimal);
+    EXPECT_LT(steiner.Rounds, 1000);
 
     int calls = 0;
     const GeneratedWheel stopped = GenerateWheel({16, 4, 4}, o, [&](double) { return ++calls < 2; });
