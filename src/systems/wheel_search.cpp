@@ -67,8 +67,8 @@ struct Problem {
     // the search needs more heat to leave a local minimum.
     double hot = 0.3;
     double cold = 0.1;
-    // Covering designs (p = t) are searched with weights instead: see
-    // Chain::weightedStep.
+    // Coverings (p = t) of up to a few hundred lines are searched with
+    // weights instead: see Chain::weightedStep.
     bool weighted = false;
 
     explicit Problem(const WheelDesign& design)
@@ -102,7 +102,9 @@ struct Problem {
             hot = 1.0;
             cold = 0.05;
         } else {
-            weighted = true;
+            // Past a few hundred lines a step would find too few lines near
+            // its target to weigh.
+            weighted = lowerBound <= kScannedLines;
         }
         if (weighted) {
             // A weighted step looks at every line near its target.
@@ -326,14 +328,21 @@ private:
             for (size_t k = 0; k < kScannedLines; ++k)
                 consider(rng_.below(static_cast<uint32_t>(lines_.size())));
         }
-        if (bestDelta == std::numeric_limits<int64_t>::max()) {
-            // Every near line is resting or none was drawn: the nearest.
+        const bool none = bestDelta == std::numeric_limits<int64_t>::max();
+        if (none) {
+            // Every near line is resting or none was drawn (among very many
+            // lines): a random swap on the nearest, taken only when it costs
+            // nothing, else the target grows heavier until one does.
             bestLine = nearestLine(target);
             bestOut = rng_.bitOf(lines_[bestLine] & ~target);
             bestIn = rng_.bitOf(target & ~lines_[bestLine]);
+            const Mask line = lines_[bestLine];
+            bestDelta = lonely_[bestLine][wheel::CountOf(line & (bestOut - 1))] - gain(line & ~bestOut, bestIn);
         }
-        swap(bestLine, bestOut, bestIn);
-        changed_[bestLine] = moves_;
+        if (!none || bestDelta <= 0) {
+            swap(bestLine, bestOut, bestIn);
+            changed_[bestLine] = moves_;
+        }
         for (const uint32_t r : uncovered_)
             if (++weight_[r] > kHeaviest)
                 lighten();

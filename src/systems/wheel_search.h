@@ -5,9 +5,10 @@
 // (p = t: the covering C(n,6,t)). Each of a fixed number of chains starts
 // from its own seeded greedy system and then, with a fixed count of lines,
 // swaps positions to cover what is left uncovered; whenever all is covered
-// it keeps that system and drops a line. Coverings take the best swap by
-// weights that grow on the subsets long left uncovered (and go back to the
-// best system when long stuck); other designs anneal. The chains run in
+// it keeps that system and drops a line. Coverings of a few hundred lines
+// take the best swap by weights that grow on the subsets long left
+// uncovered (and go back to the best system when long stuck); larger ones
+// and other designs anneal. The chains run in
 // rounds of a fixed number of moves on all cores, so the result depends only
 // on the seed and on how many rounds ran, never on the cores or their
 // timing; they stop once a chain meets the lower bound. The best is the
