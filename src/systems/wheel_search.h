@@ -3,12 +3,16 @@
 // Generating a system: lines of six of the n positions such that whenever p
 // of the drawn numbers are among the n, some line holds at least t of them
 // (p = t: the covering C(n,6,t)). Each of a fixed number of chains starts
-// from its own seeded greedy system and then anneals: with a fixed count of
-// lines it swaps positions to cover what is left uncovered; whenever all is
-// covered it keeps that system and drops a line. The chains run in rounds of
-// a fixed number of moves on all cores, so the result depends only on the
-// seed and on how many rounds ran, never on the cores or their timing; the
-// best is the smallest system, the lower chain on a tie.
+// from its own seeded greedy system and then, with a fixed count of lines,
+// swaps positions to cover what is left uncovered; whenever all is covered
+// it keeps that system and drops a line. Coverings of a few hundred lines
+// take the best swap by weights that grow on the subsets long left
+// uncovered (and go back to the best system when long stuck); larger ones
+// and other designs anneal. The chains run in
+// rounds of a fixed number of moves on all cores, so the result depends only
+// on the seed and on how many rounds ran, never on the cores or their
+// timing; they stop once a chain meets the lower bound. The best is the
+// smallest system, the lower chain on a tie.
 
 #include <cstdint>
 #include <functional>

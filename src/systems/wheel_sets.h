@@ -28,6 +28,16 @@ private:
 };
 const Binomials& Choose();
 
+// The number of positions in a mask. Without POPCNT in the target flags
+// std::popcount is a library call, which the search's inner loops feel.
+inline int CountOf(Mask m)
+{
+    m = m - ((m >> 1) & 0x5555555555555555ull);
+    m = (m & 0x3333333333333333ull) + ((m >> 2) & 0x3333333333333333ull);
+    m = (m + (m >> 4)) & 0x0f0f0f0f0f0f0f0full;
+    return static_cast<int>((m * 0x0101010101010101ull) >> 56);
+}
+
 // The colex rank of a subset: sum of C(position, i) over its positions in
 // ascending order, i from 1.
 inline uint32_t RankOf(Mask m)

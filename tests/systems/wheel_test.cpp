@@ -134,7 +134,10 @@ TEST(WheelBounds, SchoenheimTuranAndCounting)
 
 TEST(WheelSearch, GeneratedSystemsMeetTheirGuaranteeExactly)
 {
-    const std::vector<WheelDesign> specs = {{7, 5, 5}, {9, 4, 4}, {12, 3, 4}, {14, 2, 2}, {15, 3, 5}, {11, 1, 3}};
+    // {20, 1, 1}: one position per line, so the lines a covering's swap
+    // starts from share nothing with its target.
+    const std::vector<WheelDesign> specs = {{7, 5, 5},  {9, 4, 4},  {12, 3, 4}, {14, 2, 2},
+                                            {15, 3, 5}, {11, 1, 3}, {20, 1, 1}};
     for (const WheelDesign& design : specs) {
         const GeneratedWheel wheel = GenerateWheel(design, quick(7, 3));
         const auto table = VerifySystem(wheel.Lines, design.Numbers);
@@ -171,6 +174,12 @@ TEST(WheelSearch, ReachesTheBoundAndStopsOrIsCancelled)
     EXPECT_EQ(small.Lines.size(), 6u);
     EXPECT_TRUE(small.Optimal);
     EXPECT_LT(small.Rounds, 1000);
+    // The first chain to meet the bound ends the search (the Steiner system
+    // S(5,6,12)), however long the others would take.
+    const GeneratedWheel steiner = GenerateWheel({12, 5, 5}, o);
+    EXPECT_EQ(steiner.Lines.size(), 132u);
+    EXPECT_TRUE(steiner.Optimal);
+    EXPECT_LT(steiner.Rounds, 1000);
 
     int calls = 0;
     const GeneratedWheel stopped = GenerateWheel({16, 4, 4}, o, [&](double) { return ++calls < 2; });
