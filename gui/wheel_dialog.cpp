@@ -147,15 +147,13 @@ void TFormWheel::install()
     const systems::WheelDesign design = shownRequest_->Design;
     const std::vector<systems::LocalSystem> present = ws.Systems().LocalFor(design.Numbers);
     if (!present.empty() &&
-        !ws.Host().confirm(app::ReplaceSystemQuestion(design.Numbers, present.front().Path.filename().string()),
-                           false))
+        !ws.Host().confirm(app::ReplaceSystemQuestion(design.Numbers, present.front().Path.filename().string()), false))
         return;
     auto done = std::make_shared<std::optional<systems::InstalledSystem>>();
     running_ = true;
     updateButtons();
     QPointer<TFormWheel> self(this);
-    host_.run([&ws, design, lines = outcome_->Wheel.Lines,
-               done] { *done = ws.Systems().InstallWheel(design, lines); },
+    host_.run([&ws, design, lines = outcome_->Wheel.Lines, done] { *done = ws.Systems().InstallWheel(design, lines); },
               [self, design, done] {
                   if (self == nullptr)
                       return;

@@ -9,14 +9,14 @@ std::vector<std::string> WheelOutcomeLines(const WheelRequest& request, const Wh
     const systems::WheelDesign& d = request.Design;
     std::vector<std::string> lines;
     lines.push_back(support::Message("Система для {} чисел: {} из {}", d.Numbers, d.Guarantee, d.Condition));
-    const std::string bound = support::Message("нижняя граница: {}, {}", outcome.Bound.Lines,
-                                               systems::BoundKindName(outcome.Bound.Kind));
+    const std::string bound =
+        support::Message("нижняя граница: {}, {}", outcome.Bound.Lines, systems::BoundKindName(outcome.Bound.Kind));
     lines.push_back(outcome.Wheel.Optimal
                         ? support::Message("Комбинаций: {} ({}; меньше не бывает)", outcome.Wheel.Lines.size(), bound)
                         : support::Message("Комбинаций: {} ({})", outcome.Wheel.Lines.size(), bound));
-    lines.push_back(support::Message(
-        "Проверка: все {} наборов из {} чисел среди чисел системы дают не меньше {} совпадений",
-        outcome.Table.Subsets(d.Condition), d.Condition, d.Guarantee));
+    lines.push_back(
+        support::Message("Проверка: все {} наборов из {} чисел среди чисел системы дают не меньше {} совпадений",
+                         outcome.Table.Subsets(d.Condition), d.Condition, d.Guarantee));
     lines.push_back(support::Message("Зерно: {}, раундов: {}", request.Seed, outcome.Wheel.Rounds));
     return lines;
 }

@@ -57,15 +57,15 @@ private slots:
         QVERIFY(!d.installButton()->isEnabled()); // nothing to install yet
         d.create();
         QVERIFY(!d.createButton()->isEnabled()); // one search at a time
-        d.reject();                               // closing waits for the search
+        d.reject();                              // closing waits for the search
         QVERIFY(d.isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(d.outcome() != nullptr, 30000);
         w->waitUntilIdle();
 
         const QString shown = d.resultEdit()->toPlainText();
         QVERIFY2(shown.contains(QStringLiteral("Система для 12 чисел: 3 из 4")), qPrintable(shown));
-        QVERIFY2(shown.contains(
-                     QStringLiteral("Проверка: все 495 наборов из 4 чисел среди чисел системы дают не меньше 3 совпадений")),
+        QVERIFY2(shown.contains(QStringLiteral(
+                     "Проверка: все 495 наборов из 4 чисел среди чисел системы дают не меньше 3 совпадений")),
                  qPrintable(shown));
         // The proof, independent of what the dialog says.
         const std::vector<systems::SystemLine>& lines = d.outcome()->Wheel.Lines;
@@ -82,8 +82,9 @@ private slots:
             d.install();
             w->waitUntilIdle();
             QCOMPARE(no.texts.size(), 1);
-            QVERIFY2(no.texts.front().contains(QStringLiteral("Для 12 чисел уже установлена система \"6-12-1_0007.dat\"")),
-                     qPrintable(no.texts.front()));
+            QVERIFY2(
+                no.texts.front().contains(QStringLiteral("Для 12 чисел уже установлена система \"6-12-1_0007.dat\"")),
+                qPrintable(no.texts.front()));
         }
         QVERIFY(!d.installed());
         QCOMPARE(installedFor(*w, 12).front().Path.filename().string(), std::string("6-12-1_0007.dat"));
@@ -99,8 +100,8 @@ private slots:
         QCOMPARE(now.front().Name.Block, 3);
         QCOMPARE(now.front().Lines, static_cast<int>(lines.size()));
         QVERIFY(now.front().Verified && now.front().Verified->ConditionFor(3) == 4);
-        QVERIFY(d.resultEdit()->toPlainText().contains(
-            QStringLiteral("Установлена: ") + gui::qs(now.front().Path.filename().string())));
+        QVERIFY(d.resultEdit()->toPlainText().contains(QStringLiteral("Установлена: ") +
+                                                       gui::qs(now.front().Path.filename().string())));
         QVERIFY(!d.installButton()->isEnabled()); // once
     }
 
