@@ -12,6 +12,7 @@
 #include "support/parallel.h"
 #include "support/translation.h"
 #include "systems/wheel_bounds.h"
+#include "systems/wheel_orbits.h"
 #include "systems/wheel_sets.h"
 
 namespace belvane::systems {
@@ -124,6 +125,13 @@ public:
             coverer_.assign(pr_.subsets.size(), 0);
         }
         clear();
+    }
+
+    // Lines to start from; the greedy start completes them.
+    void startFrom(const std::vector<Mask>& lines)
+    {
+        for (const Mask line : lines)
+            add(line);
     }
 
     // A greedy system: for a random uncovered subset, the best of a few
@@ -673,6 +681,22 @@ GeneratedWheel GenerateWheel(const WheelDesign& design, const WheelOptions& opti
         });
     };
     GeneratedWheel result;
+    // Coverings by whole orbits of a rotation of all positions, or of all
+    // but the last: the smaller starts the first chain.
+    if (design.Condition == design.Guarantee && wheel::RotationCoverPays(design.Numbers, design.Guarantee)) {
+        std::vector<Mask> turned[2];
+        ParallelChunks(2, 1, [&](size_t from, size_t to, unsigned) {
+            for (size_t i = from; i < to; ++i)
+                turned[i] = wheel::RotationCover(design.Numbers, design.Guarantee, design.Numbers - static_cast<int>(i),
+                                                 chainSeed(options.Seed, -1 - static_cast<int>(i)), options.Cancelled);
+        });
+        if (options.Cancelled && options.Cancelled()) {
+            result.Cancelled = true;
+            return result;
+        }
+        const size_t smaller = turned[1].size() < turned[0].size() ? 1 : 0;
+        chains.front()->startFrom(turned[smaller]);
+    }
     std::atomic<bool> incomplete = false;
     eachChain([&](Chain& c) {
         if (!c.start(options.Cancelled))

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <bit>
+#include <set>
 
 #include "support/error.h"
 #include "systems/wheel_bounds.h"
+#include "systems/wheel_orbits.h"
 #include "systems/wheel_search.h"
 #include "systems/wheel_sets.h"
 #include "systems/wheel_verify.h"
@@ -165,6 +167,36 @@ TEST(WheelSearch, TheSameSeedAndRoundsGiveTheSameSystem)
     const GeneratedWheel c = GenerateWheel(design, quick(43, 4));
     const auto table = VerifySystem(c.Lines, 13);
     EXPECT_EQ(table->Guaranteed(3), 3);
+}
+
+// Coverings by whole orbits of a rotation: invariant under it, complete, the
+// same for a seed, and the start of the first chain where they pay.
+TEST(WheelSearch, RotationCoversAreCompleteAndStartTheSearch)
+{
+    using wheel::RotationCover;
+    for (const int m : {16, 15}) {
+        const std::vector<wheel::Mask> cover = RotationCover(16, 4, m, 7, {});
+        std::vector<SystemLine> lines;
+        for (const wheel::Mask line : cover)
+            lines.push_back(wheel::LineOf(line));
+        EXPECT_EQ(VerifySystem(lines, 16)->Guaranteed(4), 4) << m;
+        // Turning the first m positions maps the covering onto itself.
+        std::set<wheel::Mask> all(cover.begin(), cover.end());
+        EXPECT_EQ(all.size(), cover.size()) << m;
+        const wheel::Mask turned = (wheel::Mask{1} << m) - 1;
+        for (const wheel::Mask line : cover) {
+            const wheel::Mask r = line & turned;
+            EXPECT_TRUE(all.count((((r << 1) | (r >> (m - 1))) & turned) | (line & ~turned))) << m;
+        }
+        EXPECT_EQ(RotationCover(16, 4, m, 7, {}), cover) << m;
+    }
+    EXPECT_TRUE(RotationCover(16, 4, 16, 7, [] { return true; }).empty()); // cancelled
+
+    // The orbits give C(16,6,4) = 152 at once, where single lines take long to reach 167.
+    const GeneratedWheel a = GenerateWheel({16, 4, 4}, quick(1, 1));
+    EXPECT_LE(a.Lines.size(), 152u);
+    EXPECT_EQ(VerifySystem(a.Lines, 16)->Guaranteed(4), 4);
+    EXPECT_EQ(GenerateWheel({16, 4, 4}, quick(1, 1)).Lines, a.Lines);
 }
 
 TEST(WheelSearch, ReachesTheBoundAndStopsOrIsCancelled)
