@@ -5,8 +5,8 @@
 //
 // Seed 1, 60 s, 4 chains on 2 shared cores (December 2026). "Annealed" is
 // the size when coverings were annealed too, before the weighted search; for
-// C(16..20,6,4) the first chain starts from a covering by whole orbits of a
-// rotation (152 for 16 positions where single lines reached 167):
+// C(16..20,6,4) the first chain starts from the smallest of eight coverings
+// by whole orbits of a rotation (single lines alone reached 167, 289, 462):
 //   C(n,6,t)      size  annealed  bound  proven optimum
 //   C(7,6,5)         6       6      6    6   (at once)
 //   C(8,6,5)        12      12     12   12   (at once)
@@ -17,8 +17,8 @@
 //   C(12,6,4)       41      41     36   (best known 41, lower bound 40)
 //   C(14,6,4)       80      80     75
 //   C(16,6,4)      152     171    144
-//   C(18,6,4)      289     292    204
-//   C(20,6,4)      456     460    344
+//   C(18,6,4)      250     292    204
+//   C(20,6,4)      450     460    344
 //   C(14,6,3)       25      25     19
 //   C(16,6,3)       38      38     32
 //   C(18,6,3)       48      54     42

@@ -24,8 +24,8 @@ private:
     uint64_t state_;
 };
 
-constexpr int64_t kSteps = 60'000;     // a few seconds for 20 positions
-constexpr int64_t kPatience = 15'000;  // steps without a smaller covering before it stops
+constexpr int64_t kSteps = 60'000;    // a few seconds for 20 positions
+constexpr int64_t kPatience = 15'000; // steps without a smaller covering before it stops
 
 class Rotation {
 public:
@@ -67,9 +67,9 @@ void forEachSubset(int n, int k, F&& f)
 }
 
 struct Orbits {
-    std::vector<Mask> lines;              // one line of each orbit of six-subsets
-    std::vector<int> size;                // its orbit's size
-    std::vector<std::vector<uint32_t>> covers; // the t-subset orbits each covers, ascending
+    std::vector<Mask> lines;                    // one line of each orbit of six-subsets
+    std::vector<int> size;                      // its orbit's size
+    std::vector<std::vector<uint32_t>> covers;  // the t-subset orbits each covers, ascending
     std::vector<std::vector<uint32_t>> through; // the line orbits covering each t-subset orbit
 };
 
@@ -110,7 +110,10 @@ Orbits orbitsOf(int n, int t, const Rotation& rot)
 // all is covered the lightest line orbit goes.
 class OrbitSearch {
 public:
-    OrbitSearch(const Orbits& o, uint64_t seed) : o_(o), rng_(seed), count_(o.through.size(), 0), weight_(o.through.size(), 1) {}
+    OrbitSearch(const Orbits& o, uint64_t seed)
+        : o_(o), rng_(seed), count_(o.through.size(), 0), weight_(o.through.size(), 1)
+    {
+    }
 
     std::vector<uint32_t> run(const std::function<bool()>& cancelled)
     {

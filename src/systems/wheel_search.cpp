@@ -682,20 +682,26 @@ GeneratedWheel GenerateWheel(const WheelDesign& design, const WheelOptions& opti
     };
     GeneratedWheel result;
     // Coverings by whole orbits of a rotation of all positions, or of all
-    // but the last: the smaller starts the first chain.
+    // but the last, from a few seeds (their sizes vary widely): the smallest
+    // starts the first chain.
     if (design.Condition == design.Guarantee && wheel::RotationCoverPays(design.Numbers, design.Guarantee)) {
-        std::vector<Mask> turned[2];
-        ParallelChunks(2, 1, [&](size_t from, size_t to, unsigned) {
+        constexpr int kTries = 8;
+        std::vector<std::vector<Mask>> turned(kTries);
+        ParallelChunks(kTries, 1, [&](size_t from, size_t to, unsigned) {
             for (size_t i = from; i < to; ++i)
-                turned[i] = wheel::RotationCover(design.Numbers, design.Guarantee, design.Numbers - static_cast<int>(i),
-                                                 chainSeed(options.Seed, -1 - static_cast<int>(i)), options.Cancelled);
+                turned[i] =
+                    wheel::RotationCover(design.Numbers, design.Guarantee, design.Numbers - static_cast<int>(i % 2),
+                                         chainSeed(options.Seed, -1 - static_cast<int>(i)), options.Cancelled);
         });
         if (options.Cancelled && options.Cancelled()) {
             result.Cancelled = true;
             return result;
         }
-        const size_t smaller = turned[1].size() < turned[0].size() ? 1 : 0;
-        chains.front()->startFrom(turned[smaller]);
+        size_t smallest = 0;
+        for (size_t i = 1; i < turned.size(); ++i)
+            if (turned[i].size() < turned[smallest].size())
+                smallest = i;
+        chains.front()->startFrom(turned[smallest]);
     }
     std::atomic<bool> incomplete = false;
     eachChain([&](Chain& c) {

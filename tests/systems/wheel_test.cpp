@@ -176,6 +176,7 @@ TEST(WheelSearch, RotationCoversAreCompleteAndStartTheSearch)
     using wheel::RotationCover;
     for (const int m : {16, 15}) {
         const std::vector<wheel::Mask> cover = RotationCover(16, 4, m, 7, {});
+        ASSERT_FALSE(cover.empty());
         std::vector<SystemLine> lines;
         for (const wheel::Mask line : cover)
             lines.push_back(wheel::LineOf(line));
@@ -196,7 +197,6 @@ TEST(WheelSearch, RotationCoversAreCompleteAndStartTheSearch)
     const GeneratedWheel a = GenerateWheel({16, 4, 4}, quick(1, 1));
     EXPECT_LE(a.Lines.size(), 152u);
     EXPECT_EQ(VerifySystem(a.Lines, 16)->Guaranteed(4), 4);
-    EXPECT_EQ(GenerateWheel({16, 4, 4}, quick(1, 1)).Lines, a.Lines);
 }
 
 TEST(WheelSearch, ReachesTheBoundAndStopsOrIsCancelled)
