@@ -213,23 +213,18 @@ void TFormSystem::normalizeCombs()
 void TFormSystem::updateGuarantee()
 {
     const systems::tSystemData s = system();
-    const auto guarantee = systems::VerifySystemText(s.Combs, s.Numbers);
+    const auto check = systems::CheckClaimedBlock(s.Combs, s.Numbers, s.Block, s.Title);
     QPalette palette = edGuarantee_->palette();
-    palette.setColor(QPalette::Text, this->palette().color(QPalette::Text));
-    if (!guarantee) {
+    palette.setColor(QPalette::Text,
+                     check && !check->Problem.empty() ? QColor(Qt::red) : this->palette().color(QPalette::Text));
+    edGuarantee_->setPalette(palette);
+    if (!check) {
         edGuarantee_->setText(tr("не проверена"));
         edGuarantee_->setToolTip(tr("Проверяются строки из шести разных чисел от 1 до значения поля \"Числа\""));
-        edGuarantee_->setPalette(palette);
         return;
     }
-    const bool claimed = s.Block >= 1 && s.Block <= systems::SystemCombLength;
-    const int block = claimed ? s.Block : guarantee->Block();
-    edGuarantee_->setText(qs(systems::GuaranteeText(*guarantee, std::max(block, 1))));
-    const bool met = !claimed || guarantee->Meets(block);
-    edGuarantee_->setToolTip(met ? QString() : messageText(systems::BlockNotMetMessage(s.Title, block, *guarantee)));
-    if (!met)
-        palette.setColor(QPalette::Text, Qt::red);
-    edGuarantee_->setPalette(palette);
+    edGuarantee_->setText(qs(check->Guarantee));
+    edGuarantee_->setToolTip(messageText(check->Problem));
 }
 
 bool TFormSystem::eventFilter(QObject* watched, QEvent* event)

@@ -272,11 +272,9 @@ void SystemsPage::showProperties(int32_t id, const std::string& combs)
 
 void SystemsPage::createWheel()
 {
-    TFormWheel dialog(this, host_);
-    dialog.exec();
-    // An installed system may be one the list shows.
-    if (dialog.installed())
-        updateStatuses();
+    TFormWheel(this, host_).exec();
+    // A system installed there may be one the list shows.
+    updateStatuses();
 }
 
 void SystemsPage::remove()

@@ -90,6 +90,11 @@ TFormWheel::TFormWheel(QWidget* parent, PageHost& host) : QDialog(parent), host_
 
 TFormWheel::~TFormWheel() = default;
 
+bool TFormWheel::installed() const
+{
+    return outcome_ != nullptr && outcome_->Installed.has_value();
+}
+
 app::WheelRequest TFormWheel::request() const
 {
     app::WheelRequest r;
@@ -109,7 +114,7 @@ void TFormWheel::updateButtons()
     for (QWidget* w : std::initializer_list<QWidget*>{sbNumbers_, sbGuarantee_, sbCondition_, sbSeconds_, sbSeed_,
                                                       btnCreate_, btnClose_})
         w->setEnabled(!running_);
-    btnInstall_->setEnabled(!running_ && outcome_ != nullptr && !installed_);
+    btnInstall_->setEnabled(!running_ && outcome_ != nullptr && !installed());
 }
 
 void TFormWheel::create()
@@ -131,7 +136,6 @@ void TFormWheel::create()
                   if (*made) {
                       self->shownRequest_ = std::make_unique<app::WheelRequest>(*asked);
                       self->outcome_ = std::make_unique<app::WheelOutcome>(std::move(**made));
-                      self->installed_ = false;
                       self->showOutcome();
                   }
                   self->updateButtons();
@@ -141,25 +145,23 @@ void TFormWheel::create()
 
 void TFormWheel::install()
 {
-    if (outcome_ == nullptr || installed_ || running_ || host_.isRunning())
+    if (outcome_ == nullptr || installed() || running_ || host_.isRunning())
         return;
     app::Workspace& ws = host_.workspace();
     const systems::WheelDesign design = shownRequest_->Design;
-    const std::vector<systems::LocalSystem> present = ws.Systems().LocalFor(design.Numbers);
-    if (!present.empty() &&
-        !ws.Host().confirm(app::ReplaceSystemQuestion(design.Numbers, present.front().Path.filename().string()), false))
+    if (const auto question = ws.Systems().WheelReplaceQuestion(design.Numbers);
+        question && !ws.Host().confirm(*question, false))
         return;
     auto done = std::make_shared<std::optional<systems::InstalledSystem>>();
     running_ = true;
     updateButtons();
     QPointer<TFormWheel> self(this);
     host_.run([&ws, design, lines = outcome_->Wheel.Lines, done] { *done = ws.Systems().InstallWheel(design, lines); },
-              [self, design, done] {
+              [self, done] {
                   if (self == nullptr)
                       return;
                   self->running_ = false;
                   if (*done) {
-                      self->installed_ = true;
                       self->outcome_->Installed = **done;
                       self->showOutcome();
                   }

@@ -34,7 +34,8 @@ public:
     app::WheelRequest request() const;
     // The system shown, once one was created; nullptr before.
     const app::WheelOutcome* outcome() const { return outcome_.get(); }
-    bool installed() const { return installed_; }
+    // Whether the system shown was installed.
+    bool installed() const;
 
     QSpinBox* numbersBox() const { return sbNumbers_; }
     QSpinBox* guaranteeBox() const { return sbGuarantee_; }
@@ -71,7 +72,6 @@ private:
     QPushButton* btnClose_;
     std::unique_ptr<app::WheelRequest> shownRequest_; // what made the system shown
     std::unique_ptr<app::WheelOutcome> outcome_;
-    bool installed_ = false;
     bool running_ = false;
 };
 

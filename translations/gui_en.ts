@@ -1967,7 +1967,7 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
     </message>
     <message>
         <source>Если среди чисел системы угадано:</source>
-        <translation>If drawn among the system's numbers:</translation>
+        <translation>If drawn among the system&apos;s numbers:</translation>
     </message>
     <message>
         <source>Время поиска:</source>

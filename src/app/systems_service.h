@@ -97,6 +97,9 @@ public:
                                                          std::span<const systems::SystemLine> lines);
     // The installed systems for that count of numbers (what installing replaces).
     std::vector<systems::LocalSystem> LocalFor(int numbers) const;
+    // What to ask before "Установить" replaces the installed system of that
+    // count; nullopt when there is none to replace.
+    std::optional<std::string> WheelReplaceQuestion(int numbers) const;
 
     // The stake actions, step 1 ("Подождите пожалуйста..."): the system for
     // the numbers of the combination list. None: the error box was shown.

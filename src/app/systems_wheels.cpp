@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "app/systems_service.h"
+#include "app/wheel_outcome_text.h"
 #include "app/workspace.h"
 #include "support/error.h"
 #include "support/host.h"
@@ -75,6 +76,14 @@ std::vector<systems::LocalSystem> SystemsService::LocalFor(int numbers) const
     std::vector<systems::LocalSystem> found = Local();
     std::erase_if(found, [numbers](const systems::LocalSystem& s) { return s.Name.Numbers != numbers; });
     return found;
+}
+
+std::optional<std::string> SystemsService::WheelReplaceQuestion(int numbers) const
+{
+    const std::vector<systems::LocalSystem> present = LocalFor(numbers);
+    if (present.empty())
+        return std::nullopt;
+    return ReplaceSystemQuestion(numbers, present.front().Path.filename().string());
 }
 
 } // namespace belvane::app

@@ -1,5 +1,7 @@
 #include "systems/system_guarantee.h"
 
+#include <algorithm>
+
 #include <fmt/format.h>
 
 #include "support/error.h"
@@ -54,6 +56,20 @@ std::optional<SystemGuarantee> VerifySystemText(std::string_view text, int numbe
     } catch (const Error&) {
         return std::nullopt;
     }
+}
+
+std::optional<ClaimCheck> CheckClaimedBlock(std::string_view text, int numbers, int block, std::string_view title)
+{
+    const auto guarantee = VerifySystemText(text, numbers);
+    if (!guarantee)
+        return std::nullopt;
+    const bool claimed = block >= 1 && block <= SystemCombLength;
+    const int shown = claimed ? block : std::max(guarantee->Block(), 1);
+    ClaimCheck check;
+    check.Guarantee = GuaranteeText(*guarantee, shown);
+    if (claimed && !guarantee->Meets(block))
+        check.Problem = BlockNotMetMessage(title, block, *guarantee);
+    return check;
 }
 
 std::string GuaranteeText(const SystemGuarantee& guarantee, int block)

@@ -34,6 +34,15 @@ SystemGuarantee GuaranteeOf(const GuaranteeTable& table);
 // when they are no such lines (a bad line, a number out of range, none at all).
 std::optional<SystemGuarantee> VerifySystemText(std::string_view text, int numbers);
 
+// What a system's lines give beside the block it claims (none claimed: 1..6
+// not given), as the system dialog shows it.
+struct ClaimCheck {
+    std::string Guarantee; // "3 из 4", or what is given instead
+    std::string Problem;   // BlockNotMetMessage when the claim fails; empty when it holds
+};
+// nullopt when the lines cannot be verified (see VerifySystemText).
+std::optional<ClaimCheck> CheckClaimedBlock(std::string_view text, int numbers, int block, std::string_view title);
+
 // "3 из 4" for the block, or what is guaranteed instead when it is not met.
 std::string GuaranteeText(const SystemGuarantee& guarantee, int block);
 // The flag of a system whose claimed block is not met.

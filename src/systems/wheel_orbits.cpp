@@ -4,25 +4,10 @@
 #include <limits>
 #include <unordered_map>
 
+#include "systems/wheel_random.h"
+
 namespace belvane::systems::wheel {
 namespace {
-
-// SplitMix64, as the generator's chains use.
-class Random {
-public:
-    explicit Random(uint64_t seed) : state_(seed) {}
-    uint64_t next()
-    {
-        uint64_t z = (state_ += 0x9e3779b97f4a7c15ull);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-        return z ^ (z >> 31);
-    }
-    uint32_t below(uint32_t n) { return static_cast<uint32_t>(((next() >> 32) * n) >> 32); }
-
-private:
-    uint64_t state_;
-};
 
 constexpr int64_t kSteps = 60'000;    // a few seconds for 20 positions
 constexpr int64_t kPatience = 15'000; // steps without a smaller covering before it stops
@@ -56,16 +41,6 @@ private:
     Mask fixed_;
 };
 
-// Every k-subset of n positions.
-template <class F>
-void forEachSubset(int n, int k, F&& f)
-{
-    Mask bits[64];
-    for (int i = 0; i < n; ++i)
-        bits[i] = Mask{1} << i;
-    ForEachCombination(bits, n, k, 0, f);
-}
-
 struct Orbits {
     std::vector<Mask> lines;                    // one line of each orbit of six-subsets
     std::vector<int> size;                      // its orbit's size
@@ -77,16 +52,14 @@ Orbits orbitsOf(int n, int t, const Rotation& rot)
 {
     Orbits o;
     std::unordered_map<Mask, uint32_t> subsetOrbit;
-    forEachSubset(n, t, [&](Mask s) {
-        const Mask c = rot.canonical(s).first;
-        if (c == s)
-            subsetOrbit.emplace(c, static_cast<uint32_t>(subsetOrbit.size()));
-    });
+    for (const Mask s : SubsetsByRank(n, t))
+        if (rot.canonical(s).first == s)
+            subsetOrbit.emplace(s, static_cast<uint32_t>(subsetOrbit.size()));
     o.through.resize(subsetOrbit.size());
-    forEachSubset(n, SystemCombLength, [&](Mask line) {
+    for (const Mask line : SubsetsByRank(n, SystemCombLength)) {
         const auto [c, size] = rot.canonical(line);
         if (c != line)
-            return;
+            continue;
         const auto j = static_cast<uint32_t>(o.lines.size());
         o.lines.push_back(line);
         o.size.push_back(size);
@@ -100,7 +73,7 @@ Orbits orbitsOf(int n, int t, const Rotation& rot)
         for (const uint32_t e : covered)
             o.through[e].push_back(j);
         o.covers.push_back(std::move(covered));
-    });
+    }
     return o;
 }
 

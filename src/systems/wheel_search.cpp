@@ -13,6 +13,7 @@
 #include "support/translation.h"
 #include "systems/wheel_bounds.h"
 #include "systems/wheel_orbits.h"
+#include "systems/wheel_random.h"
 #include "systems/wheel_sets.h"
 
 namespace belvane::systems {
@@ -21,6 +22,7 @@ namespace {
 using wheel::Choose;
 using wheel::ForEachCombination;
 using wheel::Mask;
+using wheel::Random;
 using wheel::RankOf;
 
 constexpr uint32_t kNowhere = std::numeric_limits<uint32_t>::max();
@@ -28,31 +30,6 @@ constexpr size_t kManySubsets = 2'000'000;
 // A weighted step scans this many lines near its target, or draws as many
 // among more.
 constexpr size_t kScannedLines = 512;
-
-// SplitMix64: small, fast and the same on every platform and library.
-class Rng {
-public:
-    explicit Rng(uint64_t seed) : state_(seed) {}
-    uint64_t next()
-    {
-        uint64_t z = (state_ += 0x9e3779b97f4a7c15ull);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-        return z ^ (z >> 31);
-    }
-    uint32_t below(uint32_t n) { return static_cast<uint32_t>(((next() >> 32) * n) >> 32); }
-    double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
-    // One of the positions of a mask.
-    Mask bitOf(Mask m)
-    {
-        for (uint32_t k = below(static_cast<uint32_t>(wheel::CountOf(m))); k > 0; --k)
-            m &= m - 1;
-        return m & (~m + 1);
-    }
-
-private:
-    uint64_t state_;
-};
 
 // What every chain reads: the p-subsets by rank and the fixed sizes.
 struct Problem {
@@ -76,21 +53,7 @@ struct Problem {
         : n(design.Numbers), t(design.Guarantee), p(design.Condition), all((Mask{1} << n) - 1)
     {
         const auto& c = Choose();
-        subsets.resize(c(n, p));
-        std::array<int, 7> pos{};
-        for (int i = 0; i < p; ++i)
-            pos[i] = i;
-        for (Mask& m : subsets) {
-            m = 0;
-            for (int i = 0; i < p; ++i)
-                m |= Mask{1} << pos[i];
-            int i = 0;
-            while (i + 1 < p && pos[i] + 1 == pos[i + 1])
-                ++i;
-            ++pos[i];
-            for (int j = 0; j < i; ++j)
-                pos[j] = j;
-        }
+        subsets = wheel::SubsetsByRank(n, p);
         lowerBound = LowerBound(n, t, p).Lines;
         const uint64_t swapCost = c(5, t - 1) * c(n - 7, p - t);
         uint64_t reach = 0;
@@ -618,7 +581,7 @@ private:
     static constexpr int64_t kResting = 1; // steps a changed line is left alone
 
     const Problem& pr_;
-    Rng rng_;
+    Random rng_;
     std::vector<Mask> lines_;
     std::vector<Mask> best_;
     std::vector<uint32_t> count_;     // lines meeting each subset in t or more
@@ -641,7 +604,7 @@ private:
 
 uint64_t chainSeed(uint64_t seed, int chain)
 {
-    Rng mix(seed ^ (0x5851f42d4c957f2dull * static_cast<uint64_t>(chain + 1)));
+    Random mix(seed ^ (0x5851f42d4c957f2dull * static_cast<uint64_t>(chain + 1)));
     return mix.next();
 }
 

@@ -19,6 +19,21 @@ const Binomials& Choose()
     return table;
 }
 
+std::vector<Mask> SubsetsByRank(int n, int k)
+{
+    std::vector<Mask> subsets(Choose()(n, k));
+    std::array<int, 7> pos{};
+    for (int i = 0; i < k; ++i)
+        pos[i] = i;
+    for (Mask& m : subsets) {
+        m = 0;
+        for (int i = 0; i < k; ++i)
+            m |= Mask{1} << pos[i];
+        NextColex(pos, k);
+    }
+    return subsets;
+}
+
 Mask MaskOf(const SystemLine& line)
 {
     Mask m = 0;

@@ -70,6 +70,20 @@ inline int BitsOf(Mask m, Mask* out)
     return k;
 }
 
+// The positions (0-based, ascending) of the next k-subset in colex order.
+inline void NextColex(std::array<int, 7>& pos, int k)
+{
+    int i = 0;
+    while (i + 1 < k && pos[i] + 1 == pos[i + 1])
+        ++i;
+    ++pos[i];
+    for (int j = 0; j < i; ++j)
+        pos[j] = j;
+}
+
+// Every k-subset of n positions, by rank.
+std::vector<Mask> SubsetsByRank(int n, int k);
+
 Mask MaskOf(const SystemLine& line);
 SystemLine LineOf(Mask m);
 

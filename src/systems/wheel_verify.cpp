@@ -89,13 +89,7 @@ std::optional<GuaranteeTable> VerifySystem(std::span<const SystemLine> lines, in
             }
             current[r] = best;
             ++table.Best[k][best];
-            // the next subset in colex order
-            int i = 0;
-            while (i + 1 < k && pos[i] + 1 == pos[i + 1])
-                ++i;
-            ++pos[i];
-            for (int j = 0; j < i; ++j)
-                pos[j] = j;
+            wheel::NextColex(pos, k);
         }
         previous = std::move(current);
     }
