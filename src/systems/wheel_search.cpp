@@ -644,27 +644,39 @@ GeneratedWheel GenerateWheel(const WheelDesign& design, const WheelOptions& opti
         });
     };
     GeneratedWheel result;
-    // Coverings by whole orbits of a rotation of all positions, or of all
-    // but the last, from a few seeds (their sizes vary widely): the smallest
-    // starts the first chain.
-    if (design.Condition == design.Guarantee && wheel::RotationCoverPays(design.Numbers, design.Guarantee)) {
-        constexpr int kTries = 8;
-        std::vector<std::vector<Mask>> turned(kTries);
-        ParallelChunks(kTries, 1, [&](size_t from, size_t to, unsigned) {
-            for (size_t i = from; i < to; ++i)
-                turned[i] =
-                    wheel::RotationCover(design.Numbers, design.Guarantee, design.Numbers - static_cast<int>(i % 2),
-                                         chainSeed(options.Seed, -1 - static_cast<int>(i)), options.Cancelled);
-        });
-        if (options.Cancelled && options.Cancelled()) {
+    // Coverings by whole orbits of a group from many seeds (their sizes vary
+    // widely, one seed in thirty may give the best): the smallest starts the
+    // first chain. Every seed runs, even past a short time budget, so that
+    // the seed and the rounds alone give the result.
+    const auto groups = design.Condition == design.Guarantee ? wheel::OrbitGroupsFor(design.Numbers, design.Guarantee)
+                                                             : std::vector<wheel::Translations>{};
+    if (!groups.empty()) {
+        std::vector<wheel::OrbitCovers> orbits;
+        for (const auto& group : groups)
+            orbits.emplace_back(design.Numbers, design.Guarantee, group);
+        constexpr size_t kTries = 64;
+        std::vector<std::vector<Mask>> covers(kTries);
+        const bool ran = ParallelChunks(
+            kTries, 1,
+            [&](size_t from, size_t to, unsigned) {
+                for (size_t i = from; i < to; ++i)
+                    covers[i] = orbits[i % orbits.size()].search(chainSeed(options.Seed, -1 - static_cast<int>(i)),
+                                                                 options.Cancelled);
+            },
+            [&](size_t, size_t) {
+                return !(options.Cancelled && options.Cancelled()) &&
+                       (!progress ||
+                        progress(options.Rounds ? 0.0 : std::min(elapsed() / std::max(options.Seconds, 1e-9), 1.0)));
+            });
+        if (!ran || (options.Cancelled && options.Cancelled())) {
             result.Cancelled = true;
             return result;
         }
         size_t smallest = 0;
-        for (size_t i = 1; i < turned.size(); ++i)
-            if (turned[i].size() < turned[smallest].size())
+        for (size_t i = 1; i < covers.size(); ++i)
+            if (covers[i].size() < covers[smallest].size())
                 smallest = i;
-        chains.front()->startFrom(turned[smallest]);
+        chains.front()->startFrom(covers[smallest]);
     }
     std::atomic<bool> incomplete = false;
     eachChain([&](Chain& c) {

@@ -8,7 +8,10 @@
 // it keeps that system and drops a line. Coverings of a few hundred lines
 // take the best swap by weights that grow on the subsets long left
 // uncovered (and go back to the best system when long stuck); larger ones
-// and other designs anneal. The chains run in
+// and other designs anneal. For coverings of four-subsets of 15 to 20
+// positions the first chain starts instead from the smallest of many
+// coverings made of whole orbits of a group of the positions, searched over
+// the orbits. The chains run in
 // rounds of a fixed number of moves on all cores, so the result depends only
 // on the seed and on how many rounds ran, never on the cores or their
 // timing; they stop once a chain meets the lower bound. The best is the
@@ -34,7 +37,7 @@ struct WheelDesign {
 std::optional<std::string> CheckWheelDesign(const WheelDesign& design);
 
 struct WheelOptions {
-    double Seconds = 10; // stop after the first round past this
+    double Seconds = 10; // stop after the first round past this (the orbit starts always run in full)
     uint64_t Seed = 1;
     std::optional<int64_t> Rounds; // stop after this many rounds (reproduces a run exactly)
     int Chains = 4;                // two at most where the subsets run into millions (memory)

@@ -169,29 +169,46 @@ TEST(WheelSearch, TheSameSeedAndRoundsGiveTheSameSystem)
     EXPECT_EQ(table->Guaranteed(3), 3);
 }
 
-// Coverings by whole orbits of a rotation: invariant under it, complete, the
-// same for a seed, and the start of the first chain where they pay.
-TEST(WheelSearch, RotationCoversAreCompleteAndStartTheSearch)
+// Coverings by whole orbits of a group: invariant under each of its
+// generators, complete, the same for a seed, and the start of the first
+// chain where they pay.
+TEST(WheelSearch, OrbitCoversAreCompleteAndStartTheSearch)
 {
-    using wheel::RotationCover;
-    for (const int m : {16, 15}) {
-        const std::vector<wheel::Mask> cover = RotationCover(16, 4, m, 7, {});
+    struct Case {
+        int n;
+        wheel::Translations group;
+    };
+    for (const Case& c : {Case{16, {16}}, Case{16, {15}}, Case{17, {2, 2, 2, 2}}, Case{15, {5, 3}}}) {
+        const wheel::OrbitCovers orbits(c.n, 4, c.group);
+        const std::vector<wheel::Mask> cover = orbits.search(7, {});
         ASSERT_FALSE(cover.empty());
         std::vector<SystemLine> lines;
         for (const wheel::Mask line : cover)
             lines.push_back(wheel::LineOf(line));
-        EXPECT_EQ(VerifySystem(lines, 16)->Guaranteed(4), 4) << m;
-        // Turning the first m positions maps the covering onto itself.
-        std::set<wheel::Mask> all(cover.begin(), cover.end());
-        EXPECT_EQ(all.size(), cover.size()) << m;
-        const wheel::Mask turned = (wheel::Mask{1} << m) - 1;
-        for (const wheel::Mask line : cover) {
-            const wheel::Mask r = line & turned;
-            EXPECT_TRUE(all.count((((r << 1) | (r >> (m - 1))) & turned) | (line & ~turned))) << m;
+        EXPECT_EQ(VerifySystem(lines, c.n)->Guaranteed(4), 4) << c.n;
+        const std::set<wheel::Mask> all(cover.begin(), cover.end());
+        EXPECT_EQ(all.size(), cover.size()) << c.n;
+        ASSERT_EQ(orbits.generators().size(), c.group.size());
+        for (const auto& g : orbits.generators()) {
+            // A permutation moving exactly the group's positions.
+            int moved = 0;
+            for (int i = 0; i < c.n; ++i)
+                moved += g[i] != i;
+            EXPECT_EQ(std::set<int>(g.begin(), g.end()).size(), static_cast<size_t>(c.n));
+            int product = 1;
+            for (const int order : c.group)
+                product *= order;
+            EXPECT_EQ(moved, product) << c.n;
+            for (const wheel::Mask line : cover) {
+                wheel::Mask image = 0;
+                for (wheel::Mask m = line; m; m &= m - 1)
+                    image |= wheel::Mask{1} << g[std::countr_zero(m)];
+                EXPECT_TRUE(all.count(image)) << c.n;
+            }
         }
-        EXPECT_EQ(RotationCover(16, 4, m, 7, {}), cover) << m;
+        EXPECT_EQ(orbits.search(7, {}), cover) << c.n;
     }
-    EXPECT_TRUE(RotationCover(16, 4, 16, 7, [] { return true; }).empty()); // cancelled
+    EXPECT_TRUE(wheel::OrbitCovers(16, 4, {16}).search(7, [] { return true; }).empty()); // cancelled
 
     // The orbits give C(16,6,4) = 152 at once, where single lines take long to reach 167.
     const GeneratedWheel a = GenerateWheel({16, 4, 4}, quick(1, 1));
@@ -214,10 +231,14 @@ TEST(WheelSearch, ReachesTheBoundAndStopsOrIsCancelled)
     EXPECT_LT(steiner.Rounds, 1000);
 
     int calls = 0;
-    const GeneratedWheel stopped = GenerateWheel({16, 4, 4}, o, [&](double) { return ++calls < 2; });
+    const GeneratedWheel stopped = GenerateWheel({14, 4, 4}, o, [&](double) { return ++calls < 2; });
     EXPECT_TRUE(stopped.Cancelled);
     EXPECT_EQ(stopped.Rounds, 2);
     EXPECT_FALSE(stopped.Lines.empty());
+    // Stopped among the orbit searches, before any chain ran.
+    const GeneratedWheel inOrbits = GenerateWheel({16, 4, 4}, o, [](double) { return false; });
+    EXPECT_TRUE(inOrbits.Cancelled);
+    EXPECT_EQ(inOrbits.Rounds, 0);
     // Asked from the workers during the greedy start: nothing half-made comes back.
     WheelOptions cancelled = o;
     cancelled.Cancelled = [] { return true; };
