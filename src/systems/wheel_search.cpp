@@ -630,6 +630,11 @@ GeneratedWheel GenerateWheel(const WheelDesign& design, const WheelOptions& opti
     const auto elapsed = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     };
+    const auto timeUsed = [&] { return elapsed() / std::max(options.Seconds, 1e-9); };
+    // Whether to go on: not cancelled, and the host took the fraction done.
+    const auto goOn = [&](double used) {
+        return !(options.Cancelled && options.Cancelled()) && (!progress || progress(std::min(used, 1.0)));
+    };
 
     const Problem problem(design);
     const int chainCount =
@@ -663,20 +668,13 @@ GeneratedWheel GenerateWheel(const WheelDesign& design, const WheelOptions& opti
                     covers[i] = orbits[i % orbits.size()].search(chainSeed(options.Seed, -1 - static_cast<int>(i)),
                                                                  options.Cancelled);
             },
-            [&](size_t, size_t) {
-                return !(options.Cancelled && options.Cancelled()) &&
-                       (!progress ||
-                        progress(options.Rounds ? 0.0 : std::min(elapsed() / std::max(options.Seconds, 1e-9), 1.0)));
-            });
+            [&](size_t, size_t) { return goOn(options.Rounds ? 0.0 : timeUsed()); });
         if (!ran || (options.Cancelled && options.Cancelled())) {
             result.Cancelled = true;
             return result;
         }
-        size_t smallest = 0;
-        for (size_t i = 1; i < covers.size(); ++i)
-            if (covers[i].size() < covers[smallest].size())
-                smallest = i;
-        chains.front()->startFrom(covers[smallest]);
+        chains.front()->startFrom(*std::min_element(covers.begin(), covers.end(),
+                                                    [](const auto& a, const auto& b) { return a.size() < b.size(); }));
     }
     std::atomic<bool> incomplete = false;
     eachChain([&](Chain& c) {
@@ -700,9 +698,8 @@ GeneratedWheel GenerateWheel(const WheelDesign& design, const WheelOptions& opti
             result.Cancelled = true;
             break;
         }
-        const double used = options.Rounds ? static_cast<double>(result.Rounds) / std::max<int64_t>(*options.Rounds, 1)
-                                           : elapsed() / std::max(options.Seconds, 1e-9);
-        if (progress && !progress(std::min(used, 1.0))) {
+        if (!goOn(options.Rounds ? static_cast<double>(result.Rounds) / std::max<int64_t>(*options.Rounds, 1)
+                                 : timeUsed())) {
             result.Cancelled = true;
             break;
         }
